@@ -1,0 +1,75 @@
+#include "platform/core/EngineContext.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/core/HomeFolder.h"
+#include "platform/core/Paths.h"
+#include "platform/core/TemporaryRoot.h"
+
+namespace tidewell::platform {
+
+bool EngineContext::homeUsable() const { return isUsableHome(home); }
+
+std::string EngineContext::systemPath(std::string_view absolutePath) const {
+  return systemRoot + std::string(absolutePath);
+}
+
+std::string EngineContext::inHome(std::string_view relative) const {
+  return joinPath(home, relative);
+}
+
+EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdir,
+                                             const char* xdgDataHome, const char* xdgDataDirs,
+                                             uid_t uid, pid_t pid) {
+  EngineContext ctx;
+  ctx.home = standardize(home);
+  ctx.uid = uid;
+  ctx.pid = pid;
+  if (!ctx.homeUsable()) return ctx;
+
+  if (auto root = validatedTemporaryRoot(tmpdir, ctx.home, uid)) ctx.temporaryRoots.push_back(*root);
+
+  // The XDG rules: relative values are invalid and fall back to the defaults.
+  std::string dataHome = (xdgDataHome && xdgDataHome[0] == '/') ? standardize(xdgDataHome)
+                                                                : ctx.inHome(".local/share");
+  ctx.trashHome = joinPath(dataHome, "Trash");
+  ctx.desktopEntryFolders.push_back(joinPath(dataHome, "applications"));
+
+  std::string dirs = (xdgDataDirs && *xdgDataDirs) ? xdgDataDirs : "/usr/local/share:/usr/share";
+  size_t pos = 0;
+  while (pos <= dirs.size()) {
+    size_t colon = dirs.find(':', pos);
+    if (colon == std::string::npos) colon = dirs.size();
+    std::string dir = dirs.substr(pos, colon - pos);
+    if (!dir.empty() && dir[0] == '/') ctx.desktopEntryFolders.push_back(joinPath(standardize(dir), "applications"));
+    pos = colon + 1;
+  }
+  return ctx;
+}
+
+const EngineContext& EngineContext::machine() {
+  static const EngineContext ctx =
+      fromEnvironment(readHomeFolder(), std::getenv("TMPDIR"), std::getenv("XDG_DATA_HOME"),
+                      std::getenv("XDG_DATA_DIRS"), getuid(), getpid());
+  return ctx;
+}
+
+EngineContext EngineContext::forFixture(std::string_view root) {
+  const std::string r = standardize(root);
+  EngineContext ctx;
+  ctx.home = joinPath(r, "home");
+  ctx.uid = getuid();
+  ctx.pid = getpid();
+  ctx.systemRoot = joinPath(r, "system");
+  ctx.procRoot = joinPath(r, "proc");
+  ctx.trashHome = ctx.inHome(".local/share/Trash");
+  ctx.desktopEntryFolders = {ctx.inHome(".local/share/applications")};
+  ctx.tools.xcrun = joinPath(r, "tools/xcrun");
+  ctx.tools.tmutil = joinPath(r, "tools/tmutil");
+  ctx.tools.launchctl = joinPath(r, "tools/launchctl");
+  return ctx;
+}
+
+}  // namespace tidewell::platform

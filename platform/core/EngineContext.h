@@ -1,0 +1,58 @@
+#pragma once
+// Everything an engine entry point may learn about the machine: the home
+// folder, the temporary roots, where system folders, tools, /proc and the
+// Trash live. Entry points take a context so tests run against a fixture
+// home and fake tools; the no-argument forms use machine(), read once.
+// A context is a plain value: copy it into each request.
+
+#include <sys/types.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tidewell::platform {
+
+struct ToolPaths {
+  std::string xcrun = "/usr/bin/xcrun";
+  std::string tmutil = "/usr/bin/tmutil";
+  std::string launchctl = "/bin/launchctl";
+};
+
+struct EngineContext {
+  // Standardized home folder; see isUsableHome() for when it may be used.
+  std::string home;
+  // Folders that cleaning may empty even outside the home (0 or 1 on Linux).
+  std::vector<std::string> temporaryRoots;
+  // Prefix for absolute system folders such as "/Applications" or
+  // "/Library/LaunchAgents": "" on the real machine, a fixture folder in tests.
+  std::string systemRoot;
+  std::string procRoot = "/proc";
+  // The home Trash ($XDG_DATA_HOME/Trash), holding "files" and "info".
+  std::string trashHome;
+  // Folders holding desktop entries (XDG "applications" folders), in lookup order.
+  std::vector<std::string> desktopEntryFolders;
+  ToolPaths tools;
+  uid_t uid = 0;
+  pid_t pid = 0;
+
+  bool homeUsable() const;
+  // systemRoot + absolutePath, e.g. systemPath("/Applications").
+  std::string systemPath(std::string_view absolutePath) const;
+  // home + "/" + relative.
+  std::string inHome(std::string_view relative) const;
+
+  // The real machine, read once per process (thread-safe).
+  static const EngineContext& machine();
+  // A context built from the environment values given (tests and machine()).
+  static EngineContext fromEnvironment(std::string home, const char* tmpdir,
+                                       const char* xdgDataHome, const char* xdgDataDirs,
+                                       uid_t uid, pid_t pid);
+  // A context that keeps everything inside one fixture folder: the home is
+  // root/home, system folders root/system, /proc root/proc and the tools
+  // root/tools/NAME, so a test touches nothing real unless it sets a field
+  // on purpose. No temporary roots.
+  static EngineContext forFixture(std::string_view root);
+};
+
+}  // namespace tidewell::platform

@@ -1,0 +1,22 @@
+#pragma once
+// Process-wide test safety net, set up by the test main before any test
+// runs: $HOME and the XDG folders point at an empty decoy folder, so a call
+// that forgets to pass a fixture context can never reach the real home.
+
+#include <string>
+
+namespace tidewell::testing {
+
+// The home folder the process was started with (before the decoy), and the
+// password database's home; FixtureHome refuses to become either.
+const std::string& originalHome();
+const std::string& passwdHome();
+
+// Installs the decoy; called once by the test mains.
+void installTestEnvironment();
+
+// Folder under which fixtures are made ($TIDEWELL_FIXTURE_DIR, else the
+// system temporary folder).
+std::string fixtureParent();
+
+}  // namespace tidewell::testing
