@@ -1,0 +1,24 @@
+#pragma once
+// Runs a system tool for one request: argv exactly as given (never through
+// a shell), stdin and stderr on /dev/null, stdout read to its end before the
+// exit is awaited. Blocking; callable from any thread.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tidewell::platform {
+
+class ProcessRunner {
+ public:
+  // The tool's standard output when it exited with status 0; absent when it
+  // could not be launched, was killed by a signal or exited non-zero.
+  static std::optional<std::string> run(const std::string& executable,
+                                        const std::vector<std::string>& arguments);
+
+  // Runs the tool with stdout on /dev/null too and waits for it; the exit
+  // status is not read and a failed launch is ignored.
+  static void runDiscardingOutput(const std::string& executable, const std::vector<std::string>& arguments);
+};
+
+}  // namespace tidewell::platform

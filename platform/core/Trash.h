@@ -1,0 +1,24 @@
+#pragma once
+// The user's freedesktop Trash: the home trash ($XDG_DATA_HOME/Trash) for
+// items on the home file system, the top-directory trash of any other file
+// system. An item is only ever renamed into the Trash, never copied and
+// deleted, so it can always be restored by any Trash client.
+
+#include <string>
+
+#include "platform/core/EngineContext.h"
+
+namespace tidewell::platform {
+
+class Trash {
+ public:
+  // Moves the file, folder or link at path (not following a link at path)
+  // into the Trash with a matching .trashinfo. False when nothing is at
+  // path, the item is the Trash itself or holds it, or it cannot be moved
+  // without copying; nothing is left behind on failure. trashedPath, when
+  // given, receives the item's new path.
+  static bool moveToTrash(const std::string& path, const EngineContext& ctx,
+                          std::string* trashedPath = nullptr);
+};
+
+}  // namespace tidewell::platform
