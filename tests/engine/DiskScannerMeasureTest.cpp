@@ -14,8 +14,7 @@ TEST(DiskScannerMeasure, CountsRegularFilesOnceAndNothingElse) {
   FixtureHome fx({file("tree/a.bin", 10000), file("tree/.hidden", 5000), folder("tree/empty"),
                   hardlink("tree/a-again.bin", "tree/a.bin"), symlink("tree/link", "{home}/big"),
                   file("big", 1 << 20), fifo("tree/pipe")});
-  struct stat a {
-  }, h{};
+  struct stat a {}, h {};
   ASSERT_EQ(stat(fx.path("tree/a.bin").c_str(), &a), 0);
   ASSERT_EQ(stat(fx.path("tree/.hidden").c_str(), &h), 0);
   EXPECT_EQ(DiskScanner::allocatedSize(fx.path("tree")), (a.st_blocks + h.st_blocks) * 512);
