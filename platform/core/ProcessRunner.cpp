@@ -97,8 +97,17 @@ bool exitedCleanly(pid_t pid) {
 }
 
 // A relative path would name a different program depending on the current
-// folder; tool paths are always absolute.
-bool usablePath(const std::string& executable) { return !executable.empty() && executable[0] == '/'; }
+// folder; tool paths are always absolute. A NUL inside any text would cut
+// it short in argv, so the tool would be handed a different argument (a
+// different runtime id, say): such a call is refused.
+bool launchable(const std::string& executable, const std::vector<std::string>& arguments) {
+  auto hasNul = [](const std::string& s) { return s.find('\0') != std::string::npos; };
+  if (executable.empty() || executable[0] != '/' || hasNul(executable)) return false;
+  for (const std::string& a : arguments) {
+    if (hasNul(a)) return false;
+  }
+  return true;
+}
 
 // A pipe whose ends are both above the standard descriptors, so the child's
 // dup2 onto fd 1 never meets an end that already is fd 1 (when this process
@@ -121,7 +130,7 @@ bool makePipe(Descriptor& readEnd, Descriptor& writeEnd) {
 
 std::optional<std::string> ProcessRunner::run(const std::string& executable,
                                               const std::vector<std::string>& arguments) {
-  if (!usablePath(executable)) return std::nullopt;
+  if (!launchable(executable, arguments)) return std::nullopt;
   Descriptor readEnd, writeEnd;
   if (!makePipe(readEnd, writeEnd)) return std::nullopt;
 
@@ -161,7 +170,7 @@ std::optional<std::string> ProcessRunner::run(const std::string& executable,
 
 void ProcessRunner::runDiscardingOutput(const std::string& executable,
                                         const std::vector<std::string>& arguments) {
-  if (!usablePath(executable)) return;
+  if (!launchable(executable, arguments)) return;
   SpawnSetup setup;
   setup.nullDevice(STDIN_FILENO, O_RDONLY);
   setup.nullDevice(STDOUT_FILENO, O_WRONLY);

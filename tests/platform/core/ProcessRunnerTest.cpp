@@ -67,6 +67,13 @@ TEST(ProcessRunner, ArgumentsArriveExactlyAsGivenWithoutAShell) {
   for (const std::string& a : args) expected += "<" + a + ">";
   EXPECT_EQ(readFile(log), expected);
   EXPECT_FALSE(testing::exists(marker));
+
+  // A NUL would cut an argument short, so the tool would act on another
+  // value: the call is refused before anything starts.
+  testing::writeFile(log, "untouched");
+  EXPECT_EQ(ProcessRunner::run(path, {std::string("ABC\0XYZ", 7)}), std::nullopt);
+  ProcessRunner::runDiscardingOutput(path, {std::string("ABC\0XYZ", 7)});
+  EXPECT_EQ(readFile(log), "untouched");
 }
 
 TEST(ProcessRunner, ToolThatCannotStartGivesNothing) {
