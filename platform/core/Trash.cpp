@@ -98,7 +98,7 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   if (physicalParent.empty()) return false;
   const std::string physical = joinPath(physicalParent, name);
   const std::optional<Location> home = locate(trashHome);
-  if (!home || touches(item, trashHome) || touches(physical, home->physical)) return false;
+  if (!home || touches(physical, home->physical)) return false;
 
   std::optional<TrashDirectory> trash;
   std::string recordedPath;

@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "platform/core/Trash.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::testing {
@@ -95,6 +98,17 @@ inline std::vector<std::string> namesIn(const std::string& folder) {
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// Trash::moveToTrash for an item on the fixture's own file system. Should a
+// fault ever send it to a top-directory trash, the test fails instead of
+// writing into the real top directory (such as "/.Trash-0").
+inline bool moveToFixtureTrash(const std::string& path, const platform::EngineContext& ctx,
+                               std::string* trashedPath = nullptr) {
+  return platform::Trash::moveToTrash(path, ctx, trashedPath, [](const std::string& physical) {
+    ADD_FAILURE() << physical << " was sent to a top-directory trash";
+    return std::string();
+  });
 }
 
 // A scratch folder under /dev/shm, removed with everything in it when the

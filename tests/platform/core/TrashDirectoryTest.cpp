@@ -17,6 +17,7 @@ namespace {
 
 using testing::exists;
 using testing::FixtureHome;
+using testing::moveToFixtureTrash;
 using testing::namesIn;
 using testing::readFile;
 using testing::writeFile;
@@ -107,7 +108,7 @@ TEST(TrashDirectory, TheHomeTrashMustHoldRealFolders) {
     writeFile(fx.path("a.txt"), "a");
     c.prepare(fx);
     EXPECT_FALSE(TrashDirectory::openHome(fx.context().trashHome)) << c.what;
-    EXPECT_FALSE(Trash::moveToTrash(fx.path("a.txt"), fx.context())) << c.what;
+    EXPECT_FALSE(moveToFixtureTrash(fx.path("a.txt"), fx.context())) << c.what;
     EXPECT_EQ(readFile(fx.path("a.txt")), "a") << c.what;
     EXPECT_TRUE(namesIn(fx.outside("victim")).empty()) << c.what;
   }
@@ -120,7 +121,7 @@ TEST(TrashDirectory, TheHomeTrashMayLieBehindALink) {
   fx.addOutside({testing::folder("elsewhere")});
   writeFile(fx.path("a.txt"), "a");
   std::string trashed;
-  ASSERT_TRUE(Trash::moveToTrash(fx.path("a.txt"), fx.context(), &trashed));
+  ASSERT_TRUE(moveToFixtureTrash(fx.path("a.txt"), fx.context(), &trashed));
   EXPECT_EQ(readFile(fx.outside("elsewhere/files/a.txt")), "a");
   EXPECT_TRUE(exists(fx.outside("elsewhere/info/a.txt.trashinfo")));
 }

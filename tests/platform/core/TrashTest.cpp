@@ -23,6 +23,7 @@ using testing::exists;
 using testing::file;
 using testing::FixtureHome;
 using testing::folder;
+using testing::moveToFixtureTrash;
 using testing::namesIn;
 using testing::readFile;
 using testing::readTrashInfo;
@@ -68,7 +69,7 @@ TEST(Trash, MovesAFileFolderOrLinkWithItsInfo) {
     const std::string name(lastComponent(original));
     std::string trashed;
     const std::time_t before = std::time(nullptr);
-    ASSERT_TRUE(Trash::moveToTrash(original, ctx, &trashed));
+    ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed));
     const std::time_t after = std::time(nullptr);
 
     EXPECT_FALSE(exists(original));
@@ -106,7 +107,7 @@ TEST(Trash, RecordsOddNamesSoTheyDecodeBack) {
     const std::string original = fx.path("Odd Folder/" + name);
     writeFile(original, name);
     std::string trashed;
-    ASSERT_TRUE(Trash::moveToTrash(original, ctx, &trashed)) << name;
+    ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed)) << name;
     EXPECT_EQ(readFile(trashed), name);
     expectInfo(ctx, name, original, 0, std::time(nullptr));
   }
@@ -120,7 +121,7 @@ TEST(Trash, SameNamesGetNamesOfTheirOwn) {
     const std::string original = fx.path(std::string(dir) + "/notes.txt");
     writeFile(original, dir);
     std::string trashed;
-    ASSERT_TRUE(Trash::moveToTrash(original, ctx, &trashed)) << dir;
+    ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed)) << dir;
     EXPECT_EQ(readFile(trashed), dir);
     const std::string trashName(lastComponent(trashed));
     expectInfo(ctx, trashName, original, 0, std::time(nullptr));
@@ -138,7 +139,7 @@ TEST(Trash, AnItemLeftInFilesWithoutInfoKeepsItsName) {
   writeFile(trashFiles(ctx) + "/notes.txt", "orphan");
   writeFile(fx.path("notes.txt"), "mine");
   std::string trashed;
-  ASSERT_TRUE(Trash::moveToTrash(fx.path("notes.txt"), ctx, &trashed));
+  ASSERT_TRUE(moveToFixtureTrash(fx.path("notes.txt"), ctx, &trashed));
   EXPECT_NE(trashed, trashFiles(ctx) + "/notes.txt");
   EXPECT_EQ(readFile(trashed), "mine");
   EXPECT_EQ(readFile(trashFiles(ctx) + "/notes.txt"), "orphan");
@@ -163,7 +164,7 @@ TEST(Trash, OverlappingRequestsForSameNamedItemsAllSucceed) {
       start.arrive_and_wait();
       for (int k = 0; k < kEach; ++k) {
         std::string out;
-        if (Trash::moveToTrash(fx.path("p" + std::to_string(t * kEach + k) + "/node_modules"), ctx, &out))
+        if (moveToFixtureTrash(fx.path("p" + std::to_string(t * kEach + k) + "/node_modules"), ctx, &out))
           trashed[t].push_back(out);
         else
           ++failures[t];
@@ -195,8 +196,8 @@ TEST(Trash, AVanishedItemLeavesNoInfoBehind) {
   FixtureHome fx({folder("Documents")});
   const EngineContext ctx = fx.context();
   std::string trashed = "untouched";
-  EXPECT_FALSE(Trash::moveToTrash(fx.path("Documents/gone.txt"), ctx, &trashed));
-  EXPECT_FALSE(Trash::moveToTrash(fx.path("Nowhere/gone.txt"), ctx, &trashed));
+  EXPECT_FALSE(moveToFixtureTrash(fx.path("Documents/gone.txt"), ctx, &trashed));
+  EXPECT_FALSE(moveToFixtureTrash(fx.path("Nowhere/gone.txt"), ctx, &trashed));
   EXPECT_EQ(trashed, "untouched");
   EXPECT_TRUE(namesIn(trashInfo(ctx)).empty());
   EXPECT_TRUE(namesIn(trashFiles(ctx)).empty());
@@ -206,7 +207,7 @@ TEST(Trash, RefusesTheTrashWhatHoldsItAndWhatIsInIt) {
   FixtureHome fx;
   const EngineContext ctx = fx.context();
   writeFile(fx.path("old.txt"), "old");
-  ASSERT_TRUE(Trash::moveToTrash(fx.path("old.txt"), ctx));
+  ASSERT_TRUE(moveToFixtureTrash(fx.path("old.txt"), ctx));
   // A second spelling of the data folder through a link.
   fx.add({symlink("alias", "{home}/.local")});
   const std::string refused[] = {
@@ -224,7 +225,7 @@ TEST(Trash, RefusesTheTrashWhatHoldsItAndWhatIsInIt) {
       fx.path("alias/share/Trash"),
       fx.home(),
   };
-  for (const std::string& path : refused) EXPECT_FALSE(Trash::moveToTrash(path, ctx)) << path;
+  for (const std::string& path : refused) EXPECT_FALSE(moveToFixtureTrash(path, ctx)) << path;
   EXPECT_EQ(namesIn(trashFiles(ctx)), std::vector<std::string>{"old.txt"});
   EXPECT_EQ(namesIn(trashInfo(ctx)), std::vector<std::string>{"old.txt.trashinfo"});
   EXPECT_TRUE(exists(fx.path("alias")));
@@ -255,7 +256,7 @@ TEST(Trash, RefusesWithoutAUsableHomeOrPath) {
     EngineContext ctx = good;
     ctx.home = c.home;
     ctx.trashHome = c.trashHome;
-    EXPECT_FALSE(Trash::moveToTrash(c.path, ctx)) << c.what;
+    EXPECT_FALSE(moveToFixtureTrash(c.path, ctx)) << c.what;
   }
   EXPECT_EQ(readFile(fx.path("a.txt")), "a");
   EXPECT_FALSE(exists(good.trashHome));
@@ -270,7 +271,7 @@ TEST(Trash, ANameTooLongForItsInfoFileIsShortened) {
   const std::string original = fx.path(name);
   writeFile(original, "long");
   std::string trashed;
-  ASSERT_TRUE(Trash::moveToTrash(original, ctx, &trashed));
+  ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed));
   const std::string trashName(lastComponent(trashed));
   EXPECT_LT(trashName.size(), name.size());
   EXPECT_EQ(name.compare(0, trashName.size(), trashName), 0);

@@ -179,6 +179,17 @@ TEST(TrashTopDirectory, NeverCopiesWhenNoTrashOfThatFileSystemFits) {
   EXPECT_EQ(namesIn(scratch.path() + "/box"), (std::vector<std::string>{"item", "other"}));
 }
 
+TEST(TrashTopDirectory, AMountPointIsNeverMoved) {
+  FixtureHome fx;
+  ScratchOnOtherFileSystem scratch(fx.root());
+  if (scratch.path().empty()) GTEST_SKIP() << "/dev/shm is not a file system of its own here";
+  const EngineContext ctx = fx.context();
+  EXPECT_FALSE(Trash::moveToTrash("/dev/shm", ctx, nullptr, [](const std::string&) { return "/dev"; }));
+  EXPECT_FALSE(Trash::moveToTrash("/dev/shm", ctx));
+  EXPECT_TRUE(exists(scratch.path()));
+  EXPECT_FALSE(exists(ctx.trashHome));
+}
+
 TEST(TrashTopDirectory, RefusesTheTopDirectoryTrashesThemselves) {
   FixtureHome fx;
   ScratchOnOtherFileSystem scratch(fx.root());
