@@ -117,19 +117,19 @@ bool PathSafety::isSafeToTouch(std::string_view path, std::string_view home,
 
   if (!isBelow(p, h)) return false;
 
-  std::vector<std::string_view> pieces;
+  std::vector<std::string_view> components;
   std::string_view rest = std::string_view(p).substr(h.size() + 1);
   for (size_t pos = 0; pos <= rest.size();) {
     size_t slash = rest.find('/', pos);
     if (slash == std::string_view::npos) slash = rest.size();
-    if (slash > pos) pieces.push_back(rest.substr(pos, slash - pos));
+    if (slash > pos) components.push_back(rest.substr(pos, slash - pos));
     pos = slash + 1;
   }
-  if (pieces.empty()) return false;
-  if (!isUserFolder(pieces.front(), extraUserFolders)) return true;
+  if (components.empty()) return false;
+  if (!isUserFolder(components.front(), extraUserFolders)) return true;
 
-  for (std::string_view piece : pieces)
-    if (developerArtefactFolders().count(piece) || buildFolders().count(piece)) return true;
+  for (std::string_view component : components)
+    if (developerArtefactFolders().count(component) || buildFolders().count(component)) return true;
   return false;
 }
 
@@ -167,7 +167,7 @@ bool PathSafety::isNestedBelow(std::string_view path, std::string_view root) {
   const std::string r = standardize(root);
   if (p.empty() || p.front() != '/' || r.empty() || r.front() != '/' || r == "/") return false;
   if (!isBelow(p, r)) return false;
-  // Standardized, so the rest has no empty pieces: one more "/" means two levels.
+  // Standardized, so the rest has no empty components: one more "/" means two levels.
   return std::string_view(p).substr(r.size() + 1).find('/') != std::string_view::npos;
 }
 

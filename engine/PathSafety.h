@@ -43,9 +43,9 @@ class PathSafety {
   // credential path, anything below one or any ancestor of one is refused; a
   // path at or below a temporary root is allowed; anything not strictly
   // below the home is refused (the home itself however it is spelled);
-  // anything whose first piece below the home is not a user folder is
+  // anything whose first component below the home is not a user folder is
   // allowed; inside a user folder only a path with a developer artefact or
-  // build folder among its pieces is allowed.
+  // build folder among its components is allowed.
   //
   // A temporary root that is empty, relative, "/", the home, an ancestor of
   // the home or a first-level folder of it is ignored. extraUserFolders only
