@@ -21,7 +21,7 @@ class Trash {
 
   // Moves the file, folder or link at path (not following a link at path)
   // into the Trash with a matching .trashinfo. False when nothing is at
-  // path, the item is the Trash itself or holds it, or it cannot be moved
+  // path, the item is a Trash, holds one or lies in one, or it cannot be moved
   // without copying; nothing is left behind on failure. trashedPath, when
   // given, receives the item's new path.
   static bool moveToTrash(const std::string& path, const EngineContext& ctx,
