@@ -259,7 +259,9 @@ std::vector<LeftoverFile> AppScanner::findLeftovers(const InstalledApp& app) con
 }
 
 bool AppScanner::isPermitted(const std::string& path, const EngineContext& ctx) {
-  if (!ctx.homeUsable()) return false;
+  // A NUL would cut the path short at the system call, so the path judged
+  // here would not be the one moved.
+  if (!ctx.homeUsable() || path.find('\0') != std::string::npos) return false;
   const std::string item = standardize(path);
   if (item.empty() || item.front() != '/' || item == "/") return false;
 

@@ -96,7 +96,8 @@ class AppScanner {
   // "/Applications", home + "/Applications" or home + "/Library", never
   // below "/System", never directly inside home + "/Library", and only when
   // the same holds for the path with its parent folder resolved (so a linked
-  // folder cannot lead outside). False when the home is unusable.
+  // folder cannot lead outside). False when the home is unusable or the path
+  // holds a NUL.
   static bool isPermitted(const std::string& path, const platform::EngineContext& ctx);
 };
 

@@ -170,6 +170,7 @@ TEST(Uninstaller, IsPermittedOnlyInsideTheThreeAreas) {
       {fx.outside("victim/file"), false},
       {"/usr/local/Foo.app", false},
       {"relative/Library/Caches/x", false},
+      {H + std::string("/Library/Caches\0/com.example.x", 30), false},
       {"", false},
       {"/", false},
   };
