@@ -102,6 +102,8 @@ TEST(Uninstaller, RefusesARunningApplicationAndTouchesNothing) {
   plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
   ASSERT_EQ(plan.leftovers.size(), 2u);
   // A process of this user runs the bundle's executable.
+  writeFile(u.fx.outside("proc/4242/status"),
+            "Name:\tmain\nState:\tS (sleeping)\nUid:\t" + std::to_string(u.ctx.uid) + "\t0\t0\t0\n");
   u.fx.addOutside({symlink("proc/4242/exe", plan.app.url + "/Contents/MacOS/main")});
 
   auto result = u.scanner.uninstall(plan, u.ctx);
