@@ -309,7 +309,8 @@ int64_t TreeWalker::allocatedSize(const std::string& path, WorkPool& pool) {
   SizeWalk walk{};
   Folder* root = openRoot(path, walk.device);
   if (!root) return 0;
-  pool.run(root, [&walk](WorkPool::Run& run, void* item) { measureFolder(walk, run, static_cast<Folder*>(item)); });
+  pool.run(root,
+           [&walk](WorkPool::Run& run, void* item) { measureFolder(walk, run, static_cast<Folder*>(item)); });
   return walk.total.load();
 }
 
@@ -319,7 +320,8 @@ std::vector<WalkReport> TreeWalker::visit(const std::string& root, const Visitor
   Folder* folder = openRoot(root, walk.device);
   if (!folder) return {};
   folder->path = (!root.empty() && root[0] == '/') ? platform::standardize(root) : root;
-  pool.run(folder, [&walk](WorkPool::Run& run, void* item) { visitFolder(walk, run, static_cast<Folder*>(item)); });
+  pool.run(folder,
+           [&walk](WorkPool::Run& run, void* item) { visitFolder(walk, run, static_cast<Folder*>(item)); });
   std::sort(walk.reports.begin(), walk.reports.end(),
             [](const WalkReport& a, const WalkReport& b) { return a.path < b.path; });
   return std::move(walk.reports);

@@ -101,8 +101,7 @@ class TreeWalker {
 
   // Empty when root is not a folder that can be opened.
   static std::vector<WalkReport> visit(const std::string& root, const Visitor& visitor,
-                                       const WalkOptions& options = {},
-                                       WorkPool& pool = WorkPool::shared());
+                                       const WalkOptions& options = {}, WorkPool& pool = WorkPool::shared());
 };
 
 }  // namespace tidewell::engine

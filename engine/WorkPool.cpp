@@ -211,7 +211,8 @@ void WorkPool::State::workerLoop(size_t lane) {
 
 WorkPool::WorkPool(unsigned workers) : state_(std::make_unique<State>()) {
   for (unsigned i = 0; i < workers; ++i) state_->lanes.push_back(std::make_unique<State::Lane>());
-  for (unsigned i = 0; i < workers; ++i) state_->threads.emplace_back([s = state_.get(), i] { s->workerLoop(i); });
+  for (unsigned i = 0; i < workers; ++i)
+    state_->threads.emplace_back([s = state_.get(), i] { s->workerLoop(i); });
 }
 
 WorkPool::~WorkPool() {

@@ -53,9 +53,9 @@ TEST(WorkPool, WorkerCountComesFromTheOverrideOrTheCores) {
     unsigned expected;
   };
   const Case cases[] = {
-      {nullptr, 8, 32}, {nullptr, 1, 4},   {nullptr, 0, 4},   {nullptr, 32, 64}, {"", 8, 32},
-      {"1", 8, 1},      {"256", 8, 256},   {"257", 8, 32},    {"0", 8, 32},      {"-3", 8, 32},
-      {"12x", 8, 32},   {" 12", 8, 32},    {"many", 8, 32},   {"100", 2, 100},
+      {nullptr, 8, 32}, {nullptr, 1, 4}, {nullptr, 0, 4}, {nullptr, 32, 64}, {"", 8, 32},
+      {"1", 8, 1},      {"256", 8, 256}, {"257", 8, 32},  {"0", 8, 32},      {"-3", 8, 32},
+      {"12x", 8, 32},   {" 12", 8, 32},  {"many", 8, 32}, {"100", 2, 100},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WorkPool::workerCountFor(c.override, c.cores), c.expected)
