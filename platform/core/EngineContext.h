@@ -32,6 +32,10 @@ struct EngineContext {
   std::string trashHome;
   // Folders holding desktop entries (XDG "applications" folders), in lookup order.
   std::vector<std::string> desktopEntryFolders;
+  // First-level home folders the desktop names as the user's own
+  // (~/.config/user-dirs.dirs, e.g. "Videos"); the deletion gate protects
+  // them like Documents. Empty in fixtures unless a test fills it.
+  std::vector<std::string> extraUserFolders;
   ToolPaths tools;
   uid_t uid = 0;
   pid_t pid = 0;
