@@ -11,19 +11,12 @@
 // on another mount is neither entered nor removed. The folder itself is
 // kept. Stateless; callable from any thread.
 
-#include <sys/types.h>
-
 #include <functional>
 #include <string>
 
-namespace tidewell::engine {
+#include "engine/FileIdentity.h"
 
-// The device and inode a part had when it was measured.
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  bool operator==(const FileIdentity&) const = default;
-};
+namespace tidewell::engine {
 
 class SafeRemover {
  public:
