@@ -1,12 +1,16 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <future>
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -133,6 +137,56 @@ TEST(TreeWalkerSize, AgreesWithTheSequentialOracleOnRandomTrees) {
     EXPECT_EQ(TreeWalker::allocatedSize(fx.path("tree"), callerOnly), expected) << "seed " << seed;
     EXPECT_EQ(TreeWalker::allocatedSize(fx.path("tree")), expected) << "seed " << seed;
   }
+}
+
+TEST(TreeWalkerSize, FourCallersAtOnceEachGetTheirOwnTotal) {
+  FixtureHome fx;
+  fx.addOutside({file("victim/linked", 70000)});
+  std::vector<std::string> trees;
+  std::vector<int64_t> expected;
+  for (unsigned seed = 10; seed < 14; ++seed) {
+    trees.push_back(fx.path("tree" + std::to_string(seed)));
+    ASSERT_EQ(mkdir(trees.back().c_str(), 0755), 0);
+    makeRandomTree(trees.back(), fx.outside("victim/linked"), seed, 800);
+    expected.push_back(oracleSize(trees.back()));
+  }
+  WorkPool pool(3);
+  std::vector<std::future<bool>> callers;
+  for (size_t i = 0; i < trees.size(); ++i) {
+    callers.push_back(std::async(std::launch::async, [&, i] {
+      bool same = true;
+      for (int round = 0; round < 5; ++round)
+        same = same && TreeWalker::allocatedSize(trees[i], pool) == expected[i];
+      return same;
+    }));
+  }
+  for (size_t i = 0; i < callers.size(); ++i) EXPECT_TRUE(callers[i].get()) << trees[i];
+}
+
+TEST(TreeWalkerSize, WaitsForDescriptorsInsteadOfSkippingFolders) {
+  FixtureHome fx;
+  for (int i = 0; i < 40; ++i)
+    fx.add({file("tree/" + std::string(size_t(i % 5 + 1), 'd') + "/" + std::to_string(i), 5000)});
+  const int64_t expected = oracleSize(fx.path("tree"));
+  WorkPool pool(4);
+
+  // Use up every descriptor the process may open, start the walk, and give
+  // the descriptors back a little later: the walk must wait, not skip.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+  rlimit low = saved;
+  low.rlim_cur = 256;
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+  std::vector<int> held;
+  for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) held.push_back(fd);
+  auto walk =
+      std::async(std::launch::async, [&] { return TreeWalker::allocatedSize(fx.path("tree"), pool); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  for (int fd : held) close(fd);
+  const int64_t measured = walk.get();
+  setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_FALSE(held.empty());
+  EXPECT_EQ(measured, expected);
 }
 
 // Bind mounts need privileges; where they are refused the case is skipped.
