@@ -66,7 +66,8 @@ enum class EntryType : uint8_t {
   Other,    // FIFO, socket, device
 };
 
-// One entry of a folder listing; the name is valid during the visitor call.
+// One entry of a folder listing; the name is valid during the visitor call
+// and name.data() is zero-terminated, so it can go straight to *at() calls.
 struct WalkEntry {
   std::string_view name;
   EntryType type;
