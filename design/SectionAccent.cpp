@@ -3,12 +3,16 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "design/ShadowLayer.h"
+
 namespace tidewell::design::SectionAccent {
 
 namespace {
 constexpr const char* kProperty = "tidewellSectionAccent";
 
 void repaintTree(QWidget* widget) {
+  // Glows in the accent are drawn by the shadow host, which may sit above.
+  if (QWidget* host = ShadowLayer::hostOf(widget)) host->update();
   widget->update();
   for (QWidget* child : widget->findChildren<QWidget*>()) child->update();
 }

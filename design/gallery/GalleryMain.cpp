@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
   tidewell::design::setReduceMotionOverride(false);
   using namespace tidewell::gallery;
   bool ok = true;
-  for (auto page : {palettesPage, healthPage, fontsPage, logoPage, symbolsPage, symbolEffectsPage})
+  for (auto page : {palettesPage, healthPage, fontsPage, logoPage, symbolsPage, symbolEffectsPage, pillsPage,
+                    sidebarPage, chipsAndHeadersPage, gaugesPage})
     ok = page(out) && ok;
   std::printf("%s\n", ok ? "gallery written" : "some pages failed");
   return ok ? 0 : 1;

@@ -12,5 +12,9 @@ bool fontsPage(const QString& out);
 bool logoPage(const QString& out);
 bool symbolsPage(const QString& out);
 bool symbolEffectsPage(const QString& out);
+bool pillsPage(const QString& out);
+bool sidebarPage(const QString& out);
+bool chipsAndHeadersPage(const QString& out);
+bool gaugesPage(const QString& out);
 
 }  // namespace tidewell::gallery
