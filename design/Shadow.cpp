@@ -75,6 +75,25 @@ void blurAlpha(QImage& image, double sigma) {
   }
 }
 
+QImage blurredTint(QImage mask, double sigma, const QBrush& brush) {
+  if (mask.isNull()) return {};
+  const double dpr = mask.devicePixelRatio();
+  mask.setDevicePixelRatio(1.0);
+  blurAlpha(mask, sigma);
+  QImage tinted(mask.size(), QImage::Format_ARGB32_Premultiplied);
+  tinted.fill(Qt::transparent);
+  {
+    QPainter p(&tinted);
+    p.drawImage(0, 0, mask);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    // The brush is placed in the mask's own units, like everything drawn at dpr.
+    p.scale(dpr, dpr);
+    p.fillRect(QRectF(0, 0, tinted.width() / dpr, tinted.height() / dpr), brush);
+  }
+  tinted.setDevicePixelRatio(dpr);
+  return tinted;
+}
+
 QImage shadowImage(const QPainterPath& shape, const Shadow& shadow, double dpr) {
   static QCache<QString, QImage> cache(32 * 1024 * 1024);  // bytes
   const QRectF bounds = shape.boundingRect();
@@ -100,17 +119,8 @@ QImage shadowImage(const QPainterPath& shape, const Shadow& shadow, double dpr) 
     p.translate(reach - bounds.left(), reach - bounds.top());
     p.fillPath(shape, Qt::black);
   }
-  blurAlpha(mask, shadow.radius / 2 * dpr);
-
-  QImage tinted(pixels, QImage::Format_ARGB32_Premultiplied);
-  tinted.fill(Qt::transparent);
-  {
-    QPainter p(&tinted);
-    p.drawImage(0, 0, mask);
-    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    p.fillRect(tinted.rect(), shadow.color);
-  }
-  tinted.setDevicePixelRatio(dpr);
+  mask.setDevicePixelRatio(dpr);
+  const QImage tinted = blurredTint(std::move(mask), shadow.radius / 2 * dpr, shadow.color);
   cache.insert(key, new QImage(tinted), int(tinted.sizeInBytes()));
   return tinted;
 }

@@ -11,6 +11,7 @@
 #include <QPointF>
 #include <QRectF>
 
+class QBrush;
 class QPainter;
 
 namespace tidewell::design {
@@ -33,6 +34,11 @@ void drawShadow(QPainter& painter, const QPainterPath& shape, const Shadow& shad
 // The tinted, blurred mask for shape at dpr; the image's top-left lies at
 // shape.boundingRect().topLeft() - (m, m) for m = the blur's reach.
 QImage shadowImage(const QPainterPath& shape, const Shadow& shadow, double dpr);
+
+// Blurs an alpha mask (Format_Alpha8, its device pixel ratio kept) by
+// sigma pixels and fills what it covers with brush (placed in the mask's
+// logical coordinates, its top-left at 0, 0): a glow of any colouring.
+QImage blurredTint(QImage mask, double sigma, const QBrush& brush);
 
 // Blurs the alpha of a premultiplied image in place (three box passes each
 // way approximate a Gaussian of sigma pixels).

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
   using namespace tidewell::gallery;
   bool ok = true;
   for (auto page : {palettesPage, healthPage, fontsPage, logoPage, symbolsPage, symbolEffectsPage, pillsPage,
-                    sidebarPage, chipsAndHeadersPage, gaugesPage})
+                    sidebarPage, chipsAndHeadersPage, gaugesPage, blobsPage, ringsPage, countUpPage,
+                    scanButtonPage, backdropPage, cardsPage, cardWindowPage})
     ok = page(out) && ok;
   std::printf("%s\n", ok ? "gallery written" : "some pages failed");
   return ok ? 0 : 1;

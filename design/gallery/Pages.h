@@ -16,5 +16,12 @@ bool pillsPage(const QString& out);
 bool sidebarPage(const QString& out);
 bool chipsAndHeadersPage(const QString& out);
 bool gaugesPage(const QString& out);
+bool blobsPage(const QString& out);
+bool ringsPage(const QString& out);
+bool countUpPage(const QString& out);
+bool scanButtonPage(const QString& out);
+bool backdropPage(const QString& out);
+bool cardsPage(const QString& out);
+bool cardWindowPage(const QString& out);
 
 }  // namespace tidewell::gallery

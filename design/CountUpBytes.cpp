@@ -1,0 +1,91 @@
+#include "design/CountUpBytes.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QShowEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "design/AnimationClock.h"
+#include "design/CountUpValue.h"
+#include "design/FrameTimer.h"
+#include "design/MonospacedDigits.h"
+#include "design/MotionPreference.h"
+#include "platform/core/ByteCountText.h"
+
+namespace tidewell::design {
+
+CountUpBytes::CountUpBytes(int64_t target, double duration, QFont font, QWidget* parent)
+    : QWidget(parent),
+      target_(target),
+      duration_(std::max(0.0, duration)),
+      font_(std::move(font)),
+      frames_(new FrameTimer(this, kCountUpFrameMs, [this] { onFrame(); })) {
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void CountUpBytes::setColor(const QColor& color) {
+  color_ = color;
+  update();
+}
+
+void CountUpBytes::setAlignment(Qt::Alignment alignment) {
+  alignment_ = alignment;
+  update();
+}
+
+int64_t CountUpBytes::shownBytes() const {
+  if (finished_ || reduceMotion()) return std::max<int64_t>(target_, 0);
+  std::optional<double> elapsed;
+  if (startDate_) elapsed = AnimationClock::shared().now() - *startDate_;
+  return countUpShownBytes(target_, countUpFraction(elapsed, duration_));
+}
+
+QString CountUpBytes::text() const { return QString::fromStdString(platform::byteCountText(shownBytes())); }
+
+bool CountUpBytes::isAnimating() const { return frames_->isActive(); }
+
+QSize CountUpBytes::sizeHint() const {
+  // As wide as the final text, so the count does not push its neighbours.
+  const QString widest = QString::fromStdString(platform::byteCountText(target_));
+  return {int(std::ceil(monospacedDigitsWidth(font_, widest))) + 2,
+          int(std::ceil(QFontMetricsF(font_).height()))};
+}
+
+void CountUpBytes::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A window coming back from the Dock is not a new showing.
+  if (event->spontaneous()) return;
+  startDate_ = AnimationClock::shared().now();
+  finished_ = reduceMotion();
+  frames_->setWanted(!finished_);
+  update();
+}
+
+void CountUpBytes::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (event->spontaneous()) return;
+  // Gone from the screen: the next showing counts from 0 again.
+  startDate_.reset();
+  finished_ = false;
+  frames_->setWanted(false);
+}
+
+void CountUpBytes::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setFont(font_);
+  painter.setPen(color_);
+  drawMonospacedDigits(painter, QRectF(rect()), alignment_, text());
+}
+
+void CountUpBytes::onFrame() {
+  update();
+  if (reduceMotion() ||
+      (startDate_ && AnimationClock::shared().now() - *startDate_ >= duration_ + kCountUpTail)) {
+    finished_ = true;
+    frames_->setWanted(false);
+  }
+}
+
+}  // namespace tidewell::design

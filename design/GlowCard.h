@@ -1,0 +1,44 @@
+#pragma once
+// A glow card holding one content widget, padded on every side. Its
+// background (see GlowCardLook) is rendered once per size, device pixel
+// ratio, style and accent into a pixmap; its two shadows reach beyond its
+// cell and are drawn by the shadow host above it. It is a shadow host
+// itself, for the glows of what it holds. The accent is the section's
+// (SectionAccent). GUI thread only.
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "design/GlowCardLook.h"
+#include "design/ShadowCaster.h"
+
+class QVBoxLayout;
+
+namespace tidewell::design {
+
+class GlowCard : public QWidget, public ShadowCaster {
+  Q_OBJECT
+ public:
+  explicit GlowCard(GlowCardStyle style, QWidget* parent = nullptr);
+
+  const GlowCardStyle& style() const { return style_; }
+  void setStyle(const GlowCardStyle& style);
+  // The card's content (owned by the card); replaces any earlier one.
+  void setContent(QWidget* content);
+  QWidget* content() const { return content_; }
+
+  void paintShadows(QPainter& painter) const override;
+  QRectF shadowArea() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  GlowCardStyle style_;
+  QVBoxLayout* layout_;
+  QWidget* content_ = nullptr;
+  QPixmap background_;
+  QString backgroundKey_;
+};
+
+}  // namespace tidewell::design
