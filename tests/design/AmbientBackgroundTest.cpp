@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QSet>
+#include <cmath>
+
+#include "MotionFixture.h"
+#include "design/AmbientBackground.h"
+#include "design/AmbientWash.h"
+#include "design/Color.h"
+#include "design/NoiseOverlay.h"
+
+namespace tidewell::design {
+namespace {
+
+using testing::FrozenMotion;
+
+TEST(AmbientWash, GlowsAtTheStartAndLaterStayWithinTheirPaths) {
+  struct Expected {
+    double x, y, opacity, radius;
+  };
+  const Expected atZero[] = {{0.2, 0.08, 0.14, 680}, {0.9, 1.10, 0.17, 780}, {0.73, 0.45, 0.08, 600}};
+  const auto glows = washGlows(0);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(glows[i].centre.x, atZero[i].x, 1e-12) << i;
+    EXPECT_NEAR(glows[i].centre.y, atZero[i].y, 1e-12) << i;
+    EXPECT_NEAR(glows[i].opacity, atZero[i].opacity, 1e-12) << i;
+    EXPECT_DOUBLE_EQ(glows[i].endRadius, atZero[i].radius) << i;
+  }
+  // Later the glows move, each within its own swing.
+  const double t = 37.3;
+  const auto later = washGlows(t);
+  EXPECT_NEAR(later[0].centre.x, 0.2 + 0.15 * std::sin(0.23 * t), 1e-12);
+  EXPECT_NEAR(later[1].centre.y, 1.02 + 0.08 * std::cos(0.26 * t), 1e-12);
+  EXPECT_NEAR(later[2].opacity, 0.08 + 0.02 * std::sin(0.13 * t), 1e-12);
+  EXPECT_NE(later[0].centre.x, glows[0].centre.x);
+}
+
+TEST(AmbientWash, TheThirdGlowIsAlwaysTheAppsDeep) {
+  for (const SectionPalette* accent : {&SectionPalette::clean(), &SectionPalette::deepScan(),
+                                       &SectionPalette::advisor(), &SectionPalette::apps()}) {
+    const auto colours = washColours(*accent);
+    EXPECT_EQ(colours[0], accent->primary);
+    EXPECT_EQ(colours[1], accent->deep);
+    EXPECT_EQ(colours[2], SectionPalette::apps().deep);
+  }
+}
+
+TEST(AmbientWash, PaintedGlowsSitWhereTheRulesPutThem) {
+  // At t = 0 in the clean palette: green strongest near the first glow's
+  // centre (0.2, 0.08), fading away from it.
+  QImage image(400, 300, QImage::Format_RGB32);
+  QPainter p(&image);
+  paintAmbientWash(p, QRectF(0, 0, 400, 300), SectionPalette::clean(), 0);
+  p.end();
+  const QColor nearFirst = image.pixelColor(80, 24), far = image.pixelColor(399, 150);
+  EXPECT_GT(nearFirst.green(), far.green());
+  EXPECT_GT(nearFirst.green(), Color::appBackground().green() + 20);
+}
+
+TEST(AmbientBackground, TimeIsTheClocksPerFrameOrZeroUnderReduceMotion) {
+  EXPECT_DOUBLE_EQ(ambientTime(true, 1234.56), 0.0);
+  EXPECT_NEAR(ambientTime(false, 1234.56), 1234.5, 1e-9);
+  EXPECT_NEAR(ambientTime(false, 1234.5), 1234.5, 1e-9);
+}
+
+TEST(AmbientBackground, DriftsOnlyWhileTheWindowIsShownAndMotionAllowed) {
+  FrozenMotion motion;
+  AmbientBackground window(SectionPalette::clean());
+  window.resize(320, 200);
+  EXPECT_FALSE(window.isAnimating());
+  window.show();
+  EXPECT_TRUE(window.isAnimating());
+  EXPECT_NEAR(window.currentTime(), 1000.0, 1e-9);
+  window.hide();
+  EXPECT_FALSE(window.isAnimating());
+  window.show();
+  motion.reduce(true);
+  motion.advance(0.1);
+  EXPECT_FALSE(window.isAnimating());
+  EXPECT_DOUBLE_EQ(window.currentTime(), 0.0);
+}
+
+TEST(AmbientBackground, ReducedResolutionWashMatchesTheFullOne) {
+  // Scaled up from an eighth, the wash stays within a few levels of the
+  // full-resolution drawing (grain aside).
+  QImage full(480, 320, QImage::Format_RGB32), reduced(480, 320, QImage::Format_RGB32);
+  {
+    QPainter p(&full);
+    paintAmbientWash(p, QRectF(0, 0, 480, 320), SectionPalette::apps(), 5);
+  }
+  {
+    QPainter p(&reduced);
+    paintAmbientBackground(p, QRectF(0, 0, 480, 320), SectionPalette::apps(), 5);
+  }
+  for (const QPoint at : {QPoint(10, 10), QPoint(240, 160), QPoint(470, 310), QPoint(100, 250)}) {
+    const QColor a = full.pixelColor(at), b = reduced.pixelColor(at);
+    EXPECT_NEAR(a.red(), b.red(), 9) << at.x() << "," << at.y();
+    EXPECT_NEAR(a.green(), b.green(), 9) << at.x() << "," << at.y();
+    EXPECT_NEAR(a.blue(), b.blue(), 9) << at.x() << "," << at.y();
+  }
+}
+
+TEST(NoiseOverlay, OneGreyGrainPerProcessAddedFaintly) {
+  const QImage& grain = noiseGrain();
+  EXPECT_EQ(&grain, &noiseGrain());
+  EXPECT_EQ(grain.size(), QSize(128, 128));
+  EXPECT_EQ(grain.format(), QImage::Format_Grayscale8);
+  QSet<int> values;
+  for (int y = 0; y < 128; y += 7)
+    for (int x = 0; x < 128; x += 3) values.insert(qGray(grain.pixel(x, y)));
+  EXPECT_GT(values.size(), 100);  // random, not flat
+
+  // Over black the overlay adds at most 2.5 % of white; tiles repeat
+  // every 128 pixels from the origin.
+  QImage image(300, 300, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  {
+    QPainter p(&image);
+    paintNoiseOverlay(p, QRectF(0, 0, 300, 300));
+  }
+  int maxLevel = 0, lit = 0;
+  for (int y = 0; y < 300; ++y) {
+    for (int x = 0; x < 300; ++x) {
+      const int level = qRed(image.pixel(x, y));
+      maxLevel = std::max(maxLevel, level);
+      lit += level > 0;
+    }
+  }
+  EXPECT_LE(maxLevel, 7);
+  EXPECT_GT(lit, 300 * 300 / 4);
+  EXPECT_EQ(image.pixel(5, 9), image.pixel(5 + 128, 9 + 128));
+  // A repaint of part of the area lines up with the whole.
+  QImage part(300, 300, QImage::Format_RGB32);
+  part.fill(Qt::black);
+  {
+    QPainter p(&part);
+    paintNoiseOverlay(p, QRectF(150, 150, 100, 100));
+  }
+  EXPECT_EQ(part.pixel(200, 170), image.pixel(200, 170));
+}
+
+}  // namespace
+}  // namespace tidewell::design

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <cmath>
+#include <limits>
+
+#include "MotionFixture.h"
+#include "design/CountUpBytes.h"
+#include "design/CountUpValue.h"
+#include "design/InterFont.h"
+
+namespace tidewell::design {
+namespace {
+
+using testing::FrozenMotion;
+
+TEST(CountUpValue, FractionOfTheCount) {
+  struct Case {
+    std::optional<double> elapsed;
+    double duration, expected;
+  };
+  const Case cases[] = {
+      {std::nullopt, 2.0, 0.0}, {-0.5, 2.0, 0.0},         {0.0, 2.0, 0.0},          {1.0, 2.0, 0.5},
+      {2.0, 2.0, 1.0},          {9.0, 2.0, 1.0},          {std::nullopt, 0.0, 1.0}, {-1.0, 0.0, 1.0},
+      {0.3, -1.0, 1.0},         {std::nan(""), 2.0, 0.0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_DOUBLE_EQ(countUpFraction(c.elapsed, c.duration), c.expected)
+        << (c.elapsed ? *c.elapsed : -99) << " of " << c.duration;
+  }
+}
+
+TEST(CountUpValue, ShownBytesEaseOutToTheExactTarget) {
+  constexpr int64_t big = std::numeric_limits<int64_t>::max();
+  struct Case {
+    int64_t target;
+    double fraction;
+    int64_t expected;
+  };
+  const Case cases[] = {
+      {1'000'000, 0.5, 875'000},  // 1 - 0.5^3
+      {1'000'000, 0.0, 0},
+      {1'000'000, 1.0, 1'000'000},
+      {1'000'000, 0.25, 578'125},
+      {999, 0.5, 874},  // truncated toward zero
+      {0, 0.5, 0},
+      {0, 1.0, 0},
+      {-5000, 0.5, 0},
+      {-5000, 1.0, 0},
+      // Counts past 2^53 arrive exactly, with no floating-point rounding.
+      {big, 1.0, big},
+      {9'007'199'254'740'993, 1.0, 9'007'199'254'740'993},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(countUpShownBytes(c.target, c.fraction), c.expected) << c.target << " at " << c.fraction;
+  }
+  // Near the end a huge count stays within range.
+  EXPECT_LE(countUpShownBytes(big, 1 - 1e-12), big);
+  EXPECT_GT(countUpShownBytes(big, 1 - 1e-12), big / 2);
+}
+
+struct Counter {
+  QWidget window;
+  CountUpBytes* counter;
+  Counter(int64_t target, double duration) {
+    counter = new CountUpBytes(target, duration, inter(30, FontWeight::Bold), &window);
+    window.resize(300, 60);
+  }
+};
+
+TEST(CountUpBytes, CountsFromZeroEachTimeItIsShownAndRestsOnTheTarget) {
+  FrozenMotion motion;
+  Counter c(2'000'000, 2.0);
+  EXPECT_EQ(c.counter->shownBytes(), 0);  // not yet shown
+  c.window.show();
+  EXPECT_EQ(c.counter->text(), QStringLiteral("Zero KB"));
+  EXPECT_TRUE(c.counter->isAnimating());
+  motion.advance(1.0, 0.5);
+  EXPECT_EQ(c.counter->shownBytes(), 1'750'000);  // 87.5 % at half time
+  motion.advance(1.0, 0.5);
+  EXPECT_EQ(c.counter->shownBytes(), 2'000'000);
+  EXPECT_FALSE(c.counter->isFinished());  // still ticking for 0.2 s
+  motion.advance(0.25, 0.05);
+  EXPECT_TRUE(c.counter->isFinished());
+  EXPECT_FALSE(c.counter->isAnimating());
+  EXPECT_EQ(c.counter->text(), QStringLiteral("2 MB"));
+
+  // Hidden, the count stops; shown again, it starts over.
+  c.counter->hide();
+  EXPECT_FALSE(c.counter->isAnimating());
+  c.counter->show();
+  EXPECT_EQ(c.counter->shownBytes(), 0);
+  EXPECT_TRUE(c.counter->isAnimating());
+}
+
+TEST(CountUpBytes, EdgeCounts) {
+  struct Case {
+    const char* what;
+    int64_t target;
+    double duration;
+    const char* first;
+  };
+  const Case cases[] = {
+      {"duration 0 shows the target at once", 1'500'000, 0.0, "1.5 MB"},
+      {"negative duration counts as 0", 1'500'000, -3.0, "1.5 MB"},
+      {"target 0", 0, 2.0, "Zero KB"},
+  };
+  for (const Case& c : cases) {
+    FrozenMotion motion;
+    Counter counter(c.target, c.duration);
+    counter.window.show();
+    EXPECT_EQ(counter.counter->text(), QString::fromLatin1(c.first)) << c.what;
+    motion.advance(1.0, 0.25);
+    if (c.target == 0) {
+      EXPECT_EQ(counter.counter->text(), QStringLiteral("Zero KB")) << c.what;
+    }
+    motion.advance(2.0, 0.25);
+    EXPECT_TRUE(counter.counter->isFinished()) << c.what;
+  }
+}
+
+TEST(CountUpBytes, ReduceMotionShowsTheTargetWithoutFrames) {
+  FrozenMotion motion(true);
+  Counter c(42'000, 2.0);
+  c.window.show();
+  EXPECT_EQ(c.counter->text(), QStringLiteral("42 KB"));
+  EXPECT_FALSE(c.counter->isAnimating());
+}
+
+}  // namespace
+}  // namespace tidewell::design
