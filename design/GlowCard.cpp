@@ -50,7 +50,24 @@ void GlowCard::setContent(QWidget* content) {
 }
 
 void GlowCard::paintShadows(QPainter& painter) const {
-  paintGlowCardShadows(painter, QRectF(rect()), style_, SectionAccent::of(this));
+  const SectionPalette accent = SectionAccent::of(this);
+  const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+  const QRectF area = shadowArea();
+  const QString key = backgroundKey(size(), dpr, style_, accent);
+  if (key != shadowsKey_) {
+    const QSize pixels(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)));
+    if (pixels.isEmpty()) return;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.translate(-area.topLeft());
+    paintGlowCardShadows(p, QRectF(rect()), style_, accent);
+    p.end();
+    shadows_ = image;
+    shadowsKey_ = key;
+  }
+  painter.drawImage(area.topLeft(), shadows_);
 }
 
 QRectF GlowCard::shadowArea() const {

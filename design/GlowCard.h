@@ -1,8 +1,8 @@
 #pragma once
 // A glow card holding one content widget, padded on every side. Its
 // background (see GlowCardLook) is rendered once per size, device pixel
-// ratio, style and accent into a pixmap; its two shadows reach beyond its
-// cell and are drawn by the shadow host above it. It is a shadow host
+// ratio, style and accent into a pixmap, and so are its two shadows, which
+// reach beyond its cell and are drawn by the shadow host above it. It is a shadow host
 // itself, for the glows of what it holds. The accent is the section's
 // (SectionAccent). GUI thread only.
 
@@ -39,6 +39,9 @@ class GlowCard : public QWidget, public ShadowCaster {
   QWidget* content_ = nullptr;
   QPixmap background_;
   QString backgroundKey_;
+  // Both shadows flattened into one picture, so a repaint blits once.
+  mutable QImage shadows_;
+  mutable QString shadowsKey_;
 };
 
 }  // namespace tidewell::design

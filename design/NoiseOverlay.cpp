@@ -1,17 +1,39 @@
 #include "design/NoiseOverlay.h"
 
+#include <QCache>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <cmath>
 
 namespace tidewell::design {
 
 namespace {
-const QPixmap& grainPixmap() {
-  // Drawn as a pixmap in the painter's own format; made once.
-  static const QPixmap pixmap =
-      QPixmap::fromImage(noiseGrain().convertToFormat(QImage::Format_ARGB32_Premultiplied));
-  return pixmap;
+
+// The grain ready to add: each value already scaled by the overlay's
+// opacity, and each grain pixel as many device pixels wide as a point, so
+// tiling it is a plain additive copy with no per-pixel scaling.
+const QPixmap& grainTile(double dpr) {
+  static QCache<int, QPixmap> tiles(4);
+  const int key = int(std::lround(dpr * 100));
+  if (QPixmap* hit = tiles.object(key)) return *hit;
+  const int side = std::max(1, int(std::lround(kNoiseSide * dpr)));
+  QImage scaled(side, side, QImage::Format_RGB32);
+  const QImage& grain = noiseGrain();
+  for (int y = 0; y < side; ++y) {
+    const uchar* in = grain.constScanLine(std::min(kNoiseSide - 1, int(y / dpr)));
+    auto* out = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+    for (int x = 0; x < side; ++x) {
+      const int v = int(std::lround(in[std::min(kNoiseSide - 1, int(x / dpr))] * kNoiseOpacity));
+      out[x] = qRgb(v, v, v);
+    }
+  }
+  QPixmap* tile = new QPixmap(QPixmap::fromImage(scaled));
+  tile->setDevicePixelRatio(double(side) / kNoiseSide);
+  tiles.insert(key, tile);
+  return *tile;
 }
+
 }  // namespace
 
 const QImage& noiseGrain() {
@@ -28,10 +50,10 @@ const QImage& noiseGrain() {
 }
 
 void paintNoiseOverlay(QPainter& painter, const QRectF& rect) {
+  const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+  const QPixmap& tile = grainTile(dpr);
   painter.save();
   painter.setCompositionMode(QPainter::CompositionMode_Plus);
-  painter.setOpacity(painter.opacity() * kNoiseOpacity);
-  const QPixmap& tile = grainPixmap();
   // Offset so the tiling starts at the origin, not at rect's corner.
   const QPointF offset(std::fmod(rect.left(), double(kNoiseSide)), std::fmod(rect.top(), double(kNoiseSide)));
   painter.drawTiledPixmap(rect, tile, offset);
