@@ -38,8 +38,6 @@ void AnimationClock::advance(double seconds) {
 
 void AnimationClock::resume() {
   if (!frozen_) return;
-  // Real time picks up where the frozen time stood, so nothing jumps back.
-  startSeconds_ = *frozen_ - monotonic_.nsecsElapsed() / 1e9;
   frozen_.reset();
   syncTimers();
 }

@@ -31,7 +31,7 @@ class AnimationClock : public QObject {
   // Frozen only: moves time on by seconds and delivers one tick to every
   // running frame timer, whatever its interval.
   void advance(double seconds);
-  // Back to real time.
+  // Back to real time (the wall clock's, not the frozen time's).
   void resume();
   bool isFrozen() const { return frozen_.has_value(); }
 

@@ -23,11 +23,9 @@ TEST(AnimationClock, CountsFromTheReferenceDateAndFreezesForTests) {
     clock.advance(0.5);
     EXPECT_DOUBLE_EQ(clock.now(), 1000.5);
   }
-  // Resumed: real time goes on from where the frozen time stood.
+  // Resumed: real time again.
   EXPECT_FALSE(clock.isFrozen());
-  EXPECT_NEAR(clock.now(), 1000.5, 1.0);
-  clock.freeze(wall);
-  clock.resume();
+  EXPECT_NEAR(clock.now(), wall, 5.0);
 }
 
 TEST(FrameTimer, TicksOnlyWhileWantedShownAndMotionAllowed) {
