@@ -3,7 +3,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -38,8 +37,8 @@ struct Candidate {
   bool isDirectory = false;
 };
 
-// Appends the children of root (in listing order) that are neither links
-// nor already seen. False when root cannot be listed.
+// Appends the children of root, in listing order, that are neither links
+// nor already seen; a root that cannot be listed adds nothing.
 void listCandidates(const std::string& root, std::unordered_set<std::string>& seen,
                     std::vector<Candidate>& out) {
   DIR* dir = opendir(root.c_str());
