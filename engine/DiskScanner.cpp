@@ -1,63 +1,132 @@
 #include "engine/DiskScanner.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <set>
-#include <utility>
-#include <vector>
+#include <string_view>
 
+#include "engine/PathSafety.h"
+#include "engine/SafeRemover.h"
+#include "engine/TreeWalker.h"
+#include "platform/core/Paths.h"
 #include "platform/core/VolumeCapacity.h"
 
 namespace tidewell::engine {
 
 namespace {
 
-using Inode = std::pair<dev_t, ino_t>;
-
-int64_t fileBytes(const struct stat& st, std::set<Inode>& seen) {
-  if (!S_ISREG(st.st_mode)) return 0;
-  if (st.st_nlink > 1 && !seen.insert({st.st_dev, st.st_ino}).second) return 0;
-  return int64_t(st.st_blocks) * 512;
+// A part may be offered for cleaning only if it is not a link (removing a
+// link frees nothing, and emptying through one would reach its target) and
+// it passes the gate where it physically lies.
+bool offerable(const std::string& path, const platform::EngineContext& ctx, FileIdentity& identity) {
+  return SafeRemover::identify(path, identity) && PathSafety::isSafeToTouchPhysically(path, ctx);
 }
 
-// Sums the tree below the open folder fd, staying on device dev.
-int64_t folderBytes(int fd, dev_t dev, std::set<Inode>& seen) {
-  DIR* dir = fdopendir(fd);
-  if (!dir) {
-    close(fd);
-    return 0;
-  }
-  int64_t total = 0;
+void addPart(CleanupItem& item, const std::string& path, const platform::EngineContext& ctx) {
+  FileIdentity identity;
+  if (!offerable(path, ctx, identity)) return;
+  const int64_t size = DiskScanner::allocatedSize(path);
+  if (size < 1) return;
+  item.resolvedPaths.push_back(path);
+  item.measuredParts.push_back({identity, size});
+  item.sizeBytes += size;
+}
+
+// The children of a sweep root, in the order the listing returns them.
+std::vector<std::string> childNames(const std::string& root) {
+  std::vector<std::string> names;
+  DIR* dir = opendir(root.c_str());
+  if (!dir) return names;
   while (dirent* entry = readdir(dir)) {
-    const char* name = entry->d_name;
-    if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-    struct stat st {};
-    if (fstatat(dirfd(dir), name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (S_ISDIR(st.st_mode)) {
-      if (st.st_dev != dev) continue;  // a mount point
-      int child = openat(dirfd(dir), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-      if (child >= 0) total += folderBytes(child, dev, seen);
-    } else {
-      total += fileBytes(st, seen);
-    }
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..") names.emplace_back(name);
   }
   closedir(dir);
-  return total;
+  return names;
+}
+
+// What is left at a part after cleaning. A part that was left alone counts
+// as still holding what was measured, whatever is at its path now.
+int64_t stillThere(const std::string& path, const MeasuredPart* part, SafeRemover::Outcome outcome) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0) return 0;
+  if (part && (outcome == SafeRemover::Outcome::Refused || S_ISLNK(st.st_mode))) return part->sizeBytes;
+  return S_ISLNK(st.st_mode) ? 0 : DiskScanner::allocatedSize(path);
 }
 
 }  // namespace
 
-int64_t DiskScanner::allocatedSize(const std::string& path) {
+std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
+                                             const platform::EngineContext& ctx) {
+  if (!ctx.homeUsable()) return std::nullopt;
+  CleanupItem item;
+  for (const std::string& written : target.paths) {
+    const std::string path = platform::standardize(platform::expandTilde(written, ctx.home));
+    struct stat st {};
+    if (path.empty() || path[0] != '/' || lstat(path.c_str(), &st) != 0) continue;
+    if (!target.isSweep) {
+      addPart(item, path, ctx);
+      continue;
+    }
+    std::set<std::string> excluded = CleanupTarget::coveredChildNames(path, ctx);
+    const auto& skipped = CleanupTarget::sweepSkipNames();
+    excluded.insert(skipped.begin(), skipped.end());
+    for (const std::string& name : childNames(path)) {
+      if (!excluded.count(name)) addPart(item, platform::joinPath(path, name), ctx);
+    }
+  }
+  if (item.resolvedPaths.empty() || item.sizeBytes < 1) return std::nullopt;
+  item.target = target;
+  item.isSelected = target.safety == SafetyLevel::safe;
+  return item;
+}
+
+std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target) {
+  return scan(target, platform::EngineContext::machine());
+}
+
+DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platform::EngineContext& ctx) {
+  bool failed = false;
+  int64_t remaining = 0;
+  const auto mayRemove = [&ctx](const std::string& path) { return PathSafety::isSafeToTouch(path, ctx); };
+  for (size_t i = 0; i < item.resolvedPaths.size(); ++i) {
+    const std::string& path = item.resolvedPaths[i];
+    const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
+    SafeRemover::Outcome outcome = SafeRemover::Outcome::Refused;
+    if (part && PathSafety::isSafeToTouchPhysically(path, ctx))
+      outcome = SafeRemover::clear(path, part->identity, mayRemove);
+    if (outcome == SafeRemover::Outcome::Refused || outcome == SafeRemover::Outcome::Incomplete)
+      failed = true;
+    remaining += stillThere(path, part, outcome);
+  }
+  CleanResult result;
+  result.freedBytes = std::max<int64_t>(0, item.sizeBytes - remaining);
+  if (failed) result.failedTitle = item.target.title;
+  return result;
+}
+
+DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item) {
+  return clean(item, platform::EngineContext::machine());
+}
+
+int64_t DiskScanner::allocatedSize(const std::string& path) { return TreeWalker::allocatedSize(path); }
+
+int64_t DiskScanner::allocatedFileSize(const std::string& path) {
   struct stat st {};
-  if (path.empty() || stat(path.c_str(), &st) != 0) return 0;
-  std::set<Inode> seen;
-  if (!S_ISDIR(st.st_mode)) return fileBytes(st, seen);
-  int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return 0;
-  return folderBytes(fd, st.st_dev, seen);
+  if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+  return int64_t(st.st_blocks) * 512;
+}
+
+std::optional<std::chrono::system_clock::time_point> DiskScanner::lastUsedDate(
+    const std::string& path, const platform::EngineContext& ctx) {
+  if (!ctx.lastUsedDate) return std::nullopt;
+  return ctx.lastUsedDate(path);
+}
+
+std::optional<std::chrono::system_clock::time_point> DiskScanner::lastUsedDate(const std::string& path) {
+  return lastUsedDate(path, platform::EngineContext::machine());
 }
 
 int64_t DiskScanner::availableBytes(const platform::EngineContext& ctx) {

@@ -7,6 +7,7 @@
 #include "platform/core/HomeFolder.h"
 #include "platform/core/Paths.h"
 #include "platform/core/TemporaryRoot.h"
+#include "platform/core/XdgUserDirs.h"
 
 namespace tidewell::platform {
 
@@ -30,6 +31,7 @@ EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdi
   if (!ctx.homeUsable()) return ctx;
 
   if (auto root = validatedTemporaryRoot(tmpdir, ctx.home, uid)) ctx.temporaryRoots.push_back(*root);
+  ctx.extraUserFolders = readXdgUserDirs(ctx.home);
 
   // The XDG rules: relative values are invalid and fall back to the defaults.
   std::string dataHome = (xdgDataHome && xdgDataHome[0] == '/') ? standardize(xdgDataHome)

@@ -7,6 +7,9 @@
 
 #include <sys/types.h>
 
+#include <chrono>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +35,15 @@ struct EngineContext {
   std::string trashHome;
   // Folders holding desktop entries (XDG "applications" folders), in lookup order.
   std::vector<std::string> desktopEntryFolders;
+  // First-level home folders the desktop names as the user's own
+  // (~/.config/user-dirs.dirs, e.g. "Videos"); the deletion gate protects
+  // them like Documents. Empty in fixtures unless a test fills it.
+  std::vector<std::string> extraUserFolders;
   ToolPaths tools;
+  // Where the last-used date of a file comes from. Linux keeps no such
+  // record, so machine() and forFixture() leave it empty (no date); tests
+  // that need dates set it.
+  std::function<std::optional<std::chrono::system_clock::time_point>(const std::string& path)> lastUsedDate;
   uid_t uid = 0;
   pid_t pid = 0;
 
@@ -45,9 +56,8 @@ struct EngineContext {
   // The real machine, read once per process (thread-safe).
   static const EngineContext& machine();
   // A context built from the environment values given (tests and machine()).
-  static EngineContext fromEnvironment(std::string home, const char* tmpdir,
-                                       const char* xdgDataHome, const char* xdgDataDirs,
-                                       uid_t uid, pid_t pid);
+  static EngineContext fromEnvironment(std::string home, const char* tmpdir, const char* xdgDataHome,
+                                       const char* xdgDataDirs, uid_t uid, pid_t pid);
   // A context that keeps everything inside one fixture folder: the home is
   // root/home, system folders root/system, /proc root/proc and the tools
   // root/tools/NAME, so a test touches nothing real unless it sets a field

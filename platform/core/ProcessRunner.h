@@ -1,7 +1,10 @@
 #pragma once
 // Runs a system tool for one request: argv exactly as given (never through
 // a shell), stdin and stderr on /dev/null, stdout read to its end before the
-// exit is awaited. Blocking; callable from any thread.
+// exit is awaited. The executable must be an absolute path (no PATH search;
+// anything else counts as a failed launch), and no text may hold a NUL
+// byte, which would silently shorten it. Blocking; callable from any
+// thread, several at once.
 
 #include <optional>
 #include <string>

@@ -42,6 +42,17 @@ TEST(EngineContext, UnusableHomeGivesAnEmptyContext) {
   }
 }
 
+TEST(EngineContext, FromEnvironmentReadsTheDesktopsUserFolders) {
+  FixtureHome fx;
+  EXPECT_TRUE(EngineContext::fromEnvironment(fx.home(), nullptr, nullptr, nullptr, getuid(), 1)
+                  .extraUserFolders.empty());
+  testing::writeFile(fx.path(".config/user-dirs.dirs"),
+                     "XDG_VIDEOS_DIR=\"$HOME/Videos\"\nXDG_MUSIC_DIR=\"$HOME/Media/Music\"\n");
+  auto ctx = EngineContext::fromEnvironment(fx.home(), nullptr, nullptr, nullptr, getuid(), 1);
+  EXPECT_EQ(ctx.extraUserFolders, std::vector<std::string>{"Videos"});
+  EXPECT_TRUE(fx.context().extraUserFolders.empty());
+}
+
 TEST(EngineContext, FixtureKeepsEverythingInsideTheFixture) {
   FixtureHome fx;
   auto ctx = fx.context();

@@ -1,0 +1,31 @@
+#include "design/GhostPillButton.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace tidewell::design {
+
+GhostPillButton::GhostPillButton(PillLabel label, QWidget* parent)
+    : QAbstractButton(parent), label_(std::move(label)) {
+  setText(label_.title);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void GhostPillButton::setLabel(const PillLabel& label) {
+  label_ = label;
+  setText(label_.title);
+  updateGeometry();
+  update();
+}
+
+QSize GhostPillButton::sizeHint() const {
+  const QSizeF size = ghostPillSize(label_);
+  return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
+}
+
+void GhostPillButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  paintGhostPill(painter, QRectF(rect()), label_, isDown());
+}
+
+}  // namespace tidewell::design

@@ -1,0 +1,57 @@
+#include "design/PillButton.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "design/SectionAccent.h"
+#include "design/ShadowLayer.h"
+
+namespace tidewell::design {
+
+PillButton::PillButton(PillLabel label, PillButtonStyle style, QWidget* parent)
+    : QAbstractButton(parent), label_(std::move(label)), style_(std::move(style)) {
+  setText(label_.title);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  ShadowLayer::track(this);
+  connect(this, &QAbstractButton::pressed, this, [this] { ShadowLayer::refresh(this); });
+  connect(this, &QAbstractButton::released, this, [this] { ShadowLayer::refresh(this); });
+}
+
+void PillButton::setPillStyle(const PillButtonStyle& style) {
+  style_ = style;
+  changed();
+}
+
+void PillButton::setLabel(const PillLabel& label) {
+  label_ = label;
+  setText(label_.title);
+  changed();
+}
+
+void PillButton::changed() {
+  updateGeometry();
+  update();
+  ShadowLayer::refresh(this);
+}
+
+QSize PillButton::sizeHint() const {
+  const QSizeF size = pillSize(style_, label_);
+  return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
+}
+
+void PillButton::paintShadows(QPainter& painter) const {
+  paintPillShadow(painter, QRectF(rect()), style_, SectionAccent::of(this), isDown());
+}
+
+QRectF PillButton::shadowArea() const {
+  return shadowBounds(QRectF(rect()), pillShadow(style_, SectionAccent::of(this)));
+}
+
+void PillButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (!ShadowLayer::hostOf(this)) paintShadows(painter);
+  paintPillBody(painter, QRectF(rect()), style_, label_, isDown());
+}
+
+}  // namespace tidewell::design

@@ -1,0 +1,45 @@
+#include "design/SectionAccent.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include "design/ShadowLayer.h"
+
+namespace tidewell::design::SectionAccent {
+
+namespace {
+constexpr const char* kProperty = "tidewellSectionAccent";
+
+void repaintTree(QWidget* widget) {
+  // Glows in the accent are drawn by the shadow host, which may sit above.
+  if (QWidget* host = ShadowLayer::hostOf(widget)) host->update();
+  widget->update();
+  for (QWidget* child : widget->findChildren<QWidget*>()) child->update();
+}
+}  // namespace
+
+void set(QWidget* widget, const SectionPalette& palette) {
+  if (!widget) return;
+  widget->setProperty(kProperty, QVariant::fromValue(palette));
+  repaintTree(widget);
+}
+
+void clear(QWidget* widget) {
+  if (!widget) return;
+  widget->setProperty(kProperty, QVariant());
+  repaintTree(widget);
+}
+
+SectionPalette of(const QWidget* widget) {
+  for (const QWidget* w = widget; w; w = w->parentWidget()) {
+    const QVariant value = w->property(kProperty);
+    if (value.canConvert<SectionPalette>() && value.isValid()) return value.value<SectionPalette>();
+  }
+  return SectionPalette::clean();
+}
+
+SectionPalette resolve(const QWidget* widget, const std::optional<SectionPalette>& explicitPalette) {
+  return explicitPalette ? *explicitPalette : of(widget);
+}
+
+}  // namespace tidewell::design::SectionAccent

@@ -1,0 +1,43 @@
+#pragma once
+// Empties a folder in place, or removes a file, without ever going through
+// a link or across a mount point, and only if what is at the path now is
+// the very file or folder that was measured (same device and inode).
+//
+// The part's parent is opened, the part is looked at there without
+// following it, opened with O_NOFOLLOW and checked again through its
+// descriptor; everything below is removed relative to descriptors
+// (unlinkat), sub-folders are opened with O_NOFOLLOW | O_DIRECTORY and
+// checked to be what was listed, a link is unlinked as a link, and a folder
+// on another mount is neither entered nor removed. The folder itself is
+// kept. Stateless; callable from any thread.
+
+#include <functional>
+#include <string>
+
+#include "engine/FileIdentity.h"
+
+namespace tidewell::engine {
+
+class SafeRemover {
+ public:
+  enum class Outcome {
+    Removed,     // everything asked for is gone
+    Vanished,    // nothing was at the path any more
+    Refused,     // a link, or not the measured file or folder: untouched
+    Incomplete,  // some entries below were refused or could not be removed
+  };
+
+  // Asked with the full path of every entry below the part before it is
+  // removed; false keeps that entry (and all below it).
+  using Gate = std::function<bool(const std::string& path)>;
+
+  // path: absolute, standardized. A folder is emptied and kept; anything
+  // else is unlinked.
+  static Outcome clear(const std::string& path, const FileIdentity& measured, const Gate& mayRemove);
+
+  // The identity of what is at path, not following a link at path itself;
+  // false when nothing is there or it is a symlink.
+  static bool identify(const std::string& path, FileIdentity& out);
+};
+
+}  // namespace tidewell::engine

@@ -1,0 +1,62 @@
+#pragma once
+// One opened Trash folder (the home trash or a top-directory trash) with its
+// "files" and "info" folders held by descriptor, so that a name is claimed
+// and an item moved in relative to the folders that were checked, even if
+// their paths change meanwhile. Any thread may use one; claiming a name
+// is safe against other threads and other Trash clients.
+
+#include <sys/types.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tidewell::platform {
+
+class TrashDirectory {
+ public:
+  // The home trash at path, made (with missing parents) mode 0700 when
+  // absent. Absent when it, its "files" or its "info" folder cannot be made
+  // or is not a folder ("files" and "info" must not be links).
+  static std::optional<TrashDirectory> openHome(const std::string& path);
+
+  // The trash of topDirectory for uid: topDirectory/.Trash/uid when
+  // topDirectory/.Trash is a real folder (not a link) with the sticky bit,
+  // else topDirectory/.Trash-uid. The per-user folder is made mode 0700 when
+  // absent and must be a real folder owned by uid. Absent when neither can
+  // be used.
+  static std::optional<TrashDirectory> openTop(const std::string& topDirectory, uid_t uid);
+
+  TrashDirectory(TrashDirectory&& other) noexcept;
+  TrashDirectory& operator=(TrashDirectory&& other) noexcept;
+  TrashDirectory(const TrashDirectory&) = delete;
+  TrashDirectory& operator=(const TrashDirectory&) = delete;
+  ~TrashDirectory();
+
+  // The folder holding "files" and "info".
+  const std::string& path() const { return path_; }
+
+  // Claims a name for an item called itemName by creating
+  // info/NAME.trashinfo exclusively, then writes infoText into it and syncs
+  // it. NAME is itemName (shortened when it leaves no room for the
+  // extension), then NAME.2, NAME.3 and so on while a name is taken in
+  // "info" or "files". Empty when no name could be claimed or the info file
+  // could not be written (it is then removed).
+  std::string claim(std::string_view itemName, std::string_view infoText) const;
+
+  // Renames the entry `name` of the folder parentFd into files/trashName,
+  // never replacing anything there. When that fails the claimed info file
+  // is removed and the result is false.
+  bool moveIn(int parentFd, const std::string& name, const std::string& trashName) const;
+
+ private:
+  TrashDirectory(std::string path, int filesFd, int infoFd);
+  static std::optional<TrashDirectory> openInside(int trashFd, std::string path);
+  void release();
+
+  std::string path_;
+  int filesFd_ = -1;
+  int infoFd_ = -1;
+};
+
+}  // namespace tidewell::platform

@@ -1,0 +1,76 @@
+#include "platform/core/XdgUserDirs.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "platform/core/HomeFolder.h"
+#include "platform/core/Paths.h"
+
+namespace tidewell::platform {
+
+namespace {
+
+// A real file is a few hundred bytes; reading more would only invite trouble.
+constexpr std::streamsize kMaxFileBytes = 64 * 1024;
+
+std::string_view trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t\r");
+  return text.substr(first, last - first + 1);
+}
+
+// The folder name one line names, or "" when the line names none.
+std::string nameOnLine(std::string_view line, const std::string& home) {
+  line = trimmed(line);
+  const auto equals = line.find('=');
+  if (equals == std::string_view::npos) return {};
+  const std::string_view key = line.substr(0, equals);
+  if (key.size() <= 8 || key.substr(0, 4) != "XDG_" || key.substr(key.size() - 4) != "_DIR") return {};
+
+  const std::string_view quoted = line.substr(equals + 1);
+  if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') return {};
+  const std::string_view value = quoted.substr(1, quoted.size() - 2);
+  if (value.find_first_of("\"\\`") != std::string_view::npos || value.find('\0') != std::string_view::npos)
+    return {};
+
+  std::string full;
+  if (value.substr(0, 6) == "$HOME/")
+    full = home + std::string(value.substr(5));
+  else if (!value.empty() && value.front() == '/')
+    full = std::string(value);
+  else
+    return {};
+  const std::string folder = standardize(full);
+  if (parentPath(folder) != home) return {};
+  return std::string(lastComponent(folder));
+}
+
+}  // namespace
+
+std::vector<std::string> parseXdgUserDirs(std::string_view text, std::string_view home) {
+  std::vector<std::string> names;
+  const std::string h(home);
+  if (!isUsableHome(h)) return names;
+  for (size_t pos = 0; pos < text.size();) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string name = nameOnLine(text.substr(pos, end - pos), h);
+    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+      names.push_back(std::move(name));
+    pos = end + 1;
+  }
+  return names;
+}
+
+std::vector<std::string> readXdgUserDirs(const std::string& home) {
+  if (!isUsableHome(home)) return {};
+  std::ifstream in(joinPath(home, ".config/user-dirs.dirs"), std::ios::binary);
+  if (!in) return {};
+  std::string text(kMaxFileBytes, '\0');
+  in.read(text.data(), kMaxFileBytes);
+  text.resize(size_t(in.gcount()));
+  return parseXdgUserDirs(text, home);
+}
+
+}  // namespace tidewell::platform

@@ -1,0 +1,162 @@
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/SafeRemover.h"
+#include "platform/core/Paths.h"
+#include "tests/support/FixtureHome.h"
+
+namespace tidewell::engine {
+namespace {
+
+using namespace testing;
+using Outcome = SafeRemover::Outcome;
+
+bool allowAll(const std::string&) { return true; }
+
+// Every case runs in a fixture whose victim folder, outside the home, holds
+// a sentinel that must survive.
+TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
+  struct Case {
+    const char* name;
+    std::vector<Entry> entries;
+    const char* part;
+    std::function<void(FixtureHome&)> between;  // runs after measuring, before clearing
+    const char* keep;                           // a child name the gate refuses
+    Outcome expected;
+    std::vector<std::string> gone;
+    std::vector<std::string> survive;
+  };
+  const std::vector<Case> cases = {
+      {"folder emptied but kept",
+       {file("c/a", 100), file("c/.hidden", 10), file("c/sub/deep/f", 5000), fifo("c/pipe"),
+        symlink("c/tovictim", "{root}/victim"), symlink("c/sub/tosentinel", "{root}/victim/sentinel")},
+       "c",
+       nullptr,
+       nullptr,
+       Outcome::Removed,
+       {"c/a", "c/.hidden", "c/sub", "c/pipe", "c/tovictim"},
+       {"c"}},
+      {"file removed", {file("f", 100)}, "f", nullptr, nullptr, Outcome::Removed, {"f"}, {}},
+      {"vanished part",
+       {file("c/a", 1)},
+       "c",
+       [](FixtureHome& fx) {
+         unlink(fx.path("c/a").c_str());
+         rmdir(fx.path("c").c_str());
+       },
+       nullptr,
+       Outcome::Vanished,
+       {},
+       {}},
+      {"part that is a symlink",
+       {symlink("c", "{root}/victim")},
+       "c",
+       nullptr,
+       nullptr,
+       Outcome::Refused,
+       {},
+       {"c"}},
+      {"folder replaced since it was measured",
+       {file("c/a", 1)},
+       "c",
+       [](FixtureHome& fx) {
+         rename(fx.path("c").c_str(), fx.path("old").c_str());
+         fx.add({file("c/new", 10)});
+       },
+       nullptr,
+       Outcome::Refused,
+       {},
+       {"c/new", "old/a"}},
+      {"folder swapped for a link since it was measured",
+       {file("c/a", 1)},
+       "c",
+       [](FixtureHome& fx) {
+         rename(fx.path("c").c_str(), fx.path("old").c_str());
+         fx.add({symlink("c", "{root}/victim")});
+       },
+       nullptr,
+       Outcome::Refused,
+       {},
+       {"c", "old/a"}},
+      {"child refused by the gate",
+       {file("c/a", 1), file("c/keep/secret", 10), file("c/b/x", 1)},
+       "c",
+       nullptr,
+       "keep",
+       Outcome::Incomplete,
+       {"c/a", "c/b"},
+       {"c/keep/secret"}},
+  };
+  for (const Case& c : cases) {
+    FixtureHome fx;
+    fx.addOutside({file("victim/sentinel", 1000)});
+    for (const Entry& e : c.entries) fx.add({e});
+    FileIdentity id{};
+    struct stat st {};
+    ASSERT_EQ(lstat(fx.path(c.part).c_str(), &st), 0) << c.name;
+    id = {st.st_dev, st.st_ino};
+    if (c.between) c.between(fx);
+    const std::string kept = c.keep ? fx.path(std::string(c.part) + "/" + c.keep) : "";
+    auto gate = [&](const std::string& p) { return p != kept; };
+    EXPECT_EQ(SafeRemover::clear(fx.path(c.part), id, gate), c.expected) << c.name;
+    for (const auto& g : c.gone) EXPECT_FALSE(exists(fx.path(g))) << c.name << ": " << g;
+    for (const auto& s : c.survive) EXPECT_TRUE(exists(fx.path(s))) << c.name << ": " << s;
+    EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u) << c.name;
+  }
+}
+
+TEST(SafeRemover, GateSeesEveryPathBelowThePart) {
+  FixtureHome fx({file("c/a/b/f", 1), file("c/x", 1)});
+  FileIdentity id{};
+  ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
+  std::vector<std::string> asked;
+  EXPECT_EQ(SafeRemover::clear(fx.path("c"), id,
+                               [&](const std::string& p) {
+                                 asked.push_back(p);
+                                 return true;
+                               }),
+            Outcome::Removed);
+  std::sort(asked.begin(), asked.end());
+  EXPECT_EQ(asked,
+            (std::vector<std::string>{fx.path("c/a"), fx.path("c/a/b"), fx.path("c/a/b/f"), fx.path("c/x")}));
+}
+
+TEST(SafeRemover, IdentifyRefusesLinksAndMissingPaths) {
+  FixtureHome fx({file("f", 1), symlink("l", "{home}/f")});
+  FileIdentity id{};
+  EXPECT_TRUE(SafeRemover::identify(fx.path("f"), id));
+  EXPECT_FALSE(SafeRemover::identify(fx.path("l"), id));
+  EXPECT_FALSE(SafeRemover::identify(fx.path("missing"), id));
+  EXPECT_EQ(SafeRemover::clear("relative/path", id, allowAll), Outcome::Refused);
+}
+
+TEST(SafeRemover, LeavesMountPointsBelowThePartAlone) {
+  FixtureHome fx({file("c/a", 10), folder("c/mnt")});
+  fx.addOutside({file("victim/sentinel", 1000)});
+  FileIdentity id{};
+  ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
+  {
+    // Unmounted before the fixture goes away.
+    const std::string target = fx.path("c/mnt");
+    if (mount(fx.outside("victim").c_str(), target.c_str(), nullptr, MS_BIND, nullptr) != 0)
+      GTEST_SKIP() << "bind mounts are not permitted here";
+    const Outcome outcome = SafeRemover::clear(fx.path("c"), id, allowAll);
+    EXPECT_TRUE(exists(fx.outside("victim/sentinel")));
+    umount2(target.c_str(), MNT_DETACH);
+    EXPECT_EQ(outcome, Outcome::Incomplete);
+  }
+  EXPECT_FALSE(exists(fx.path("c/a")));
+  EXPECT_TRUE(exists(fx.path("c/mnt")));
+  EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+}
+
+}  // namespace
+}  // namespace tidewell::engine

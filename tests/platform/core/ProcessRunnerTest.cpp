@@ -1,0 +1,128 @@
+#include "platform/core/ProcessRunner.h"
+
+#include <dirent.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/FixtureHome.h"
+
+namespace tidewell::platform {
+namespace {
+
+using testing::FixtureHome;
+using testing::readFile;
+using testing::writeScript;
+
+int openDescriptorCount() {
+  DIR* dir = opendir("/proc/self/fd");
+  if (!dir) return -1;
+  int count = 0;
+  while (readdir(dir)) ++count;
+  closedir(dir);
+  return count;
+}
+
+// A fake tool in the fixture's tools folder whose body is a shell script.
+std::string tool(const FixtureHome& fx, const std::string& name, const std::string& body) {
+  const std::string path = fx.outside("tools/" + name);
+  writeScript(path, "#!/bin/sh\n" + body);
+  return path;
+}
+
+TEST(ProcessRunner, OnlyExitStatusZeroGivesTheOutput) {
+  FixtureHome fx;
+  struct Case {
+    const char* what;
+    const char* body;
+    std::optional<std::string> expected;
+  };
+  const Case cases[] = {
+      {"clean exit", "printf 'a\\nb\\n'\n", std::string("a\nb\n")},
+      {"clean exit, no output", "exit 0\n", std::string()},
+      {"output then exit 1", "echo data\nexit 1\n", std::nullopt},
+      {"output then exit 255", "echo data\nexit 255\n", std::nullopt},
+      {"killed by a signal", "echo data\nkill -KILL $$\n", std::nullopt},
+      {"terminated by a signal", "echo data\nkill -TERM $$\n", std::nullopt},
+      {"stderr noise never reaches the data", "echo noise >&2\necho data\necho more noise >&2\n",
+       std::string("data\n")},
+      {"stdin is empty, not inherited", "cat\necho done\n", std::string("done\n")},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ProcessRunner::run(tool(fx, "t", c.body), {}), c.expected) << c.what;
+  }
+}
+
+TEST(ProcessRunner, ArgumentsArriveExactlyAsGivenWithoutAShell) {
+  FixtureHome fx;
+  const std::string log = fx.outside("tools/args.log");
+  const std::string path =
+      tool(fx, "args", "for a in \"$@\"; do printf '<%s>' \"$a\"; done > '" + log + "'\n");
+  const std::string marker = fx.outside("tools/injected");
+  const std::vector<std::string> args = {
+      "id with spaces; touch " + marker, "$(touch " + marker + ")", "", "*", "'quoted' \"double\"", "-j"};
+  ASSERT_TRUE(ProcessRunner::run(path, args));
+  std::string expected;
+  for (const std::string& a : args) expected += "<" + a + ">";
+  EXPECT_EQ(readFile(log), expected);
+  EXPECT_FALSE(testing::exists(marker));
+
+  // A NUL would cut an argument short, so the tool would act on another
+  // value: the call is refused before anything starts.
+  testing::writeFile(log, "untouched");
+  EXPECT_EQ(ProcessRunner::run(path, {std::string("ABC\0XYZ", 7)}), std::nullopt);
+  ProcessRunner::runDiscardingOutput(path, {std::string("ABC\0XYZ", 7)});
+  EXPECT_EQ(readFile(log), "untouched");
+}
+
+TEST(ProcessRunner, ToolThatCannotStartGivesNothing) {
+  FixtureHome fx;
+  const std::string notExecutable = fx.outside("tools/plain");
+  testing::writeFile(notExecutable, "#!/bin/sh\necho hi\n");
+  const std::string relative = "tools/plain";
+  for (const std::string& path : {fx.outside("tools/missing"), notExecutable, fx.outside("tools"),
+                                  std::string(), relative, std::string("sh")}) {
+    EXPECT_EQ(ProcessRunner::run(path, {"-c", "echo hi"}), std::nullopt) << path;
+    ProcessRunner::runDiscardingOutput(path, {});  // must simply return
+  }
+}
+
+TEST(ProcessRunner, LargeOutputOnBothStreamsDoesNotBlock) {
+  FixtureHome fx;
+  // 1 MiB on stdout and on stderr, far beyond what a pipe holds.
+  const std::string path = tool(fx, "big",
+                                "i=0\nline=0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcde\n"
+                                "while [ $i -lt 16384 ]; do echo $line; echo $line >&2; i=$((i+1)); done\n");
+  auto out = ProcessRunner::run(path, {});
+  ASSERT_TRUE(out);
+  EXPECT_EQ(out->size(), 1024u * 1024u);
+  EXPECT_EQ(out->substr(0, 64), "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcde\n");
+}
+
+TEST(ProcessRunner, LeavesNoDescriptorOpen) {
+  FixtureHome fx;
+  const std::string ok = tool(fx, "ok", "echo fine\n");
+  const std::string failing = tool(fx, "fail", "exit 3\n");
+  const int before = openDescriptorCount();
+  for (int i = 0; i < 20; ++i) {
+    ProcessRunner::run(ok, {});
+    ProcessRunner::run(failing, {});
+    ProcessRunner::run(fx.outside("tools/missing"), {});
+    ProcessRunner::runDiscardingOutput(ok, {});
+  }
+  EXPECT_EQ(openDescriptorCount(), before);
+}
+
+TEST(ProcessRunner, DiscardingOutputWaitsForTheTool) {
+  FixtureHome fx;
+  const std::string log = fx.outside("tools/discard.log");
+  const std::string path =
+      tool(fx, "quiet", "echo out\necho err >&2\nsleep 0.2\nprintf '%s|' \"$@\" > '" + log + "'\nexit 7\n");
+  ProcessRunner::runDiscardingOutput(path, {"unload", "/a b/c.plist"});
+  // The log is written after the pause, so it exists only if the call waited.
+  EXPECT_EQ(readFile(log), "unload|/a b/c.plist|");
+}
+
+}  // namespace
+}  // namespace tidewell::platform

@@ -1,0 +1,141 @@
+#pragma once
+// Reading back what the Trash wrote, the way another Trash client would:
+// the .trashinfo fields decoded, the deletion date parsed, a folder listed.
+
+#include <dirent.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/core/Trash.h"
+#include "tests/support/FixtureHome.h"
+
+namespace tidewell::testing {
+
+struct TrashInfoFields {
+  std::string path;  // decoded
+  std::time_t deletedAt = 0;
+};
+
+inline int hexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// Absent when a "%" is not followed by two hex digits.
+inline std::optional<std::string> percentDecoded(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '%') {
+      out += text[i];
+      continue;
+    }
+    int hi = i + 1 < text.size() ? hexValue(text[i + 1]) : -1;
+    int lo = i + 2 < text.size() ? hexValue(text[i + 2]) : -1;
+    if (hi < 0 || lo < 0) return std::nullopt;
+    out += char(hi * 16 + lo);
+    i += 2;
+  }
+  return out;
+}
+
+// A local "YYYY-MM-DDThh:mm:ss" and nothing more.
+inline std::optional<std::time_t> parsedLocalDate(const std::string& text) {
+  std::tm tm{};
+  const char* end = strptime(text.c_str(), "%Y-%m-%dT%H:%M:%S", &tm);
+  if (!end || *end != '\0' || text.size() != 19) return std::nullopt;
+  tm.tm_isdst = -1;
+  std::time_t t = std::mktime(&tm);
+  if (t == -1) return std::nullopt;
+  return t;
+}
+
+// The fields of a .trashinfo file; absent unless it holds exactly the
+// header line, one Path= and one DeletionDate= line that parse.
+inline std::optional<TrashInfoFields> readTrashInfo(const std::string& file) {
+  const std::string text = readFile(file);
+  const std::string header = "[Trash Info]\n";
+  if (text.compare(0, header.size(), header) != 0 || text.empty() || text.back() != '\n') return std::nullopt;
+  std::optional<std::string> path, date;
+  for (size_t pos = header.size(); pos < text.size();) {
+    size_t end = text.find('\n', pos);
+    const std::string line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (line.rfind("Path=", 0) == 0 && !path) {
+      path = percentDecoded(line.substr(5));
+      if (!path) return std::nullopt;
+    } else if (line.rfind("DeletionDate=", 0) == 0 && !date) {
+      date = line.substr(13);
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!path || !date) return std::nullopt;
+  auto when = parsedLocalDate(*date);
+  if (!when) return std::nullopt;
+  return TrashInfoFields{*path, *when};
+}
+
+// Names in a folder, "." and ".." left out, sorted; empty when unreadable.
+inline std::vector<std::string> namesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  if (DIR* dir = opendir(folder.c_str())) {
+    while (dirent* e = readdir(dir)) {
+      std::string name = e->d_name;
+      if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(dir);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Trash::moveToTrash for an item on the fixture's own file system. Should a
+// fault ever send it to a top-directory trash, the test fails instead of
+// writing into the real top directory (such as "/.Trash-0").
+inline bool moveToFixtureTrash(const std::string& path, const platform::EngineContext& ctx,
+                               std::string* trashedPath = nullptr) {
+  return platform::Trash::moveToTrash(path, ctx, trashedPath, [](const std::string& physical) {
+    ADD_FAILURE() << physical << " was sent to a top-directory trash";
+    return std::string();
+  });
+}
+
+// A scratch folder under /dev/shm, removed with everything in it when the
+// test ends. path() is empty when /dev/shm is missing, not writable, or on
+// the same file system as `notOn`: the test should then skip.
+class ScratchOnOtherFileSystem {
+ public:
+  explicit ScratchOnOtherFileSystem(const std::string& notOn) {
+    struct stat shm {
+    }, here{};
+    if (stat("/dev/shm", &shm) != 0 || stat(notOn.c_str(), &here) != 0 || shm.st_dev == here.st_dev) return;
+    std::string pattern = "/dev/shm/tidewell-trash-test-XXXXXX";
+    if (!mkdtemp(pattern.data())) return;
+    char* real = realpath(pattern.c_str(), nullptr);
+    path_ = real ? real : pattern;
+    free(real);
+  }
+  ~ScratchOnOtherFileSystem() {
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+  }
+  ScratchOnOtherFileSystem(const ScratchOnOtherFileSystem&) = delete;
+  ScratchOnOtherFileSystem& operator=(const ScratchOnOtherFileSystem&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace tidewell::testing
