@@ -1,9 +1,6 @@
 #include "engine/InstallerScanner.h"
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -11,6 +8,7 @@
 #include <utility>
 
 #include "engine/DiskScanner.h"
+#include "engine/TreeWalker.h"
 #include "platform/core/Paths.h"
 
 namespace tidewell::engine {
@@ -27,18 +25,34 @@ constexpr std::array<std::string_view, 24> packageExtensions = {
     "mpkg",   "xcodeproj", "xcworkspace",   "xcarchive",   "playground", "dsym",
     "docset", "rtfd",      "photoslibrary", "pages",       "numbers",    "key"};
 
-bool contains(const auto& list, std::string_view value) {
-  return std::find(list.begin(), list.end(), value) != list.end();
+// ext equals lower once its ASCII letters are lower-cased.
+bool equalsLowered(std::string_view ext, std::string_view lower) {
+  if (ext.size() != lower.size()) return false;
+  for (size_t i = 0; i < ext.size(); ++i) {
+    char c = ext[i];
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    if (c != lower[i]) return false;
+  }
+  return true;
 }
 
-// The text after the last dot, lower-cased; a name that only begins with a
-// dot (".dmg") has none.
-std::string lowerExtension(std::string_view name) {
+bool isOneOf(std::string_view ext, const auto& lowerList) {
+  return std::any_of(lowerList.begin(), lowerList.end(),
+                     [ext](std::string_view lower) { return equalsLowered(ext, lower); });
+}
+
+// The text after the last dot; a name that only begins with a dot (".dmg")
+// has none.
+std::string_view extensionOf(std::string_view name) {
   size_t dot = name.rfind('.');
   if (dot == std::string_view::npos || dot == 0) return {};
-  std::string ext(name.substr(dot + 1));
-  for (char& c : ext) c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-  return ext;
+  return name.substr(dot + 1);
+}
+
+std::string lowered(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+  return out;
 }
 
 platform::TimePoint modificationTime(const struct stat& st) {
@@ -47,40 +61,21 @@ platform::TimePoint modificationTime(const struct stat& st) {
          duration_cast<system_clock::duration>(nanoseconds(st.st_mtim.tv_nsec));
 }
 
-struct Examined {
-  std::string path;
-  std::string_view name;
-  std::string ext;
-  const struct stat& st;
-};
-
-// Depth-first walk of the open folder fd (at level - 1) in listing order.
-// Hidden entries are passed over, links are never followed, nothing deeper
-// than deepestLevel is examined, and package folders are not entered.
-// examine() sees every other entry and answers true when it took the entry
-// as an installer, so a matched folder is not entered either.
-template <class Examine>
-void walk(int fd, const std::string& folder, int level, Examine& examine) {
-  DIR* dir = fdopendir(fd);
-  if (!dir) {
-    close(fd);
-    return;
+// Decides, on the walker's threads, what the search looks at: hidden
+// entries, anything deeper than deepestLevel and links are passed over;
+// package folders are not entered; an entry named like an installer is
+// taken as it is, so a matched folder is not entered either.
+WalkAction installerRule(const WalkDirectory& parent, const WalkEntry& entry) {
+  if (entry.name.empty() || entry.name[0] == '.' || parent.level + 1 > InstallerScanner::deepestLevel)
+    return WalkAction::Skip;
+  std::string_view ext = extensionOf(entry.name);
+  if (isOneOf(ext, installerExtensions)) {
+    // Trashing a link frees nothing, and a pipe or device is no download.
+    bool real = entry.type == EntryType::File || entry.type == EntryType::Directory;
+    return real ? WalkAction::Report : WalkAction::Skip;
   }
-  while (dirent* entry = readdir(dir)) {
-    std::string_view name = entry->d_name;
-    if (name.empty() || name[0] == '.') continue;
-    struct stat st {};
-    if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (S_ISLNK(st.st_mode)) continue;  // trashing a link frees nothing
-    Examined seen{platform::joinPath(folder, name), name, lowerExtension(name), st};
-    bool taken = examine(seen);
-    if (taken || !S_ISDIR(st.st_mode) || level >= InstallerScanner::deepestLevel ||
-        contains(packageExtensions, seen.ext))
-      continue;
-    int child = openat(dirfd(dir), entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (child >= 0) walk(child, seen.path, level + 1, examine);
-  }
-  closedir(dir);
+  if (entry.type != EntryType::Directory || isOneOf(ext, packageExtensions)) return WalkAction::Skip;
+  return WalkAction::Descend;
 }
 
 }  // namespace
@@ -115,36 +110,32 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, 
   std::set<std::pair<dev_t, ino_t>> searched;
   const std::string homePrefix = ctx.home + "/";
 
-  auto examine = [&](const Examined& e) {
-    if (!contains(installerExtensions, e.ext)) return false;
-    if (!S_ISREG(e.st.st_mode) && !S_ISDIR(e.st.st_mode)) return true;
-    std::string path = platform::standardize(e.path);
-    if (!seenPaths.insert(path).second) return true;
-    int64_t size = sizeOf(path);
-    if (size < minimumBytes) return true;
-    std::string folder(platform::parentPath(path));
-    BigItem item;
-    item.id = path;
-    item.url = path;
-    item.name = std::string(e.name);
-    item.location = folder.starts_with(homePrefix) ? folder.substr(homePrefix.size()) : folder;
-    item.sizeBytes = size;
-    item.isDirectory = e.ext == "mpkg";
-    item.kind = BigItem::Kind::installer;
-    item.note = note(e.ext, modificationTime(e.st), now);
-    items.push_back(std::move(item));
-    return true;
-  };
-
   for (const std::string& folder : candidateFolders(ctx)) {
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) continue;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !searched.insert({st.st_dev, st.st_ino}).second) {
-      close(fd);
+    struct stat folderStat {};
+    if (stat(folder.c_str(), &folderStat) != 0 ||
+        !searched.insert({folderStat.st_dev, folderStat.st_ino}).second)
       continue;
+    for (const WalkReport& found : TreeWalker::visit(folder, installerRule, {.includeFiles = true})) {
+      std::string path = platform::standardize(found.path);
+      if (!seenPaths.insert(path).second) continue;
+      int64_t size = sizeOf(path);
+      if (size < minimumBytes) continue;
+      struct stat st {};
+      bool dated = lstat(path.c_str(), &st) == 0;
+      if (dated && S_ISLNK(st.st_mode)) continue;  // replaced by a link since the walk
+      std::string ext = lowered(extensionOf(platform::lastComponent(path)));
+      std::string parent(platform::parentPath(path));
+      BigItem item;
+      item.id = path;
+      item.url = path;
+      item.name = std::string(platform::lastComponent(path));
+      item.location = parent.starts_with(homePrefix) ? parent.substr(homePrefix.size()) : parent;
+      item.sizeBytes = size;
+      item.isDirectory = ext == "mpkg";
+      item.kind = BigItem::Kind::installer;
+      item.note = note(ext, dated ? std::optional(modificationTime(st)) : std::nullopt, now);
+      items.push_back(std::move(item));
     }
-    walk(fd, folder, 1, examine);
   }
   std::stable_sort(items.begin(), items.end(),
                    [](const BigItem& a, const BigItem& b) { return a.sizeBytes > b.sizeBytes; });

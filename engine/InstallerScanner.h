@@ -30,8 +30,8 @@ class InstallerScanner {
   static std::vector<std::string> candidateFolders();
   static std::vector<std::string> candidateFolders(const platform::EngineContext& ctx);
 
-  // Every installer found, largest first (stable: equal sizes keep the order
-  // found, Downloads before Desktop). Hidden entries are passed over, package
+  // Every installer found, largest first; equal sizes keep Downloads before
+  // Desktop and, within one, plain path order. Hidden entries are passed over, package
   // folders (apps, bundles, frameworks, ...) and matched installer folders
   // are not entered, links are neither reported nor followed, unreadable
   // folders contribute nothing. Never fails.

@@ -1,7 +1,7 @@
 #include "engine/InstallerScanner.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 
 #include <gtest/gtest.h>
 
@@ -198,8 +198,9 @@ TEST(InstallerScanner, MeasuresAllocatedBytesAndDatesFromTheFile) {
   FixtureHome fx({file("Downloads/Real.dmg", 6 * 1024 * 1024), sparse("Downloads/Sparse.dmg", 200 * MB)});
   const std::string real = fx.path("Downloads/Real.dmg");
   const TimePoint now = at("2025-06-15T12:00:00Z");
-  const timespec times[2] = {{0, UTIME_OMIT}, {system_clock::to_time_t(now - hours(24 * 12)), 0}};
-  ASSERT_EQ(utimensat(AT_FDCWD, real.c_str(), times, 0), 0);
+  const time_t twelveDaysAgo = system_clock::to_time_t(now - hours(24 * 12));
+  const timeval times[2] = {{twelveDaysAgo, 0}, {twelveDaysAgo, 0}};
+  ASSERT_EQ(utimes(real.c_str(), times), 0);
   struct stat st {};
   ASSERT_EQ(stat(real.c_str(), &st), 0);
 
@@ -244,12 +245,22 @@ TEST(InstallerScanner, CandidateFolders) {
   EXPECT_TRUE(InstallerScanner::candidateFolders(ctx).empty());
 }
 
-TEST(InstallerScanner, ADesktopLinkedToDownloadsIsSearchedOnce) {
-  FixtureHome fx({file("Downloads/App.dmg"), symlink("Desktop", "{home}/Downloads")});
-  FakeSizes fake({{fx.path("Downloads/App.dmg"), 50 * MB}, {fx.path("Desktop/App.dmg"), 50 * MB}});
+TEST(InstallerScanner, EachInstallerOnceInAStableOrder) {
+  // A desktop linked to the downloads is one folder, searched once; equal
+  // sizes come in path order, whatever the listing order.
+  FixtureHome fx({file("Downloads/b.dmg"), file("Downloads/a.dmg"), file("Downloads/c/a.dmg"),
+                  symlink("Desktop", "{home}/Downloads")});
+  std::map<std::string, int64_t> sizes;
+  for (const char* rel : {"b.dmg", "a.dmg", "c/a.dmg"}) {
+    sizes[fx.path(std::string("Downloads/") + rel)] = 50 * MB;
+    sizes[fx.path(std::string("Desktop/") + rel)] = 50 * MB;
+  }
+  FakeSizes fake(sizes);
   std::vector<BigItem> items = InstallerScanner::scan(fx.context(), fake.measure(), system_clock::now());
-  ASSERT_EQ(items.size(), 1u);
-  EXPECT_EQ(items[0].id, fx.path("Downloads/App.dmg"));
+  std::vector<std::string> ids;
+  for (const BigItem& item : items) ids.push_back(item.id);
+  EXPECT_EQ(ids, (std::vector<std::string>{fx.path("Downloads/a.dmg"), fx.path("Downloads/b.dmg"),
+                                           fx.path("Downloads/c/a.dmg")}));
 }
 
 }  // namespace
