@@ -118,11 +118,11 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, 
     for (const WalkReport& found : TreeWalker::visit(folder, installerRule, {.includeFiles = true})) {
       std::string path = platform::standardize(found.path);
       if (!seenPaths.insert(path).second) continue;
-      int64_t size = sizeOf(path);
-      if (size < minimumBytes) continue;
       struct stat st {};
       bool dated = lstat(path.c_str(), &st) == 0;
       if (dated && S_ISLNK(st.st_mode)) continue;  // replaced by a link since the walk
+      int64_t size = sizeOf(path);
+      if (size < minimumBytes) continue;
       std::string ext = lowered(extensionOf(platform::lastComponent(path)));
       std::string parent(platform::parentPath(path));
       BigItem item;
