@@ -15,6 +15,7 @@
 #include "platform/core/Paths.h"
 #include "tests/engine/FakeSizes.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::engine {
 namespace {
@@ -25,33 +26,9 @@ using platform::TimePoint;
 
 constexpr int64_t MB = 1'000'000;
 
-// Pins the process time zone for one test and restores it afterwards.
-class TimeZone {
- public:
-  explicit TimeZone(const char* zone) {
-    if (const char* old = std::getenv("TZ")) saved_ = old, had_ = true;
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~TimeZone() {
-    had_ ? setenv("TZ", saved_.c_str(), 1) : unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::string saved_;
-  bool had_ = false;
-};
-
-TimePoint at(const char* iso) {
-  auto t = platform::parseIso8601(iso);
-  EXPECT_TRUE(t) << iso;
-  return t.value_or(TimePoint{});
-}
-
 TEST(InstallerScanner, AgeText) {
-  TimeZone zone("Europe/Stockholm");
-  const TimePoint now = at("2025-06-15T12:00:00+02:00");
+  ScopedTimeZone zone("Europe/Stockholm");
+  const TimePoint now = isoTime("2025-06-15T12:00:00+02:00");
   struct Case {
     const char* what;
     std::optional<TimePoint> date;
@@ -61,7 +38,7 @@ TEST(InstallerScanner, AgeText) {
       {"no date", std::nullopt, ""},
       {"in the future", now + hours(24 * 3), "today"},
       {"earlier today", now - hours(11), "today"},
-      {"23:00 yesterday is under a day", at("2025-06-14T23:00:00+02:00"), "today"},
+      {"23:00 yesterday is under a day", isoTime("2025-06-14T23:00:00+02:00"), "today"},
       {"1 day", now - hours(24), "1 day ago"},
       {"29 days", now - hours(24 * 29), "29 days ago"},
       {"30 days", now - hours(24 * 30), "1 month ago"},
@@ -79,13 +56,14 @@ TEST(InstallerScanner, AgeText) {
   }
   // Clocks went forward on 30 March: noon to noon across it is a day of 23
   // hours, and still a day.
-  EXPECT_EQ(InstallerScanner::ageText(at("2025-03-29T12:00:00+01:00"), at("2025-03-30T12:00:00+02:00")),
-            "1 day ago");
+  EXPECT_EQ(
+      InstallerScanner::ageText(isoTime("2025-03-29T12:00:00+01:00"), isoTime("2025-03-30T12:00:00+02:00")),
+      "1 day ago");
 }
 
 TEST(InstallerScanner, NoteByExtensionAndAge) {
-  TimeZone zone("UTC");
-  const TimePoint now = at("2025-06-15T12:00:00Z");
+  ScopedTimeZone zone("UTC");
+  const TimePoint now = isoTime("2025-06-15T12:00:00Z");
   struct Case {
     const char* extension;
     std::optional<TimePoint> modified;
@@ -194,10 +172,10 @@ TEST(InstallerScanner, FindsInstallersWhereTheUserLeftThem) {
 }
 
 TEST(InstallerScanner, MeasuresAllocatedBytesAndDatesFromTheFile) {
-  TimeZone zone("UTC");
+  ScopedTimeZone zone("UTC");
   FixtureHome fx({file("Downloads/Real.dmg", 6 * 1024 * 1024), sparse("Downloads/Sparse.dmg", 200 * MB)});
   const std::string real = fx.path("Downloads/Real.dmg");
-  const TimePoint now = at("2025-06-15T12:00:00Z");
+  const TimePoint now = isoTime("2025-06-15T12:00:00Z");
   const time_t twelveDaysAgo = system_clock::to_time_t(now - hours(24 * 12));
   const timeval times[2] = {{twelveDaysAgo, 0}, {twelveDaysAgo, 0}};
   ASSERT_EQ(utimes(real.c_str(), times), 0);
