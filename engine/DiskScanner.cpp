@@ -1,6 +1,5 @@
 #include "engine/DiskScanner.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include "engine/PathSafety.h"
 #include "engine/SafeRemover.h"
 #include "engine/TreeWalker.h"
+#include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
 #include "platform/core/VolumeCapacity.h"
 
@@ -32,19 +32,6 @@ void addPart(CleanupItem& item, const std::string& path, const platform::EngineC
   item.resolvedPaths.push_back(path);
   item.measuredParts.push_back({identity, size});
   item.sizeBytes += size;
-}
-
-// The children of a sweep root, in the order the listing returns them.
-std::vector<std::string> childNames(const std::string& root) {
-  std::vector<std::string> names;
-  DIR* dir = opendir(root.c_str());
-  if (!dir) return names;
-  while (dirent* entry = readdir(dir)) {
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace_back(name);
-  }
-  closedir(dir);
-  return names;
 }
 
 // What is left at a part after cleaning. A part that was left alone counts
@@ -73,7 +60,7 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
     std::set<std::string> excluded = CleanupTarget::coveredChildNames(path, ctx);
     const auto& skipped = CleanupTarget::sweepSkipNames();
     excluded.insert(skipped.begin(), skipped.end());
-    for (const std::string& name : childNames(path)) {
+    for (const std::string& name : platform::directoryNames(path)) {
       if (!excluded.count(name)) addPart(item, platform::joinPath(path, name), ctx);
     }
   }
