@@ -1,7 +1,5 @@
 #include "engine/BigItemScanner.h"
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -13,6 +11,7 @@
 #include "engine/DiskScanner.h"
 #include "engine/FolderKnowledge.h"
 #include "engine/PathSafety.h"
+#include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
 #include "platform/core/Trash.h"
 
@@ -27,8 +26,6 @@ constexpr std::string_view libraryRoots[] = {
     "Library/Group Containers", "Library/Developer",
 };
 
-bool isDotName(std::string_view name) { return name == "." || name == ".."; }
-
 // A direct child of a scan root, as listed.
 struct Candidate {
   std::string path;
@@ -41,20 +38,16 @@ struct Candidate {
 // nor already seen; a root that cannot be listed adds nothing.
 void listCandidates(const std::string& root, std::unordered_set<std::string>& seen,
                     std::vector<Candidate>& out) {
-  DIR* dir = opendir(root.c_str());
-  if (!dir) return;
-  while (dirent* entry = readdir(dir)) {
-    std::string_view name = entry->d_name;
-    if (isDotName(name)) continue;
+  for (auto& name : platform::directoryNames(root)) {
     std::string path = platform::joinPath(root, name);
     if (!seen.insert(path).second) continue;
     struct stat st {};
-    if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (lstat(path.c_str(), &st) != 0) continue;
     // Trashing a link frees nothing, yet its target's size would be shown.
     if (S_ISLNK(st.st_mode)) continue;
-    out.push_back({std::move(path), root, std::string(name), S_ISDIR(st.st_mode)});
+    const bool isDirectory = S_ISDIR(st.st_mode);
+    out.push_back({std::move(path), root, std::move(name), isDirectory});
   }
-  closedir(dir);
 }
 
 std::string locationOf(const std::string& root, const std::string& home) {
@@ -91,16 +84,10 @@ std::vector<std::string> BigItemScanner::scanRoots(const EngineContext& ctx) {
   if (!ctx.homeUsable()) return roots;
   for (auto root : libraryRoots) roots.push_back(ctx.inHome(root));
 
-  DIR* dir = opendir(ctx.home.c_str());
-  if (!dir) return roots;
-  std::vector<std::string> names;
-  while (dirent* entry = readdir(dir)) {
-    std::string_view name = entry->d_name;
-    if (name.front() == '.' || name == "Library" || name == "Applications") continue;
-    names.emplace_back(name);
-  }
-  closedir(dir);
-  std::sort(names.begin(), names.end());
+  std::vector<std::string> names = platform::sortedDirectoryNames(ctx.home);
+  std::erase_if(names, [](const std::string& name) {
+    return name.front() == '.' || name == "Library" || name == "Applications";
+  });
   for (const auto& name : names) {
     std::string path = ctx.inHome(name);
     struct stat st {};

@@ -1,13 +1,12 @@
 // The build-artifact half of BigItemScanner: which folders of the user's
 // projects are rebuildable output, and the cleanup rows that offer them.
 
-#include <dirent.h>
-
 #include <algorithm>
 
 #include "engine/BigItemScanner.h"
 #include "engine/PathSafety.h"
 #include "engine/TreeWalker.h"
+#include "platform/core/DirectoryListing.h"
 #include "platform/core/NameCollator.h"
 #include "platform/core/Paths.h"
 
@@ -98,17 +97,11 @@ const std::map<std::string, std::string, std::less<>>& BigItemScanner::artifactD
 bool BigItemScanner::isBuildArtifact(const std::string& path, std::string_view name) {
   if (isArtefactName(name)) return true;
   if (!isBuildFolderName(name)) return false;
-  DIR* dir = opendir(std::string(platform::parentPath(platform::standardize(path))).c_str());
-  if (!dir) return false;
-  bool marked = false;
-  while (dirent* entry = readdir(dir)) {
-    if (isProjectMarker(entry->d_name)) {
-      marked = true;
-      break;
-    }
-  }
-  closedir(dir);
-  return marked;
+  // A folder that cannot be listed holds no marker.
+  const auto siblings =
+      platform::directoryNames(std::string(platform::parentPath(platform::standardize(path))));
+  return std::any_of(siblings.begin(), siblings.end(),
+                     [](const std::string& sibling) { return isProjectMarker(sibling); });
 }
 
 CleanupTarget BigItemScanner::artifactTarget(std::string_view name, const std::string& path,
