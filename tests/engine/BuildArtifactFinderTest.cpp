@@ -1,5 +1,3 @@
-#include <sys/mount.h>
-
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,6 +6,7 @@
 
 #include "engine/BigItemScanner.h"
 #include "platform/core/Paths.h"
+#include "tests/engine/BindMount.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
@@ -106,27 +105,10 @@ TEST(BuildArtifactFinder, ExaminesSevenLevelsAndNeverFollowsLinks) {
   EXPECT_EQ(found(fx), expected);
 }
 
-// Bind mounts need privileges; where they are refused the case is skipped.
-class BindMount {
- public:
-  BindMount(const std::string& source, const std::string& target) : target_(target) {
-    ok_ = mount(source.c_str(), target.c_str(), nullptr, MS_BIND, nullptr) == 0;
-  }
-  ~BindMount() {
-    if (ok_) umount2(target_.c_str(), MNT_DETACH);
-  }
-  bool ok() const { return ok_; }
-
- private:
-  std::string target_;
-  bool ok_ = false;
-};
-
 TEST(BuildArtifactFinder, StaysOnTheHomeFileSystem) {
   FixtureHome fx({folder("code/app/node_modules"), folder("code/mnt")});
   fx.addOutside({folder("victim/project/node_modules")});
   {
-    // Unmounted before the fixture is removed.
     BindMount other(fx.outside("victim"), fx.path("code/mnt"));
     if (!other.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
     const std::vector<std::pair<std::string, std::string>> expected = {
