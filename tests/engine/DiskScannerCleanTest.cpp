@@ -1,7 +1,6 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 
 #include "engine/DiskScanner.h"
 #include "tests/engine/DiskScannerFixtures.h"
+#include "tests/engine/BindMount.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
@@ -257,12 +257,16 @@ TEST(DiskScannerClean, MountPointBelowAPartIsNeitherMeasuredNorEntered) {
   addSentinel(fx);
   const int64_t ownBytes = fixtures::blocksOf(fx, {"Library/Caches/app/a"});
   const std::string target = fx.path("Library/Caches/app/mnt");
-  if (mount(fx.outside("victim").c_str(), target.c_str(), nullptr, MS_BIND, nullptr) != 0)
-    GTEST_SKIP() << "bind mounts are not permitted here";
-  const auto item = DiskScanner::scan(row(fx, {"~/Library/Caches/app"}), fx.context());
-  const auto result = item ? DiskScanner::clean(*item, fx.context()) : DiskScanner::CleanResult{};
-  const bool sentinelSeenThroughMount = exists(target + "/sentinel");
-  umount2(target.c_str(), MNT_DETACH);
+  std::optional<CleanupItem> item;
+  DiskScanner::CleanResult result;
+  bool sentinelSeenThroughMount = false;
+  {
+    BindMount mount(fx.outside("victim"), target);
+    if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
+    item = DiskScanner::scan(row(fx, {"~/Library/Caches/app"}), fx.context());
+    result = item ? DiskScanner::clean(*item, fx.context()) : DiskScanner::CleanResult{};
+    sentinelSeenThroughMount = exists(target + "/sentinel");
+  }
 
   ASSERT_TRUE(item.has_value());
   EXPECT_EQ(item->sizeBytes, ownBytes);
