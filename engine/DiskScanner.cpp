@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 #include <string_view>
 
@@ -81,6 +82,8 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
   for (size_t i = 0; i < item.resolvedPaths.size(); ++i) {
     const std::string& path = item.resolvedPaths[i];
     const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 && errno == ENOENT) continue;  // vanished: freed, not failed
     SafeRemover::Outcome outcome = SafeRemover::Outcome::Refused;
     if (part && PathSafety::isSafeToTouchPhysically(path, ctx))
       outcome = SafeRemover::clear(path, part->identity, mayRemove);

@@ -85,6 +85,20 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        {"Library/Caches/other/b"},
        {"Library/Caches/other"},
        {}},
+      {"part whose parent folder vanished counts as freed",
+       {file("Library/Application Support/App/Cache/a", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Application Support/App/Cache"})); },
+       [](auto& fx) {
+         std::remove(fx.path("Library/Application Support/App/Cache/a").c_str());
+         std::remove(fx.path("Library/Application Support/App/Cache").c_str());
+         std::remove(fx.path("Library/Application Support/App").c_str());
+       },
+       {0},
+       false,
+       {"Library/Application Support/App"},
+       {},
+       {}},
       {"part outside the home refused",
        {},
        {file("victim/data", 5000)},
