@@ -96,11 +96,9 @@ TEST(AIModelScanner, DetectsAndMeasuresTheFirstExistingFolder) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     FixtureHome fx;
-    for (const Entry& e : c.home) fx.add({e});
-    for (const Entry& e : c.outside) fx.addOutside({e});
-    std::map<std::string, int64_t> sizes;
-    for (const auto& [rel, bytes] : c.sizes) sizes[fx.path(rel)] = bytes;
-    FakeSizes fake(sizes);
+    fx.add(c.home);
+    fx.addOutside(c.outside);
+    FakeSizes fake = FakeSizes::belowHome(fx, c.sizes);
 
     std::vector<AIModelStore> stores = AIModelScanner::scan(fx.context(), fake.measure());
     ASSERT_EQ(stores.size(), c.expected.size());

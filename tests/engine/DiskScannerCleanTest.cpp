@@ -194,8 +194,8 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
   for (const Case& c : cases) {
     FixtureHome fx;
     addSentinel(fx);
-    for (const Entry& e : c.home) fx.add({e});
-    for (const Entry& e : c.outside) fx.addOutside({e});
+    fx.add(c.home);
+    fx.addOutside(c.outside);
     const CleanupItem item = c.item(fx);
     ASSERT_FALSE(item.resolvedPaths.empty()) << c.name;
     if (c.between) c.between(fx);

@@ -9,12 +9,20 @@
 #include <vector>
 
 #include "engine/SizeMeasure.h"
+#include "tests/support/FixtureHome.h"
 
 namespace tidewell::testing {
 
 class FakeSizes {
  public:
   explicit FakeSizes(std::map<std::string, int64_t> bytes = {}) : bytes_(std::move(bytes)) {}
+
+  // Sizes given by home-relative path.
+  static FakeSizes belowHome(const FixtureHome& fx, const std::map<std::string, int64_t>& relative) {
+    std::map<std::string, int64_t> bytes;
+    for (const auto& [rel, size] : relative) bytes[fx.path(rel)] = size;
+    return FakeSizes(std::move(bytes));
+  }
 
   engine::SizeMeasure measure() {
     return [this](const std::string& path) -> int64_t {

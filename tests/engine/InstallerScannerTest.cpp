@@ -209,7 +209,7 @@ TEST(InstallerScanner, CandidateFolders) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     FixtureHome fx;
-    for (const Entry& e : c.home) fx.add({e});
+    fx.add(c.home);
     std::vector<std::string> expected;
     for (const std::string& rel : c.expected) expected.push_back(fx.path(rel));
     EXPECT_EQ(InstallerScanner::candidateFolders(fx.context()), expected);

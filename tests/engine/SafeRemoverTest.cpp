@@ -98,7 +98,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
   for (const Case& c : cases) {
     FixtureHome fx;
     fx.addOutside({file("victim/sentinel", 1000)});
-    for (const Entry& e : c.entries) fx.add({e});
+    fx.add(c.entries);
     FileIdentity id{};
     struct stat st {};
     ASSERT_EQ(lstat(fx.path(c.part).c_str(), &st), 0) << c.name;
