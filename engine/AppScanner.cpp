@@ -1,6 +1,5 @@
 #include "engine/AppScanner.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 
 #include "engine/DiskScanner.h"
 #include "engine/PropertyList.h"
+#include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
 #include "platform/core/ProcessRunner.h"
 #include "platform/core/RunningBundleCheck.h"
@@ -33,21 +33,6 @@ constexpr std::string_view kSystemPrefix = "com.apple.";
 
 bool endsWith(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
-// Names in a folder in the order the file system returns them; empty when
-// the folder cannot be listed.
-std::vector<std::string> listNames(const std::string& folder) {
-  std::vector<std::string> names;
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return names;
-  while (dirent* entry = readdir(dir)) {
-    std::string_view name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    names.emplace_back(name);
-  }
-  closedir(dir);
-  return names;
 }
 
 bool isDirectory(const std::string& path) {
@@ -136,12 +121,12 @@ std::vector<InstalledApp> AppScanner::scanApps(const Progress& progress, const E
   };
 
   for (const auto& folder : searchDirs) {
-    for (const auto& name : listNames(folder)) {
+    for (const auto& name : platform::directoryNames(folder)) {
       std::string path = joinPath(folder, name);
       if (endsWith(name, kBundleSuffix)) {
         consider(path);
       } else if (name[0] != '.' && isDirectory(path)) {
-        for (const auto& inner : listNames(path))
+        for (const auto& inner : platform::directoryNames(path))
           if (endsWith(inner, kBundleSuffix)) consider(joinPath(path, inner));
       }
     }
@@ -194,7 +179,7 @@ std::vector<AppScanner::Candidate> AppScanner::entries(const std::string& folder
                                                        const std::string& category) {
   std::vector<Candidate> found;
   if (containing.empty()) return found;  // "" is contained in every name
-  for (const auto& name : listNames(folder))
+  for (const auto& name : platform::directoryNames(folder))
     if (name.find(containing) != std::string::npos) found.push_back({joinPath(folder, name), category});
   return found;
 }

@@ -1,15 +1,16 @@
 #include "engine/DiskScanner.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 #include <string_view>
 
 #include "engine/PathSafety.h"
 #include "engine/SafeRemover.h"
 #include "engine/TreeWalker.h"
+#include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
 #include "platform/core/VolumeCapacity.h"
 
@@ -32,19 +33,6 @@ void addPart(CleanupItem& item, const std::string& path, const platform::EngineC
   item.resolvedPaths.push_back(path);
   item.measuredParts.push_back({identity, size});
   item.sizeBytes += size;
-}
-
-// The children of a sweep root, in the order the listing returns them.
-std::vector<std::string> childNames(const std::string& root) {
-  std::vector<std::string> names;
-  DIR* dir = opendir(root.c_str());
-  if (!dir) return names;
-  while (dirent* entry = readdir(dir)) {
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace_back(name);
-  }
-  closedir(dir);
-  return names;
 }
 
 // What is left at a part after cleaning. A part that was left alone counts
@@ -73,7 +61,7 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
     std::set<std::string> excluded = CleanupTarget::coveredChildNames(path, ctx);
     const auto& skipped = CleanupTarget::sweepSkipNames();
     excluded.insert(skipped.begin(), skipped.end());
-    for (const std::string& name : childNames(path)) {
+    for (const std::string& name : platform::directoryNames(path)) {
       if (!excluded.count(name)) addPart(item, platform::joinPath(path, name), ctx);
     }
   }
@@ -94,6 +82,8 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
   for (size_t i = 0; i < item.resolvedPaths.size(); ++i) {
     const std::string& path = item.resolvedPaths[i];
     const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 && errno == ENOENT) continue;  // vanished: freed, not failed
     SafeRemover::Outcome outcome = SafeRemover::Outcome::Refused;
     if (part && PathSafety::isSafeToTouchPhysically(path, ctx))
       outcome = SafeRemover::clear(path, part->identity, mayRemove);

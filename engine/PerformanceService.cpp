@@ -1,6 +1,5 @@
 #include "engine/PerformanceService.h"
 
-#include <dirent.h>
 #include <plist/plist.h>
 
 #include <algorithm>
@@ -8,14 +7,15 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string_view>
 
+#include "platform/core/DirectoryListing.h"
 #include "platform/core/HostMemory.h"
 #include "platform/core/NameCollator.h"
 #include "platform/core/Paths.h"
 #include "platform/core/RunningApplications.h"
 #include "platform/core/SmallFile.h"
+#include "platform/core/Uuid.h"
 
 namespace tidewell::engine {
 
@@ -58,34 +58,6 @@ std::optional<std::string> programOf(plist_t dict) {
   return first;
 }
 
-std::string freshUuid() {
-  thread_local std::mt19937_64 random{std::random_device{}()};
-  const uint64_t hi = random(), lo = random();
-  unsigned char b[16];
-  for (int i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>(hi >> (56 - 8 * i));
-  for (int i = 0; i < 8; ++i) b[8 + i] = static_cast<unsigned char>(lo >> (56 - 8 * i));
-  b[6] = static_cast<unsigned char>((b[6] & 0x0F) | 0x40);  // version 4
-  b[8] = static_cast<unsigned char>((b[8] & 0x3F) | 0x80);  // RFC 4122 variant
-  char text[37];
-  std::snprintf(text, sizeof text, "%02X%02X%02X%02X-%02X%02X-%02X%02X-%02X%02X-%02X%02X%02X%02X%02X%02X",
-                b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9], b[10], b[11], b[12], b[13], b[14],
-                b[15]);
-  return text;
-}
-
-std::vector<std::string> sortedNames(const std::string& folder) {
-  std::vector<std::string> names;
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return names;
-  while (dirent* e = readdir(dir)) {
-    const std::string_view n = e->d_name;
-    if (n != "." && n != "..") names.emplace_back(n);
-  }
-  closedir(dir);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 std::optional<LoginItem> readLoginItem(const std::string& path, std::string_view fileName,
                                        const char* scope) {
   auto data = platform::readSmallFile(path, kMaxPlistBytes);
@@ -95,7 +67,7 @@ std::optional<LoginItem> readLoginItem(const std::string& path, std::string_view
   Plist root(raw);
   if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return std::nullopt;
   LoginItem item;
-  item.id = freshUuid();
+  item.id = platform::randomUuid();
   item.label = stringValue(plist_dict_get_item(root.get(), "Label"))
                    .value_or(std::string(fileName.substr(0, fileName.size() - kPlistSuffix.size())));
   item.program = programOf(root.get()).value_or(kNoProgram);
@@ -143,7 +115,7 @@ std::vector<LoginItem> PerformanceService::loginItems(const platform::EngineCont
 
   std::vector<LoginItem> items;
   for (const Folder& folder : folders) {
-    for (const std::string& name : sortedNames(folder.path)) {
+    for (const std::string& name : platform::sortedDirectoryNames(folder.path)) {
       // Exactly ".plist", case and all, with a name before it.
       if (name.size() <= kPlistSuffix.size() || !name.ends_with(kPlistSuffix)) continue;
       if (auto item = readLoginItem(platform::joinPath(folder.path, name), name, folder.scope))

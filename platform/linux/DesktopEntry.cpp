@@ -1,11 +1,11 @@
 #include "platform/linux/DesktopEntry.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <set>
 
+#include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
 #include "platform/core/SmallFile.h"
 
@@ -72,22 +72,9 @@ std::string firstWord(std::string_view exec) {
   return word;
 }
 
-std::vector<std::string> sortedNames(const std::string& folder) {
-  std::vector<std::string> names;
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return names;
-  while (dirent* e = readdir(dir)) {
-    const std::string_view n = e->d_name;
-    if (n != "." && n != "..") names.emplace_back(n);
-  }
-  closedir(dir);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 void collect(const std::string& folder, const std::string& idPrefix, int depth,
              std::set<std::string>& decided, std::vector<DesktopEntry>& out) {
-  for (const std::string& name : sortedNames(folder)) {
+  for (const std::string& name : sortedDirectoryNames(folder)) {
     const std::string full = joinPath(folder, name);
     struct stat st {};
     if (::lstat(full.c_str(), &st) != 0) continue;

@@ -1,7 +1,6 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 
 #include "engine/DiskScanner.h"
 #include "tests/engine/DiskScannerFixtures.h"
+#include "tests/engine/BindMount.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
@@ -84,6 +84,20 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        false,
        {"Library/Caches/other/b"},
        {"Library/Caches/other"},
+       {}},
+      {"part whose parent folder vanished counts as freed",
+       {file("Library/Application Support/App/Cache/a", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Application Support/App/Cache"})); },
+       [](auto& fx) {
+         std::remove(fx.path("Library/Application Support/App/Cache/a").c_str());
+         std::remove(fx.path("Library/Application Support/App/Cache").c_str());
+         std::remove(fx.path("Library/Application Support/App").c_str());
+       },
+       {0},
+       false,
+       {"Library/Application Support/App"},
+       {},
        {}},
       {"part outside the home refused",
        {},
@@ -180,8 +194,8 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
   for (const Case& c : cases) {
     FixtureHome fx;
     addSentinel(fx);
-    for (const Entry& e : c.home) fx.add({e});
-    for (const Entry& e : c.outside) fx.addOutside({e});
+    fx.add(c.home);
+    fx.addOutside(c.outside);
     const CleanupItem item = c.item(fx);
     ASSERT_FALSE(item.resolvedPaths.empty()) << c.name;
     if (c.between) c.between(fx);
@@ -257,12 +271,16 @@ TEST(DiskScannerClean, MountPointBelowAPartIsNeitherMeasuredNorEntered) {
   addSentinel(fx);
   const int64_t ownBytes = fixtures::blocksOf(fx, {"Library/Caches/app/a"});
   const std::string target = fx.path("Library/Caches/app/mnt");
-  if (mount(fx.outside("victim").c_str(), target.c_str(), nullptr, MS_BIND, nullptr) != 0)
-    GTEST_SKIP() << "bind mounts are not permitted here";
-  const auto item = DiskScanner::scan(row(fx, {"~/Library/Caches/app"}), fx.context());
-  const auto result = item ? DiskScanner::clean(*item, fx.context()) : DiskScanner::CleanResult{};
-  const bool sentinelSeenThroughMount = exists(target + "/sentinel");
-  umount2(target.c_str(), MNT_DETACH);
+  std::optional<CleanupItem> item;
+  DiskScanner::CleanResult result;
+  bool sentinelSeenThroughMount = false;
+  {
+    BindMount mount(fx.outside("victim"), target);
+    if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
+    item = DiskScanner::scan(row(fx, {"~/Library/Caches/app"}), fx.context());
+    result = item ? DiskScanner::clean(*item, fx.context()) : DiskScanner::CleanResult{};
+    sentinelSeenThroughMount = exists(target + "/sentinel");
+  }
 
   ASSERT_TRUE(item.has_value());
   EXPECT_EQ(item->sizeBytes, ownBytes);

@@ -60,7 +60,7 @@ TEST(DiskScannerMeasure, AllocatedSizeCountsRegularFilesOnce) {
   };
   for (const Case& c : cases) {
     FixtureHome fx;
-    for (const Entry& e : c.entries) fx.add({e});
+    fx.add(c.entries);
     EXPECT_EQ(DiskScanner::allocatedSize(fx.path(c.measured)), lstatSum(fx, c.counted)) << c.name;
   }
 }

@@ -156,8 +156,8 @@ TEST(DiskScannerScan, MeasuresTheRowsPartsThatMayBeCleaned) {
   };
   for (const Case& c : cases) {
     FixtureHome fx;
-    for (const Entry& e : c.home) fx.add({e});
-    for (const Entry& e : c.outside) fx.addOutside({e});
+    fx.add(c.home);
+    fx.addOutside(c.outside);
     const CleanupTarget target = c.target(fx);
     const auto item = DiskScanner::scan(target, fx.context());
     if (c.parts.empty()) {

@@ -1,4 +1,3 @@
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +10,7 @@
 
 #include "engine/SafeRemover.h"
 #include "platform/core/Paths.h"
+#include "tests/engine/BindMount.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
@@ -98,7 +98,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
   for (const Case& c : cases) {
     FixtureHome fx;
     fx.addOutside({file("victim/sentinel", 1000)});
-    for (const Entry& e : c.entries) fx.add({e});
+    fx.add(c.entries);
     FileIdentity id{};
     struct stat st {};
     ASSERT_EQ(lstat(fx.path(c.part).c_str(), &st), 0) << c.name;
@@ -144,13 +144,14 @@ TEST(SafeRemover, LeavesMountPointsBelowThePartAlone) {
   FileIdentity id{};
   ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
   {
-    // Unmounted before the fixture goes away.
     const std::string target = fx.path("c/mnt");
-    if (mount(fx.outside("victim").c_str(), target.c_str(), nullptr, MS_BIND, nullptr) != 0)
-      GTEST_SKIP() << "bind mounts are not permitted here";
-    const Outcome outcome = SafeRemover::clear(fx.path("c"), id, allowAll);
-    EXPECT_TRUE(exists(fx.outside("victim/sentinel")));
-    umount2(target.c_str(), MNT_DETACH);
+    Outcome outcome;
+    {
+      BindMount mount(fx.outside("victim"), target);
+      if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
+      outcome = SafeRemover::clear(fx.path("c"), id, allowAll);
+      EXPECT_TRUE(exists(fx.outside("victim/sentinel")));
+    }
     EXPECT_EQ(outcome, Outcome::Incomplete);
   }
   EXPECT_FALSE(exists(fx.path("c/a")));

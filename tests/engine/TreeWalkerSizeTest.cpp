@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/TreeWalker.h"
+#include "tests/engine/BindMount.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
@@ -188,22 +189,6 @@ TEST(TreeWalkerSize, WaitsForDescriptorsInsteadOfSkippingFolders) {
   EXPECT_FALSE(held.empty());
   EXPECT_EQ(measured, expected);
 }
-
-// Bind mounts need privileges; where they are refused the case is skipped.
-class BindMount {
- public:
-  BindMount(const std::string& source, const std::string& target) : target_(target) {
-    ok_ = mount(source.c_str(), target.c_str(), nullptr, MS_BIND, nullptr) == 0;
-  }
-  ~BindMount() {
-    if (ok_) umount2(target_.c_str(), MNT_DETACH);
-  }
-  bool ok() const { return ok_; }
-
- private:
-  std::string target_;
-  bool ok_ = false;
-};
 
 TEST(TreeWalkerSize, DoesNotCrossMountPoints) {
   FixtureHome fx({file("tree/a", 8192), folder("tree/mnt"), folder("tree/loop")});

@@ -87,6 +87,14 @@ void FixtureHome::addOutside(std::initializer_list<Entry> entries) {
   for (const Entry& e : entries) make(root_, e);
 }
 
+void FixtureHome::add(const std::vector<Entry>& entries) {
+  for (const Entry& e : entries) make(home_, e);
+}
+
+void FixtureHome::addOutside(const std::vector<Entry>& entries) {
+  for (const Entry& e : entries) make(root_, e);
+}
+
 platform::EngineContext FixtureHome::context() const { return platform::EngineContext::forFixture(root_); }
 
 void FixtureHome::make(const std::string& base, const Entry& e) {

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/core/EngineContext.h"
 
@@ -45,6 +46,8 @@ class FixtureHome {
 
   void add(std::initializer_list<Entry> entries);         // below the home
   void addOutside(std::initializer_list<Entry> entries);  // below the root
+  void add(const std::vector<Entry>& entries);             // tables of cases
+  void addOutside(const std::vector<Entry>& entries);
 
   // EngineContext::forFixture(root()).
   platform::EngineContext context() const;

@@ -5,35 +5,15 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::platform {
 namespace {
 
+using tidewell::testing::isoTime;
+using tidewell::testing::ScopedTimeZone;
+
 using namespace std::chrono;
-
-// Pins the process time zone for one test and restores it afterwards.
-class TimeZone {
- public:
-  explicit TimeZone(const char* zone) {
-    if (const char* old = std::getenv("TZ")) saved_ = old, had_ = true;
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~TimeZone() {
-    had_ ? setenv("TZ", saved_.c_str(), 1) : unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::string saved_;
-  bool had_ = false;
-};
-
-TimePoint at(const char* iso) {
-  auto t = parseIso8601(iso);
-  EXPECT_TRUE(t) << iso;
-  return t.value_or(TimePoint{});
-}
 
 TEST(LocalTime, ParseIso8601) {
   struct Case {
@@ -48,7 +28,7 @@ TEST(LocalTime, ParseIso8601) {
       {"2026-12-08T10:15:00-0530", true, 1796744700000},
       {"2026-12-08T17:45:00+02", true, 1796744700000},
       {"2024-02-29T00:00:00Z", true, 1709164800000},
-      {"2026-12-08T15:45:00", false, 0},       // zone required
+      {"2026-12-08T15:45:00", false, 0},  // zone required
       {"2026-12-08 15:45:00Z", false, 0},
       {"2026-12-08T15:45Z", false, 0},
       {"2026-13-08T15:45:00Z", false, 0},
@@ -69,7 +49,7 @@ TEST(LocalTime, ParseIso8601) {
 }
 
 TEST(LocalTime, ElapsedDaysCountLocalWallClock) {
-  TimeZone tz("America/New_York");
+  ScopedTimeZone tz("America/New_York");
   struct Case {
     const char* from;
     const char* to;
@@ -82,39 +62,32 @@ TEST(LocalTime, ElapsedDaysCountLocalWallClock) {
       {"2026-03-07T12:00:00-05:00", "2026-03-09T12:00:00-04:00", 2},  // across the spring change
       {"2026-12-08T08:00:00-05:00", "2026-12-06T09:00:00-05:00", -1},
   };
-  for (const auto& c : cases) EXPECT_EQ(elapsedLocalDays(at(c.from), at(c.to)), c.days) << c.from << " → " << c.to;
+  for (const auto& c : cases)
+    EXPECT_EQ(elapsedLocalDays(isoTime(c.from), isoTime(c.to)), c.days) << c.from << " → " << c.to;
 }
 
 TEST(LocalTime, RelativeAgeText) {
-  TimeZone tz("UTC");
-  const TimePoint now = at("2026-12-10T12:00:00Z");
+  ScopedTimeZone tz("UTC");
+  const TimePoint now = isoTime("2026-12-10T12:00:00Z");
   struct Case {
     const char* date;
     const char* text;
   } cases[] = {
-      {"2026-12-10T12:00:00Z", "now"},
-      {"2026-12-10T11:59:59.500Z", "now"},
-      {"2026-12-10T11:59:59Z", "1 second ago"},
-      {"2026-12-10T11:59:15Z", "45 seconds ago"},
-      {"2026-12-10T11:00:00Z", "1 hour ago"},
-      {"2026-12-09T13:00:00Z", "23 hours ago"},
-      {"2026-12-09T12:00:00Z", "1 day ago"},
-      {"2026-12-04T12:00:00Z", "6 days ago"},
-      {"2026-12-03T12:00:00Z", "1 week ago"},
-      {"2026-11-10T12:00:01Z", "4 weeks ago"},
-      {"2026-11-10T12:00:00Z", "1 month ago"},
-      {"2026-10-01T00:00:00Z", "2 months ago"},
-      {"2025-12-10T12:00:00Z", "1 year ago"},
-      {"2023-01-01T00:00:00Z", "3 years ago"},
-      {"2026-12-13T12:00:00Z", "in 3 days"},
-      {"2026-12-10T12:05:00Z", "in 5 minutes"},
+      {"2026-12-10T12:00:00Z", "now"},          {"2026-12-10T11:59:59.500Z", "now"},
+      {"2026-12-10T11:59:59Z", "1 second ago"}, {"2026-12-10T11:59:15Z", "45 seconds ago"},
+      {"2026-12-10T11:00:00Z", "1 hour ago"},   {"2026-12-09T13:00:00Z", "23 hours ago"},
+      {"2026-12-09T12:00:00Z", "1 day ago"},    {"2026-12-04T12:00:00Z", "6 days ago"},
+      {"2026-12-03T12:00:00Z", "1 week ago"},   {"2026-11-10T12:00:01Z", "4 weeks ago"},
+      {"2026-11-10T12:00:00Z", "1 month ago"},  {"2026-10-01T00:00:00Z", "2 months ago"},
+      {"2025-12-10T12:00:00Z", "1 year ago"},   {"2023-01-01T00:00:00Z", "3 years ago"},
+      {"2026-12-13T12:00:00Z", "in 3 days"},    {"2026-12-10T12:05:00Z", "in 5 minutes"},
   };
-  for (const auto& c : cases) EXPECT_EQ(relativeAgeText(at(c.date), now), c.text) << c.date;
+  for (const auto& c : cases) EXPECT_EQ(relativeAgeText(isoTime(c.date), now), c.text) << c.date;
 }
 
 TEST(LocalTime, RelativeDateTimeText) {
-  TimeZone tz("Europe/Berlin");
-  const TimePoint now = at("2026-12-10T09:00:00+01:00");
+  ScopedTimeZone tz("Europe/Berlin");
+  const TimePoint now = isoTime("2026-12-10T09:00:00+01:00");
   struct Case {
     const char* date;
     const char* text;
@@ -127,7 +100,7 @@ TEST(LocalTime, RelativeDateTimeText) {
       {"2025-01-31T07:03:00+01:00", "Jan 31, 2025 at 7:03 AM"},
       {"2026-12-11T10:00:00+01:00", "Dec 11, 2026 at 10:00 AM"},
   };
-  for (const auto& c : cases) EXPECT_EQ(relativeDateTimeText(at(c.date), now), c.text) << c.date;
+  for (const auto& c : cases) EXPECT_EQ(relativeDateTimeText(isoTime(c.date), now), c.text) << c.date;
 }
 
 }  // namespace

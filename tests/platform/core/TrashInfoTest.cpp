@@ -5,9 +5,12 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::platform {
 namespace {
+
+using tidewell::testing::ScopedTimeZone;
 
 TEST(TrashInfo, PercentEncodesEverythingButPlainPathCharacters) {
   struct Case {
@@ -31,24 +34,6 @@ TEST(TrashInfo, PercentEncodesEverythingButPlainPathCharacters) {
   for (const Case& c : cases) EXPECT_EQ(percentEncodePath(c.path), c.encoded) << c.path;
 }
 
-// Pins the process time zone for one test and restores it afterwards.
-class TimeZone {
- public:
-  explicit TimeZone(const char* zone) {
-    if (const char* old = std::getenv("TZ")) saved_ = old, had_ = true;
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~TimeZone() {
-    had_ ? setenv("TZ", saved_.c_str(), 1) : unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::string saved_;
-  bool had_ = false;
-};
-
 TEST(TrashInfo, WritesTheHeaderPathAndLocalDeletionDate) {
   // 2024-03-05 14:07:09 UTC.
   const std::time_t moment = 1709647629;
@@ -62,12 +47,12 @@ TEST(TrashInfo, WritesTheHeaderPathAndLocalDeletionDate) {
       {"IST-5:30", "2024-03-05T19:37:09"},
   };
   for (const Case& c : cases) {
-    TimeZone zone(c.zone);
+    ScopedTimeZone zone(c.zone);
     EXPECT_EQ(trashInfoText("/home/ann/a b", moment),
               std::string("[Trash Info]\nPath=/home/ann/a%20b\nDeletionDate=") + c.date + "\n")
         << c.zone;
   }
-  TimeZone zone("UTC0");
+  ScopedTimeZone zone("UTC0");
   EXPECT_EQ(trashInfoText("sub/item", 0), "[Trash Info]\nPath=sub/item\nDeletionDate=1970-01-01T00:00:00\n");
 }
 

@@ -1,0 +1,41 @@
+#pragma once
+// Helpers for tests that depend on the local time zone or on fixed moments.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "platform/core/LocalTime.h"
+
+namespace tidewell::testing {
+
+// Pins the process time zone (TZ) for one scope and restores it afterwards.
+class ScopedTimeZone {
+ public:
+  explicit ScopedTimeZone(const char* zone) {
+    if (const char* old = std::getenv("TZ")) saved_ = old, had_ = true;
+    setenv("TZ", zone, 1);
+    tzset();
+  }
+  ~ScopedTimeZone() {
+    had_ ? setenv("TZ", saved_.c_str(), 1) : unsetenv("TZ");
+    tzset();
+  }
+  ScopedTimeZone(const ScopedTimeZone&) = delete;
+  ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+ private:
+  std::string saved_;
+  bool had_ = false;
+};
+
+// The moment an ISO 8601 text names; a test failure when it does not parse.
+inline platform::TimePoint isoTime(const char* iso) {
+  auto t = platform::parseIso8601(iso);
+  EXPECT_TRUE(t) << iso;
+  return t.value_or(platform::TimePoint{});
+}
+
+}  // namespace tidewell::testing
