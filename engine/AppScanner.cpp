@@ -13,6 +13,7 @@
 #include "engine/PropertyList.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
+#include "platform/core/PhysicalPath.h"
 #include "platform/core/ProcessRunner.h"
 #include "platform/core/RunningBundleCheck.h"
 #include "platform/core/Trash.h"
@@ -76,10 +77,7 @@ std::string nameWithoutExtension(std::string_view fileName) {
   return std::string(fileName.substr(0, dot));
 }
 
-std::string resolvedOrSame(const std::string& path) {
-  char resolved[PATH_MAX];
-  return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-}
+std::string resolvedOrSame(const std::string& path) { return platform::physicalPath(path).value_or(path); }
 
 struct Areas {
   std::string system;
@@ -257,13 +255,11 @@ bool AppScanner::isPermitted(const std::string& path, const EngineContext& ctx) 
   // The same rule on where the item physically lives: its parent resolved,
   // the item itself not (a link is moved as a link). The areas are resolved
   // too, so a home reached through a link still matches itself.
-  char resolved[PATH_MAX];
-  const std::string parent(parentPath(item));
-  if (!realpath(parent.c_str(), resolved)) return false;
-  const std::string physical = joinPath(resolved, lastComponent(item));
+  const auto physical = platform::physicalLocation(item);
+  if (!physical) return false;
   const Areas real{resolvedOrSame(textual.system), resolvedOrSame(textual.applications),
                    resolvedOrSame(textual.homeApplications), resolvedOrSame(textual.library)};
-  return passes(physical, real);
+  return passes(*physical, real);
 }
 
 void AppScanner::unloadLaunchAgent(const std::string& path, const EngineContext& ctx) {

@@ -13,6 +13,7 @@
 #include "engine/PathSafety.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
+#include "platform/core/PhysicalPath.h"
 #include "platform/core/Trash.h"
 
 namespace tidewell::engine {
@@ -55,12 +56,6 @@ std::string locationOf(const std::string& root, const std::string& home) {
   return root;
 }
 
-std::optional<std::string> realPath(const std::string& path) {
-  char buffer[PATH_MAX];
-  if (!::realpath(path.c_str(), buffer)) return std::nullopt;
-  return std::string(buffer);
-}
-
 // The gate an item must pass before it is trashed: not a container, at
 // least two levels below the home folder, and still there as the item
 // itself (not a link). The parent's links are resolved too, so that an item
@@ -71,10 +66,9 @@ bool mayTrash(const BigItem& item, const EngineContext& ctx) {
   if (!PathSafety::isNestedBelow(path, ctx.home)) return false;
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return false;
-  auto home = realPath(ctx.home);
-  auto parent = realPath(std::string(platform::parentPath(path)));
-  if (!home || !parent) return false;
-  return PathSafety::isNestedBelow(platform::joinPath(*parent, platform::lastComponent(path)), *home);
+  auto home = platform::physicalPath(ctx.home);
+  auto located = platform::physicalLocation(path);
+  return home && located && PathSafety::isNestedBelow(*located, *home);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/core/HomeFolder.h"
 #include "platform/core/Paths.h"
+#include "platform/core/PhysicalPath.h"
 
 namespace tidewell::engine {
 
@@ -28,15 +29,6 @@ bool isUserFolder(std::string_view name, const std::vector<std::string>& extraUs
   for (const std::string& extra : extraUserFolders)
     if (extra == name) return true;
   return false;
-}
-
-// The symlink-free form of an existing path; absent when it cannot be resolved.
-std::optional<std::string> physical(const std::string& path) {
-  char* resolved = realpath(path.c_str(), nullptr);
-  if (!resolved) return std::nullopt;
-  std::string out = standardize(resolved);
-  std::free(resolved);
-  return out;
 }
 
 }  // namespace
@@ -144,17 +136,15 @@ bool PathSafety::isSafeToTouch(std::string_view path) {
 bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::EngineContext& ctx) {
   if (!isSafeToTouch(path, ctx)) return false;
 
-  const std::string p = standardize(path);
-  const auto parent = physical(std::string(platform::parentPath(p)));
-  if (!parent) return false;
-  const std::string located = platform::joinPath(*parent, platform::lastComponent(p));
+  const auto located = platform::physicalLocation(std::string(path));
+  if (!located) return false;
 
   // The home and the roots may themselves be reached through links; judge
   // the physical path against where they physically are.
-  const std::string home = physical(ctx.home).value_or(ctx.home);
+  const std::string home = platform::physicalPath(ctx.home).value_or(ctx.home);
   std::vector<std::string> roots;
-  for (const std::string& root : ctx.temporaryRoots) roots.push_back(physical(root).value_or(root));
-  return isSafeToTouch(located, home, roots, ctx.extraUserFolders);
+  for (const std::string& root : ctx.temporaryRoots) roots.push_back(platform::physicalPath(root).value_or(root));
+  return isSafeToTouch(*located, home, roots, ctx.extraUserFolders);
 }
 
 bool PathSafety::isSafeToTouchPhysically(std::string_view path) {

@@ -7,6 +7,7 @@
 
 #include "platform/core/HomeFolder.h"
 #include "platform/core/Paths.h"
+#include "platform/core/PhysicalPath.h"
 
 namespace tidewell::platform {
 
@@ -16,17 +17,16 @@ std::optional<std::string> validatedTemporaryRoot(const char* tmpdir, const std:
 
   // Judge the folder where it really is: a link to "/" must not pass as a
   // harmless-looking name.
-  char resolved[PATH_MAX];
-  if (!realpath(tmpdir, resolved)) return std::nullopt;
-  std::string root = standardize(resolved);
+  const auto resolved = physicalPath(tmpdir);
+  if (!resolved) return std::nullopt;
+  const std::string& root = *resolved;
 
   struct stat info {};
   if (stat(root.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
   if (info.st_uid != uid || (info.st_mode & (S_IWGRP | S_IWOTH))) return std::nullopt;
 
   // Compare against the home folder as spelled and as it physically is.
-  char realHome[PATH_MAX];
-  std::string physicalHome = realpath(home.c_str(), realHome) ? standardize(realHome) : home;
+  const std::string physicalHome = physicalPath(home).value_or(home);
   for (const std::string& h : {home, physicalHome}) {
     if (root == "/" || root == h || isBelow(h, root) || parentPath(root) == h)
       return std::nullopt;

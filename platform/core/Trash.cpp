@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/core/Paths.h"
+#include "platform/core/PhysicalPath.h"
 #include "platform/core/TopDirectory.h"
 #include "platform/core/TrashDirectory.h"
 #include "platform/core/TrashInfo.h"
@@ -16,14 +17,6 @@
 namespace tidewell::platform {
 
 namespace {
-
-std::string resolved(const std::string& path) {
-  char* real = realpath(path.c_str(), nullptr);
-  if (!real) return {};
-  std::string result(real);
-  std::free(real);
-  return result;
-}
 
 struct Location {
   std::string physical;  // links in every existing folder resolved
@@ -38,9 +31,9 @@ std::optional<Location> locate(const std::string& path) {
   for (;;) {
     struct stat st {};
     if (stat(existing.c_str(), &st) == 0) {
-      std::string real = resolved(existing);
-      if (real.empty()) return std::nullopt;
-      return Location{missing.empty() ? real : joinPath(real, missing), st.st_dev};
+      auto real = physicalPath(existing);
+      if (!real) return std::nullopt;
+      return Location{missing.empty() ? *real : joinPath(*real, missing), st.st_dev};
     }
     if (existing == "/") return std::nullopt;
     const std::string name(lastComponent(existing));
@@ -94,9 +87,9 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   // A mount point cannot be renamed.
   if (entry.st_dev != parentInfo.st_dev) return false;
 
-  const std::string physicalParent = resolved(parent);
-  if (physicalParent.empty()) return false;
-  const std::string physical = joinPath(physicalParent, name);
+  const auto physicalParent = physicalPath(parent);
+  if (!physicalParent) return false;
+  const std::string physical = joinPath(*physicalParent, name);
   const std::optional<Location> home = locate(trashHome);
   if (!home || touches(physical, home->physical)) return false;
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/core/Paths.h"
+#include "platform/core/PhysicalPath.h"
 #include "platform/linux/DesktopEntry.h"
 #include "platform/linux/ProcProcess.h"
 
@@ -38,11 +39,6 @@ bool isLauncher(std::string_view program) {
   return true;
 }
 
-std::string realPath(const std::string& path) {
-  char buffer[PATH_MAX];
-  return ::realpath(path.c_str(), buffer) ? std::string(buffer) : std::string();
-}
-
 // Desktop entries by the keys a process can be matched on; the first entry
 // (in lookup order) holding a key keeps it.
 class EntryIndex {
@@ -58,7 +54,7 @@ class EntryIndex {
         if (base.empty() || isLauncher(base)) continue;
         if (program.front() == '/') {
           byExecutable_.emplace(program, i);
-          if (std::string real = realPath(program); !real.empty()) byExecutable_.emplace(real, i);
+          if (auto real = physicalPath(program)) byExecutable_.emplace(*real, i);
         }
         byName_.emplace(base, i);
         byCommand_.emplace(base.substr(0, kCommandLength), i);

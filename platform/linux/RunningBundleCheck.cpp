@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/core/Paths.h"
+#include "platform/core/PhysicalPath.h"
 #include "platform/linux/ProcProcess.h"
 
 namespace tidewell::platform {
@@ -11,15 +12,13 @@ namespace tidewell::platform {
 bool RunningBundleCheck::isRunning(const std::string& bundlePath, const EngineContext& ctx) {
   // Compared by real location, so a bundle reached through a link still
   // matches the executable path the kernel reports.
-  char resolved[PATH_MAX];
-  if (bundlePath.empty() || !realpath(bundlePath.c_str(), resolved)) return false;
-  const std::string bundle = resolved;
-  if (bundle == "/") return false;
+  const auto bundle = physicalPath(bundlePath);
+  if (!bundle || *bundle == "/") return false;
 
   for (pid_t pid : ProcProcess::pids(ctx.procRoot)) {
     auto process = ProcProcess::read(ctx.procRoot, pid, ctx.uid);
     if (!process || process->uid != ctx.uid || process->zombie || process->executable.empty()) continue;
-    if (isSameOrBelow(standardize(process->executable), bundle)) return true;
+    if (isSameOrBelow(standardize(process->executable), *bundle)) return true;
   }
   return false;
 }
