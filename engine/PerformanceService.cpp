@@ -1,7 +1,5 @@
 #include "engine/PerformanceService.h"
 
-#include <plist/plist.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/PropertyList.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/HostMemory.h"
 #include "platform/core/NameCollator.h"
@@ -26,51 +25,25 @@ constexpr std::string_view kPlistSuffix = ".plist";
 // Launch property lists are a few kilobytes; anything far larger is not one.
 constexpr size_t kMaxPlistBytes = 1024 * 1024;
 
-struct PlistFree {
-  void operator()(plist_t node) const { plist_free(node); }
-};
-using Plist = std::unique_ptr<void, PlistFree>;
-
-std::optional<std::string> stringValue(plist_t node) {
-  if (!node || plist_get_node_type(node) != PLIST_STRING) return std::nullopt;
-  char* value = nullptr;
-  plist_get_string_val(node, &value);
-  if (!value) return std::nullopt;
-  std::string text(value);
-  std::free(value);
-  return text;
-}
-
 // "Program"; else the first of "ProgramArguments" when that is a non-empty
 // array of strings only.
-std::optional<std::string> programOf(plist_t dict) {
-  if (auto program = stringValue(plist_dict_get_item(dict, "Program"))) return program;
-  plist_t args = plist_dict_get_item(dict, "ProgramArguments");
-  if (!args || plist_get_node_type(args) != PLIST_ARRAY) return std::nullopt;
-  const uint32_t count = plist_array_get_size(args);
-  if (count == 0) return std::nullopt;
-  std::optional<std::string> first;
-  for (uint32_t i = 0; i < count; ++i) {
-    auto value = stringValue(plist_array_get_item(args, i));
-    if (!value) return std::nullopt;
-    if (i == 0) first = std::move(value);
-  }
-  return first;
+std::optional<std::string> programOf(const PropertyList& list) {
+  if (auto program = list.string("Program")) return program;
+  auto arguments = list.strings("ProgramArguments");
+  if (!arguments || arguments->empty()) return std::nullopt;
+  return arguments->front();
 }
 
 std::optional<LoginItem> readLoginItem(const std::string& path, std::string_view fileName,
                                        const char* scope) {
-  auto data = platform::readSmallFile(path, kMaxPlistBytes);
-  if (!data || data->empty()) return std::nullopt;
-  plist_t raw = nullptr;
-  plist_from_memory(data->data(), uint32_t(data->size()), &raw);
-  Plist root(raw);
-  if (!root || plist_get_node_type(root.get()) != PLIST_DICT) return std::nullopt;
+  // Agents are often installed as links to a package's own copy; follow them.
+  auto list = PropertyList::readFile(path, platform::LinkAtPath::Follow, kMaxPlistBytes);
+  if (!list) return std::nullopt;
   LoginItem item;
   item.id = platform::randomUuid();
-  item.label = stringValue(plist_dict_get_item(root.get(), "Label"))
-                   .value_or(std::string(fileName.substr(0, fileName.size() - kPlistSuffix.size())));
-  item.program = programOf(root.get()).value_or(kNoProgram);
+  item.label =
+      list->string("Label").value_or(std::string(fileName.substr(0, fileName.size() - kPlistSuffix.size())));
+  item.program = programOf(*list).value_or(kNoProgram);
   item.plistURL = path;
   item.scope = scope;
   return item;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -17,31 +18,31 @@ struct PlistFree {
 };
 using PlistHandle = std::unique_ptr<void, PlistFree>;
 
-// Reads at most limit + 1 bytes, so an oversized file is noticed even when
-// it grew after fstat.
-std::optional<std::string> readBounded(int fd, size_t limit) {
-  std::string bytes;
-  char buffer[65536];
-  while (bytes.size() <= limit) {
-    ssize_t got = read(fd, buffer, sizeof buffer);
-    if (got < 0) return std::nullopt;
-    if (got == 0) return bytes;
-    bytes.append(buffer, size_t(got));
+std::optional<std::string> stringOf(plist_t node) {
+  if (plist_get_node_type(node) != PLIST_STRING) return std::nullopt;
+  uint64_t length = 0;
+  const char* text = plist_get_string_ptr(node, &length);
+  if (!text) return std::nullopt;
+  return std::string(text, size_t(length));
+}
+
+std::optional<std::vector<std::string>> stringsOf(plist_t node) {
+  if (plist_get_node_type(node) != PLIST_ARRAY) return std::nullopt;
+  std::vector<std::string> values;
+  const uint32_t count = plist_array_get_size(node);
+  for (uint32_t i = 0; i < count; ++i) {
+    auto text = stringOf(plist_array_get_item(node, i));
+    if (!text) return std::nullopt;
+    values.push_back(std::move(*text));
   }
-  return std::nullopt;
+  return values;
 }
 
 }  // namespace
 
-std::optional<PropertyList> PropertyList::readFile(const std::string& path) {
-  // O_NONBLOCK keeps a FIFO planted at the name from stalling the open.
-  int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat st {};
-  std::optional<std::string> bytes;
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 && size_t(st.st_size) <= maxBytes)
-    bytes = readBounded(fd, maxBytes);
-  close(fd);
+std::optional<PropertyList> PropertyList::readFile(const std::string& path, platform::LinkAtPath links,
+                                                   size_t limit) {
+  auto bytes = platform::readSmallFile(path, std::min(limit, maxBytes), links);
   if (!bytes) return std::nullopt;
   return parse(*bytes);
 }
@@ -65,10 +66,12 @@ std::optional<PropertyList> PropertyList::parse(std::string_view bytes) {
       std::free(key);
       break;
     }
-    if (key && plist_get_node_type(value) == PLIST_STRING) {
-      uint64_t length = 0;
-      const char* text = plist_get_string_ptr(value, &length);
-      if (text) list.strings_.emplace(key, std::string(text, size_t(length)));
+    if (key) {
+      if (auto text = stringOf(value)) {
+        list.strings_.emplace(key, std::move(*text));
+      } else if (auto array = stringsOf(value)) {
+        list.stringArrays_.emplace(key, std::move(*array));
+      }
     }
     std::free(key);
   }
@@ -79,6 +82,12 @@ std::optional<PropertyList> PropertyList::parse(std::string_view bytes) {
 std::optional<std::string> PropertyList::string(std::string_view key) const {
   auto found = strings_.find(key);
   if (found == strings_.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<std::vector<std::string>> PropertyList::strings(std::string_view key) const {
+  auto found = stringArrays_.find(key);
+  if (found == stringArrays_.end()) return std::nullopt;
   return found->second;
 }
 

@@ -7,9 +7,11 @@
 
 namespace tidewell::platform {
 
-std::optional<std::string> readSmallFile(const std::string& path, size_t maxBytes) {
+std::optional<std::string> readSmallFile(const std::string& path, size_t maxBytes, LinkAtPath links) {
   // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  const int flags =
+      O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (links == LinkAtPath::Refuse ? O_NOFOLLOW : 0);
+  const int fd = ::open(path.c_str(), flags);
   if (fd < 0) return std::nullopt;
   std::optional<std::string> result;
   struct stat st {};

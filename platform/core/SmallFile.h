@@ -1,8 +1,8 @@
 #pragma once
 // Reads a small text or property-list file whole, for the readers of /proc,
-// desktop entries and launch agents. Only a regular file is read (a link at
-// the path is followed to one); FIFOs, devices and folders are refused
-// without blocking. Callable from any thread.
+// desktop entries, launch agents and application information lists. Only a
+// regular file is read; FIFOs, devices and folders are refused without
+// blocking. Callable from any thread.
 
 #include <cstddef>
 #include <optional>
@@ -10,8 +10,12 @@
 
 namespace tidewell::platform {
 
+enum class LinkAtPath { Follow, Refuse };
+
 // The file's bytes; absent when it is not a regular file, cannot be read,
-// or holds more than maxBytes.
-std::optional<std::string> readSmallFile(const std::string& path, size_t maxBytes);
+// or holds more than maxBytes. With LinkAtPath::Refuse a link at the path's
+// own name is not followed (for files an untrusted application wrote).
+std::optional<std::string> readSmallFile(const std::string& path, size_t maxBytes,
+                                         LinkAtPath links = LinkAtPath::Follow);
 
 }  // namespace tidewell::platform
