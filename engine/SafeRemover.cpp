@@ -10,32 +10,15 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/core/FileDescriptor.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
-
-#ifndef STATX_ATTR_MOUNT_ROOT
-#define STATX_ATTR_MOUNT_ROOT 0x00002000
-#endif
 
 namespace tidewell::engine {
 
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  bool ok() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
 
 FileIdentity identityOf(const struct stat& st) { return {st.st_dev, st.st_ino}; }
 
@@ -64,9 +47,7 @@ bool listNames(int fd, std::vector<std::string>& names) {
 bool isOtherMount(int dirFd, const char* name, dev_t dev) {
   struct statx sx;
   if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE, &sx) != 0) return true;
-  if ((sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT))
-    return true;
-  return makedev(sx.stx_dev_major, sx.stx_dev_minor) != dev;
+  return platform::crossesMount(sx, dev);
 }
 
 // Removes everything inside the open folder fd (at path, on device dev).
@@ -94,7 +75,7 @@ bool emptyFolder(int fd, const std::string& path, dev_t dev, const SafeRemover::
       complete = false;
       continue;
     }
-    Descriptor child(openat(fd, name.c_str(), kFolderFlags));
+    platform::FileDescriptor child(openat(fd, name.c_str(), kFolderFlags));
     struct stat opened {};
     if (!child.ok() || fstat(child.get(), &opened) != 0 || identityOf(opened) != identityOf(st)) {
       complete = false;  // swapped for a link or another folder since it was listed
@@ -119,7 +100,7 @@ SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdent
                                         const Gate& mayRemove) {
   const std::string name(platform::lastComponent(path));
   if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..") return Outcome::Refused;
-  Descriptor parent(
+  platform::FileDescriptor parent(
       open(std::string(platform::parentPath(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!parent.ok()) return errno == ENOENT ? Outcome::Vanished : Outcome::Refused;
 
@@ -132,7 +113,7 @@ SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdent
     if (unlinkat(parent.get(), name.c_str(), 0) == 0) return Outcome::Removed;
     return errno == ENOENT ? Outcome::Vanished : Outcome::Incomplete;
   }
-  Descriptor folder(openat(parent.get(), name.c_str(), kFolderFlags));
+  platform::FileDescriptor folder(openat(parent.get(), name.c_str(), kFolderFlags));
   struct stat opened {};
   if (!folder.ok() || fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured)
     return Outcome::Refused;

@@ -16,11 +16,8 @@
 #include <thread>
 #include <unordered_set>
 
+#include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
-
-#ifndef STATX_ATTR_MOUNT_ROOT
-#define STATX_ATTR_MOUNT_ROOT 0x00002000
-#endif
 
 namespace tidewell::engine {
 
@@ -49,14 +46,6 @@ int openFolder(int dirFd, const char* name, bool followLink) {
 
 bool statEntry(int dirFd, const char* name, unsigned mask, struct statx& sx) {
   return statx(dirFd, name, kStatFlags, mask, &sx) == 0;
-}
-
-// A sub-folder the walk must not enter: the root of another mount (a bind
-// mount keeps the device), or another device.
-bool isMountBoundary(const struct statx& sx, dev_t walkDevice) {
-  if ((sx.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (sx.stx_attributes & STATX_ATTR_MOUNT_ROOT))
-    return true;
-  return makedev(sx.stx_dev_major, sx.stx_dev_minor) != walkDevice;
 }
 
 EntryType typeFromListing(unsigned char dtype) {
@@ -212,7 +201,7 @@ void measureFolder(SizeWalk& walk, WorkPool::Run& run, Folder* folder) {
     struct statx sx;
     if (!statEntry(fd, name, dtype == DT_DIR ? STATX_TYPE : kFileMask, sx)) return;
     if (S_ISDIR(sx.stx_mode)) {
-      if (!isMountBoundary(sx, walk.device)) run.spawn(queueChild(folder, name));
+      if (!platform::crossesMount(sx, walk.device)) run.spawn(queueChild(folder, name));
     } else if (S_ISREG(sx.stx_mode)) {
       if (sx.stx_nlink > 1 && !walk.links.firstSight(makedev(sx.stx_dev_major, sx.stx_dev_minor), sx.stx_ino))
         return;
@@ -272,7 +261,8 @@ void visitFolder(VisitWalk& walk, WorkPool::Run& run, Folder* folder) {
         if (entry.type != EntryType::Directory) break;
         struct statx sx;
         const char* name = entry.name.data();  // zero-terminated in the names buffer
-        if (!statEntry(fd, name, STATX_TYPE, sx) || !S_ISDIR(sx.stx_mode) || isMountBoundary(sx, walk.device))
+        if (!statEntry(fd, name, STATX_TYPE, sx) || !S_ISDIR(sx.stx_mode) ||
+            platform::crossesMount(sx, walk.device))
           break;
         Folder* child = queueChild(folder, name);
         child->path = platform::joinPath(folder->path, entry.name);

@@ -7,28 +7,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/core/FileDescriptor.h"
+
 extern char** environ;
 
 namespace tidewell::platform {
 
 namespace {
-
-// Closes a descriptor once, whatever way the function leaves.
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  ~Descriptor() { reset(); }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  void reset(int fd = -1) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-
- private:
-  int fd_;
-};
 
 // File actions and attributes for one launch, destroyed on every path.
 class SpawnSetup {
@@ -112,7 +97,7 @@ bool launchable(const std::string& executable, const std::vector<std::string>& a
 // A pipe whose ends are both above the standard descriptors, so the child's
 // dup2 onto fd 1 never meets an end that already is fd 1 (when this process
 // runs with a standard descriptor closed), and close-on-exec everywhere.
-bool makePipe(Descriptor& readEnd, Descriptor& writeEnd) {
+bool makePipe(FileDescriptor& readEnd, FileDescriptor& writeEnd) {
   int fds[2];
   if (::pipe2(fds, O_CLOEXEC) != 0) return false;
   for (int i = 0; i < 2; ++i) {
@@ -131,7 +116,7 @@ bool makePipe(Descriptor& readEnd, Descriptor& writeEnd) {
 std::optional<std::string> ProcessRunner::run(const std::string& executable,
                                               const std::vector<std::string>& arguments) {
   if (!launchable(executable, arguments)) return std::nullopt;
-  Descriptor readEnd, writeEnd;
+  FileDescriptor readEnd, writeEnd;
   if (!makePipe(readEnd, writeEnd)) return std::nullopt;
 
   SpawnSetup setup;

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/core/FileDescriptor.h"
+
 namespace tidewell::platform {
 
 namespace {
@@ -17,21 +19,6 @@ constexpr size_t kNameMax = 255;
 // Room for the extension and a ".NNNNNN" counter within one file name.
 constexpr size_t kLongestBase = kNameMax - 10 - 7;
 constexpr int kMostTries = 100000;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
-
- private:
-  int fd_;
-};
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
@@ -104,8 +91,8 @@ void TrashDirectory::release() {
 }
 
 std::optional<TrashDirectory> TrashDirectory::openInside(int trashFd, std::string path) {
-  Descriptor files(openOwnFolder(trashFd, "files"));
-  Descriptor info(openOwnFolder(trashFd, "info"));
+  FileDescriptor files(openOwnFolder(trashFd, "files"));
+  FileDescriptor info(openOwnFolder(trashFd, "info"));
   if (files.get() < 0 || info.get() < 0) return std::nullopt;
   return TrashDirectory(std::move(path), files.release(), info.release());
 }
@@ -113,31 +100,31 @@ std::optional<TrashDirectory> TrashDirectory::openInside(int trashFd, std::strin
 std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path) {
   if (path.empty() || path[0] != '/' || !makeFolders(path)) return std::nullopt;
   // The home trash may sit behind a link the user made (a moved data folder).
-  Descriptor trash(open(path.c_str(), kFolderFlags));
+  FileDescriptor trash(open(path.c_str(), kFolderFlags));
   if (trash.get() < 0) return std::nullopt;
   return openInside(trash.get(), path);
 }
 
 std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDirectory, uid_t uid) {
   if (topDirectory.empty() || topDirectory[0] != '/') return std::nullopt;
-  Descriptor top(open(topDirectory.c_str(), kFolderFlags));
+  FileDescriptor top(open(topDirectory.c_str(), kFolderFlags));
   if (top.get() < 0) return std::nullopt;
   const std::string base = topDirectory == "/" ? "" : topDirectory;
   const std::string uidText = std::to_string(uid);
 
   // A shared .Trash counts only as a real sticky folder: otherwise another
   // user could have planted it, or could rename our folder inside it.
-  Descriptor shared(openat(top.get(), ".Trash", kFolderFlags | O_NOFOLLOW));
+  FileDescriptor shared(openat(top.get(), ".Trash", kFolderFlags | O_NOFOLLOW));
   struct stat sharedInfo {};
   if (shared.get() >= 0 && fstat(shared.get(), &sharedInfo) == 0 && (sharedInfo.st_mode & S_ISVTX)) {
-    Descriptor own(openOwnFolder(shared.get(), uidText.c_str()));
+    FileDescriptor own(openOwnFolder(shared.get(), uidText.c_str()));
     if (own.get() >= 0 && ownedBy(own.get(), uid)) {
       if (auto dir = openInside(own.get(), base + "/.Trash/" + uidText)) return dir;
     }
   }
 
   const std::string ownName = ".Trash-" + uidText;
-  Descriptor own(openOwnFolder(top.get(), ownName.c_str()));
+  FileDescriptor own(openOwnFolder(top.get(), ownName.c_str()));
   if (own.get() < 0 || !ownedBy(own.get(), uid)) return std::nullopt;
   return openInside(own.get(), base + "/" + ownName);
 }
@@ -148,7 +135,7 @@ std::string TrashDirectory::claim(std::string_view itemName, std::string_view in
   for (int n = 1; n <= kMostTries; ++n) {
     std::string name = n == 1 ? base : base + "." + std::to_string(n);
     const std::string infoName = name + kInfoExtension;
-    Descriptor info(
+    FileDescriptor info(
         openat(infoFd_, infoName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (info.get() < 0) {
       if (errno == EEXIST) continue;
