@@ -9,3 +9,14 @@ function(tidewell_sources out)
   list(SORT all)
   set(${out} ${all} PARENT_SCOPE)
 endfunction()
+
+# tidewell_renderer(NAME SOURCES file... LIBS lib...) adds the development
+# tool render-NAME: it renders screens offscreen into PNG files in the folder
+# given as its only argument. scripts/screens builds and runs every one.
+function(tidewell_renderer name)
+  cmake_parse_arguments(R "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(render-${name} ${R_SOURCES})
+  target_link_libraries(render-${name} PRIVATE ${R_LIBS})
+  set_target_properties(render-${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/renderers)
+  set_property(GLOBAL APPEND PROPERTY TIDEWELL_RENDERERS render-${name})
+endfunction()
