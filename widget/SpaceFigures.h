@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "widget/SpaceEntry.h"
+#include "widget/timeline/SpaceEntry.h"
 
 namespace tidewell::widget {
 

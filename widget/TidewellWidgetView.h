@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "widget/LinkOpener.h"
-#include "widget/SpaceEntry.h"
-#include "widget/WidgetFamily.h"
+#include "widget/timeline/SpaceEntry.h"
+#include "widget/timeline/WidgetFamily.h"
 
 class QMenu;
 

@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QSizeF>
 
-#include "widget/WidgetFamily.h"
+#include "widget/timeline/WidgetFamily.h"
 
 namespace tidewell::widget {
 

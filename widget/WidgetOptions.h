@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "widget/WidgetFamily.h"
+#include "widget/timeline/WidgetFamily.h"
 
 namespace tidewell::widget {
 

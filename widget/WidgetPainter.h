@@ -5,8 +5,8 @@
 
 #include <QRectF>
 
-#include "widget/SpaceEntry.h"
-#include "widget/WidgetFamily.h"
+#include "widget/timeline/SpaceEntry.h"
+#include "widget/timeline/WidgetFamily.h"
 
 class QPainter;
 

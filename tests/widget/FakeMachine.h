@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "widget/SpaceSources.h"
+#include "widget/timeline/SpaceSources.h"
 
 namespace tidewell::widget::testing {
 

@@ -5,7 +5,7 @@
 
 #include "tests/support/TestEnvironment.h"
 #include "tests/widget/FakeMachine.h"
-#include "widget/SpaceProvider.h"
+#include "widget/timeline/SpaceProvider.h"
 
 namespace tidewell::widget {
 namespace {

@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 
 #include "tests/widget/FakeMachine.h"
-#include "widget/TimelineHost.h"
+#include "widget/timeline/TimelineHost.h"
 
 namespace tidewell::widget {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "widget/DesktopWindowFlags.h"
 #include "widget/TidewellWidgetView.h"
-#include "widget/TimelineHost.h"
 #include "widget/WidgetOptions.h"
+#include "widget/timeline/TimelineHost.h"
 
 using namespace tidewell::widget;
 

@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "widget/SpaceProvider.h"
 #include "widget/WidgetLayout.h"
 #include "widget/WidgetPainter.h"
+#include "widget/timeline/SpaceProvider.h"
 
 using namespace tidewell::widget;
 

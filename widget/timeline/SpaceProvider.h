@@ -6,10 +6,10 @@
 
 #include <functional>
 
-#include "widget/SpaceEntry.h"
-#include "widget/SpaceSources.h"
-#include "widget/SpaceTimeline.h"
-#include "widget/WidgetFamily.h"
+#include "widget/timeline/SpaceEntry.h"
+#include "widget/timeline/SpaceSources.h"
+#include "widget/timeline/SpaceTimeline.h"
+#include "widget/timeline/WidgetFamily.h"
 
 namespace tidewell::widget {
 

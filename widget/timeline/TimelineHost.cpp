@@ -1,4 +1,4 @@
-#include "widget/TimelineHost.h"
+#include "widget/timeline/TimelineHost.h"
 
 namespace tidewell::widget {
 

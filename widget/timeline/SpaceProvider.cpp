@@ -1,4 +1,4 @@
-#include "widget/SpaceProvider.h"
+#include "widget/timeline/SpaceProvider.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "widget/MinuteTicker.h"
+#include "widget/timeline/MinuteTicker.h"
 
 #include <QTimer>
 

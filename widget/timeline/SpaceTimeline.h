@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "widget/SpaceEntry.h"
+#include "widget/timeline/SpaceEntry.h"
 
 namespace tidewell::widget {
 

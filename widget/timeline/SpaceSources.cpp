@@ -1,4 +1,4 @@
-#include "widget/SpaceSources.h"
+#include "widget/timeline/SpaceSources.h"
 
 #include "platform/core/HomeFolder.h"
 #include "platform/core/VolumeCapacity.h"

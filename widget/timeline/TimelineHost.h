@@ -11,8 +11,8 @@
 #include <functional>
 #include <memory>
 
-#include "widget/MinuteTicker.h"
-#include "widget/SpaceProvider.h"
+#include "widget/timeline/MinuteTicker.h"
+#include "widget/timeline/SpaceProvider.h"
 
 namespace tidewell::widget {
 
