@@ -3,20 +3,18 @@
 #include <qcoro/qcorofuture.h>
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <string>
 #include <utility>
+
+#include "platform/core/Paths.h"
 
 namespace tidewell::models {
 
 using engine::BigItem;
 
 namespace {
-
-bool isAtOrBelow(const std::string& path, const std::string& folder) {
-  return path == folder ||
-         (path.size() > folder.size() && path.starts_with(folder) && path[folder.size()] == '/');
-}
 
 // An installer stands in for the big item at the same path (it carries the
 // installer's kind and note), and a container item for everything inside
@@ -27,7 +25,7 @@ std::vector<BigItem> merged(std::vector<BigItem> big, std::vector<BigItem> insta
     const bool isInstaller = std::any_of(installers.begin(), installers.end(),
                                          [&](const BigItem& installer) { return installer.id == item.id; });
     return isInstaller || std::any_of(managed.begin(), managed.end(), [&](const std::string& folder) {
-             return isAtOrBelow(item.id, folder);
+             return platform::isSameOrBelow(item.id, folder);
            });
   });
   std::vector<BigItem> all = std::move(big);
@@ -60,8 +58,11 @@ QCoro::Task<> DeepScanViewModel::scan() {
 
   // The relay drops a report once the model is gone; the run and phase
   // checks drop one that arrives after this scan's result (a fast scan's
-  // future may already be finished when it is awaited).
-  auto report = [this, relay = relay_, run](double fraction) {
+  // future may already be finished when it is awaited, ahead of its queued
+  // reports). The last fraction reported is kept aside for that case.
+  auto lastReport = std::make_shared<std::atomic<double>>(-1.0);
+  auto report = [this, relay = relay_, run, lastReport](double fraction) {
+    lastReport->store(fraction);
     relay->post([this, run, fraction] {
       if (run != scanRun_ || phase_ != Phase::scanning) return;
       publish(this, scanProgress_, fraction, &DeepScanViewModel::scanProgressChanged);
@@ -77,6 +78,8 @@ QCoro::Task<> DeepScanViewModel::scan() {
   // capturing lambda made inside one twice.
   auto future = services_.executor->run(std::move(job));
   auto found = co_await future;
+  if (const double last = lastReport->load(); last >= 0 && last != scanProgress_)
+    publish(this, scanProgress_, last, &DeepScanViewModel::scanProgressChanged);
   publish(this, items_, std::move(found), &DeepScanViewModel::itemsChanged);
   publish(this, phase_, Phase::list, &DeepScanViewModel::phaseChanged);
 }

@@ -179,6 +179,29 @@ TEST_F(DeepScanFixture, ProgressReachesTheScreenAndNothingLandsAfterTheList) {
   EXPECT_TRUE(finished(again));
 }
 
+// Runs each job as it is queued, so its future is finished before the model
+// awaits it, ahead of the progress reports the job queued.
+class ImmediateExecutor final : public Executor {
+ protected:
+  void post(std::function<void()> work) override { work(); }
+};
+
+TEST_F(DeepScanFixture, AScanFinishedBeforeItIsAwaitedStillShowsItsLastReport) {
+  auto services = harness.services();
+  services.executor = std::make_shared<ImmediateExecutor>();
+  model = std::make_shared<DeepScanViewModel>(services, engine);
+  engine->reports = {0.5, 1.0};
+  std::vector<double> seen;
+  QObject::connect(model.get(), &DeepScanViewModel::scanProgressChanged,
+                   [&] { seen.push_back(model->scanProgress()); });
+  auto task = model->scan();
+  EXPECT_TRUE(finished(task));
+  EXPECT_EQ(model->phase(), Phase::list);
+  settle();
+  EXPECT_EQ(seen, (std::vector<double>{0.0, 1.0}));
+  EXPECT_EQ(model->scanProgress(), 1.0);
+}
+
 TEST_F(DeepScanFixture, ASecondScanWhileOneRunsChangesNothing) {
   engine->big = {item("/h/Downloads/movie.mkv", 150)};
   auto first = model->scan();
