@@ -103,20 +103,22 @@ void clearFlagsBelow(const std::string& root) {
   }
 }
 
+void removeStaleFixturesNow() {
+  const std::string parent = fixtureParent();
+  DIR* dir = opendir(parent.c_str());
+  if (!dir) return;
+  std::vector<std::string> stale;
+  while (dirent* entry = readdir(dir)) {
+    const pid_t owner = ownerOf(entry->d_name);
+    if (owner > 0 && owner != getpid() && !alive(owner)) stale.push_back(platform::joinPath(parent, entry->d_name));
+  }
+  closedir(dir);
+  for (const std::string& root : stale) removeFixtureTree(root);
+}
+
 void removeStaleFixtures() {
   static std::once_flag once;
-  std::call_once(once, [] {
-    const std::string parent = fixtureParent();
-    DIR* dir = opendir(parent.c_str());
-    if (!dir) return;
-    std::vector<std::string> stale;
-    while (dirent* entry = readdir(dir)) {
-      const pid_t owner = ownerOf(entry->d_name);
-      if (owner > 0 && owner != getpid() && !alive(owner)) stale.push_back(platform::joinPath(parent, entry->d_name));
-    }
-    closedir(dir);
-    for (const std::string& root : stale) removeFixtureTree(root);
-  });
+  std::call_once(once, removeStaleFixturesNow);
 }
 
 ScopedMount ScopedMount::bind(const std::string& source, const std::string& target) {

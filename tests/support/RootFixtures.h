@@ -56,7 +56,10 @@ void unmountBelow(const std::string& root);
 void clearFlagsBelow(const std::string& root);
 
 // Removes the fixtures under fixtureParent() whose process is gone, with
-// their mounts and flags. Runs at most once per process.
+// their mounts and flags. removeStaleFixtures() runs at most once per
+// process (every guard calls it before it makes anything);
+// removeStaleFixturesNow() every time.
 void removeStaleFixtures();
+void removeStaleFixturesNow();
 
 }  // namespace tidewell::testing

@@ -29,7 +29,7 @@ TEST(TrashInterop, TrashCliListsAndRestoresWhatWeMoved) {
   if (list.empty() || restore.empty()) GTEST_SKIP() << "trash-cli is not installed";
   // Both sides write and read the deletion date in local time: one zone,
   // without daylight saving, for both.
-  testing::ScopedTimeZone zone("UTC0");
+  testing::ScopedTimeZone zone(testing::kUtc);
   FixtureHome fx;
   const std::string original = fx.path("My Documents/R\xC3\xA9sum\xC3\xA9 100%.txt");
   writeFile(original, "cv");

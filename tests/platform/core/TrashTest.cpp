@@ -36,7 +36,7 @@ std::string trashInfo(const EngineContext& ctx) { return ctx.trashHome + "/info"
 
 // The info file of a trashed item, checked to name `original` and a
 // deletion date within [before, after]. The date is written and read back
-// in local time: callers pin the zone (kZone) for both, so a repeated
+// in local time: callers pin the zone for both, so a repeated
 // autumn hour cannot shift it.
 void expectInfo(const EngineContext& ctx, const std::string& trashName, const std::string& original,
                 std::time_t before, std::time_t after) {
@@ -47,10 +47,8 @@ void expectInfo(const EngineContext& ctx, const std::string& trashName, const st
   EXPECT_LE(info->deletedAt, after + 1);
 }
 
-constexpr const char* kZone = "UTC0";
-
 TEST(Trash, MovesAFileFolderOrLinkWithItsInfo) {
-  testing::ScopedTimeZone zone(kZone);
+  testing::ScopedTimeZone zone(testing::kUtc);
   struct Case {
     std::string relative;  // below the home
     mode_t type;           // S_IFREG, S_IFDIR, S_IFLNK
@@ -105,7 +103,7 @@ TEST(Trash, MovesAFileFolderOrLinkWithItsInfo) {
 }
 
 TEST(Trash, RecordsOddNamesSoTheyDecodeBack) {
-  testing::ScopedTimeZone zone(kZone);
+  testing::ScopedTimeZone zone(testing::kUtc);
   const std::string names[] = {"a b.txt", "100%",       "caf\xC3\xA9 \xE6\x97\xA5\xE8\xA8\x98",
                                "raw\xFF", "two\nlines", "#?&=+"};
   FixtureHome fx;
@@ -121,7 +119,7 @@ TEST(Trash, RecordsOddNamesSoTheyDecodeBack) {
 }
 
 TEST(Trash, SameNamesGetNamesOfTheirOwn) {
-  testing::ScopedTimeZone zone(kZone);
+  testing::ScopedTimeZone zone(testing::kUtc);
   FixtureHome fx;
   const EngineContext ctx = fx.context();
   std::vector<std::string> trashedPaths;
@@ -271,7 +269,7 @@ TEST(Trash, RefusesWithoutAUsableHomeOrPath) {
 }
 
 TEST(Trash, ANameTooLongForItsInfoFileIsShortened) {
-  testing::ScopedTimeZone zone(kZone);
+  testing::ScopedTimeZone zone(testing::kUtc);
   // 3 + 82 * 3 = 249 bytes: a legal name, but too long once ".trashinfo" is added.
   std::string name = "abc";
   for (int i = 0; i < 82; ++i) name += "\xE6\x97\xA5";
@@ -291,7 +289,7 @@ TEST(Trash, ANameTooLongForItsInfoFileIsShortened) {
 }
 
 TEST(Trash, ANameThatIsNotUtf8IsCutBetweenBytesNeverToNothing) {
-  testing::ScopedTimeZone zone(kZone);
+  testing::ScopedTimeZone zone(testing::kUtc);
   // 250 bytes, every one a UTF-8 continuation byte: cutting back to a
   // character boundary would leave nothing.
   const std::string name(250, '\x80');

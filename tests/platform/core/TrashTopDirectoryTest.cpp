@@ -83,7 +83,7 @@ TEST(TrashTopDirectory, ChoosesTheTrashOfTheItemsFileSystem) {
        },
        nullptr},
   };
-  testing::ScopedTimeZone zone("UTC0");  // the deletion date is written and read in local time
+  testing::ScopedTimeZone zone(testing::kUtc);  // the deletion date is written and read in local time
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     FixtureHome fx;
