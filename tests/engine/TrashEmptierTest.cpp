@@ -54,9 +54,14 @@ struct TrashFixture {
   // An info file nobody wrote lately, whose item is gone.
   void staleInfo(const std::string& name) {
     writeFile(info() + "/" + name + ".trashinfo", kInfoText);
+    ageInfoFiles();
+  }
+  // As if everything in the Trash had been trashed an hour ago.
+  void ageInfoFiles() {
     const std::time_t old = std::time(nullptr) - 3600;
     const timespec times[2] = {{old, 0}, {old, 0}};
-    ASSERT_EQ(utimensat(AT_FDCWD, (info() + "/" + name + ".trashinfo").c_str(), times, 0), 0);
+    for (const std::string& name : namesIn(info()))
+      ASSERT_EQ(utimensat(AT_FDCWD, (info() + "/" + name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << name;
   }
   // The catalog's row for this context's Trash.
   CleanupTarget row() const {
@@ -192,6 +197,7 @@ TEST(TrashEmptier, ATrashClientStillListsWhatAnInterruptedEmptyLeft) {
   for (const char* name : {"one.txt", "two.txt", "three.txt"}) t.trash(std::string("Documents/") + name);
   t.fx.add({file("Documents/folder/a", 100), file("Documents/folder/b", 100)});
   t.trashPath(t.fx.path("Documents/folder"));
+  t.ageInfoFiles();
   const auto item = t.scan();
   ASSERT_TRUE(item);
 
