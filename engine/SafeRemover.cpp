@@ -120,7 +120,7 @@ SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdent
   if (!folder.ok() || fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured)
     return Outcome::Refused;
   return emptyFolder(folder.get(), path, opened.st_dev, mayRemove, beforeOpening) ? Outcome::Removed
-                                                                                 : Outcome::Incomplete;
+                                                                                  : Outcome::Incomplete;
 }
 
 }  // namespace tidewell::engine

@@ -210,7 +210,8 @@ DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const Engi
         continue;
       }
       if (trash.info.state == State::Present &&
-          unlinkat(trash.info.fd.get(), (name + std::string(kInfoExtension)).c_str(), 0) != 0 && errno != ENOENT)
+          unlinkat(trash.info.fd.get(), (name + std::string(kInfoExtension)).c_str(), 0) != 0 &&
+          errno != ENOENT)
         failed = true;
     }
   }

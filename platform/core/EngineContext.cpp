@@ -19,13 +19,11 @@ std::string EngineContext::systemPath(std::string_view absolutePath) const {
   return systemRoot + std::string(absolutePath);
 }
 
-std::string EngineContext::inHome(std::string_view relative) const {
-  return joinPath(home, relative);
-}
+std::string EngineContext::inHome(std::string_view relative) const { return joinPath(home, relative); }
 
-EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdir,
-                                             const char* xdgDataHome, const char* xdgDataDirs,
-                                             uid_t uid, pid_t pid, const char* xdgRuntimeDir) {
+EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdir, const char* xdgDataHome,
+                                             const char* xdgDataDirs, uid_t uid, pid_t pid,
+                                             const char* xdgRuntimeDir) {
   EngineContext ctx;
   ctx.home = standardize(home);
   ctx.uid = uid;
@@ -38,8 +36,8 @@ EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdi
   ctx.extraUserFolders = readXdgUserDirs(ctx.home);
 
   // The XDG rules: relative values are invalid and fall back to the defaults.
-  std::string dataHome = (xdgDataHome && xdgDataHome[0] == '/') ? standardize(xdgDataHome)
-                                                                : ctx.inHome(".local/share");
+  std::string dataHome =
+      (xdgDataHome && xdgDataHome[0] == '/') ? standardize(xdgDataHome) : ctx.inHome(".local/share");
   ctx.trashHome = joinPath(dataHome, "Trash");
   ctx.desktopEntryFolders.push_back(joinPath(dataHome, "applications"));
 
@@ -49,7 +47,8 @@ EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdi
     size_t colon = dirs.find(':', pos);
     if (colon == std::string::npos) colon = dirs.size();
     std::string dir = dirs.substr(pos, colon - pos);
-    if (!dir.empty() && dir[0] == '/') ctx.desktopEntryFolders.push_back(joinPath(standardize(dir), "applications"));
+    if (!dir.empty() && dir[0] == '/')
+      ctx.desktopEntryFolders.push_back(joinPath(standardize(dir), "applications"));
     pos = colon + 1;
   }
   return ctx;

@@ -33,8 +33,7 @@ std::optional<std::string> validatedTemporaryRoot(const char* tmpdir, const std:
   // Compare against the home folder as spelled and as it physically is.
   const std::string physicalHome = physicalPath(home).value_or(home);
   for (const std::string& h : {home, physicalHome}) {
-    if (root == "/" || root == h || isBelow(h, root) || parentPath(root) == h)
-      return std::nullopt;
+    if (root == "/" || root == h || isBelow(h, root) || parentPath(root) == h) return std::nullopt;
   }
   // Emptying the runtime folder would delete the session's live sockets.
   for (const std::string& written : sessionFolders) {

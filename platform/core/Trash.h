@@ -1,10 +1,9 @@
 #pragma once
 // The user's freedesktop Trash: the home trash ($XDG_DATA_HOME/Trash) for
 // items on the home trash's mount, the top-directory trash of any other
-// mount (another file system, or a bind mount of the same one). An item is only ever renamed into the Trash, never copied and
-// deleted, so it can always be restored by any Trash client.
-// Any thread may call it; requests that overlap, even for items of the same
-// name, each get a name of their own.
+// mount (another file system, or a bind mount of the same one). An item is only ever renamed into the Trash,
+// never copied and deleted, so it can always be restored by any Trash client. Any thread may call it;
+// requests that overlap, even for items of the same name, each get a name of their own.
 
 #include <functional>
 #include <string>

@@ -12,7 +12,7 @@
 namespace tidewell::platform {
 
 struct VolumeCapacity {
-  int64_t freeBytes = 0;   // available to an unprivileged user
+  int64_t freeBytes = 0;  // available to an unprivileged user
   int64_t totalBytes = 0;
 };
 

@@ -305,7 +305,8 @@ TEST(BigItemScannerTrash, AnItemOnAnotherMountUsesTheContextsTopDirectory) {
     return fixtureTop(physical);
   };
   const auto item = itemAt(fx.path("Documents/Disk/movie.mov"));
-  EXPECT_EQ(BigItemScanner::trash(item, ctx), (BigItemScanner::TrashOutcome{item.name, item.sizeBytes, true}));
+  EXPECT_EQ(BigItemScanner::trash(item, ctx),
+            (BigItemScanner::TrashOutcome{item.name, item.sizeBytes, true}));
   EXPECT_EQ(asked, std::vector<std::string>{fx.path("Documents/Disk/movie.mov")});
   const std::string trash = fx.path("Documents/Disk/.Trash-" + std::to_string(ctx.uid));
   EXPECT_EQ(readFile(trash + "/files/movie.mov"), "movie");

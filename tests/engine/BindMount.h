@@ -13,7 +13,8 @@ namespace tidewell::testing {
 
 class BindMount {
  public:
-  BindMount(const std::string& source, const std::string& target) : mount_(ScopedMount::bind(source, target)) {}
+  BindMount(const std::string& source, const std::string& target)
+      : mount_(ScopedMount::bind(source, target)) {}
   bool ok() const { return mount_.ok(); }
 
  private:

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/DiskScanner.h"
-#include "tests/engine/DiskScannerFixtures.h"
 #include "tests/engine/BindMount.h"
-#include "tests/support/RootFixtures.h"
+#include "tests/engine/DiskScannerFixtures.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {

@@ -41,7 +41,8 @@ struct TrashFixture {
   std::string files() const { return ctx.trashHome + "/files"; }
   std::string info() const { return ctx.trashHome + "/info"; }
   bool sentinelIntact() const {
-    return readFile(fx.outside(kSentinel)).size() == 1000 && readFile(fx.outside("victim/data/d")).size() == 3000;
+    return readFile(fx.outside(kSentinel)).size() == 1000 &&
+           readFile(fx.outside("victim/data/d")).size() == 3000;
   }
   // Writes path (below the home) and moves it to the Trash.
   void trash(const std::string& relative, int64_t bytes = 100) {
@@ -77,8 +78,8 @@ TEST(TrashEmptier, EmptiesEveryItemWithItsInfo) {
   TrashFixture t;
   t.trash("Documents/report.pdf", 5000);
   t.fx.add({file("Projects/app/src/main.c", 2000), file("Projects/app/src/deep/er/x.h", 300),
-            symlink("Documents/to-victim", "{root}/victim"), folder("Documents/empty"), file("Documents/zero"),
-            symlink("Projects/app/src/out", "{root}/victim/data")});
+            symlink("Documents/to-victim", "{root}/victim"), folder("Documents/empty"),
+            file("Documents/zero"), symlink("Projects/app/src/out", "{root}/victim/data")});
   for (const char* item : {"Projects/app", "Documents/to-victim", "Documents/empty", "Documents/zero"})
     t.trashPath(t.fx.path(item));
 
@@ -106,14 +107,20 @@ TEST(TrashEmptier, OfferedWheneverEitherFolderHoldsAnything) {
   const std::vector<Case> cases = {
       {"no Trash at all", [](TrashFixture&) {}, false},
       {"an empty Trash",
-       [](TrashFixture& t) { t.fx.add({folder(".local/share/Trash/files"), folder(".local/share/Trash/info")}); },
+       [](TrashFixture& t) {
+         t.fx.add({folder(".local/share/Trash/files"), folder(".local/share/Trash/info")});
+       },
        false},
-      {"only a link, trashed", [](TrashFixture& t) {
+      {"only a link, trashed",
+       [](TrashFixture& t) {
          t.fx.add({symlink("Documents/link", "{root}/victim")});
          t.trashPath(t.fx.path("Documents/link"));
-       }, true},
+       },
+       true},
       {"only an empty folder, without its info",
-       [](TrashFixture& t) { t.fx.add({folder(".local/share/Trash/files/empty"), folder(".local/share/Trash/info")}); },
+       [](TrashFixture& t) {
+         t.fx.add({folder(".local/share/Trash/files/empty"), folder(".local/share/Trash/info")});
+       },
        true},
       {"only an empty file, without its info",
        [](TrashFixture& t) {
@@ -122,13 +129,16 @@ TEST(TrashEmptier, OfferedWheneverEitherFolderHoldsAnything) {
        true},
       {"only a link, without its info",
        [](TrashFixture& t) {
-         t.fx.add({symlink(".local/share/Trash/files/link", "{root}/victim"), folder(".local/share/Trash/info")});
+         t.fx.add(
+             {symlink(".local/share/Trash/files/link", "{root}/victim"), folder(".local/share/Trash/info")});
        },
        true},
-      {"only an info file", [](TrashFixture& t) {
+      {"only an info file",
+       [](TrashFixture& t) {
          t.fx.add({folder(".local/share/Trash/files")});
          t.staleInfo("gone");
-       }, true},
+       },
+       true},
   };
   for (const Case& c : cases) {
     TrashFixture t;
@@ -176,11 +186,11 @@ TEST(TrashEmptier, AnItemThatCannotGoKeepsItsInfo) {
 
     const auto item = t.scan();
     ASSERT_TRUE(item) << c.what;
-    const auto result = TrashEmptier::clean(*item, t.ctx,
-                                            [&](int fd, const std::string& path, const std::string& name) {
-                                              if (name == "big") return c.removeBig(fd, path);
-                                              return TrashEmptier::removeItem(fd, path, name);
-                                            });
+    const auto result =
+        TrashEmptier::clean(*item, t.ctx, [&](int fd, const std::string& path, const std::string& name) {
+          if (name == "big") return c.removeBig(fd, path);
+          return TrashEmptier::removeItem(fd, path, name);
+        });
     EXPECT_EQ(result.failedTitle, item->target.title) << c.what;
     EXPECT_EQ(namesIn(t.files()), std::vector<std::string>{"big"}) << c.what;
     EXPECT_EQ(namesIn(t.info()), (std::vector<std::string>{"arriving.trashinfo", "big.trashinfo"})) << c.what;
@@ -250,7 +260,8 @@ TEST(TrashEmptier, ATrashOutsideTheHomeIsJudgedWhereItLies) {
     std::function<void(TrashFixture&)> place;
   };
   const std::vector<Case> cases = {
-      {"XDG_DATA_HOME outside the home", [](TrashFixture& t) { t.ctx.trashHome = t.fx.outside("data/Trash"); }},
+      {"XDG_DATA_HOME outside the home",
+       [](TrashFixture& t) { t.ctx.trashHome = t.fx.outside("data/Trash"); }},
       {"the home Trash is a link to a folder outside",
        [](TrashFixture& t) {
          t.fx.addOutside({folder("elsewhere/Trash")});
@@ -265,7 +276,8 @@ TEST(TrashEmptier, ATrashOutsideTheHomeIsJudgedWhereItLies) {
     t.trashPath(t.fx.path("Projects/app"));
     const auto offered = t.scan();
     ASSERT_TRUE(offered) << c.what;
-    EXPECT_EQ(DiskScanner::clean(*offered, t.ctx), (DiskScanner::CleanResult{offered->sizeBytes, std::nullopt}))
+    EXPECT_EQ(DiskScanner::clean(*offered, t.ctx),
+              (DiskScanner::CleanResult{offered->sizeBytes, std::nullopt}))
         << c.what;
     EXPECT_TRUE(namesIn(t.files()).empty()) << c.what;
     EXPECT_TRUE(namesIn(t.info()).empty()) << c.what;
@@ -306,7 +318,8 @@ TEST(TrashEmptier, OnlyTheTrashsOwnFoldersAreEverEmptied) {
       {"the Trash holds the home", [](TrashFixture& t) { t.ctx.trashHome = t.fx.root(); }},
       {"the Trash lies in a credential folder",
        [](TrashFixture& t) {
-         t.fx.add({folder(".ssh/Trash/files"), folder(".ssh/Trash/info"), file(".ssh/Trash/files/id_rsa", 100)});
+         t.fx.add(
+             {folder(".ssh/Trash/files"), folder(".ssh/Trash/info"), file(".ssh/Trash/files/id_rsa", 100)});
          t.ctx.trashHome = t.fx.path(".ssh/Trash");
        },
        {".ssh/Trash/files/id_rsa"}},
@@ -372,7 +385,8 @@ TEST(TrashEmptier, RefusesAnythingButTheTrashItMeasured) {
          CleanupItem other = handMadeTrashItem(tf, {tf.fx.outside("victim/data"), tf.info()});
          return other;
        }},
-      {"no identities", [&](TrashFixture&) {
+      {"no identities",
+       [&](TrashFixture&) {
          CleanupItem bare = *item;
          bare.measuredParts.clear();
          return bare;

@@ -264,7 +264,8 @@ TEST(Uninstaller, ALeftoverOnAnotherMountUsesTheContextsTopDirectory) {
   if (!mount.ok()) GTEST_SKIP() << "mounting a file system inside the fixture needs root";
   u.fx.add({file("Library/Caches/com.example.delta/blob", 4000)});
   UninstallPlan plan;
-  plan.app = u.app("Delta.app", xmlPlist({{"CFBundleIdentifier", "com.example.delta"}, {"CFBundleName", "Delta"}}));
+  plan.app =
+      u.app("Delta.app", xmlPlist({{"CFBundleIdentifier", "com.example.delta"}, {"CFBundleName", "Delta"}}));
   plan.leftovers = {u.leftover("Library/Caches/com.example.delta", "Cache", 4000)};
   std::vector<std::string> asked;
   auto fixtureTop = u.ctx.topDirectoryOf;

@@ -47,7 +47,7 @@ class FixtureHome {
 
   void add(std::initializer_list<Entry> entries);         // below the home
   void addOutside(std::initializer_list<Entry> entries);  // below the root
-  void add(const std::vector<Entry>& entries);             // tables of cases
+  void add(const std::vector<Entry>& entries);            // tables of cases
   void addOutside(const std::vector<Entry>& entries);
 
   // EngineContext::forFixture(root()).

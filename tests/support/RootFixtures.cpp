@@ -58,7 +58,8 @@ std::vector<std::string> mountPointsBelow(const std::string& root) {
 }
 
 void clearFlags(const std::string& path, bool isFolder) {
-  const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | (isFolder ? O_DIRECTORY : 0));
+  const int fd =
+      open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | (isFolder ? O_DIRECTORY : 0));
   if (fd < 0) return;
   int flags = 0;
   if (ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & (FS_IMMUTABLE_FL | FS_APPEND_FL))) {
@@ -88,7 +89,8 @@ void unmountBelow(const std::string& root) {
   if (root.empty() || root == "/") return;
   std::vector<std::string> points = mountPointsBelow(root);
   // Deepest first, and a mount stacked twice on one folder needs two.
-  std::sort(points.begin(), points.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  std::sort(points.begin(), points.end(),
+            [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
   for (const std::string& point : points) umount2(point.c_str(), MNT_DETACH);
 }
 
@@ -110,7 +112,8 @@ void removeStaleFixturesNow() {
   std::vector<std::string> stale;
   while (dirent* entry = readdir(dir)) {
     const pid_t owner = ownerOf(entry->d_name);
-    if (owner > 0 && owner != getpid() && !alive(owner)) stale.push_back(platform::joinPath(parent, entry->d_name));
+    if (owner > 0 && owner != getpid() && !alive(owner))
+      stale.push_back(platform::joinPath(parent, entry->d_name));
   }
   closedir(dir);
   for (const std::string& root : stale) removeFixtureTree(root);

@@ -27,12 +27,9 @@ ToolRun runTrashClient(const FixtureHome& fx, const std::vector<std::string>& ar
                        const std::string& cwd) {
   const std::string in = fx.outside("tool-input"), out = fx.outside("tool-output");
   writeFile(in, input);
-  std::vector<std::string> env = {"HOME=" + fx.home(),
-                                  "XDG_DATA_HOME=" + fx.home() + "/.local/share",
-                                  "LANG=C.UTF-8",
-                                  "LC_ALL=C.UTF-8",
-                                  "PYTHONIOENCODING=utf-8",
-                                  "PYTHONDONTWRITEBYTECODE=1"};
+  std::vector<std::string> env = {"HOME=" + fx.home(),      "XDG_DATA_HOME=" + fx.home() + "/.local/share",
+                                  "LANG=C.UTF-8",           "LC_ALL=C.UTF-8",
+                                  "PYTHONIOENCODING=utf-8", "PYTHONDONTWRITEBYTECODE=1"};
   if (const char* path = std::getenv("PATH")) env.push_back(std::string("PATH=") + path);
   if (const char* tz = std::getenv("TZ")) env.push_back(std::string("TZ=") + tz);
   std::vector<char*> argv, envp;

@@ -25,7 +25,8 @@ TEST(EngineContext, FromEnvironmentDerivesXdgFolders) {
   EXPECT_EQ(ctx.desktopEntryFolders[2], "/usr/share/applications");
   EXPECT_EQ(ctx.pid, 42);
 
-  auto custom = EngineContext::fromEnvironment(fx.home(), nullptr, "/data/", "relative:/opt/share", getuid(), 1);
+  auto custom =
+      EngineContext::fromEnvironment(fx.home(), nullptr, "/data/", "relative:/opt/share", getuid(), 1);
   EXPECT_EQ(custom.trashHome, "/data/Trash");
   ASSERT_EQ(custom.desktopEntryFolders.size(), 2u);
   EXPECT_EQ(custom.desktopEntryFolders[1], "/opt/share/applications");
@@ -72,7 +73,8 @@ TEST(EngineContext, TopDirectoriesOfAFixtureLieInsideIt) {
   ASSERT_TRUE(ctx.topDirectoryOf);
   EXPECT_EQ(ctx.topDirectoryOf(fx.path("Documents/a.txt")), "");
   EXPECT_EQ(ctx.topDirectoryOf("/"), "");
-  EXPECT_TRUE(EngineContext::fromEnvironment(fx.home(), nullptr, nullptr, nullptr, getuid(), 1).topDirectoryOf);
+  EXPECT_TRUE(
+      EngineContext::fromEnvironment(fx.home(), nullptr, nullptr, nullptr, getuid(), 1).topDirectoryOf);
 
   auto mount = testing::ScopedMount::tmpfs(fx.path("Documents/mnt"));
   if (!mount.ok()) GTEST_SKIP() << "mounting a file system inside the fixture needs root";
@@ -82,7 +84,8 @@ TEST(EngineContext, TopDirectoriesOfAFixtureLieInsideIt) {
 
 TEST(TemporaryRoot, OnlyAPrivateFolderOfTheUserQualifies) {
   FixtureHome fx({testing::folder("Documents"), testing::folder("work/tmp")});
-  fx.addOutside({testing::folder("private"), testing::folder("shared"), testing::symlink("link-to-root", "/")});
+  fx.addOutside(
+      {testing::folder("private"), testing::folder("shared"), testing::symlink("link-to-root", "/")});
   chmod(fx.outside("private").c_str(), 0700);
   chmod(fx.outside("shared").c_str(), 0755);
   chmod(fx.path("work/tmp").c_str(), 0700);
@@ -96,17 +99,17 @@ TEST(TemporaryRoot, OnlyAPrivateFolderOfTheUserQualifies) {
       {"", false},
       {"relative/tmp", false},
       {"/", false},
-      {"/tmp", false},                    // group and other writable
-      {home, false},                      // the home itself
-      {fx.root(), false},                 // an ancestor of the home
+      {"/tmp", false},     // group and other writable
+      {home, false},       // the home itself
+      {fx.root(), false},  // an ancestor of the home
       {"/", false},
-      {home + "/Documents", false},       // a first-level folder of the home
+      {home + "/Documents", false},         // a first-level folder of the home
       {fx.outside("link-to-root"), false},  // judged where it really points
       {fx.outside("missing"), false},
       {fx.outside("private"), true},
       {fx.outside("private") + "/", true},
-      {fx.outside("shared"), true},       // 0755: no group or other write bit
-      {home + "/work/tmp", true},         // deeper inside the home is fine
+      {fx.outside("shared"), true},  // 0755: no group or other write bit
+      {home + "/work/tmp", true},    // deeper inside the home is fine
   };
   const std::vector<std::string> noSession;
   for (const auto& c : cases) {
@@ -140,15 +143,15 @@ TEST(TemporaryRoot, TheSessionsRuntimeFolderNeverQualifies) {
     bool ok;
   };
   const Case cases[] = {
-      {fx.outside("run/user/1000"), session, false},         // the runtime folder itself
-      {fx.outside("run/user/1000/app"), session, false},     // inside it
-      {fx.outside("run/user"), session, false},              // holding it
-      {fx.outside("run"), session, false},                   // holding it further up
-      {fx.outside("runtime-link"), session, false},          // through a link
+      {fx.outside("run/user/1000"), session, false},            // the runtime folder itself
+      {fx.outside("run/user/1000/app"), session, false},        // inside it
+      {fx.outside("run/user"), session, false},                 // holding it
+      {fx.outside("run"), session, false},                      // holding it further up
+      {fx.outside("runtime-link"), session, false},             // through a link
       {fx.outside("run/user/1000/app"), sessionByLink, false},  // the variable names a link
       {fx.outside("run/user/1000") + "/", session, false},
-      {fx.outside("tmp-private"), session, true},            // a sibling is fine
-      {fx.outside("run/user/1000"), {}, true},               // without a session folder it is a folder
+      {fx.outside("tmp-private"), session, true},  // a sibling is fine
+      {fx.outside("run/user/1000"), {}, true},     // without a session folder it is a folder
   };
   for (const Case& c : cases)
     EXPECT_EQ(validatedTemporaryRoot(c.tmpdir.c_str(), fx.home(), getuid(), c.session).has_value(), c.ok)
@@ -160,7 +163,8 @@ TEST(TemporaryRoot, RuntimeFoldersAreTheVariableAndTheStandardPlace) {
   EXPECT_EQ(runtimeFolders("", 1000), std::vector<std::string>{"/run/user/1000"});
   EXPECT_EQ(runtimeFolders("relative/run", 1000), std::vector<std::string>{"/run/user/1000"});
   EXPECT_EQ(runtimeFolders("/run/user/1000/", 1000), std::vector<std::string>{"/run/user/1000"});
-  EXPECT_EQ(runtimeFolders("/var/run/session", 42), (std::vector<std::string>{"/var/run/session", "/run/user/42"}));
+  EXPECT_EQ(runtimeFolders("/var/run/session", 42),
+            (std::vector<std::string>{"/var/run/session", "/run/user/42"}));
 }
 
 TEST(TemporaryRoot, FromEnvironmentRefusesTheRuntimeFolder) {

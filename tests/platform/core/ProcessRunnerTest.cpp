@@ -161,7 +161,8 @@ TEST(ProcessRunner, ARelativeExecutableIsNeverRunEvenWhenOneIsThere) {
   tool(fx, "helper", "touch '" + marker + "'\necho ran\n");
   ScopedWorkingFolder cwd(fx.outside("tools"));
   ASSERT_TRUE(cwd.ok());
-  for (const std::string& relative : {std::string("helper"), std::string("./helper"), std::string("../tools/helper")}) {
+  for (const std::string& relative :
+       {std::string("helper"), std::string("./helper"), std::string("../tools/helper")}) {
     EXPECT_EQ(ProcessRunner::run(relative, {}), std::nullopt) << relative;
     ProcessRunner::runDiscardingOutput(relative, {});
   }
@@ -184,7 +185,8 @@ TEST(ProcessRunner, AToolStartsWithDefaultSignalHandling) {
   // This program ignores SIGPIPE and, on this thread, blocks two signals;
   // neither may reach the tool. Run on a thread of its own so the mask
   // dies with it.
-  struct sigaction ignore {}, saved{};
+  struct sigaction ignore {
+  }, saved{};
   ignore.sa_handler = SIG_IGN;
   sigemptyset(&ignore.sa_mask);
   ASSERT_EQ(sigaction(SIGPIPE, &ignore, &saved), 0);

@@ -21,11 +21,11 @@ namespace {
 
 using testing::exists;
 using testing::FixtureHome;
+using testing::kNeedsMounts;
 using testing::namesIn;
+using testing::OtherFileSystem;
 using testing::readFile;
 using testing::readTrashInfo;
-using testing::kNeedsMounts;
-using testing::OtherFileSystem;
 using testing::writeFile;
 
 void makeFolder(const std::string& path, mode_t mode) {
