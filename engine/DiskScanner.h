@@ -32,7 +32,8 @@ class DiskScanner {
   // sweep row measures each child of its root except the covered and
   // never-swept names. A part is offered only when it is not a symlink, its
   // physical location passes the deletion gate, and it occupies at least 1
-  // byte. Absent when no part was found, or the home is unusable.
+  // byte. Absent when no part was found, or the home is unusable. The
+  // "trash" row is measured as one unit by TrashEmptier::scan.
   static std::optional<CleanupItem> scan(const CleanupTarget& target, const platform::EngineContext& ctx);
   static std::optional<CleanupItem> scan(const CleanupTarget& target);
 
@@ -43,7 +44,8 @@ class DiskScanner {
   // below it that the gate refuses (a credential); mount points below are
   // not entered. A part that vanished is not a failure. freedBytes is the
   // measured size minus what is still there, at least 0; a refused part
-  // counts as still there in full.
+  // counts as still there in full. The "trash" row is emptied as one unit
+  // by TrashEmptier::clean.
   static CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
   static CleanResult clean(const CleanupItem& item);
 

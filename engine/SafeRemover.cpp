@@ -52,7 +52,8 @@ bool isOtherMount(int dirFd, const char* name, dev_t dev) {
 
 // Removes everything inside the open folder fd (at path, on device dev).
 // False when anything was kept.
-bool emptyFolder(int fd, const std::string& path, dev_t dev, const SafeRemover::Gate& mayRemove) {
+bool emptyFolder(int fd, const std::string& path, dev_t dev, const SafeRemover::Gate& mayRemove,
+                 const SafeRemover::BeforeOpening& beforeOpening) {
   std::vector<std::string> names;
   bool complete = listNames(fd, names);
   for (const std::string& name : names) {
@@ -75,13 +76,14 @@ bool emptyFolder(int fd, const std::string& path, dev_t dev, const SafeRemover::
       complete = false;
       continue;
     }
+    if (beforeOpening) beforeOpening(childPath);
     platform::FileDescriptor child(openat(fd, name.c_str(), kFolderFlags));
     struct stat opened {};
     if (!child.ok() || fstat(child.get(), &opened) != 0 || identityOf(opened) != identityOf(st)) {
       complete = false;  // swapped for a link or another folder since it was listed
       continue;
     }
-    if (!emptyFolder(child.get(), childPath, dev, mayRemove)) complete = false;
+    if (!emptyFolder(child.get(), childPath, dev, mayRemove, beforeOpening)) complete = false;
     if (unlinkat(fd, name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOENT) complete = false;
   }
   return complete;
@@ -97,7 +99,7 @@ bool SafeRemover::identify(const std::string& path, FileIdentity& out) {
 }
 
 SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdentity& measured,
-                                        const Gate& mayRemove) {
+                                        const Gate& mayRemove, const BeforeOpening& beforeOpening) {
   const std::string name(platform::lastComponent(path));
   if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..") return Outcome::Refused;
   platform::FileDescriptor parent(
@@ -117,7 +119,8 @@ SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdent
   struct stat opened {};
   if (!folder.ok() || fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured)
     return Outcome::Refused;
-  return emptyFolder(folder.get(), path, opened.st_dev, mayRemove) ? Outcome::Removed : Outcome::Incomplete;
+  return emptyFolder(folder.get(), path, opened.st_dev, mayRemove, beforeOpening) ? Outcome::Removed
+                                                                                  : Outcome::Incomplete;
 }
 
 }  // namespace tidewell::engine
