@@ -24,6 +24,13 @@ bool usableTemporaryRoot(const std::string& root, const std::string& home) {
   return root != "/" && root != home && !isBelow(home, root) && platform::parentPath(root) != home;
 }
 
+// Cleaning removes children recursively and trashing moves a folder whole,
+// so a folder that holds a credential is as dangerous as the credential
+// itself. Both standardized.
+bool touchesCredentialAt(const std::string& path, const std::string& credential) {
+  return isSameOrBelow(path, credential) || isBelow(credential, path);
+}
+
 bool isUserFolder(std::string_view name, const std::vector<std::string>& extraUserFolders) {
   if (PathSafety::userFolders().count(name)) return true;
   for (const std::string& extra : extraUserFolders)
@@ -95,12 +102,8 @@ bool PathSafety::isSafeToTouch(std::string_view path, std::string_view home,
   const std::string p = standardize(path);
   if (p.empty() || p.front() != '/') return false;
 
-  // Cleaning removes children recursively, so a folder that holds a
-  // credential is as dangerous as the credential itself.
-  for (const std::string& credential : credentialPaths()) {
-    const std::string k = platform::joinPath(h, credential);
-    if (isSameOrBelow(p, k) || isBelow(k, p)) return false;
-  }
+  for (const std::string& credential : credentialPaths())
+    if (touchesCredentialAt(p, platform::joinPath(h, credential))) return false;
 
   for (const std::string& written : temporaryRoots) {
     const std::string root = standardize(written);
@@ -143,12 +146,34 @@ bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::
   // the physical path against where they physically are.
   const std::string home = platform::physicalPath(ctx.home).value_or(ctx.home);
   std::vector<std::string> roots;
-  for (const std::string& root : ctx.temporaryRoots) roots.push_back(platform::physicalPath(root).value_or(root));
+  for (const std::string& root : ctx.temporaryRoots)
+    roots.push_back(platform::physicalPath(root).value_or(root));
   return isSafeToTouch(*located, home, roots, ctx.extraUserFolders);
 }
 
 bool PathSafety::isSafeToTouchPhysically(std::string_view path) {
   return isSafeToTouchPhysically(path, platform::EngineContext::machine());
+}
+
+bool PathSafety::touchesCredential(std::string_view path, const platform::EngineContext& ctx) {
+  if (holdsNul(path) || !ctx.homeUsable()) return true;
+  const std::string p = standardize(path);
+  if (p.empty() || p.front() != '/') return true;
+  std::vector<std::string> spellings = {p};
+  if (auto located = platform::physicalLocation(p)) spellings.push_back(*located);
+
+  const std::string home = standardize(ctx.home);
+  const std::string physicalHome = platform::physicalPath(home).value_or(home);
+  for (const std::string& credential : credentialPaths()) {
+    const std::string written = platform::joinPath(home, credential);
+    std::vector<std::string> places = {written, platform::joinPath(physicalHome, credential)};
+    if (auto located = platform::physicalLocation(written)) places.push_back(*located);
+    if (auto real = platform::physicalPath(written)) places.push_back(*real);
+    for (const std::string& spelling : spellings)
+      for (const std::string& place : places)
+        if (touchesCredentialAt(spelling, place)) return true;
+  }
+  return false;
 }
 
 bool PathSafety::isNestedBelow(std::string_view path, std::string_view root) {

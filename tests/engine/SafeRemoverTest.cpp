@@ -11,6 +11,7 @@
 #include "engine/SafeRemover.h"
 #include "platform/core/Paths.h"
 #include "tests/engine/BindMount.h"
+#include "tests/engine/DeepChain.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
@@ -157,6 +158,67 @@ TEST(SafeRemover, LeavesMountPointsBelowThePartAlone) {
   EXPECT_FALSE(exists(fx.path("c/a")));
   EXPECT_TRUE(exists(fx.path("c/mnt")));
   EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+}
+
+TEST(SafeRemover, RefusesAPartThatIsItselfAMountPoint) {
+  FixtureHome fx({folder("c")});
+  fx.addOutside({file("victim/sentinel", 1000)});
+  FileIdentity id{};
+  Outcome outcome;
+  {
+    BindMount mount(fx.outside("victim"), fx.path("c"));
+    if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
+    ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));  // what a scan would see through the mount
+    outcome = SafeRemover::clear(fx.path("c"), id, allowAll);
+  }
+  EXPECT_EQ(outcome, Outcome::Refused);
+  EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+}
+
+// Far deeper than the call stack or PATH_MAX would allow a recursive,
+// path-based remover; descriptors stay bounded all the way down. One chain
+// serves both steps, since making it is the slow part.
+TEST(SafeRemover, EmptiesOrRefusesATreeOfAnyDepth) {
+  constexpr int kLevels = 20'000;
+  FixtureHome fx({folder("c"), file("c/top", 100)});
+  fx.addOutside({file("victim/sentinel", 1000)});
+  ASSERT_TRUE(makeChain(fx.path("c"), kLevels, 1000));
+  FileIdentity id{};
+  ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
+  std::string deepestFile = fx.path("c");
+  for (int i = 0; i < kLevels; ++i) deepestFile += "/d";
+  deepestFile += "/f";
+
+  struct Step {
+    const char* name;
+    bool refuseDeepestFile;
+    Outcome expected;
+    int levelsLeft;
+  };
+  const Step steps[] = {
+      {"deepest file refused", true, Outcome::Incomplete, kLevels},
+      {"whole tree removed", false, Outcome::Removed, 0},
+  };
+  for (const Step& step : steps) {
+    const int before = openDescriptors();
+    int most = before;
+    size_t asked = 0;
+    bool deepestAsked = false;
+    const auto gate = [&](const std::string& p) {
+      if (++asked % 500 == 0) most = std::max(most, openDescriptors());
+      if (p != deepestFile) return true;
+      deepestAsked = true;
+      return !step.refuseDeepestFile;
+    };
+    EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate), step.expected) << step.name;
+    EXPECT_TRUE(deepestAsked) << step.name;
+    EXPECT_LE(most - before, 150) << step.name << ": descriptors held at once";
+    EXPECT_EQ(chainDepth(fx.path("c")), step.levelsLeft) << step.name;
+    EXPECT_TRUE(exists(fx.path("c")));
+    EXPECT_FALSE(exists(fx.path("c/top"))) << step.name;
+    EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u) << step.name;
+  }
+  removeChain(fx.path("c"));
 }
 
 }  // namespace
