@@ -163,11 +163,11 @@ bool PathSafety::touchesCredential(std::string_view path, const platform::Engine
   if (auto located = platform::physicalLocation(p)) spellings.push_back(*located);
 
   const std::string home = standardize(ctx.home);
-  const std::string physicalHome = platform::physicalPath(home).value_or(home);
   for (const std::string& credential : credentialPaths()) {
     const std::string written = platform::joinPath(home, credential);
-    std::vector<std::string> places = {written, platform::joinPath(physicalHome, credential)};
-    if (auto located = platform::physicalLocation(written)) places.push_back(*located);
+    // And where it physically lies when it exists: the home, its folders
+    // or the credential itself may be links.
+    std::vector<std::string> places = {written};
     if (auto real = platform::physicalPath(written)) places.push_back(*real);
     for (const std::string& spelling : spellings)
       for (const std::string& place : places)

@@ -57,6 +57,17 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        Outcome::Vanished,
        {},
        {}},
+      {"part whose parent became a file",
+       {file("p/c/a", 1)},
+       "p/c",
+       [](FixtureHome& fx) {
+         rename(fx.path("p").c_str(), fx.path("old").c_str());
+         fx.add({file("p", 10)});
+       },
+       nullptr,
+       Outcome::Vanished,
+       {},
+       {"p", "old/c/a"}},
       {"part that is a symlink",
        {symlink("c", "{root}/victim")},
        "c",
