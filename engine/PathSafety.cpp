@@ -112,19 +112,18 @@ bool PathSafety::isSafeToTouch(std::string_view path, std::string_view home,
 
   if (!isBelow(p, h)) return false;
 
-  std::vector<std::string_view> components;
-  std::string_view rest = std::string_view(p).substr(h.size() + 1);
-  for (size_t pos = 0; pos <= rest.size();) {
+  // Standardized, so the rest has no empty components. Walked in place, not
+  // collected: emptying a deep tree asks about every entry, each a long path.
+  const std::string_view rest = std::string_view(p).substr(h.size() + 1);
+  if (rest.empty()) return false;
+  if (!isUserFolder(rest.substr(0, rest.find('/')), extraUserFolders)) return true;
+  for (size_t pos = 0; pos < rest.size();) {
     size_t slash = rest.find('/', pos);
     if (slash == std::string_view::npos) slash = rest.size();
-    if (slash > pos) components.push_back(rest.substr(pos, slash - pos));
+    const std::string_view component = rest.substr(pos, slash - pos);
+    if (developerArtefactFolders().count(component) || buildFolders().count(component)) return true;
     pos = slash + 1;
   }
-  if (components.empty()) return false;
-  if (!isUserFolder(components.front(), extraUserFolders)) return true;
-
-  for (std::string_view component : components)
-    if (developerArtefactFolders().count(component) || buildFolders().count(component)) return true;
   return false;
 }
 

@@ -232,5 +232,39 @@ TEST(SafeRemover, EmptiesOrRefusesATreeOfAnyDepth) {
   removeChain(fx.path("c"));
 }
 
+// A folder whose descriptor was given up on the way down is reopened by
+// name on the way back; if another folder has taken that name meanwhile, it
+// is left alone, and so is everything the first one still held.
+TEST(SafeRemover, AFolderSwappedWhileItsDescriptorWasGivenUpIsLeftAlone) {
+  constexpr int kLevels = 200;  // deep enough that level 10 gives its descriptor up
+  FixtureHome fx({folder("c")});
+  fx.addOutside({file("victim/sentinel", 1000)});
+  ASSERT_TRUE(makeChain(fx.path("c"), kLevels, 50));
+  std::string level9 = fx.path("c");
+  for (int i = 0; i < 9; ++i) level9 += "/d";
+  std::vector<std::string> siblings;
+  for (int i = 0; i < 100; ++i) siblings.push_back("s" + std::to_string(i));
+  for (const auto& name : siblings) writeFile(level9 + "/d/" + name, "listed");
+  std::string deepestFile = fx.path("c");
+  for (int i = 0; i < kLevels; ++i) deepestFile += "/d";
+  deepestFile += "/f";
+
+  FileIdentity id{};
+  ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
+  bool swapped = false;
+  const auto gate = [&](const std::string& p) {
+    if (p == deepestFile && !swapped) {
+      swapped = rename((level9 + "/d").c_str(), fx.outside("moved").c_str()) == 0;
+      for (const auto& name : siblings) writeFile(level9 + "/d/" + name, "not listed");
+    }
+    return true;
+  };
+  EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate), Outcome::Incomplete);
+  EXPECT_TRUE(swapped);
+  for (const auto& name : siblings) EXPECT_EQ(readFile(level9 + "/d/" + name), "not listed") << name;
+  EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+  removeChain(fx.outside("moved"));
+}
+
 }  // namespace
 }  // namespace tidewell::engine
