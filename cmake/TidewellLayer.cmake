@@ -20,3 +20,11 @@ function(tidewell_renderer name)
   set_target_properties(render-${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/renderers)
   set_property(GLOBAL APPEND PROPERTY TIDEWELL_RENDERERS render-${name})
 endfunction()
+
+# tidewell_sources_recursive(VAR) collects every .cpp below the current
+# folder, for layers split into one folder per feature (models, screens).
+function(tidewell_sources_recursive out)
+  file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(SORT found)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()

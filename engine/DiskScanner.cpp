@@ -9,6 +9,7 @@
 
 #include "engine/PathSafety.h"
 #include "engine/SafeRemover.h"
+#include "engine/TrashEmptier.h"
 #include "engine/TreeWalker.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
@@ -57,6 +58,7 @@ int64_t stillThere(const std::string& path, const MeasuredPart* part, SafeRemove
 std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
                                              const platform::EngineContext& ctx) {
   if (!ctx.homeUsable()) return std::nullopt;
+  if (TrashEmptier::isTrashRow(target)) return TrashEmptier::scan(target, ctx);
   CleanupItem item;
   for (const std::string& written : target.paths) {
     const std::string path = platform::standardize(platform::expandTilde(written, ctx.home));
@@ -84,6 +86,7 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target) {
 }
 
 DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platform::EngineContext& ctx) {
+  if (TrashEmptier::isTrashRow(item.target)) return TrashEmptier::clean(item, ctx);
   bool failed = false;
   int64_t remaining = 0;
   const auto mayRemove = [&ctx](const std::string& path) { return PathSafety::isSafeToTouch(path, ctx); };

@@ -32,7 +32,8 @@ class DiskScanner {
   // sweep row measures each child of its root except the covered and
   // never-swept names. A part is offered only when it is not a symlink nor
   // a mount point, its physical location passes the deletion gate, and it
-  // occupies at least 1 byte. Absent when no part was found, or the home is unusable.
+  // occupies at least 1 byte. Absent when no part was found, or the home is
+  // unusable. The "trash" row is measured as one unit by TrashEmptier::scan.
   static std::optional<CleanupItem> scan(const CleanupTarget& target, const platform::EngineContext& ctx);
   static std::optional<CleanupItem> scan(const CleanupTarget& target);
 
@@ -45,6 +46,7 @@ class DiskScanner {
   // ENOENT or ENOTDIR) is not a failure. freedBytes is the measured size
   // minus what is still there, at least 0; a refused part, and one that
   // cannot be looked at for any other reason, counts as still there in full.
+  // The "trash" row is emptied as one unit by TrashEmptier::clean.
   static CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
   static CleanResult clean(const CleanupItem& item);
 

@@ -63,8 +63,9 @@ class TreeEmptier {
   // is always room for it.
   static constexpr size_t kMaxOpen = 128;
 
-  TreeEmptier(std::string path, const SafeRemover::Gate& mayRemove)
-      : path_(std::move(path)), mayRemove_(mayRemove) {}
+  TreeEmptier(std::string path, const SafeRemover::Gate& mayRemove,
+              const SafeRemover::BeforeOpening& beforeOpening)
+      : path_(std::move(path)), mayRemove_(mayRemove), beforeOpening_(beforeOpening) {}
   ~TreeEmptier() {
     for (size_t index : held_) close(stack_[index].fd);
   }
@@ -135,6 +136,7 @@ class TreeEmptier {
       folder.complete = false;
       return;
     }
+    if (beforeOpening_) beforeOpening_(path_);
     platform::FileDescriptor child(openat(fd, name.c_str(), kFolderFlags));
     struct stat opened {};
     if (!child.ok() || fstat(child.get(), &opened) != 0 || identityOf(opened) != identityOf(st)) {
@@ -252,6 +254,7 @@ class TreeEmptier {
   std::vector<size_t> held_;  // frames below the part that hold a descriptor
   std::string path_;          // the path of the entry being handled
   const SafeRemover::Gate& mayRemove_;
+  const SafeRemover::BeforeOpening& beforeOpening_;
 };
 
 }  // namespace
@@ -264,7 +267,7 @@ bool SafeRemover::identify(const std::string& path, FileIdentity& out) {
 }
 
 SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdentity& measured,
-                                        const Gate& mayRemove) {
+                                        const Gate& mayRemove, const BeforeOpening& beforeOpening) {
   const std::string name(platform::lastComponent(path));
   if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..") return Outcome::Refused;
   platform::FileDescriptor parent(
@@ -287,7 +290,7 @@ SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdent
   struct stat opened {};
   if (!folder.ok() || fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured)
     return Outcome::Refused;
-  TreeEmptier emptier(path, mayRemove);
+  TreeEmptier emptier(path, mayRemove, beforeOpening);
   return emptier.run(folder.get(), measured) ? Outcome::Removed : Outcome::Incomplete;
 }
 

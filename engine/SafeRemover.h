@@ -38,9 +38,14 @@ class SafeRemover {
   // removed; false keeps that entry (and all below it).
   using Gate = std::function<bool(const std::string& path)>;
 
+  // Called with the full path of a sub-folder after it was listed and
+  // looked at, right before it is opened; tests swap it there.
+  using BeforeOpening = std::function<void(const std::string& path)>;
+
   // path: absolute, standardized. A folder is emptied and kept; anything
   // else is unlinked.
-  static Outcome clear(const std::string& path, const FileIdentity& measured, const Gate& mayRemove);
+  static Outcome clear(const std::string& path, const FileIdentity& measured, const Gate& mayRemove,
+                       const BeforeOpening& beforeOpening = {});
 
   // The identity of what is at path, not following a link at path itself;
   // false when nothing is there or it is a symlink.

@@ -10,6 +10,7 @@
 #include "platform/core/Paths.h"
 #include "tests/engine/FakeSizes.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {
@@ -289,6 +290,33 @@ TEST(BigItemScannerTrash, MovesAnItemIntoTheFixtureTrash) {
     EXPECT_TRUE(exists(ctx.trashHome + "/info/" + item.name + ".trashinfo"));
   }
   EXPECT_TRUE(exists(ctx.trashHome + "/files/vm/disk.img"));
+}
+
+TEST(BigItemScannerTrash, AnItemOnAnotherMountUsesTheContextsTopDirectory) {
+  FixtureHome fx({folder("Documents/Disk")});
+  auto mount = ScopedMount::tmpfs(fx.path("Documents/Disk"));
+  if (!mount.ok()) GTEST_SKIP() << "mounting a file system inside the fixture needs root";
+  writeFile(fx.path("Documents/Disk/movie.mov"), "movie");
+  auto ctx = fx.context();
+  std::vector<std::string> asked;
+  auto fixtureTop = ctx.topDirectoryOf;
+  ctx.topDirectoryOf = [&](const std::string& physical) {
+    asked.push_back(physical);
+    return fixtureTop(physical);
+  };
+  const auto item = itemAt(fx.path("Documents/Disk/movie.mov"));
+  EXPECT_EQ(BigItemScanner::trash(item, ctx),
+            (BigItemScanner::TrashOutcome{item.name, item.sizeBytes, true}));
+  EXPECT_EQ(asked, std::vector<std::string>{fx.path("Documents/Disk/movie.mov")});
+  const std::string trash = fx.path("Documents/Disk/.Trash-" + std::to_string(ctx.uid));
+  EXPECT_EQ(readFile(trash + "/files/movie.mov"), "movie");
+  EXPECT_FALSE(exists(ctx.trashHome));
+
+  // Without a top directory the item stays where it is.
+  writeFile(fx.path("Documents/Disk/other.mov"), "other");
+  ctx.topDirectoryOf = nullptr;
+  EXPECT_FALSE(BigItemScanner::trash(itemAt(fx.path("Documents/Disk/other.mov")), ctx).success);
+  EXPECT_EQ(readFile(fx.path("Documents/Disk/other.mov")), "other");
 }
 
 // A Library folder linked into a hidden tool folder makes its children

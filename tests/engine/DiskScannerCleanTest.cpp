@@ -1,6 +1,3 @@
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,9 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/DiskScanner.h"
-#include "tests/engine/DiskScannerFixtures.h"
 #include "tests/engine/BindMount.h"
+#include "tests/engine/DiskScannerFixtures.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {
@@ -173,6 +171,19 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        {},
        {"Library/Caches/app/new", "Library/Caches/app-old/a"},
        {}},
+      {"file part replaced by a new file after the scan refused",
+       {file("Library/Logs/x.log", 7000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Logs/x.log"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Logs/x.log").c_str(), fx.path("Library/Logs/x.log.1").c_str());
+         fx.add({file("Library/Logs/x.log", 3000)});
+       },
+       {},
+       true,
+       {},
+       {"Library/Logs/x.log", "Library/Logs/x.log.1"},
+       {}},
       {"part whose parent leads outside the home refused",
        {symlink("Library", "{root}/victim")},
        {file("victim/Caches/app/v", 5000)},
@@ -240,43 +251,6 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
     EXPECT_TRUE(sentinelIntact(fx)) << c.name;
   }
 }
-
-// Makes a folder's entries impossible to remove until it goes away: the
-// immutable flag for root (who may remove anything else), a read-only
-// folder for everyone else.
-class Undeletable {
- public:
-  explicit Undeletable(std::string path) : path_(std::move(path)) {
-    if (geteuid() != 0) {
-      ok_ = chmod(path_.c_str(), 0555) == 0;
-      return;
-    }
-    fd_ = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int flags = 0;
-    if (fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-      flags |= FS_IMMUTABLE_FL;
-      ok_ = ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-  }
-  ~Undeletable() {
-    if (geteuid() != 0) {
-      chmod(path_.c_str(), 0755);
-    } else if (fd_ >= 0) {
-      int flags = 0;
-      if (ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags &= ~FS_IMMUTABLE_FL;
-        ioctl(fd_, FS_IOC_SETFLAGS, &flags);
-      }
-      close(fd_);
-    }
-  }
-  bool ok() const { return ok_; }
-
- private:
-  std::string path_;
-  int fd_ = -1;
-  bool ok_ = false;
-};
 
 TEST(DiskScannerClean, FolderThatGrewBeyondWhatWasMeasuredFreesNothing) {
   FixtureHome fx({file("Library/Caches/app/a", 4000)});

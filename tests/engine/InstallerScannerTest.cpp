@@ -27,7 +27,7 @@ using platform::TimePoint;
 constexpr int64_t MB = 1'000'000;
 
 TEST(InstallerScanner, AgeText) {
-  ScopedTimeZone zone("Europe/Stockholm");
+  ScopedTimeZone zone(kCentralEurope);
   const TimePoint now = isoTime("2025-06-15T12:00:00+02:00");
   struct Case {
     const char* what;
@@ -62,7 +62,7 @@ TEST(InstallerScanner, AgeText) {
 }
 
 TEST(InstallerScanner, NoteByExtensionAndAge) {
-  ScopedTimeZone zone("UTC");
+  ScopedTimeZone zone(kUtc);
   const TimePoint now = isoTime("2025-06-15T12:00:00Z");
   struct Case {
     const char* extension;
@@ -172,7 +172,7 @@ TEST(InstallerScanner, FindsInstallersWhereTheUserLeftThem) {
 }
 
 TEST(InstallerScanner, MeasuresAllocatedBytesAndDatesFromTheFile) {
-  ScopedTimeZone zone("UTC");
+  ScopedTimeZone zone(kUtc);
   FixtureHome fx({file("Downloads/Real.dmg", 6 * 1024 * 1024), sparse("Downloads/Sparse.dmg", 200 * MB)});
   const std::string real = fx.path("Downloads/Real.dmg");
   const TimePoint now = isoTime("2025-06-15T12:00:00Z");

@@ -151,6 +151,11 @@ TEST(MountPointCandidates, RealBindMountsAreNeitherOfferedNorActedOn) {
       mounts.push_back(std::make_unique<BindMount>(isFile ? m.fx.outside("victim.dmg") : victim, target));
       if (!mounts.back()->ok()) GTEST_SKIP() << "bind mounts are not permitted here";
     }
+    // And a file system of its own, on another device.
+    m.fx.add({folder(".cache/other-fs")});
+    auto otherFs = ScopedMount::tmpfs(m.fx.path(".cache/other-fs"));
+    if (!otherFs.ok()) GTEST_SKIP() << "mounting a file system here needs root";
+    writeFile(m.fx.path(".cache/other-fs/data"), "elsewhere");
     checkEveryEntryPoint(m, m.fx.context(), "keep/data");
   }
   EXPECT_TRUE(exists(m.fx.outside("victim/keep/data")));

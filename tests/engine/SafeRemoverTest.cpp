@@ -125,6 +125,52 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
   }
 }
 
+TEST(SafeRemover, AChildFolderSwappedBeforeItIsOpenedIsNotEntered) {
+  // The remover has listed and looked at c/sub; right before it opens it,
+  // c/sub is swapped. Whatever now answers to that name lies outside what
+  // was chosen and must survive.
+  struct Case {
+    const char* name;
+    std::function<void(FixtureHome&)> swap;
+    std::vector<std::string> surviveOutside;
+    std::vector<std::string> survive;  // below the home
+  };
+  const std::vector<Case> cases = {
+      {"for a link to the very folder, moved outside",
+       [](FixtureHome& fx) {
+         ASSERT_EQ(rename(fx.path("c/sub").c_str(), fx.outside("victim/moved").c_str()), 0);
+         fx.add({symlink("c/sub", "{root}/victim/moved")});
+       },
+       {"victim/moved/f", "victim/moved/deeper/g"},
+       {}},
+      {"for another folder moved in",
+       [](FixtureHome& fx) {
+         ASSERT_EQ(rename(fx.path("c/sub").c_str(), fx.outside("victim/old-sub").c_str()), 0);
+         ASSERT_EQ(rename(fx.outside("victim/dir").c_str(), fx.path("c/sub").c_str()), 0);
+       },
+       {"victim/old-sub/f"},
+       {"c/sub/v"}},
+  };
+  for (const Case& c : cases) {
+    FixtureHome fx({file("c/a", 10), file("c/sub/f", 5000), file("c/sub/deeper/g", 100)});
+    fx.addOutside({file("victim/sentinel", 1000), file("victim/dir/v", 700)});
+    FileIdentity id{};
+    ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
+    bool swapped = false;
+    const auto outcome = SafeRemover::clear(fx.path("c"), id, allowAll, [&](const std::string& path) {
+      if (path != fx.path("c/sub") || swapped) return;
+      swapped = true;
+      c.swap(fx);
+    });
+    EXPECT_TRUE(swapped) << c.name;
+    EXPECT_EQ(outcome, Outcome::Incomplete) << c.name;
+    EXPECT_FALSE(exists(fx.path("c/a"))) << c.name;
+    for (const auto& s : c.surviveOutside) EXPECT_TRUE(exists(fx.outside(s))) << c.name << ": " << s;
+    for (const auto& s : c.survive) EXPECT_TRUE(exists(fx.path(s))) << c.name << ": " << s;
+    EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u) << c.name;
+  }
+}
+
 TEST(SafeRemover, GateSeesEveryPathBelowThePart) {
   FixtureHome fx({file("c/a/b/f", 1), file("c/x", 1)});
   FileIdentity id{};
