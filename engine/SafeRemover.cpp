@@ -1,15 +1,14 @@
 #include "engine/SafeRemover.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <string_view>
 #include <vector>
 
+#include "platform/core/DirectoryListing.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
@@ -24,27 +23,6 @@ FileIdentity identityOf(const struct stat& st) { return {st.st_dev, st.st_ino}; 
 
 // "Nothing there": the path or one of its folders is gone.
 bool isGone(int error) { return error == ENOENT || error == ENOTDIR; }
-
-// The names in an open folder, read to the end before anything is removed
-// so that removing does not disturb the listing.
-bool listNames(int fd, std::vector<std::string>& names) {
-  const int copy = fcntl(fd, F_DUPFD_CLOEXEC, 0);
-  if (copy < 0) return false;
-  DIR* dir = fdopendir(copy);
-  if (!dir) {
-    close(copy);
-    return false;
-  }
-  errno = 0;
-  while (dirent* entry = readdir(dir)) {
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace_back(name);
-    errno = 0;
-  }
-  const bool complete = errno == 0;
-  closedir(dir);
-  return complete;
-}
 
 // Empties one folder tree depth-first without recursing on the call stack:
 // the folders on the way down are an explicit stack, so any depth fits.
@@ -79,7 +57,7 @@ class TreeEmptier {
     part.identity = identity;
     part.fd = partFd;
     part.pathLength = path_.size();
-    part.complete = listNames(partFd, part.todo);
+    part.complete = platform::directoryNamesAt(partFd, part.todo);
     std::reverse(part.todo.begin(), part.todo.end());
     stack_.push_back(std::move(part));
     for (;;) {
@@ -147,7 +125,7 @@ class TreeEmptier {
     next.name = name;
     next.identity = identityOf(opened);
     next.pathLength = path_.size();
-    next.complete = listNames(child.get(), next.todo);
+    next.complete = platform::directoryNamesAt(child.get(), next.todo);
     std::reverse(next.todo.begin(), next.todo.end());
     stack_.push_back(std::move(next));  // `folder` is not used past this point
     hold(stack_.size() - 1, child.release());
