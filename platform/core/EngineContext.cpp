@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/core/HomeFolder.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/core/TemporaryRoot.h"
@@ -14,6 +15,18 @@
 namespace tidewell::platform {
 
 bool EngineContext::homeUsable() const { return isUsableHome(home); }
+
+bool EngineContext::isMountPoint(const std::string& path) const {
+  if (platform::isMountPoint(path)) return true;
+  if (extraMountPoints.empty()) return false;
+  const std::string p = standardize(path);
+  const std::string located = physicalLocation(p).value_or(p);
+  for (const std::string& extra : extraMountPoints) {
+    const std::string e = standardize(extra);
+    if (e == p || e == located) return true;
+  }
+  return false;
+}
 
 std::string EngineContext::systemPath(std::string_view absolutePath) const {
   return systemRoot + std::string(absolutePath);
@@ -33,7 +46,11 @@ EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdi
 
   if (auto root = validatedTemporaryRoot(tmpdir, ctx.home, uid, runtimeFolders(xdgRuntimeDir, uid)))
     ctx.temporaryRoots.push_back(*root);
-  ctx.extraUserFolders = readXdgUserDirs(ctx.home);
+  const std::string userDirs = readXdgUserDirsFile(ctx.home);
+  ctx.extraUserFolders = parseXdgUserDirs(userDirs, ctx.home);
+  ctx.downloadFolder = parseXdgUserDir(userDirs, "XDG_DOWNLOAD_DIR", ctx.home).value_or("");
+  ctx.desktopFolder = parseXdgUserDir(userDirs, "XDG_DESKTOP_DIR", ctx.home).value_or("");
+  ctx.documentsFolder = parseXdgUserDir(userDirs, "XDG_DOCUMENTS_DIR", ctx.home).value_or("");
 
   // The XDG rules: relative values are invalid and fall back to the defaults.
   std::string dataHome =

@@ -46,6 +46,16 @@ struct EngineContext {
   // (~/.config/user-dirs.dirs, e.g. "Videos"); the deletion gate protects
   // them like Documents. Empty in fixtures unless a test fills it.
   std::vector<std::string> extraUserFolders;
+  // The desktop's own folders for downloads, the desktop and documents
+  // (XDG_DOWNLOAD_DIR, XDG_DESKTOP_DIR and XDG_DOCUMENTS_DIR of the same
+  // file), standardized and strictly below the home; "" when it names none
+  // there. Empty in fixtures unless a test fills them.
+  std::string downloadFolder;
+  std::string desktopFolder;
+  std::string documentsFolder;
+  // Paths treated as mount points beside those the kernel reports, for
+  // tests that may not mount anything; it can only ever refuse more.
+  std::vector<std::string> extraMountPoints;
   ToolPaths tools;
   // Where the last-used date of a file comes from. Linux keeps no such
   // record, so machine() and forFixture() leave it empty (no date); tests
@@ -55,6 +65,9 @@ struct EngineContext {
   pid_t pid = 0;
 
   bool homeUsable() const;
+  // Whether path is a mount point (platform::isMountPoint) or one of
+  // extraMountPoints. Nothing that is one is offered or acted on.
+  bool isMountPoint(const std::string& path) const;
   // systemRoot + absolutePath, e.g. systemPath("/Applications").
   std::string systemPath(std::string_view absolutePath) const;
   // home + "/" + relative.

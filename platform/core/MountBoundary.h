@@ -1,8 +1,9 @@
 #pragma once
 // The one rule for "another mount starts here", shared by measuring,
-// cleaning and the Trash. A bind mount of a folder from the same file
-// system keeps the device number, so the device alone misses it; the
-// kernel flags mount roots in statx and names each mount by its id.
+// cleaning, the Trash and every scanner that offers something to act on. A
+// bind mount of a folder from the same file system keeps the device number,
+// so the device alone misses it; the kernel flags mount roots in statx and
+// names each mount by its id.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace tidewell::platform {
 
@@ -64,5 +66,18 @@ inline std::optional<MountPlace> mountPlace(int dirFd, const char* name) {
   place.isMountRoot = isMountRoot(sx);
   return place;
 }
+
+// True when the entry `name` of the open folder dirFd (a link there is not
+// followed) is a mount point: a mount root, or on another device than the
+// folder. Nothing there (ENOENT, ENOTDIR) is none; an entry that cannot be
+// inspected for any other reason counts as one, so that a gate refuses what
+// it cannot judge. Any thread.
+bool isMountPointAt(int dirFd, const char* name);
+
+// The same for an absolute path, judged in its parent folder where that
+// physically is. "/" and a relative path count as mount points, and so
+// does a path whose parent cannot be opened for a reason other than
+// nothing being there.
+bool isMountPoint(const std::string& path);
 
 }  // namespace tidewell::platform

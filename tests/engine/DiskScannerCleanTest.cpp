@@ -97,6 +97,34 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        {"Library/Application Support/App"},
        {},
        {}},
+      // Only "nothing there" counts as vanished: a part that cannot be
+      // looked at for another reason may still hold everything.
+      {"part whose parent became a link loop counts as still there",
+       {file("Library/Caches/app/x.db", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app/x.db"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
+         fx.add({symlink("Library/Caches/app", "{home}/Library/Caches/app")});
+       },
+       {},
+       true,
+       {},
+       {"Library/Caches/app-old/x.db"},
+       {}},
+      {"part whose folder above became a file counts as vanished",
+       {file("Library/Caches/app/sub/x.db", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app/sub/x.db"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
+         fx.add({file("Library/Caches/app", 10)});
+       },
+       {0},
+       false,
+       {},
+       {"Library/Caches/app-old/sub/x.db", "Library/Caches/app"},
+       {}},
       {"part outside the home refused",
        {},
        {file("victim/data", 5000)},
@@ -262,6 +290,20 @@ TEST(DiskScannerClean, MountPointBelowAPartIsNeitherMeasuredNorEntered) {
   EXPECT_EQ(result.freedBytes, item->sizeBytes);
   EXPECT_EQ(result.failedTitle, item->target.title);  // the mount point is left behind
   EXPECT_FALSE(exists(fx.path("Library/Caches/app/a")));
+  EXPECT_TRUE(sentinelIntact(fx));
+}
+
+// The same through a permission, which only binds an ordinary user.
+TEST(DiskScannerClean, PartBehindAFolderWithoutSearchPermissionCountsAsStillThere) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may search any folder";
+  FixtureHome fx({file("Library/Caches/app/x.db", 5000)});
+  addSentinel(fx);
+  const CleanupItem item = scanned(fx, row(fx, {"~/Library/Caches/app/x.db"}));
+  chmod(fx.path("Library/Caches/app").c_str(), 0600);
+  const auto result = DiskScanner::clean(item, fx.context());
+  chmod(fx.path("Library/Caches/app").c_str(), 0755);
+  EXPECT_EQ(result, (DiskScanner::CleanResult{0, item.target.title}));
+  EXPECT_TRUE(exists(fx.path("Library/Caches/app/x.db")));
   EXPECT_TRUE(sentinelIntact(fx));
 }
 

@@ -53,6 +53,19 @@ TEST(EngineContext, FromEnvironmentReadsTheDesktopsUserFolders) {
   auto ctx = EngineContext::fromEnvironment(fx.home(), nullptr, nullptr, nullptr, getuid(), 1);
   EXPECT_EQ(ctx.extraUserFolders, std::vector<std::string>{"Videos"});
   EXPECT_TRUE(fx.context().extraUserFolders.empty());
+  EXPECT_EQ(ctx.downloadFolder, "");
+
+  // The one file also names the desktop's own Downloads, Desktop and
+  // Documents folders.
+  testing::writeFile(fx.path(".config/user-dirs.dirs"),
+                     "XDG_DOWNLOAD_DIR=\"$HOME/Téléchargements\"\n"
+                     "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\nXDG_DOCUMENTS_DIR=\"$HOME/Media/Docs\"\n");
+  ctx = EngineContext::fromEnvironment(fx.home(), nullptr, nullptr, nullptr, getuid(), 1);
+  EXPECT_EQ(ctx.downloadFolder, fx.path("Téléchargements"));
+  EXPECT_EQ(ctx.desktopFolder, fx.path("Bureau"));
+  EXPECT_EQ(ctx.documentsFolder, fx.path("Media/Docs"));
+  EXPECT_EQ(ctx.extraUserFolders, (std::vector<std::string>{"Téléchargements", "Bureau"}));
+  EXPECT_TRUE(fx.context().downloadFolder.empty());
 }
 
 TEST(EngineContext, FixtureKeepsEverythingInsideTheFixture) {
