@@ -11,10 +11,9 @@
 // run() may be called from the GUI thread only. A job must not touch a
 // QObject: it takes plain values in and returns a plain value.
 //
-// Queue a job in a statement of its own and await the named future
-// (`QFuture<T> f = executor.run(job); co_await f;`): g++ 12 destroys a
-// lambda temporary inside a co_await expression twice, which releases
-// what the lambda captured (a shared_ptr to the engine) once too often.
+// Call run() in a statement of its own and await the future it returns
+// (`auto done = executor.run(job); co_await done;`): g++ 12 may destroy a
+// capturing lambda made inside an await expression twice.
 
 #include <QFuture>
 #include <QPromise>
