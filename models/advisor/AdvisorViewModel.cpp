@@ -3,6 +3,7 @@
 #include <qcoro/qcorofuture.h>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace tidewell::models {
@@ -46,22 +47,37 @@ QCoro::Task<> AdvisorViewModel::scan() {
   publish(this, phase_, Phase::list, &AdvisorViewModel::phaseChanged);
 }
 
+QCoro::Task<bool> AdvisorViewModel::runAction(QString id, std::function<bool(const AdvisorEngine&)> action) {
+  publish(this, busyAction_, std::optional(std::move(id)), &AdvisorViewModel::busyActionChanged);
+  QFuture<bool> running = services_.executor->run([engine = engine_, action] { return action(*engine); });
+  const bool succeeded = co_await running;
+  // Whichever action ends clears it, as the screen shows one spinner.
+  publish(this, busyAction_, std::nullopt, &AdvisorViewModel::busyActionChanged);
+  co_return succeeded;
+}
+
+void AdvisorViewModel::patchFindings(const std::function<void(Findings&)>& patch) {
+  Findings patched = findings_;
+  patch(patched);
+  publish(this, findings_, std::move(patched), &AdvisorViewModel::findingsChanged);
+}
+
 QCoro::Task<> AdvisorViewModel::deleteRuntime(AdvisorService::SimRuntime runtime) {
   auto keep = keepAlive();
-  publish(this, busyAction_, QString::fromStdString(runtime.id), &AdvisorViewModel::busyActionChanged);
-  QFuture<bool> deleting =
-      services_.executor->run([engine = engine_, runtime] { return engine->deleteRuntime(runtime); });
+  QCoro::Task<bool> deleting =
+      runAction(QString::fromStdString(runtime.id),
+                [runtime](const AdvisorEngine& e) { return e.deleteRuntime(runtime); });
   const bool deleted = co_await deleting;
-  publish(this, busyAction_, std::nullopt, &AdvisorViewModel::busyActionChanged);
   const QString name = QString::fromStdString(runtime.name);
   if (!deleted) {
     setLastMessage(QStringLiteral("Couldn't delete ") + name +
                    QStringLiteral(". Try Xcode ▸ Settings ▸ Components instead."));
     co_return;
   }
-  Findings patched = findings_;
-  std::erase_if(patched.runtimes, [&](const AdvisorService::SimRuntime& r) { return r.id == runtime.id; });
-  publish(this, findings_, std::move(patched), &AdvisorViewModel::findingsChanged);
+  const std::string id = runtime.id;
+  patchFindings([&id](Findings& f) {
+    std::erase_if(f.runtimes, [&](const AdvisorService::SimRuntime& r) { return r.id == id; });
+  });
   setLastMessage(QStringLiteral("Deleted ") + name +
                  QStringLiteral(". If the space doesn't show up, a restart releases it."));
 }
@@ -70,39 +86,29 @@ QCoro::Task<> AdvisorViewModel::removeUnavailable() {
   auto keep = keepAlive();
   // The count the user saw when asking, not whatever a scan meanwhile found.
   const int removed = findings_.unavailableSims;
-  publish(this, busyAction_, QString::fromLatin1(unavailableSimsAction),
-          &AdvisorViewModel::busyActionChanged);
-  QFuture<bool> removing =
-      services_.executor->run([engine = engine_] { return engine->deleteUnavailableSimulators(); });
-  const bool done = co_await removing;
-  publish(this, busyAction_, std::nullopt, &AdvisorViewModel::busyActionChanged);
-  if (!done) {
+  QCoro::Task<bool> removing =
+      runAction(QString::fromLatin1(unavailableSimsAction),
+                [](const AdvisorEngine& e) { return e.deleteUnavailableSimulators(); });
+  if (!co_await removing) {
     setLastMessage(QStringLiteral("Couldn't remove unavailable simulators."));
     co_return;
   }
   setLastMessage(QStringLiteral("Removed %1 unavailable simulator%2.")
                      .arg(removed)
                      .arg(removed == 1 ? QString() : QStringLiteral("s")));
-  Findings patched = findings_;
-  patched.unavailableSims = 0;
-  publish(this, findings_, std::move(patched), &AdvisorViewModel::findingsChanged);
+  patchFindings([](Findings& f) { f.unavailableSims = 0; });
 }
 
 QCoro::Task<> AdvisorViewModel::thinSnapshots() {
   auto keep = keepAlive();
-  publish(this, busyAction_, QString::fromLatin1(snapshotsAction), &AdvisorViewModel::busyActionChanged);
-  QFuture<bool> thinning =
-      services_.executor->run([engine = engine_] { return engine->thinLocalSnapshots(); });
-  const bool done = co_await thinning;
-  publish(this, busyAction_, std::nullopt, &AdvisorViewModel::busyActionChanged);
-  if (!done) {
+  QCoro::Task<bool> thinning = runAction(QString::fromLatin1(snapshotsAction),
+                                         [](const AdvisorEngine& e) { return e.thinLocalSnapshots(); });
+  if (!co_await thinning) {
     setLastMessage(QStringLiteral("Couldn't thin local snapshots."));
     co_return;
   }
   setLastMessage(QStringLiteral("macOS is purging snapshots now. Space shows up over the next few minutes."));
-  Findings patched = findings_;
-  patched.snapshotCount = 0;
-  publish(this, findings_, std::move(patched), &AdvisorViewModel::findingsChanged);
+  patchFindings([](Findings& f) { f.snapshotCount = 0; });
 }
 
 }  // namespace tidewell::models

@@ -15,6 +15,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -79,6 +80,11 @@ class AdvisorViewModel : public FeatureModel {
   void lastMessageChanged();
 
  private:
+  // Marks id busy, runs action off the GUI thread, clears busyAction;
+  // finishes with the action's success.
+  QCoro::Task<bool> runAction(QString id, std::function<bool(const AdvisorEngine&)> action);
+  void patchFindings(const std::function<void(Findings&)>& patch);
+
   ModelServices services_;
   std::shared_ptr<const AdvisorEngine> engine_;
   Phase phase_ = Phase::idle;

@@ -28,33 +28,14 @@ double PerformanceViewModel::memoryFraction() const {
   return std::clamp(double(memoryUsed_) / double(memoryTotal_), 0.0, 1.0);
 }
 
-void PerformanceViewModel::setMemory(const PerformanceService::MemoryStats& stats) {
-  publish(this, memoryUsed_, stats.used, &PerformanceViewModel::memoryUsedChanged);
-  publish(this, memoryTotal_, stats.total, &PerformanceViewModel::memoryTotalChanged);
-}
-
 QCoro::Task<> PerformanceViewModel::scan() {
   if (phase_ == Phase::scanning) co_return;
   auto keep = keepAlive();
   publish(this, phase_, Phase::scanning, &PerformanceViewModel::phaseChanged);
   publish(this, busyPID_, std::nullopt, &PerformanceViewModel::busyPIDChanged);
   setLastMessage(std::nullopt);
-  struct Reading {
-    std::vector<engine::RunningApp> apps;
-    std::vector<engine::LoginItem> loginItems;
-    PerformanceService::MemoryStats memory;
-  };
-  QFuture<Reading> reading = services_.executor->run([engine = engine_] {
-    Reading r;
-    r.apps = engine->runningApps();
-    r.loginItems = engine->loginItems();
-    r.memory = engine->memoryStats();
-    return r;
-  });
-  Reading read = co_await reading;
-  publish(this, apps_, std::move(read.apps), &PerformanceViewModel::appsChanged);
-  publish(this, loginItems_, std::move(read.loginItems), &PerformanceViewModel::loginItemsChanged);
-  setMemory(read.memory);
+  QCoro::Task<> reading = read(/*withLoginItems=*/true);
+  co_await reading;
   publish(this, phase_, Phase::list, &PerformanceViewModel::phaseChanged);
 }
 
@@ -87,27 +68,40 @@ QCoro::Task<> PerformanceViewModel::refreshAfterQuit() {
   timer->setSingleShot(true);
   timer->setInterval(refreshDelay_);
   timer->start();
-  co_await qCoro(timer).waitForTimeout();
+  QCoro::Task<> waiting = qCoro(timer).waitForTimeout();
+  co_await waiting;
   delete timer;
-  co_await refreshMemory();
+  QCoro::Task<> refreshing = refreshMemory();
+  co_await refreshing;
   publish(this, busyPID_, std::nullopt, &PerformanceViewModel::busyPIDChanged);
 }
 
 QCoro::Task<> PerformanceViewModel::refreshMemory() {
   auto keep = keepAlive();
+  QCoro::Task<> reading = read(/*withLoginItems=*/false);
+  co_await reading;
+}
+
+QCoro::Task<> PerformanceViewModel::read(bool withLoginItems) {
   struct Reading {
     std::vector<engine::RunningApp> apps;
+    std::vector<engine::LoginItem> loginItems;
     PerformanceService::MemoryStats memory;
   };
-  QFuture<Reading> reading = services_.executor->run([engine = engine_] {
+  // In the engine's order: applications, login items, memory.
+  QFuture<Reading> reading = services_.executor->run([engine = engine_, withLoginItems] {
     Reading r;
     r.apps = engine->runningApps();
+    if (withLoginItems) r.loginItems = engine->loginItems();
     r.memory = engine->memoryStats();
     return r;
   });
   Reading read = co_await reading;
   publish(this, apps_, std::move(read.apps), &PerformanceViewModel::appsChanged);
-  setMemory(read.memory);
+  if (withLoginItems)
+    publish(this, loginItems_, std::move(read.loginItems), &PerformanceViewModel::loginItemsChanged);
+  publish(this, memoryUsed_, read.memory.used, &PerformanceViewModel::memoryUsedChanged);
+  publish(this, memoryTotal_, read.memory.total, &PerformanceViewModel::memoryTotalChanged);
 }
 
 }  // namespace tidewell::models

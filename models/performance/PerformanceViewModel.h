@@ -81,7 +81,9 @@ class PerformanceViewModel : public FeatureModel {
 
  private:
   QCoro::Task<> refreshAfterQuit();
-  void setMemory(const engine::PerformanceService::MemoryStats& stats);
+  // Reads the applications, the login items (when asked) and the memory
+  // figures, and publishes them.
+  QCoro::Task<> read(bool withLoginItems);
 
   ModelServices services_;
   std::shared_ptr<const PerformanceEngine> engine_;
