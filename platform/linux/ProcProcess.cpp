@@ -129,6 +129,9 @@ std::optional<uint64_t> ProcProcess::startTimeOf(const std::string& procRoot, pi
     if (begin == std::string_view::npos) return std::nullopt;
     rest.remove_prefix(begin);
     const size_t end = std::min(rest.find(' '), rest.size());
+    // An ended process (a zombie, or one being reaped) no longer counts.
+    if (field == 3 && (rest.front() == 'Z' || rest.front() == 'X' || rest.front() == 'x'))
+      return std::nullopt;
     if (field == kStartTimeField) {
       std::string_view text = rest.substr(0, end);
       if (!text.empty() && text.back() == '\n') text.remove_suffix(1);

@@ -34,7 +34,8 @@ struct ProcProcess {
   // When the process started, in clock ticks after boot (field 22 of
   // stat): with the pid it names one process, since the kernel reuses pids
   // but never for two processes started in the same tick. Absent when stat
-  // cannot be read or parsed.
+  // cannot be read or parsed, and for a process that has ended but is not
+  // reaped yet (a zombie).
   static std::optional<uint64_t> startTimeOf(const std::string& procRoot, pid_t pid);
 
   // Resident memory: Pss of smaps_rollup, else VmRSS of status; 0 when neither reads.

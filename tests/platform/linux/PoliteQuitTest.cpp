@@ -35,6 +35,7 @@ TEST(ProcProcess, StartTimeIsTheTwentySecondFieldWhateverTheNameHolds) {
       {"last field of the line", "10 (x) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 0 0 1 0 42\n", 42},
       {"too few fields", "10 (x) S 1 1 1\n", std::nullopt},
       {"not a number", statLine(10, "x", "12a"), std::nullopt},
+      {"ended, not reaped yet", "10 (x) Z 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 0 0 1 0 42\n", std::nullopt},
       {"no name at all", "10 x S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 0 0 1 0 42\n", std::nullopt},
   };
   for (const Case& c : cases) {
