@@ -53,10 +53,13 @@ TEST(ThreadPoolExecutor, RunsJobsOffTheCallingThreadAndResumesOnIt) {
   QThread* gui = QThread::currentThread();
   std::atomic<QThread*> worker{nullptr};
   QThread* resumedOn = nullptr;
-  auto task = [&]() -> QCoro::Task<> {
+  // The closure outlives its coroutine: a coroutine lambda reads its
+  // captures through the closure after each resumption.
+  auto body = [&]() -> QCoro::Task<> {
     co_await executor.run([&] { worker = QThread::currentThread(); });
     resumedOn = QThread::currentThread();
-  }();
+  };
+  auto task = body();
   while (!finished(task)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   EXPECT_NE(worker.load(), gui);
   EXPECT_EQ(resumedOn, gui);
