@@ -1,3 +1,3 @@
-// Gives the header a source of its own, so the build's meta-object step
-// finds the class and emits its signal and vtable.
+// Gives FeatureModel.h a unit of its own, so its meta-object code (the
+// changed() signal) is generated and linked once.
 #include "models/FeatureModel.h"
