@@ -21,18 +21,20 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "engine/CleanupCategory.h"
 #include "engine/CleanupItem.h"
-#include "models/FeatureModel.h"
 #include "models/ModelServices.h"
 #include "models/clean/CleanupEngine.h"
+#include "models/clean/CleanupItemsModel.h"
 
 namespace tidewell::models {
 
-class CleanupViewModel final : public FeatureModel {
+// Published fields besides those of CleanupItemsModel (items, scanProgress,
+// cleanProgress, freedBytes, failedTitles): phase, currentTarget,
+// freeSpaceBefore, freeSpaceAfter.
+class CleanupViewModel final : public CleanupItemsModel {
   Q_OBJECT
 
  public:
@@ -44,12 +46,6 @@ class CleanupViewModel final : public FeatureModel {
 
   // ---- Published fields ----
   Phase phase() const { return phase_; }
-  // Measured items, largest first after a scan.
-  const std::vector<engine::CleanupItem>& items() const { return items_; }
-  // Fraction of rows measured, 0 to 1.
-  double scanProgress() const { return scanProgress_; }
-  // Fraction of the selected items cleaned, 0 to 1.
-  double cleanProgress() const { return cleanProgress_; }
   // Title of the row whose measuring started last; absent before the first
   // measurement finishes and after the scan.
   const std::optional<std::string>& currentTarget() const { return currentTarget_; }
@@ -57,25 +53,21 @@ class CleanupViewModel final : public FeatureModel {
   int64_t freeSpaceBefore() const { return freeSpaceBefore_; }
   // Free bytes after the last cleaning.
   int64_t freeSpaceAfter() const { return freeSpaceAfter_; }
-  // Bytes freed by the last cleaning.
-  int64_t freedBytes() const { return freedBytes_; }
-  // Titles of the items of the last cleaning that failed, in cleaning order.
-  const std::vector<std::string>& failedTitles() const { return failedTitles_; }
 
   // ---- Operations ----
   // Measures the catalog and the build artefacts; returns when finished.
   QCoro::Task<> scan();
-  // Cleans the selected items; refused with nothing selected.
+  // Cleans the selected items, then adds the freed bytes to
+  // "totalFreedBytes" and stamps "lastCleanupAt"; refused with nothing
+  // selected.
   QCoro::Task<> clean();
   // Back to the start page: items emptied, progress and freed bytes zeroed,
   // failures cleared, free space read again, then idle. currentTarget and
   // freeSpaceAfter stay.
   void reset();
 
-  // ---- Derived values, from items ----
-  std::vector<engine::CleanupItem> selectedItems() const;
-  int64_t totalBytes() const;
-  int64_t selectedBytes() const;
+  // ---- Derived values, by category ----
+  using CleanupItemsModel::items;
   // The items of one category, in items order.
   std::vector<engine::CleanupItem> items(engine::CleanupCategory category) const;
   // The categories, in declaration order, that have at least one item.
@@ -83,44 +75,25 @@ class CleanupViewModel final : public FeatureModel {
   std::size_t selectedCount(engine::CleanupCategory category) const;
   int64_t bytes(engine::CleanupCategory category) const;
 
-  // ---- Selection (each write publishes items) ----
-  // The first item with this row id; an unknown id reads false and ignores
-  // writes.
-  bool isSelected(std::string_view id) const;
-  void setSelected(std::string_view id, bool selected);
-  void selectAll(bool selected);
+  // ---- Selection by category ----
+  using CleanupItemsModel::selectSafeOnly;
+  using CleanupItemsModel::setSelected;
   void setSelected(bool selected, engine::CleanupCategory category);
-  // Safe items selected, caution items deselected.
-  void selectSafeOnly();
   void selectSafeOnly(engine::CleanupCategory category);
 
  signals:
   void phaseChanged();
-  void itemsChanged();
-  void scanProgressChanged();
-  void cleanProgressChanged();
   void currentTargetChanged();
   void freeSpaceBeforeChanged();
   void freeSpaceAfterChanged();
-  void freedBytesChanged();
-  void failedTitlesChanged();
 
  private:
   bool busy() const { return phase_ == Phase::scanning || phase_ == Phase::cleaning; }
-  void publishSelection(bool wrote);
-
-  ModelServices services_;
-  std::shared_ptr<const CleanupEngine> engine_;
 
   Phase phase_ = Phase::idle;
-  std::vector<engine::CleanupItem> items_;
-  double scanProgress_ = 0;
-  double cleanProgress_ = 0;
   std::optional<std::string> currentTarget_;
   int64_t freeSpaceBefore_ = 0;
   int64_t freeSpaceAfter_ = 0;
-  int64_t freedBytes_ = 0;
-  std::vector<std::string> failedTitles_;
 };
 
 }  // namespace tidewell::models

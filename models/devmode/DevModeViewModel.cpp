@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "models/clean/CleanupRunner.h"
-#include "models/clean/ItemSelection.h"
 #include "models/devmode/DevToolsDetector.h"
 
 namespace tidewell::models {
@@ -19,7 +17,7 @@ using engine::SafetyLevel;
 
 namespace {
 
-ItemSelection::Filter inSet(const DevModeViewModel::Ids& ids) {
+std::function<bool(const CleanupItem&)> inSet(const DevModeViewModel::Ids& ids) {
   return [&ids](const CleanupItem& item) { return ids.count(item.id()) > 0; };
 }
 
@@ -69,13 +67,13 @@ bool DevModeViewModel::hasDevTools() {
   return present;
 }
 
-std::vector<CleanupTarget> DevModeViewModel::targets(const std::vector<CleanupTarget>& catalog,
+std::vector<CleanupTarget> DevModeViewModel::targets(std::vector<CleanupTarget> catalog,
                                                      std::vector<CleanupTarget> artifacts) {
   std::vector<CleanupTarget> rows;
-  for (const CleanupTarget& row : catalog) {
+  for (CleanupTarget& row : catalog) {
     const bool extra =
         std::find(extraTargetIDs.begin(), extraTargetIDs.end(), row.id) != extraTargetIDs.end();
-    if (row.category == CleanupCategory::developerCaches || extra) rows.push_back(row);
+    if (row.category == CleanupCategory::developerCaches || extra) rows.push_back(std::move(row));
   }
   rows.insert(rows.end(), aiCacheTargets().begin(), aiCacheTargets().end());
   rows.insert(rows.end(), std::make_move_iterator(artifacts.begin()),
@@ -84,7 +82,7 @@ std::vector<CleanupTarget> DevModeViewModel::targets(const std::vector<CleanupTa
 }
 
 DevModeViewModel::DevModeViewModel(ModelServices services, std::shared_ptr<const CleanupEngine> engine)
-    : services_(std::move(services)), engine_(std::move(engine)) {}
+    : CleanupItemsModel(std::move(services), std::move(engine)) {}
 
 QCoro::Task<> DevModeViewModel::scan() {
   if (busy()) co_return;
@@ -94,24 +92,16 @@ QCoro::Task<> DevModeViewModel::scan() {
   publish(this, items_, std::vector<CleanupItem>{}, &DevModeViewModel::itemsChanged);
   publish(this, models_, std::vector<AIModelStore>{}, &DevModeViewModel::modelsChanged);
 
-  auto engine = engine_;
-  // Awaited values are named locals throughout: g++ 12 may destroy
-  // temporaries of a co_await expression twice.
-  QFuture<std::vector<CleanupTarget>> listing =
-      services_.executor->run([engine] { return targets(engine->catalog(), engine->findBuildArtifacts()); });
-  std::vector<CleanupTarget> listed = co_await listing;
-  auto rows = std::make_shared<const std::vector<CleanupTarget>>(std::move(listed));
-
-  const double denominator = static_cast<double>(std::max<std::size_t>(rows->size(), 1));
-  CleanupRunner::Measured progress = [this, denominator](std::size_t finished, std::optional<std::size_t>) {
-    publish(this, scanProgress_, static_cast<double>(finished) / denominator,
-            &DevModeViewModel::scanProgressChanged);
-  };
+  // Awaited futures and tasks are named locals: see CleanupItemsModel.cpp.
+  QCoro::Task<Targets> listing = listTargets(targets);
+  Targets rows = co_await listing;
+  // Nothing here names the row being measured.
   QCoro::Task<std::vector<CleanupItem>> measuring =
-      CleanupRunner::measure(this, services_.executor, engine, rows, progress);
+      measure(rows, static_cast<double>(std::max<std::size_t>(rows->size(), 1)), [](std::size_t) {});
   std::vector<CleanupItem> found = co_await measuring;
 
   // The phase stays scanning, at full progress, until the model folders are known.
+  auto engine = engine_;
   QFuture<std::vector<AIModelStore>> finding =
       services_.executor->run([engine] { return engine->aiModels(); });
   std::vector<AIModelStore> stores = co_await finding;
@@ -128,21 +118,14 @@ QCoro::Task<> DevModeViewModel::clean() {
   std::vector<CleanupItem> chosen = selectedItems();
   if (chosen.empty()) co_return;
   auto keep = keepAlive();
-  const double count = static_cast<double>(chosen.size());
   publish(this, phase_, Phase::cleaning, &DevModeViewModel::phaseChanged);
   publish(this, cleanProgress_, 0.0, &DevModeViewModel::cleanProgressChanged);
 
-  CleanupRunner::Cleaned progress = [this, count](std::size_t done) {
-    publish(this, cleanProgress_, static_cast<double>(done) / count, &DevModeViewModel::cleanProgressChanged);
-  };
-  QCoro::Task<CleanupRunner::Outcome> cleaning =
-      CleanupRunner::clean(services_.executor, engine_, std::move(chosen), progress);
-  CleanupRunner::Outcome outcome = co_await cleaning;
+  QCoro::Task<int64_t> cleaning = cleanInOrder(std::move(chosen));
+  const int64_t freed = co_await cleaning;
 
-  publish(this, freedBytes_, outcome.freedBytes, &DevModeViewModel::freedBytesChanged);
-  publish(this, failedTitles_, std::move(outcome.failedTitles), &DevModeViewModel::failedTitlesChanged);
-  // Written even when nothing was freed.
-  services_.settings->addFreedBytes(outcome.freedBytes);
+  // Written even when nothing was freed; the cleanup time is the Clean model's.
+  services_.settings->addFreedBytes(freed);
   publish(this, phase_, Phase::done, &DevModeViewModel::phaseChanged);
 }
 
@@ -156,44 +139,16 @@ void DevModeViewModel::reset() {
   publish(this, failedTitles_, std::vector<std::string>{}, &DevModeViewModel::failedTitlesChanged);
 }
 
-int64_t DevModeViewModel::totalBytes() const { return ItemSelection::bytes(items_); }
-
 int64_t DevModeViewModel::modelBytes() const {
   int64_t sum = 0;
   for (const auto& store : models_) sum += store.sizeBytes;
   return sum;
 }
 
-std::vector<CleanupItem> DevModeViewModel::selectedItems() const { return ItemSelection::selected(items_); }
+std::size_t DevModeViewModel::selectedCount(const Ids& ids) const { return selectedCountWhere(inSet(ids)); }
 
-int64_t DevModeViewModel::selectedBytes() const { return ItemSelection::selectedBytes(items_); }
+void DevModeViewModel::setSelected(bool selected, const Ids& ids) { setSelectedWhere(selected, inSet(ids)); }
 
-std::size_t DevModeViewModel::selectedCount(const Ids& ids) const {
-  return ItemSelection::selectedCount(items_, inSet(ids));
-}
-
-bool DevModeViewModel::isSelected(std::string_view id) const { return ItemSelection::isSelected(items_, id); }
-
-void DevModeViewModel::setSelected(std::string_view id, bool selected) {
-  publishSelection(ItemSelection::setSelected(items_, id, selected));
-}
-
-void DevModeViewModel::selectAll(bool selected) { publishSelection(ItemSelection::setAll(items_, selected)); }
-
-void DevModeViewModel::selectSafeOnly() { publishSelection(ItemSelection::selectSafeOnly(items_)); }
-
-void DevModeViewModel::setSelected(bool selected, const Ids& ids) {
-  publishSelection(ItemSelection::setAll(items_, selected, inSet(ids)));
-}
-
-void DevModeViewModel::selectSafeOnly(const Ids& ids) {
-  publishSelection(ItemSelection::selectSafeOnly(items_, inSet(ids)));
-}
-
-void DevModeViewModel::publishSelection(bool wrote) {
-  if (!wrote) return;
-  emit itemsChanged();
-  emit changed();
-}
+void DevModeViewModel::selectSafeOnly(const Ids& ids) { selectSafeOnlyWhere(inSet(ids)); }
 
 }  // namespace tidewell::models

@@ -29,13 +29,16 @@
 #include "engine/AIModelStore.h"
 #include "engine/CleanupItem.h"
 #include "engine/CleanupTarget.h"
-#include "models/FeatureModel.h"
 #include "models/ModelServices.h"
 #include "models/clean/CleanupEngine.h"
+#include "models/clean/CleanupItemsModel.h"
 
 namespace tidewell::models {
 
-class DevModeViewModel final : public FeatureModel {
+// Published fields besides those of CleanupItemsModel (items, scanProgress,
+// cleanProgress, freedBytes, failedTitles): phase and models. There is no
+// current target and no free space here.
+class DevModeViewModel final : public CleanupItemsModel {
   Q_OBJECT
 
  public:
@@ -56,77 +59,47 @@ class DevModeViewModel final : public FeatureModel {
 
   // What a scan measures, in order: the catalog's developer rows and extra
   // rows (catalog order), the AI cache rows, then the artefact rows.
-  static std::vector<engine::CleanupTarget> targets(const std::vector<engine::CleanupTarget>& catalog,
+  static std::vector<engine::CleanupTarget> targets(std::vector<engine::CleanupTarget> catalog,
                                                     std::vector<engine::CleanupTarget> artifacts);
 
   DevModeViewModel(ModelServices services, std::shared_ptr<const CleanupEngine> engine);
 
   // ---- Published fields ----
   Phase phase() const { return phase_; }
-  // Measured cache items, largest first.
-  const std::vector<engine::CleanupItem>& items() const { return items_; }
   // Large AI model folders found, largest first; never cleaned.
   const std::vector<engine::AIModelStore>& models() const { return models_; }
-  double scanProgress() const { return scanProgress_; }
-  double cleanProgress() const { return cleanProgress_; }
-  // Bytes freed by the last cleaning.
-  int64_t freedBytes() const { return freedBytes_; }
-  // Titles of the items of the last cleaning that failed, in cleaning order.
-  const std::vector<std::string>& failedTitles() const { return failedTitles_; }
 
   // ---- Operations ----
   // Measures the targets, then finds the AI model folders; returns when finished.
   QCoro::Task<> scan();
-  // Cleans the selected items; refused with nothing selected.
+  // Cleans the selected items, then adds the freed bytes to
+  // "totalFreedBytes"; refused with nothing selected.
   QCoro::Task<> clean();
   // Idle, then progress and freed bytes zeroed and failures cleared; items
   // and models stay, so the screen can show the last results again.
   void reset();
 
   // ---- Derived values ----
-  // All items, picked or not; model folders do not count.
-  int64_t totalBytes() const;
+  // totalBytes() counts items only; this is the model folders' sum.
   int64_t modelBytes() const;
-  std::vector<engine::CleanupItem> selectedItems() const;
-  int64_t selectedBytes() const;
   // How many of the items whose row id is in ids are selected (a group's picks).
   std::size_t selectedCount(const Ids& ids) const;
 
-  // ---- Selection (each write publishes items) ----
-  // The first item with this row id; an unknown id reads false and ignores
-  // writes.
-  bool isSelected(std::string_view id) const;
-  void setSelected(std::string_view id, bool selected);
-  void selectAll(bool selected);
-  // Safe items selected, caution items deselected.
-  void selectSafeOnly();
-  // The same, for the items whose row id is in ids; others unchanged.
+  // ---- Selection by a set of row ids (a group); other items unchanged ----
+  using CleanupItemsModel::selectSafeOnly;
+  using CleanupItemsModel::setSelected;
   void setSelected(bool selected, const Ids& ids);
   void selectSafeOnly(const Ids& ids);
 
  signals:
   void phaseChanged();
-  void itemsChanged();
   void modelsChanged();
-  void scanProgressChanged();
-  void cleanProgressChanged();
-  void freedBytesChanged();
-  void failedTitlesChanged();
 
  private:
   bool busy() const { return phase_ == Phase::scanning || phase_ == Phase::cleaning; }
-  void publishSelection(bool wrote);
-
-  ModelServices services_;
-  std::shared_ptr<const CleanupEngine> engine_;
 
   Phase phase_ = Phase::idle;
-  std::vector<engine::CleanupItem> items_;
   std::vector<engine::AIModelStore> models_;
-  double scanProgress_ = 0;
-  double cleanProgress_ = 0;
-  int64_t freedBytes_ = 0;
-  std::vector<std::string> failedTitles_;
 };
 
 }  // namespace tidewell::models

@@ -5,15 +5,15 @@
 #include <QSettings>
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <limits>
-#include <mutex>
 #include <random>
 #include <set>
 
 #include "models/ThreadPoolExecutor.h"
+#include "tests/models/InFlightGate.h"
 #include "tests/models/ModelTesting.h"
 #include "tests/models/SignalLog.h"
+#include "tests/models/clean/CleanupTesting.h"
 #include "tests/models/clean/FakeCleanupEngine.h"
 
 namespace tidewell::models {
@@ -26,33 +26,19 @@ using engine::SafetyLevel;
 using Phase = CleanupViewModel::Phase;
 using testing::FakeCleanupEngine;
 using testing::finished;
+using testing::ids;
+using testing::realCatalog;
 using testing::row;
 using testing::runToEnd;
+using testing::selectedIds;
 using testing::settle;
 
-std::vector<std::string> ids(const std::vector<CleanupItem>& items) {
-  std::vector<std::string> out;
-  for (const auto& item : items) out.push_back(item.id());
-  return out;
-}
-
-std::set<std::string> selectedIds(const CleanupViewModel& model) {
-  std::set<std::string> out;
-  for (const auto& item : model.selectedItems()) out.insert(item.id());
-  return out;
-}
-
 void watchAll(testing::SignalLog& log, CleanupViewModel* model) {
+  testing::watchSharedFields(log, model);
   log.watch(model, &CleanupViewModel::phaseChanged, "phase");
-  log.watch(model, &CleanupViewModel::itemsChanged, "items");
-  log.watch(model, &CleanupViewModel::scanProgressChanged, "scanProgress");
-  log.watch(model, &CleanupViewModel::cleanProgressChanged, "cleanProgress");
   log.watch(model, &CleanupViewModel::currentTargetChanged, "currentTarget");
   log.watch(model, &CleanupViewModel::freeSpaceBeforeChanged, "freeSpaceBefore");
   log.watch(model, &CleanupViewModel::freeSpaceAfterChanged, "freeSpaceAfter");
-  log.watch(model, &CleanupViewModel::freedBytesChanged, "freedBytes");
-  log.watch(model, &CleanupViewModel::failedTitlesChanged, "failedTitles");
-  log.watch(model, &CleanupViewModel::changed, "changed");
 }
 
 struct CleanModel : ::testing::Test {
@@ -79,12 +65,6 @@ struct CleanModel : ::testing::Test {
     fake->sizes = {{"a", 300}, {"b", 200}, {"c", 100}, {"d", 50}};
   }
 };
-
-// The catalog of the real engine (paths only; nothing is read) plus one
-// artefact row: 66 targets.
-std::vector<CleanupTarget> realCatalog() {
-  return CleanupTarget::catalog(platform::EngineContext::forFixture("/nonexistent-fixture-root"));
-}
 
 TEST_F(CleanModel, ProgressAndCurrentTargetFollowShuffledCompletions) {
   for (unsigned seed = 1; seed <= 6; ++seed) {
@@ -285,14 +265,7 @@ TEST_F(CleanModel, ACleanWhoseSecondItemFailsRecordsItAndGoesOn) {
   EXPECT_EQ(model->phase(), Phase::cleaning);
   EXPECT_EQ(model->cleanProgress(), 0.0);
   EXPECT_EQ(model->freeSpaceBefore(), 9'000);
-  std::vector<double> progress;
-  while (executor().pending() > 0) {
-    // One item after another: never two cleanings queued at once.
-    ASSERT_EQ(executor().pending(), 1u);
-    executor().runJob(0);
-    settle();
-    progress.push_back(model->cleanProgress());
-  }
+  const std::vector<double> progress = testing::cleanStepByStep(executor(), *model);
   ASSERT_TRUE(finished(task));
   EXPECT_EQ(progress, (std::vector<double>{1.0 / 3, 2.0 / 3, 1.0}));
   // The caution row d was not selected, so it was never touched.
@@ -497,33 +470,17 @@ TEST(CleanModelThreads, NeverMoreThanFourMeasurementsRunAtOnce) {
   testing::ModelHarness harness;
   auto fake = std::make_shared<FakeCleanupEngine>();
   for (int i = 0; i < 14; ++i) fake->catalogRows.push_back(row("row-" + std::to_string(i)));
-  std::mutex mutex;
-  std::condition_variable wake;
-  int running = 0, peak = 0, released = 0, returned = 0;
-  fake->whileMeasuring = [&](const CleanupTarget&) {
-    std::unique_lock lock(mutex);
-    peak = std::max(peak, ++running);
-    wake.wait(lock, [&] { return released > 0; });
-    --released;
-    --running;
-    ++returned;
-  };
+  testing::InFlightGate gate;
+  fake->whileMeasuring = [&](const CleanupTarget&) { gate.pass(); };
   auto services = harness.services();
   services.executor = std::make_shared<ThreadPoolExecutor>(16);
   auto model = std::make_shared<CleanupViewModel>(services, fake);
   auto task = model->scan();
   while (!finished(task)) {
-    {
-      // Let one measurement go only once all that can run are running.
-      std::lock_guard lock(mutex);
-      if (released == 0 && running > 0 && running == std::min(4, 14 - returned)) {
-        ++released;
-        wake.notify_all();
-      }
-    }
+    gate.releaseWhenFull(4, 14);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 2);
   }
-  EXPECT_EQ(peak, 4);
+  EXPECT_EQ(gate.peak(), 4);
   EXPECT_EQ(model->phase(), Phase::review);
   EXPECT_EQ(model->scanProgress(), 1.0);
 }

@@ -9,6 +9,7 @@
 
 #include "tests/models/ModelTesting.h"
 #include "tests/models/SignalLog.h"
+#include "tests/models/clean/CleanupTesting.h"
 #include "tests/models/clean/FakeCleanupEngine.h"
 
 namespace tidewell::models {
@@ -22,45 +23,21 @@ using engine::SafetyLevel;
 using Phase = DevModeViewModel::Phase;
 using testing::FakeCleanupEngine;
 using testing::finished;
+using testing::ids;
+using testing::realCatalog;
 using testing::row;
 using testing::runToEnd;
+using testing::selectedIds;
 using testing::settle;
-
-std::vector<std::string> ids(const std::vector<CleanupItem>& items) {
-  std::vector<std::string> out;
-  for (const auto& item : items) out.push_back(item.id());
-  return out;
-}
-
-std::vector<std::string> ids(const std::vector<CleanupTarget>& targets) {
-  std::vector<std::string> out;
-  for (const auto& target : targets) out.push_back(target.id);
-  return out;
-}
-
-std::set<std::string> selectedIds(const DevModeViewModel& model) {
-  std::set<std::string> out;
-  for (const auto& item : model.selectedItems()) out.insert(item.id());
-  return out;
-}
-
-std::vector<CleanupTarget> realCatalog() {
-  return CleanupTarget::catalog(platform::EngineContext::forFixture("/nonexistent-fixture-root"));
-}
 
 AIModelStore store(std::string tool, int64_t bytes) {
   return {"/fixture/" + tool, tool, bytes, "/fixture/" + tool, "Manage these in " + tool + "."};
 }
 
 void watchAll(testing::SignalLog& log, DevModeViewModel* model) {
+  testing::watchSharedFields(log, model);
   log.watch(model, &DevModeViewModel::phaseChanged, "phase");
-  log.watch(model, &DevModeViewModel::itemsChanged, "items");
   log.watch(model, &DevModeViewModel::modelsChanged, "models");
-  log.watch(model, &DevModeViewModel::scanProgressChanged, "scanProgress");
-  log.watch(model, &DevModeViewModel::cleanProgressChanged, "cleanProgress");
-  log.watch(model, &DevModeViewModel::freedBytesChanged, "freedBytes");
-  log.watch(model, &DevModeViewModel::failedTitlesChanged, "failedTitles");
-  log.watch(model, &DevModeViewModel::changed, "changed");
 }
 
 struct DevModel : ::testing::Test {
@@ -272,13 +249,7 @@ TEST_F(DevModel, ACleanWhoseSecondItemFailsAddsOnlyToTheFreedTotal) {
 
   auto task = model->clean();
   EXPECT_EQ(model->phase(), Phase::cleaning);
-  std::vector<double> progress;
-  while (executor().pending() > 0) {
-    ASSERT_EQ(executor().pending(), 1u);
-    executor().runJob(0);
-    settle();
-    progress.push_back(model->cleanProgress());
-  }
+  const std::vector<double> progress = testing::cleanStepByStep(executor(), *model);
   ASSERT_TRUE(finished(task));
   EXPECT_EQ(progress, (std::vector<double>{1.0 / 3, 2.0 / 3, 1.0}));
   EXPECT_EQ(fake->cleaned(), (std::vector<std::string>{"xcode-safe", "xcode-caution", "npm-safe"}));
