@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 namespace tidewell::screens::probe {
 
