@@ -1,4 +1,4 @@
-// Renders the shell's pieces offscreen into OUTDIR: the tray popover
+// Renders the shell's content offscreen into OUTDIR: the tray popover
 // (measured, and before its first measurement), the welcome card, a frame
 // of the intro, and About on its own and as the sheet over a window.
 #include <QApplication>
