@@ -4,12 +4,11 @@
 
 namespace tidewell::models {
 
-PermissionsModel::PermissionsModel(std::shared_ptr<const FullDiskAccess> access,
-                                   std::shared_ptr<const FileRevealer> revealer, QString applicationPath,
-                                   ActivationSource* activation, QObject* parent)
+PermissionsModel::PermissionsModel(std::shared_ptr<const FullDiskAccess> access, RevealFile reveal,
+                                   QString applicationPath, ActivationSource* activation, QObject* parent)
     : FeatureModel(parent),
       access_(std::move(access)),
-      revealer_(std::move(revealer)),
+      reveal_(std::move(reveal)),
       applicationPath_(std::move(applicationPath)) {
   probe();
   // Queued, like the system's own delivery: a model gone before the probe
@@ -25,7 +24,7 @@ void PermissionsModel::probe() {
 void PermissionsModel::openFullDiskAccessSettings() const { access_->openSettings(); }
 
 void PermissionsModel::revealAppInFinder() const {
-  if (revealer_) revealer_->reveal(applicationPath_);
+  if (reveal_) reveal_(applicationPath_);
 }
 
 }  // namespace tidewell::models

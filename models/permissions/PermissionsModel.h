@@ -9,11 +9,11 @@
 // published even when it did not change.
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "models/FeatureModel.h"
 #include "models/permissions/ActivationSource.h"
-#include "models/permissions/FileRevealer.h"
 #include "models/permissions/FullDiskAccess.h"
 
 namespace tidewell::models {
@@ -22,11 +22,17 @@ class PermissionsModel : public FeatureModel {
   Q_OBJECT
 
  public:
+  // Shows a file selected in the desktop's file manager. Models link QtCore
+  // only, so the window hands in its screens' revealer (the file manager's
+  // D-Bus ShowItems, else the file's folder opened).
+  using RevealFile = std::function<void(const QString& path)>;
+
   // applicationPath is what "reveal" shows: this program's executable.
-  // activation may be null (then only the first probe runs); the model
-  // stops listening when either of them goes.
-  PermissionsModel(std::shared_ptr<const FullDiskAccess> access, std::shared_ptr<const FileRevealer> revealer,
-                   QString applicationPath, ActivationSource* activation, QObject* parent = nullptr);
+  // reveal may be empty (then "reveal" does nothing); activation may be
+  // null (then only the first probe runs), and the model stops listening
+  // when either of them goes.
+  PermissionsModel(std::shared_ptr<const FullDiskAccess> access, RevealFile reveal, QString applicationPath,
+                   ActivationSource* activation, QObject* parent = nullptr);
 
   bool hasFullDiskAccess() const { return hasFullDiskAccess_; }
 
@@ -40,7 +46,7 @@ class PermissionsModel : public FeatureModel {
   void probe();
 
   std::shared_ptr<const FullDiskAccess> access_;
-  std::shared_ptr<const FileRevealer> revealer_;
+  RevealFile reveal_;
   QString applicationPath_;
   bool hasFullDiskAccess_ = false;
 };

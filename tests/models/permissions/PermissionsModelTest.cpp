@@ -16,12 +16,6 @@ namespace {
 
 using testing::settle;
 
-class RecordingRevealer final : public FileRevealer {
- public:
-  mutable std::vector<QString> revealed;
-  void reveal(const QString& path) const override { revealed.push_back(path); }
-};
-
 // An answer the test changes between activations; counts the probes.
 class SwitchableAccess final : public FullDiskAccess {
  public:
@@ -36,14 +30,15 @@ class SwitchableAccess final : public FullDiskAccess {
 };
 
 TEST(PermissionsModel, OnLinuxAccessIsGrantedAndThereAreNoSettingsToOpen) {
-  auto revealer = std::make_shared<RecordingRevealer>();
+  std::vector<QString> revealed;
   ActivationSource activation;
-  PermissionsModel model(std::make_shared<LinuxFullDiskAccess>(), revealer, "/opt/tidewell/bin/tidewell-mac",
-                         &activation);
+  PermissionsModel model(
+      std::make_shared<LinuxFullDiskAccess>(), [&](const QString& path) { revealed.push_back(path); },
+      "/opt/tidewell/bin/tidewell-mac", &activation);
   EXPECT_TRUE(model.hasFullDiskAccess());
   model.openFullDiskAccessSettings();  // nothing to observe, and nothing breaks
   model.revealAppInFinder();
-  EXPECT_EQ(revealer->revealed, std::vector<QString>{"/opt/tidewell/bin/tidewell-mac"});
+  EXPECT_EQ(revealed, std::vector<QString>{"/opt/tidewell/bin/tidewell-mac"});
 }
 
 TEST(PermissionsModel, EachActivationProbesAgainAndTellsEvenWhenUnchanged) {
