@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/models/ModelTesting.h"
+#include "tests/models/clean/FakeCleanupEngine.h"
 
 namespace tidewell::models {
 namespace {
@@ -20,36 +21,17 @@ using Phase = SmartScanController::Phase;
 
 // Scripted engines; each counts the scans it served. Under the manual
 // executor every call runs on the test's thread, when the test says so.
-class ScriptedCleanup final : public CleanupEngine {
- public:
-  mutable std::atomic<int> scans{0};
-  std::vector<engine::CleanupTarget> catalog() const override {
-    ++scans;
-    std::vector<engine::CleanupTarget> rows;
-    for (int i = 1; i <= 5; ++i) {
-      engine::CleanupTarget t;
-      t.id = "row-" + std::to_string(i);
-      t.title = "Row " + std::to_string(i);
-      t.paths = {"~/row" + std::to_string(i)};
-      rows.push_back(t);
-    }
-    return rows;
+// Five rows, so the four-wide window starts a fifth measurement (and
+// names it) when the first one ends.
+std::shared_ptr<testing::FakeCleanupEngine> fiveRows() {
+  auto engine = std::make_shared<testing::FakeCleanupEngine>();
+  for (int i = 1; i <= 5; ++i) {
+    engine->catalogRows.push_back(testing::row("row-" + std::to_string(i)));
+    engine->sizes["row-" + std::to_string(i)] = 10;
   }
-  std::vector<engine::CleanupTarget> findBuildArtifacts() const override { return {}; }
-  std::optional<engine::CleanupItem> scan(const engine::CleanupTarget& target) const override {
-    engine::CleanupItem item;
-    item.target = target;
-    item.resolvedPaths = {"/fixture/" + target.id};
-    item.sizeBytes = 10;
-    item.isSelected = true;
-    return item;
-  }
-  engine::DiskScanner::CleanResult clean(const engine::CleanupItem& item) const override {
-    return {item.sizeBytes, std::nullopt};
-  }
-  int64_t availableBytes() const override { return 1000; }
-  std::vector<engine::AIModelStore> aiModels() const override { return {}; }
-};
+  engine->freeSpace = {1000};
+  return engine;
+}
 
 class ScriptedApps final : public AppsEngine {
  public:
@@ -106,12 +88,14 @@ struct Rig {
     ASSERT_EQ(controller->phase(), phase);
   }
 
+  // Clean scans count as one per five rows measured.
   int scansServed() const {
-    return cleanupEngine->scans + appsEngine->scans + deepScanEngine->scans + advisorEngine->scans;
+    return int(cleanupEngine->measured().size() / 5) + appsEngine->scans + deepScanEngine->scans +
+           advisorEngine->scans;
   }
 
   ModelHarness h;
-  std::shared_ptr<ScriptedCleanup> cleanupEngine = std::make_shared<ScriptedCleanup>();
+  std::shared_ptr<testing::FakeCleanupEngine> cleanupEngine = fiveRows();
   std::shared_ptr<ScriptedApps> appsEngine = std::make_shared<ScriptedApps>();
   std::shared_ptr<ScriptedDeepScan> deepScanEngine = std::make_shared<ScriptedDeepScan>();
   std::shared_ptr<ScriptedAdvisor> advisorEngine = std::make_shared<ScriptedAdvisor>();
@@ -205,7 +189,7 @@ TEST(SmartScanController, TwoStartsInOneTurnStartOneRun) {
   EXPECT_TRUE(finished(first));
   EXPECT_EQ(r.phases,
             (std::vector<Phase>{Phase::clean, Phase::apps, Phase::deepScan, Phase::advisor, Phase::done}));
-  EXPECT_EQ(r.cleanupEngine->scans, 1);
+  EXPECT_EQ(r.cleanupEngine->measured().size(), 5u);
   EXPECT_EQ(r.advisorEngine->scans, 1);
 }
 
@@ -277,7 +261,7 @@ TEST(SmartScanController, StatusLineNamesTheStepUnderWay) {
     r.runUntil(s.phase);
     EXPECT_EQ(r.controller->statusLine(), s.line);
   }
-  EXPECT_EQ(lines.front(), QStringLiteral("Row 5")) << "the row whose measuring started last";
+  EXPECT_EQ(lines.front(), QStringLiteral("row-5 title")) << "the row whose measuring started last";
   EXPECT_EQ(lines.back(), QStringLiteral("measuring caches…")) << "cleared when the measuring ends";
   EXPECT_TRUE(finished(run));
   EXPECT_EQ(QStringLiteral("…").size(), 1) << "a single ellipsis character";
