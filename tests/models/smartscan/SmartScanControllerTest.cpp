@@ -19,8 +19,6 @@ using testing::runToEnd;
 using testing::settle;
 using Phase = SmartScanController::Phase;
 
-// Scripted engines; each counts the scans it served. Under the manual
-// executor every call runs on the test's thread, when the test says so.
 // Five rows, so the four-wide window starts a fifth measurement (and
 // names it) when the first one ends.
 std::shared_ptr<testing::FakeCleanupEngine> fiveRows() {
@@ -33,6 +31,8 @@ std::shared_ptr<testing::FakeCleanupEngine> fiveRows() {
   return engine;
 }
 
+// Scripted engines; each counts the scans it served. Under the manual
+// executor every call runs on the test's thread, when the test says so.
 class ScriptedApps final : public AppsEngine {
  public:
   mutable std::atomic<int> scans{0};
