@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/core/BackgroundThread.h"
+
 namespace tidewell::engine {
 
 struct WorkPool::State {
@@ -190,6 +192,8 @@ void WorkPool::State::execute(Item item) {
 }
 
 void WorkPool::State::workerLoop(size_t lane) {
+  // Walking is background work: the window's thread comes first.
+  platform::markCurrentThreadAsBackground();
   tlPool = this;
   tlLane = lane;
   unsigned tick = 0;

@@ -3,6 +3,8 @@
 #include <QThread>
 #include <algorithm>
 
+#include "platform/core/BackgroundThread.h"
+
 namespace tidewell::models {
 
 ThreadPoolExecutor::ThreadPoolExecutor(int threads) {
@@ -13,6 +15,13 @@ ThreadPoolExecutor::ThreadPoolExecutor(int threads) {
 
 ThreadPoolExecutor::~ThreadPoolExecutor() { pool_.waitForDone(); }
 
-void ThreadPoolExecutor::post(std::function<void()> work) { pool_.start(std::move(work)); }
+void ThreadPoolExecutor::post(std::function<void()> work) {
+  pool_.start([work = std::move(work)] {
+    // Engine jobs are background work (and help with the walks they wait
+    // on), so the GUI thread never waits for a processor behind them.
+    platform::markCurrentThreadAsBackground();
+    work();
+  });
+}
 
 }  // namespace tidewell::models
