@@ -13,38 +13,42 @@ QString pluralS(int count) { return count == 1 ? QString() : QStringLiteral("s")
 
 }  // namespace
 
+AdvisorFindingsSnapshot AdvisorFindingsSnapshot::of(const models::AdvisorViewModel& model) {
+  return {model.findings(), model.hasFindings(), model.runtimeBytes()};
+}
+
 QString advisorHeadline(bool hasFindings, int64_t runtimeBytes) {
   if (!hasFindings) return QStringLiteral("You're all good.");
   if (runtimeBytes > 0) return bytesText(runtimeBytes) + QStringLiteral(" of easy wins found.");
   return QStringLiteral("A few easy wins found.");
 }
 
-std::vector<AdvisorCard> advisorCards(const AdvisorFindingsSnapshot& findings) {
+std::vector<AdvisorCard> advisorCards(const AdvisorFindingsSnapshot& snapshot) {
   std::vector<AdvisorCard> cards;
-  if (!findings.runtimes.empty()) cards.push_back(AdvisorCard::runtimes);
-  if (findings.unavailableSims > 0) cards.push_back(AdvisorCard::unavailableSimulators);
-  if (findings.snapshotCount > 0) cards.push_back(AdvisorCard::localSnapshots);
-  if (findings.dockerBytes > 0) cards.push_back(AdvisorCard::dockerDisk);
+  if (!snapshot.findings.runtimes.empty()) cards.push_back(AdvisorCard::runtimes);
+  if (snapshot.findings.unavailableSims > 0) cards.push_back(AdvisorCard::unavailableSimulators);
+  if (snapshot.findings.snapshotCount > 0) cards.push_back(AdvisorCard::localSnapshots);
+  if (snapshot.findings.dockerBytes > 0) cards.push_back(AdvisorCard::dockerDisk);
   return cards;
 }
 
-AdvisorCardHeader advisorCardHeader(AdvisorCard card, const AdvisorFindingsSnapshot& findings) {
+AdvisorCardHeader advisorCardHeader(AdvisorCard card, const AdvisorFindingsSnapshot& snapshot) {
   switch (card) {
     case AdvisorCard::runtimes:
       return {"iphone.gen3"_symbol, QStringLiteral("iOS Simulator runtimes"),
               QStringLiteral("A runtime is just the copy of iOS your Simulator boots. Your code and projects "
                              "aren't in it. Xcode re-downloads it if you ever need it again. Usually the "
                              "biggest hidden chunk of \u201CSystem Data\u201D."),
-              bytesText(findings.runtimeBytes)};
+              bytesText(snapshot.runtimeBytes)};
     case AdvisorCard::unavailableSimulators:
       return {"iphone.slash"_symbol, QStringLiteral("Unavailable simulators"),
-              unavailableSimulatorsBlurb(findings.unavailableSims), std::nullopt};
+              unavailableSimulatorsBlurb(snapshot.findings.unavailableSims), std::nullopt};
     case AdvisorCard::localSnapshots:
       return {"clock.arrow.circlepath"_symbol, QStringLiteral("Time Machine local snapshots"),
-              localSnapshotsBlurb(findings.snapshotCount), std::nullopt};
+              localSnapshotsBlurb(snapshot.findings.snapshotCount), std::nullopt};
     case AdvisorCard::dockerDisk:
       return {"shippingbox"_symbol, QStringLiteral("Docker virtual disk"),
-              dockerDiskBlurb(findings.dockerBytes), std::nullopt};
+              dockerDiskBlurb(snapshot.findings.dockerBytes), std::nullopt};
   }
   return {};
 }
@@ -90,9 +94,6 @@ QString deleteRuntimeMessage(const engine::AdvisorService::SimRuntime& runtime) 
          QStringLiteral(". Those simulators stop working until Xcode re-downloads the runtime (a ") +
          bytesText(runtime.sizeBytes) + QStringLiteral(" download) the next time you need them.");
 }
-
-QString unavailableSimulatorsAction() { return QStringLiteral("unavailable-sims"); }
-QString localSnapshotsAction() { return QStringLiteral("snapshots"); }
 
 AdvisorActionControl advisorActionControl(const std::optional<QString>& busyAction, const QString& action,
                                           bool allowed) {

@@ -13,18 +13,18 @@
 
 #include "design/SymbolTable.h"
 #include "engine/AdvisorService.h"
+#include "models/advisor/AdvisorViewModel.h"
 
 namespace tidewell::screens {
 
-// The findings as the screen shows them, copied from the model.
+// The findings as the screen shows them, copied from the model with the
+// two figures the model derives from them.
 struct AdvisorFindingsSnapshot {
-  std::vector<engine::AdvisorService::SimRuntime> runtimes;  // largest first
-  int unavailableSims = 0;
-  int snapshotCount = 0;
-  int64_t dockerBytes = 0;
-  // As the model computes them.
+  models::AdvisorViewModel::Findings findings;
   bool hasFindings = false;
   int64_t runtimeBytes = 0;
+
+  static AdvisorFindingsSnapshot of(const models::AdvisorViewModel& model);
 };
 
 // "You're all good." without findings; "12.4 GB of easy wins found." when
@@ -35,7 +35,7 @@ QString advisorHeadline(bool hasFindings, int64_t runtimeBytes);
 enum class AdvisorCard { runtimes, unavailableSimulators, localSnapshots, dockerDisk };
 
 // The cards to show, in this order, each only when its finding is there.
-std::vector<AdvisorCard> advisorCards(const AdvisorFindingsSnapshot& findings);
+std::vector<AdvisorCard> advisorCards(const AdvisorFindingsSnapshot& snapshot);
 
 // What a finding card shows in its header.
 struct AdvisorCardHeader {
@@ -45,7 +45,7 @@ struct AdvisorCardHeader {
   std::optional<QString> size;  // the runtimes' total; none on the other cards
 };
 
-AdvisorCardHeader advisorCardHeader(AdvisorCard card, const AdvisorFindingsSnapshot& findings);
+AdvisorCardHeader advisorCardHeader(AdvisorCard card, const AdvisorFindingsSnapshot& snapshot);
 
 // "2 simulators whose runtime is gone. Dead weight." ("1 simulator ...").
 QString unavailableSimulatorsBlurb(int count);
@@ -64,12 +64,9 @@ std::optional<QString> runtimeLastUsedText(const engine::AdvisorService::SimRunt
 QString deleteRuntimeTitle();
 QString deleteRuntimeMessage(const engine::AdvisorService::SimRuntime& runtime);
 
-// The busy identifiers of the two bulk actions (a runtime's is its id).
-QString unavailableSimulatorsAction();
-QString localSnapshotsAction();
-
 // The state of one action control ("Delete…" of a runtime, "Remove All",
-// "Thin Snapshots") for the action running now: the running one shows its
+// "Thin Snapshots"; action is its busy identifier, a runtime's id or one
+// of the model's two) for the action running now: the running one shows its
 // spinner; while any action runs, every other action control is disabled,
 // so one system tool is never started twice at once. A control the tool
 // would refuse (a runtime that is not deletable) is always disabled.

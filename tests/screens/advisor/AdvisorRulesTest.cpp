@@ -21,12 +21,9 @@ AdvisorService::SimRuntime runtime(std::string id, int64_t bytes, std::vector<st
 AdvisorFindingsSnapshot findings(std::vector<AdvisorService::SimRuntime> runtimes, int unavailable,
                                  int snapshots, int64_t docker) {
   AdvisorFindingsSnapshot f;
-  f.runtimes = std::move(runtimes);
-  f.unavailableSims = unavailable;
-  f.snapshotCount = snapshots;
-  f.dockerBytes = docker;
-  f.hasFindings = !f.runtimes.empty() || unavailable > 0 || snapshots > 0 || docker > 0;
-  for (const auto& r : f.runtimes) f.runtimeBytes += r.sizeBytes;
+  f.findings = {std::move(runtimes), unavailable, snapshots, docker};
+  f.hasFindings = !f.findings.runtimes.empty() || unavailable > 0 || snapshots > 0 || docker > 0;
+  for (const auto& r : f.findings.runtimes) f.runtimeBytes += r.sizeBytes;
   return f;
 }
 
@@ -161,10 +158,8 @@ TEST(AdvisorRules, DeleteQuestionNamesTheRuntimeItsDevicesAndItsDownload) {
 
 TEST(AdvisorRules, TheRunningActionSpinsAndEveryOtherActionWaits) {
   const QString runtimeA = "com.apple.CoreSimulator.SimRuntime.iOS-17-4";
-  const QString unavailable = unavailableSimulatorsAction();
-  const QString snapshots = localSnapshotsAction();
-  EXPECT_EQ(unavailable, "unavailable-sims");
-  EXPECT_EQ(snapshots, "snapshots");
+  const QString unavailable = models::AdvisorViewModel::unavailableSimsAction;
+  const QString snapshots = models::AdvisorViewModel::snapshotsAction;
   struct Case {
     std::optional<QString> busy;
     QString control;

@@ -1,0 +1,44 @@
+#pragma once
+// The screen of the Performance section: how much memory is in use and
+// which applications hold the most of it (each with "Quit", a polite
+// request), and what starts at login (each with "Reveal", and a way to
+// where the desktop keeps its login items). It follows the model (owned by
+// the window) and shows the page of its phase: the intro, the scanning
+// state, the list. It starts every operation by calling the model and
+// letting the task run on its own; it reads no files and runs no
+// processes. Its only state, the chosen panel, starts on Memory with each
+// new list page. GUI thread only.
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "models/performance/PerformanceViewModel.h"
+#include "screens/common/services/ScreenServices.h"
+
+namespace tidewell::screens {
+
+class PerformanceView : public QWidget {
+  Q_OBJECT
+ public:
+  // loginItemsFolder: what "Open Login Items Settings" reveals, the
+  // desktop's autostart folder of the engine's home (autostartFolder).
+  PerformanceView(std::shared_ptr<models::PerformanceViewModel> model, ScreenServices services,
+                  QString loginItemsFolder, QWidget* parent = nullptr);
+
+  // The page of the current phase: "performanceIntro", "performanceScanning"
+  // or "performanceList".
+  QWidget* page() const { return page_; }
+
+ private:
+  void showPhase();
+
+  std::shared_ptr<models::PerformanceViewModel> model_;
+  ScreenServices services_;
+  QString loginItemsFolder_;
+  QPointer<QWidget> page_;
+  std::optional<models::PerformanceViewModel::Phase> shownPhase_;
+};
+
+}  // namespace tidewell::screens
