@@ -12,6 +12,8 @@ namespace tidewell::screens {
 ScanningPulse::ScanningPulse(design::SymbolName symbol, QString title, TextStyle titleStyle, int spacing,
                              QWidget* parent)
     : QWidget(parent) {
+  // As high as its three parts: the state around it takes the rest.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(spacing);
