@@ -46,8 +46,9 @@ AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColo
   setKey(this, QFile::decodeName(QByteArray::fromStdString(app.url)));
   connect(this, &Surface::hoverChanged, this, [this] { update(); });
 
-  icon_ = named(new AppIconView(QFile::decodeName(QByteArray::fromStdString(app.url)), std::move(icons), this),
-                "appIcon");
+  icon_ =
+      named(new AppIconView(QFile::decodeName(QByteArray::fromStdString(app.url)), std::move(icons), this),
+            "appIcon");
   icon_->setFixedSize(kIconSide, kIconSide);
   trash_ = named(new TrashButton(destructiveRed, QString(), this), "appTrash");
   connect(trash_, &QAbstractButton::clicked, this, [this] {
@@ -56,18 +57,18 @@ AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColo
   });
 
   name_ = named(new TextLabel({}, textStyle(13.5, FontWeight::Semibold), this), "appName");
-  version_ = named(new TextLabel({}, textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()), this),
-                   "appVersion");
+  version_ =
+      named(new TextLabel({}, textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()), this),
+            "appVersion");
   badge_ = named(new Badge({}, {}, this), "appBadge");
-  note_ = named(new TextLabel({}, textStyle(11, FontWeight::Regular, design::Color::secondaryText())
-                                      .lines(2)
-                                      .reserving(2),
-                              this),
-                "appNote");
-  size_ = named(new TextLabel({}, textStyle(16, FontWeight::Bold, Qt::white, FontDesign::Rounded)
-                                      .withMonospacedDigits(),
-                              this),
-                "appSize");
+  note_ = named(
+      new TextLabel(
+          {}, textStyle(11, FontWeight::Regular, design::Color::secondaryText()).lines(2).reserving(2), this),
+      "appNote");
+  size_ = named(
+      new TextLabel(
+          {}, textStyle(16, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits(), this),
+      "appSize");
 
   auto* top = new QHBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
@@ -115,8 +116,7 @@ void AppCard::setApp(const engine::InstalledApp& app, platform::TimePoint now,
 
 void AppCard::paintBackground(QPainter& painter, const QRectF& rect) {
   SurfaceLook look = cardLook();
-  if (isHovering())
-    look.border = design::Color::withOpacity(design::SectionAccent::of(this).primary, 0.45);
+  if (isHovering()) look.border = design::Color::withOpacity(design::SectionAccent::of(this).primary, 0.45);
   paintSurface(painter, rect, look);
 }
 

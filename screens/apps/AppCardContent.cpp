@@ -1,10 +1,8 @@
 #include "screens/apps/AppCardContent.h"
 
-#include <algorithm>
-
 #include "design/Color.h"
 #include "engine/FolderKnowledge.h"
-#include "platform/core/ByteCountText.h"
+#include "screens/common/Formatting.h"
 
 namespace tidewell::screens {
 
@@ -45,7 +43,7 @@ AppCardContent appCardContent(const engine::InstalledApp& app, platform::TimePoi
     content.badge = AppBadge::unused;
   content.note = text(note ? *note : app.lastUsedDescription(now));
 
-  content.sizeText = text(platform::byteCountText(std::max<int64_t>(app.sizeBytes, 0)));
+  content.sizeText = bytesText(app.sizeBytes);
   content.trashHelp = QStringLiteral("Uninstall ") + content.name;
   return content;
 }

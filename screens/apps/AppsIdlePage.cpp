@@ -13,14 +13,14 @@ using namespace design::literals;
 
 AppsIdlePage::AppsIdlePage(std::function<void()> scan, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("appsIdle"));
-  auto* button =
-      named(new design::ScanCircleButton("square.grid.2x2.fill"_symbol, QStringLiteral("Scan Apps"), std::move(scan)),
-            "scanButton");
-  auto* line = named(new TextLabel(QStringLiteral("Find apps you never open. Trash first, undo anytime."),
-                                   textStyle(13, design::FontWeight::Regular, design::Color::secondaryText())
-                                       .lines(0)
-                                       .centred()),
-                     "idleLine");
+  auto* button = named(new design::ScanCircleButton("square.grid.2x2.fill"_symbol,
+                                                    QStringLiteral("Scan Apps"), std::move(scan)),
+                       "scanButton");
+  auto* line = named(
+      new TextLabel(
+          QStringLiteral("Find apps you never open. Trash first, undo anytime."),
+          textStyle(13, design::FontWeight::Regular, design::Color::secondaryText()).lines(0).centred()),
+      "idleLine");
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 28, 28, 28);

@@ -16,9 +16,10 @@ using design::FontWeight;
 
 AppsScanningPage::AppsScanningPage(double progress, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("appsScanning"));
-  auto* header = named(new design::ScreenHeader(QStringLiteral("Apps"),
-                                                QStringLiteral("Uninstall apps together with their leftover files")),
-                       "header");
+  auto* header =
+      named(new design::ScreenHeader(QStringLiteral("Apps"),
+                                     QStringLiteral("Uninstall apps together with their leftover files")),
+            "header");
 
   auto* card = named(new design::GlowCard({20, 32, std::nullopt, false, false}), "scanningCard");
   auto* inside = new QWidget;

@@ -79,13 +79,14 @@ void AppsSortMenu::paintEvent(QPaintEvent*) {
   const double labelWidth = side + kGap + QFontMetricsF(font).horizontalAdvance(text());
   double x = frame.center().x() - labelWidth / 2;
   const QColor colour = design::Color::white(0.85);
-  design::drawSymbol(painter, "arrow.up.arrow.down"_symbol, QRectF(x, frame.center().y() - side / 2, side, side),
-                     design::FontWeight::Semibold, colour);
+  design::drawSymbol(painter, "arrow.up.arrow.down"_symbol,
+                     QRectF(x, frame.center().y() - side / 2, side, side), design::FontWeight::Semibold,
+                     colour);
   x += side + kGap;
   painter.setFont(font);
   painter.setPen(colour);
-  painter.drawText(QRectF(x, frame.top(), frame.right() - x, frame.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   text());
+  painter.drawText(QRectF(x, frame.top(), frame.right() - x, frame.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, text());
   painter.restore();
 }
 

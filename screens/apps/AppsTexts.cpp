@@ -1,22 +1,13 @@
 #include "screens/apps/AppsTexts.h"
 
 #include <QStringList>
-#include <algorithm>
 
 #include "design/Color.h"
-#include "platform/core/ByteCountText.h"
+#include "screens/common/Formatting.h"
 
 namespace tidewell::screens {
 
 using namespace design::literals;
-
-namespace {
-
-QString bytesText(int64_t bytes) {
-  return QString::fromStdString(platform::byteCountText(std::max<int64_t>(bytes, 0)));
-}
-
-}  // namespace
 
 QString appsSummaryLine(size_t count, int64_t totalBytes) {
   return QString::number(count) + QStringLiteral(" apps \u00b7 ") + bytesText(totalBytes) +

@@ -11,7 +11,8 @@ namespace tidewell::screens {
 
 using Model = models::AppsViewModel;
 
-AppsView::AppsView(std::shared_ptr<Model> model, ScreenServices services, models::Clock clock, QWidget* parent)
+AppsView::AppsView(std::shared_ptr<Model> model, ScreenServices services, models::Clock clock,
+                   QWidget* parent)
     : QWidget(parent), model_(std::move(model)), services_(std::move(services)), clock_(std::move(clock)) {
   setObjectName(QStringLiteral("appsView"));
   auto* fill = new QVBoxLayout(this);
@@ -19,7 +20,8 @@ AppsView::AppsView(std::shared_ptr<Model> model, ScreenServices services, models
   fill->setSpacing(0);
   connect(model_.get(), &Model::phaseChanged, this, &AppsView::showPhase);
   connect(model_.get(), &Model::scanProgressChanged, this, [this] {
-    if (auto* scanning = qobject_cast<AppsScanningPage*>(page_.data())) scanning->setProgress(model_->scanProgress());
+    if (auto* scanning = qobject_cast<AppsScanningPage*>(page_.data()))
+      scanning->setProgress(model_->scanProgress());
   });
   showPhase();
   sheets_ = new UninstallSheetPresenter(this, model_, services_.icons);

@@ -33,10 +33,11 @@ PlanBuildingOverlay::PlanBuildingOverlay(QWidget* parent) : QWidget(parent) {
   line->setContentsMargins(16, 10, 16, 10);
   line->setSpacing(8);
   line->addWidget(named(new Spinner(ControlSize::small), "planSpinner"), 0, Qt::AlignVCenter);
-  line->addWidget(named(new TextLabel(QStringLiteral("Hunting leftovers…"),
-                                      textStyle(12, design::FontWeight::Regular, design::Color::secondaryText())),
-                        "planText"),
-                  0, Qt::AlignVCenter);
+  line->addWidget(
+      named(new TextLabel(QStringLiteral("Hunting leftovers…"),
+                          textStyle(12, design::FontWeight::Regular, design::Color::secondaryText())),
+            "planText"),
+      0, Qt::AlignVCenter);
   const int m = margin();
   row_->setGeometry(QRect(QPoint(m, m), capsuleSize()));
   resize(capsuleSize() + QSize(2 * m, 2 * m));

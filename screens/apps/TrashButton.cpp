@@ -29,8 +29,8 @@ void paintTrashButton(QPainter& painter, const QRectF& rect, const TrashButtonCo
   painter.fillPath(disc, colours.fill);
   // A circle is a capsule of equal sides: its border lies inside the edge.
   design::strokeInside(painter, circle, side / 2, 1.0, colours.border);
-  design::drawSymbol(painter, "trash"_symbol, design::symbolBox(circle.center(), 12), design::FontWeight::Semibold,
-                     colours.symbol);
+  design::drawSymbol(painter, "trash"_symbol, design::symbolBox(circle.center(), 12),
+                     design::FontWeight::Semibold, colours.symbol);
   painter.restore();
 }
 

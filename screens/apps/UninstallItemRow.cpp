@@ -25,19 +25,24 @@ UninstallItemRow::UninstallItemRow(const UninstallRow& row, QWidget* parent)
   setObjectName(QStringLiteral("sheetRow"));
   setKey(this, row.key);
 
-  auto* symbol = named(new SymbolView(row.symbol, 13, FontWeight::Regular, secondaryText(), this), "rowSymbol");
+  auto* symbol =
+      named(new SymbolView(row.symbol, 13, FontWeight::Regular, secondaryText(), this), "rowSymbol");
   symbol->setFixedWidth(kSymbolWidth);
-  auto* title = named(
-      new TextLabel(row.title, textStyle(12.5, FontWeight::Medium).elided(Qt::ElideMiddle), this), "rowTitle");
+  auto* title =
+      named(new TextLabel(row.title, textStyle(12.5, FontWeight::Medium).elided(Qt::ElideMiddle), this),
+            "rowTitle");
   // The title gives way before the size does.
   title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* subtitle =
-      named(new TextLabel(row.subtitle, textStyle(10.5, FontWeight::Regular, secondaryText()), this), "rowSubtitle");
+      named(new TextLabel(row.subtitle, textStyle(10.5, FontWeight::Regular, secondaryText()), this),
+            "rowSubtitle");
   subtitle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  auto* size = named(new TextLabel(row.sizeText, textStyle(12, FontWeight::Semibold, secondaryText(), FontDesign::Rounded)
-                                                      .withMonospacedDigits(),
-                                   this),
-                     "rowSize");
+  auto* size = named(
+      new TextLabel(
+          row.sizeText,
+          textStyle(12, FontWeight::Semibold, secondaryText(), FontDesign::Rounded).withMonospacedDigits(),
+          this),
+      "rowSize");
 
   auto* texts = new QVBoxLayout;
   texts->setContentsMargins(0, 0, 0, 0);

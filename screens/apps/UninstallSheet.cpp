@@ -37,16 +37,17 @@ QWidget* header(const UninstallSheetContent& content, const engine::UninstallPla
                 std::shared_ptr<AppIconProvider> icons, const QColor& red) {
   auto* card = named(new design::GlowCard({20, 16, red, false, false}), "sheetHeader");
   auto* inside = new QWidget;
-  auto* icon = named(new AppIconView(QFile::decodeName(QByteArray::fromStdString(plan.app.url)), std::move(icons),
-                                     inside),
-                     "sheetIcon");
+  auto* icon = named(
+      new AppIconView(QFile::decodeName(QByteArray::fromStdString(plan.app.url)), std::move(icons), inside),
+      "sheetIcon");
   icon->setFixedSize(44, 44);
-  auto* title = named(
-      new TextLabel(content.title, textStyle(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).lines(0), inside),
-      "sheetTitle");
-  auto* count =
-      named(new TextLabel(content.countLine, textStyle(12, FontWeight::Regular, secondaryText()).lines(0), inside),
-            "sheetCount");
+  auto* title =
+      named(new TextLabel(content.title,
+                          textStyle(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).lines(0), inside),
+            "sheetTitle");
+  auto* count = named(
+      new TextLabel(content.countLine, textStyle(12, FontWeight::Regular, secondaryText()).lines(0), inside),
+      "sheetCount");
 
   auto* texts = new QVBoxLayout;
   texts->setContentsMargins(0, 0, 0, 0);
@@ -70,9 +71,10 @@ QWidget* itemList(const UninstallSheetContent& content) {
   for (size_t i = 0; i < content.rows.size(); ++i) {
     scroll->column()->addWidget(new UninstallItemRow(content.rows[i], scroll->content()));
     if (i == 0 && content.noLeftovers) {
-      auto* note = named(new TextLabel(QString::fromLatin1(kNoLeftoversNote),
-                                       textStyle(12, FontWeight::Regular, secondaryText()), scroll->content()),
-                         "sheetNoLeftovers");
+      auto* note =
+          named(new TextLabel(QString::fromLatin1(kNoLeftoversNote),
+                              textStyle(12, FontWeight::Regular, secondaryText()), scroll->content()),
+                "sheetNoLeftovers");
       note->setContentsMargins(12, 12, 12, 12);
       scroll->column()->addWidget(note);
     }
@@ -92,9 +94,10 @@ UninstallSheet::UninstallSheet(models::PendingUninstall pending, std::shared_ptr
   const UninstallSheetContent content = uninstallSheetContent(pending_.plan);
   setWindowTitle(content.title);
 
-  auto* note = named(new IconLabel("arrow.uturn.backward"_symbol, QStringLiteral("You can undo this from the Trash."),
-                                   textStyle(11, FontWeight::Regular, secondaryText())),
-                     "sheetFooterNote");
+  auto* note =
+      named(new IconLabel("arrow.uturn.backward"_symbol, QStringLiteral("You can undo this from the Trash."),
+                          textStyle(11, FontWeight::Regular, secondaryText())),
+            "sheetFooterNote");
   auto* cancel = named(new design::GhostPillButton({QStringLiteral("Cancel"), std::nullopt}), "sheetCancel");
   auto* confirm = named(new design::PillButton({QStringLiteral("Move to Trash"), std::nullopt},
                                                {destructiveRed, Qt::white, 12.5, 18, 9}),

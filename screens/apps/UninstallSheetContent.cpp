@@ -1,21 +1,12 @@
 #include "screens/apps/UninstallSheetContent.h"
 
 #include <QFile>
-#include <algorithm>
 
-#include "platform/core/ByteCountText.h"
+#include "screens/common/Formatting.h"
 
 namespace tidewell::screens {
 
 using namespace design::literals;
-
-namespace {
-
-QString sizeText(int64_t bytes) {
-  return QString::fromStdString(platform::byteCountText(std::max<int64_t>(bytes, 0)));
-}
-
-}  // namespace
 
 QString lastPathComponent(const std::string& path) {
   size_t end = path.size();
@@ -34,14 +25,14 @@ UninstallSheetContent uninstallSheetContent(const engine::UninstallPlan& plan) {
   // The application itself is one of the items, so a plan without
   // leftovers still moves one.
   content.countLine = QString::number(plan.leftovers.size() + 1) + QStringLiteral(" items \u00b7 ") +
-                      sizeText(plan.totalBytes()) + QStringLiteral(" will move to the Trash");
+                      bytesText(plan.totalBytes()) + QStringLiteral(" will move to the Trash");
 
   content.rows.push_back({QStringLiteral("app"), "app.fill"_symbol, name + QStringLiteral(".app"),
-                          QStringLiteral("Application"), sizeText(plan.app.sizeBytes)});
+                          QStringLiteral("Application"), bytesText(plan.app.sizeBytes)});
   for (const auto& leftover : plan.leftovers)
     content.rows.push_back({QString::fromStdString(leftover.id), "folder.fill"_symbol,
                             lastPathComponent(leftover.url), QString::fromStdString(leftover.category),
-                            sizeText(leftover.sizeBytes)});
+                            bytesText(leftover.sizeBytes)});
   content.noLeftovers = plan.leftovers.empty();
   return content;
 }
