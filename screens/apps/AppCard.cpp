@@ -90,7 +90,9 @@ AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColo
   column->addWidget(name_);
   column->addLayout(meta);
   column->addWidget(note_);
-  column->addSpacerItem(new QSpacerItem(0, 2, QSizePolicy::Minimum, QSizePolicy::Expanding));
+  // A box layout puts no spacing beside a spacer, so the spacer carries
+  // the second gap itself: at least 2 between two gaps of 7.
+  column->addSpacerItem(new QSpacerItem(0, 2 + kSpacing, QSizePolicy::Minimum, QSizePolicy::Expanding));
   column->addWidget(size_);
 
   setApp(app, now, std::move(onUninstall));

@@ -17,7 +17,10 @@ using design::Color::secondaryText;
 namespace {
 constexpr int kPadding = 12;
 constexpr int kSymbolWidth = 22;
-constexpr int kSizeGap = 8;
+constexpr int kSpacing = 10;
+// At least 8 between two gaps of 10; a box layout puts no spacing beside
+// a spacer, so it carries the second gap itself.
+constexpr int kSizeGap = 8 + kSpacing;
 }  // namespace
 
 UninstallItemRow::UninstallItemRow(const UninstallRow& row, QWidget* parent)
@@ -52,7 +55,7 @@ UninstallItemRow::UninstallItemRow(const UninstallRow& row, QWidget* parent)
 
   auto* line = new QHBoxLayout(this);
   line->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
-  line->setSpacing(10);
+  line->setSpacing(kSpacing);
   line->addWidget(symbol, 0, Qt::AlignVCenter);
   line->addLayout(texts, 1);
   line->addSpacing(kSizeGap);

@@ -10,9 +10,11 @@
 #include "screens/apps/AppGrid.h"
 #include "screens/apps/DestructiveRed.h"
 #include "screens/apps/TrashButton.h"
+#include "screens/apps/UninstallItemRow.h"
 #include "screens/common/layout/AdaptiveColumns.h"
 #include "screens/common/views/AppIconView.h"
 #include "screens/common/views/Badge.h"
+#include "screens/common/views/TextLabel.h"
 #include "tests/screens/apps/AppsScreenFixture.h"
 
 namespace tidewell::screens {
@@ -113,6 +115,27 @@ TEST(AppCard, HoverTurnsTheEdgeAndTheTrashButtonColours) {
   EXPECT_TRUE(trash->isHovering());
   EXPECT_TRUE(near(probe::pixel(stage.image(1), inside),
                    over(withOpacity(appsDestructiveRed(), 0.15), design::Color::raisedSurface())));
+}
+
+TEST(UninstallItemRow, ALongTitleIsCutInTheMiddleAndKeepsItsDistanceFromTheSize) {
+  probe::prepare();
+  const UninstallRow row{"L1", design::SymbolName("folder.fill"),
+                         "group.com.example.a-very-long-shared-container-name-that-cannot-fit.plist",
+                         "Group Container", "240 MB"};
+  auto* item = new UninstallItemRow(row);
+  probe::Stage stage(item, design::SectionPalette::apps(), {420, 80}, {10, 10, 10, 10});
+  stage.image(1);
+  auto* title = probe::find<TextLabel>(item, "rowTitle");
+  auto* size = probe::find(item, "rowSize");
+  EXPECT_EQ(title->text(), row.title);
+  ASSERT_EQ(title->visibleLines().size(), 1);
+  EXPECT_TRUE(title->isTruncated());
+  EXPECT_TRUE(title->visibleLines()[0].startsWith("group.com.example."));
+  EXPECT_TRUE(title->visibleLines()[0].endsWith("fit.plist"));
+  // 10, at least 8, 10: the row's spacing on both sides of its spacer.
+  EXPECT_EQ(size->x() - (title->x() + title->width()), 28);
+  EXPECT_EQ(item->width() - (size->x() + size->width()), 12);
+  EXPECT_EQ(probe::textOf(size), "240 MB");
 }
 
 TEST(TrashButton, ColoursAtRestAndHovered) {
