@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "design/SectionPalette.h"
-#include "models/ManualExecutor.h"
+#include "models/SettingsStore.h"
 #include "models/ThreadPoolExecutor.h"
 #include "screens/apps/AppCard.h"
 #include "screens/apps/AppGrid.h"
@@ -19,6 +19,7 @@
 #include "screens/apps/TrashButton.h"
 #include "screens/apps/UninstallSheet.h"
 #include "screens/apps/UninstallSheetPresenter.h"
+#include "screens/probe/AppsScene.h"
 #include "screens/probe/FakeServices.h"
 #include "screens/probe/Probe.h"
 #include "screens/probe/Renderer.h"
@@ -100,34 +101,13 @@ void script(probe::ScriptedAppsEngine& engine) {
   engine.failuresByUrl["/Applications/Notes Helper.app"] = leftBehind;
 }
 
-// One window's Apps model over a scripted engine, with jobs run on demand.
-struct Scene {
-  QTemporaryDir dir;
-  std::shared_ptr<models::ManualExecutor> executor = std::make_shared<models::ManualExecutor>();
-  std::shared_ptr<probe::ScriptedAppsEngine> engine = std::make_shared<probe::ScriptedAppsEngine>();
-  std::shared_ptr<AppsViewModel> model;
-  probe::FakeServices fakes;
-
-  explicit Scene(bool scripted = true) {
+// The scripted scene, and the application of that name in its list.
+struct Scene : probe::AppsScene {
+  explicit Scene(bool scripted = true) : AppsScene(kNow) {
     if (scripted) script(*engine);
-    fakes.icons->immediate = true;
-    model = std::make_shared<AppsViewModel>(
-        models::ModelServices{executor, models::SettingsStore::atFile(dir.filePath("settings.ini")),
-                              models::Clock::fixed(kNow)},
-        engine);
   }
-  AppsView* view() { return new AppsView(model, fakes.services(), models::Clock::fixed(kNow)); }
-  void runToEnd() {
-    probe::settle();
-    while (executor->pending() > 0) {
-      executor->runAll();
-      probe::settle();
-    }
-  }
-  void scanned() {
-    model->scan();
-    runToEnd();
-  }
+  AppsView* view() const { return makeView(); }
+  void scanned() { scanToEnd(); }
   const InstalledApp& named(const std::string& name) const {
     for (const auto& each : model->apps())
       if (each.name == name) return each;

@@ -5,20 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "design/SectionPalette.h"
-#include "models/ManualExecutor.h"
-#include "models/SettingsStore.h"
-#include "models/apps/AppsViewModel.h"
 #include "screens/apps/AppsView.h"
-#include "screens/probe/FakeServices.h"
+#include "screens/probe/AppsScene.h"
 #include "screens/probe/Probe.h"
-#include "screens/probe/ScriptedAppsEngine.h"
 #include "screens/probe/Stage.h"
 
 namespace tidewell::screens::testing {
@@ -47,22 +42,15 @@ inline engine::LeftoverFile leftoverFile(std::string id, std::string path, std::
 }
 
 struct AppsScreenFixture : ::testing::Test {
-  QTemporaryDir dir;
-  std::shared_ptr<models::ManualExecutor> executor = std::make_shared<models::ManualExecutor>();
-  std::shared_ptr<probe::ScriptedAppsEngine> engine = std::make_shared<probe::ScriptedAppsEngine>();
-  std::shared_ptr<models::AppsViewModel> model;
-  probe::FakeServices fakes;
+  probe::AppsScene scene{kNow};
+  std::shared_ptr<models::ManualExecutor> executor = scene.executor;
+  std::shared_ptr<probe::ScriptedAppsEngine> engine = scene.engine;
+  std::shared_ptr<models::AppsViewModel> model = scene.model;
+  probe::FakeServices& fakes = scene.fakes;
   std::unique_ptr<probe::Stage> stage;
   AppsView* view = nullptr;
 
-  void SetUp() override {
-    probe::prepare();
-    fakes.icons->immediate = true;
-    model = std::make_shared<models::AppsViewModel>(
-        models::ModelServices{executor, models::SettingsStore::atFile(dir.filePath("settings.ini")),
-                              models::Clock::fixed(kNow)},
-        engine);
-  }
+  void SetUp() override { probe::prepare(); }
   void TearDown() override {
     stage.reset();
     probe::settle();
@@ -72,22 +60,15 @@ struct AppsScreenFixture : ::testing::Test {
   void showScreen(QSize size = {900, 740}) {
     stage.reset();
     probe::settle();
-    view = new AppsView(model, fakes.services(), models::Clock::fixed(kNow));
+    view = scene.makeView();
     stage = std::make_unique<probe::Stage>(view, design::SectionPalette::apps(), size);
     stage->show();
     probe::settle();
   }
-  void runToEnd() {
-    probe::settle();
-    while (executor->pending() > 0) {
-      executor->runAll();
-      probe::settle();
-    }
-  }
+  void runToEnd() { scene.runToEnd(); }
   // Scans to the list with the scripted applications, on screen.
   void scanned() {
-    model->scan();
-    runToEnd();
+    scene.scanToEnd();
     if (!stage) showScreen();
   }
   template <typename T = QWidget>
