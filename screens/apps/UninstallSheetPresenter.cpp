@@ -1,5 +1,7 @@
 #include "screens/apps/UninstallSheetPresenter.h"
 
+#include <QEvent>
+
 #include "screens/apps/SheetPresentation.h"
 
 namespace tidewell::screens {
@@ -8,8 +10,15 @@ UninstallSheetPresenter::UninstallSheetPresenter(QWidget* host, std::shared_ptr<
                                                  std::shared_ptr<AppIconProvider> icons)
     : QObject(host), host_(host), model_(std::move(model)), icons_(std::move(icons)) {
   connect(model_.get(), &models::AppsViewModel::pendingPlanChanged, this, &UninstallSheetPresenter::follow);
-  // A plan already pending when the screen is built is shown at once.
+  // A plan already pending when the screen is built is shown once the
+  // screen is on screen, so the sheet belongs to the window it is in.
+  host_->installEventFilter(this);
   follow();
+}
+
+bool UninstallSheetPresenter::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == host_ && event->type() == QEvent::Show) follow();
+  return QObject::eventFilter(watched, event);
 }
 
 UninstallSheetPresenter::~UninstallSheetPresenter() { closeShown(); }
@@ -23,7 +32,7 @@ void UninstallSheetPresenter::follow() {
   const auto& pending = model_->pendingPlan();
   const SheetStep step = sheetStep(shownId(), pending ? std::optional<uint64_t>(pending->id) : std::nullopt);
   if (step.closeShown) closeShown();
-  if (!step.openPending) return;
+  if (!step.openPending || !host_->isVisible()) return;
   auto* sheet = new UninstallSheet(*pending, model_, icons_, host_);
   sheet_ = sheet;
   ++opened_;

@@ -6,7 +6,10 @@
 // cancel), the open sheet is closed without answering for the user, and a
 // new pending plan gets a sheet of its own. Only the user's dismissal of a
 // sheet writes the pending plan back to none (see UninstallSheet). Going
-// away closes the sheet the same quiet way. GUI thread only.
+// away closes the sheet the same quiet way. A sheet opens only while the
+// host is on screen (a plan pending when the screen is built gets its
+// sheet when the screen is first shown), so it is modal to the right
+// window. GUI thread only.
 
 #include <QObject>
 #include <QPointer>
@@ -29,6 +32,9 @@ class UninstallSheetPresenter : public QObject {
   UninstallSheet* sheet() const { return sheet_; }
   // How many sheets it has opened.
   int sheetsOpened() const { return opened_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void follow();

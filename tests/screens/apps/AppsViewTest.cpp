@@ -375,12 +375,18 @@ TEST_F(AppsView_, LeavingTheScreenClosesTheSheetButKeepsThePendingPlan) {
   scanned();
   ASSERT_TRUE(openSheetFor("/Applications/Beta.app"));
   const uint64_t id = model->pendingPlan()->id;
+  {
+    // Built but not yet in its window: the sheet waits.
+    AppsView offstage(model, fakes.services(), scene.clock());
+    EXPECT_FALSE(offstage.sheets()->sheet());
+  }
   showScreen();  // the section is shown afresh
   ASSERT_TRUE(model->pendingPlan());
   EXPECT_EQ(model->pendingPlan()->id, id);
   ASSERT_TRUE(sheet());
   EXPECT_EQ(sheet()->planId(), id);
   EXPECT_TRUE(sheet()->isVisible());
+  EXPECT_EQ(sheet()->parentWidget()->window(), stage.get());
   stage.reset();
   probe::settle();
   EXPECT_TRUE(model->pendingPlan());
