@@ -77,6 +77,22 @@ std::string nameWithoutExtension(std::string_view fileName) {
   return std::string(fileName.substr(0, dot));
 }
 
+// A reverse-domain identifier: at least two labels, none empty.
+bool isReverseDomain(std::string_view id) {
+  if (id.empty() || id.front() == '.' || id.back() == '.') return false;
+  return id.find('.') != std::string_view::npos && id.find("..") == std::string_view::npos;
+}
+
+// Whether name holds id as whole labels: starting at the beginning of the
+// name or right after a ".", ending at its end or right before a ".".
+bool holdsLabels(std::string_view name, std::string_view id) {
+  for (size_t at = name.find(id); at != std::string_view::npos; at = name.find(id, at + 1)) {
+    const size_t end = at + id.size();
+    if ((at == 0 || name[at - 1] == '.') && (end == name.size() || name[end] == '.')) return true;
+  }
+  return false;
+}
+
 std::string resolvedOrSame(const std::string& path) { return platform::physicalPath(path).value_or(path); }
 
 struct Areas {
@@ -115,7 +131,8 @@ std::vector<InstalledApp> AppScanner::scanApps(const Progress& progress, const E
   std::set<std::string> seen;
   auto consider = [&](const std::string& path) {
     std::string key = standardize(path);
-    if (seen.insert(key).second) candidates.push_back(std::move(key));
+    // A bundle that is a mount point cannot be moved to the Trash.
+    if (seen.insert(key).second && !ctx.isMountPoint(key)) candidates.push_back(std::move(key));
   };
 
   for (const auto& folder : searchDirs) {
@@ -176,9 +193,10 @@ std::vector<AppScanner::Candidate> AppScanner::entries(const std::string& folder
                                                        const std::string& containing,
                                                        const std::string& category) {
   std::vector<Candidate> found;
-  if (containing.empty()) return found;  // "" is contained in every name
+  // "com" or "" would be found in the names of every other application.
+  if (!isReverseDomain(containing)) return found;
   for (const auto& name : platform::directoryNames(folder))
-    if (name.find(containing) != std::string::npos) found.push_back({joinPath(folder, name), category});
+    if (holdsLabels(name, containing)) found.push_back({joinPath(folder, name), category});
   return found;
 }
 
@@ -228,7 +246,7 @@ std::vector<LeftoverFile> AppScanner::findLeftovers(const InstalledApp& app, con
     std::string path = standardize(row.candidate.path);
     if (parentPath(path) != row.folder || !seen.insert(path).second) continue;
     bool isLink = false;
-    if (!existsNoFollow(path, &isLink)) continue;
+    if (!existsNoFollow(path, &isLink) || ctx.isMountPoint(path)) continue;
     int64_t size = isLink ? 0 : DiskScanner::allocatedSize(path);
     leftovers.push_back({LeftoverFile::makeIdentifier(), path, row.candidate.category, size});
   }
@@ -259,7 +277,8 @@ bool AppScanner::isPermitted(const std::string& path, const EngineContext& ctx) 
   if (!physical) return false;
   const Areas real{resolvedOrSame(textual.system), resolvedOrSame(textual.applications),
                    resolvedOrSame(textual.homeApplications), resolvedOrSame(textual.library)};
-  return passes(*physical, real);
+  // A mount point cannot be renamed, and what it holds lives elsewhere.
+  return passes(*physical, real) && !ctx.isMountPoint(item);
 }
 
 void AppScanner::unloadLaunchAgent(const std::string& path, const EngineContext& ctx) {

@@ -56,7 +56,8 @@ class AppScanner {
 
   // Every bundle (a name ending in ".app") directly in a search folder or in
   // one of its first-level subfolders that is not hidden, each path once, in
-  // listing order; system bundles are left out. No deeper descent.
+  // listing order; system bundles and mount points are left out. No deeper
+  // descent.
   std::vector<InstalledApp> scanApps(const Progress& progress, const platform::EngineContext& ctx) const;
   std::vector<InstalledApp> scanApps(const Progress& progress = {}) const;
 
@@ -70,13 +71,19 @@ class AppScanner {
   // The items in ~/Library named after the application's bundle identifier
   // or name, largest first (equal sizes in table order), each path once.
   // Names that are empty, ".", "..", or hold "/" or NUL give no row; a link
-  // is reported at size 0. Empty when the home is unusable.
+  // is reported at size 0, a mount point not at all. Empty when the home is
+  // unusable.
   std::vector<LeftoverFile> findLeftovers(const InstalledApp& app, const platform::EngineContext& ctx) const;
   std::vector<LeftoverFile> findLeftovers(const InstalledApp& app) const;
 
-  // The names in folder that contain `containing` (case-sensitive), in
-  // listing order, as folder + "/" + name with the category. Empty when
-  // the folder cannot be listed or `containing` is empty.
+  // The names in folder that contain the bundle identifier `containing` as
+  // whole labels (case-sensitive): it starts the name or follows a ".", and
+  // ends the name or precedes a "." ("group.com.vendor.app" and
+  // "com.vendor.app.helper.plist" hold "com.vendor.app",
+  // "com.vendor.application.plist" does not). In listing order, as folder +
+  // "/" + name with the category. Empty when the folder cannot be listed or
+  // `containing` is no reverse-domain identifier of at least two non-empty
+  // labels (so "com" and "" match nothing).
   static std::vector<Candidate> entries(const std::string& folder, const std::string& containing,
                                         const std::string& category);
 
@@ -94,10 +101,10 @@ class AppScanner {
 
   // The uninstaller's gate. True only for a path strictly below
   // "/Applications", home + "/Applications" or home + "/Library", never
-  // below "/System", never directly inside home + "/Library", and only when
-  // the same holds for the path with its parent folder resolved (so a linked
-  // folder cannot lead outside). False when the home is unusable or the path
-  // holds a NUL.
+  // below "/System", never directly inside home + "/Library", never a mount
+  // point, and only when the same holds for the path with its parent folder
+  // resolved (so a linked folder cannot lead outside). False when the home is
+  // unusable or the path holds a NUL.
   static bool isPermitted(const std::string& path, const platform::EngineContext& ctx);
 };
 

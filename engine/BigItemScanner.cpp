@@ -35,9 +35,9 @@ struct Candidate {
   bool isDirectory = false;
 };
 
-// Appends the children of root, in listing order, that are neither links
-// nor already seen; a root that cannot be listed adds nothing.
-void listCandidates(const std::string& root, std::unordered_set<std::string>& seen,
+// Appends the children of root, in listing order, that are neither links,
+// mount points nor already seen; a root that cannot be listed adds nothing.
+void listCandidates(const std::string& root, const EngineContext& ctx, std::unordered_set<std::string>& seen,
                     std::vector<Candidate>& out) {
   for (auto& name : platform::directoryNames(root)) {
     std::string path = platform::joinPath(root, name);
@@ -46,6 +46,8 @@ void listCandidates(const std::string& root, std::unordered_set<std::string>& se
     if (lstat(path.c_str(), &st) != 0) continue;
     // Trashing a link frees nothing, yet its target's size would be shown.
     if (S_ISLNK(st.st_mode)) continue;
+    // Trashing a mount point cannot work, and what it holds lives elsewhere.
+    if (ctx.isMountPoint(path)) continue;
     const bool isDirectory = S_ISDIR(st.st_mode);
     out.push_back({std::move(path), root, std::move(name), isDirectory});
   }
@@ -57,15 +59,18 @@ std::string locationOf(const std::string& root, const std::string& home) {
 }
 
 // The gate an item must pass before it is trashed: not a container, at
-// least two levels below the home folder, and still there as the item
-// itself (not a link). The parent's links are resolved too, so that an item
-// reached through a linked folder can never move something outside the home.
+// least two levels below the home folder, still there as the item itself
+// (not a link), not a mount point, and neither a credential nor holding one
+// where it physically lies. The parent's links are resolved too, so that an
+// item reached through a linked folder can never move something outside the
+// home.
 bool mayTrash(const BigItem& item, const EngineContext& ctx) {
   if (item.kind == BigItem::Kind::container || !ctx.homeUsable()) return false;
   const std::string path = platform::standardize(item.url);
   if (!PathSafety::isNestedBelow(path, ctx.home)) return false;
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return false;
+  if (ctx.isMountPoint(path) || PathSafety::touchesCredential(path, ctx)) return false;
   auto home = platform::physicalPath(ctx.home);
   auto located = platform::physicalLocation(path);
   return home && located && PathSafety::isNestedBelow(*located, *home);
@@ -118,7 +123,7 @@ std::vector<BigItem> BigItemScanner::scan(const Progress& progress, const Engine
   const std::string& home = ctx.home;
   std::unordered_set<std::string> seen;
   std::vector<Candidate> candidates;
-  for (const auto& root : scanRoots(ctx)) listCandidates(root, seen, candidates);
+  for (const auto& root : scanRoots(ctx)) listCandidates(root, ctx, seen, candidates);
 
   const double n = double(std::max<size_t>(candidates.size(), 1));
   for (size_t i = 0; i < candidates.size(); ++i) {
@@ -126,6 +131,9 @@ std::vector<BigItem> BigItemScanner::scan(const Progress& progress, const Engine
     const int64_t size = measure ? measure(c.path) : DiskScanner::allocatedSize(c.path);
     if (progress) progress(double(i + 1) / n);
     if (size < sizeThreshold) continue;
+    // A root reached through a link may lead to a credential folder (a
+    // linked Library/Caches holding huggingface and its token).
+    if (PathSafety::touchesCredential(c.path, ctx)) continue;
 
     BigItem item;
     item.kind = kind(c.path, c.name, home, ctx.extraUserFolders);

@@ -60,8 +60,11 @@ class BigItemScanner {
 
   // One walk of the home folder (directory entries only, at most 7 levels
   // deep, no hidden or skipped first-level folders, no links, no other file
-  // systems, never inside a found folder). Rows are ordered by folder name
-  // (localized, case-insensitive), then by path.
+  // systems, never inside a found folder); a found folder that is a mount
+  // point is left out. Besides the fixed skipped names, the desktop's own
+  // first-level user folders (ctx.extraUserFolders) are skipped, except its
+  // folders for documents, downloads and the desktop. Rows are ordered by
+  // folder name (localized, case-insensitive), then by path.
   static std::vector<CleanupTarget> findBuildArtifacts(const platform::EngineContext& ctx);
   static std::vector<CleanupTarget> findBuildArtifacts();
 
@@ -90,8 +93,10 @@ class BigItemScanner {
   static BigItem::Kind kind(std::string_view path, std::string_view name, std::string_view home,
                             const std::vector<std::string>& extraUserFolders = {});
 
-  // Every direct child of the scan roots (links left out, since trashing a
-  // link frees nothing) of at least sizeThreshold bytes, largest first;
+  // Every direct child of the scan roots of at least sizeThreshold bytes,
+  // largest first, leaving out links (trashing one frees nothing), mount
+  // points, and anything that is or holds a credential where it physically
+  // lies (PathSafety::touchesCredential);
   // equal sizes keep the order found. measure defaults to
   // DiskScanner::allocatedSize. Unreadable roots are passed over.
   static std::vector<BigItem> scan(const Progress& progress, const platform::EngineContext& ctx,
@@ -100,8 +105,9 @@ class BigItemScanner {
 
   // Moves the item to the user's Trash. Refused, with the disk untouched,
   // for a container, for anything not at least two levels below the home
-  // folder (also after resolving the links of its parent folders), and for
-  // an item that is now a link. Never deletes.
+  // folder (also after resolving the links of its parent folders), for an
+  // item that is now a link or a mount point, and for one that is or holds a
+  // credential where it physically lies. Never deletes.
   static TrashOutcome trash(const BigItem& item, const platform::EngineContext& ctx);
   static TrashOutcome trash(const BigItem& item);
 };

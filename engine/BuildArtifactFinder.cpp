@@ -2,6 +2,7 @@
 // projects are rebuildable output, and the cleanup rows that offer them.
 
 #include <algorithm>
+#include <set>
 
 #include "engine/BigItemScanner.h"
 #include "engine/PathSafety.h"
@@ -34,14 +35,30 @@ bool isArtefactName(std::string_view name) { return PathSafety::developerArtefac
 // still judged, but nothing below it is.
 constexpr int deepestLevel = 7;
 
+// The first-level folders the desktop names as the user's own (Videos,
+// Bilder, ...) hold media and templates like the skipped Movies or Pictures;
+// only its folders for documents, downloads and the desktop are walked, as
+// Documents, Downloads and Desktop are.
+std::set<std::string, std::less<>> skippedDesktopFolders(const EngineContext& ctx) {
+  std::set<std::string, std::less<>> walked = {"Documents", "Downloads", "Desktop"};
+  for (const std::string* folder : {&ctx.documentsFolder, &ctx.downloadFolder, &ctx.desktopFolder})
+    if (platform::parentPath(*folder) == ctx.home) walked.emplace(platform::lastComponent(*folder));
+  std::set<std::string, std::less<>> skipped;
+  for (const std::string& name : ctx.extraUserFolders)
+    if (!walked.count(name)) skipped.insert(name);
+  return skipped;
+}
+
 // Decides each sub-folder of the walk from its name and its siblings'
 // names alone, so the walk reads folder listings and nothing else. Pure:
 // runs on the walker's threads, several folders at once.
-WalkAction judge(const WalkDirectory& parent, const WalkEntry& entry) {
+WalkAction judge(const WalkDirectory& parent, const WalkEntry& entry,
+                 const std::set<std::string, std::less<>>& skippedDesktop) {
   if (entry.type != EntryType::Directory) return WalkAction::Skip;  // links included
   const int level = parent.level + 1;
   const bool hidden = entry.name.front() == '.';
-  if (level == 1 && (hidden || BigItemScanner::artifactSkippedTopLevelNames().count(entry.name)))
+  if (level == 1 && (hidden || BigItemScanner::artifactSkippedTopLevelNames().count(entry.name) ||
+                     skippedDesktop.count(entry.name)))
     return WalkAction::Skip;
   if (level > deepestLevel) return WalkAction::Skip;
   if (isArtefactName(entry.name)) return WalkAction::Report;
@@ -134,8 +151,15 @@ std::vector<CleanupTarget> BigItemScanner::findBuildArtifacts(const EngineContex
   if (!ctx.homeUsable()) return rows;
   // The walk's reports come in plain path order, which is also the order
   // of the paths within one name.
+  const auto skippedDesktop = skippedDesktopFolders(ctx);
   std::vector<std::string> paths;
-  for (auto& report : TreeWalker::visit(ctx.home, judge)) paths.push_back(std::move(report.path));
+  const auto visitor = [&skippedDesktop](const WalkDirectory& parent, const WalkEntry& entry) {
+    return judge(parent, entry, skippedDesktop);
+  };
+  for (auto& report : TreeWalker::visit(ctx.home, visitor)) {
+    // The walk never enters another mount, but a folder found may be one.
+    if (!ctx.isMountPoint(report.path)) paths.push_back(std::move(report.path));
+  }
   std::stable_sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
     return platform::lastComponent(a) < platform::lastComponent(b);
   });

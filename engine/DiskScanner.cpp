@@ -9,6 +9,7 @@
 
 #include "engine/PathSafety.h"
 #include "engine/SafeRemover.h"
+#include "engine/TrashEmptier.h"
 #include "engine/TreeWalker.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/Paths.h"
@@ -19,11 +20,17 @@ namespace tidewell::engine {
 namespace {
 
 // A part may be offered for cleaning only if it is not a link (removing a
-// link frees nothing, and emptying through one would reach its target) and
-// it passes the gate where it physically lies.
+// link frees nothing, and emptying through one would reach its target), not
+// a mount point (emptying one empties another file system, or a folder that
+// lives elsewhere), and it passes the gate where it physically lies.
 bool offerable(const std::string& path, const platform::EngineContext& ctx, FileIdentity& identity) {
-  return SafeRemover::identify(path, identity) && PathSafety::isSafeToTouchPhysically(path, ctx);
+  return SafeRemover::identify(path, identity) && !ctx.isMountPoint(path) &&
+         PathSafety::isSafeToTouchPhysically(path, ctx);
 }
+
+// "Nothing there": the part or one of its folders is gone. Any other reason
+// a part cannot be looked at says nothing about what it still holds.
+bool isGone(int error) { return error == ENOENT || error == ENOTDIR; }
 
 void addPart(CleanupItem& item, const std::string& path, const platform::EngineContext& ctx) {
   FileIdentity identity;
@@ -35,11 +42,13 @@ void addPart(CleanupItem& item, const std::string& path, const platform::EngineC
   item.sizeBytes += size;
 }
 
-// What is left at a part after cleaning. A part that was left alone counts
-// as still holding what was measured, whatever is at its path now.
-int64_t stillThere(const std::string& path, const MeasuredPart* part, SafeRemover::Outcome outcome) {
+// What is left at a part after cleaning. A part that was left alone, or
+// that cannot be looked at, counts as still holding what was measured
+// (unmeasured: all of it), whatever is at its path now.
+int64_t stillThere(const std::string& path, const MeasuredPart* part, SafeRemover::Outcome outcome,
+                   int64_t unmeasured) {
   struct stat st {};
-  if (lstat(path.c_str(), &st) != 0) return 0;
+  if (lstat(path.c_str(), &st) != 0) return isGone(errno) ? 0 : part ? part->sizeBytes : unmeasured;
   if (part && (outcome == SafeRemover::Outcome::Refused || S_ISLNK(st.st_mode))) return part->sizeBytes;
   return S_ISLNK(st.st_mode) ? 0 : DiskScanner::allocatedSize(path);
 }
@@ -49,6 +58,7 @@ int64_t stillThere(const std::string& path, const MeasuredPart* part, SafeRemove
 std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
                                              const platform::EngineContext& ctx) {
   if (!ctx.homeUsable()) return std::nullopt;
+  if (TrashEmptier::isTrashRow(target)) return TrashEmptier::scan(target, ctx);
   CleanupItem item;
   for (const std::string& written : target.paths) {
     const std::string path = platform::standardize(platform::expandTilde(written, ctx.home));
@@ -76,6 +86,7 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target) {
 }
 
 DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platform::EngineContext& ctx) {
+  if (TrashEmptier::isTrashRow(item.target)) return TrashEmptier::clean(item, ctx);
   bool failed = false;
   int64_t remaining = 0;
   const auto mayRemove = [&ctx](const std::string& path) { return PathSafety::isSafeToTouch(path, ctx); };
@@ -83,13 +94,13 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
     const std::string& path = item.resolvedPaths[i];
     const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
     struct stat st {};
-    if (lstat(path.c_str(), &st) != 0 && errno == ENOENT) continue;  // vanished: freed, not failed
+    if (lstat(path.c_str(), &st) != 0 && isGone(errno)) continue;  // vanished: freed, not failed
     SafeRemover::Outcome outcome = SafeRemover::Outcome::Refused;
-    if (part && PathSafety::isSafeToTouchPhysically(path, ctx))
+    if (part && !ctx.isMountPoint(path) && PathSafety::isSafeToTouchPhysically(path, ctx))
       outcome = SafeRemover::clear(path, part->identity, mayRemove);
     if (outcome == SafeRemover::Outcome::Refused || outcome == SafeRemover::Outcome::Incomplete)
       failed = true;
-    remaining += stillThere(path, part, outcome);
+    remaining += stillThere(path, part, outcome, item.sizeBytes);
   }
   CleanResult result;
   result.freedBytes = std::max<int64_t>(0, item.sizeBytes - remaining);

@@ -30,20 +30,23 @@ class DiskScanner {
 
   // Measures one row. Each path has its "~" expanded with ctx's home; a
   // sweep row measures each child of its root except the covered and
-  // never-swept names. A part is offered only when it is not a symlink, its
-  // physical location passes the deletion gate, and it occupies at least 1
-  // byte. Absent when no part was found, or the home is unusable.
+  // never-swept names. A part is offered only when it is not a symlink nor
+  // a mount point, its physical location passes the deletion gate, and it
+  // occupies at least 1 byte. Absent when no part was found, or the home is
+  // unusable. The "trash" row is measured as one unit by TrashEmptier::scan.
   static std::optional<CleanupItem> scan(const CleanupTarget& target, const platform::EngineContext& ctx);
   static std::optional<CleanupItem> scan(const CleanupTarget& target);
 
   // Empties each folder part in place (the folder stays) and removes each
   // file part, in order. A part is refused (and the item marked failed) when
-  // its physical location fails the gate, when it is no longer the file or
-  // folder measured (a symlink now, another inode), and so is each entry
-  // below it that the gate refuses (a credential); mount points below are
-  // not entered. A part that vanished is not a failure. freedBytes is the
-  // measured size minus what is still there, at least 0; a refused part
-  // counts as still there in full.
+  // it is a mount point, when its physical location fails the gate, when it
+  // is no longer the file or folder measured (a symlink now, another inode),
+  // and so is each entry below it that the gate refuses (a credential);
+  // mount points below are not entered. A part that vanished (nothing there:
+  // ENOENT or ENOTDIR) is not a failure. freedBytes is the measured size
+  // minus what is still there, at least 0; a refused part, and one that
+  // cannot be looked at for any other reason, counts as still there in full.
+  // The "trash" row is emptied as one unit by TrashEmptier::clean.
   static CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
   static CleanResult clean(const CleanupItem& item);
 

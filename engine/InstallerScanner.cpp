@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/DiskScanner.h"
+#include "engine/PathSafety.h"
 #include "engine/TreeWalker.h"
 #include "platform/core/Paths.h"
 
@@ -87,9 +88,11 @@ std::vector<std::string> InstallerScanner::candidateFolders() {
 std::vector<std::string> InstallerScanner::candidateFolders(const platform::EngineContext& ctx) {
   if (!ctx.homeUsable()) return {};
   std::vector<std::string> folders;
-  for (std::string_view name : {"Downloads", "Desktop"}) {
-    std::string path = ctx.inHome(name);
+  for (std::string path :
+       {ctx.inHome("Downloads"), ctx.inHome("Desktop"), ctx.downloadFolder, ctx.desktopFolder}) {
+    path = platform::standardize(path);
     struct stat st {};
+    if (path.empty() || std::find(folders.begin(), folders.end(), path) != folders.end()) continue;
     if (stat(path.c_str(), &st) == 0) folders.push_back(std::move(path));
   }
   return folders;
@@ -104,10 +107,11 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx) 
 std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, const SizeMeasure& sizeOf,
                                             platform::TimePoint now) {
   std::vector<BigItem> items;
-  std::set<std::string> seenPaths;
-  // ~/Desktop may be a link to ~/Downloads (or the reverse); search such a
-  // folder once so no installer is counted twice.
+  // ~/Desktop may be a link to ~/Downloads (or the reverse), and the
+  // desktop's own folders may lie inside them: search each folder once and
+  // count each installer once, however it is reached.
   std::set<std::pair<dev_t, ino_t>> searched;
+  std::set<std::pair<dev_t, ino_t>> seenItems;
   const std::string homePrefix = ctx.home + "/";
 
   for (const std::string& folder : candidateFolders(ctx)) {
@@ -117,10 +121,11 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, 
       continue;
     for (const WalkReport& found : TreeWalker::visit(folder, installerRule, {.includeFiles = true})) {
       std::string path = platform::standardize(found.path);
-      if (!seenPaths.insert(path).second) continue;
       struct stat st {};
-      bool dated = lstat(path.c_str(), &st) == 0;
-      if (dated && S_ISLNK(st.st_mode)) continue;  // replaced by a link since the walk
+      if (lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) continue;  // gone, or a link since the walk
+      if (!seenItems.insert({st.st_dev, st.st_ino}).second) continue;
+      // Trashing a mount point cannot work; a credential is never offered.
+      if (ctx.isMountPoint(path) || PathSafety::touchesCredential(path, ctx)) continue;
       int64_t size = sizeOf(path);
       if (size < minimumBytes) continue;
       std::string ext = lowered(extensionOf(platform::lastComponent(path)));
@@ -133,7 +138,7 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, 
       item.sizeBytes = size;
       item.isDirectory = ext == "mpkg";
       item.kind = BigItem::Kind::installer;
-      item.note = note(ext, dated ? std::optional(modificationTime(st)) : std::nullopt, now);
+      item.note = note(ext, modificationTime(st), now);
       items.push_back(std::move(item));
     }
   }

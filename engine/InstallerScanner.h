@@ -1,9 +1,8 @@
 #pragma once
 // Finds disk images and installer packages (dmg, pkg, mpkg, iso) in
-// ~/Downloads and ~/Desktop, usually no longer needed once the app they
-// carry is installed, and reports them as BigItems of kind installer with a
-// note saying what each is and how long ago it arrived. They are trashed
-// like any other big item. Stateless; call it off the GUI thread.
+// ~/Downloads and ~/Desktop (and the desktop's own folders for them), usually no longer needed once the app
+// they carry is installed, and reports them as BigItems of kind installer with a note saying what each is and
+// how long ago it arrived. They are trashed like any other big item. Stateless; call it off the GUI thread.
 
 #include <optional>
 #include <string>
@@ -25,15 +24,20 @@ class InstallerScanner {
   // this is examined.
   static constexpr int deepestLevel = 6;
 
-  // ~/Downloads then ~/Desktop, each only when something exists there.
-  // Empty when the home is unusable.
+  // ~/Downloads, ~/Desktop, then the desktop's own Downloads and Desktop
+  // folders (ctx.downloadFolder, ctx.desktopFolder) where they are other
+  // paths; each only when something exists there. Empty when the home is
+  // unusable.
   static std::vector<std::string> candidateFolders();
   static std::vector<std::string> candidateFolders(const platform::EngineContext& ctx);
 
-  // Every installer found, largest first; equal sizes keep Downloads before
-  // Desktop and, within one, plain path order. Hidden entries are passed over, package
-  // folders (apps, bundles, frameworks, ...) and matched installer folders
-  // are not entered, links are neither reported nor followed, unreadable
+  // Every installer found, largest first; equal sizes keep the order of the
+  // candidate folders and, within one, plain path order. A folder reached
+  // twice (through a link, or one inside another) is searched once and each
+  // installer (same device and inode) reported once. Hidden entries are
+  // passed over, package folders (apps, bundles, frameworks, ...) and matched
+  // installer folders are not entered, links are neither reported nor
+  // followed, mount points and credentials are not reported, unreadable
   // folders contribute nothing. Never fails.
   static std::vector<BigItem> scan();
   static std::vector<BigItem> scan(const platform::EngineContext& ctx);

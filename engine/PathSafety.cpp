@@ -24,6 +24,13 @@ bool usableTemporaryRoot(const std::string& root, const std::string& home) {
   return root != "/" && root != home && !isBelow(home, root) && platform::parentPath(root) != home;
 }
 
+// Cleaning removes children recursively and trashing moves a folder whole,
+// so a folder that holds a credential is as dangerous as the credential
+// itself. Both standardized.
+bool touchesCredentialAt(const std::string& path, const std::string& credential) {
+  return isSameOrBelow(path, credential) || isBelow(credential, path);
+}
+
 bool isUserFolder(std::string_view name, const std::vector<std::string>& extraUserFolders) {
   if (PathSafety::userFolders().count(name)) return true;
   for (const std::string& extra : extraUserFolders)
@@ -95,12 +102,8 @@ bool PathSafety::isSafeToTouch(std::string_view path, std::string_view home,
   const std::string p = standardize(path);
   if (p.empty() || p.front() != '/') return false;
 
-  // Cleaning removes children recursively, so a folder that holds a
-  // credential is as dangerous as the credential itself.
-  for (const std::string& credential : credentialPaths()) {
-    const std::string k = platform::joinPath(h, credential);
-    if (isSameOrBelow(p, k) || isBelow(k, p)) return false;
-  }
+  for (const std::string& credential : credentialPaths())
+    if (touchesCredentialAt(p, platform::joinPath(h, credential))) return false;
 
   for (const std::string& written : temporaryRoots) {
     const std::string root = standardize(written);
@@ -109,19 +112,18 @@ bool PathSafety::isSafeToTouch(std::string_view path, std::string_view home,
 
   if (!isBelow(p, h)) return false;
 
-  std::vector<std::string_view> components;
-  std::string_view rest = std::string_view(p).substr(h.size() + 1);
-  for (size_t pos = 0; pos <= rest.size();) {
+  // Standardized, so the rest has no empty components. Walked in place, not
+  // collected: emptying a deep tree asks about every entry, each a long path.
+  const std::string_view rest = std::string_view(p).substr(h.size() + 1);
+  if (rest.empty()) return false;
+  if (!isUserFolder(rest.substr(0, rest.find('/')), extraUserFolders)) return true;
+  for (size_t pos = 0; pos < rest.size();) {
     size_t slash = rest.find('/', pos);
     if (slash == std::string_view::npos) slash = rest.size();
-    if (slash > pos) components.push_back(rest.substr(pos, slash - pos));
+    const std::string_view component = rest.substr(pos, slash - pos);
+    if (developerArtefactFolders().count(component) || buildFolders().count(component)) return true;
     pos = slash + 1;
   }
-  if (components.empty()) return false;
-  if (!isUserFolder(components.front(), extraUserFolders)) return true;
-
-  for (std::string_view component : components)
-    if (developerArtefactFolders().count(component) || buildFolders().count(component)) return true;
   return false;
 }
 
@@ -149,6 +151,27 @@ bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::
 
 bool PathSafety::isSafeToTouchPhysically(std::string_view path) {
   return isSafeToTouchPhysically(path, platform::EngineContext::machine());
+}
+
+bool PathSafety::touchesCredential(std::string_view path, const platform::EngineContext& ctx) {
+  if (holdsNul(path) || !ctx.homeUsable()) return true;
+  const std::string p = standardize(path);
+  if (p.empty() || p.front() != '/') return true;
+  std::vector<std::string> spellings = {p};
+  if (auto located = platform::physicalLocation(p)) spellings.push_back(*located);
+
+  const std::string home = standardize(ctx.home);
+  for (const std::string& credential : credentialPaths()) {
+    const std::string written = platform::joinPath(home, credential);
+    // And where it physically lies when it exists: the home, its folders
+    // or the credential itself may be links.
+    std::vector<std::string> places = {written};
+    if (auto real = platform::physicalPath(written)) places.push_back(*real);
+    for (const std::string& spelling : spellings)
+      for (const std::string& place : places)
+        if (touchesCredentialAt(spelling, place)) return true;
+  }
+  return false;
 }
 
 bool PathSafety::isNestedBelow(std::string_view path, std::string_view root) {

@@ -66,6 +66,14 @@ class PathSafety {
   static bool isSafeToTouchPhysically(std::string_view path, const platform::EngineContext& ctx);
   static bool isSafeToTouchPhysically(std::string_view path);
 
+  // True when path, as given or where it physically lies (its parent
+  // resolved), is a credential path, lies below one or holds one; each
+  // credential is taken below the home as written and, when it exists,
+  // where it physically lies. For the paths that are trashed rather than
+  // cleaned, which the deletion gate does not judge. True as well when the
+  // home is unusable.
+  static bool touchesCredential(std::string_view path, const platform::EngineContext& ctx);
+
   // True when path lies at least two levels below root: a grandchild is
   // nested, a direct child or root itself is not, nor a sibling such as
   // "/home/ab/x" of root "/home/a". Both are standardized first; false when

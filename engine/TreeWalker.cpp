@@ -32,6 +32,8 @@ constexpr int kOpenRetries = 2000;
 constexpr auto kOpenRetryPause = std::chrono::milliseconds(1);
 constexpr size_t kListingBytes = 32 * 1024;
 
+std::atomic<void (*)()> descriptorWaitObserver{nullptr};
+
 // Opens a folder relative to dirFd without updating its access time where
 // the kernel lets us (our own folders, or with CAP_FOWNER).
 int openFolder(int dirFd, const char* name, bool followLink) {
@@ -40,6 +42,7 @@ int openFolder(int dirFd, const char* name, bool followLink) {
     int fd = openat(dirFd, name, flags | O_NOATIME);
     if (fd < 0 && errno == EPERM) fd = openat(dirFd, name, flags);
     if (fd >= 0 || (errno != EMFILE && errno != ENFILE) || attempt >= kOpenRetries) return fd;
+    if (auto observer = descriptorWaitObserver.load()) observer();
     std::this_thread::sleep_for(kOpenRetryPause);
   }
 }
@@ -316,5 +319,7 @@ std::vector<WalkReport> TreeWalker::visit(const std::string& root, const Visitor
             [](const WalkReport& a, const WalkReport& b) { return a.path < b.path; });
   return std::move(walk.reports);
 }
+
+void TreeWalker::setDescriptorWaitObserver(void (*observer)()) { descriptorWaitObserver.store(observer); }
 
 }  // namespace tidewell::engine

@@ -103,6 +103,11 @@ class TreeWalker {
   // Empty when root is not a folder that can be opened.
   static std::vector<WalkReport> visit(const std::string& root, const Visitor& visitor,
                                        const WalkOptions& options = {}, WorkPool& pool = WorkPool::shared());
+
+  // Called on the walking thread each time a folder cannot be opened for
+  // want of descriptors and the walk pauses before trying again, so a test
+  // knows the walk is waiting. Process-wide; nullptr (the default) for none.
+  static void setDescriptorWaitObserver(void (*observer)());
 };
 
 }  // namespace tidewell::engine

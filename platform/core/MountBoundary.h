@@ -1,12 +1,17 @@
 #pragma once
 // The one rule for "another mount starts here", shared by measuring,
-// cleaning and the Trash. A bind mount of a folder from the same file
-// system keeps the device number, so the device alone misses it; the
-// kernel flags mount roots in statx.
+// cleaning, the Trash and every scanner that offers something to act on. A
+// bind mount of a folder from the same file system keeps the device number,
+// so the device alone misses it; the kernel flags mount roots in statx and
+// names each mount by its id.
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace tidewell::platform {
 
@@ -25,5 +30,54 @@ inline bool isMountRoot(const struct statx& sx) {
 inline bool crossesMount(const struct statx& sx, dev_t device) {
   return isMountRoot(sx) || makedev(sx.stx_dev_major, sx.stx_dev_minor) != device;
 }
+
+inline dev_t deviceOf(const struct statx& sx) { return makedev(sx.stx_dev_major, sx.stx_dev_minor); }
+
+#ifndef STATX_MNT_ID
+inline constexpr unsigned kStatxMountId = 0x00001000U;
+#else
+inline constexpr unsigned kStatxMountId = STATX_MNT_ID;
+#endif
+
+// What the Trash needs to know of one entry: its device, the mount it
+// belongs to and whether it is that mount's root.
+struct MountPlace {
+  dev_t device = 0;
+  std::optional<uint64_t> mountId;  // absent on kernels without STATX_MNT_ID
+  bool isMountRoot = false;
+
+  // Same mount when both ids are known, else (older kernels) same device,
+  // which misses bind mounts but never joins two file systems.
+  bool sameMountAs(const MountPlace& other) const {
+    if (mountId && other.mountId) return *mountId == *other.mountId;
+    return device == other.device;
+  }
+};
+
+// The place of the entry `name` in dirFd (AT_FDCWD and a path work too),
+// not following a link there; absent when it cannot be examined.
+inline std::optional<MountPlace> mountPlace(int dirFd, const char* name) {
+  struct statx sx {};
+  if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE | kStatxMountId, &sx) != 0)
+    return std::nullopt;
+  MountPlace place;
+  place.device = deviceOf(sx);
+  if (sx.stx_mask & kStatxMountId) place.mountId = sx.stx_mnt_id;
+  place.isMountRoot = isMountRoot(sx);
+  return place;
+}
+
+// True when the entry `name` of the open folder dirFd (a link there is not
+// followed) is a mount point: a mount root, or on another device than the
+// folder. Nothing there (ENOENT, ENOTDIR) is none; an entry that cannot be
+// inspected for any other reason counts as one, so that a gate refuses what
+// it cannot judge. Any thread.
+bool isMountPointAt(int dirFd, const char* name);
+
+// The same for an absolute path, judged in its parent folder where that
+// physically is. "/" and a relative path count as mount points, and so
+// does a path whose parent cannot be opened for a reason other than
+// nothing being there.
+bool isMountPoint(const std::string& path);
 
 }  // namespace tidewell::platform

@@ -4,8 +4,28 @@
 
 namespace tidewell::platform {
 
+namespace {
+
+// No empty, "." or ".." piece and no trailing "/": already standard. Most
+// paths are, and checking is cheaper than rebuilding a long one.
+bool isStandard(std::string_view path) {
+  if (path == "/") return true;
+  if (path.back() == '/') return false;
+  for (size_t pos = 0; pos < path.size();) {
+    size_t next = path.find('/', pos + 1);
+    if (next == std::string_view::npos) next = path.size();
+    const std::string_view piece = path.substr(pos + 1, next - pos - 1);
+    if (piece.empty() || piece == "." || piece == "..") return false;
+    pos = next;
+  }
+  return true;
+}
+
+}  // namespace
+
 std::string standardize(std::string_view path) {
   if (path.empty() || path.front() != '/') return std::string(path);
+  if (isStandard(path)) return std::string(path);
 
   std::vector<std::string_view> pieces;
   size_t pos = 0;

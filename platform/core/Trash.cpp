@@ -8,9 +8,10 @@
 #include <ctime>
 #include <optional>
 
+#include "platform/core/FileDescriptor.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
-#include "platform/core/TopDirectory.h"
 #include "platform/core/TrashDirectory.h"
 #include "platform/core/TrashInfo.h"
 
@@ -20,11 +21,12 @@ namespace {
 
 struct Location {
   std::string physical;  // links in every existing folder resolved
-  dev_t device = 0;      // of the deepest folder that exists
+  MountPlace place;      // of the deepest folder that exists
 };
 
 // Where a folder that may not exist yet would live: its deepest existing
-// ancestor resolved, the missing rest appended as written.
+// ancestor resolved, the missing rest appended as written (made later, it
+// lands on that ancestor's mount).
 std::optional<Location> locate(const std::string& path) {
   std::string existing = path;
   std::string missing;
@@ -32,8 +34,9 @@ std::optional<Location> locate(const std::string& path) {
     struct stat st {};
     if (stat(existing.c_str(), &st) == 0) {
       auto real = physicalPath(existing);
-      if (!real) return std::nullopt;
-      return Location{missing.empty() ? *real : joinPath(*real, missing), st.st_dev};
+      auto place = real ? mountPlace(AT_FDCWD, real->c_str()) : std::nullopt;
+      if (!real || !place) return std::nullopt;
+      return Location{missing.empty() ? *real : joinPath(*real, missing), *place};
     }
     if (existing == "/") return std::nullopt;
     const std::string name(lastComponent(existing));
@@ -47,25 +50,10 @@ bool touches(const std::string& path, const std::string& trash) {
   return isSameOrBelow(trash, path) || isSameOrBelow(path, trash);
 }
 
-class ParentFolder {
- public:
-  explicit ParentFolder(const std::string& path)
-      : fd_(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
-  ~ParentFolder() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  ParentFolder(const ParentFolder&) = delete;
-  ParentFolder& operator=(const ParentFolder&) = delete;
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 }  // namespace
 
 bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::string* trashedPath) {
-  return moveToTrash(path, ctx, trashedPath, topDirectory);
+  return moveToTrash(path, ctx, trashedPath, ctx.topDirectoryOf);
 }
 
 bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::string* trashedPath,
@@ -78,14 +66,15 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
 
   const std::string name(lastComponent(item));
   const std::string parent(parentPath(item));
-  ParentFolder folder(parent);
-  struct stat entry {};
-  struct stat parentInfo {};
-  if (folder.fd() < 0 || fstat(folder.fd(), &parentInfo) != 0 ||
-      fstatat(folder.fd(), name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
+  FileDescriptor folder(open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!folder.ok()) return false;
+  const auto parentPlace = mountPlace(folder.get(), ".");
+  const auto entry = mountPlace(folder.get(), name.c_str());
+  if (!parentPlace || !entry) return false;
+  // A mount point is never moved: it is not the user's to throw away, and
+  // the kernel would refuse to rename it half way through.
+  if (entry->isMountRoot || !entry->sameMountAs(*parentPlace) || entry->device != parentPlace->device)
     return false;
-  // A mount point cannot be renamed.
-  if (entry.st_dev != parentInfo.st_dev) return false;
 
   const auto physicalParent = physicalPath(parent);
   if (!physicalParent) return false;
@@ -93,16 +82,22 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   const std::optional<Location> home = locate(trashHome);
   if (!home || touches(physical, home->physical)) return false;
 
+  // A rename works only within one mount, so the item goes to the Trash of
+  // its own mount: the home Trash, or the top-directory Trash of another
+  // mount, even one of the home's own file system (a bind mount).
   std::optional<TrashDirectory> trash;
   std::string recordedPath;
-  if (home->device == entry.st_dev) {
+  if (home->place.sameMountAs(*parentPlace) && home->place.device == parentPlace->device) {
     trash = TrashDirectory::openHome(trashHome);
     recordedPath = item;
   } else {
     const std::string top = topDirectoryOf ? standardize(topDirectoryOf(physical)) : std::string();
     struct stat topInfo {};
     if (top.empty() || top[0] != '/' || !isBelow(physical, top) || stat(top.c_str(), &topInfo) != 0 ||
-        !S_ISDIR(topInfo.st_mode) || topInfo.st_dev != entry.st_dev)
+        !S_ISDIR(topInfo.st_mode))
+      return false;
+    const auto topPlace = mountPlace(AT_FDCWD, top.c_str());
+    if (!topPlace || !topPlace->sameMountAs(*parentPlace) || topPlace->device != parentPlace->device)
       return false;
     const std::string base = top == "/" ? "" : top;
     if (touches(physical, base + "/.Trash") || touches(physical, base + "/.Trash-" + std::to_string(ctx.uid)))
@@ -113,7 +108,7 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   if (!trash) return false;
 
   const std::string trashName = trash->claim(name, trashInfoText(recordedPath, std::time(nullptr)));
-  if (trashName.empty() || !trash->moveIn(folder.fd(), name, trashName)) return false;
+  if (trashName.empty() || !trash->moveIn(folder.get(), name, trashName)) return false;
   if (trashedPath) *trashedPath = joinPath(trash->path(), "files/" + trashName);
   return true;
 }

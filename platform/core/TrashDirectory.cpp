@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 
 #include "platform/core/FileDescriptor.h"
+#include "platform/core/Uuid.h"
 
 namespace tidewell::platform {
 
@@ -43,13 +45,54 @@ bool makeFolders(const std::string& path) {
   }
 }
 
-// Cuts a name that leaves no room for the extension and counter, never in
-// the middle of a UTF-8 sequence.
+// True when text is well-formed UTF-8: no stray continuation bytes, no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+bool isUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    size_t length = 0;
+    uint32_t value = 0;
+    if (c < 0x80) {
+      ++i;
+      continue;
+    } else if ((c & 0xE0) == 0xC0) {
+      length = 2, value = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+      length = 3, value = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+      length = 4, value = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + length > text.size()) return false;
+    for (size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      value = (value << 6) | (next & 0x3F);
+    }
+    static constexpr uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
+    i += length;
+  }
+  return true;
+}
+
+// The name an item gets in the Trash: its own, cut when it leaves no room
+// for the extension and counter (between characters when it is UTF-8,
+// else between bytes, since any byte may end a name), and a generated one
+// when nothing usable is left. Never empty, "." or "..": another client
+// would act on the whole "files" folder or its parent.
 std::string baseName(std::string_view itemName) {
-  if (itemName.size() <= kLongestBase) return std::string(itemName);
-  size_t cut = kLongestBase;
-  while (cut > 0 && (static_cast<unsigned char>(itemName[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(itemName.substr(0, cut));
+  std::string base(itemName);
+  if (base.size() > kLongestBase) {
+    size_t cut = kLongestBase;
+    if (isUtf8(itemName)) {
+      while (cut > 0 && (static_cast<unsigned char>(itemName[cut]) & 0xC0) == 0x80) --cut;
+    }
+    base.resize(cut);
+  }
+  if (base.empty() || base == "." || base == "..") base = "item-" + randomUuid();
+  return base;
 }
 
 bool writeAll(int fd, std::string_view text) {
@@ -130,7 +173,8 @@ std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDire
 }
 
 std::string TrashDirectory::claim(std::string_view itemName, std::string_view infoText) const {
-  if (itemName.empty() || infoText.empty()) return {};
+  if (infoText.empty() || itemName.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos)
+    return {};
   const std::string base = baseName(itemName);
   for (int n = 1; n <= kMostTries; ++n) {
     std::string name = n == 1 ? base : base + "." + std::to_string(n);

@@ -38,10 +38,13 @@ class TrashDirectory {
 
   // Claims a name for an item called itemName by creating
   // info/NAME.trashinfo exclusively, then writes infoText into it and syncs
-  // it. NAME is itemName (shortened when it leaves no room for the
-  // extension), then NAME.2, NAME.3 and so on while a name is taken in
-  // "info" or "files". Empty when no name could be claimed or the info file
-  // could not be written (it is then removed).
+  // it. NAME is itemName, shortened when it leaves no room for the
+  // extension (between characters when it is valid UTF-8, else between
+  // bytes), replaced by a generated "item-UUID" when it is empty, "." or
+  // "..", then NAME.2, NAME.3 and so on while a name is taken in "info" or
+  // "files"; so it is never empty, "." or "..". Empty when itemName holds
+  // "/" or NUL, no name could be claimed or the info file could not be
+  // written (it is then removed).
   std::string claim(std::string_view itemName, std::string_view infoText) const;
 
   // Renames the entry `name` of the folder parentFd into files/trashName,

@@ -1,7 +1,5 @@
 #include "platform/core/VolumeCapacity.h"
 
-#include <sys/statvfs.h>
-
 #include <limits>
 
 namespace tidewell::platform {
@@ -15,8 +13,12 @@ int64_t product(uint64_t a, uint64_t b) {
 }  // namespace
 
 std::optional<VolumeCapacity> readVolumeCapacity(const std::string& path) {
+  return readVolumeCapacity(path, [](const char* p, struct statvfs* out) { return statvfs(p, out); });
+}
+
+std::optional<VolumeCapacity> readVolumeCapacity(const std::string& path, const VolumeReader& read) {
   struct statvfs info {};
-  if (path.empty() || statvfs(path.c_str(), &info) != 0) return std::nullopt;
+  if (path.empty() || !read || read(path.c_str(), &info) != 0) return std::nullopt;
   return VolumeCapacity{product(info.f_bavail, info.f_frsize), product(info.f_blocks, info.f_frsize)};
 }
 

@@ -20,19 +20,26 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-// The folder name one line names, or "" when the line names none.
-std::string nameOnLine(std::string_view line, const std::string& home) {
+struct Assignment {
+  std::string_view key;
+  std::string folder;  // standardized, absolute
+};
+
+// The key and folder one line assigns, or nothing when the line assigns none
+// in the plain form the desktop writes.
+std::optional<Assignment> assignmentOnLine(std::string_view line, const std::string& home) {
   line = trimmed(line);
   const auto equals = line.find('=');
-  if (equals == std::string_view::npos) return {};
+  if (equals == std::string_view::npos) return std::nullopt;
   const std::string_view key = line.substr(0, equals);
-  if (key.size() <= 8 || key.substr(0, 4) != "XDG_" || key.substr(key.size() - 4) != "_DIR") return {};
+  if (key.size() <= 8 || key.substr(0, 4) != "XDG_" || key.substr(key.size() - 4) != "_DIR")
+    return std::nullopt;
 
   const std::string_view quoted = line.substr(equals + 1);
-  if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') return {};
+  if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') return std::nullopt;
   const std::string_view value = quoted.substr(1, quoted.size() - 2);
   if (value.find_first_of("\"\\`") != std::string_view::npos || value.find('\0') != std::string_view::npos)
-    return {};
+    return std::nullopt;
 
   std::string full;
   if (value.substr(0, 6) == "$HOME/")
@@ -40,10 +47,19 @@ std::string nameOnLine(std::string_view line, const std::string& home) {
   else if (!value.empty() && value.front() == '/')
     full = std::string(value);
   else
-    return {};
-  const std::string folder = standardize(full);
-  if (parentPath(folder) != home) return {};
-  return std::string(lastComponent(folder));
+    return std::nullopt;
+  return Assignment{key, standardize(full)};
+}
+
+// Calls each(assignment) for every line that assigns a folder, in order.
+template <class Each>
+void forEachAssignment(std::string_view text, const std::string& home, Each&& each) {
+  for (size_t pos = 0; pos < text.size();) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    if (auto assignment = assignmentOnLine(text.substr(pos, end - pos), home)) each(*assignment);
+    pos = end + 1;
+  }
 }
 
 }  // namespace
@@ -52,25 +68,38 @@ std::vector<std::string> parseXdgUserDirs(std::string_view text, std::string_vie
   std::vector<std::string> names;
   const std::string h(home);
   if (!isUsableHome(h)) return names;
-  for (size_t pos = 0; pos < text.size();) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string name = nameOnLine(text.substr(pos, end - pos), h);
-    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
-      names.push_back(std::move(name));
-    pos = end + 1;
-  }
+  forEachAssignment(text, h, [&](const Assignment& a) {
+    if (parentPath(a.folder) != h) return;
+    std::string name(lastComponent(a.folder));
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
+  });
   return names;
 }
 
-std::vector<std::string> readXdgUserDirs(const std::string& home) {
+std::optional<std::string> parseXdgUserDir(std::string_view text, std::string_view key,
+                                           std::string_view home) {
+  const std::string h(home);
+  if (!isUsableHome(h)) return std::nullopt;
+  std::optional<std::string> folder;
+  // Later lines win, as they would when the shell reads the file.
+  forEachAssignment(text, h, [&](const Assignment& a) {
+    if (a.key == key) folder = isBelow(a.folder, h) ? std::optional(a.folder) : std::nullopt;
+  });
+  return folder;
+}
+
+std::string readXdgUserDirsFile(const std::string& home) {
   if (!isUsableHome(home)) return {};
   std::ifstream in(joinPath(home, ".config/user-dirs.dirs"), std::ios::binary);
   if (!in) return {};
   std::string text(kMaxFileBytes, '\0');
   in.read(text.data(), kMaxFileBytes);
   text.resize(size_t(in.gcount()));
-  return parseXdgUserDirs(text, home);
+  return text;
+}
+
+std::vector<std::string> readXdgUserDirs(const std::string& home) {
+  return parseXdgUserDirs(readXdgUserDirsFile(home), home);
 }
 
 }  // namespace tidewell::platform

@@ -1,9 +1,11 @@
 #pragma once
 // The user's own folders as the desktop names them in
 // ~/.config/user-dirs.dirs (XDG_VIDEOS_DIR="$HOME/Videos" and the like), so
-// the deletion gate can protect them beside the fixed names. Pure text
+// the deletion gate can protect them beside the fixed names, and the folder
+// one key names (XDG_DOWNLOAD_DIR), so scanners can search it. Pure text
 // rules plus one small file read; callable from any thread.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +19,18 @@ namespace tidewell::platform {
 // without quotes and everything else are ignored. Empty for an unusable home.
 std::vector<std::string> parseXdgUserDirs(std::string_view text, std::string_view home);
 
-// parseXdgUserDirs of <home>/.config/user-dirs.dirs; empty when it is
-// missing or unreadable.
+// The folder the last line for `key` (such as "XDG_DOWNLOAD_DIR") names,
+// standardized, when it lies strictly below the home (at any depth). Absent
+// when no line names one, or the value is the home itself, lies elsewhere,
+// or is written in a form parseXdgUserDirs ignores.
+std::optional<std::string> parseXdgUserDir(std::string_view text, std::string_view key,
+                                           std::string_view home);
+
+// The text of <home>/.config/user-dirs.dirs (at most 64 KiB); "" when it is
+// missing or unreadable, or the home is unusable.
+std::string readXdgUserDirsFile(const std::string& home);
+
+// parseXdgUserDirs of that file.
 std::vector<std::string> readXdgUserDirs(const std::string& home);
 
 }  // namespace tidewell::platform

@@ -144,19 +144,52 @@ TEST(AppScannerLeftovers, LinksAreReportedAtZeroWithoutFollowing) {
   for (const auto& leftover : leftovers) EXPECT_EQ(leftover.sizeBytes, 0) << leftover.url;
 }
 
-TEST(AppScannerLeftovers, EntriesContainingText) {
-  FixtureHome fx(
-      {file("Agents/com.a.one.plist"), file("Agents/com.a.two.plist"), file("Agents/com.b.plist")});
-  auto found = AppScanner::entries(fx.path("Agents"), "com.a.", "Launch Agent");
-  std::set<std::string> paths;
-  for (const auto& c : found) {
-    EXPECT_EQ(c.category, "Launch Agent");
-    paths.insert(c.path);
+// "Contains the bundle identifier" means whole labels of a reverse-domain
+// identifier, so a short or partial identifier never reaches the entries
+// of other applications.
+TEST(AppScannerLeftovers, EntriesHoldTheIdentifierAsWholeLabels) {
+  FixtureHome fx({file("Agents/com.vendor.app"), file("Agents/group.com.vendor.app"),
+                  file("Agents/TEAMID.com.vendor.app"), file("Agents/com.vendor.app.helper.plist"),
+                  file("Agents/com.vendor.application.plist"), file("Agents/xcom.vendor.app.plist"),
+                  file("Agents/com.vendor.app-helper.plist"), file("Agents/com.vendor.plist"),
+                  file("Agents/com.other.app.plist"), file("Agents/com")});
+  struct Case {
+    std::string id;
+    std::set<std::string> names;
+  };
+  const Case cases[] = {
+      {"com.vendor.app",
+       {"com.vendor.app", "group.com.vendor.app", "TEAMID.com.vendor.app", "com.vendor.app.helper.plist"}},
+      {"com.vendor",
+       {"com.vendor.app", "com.vendor.app.helper.plist", "com.vendor.application.plist",
+        "com.vendor.app-helper.plist", "com.vendor.plist", "group.com.vendor.app", "TEAMID.com.vendor.app"}},
+      {"com", {}},
+      {"", {}},
+      {"com.", {}},
+      {".com.vendor", {}},
+      {"com..vendor", {}},
+  };
+  for (const Case& c : cases) {
+    std::set<std::string> names;
+    for (const auto& found : AppScanner::entries(fx.path("Agents"), c.id, "Launch Agent")) {
+      EXPECT_EQ(found.category, "Launch Agent");
+      names.insert(std::string(found.path.substr(fx.path("Agents").size() + 1)));
+    }
+    EXPECT_EQ(names, c.names) << c.id;
   }
-  EXPECT_EQ(paths,
-            (std::set<std::string>{fx.path("Agents/com.a.one.plist"), fx.path("Agents/com.a.two.plist")}));
-  EXPECT_TRUE(AppScanner::entries(fx.path("Agents"), "", "Launch Agent").empty());
-  EXPECT_TRUE(AppScanner::entries(fx.path("Missing"), "com", "Launch Agent").empty());
+  EXPECT_TRUE(AppScanner::entries(fx.path("Missing"), "com.vendor.app", "Launch Agent").empty());
+}
+
+// An application whose identifier is just "com" finds only what is named
+// exactly after it, none of the "com.*" entries of other applications.
+TEST(AppScannerLeftovers, ASingleLabelIdentifierReachesNoOtherApplication) {
+  FixtureHome fx({folder("Library/Caches/com"), file("Library/Caches/com/data", 4096),
+                  folder("Library/Group Containers/group.com.other.app"),
+                  file("Library/LaunchAgents/com.other.agent.plist"),
+                  file("Library/LaunchAgents/com.plist")});
+  AppScanner scanner;
+  EXPECT_EQ(relative(fx, scanner.findLeftovers(appNamed("Com", "com"), fx.context())),
+            (std::vector<Found>{{"Library/Caches/com", "Cache"}}));
 }
 
 TEST(AppScannerLeftovers, NothingWhenTheHomeIsUnusable) {

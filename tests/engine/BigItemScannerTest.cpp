@@ -10,6 +10,7 @@
 #include "platform/core/Paths.h"
 #include "tests/engine/FakeSizes.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {
@@ -289,6 +290,71 @@ TEST(BigItemScannerTrash, MovesAnItemIntoTheFixtureTrash) {
     EXPECT_TRUE(exists(ctx.trashHome + "/info/" + item.name + ".trashinfo"));
   }
   EXPECT_TRUE(exists(ctx.trashHome + "/files/vm/disk.img"));
+}
+
+TEST(BigItemScannerTrash, AnItemOnAnotherMountUsesTheContextsTopDirectory) {
+  FixtureHome fx({folder("Documents/Disk")});
+  auto mount = ScopedMount::tmpfs(fx.path("Documents/Disk"));
+  if (!mount.ok()) GTEST_SKIP() << "mounting a file system inside the fixture needs root";
+  writeFile(fx.path("Documents/Disk/movie.mov"), "movie");
+  auto ctx = fx.context();
+  std::vector<std::string> asked;
+  auto fixtureTop = ctx.topDirectoryOf;
+  ctx.topDirectoryOf = [&](const std::string& physical) {
+    asked.push_back(physical);
+    return fixtureTop(physical);
+  };
+  const auto item = itemAt(fx.path("Documents/Disk/movie.mov"));
+  EXPECT_EQ(BigItemScanner::trash(item, ctx),
+            (BigItemScanner::TrashOutcome{item.name, item.sizeBytes, true}));
+  EXPECT_EQ(asked, std::vector<std::string>{fx.path("Documents/Disk/movie.mov")});
+  const std::string trash = fx.path("Documents/Disk/.Trash-" + std::to_string(ctx.uid));
+  EXPECT_EQ(readFile(trash + "/files/movie.mov"), "movie");
+  EXPECT_FALSE(exists(ctx.trashHome));
+
+  // Without a top directory the item stays where it is.
+  writeFile(fx.path("Documents/Disk/other.mov"), "other");
+  ctx.topDirectoryOf = nullptr;
+  EXPECT_FALSE(BigItemScanner::trash(itemAt(fx.path("Documents/Disk/other.mov")), ctx).success);
+  EXPECT_EQ(readFile(fx.path("Documents/Disk/other.mov")), "other");
+}
+
+// A Library folder linked into a hidden tool folder makes its children
+// credential folders, or folders holding one, where they physically lie:
+// they are never offered, and never trashed when asked.
+TEST(BigItemScannerCredentials, NeitherOfferedNorTrashedWhereTheyPhysicallyLie) {
+  FixtureHome fx({symlink("Library/Caches", "{home}/.cache"), file(".cache/huggingface/token", 100),
+                  file(".cache/huggingface/hub/model", 4096), file(".cache/pip/wheel", 4096),
+                  symlink("Library/Application Support", "{home}/.config"), file(".config/gh/hosts.yml", 100),
+                  file(".config/app/settings", 100), symlink("Library/Developer", "{home}/.aws"),
+                  file(".aws/cli/cache/x", 100), symlink("Library/Containers", "{root}/data/containers"),
+                  symlink(".docker", "{root}/data/containers/docker")});
+  fx.addOutside({file("victim/sentinel", 1000), file("data/containers/docker/config.json", 100),
+                 file("data/containers/other/x", 100)});
+  const auto ctx = fx.context();
+  FakeSizes sizes = fakeSizes(fx, {{"Library/Caches/huggingface", big},
+                                   {"Library/Caches/pip", big},
+                                   {"Library/Application Support/gh", big},
+                                   {"Library/Application Support/app", big},
+                                   {"Library/Developer/cli", big},
+                                   {"Library/Containers/docker", big},
+                                   {"Library/Containers/other", big}});
+  std::vector<std::string> offered;
+  for (const auto& item : BigItemScanner::scan({}, ctx, sizes.measure())) offered.push_back(item.id);
+  EXPECT_EQ(offered, (std::vector<std::string>{fx.path("Library/Caches/pip"),
+                                               fx.path("Library/Application Support/app"),
+                                               fx.path("Library/Containers/other")}));
+
+  for (const char* rel :
+       {"Library/Caches/huggingface", "Library/Application Support/gh", "Library/Developer/cli"}) {
+    EXPECT_FALSE(BigItemScanner::trash(itemAt(fx.path(rel), Kind::cache), ctx).success) << rel;
+  }
+  for (const char* rel : {".cache/huggingface/token", ".cache/huggingface/hub/model", ".config/gh/hosts.yml",
+                          ".aws/cli/cache/x"})
+    EXPECT_TRUE(exists(fx.path(rel))) << rel;
+  EXPECT_TRUE(BigItemScanner::trash(itemAt(fx.path("Library/Caches/pip"), Kind::cache), ctx).success);
+  EXPECT_FALSE(exists(fx.path(".cache/pip")));
+  EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
 }
 
 }  // namespace

@@ -15,9 +15,10 @@ namespace {
 using namespace testing;
 
 // (name, home-relative path) of every row, in result order.
-std::vector<std::pair<std::string, std::string>> found(const FixtureHome& fx) {
+std::vector<std::pair<std::string, std::string>> found(const FixtureHome& fx,
+                                                       const platform::EngineContext& ctx) {
   std::vector<std::pair<std::string, std::string>> out;
-  for (const auto& row : BigItemScanner::findBuildArtifacts(fx.context())) {
+  for (const auto& row : BigItemScanner::findBuildArtifacts(ctx)) {
     EXPECT_EQ(row.paths.size(), 1u) << row.id;
     const std::string& path = row.paths.front();
     EXPECT_TRUE(platform::isBelow(path, fx.home())) << path;
@@ -26,6 +27,10 @@ std::vector<std::pair<std::string, std::string>> found(const FixtureHome& fx) {
     out.emplace_back(name, path.substr(fx.home().size() + 1));
   }
   return out;
+}
+
+std::vector<std::pair<std::string, std::string>> found(const FixtureHome& fx) {
+  return found(fx, fx.context());
 }
 
 TEST(BuildArtifactFinder, FindsArtefactsByNameAndBuildFoldersByMarker) {
@@ -115,6 +120,26 @@ TEST(BuildArtifactFinder, StaysOnTheHomeFileSystem) {
         {"node_modules", "code/app/node_modules"}};
     EXPECT_EQ(found(fx), expected);
   }
+}
+
+// The desktop's own first-level folders hold media and templates like the
+// skipped Movies; its documents, downloads and desktop folders are walked
+// like Documents, Downloads and Desktop.
+TEST(BuildArtifactFinder, SkipsTheDesktopsMediaFoldersButWalksItsDocuments) {
+  FixtureHome fx({folder("Videos/app/node_modules"), folder("Vorlagen/app/node_modules"),
+                  folder("Dokumente/app/node_modules"), folder("Schreibtisch/app/node_modules"),
+                  folder("Documents/app/node_modules"), folder("code/app/node_modules")});
+  auto ctx = fx.context();
+  ctx.extraUserFolders = {"Videos", "Vorlagen", "Dokumente", "Schreibtisch", "Documents"};
+  ctx.documentsFolder = fx.path("Dokumente");
+  ctx.desktopFolder = fx.path("Schreibtisch");
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"node_modules", "Documents/app/node_modules"},
+      {"node_modules", "Dokumente/app/node_modules"},
+      {"node_modules", "Schreibtisch/app/node_modules"},
+      {"node_modules", "code/app/node_modules"},
+  };
+  EXPECT_EQ(found(fx, ctx), expected);
 }
 
 TEST(BuildArtifactFinder, UnusableOrMissingHomeFindsNothing) {

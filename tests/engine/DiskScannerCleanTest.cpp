@@ -1,6 +1,3 @@
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,9 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/DiskScanner.h"
-#include "tests/engine/DiskScannerFixtures.h"
 #include "tests/engine/BindMount.h"
+#include "tests/engine/DiskScannerFixtures.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {
@@ -99,6 +97,34 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        {"Library/Application Support/App"},
        {},
        {}},
+      // Only "nothing there" counts as vanished: a part that cannot be
+      // looked at for another reason may still hold everything.
+      {"part whose parent became a link loop counts as still there",
+       {file("Library/Caches/app/x.db", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app/x.db"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
+         fx.add({symlink("Library/Caches/app", "{home}/Library/Caches/app")});
+       },
+       {},
+       true,
+       {},
+       {"Library/Caches/app-old/x.db"},
+       {}},
+      {"part whose folder above became a file counts as vanished",
+       {file("Library/Caches/app/sub/x.db", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app/sub/x.db"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
+         fx.add({file("Library/Caches/app", 10)});
+       },
+       {0},
+       false,
+       {},
+       {"Library/Caches/app-old/sub/x.db", "Library/Caches/app"},
+       {}},
       {"part outside the home refused",
        {},
        {file("victim/data", 5000)},
@@ -144,6 +170,19 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        true,
        {},
        {"Library/Caches/app/new", "Library/Caches/app-old/a"},
+       {}},
+      {"file part replaced by a new file after the scan refused",
+       {file("Library/Logs/x.log", 7000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Logs/x.log"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Logs/x.log").c_str(), fx.path("Library/Logs/x.log.1").c_str());
+         fx.add({file("Library/Logs/x.log", 3000)});
+       },
+       {},
+       true,
+       {},
+       {"Library/Logs/x.log", "Library/Logs/x.log.1"},
        {}},
       {"part whose parent leads outside the home refused",
        {symlink("Library", "{root}/victim")},
@@ -213,43 +252,6 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
   }
 }
 
-// Makes a folder's entries impossible to remove until it goes away: the
-// immutable flag for root (who may remove anything else), a read-only
-// folder for everyone else.
-class Undeletable {
- public:
-  explicit Undeletable(std::string path) : path_(std::move(path)) {
-    if (geteuid() != 0) {
-      ok_ = chmod(path_.c_str(), 0555) == 0;
-      return;
-    }
-    fd_ = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int flags = 0;
-    if (fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-      flags |= FS_IMMUTABLE_FL;
-      ok_ = ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-  }
-  ~Undeletable() {
-    if (geteuid() != 0) {
-      chmod(path_.c_str(), 0755);
-    } else if (fd_ >= 0) {
-      int flags = 0;
-      if (ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags &= ~FS_IMMUTABLE_FL;
-        ioctl(fd_, FS_IOC_SETFLAGS, &flags);
-      }
-      close(fd_);
-    }
-  }
-  bool ok() const { return ok_; }
-
- private:
-  std::string path_;
-  int fd_ = -1;
-  bool ok_ = false;
-};
-
 TEST(DiskScannerClean, FolderThatGrewBeyondWhatWasMeasuredFreesNothing) {
   FixtureHome fx({file("Library/Caches/app/a", 4000)});
   addSentinel(fx);
@@ -288,6 +290,20 @@ TEST(DiskScannerClean, MountPointBelowAPartIsNeitherMeasuredNorEntered) {
   EXPECT_EQ(result.freedBytes, item->sizeBytes);
   EXPECT_EQ(result.failedTitle, item->target.title);  // the mount point is left behind
   EXPECT_FALSE(exists(fx.path("Library/Caches/app/a")));
+  EXPECT_TRUE(sentinelIntact(fx));
+}
+
+// The same through a permission, which only binds an ordinary user.
+TEST(DiskScannerClean, PartBehindAFolderWithoutSearchPermissionCountsAsStillThere) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may search any folder";
+  FixtureHome fx({file("Library/Caches/app/x.db", 5000)});
+  addSentinel(fx);
+  const CleanupItem item = scanned(fx, row(fx, {"~/Library/Caches/app/x.db"}));
+  chmod(fx.path("Library/Caches/app").c_str(), 0600);
+  const auto result = DiskScanner::clean(item, fx.context());
+  chmod(fx.path("Library/Caches/app").c_str(), 0755);
+  EXPECT_EQ(result, (DiskScanner::CleanResult{0, item.target.title}));
+  EXPECT_TRUE(exists(fx.path("Library/Caches/app/x.db")));
   EXPECT_TRUE(sentinelIntact(fx));
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/InstalledApp.h"
 #include "engine/UninstallPlan.h"
+#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::engine {
 namespace {
@@ -15,17 +16,7 @@ namespace {
 // shift across a daylight-saving change.
 class InstalledAppTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    if (const char* old = std::getenv("TZ")) saved_ = old, had_ = true;
-    setenv("TZ", "UTC", 1);
-    tzset();
-  }
-  void TearDown() override {
-    had_ ? setenv("TZ", saved_.c_str(), 1) : unsetenv("TZ");
-    tzset();
-  }
-  std::string saved_;
-  bool had_ = false;
+  testing::ScopedTimeZone zone_{testing::kUtc};
 };
 
 const platform::TimePoint kNow = platform::TimePoint(std::chrono::seconds(1'780'000'000));

@@ -27,7 +27,7 @@ using platform::TimePoint;
 constexpr int64_t MB = 1'000'000;
 
 TEST(InstallerScanner, AgeText) {
-  ScopedTimeZone zone("Europe/Stockholm");
+  ScopedTimeZone zone(kCentralEurope);
   const TimePoint now = isoTime("2025-06-15T12:00:00+02:00");
   struct Case {
     const char* what;
@@ -62,7 +62,7 @@ TEST(InstallerScanner, AgeText) {
 }
 
 TEST(InstallerScanner, NoteByExtensionAndAge) {
-  ScopedTimeZone zone("UTC");
+  ScopedTimeZone zone(kUtc);
   const TimePoint now = isoTime("2025-06-15T12:00:00Z");
   struct Case {
     const char* extension;
@@ -172,7 +172,7 @@ TEST(InstallerScanner, FindsInstallersWhereTheUserLeftThem) {
 }
 
 TEST(InstallerScanner, MeasuresAllocatedBytesAndDatesFromTheFile) {
-  ScopedTimeZone zone("UTC");
+  ScopedTimeZone zone(kUtc);
   FixtureHome fx({file("Downloads/Real.dmg", 6 * 1024 * 1024), sparse("Downloads/Sparse.dmg", 200 * MB)});
   const std::string real = fx.path("Downloads/Real.dmg");
   const TimePoint now = isoTime("2025-06-15T12:00:00Z");
@@ -239,6 +239,52 @@ TEST(InstallerScanner, EachInstallerOnceInAStableOrder) {
   for (const BigItem& item : items) ids.push_back(item.id);
   EXPECT_EQ(ids, (std::vector<std::string>{fx.path("Downloads/a.dmg"), fx.path("Downloads/b.dmg"),
                                            fx.path("Downloads/c/a.dmg")}));
+}
+
+// The desktop's own Downloads and Desktop folders are searched too, each
+// folder once however it is reached, and each installer reported once.
+TEST(InstallerScanner, AlsoSearchesTheDesktopsOwnFoldersEachOnce) {
+  FixtureHome fx({file("Downloads/a.dmg"), file("Downloads/Firefox/d.pkg"), file("Téléchargements/b.dmg"),
+                  file("Bureau/c.iso"), symlink("Desktop", "{home}/Bureau")});
+  std::map<std::string, int64_t> sizes;
+  for (const char* rel : {"Downloads/a.dmg", "Downloads/Firefox/d.pkg", "Téléchargements/b.dmg",
+                          "Bureau/c.iso", "Desktop/c.iso"})
+    sizes[fx.path(rel)] = 50 * MB;
+  struct Case {
+    const char* what;
+    std::string downloads;
+    std::string desktop;
+    std::vector<std::string> folders;
+    std::vector<std::string> ids;
+  };
+  const std::vector<Case> cases = {
+      {"folders of their own, the desktop one linked from ~/Desktop",
+       "Téléchargements",
+       "Bureau",
+       {"Downloads", "Desktop", "Téléchargements", "Bureau"},
+       {"Downloads/Firefox/d.pkg", "Downloads/a.dmg", "Desktop/c.iso", "Téléchargements/b.dmg"}},
+      {"a folder inside ~/Downloads, and ~/Desktop itself",
+       "Downloads/Firefox",
+       "Desktop",
+       {"Downloads", "Desktop", "Downloads/Firefox"},
+       {"Downloads/Firefox/d.pkg", "Downloads/a.dmg", "Desktop/c.iso"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto ctx = fx.context();
+    ctx.downloadFolder = fx.path(c.downloads);
+    ctx.desktopFolder = fx.path(c.desktop);
+    std::vector<std::string> folders;
+    for (const auto& rel : c.folders) folders.push_back(fx.path(rel));
+    EXPECT_EQ(InstallerScanner::candidateFolders(ctx), folders);
+    FakeSizes fake(sizes);
+    std::vector<std::string> ids;
+    for (const BigItem& item : InstallerScanner::scan(ctx, fake.measure(), system_clock::now()))
+      ids.push_back(item.id);
+    std::vector<std::string> expected;
+    for (const auto& rel : c.ids) expected.push_back(fx.path(rel));
+    EXPECT_EQ(ids, expected);
+  }
 }
 
 }  // namespace

@@ -151,6 +151,34 @@ TEST(PathSafety, ContextSuppliesHomeRootsAndUserFolders) {
   EXPECT_EQ(PathSafety::temporaryRoots(ctx), ctx.temporaryRoots);
 }
 
+TEST(PathSafety, TouchesCredentialAsWrittenAndWhereItLies) {
+  using namespace testing;
+  FixtureHome fx({file(".cache/huggingface/token", 10), folder(".cache/pip"), folder("Documents/keys"),
+                  symlink(".ssh", "{home}/Documents/keys"), symlink("Library/Caches", "{home}/.cache")});
+  const auto ctx = fx.context();
+  struct Case {
+    std::string path;
+    bool touches;
+  } cases[] = {
+      {fx.path(".cache/huggingface/token"), true},
+      {fx.path(".cache/huggingface"), true},  // holds it
+      {fx.path(".cache"), true},
+      {fx.home(), true},
+      {fx.path(".ssh/id_ed25519"), true},
+      {fx.path(".cache/pip"), false},
+      {fx.path("Library/Caches/huggingface"), true},  // really .cache/huggingface
+      {fx.path("Library/Caches/pip"), false},
+      {fx.path("Documents/keys"), true},  // where .ssh really is
+      {fx.path("Documents"), true},
+      {fx.path("Documents/other"), false},
+      {"relative/path", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PathSafety::touchesCredential(c.path, ctx), c.touches) << c.path;
+  auto unusable = ctx;
+  unusable.home = "/";
+  EXPECT_TRUE(PathSafety::touchesCredential(fx.path(".cache/pip"), unusable));
+}
+
 TEST(PathSafety, PhysicalLocationIsJudgedToo) {
   using namespace testing;
   FixtureHome fx(

@@ -11,6 +11,7 @@
 #include "engine/SafeRemover.h"
 #include "platform/core/Paths.h"
 #include "tests/engine/BindMount.h"
+#include "tests/engine/DeepChain.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
@@ -56,6 +57,17 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        Outcome::Vanished,
        {},
        {}},
+      {"part whose parent became a file",
+       {file("p/c/a", 1)},
+       "p/c",
+       [](FixtureHome& fx) {
+         rename(fx.path("p").c_str(), fx.path("old").c_str());
+         fx.add({file("p", 10)});
+       },
+       nullptr,
+       Outcome::Vanished,
+       {},
+       {"p", "old/c/a"}},
       {"part that is a symlink",
        {symlink("c", "{root}/victim")},
        "c",
@@ -113,6 +125,52 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
   }
 }
 
+TEST(SafeRemover, AChildFolderSwappedBeforeItIsOpenedIsNotEntered) {
+  // The remover has listed and looked at c/sub; right before it opens it,
+  // c/sub is swapped. Whatever now answers to that name lies outside what
+  // was chosen and must survive.
+  struct Case {
+    const char* name;
+    std::function<void(FixtureHome&)> swap;
+    std::vector<std::string> surviveOutside;
+    std::vector<std::string> survive;  // below the home
+  };
+  const std::vector<Case> cases = {
+      {"for a link to the very folder, moved outside",
+       [](FixtureHome& fx) {
+         ASSERT_EQ(rename(fx.path("c/sub").c_str(), fx.outside("victim/moved").c_str()), 0);
+         fx.add({symlink("c/sub", "{root}/victim/moved")});
+       },
+       {"victim/moved/f", "victim/moved/deeper/g"},
+       {}},
+      {"for another folder moved in",
+       [](FixtureHome& fx) {
+         ASSERT_EQ(rename(fx.path("c/sub").c_str(), fx.outside("victim/old-sub").c_str()), 0);
+         ASSERT_EQ(rename(fx.outside("victim/dir").c_str(), fx.path("c/sub").c_str()), 0);
+       },
+       {"victim/old-sub/f"},
+       {"c/sub/v"}},
+  };
+  for (const Case& c : cases) {
+    FixtureHome fx({file("c/a", 10), file("c/sub/f", 5000), file("c/sub/deeper/g", 100)});
+    fx.addOutside({file("victim/sentinel", 1000), file("victim/dir/v", 700)});
+    FileIdentity id{};
+    ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
+    bool swapped = false;
+    const auto outcome = SafeRemover::clear(fx.path("c"), id, allowAll, [&](const std::string& path) {
+      if (path != fx.path("c/sub") || swapped) return;
+      swapped = true;
+      c.swap(fx);
+    });
+    EXPECT_TRUE(swapped) << c.name;
+    EXPECT_EQ(outcome, Outcome::Incomplete) << c.name;
+    EXPECT_FALSE(exists(fx.path("c/a"))) << c.name;
+    for (const auto& s : c.surviveOutside) EXPECT_TRUE(exists(fx.outside(s))) << c.name << ": " << s;
+    for (const auto& s : c.survive) EXPECT_TRUE(exists(fx.path(s))) << c.name << ": " << s;
+    EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u) << c.name;
+  }
+}
+
 TEST(SafeRemover, GateSeesEveryPathBelowThePart) {
   FixtureHome fx({file("c/a/b/f", 1), file("c/x", 1)});
   FileIdentity id{};
@@ -157,6 +215,101 @@ TEST(SafeRemover, LeavesMountPointsBelowThePartAlone) {
   EXPECT_FALSE(exists(fx.path("c/a")));
   EXPECT_TRUE(exists(fx.path("c/mnt")));
   EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+}
+
+TEST(SafeRemover, RefusesAPartThatIsItselfAMountPoint) {
+  FixtureHome fx({folder("c")});
+  fx.addOutside({file("victim/sentinel", 1000)});
+  FileIdentity id{};
+  Outcome outcome;
+  {
+    BindMount mount(fx.outside("victim"), fx.path("c"));
+    if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
+    ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));  // what a scan would see through the mount
+    outcome = SafeRemover::clear(fx.path("c"), id, allowAll);
+  }
+  EXPECT_EQ(outcome, Outcome::Refused);
+  EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+}
+
+// Far deeper than the call stack or PATH_MAX would allow a recursive,
+// path-based remover; descriptors stay bounded all the way down. One chain
+// serves both steps, since making it is the slow part.
+TEST(SafeRemover, EmptiesOrRefusesATreeOfAnyDepth) {
+  constexpr int kLevels = 20'000;
+  FixtureHome fx({folder("c"), file("c/top", 100)});
+  fx.addOutside({file("victim/sentinel", 1000)});
+  ASSERT_TRUE(makeChain(fx.path("c"), kLevels, 1000));
+  FileIdentity id{};
+  ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
+  std::string deepestFile = fx.path("c");
+  for (int i = 0; i < kLevels; ++i) deepestFile += "/d";
+  deepestFile += "/f";
+
+  struct Step {
+    const char* name;
+    bool refuseDeepestFile;
+    Outcome expected;
+    int levelsLeft;
+  };
+  const Step steps[] = {
+      {"deepest file refused", true, Outcome::Incomplete, kLevels},
+      {"whole tree removed", false, Outcome::Removed, 0},
+  };
+  for (const Step& step : steps) {
+    const int before = openDescriptors();
+    int most = before;
+    size_t asked = 0;
+    bool deepestAsked = false;
+    const auto gate = [&](const std::string& p) {
+      if (++asked % 500 == 0) most = std::max(most, openDescriptors());
+      if (p != deepestFile) return true;
+      deepestAsked = true;
+      return !step.refuseDeepestFile;
+    };
+    EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate), step.expected) << step.name;
+    EXPECT_TRUE(deepestAsked) << step.name;
+    EXPECT_LE(most - before, 150) << step.name << ": descriptors held at once";
+    EXPECT_EQ(chainDepth(fx.path("c")), step.levelsLeft) << step.name;
+    EXPECT_TRUE(exists(fx.path("c")));
+    EXPECT_FALSE(exists(fx.path("c/top"))) << step.name;
+    EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u) << step.name;
+  }
+  removeChain(fx.path("c"));
+}
+
+// A folder whose descriptor was given up on the way down is reopened by
+// name on the way back; if another folder has taken that name meanwhile, it
+// is left alone, and so is everything the first one still held.
+TEST(SafeRemover, AFolderSwappedWhileItsDescriptorWasGivenUpIsLeftAlone) {
+  constexpr int kLevels = 200;  // deep enough that level 10 gives its descriptor up
+  FixtureHome fx({folder("c")});
+  fx.addOutside({file("victim/sentinel", 1000)});
+  ASSERT_TRUE(makeChain(fx.path("c"), kLevels, 50));
+  std::string level9 = fx.path("c");
+  for (int i = 0; i < 9; ++i) level9 += "/d";
+  std::vector<std::string> siblings;
+  for (int i = 0; i < 100; ++i) siblings.push_back("s" + std::to_string(i));
+  for (const auto& name : siblings) writeFile(level9 + "/d/" + name, "listed");
+  std::string deepestFile = fx.path("c");
+  for (int i = 0; i < kLevels; ++i) deepestFile += "/d";
+  deepestFile += "/f";
+
+  FileIdentity id{};
+  ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
+  bool swapped = false;
+  const auto gate = [&](const std::string& p) {
+    if (p == deepestFile && !swapped) {
+      swapped = rename((level9 + "/d").c_str(), fx.outside("moved").c_str()) == 0;
+      for (const auto& name : siblings) writeFile(level9 + "/d/" + name, "not listed");
+    }
+    return true;
+  };
+  EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate), Outcome::Incomplete);
+  EXPECT_TRUE(swapped);
+  for (const auto& name : siblings) EXPECT_EQ(readFile(level9 + "/d/" + name), "not listed") << name;
+  EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+  removeChain(fx.outside("moved"));
 }
 
 }  // namespace

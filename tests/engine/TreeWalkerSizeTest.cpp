@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <random>
+#include <semaphore>
 #include <set>
 #include <string>
 #include <thread>
@@ -164,6 +166,13 @@ TEST(TreeWalkerSize, FourCallersAtOnceEachGetTheirOwnTotal) {
   for (size_t i = 0; i < callers.size(); ++i) EXPECT_TRUE(callers[i].get()) << trees[i];
 }
 
+// Set once by the walk the first time it waits for a descriptor.
+std::atomic<bool> walkWaited{false};
+std::binary_semaphore walkIsWaiting{0};
+void noteWalkWaits() {
+  if (!walkWaited.exchange(true)) walkIsWaiting.release();
+}
+
 TEST(TreeWalkerSize, WaitsForDescriptorsInsteadOfSkippingFolders) {
   FixtureHome fx;
   for (int i = 0; i < 40; ++i)
@@ -172,7 +181,8 @@ TEST(TreeWalkerSize, WaitsForDescriptorsInsteadOfSkippingFolders) {
   WorkPool pool(4);
 
   // Use up every descriptor the process may open, start the walk, and give
-  // the descriptors back a little later: the walk must wait, not skip.
+  // the descriptors back once the walk says it is waiting for one: it must
+  // wait, not skip.
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
   rlimit low = saved;
@@ -180,13 +190,18 @@ TEST(TreeWalkerSize, WaitsForDescriptorsInsteadOfSkippingFolders) {
   ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
   std::vector<int> held;
   for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) held.push_back(fd);
+  walkWaited = false;
+  TreeWalker::setDescriptorWaitObserver(noteWalkWaits);
   auto walk =
       std::async(std::launch::async, [&] { return TreeWalker::allocatedSize(fx.path("tree"), pool); });
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  // Bounded only so that a walk that never waits fails instead of hanging.
+  const bool waited = walkIsWaiting.try_acquire_for(std::chrono::seconds(60));
   for (int fd : held) close(fd);
   const int64_t measured = walk.get();
+  TreeWalker::setDescriptorWaitObserver(nullptr);
   setrlimit(RLIMIT_NOFILE, &saved);
   EXPECT_FALSE(held.empty());
+  EXPECT_TRUE(waited);
   EXPECT_EQ(measured, expected);
 }
 

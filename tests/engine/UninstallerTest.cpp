@@ -6,6 +6,7 @@
 #include "engine/AppScanner.h"
 #include "tests/engine/InfoPlistFixture.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {
@@ -254,6 +255,32 @@ TEST(Uninstaller, LinksAreMovedAsLinks) {
   struct stat st {};
   ASSERT_EQ(lstat((u.ctx.trashHome + "/files/Linked.app").c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST(Uninstaller, ALeftoverOnAnotherMountUsesTheContextsTopDirectory) {
+  UninstallFixture u;
+  u.fx.add({folder("Library/Caches")});
+  auto mount = ScopedMount::tmpfs(u.fx.path("Library/Caches"));
+  if (!mount.ok()) GTEST_SKIP() << "mounting a file system inside the fixture needs root";
+  u.fx.add({file("Library/Caches/com.example.delta/blob", 4000)});
+  UninstallPlan plan;
+  plan.app =
+      u.app("Delta.app", xmlPlist({{"CFBundleIdentifier", "com.example.delta"}, {"CFBundleName", "Delta"}}));
+  plan.leftovers = {u.leftover("Library/Caches/com.example.delta", "Cache", 4000)};
+  std::vector<std::string> asked;
+  auto fixtureTop = u.ctx.topDirectoryOf;
+  u.ctx.topDirectoryOf = [&](const std::string& physical) {
+    asked.push_back(physical);
+    return fixtureTop(physical);
+  };
+  const auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result.movedCount, 2);
+  EXPECT_TRUE(result.failed.empty());
+  EXPECT_EQ(asked, std::vector<std::string>{u.fx.path("Library/Caches/com.example.delta")});
+  EXPECT_TRUE(u.trashed("Delta.app"));
+  const std::string trash = u.fx.path("Library/Caches/.Trash-" + std::to_string(u.ctx.uid));
+  EXPECT_TRUE(exists(trash + "/files/com.example.delta/blob"));
+  EXPECT_TRUE(exists(trash + "/info/com.example.delta.trashinfo"));
 }
 
 }  // namespace

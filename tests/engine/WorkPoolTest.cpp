@@ -112,15 +112,17 @@ TEST(WorkPool, CallerMakesProgressWhileWorkersAreBusyElsewhere) {
     pool.run(asItem(0), [&](WorkPool::Run& run, void* item) {
       if (idOf(item) == 0) run.spawn(asItem(1));
       started.fetch_add(1);
-      while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      started.notify_all();
+      release.wait(false);
     });
   });
-  while (started.load() < 2) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  for (int seen = started.load(); seen < 2; seen = started.load()) started.wait(seen);
   withinDeadline([&] {
     const auto counts = runTree(pool, 5000);
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 1), 5000);
   });
   release = true;
+  release.notify_all();
   blocker.join();
 }
 

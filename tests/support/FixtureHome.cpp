@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/core/Paths.h"
+#include "tests/support/RootFixtures.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace fs = std::filesystem;
@@ -46,23 +47,28 @@ void makeParents(const std::string& path) {
   fs::create_directories(std::string(platform::parentPath(path)), ec);
 }
 
-// remove_all stops at folders without write or search permission; open
-// them up first so a test that locked a folder still cleans up.
-void removeTree(const std::string& root) {
+}  // namespace
+
+void removeFixtureTree(const std::string& root) {
+  // A mount left below the fixture would let removing reach the mounted folder.
+  unmountBelow(root);
   std::error_code ec;
   if (fs::remove_all(root, ec) != static_cast<std::uintmax_t>(-1) && !ec) return;
+  // remove_all stops at folders without write or search permission and at
+  // immutable entries; open them up first so a test that locked a folder
+  // still cleans up.
   for (auto it = fs::recursive_directory_iterator(root, fs::directory_options::skip_permission_denied, ec);
        !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
     if (it->is_directory(ec) && !it->is_symlink(ec)) chmod(it->path().c_str(), 0700);
   }
   chmod(root.c_str(), 0700);
+  clearFlagsBelow(root);
   fs::remove_all(root, ec);
 }
 
-}  // namespace
-
 FixtureHome::FixtureHome(std::initializer_list<Entry> homeEntries) {
-  std::string pattern = fixtureParent() + "/tidewell-fixture-XXXXXX";
+  // The pid tells a later run whether the process that made it is gone.
+  std::string pattern = fixtureParent() + "/tidewell-fixture-" + std::to_string(getpid()) + "-XXXXXX";
   if (!mkdtemp(pattern.data())) fail("cannot create " + pattern);
   char resolved[PATH_MAX];
   root_ = realpath(pattern.c_str(), resolved) ? resolved : pattern;
@@ -74,7 +80,7 @@ FixtureHome::FixtureHome(std::initializer_list<Entry> homeEntries) {
   add(homeEntries);
 }
 
-FixtureHome::~FixtureHome() { removeTree(root_); }
+FixtureHome::~FixtureHome() { removeFixtureTree(root_); }
 
 std::string FixtureHome::path(std::string_view rel) const { return platform::joinPath(home_, rel); }
 std::string FixtureHome::outside(std::string_view rel) const { return platform::joinPath(root_, rel); }

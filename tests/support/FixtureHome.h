@@ -2,8 +2,9 @@
 // A temporary fixture folder holding a home (root/home) and, beside it,
 // whatever a test needs outside the home (root/victim, root/system,
 // root/tools, root/proc). Built from a compact table of entries; removed,
-// without following links, when the fixture goes away. It refuses to be
-// made where the real home is.
+// without following links and after unmounting whatever is still mounted
+// below it, when the fixture goes away. It refuses to be made where the
+// real home is.
 
 #include <cstdint>
 #include <initializer_list>
@@ -46,7 +47,7 @@ class FixtureHome {
 
   void add(std::initializer_list<Entry> entries);         // below the home
   void addOutside(std::initializer_list<Entry> entries);  // below the root
-  void add(const std::vector<Entry>& entries);             // tables of cases
+  void add(const std::vector<Entry>& entries);            // tables of cases
   void addOutside(const std::vector<Entry>& entries);
 
   // EngineContext::forFixture(root()).
@@ -57,6 +58,10 @@ class FixtureHome {
   std::string root_;
   std::string home_;
 };
+
+// Removes a fixture folder: mounts below it first, then everything in it,
+// locked folders and immutable entries included, never following a link.
+void removeFixtureTree(const std::string& root);
 
 // Writes an executable shell script (mode 0755) at path, creating parents.
 void writeScript(const std::string& path, std::string_view body);

@@ -11,7 +11,16 @@
 
 namespace tidewell::testing {
 
+// Zones written as POSIX rules, which need no tzdata installed: the rules
+// of 2007 onwards for the United States and of 1996 onwards for the
+// European Union.
+inline constexpr const char* kUtc = "UTC0";
+inline constexpr const char* kNewYork = "EST5EDT,M3.2.0,M11.1.0";
+inline constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
+
 // Pins the process time zone (TZ) for one scope and restores it afterwards.
+// Give it a POSIX rule (above) rather than a zone name, which would need
+// tzdata and silently fall back to UTC without it.
 class ScopedTimeZone {
  public:
   explicit ScopedTimeZone(const char* zone) {

@@ -33,6 +33,13 @@ TEST(ByteCountText, Table) {
       {1005000000, "1.01 GB"},
       {98000000000, "98 GB"},
       {1500000000000, "1.5 TB"},
+      // Terabytes and petabytes keep two decimals, like gigabytes.
+      {1234567890123, "1.23 TB"},
+      {1235000000000, "1.24 TB"},
+      {2000000000000, "2 TB"},
+      {999995000000000, "1 PB"},
+      {1234567890123456, "1.23 PB"},
+      {1010000000000000, "1.01 PB"},
       {std::numeric_limits<int64_t>::max(), "9.22 EB"},
   };
   for (const auto& c : cases) EXPECT_EQ(byteCountText(c.bytes), c.text) << c.bytes;

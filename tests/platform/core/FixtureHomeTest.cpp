@@ -3,10 +3,15 @@
 #include "tests/support/FixtureHome.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+
+#include "tests/support/RootFixtures.h"
 #include "tests/support/TestEnvironment.h"
 
 namespace tidewell::testing {
@@ -48,6 +53,47 @@ TEST(FixtureHome, CleansUpLockedFoldersAndNeverFollowsLinks) {
   }
   EXPECT_FALSE(exists(root));
   EXPECT_TRUE(exists(outsider.path("keep.txt")));
+}
+
+TEST(FixtureHome, WhatACrashedRunLeftIsClearedAwayFirst) {
+  // A run that dies (here: exits without unwinding) leaves its fixture
+  // behind, with a mount, an immutable folder and a locked folder in it.
+  FixtureHome outsider;
+  outsider.add({file("keep.txt", 10)});
+  int report[2];
+  ASSERT_EQ(pipe(report), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(report[0]);
+    auto* fx = new FixtureHome({folder("mnt"), file("stuck/a", 10), file("locked/inner/b", 10)});
+    auto* mount = new ScopedMount(ScopedMount::bind(outsider.home(), fx->path("mnt")));
+    auto* stuck = new Undeletable(fx->path("stuck"));
+    chmod(fx->path("locked").c_str(), 0);
+    const std::string line = fx->root() + "\n" + (mount->ok() ? "1" : "0") + (stuck->ok() ? "1" : "0");
+    (void)!write(report[1], line.data(), line.size());
+    _exit(0);
+  }
+  close(report[1]);
+  std::string said;
+  char buffer[4096];
+  for (ssize_t n; (n = read(report[0], buffer, sizeof buffer)) > 0;) said.append(buffer, size_t(n));
+  close(report[0]);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  const size_t newline = said.find('\n');
+  ASSERT_NE(newline, std::string::npos) << said;
+  const std::string stale = said.substr(0, newline);
+  ASSERT_TRUE(exists(stale + "/home/stuck/a"));
+  if (said.substr(newline + 1) == "11") {
+    EXPECT_TRUE(exists(stale + "/home/mnt/keep.txt")) << "the bind mount outlived its run";
+  }
+
+  removeStaleFixturesNow();
+  EXPECT_FALSE(exists(stale));
+  EXPECT_TRUE(exists(outsider.path("keep.txt"))) << "removal never goes through a mount";
+  std::ifstream mounts("/proc/self/mountinfo");
+  for (std::string line; std::getline(mounts, line);) EXPECT_EQ(line.find(stale), std::string::npos) << line;
 }
 
 TEST(FixtureHome, TheRealHomeIsHiddenBehindADecoy) {

@@ -49,7 +49,7 @@ TEST(LocalTime, ParseIso8601) {
 }
 
 TEST(LocalTime, ElapsedDaysCountLocalWallClock) {
-  ScopedTimeZone tz("America/New_York");
+  ScopedTimeZone tz(testing::kNewYork);
   struct Case {
     const char* from;
     const char* to;
@@ -67,7 +67,7 @@ TEST(LocalTime, ElapsedDaysCountLocalWallClock) {
 }
 
 TEST(LocalTime, RelativeAgeText) {
-  ScopedTimeZone tz("UTC");
+  ScopedTimeZone tz(testing::kUtc);
   const TimePoint now = isoTime("2026-12-10T12:00:00Z");
   struct Case {
     const char* date;
@@ -86,7 +86,7 @@ TEST(LocalTime, RelativeAgeText) {
 }
 
 TEST(LocalTime, RelativeDateTimeText) {
-  ScopedTimeZone tz("Europe/Berlin");
+  ScopedTimeZone tz(testing::kCentralEurope);
   const TimePoint now = isoTime("2026-12-10T09:00:00+01:00");
   struct Case {
     const char* date;

@@ -1,8 +1,15 @@
 #include "platform/core/ProcessRunner.h"
 
 #include <dirent.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -118,10 +125,87 @@ TEST(ProcessRunner, DiscardingOutputWaitsForTheTool) {
   FixtureHome fx;
   const std::string log = fx.outside("tools/discard.log");
   const std::string path =
-      tool(fx, "quiet", "echo out\necho err >&2\nsleep 0.2\nprintf '%s|' \"$@\" > '" + log + "'\nexit 7\n");
+      tool(fx, "quiet", "echo out\necho err >&2\nprintf '%s|' \"$@\" > '" + log + "'\nexit 7\n");
   ProcessRunner::runDiscardingOutput(path, {"unload", "/a b/c.plist"});
-  // The log is written after the pause, so it exists only if the call waited.
+  // Waited for means reaped: no child of this process is left, running or
+  // finished, and what the tool wrote before it exited is there.
+  int status = 0;
+  const pid_t left = waitpid(-1, &status, WNOHANG);
+  EXPECT_EQ(left, -1);
+  EXPECT_EQ(errno, ECHILD);
+  if (left == 0) waitpid(-1, &status, 0);
   EXPECT_EQ(readFile(log), "unload|/a b/c.plist|");
+}
+
+// Changes this process's working folder for one scope.
+class ScopedWorkingFolder {
+ public:
+  explicit ScopedWorkingFolder(const std::string& folder) {
+    char here[PATH_MAX];
+    if (getcwd(here, sizeof here)) saved_ = here;
+    ok_ = chdir(folder.c_str()) == 0;
+  }
+  ~ScopedWorkingFolder() {
+    if (!saved_.empty()) (void)!chdir(saved_.c_str());
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  std::string saved_;
+  bool ok_ = false;
+};
+
+TEST(ProcessRunner, ARelativeExecutableIsNeverRunEvenWhenOneIsThere) {
+  FixtureHome fx;
+  const std::string marker = fx.outside("tools/ran");
+  tool(fx, "helper", "touch '" + marker + "'\necho ran\n");
+  ScopedWorkingFolder cwd(fx.outside("tools"));
+  ASSERT_TRUE(cwd.ok());
+  for (const std::string& relative :
+       {std::string("helper"), std::string("./helper"), std::string("../tools/helper")}) {
+    EXPECT_EQ(ProcessRunner::run(relative, {}), std::nullopt) << relative;
+    ProcessRunner::runDiscardingOutput(relative, {});
+  }
+  EXPECT_FALSE(testing::exists(marker));
+  EXPECT_EQ(ProcessRunner::run(fx.outside("tools/helper"), {}), std::optional<std::string>("ran\n"));
+}
+
+// The set bits of a /proc status mask line such as "SigBlk:\t0000000000010000".
+uint64_t maskOf(const std::string& status, const std::string& field) {
+  const size_t at = status.find(field + ":\t");
+  if (at == std::string::npos) return ~uint64_t(0);
+  return std::stoull(status.substr(at + field.size() + 2, 16), nullptr, 16);
+}
+
+TEST(ProcessRunner, AToolStartsWithDefaultSignalHandling) {
+  FixtureHome fx;
+  // exec: the status read is that of the process the runner started.
+  const std::string path = tool(fx, "signals", "exec cat /proc/self/status\n");
+
+  // This program ignores SIGPIPE and, on this thread, blocks two signals;
+  // neither may reach the tool. Run on a thread of its own so the mask
+  // dies with it.
+  struct sigaction ignore {
+  }, saved{};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  ASSERT_EQ(sigaction(SIGPIPE, &ignore, &saved), 0);
+  std::optional<std::string> status;
+  std::thread runner([&] {
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGTERM);
+    sigaddset(&blocked, SIGUSR1);
+    pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
+    status = ProcessRunner::run(path, {});
+  });
+  runner.join();
+  sigaction(SIGPIPE, &saved, nullptr);
+
+  ASSERT_TRUE(status);
+  const uint64_t pipeBit = uint64_t(1) << (SIGPIPE - 1);
+  EXPECT_EQ(maskOf(*status, "SigBlk"), 0u) << *status;
+  EXPECT_EQ(maskOf(*status, "SigIgn") & pipeBit, 0u) << *status;
 }
 
 }  // namespace

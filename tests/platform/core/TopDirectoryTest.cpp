@@ -7,6 +7,7 @@
 #include "platform/core/Paths.h"
 #include "tests/platform/core/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
 
 namespace tidewell::platform {
 namespace {
@@ -27,12 +28,23 @@ TEST(TopDirectory, StopsWhereTheFileSystemChanges) {
     EXPECT_NE(deviceOf(std::string(parentPath(top))), deviceOf(top)) << top;
   }
 
-  testing::ScratchOnOtherFileSystem other(fx.root());
-  if (other.path().empty()) GTEST_SKIP() << "/dev/shm is not a file system of its own here";
+  testing::OtherFileSystem other(fx);
+  if (other.path().empty()) GTEST_SKIP() << testing::kNeedsMounts;
   testing::writeFile(other.path() + "/deep/er/file", "x");
-  EXPECT_EQ(topDirectory(other.path() + "/deep/er/file"), "/dev/shm");
-  EXPECT_EQ(topDirectory(other.path()), "/dev/shm");
-  EXPECT_EQ(topDirectory("/dev/shm"), "/dev/shm");
+  EXPECT_EQ(topDirectory(other.path() + "/deep/er/file"), other.path());
+  EXPECT_EQ(topDirectory(other.path() + "/deep"), other.path());
+  EXPECT_EQ(topDirectory(other.path()), other.path());
+}
+
+TEST(TopDirectory, ABindMountOfTheSameFileSystemIsAMountOfItsOwn) {
+  testing::FixtureHome fx({testing::folder("Documents/mnt")});
+  fx.addOutside({testing::file("victim/deep/a.txt", 10)});
+  auto mount = testing::ScopedMount::bind(fx.outside("victim"), fx.path("Documents/mnt"));
+  if (!mount.ok()) GTEST_SKIP() << testing::kNeedsMounts;
+  ASSERT_EQ(deviceOf(fx.path("Documents/mnt")), deviceOf(fx.home()));
+  EXPECT_EQ(topDirectory(fx.path("Documents/mnt/deep/a.txt")), fx.path("Documents/mnt"));
+  EXPECT_EQ(topDirectory(fx.path("Documents/mnt")), fx.path("Documents/mnt"));
+  EXPECT_NE(topDirectory(fx.path("Documents")), fx.path("Documents/mnt"));
 }
 
 TEST(TopDirectory, RootAndUnusablePaths) {

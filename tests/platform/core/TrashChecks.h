@@ -3,7 +3,6 @@
 // the .trashinfo fields decoded, the deletion date parsed, a folder listed.
 
 #include <dirent.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 
 #include "platform/core/Trash.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
 
 namespace tidewell::testing {
 
@@ -111,31 +111,27 @@ inline bool moveToFixtureTrash(const std::string& path, const platform::EngineCo
   });
 }
 
-// A scratch folder under /dev/shm, removed with everything in it when the
-// test ends. path() is empty when /dev/shm is missing, not writable, or on
-// the same file system as `notOn`: the test should then skip.
-class ScratchOnOtherFileSystem {
+// A tmpfs mounted at root/other of the fixture: a file system of its own
+// that lies inside the fixture, so no test writes into a real mount (such
+// as /dev/shm) or its Trash. path() is empty where mounting is not
+// permitted: the test should then skip.
+class OtherFileSystem {
  public:
-  explicit ScratchOnOtherFileSystem(const std::string& notOn) {
-    struct stat shm {
-    }, here{};
-    if (stat("/dev/shm", &shm) != 0 || stat(notOn.c_str(), &here) != 0 || shm.st_dev == here.st_dev) return;
-    std::string pattern = "/dev/shm/tidewell-trash-test-XXXXXX";
-    if (!mkdtemp(pattern.data())) return;
-    char* real = realpath(pattern.c_str(), nullptr);
-    path_ = real ? real : pattern;
-    free(real);
+  explicit OtherFileSystem(const FixtureHome& fx) : mount_(mountAt(fx.outside("other"))) {
+    if (mount_.ok()) path_ = fx.outside("other");
   }
-  ~ScratchOnOtherFileSystem() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  ScratchOnOtherFileSystem(const ScratchOnOtherFileSystem&) = delete;
-  ScratchOnOtherFileSystem& operator=(const ScratchOnOtherFileSystem&) = delete;
   const std::string& path() const { return path_; }
 
  private:
+  static ScopedMount mountAt(const std::string& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return ScopedMount::tmpfs(folder);
+  }
+  ScopedMount mount_;
   std::string path_;
 };
+
+inline constexpr const char* kNeedsMounts = "mounting a file system inside the fixture needs root";
 
 }  // namespace tidewell::testing

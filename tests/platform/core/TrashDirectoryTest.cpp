@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -76,10 +77,52 @@ TEST(TrashDirectory, ClaimsNextNamesAndRefusesEmptyOnes) {
   EXPECT_EQ(trash->claim("x", kInfo), "x.2");
   EXPECT_EQ(trash->claim("x", kInfo), "x.3");
   EXPECT_EQ(trash->claim("x.2", kInfo), "x.2.2");
-  EXPECT_EQ(trash->claim("", kInfo), "");
   EXPECT_EQ(trash->claim("y", ""), "");
+  EXPECT_EQ(trash->claim("a/b", kInfo), "");
+  EXPECT_EQ(trash->claim(std::string("a\0b", 3), kInfo), "");
   EXPECT_EQ(namesIn(trash->path() + "/info"),
             (std::vector<std::string>{"x.2.2.trashinfo", "x.2.trashinfo", "x.3.trashinfo", "x.trashinfo"}));
+}
+
+TEST(TrashDirectory, ANameIsNeverEmptyOrADotName) {
+  // Another client would act on the whole "files" folder, or its parent.
+  FixtureHome fx;
+  auto trash = TrashDirectory::openHome(fx.context().trashHome);
+  ASSERT_TRUE(trash);
+  std::vector<std::string> claimed;
+  for (const std::string& name : {std::string(), std::string("."), std::string(".."), std::string()}) {
+    const std::string got = trash->claim(name, kInfo);
+    ASSERT_EQ(got.rfind("item-", 0), 0u) << "'" << name << "' became '" << got << "'";
+    EXPECT_EQ(readFile(trash->path() + "/info/" + got + ".trashinfo"), kInfo);
+    claimed.push_back(got);
+  }
+  std::sort(claimed.begin(), claimed.end());
+  EXPECT_EQ(std::unique(claimed.begin(), claimed.end()), claimed.end()) << "each a name of its own";
+  EXPECT_EQ(namesIn(trash->path() + "/info").size(), 4u);
+}
+
+TEST(TrashDirectory, LongNamesAreCutOnCharactersOnlyWhenTheyAreUtf8) {
+  FixtureHome fx;
+  auto trash = TrashDirectory::openHome(fx.context().trashHome);
+  ASSERT_TRUE(trash);
+  std::string japanese = "ab";  // 2 + 83 * 3 = 251 bytes: the cut at 238 falls inside a character
+  for (int i = 0; i < 83; ++i) japanese += "\xE6\x97\xA5";
+  std::string broken = japanese;
+  broken[100] = '\xFF';  // no longer UTF-8: cut between bytes
+  const std::string overlong = std::string(236, 'a') + "\xC0\xAF" + "tail";  // an overlong "/"
+  struct Case {
+    const char* what;
+    std::string name;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"valid UTF-8", japanese, japanese.substr(0, 236)},
+      {"not UTF-8", broken, broken.substr(0, 238)},
+      {"an overlong form is not UTF-8", overlong, overlong.substr(0, 238)},
+      {"short names stay whole", "caf\xC3\xA9", "caf\xC3\xA9"},
+      {"so do short broken ones", "\x80", "\x80"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(trash->claim(c.name, kInfo), c.expected) << c.what;
 }
 
 TEST(TrashDirectory, TheHomeTrashMustHoldRealFolders) {

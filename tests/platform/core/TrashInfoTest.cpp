@@ -52,7 +52,7 @@ TEST(TrashInfo, WritesTheHeaderPathAndLocalDeletionDate) {
               std::string("[Trash Info]\nPath=/home/ann/a%20b\nDeletionDate=") + c.date + "\n")
         << c.zone;
   }
-  ScopedTimeZone zone("UTC0");
+  ScopedTimeZone zone(testing::kUtc);
   EXPECT_EQ(trashInfoText("sub/item", 0), "[Trash Info]\nPath=sub/item\nDeletionDate=1970-01-01T00:00:00\n");
 }
 

@@ -15,6 +15,7 @@
 #include "platform/core/Paths.h"
 #include "tests/platform/core/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::platform {
 namespace {
@@ -34,7 +35,9 @@ std::string trashFiles(const EngineContext& ctx) { return ctx.trashHome + "/file
 std::string trashInfo(const EngineContext& ctx) { return ctx.trashHome + "/info"; }
 
 // The info file of a trashed item, checked to name `original` and a
-// deletion date within [before, after].
+// deletion date within [before, after]. The date is written and read back
+// in local time: callers pin the zone for both, so a repeated
+// autumn hour cannot shift it.
 void expectInfo(const EngineContext& ctx, const std::string& trashName, const std::string& original,
                 std::time_t before, std::time_t after) {
   auto info = readTrashInfo(trashInfo(ctx) + "/" + trashName + ".trashinfo");
@@ -45,6 +48,7 @@ void expectInfo(const EngineContext& ctx, const std::string& trashName, const st
 }
 
 TEST(Trash, MovesAFileFolderOrLinkWithItsInfo) {
+  testing::ScopedTimeZone zone(testing::kUtc);
   struct Case {
     std::string relative;  // below the home
     mode_t type;           // S_IFREG, S_IFDIR, S_IFLNK
@@ -99,6 +103,7 @@ TEST(Trash, MovesAFileFolderOrLinkWithItsInfo) {
 }
 
 TEST(Trash, RecordsOddNamesSoTheyDecodeBack) {
+  testing::ScopedTimeZone zone(testing::kUtc);
   const std::string names[] = {"a b.txt", "100%",       "caf\xC3\xA9 \xE6\x97\xA5\xE8\xA8\x98",
                                "raw\xFF", "two\nlines", "#?&=+"};
   FixtureHome fx;
@@ -114,6 +119,7 @@ TEST(Trash, RecordsOddNamesSoTheyDecodeBack) {
 }
 
 TEST(Trash, SameNamesGetNamesOfTheirOwn) {
+  testing::ScopedTimeZone zone(testing::kUtc);
   FixtureHome fx;
   const EngineContext ctx = fx.context();
   std::vector<std::string> trashedPaths;
@@ -263,6 +269,7 @@ TEST(Trash, RefusesWithoutAUsableHomeOrPath) {
 }
 
 TEST(Trash, ANameTooLongForItsInfoFileIsShortened) {
+  testing::ScopedTimeZone zone(testing::kUtc);
   // 3 + 82 * 3 = 249 bytes: a legal name, but too long once ".trashinfo" is added.
   std::string name = "abc";
   for (int i = 0; i < 82; ++i) name += "\xE6\x97\xA5";
@@ -279,6 +286,29 @@ TEST(Trash, ANameTooLongForItsInfoFileIsShortened) {
   EXPECT_EQ((trashName.size() - 3) % 3, 0u);
   EXPECT_EQ(readFile(trashed), "long");
   expectInfo(ctx, trashName, original, 0, std::time(nullptr));
+}
+
+TEST(Trash, ANameThatIsNotUtf8IsCutBetweenBytesNeverToNothing) {
+  testing::ScopedTimeZone zone(testing::kUtc);
+  // 250 bytes, every one a UTF-8 continuation byte: cutting back to a
+  // character boundary would leave nothing.
+  const std::string name(250, '\x80');
+  FixtureHome fx;
+  const EngineContext ctx = fx.context();
+  std::vector<std::string> trashNames;
+  for (const char* folder : {"a", "b"}) {
+    const std::string original = fx.path(std::string(folder) + "/" + name);
+    writeFile(original, folder);
+    std::string trashed;
+    ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed)) << folder;
+    EXPECT_EQ(readFile(trashed), folder);
+    const std::string trashName(lastComponent(trashed));
+    trashNames.push_back(trashName);
+    expectInfo(ctx, trashName, original, 0, std::time(nullptr));
+  }
+  const std::string cut = name.substr(0, 238);
+  EXPECT_EQ(trashNames, (std::vector<std::string>{cut, cut + ".2"}));
+  EXPECT_EQ(namesIn(trashInfo(ctx)), (std::vector<std::string>{cut + ".2.trashinfo", cut + ".trashinfo"}));
 }
 
 }  // namespace

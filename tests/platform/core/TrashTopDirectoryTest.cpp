@@ -1,7 +1,7 @@
-// Items on a file system other than the home trash's go to that file
-// system's own trash, or stay where they are: never copied. A scratch
-// folder under /dev/shm (its own file system here) stands in for the top
-// directory, so no test writes into a real top directory.
+// Items on a mount other than the home trash's go to that mount's own
+// trash, or stay where they are: never copied. A tmpfs or a bind mount
+// inside the fixture stands in for the top directory, so no test writes
+// into a real top directory.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,16 +13,19 @@
 #include "platform/core/Trash.h"
 #include "tests/platform/core/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
+#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::platform {
 namespace {
 
 using testing::exists;
 using testing::FixtureHome;
+using testing::kNeedsMounts;
 using testing::namesIn;
+using testing::OtherFileSystem;
 using testing::readFile;
 using testing::readTrashInfo;
-using testing::ScratchOnOtherFileSystem;
 using testing::writeFile;
 
 void makeFolder(const std::string& path, mode_t mode) {
@@ -80,13 +83,14 @@ TEST(TrashTopDirectory, ChoosesTheTrashOfTheItemsFileSystem) {
        },
        nullptr},
   };
-  FixtureHome fx;
-  const EngineContext ctx = fx.context();
-  const std::string uid = std::to_string(ctx.uid);
+  testing::ScopedTimeZone zone(testing::kUtc);  // the deletion date is written and read in local time
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ScratchOnOtherFileSystem scratch(fx.root());
-    if (scratch.path().empty()) GTEST_SKIP() << "/dev/shm is not a file system of its own here";
+    FixtureHome fx;
+    const EngineContext ctx = fx.context();
+    const std::string uid = std::to_string(ctx.uid);
+    OtherFileSystem scratch(fx);
+    if (scratch.path().empty()) GTEST_SKIP() << kNeedsMounts;
     const std::string top = scratch.path();
     c.prepare(top, uid);
     const std::string original = top + "/sub/report 1.txt";
@@ -131,8 +135,8 @@ TEST(TrashTopDirectory, ChoosesTheTrashOfTheItemsFileSystem) {
 
 TEST(TrashTopDirectory, ATrashOwnedBySomeoneElseIsNotUsed) {
   FixtureHome fx;
-  ScratchOnOtherFileSystem scratch(fx.root());
-  if (scratch.path().empty()) GTEST_SKIP() << "/dev/shm is not a file system of its own here";
+  OtherFileSystem scratch(fx);
+  if (scratch.path().empty()) GTEST_SKIP() << kNeedsMounts;
   // The folder belongs to the process's user; a context for another user
   // must not take it (nor one it made itself, which it cannot own).
   EngineContext ctx = fx.context();
@@ -149,8 +153,8 @@ TEST(TrashTopDirectory, ATrashOwnedBySomeoneElseIsNotUsed) {
 
 TEST(TrashTopDirectory, NeverCopiesWhenNoTrashOfThatFileSystemFits) {
   FixtureHome fx({testing::folder("Documents")});
-  ScratchOnOtherFileSystem scratch(fx.root());
-  if (scratch.path().empty()) GTEST_SKIP() << "/dev/shm is not a file system of its own here";
+  OtherFileSystem scratch(fx);
+  if (scratch.path().empty()) GTEST_SKIP() << kNeedsMounts;
   const std::string item = scratch.path() + "/box/item";
   writeFile(item + "/inside.txt", "inside");
   struct Case {
@@ -180,20 +184,60 @@ TEST(TrashTopDirectory, NeverCopiesWhenNoTrashOfThatFileSystemFits) {
 }
 
 TEST(TrashTopDirectory, AMountPointIsNeverMoved) {
-  FixtureHome fx;
-  ScratchOnOtherFileSystem scratch(fx.root());
-  if (scratch.path().empty()) GTEST_SKIP() << "/dev/shm is not a file system of its own here";
+  // Every other refusal is out of the way: the mount points lie in the
+  // home, below their own parent's mount, the home trash is free to use and
+  // the finder names a usable top directory. Only the mount-point rule
+  // stands between the request and the Trash, so the test sees whether the
+  // Trash was touched at all.
+  FixtureHome fx({testing::folder("Documents/bound"), testing::folder("Documents/own")});
+  fx.addOutside({testing::file("victim/keep.txt", 100)});
   const EngineContext ctx = fx.context();
-  EXPECT_FALSE(Trash::moveToTrash("/dev/shm", ctx, nullptr, [](const std::string&) { return "/dev"; }));
-  EXPECT_FALSE(Trash::moveToTrash("/dev/shm", ctx));
-  EXPECT_TRUE(exists(scratch.path()));
+  auto bound = testing::ScopedMount::bind(fx.outside("victim"), fx.path("Documents/bound"));
+  auto own = testing::ScopedMount::tmpfs(fx.path("Documents/own"));
+  if (!bound.ok() || !own.ok()) GTEST_SKIP() << kNeedsMounts;
+  writeFile(fx.path("Documents/own/inside.txt"), "inside");
+  auto topOf = [&](const std::string&) { return fx.path("Documents"); };
+  for (const std::string& mountPoint : {fx.path("Documents/bound"), fx.path("Documents/own")}) {
+    EXPECT_FALSE(Trash::moveToTrash(mountPoint, ctx, nullptr, topOf)) << mountPoint;
+    EXPECT_FALSE(Trash::moveToTrash(mountPoint, ctx)) << mountPoint;
+    EXPECT_FALSE(exists(ctx.trashHome)) << mountPoint;
+    EXPECT_FALSE(exists(fx.path("Documents/.Trash-" + std::to_string(ctx.uid)))) << mountPoint;
+  }
+  EXPECT_EQ(readFile(fx.path("Documents/bound/keep.txt")).size(), 100u);
+  EXPECT_EQ(readFile(fx.path("Documents/own/inside.txt")), "inside");
+  EXPECT_EQ(readFile(fx.outside("victim/keep.txt")).size(), 100u);
+}
+
+TEST(TrashTopDirectory, ABindMountOfTheHomesFileSystemGetsItsOwnTrash) {
+  FixtureHome fx({testing::folder("Documents/mnt")});
+  fx.addOutside({testing::file("victim/report.txt", 100), testing::file("victim/sentinel", 1000)});
+  const EngineContext ctx = fx.context();
+  auto mount = testing::ScopedMount::bind(fx.outside("victim"), fx.path("Documents/mnt"));
+  if (!mount.ok()) GTEST_SKIP() << kNeedsMounts;
+  const std::string top = fx.path("Documents/mnt");
+  const std::string trash = top + "/.Trash-" + std::to_string(ctx.uid);
+
+  // Where that mount's Trash cannot be used, the move is refused as before.
+  EXPECT_FALSE(Trash::moveToTrash(top + "/report.txt", ctx, nullptr, nullptr));
+  EXPECT_FALSE(Trash::moveToTrash(top + "/report.txt", ctx, nullptr, [](const std::string&) { return ""; }));
+  EXPECT_FALSE(exists(trash));
+
+  // The context's finder, which answers with folders inside the fixture.
+  std::string trashed;
+  ASSERT_TRUE(Trash::moveToTrash(top + "/report.txt", ctx, &trashed));
+  EXPECT_EQ(trashed, trash + "/files/report.txt");
+  EXPECT_EQ(readFile(trashed).size(), 100u);
+  auto info = readTrashInfo(trash + "/info/report.txt.trashinfo");
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->path, "report.txt");
   EXPECT_FALSE(exists(ctx.trashHome));
+  EXPECT_EQ(readFile(top + "/sentinel").size(), 1000u);
 }
 
 TEST(TrashTopDirectory, RefusesTheTopDirectoryTrashesThemselves) {
   FixtureHome fx;
-  ScratchOnOtherFileSystem scratch(fx.root());
-  if (scratch.path().empty()) GTEST_SKIP() << "/dev/shm is not a file system of its own here";
+  OtherFileSystem scratch(fx);
+  if (scratch.path().empty()) GTEST_SKIP() << kNeedsMounts;
   const EngineContext ctx = fx.context();
   const std::string top = scratch.path();
   const std::string uid = std::to_string(ctx.uid);

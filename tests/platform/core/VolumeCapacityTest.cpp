@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::platform {
@@ -21,9 +23,44 @@ TEST(VolumeCapacity, ReadsTheVolumeOfAFolder) {
   EXPECT_GE(capacity->freeBytes, 0);
 }
 
+TEST(VolumeCapacity, FreeIsWhatAnOrdinaryUserMayStillWrite) {
+  struct Case {
+    const char* what;
+    fsblkcnt_t blocks, free, available;
+    unsigned long fragmentSize, blockSize;
+    int64_t freeBytes, totalBytes;
+  };
+  constexpr auto kMax = std::numeric_limits<int64_t>::max();
+  const Case cases[] = {
+      // Blocks kept for root are not free to the user; sizes are in
+      // fragments, not in the preferred block size.
+      {"reserved blocks", 1000, 300, 250, 4096, 65536, 250 * 4096, 1000 * 4096},
+      {"full for users, not for root", 1000, 50, 0, 4096, 4096, 0, 1000 * 4096},
+      {"no reserve", 1000, 300, 300, 1024, 4096, 300 * 1024, 1000 * 1024},
+      {"too large to count", fsblkcnt_t(1) << 62, fsblkcnt_t(1) << 62, fsblkcnt_t(1) << 61, 4096, 4096, kMax,
+       kMax},
+  };
+  for (const Case& c : cases) {
+    auto capacity = readVolumeCapacity("/anywhere", [&](const char* path, struct statvfs* out) {
+      EXPECT_STREQ(path, "/anywhere");
+      *out = {};
+      out->f_blocks = c.blocks;
+      out->f_bfree = c.free;
+      out->f_bavail = c.available;
+      out->f_frsize = c.fragmentSize;
+      out->f_bsize = c.blockSize;
+      return 0;
+    });
+    ASSERT_TRUE(capacity) << c.what;
+    EXPECT_EQ(capacity->freeBytes, c.freeBytes) << c.what;
+    EXPECT_EQ(capacity->totalBytes, c.totalBytes) << c.what;
+  }
+}
+
 TEST(VolumeCapacity, FailureIsNotZero) {
   EXPECT_FALSE(readVolumeCapacity("/definitely/not/here"));
   EXPECT_FALSE(readVolumeCapacity(""));
+  EXPECT_FALSE(readVolumeCapacity("/anywhere", [](const char*, struct statvfs*) { return -1; }));
 }
 
 }  // namespace

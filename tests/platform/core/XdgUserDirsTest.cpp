@@ -54,6 +54,30 @@ TEST(XdgUserDirs, WholeFileInOrderOnce) {
   for (const char* home : {"", "/", "home/a"}) EXPECT_TRUE(parseXdgUserDirs(text, home).empty()) << home;
 }
 
+TEST(XdgUserDirs, TheFolderOfOneKey) {
+  struct Case {
+    std::string text;
+    std::optional<std::string> folder;
+  } cases[] = {
+      {R"(XDG_DOWNLOAD_DIR="$HOME/Downloads")", "/home/a/Downloads"},
+      {R"(XDG_DOWNLOAD_DIR="$HOME/Téléchargements/")", "/home/a/Téléchargements"},
+      {R"(XDG_DOWNLOAD_DIR="$HOME/Media/Downloads")", "/home/a/Media/Downloads"},  // deeper is fine
+      {R"(XDG_DOWNLOAD_DIR="/home/a/dl")", "/home/a/dl"},
+      {R"(XDG_DOWNLOAD_DIR="$HOME")", std::nullopt},  // switched off
+      {R"(XDG_DOWNLOAD_DIR="$HOME/")", std::nullopt},
+      {R"(XDG_DOWNLOAD_DIR="/srv/downloads")", std::nullopt},
+      {R"(XDG_DOWNLOAD_DIR="$HOME/../b/dl")", std::nullopt},
+      {R"(XDG_DOWNLOAD_DIR=$HOME/Downloads)", std::nullopt},
+      {R"(XDG_DESKTOP_DIR="$HOME/Desktop")", std::nullopt},                               // another key
+      {"XDG_DOWNLOAD_DIR=\"$HOME/old\"\nXDG_DOWNLOAD_DIR=\"$HOME/new\"", "/home/a/new"},  // the last wins
+      {"XDG_DOWNLOAD_DIR=\"$HOME/old\"\nXDG_DOWNLOAD_DIR=\"/srv/x\"", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(parseXdgUserDir(c.text, "XDG_DOWNLOAD_DIR", "/home/a"), c.folder) << c.text;
+  EXPECT_FALSE(parseXdgUserDir(R"(XDG_DOWNLOAD_DIR="$HOME/Downloads")", "XDG_DOWNLOAD_DIR", "/"));
+}
+
 TEST(XdgUserDirs, ReadFromTheHomeConfigFolder) {
   testing::FixtureHome fx;
   EXPECT_TRUE(readXdgUserDirs(fx.home()).empty());
