@@ -6,7 +6,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/AppBridge.h"
-#include "app/TrayIconImage.h"
+#include "app/tray/TrayIconImage.h"
 
 namespace tidewell::app {
 

@@ -12,8 +12,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/PopoverToggle.h"
-#include "app/PopoverWindow.h"
+#include "app/tray/PopoverToggle.h"
+#include "app/tray/PopoverWindow.h"
 
 class QMenu;
 class QSystemTrayIcon;

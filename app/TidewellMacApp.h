@@ -17,8 +17,8 @@
 #include "app/AppDelegate.h"
 #include "app/LaunchRequest.h"
 #include "app/MainWindow.h"
-#include "app/PopoverWindow.h"
 #include "app/SingleInstance.h"
+#include "app/tray/PopoverWindow.h"
 
 namespace tidewell::app {
 

@@ -1,11 +1,11 @@
-#include "app/PopoverWindow.h"
+#include "app/tray/PopoverWindow.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/PopoverPlacement.h"
+#include "app/tray/PopoverPlacement.h"
 #include "design/Color.h"
 
 namespace tidewell::app {

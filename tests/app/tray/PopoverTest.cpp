@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "app/PopoverPlacement.h"
-#include "app/PopoverToggle.h"
-#include "app/PopoverWindow.h"
+#include "app/tray/PopoverPlacement.h"
+#include "app/tray/PopoverToggle.h"
+#include "app/tray/PopoverWindow.h"
 
 namespace tidewell::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/PopoverToggle.h"
+#include "app/tray/PopoverToggle.h"
 
 namespace tidewell::app {
 

@@ -1,4 +1,4 @@
-#include "app/TrayIconImage.h"
+#include "app/tray/TrayIconImage.h"
 
 #include <gtest/gtest.h>
 

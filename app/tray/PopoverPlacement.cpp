@@ -1,4 +1,4 @@
-#include "app/PopoverPlacement.h"
+#include "app/tray/PopoverPlacement.h"
 
 #include <algorithm>
 
