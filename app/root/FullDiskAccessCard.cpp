@@ -1,16 +1,16 @@
 #include "app/root/FullDiskAccessCard.h"
 
-#include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "app/root/IconText.h"
+#include "app/root/IconTextRow.h"
 #include "design/Color.h"
 #include "design/InterFont.h"
 #include "design/PillButton.h"
 #include "design/SectionPalette.h"
 #include "design/ShadowLayer.h"
 #include "design/Shapes.h"
+#include "screens/common/views/TextLabel.h"
 
 namespace tidewell::app {
 
@@ -51,9 +51,10 @@ FullDiskAccessCard::FullDiskAccessCard(bool granted, QWidget* parent) : QWidget(
   grantedLine_->setObjectName(QStringLiteral("fullDiskAccessGranted"));
   auto* lineLayout = new QVBoxLayout(grantedLine_);
   lineLayout->setContentsMargins(12, 0, 12, 0);
-  lineLayout->addWidget(new IconTextLabel(
-      {"checkmark.shield.fill"_symbol, 12, FontWeight::Regular, design::SectionPalette::accentGreen(),
-       QStringLiteral("Full Disk Access"), design::inter(11.5), Color::secondaryText(), 8}));
+  lineLayout->addWidget(iconTextRow("checkmark.shield.fill"_symbol, 12, design::SectionPalette::accentGreen(),
+                                    QStringLiteral("Full Disk Access"),
+                                    screens::textStyle(11.5, FontWeight::Regular, Color::secondaryText()), 8,
+                                    grantedLine_));
   layout->addWidget(grantedLine_);
 
   card_ = new AccessCardSurface(this);
@@ -61,15 +62,12 @@ FullDiskAccessCard::FullDiskAccessCard(bool granted, QWidget* parent) : QWidget(
   auto* cardLayout = new QVBoxLayout(card_);
   cardLayout->setContentsMargins(16, 16, 16, 16);
   cardLayout->setSpacing(10);
-  cardLayout->addWidget(new IconTextLabel({"lock.shield.fill"_symbol, 15, FontWeight::Regular,
-                                           Color::systemOrange(), QStringLiteral("Full Disk Access"),
-                                           design::inter(13.5, FontWeight::Semibold), Color::white(), 8}));
-  auto* explanation = new QLabel(QStringLiteral("Grant access to unlock all cleaning features."), card_);
-  explanation->setWordWrap(true);
-  explanation->setFont(design::inter(11.5));
-  QPalette quiet = explanation->palette();
-  quiet.setColor(QPalette::WindowText, Color::secondaryText());
-  explanation->setPalette(quiet);
+  cardLayout->addWidget(
+      iconTextRow("lock.shield.fill"_symbol, 15, Color::systemOrange(), QStringLiteral("Full Disk Access"),
+                  screens::textStyle(13.5, FontWeight::Semibold, Color::white()), 8, card_));
+  auto* explanation = new screens::TextLabel(
+      QStringLiteral("Grant access to unlock all cleaning features."),
+      screens::textStyle(11.5, FontWeight::Regular, Color::secondaryText()).lines(0), card_);
   cardLayout->addWidget(explanation);
   auto* enable = new design::PillButton({QStringLiteral("Enable Access"), std::nullopt},
                                         {std::nullopt, Color::rgb(0.04, 0.05, 0.08), 13, 18, 10}, card_);

@@ -1,11 +1,9 @@
 #include "app/root/SectionPlaceholder.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
 #include "design/IconChip.h"
-#include "design/InterFont.h"
+#include "screens/common/views/TextLabel.h"
 
 namespace tidewell::app {
 
@@ -15,12 +13,8 @@ SectionPlaceholder::SectionPlaceholder(Mode mode, QWidget* parent)
   layout->setSpacing(16);
   layout->addStretch(1);
   layout->addWidget(new design::IconChip(modeSymbol(mode), 56, this), 0, Qt::AlignHCenter);
-  auto* heading = new QLabel(title_, this);
+  auto* heading = new screens::TextLabel(title_, screens::textStyle(28, design::FontWeight::Semibold), this);
   heading->setObjectName(QStringLiteral("sectionTitle"));
-  heading->setFont(design::inter(28, design::FontWeight::Semibold));
-  QPalette white = heading->palette();
-  white.setColor(QPalette::WindowText, design::Color::white());
-  heading->setPalette(white);
   layout->addWidget(heading, 0, Qt::AlignHCenter);
   layout->addStretch(1);
 }

@@ -1,11 +1,13 @@
 #include "app/root/Sidebar.h"
 
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "app/root/FullDiskAccessCard.h"
-#include "app/root/IconText.h"
+#include "app/root/IconTextRow.h"
 #include "design/BrandLogo.h"
 #include "design/Color.h"
 #include "design/InterFont.h"
@@ -25,17 +27,6 @@ constexpr int kLogoPadX = 12, kLogoPadTop = 2, kLogoPadBottom = 20;
 constexpr int kAboutPadX = 12, kAboutPadTop = 10;
 // Plain buttons dim while pressed.
 constexpr double kPressedOpacity = 0.6;
-
-IconText aboutLine() {
-  return {"info.circle"_symbol,
-          11,
-          design::FontWeight::Regular,
-          Color::tertiaryText(),
-          QStringLiteral("About Tidewell Mac"),
-          design::inter(11.5),
-          Color::tertiaryText(),
-          7};
-}
 
 }  // namespace
 
@@ -120,19 +111,26 @@ void SidebarLogoButton::paintEvent(QPaintEvent*) {
 
 SidebarAboutRow::SidebarAboutRow(QWidget* parent) : QAbstractButton(parent) {
   setObjectName(QStringLiteral("sidebarAbout"));
-  setText(aboutLine().text);
+  setText(QStringLiteral("About Tidewell Mac"));
   setCursor(Qt::PointingHandCursor);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(kAboutPadX, kAboutPadTop, kAboutPadX, 0);
+  QWidget* line =
+      iconTextRow("info.circle"_symbol, 11, Color::tertiaryText(), text(),
+                  screens::textStyle(11.5, design::FontWeight::Regular, Color::tertiaryText()), 7, this);
+  // The row, not its parts, takes the clicks.
+  line->setAttribute(Qt::WA_TransparentForMouseEvents);
+  for (QWidget* part : line->findChildren<QWidget*>()) part->setAttribute(Qt::WA_TransparentForMouseEvents);
+  layout->addWidget(line);
+  auto* dim = new QGraphicsOpacityEffect(line);
+  dim->setOpacity(1.0);
+  line->setGraphicsEffect(dim);
+  connect(this, &QAbstractButton::pressed, dim, [dim] { dim->setOpacity(kPressedOpacity); });
+  connect(this, &QAbstractButton::released, dim, [dim] { dim->setOpacity(1.0); });
 }
 
-QSize SidebarAboutRow::sizeHint() const {
-  const QSizeF line = iconTextSize(aboutLine());
-  return {int(std::ceil(line.width())) + 2 * kAboutPadX, kAboutPadTop + int(std::ceil(line.height()))};
-}
+QSize SidebarAboutRow::sizeHint() const { return layout()->sizeHint(); }
 
-void SidebarAboutRow::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (isDown()) painter.setOpacity(kPressedOpacity);
-  paintIconText(painter, QRectF(rect()).adjusted(kAboutPadX, kAboutPadTop, -kAboutPadX, 0), aboutLine());
-}
+void SidebarAboutRow::paintEvent(QPaintEvent*) {}
 
 }  // namespace tidewell::app
