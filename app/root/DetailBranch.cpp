@@ -2,6 +2,37 @@
 
 namespace tidewell::app {
 
+DetailBranch detailBranch(Mode mode, models::CleanupViewModel::Phase cleanPhase) {
+  using Phase = models::CleanupViewModel::Phase;
+  switch (mode) {
+    case Mode::home:
+      return DetailBranch::home;
+    case Mode::clean:
+      switch (cleanPhase) {
+        case Phase::idle:
+        case Phase::scanning:
+          return DetailBranch::cleanStart;
+        case Phase::review:
+          return DetailBranch::cleanReview;
+        case Phase::cleaning:
+        case Phase::done:
+          return DetailBranch::cleanResult;
+      }
+      return DetailBranch::cleanStart;
+    case Mode::devMode:
+      return DetailBranch::devMode;
+    case Mode::apps:
+      return DetailBranch::apps;
+    case Mode::performance:
+      return DetailBranch::performance;
+    case Mode::deepScan:
+      return DetailBranch::deepScan;
+    case Mode::advisor:
+      return DetailBranch::advisor;
+  }
+  return DetailBranch::home;
+}
+
 Mode modeOf(DetailBranch branch) {
   switch (branch) {
     case DetailBranch::home:

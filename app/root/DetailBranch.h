@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "app/root/Mode.h"
+#include "models/clean/CleanupViewModel.h"
 
 namespace tidewell::app {
 
@@ -20,6 +21,9 @@ enum class DetailBranch {
   deepScan,
   advisor
 };
+
+// The screen for a section; Clean's depends on its model's phase.
+DetailBranch detailBranch(Mode mode, models::CleanupViewModel::Phase cleanPhase);
 
 // The section a branch belongs to.
 Mode modeOf(DetailBranch branch);
