@@ -1,6 +1,5 @@
 #include "app/root/Sidebar.h"
 
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -13,6 +12,8 @@
 #include "design/InterFont.h"
 #include "design/ShadowLayer.h"
 #include "design/SidebarRow.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
 
 namespace tidewell::app {
 
@@ -122,11 +123,16 @@ SidebarAboutRow::SidebarAboutRow(QWidget* parent) : QAbstractButton(parent) {
   line->setAttribute(Qt::WA_TransparentForMouseEvents);
   for (QWidget* part : line->findChildren<QWidget*>()) part->setAttribute(Qt::WA_TransparentForMouseEvents);
   layout->addWidget(line);
-  auto* dim = new QGraphicsOpacityEffect(line);
-  dim->setOpacity(1.0);
-  line->setGraphicsEffect(dim);
-  connect(this, &QAbstractButton::pressed, dim, [dim] { dim->setOpacity(kPressedOpacity); });
-  connect(this, &QAbstractButton::released, dim, [dim] { dim->setOpacity(1.0); });
+  // Plain buttons dim while pressed.
+  auto* symbol = line->findChild<screens::SymbolView*>();
+  auto* label = line->findChild<screens::TextLabel*>();
+  const auto tint = [symbol, label](double opacity) {
+    const QColor colour = Color::withOpacity(Color::tertiaryText(), Color::tertiaryText().alphaF() * opacity);
+    symbol->setColour(colour);
+    label->setColour(colour);
+  };
+  connect(this, &QAbstractButton::pressed, this, [tint] { tint(kPressedOpacity); });
+  connect(this, &QAbstractButton::released, this, [tint] { tint(1.0); });
 }
 
 QSize SidebarAboutRow::sizeHint() const { return layout()->sizeHint(); }
