@@ -13,6 +13,7 @@
 #include "design/SectionAccent.h"
 #include "design/SidebarRow.h"
 #include "models/clean/CleanupViewModel.h"
+#include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "tests/app/root/WindowFixture.h"
 #include "tests/support/FixtureHome.h"
@@ -223,6 +224,28 @@ TEST_F(Window, ACleanRunningWhenTheWindowClosesFinishesAndCountsWhatItFreed) {
   EXPECT_GT(harness.settings->totalFreedBytes(), 0);
   EXPECT_TRUE(harness.settings->lastCleanupAt());
   EXPECT_FALSE(tidewell::testing::exists(home.path(".npm/_cacache/content-v2/sha512/aa")));
+  EXPECT_TRUE(tidewell::testing::exists(home.path("Documents/keep.txt")));
+}
+
+TEST_F(Window, ATrashRunningWhenTheWindowClosesStillMovesTheItem) {
+  home.add({tidewell::testing::file("Downloads/Setup.dmg", 6'000'000)});
+  ContentView& content = open();
+  std::weak_ptr<models::DeepScanViewModel> deepScan = content.models().deepScan;
+  {
+    auto scan = deepScan.lock()->scan();
+    runJobs();
+    const auto& items = deepScan.lock()->items();
+    const auto installer = std::find_if(items.begin(), items.end(),
+                                        [](const engine::BigItem& item) { return item.name == "Setup.dmg"; });
+    ASSERT_NE(installer, items.end());
+    auto trash = deepScan.lock()->trash(*installer);
+  }
+  view.reset();
+  ASSERT_FALSE(deepScan.expired());
+  runJobs();
+  EXPECT_TRUE(deepScan.expired());
+  EXPECT_FALSE(tidewell::testing::exists(home.path("Downloads/Setup.dmg")));
+  EXPECT_TRUE(tidewell::testing::exists(home.path(".local/share/Trash/files/Setup.dmg")));
   EXPECT_TRUE(tidewell::testing::exists(home.path("Documents/keep.txt")));
 }
 
