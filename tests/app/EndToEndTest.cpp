@@ -5,7 +5,6 @@
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "app/AppBridge.h"
 #include "app/MainWindow.h"
@@ -20,6 +19,7 @@
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/probe/FakeServices.h"
+#include "tests/app/WaitUntil.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::app {
@@ -62,10 +62,10 @@ TEST(Application, ASecondLaunchsScanLinkRunsSmartScanToTheEndInTheRunningInstanc
 
   SingleInstance second(dir.filePath("instance.socket"));
   ASSERT_EQ(second.start(LaunchRequest::openLink("tidewellmac://scan")), SingleInstance::Role::Secondary);
-  QTRY_VERIFY_WITH_TIMEOUT(smartScan->isRunning(), 10'000);
-  EXPECT_EQ(content->mode(), Mode::home);
-  QTRY_COMPARE_WITH_TIMEOUT(smartScan->phase(), models::SmartScanController::Phase::done, 60'000);
+  ASSERT_TRUE(testing::waitUntil(
+      [&] { return smartScan->phase() == models::SmartScanController::Phase::done; }, 60'000));
 
+  EXPECT_EQ(content->mode(), Mode::home);
   EXPECT_EQ(smartScan->runID(), 1);
   EXPECT_EQ(content->models().cleanup->phase(), models::CleanupViewModel::Phase::review);
   EXPECT_GT(content->models().cleanup->totalBytes(), 0);

@@ -15,6 +15,7 @@
 #include "models/clean/CleanupViewModel.h"
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
+#include "tests/app/WaitUntil.h"
 #include "tests/app/root/WindowFixture.h"
 #include "tests/support/FixtureHome.h"
 
@@ -288,7 +289,7 @@ TEST_F(Window, TheFirstRunShowsTheWelcomeThenTheIntroWithTheLayersBelowBlocked) 
   ASSERT_NE(content.mainLayer()->intro(), nullptr);
 
   // Without a video the intro reveals and finishes at once, from the loop.
-  QTRY_VERIFY_WITH_TIMEOUT(!content.isPlayingIntro(), 5000);
+  ASSERT_TRUE(tidewell::testing::waitUntil([&] { return !content.isPlayingIntro(); }, 5000));
   EXPECT_EQ(content.introHomeOpacity(), 1.0);
   EXPECT_EQ(content.mainLayer()->splitOpacity(), 1.0);
   EXPECT_EQ(content.mainLayer()->intro(), nullptr);
