@@ -7,7 +7,10 @@
 #include "design/ScreenHeader.h"
 #include "models/apps/AppsViewModel.h"
 #include "models/smartscan/SmartScanController.h"
+#include "screens/advisor/AdvisorView.h"
 #include "screens/apps/AppsView.h"
+#include "screens/common/controls/SegmentedControl.h"
+#include "screens/performance/PerformanceView.h"
 #include "screens/probe/Probe.h"
 #include "tests/app/root/WindowFixture.h"
 
@@ -44,6 +47,42 @@ TEST_F(SectionScreens, TheAppsSectionShowsTheAppsScreenOverTheWindowsModel) {
   auto* again = qobject_cast<screens::AppsView*>(content.detailPane()->screen());
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(again->page()->objectName(), "appsList");
+}
+
+TEST_F(SectionScreens, ThePerformanceSectionShowsItsScreenAndLeadsToTheHomesAutostartFolder) {
+  namespace probe = screens::probe;
+  ContentView& content = open();
+  content.show();
+  content.setMode(Mode::performance);
+  auto* performance = qobject_cast<screens::PerformanceView*>(content.detailPane()->screen());
+  ASSERT_NE(performance, nullptr);
+  EXPECT_EQ(performance->page()->objectName(), "performanceIntro");
+  ASSERT_TRUE(probe::click(probe::find(performance, "scanButton")));
+  runJobs();
+  probe::settle();
+  ASSERT_EQ(performance->page()->objectName(), "performanceList");
+
+  auto* picker = probe::find<screens::SegmentedControl>(performance, "panelPicker");
+  ASSERT_NE(picker, nullptr);
+  probe::click(picker, picker->segmentRect(1).center());
+  ASSERT_TRUE(probe::click(probe::find(performance, "loginSettingsButton")));
+  EXPECT_EQ(fakes.revealer->revealed, QStringList{QString::fromStdString(home.path(".config/autostart"))});
+}
+
+TEST_F(SectionScreens, TheAdvisorSectionShowsItsScreenAndAFindingLessMachineIsAllGood) {
+  namespace probe = screens::probe;
+  ContentView& content = open();
+  content.show();
+  content.setMode(Mode::advisor);
+  auto* advisor = qobject_cast<screens::AdvisorView*>(content.detailPane()->screen());
+  ASSERT_NE(advisor, nullptr);
+  EXPECT_EQ(advisor->page()->objectName(), "advisorIntro");
+  ASSERT_TRUE(probe::click(probe::find(advisor, "scanButton")));
+  runJobs();
+  probe::settle();
+  ASSERT_EQ(advisor->page()->objectName(), "advisorList");
+  EXPECT_TRUE(probe::isShown(probe::find(advisor, "allGoodCard")));
+  EXPECT_EQ(probe::textOf(probe::find(advisor, "headline")), "You're all good.");
 }
 
 }  // namespace
