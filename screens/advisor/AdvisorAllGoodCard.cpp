@@ -16,9 +16,6 @@ using design::FontWeight;
 AdvisorAllGoodCard::AdvisorAllGoodCard(QWidget* parent)
     : GlowCard({20, 28, design::Color::systemGreen(), false, false}, parent) {
   setObjectName(QStringLiteral("allGoodCard"));
-  QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-  policy.setHeightForWidth(true);
-  setSizePolicy(policy);
 
   auto* inside = new QWidget;
   auto* column = new QVBoxLayout(inside);

@@ -20,9 +20,6 @@ AdvisorFindingCard::AdvisorFindingCard(AdvisorCard kind, const AdvisorCardHeader
     : GlowCard({20, 20, std::nullopt, false, false}, parent), kind_(kind), body_(content) {
   setObjectName(QStringLiteral("findingCard"));
   setKey(this, QString::number(int(kind)));
-  QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-  policy.setHeightForWidth(true);
-  setSizePolicy(policy);
 
   auto* inside = new QWidget;
   auto* column = new QVBoxLayout(inside);

@@ -10,10 +10,10 @@
 #include "screens/advisor/AdvisorFindingCard.h"
 #include "screens/advisor/AdvisorLook.h"
 #include "screens/advisor/RuntimeList.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/AdaptiveGrid.h"
 #include "screens/common/layout/ScrollColumn.h"
-#include "screens/common/views/ResultBanner.h"
 #include "screens/common/views/TextLabel.h"
 
 namespace tidewell::screens {
@@ -59,9 +59,9 @@ AdvisorListPage::AdvisorListPage(std::shared_ptr<Model> model, models::Clock clo
   fill->setContentsMargins(0, 0, 0, 0);
   auto* scroll = named(new ScrollColumn, "advisorScroll");
   fill->addWidget(scroll);
-  column_ = scroll->column();
-  column_->setContentsMargins(28, 28, 28, 28);
-  column_->setSpacing(24);
+  QVBoxLayout* column = scroll->column();
+  column->setContentsMargins(28, 28, 28, 28);
+  column->setSpacing(24);
 
   auto* summary = named(new QWidget, "summary");
   auto* stack = new QVBoxLayout(summary);
@@ -82,23 +82,26 @@ AdvisorListPage::AdvisorListPage(std::shared_ptr<Model> model, models::Clock clo
   auto* rescan = named(new design::GhostPillButton({QStringLiteral("Rescan"), std::nullopt}), "rescanButton");
   stack->addSpacing(6);
   stack->addWidget(rescan, 0, Qt::AlignHCenter);
-  column_->addWidget(summary);
+  column->addWidget(summary);
+  // Between the summary and the findings.
+  banner_ = new MessageBanner(bannerLook());
+  column->addWidget(banner_);
 
   grid_ = named(new AdaptiveGrid({430, 14, 14, Qt::AlignTop}), "findingGrid");
   allGood_ = new AdvisorAllGoodCard;
-  column_->addWidget(grid_);
-  column_->addWidget(allGood_);
-  column_->addStretch(1);
+  column->addWidget(grid_);
+  column->addWidget(allGood_);
+  column->addStretch(1);
 
-  const std::weak_ptr<Model> weak = model_;
-  connect(rescan, &QAbstractButton::clicked, this, [weak] {
-    if (auto model = weak.lock()) model->scan();
-  });
+  connect(rescan, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
   connect(model_.get(), &Model::findingsChanged, this, &AdvisorListPage::showFindings);
   connect(model_.get(), &Model::busyActionChanged, this, &AdvisorListPage::showFindings);
-  connect(model_.get(), &Model::lastMessageChanged, this, &AdvisorListPage::showMessage);
+  connect(model_.get(), &Model::lastMessageChanged, this,
+          [this] { banner_->setMessage(model_->lastMessage()); });
+  connect(banner_, &MessageBanner::dismissed, this,
+          modelCall(model_, [](Model& m) { m.setLastMessage(std::nullopt); }));
   showFindings();
-  showMessage();
+  banner_->setMessage(model_->lastMessage());
 }
 
 void AdvisorListPage::showFindings() {
@@ -114,29 +117,23 @@ void AdvisorListPage::showFindings() {
 }
 
 AdvisorFindingCard* AdvisorListPage::makeCard(AdvisorCard kind, const AdvisorFindingsSnapshot& snapshot) {
-  const std::weak_ptr<Model> weak = model_;
+  auto bulkAction = [this](const char* name, const QString& title, void (*start)(Model&)) {
+    return actionRow(named(new AdvisorActionControlView(title, advisorPillStyle(std::nullopt, buttonText()),
+                                                        modelCall(model_, start)),
+                           name));
+  };
   QWidget* content = nullptr;
   switch (kind) {
     case AdvisorCard::runtimes:
       content = new RuntimeList(requestDelete_);
       break;
     case AdvisorCard::unavailableSimulators:
-      content = actionRow(named(new AdvisorActionControlView(QStringLiteral("Remove All"),
-                                                             advisorPillStyle(std::nullopt, buttonText()),
-                                                             [weak] {
-                                                               if (auto model = weak.lock())
-                                                                 model->removeUnavailable();
-                                                             }),
-                                "removeAllButton"));
+      content = bulkAction("removeAllButton", QStringLiteral("Remove All"),
+                           [](Model& m) { m.removeUnavailable(); });
       break;
     case AdvisorCard::localSnapshots:
-      content = actionRow(named(new AdvisorActionControlView(QStringLiteral("Thin Snapshots"),
-                                                             advisorPillStyle(std::nullopt, buttonText()),
-                                                             [weak] {
-                                                               if (auto model = weak.lock())
-                                                                 model->thinSnapshots();
-                                                             }),
-                                "thinSnapshotsButton"));
+      content = bulkAction("thinSnapshotsButton", QStringLiteral("Thin Snapshots"),
+                           [](Model& m) { m.thinSnapshots(); });
       break;
     case AdvisorCard::dockerDisk:
       break;
@@ -165,29 +162,6 @@ void AdvisorListPage::updateCard(AdvisorFindingCard* card, const AdvisorFindings
     case AdvisorCard::dockerDisk:
       break;
   }
-}
-
-void AdvisorListPage::showMessage() {
-  const std::optional<QString>& message = model_->lastMessage();
-  if (!message) {
-    if (QWidget* gone = banner_.data()) {
-      // Later: the close button that cleared the message is inside it.
-      banner_ = nullptr;
-      gone->hide();
-      column_->removeWidget(gone);
-      gone->deleteLater();
-    }
-    return;
-  }
-  if (!banner_) {
-    banner_ = named(new ResultBanner(bannerLook()), "resultBanner");
-    const std::weak_ptr<Model> weak = model_;
-    connect(banner_, &ResultBanner::dismissed, this, [weak] {
-      if (auto model = weak.lock()) model->setLastMessage(std::nullopt);
-    });
-    column_->insertWidget(1, banner_);  // between the summary and the findings
-  }
-  banner_->setText(std::nullopt, *message);
 }
 
 }  // namespace tidewell::screens

@@ -6,7 +6,6 @@
 // runtime's "Delete…" does not delete: it hands the runtime to the screen,
 // which asks first. GUI thread only.
 
-#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -15,9 +14,7 @@
 #include "models/advisor/AdvisorViewModel.h"
 #include "screens/advisor/AdvisorRules.h"
 #include "screens/common/layout/KeyedWidgets.h"
-#include "screens/common/views/ResultBanner.h"
-
-class QVBoxLayout;
+#include "screens/common/views/MessageBanner.h"
 
 namespace tidewell::screens {
 
@@ -36,11 +33,10 @@ class AdvisorListPage : public QWidget {
                   RequestDelete requestDelete, QWidget* parent = nullptr);
 
   // The banner while there is a message; nullptr otherwise.
-  ResultBanner* banner() const { return banner_; }
+  ResultBanner* banner() const { return banner_->banner(); }
 
  private:
   void showFindings();
-  void showMessage();
   AdvisorFindingCard* makeCard(AdvisorCard card, const AdvisorFindingsSnapshot& snapshot);
   void updateCard(AdvisorFindingCard* card, const AdvisorFindingsSnapshot& snapshot);
 
@@ -48,9 +44,8 @@ class AdvisorListPage : public QWidget {
   models::Clock clock_;
   RequestDelete requestDelete_;
 
-  QVBoxLayout* column_;
   TextLabel* headline_;
-  QPointer<ResultBanner> banner_;
+  MessageBanner* banner_;
   AdaptiveGrid* grid_;
   AdvisorAllGoodCard* allGood_;
   KeyedWidgets<AdvisorFindingCard, int> cards_;

@@ -18,20 +18,20 @@
 #include "models/Clock.h"
 #include "models/advisor/AdvisorViewModel.h"
 #include "screens/common/controls/ConfirmAlert.h"
+#include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 
 namespace tidewell::screens {
 
-class AdvisorView : public QWidget {
+class AdvisorView : public PageHost {
   Q_OBJECT
  public:
   // clock: "now" for the runtimes' last use.
   AdvisorView(std::shared_ptr<models::AdvisorViewModel> model, ScreenServices services,
               models::Clock clock = models::Clock::system(), QWidget* parent = nullptr);
 
-  // The page of the current phase: "advisorIntro", "advisorScanning" or
-  // "advisorList".
-  QWidget* page() const { return page_; }
+  // page(): the page of the current phase, "advisorIntro",
+  // "advisorScanning" or "advisorList".
   // The runtime whose deletion awaits the answer to the question; none
   // while no question is open.
   const std::optional<engine::AdvisorService::SimRuntime>& pendingRuntimeDelete() const { return pending_; }
@@ -47,8 +47,6 @@ class AdvisorView : public QWidget {
   std::shared_ptr<models::AdvisorViewModel> model_;
   ScreenServices services_;
   models::Clock clock_;
-  QPointer<QWidget> page_;
-  std::optional<models::AdvisorViewModel::Phase> shownPhase_;
   std::optional<engine::AdvisorService::SimRuntime> pending_;
   QPointer<ConfirmAlert> question_;
 };

@@ -36,14 +36,9 @@ void RuntimeList::setRuntimes(const std::vector<AdvisorService::SimRuntime>& run
       [&](RuntimeRow* row, const AdvisorService::SimRuntime& r) {
         row->update(r, control(r), now, asking(r));
       });
-  stack_->setRows({rows.begin(), rows.end()});
+  stack_->setRows(rows);
 }
 
-QList<RuntimeRow*> RuntimeList::rows() const {
-  QList<RuntimeRow*> out;
-  for (QWidget* w : stack_->rows())
-    if (auto* row = qobject_cast<RuntimeRow*>(w)) out.append(row);
-  return out;
-}
+QList<RuntimeRow*> RuntimeList::rows() const { return stack_->rows<RuntimeRow>(); }
 
 }  // namespace tidewell::screens

@@ -101,14 +101,9 @@ void MemoryPanel::setValues(const MemoryPanelValues& values) {
       [&](AppMemoryRow* row, const engine::RunningApp& app) {
         row->update(app, maxBytes, isQuitting(values.busyPID, app.id), quitting(app));
       });
-  stack_->setRows({rows.begin(), rows.end()});
+  stack_->setRows(rows);
 }
 
-QList<AppMemoryRow*> MemoryPanel::rows() const {
-  QList<AppMemoryRow*> out;
-  for (QWidget* w : stack_->rows())
-    if (auto* row = qobject_cast<AppMemoryRow*>(w)) out.append(row);
-  return out;
-}
+QList<AppMemoryRow*> MemoryPanel::rows() const { return stack_->rows<AppMemoryRow>(); }
 
 }  // namespace tidewell::screens

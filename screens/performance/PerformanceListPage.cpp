@@ -8,10 +8,10 @@
 #include "design/Color.h"
 #include "design/GhostPillButton.h"
 #include "design/ScreenHeader.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SegmentedControl.h"
 #include "screens/common/layout/ScrollColumn.h"
-#include "screens/common/views/ResultBanner.h"
 #include "screens/performance/MemoryPanel.h"
 #include "screens/performance/StartupPanel.h"
 
@@ -53,16 +53,15 @@ PerformanceListPage::PerformanceListPage(std::shared_ptr<Model> model, ScreenSer
   headRow->addWidget(rescan, 0, Qt::AlignVCenter);
   page->addLayout(headRow);
 
-  bannerSlot_ = new QVBoxLayout;
-  bannerSlot_->setContentsMargins(28, 0, 28, 0);
-  page->addLayout(bannerSlot_);
+  banner_ = new MessageBanner(bannerLook(), {28, 0, 28, 10});
+  page->addWidget(banner_);
 
   auto* scroll = named(new ScrollColumn, "panelScroll");
   scroll->column()->setContentsMargins(28, 0, 28, 18);
   const std::weak_ptr<Model> weak = model_;
   memory_ = new MemoryPanel(
       [weak](const engine::RunningApp& app) {
-        if (auto model = weak.lock()) model->quit(app);
+        if (auto model = weak.lock()) model->quit(app);  // runs to its end by itself
       },
       services_.icons);
   startup_ = new StartupPanel(
@@ -78,19 +77,20 @@ PerformanceListPage::PerformanceListPage(std::shared_ptr<Model> model, ScreenSer
   connect(picker_, &SegmentedControl::currentChanged, this, [this](int index) {
     setPanel(kPerformancePanels[std::clamp(index, 0, int(std::size(kPerformancePanels)) - 1)]);
   });
-  connect(rescan, &QAbstractButton::clicked, this, [weak] {
-    if (auto model = weak.lock()) model->scan();
-  });
+  connect(rescan, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
   for (auto signal :
        {&Model::appsChanged, &Model::memoryUsedChanged, &Model::memoryTotalChanged, &Model::busyPIDChanged})
     connect(model_.get(), signal, this, &PerformanceListPage::showMemory);
   connect(model_.get(), &Model::loginItemsChanged, this,
           [this] { startup_->setItems(model_->loginItems()); });
-  connect(model_.get(), &Model::lastMessageChanged, this, &PerformanceListPage::showMessage);
+  connect(model_.get(), &Model::lastMessageChanged, this,
+          [this] { banner_->setMessage(model_->lastMessage()); });
+  connect(banner_, &MessageBanner::dismissed, this,
+          modelCall(model_, [](Model& m) { m.setLastMessage(std::nullopt); }));
 
   showMemory();
   startup_->setItems(model_->loginItems());
-  showMessage();
+  banner_->setMessage(model_->lastMessage());
   setPanel(PerformancePanel::memory);
 }
 
@@ -105,31 +105,6 @@ void PerformanceListPage::showMemory() {
   header_->setSubtitle(memorySubtitle(model_->memoryUsed(), model_->memoryTotal()));
   memory_->setValues({model_->apps(), model_->memoryUsed(), model_->memoryTotal(), model_->memoryFraction(),
                       model_->busyPID()});
-}
-
-void PerformanceListPage::showMessage() {
-  const std::optional<QString>& message = model_->lastMessage();
-  if (!message) {
-    if (QWidget* gone = banner_.data()) {
-      // Later: the close button that cleared the message is inside it.
-      banner_ = nullptr;
-      gone->hide();
-      bannerSlot_->removeWidget(gone);
-      gone->deleteLater();
-    }
-    bannerSlot_->setContentsMargins(28, 0, 28, 0);
-    return;
-  }
-  if (!banner_) {
-    banner_ = named(new ResultBanner(bannerLook()), "resultBanner");
-    const std::weak_ptr<Model> weak = model_;
-    connect(banner_, &ResultBanner::dismissed, this, [weak] {
-      if (auto model = weak.lock()) model->setLastMessage(std::nullopt);
-    });
-    bannerSlot_->addWidget(banner_);
-  }
-  bannerSlot_->setContentsMargins(28, 0, 28, 10);
-  banner_->setText(std::nullopt, *message);
 }
 
 }  // namespace tidewell::screens

@@ -6,16 +6,13 @@
 // replaced by another phase's page; the chosen panel is its own state and
 // starts on Memory. GUI thread only.
 
-#include <QPointer>
 #include <QWidget>
 #include <memory>
 
 #include "models/performance/PerformanceViewModel.h"
 #include "screens/common/services/ScreenServices.h"
-#include "screens/common/views/ResultBanner.h"
+#include "screens/common/views/MessageBanner.h"
 #include "screens/performance/PerformanceRules.h"
-
-class QVBoxLayout;
 
 namespace tidewell::design {
 class ScreenHeader;
@@ -41,11 +38,10 @@ class PerformanceListPage : public QWidget {
   MemoryPanel* memoryPanel() const { return memory_; }
   StartupPanel* startupPanel() const { return startup_; }
   // The banner while there is a message; nullptr otherwise.
-  ResultBanner* banner() const { return banner_; }
+  ResultBanner* banner() const { return banner_->banner(); }
 
  private:
   void showMemory();
-  void showMessage();
 
   std::shared_ptr<models::PerformanceViewModel> model_;
   ScreenServices services_;
@@ -54,8 +50,7 @@ class PerformanceListPage : public QWidget {
 
   design::ScreenHeader* header_;
   SegmentedControl* picker_;
-  QVBoxLayout* bannerSlot_;
-  QPointer<ResultBanner> banner_;
+  MessageBanner* banner_;
   MemoryPanel* memory_;
   StartupPanel* startup_;
 };

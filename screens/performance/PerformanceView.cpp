@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "design/ScreenHeader.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/ScanIntro.h"
 #include "screens/common/views/ScanningPulse.h"
@@ -35,48 +36,31 @@ QWidget* scanningPage() {
 
 PerformanceView::PerformanceView(std::shared_ptr<Model> model, ScreenServices services,
                                  QString loginItemsFolder, QWidget* parent)
-    : QWidget(parent),
+    : PageHost(parent),
       model_(std::move(model)),
       services_(std::move(services)),
       loginItemsFolder_(std::move(loginItemsFolder)) {
   setObjectName(QStringLiteral("performanceView"));
-  auto* fill = new QVBoxLayout(this);
-  fill->setContentsMargins(0, 0, 0, 0);
-  fill->setSpacing(0);
   connect(model_.get(), &Model::phaseChanged, this, &PerformanceView::showPhase);
   showPhase();
 }
 
 void PerformanceView::showPhase() {
   const Model::Phase phase = model_->phase();
-  if (shownPhase_ == phase) return;
-  shownPhase_ = phase;
-  if (QWidget* old = page_.data()) {
-    // Later: the button that started the scan is on the old page.
-    old->hide();
-    layout()->removeWidget(old);
-    old->deleteLater();
-  }
-  QWidget* page = nullptr;
-  const std::weak_ptr<Model> weak = model_;
-  switch (phase) {
-    case Model::Phase::idle:
-      page = named(new ScanIntro("speedometer"_symbol, QStringLiteral("Check Performance"),
-                                 QStringLiteral("See what's using memory and what starts at login."),
-                                 [weak] {
-                                   if (auto model = weak.lock()) model->scan();
-                                 }),
-                   "performanceIntro");
-      break;
-    case Model::Phase::scanning:
-      page = named(scanningPage(), "performanceScanning");
-      break;
-    case Model::Phase::list:
-      page = new PerformanceListPage(model_, services_, loginItemsFolder_);
-      break;
-  }
-  page_ = page;
-  layout()->addWidget(page);
+  setPageFor(int(phase), [&]() -> QWidget* {
+    switch (phase) {
+      case Model::Phase::idle:
+        return named(new ScanIntro("speedometer"_symbol, QStringLiteral("Check Performance"),
+                                   QStringLiteral("See what's using memory and what starts at login."),
+                                   modelCall(model_, [](Model& m) { m.scan(); })),
+                     "performanceIntro");
+      case Model::Phase::scanning:
+        return named(scanningPage(), "performanceScanning");
+      case Model::Phase::list:
+        return new PerformanceListPage(model_, services_, loginItemsFolder_);
+    }
+    return nullptr;
+  });
 }
 
 }  // namespace tidewell::screens

@@ -9,17 +9,16 @@
 // processes. Its only state, the chosen panel, starts on Memory with each
 // new list page. GUI thread only.
 
-#include <QPointer>
-#include <QWidget>
 #include <memory>
 #include <optional>
 
 #include "models/performance/PerformanceViewModel.h"
+#include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 
 namespace tidewell::screens {
 
-class PerformanceView : public QWidget {
+class PerformanceView : public PageHost {
   Q_OBJECT
  public:
   // loginItemsFolder: what "Open Login Items Settings" reveals, the
@@ -27,9 +26,8 @@ class PerformanceView : public QWidget {
   PerformanceView(std::shared_ptr<models::PerformanceViewModel> model, ScreenServices services,
                   QString loginItemsFolder, QWidget* parent = nullptr);
 
-  // The page of the current phase: "performanceIntro", "performanceScanning"
-  // or "performanceList".
-  QWidget* page() const { return page_; }
+  // page(): the page of the current phase, "performanceIntro",
+  // "performanceScanning" or "performanceList".
 
  private:
   void showPhase();
@@ -37,8 +35,6 @@ class PerformanceView : public QWidget {
   std::shared_ptr<models::PerformanceViewModel> model_;
   ScreenServices services_;
   QString loginItemsFolder_;
-  QPointer<QWidget> page_;
-  std::optional<models::PerformanceViewModel::Phase> shownPhase_;
 };
 
 }  // namespace tidewell::screens

@@ -62,14 +62,9 @@ void StartupPanel::setItems(const std::vector<engine::LoginItem>& items) {
         });
       },
       [](LoginItemRow*, const engine::LoginItem&) {});
-  stack_->setRows({rows.begin(), rows.end()});
+  stack_->setRows(rows);
 }
 
-QList<LoginItemRow*> StartupPanel::rows() const {
-  QList<LoginItemRow*> out;
-  for (QWidget* w : stack_->rows())
-    if (auto* row = qobject_cast<LoginItemRow*>(w)) out.append(row);
-  return out;
-}
+QList<LoginItemRow*> StartupPanel::rows() const { return stack_->rows<LoginItemRow>(); }
 
 }  // namespace tidewell::screens

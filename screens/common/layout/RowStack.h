@@ -1,28 +1,31 @@
 #pragma once
-// A column of rows, spacing apart, each as wide as the column: hand it the
-// rows in the order to show (setRows) and it places them; it owns the rows
-// it holds. Rows it is no longer given are taken out of the column but
-// left to the caller (KeyedWidgets deletes the ones whose record is gone),
-// as AdaptiveGrid does with its cells. GUI thread only.
+// A column of rows, spacing apart, each as wide as the column: an adaptive
+// grid that never has room for a second column. Hand it the rows in the
+// order to show (setRows); rows it is no longer given are taken out but
+// left to the caller (KeyedWidgets deletes the ones whose record is gone).
+// GUI thread only.
 
-#include <QList>
-#include <QWidget>
-
-class QVBoxLayout;
+#include "screens/common/layout/AdaptiveGrid.h"
 
 namespace tidewell::screens {
 
-class RowStack : public QWidget {
+class RowStack : public AdaptiveGrid {
   Q_OBJECT
  public:
   explicit RowStack(int spacing, QWidget* parent = nullptr);
 
-  // Shows exactly rows, in this order (each becomes a child of the stack).
-  void setRows(const QList<QWidget*>& rows);
-  QList<QWidget*> rows() const;
-
- private:
-  QVBoxLayout* column_;
+  template <typename Row>
+  void setRows(const QList<Row*>& rows) {
+    setCells({rows.begin(), rows.end()});
+  }
+  // The rows that are a Row, in order.
+  template <typename Row>
+  QList<Row*> rows() const {
+    QList<Row*> out;
+    for (QWidget* cell : cells())
+      if (auto* row = qobject_cast<Row*>(cell)) out.append(row);
+    return out;
+  }
 };
 
 }  // namespace tidewell::screens

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QVBoxLayout>
 
 #include "design/ScanCircleButton.h"
+#include "screens/common/layout/PageHost.h"
 #include "screens/common/layout/RowStack.h"
+#include "screens/common/views/MessageBanner.h"
 #include "screens/common/views/ScanIntro.h"
 #include "screens/common/views/ScanningPulse.h"
 #include "screens/common/views/SymbolView.h"
@@ -52,18 +56,74 @@ TEST(RowStack, ShowsExactlyTheRowsGivenInOrderAndLeavesTheOthersToTheirOwner) {
   auto* stack = new RowStack(8);
   probe::Stage stage(stack, design::SectionPalette::clean(), {300, 400});
   QPointer<QLabel> a = new QLabel("a"), b = new QLabel("b"), c = new QLabel("c");
-  stack->setRows({a, b, c});
+  stack->setRows(QList<QLabel*>{a, b, c});
   stage.image(1);
-  EXPECT_EQ(stack->rows(), (QList<QWidget*>{a, b, c}));
+  EXPECT_EQ(stack->rows<QLabel>(), (QList<QLabel*>{a, b, c}));
   EXPECT_EQ(probe::rectIn(b, &stage).top() - probe::rectIn(a, &stage).bottom() - 1, 8);
+  EXPECT_EQ(a->width(), 300);  // one column, however wide
 
-  stack->setRows({c, a});
+  stack->setRows(QList<QLabel*>{c, a});
   stage.image(1);
-  EXPECT_EQ(stack->rows(), (QList<QWidget*>{c, a}));
+  EXPECT_EQ(stack->rows<QLabel>(), (QList<QLabel*>{c, a}));
   EXPECT_LT(probe::rectIn(c, &stage).top(), probe::rectIn(a, &stage).top());
   ASSERT_TRUE(b);  // not deleted: its owner decides
   EXPECT_FALSE(probe::isShown(b));
   delete b.data();
+}
+
+TEST(PageHost, ShowsOnePageAndRetiresTheOneBeforeLater) {
+  auto* host = new PageHost;
+  probe::Stage stage(host, design::SectionPalette::clean(), {300, 200});
+  QPointer<QWidget> first = new QWidget, second = new QWidget;
+  host->setPage(first);
+  stage.image(1);
+  EXPECT_EQ(host->page(), first);
+  EXPECT_EQ(first->size(), QSize(300, 200));
+  host->setPage(second);
+  EXPECT_EQ(host->page(), second);
+  ASSERT_TRUE(first);  // still there while its click may run
+  EXPECT_FALSE(probe::isShown(first));
+  probe::settle();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(first);
+  EXPECT_TRUE(probe::isShown(second));
+}
+
+TEST(MessageBanner, IsThereOnlyWhileThereIsAMessageAndReportsItsCloseButton) {
+  auto* column = new QWidget;
+  auto* box = new QVBoxLayout(column);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(0);
+  auto* slot = new MessageBanner(BannerLook{}, {28, 0, 28, 10});
+  auto* below = new QLabel("below");
+  box->addWidget(slot);
+  box->addWidget(below);
+  box->addStretch(1);
+  probe::Stage stage(column, design::SectionPalette::clean(), {500, 300});
+  int dismissals = 0;
+  QObject::connect(slot, &MessageBanner::dismissed, [&] { ++dismissals; });
+  stage.image(1);
+  EXPECT_FALSE(probe::isShown(slot));
+  EXPECT_EQ(slot->banner(), nullptr);
+  EXPECT_EQ(probe::rectIn(below, &stage).top(), 0);  // no room taken, margins included
+
+  slot->setMessage(QStringLiteral("Asked Slack to quit."));
+  stage.image(1);
+  ASSERT_NE(slot->banner(), nullptr);
+  EXPECT_EQ(slot->banner()->message(), "Asked Slack to quit.");
+  EXPECT_EQ(probe::rectIn(slot->banner(), &stage).left(), 28);
+  EXPECT_EQ(probe::rectIn(below, &stage).top(), probe::rectIn(slot->banner(), &stage).bottom() + 1 + 10);
+  slot->setMessage(QStringLiteral("Another."));  // the same banner, new text
+  EXPECT_EQ(probe::textOf(slot->banner()), "Another.");
+
+  probe::click(probe::find(slot, "bannerDismiss"));
+  EXPECT_EQ(dismissals, 1);
+  EXPECT_NE(slot->banner(), nullptr);  // the screen clears the message, not the banner
+  slot->setMessage(std::nullopt);
+  EXPECT_EQ(slot->banner(), nullptr);
+  stage.image(1);
+  EXPECT_FALSE(probe::isShown(slot));
+  EXPECT_EQ(probe::rectIn(below, &stage).top(), 0);
 }
 
 }  // namespace
