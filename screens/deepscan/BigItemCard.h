@@ -4,15 +4,20 @@
 // actions it allows (Reveal; the trash button unless it is a container
 // disk; Copy command for a container disk with a reclaim command). The card
 // never reads a model: Reveal and trash run the screen's callbacks, and
-// Copy command writes the command to the clipboard seam itself, then reads
-// "Copied" until the delay seam calls back (two seconds in the app). GUI
-// thread only.
+// Copy command writes the command to the clipboard itself, then reads
+// "Copied" until the delay it was given has passed (two seconds).
+//
+// Named "bigItemCard", keyed by the item's id; its parts are "cardBadge",
+// "cardName", "cardLocation", "cardSize", "cardNote", "cardTile" and the
+// buttons "revealButton", "copyCommandButton", "trashButton". GUI thread
+// only.
 
-#include <QWidget>
 #include <chrono>
 #include <functional>
+#include <memory>
 
 #include "engine/BigItem.h"
+#include "screens/common/layout/Surface.h"
 
 namespace tidewell::design {
 class GhostPillButton;
@@ -20,59 +25,43 @@ class GhostPillButton;
 
 namespace tidewell::screens {
 
-class TrashPillButton;
+class Clipboard;
 
-struct BigItemCardSeams {
-  // Puts text on the clipboard as plain text, replacing what was there.
-  std::function<void(const QString& text)> copyText;
-  // Runs done once after the delay; the app uses a single-shot timer owned
-  // by the card, tests fire it themselves.
-  std::function<void(QObject* owner, std::chrono::milliseconds delay, std::function<void()> done)> after;
-};
+// Runs done once, delay from now, unless owner is gone by then. The app's
+// is a single-shot timer; tests keep the call and run it themselves.
+using DelayedCall =
+    std::function<void(QObject* owner, std::chrono::milliseconds delay, std::function<void()> done)>;
+DelayedCall timerDelayedCall();
 
 // How long the copy button reads "Copied".
 inline constexpr std::chrono::milliseconds kCopiedFor{2000};
 
-class BigItemCard : public QWidget {
+class BigItemCard : public Surface {
   Q_OBJECT
  public:
   BigItemCard(engine::BigItem item, std::function<void()> onReveal, std::function<void()> onTrash,
-              BigItemCardSeams seams, QWidget* parent = nullptr);
+              std::shared_ptr<Clipboard> clipboard, DelayedCall after = timerDelayedCall(),
+              QWidget* parent = nullptr);
 
   const engine::BigItem& item() const { return item_; }
-  QString badgeText() const;
-  QString nameText() const;
-  QString locationText() const;
-  QString sizeText() const;
-  QString noteText() const;
-  // The note as drawn at the current width: at most three lines, the last
-  // one shortened when the note runs longer.
-  QStringList noteLines() const;
   bool isCopied() const { return copied_; }
-  bool isHovering() const { return hovering_; }
-  void setHovering(bool hovering);
-
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
+  // The screen hands a card kept for the same item fresh actions.
+  void setActions(std::function<void()> onReveal, std::function<void()> onTrash);
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
+  void paintBackground(QPainter& painter, const QRectF& rect) override;
 
  private:
   void copyCommand();
   void setCopied(bool copied);
-  void placeButtons();
 
   engine::BigItem item_;
-  BigItemCardSeams seams_;
-  bool hovering_ = false;
+  std::function<void()> onReveal_;
+  std::function<void()> onTrash_;
+  std::shared_ptr<Clipboard> clipboard_;
+  DelayedCall after_;
   bool copied_ = false;
-  design::GhostPillButton* reveal_ = nullptr;
   design::GhostPillButton* copy_ = nullptr;
-  TrashPillButton* trash_ = nullptr;
 };
 
 }  // namespace tidewell::screens

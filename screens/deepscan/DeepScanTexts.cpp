@@ -1,8 +1,6 @@
 #include "screens/deepscan/DeepScanTexts.h"
 
-#include <algorithm>
-
-#include "platform/core/ByteCountText.h"
+#include "screens/common/Formatting.h"
 #include "screens/deepscan/DeepScanPalette.h"
 
 namespace tidewell::screens {
@@ -10,16 +8,12 @@ namespace tidewell::screens {
 using engine::BigItem;
 using namespace design::literals;
 
-QString deepScanBytesText(int64_t bytes) {
-  return QString::fromStdString(platform::byteCountText(std::max<int64_t>(bytes, 0)));
-}
-
 QString deepScanSubtitle(int64_t itemCount, int64_t totalBytes) {
-  return QString::number(itemCount) + QStringLiteral(" big items \u2022 ") + deepScanBytesText(totalBytes);
+  return QString::number(itemCount) + QStringLiteral(" big items \u2022 ") + bytesText(totalBytes);
 }
 
 QString countAndSizeLine(int64_t count, int64_t bytes) {
-  return QString::number(count) + QStringLiteral(" \u00B7 ") + deepScanBytesText(bytes);
+  return QString::number(count) + QStringLiteral(" \u00B7 ") + bytesText(bytes);
 }
 
 bool needsTrashConfirmation(BigItem::Kind kind) {
@@ -28,7 +22,7 @@ bool needsTrashConfirmation(BigItem::Kind kind) {
 
 QString trashQuestionMessage(const BigItem& item) {
   const QString quoted = QStringLiteral("\u201C") + QString::fromStdString(item.name) +
-                         QStringLiteral("\u201D (") + deepScanBytesText(item.sizeBytes) + QStringLiteral(")");
+                         QStringLiteral("\u201D (") + bytesText(item.sizeBytes) + QStringLiteral(")");
   if (item.kind == BigItem::Kind::appData) {
     return quoted + QStringLiteral(
                         " holds app data. Logins or settings could go with it. It'll sit in the Trash if "
@@ -43,7 +37,7 @@ TrashBannerContent trashBannerContent(const engine::BigItemScanner::TrashOutcome
   if (outcome.success) {
     return {DeepScanPalette::safeGreen(), "checkmark.circle.fill"_symbol,
             QStringLiteral("Moved ") + name + QStringLiteral(" to the Trash \u2022 ") +
-                deepScanBytesText(outcome.freedBytes) + QStringLiteral(". Empty the Trash to lock it in.")};
+                bytesText(outcome.freedBytes) + QStringLiteral(". Empty the Trash to lock it in.")};
   }
   return {DeepScanPalette::reviewOrange(), "exclamationmark.triangle.fill"_symbol,
           QStringLiteral("Couldn't move ") + name +

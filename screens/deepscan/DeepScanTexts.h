@@ -13,9 +13,6 @@
 
 namespace tidewell::screens {
 
-// File-style byte text of max(bytes, 0).
-QString deepScanBytesText(int64_t bytes);
-
 // "12 big items • 4.2 GB": the word stays "items" for every count.
 QString deepScanSubtitle(int64_t itemCount, int64_t totalBytes);
 

@@ -1,15 +1,14 @@
 #include "screens/deepscan/RiskRow.h"
 
-#include <QFontMetricsF>
-#include <QPainter>
-#include <cmath>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 #include "design/Color.h"
-#include "design/InterFont.h"
-#include "design/MonospacedDigits.h"
-#include "design/Shapes.h"
-#include "design/Symbol.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
 #include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/TintedTile.h"
 
 namespace tidewell::screens {
 
@@ -19,105 +18,76 @@ using design::Color::withOpacity;
 using namespace design::literals;
 
 namespace {
-constexpr double kPadX = 12, kPadY = 10, kSpacing = 10, kBadge = 26, kLineGap = 1, kCorner = 12;
-constexpr double kChevronSize = 10;
+// A tint that carries its own opacity (the other bucket's white) keeps it.
+QColor tintAt(const QColor& tint, double opacity) { return withOpacity(tint, opacity * tint.alphaF()); }
 
-QFont titleFont() { return design::inter(13, FontWeight::Semibold); }
-QFont countFont() { return design::inter(10.5); }
-
-double textBlockHeight() {
-  return QFontMetricsF(titleFont()).height() + kLineGap + QFontMetricsF(countFont()).height();
+QColor chevronColour(const RiskRowValues& values) {
+  return values.isViewing ? tint(values.bucket) : white(0.3);
 }
 }  // namespace
 
-double riskRowHeight() { return 2 * kPadY + std::max(kBadge, textBlockHeight()); }
-
-void paintRiskRow(QPainter& painter, const QRectF& rect, const RiskRowValues& values, bool hovering) {
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  const QColor tint = screens::tint(values.bucket);
-  const QPainterPath shape = design::continuousRoundedRect(rect, kCorner);
-  if (values.isViewing) {
-    painter.fillPath(shape, withOpacity(tint, 0.12 * tint.alphaF()));
-    design::strokeInside(painter, rect, kCorner, 1, withOpacity(tint, 0.35 * tint.alphaF()));
-  } else if (hovering) {
-    painter.fillPath(shape, white(0.05));
-  }
-
-  const QRectF inner = rect.adjusted(kPadX, kPadY, -kPadX, -kPadY);
-  const double midY = inner.center().y();
-
-  const QRectF badge(inner.left(), midY - kBadge / 2, kBadge, kBadge);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(withOpacity(tint, 0.16 * tint.alphaF()));
-  painter.drawEllipse(badge);
-  design::drawSymbol(painter, symbol(values.bucket), design::symbolBox(badge.center(), 12),
-                     FontWeight::Semibold, tint);
-
-  const double chevronSide = design::symbolSide(kChevronSize);
-  const QRectF chevron(inner.right() - chevronSide, midY - chevronSide / 2, chevronSide, chevronSide);
-  design::drawSymbol(painter, "chevron.right"_symbol, chevron, FontWeight::Semibold,
-                     values.isViewing ? tint : white(0.3));
-
-  const double textLeft = badge.right() + kSpacing;
-  const double textWidth = std::max(0.0, chevron.left() - 4 - textLeft);
-  const QFontMetricsF titleMetrics(titleFont());
-  const QFontMetricsF countMetrics(countFont());
-  double y = midY - textBlockHeight() / 2;
-  painter.setFont(titleFont());
-  painter.setPen(Qt::white);
-  painter.drawText(QRectF(textLeft, y, textWidth, titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   titleMetrics.elidedText(title(values.bucket), Qt::ElideRight, textWidth));
-  y += titleMetrics.height() + kLineGap;
-  painter.setFont(countFont());
-  painter.setPen(design::Color::tertiaryText());
-  design::drawMonospacedDigits(painter, QRectF(textLeft, y, textWidth, countMetrics.height()),
-                               Qt::AlignLeft | Qt::AlignVCenter,
-                               countAndSizeLine(values.count, values.bytes));
-  painter.restore();
+SurfaceLook riskRowLook(const RiskRowValues& values, bool hovering) {
+  const QColor t = tint(values.bucket);
+  SurfaceLook look;
+  look.cornerRadius = 12;
+  look.fill = values.isViewing ? tintAt(t, 0.12) : hovering ? white(0.05) : QColor(Qt::transparent);
+  look.border = values.isViewing ? tintAt(t, 0.35) : QColor(Qt::transparent);
+  return look;
 }
 
 RiskRow::RiskRow(RiskRowValues values, std::function<void()> view, QWidget* parent)
-    : QAbstractButton(parent), values_(values), view_(std::move(view)) {
-  setObjectName(QStringLiteral("riskRow.") + rawValue(values_.bucket));
-  setText(titleText());
-  setCursor(Qt::PointingHandCursor);
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  connect(this, &QAbstractButton::clicked, this, [this] {
+    : Surface(riskRowLook(values, false), parent), values_(values), view_(std::move(view)) {
+  named(this, "riskRow");
+  setKey(this, rawValue(values_.bucket));
+  setClickable(true);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+  const QColor t = tint(values_.bucket);
+  auto* badge =
+      new TintedTile({26, 13, tintAt(t, 0.16), symbol(values_.bucket), 12, FontWeight::Semibold, t}, this);
+  auto* title =
+      named(new TextLabel(screens::title(values_.bucket), textStyle(13, FontWeight::Semibold), this),
+            "riskRowTitle");
+  count_ = named(
+      new TextLabel(
+          countAndSizeLine(values_.count, values_.bytes),
+          textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits(), this),
+      "riskRowCount");
+  chevron_ =
+      named(new SymbolView("chevron.right"_symbol, 10, FontWeight::Semibold, chevronColour(values_), this),
+            "riskRowChevron");
+
+  auto* text = new QVBoxLayout;
+  text->setContentsMargins(0, 0, 0, 0);
+  text->setSpacing(1);
+  text->addWidget(title);
+  text->addWidget(count_);
+
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(12, 10, 12, 10);
+  row->setSpacing(10);
+  row->addWidget(badge, 0, Qt::AlignVCenter);
+  row->addLayout(text, 1);
+  // The spacer of at least 4 keeps the stack's spacing on both sides.
+  row->addSpacing(4 + 10);
+  row->addWidget(chevron_, 0, Qt::AlignVCenter);
+
+  connect(this, &Surface::hoverChanged, this, [this] { restyle(); });
+  connect(this, &Surface::clicked, this, [this] {
     if (view_) view_();
   });
 }
 
-QString RiskRow::titleText() const { return title(values_.bucket); }
-
-QString RiskRow::countText() const { return countAndSizeLine(values_.count, values_.bytes); }
-
-void RiskRow::setHovering(bool hovering) {
-  if (hovering_ == hovering) return;
-  hovering_ = hovering;
-  update();
+void RiskRow::setValues(const RiskRowValues& values) {
+  if (values == values_) return;
+  values_ = values;
+  count_->setText(countAndSizeLine(values_.count, values_.bytes));
+  restyle();
 }
 
-QSize RiskRow::sizeHint() const {
-  const double textWidth = std::max(QFontMetricsF(titleFont()).horizontalAdvance(titleText()),
-                                    design::monospacedDigitsWidth(countFont(), countText()));
-  const double width = 2 * kPadX + kBadge + kSpacing + textWidth + 4 + design::symbolSide(kChevronSize);
-  return {int(std::ceil(width)), int(std::ceil(riskRowHeight()))};
+void RiskRow::restyle() {
+  setLook(riskRowLook(values_, isHovering()));
+  chevron_->setColour(chevronColour(values_));
 }
-
-QSize RiskRow::minimumSizeHint() const { return {int(2 * kPadX + kBadge), int(std::ceil(riskRowHeight()))}; }
-
-bool RiskRow::hitButton(const QPoint& pos) const {
-  return design::continuousRoundedRect(QRectF(rect()), kCorner).contains(QPointF(pos) + QPointF(0.5, 0.5));
-}
-
-void RiskRow::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  paintRiskRow(painter, QRectF(rect()), values_, hovering_);
-}
-
-void RiskRow::enterEvent(QEnterEvent*) { setHovering(true); }
-
-void RiskRow::leaveEvent(QEvent*) { setHovering(false); }
 
 }  // namespace tidewell::screens

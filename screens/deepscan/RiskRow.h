@@ -1,15 +1,19 @@
 #pragma once
-// One line of the Deep Scan bucket column: the bucket's badge, title and
-// "count · size" line, and a chevron. Clicking anywhere on its rounded
-// shape runs its view action; it never reads a model. The screen builds a
-// new row for every change of its values. GUI thread only.
+// One line of the Deep Scan bucket column: the bucket's round badge, its
+// title over the "count · size" line, and a chevron. A click anywhere on
+// it runs its view action; it never reads a model. Named "riskRow", keyed
+// by the bucket's raw value; its texts are "riskRowTitle" and
+// "riskRowCount". GUI thread only.
 
-#include <QAbstractButton>
 #include <functional>
 
+#include "screens/common/layout/Surface.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {
+
+class SymbolView;
+class TextLabel;
 
 struct RiskRowValues {
   RiskBucket bucket = RiskBucket::other;
@@ -19,35 +23,27 @@ struct RiskRowValues {
   bool operator==(const RiskRowValues&) const = default;
 };
 
-// The row's height, and the row painted into rect.
-double riskRowHeight();
-void paintRiskRow(QPainter& painter, const QRectF& rect, const RiskRowValues& values, bool hovering);
+// The row's fill and border: tinted while viewed, a faint white while
+// hovered, else clear.
+SurfaceLook riskRowLook(const RiskRowValues& values, bool hovering);
 
-class RiskRow : public QAbstractButton {
+class RiskRow : public Surface {
   Q_OBJECT
  public:
   RiskRow(RiskRowValues values, std::function<void()> view, QWidget* parent = nullptr);
 
   const RiskRowValues& values() const { return values_; }
-  QString titleText() const;
-  QString countText() const;
-  bool isHovering() const { return hovering_; }
-  // What the pointer does; public so the look can be shown without one.
-  void setHovering(bool hovering);
-
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
-
- protected:
-  bool hitButton(const QPoint& pos) const override;
-  void paintEvent(QPaintEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
+  // New counts or a new viewed state for the same bucket.
+  void setValues(const RiskRowValues& values);
+  void setView(std::function<void()> view) { view_ = std::move(view); }
 
  private:
+  void restyle();
+
   RiskRowValues values_;
   std::function<void()> view_;
-  bool hovering_ = false;
+  TextLabel* count_;
+  SymbolView* chevron_;
 };
 
 }  // namespace tidewell::screens

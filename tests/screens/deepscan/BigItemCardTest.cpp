@@ -1,14 +1,18 @@
 // The big-item card: its texts, which buttons it offers, what they run, and
 // the copy confirmation.
+#include "screens/deepscan/BigItemCard.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QImage>
-#include <QTest>
-
 #include "design/GhostPillButton.h"
-#include "screens/deepscan/BigItemCard.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/Badge.h"
+#include "screens/common/views/TextLabel.h"
 #include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/TintedTile.h"
+#include "screens/probe/FakeServices.h"
+#include "screens/probe/Probe.h"
+#include "screens/probe/Stage.h"
 
 namespace tidewell::screens {
 namespace {
@@ -27,61 +31,81 @@ BigItem makeItem(Kind kind) {
   return item;
 }
 
+// One card on a stage, its actions and seams recorded.
 struct CardHarness {
   int reveals = 0;
   int trashes = 0;
-  QStringList copied;
+  probe::FakeServices fakes;
   std::vector<std::pair<std::chrono::milliseconds, std::function<void()>>> delayed;
+  BigItemCard* card = nullptr;
+  std::unique_ptr<probe::Stage> stage;
 
-  std::unique_ptr<BigItemCard> make(const BigItem& item) {
-    BigItemCardSeams seams;
-    seams.copyText = [this](const QString& text) { copied << text; };
-    seams.after = [this](QObject*, std::chrono::milliseconds delay, std::function<void()> done) {
-      delayed.emplace_back(delay, std::move(done));
-    };
-    auto card = std::make_unique<BigItemCard>(
-        item, [this] { ++reveals; }, [this] { ++trashes; }, seams);
-    card->resize(260, card->sizeHint().height());
-    card->show();
-    return card;
+  explicit CardHarness(const BigItem& item, int width = 280) {
+    probe::prepare();
+    card = new BigItemCard(
+        item, [this] { ++reveals; }, [this] { ++trashes; }, fakes.clipboard,
+        [this](QObject*, std::chrono::milliseconds delay, std::function<void()> done) {
+          delayed.emplace_back(delay, std::move(done));
+        });
+    stage = std::make_unique<probe::Stage>(card, design::SectionPalette::deepScan(), QSize(width + 40, 400),
+                                           QMargins(20, 20, 20, 20));
+    stage->image(1);
+  }
+  QString text(const char* name) const { return probe::textOf(probe::find(card, name)); }
+  template <typename T = QAbstractButton>
+  T* button(const char* name) const {
+    return probe::find<T>(card, name);
   }
 };
 
-template <typename T>
-T* button(QWidget& card, const char* name) {
-  return card.findChild<T*>(QString::fromUtf8(name));
-}
-
 TEST(BigItemCard, ShowsBadgeNameLocationSizeAndNote) {
-  CardHarness h;
   auto item = makeItem(Kind::appData);
   item.note = "Slack keeps its message cache here.";
-  auto card = h.make(item);
-  EXPECT_EQ(card->badgeText(), QString::fromUtf8("App / SDK data \u00B7 review"));
-  EXPECT_EQ(card->nameText(), "Thing");
-  EXPECT_EQ(card->locationText(), "~/Library");
-  EXPECT_EQ(card->sizeText(), "1.25 GB");
-  EXPECT_EQ(card->noteText(), "Slack keeps its message cache here.");
+  CardHarness h(item);
+  EXPECT_EQ(h.text("cardBadge"), QString::fromUtf8("App / SDK data \u00B7 review"));
+  EXPECT_EQ(h.text("cardName"), "Thing");
+  EXPECT_EQ(h.text("cardLocation"), "~/Library");
+  EXPECT_EQ(h.text("cardSize"), "1.25 GB");
+  EXPECT_EQ(h.text("cardNote"), "Slack keeps its message cache here.");
+  EXPECT_EQ(probe::find<TintedTile>(h.card, "cardTile")->symbolName(), "folder.fill");
+  EXPECT_EQ(keyOf(h.card), "/fixture/home/Library/Thing");
 
   item.note.reset();
   item.sizeBytes = -4;
-  auto bare = h.make(item);
-  EXPECT_EQ(bare->noteText(), "No intel on this one. Hit Reveal and check it first.");
-  EXPECT_EQ(bare->sizeText(), "Zero KB");
+  item.isDirectory = false;
+  CardHarness bare(item);
+  EXPECT_EQ(bare.text("cardNote"), "No intel on this one. Hit Reveal and check it first.");
+  EXPECT_EQ(bare.text("cardSize"), "Zero KB");
+  EXPECT_EQ(probe::find<TintedTile>(bare.card, "cardTile")->symbolName(), "doc.fill");
 }
 
-TEST(BigItemCard, ALongNoteStopsAfterThreeLinesAndAShortOneStillTakesTheirHeight) {
-  CardHarness h;
+TEST(BigItemCard, NoteStopsAfterThreeLinesAndAShortOneStillTakesTheirHeight) {
   auto item = makeItem(Kind::cache);
-  item.note = std::string(40, 'x') + " " + QString("word ").repeated(60).toStdString();
-  auto card = h.make(item);
-  const QStringList lines = card->noteLines();
+  item.note = QString("A rather long sentence about this cache. ").repeated(12).toStdString();
+  CardHarness longNote(item);
+  const QStringList lines = probe::find<TextLabel>(longNote.card, "cardNote")->visibleLines();
   ASSERT_EQ(lines.size(), 3);
   EXPECT_TRUE(lines.last().endsWith(QChar(0x2026))) << lines.last().toStdString();
   item.note = "Short.";
-  auto shortCard = h.make(item);
-  EXPECT_EQ(shortCard->noteLines(), QStringList{"Short."});
-  EXPECT_EQ(shortCard->sizeHint().height(), card->sizeHint().height());
+  CardHarness shortNote(item);
+  EXPECT_EQ(shortNote.card->height(), longNote.card->height());
+  EXPECT_EQ(probe::find(shortNote.card, "cardNote")->height(),
+            probe::find(longNote.card, "cardNote")->height());
+}
+
+TEST(BigItemCard, LongNameIsShortenedInTheMiddleOnOneLine) {
+  auto item = makeItem(Kind::other);
+  item.name = "a-very-long-file-name-that-cannot-possibly-fit-on-one-card-line-at-all.iso";
+  item.location = "~/Downloads/and/a/very/long/path/that/does/not/fit/either/on/one/line";
+  CardHarness h(item);
+  const QStringList name = probe::find<TextLabel>(h.card, "cardName")->visibleLines();
+  ASSERT_EQ(name.size(), 1);
+  EXPECT_TRUE(name[0].startsWith("a-very")) << name[0].toStdString();
+  EXPECT_TRUE(name[0].endsWith(".iso")) << name[0].toStdString();
+  const QStringList location = probe::find<TextLabel>(h.card, "cardLocation")->visibleLines();
+  ASSERT_EQ(location.size(), 1);
+  EXPECT_TRUE(location[0].startsWith("~/Downloads")) << location[0].toStdString();
+  EXPECT_TRUE(location[0].endsWith(QChar(0x2026)));
 }
 
 TEST(BigItemCard, ButtonsByKind) {
@@ -98,52 +122,52 @@ TEST(BigItemCard, ButtonsByKind) {
       {Kind::rebuildable, std::nullopt, false, true},
       {Kind::appData, std::nullopt, false, true},
       {Kind::personal, std::nullopt, false, true},
-      {Kind::other, std::nullopt, false, true},
+      {Kind::other, std::string("never offered"), false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.kind));
-    CardHarness h;
     auto item = makeItem(c.kind);
     item.reclaimCommand = c.command;
-    auto card = h.make(item);
-    auto* reveal = button<design::GhostPillButton>(*card, "revealButton");
+    CardHarness h(item);
+    auto* reveal = h.button<design::GhostPillButton>("revealButton");
     ASSERT_NE(reveal, nullptr);
     EXPECT_EQ(reveal->label().title, "Reveal");
+    EXPECT_EQ(reveal->label().symbol->text(), "magnifyingglass");
     EXPECT_EQ(reveal->toolTip(), "Reveal in Finder");
-    EXPECT_EQ(button<QAbstractButton>(*card, "copyCommandButton") != nullptr, c.copy);
-    auto* trash = button<QAbstractButton>(*card, "trashButton");
+    auto* copy = h.button("copyCommandButton");
+    auto* trash = h.button("trashButton");
+    EXPECT_EQ(copy != nullptr, c.copy);
     EXPECT_EQ(trash != nullptr, c.trash);
+    const int rowWidth = h.card->width() - 28;
     if (trash) {
       EXPECT_EQ(trash->toolTip(), "Move Thing to Trash");
-    }
-    // Reveal alone spans the row; beside the trash button it takes the rest.
-    const int rowWidth = card->width() - 28;
-    if (!c.copy && !c.trash) {
-      EXPECT_EQ(reveal->width(), rowWidth);
-    }
-    if (trash) {
+      // Beside the trash button Reveal takes the rest of the row.
       EXPECT_EQ(reveal->width() + 8 + trash->width(), rowWidth);
+    } else if (copy) {
+      EXPECT_NEAR(reveal->width(), copy->width(), 1);
+      EXPECT_EQ(reveal->width() + 8 + copy->width(), rowWidth);
+    } else {
+      EXPECT_EQ(reveal->width(), rowWidth);
     }
   }
 }
 
 TEST(BigItemCard, RevealAndTrashRunTheirActionsOnce) {
-  CardHarness h;
-  auto card = h.make(makeItem(Kind::personal));
-  QTest::mouseClick(button<QAbstractButton>(*card, "revealButton"), Qt::LeftButton);
+  CardHarness h(makeItem(Kind::personal));
+  probe::click(h.button("revealButton"));
   EXPECT_EQ(h.reveals, 1);
   EXPECT_EQ(h.trashes, 0);
-  QTest::mouseClick(button<QAbstractButton>(*card, "trashButton"), Qt::LeftButton);
+  probe::click(h.button("trashButton"));
   EXPECT_EQ(h.trashes, 1);
   EXPECT_EQ(h.reveals, 1);
+  EXPECT_TRUE(h.fakes.clipboard->texts.isEmpty());
 }
 
 TEST(BigItemCard, TheTrashSymbolIsRedOnEveryCard) {
   for (Kind kind : {Kind::cache, Kind::installer, Kind::appData, Kind::other}) {
-    CardHarness h;
-    auto card = h.make(makeItem(kind));
-    auto* trash = button<QAbstractButton>(*card, "trashButton");
-    const QImage image = trash->grab().toImage();
+    CardHarness h(makeItem(kind));
+    auto* trash = h.button("trashButton");
+    const QImage image = probe::render(trash);
     bool red = false;
     // Antialiased strokes of personal red (0.96, 0.26, 0.37) over the pill.
     for (int x = 0; x < image.width() && !red; ++x) {
@@ -157,57 +181,55 @@ TEST(BigItemCard, TheTrashSymbolIsRedOnEveryCard) {
 }
 
 TEST(BigItemCard, CopyCommandPutsExactlyTheCommandOnTheClipboardAndReadsCopiedUntilTheDelayEnds) {
-  CardHarness h;
   auto item = makeItem(Kind::container);
   item.reclaimCommand = "docker system prune -a";
-  auto card = h.make(item);
-  auto* copy = button<design::GhostPillButton>(*card, "copyCommandButton");
+  CardHarness h(item);
+  auto* copy = h.button<design::GhostPillButton>("copyCommandButton");
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->toolTip(), QString::fromUtf8("Copy \u201Cdocker system prune -a\u201D to run in Terminal"));
   EXPECT_EQ(copy->label().title, "Copy command");
   EXPECT_EQ(copy->label().symbol->text(), "doc.on.doc");
-  // Reveal and Copy command share the row.
-  EXPECT_NEAR(button<QWidget>(*card, "revealButton")->width(), copy->width(), 1);
 
-  QTest::mouseClick(copy, Qt::LeftButton);
-  EXPECT_EQ(h.copied, QStringList{"docker system prune -a"});
-  EXPECT_TRUE(card->isCopied());
-  EXPECT_EQ(copy->label().title, "Copied");
+  probe::click(copy);
+  EXPECT_EQ(h.fakes.clipboard->texts, QStringList{"docker system prune -a"});
+  EXPECT_EQ(h.fakes.clipboard->clears, 1);
+  EXPECT_TRUE(h.card->isCopied());
+  EXPECT_EQ(probe::textOf(copy), "Copied");
   EXPECT_EQ(copy->label().symbol->text(), "checkmark");
   ASSERT_EQ(h.delayed.size(), 1u);
   EXPECT_EQ(h.delayed[0].first, std::chrono::milliseconds(2000));
 
   // A second press copies again; the first delay's end resets the label.
-  QTest::mouseClick(copy, Qt::LeftButton);
-  EXPECT_EQ(h.copied.size(), 2);
+  probe::click(copy);
+  EXPECT_EQ(h.fakes.clipboard->texts.size(), 2);
   ASSERT_EQ(h.delayed.size(), 2u);
   h.delayed[0].second();
-  EXPECT_FALSE(card->isCopied());
-  EXPECT_EQ(copy->label().title, "Copy command");
+  EXPECT_FALSE(h.card->isCopied());
+  EXPECT_EQ(probe::textOf(copy), "Copy command");
   h.delayed[1].second();
-  EXPECT_EQ(copy->label().title, "Copy command");
+  EXPECT_EQ(probe::textOf(copy), "Copy command");
   EXPECT_EQ(h.reveals + h.trashes, 0);
 }
 
 TEST(BigItemCard, ADelayEndingAfterTheCardIsGoneChangesNothing) {
-  CardHarness h;
   auto item = makeItem(Kind::container);
   item.reclaimCommand = "orb prune";
-  auto card = h.make(item);
-  QTest::mouseClick(button<QAbstractButton>(*card, "copyCommandButton"), Qt::LeftButton);
-  card.reset();
+  CardHarness h(item);
+  probe::click(h.button("copyCommandButton"));
+  h.stage.reset();  // the card goes with its stage
   ASSERT_EQ(h.delayed.size(), 1u);
   h.delayed[0].second();  // must not touch the destroyed card
 }
 
 TEST(BigItemCard, BorderBrightensOnHover) {
-  CardHarness h;
-  auto card = h.make(makeItem(Kind::installer));
-  const QPoint onBorder(card->width() / 2, 0);
-  const QColor resting = card->grab().toImage().pixelColor(onBorder);
-  card->setHovering(true);
-  const QColor hovered = card->grab().toImage().pixelColor(onBorder);
+  CardHarness h(makeItem(Kind::installer));
+  const QPoint onBorder = probe::rectIn(h.card, h.stage.get()).topLeft() + QPoint(h.card->width() / 2, 0);
+  const QColor resting = probe::pixel(h.stage->image(1), onBorder);
+  h.card->setHovering(true);
+  const QColor hovered = probe::pixel(h.stage->image(1), onBorder);
   EXPECT_GT(hovered.blueF(), resting.blueF() + 0.05);
+  const QColor blue = DeepScanPalette::installerBlue();
+  EXPECT_EQ(probe::find<Badge>(h.card, "cardBadge")->look().text, blue);
 }
 
 }  // namespace
