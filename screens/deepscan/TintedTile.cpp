@@ -28,6 +28,12 @@ TintedTile::TintedTile(TintedTileLook look, QWidget* parent) : QWidget(parent), 
   setFixedSize(sizeHint());
 }
 
+void TintedTile::setLook(const TintedTileLook& look) {
+  look_ = look;
+  setFixedSize(sizeHint());
+  update();
+}
+
 QSize TintedTile::sizeHint() const {
   const int side = int(std::ceil(look_.side));
   return {side, side};

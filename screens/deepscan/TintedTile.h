@@ -30,6 +30,7 @@ class TintedTile : public QWidget {
   explicit TintedTile(TintedTileLook look, QWidget* parent = nullptr);
 
   const TintedTileLook& look() const { return look_; }
+  void setLook(const TintedTileLook& look);
   QString symbolName() const { return look_.symbol.text(); }
   QSize sizeHint() const override;
 
