@@ -23,14 +23,10 @@
 namespace tidewell::screens {
 
 using design::FontWeight;
-using design::Color::withOpacity;
 using namespace design::literals;
 
 namespace {
 constexpr double kCorner = 16;
-
-// The secondary colour of other items carries its own opacity; keep it.
-QColor tintAt(const QColor& tint, double opacity) { return withOpacity(tint, opacity * tint.alphaF()); }
 
 // Reveal and Copy command take the width the row leaves them, in equal
 // shares, whatever their labels ask.
@@ -59,14 +55,14 @@ BigItemCard::BigItemCard(engine::BigItem item, std::function<void()> onReveal, s
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
   const QColor tint = cardTint(item_.kind);
-  auto* tile = named(
-      new TintedTile(
-          {34, 10, tintAt(tint, 0.16), tileSymbol(item_.isDirectory), 15, FontWeight::Semibold, tint}, this),
-      "cardTile");
+  auto* tile = named(new TintedTile({34, 10, DeepScanPalette::faded(tint, 0.16),
+                                     tileSymbol(item_.isDirectory), 15, FontWeight::Semibold, tint},
+                                    this),
+                     "cardTile");
   BadgeLook badgeLook;
   badgeLook.fontSize = 10;
   badgeLook.text = tint;
-  badgeLook.fill = tintAt(tint, 0.16);
+  badgeLook.fill = DeepScanPalette::faded(tint, 0.16);
   badgeLook.horizontalPadding = 7;
   badgeLook.verticalPadding = 3;
   auto* badge = named(new Badge(kindBadge(item_.kind), badgeLook, this), "cardBadge");
@@ -161,10 +157,10 @@ void BigItemCard::paintBackground(QPainter& painter, const QRectF& rect) {
   const QPainterPath shape = design::continuousRoundedRect(rect, kCorner);
   painter.fillPath(shape, design::Color::raisedSurface());
   QRadialGradient glow(rect.topLeft(), 200);
-  glow.setColorAt(0, tintAt(tint, 0.07));
+  glow.setColorAt(0, DeepScanPalette::faded(tint, 0.07));
   glow.setColorAt(1, Qt::transparent);
   painter.fillPath(shape, glow);
-  design::strokeInside(painter, rect, kCorner, 1, tintAt(tint, isHovering() ? 0.5 : 0.18));
+  design::strokeInside(painter, rect, kCorner, 1, DeepScanPalette::faded(tint, isHovering() ? 0.5 : 0.18));
   painter.restore();
 }
 

@@ -1,7 +1,6 @@
 #include "screens/deepscan/BigItemCardRules.h"
 
 #include "design/Color.h"
-#include "screens/deepscan/DeepScanPalette.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {
@@ -10,13 +9,11 @@ using engine::BigItem;
 using namespace design::literals;
 
 QColor cardTint(BigItem::Kind kind) {
-  const QString name = tintName(kind);
-  if (name == u"green") return DeepScanPalette::safeGreen();
-  if (name == u"installer") return DeepScanPalette::installerBlue();
-  if (name == u"container") return DeepScanPalette::containerPurple();
-  if (name == u"orange") return DeepScanPalette::reviewOrange();
-  if (name == u"red") return DeepScanPalette::personalRed();
-  return design::Color::secondaryText();
+  // The named tints are the buckets'; any other name is the secondary
+  // colour, not the other bucket's own white.
+  const RiskBucket bucket = riskBucketForTintName(tintName(kind));
+  if (bucket == RiskBucket::other) return design::Color::secondaryText();
+  return tint(bucket);
 }
 
 QString kindBadge(BigItem::Kind kind) {

@@ -27,4 +27,8 @@ const QColor& containerPurple() {
   return c;
 }
 
+QColor faded(const QColor& tint, double opacity) {
+  return design::Color::withOpacity(tint, opacity * tint.alphaF());
+}
+
 }  // namespace tidewell::screens::DeepScanPalette

@@ -7,6 +7,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
+#include "screens/deepscan/DeepScanPalette.h"
 #include "screens/deepscan/DeepScanTexts.h"
 #include "screens/deepscan/TintedTile.h"
 
@@ -14,13 +15,9 @@ namespace tidewell::screens {
 
 using design::FontWeight;
 using design::Color::white;
-using design::Color::withOpacity;
 using namespace design::literals;
 
 namespace {
-// A tint that carries its own opacity (the other bucket's white) keeps it.
-QColor tintAt(const QColor& tint, double opacity) { return withOpacity(tint, opacity * tint.alphaF()); }
-
 QColor chevronColour(const RiskRowValues& values) {
   return values.isViewing ? tint(values.bucket) : white(0.3);
 }
@@ -30,8 +27,10 @@ SurfaceLook riskRowLook(const RiskRowValues& values, bool hovering) {
   const QColor t = tint(values.bucket);
   SurfaceLook look;
   look.cornerRadius = 12;
-  look.fill = values.isViewing ? tintAt(t, 0.12) : hovering ? white(0.05) : QColor(Qt::transparent);
-  look.border = values.isViewing ? tintAt(t, 0.35) : QColor(Qt::transparent);
+  look.fill = values.isViewing ? DeepScanPalette::faded(t, 0.12)
+              : hovering       ? white(0.05)
+                               : QColor(Qt::transparent);
+  look.border = values.isViewing ? DeepScanPalette::faded(t, 0.35) : QColor(Qt::transparent);
   return look;
 }
 
@@ -43,8 +42,8 @@ RiskRow::RiskRow(RiskRowValues values, std::function<void()> view, QWidget* pare
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
   const QColor t = tint(values_.bucket);
-  auto* badge =
-      new TintedTile({26, 13, tintAt(t, 0.16), symbol(values_.bucket), 12, FontWeight::Semibold, t}, this);
+  auto* badge = new TintedTile(
+      {26, 13, DeepScanPalette::faded(t, 0.16), symbol(values_.bucket), 12, FontWeight::Semibold, t}, this);
   auto* title =
       named(new TextLabel(screens::title(values_.bucket), textStyle(13, FontWeight::Semibold), this),
             "riskRowTitle");
