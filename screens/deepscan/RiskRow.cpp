@@ -1,9 +1,11 @@
 #include "screens/deepscan/RiskRow.h"
 
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "design/Color.h"
+#include "design/Shapes.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
@@ -82,6 +84,16 @@ void RiskRow::setValues(const RiskRowValues& values) {
   values_ = values;
   count_->setText(countAndSizeLine(values_.count, values_.bytes));
   restyle();
+}
+
+void RiskRow::mousePressEvent(QMouseEvent* event) {
+  const QPainterPath shape =
+      design::continuousRoundedRect(QRectF(rect()), riskRowLook(values_, false).cornerRadius);
+  if (!shape.contains(event->position())) {
+    event->ignore();
+    return;
+  }
+  Surface::mousePressEvent(event);
 }
 
 void RiskRow::restyle() {

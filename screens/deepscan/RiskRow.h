@@ -37,6 +37,10 @@ class RiskRow : public Surface {
   void setValues(const RiskRowValues& values);
   void setView(std::function<void()> view) { view_ = std::move(view); }
 
+ protected:
+  // Only the rounded shape takes the click, not the corners outside it.
+  void mousePressEvent(QMouseEvent* event) override;
+
  private:
   void restyle();
 

@@ -47,6 +47,9 @@ TEST(RiskRow, AClickAnywhereRunsViewTheGapAndTheTextsIncluded) {
     probe::click(row, at);
     EXPECT_EQ(views, before + 1) << at.x() << "," << at.y();
   }
+  // The very corner lies outside the rounded shape.
+  probe::click(row, QPoint(0, 0));
+  EXPECT_EQ(views, 4);
 }
 
 TEST(RiskRow, ViewedRowIsTintedHoveredRowIsLitOtherwiseClear) {
