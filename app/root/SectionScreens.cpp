@@ -2,6 +2,7 @@
 
 #include "app/root/SectionPlaceholder.h"
 #include "screens/apps/AppsView.h"
+#include "screens/deepscan/DeepScanView.h"
 
 namespace tidewell::app {
 
@@ -9,13 +10,14 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
   switch (branch) {
     case DetailBranch::apps:
       return new screens::AppsView(context.models.apps, context.services);
+    case DetailBranch::deepScan:
+      return new screens::DeepScanView(context.models.deepScan, context.services);
     case DetailBranch::home:
     case DetailBranch::cleanStart:
     case DetailBranch::cleanReview:
     case DetailBranch::cleanResult:
     case DetailBranch::devMode:
     case DetailBranch::performance:
-    case DetailBranch::deepScan:
     case DetailBranch::advisor:
       break;
   }

@@ -34,6 +34,8 @@ DeepScanView::DeepScanView(std::shared_ptr<models::DeepScanViewModel> model, Scr
   showPhase();
 }
 
+TrashQuestion* DeepScanView::trashQuestion() const { return question_.data(); }
+
 void DeepScanView::startScan() {
   // The task runs to its end by itself; the page follows the phase.
   model_->scan();

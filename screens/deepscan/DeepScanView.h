@@ -47,7 +47,7 @@ class DeepScanView : public QWidget {
   const std::optional<RiskBucket>& viewingBucket() const { return viewingBucket_; }
   const std::optional<engine::BigItem>& pendingTrash() const { return pendingTrash_; }
   // The open question, or nullptr.
-  TrashQuestion* trashQuestion() const { return question_; }
+  TrashQuestion* trashQuestion() const;
 
  private:
   void showPhase();
