@@ -184,4 +184,30 @@ std::set<std::string> DevModeRail::itemIDs(const RailGroup& group) {
   return ids;
 }
 
+DevModeRail::Mark DevModeRail::mark(const RailGroup& group) {
+  const auto picked =
+      std::count_if(group.items.begin(), group.items.end(), [](const auto& item) { return item.isSelected; });
+  if (picked == 0) return Mark::off;
+  return std::size_t(picked) == group.items.size() ? Mark::on : Mark::mixed;
+}
+
+bool DevModeRail::boxPicks(const RailGroup& group) {
+  return !std::all_of(group.items.begin(), group.items.end(),
+                      [](const auto& item) { return item.isSelected; });
+}
+
+std::size_t DevModeRail::count(const RailGroup& group, std::size_t modelCount) {
+  return group.isModels ? modelCount : group.items.size();
+}
+
+std::optional<std::size_t> DevModeRail::viewedGroup(const std::vector<RailGroup>& rail,
+                                                    const std::optional<std::string>& viewing) {
+  if (rail.empty()) return std::nullopt;
+  if (viewing) {
+    for (std::size_t at = 0; at < rail.size(); ++at)
+      if (rail[at].id == *viewing) return at;
+  }
+  return 0;
+}
+
 }  // namespace tidewell::screens

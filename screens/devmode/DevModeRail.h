@@ -5,7 +5,9 @@
 // is read from disk, nothing is kept between calls. Any thread.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -65,6 +67,23 @@ class DevModeRail {
 
   // The row ids of the group's items (empty for the models group).
   static std::set<std::string> itemIDs(const RailGroup& group);
+
+  // ---- The review's reading of the rail ----
+
+  // The check box of a tool group: off with nothing picked, on with every
+  // item picked, mixed otherwise.
+  enum class Mark { off, on, mixed };
+  static Mark mark(const RailGroup& group);
+  // What the group's check box sets every item of the group to: a fully
+  // picked group is dropped whole, any other group picked whole.
+  static bool boxPicks(const RailGroup& group);
+  // The number shown beside a group: its model stores for the models
+  // group, else its items.
+  static std::size_t count(const RailGroup& group, std::size_t modelCount);
+  // The group whose id is viewing, else the first group; nullopt for an
+  // empty rail. An index into rail.
+  static std::optional<std::size_t> viewedGroup(const std::vector<RailGroup>& rail,
+                                                const std::optional<std::string>& viewing);
 };
 
 }  // namespace tidewell::screens

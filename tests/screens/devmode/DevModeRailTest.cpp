@@ -320,5 +320,61 @@ TEST(DevModeRailBuilder, BytesAndIdsOfAGroup) {
   EXPECT_TRUE(DevModeRail::itemIDs(rail[2]).empty());
 }
 
+RailGroup groupOf(std::vector<bool> picks) {
+  RailGroup group{"Node & JS", "Node & JS", DevModeRail::symbol("Node & JS"), {}, false};
+  for (std::size_t at = 0; at < picks.size(); ++at) {
+    auto it = item("npm-" + std::to_string(at));
+    it.isSelected = picks[at];
+    group.items.push_back(it);
+  }
+  return group;
+}
+
+TEST(DevModeRailReview, GroupMarkAndWhatItsBoxDoes) {
+  using Mark = DevModeRail::Mark;
+  struct Case {
+    std::vector<bool> picks;
+    Mark mark;
+    bool boxPicks;
+  };
+  const Case cases[] = {
+      {{false, false}, Mark::off, true},
+      {{true, false}, Mark::mixed, true},
+      {{false, true, true}, Mark::mixed, true},
+      {{true, true}, Mark::on, false},
+      {{true}, Mark::on, false},
+      {{false}, Mark::off, true},
+      {{}, Mark::off, false},
+  };
+  for (const auto& c : cases) {
+    const auto group = groupOf(c.picks);
+    EXPECT_EQ(DevModeRail::mark(group), c.mark) << c.picks.size();
+    EXPECT_EQ(DevModeRail::boxPicks(group), c.boxPicks) << c.picks.size();
+  }
+}
+
+TEST(DevModeRailReview, CountOfAGroup) {
+  const auto rail = DevModeRail::railGroups({item("npm-a"), item("npm-b")}, {store("m", 1)});
+  EXPECT_EQ(DevModeRail::count(rail[0], 7), 2u);
+  EXPECT_EQ(DevModeRail::count(rail[1], 7), 7u);
+}
+
+TEST(DevModeRailReview, ViewedGroupFallsBackToTheFirst) {
+  const auto rail =
+      DevModeRail::railGroups({item("npm-a"), item("cargo-a"), item("xcode-a")}, {store("m", 1)});
+  ASSERT_EQ(labels(rail), (std::vector<std::string>{"Xcode", "Node & JS", "Rust", "Large AI models"}));
+  struct Case {
+    std::optional<std::string> viewing;
+    std::optional<std::size_t> shown;
+  };
+  const Case cases[] = {
+      {std::nullopt, 0}, {"Rust", 2}, {"__models__", 3}, {"Go", 0}, {"rust", 0}, {"", 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DevModeRail::viewedGroup(rail, c.viewing), c.shown) << c.viewing.value_or("nil");
+  EXPECT_EQ(DevModeRail::viewedGroup({}, "Rust"), std::nullopt);
+  EXPECT_EQ(DevModeRail::viewedGroup({}, std::nullopt), std::nullopt);
+}
+
 }  // namespace
 }  // namespace tidewell::screens
