@@ -1,6 +1,7 @@
 #include "design/PillButton.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "design/SectionAccent.h"
@@ -28,6 +29,14 @@ void PillButton::setLabel(const PillLabel& label) {
   changed();
 }
 
+void PillButton::setOpacity(double opacity) {
+  opacity = std::clamp(opacity, 0.0, 1.0);
+  if (opacity == opacity_) return;
+  opacity_ = opacity;
+  update();
+  ShadowLayer::refresh(this);
+}
+
 void PillButton::changed() {
   updateGeometry();
   update();
@@ -40,7 +49,10 @@ QSize PillButton::sizeHint() const {
 }
 
 void PillButton::paintShadows(QPainter& painter) const {
+  painter.save();
+  painter.setOpacity(painter.opacity() * opacity_);
   paintPillShadow(painter, QRectF(rect()), style_, SectionAccent::of(this), isDown());
+  painter.restore();
 }
 
 QRectF PillButton::shadowArea() const {
@@ -51,6 +63,7 @@ void PillButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   if (!ShadowLayer::hostOf(this)) paintShadows(painter);
+  painter.setOpacity(opacity_);
   paintPillBody(painter, QRectF(rect()), style_, label_, isDown());
 }
 

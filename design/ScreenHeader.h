@@ -14,8 +14,15 @@ void paintScreenHeader(QPainter& painter, const QRectF& rect, const QString& tit
 
 class ScreenHeader : public QWidget {
   Q_OBJECT
+  Q_PROPERTY(QString title READ title)
+  Q_PROPERTY(QString subtitle READ subtitleText)
  public:
   ScreenHeader(QString title, std::optional<QString> subtitle, QWidget* parent = nullptr);
+
+  const QString& title() const { return title_; }
+  const std::optional<QString>& subtitle() const { return subtitle_; }
+  // The subtitle, or "" when there is none.
+  QString subtitleText() const { return subtitle_.value_or(QString()); }
 
   void setTitle(const QString& title);
   void setSubtitle(const std::optional<QString>& subtitle);

@@ -10,6 +10,10 @@
 //
 // run() may be called from the GUI thread only. A job must not touch a
 // QObject: it takes plain values in and returns a plain value.
+//
+// Call run() in a statement of its own and await the future it returns
+// (`auto done = executor.run(job); co_await done;`): g++ 12 may destroy a
+// capturing lambda made inside an await expression twice.
 
 #include <QFuture>
 #include <QPromise>

@@ -130,6 +130,8 @@ std::optional<DesktopEntry> DesktopEntry::parse(std::string_view text) {
       entry.program = firstWord(unescape(value));
     } else if (key == "TryExec") {
       entry.tryExec = unescape(value);
+    } else if (key == "Icon") {
+      entry.icon = unescape(value);
     } else if (key == "NoDisplay") {
       entry.noDisplay = value == "true";
     } else if (key == "Hidden") {

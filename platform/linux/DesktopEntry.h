@@ -19,6 +19,7 @@ struct DesktopEntry {
   std::string name;     // Name (the unlocalized one); "" when absent
   std::string program;  // the first word of Exec, unquoted; "" when absent
   std::string tryExec;  // TryExec; "" when absent
+  std::string icon;     // Icon (a theme icon name or an absolute file); "" when absent
   bool noDisplay = false;
   bool hidden = false;
   bool terminal = false;

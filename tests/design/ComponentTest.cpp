@@ -98,6 +98,28 @@ TEST(PillButton, PressedDrawsAt97PercentAnd85PercentOpacity) {
   EXPECT_GT(up.pixelColor(4, pill.height() / 2).red(), down.pixelColor(4, pill.height() / 2).red());
 }
 
+TEST(PillButton, AnOpacityOfItsOwnDimsTheBodyAndTheGlow) {
+  auto draw = [](double opacity) {
+    ShadowHost host;
+    host.resize(300, 120);
+    auto* pill = new PillButton({"Clean Up", std::nullopt}, kRedTint, &host);
+    pill->move(80, 30);
+    pill->resize(pill->sizeHint());
+    pill->setOpacity(opacity);
+    host.show();
+    const QImage image = renderHost(host);
+    return std::pair{image.pixelColor(pill->geometry().left() + 4, pill->geometry().center().y()),
+                     image.pixelColor(pill->geometry().center().x(), pill->geometry().bottom() + 5)};
+  };
+  const auto [body, glow] = draw(1);
+  const auto [dimBody, dimGlow] = draw(0.45);
+  // The body blends over its own (dimmed) glow, so a little more than 45 % shows.
+  EXPECT_GT(dimBody.red(), body.red() * 0.4);
+  EXPECT_LT(dimBody.red(), body.red() * 0.6);
+  EXPECT_NEAR(dimGlow.red(), glow.red() * 0.45, 6);
+  EXPECT_GT(glow.red(), 20);
+}
+
 TEST(PillButton, UntintedFillRunsFromWhiteToPaleGreen) {
   QImage image(200, 40, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::black);

@@ -20,7 +20,8 @@ using tidewell::testing::finished;
 using tidewell::testing::settle;
 
 QCoro::Task<int> awaitValue(Executor& executor, std::vector<int>& log, int value) {
-  const int got = co_await executor.run([value] { return value * 10; });
+  auto future = executor.run([value] { return value * 10; });
+  const int got = co_await future;
   log.push_back(got);
   co_return got;
 }
@@ -54,7 +55,8 @@ TEST(ThreadPoolExecutor, RunsJobsOffTheCallingThreadAndResumesOnIt) {
   std::atomic<QThread*> worker{nullptr};
   QThread* resumedOn = nullptr;
   auto task = [&]() -> QCoro::Task<> {
-    co_await executor.run([&] { worker = QThread::currentThread(); });
+    auto done = executor.run([&] { worker = QThread::currentThread(); });
+    co_await done;
     resumedOn = QThread::currentThread();
   }();
   while (!finished(task)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);

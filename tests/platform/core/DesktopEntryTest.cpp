@@ -61,6 +61,25 @@ TEST(DesktopEntry, ParsesTheDesktopEntryGroupOnly) {
   }
 }
 
+TEST(DesktopEntry, ReadsTheIconKeyAsWritten) {
+  struct Case {
+    const char* text;
+    const char* icon;
+  };
+  const Case cases[] = {
+      {"[Desktop Entry]\nType=Application\nName=A\nIcon=org.gnome.gedit\n", "org.gnome.gedit"},
+      {"[Desktop Entry]\nType=Application\nName=A\nIcon = /opt/a/icon.png\n", "/opt/a/icon.png"},
+      {"[Desktop Entry]\nType=Application\nName=A\nIcon[de]=de\nIcon=plain\n", "plain"},
+      {"[Desktop Entry]\nType=Application\nName=A\n", ""},
+      {"[Desktop Entry]\nType=Application\nName=A\n[Desktop Action x]\nIcon=action\n", ""},
+  };
+  for (const Case& c : cases) {
+    auto e = DesktopEntry::parse(c.text);
+    ASSERT_TRUE(e) << c.text;
+    EXPECT_EQ(e->icon, c.icon) << c.text;
+  }
+}
+
 TEST(DesktopEntry, FirstFolderDecidesEachIdAndSubfoldersJoinTheId) {
   FixtureHome fx;
   const std::string user = fx.path(".local/share/applications");

@@ -1,0 +1,44 @@
+#include "screens/common/controls/ModalDialog.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "design/Color.h"
+#include "design/ShadowLayer.h"
+
+namespace tidewell::screens {
+
+ModalDialog::ModalDialog(QWidget* parent) : QDialog(parent) {
+  setWindowModality(Qt::WindowModal);
+  setFocusPolicy(Qt::StrongFocus);
+  design::ShadowLayer::makeHost(this);
+}
+
+void ModalDialog::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), design::Color::appBackground());
+  design::ShadowLayer::paintCasters(this, painter);
+}
+
+void ModalDialog::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      event->accept();  // no default button
+      return;
+    case Qt::Key_Escape:
+      event->accept();
+      reject();
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+void ModalDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The dialog, not a button, holds the focus, so keys reach keyPressEvent.
+  setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace tidewell::screens

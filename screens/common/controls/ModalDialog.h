@@ -1,0 +1,26 @@
+#pragma once
+// A window-modal dialog over the main window, the Linux form of a sheet or
+// an alert: it blocks its parent window only, opens with open() and never
+// spins an event loop of its own. It paints the window background and is a
+// shadow host. Escape cancels (rejected()); Return and Enter do nothing,
+// since no button of a confirmation is the default one. Buttons placed in
+// it should not take keyboard focus (setFocusPolicy(Qt::NoFocus)), so
+// neither Space nor Return can press a destructive one by accident. GUI
+// thread only.
+
+#include <QDialog>
+
+namespace tidewell::screens {
+
+class ModalDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit ModalDialog(QWidget* parent = nullptr);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,26 @@
+#include "screens/common/layout/FooterBar.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+
+#include "design/Color.h"
+#include "design/GlowCardLook.h"
+#include "design/ShadowLayer.h"
+
+namespace tidewell::screens {
+
+FooterBar::FooterBar(QWidget* parent) : QWidget(parent), row_(new QHBoxLayout(this)) {
+  row_->setContentsMargins(20, 14, 20, 14);
+  row_->setSpacing(16);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  design::ShadowLayer::makeHost(this);
+}
+
+void FooterBar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), design::ultraThinMaterialFill());
+  painter.fillRect(QRect(0, 0, width(), 1), design::Color::hairline());
+  design::ShadowLayer::paintCasters(this, painter);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,13 @@
+#include "screens/common/services/ScreenServices.h"
+
+#include "screens/common/services/DesktopAppIconProvider.h"
+#include "screens/common/services/DesktopFileRevealer.h"
+
+namespace tidewell::screens {
+
+ScreenServices ScreenServices::desktop() {
+  return {std::make_shared<DesktopFileRevealer>(), std::make_shared<DesktopLinkOpener>(),
+          std::make_shared<SystemClipboard>(), std::make_shared<DesktopAppIconProvider>()};
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,28 @@
+#pragma once
+// What a screen reaches of the desktop besides its model: revealing a file,
+// opening a link, the clipboard and application icons. The root view makes
+// one set for its window (desktop()) and hands it to every screen; tests
+// and renderers hand fakes (screens/probe/FakeServices.h). Every member is
+// set. GUI thread only.
+
+#include <memory>
+
+#include "screens/common/services/AppIconProvider.h"
+#include "screens/common/services/Clipboard.h"
+#include "screens/common/services/FileRevealer.h"
+#include "screens/common/services/LinkOpener.h"
+
+namespace tidewell::screens {
+
+struct ScreenServices {
+  std::shared_ptr<FileRevealer> revealer;
+  std::shared_ptr<LinkOpener> links;
+  std::shared_ptr<Clipboard> clipboard;
+  std::shared_ptr<AppIconProvider> icons;
+
+  // The real desktop: the file manager over D-Bus, QDesktopServices, the
+  // application clipboard and the desktop's icons (one fresh set per call).
+  static ScreenServices desktop();
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,59 @@
+#include "screens/common/views/Badge.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+#include "design/InterFont.h"
+#include "design/Shapes.h"
+
+namespace tidewell::screens {
+
+namespace {
+QFont badgeFont(const BadgeLook& look) { return design::inter(look.fontSize, design::FontWeight::Semibold); }
+}  // namespace
+
+QSizeF badgeSize(const QString& text, const BadgeLook& look) {
+  const QFontMetricsF metrics(badgeFont(look));
+  return {metrics.horizontalAdvance(text) + 2 * look.horizontalPadding,
+          metrics.height() + 2 * look.verticalPadding};
+}
+
+void paintBadge(QPainter& painter, const QRectF& rect, const QString& text, const BadgeLook& look) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillPath(design::capsule(rect), look.fill);
+  painter.setFont(badgeFont(look));
+  painter.setPen(look.text);
+  painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+  painter.restore();
+}
+
+Badge::Badge(QString text, BadgeLook look, QWidget* parent)
+    : QWidget(parent), text_(std::move(text)), look_(std::move(look)) {
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void Badge::setText(const QString& text) {
+  text_ = text;
+  updateGeometry();
+  update();
+}
+
+void Badge::setLook(const BadgeLook& look) {
+  look_ = look;
+  updateGeometry();
+  update();
+}
+
+QSize Badge::sizeHint() const {
+  const QSizeF size = badgeSize(text_, look_);
+  return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
+}
+
+void Badge::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  paintBadge(painter, QRectF(rect()), text_, look_);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,65 @@
+#include "screens/common/views/SymbolView.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "design/SectionAccent.h"
+#include "design/Symbol.h"
+
+namespace tidewell::screens {
+
+SymbolView::SymbolView(design::SymbolName symbol, double fontSize, design::FontWeight weight,
+                       std::optional<QColor> colour, QWidget* parent)
+    : QWidget(parent), symbol_(std::move(symbol)), fontSize_(fontSize), weight_(weight), colour_(colour) {
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void SymbolView::setSymbol(const design::SymbolName& symbol) {
+  if (symbol == symbol_) return;
+  symbol_ = symbol;
+  if (effect_) setEffect(effect_->kind());  // the layer count follows the symbol
+  update();
+}
+
+void SymbolView::setColour(std::optional<QColor> colour) {
+  colour_ = colour;
+  update();
+}
+
+QColor SymbolView::currentColour() const {
+  return colour_ ? *colour_ : design::SectionAccent::of(this).primary;
+}
+
+void SymbolView::setEffect(std::optional<design::SymbolEffect::Kind> effect) {
+  if (effect_) {
+    effect_->stop();
+    effect_->deleteLater();
+    effect_ = nullptr;
+  }
+  if (effect) {
+    effect_ = new design::SymbolEffect(*effect, this, design::symbolLayerCount(symbol_));
+    effect_->start();
+  }
+  update();
+}
+
+std::optional<design::SymbolEffect::Kind> SymbolView::effect() const {
+  if (!effect_) return std::nullopt;
+  return effect_->kind();
+}
+
+QSize SymbolView::sizeHint() const {
+  const int side = int(std::ceil(design::symbolSide(fontSize_)));
+  return {side, side};
+}
+
+void SymbolView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QRectF box = design::symbolBox(QRectF(rect()).center(), fontSize_);
+  design::drawSymbol(painter, symbol_, box, weight_, currentColour(),
+                     effect_ ? effect_->frame() : design::SymbolFrame{});
+}
+
+}  // namespace tidewell::screens

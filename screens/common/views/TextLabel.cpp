@@ -1,0 +1,94 @@
+#include "screens/common/views/TextLabel.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "screens/common/views/TextLines.h"
+
+namespace tidewell::screens {
+
+namespace {
+// A wrapping text asks for no more than this much width by itself; its
+// layout may give it more.
+constexpr double kWrappingHintWidth = 520;
+// Below this a cut text stops shrinking in a crowded row.
+constexpr double kMinimumWidth = 24;
+
+int up(double v) { return int(std::ceil(v - 1e-6)); }
+}  // namespace
+
+TextLabel::TextLabel(QString text, TextStyle style, QWidget* parent)
+    : QWidget(parent), text_(std::move(text)), style_(std::move(style)) {
+  changed();
+}
+
+void TextLabel::setText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  changed();
+}
+
+void TextLabel::setStyle(const TextStyle& style) {
+  style_ = style;
+  changed();
+}
+
+void TextLabel::setColour(const QColor& colour) {
+  if (colour == style_.colour) return;
+  style_.colour = colour;
+  update();
+}
+
+void TextLabel::changed() {
+  QSizePolicy policy(QSizePolicy::Preferred,
+                     style_.maxLines == 1 ? QSizePolicy::Fixed : QSizePolicy::Preferred);
+  policy.setHeightForWidth(style_.maxLines != 1);
+  setSizePolicy(policy);
+  updateGeometry();
+  update();
+}
+
+QStringList TextLabel::visibleLines() const { return layOutLines(text_, style_, width()); }
+
+bool TextLabel::isTruncated() const {
+  const QStringList all = layOutLines(text_, style_.lines(0).elided(Qt::ElideNone), width());
+  const QStringList shown = visibleLines();
+  return all != shown;
+}
+
+QSize TextLabel::sizeHint() const {
+  const double natural = naturalTextWidth(text_, style_);
+  if (style_.maxLines == 1) return {up(natural), up(textBlockHeight(style_, 1))};
+  const int width = up(std::min(natural, kWrappingHintWidth));
+  return {width, heightForWidth(width)};
+}
+
+QSize TextLabel::minimumSizeHint() const {
+  const double natural = naturalTextWidth(text_, style_);
+  const bool cuts = style_.elide != Qt::ElideNone || style_.maxLines != 1;
+  const int width = cuts ? up(std::min(natural, kMinimumWidth)) : up(natural);
+  return {width, up(textBlockHeight(style_, 1))};
+}
+
+bool TextLabel::hasHeightForWidth() const { return style_.maxLines != 1; }
+
+int TextLabel::heightForWidth(int width) const {
+  if (style_.maxLines == 1) return up(textBlockHeight(style_, 1));
+  // Layouts ask at the column's width; the label is never wider than its maximum.
+  width = std::min(width, maximumWidth());
+  const auto lines = layOutLines(text_, style_, width);
+  return up(textBlockHeight(style_, std::max<int>(1, int(lines.size()))));
+}
+
+void TextLabel::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  update();
+}
+
+void TextLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  paintTextLines(painter, QRectF(rect()), visibleLines(), style_);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,48 @@
+#pragma once
+// A text of a screen, painted: one line cut at the end or in the middle, or
+// several lines wrapped and cut after the last one allowed, with lines of
+// height reserved when asked (see TextStyle). It is as wide as its text
+// unless its layout gives it less, and as high as its lines at the width it
+// gets (height for width), so wrapped texts grow vertically. The "text"
+// property is the whole text; visibleLines() what is painted. GUI thread.
+
+#include <QStringList>
+#include <QWidget>
+
+#include "screens/common/views/TextStyle.h"
+
+namespace tidewell::screens {
+
+class TextLabel : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString text READ text WRITE setText)
+ public:
+  explicit TextLabel(QString text = {}, TextStyle style = {}, QWidget* parent = nullptr);
+
+  const QString& text() const { return text_; }
+  void setText(const QString& text);
+  const TextStyle& style() const { return style_; }
+  void setStyle(const TextStyle& style);
+  // Only the colour (hover and selection states change colours only).
+  void setColour(const QColor& colour);
+
+  // The lines as painted at the current width.
+  QStringList visibleLines() const;
+  bool isTruncated() const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+  bool hasHeightForWidth() const override;
+  int heightForWidth(int width) const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void changed();
+  QString text_;
+  TextStyle style_;
+};
+
+}  // namespace tidewell::screens

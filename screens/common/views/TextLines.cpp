@@ -1,0 +1,105 @@
+#include "screens/common/views/TextLines.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
+
+#include "design/MonospacedDigits.h"
+
+namespace tidewell::screens {
+
+namespace {
+
+QString trimmedRight(QString s) {
+  while (!s.isEmpty() && (s.back().isSpace() || s.back() == QChar::LineSeparator)) s.chop(1);
+  return s;
+}
+
+QString oneLine(QString text) {
+  text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  text.replace(QChar::LineSeparator, QLatin1Char(' '));
+  return text;
+}
+
+double lineWidth(const QString& line, const TextStyle& style) {
+  return style.monospacedDigits ? design::monospacedDigitsWidth(style.font, line)
+                                : QFontMetricsF(style.font).horizontalAdvance(line);
+}
+
+}  // namespace
+
+QStringList layOutLines(const QString& text, const TextStyle& style, double width) {
+  if (text.isEmpty()) return {};
+  width = std::max(width, 1.0);
+  const QFontMetricsF metrics(style.font);
+  if (style.maxLines == 1) {
+    const QString line = oneLine(text);
+    if (style.elide == Qt::ElideNone || lineWidth(line, style) <= width) return {line};
+    return {metrics.elidedText(line, style.elide, width)};
+  }
+
+  QString prepared = text;
+  prepared.replace(QLatin1Char('\n'), QChar::LineSeparator);
+  QTextLayout layout(prepared, style.font);
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  QStringList lines;
+  layout.beginLayout();
+  for (;;) {
+    QTextLine line = layout.createLine();
+    if (!line.isValid()) break;
+    line.setLineWidth(width);
+    const int start = line.textStart();
+    const int end = start + line.textLength();
+    const bool lastAllowed = style.maxLines > 0 && lines.size() == style.maxLines - 1;
+    if (lastAllowed && end < prepared.size() && style.elide != Qt::ElideNone) {
+      // Text remains past the last line allowed: that line ends in an ellipsis.
+      lines << metrics.elidedText(trimmedRight(oneLine(prepared.mid(start))), Qt::ElideRight, width);
+      break;
+    }
+    lines << trimmedRight(prepared.mid(start, end - start));
+    if (lastAllowed) break;
+  }
+  layout.endLayout();
+  return lines;
+}
+
+double naturalTextWidth(const QString& text, const TextStyle& style) {
+  double widest = 0;
+  const QStringList parts = style.maxLines == 1 ? QStringList{oneLine(text)} : text.split(QLatin1Char('\n'));
+  for (const QString& part : parts) widest = std::max(widest, lineWidth(part, style));
+  return widest;
+}
+
+double textBlockHeight(const TextStyle& style, int count) {
+  const int lines = std::max(count, style.reservedLines);
+  if (lines <= 0) return 0;
+  const QFontMetricsF metrics(style.font);
+  return metrics.height() + (lines - 1) * metrics.lineSpacing();
+}
+
+void paintTextLines(QPainter& painter, const QRectF& rect, const QStringList& lines, const TextStyle& style) {
+  if (lines.isEmpty()) return;
+  const QFontMetricsF metrics(style.font);
+  const double block = textBlockHeight(style, int(lines.size()));
+  double y = rect.top() + std::max(0.0, (rect.height() - block) / 2);
+  painter.save();
+  painter.setFont(style.font);
+  painter.setPen(style.colour);
+  painter.setClipRect(rect, Qt::IntersectClip);
+  const Qt::Alignment horizontal = style.alignment & Qt::AlignHorizontal_Mask;
+  for (const QString& line : lines) {
+    const QRectF lineRect(rect.left(), y, rect.width(), metrics.height());
+    if (style.monospacedDigits && lines.size() == 1 && lineWidth(line, style) <= rect.width() + 0.5) {
+      design::drawMonospacedDigits(painter, lineRect, horizontal | Qt::AlignVCenter, line);
+    } else {
+      painter.drawText(lineRect, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine, line);
+    }
+    y += metrics.lineSpacing();
+  }
+  painter.restore();
+}
+
+}  // namespace tidewell::screens
