@@ -184,11 +184,10 @@ std::set<std::string> DevModeRail::itemIDs(const RailGroup& group) {
   return ids;
 }
 
-DevModeRail::Mark DevModeRail::mark(const RailGroup& group) {
+SelectionMark DevModeRail::mark(const RailGroup& group) {
   const auto picked =
       std::count_if(group.items.begin(), group.items.end(), [](const auto& item) { return item.isSelected; });
-  if (picked == 0) return Mark::off;
-  return std::size_t(picked) == group.items.size() ? Mark::on : Mark::mixed;
+  return selectionMark(picked, qsizetype(group.items.size()));
 }
 
 bool DevModeRail::boxPicks(const RailGroup& group) {

@@ -17,6 +17,7 @@
 #include "design/SymbolTable.h"
 #include "engine/AIModelStore.h"
 #include "engine/CleanupItem.h"
+#include "screens/common/controls/SelectionBox.h"
 
 namespace tidewell::screens {
 
@@ -72,8 +73,7 @@ class DevModeRail {
 
   // The check box of a tool group: off with nothing picked, on with every
   // item picked, mixed otherwise.
-  enum class Mark { off, on, mixed };
-  static Mark mark(const RailGroup& group);
+  static SelectionMark mark(const RailGroup& group);
   // What the group's check box sets every item of the group to: a fully
   // picked group is dropped whole, any other group picked whole.
   static bool boxPicks(const RailGroup& group);

@@ -1,31 +1,35 @@
 #include "screens/devmode/DevModeWording.h"
 
-#include "platform/core/ByteCountText.h"
+#include <QStringList>
+
+#include "screens/common/Formatting.h"
 
 namespace tidewell::screens::DevModeWording {
 
-using platform::byteCountText;
-
-std::string reviewSummary(int64_t totalBytes) { return "Found " + byteCountText(totalBytes) + " to clear."; }
-
-std::string groupCaption(std::size_t count, int64_t bytes) {
-  return std::to_string(count) + " \u00b7 " + byteCountText(bytes);
+QString reviewSummary(int64_t totalBytes) {
+  return QStringLiteral("Found ") + bytesText(totalBytes) + QStringLiteral(" to clear.");
 }
 
-std::string pickedCaption(std::size_t picked) { return std::to_string(picked) + " picked"; }
-
-std::string resultTitle(bool cleaning, int64_t freedBytes) {
-  return cleaning ? "Cleaning\u2026" : "Freed " + byteCountText(freedBytes);
+QString groupCaption(std::size_t count, int64_t bytes) {
+  return QString::number(count) + QStringLiteral(" \u00b7 ") + bytesText(bytes);
 }
 
-std::string leftBehind(const std::vector<std::string>& failedTitles) {
+QString pickedCaption(std::size_t picked) { return QString::number(picked) + QStringLiteral(" picked"); }
+
+QString resultTitle(bool cleaning, int64_t freedBytes) {
+  return cleaning ? QStringLiteral("Cleaning\u2026") : QStringLiteral("Freed ") + bytesText(freedBytes);
+}
+
+QString leftBehind(const std::vector<std::string>& failedTitles) {
   if (failedTitles.empty()) return {};
-  std::string line = std::to_string(failedTitles.size()) + (failedTitles.size() == 1 ? " item" : " items") +
-                     " wouldn't budge: ";
-  for (std::size_t at = 0; at < failedTitles.size(); ++at) line += (at ? ", " : "") + failedTitles[at];
-  return line +
-         ". macOS may need Full Disk Access for these. Grant it in System Settings \u25b8 Privacy & "
-         "Security.";
+  QStringList titles;
+  for (const auto& title : failedTitles) titles << QString::fromStdString(title);
+  const QString items = failedTitles.size() == 1 ? QStringLiteral(" item") : QStringLiteral(" items");
+  return QString::number(failedTitles.size()) + items + QStringLiteral(" wouldn't budge: ") +
+         titles.join(QStringLiteral(", ")) +
+         QStringLiteral(
+             ". macOS may need Full Disk Access for these. Grant it in System Settings \u25b8 Privacy & "
+             "Security.");
 }
 
 }  // namespace tidewell::screens::DevModeWording

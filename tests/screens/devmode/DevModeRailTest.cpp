@@ -331,7 +331,7 @@ RailGroup groupOf(std::vector<bool> picks) {
 }
 
 TEST(DevModeRailReview, GroupMarkAndWhatItsBoxDoes) {
-  using Mark = DevModeRail::Mark;
+  using Mark = SelectionMark;
   struct Case {
     std::vector<bool> picks;
     Mark mark;

@@ -7,8 +7,8 @@ namespace {
 
 TEST(DevModeWording, SizesCountsAndTitles) {
   struct Case {
-    std::string text;
-    std::string expected;
+    QString text;
+    QString expected;
   };
   const Case cases[] = {
       {DevModeWording::reviewSummary(3'400'000'000), "Found 3.4 GB to clear."},
@@ -24,15 +24,15 @@ TEST(DevModeWording, SizesCountsAndTitles) {
       {DevModeWording::resultTitle(false, 0), "Freed Zero KB"},
       {DevModeWording::resultTitle(false, -9), "Freed Zero KB"},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.text, c.expected);
+  for (const auto& c : cases) EXPECT_EQ(c.text.toStdString(), c.expected.toStdString());
 }
 
 TEST(DevModeWording, LeftBehindNamesTheCountAndEveryTitleInOrder) {
-  EXPECT_EQ(DevModeWording::leftBehind({}), "");
-  EXPECT_EQ(DevModeWording::leftBehind({"npm cache"}),
+  EXPECT_EQ(DevModeWording::leftBehind({}), QString());
+  EXPECT_EQ(DevModeWording::leftBehind({"npm cache"}).toStdString(),
             "1 item wouldn't budge: npm cache. macOS may need Full Disk Access for these. Grant it in System "
             "Settings \u25b8 Privacy & Security.");
-  EXPECT_EQ(DevModeWording::leftBehind({"Yarn cache", "npm cache", "Yarn cache"}),
+  EXPECT_EQ(DevModeWording::leftBehind({"Yarn cache", "npm cache", "Yarn cache"}).toStdString(),
             "3 items wouldn't budge: Yarn cache, npm cache, Yarn cache. macOS may need Full Disk Access for "
             "these. Grant it in System Settings \u25b8 Privacy & Security.");
 }
