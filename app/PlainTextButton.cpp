@@ -1,0 +1,31 @@
+#include "app/PlainTextButton.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace tidewell::app {
+
+PlainTextButton::PlainTextButton(const QString& text, QFont font, QColor colour, Qt::Alignment alignment,
+                                 QWidget* parent)
+    : QAbstractButton(parent), colour_(std::move(colour)), alignment_(alignment) {
+  setText(text);
+  setFont(font);
+  setCursor(Qt::PointingHandCursor);
+}
+
+QSize PlainTextButton::sizeHint() const {
+  const QFontMetricsF metrics(font());
+  return {int(std::ceil(metrics.horizontalAdvance(text()))), int(std::ceil(metrics.height()))};
+}
+
+void PlainTextButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  if (isDown()) painter.setOpacity(0.7);
+  painter.setFont(font());
+  painter.setPen(colour_);
+  painter.drawText(QRectF(rect()), int(alignment_) | Qt::TextSingleLine, text());
+}
+
+}  // namespace tidewell::app

@@ -1,0 +1,7 @@
+#include "app/firstrun/IntroPlayer.h"
+
+namespace tidewell::app {
+
+IntroPlayer::~IntroPlayer() = default;
+
+}  // namespace tidewell::app
