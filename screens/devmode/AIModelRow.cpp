@@ -18,6 +18,7 @@ using design::FontWeight;
 
 AIModelRow::AIModelRow(const engine::AIModelStore& store, std::function<void()> onReveal, QWidget* parent)
     : Surface({}, parent) {
+  setObjectName(QStringLiteral("storeRow"));
   auto* cube = new SymbolView("cube.box.fill"_symbol, 15, FontWeight::Regular, DevModeLook::modelStoreTint());
   cube->setFixedWidth(22);
   tool_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "storeTool");

@@ -43,6 +43,7 @@ DevItemRow::DevItemRow(const engine::CleanupItem& item, BoolBinding isOn, QWidge
     : Surface({}, parent),
       lit_(design::Transition::easeOut(kEase)),
       frames_(new design::FrameTimer(this, design::kTransitionFrameMs, [this] { onFrame(); })) {
+  setObjectName(QStringLiteral("itemRow"));
   setClickable(true);
   boxSlot_ = named(new QWidget(this), "itemCheck");
   boxSlot_->setFixedSize(int(kSelectionBoxSide), int(kSelectionBoxSide));

@@ -73,6 +73,7 @@ DevModeGroupDetail::DevModeGroupDetail(GroupDetailActions actions, QWidget* pare
   noteLayout->addWidget(note_);
 
   scroll_ = named(new ScrollColumn, "detailScroll");
+  rows_ = OrderedRows(scroll_->column());
   scroll_->column()->setContentsMargins(22, 0, 22, 16);
   scroll_->column()->setSpacing(8);
   scroll_->column()->addStretch(1);
@@ -117,27 +118,7 @@ void DevModeGroupDetail::show(const RailGroup& group, int64_t groupBytes,
              [&](DevItemRow*row, const auto&item) { row->setItem(item, actions_.binding(item)); }))
       rows.append(row);
   }
-  place(rows);
-}
-
-void DevModeGroupDetail::place(const QList<QWidget*>& rows) {
-  QVBoxLayout* column = scroll_->column();
-  // Everything but the closing stretch comes out, then the rows go back in order.
-  for (const QPointer<QWidget>& row : shown_)
-    if (row) column->removeWidget(row);
-  shown_.clear();
-  for (int at = 0; at < rows.size(); ++at) {
-    column->insertWidget(at, rows[at]);
-    rows[at]->show();
-    shown_.append(rows[at]);
-  }
-}
-
-QList<QWidget*> DevModeGroupDetail::rows() const {
-  QList<QWidget*> out;
-  for (const QPointer<QWidget>& row : shown_)
-    if (row) out.append(row);
-  return out;
+  rows_.place(rows);
 }
 
 }  // namespace tidewell::screens

@@ -5,7 +5,6 @@
 // are kept per item id (or store id) across updates. It is handed plain
 // values and calls back; the screen runs the model. GUI thread only.
 
-#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -16,6 +15,7 @@
 #include "screens/common/BoolBinding.h"
 #include "screens/common/layout/KeyedWidgets.h"
 #include "screens/devmode/DevModeRail.h"
+#include "screens/devmode/OrderedRows.h"
 
 namespace tidewell::screens {
 
@@ -43,11 +43,9 @@ class DevModeGroupDetail : public QWidget {
   void show(const RailGroup& group, int64_t groupBytes, const std::vector<engine::AIModelStore>& stores);
 
   // The rows shown, in order.
-  QList<QWidget*> rows() const;
+  QList<QWidget*> rows() const { return rows_.rows(); }
 
  private:
-  void place(const QList<QWidget*>& rows);
-
   GroupDetailActions actions_;
   std::string groupId_;
   SymbolView* symbol_;
@@ -60,7 +58,7 @@ class DevModeGroupDetail : public QWidget {
   QWidget* rowsBox_;
   KeyedWidgets<DevItemRow, std::string> itemRows_;
   KeyedWidgets<AIModelRow, std::string> storeRows_;
-  QList<QPointer<QWidget>> shown_;
+  OrderedRows rows_{nullptr};
 };
 
 }  // namespace tidewell::screens

@@ -19,6 +19,7 @@ namespace Color = design::Color;
 DevModeRailRow::DevModeRailRow(const RailRowValues& values, std::function<void()> onView,
                                std::function<void()> onBox, QWidget* parent)
     : Surface({}, parent), onView_(std::move(onView)), onBox_(std::move(onBox)) {
+  setObjectName(QStringLiteral("railRow"));
   setClickable(true);
   box_ = named(new SelectionBox(DevModeLook::checkColour()), "groupCheck");
   eye_ = named(new SymbolView("eye"_symbol, 12, FontWeight::Semibold, Color::systemOrange()), "groupEye");

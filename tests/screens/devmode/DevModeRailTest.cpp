@@ -8,6 +8,7 @@
 #include "engine/BigItemScanner.h"
 #include "engine/CleanupTarget.h"
 #include "engine/PathSafety.h"
+#include "models/devmode/DevModeViewModel.h"
 #include "screens/devmode/DevModeRail.h"
 #include "tests/support/FixtureHome.h"
 
@@ -36,31 +37,10 @@ CleanupItem item(std::string id, std::string title = "",
   return itemOf(std::move(target), size);
 }
 
-// The AI cache rows the Dev Mode scan adds to the catalog's rows.
-std::vector<CleanupTarget> aiCacheRows() {
-  std::vector<CleanupTarget> rows;
-  for (auto [id, title] : {std::pair{"hf-hub-cache", "Hugging Face model cache"},
-                           {"torch-hub-cache", "PyTorch model cache"},
-                           {"keras-model-cache", "Keras model cache"},
-                           {"conda-pkg-cache", "Conda package cache"}}) {
-    CleanupTarget row;
-    row.id = id;
-    row.title = title;
-    row.category = CleanupCategory::aiCaches;
-    row.safety = SafetyLevel::caution;
-    rows.push_back(row);
-  }
-  return rows;
-}
-
-// Every row a Dev Mode scan measures besides the build folders.
+// Every row a Dev Mode scan measures besides the build folders: the
+// catalog's developer rows, three app-cache rows and the AI cache rows.
 std::vector<CleanupTarget> devModeRows() {
-  const std::set<std::string> extra = {"editor-app-caches", "claude-app-caches", "claude-vm-bundles"};
-  std::vector<CleanupTarget> rows;
-  for (const auto& row : CleanupTarget::all())
-    if (row.category == CleanupCategory::developerCaches || extra.count(row.id)) rows.push_back(row);
-  for (auto& row : aiCacheRows()) rows.push_back(row);
-  return rows;
+  return models::DevModeViewModel::targets(CleanupTarget::all(), {});
 }
 
 TEST(DevModeRailClassifier, EveryRealRowLandsInItsGroup) {
