@@ -1,16 +1,18 @@
 #include "app/root/SectionScreens.h"
 
 #include "app/root/SectionPlaceholder.h"
+#include "screens/devmode/DevModeView.h"
 
 namespace tidewell::app {
 
-QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext&) {
+QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
   switch (branch) {
+    case DetailBranch::devMode:
+      return new screens::DevModeView(context.models.devMode, context.services);
     case DetailBranch::home:
     case DetailBranch::cleanStart:
     case DetailBranch::cleanReview:
     case DetailBranch::cleanResult:
-    case DetailBranch::devMode:
     case DetailBranch::apps:
     case DetailBranch::performance:
     case DetailBranch::deepScan:
