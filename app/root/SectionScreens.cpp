@@ -2,6 +2,7 @@
 
 #include "app/root/SectionPlaceholder.h"
 #include "screens/apps/AppsView.h"
+#include "screens/devmode/DevModeView.h"
 
 namespace tidewell::app {
 
@@ -9,11 +10,12 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
   switch (branch) {
     case DetailBranch::apps:
       return new screens::AppsView(context.models.apps, context.services);
+    case DetailBranch::devMode:
+      return new screens::DevModeView(context.models.devMode, context.services);
     case DetailBranch::home:
     case DetailBranch::cleanStart:
     case DetailBranch::cleanReview:
     case DetailBranch::cleanResult:
-    case DetailBranch::devMode:
     case DetailBranch::performance:
     case DetailBranch::deepScan:
     case DetailBranch::advisor:
