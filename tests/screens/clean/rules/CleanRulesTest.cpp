@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "screens/clean/CategoryLook.h"
-#include "screens/clean/CleanedRules.h"
-#include "screens/clean/ReviewRules.h"
-#include "screens/clean/ScanPageRules.h"
+#include "screens/clean/rules/CategoryLook.h"
+#include "screens/clean/rules/CleanedRules.h"
+#include "screens/clean/rules/ReviewRules.h"
+#include "screens/clean/rules/ScanPageRules.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {

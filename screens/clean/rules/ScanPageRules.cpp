@@ -1,4 +1,4 @@
-#include "screens/clean/ScanPageRules.h"
+#include "screens/clean/rules/ScanPageRules.h"
 
 #include "screens/common/Formatting.h"
 

@@ -1,9 +1,9 @@
-#include "screens/clean/ReviewRules.h"
+#include "screens/clean/rules/ReviewRules.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "screens/clean/CategoryLook.h"
+#include "screens/clean/rules/CategoryLook.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {

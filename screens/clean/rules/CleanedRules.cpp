@@ -1,4 +1,4 @@
-#include "screens/clean/CleanedRules.h"
+#include "screens/clean/rules/CleanedRules.h"
 
 #include <QStringList>
 

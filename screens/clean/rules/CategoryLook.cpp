@@ -1,4 +1,4 @@
-#include "screens/clean/CategoryLook.h"
+#include "screens/clean/rules/CategoryLook.h"
 
 namespace tidewell::screens {
 
