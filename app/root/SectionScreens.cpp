@@ -1,15 +1,21 @@
 #include "app/root/SectionScreens.h"
 
 #include "app/root/SectionPlaceholder.h"
+#include "screens/clean/CleanedView.h"
+#include "screens/clean/ReviewView.h"
+#include "screens/clean/ScanView.h"
 
 namespace tidewell::app {
 
-QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext&) {
+QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
   switch (branch) {
-    case DetailBranch::home:
     case DetailBranch::cleanStart:
+      return new screens::ScanView(context.models.cleanup, context.settings);
     case DetailBranch::cleanReview:
+      return new screens::ReviewView(context.models.cleanup, context.models.theme);
     case DetailBranch::cleanResult:
+      return new screens::CleanedView(context.models.cleanup);
+    case DetailBranch::home:
     case DetailBranch::devMode:
     case DetailBranch::apps:
     case DetailBranch::performance:
