@@ -1,6 +1,7 @@
 #include "app/root/SectionScreens.h"
 
 #include "app/root/SectionPlaceholder.h"
+#include "screens/apps/AppsView.h"
 #include "screens/clean/CleanedView.h"
 #include "screens/clean/ReviewView.h"
 #include "screens/clean/ScanView.h"
@@ -9,6 +10,8 @@ namespace tidewell::app {
 
 QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
   switch (branch) {
+    case DetailBranch::apps:
+      return new screens::AppsView(context.models.apps, context.services);
     case DetailBranch::cleanStart:
       return new screens::ScanView(context.models.cleanup, context.settings);
     case DetailBranch::cleanReview:
@@ -17,7 +20,6 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
       return new screens::CleanedView(context.models.cleanup);
     case DetailBranch::home:
     case DetailBranch::devMode:
-    case DetailBranch::apps:
     case DetailBranch::performance:
     case DetailBranch::deepScan:
     case DetailBranch::advisor:
