@@ -2,6 +2,9 @@
 
 #include "app/root/SectionPlaceholder.h"
 #include "screens/apps/AppsView.h"
+#include "screens/clean/CleanedView.h"
+#include "screens/clean/ReviewView.h"
+#include "screens/clean/ScanView.h"
 #include "screens/deepscan/DeepScanView.h"
 #include "screens/devmode/DevModeView.h"
 
@@ -15,10 +18,13 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
       return new screens::DeepScanView(context.models.deepScan, context.services);
     case DetailBranch::devMode:
       return new screens::DevModeView(context.models.devMode, context.services);
-    case DetailBranch::home:
     case DetailBranch::cleanStart:
+      return new screens::ScanView(context.models.cleanup, context.settings);
     case DetailBranch::cleanReview:
+      return new screens::ReviewView(context.models.cleanup, context.models.theme);
     case DetailBranch::cleanResult:
+      return new screens::CleanedView(context.models.cleanup);
+    case DetailBranch::home:
     case DetailBranch::performance:
     case DetailBranch::advisor:
       break;
