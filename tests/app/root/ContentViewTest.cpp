@@ -160,6 +160,11 @@ TEST_F(Window, CleansDetailFollowsItsPhaseAndIsRebuiltOnlyWhenItsPageChanges) {
     EXPECT_EQ(cleanup->phase(), phase);
     EXPECT_EQ(pane->branch(), branch);
     EXPECT_EQ(pane->screensBuilt(), built);
+    // The page of the phase: the start page, the review or the result.
+    const char* page = branch == DetailBranch::cleanStart    ? "scanView"
+                       : branch == DetailBranch::cleanReview ? "reviewView"
+                                                             : "cleanedView";
+    EXPECT_EQ(pane->screen()->objectName(), QString::fromLatin1(page));
   };
   const int start = pane->screensBuilt();
   expect(Phase::idle, DetailBranch::cleanStart, start);

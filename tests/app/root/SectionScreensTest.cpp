@@ -6,10 +6,12 @@
 #include "app/root/DetailPane.h"
 #include "design/ScreenHeader.h"
 #include "models/apps/AppsViewModel.h"
+#include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/advisor/AdvisorView.h"
 #include "screens/apps/AppsView.h"
 #include "screens/common/controls/SegmentedControl.h"
+#include "screens/deepscan/DeepScanView.h"
 #include "screens/performance/PerformanceView.h"
 #include "screens/probe/Probe.h"
 #include "tests/app/root/WindowFixture.h"
@@ -83,6 +85,35 @@ TEST_F(SectionScreens, TheAdvisorSectionShowsItsScreenAndAFindingLessMachineIsAl
   ASSERT_EQ(advisor->page()->objectName(), "advisorList");
   EXPECT_TRUE(probe::isShown(probe::find(advisor, "allGoodCard")));
   EXPECT_EQ(probe::textOf(probe::find(advisor, "headline")), "You're all good.");
+}
+
+TEST_F(SectionScreens, TheDeepScanSectionShowsTheDeepScanScreenOverTheWindowsModel) {
+  using screens::probe::find;
+  using screens::probe::isShown;
+  ContentView& content = open();
+  content.show();
+  content.setMode(Mode::deepScan);
+  auto* deepScan = qobject_cast<screens::DeepScanView*>(content.detailPane()->screen());
+  ASSERT_NE(deepScan, nullptr);
+  ASSERT_NE(find(deepScan, "deepScanStart"), nullptr);
+
+  ASSERT_TRUE(screens::probe::click(find(deepScan, "scanButton")));
+  EXPECT_EQ(content.models().deepScan->phase(), models::DeepScanViewModel::Phase::scanning);
+  runJobs();
+  screens::probe::settle();
+  EXPECT_EQ(content.models().deepScan->phase(), models::DeepScanViewModel::Phase::list);
+  // Nothing in the fixture home is big.
+  ASSERT_NE(find(deepScan, "emptyState"), nullptr);
+  EXPECT_TRUE(isShown(find(deepScan, "emptyState")));
+  EXPECT_EQ(find<design::ScreenHeader>(deepScan, "screenHeader")->subtitleText(),
+            QString::fromUtf8("0 big items \u2022 Zero KB"));
+
+  content.setMode(Mode::home);
+  content.setMode(Mode::deepScan);
+  auto* again = qobject_cast<screens::DeepScanView*>(content.detailPane()->screen());
+  ASSERT_NE(again, nullptr);
+  EXPECT_NE(find(again, "deepScanList"), nullptr);
+  EXPECT_EQ(again->viewingBucket(), std::nullopt);
 }
 
 }  // namespace
