@@ -2,10 +2,6 @@
 // engine: the intro, the scan, nothing found (what a machine without the
 // Simulator, Time Machine or Docker shows), all four findings, a runtime
 // being deleted, the question before it, and an outcome's banner.
-#include <QCoreApplication>
-#include <QPainter>
-
-#include "design/Color.h"
 #include "screens/advisor/AdvisorView.h"
 #include "screens/probe/AdvisorScene.h"
 #include "screens/probe/Probe.h"
@@ -55,20 +51,6 @@ struct Scene : probe::AdvisorScene {
   }
 };
 
-// The screen with its question over it, as the window shows the alert.
-QImage withQuestion(probe::Stage& stage, QWidget* question) {
-  QImage screen = stage.image(2);
-  const QImage dialog = probe::render(question, question->size(), 2);
-  QPainter painter(&screen);
-  painter.fillRect(QRectF(QPointF(0, 0), QSizeF(stage.size())), QColor(0, 0, 0, 90));
-  const QSizeF size = QSizeF(question->size());
-  const QRectF at(QPointF((stage.width() - size.width()) / 2, 120), size);
-  painter.drawImage(at, dialog);
-  painter.setPen(design::Color::hairline());
-  painter.drawRect(at.adjusted(-0.5, -0.5, 0.5, 0.5));
-  return screen;
-}
-
 void renderAll(probe::Shots& shots) {
   const auto accent = design::SectionPalette::advisor();
   {
@@ -100,7 +82,7 @@ void renderAll(probe::Shots& shots) {
     const QString id = QString::fromStdString(scene.engine->installed[1].id);
     probe::click(probe::find(probe::find(&stage, "runtimeRow", id), "actionButton"));
     if (ConfirmAlert* question = view->deleteQuestion()) {
-      shots.save("advisor-confirm", withQuestion(stage, question));
+      shots.save("advisor-confirm", stage.imageWithDialog(question));
       probe::click(probe::find(question, "alertConfirm"));
     }
     // The deletion is asked of the tool; its answer waits.

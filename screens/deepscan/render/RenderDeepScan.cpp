@@ -3,7 +3,6 @@
 // at 37 %, the bucket list, a bucket's cards, the question before trashing
 // a personal item, the banner after a move and after a refusal, and the
 // empty state. scripts/screens OUTDIR runs it with the others.
-#include <QPainter>
 #include <QTemporaryDir>
 #include <set>
 
@@ -129,20 +128,6 @@ QImage still(probe::Stage& stage) {
   return image;
 }
 
-// The screen with its question over it, as the window shows a sheet.
-QImage withQuestion(Scene& scene, TrashQuestion* question) {
-  QImage screen = scene.stage.image(2);
-  const QImage dialog = probe::render(question, question->size(), 2);
-  QPainter painter(&screen);
-  painter.fillRect(QRectF(QPointF(0, 0), QSizeF(scene.stage.size())), QColor(0, 0, 0, 90));
-  const QSizeF size = QSizeF(question->size());
-  const QRectF at(QPointF((scene.stage.width() - size.width()) / 2, 120), size);
-  painter.drawImage(at, dialog);
-  painter.setPen(design::Color::hairline());
-  painter.drawRect(at.adjusted(-0.5, -0.5, 0.5, 0.5));
-  return screen;
-}
-
 void renderAll(probe::Shots& shots) {
   {
     Scene scene(fullHome());
@@ -170,7 +155,7 @@ void renderAll(probe::Shots& shots) {
     shots.take("deepscan-personal", scene.stage);
     probe::click(scene.card("Documents/Projects/archive-2019", "trashButton"));
     if (TrashQuestion* question = scene.view->trashQuestion()) {
-      shots.save("deepscan-confirm", withQuestion(scene, question));
+      shots.save("deepscan-confirm", scene.stage.imageWithDialog(question));
       probe::click(probe::find(question, "alertConfirm"));
     }
     scene.finish();
