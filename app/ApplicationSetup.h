@@ -1,8 +1,9 @@
 #pragma once
 // The process-wide settings of the application, made once at start-up on
 // the QApplication: its names (which also place its settings file), the
-// desktop entry it belongs to, the dark Fusion look, the window icon, and
-// that closing the last window does not quit (the tray item stays).
+// desktop entry it belongs to, the dark Fusion look, the window icon, that
+// closing the last window does not quit (the tray item stays), and one
+// thread for Qt's own painting helpers.
 
 #include <QPalette>
 

@@ -5,22 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 
+#include "bench/BenchProcess.h"
 #include "bench/BenchTree.h"
 #include "engine/DiskScanner.h"
 
 namespace {
-
-// Peak resident memory of this process, in KiB.
-long peakKib() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-  return -1;
-}
 
 int usage() {
   std::fprintf(stderr, "usage: tidewell_measure_bench generate ROOT [FILES FOLDERS] | measure PATH\n");
@@ -43,7 +34,7 @@ int main(int argc, char** argv) {
   }
   if (command == "measure") {
     const int64_t bytes = tidewell::engine::DiskScanner::allocatedSize(argv[2]);
-    std::printf("%lld %ld\n", static_cast<long long>(bytes), peakKib());
+    std::printf("%lld %ld\n", static_cast<long long>(bytes), tidewell::bench::peakResidentKib());
     return 0;
   }
   return usage();

@@ -16,7 +16,6 @@
 // longest gap between two beats of a 1 ms timer, less the beat), and the
 // process's peak resident memory. Exits 1 when a goal is missed.
 #include <ftw.h>
-#include <pwd.h>
 #include <qcoro/qcorotask.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,16 +26,15 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "bench/BenchProcess.h"
 #include "models/ModelServices.h"
 #include "models/ThreadPoolExecutor.h"
 #include "models/advisor/MachineAdvisorEngine.h"
@@ -59,20 +57,6 @@ constexpr double goalPeakMiB = 150;
 
 // ---- The machine the scans see ----
 
-std::string physical(const std::string& path) {
-  char resolved[PATH_MAX];
-  return realpath(path.c_str(), resolved) ? std::string(resolved) : std::string();
-}
-
-// Whether home is the user's real home or holds it.
-bool holdsRealHome(const std::string& home) {
-  std::vector<std::string> real;
-  if (const char* env = std::getenv("HOME")) real.push_back(physical(env));
-  if (const passwd* pw = getpwuid(getuid())) real.push_back(physical(pw->pw_dir));
-  return std::any_of(real.begin(), real.end(),
-                     [&](const std::string& r) { return !r.empty() && platform::isSameOrBelow(r, home); });
-}
-
 // The fixture machine around home: everything forFixture puts in the root,
 // with this home, its Trash, and the fixture's temporary root when present.
 platform::EngineContext fixtureContext(const std::string& home) {
@@ -91,15 +75,6 @@ long regularFiles = 0;
 int countRegular(const char*, const struct stat* st, int type, FTW*) {
   if (type == FTW_F && S_ISREG(st->st_mode)) ++regularFiles;
   return 0;
-}
-
-// Peak resident memory of this process, in KiB.
-long peakKib() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-  return -1;
 }
 
 double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
@@ -312,13 +287,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: tidewell_smartscan_bench HOME [ROUNDS]\n");
     return 2;
   }
-  const std::string home = physical(argv[1]);
+  const std::string home = bench::resolvedPath(argv[1]);
   const int rounds = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 5;
   if (home.empty()) {
     std::fprintf(stderr, "smartscan: %s is not a folder\n", argv[1]);
     return 2;
   }
-  if (holdsRealHome(home)) {
+  if (bench::holdsRealHome(home)) {
     std::fprintf(stderr, "smartscan: %s is (or holds) your real home; give a fixture's home\n", home.c_str());
     return 2;
   }
@@ -371,7 +346,7 @@ int main(int argc, char** argv) {
                 gib(direct.cleanBytes), direct.apps);
 
   const double total = median(totals), engine = median(directs);
-  const double peakMiB = double(peakKib()) / 1024.0;
+  const double peakMiB = double(bench::peakResidentKib()) / 1024.0;
   bool met = true;
   auto goal = [&met](bool ok, const char* text, double value, double limit) {
     std::printf("goal: %s %.2f (at most %.2f): %s\n", text, value, limit, ok ? "met" : "MISSED");

@@ -9,6 +9,7 @@
 #include "app/LaunchRequest.h"
 #include "app/ShellOptions.h"
 #include "app/TidewellMacApp.h"
+#include "app/main/FirstPaintReport.h"
 #include "app/root/WindowModels.h"
 #include "design/BundledFonts.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
   if (!application->claimInstance(request)) return 0;
 
   design::registerBundledFonts();
+  app::reportFirstPaintWhenAsked();
   application->launch(request);
   const int status = qtApp.exec();
 

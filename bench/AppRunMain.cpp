@@ -1,0 +1,277 @@
+// The measuring side of bench/startup and bench/idle: starts the real
+// program offscreen, in a machine of its own, and reads what it reports at
+// its first painted frame (TIDEWELL_BENCH_FIRST_PAINT, app/main).
+//   tidewell_app_bench startup PROGRAM HOME [RUNS]
+//     time from just before the process is started to the first painted
+//     frame of the main window, one warm run then RUNS (default 7), and the
+//     peak resident memory at that frame; goal: under 400 ms.
+//   tidewell_app_bench idle PROGRAM HOME [SECONDS]
+//     processor time of the window sitting on Home for SECONDS (default
+//     10), from one second after its first frame, at scale 1 and at
+//     QT_SCALE_FACTOR=2; goal: under 5% of one core at scale 1.
+//
+// The program sees only a small environment: HOME (a fixture's home, never
+// the real one), and settings, caches, data, runtime and temporary folders
+// in a folder of this run, removed at the end, with "hasOnboarded" set so
+// the window opens on Home. Exits 1 when a goal is missed.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/BenchProcess.h"
+
+namespace {
+
+using namespace tidewell;
+
+constexpr double goalFirstFrameMs = 400;
+constexpr double goalIdleShare = 0.05;
+
+int64_t realtimeNs() {
+  timespec t{};
+  clock_gettime(CLOCK_REALTIME, &t);
+  return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// The machine the program runs in: everything but the home in one folder.
+struct RunFolder {
+  std::string root;
+
+  RunFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tidewell-app-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data())) root = pattern;
+    for (const char* sub : {"config/Tidewell", "cache", "data", "runtime", "tmp"})
+      std::filesystem::create_directories(root + "/" + sub);
+    chmod((root + "/runtime").c_str(), 0700);
+    std::ofstream(root + "/config/Tidewell/TidewellMac.conf") << "[General]\nhasOnboarded=true\n";
+  }
+  ~RunFolder() {
+    std::error_code ignored;
+    if (!root.empty()) std::filesystem::remove_all(root, ignored);
+  }
+};
+
+struct Launch {
+  pid_t pid = -1;
+  int reports = -1;  // the read end of the program's standard error
+  int64_t startedNs = 0;
+};
+
+Launch launch(const std::string& program, const std::string& home, const RunFolder& folder,
+              const std::string& quitAfterMs, const char* scale) {
+  std::vector<std::string> env = {
+      "PATH=/usr/bin:/bin",
+      "HOME=" + home,
+      "LANG=C.UTF-8",
+      "XDG_CONFIG_HOME=" + folder.root + "/config",
+      "XDG_CACHE_HOME=" + folder.root + "/cache",
+      "XDG_DATA_HOME=" + folder.root + "/data",
+      "XDG_RUNTIME_DIR=" + folder.root + "/runtime",
+      "TMPDIR=" + folder.root + "/tmp",
+      "QT_QPA_PLATFORM=offscreen",
+      "TIDEWELL_BENCH_FIRST_PAINT=" + quitAfterMs,
+  };
+  if (scale) env.push_back(std::string("QT_SCALE_FACTOR=") + scale);
+  std::vector<char*> envp;
+  for (auto& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  Launch l;
+  int pipeFds[2];
+  if (pipe2(pipeFds, O_CLOEXEC) != 0) return l;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
+  std::string path = program;
+  char* argv[] = {path.data(), nullptr};
+  l.startedNs = realtimeNs();
+  if (posix_spawn(&l.pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0) l.pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipeFds[1]);
+  l.reports = pipeFds[0];
+  return l;
+}
+
+// Reads the program's standard error until deadlineNs; returns the first
+// "first-paint" line's fields once seen, as soon as it is seen.
+struct FirstPaint {
+  int64_t atNs = 0;
+  long peakKib = 0;
+};
+std::optional<FirstPaint> awaitFirstPaint(int fd, int64_t deadlineNs, std::string& seen) {
+  char buffer[4096];
+  for (;;) {
+    const size_t at = seen.find("first-paint ");
+    if (at != std::string::npos && seen.find('\n', at) != std::string::npos) {
+      std::istringstream line(seen.substr(at + 12));
+      FirstPaint paint;
+      line >> paint.atNs >> paint.peakKib;
+      seen.erase(0, seen.find('\n', at) + 1);
+      return paint;
+    }
+    const int64_t left = (deadlineNs - realtimeNs()) / 1000000;
+    if (left <= 0) return std::nullopt;
+    pollfd p{fd, POLLIN, 0};
+    if (poll(&p, 1, int(left)) <= 0) continue;
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n <= 0) return std::nullopt;  // the program ended without a frame
+    seen.append(buffer, size_t(n));
+  }
+}
+
+// Reads (and drops) the program's output until it ends; its exit status.
+int finish(Launch& l) {
+  char buffer[4096];
+  while (read(l.reports, buffer, sizeof buffer) > 0) {
+  }
+  close(l.reports);
+  int status = 0;
+  waitpid(l.pid, &status, 0);
+  return status;
+}
+
+// Processor time (user + system) the process has used so far, in seconds.
+double cpuSeconds(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  const size_t close = text.rfind(')');
+  if (close == std::string::npos) return -1;
+  std::istringstream fields(text.substr(close + 2));
+  std::string field;
+  // After the name: state is field 3, utime 14 and stime 15.
+  long utime = 0, stime = 0;
+  for (int i = 3; i <= 15 && fields >> field; ++i) {
+    if (i == 14) utime = std::atol(field.c_str());
+    if (i == 15) stime = std::atol(field.c_str());
+  }
+  return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
+
+void sleepUntil(int64_t atNs) {
+  const int64_t left = atNs - realtimeNs();
+  if (left <= 0) return;
+  timespec t{time_t(left / 1000000000), long(left % 1000000000)};
+  nanosleep(&t, nullptr);
+}
+
+int startup(const std::string& program, const std::string& home, int runs) {
+  RunFolder folder;
+  std::vector<double> frames, peaks;
+  for (int r = 0; r <= runs; ++r) {
+    Launch l = launch(program, home, folder, "0", nullptr);
+    if (l.pid < 0) {
+      std::fprintf(stderr, "startup: could not start %s\n", program.c_str());
+      return 2;
+    }
+    std::string seen;
+    const auto paint = awaitFirstPaint(l.reports, l.startedNs + 30 * 1000000000LL, seen);
+    finish(l);
+    if (!paint) {
+      std::fprintf(stderr, "startup: no frame within 30 s\n%s", seen.c_str());
+      return 1;
+    }
+    const double ms = double(paint->atNs - l.startedNs) / 1e6;
+    if (r == 0) {
+      std::printf("warm run: first frame %.0f ms\n", ms);
+      continue;
+    }
+    frames.push_back(ms);
+    peaks.push_back(double(paint->peakKib) / 1024.0);
+    std::printf("run %d: first frame %.0f ms, peak %.0f MiB\n", r, ms, peaks.back());
+  }
+  const double frame = median(frames), peak = median(peaks);
+  const bool met = frame < goalFirstFrameMs;
+  std::printf("goal: first frame %.0f ms (under %.0f ms): %s\n", frame, goalFirstFrameMs,
+              met ? "met" : "MISSED");
+  std::printf("startup: first frame %.0f ms (median of %d), peak %.0f MiB\n", frame, runs, peak);
+  return met ? 0 : 1;
+}
+
+// The share of one core the window used while sitting for seconds; -1 when
+// it did not come up.
+double idleShare(const std::string& program, const std::string& home, int seconds, const char* scale) {
+  RunFolder folder;
+  // Settled a second after the first frame, measured, then a second to spare.
+  Launch l = launch(program, home, folder, std::to_string((seconds + 2) * 1000), scale);
+  if (l.pid < 0) return -1;
+  std::string seen;
+  const auto paint = awaitFirstPaint(l.reports, l.startedNs + 30 * 1000000000LL, seen);
+  if (!paint) {
+    kill(l.pid, SIGTERM);
+    finish(l);
+    return -1;
+  }
+  sleepUntil(paint->atNs + 1000000000LL);
+  const double before = cpuSeconds(l.pid);
+  const int64_t from = realtimeNs();
+  sleepUntil(from + int64_t(seconds) * 1000000000LL);
+  const double after = cpuSeconds(l.pid);
+  const double elapsed = double(realtimeNs() - from) / 1e9;
+  finish(l);
+  return (after - before) / elapsed;
+}
+
+int idle(const std::string& program, const std::string& home, int seconds) {
+  const double one = idleShare(program, home, seconds, nullptr);
+  const double two = idleShare(program, home, seconds, "2");
+  if (one < 0 || two < 0) {
+    std::fprintf(stderr, "idle: the window did not come up\n");
+    return 1;
+  }
+  const bool met = one < goalIdleShare;
+  std::printf("scale 1: %.1f%% of one core; scale 2: %.1f%%\n", one * 100, two * 100);
+  std::printf("goal: Home idle at scale 1 %.1f%% (under %.0f%%): %s\n", one * 100, goalIdleShare * 100,
+              met ? "met" : "MISSED");
+  std::printf("idle: Home for %d s, scale 1 %.1f%%, scale 2 %.1f%% of one core\n", seconds, one * 100,
+              two * 100);
+  return met ? 0 : 1;
+}
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: tidewell_app_bench startup PROGRAM HOME [RUNS]\n"
+               "       tidewell_app_bench idle PROGRAM HOME [SECONDS]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) return usage();
+  const std::string mode = argv[1];
+  const std::string program = bench::resolvedPath(argv[2]);
+  const std::string home = bench::resolvedPath(argv[3]);
+  const int count = argc >= 5 ? std::max(1, std::atoi(argv[4])) : (mode == "idle" ? 10 : 7);
+  if (program.empty() || home.empty()) return usage();
+  if (bench::holdsRealHome(home)) {
+    std::fprintf(stderr, "%s: %s is (or holds) your real home; give a fixture's home\n", mode.c_str(),
+                 home.c_str());
+    return 2;
+  }
+  if (mode == "startup") return startup(program, home, count);
+  if (mode == "idle") return idle(program, home, count);
+  return usage();
+}
