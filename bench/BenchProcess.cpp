@@ -6,18 +6,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 namespace tidewell::bench {
-
-long peakResidentKib() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-  return -1;
-}
 
 std::string resolvedPath(const std::string& path) {
   char resolved[PATH_MAX];

@@ -1,13 +1,10 @@
 #pragma once
-// Small helpers the benchmark programs share: this process's peak memory,
-// and the guard that keeps a benchmark off the user's real home.
+// Small helpers the benchmark programs share: the guard that keeps a
+// benchmark off the user's real home.
 
 #include <string>
 
 namespace tidewell::bench {
-
-// Peak resident memory of this process (VmHWM), in KiB; -1 when unreadable.
-long peakResidentKib();
 
 // path with every link resolved; empty when it does not exist.
 std::string resolvedPath(const std::string& path);

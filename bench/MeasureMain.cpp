@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
-#include "bench/BenchProcess.h"
 #include "bench/BenchTree.h"
 #include "engine/DiskScanner.h"
+#include "platform/core/PeakMemory.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
   }
   if (command == "measure") {
     const int64_t bytes = tidewell::engine::DiskScanner::allocatedSize(argv[2]);
-    std::printf("%lld %ld\n", static_cast<long long>(bytes), tidewell::bench::peakResidentKib());
+    std::printf("%lld %ld\n", static_cast<long long>(bytes), tidewell::platform::peakResidentKib());
     return 0;
   }
   return usage();

@@ -45,6 +45,7 @@
 #include "platform/core/BackgroundThread.h"
 #include "platform/core/EngineContext.h"
 #include "platform/core/Paths.h"
+#include "platform/core/PeakMemory.h"
 
 namespace {
 
@@ -346,7 +347,7 @@ int main(int argc, char** argv) {
                 gib(direct.cleanBytes), direct.apps);
 
   const double total = median(totals), engine = median(directs);
-  const double peakMiB = double(bench::peakResidentKib()) / 1024.0;
+  const double peakMiB = double(platform::peakResidentKib()) / 1024.0;
   bool met = true;
   auto goal = [&met](bool ok, const char* text, double value, double limit) {
     std::printf("goal: %s %.2f (at most %.2f): %s\n", text, value, limit, ok ? "met" : "MISSED");

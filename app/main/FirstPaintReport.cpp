@@ -8,22 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <string>
 
 #include "app/MainWindow.h"
+#include "platform/core/PeakMemory.h"
 
 namespace tidewell::app {
 
 namespace {
-
-long peakKib() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-  return -1;
-}
 
 class FirstPaintFilter : public QObject {
  public:
@@ -40,7 +31,8 @@ class FirstPaintFilter : public QObject {
         timespec now{};
         clock_gettime(CLOCK_REALTIME, &now);
         std::fprintf(stderr, "first-paint %lld %ld\n",
-                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, peakKib());
+                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                     platform::peakResidentKib());
         std::fflush(stderr);
         QTimer::singleShot(quitAfterMs_, QCoreApplication::instance(), &QCoreApplication::quit);
       });

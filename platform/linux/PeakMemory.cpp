@@ -1,0 +1,17 @@
+#include "platform/core/PeakMemory.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace tidewell::platform {
+
+long peakResidentKib() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  return -1;
+}
+
+}  // namespace tidewell::platform
