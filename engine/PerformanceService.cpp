@@ -56,7 +56,7 @@ std::vector<RunningApp> PerformanceService::runningApps(const platform::EngineCo
   for (platform::RunningApplication& a : platform::RunningApplications::list(ctx)) {
     if (a.pid == ctx.pid) continue;
     apps.push_back({int32_t(a.pid), a.name.empty() ? "App" : std::move(a.name), std::move(a.identifier),
-                    std::move(a.entryPath), a.memoryBytes});
+                    std::move(a.entryPath), a.memoryBytes, a.startTime});
   }
   std::stable_sort(apps.begin(), apps.end(),
                    [](const RunningApp& a, const RunningApp& b) { return a.memoryBytes > b.memoryBytes; });

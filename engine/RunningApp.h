@@ -16,6 +16,10 @@ struct RunningApp {
   std::optional<std::string> bundleID;  // on Linux the desktop entry id
   std::optional<std::string> url;       // on Linux the desktop entry file (its icon and name)
   int64_t memoryBytes = 0;              // 0 when it cannot be read
+  // When the process started (clock ticks after boot on Linux), read with
+  // the list: a quit request checks it so that it never reaches another
+  // process that inherited the pid. Absent when it could not be read.
+  std::optional<uint64_t> startTime;
 
   bool operator==(const RunningApp&) const = default;
 };

@@ -14,6 +14,7 @@
 
 #include <QObject>
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 namespace tidewell::models {
@@ -33,9 +34,11 @@ class FeatureModel : public QObject, public std::enable_shared_from_this<Feature
   // owned by a shared_ptr.
   std::shared_ptr<FeatureModel> keepAlive() { return weak_from_this().lock(); }
 
-  // field = value, then the field's own signal, then changed().
-  template <typename Owner, typename T, typename V>
-  void publish(Owner* owner, T& field, V&& value, void (Owner::*notify)()) {
+  // field = value, then the field's own signal, then changed(). The signal
+  // may be declared by a base of Owner (models that share fields).
+  template <typename Owner, typename Declarer, typename T, typename V>
+  void publish(Owner* owner, T& field, V&& value, void (Declarer::*notify)()) {
+    static_assert(std::is_base_of_v<Declarer, Owner>);
     field = std::forward<V>(value);
     (owner->*notify)();
     emit changed();

@@ -10,6 +10,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct RunningApplication {
   std::string identifier;   // the desktop entry id, e.g. "org.gnome.gedit"
   std::string entryPath;    // the desktop entry file
   int64_t memoryBytes = 0;  // resident memory (Pss, else VmRSS); 0 when unreadable
+  // When the process started (clock ticks after boot); with pid it names
+  // this very process, so a later request can tell a reused pid apart.
+  // Absent when it could not be read.
+  std::optional<uint64_t> startTime;
 };
 
 class RunningApplications {

@@ -97,6 +97,7 @@ std::optional<ProcProcess> ProcProcess::read(const std::string& procRoot, pid_t 
     p.command = *comm;
     if (!p.command.empty() && p.command.back() == '\n') p.command.pop_back();
   }
+  p.startTime = startTimeOf(procRoot, pid);
   if (auto envText = readSmallFile(base + "/environ", kMaxEnvironBytes)) {
     std::string_view env = *envText;
     constexpr std::string_view kFile = "GIO_LAUNCHED_DESKTOP_FILE=";
@@ -112,6 +113,35 @@ std::optional<ProcProcess> ProcProcess::read(const std::string& procRoot, pid_t 
     }
   }
   return p;
+}
+
+std::optional<uint64_t> ProcProcess::startTimeOf(const std::string& procRoot, pid_t pid) {
+  auto stat = readSmallFile(joinPath(procRoot, std::to_string(pid)) + "/stat", kMaxStatusBytes);
+  if (!stat) return std::nullopt;
+  // The name in parentheses may itself hold spaces and ')'; the fields
+  // after the last ')' start with the third, the state.
+  const size_t close = stat->rfind(')');
+  if (close == std::string::npos) return std::nullopt;
+  std::string_view rest = std::string_view(*stat).substr(close + 1);
+  constexpr int kStartTimeField = 22;
+  for (int field = 3;; ++field) {
+    const size_t begin = rest.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return std::nullopt;
+    rest.remove_prefix(begin);
+    const size_t end = std::min(rest.find(' '), rest.size());
+    // An ended process (a zombie, or one being reaped) no longer counts.
+    if (field == 3 && (rest.front() == 'Z' || rest.front() == 'X' || rest.front() == 'x'))
+      return std::nullopt;
+    if (field == kStartTimeField) {
+      std::string_view text = rest.substr(0, end);
+      if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+      uint64_t ticks = 0;
+      auto [last, ec] = std::from_chars(text.data(), text.data() + text.size(), ticks);
+      if (ec != std::errc() || last != text.data() + text.size()) return std::nullopt;
+      return ticks;
+    }
+    rest.remove_prefix(end);
+  }
 }
 
 int64_t ProcProcess::memoryBytes(const std::string& procRoot, pid_t pid) {

@@ -121,8 +121,8 @@ std::vector<RunningApplication> RunningApplications::list(const EngineContext& c
     auto parent = entryOf.find(m.process.parentPid);
     if (parent != entryOf.end() && parent->second == m.entry) continue;  // a helper process
     const DesktopEntry& e = index.entry(m.entry);
-    apps.push_back(
-        {m.process.pid, e.name, e.id, e.path, ProcProcess::memoryBytes(ctx.procRoot, m.process.pid)});
+    apps.push_back({m.process.pid, e.name, e.id, e.path,
+                    ProcProcess::memoryBytes(ctx.procRoot, m.process.pid), m.process.startTime});
   }
   return apps;
 }

@@ -22,6 +22,7 @@ struct FakeProcess {
   std::optional<int64_t> pssKb = std::nullopt;
   std::optional<int64_t> rssKb = std::nullopt;
   char state = 'S';
+  std::optional<uint64_t> startTime = std::nullopt;  // leaves stat out when absent
 };
 
 // A fake /proc and two applications folders (the user's, then the system's).
@@ -62,6 +63,11 @@ class FakeDesktop {
       writeFile(fx_.outside(base + "/smaps_rollup"),
                 "5581d9c5a000-7ffd1d5ff000 ---p 00000000 00:00 0 [rollup]\nRss:  999999 kB\nPss:  " +
                     std::to_string(*p.pssKb) + " kB\nPss_Anon:  1 kB\n");
+    }
+    if (p.startTime) {
+      writeFile(fx_.outside(base + "/stat"), std::to_string(p.pid) + " (" + p.comm + ") " + p.state +
+                                                 " 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 " +
+                                                 std::to_string(*p.startTime) + " 1000 10\n");
     }
     if (!p.exe.empty()) fx_.addOutside({symlink(base + "/exe", p.exe)});
   }
@@ -164,6 +170,18 @@ TEST(PerformanceServiceApps, NothingWithoutAProcessTableOrEntries) {
   noFolders.desktopEntryFolders.clear();
   EXPECT_TRUE(PerformanceService::runningApps(noFolders).empty());
   EXPECT_EQ(PerformanceService::runningApps(d.context()).size(), 1u);
+}
+
+TEST(PerformanceServiceApps, EachApplicationCarriesItsStartTimeToTellAReusedPidApart) {
+  FakeDesktop d;
+  const std::string editor = d.program("opt/editor/editor");
+  d.entry(d.systemApps(), "editor.desktop", "Name=Editor\nExec=" + editor + "\n");
+  d.process({.pid = 10, .exe = editor, .comm = "editor (main)", .pssKb = 2, .startTime = 8812345});
+  d.process({.pid = 11, .exe = editor, .comm = "editor", .pssKb = 1});  // stat unreadable
+  const auto apps = PerformanceService::runningApps(d.context());
+  ASSERT_EQ(apps.size(), 2u);
+  EXPECT_EQ(apps[0].startTime, 8812345u);
+  EXPECT_EQ(apps[1].startTime, std::nullopt);
 }
 
 TEST(PerformanceServiceMemory, ReadsMeminfo) {

@@ -54,11 +54,14 @@ TEST(ThreadPoolExecutor, RunsJobsOffTheCallingThreadAndResumesOnIt) {
   QThread* gui = QThread::currentThread();
   std::atomic<QThread*> worker{nullptr};
   QThread* resumedOn = nullptr;
-  auto task = [&]() -> QCoro::Task<> {
+  // The closure outlives its coroutine: a coroutine lambda reads its
+  // captures through the closure after each resumption.
+  auto body = [&]() -> QCoro::Task<> {
     auto done = executor.run([&] { worker = QThread::currentThread(); });
     co_await done;
     resumedOn = QThread::currentThread();
-  }();
+  };
+  auto task = body();
   while (!finished(task)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   EXPECT_NE(worker.load(), gui);
   EXPECT_EQ(resumedOn, gui);

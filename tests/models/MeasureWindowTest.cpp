@@ -2,20 +2,20 @@
 
 #include <algorithm>
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
 #include <optional>
 #include <random>
 #include <vector>
 
 #include "models/MeasureWindow.h"
 #include "models/ThreadPoolExecutor.h"
+#include "tests/models/InFlightGate.h"
 #include "tests/models/ModelTesting.h"
 
 namespace tidewell::models {
 namespace {
 
 using tidewell::testing::finished;
+using tidewell::testing::InFlightGate;
 using tidewell::testing::settle;
 
 struct Report {
@@ -88,35 +88,20 @@ TEST(MeasureWindow, FewerTargetsThanTheWidthAndNoneAtAll) {
 TEST(MeasureWindow, TheWindowNotThePoolBoundsTheWorkInFlight) {
   ThreadPoolExecutor executor(16);
   QObject context;
-  std::mutex mutex;
-  std::condition_variable wake;
-  int running = 0, peak = 0, released = 0, returned = 0;
+  InFlightGate gate;
   int reports = 0;
   auto task = MeasureWindow<int>::run(
       &context, executor, 12, 4,
       [&](std::size_t i) {
-        std::unique_lock lock(mutex);
-        peak = std::max(peak, ++running);
-        // Hold each job until the test lets one go, so all that can start do.
-        wake.wait(lock, [&] { return released > 0; });
-        --released;
-        --running;
-        ++returned;
+        gate.pass();
         return int(i);
       },
       [&](std::size_t, int, std::optional<std::size_t>) { ++reports; });
   while (!finished(task)) {
-    {
-      // Let one job go only once every job that can be in flight is.
-      std::lock_guard lock(mutex);
-      if (released == 0 && running > 0 && running == std::min(4, 12 - returned)) {
-        ++released;
-        wake.notify_all();
-      }
-    }
+    gate.releaseWhenFull(4, 12);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 2);
   }
-  EXPECT_EQ(peak, 4);
+  EXPECT_EQ(gate.peak(), 4);
   EXPECT_EQ(reports, 12);
 }
 

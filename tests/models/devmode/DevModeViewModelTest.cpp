@@ -1,0 +1,386 @@
+#include "models/devmode/DevModeViewModel.h"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <limits>
+#include <random>
+#include <set>
+
+#include "tests/models/ModelTesting.h"
+#include "tests/models/SignalLog.h"
+#include "tests/models/clean/CleanupTesting.h"
+#include "tests/models/clean/FakeCleanupEngine.h"
+
+namespace tidewell::models {
+namespace {
+
+using engine::AIModelStore;
+using engine::CleanupCategory;
+using engine::CleanupItem;
+using engine::CleanupTarget;
+using engine::SafetyLevel;
+using Phase = DevModeViewModel::Phase;
+using testing::FakeCleanupEngine;
+using testing::finished;
+using testing::ids;
+using testing::realCatalog;
+using testing::row;
+using testing::runToEnd;
+using testing::selectedIds;
+using testing::settle;
+
+AIModelStore store(std::string tool, int64_t bytes) {
+  return {"/fixture/" + tool, tool, bytes, "/fixture/" + tool, "Manage these in " + tool + "."};
+}
+
+void watchAll(testing::SignalLog& log, DevModeViewModel* model) {
+  testing::watchSharedFields(log, model);
+  log.watch(model, &DevModeViewModel::phaseChanged, "phase");
+  log.watch(model, &DevModeViewModel::modelsChanged, "models");
+}
+
+struct DevModel : ::testing::Test {
+  testing::ModelHarness harness;
+  std::shared_ptr<FakeCleanupEngine> fake = std::make_shared<FakeCleanupEngine>();
+  std::shared_ptr<DevModeViewModel> model = std::make_shared<DevModeViewModel>(harness.services(), fake);
+
+  ManualExecutor& executor() { return *harness.executor; }
+  void scanToReview() {
+    auto task = model->scan();
+    runToEnd(executor());
+    ASSERT_TRUE(finished(task));
+    ASSERT_EQ(model->phase(), Phase::review);
+  }
+  // Two groups by id: "xcode-*" and "npm-*", each a safe and a caution row.
+  void twoGroups() {
+    fake->catalogRows = {
+        row("xcode-safe"), row("xcode-caution", CleanupCategory::developerCaches, SafetyLevel::caution),
+        row("npm-safe"), row("npm-caution", CleanupCategory::developerCaches, SafetyLevel::caution)};
+    fake->sizes = {{"xcode-safe", 400}, {"xcode-caution", 300}, {"npm-safe", 200}, {"npm-caution", 100}};
+  }
+};
+
+TEST(DevModeTargets, DeveloperRowsThenTheExtraRowsThenTheAICachesThenTheArtefacts) {
+  const std::vector<CleanupTarget> catalog = realCatalog();
+  const std::vector<CleanupTarget> none = DevModeViewModel::targets(catalog, {});
+  ASSERT_EQ(none.size(), 33u);
+
+  std::vector<std::string> expected;
+  for (const auto& target : catalog) {
+    const bool extra = target.id == "editor-app-caches" || target.id == "claude-app-caches" ||
+                       target.id == "claude-vm-bundles";
+    if (target.category == CleanupCategory::developerCaches || extra) expected.push_back(target.id);
+  }
+  ASSERT_EQ(expected.size(), 29u);
+  for (const char* id : {"hf-hub-cache", "torch-hub-cache", "keras-model-cache", "conda-pkg-cache"})
+    expected.push_back(id);
+  EXPECT_EQ(ids(none), expected);
+  std::size_t developer = 0;
+  for (std::size_t i = 0; i < 29; ++i) developer += none[i].category == CleanupCategory::developerCaches;
+  EXPECT_EQ(developer, 26u);
+
+  const std::vector<CleanupTarget> withArtifacts =
+      DevModeViewModel::targets(catalog, {row("artifact:node_modules:/p/a"), row("artifact:target:/p/b")});
+  ASSERT_EQ(withArtifacts.size(), 35u);
+  EXPECT_EQ(withArtifacts[33].id, "artifact:node_modules:/p/a");
+  EXPECT_EQ(withArtifacts[34].id, "artifact:target:/p/b");
+}
+
+TEST(DevModeTargets, TheFourAICacheRows) {
+  const auto& rows = DevModeViewModel::aiCacheTargets();
+  ASSERT_EQ(rows.size(), 4u);
+  struct Expected {
+    const char* id;
+    const char* title;
+    std::vector<std::string> paths;
+    const char* detail;
+  };
+  const Expected expected[] = {
+      {"hf-hub-cache",
+       "Hugging Face model cache",
+       {"~/.cache/huggingface/hub", "~/.cache/huggingface/xet"},
+       "Downloaded model weights (transformers, diffusers). Re-downloadable, but large and slow to refetch. "
+       "Your "
+       "login token is left alone."},
+      {"torch-hub-cache",
+       "PyTorch model cache",
+       {"~/.cache/torch/hub/checkpoints"},
+       "Pretrained weights cached by torch.hub. Re-downloaded when a model needs them."},
+      {"keras-model-cache",
+       "Keras model cache",
+       {"~/.keras/models"},
+       "Pretrained Keras / TensorFlow weights. Re-downloaded on next use; your datasets and settings stay."},
+      {"conda-pkg-cache",
+       "Conda package cache",
+       {"~/miniconda3/pkgs", "~/anaconda3/pkgs", "~/opt/anaconda3/pkgs", "~/miniforge3/pkgs"},
+       "Downloaded conda packages, not your environments. Re-fetched when needed."},
+  };
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(rows[i].id, expected[i].id);
+    EXPECT_EQ(rows[i].title, expected[i].title);
+    EXPECT_EQ(rows[i].paths, expected[i].paths);
+    EXPECT_EQ(rows[i].detail, expected[i].detail);
+    EXPECT_EQ(rows[i].category, CleanupCategory::aiCaches);
+    EXPECT_EQ(rows[i].safety, SafetyLevel::caution);
+    EXPECT_FALSE(rows[i].isSweep);
+  }
+}
+
+TEST_F(DevModel, ScanMeasuresThirtyThreeTargetsThenFindsTheModelFolders) {
+  fake->catalogRows = realCatalog();
+  // Only a few rows find anything; the AI cache rows find nothing.
+  fake->sizes = {{"npm-cache", 5'000}, {"cargo-cache", 7'000}, {"editor-app-caches", 5'000}};
+  fake->stores = {store("Ollama models", 20'000'000'000)};
+  testing::SignalLog log;
+  watchAll(log, model.get());
+
+  auto task = model->scan();
+  EXPECT_EQ(model->phase(), Phase::scanning);
+  EXPECT_EQ(log.fields(), (std::vector<std::string>{"phase", "scanProgress", "items", "models"}));
+  executor().runJob(0);
+  settle();
+  std::mt19937 random(7);
+  for (int k = 1; k <= 33; ++k) {
+    ASSERT_LE(executor().pending(), 4u);
+    executor().runJob(random() % executor().pending());
+    settle();
+    EXPECT_DOUBLE_EQ(model->scanProgress(), k / 33.0);
+  }
+  EXPECT_EQ(fake->measured().size(), 33u);
+  // Still scanning at full progress, with nothing published, until the model
+  // folders are known.
+  EXPECT_EQ(model->phase(), Phase::scanning);
+  EXPECT_TRUE(model->items().empty());
+  ASSERT_EQ(executor().pending(), 1u);
+  EXPECT_EQ(fake->modelScans(), 0);
+  log.clear();
+  executor().runJob(0);
+  settle();
+  ASSERT_TRUE(finished(task));
+  EXPECT_EQ(log.fields(), (std::vector<std::string>{"items", "models", "phase"}));
+  EXPECT_TRUE(log.eachFollowedByChanged());
+  EXPECT_EQ(model->phase(), Phase::review);
+
+  // The 20 GB model folder is listed, never an item.
+  EXPECT_EQ(model->models().size(), 1u);
+  EXPECT_EQ(model->modelBytes(), 20'000'000'000);
+  EXPECT_EQ(model->totalBytes(), 17'000);
+  EXPECT_EQ(ids(model->items()).front(), "cargo-cache");
+  EXPECT_EQ(model->items().size(), 3u);
+  EXPECT_EQ(fake->freeSpaceReads(), 0u);  // this model never reads the free space
+}
+
+TEST_F(DevModel, EqualSizesKeepFinishingOrder) {
+  fake->catalogRows = {row("one"), row("two"), row("three")};
+  fake->sizes = {{"one", 10}, {"two", 10}, {"three", 10}, {"hf-hub-cache", 10}};
+  auto task = model->scan();
+  executor().runJob(0);
+  settle();
+  // Finish the first four in the order 3, 1, 0, 2 (hf-hub-cache, two, one, three).
+  for (std::size_t pick : {3u, 1u, 0u, 0u}) {
+    executor().runJob(pick);
+    settle();
+  }
+  runToEnd(executor());
+  ASSERT_TRUE(finished(task));
+  EXPECT_EQ(ids(model->items()), (std::vector<std::string>{"hf-hub-cache", "two", "one", "three"}));
+}
+
+TEST_F(DevModel, BusyCallsAreRefused) {
+  twoGroups();
+  auto first = model->scan();
+  auto second = model->scan();
+  EXPECT_TRUE(finished(second));
+  EXPECT_EQ(executor().pending(), 1u);
+  auto cleanWhileScanning = model->clean();
+  EXPECT_TRUE(finished(cleanWhileScanning));
+  model->reset();
+  EXPECT_EQ(model->phase(), Phase::scanning);
+  runToEnd(executor());
+  ASSERT_TRUE(finished(first));
+  EXPECT_EQ(fake->measured().size(), 8u);  // four rows and four AI rows, once each
+  EXPECT_EQ(fake->modelScans(), 1);
+
+  auto cleaning = model->clean();
+  ASSERT_EQ(model->phase(), Phase::cleaning);
+  testing::SignalLog log;
+  watchAll(log, model.get());
+  auto scanWhileCleaning = model->scan();
+  auto cleanAgain = model->clean();
+  model->reset();
+  EXPECT_TRUE(finished(scanWhileCleaning) && finished(cleanAgain));
+  EXPECT_TRUE(log.names().empty());
+  runToEnd(executor());
+  ASSERT_TRUE(finished(cleaning));
+  EXPECT_EQ(fake->cleaned(), (std::vector<std::string>{"xcode-safe", "npm-safe"}));
+}
+
+TEST_F(DevModel, CleanOnlyFromReviewAndCountsEachCleaningOnce) {
+  twoGroups();
+  scanToReview();
+  auto once = model->clean();
+  runToEnd(executor());
+  ASSERT_TRUE(finished(once));
+  ASSERT_EQ(model->phase(), Phase::done);
+  EXPECT_EQ(harness.settings->totalFreedBytes(), 600);
+
+  auto afterDone = model->clean();
+  EXPECT_TRUE(finished(afterDone));
+  // reset() keeps the items, still selected; yet from idle nothing is cleaned.
+  model->reset();
+  ASSERT_EQ(model->selectedItems().size(), 2u);
+  auto fromIdle = model->clean();
+  EXPECT_TRUE(finished(fromIdle));
+  EXPECT_EQ(model->phase(), Phase::idle);
+  EXPECT_EQ(executor().pending(), 0u);
+  EXPECT_EQ(fake->cleaned().size(), 2u);
+  EXPECT_EQ(harness.settings->totalFreedBytes(), 600);
+}
+
+TEST_F(DevModel, ACleanWhoseSecondItemFailsAddsOnlyToTheFreedTotal) {
+  twoGroups();
+  fake->results = {{"xcode-caution", {0, "xcode-caution title"}}, {"npm-safe", {150, std::nullopt}}};
+  harness.settings->setLastCleanupAt(1700000000.0);
+  harness.settings->addFreedBytes(1'000);
+  scanToReview();
+  model->selectAll(true);
+  model->setSelected("npm-caution", false);
+
+  auto task = model->clean();
+  EXPECT_EQ(model->phase(), Phase::cleaning);
+  const std::vector<double> progress = testing::cleanStepByStep(executor(), *model);
+  ASSERT_TRUE(finished(task));
+  EXPECT_EQ(progress, (std::vector<double>{1.0 / 3, 2.0 / 3, 1.0}));
+  EXPECT_EQ(fake->cleaned(), (std::vector<std::string>{"xcode-safe", "xcode-caution", "npm-safe"}));
+  EXPECT_EQ(model->failedTitles(), std::vector<std::string>{"xcode-caution title"});
+  EXPECT_EQ(model->freedBytes(), 550);
+  EXPECT_EQ(harness.settings->totalFreedBytes(), 1'550);
+  EXPECT_DOUBLE_EQ(*harness.settings->lastCleanupAt(), 1700000000.0);
+  EXPECT_EQ(fake->freeSpaceReads(), 0u);
+}
+
+TEST_F(DevModel, AZeroByteCleanStillAddsAndLeavesTheCleanupTimeAlone) {
+  {
+    QSettings raw(harness.dir.filePath("settings.ini"), QSettings::IniFormat);
+    raw.setValue("lastCleanupAt", std::numeric_limits<double>::infinity());
+  }
+  harness.settings = SettingsStore::atFile(harness.dir.filePath("settings.ini"));
+  model = std::make_shared<DevModeViewModel>(harness.services(), fake);
+  fake->catalogRows = {row("a")};
+  fake->sizes = {{"a", 10}};
+  fake->results = {{"a", {0, "a title"}}};
+  scanToReview();
+  QStringList keys;
+  QObject::connect(harness.settings.get(), &SettingsStore::valueChanged,
+                   [&](const QString& key) { keys << key; });
+  auto task = model->clean();
+  runToEnd(executor());
+  ASSERT_TRUE(finished(task));
+  EXPECT_EQ(keys, QStringList{"totalFreedBytes"});
+  EXPECT_TRUE(harness.settings->value("totalFreedBytes").isValid());
+  EXPECT_EQ(harness.settings->totalFreedBytes(), 0);
+  // The stored non-finite time still reads as no cleanup at all.
+  EXPECT_FALSE(harness.settings->lastCleanupAt());
+}
+
+TEST_F(DevModel, ResetSetsThePhaseFirstAndKeepsItemsAndModels) {
+  twoGroups();
+  fake->stores = {store("Ollama models", 20'000'000'000)};
+  fake->results = {{"npm-safe", {0, "npm-safe title"}}};
+  scanToReview();
+  auto task = model->clean();
+  runToEnd(executor());
+  ASSERT_TRUE(finished(task));
+  const auto items = model->items();
+  const auto models = model->models();
+  testing::SignalLog log;
+  watchAll(log, model.get());
+  model->reset();
+  EXPECT_EQ(log.fields(), (std::vector<std::string>{"phase", "scanProgress", "cleanProgress", "freedBytes",
+                                                    "failedTitles"}));
+  EXPECT_TRUE(log.eachFollowedByChanged());
+  EXPECT_EQ(model->phase(), Phase::idle);
+  EXPECT_EQ(model->items(), items);
+  EXPECT_EQ(model->models(), models);
+  EXPECT_EQ(model->freedBytes(), 0);
+  EXPECT_TRUE(model->failedTitles().empty());
+  EXPECT_EQ(model->scanProgress(), 0.0);
+  EXPECT_EQ(model->cleanProgress(), 0.0);
+}
+
+TEST_F(DevModel, SelectionByIdSets) {
+  twoGroups();
+  fake->catalogRows.push_back(row("conda-pkg-cache", CleanupCategory::aiCaches, SafetyLevel::caution));
+  fake->sizes["conda-pkg-cache"] = 50;
+  scanToReview();
+  const DevModeViewModel::Ids xcode = {"xcode-safe", "xcode-caution"};
+  const DevModeViewModel::Ids ai = {"conda-pkg-cache", "hf-hub-cache"};
+
+  using Operation = std::function<void(DevModeViewModel&)>;
+  struct Case {
+    const char* name;
+    Operation operation;
+    std::set<std::string> selected;
+  };
+  const Case cases[] = {
+      {"as measured: safe rows", [](DevModeViewModel&) {}, {"xcode-safe", "npm-safe"}},
+      {"whole group picked",
+       [&](DevModeViewModel& m) { m.setSelected(true, xcode); },
+       {"xcode-safe", "xcode-caution", "npm-safe"}},
+      {"group dropped, others stay", [&](DevModeViewModel& m) { m.setSelected(false, xcode); }, {"npm-safe"}},
+      {"everything, then one group smart",
+       [&](DevModeViewModel& m) {
+         m.selectAll(true);
+         m.selectSafeOnly(xcode);
+       },
+       {"xcode-safe", "npm-safe", "npm-caution", "conda-pkg-cache"}},
+      {"everything, then the AI group smart: all caution",
+       [&](DevModeViewModel& m) {
+         m.selectAll(true);
+         m.selectSafeOnly(ai);
+       },
+       {"xcode-safe", "xcode-caution", "npm-safe", "npm-caution"}},
+      {"safe only",
+       [](DevModeViewModel& m) {
+         m.selectAll(true);
+         m.selectSafeOnly();
+       },
+       {"xcode-safe", "npm-safe"}},
+      {"nothing", [](DevModeViewModel& m) { m.selectAll(false); }, {}},
+      {"one item by id",
+       [](DevModeViewModel& m) { m.setSelected("npm-caution", true); },
+       {"xcode-safe", "npm-safe", "npm-caution"}},
+      {"unknown ids change nothing",
+       [](DevModeViewModel& m) {
+         m.setSelected("no-such-row", true);
+         m.setSelected(true, {"no-such-row"});
+       },
+       {"xcode-safe", "npm-safe"}},
+  };
+  for (const Case& c : cases) {
+    model->selectSafeOnly();
+    c.operation(*model);
+    EXPECT_EQ(selectedIds(*model), c.selected) << c.name;
+  }
+
+  model->selectSafeOnly();
+  model->setSelected("xcode-caution", true);
+  EXPECT_EQ(model->selectedCount(xcode), 2u);
+  EXPECT_EQ(model->selectedCount(ai), 0u);
+  EXPECT_EQ(model->selectedBytes(), 900);
+  EXPECT_EQ(model->totalBytes(), 1'050);
+  EXPECT_EQ(ids(model->selectedItems()),
+            (std::vector<std::string>{"xcode-safe", "xcode-caution", "npm-safe"}));
+  EXPECT_FALSE(model->isSelected("no-such-row"));
+
+  // An item a later scan no longer finds reads false and ignores writes.
+  fake->sizes.erase("xcode-safe");
+  scanToReview();
+  EXPECT_FALSE(model->isSelected("xcode-safe"));
+  model->setSelected("xcode-safe", true);
+  EXPECT_FALSE(model->isSelected("xcode-safe"));
+}
+
+}  // namespace
+}  // namespace tidewell::models
