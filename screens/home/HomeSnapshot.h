@@ -9,6 +9,7 @@
 
 #include "design/ThemePalette.h"
 #include "platform/core/LocalTime.h"
+#include "screens/home/HomeModels.h"
 
 namespace tidewell::screens {
 
@@ -44,5 +45,8 @@ struct HomeSnapshot {
   std::optional<double> lastCleanupAt;
   platform::TimePoint now{};
 };
+
+// The models and settings as they stand.
+HomeSnapshot homeSnapshot(const HomeModels& models, platform::TimePoint now);
 
 }  // namespace tidewell::screens

@@ -178,7 +178,7 @@ bool SegmentedScanRing::event(QEvent* event) {
 
 void SegmentedScanRing::placeCenter() {
   if (!center_) return;
-  const QSize hint = center_->sizeHint().boundedTo(size());
+  const QSize hint = center_->sizeHint().expandedTo(center_->minimumSize()).boundedTo(size());
   center_->setGeometry(QRect(QPoint((width() - hint.width()) / 2, (height() - hint.height()) / 2), hint));
 }
 

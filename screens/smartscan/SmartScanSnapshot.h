@@ -10,12 +10,13 @@
 #include <optional>
 #include <vector>
 
+#include "models/smartscan/SmartScanController.h"
 #include "platform/core/LocalTime.h"
 
 namespace tidewell::screens {
 
 // The controller's step: idle, one of the four scans, or done.
-enum class SmartScanPhase { idle, clean, apps, deepScan, advisor, done };
+using SmartScanPhase = models::SmartScanController::Phase;
 
 // A finding's name and size (the largest Clean item, the largest big item).
 struct NamedSize {
@@ -55,5 +56,8 @@ struct SmartScanSnapshot {
   // "Now", for the apps' ages.
   platform::TimePoint now{};
 };
+
+// The controller and its four models as they stand.
+SmartScanSnapshot smartScanSnapshot(const models::SmartScanController& controller, platform::TimePoint now);
 
 }  // namespace tidewell::screens

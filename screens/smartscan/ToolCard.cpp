@@ -1,5 +1,6 @@
 #include "screens/smartscan/ToolCard.h"
 
+#include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -65,12 +66,13 @@ ToolCard::ToolCard(design::SymbolName symbol, QString title, design::SectionPale
   column->addWidget(
       named(new TextLabel(title_, textStyle(12.5, FontWeight::Semibold).centred()), "toolCardTitle"), 0,
       Qt::AlignHCenter);
-  statusLine_ = new QWidget;
-  statusLine_->setFixedHeight(32);
+  statusSlot_ = new QWidget;
+  statusSlot_->setFixedHeight(32);
+  column->addWidget(statusSlot_);
+  statusLine_ = new QWidget(this);
   statusBox_ = new QVBoxLayout(statusLine_);
   statusBox_->setContentsMargins(0, 0, 0, 0);
   statusBox_->setSpacing(3);
-  column->addWidget(statusLine_);
 
   connect(this, &Surface::clicked, this, &ToolCard::tapped);
   connect(this, &Surface::hoverChanged, this, [this] {
@@ -104,7 +106,6 @@ void ToolCard::buildStatusLine() {
     }
     delete item;
   }
-  statusBox_->addStretch(1);
   const QString text = toolCardStatusText(status_);
   const QColor tertiary = design::Color::tertiaryText();
   switch (status_.kind) {
@@ -142,7 +143,25 @@ void ToolCard::buildStatusLine() {
       break;
     }
   }
-  statusBox_->addStretch(1);
+  placeStatusLine();
+}
+
+void ToolCard::resizeEvent(QResizeEvent* event) {
+  Surface::resizeEvent(event);
+  placeStatusLine();
+}
+
+bool ToolCard::event(QEvent* event) {
+  const bool handled = Surface::event(event);
+  if (event->type() == QEvent::LayoutRequest) placeStatusLine();
+  return handled;
+}
+
+void ToolCard::placeStatusLine() {
+  statusBox_->activate();
+  const QRect slot = statusSlot_->geometry();
+  const int height = statusLine_->sizeHint().height();
+  statusLine_->setGeometry(slot.left(), slot.top() + (slot.height() - height) / 2, slot.width(), height);
 }
 
 void ToolCard::refreshLook(bool animated) {

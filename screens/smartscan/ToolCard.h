@@ -57,14 +57,23 @@ class ToolCard : public Surface {
  signals:
   void tapped();
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
+
  private:
   void buildStatusLine();
+  void placeStatusLine();
   void refreshLook(bool animated);
   void onFrame();
 
   QString title_;
   design::SectionPalette palette_;
   ToolCardStatus status_;
+  // The status line's 32-point slot in the column, and what it shows, laid
+  // over the slot and centred on it: a done result with its note is a
+  // little taller than the slot and may reach past it, as it would in text.
+  QWidget* statusSlot_;
   QWidget* statusLine_;
   QVBoxLayout* statusBox_;
   TextLabel* note_ = nullptr;

@@ -173,6 +173,29 @@ TEST(GhostPill, RaisedSurfaceAndPressedLook) {
   EXPECT_LT(down.pixelColor(ghost.width() / 2, 3).blue(), Color::raisedSurface().blue());
 }
 
+TEST(GhostPill, ALabelInItsOwnColour) {
+  auto reddest = [](const GhostPillButton& button) {
+    QImage image(button.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    const_cast<GhostPillButton&>(button).render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    int best = -1000;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        best = std::max(best, c.red() - c.green());
+      }
+    return best;
+  };
+  GhostPillButton plain({"Stop", std::nullopt});
+  plain.resize(plain.sizeHint());
+  EXPECT_EQ(plain.foreground(), ghostPillForeground());
+  EXPECT_LT(reddest(plain), 10);  // white text on a grey capsule
+  GhostPillButton stop({"Stop", std::nullopt});
+  stop.resize(stop.sizeHint());
+  stop.setForeground(Color::rgb(0.96, 0.26, 0.37));
+  EXPECT_GT(reddest(stop), 100);
+}
+
 TEST(SidebarRow, ActivePaintsItsGradientInactiveLeavesTheBackground) {
   const QColor background(20, 40, 60);
   auto look = [](bool active, bool hovering) {

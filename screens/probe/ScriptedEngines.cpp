@@ -1,0 +1,70 @@
+#include "screens/probe/ScriptedEngines.h"
+
+namespace tidewell::screens::probe {
+
+void ScanGate::pass() {
+  std::unique_lock lock(mutex_);
+  arrived_ = true;
+  changed_.notify_all();
+  changed_.wait(lock, [this] { return released_; });
+}
+
+void ScanGate::waitForArrival() {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return arrived_; });
+}
+
+void ScanGate::release() {
+  std::lock_guard lock(mutex_);
+  released_ = true;
+  changed_.notify_all();
+}
+
+void ScriptedCleanupEngine::addRow(const std::string& id, const std::string& title, int64_t sizeBytes) {
+  engine::CleanupTarget target;
+  target.id = id;
+  target.title = title;
+  target.detail = "Scripted row.";
+  target.paths = {"~/.scripted/" + id};
+  rows.push_back({std::move(target), sizeBytes});
+}
+
+std::vector<engine::CleanupTarget> ScriptedCleanupEngine::catalog() const {
+  std::vector<engine::CleanupTarget> targets;
+  for (const Row& row : rows) targets.push_back(row.target);
+  return targets;
+}
+
+std::optional<engine::CleanupItem> ScriptedCleanupEngine::scan(const engine::CleanupTarget& target) const {
+  for (const Row& row : rows) {
+    if (row.target.id != target.id || row.sizeBytes < 1) continue;
+    engine::CleanupItem item;
+    item.target = target;
+    item.sizeBytes = row.sizeBytes;
+    item.isSelected = target.safety == engine::SafetyLevel::safe;
+    return item;
+  }
+  return std::nullopt;
+}
+
+engine::DiskScanner::CleanResult ScriptedCleanupEngine::clean(const engine::CleanupItem& item) const {
+  return {item.sizeBytes, std::nullopt};
+}
+
+std::vector<engine::InstalledApp> ScriptedAppsEngine::scanApps(const Progress& progress) const {
+  for (double step : progressSteps) progress(step);
+  if (gate) gate->pass();
+  return apps;
+}
+
+std::vector<engine::BigItem> ScriptedDeepScanEngine::bigItems(const Progress& progress) const {
+  for (double step : progressSteps) progress(step);
+  if (gate) gate->pass();
+  return items;
+}
+
+engine::BigItemScanner::TrashOutcome ScriptedDeepScanEngine::trash(const engine::BigItem& item) const {
+  return {item.name, 0, false};
+}
+
+}  // namespace tidewell::screens::probe
