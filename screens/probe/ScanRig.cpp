@@ -1,6 +1,7 @@
 #include "screens/probe/ScanRig.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <chrono>
 
 #include "models/ModelServices.h"
@@ -44,6 +45,7 @@ void ScanRig::settle() {
   for (int i = 0; i < 8; ++i) {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
 

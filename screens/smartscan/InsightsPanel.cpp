@@ -26,10 +26,7 @@ void InsightsPanel::setInsights(const std::vector<ScanInsight>& insights) {
   if (insights == insights_) return;
   insights_ = insights;
   while (QLayoutItem* item = rows_->takeAt(0)) {
-    if (QWidget* w = item->widget()) {
-      w->hide();
-      w->deleteLater();
-    }
+    delete item->widget();
     delete item;
   }
   for (size_t i = 0; i < insights.size(); ++i) {

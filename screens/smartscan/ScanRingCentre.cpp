@@ -20,12 +20,11 @@ using namespace design::literals;
 
 constexpr double kCountUpSeconds = 1.8;
 
+// The centre changes on the models' signals, never inside its own events,
+// so its old widgets can go at once.
 void clear(QLayout* layout) {
   while (QLayoutItem* item = layout->takeAt(0)) {
-    if (QWidget* w = item->widget()) {
-      w->hide();
-      w->deleteLater();
-    }
+    delete item->widget();
     delete item;
   }
 }

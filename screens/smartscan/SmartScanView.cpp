@@ -110,8 +110,10 @@ void SmartScanView::refresh() {
   } else if (done) {
     doneBlock_->setScan(scan);
   } else if (doneBlock_) {
+    // Later: its own button may be what led here.
     doneBlock_->hide();
     doneBlock_->deleteLater();
+    doneBlock_ = nullptr;
   }
 }
 

@@ -96,11 +96,13 @@ double ToolCard::shownOpacity() const { return opacity_.value(now()); }
 
 void ToolCard::buildStatusLine() {
   note_ = nullptr;
+  // The line changes on the models' signals, never inside its own events,
+  // so its old widgets can go at once.
   while (QLayoutItem* item = statusBox_->takeAt(0)) {
-    if (QWidget* w = item->widget()) w->deleteLater();
+    delete item->widget();
     if (QLayout* inner = item->layout()) {
       while (QLayoutItem* child = inner->takeAt(0)) {
-        if (child->widget()) child->widget()->deleteLater();
+        delete child->widget();
         delete child;
       }
     }
