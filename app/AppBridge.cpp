@@ -21,6 +21,11 @@ void AppBridge::openSection(const QString& title) {
 
 void AppBridge::showAbout() { emit showAboutRequested(); }
 
+void AppBridge::openLink(const QString& link) {
+  openAndActivate();
+  emit linkOpened(link);
+}
+
 void AppBridge::openAndActivate() {
   if (openWindow) openWindow();
   if (activate) activate();

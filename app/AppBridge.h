@@ -9,7 +9,9 @@
 // root view of an open window acts on. The signals stand for the process's
 // three notifications: runScanRequested "TidewellRunScan",
 // openSectionRequested "TidewellOpenSection" (the section title),
-// showAboutRequested "TidewellShowAbout".
+// showAboutRequested "TidewellShowAbout". A link handed over by a launch
+// reaches the window's content through linkOpened; it leaves nothing
+// pending.
 //
 // One instance for the process (shared()); tests make their own.
 // GUI thread only; signals are delivered synchronously.
@@ -45,11 +47,14 @@ class AppBridge : public QObject {
   void openSection(const QString& title);
   // Announces "show About"; the caller opens and activates the window first.
   void showAbout();
+  // Open the window, activate, hand the link to the window's content.
+  void openLink(const QString& link);
 
  signals:
   void runScanRequested();
   void openSectionRequested(const QString& title);
   void showAboutRequested();
+  void linkOpened(const QString& link);
 
  private:
   void openAndActivate();

@@ -1,0 +1,56 @@
+#include "app/ApplicationSetup.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+
+#include "design/BrandAsset.h"
+#include "design/Color.h"
+#include "design/ResourceRoot.h"
+#include "design/SectionPalette.h"
+
+namespace tidewell::app {
+
+QPalette darkPalette() {
+  using namespace design;
+  QPalette palette;
+  const QColor text = Color::white();
+  const QColor quiet = Color::tertiaryText();
+  palette.setColor(QPalette::Window, Color::appBackground());
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Base, Color::cardSurface());
+  palette.setColor(QPalette::AlternateBase, Color::raisedSurface());
+  palette.setColor(QPalette::ToolTipBase, Color::raisedSurface());
+  palette.setColor(QPalette::ToolTipText, text);
+  palette.setColor(QPalette::PlaceholderText, Color::secondaryText());
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Button, Color::raisedSurface());
+  palette.setColor(QPalette::ButtonText, text);
+  palette.setColor(QPalette::BrightText, Color::systemRed());
+  palette.setColor(QPalette::Light, Color::raisedSurface().lighter(140));
+  palette.setColor(QPalette::Midlight, Color::raisedSurface().lighter(120));
+  palette.setColor(QPalette::Mid, Color::cardSurface());
+  palette.setColor(QPalette::Dark, Color::appBackground().darker(150));
+  palette.setColor(QPalette::Shadow, Qt::black);
+  palette.setColor(QPalette::Highlight, SectionPalette::clean().primary);
+  palette.setColor(QPalette::HighlightedText, Color::rgb(0.04, 0.05, 0.08));
+  palette.setColor(QPalette::Link, SectionPalette::clean().primary);
+  palette.setColor(QPalette::LinkVisited, SectionPalette::clean().deep);
+  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Disabled, role, quiet);
+  }
+  return palette;
+}
+
+void configureApplication(QApplication& application) {
+  QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganizationName));
+  QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+  QApplication::setPalette(darkPalette());
+  const QString mark = design::brandAssetFile(design::BrandAsset::Mark, design::resourceRoot());
+  if (!mark.isEmpty()) QApplication::setWindowIcon(QIcon(mark));
+  application.setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace tidewell::app

@@ -1,0 +1,215 @@
+#include "app/root/ContentView.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QPropertyAnimation>
+#include <QShowEvent>
+#include <QVariantAnimation>
+
+#include "app/AppBridge.h"
+#include "app/ScanLink.h"
+#include "app/about/AboutSheet.h"
+#include "app/firstrun/IntroClock.h"
+#include "app/firstrun/OnboardingView.h"
+#include "app/root/DetailPane.h"
+#include "app/root/FullDiskAccessCard.h"
+#include "app/root/MainLayer.h"
+#include "app/root/Sidebar.h"
+#include "models/SettingsStore.h"
+#include "models/permissions/PermissionsModel.h"
+#include "models/smartscan/SmartScanController.h"
+
+namespace tidewell::app {
+
+namespace {
+constexpr QSize kMinimumSize{1060, 680};
+}  // namespace
+
+ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
+    : QWidget(parent), bridge_(bridge), context_(std::move(context)) {
+  setObjectName(QStringLiteral("contentView"));
+  setMinimumSize(kMinimumSize);
+  const WindowModels& models = context_.models;
+  cleanPhase_ = models.cleanup->phase();
+
+  auto* sidebar =
+      new Sidebar(visibleModes(context_.hasDevTools), mode_, models.permissions->hasFullDiskAccess());
+  auto* detail = new DetailPane([this](DetailBranch branch) { return buildScreen(branch); });
+  mainLayer_ = new MainLayer(sidebar, detail, this);
+
+  connect(sidebar, &Sidebar::modeSelected, this, &ContentView::setMode);
+  connect(sidebar, &Sidebar::aboutRequested, this, &ContentView::showAbout);
+  connect(sidebar, &Sidebar::enableAccessRequested, this,
+          [this] { context_.models.permissions->openFullDiskAccessSettings(); });
+  connect(models.permissions.get(), &models::PermissionsModel::hasFullDiskAccessChanged, this, [this] {
+    this->sidebar()->accessCard()->setGranted(context_.models.permissions->hasFullDiskAccess());
+  });
+
+  if (!context_.settings->hasOnboarded()) {
+    onboarding_ = new OnboardingView(this);
+    connect(onboarding_, &OnboardingView::finished, this, &ContentView::finishOnboarding);
+  }
+  aboutSheet_ = new AboutSheet(this, context_.open);
+  connect(aboutSheet_, &AboutSheet::dismissed, this, [this] { showAbout_ = false; });
+
+  // The handlers, in the order the window declares them.
+  connect(&bridge_, &AppBridge::showAboutRequested, this, &ContentView::showAbout);
+  connect(models.cleanup.get(), &models::CleanupViewModel::phaseChanged, this,
+          &ContentView::cleanPhaseChanged);
+  connect(&bridge_, &AppBridge::runScanRequested, this, &ContentView::runScan);
+  connect(&bridge_, &AppBridge::linkOpened, this, &ContentView::openLink);
+  connect(&bridge_, &AppBridge::openSectionRequested, this, &ContentView::openSection);
+
+  setMode(Mode::home);
+  updateInput();
+}
+
+ContentView::~ContentView() = default;
+
+Sidebar* ContentView::sidebar() const { return mainLayer_->sidebar(); }
+DetailPane* ContentView::detailPane() const { return mainLayer_->detail(); }
+
+bool ContentView::acceptsInput() const { return mainLayer_->isEnabled(); }
+
+void ContentView::setMode(Mode mode) {
+  mode_ = mode;
+  sidebar()->setActive(mode);
+  mainLayer_->setAccent(modePalette(mode));
+  updateDetail();
+  emit modeChanged();
+}
+
+void ContentView::showAbout() {
+  showAbout_ = true;
+  aboutSheet_->present();
+}
+
+void ContentView::runScan() {
+  setMode(Mode::home);
+  startSmartScan();
+}
+
+void ContentView::openLink(const QString& link) {
+  if (!isScanLink(link)) return;
+  setMode(Mode::home);
+  startSmartScan();
+}
+
+void ContentView::openSection(const QString& title) {
+  if (const std::optional<Mode> mode = modeFromTitle(title)) setMode(*mode);
+}
+
+void ContentView::appear() {
+  if (bridge_.autoStartScan) {
+    bridge_.autoStartScan = false;
+    setMode(Mode::home);
+    startSmartScan();
+  }
+  if (bridge_.pendingSection) {
+    if (const std::optional<Mode> mode = modeFromTitle(*bridge_.pendingSection)) {
+      bridge_.pendingSection.reset();
+      setMode(*mode);
+    }
+  }
+}
+
+void ContentView::startSmartScan() {
+  // Refused by the controller while a run is in progress or any of its
+  // models is busy, so two requests in one turn start one run.
+  context_.models.smartScan->start();
+}
+
+void ContentView::cleanPhaseChanged() {
+  // The model announces every write, equal or not: only a change counts.
+  const auto phase = context_.models.cleanup->phase();
+  const bool changed = phase != cleanPhase_;
+  cleanPhase_ = phase;
+  if (changed && phase == models::CleanupViewModel::Phase::done) context_.models.theme->refresh();
+  updateDetail();
+}
+
+void ContentView::updateDetail() {
+  detailPane()->show(detailBranch(mode_, context_.models.cleanup->phase()));
+}
+
+QWidget* ContentView::buildScreen(DetailBranch branch) {
+  const ScreenContext screen{context_.models, context_.settings, context_.services,
+                             [this](Mode mode) { setMode(mode); }};
+  return context_.screens ? context_.screens(branch, screen) : makeSectionScreen(branch, screen);
+}
+
+void ContentView::finishOnboarding(bool playIntro) {
+  context_.settings->setHasOnboarded(true);
+  if (onboarding_) {
+    OnboardingView* card = onboarding_;
+    onboarding_ = nullptr;
+    auto* fade = new QGraphicsOpacityEffect(card);
+    card->setGraphicsEffect(fade);
+    auto* out = new QPropertyAnimation(fade, "opacity", card);
+    out->setDuration(kOnboardingFadeMs);
+    out->setEasingCurve(QEasingCurve::InOutQuad);
+    out->setStartValue(1.0);
+    out->setEndValue(0.0);
+    // The card stops taking clicks at once; it goes when faded.
+    card->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(out, &QAbstractAnimation::finished, card, &QObject::deleteLater);
+    out->start(QAbstractAnimation::DeleteWhenStopped);
+  }
+  if (playIntro) {
+    introHomeOpacity_ = 0;
+    playingIntro_ = true;
+    mainLayer_->setSplitOpacity(0);
+    auto* intro = context_.introPlayer ? new IntroRevealView(context_.introPlayer, IntroClock::system())
+                                       : new IntroRevealView;
+    connect(intro, &IntroRevealView::revealed, this, &ContentView::revealIntro);
+    connect(intro, &IntroRevealView::done, this, &ContentView::finishIntro);
+    mainLayer_->setIntro(intro);
+  }
+  updateInput();
+}
+
+void ContentView::revealIntro() {
+  if (!playingIntro_) return;
+  delete reveal_;
+  reveal_ = new QVariantAnimation(this);
+  reveal_->setDuration(kRevealFadeMs);
+  reveal_->setEasingCurve(QEasingCurve::InOutQuad);
+  reveal_->setStartValue(introHomeOpacity_);
+  reveal_->setEndValue(1.0);
+  connect(reveal_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+    introHomeOpacity_ = value.toDouble();
+    if (playingIntro_) mainLayer_->setSplitOpacity(introHomeOpacity_);
+  });
+  reveal_->start();
+}
+
+void ContentView::finishIntro() {
+  if (reveal_) {
+    reveal_->stop();
+    reveal_->deleteLater();
+    reveal_ = nullptr;
+  }
+  playingIntro_ = false;
+  introHomeOpacity_ = 1.0;
+  mainLayer_->setSplitOpacity(1.0);
+  mainLayer_->setIntro(nullptr);
+  updateInput();
+}
+
+void ContentView::updateInput() {
+  // The layers under the welcome card or the intro take no clicks, keys or
+  // focus while those are shown.
+  mainLayer_->setEnabled(!onboarding_ && !playingIntro_);
+}
+
+void ContentView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) appear();
+}
+
+void ContentView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  mainLayer_->setGeometry(rect());
+  if (onboarding_) onboarding_->setGeometry(rect());
+}
+
+}  // namespace tidewell::app

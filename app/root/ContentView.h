@@ -1,0 +1,125 @@
+#pragma once
+// The content of the main window. It owns the window's models (WindowModels)
+// and draws the sidebar of sections beside the selected section's screen
+// over the ambient backdrop; runs the first run (welcome card, then the
+// intro video revealing the app) with the layers below blocked meanwhile;
+// presents About; and turns outside requests into a section change and,
+// where asked, a Smart Scan:
+//   the bridge's "show About", "run scan", "open section" and links,
+//   the bridge's pending requests, consumed each time the view appears,
+//   and the Clean phase reaching done, which has the theme measure again.
+// GUI thread only; the bridge outlives the view.
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "app/about/AboutView.h"
+#include "app/firstrun/IntroRevealView.h"
+#include "app/firstrun/OnboardingView.h"
+#include "app/root/DetailBranch.h"
+#include "app/root/Mode.h"
+#include "app/root/SectionScreens.h"
+#include "app/root/WindowModels.h"
+#include "models/clean/CleanupViewModel.h"
+#include "screens/common/services/ScreenServices.h"
+
+class QVariantAnimation;
+
+namespace tidewell::models {
+class SettingsStore;
+}
+
+namespace tidewell::app {
+
+class AboutSheet;
+class AppBridge;
+class DetailPane;
+class MainLayer;
+class Sidebar;
+
+class ContentView : public QWidget {
+  Q_OBJECT
+
+ public:
+  using Mode = app::Mode;
+  using ScreenFactory = std::function<QWidget*(DetailBranch, const ScreenContext&)>;
+
+  struct Context {
+    std::shared_ptr<models::SettingsStore> settings;
+    WindowModels models;
+    bool hasDevTools = false;
+    screens::ScreenServices services = screens::ScreenServices::desktop();
+    ScreenFactory screens = makeSectionScreen;
+    // The intro's player; empty: the bundled video.
+    IntroRevealView::PlayerFactory introPlayer;
+    AboutView::Opener open = AboutView::desktopOpener();
+  };
+
+  static constexpr int kOnboardingFadeMs = 400;
+  static constexpr int kRevealFadeMs = 3000;
+
+  ContentView(AppBridge& bridge, Context context, QWidget* parent = nullptr);
+  ~ContentView() override;
+
+  Mode mode() const { return mode_; }
+  // What a sidebar row does; no animation.
+  void setMode(Mode mode);
+  const WindowModels& models() const { return context_.models; }
+
+  bool isShowingAbout() const { return showAbout_; }
+  bool isShowingOnboarding() const { return onboarding_ != nullptr; }
+  bool isPlayingIntro() const { return playingIntro_; }
+  double introHomeOpacity() const { return introHomeOpacity_; }
+  // Whether the sidebar and the section can take input now.
+  bool acceptsInput() const;
+
+  Sidebar* sidebar() const;
+  DetailPane* detailPane() const;
+  MainLayer* mainLayer() const { return mainLayer_; }
+  OnboardingView* onboarding() const { return onboarding_; }
+  AboutSheet* aboutSheet() const { return aboutSheet_; }
+
+  // ---- The handlers ----
+  void showAbout();
+  void runScan();                          // "TidewellRunScan"
+  void openLink(const QString& link);      // a link handed over
+  void openSection(const QString& title);  // "TidewellOpenSection"
+  // Consumes the bridge's pending requests; runs each time the view is shown.
+  void appear();
+
+  // ---- The first run ----
+  void finishOnboarding(bool playIntro);
+  void revealIntro();
+  void finishIntro();
+
+ signals:
+  void modeChanged();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void startSmartScan();
+  void cleanPhaseChanged();
+  void updateDetail();
+  void updateInput();
+  QWidget* buildScreen(DetailBranch branch);
+
+  AppBridge& bridge_;
+  Context context_;
+  Mode mode_ = Mode::home;
+  bool showAbout_ = false;
+  bool playingIntro_ = false;
+  double introHomeOpacity_ = 1.0;
+  models::CleanupViewModel::Phase cleanPhase_;
+
+  MainLayer* mainLayer_;
+  QPointer<OnboardingView> onboarding_;
+  AboutSheet* aboutSheet_;
+  QVariantAnimation* reveal_ = nullptr;
+};
+
+}  // namespace tidewell::app

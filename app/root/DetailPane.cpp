@@ -1,0 +1,33 @@
+#include "app/root/DetailPane.h"
+
+#include <QVBoxLayout>
+
+#include "design/SectionAccent.h"
+
+namespace tidewell::app {
+
+DetailPane::DetailPane(Factory factory, QWidget* parent) : QWidget(parent), factory_(std::move(factory)) {
+  setObjectName(QStringLiteral("detailPane"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+}
+
+void DetailPane::show(DetailBranch branch) {
+  design::SectionAccent::set(this, modePalette(modeOf(branch)));
+  if (branch_ == branch && screen_) return;
+  if (screen_) {
+    screen_->hide();
+    // The old screen may be the one whose click changed the branch.
+    screen_->deleteLater();
+  }
+  branch_ = branch;
+  screen_ = factory_ ? factory_(branch) : nullptr;
+  if (!screen_) return;
+  ++built_;
+  if (screen_->objectName().isEmpty()) screen_->setObjectName(QStringLiteral("screen:") + branchName(branch));
+  layout()->addWidget(screen_);
+  screen_->show();
+}
+
+}  // namespace tidewell::app

@@ -1,0 +1,17 @@
+#pragma once
+// A symbol and a line of text side by side, centred on one line, as the
+// sidebar's quieter items use it (the Full Disk Access line and heading,
+// the About row): the symbol at its own size, the text in its own style.
+
+#include <QColor>
+#include <QWidget>
+
+#include "design/SymbolTable.h"
+#include "screens/common/views/TextStyle.h"
+
+namespace tidewell::app {
+
+QWidget* iconTextRow(const design::SymbolName& symbol, double symbolSize, const QColor& symbolColour,
+                     const QString& text, const screens::TextStyle& style, int spacing, QWidget* parent);
+
+}  // namespace tidewell::app

@@ -1,0 +1,34 @@
+#pragma once
+// The one place where the detail pane's screens are made: one case per
+// branch. A section whose screen is not built yet shows its placeholder;
+// a screen joins by replacing its case, taking what it needs from the
+// context (its models, the settings, the desktop services, the way to
+// switch sections).
+
+#include <functional>
+#include <memory>
+
+#include "app/root/DetailBranch.h"
+#include "app/root/WindowModels.h"
+#include "screens/common/services/ScreenServices.h"
+
+class QWidget;
+
+namespace tidewell::models {
+class SettingsStore;
+}
+
+namespace tidewell::app {
+
+struct ScreenContext {
+  const WindowModels& models;
+  std::shared_ptr<models::SettingsStore> settings;
+  const screens::ScreenServices& services;
+  // Switches the window to a section (Home's selection binding).
+  std::function<void(Mode)> select;
+};
+
+// Builds the screen of branch; the caller owns it.
+QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context);
+
+}  // namespace tidewell::app

@@ -1,0 +1,142 @@
+#include "app/root/Sidebar.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/root/FullDiskAccessCard.h"
+#include "app/root/IconTextRow.h"
+#include "design/BrandLogo.h"
+#include "design/Color.h"
+#include "design/InterFont.h"
+#include "design/ShadowLayer.h"
+#include "design/SidebarRow.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::app {
+
+using namespace design::literals;
+namespace Color = design::Color;
+
+namespace {
+
+constexpr double kLogoHeight = 24;
+// The logo's own padding inside the column's.
+constexpr int kLogoPadX = 12, kLogoPadTop = 2, kLogoPadBottom = 20;
+constexpr int kAboutPadX = 12, kAboutPadTop = 10;
+// Plain buttons dim while pressed.
+constexpr double kPressedOpacity = 0.6;
+
+}  // namespace
+
+Sidebar::Sidebar(const std::vector<Mode>& modes, Mode active, bool fullDiskAccess, QWidget* parent)
+    : QWidget(parent), active_(active) {
+  setObjectName(QStringLiteral("sidebar"));
+  setFixedWidth(kSidebarWidth);
+  design::ShadowLayer::makeHost(this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 46, 12, 14);
+  layout->setSpacing(3);
+
+  auto* logo = new SidebarLogoButton(this);
+  connect(logo, &QAbstractButton::clicked, this, &Sidebar::aboutRequested);
+  layout->addWidget(logo);
+
+  for (const Mode mode : modes) {
+    auto* row = new design::SidebarRow(modeSymbol(mode), modeTitle(mode), modePalette(mode), {}, this);
+    row->setObjectName(QStringLiteral("sidebarRow:") + modeTitle(mode));
+    row->setActive(mode == active_);
+    connect(row, &QAbstractButton::clicked, this, [this, mode] { emit modeSelected(mode); });
+    layout->addWidget(row);
+    rows_.emplace_back(mode, row);
+  }
+  layout->addStretch(1);
+
+  accessCard_ = new FullDiskAccessCard(fullDiskAccess, this);
+  connect(accessCard_, &FullDiskAccessCard::enableAccessClicked, this, &Sidebar::enableAccessRequested);
+  layout->addWidget(accessCard_);
+
+  auto* about = new SidebarAboutRow(this);
+  connect(about, &QAbstractButton::clicked, this, &Sidebar::aboutRequested);
+  layout->addWidget(about);
+}
+
+void Sidebar::setActive(Mode mode) {
+  active_ = mode;
+  for (const auto& [rowMode, row] : rows_) row->setActive(rowMode == mode);
+}
+
+design::SidebarRow* Sidebar::row(Mode mode) const {
+  for (const auto& [rowMode, row] : rows_) {
+    if (rowMode == mode) return row;
+  }
+  return nullptr;
+}
+
+QStringList Sidebar::rowTitles() const {
+  QStringList titles;
+  for (const auto& [mode, row] : rows_) titles << row->text();
+  return titles;
+}
+
+void Sidebar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor(0, 0, 0, int(std::lround(0.3 * 255))));
+  painter.fillRect(QRect(width() - 1, 0, 1, height()), Color::white(0.05));
+  design::ShadowLayer::paintCasters(this, painter);
+}
+
+SidebarLogoButton::SidebarLogoButton(QWidget* parent)
+    : QAbstractButton(parent), artwork_(design::brandImage(design::BrandAsset::Wordmark)) {
+  setObjectName(QStringLiteral("sidebarLogo"));
+  setToolTip(QStringLiteral("About Tidewell Mac"));
+  setAccessibleName(QStringLiteral("Tidewell Mac"));
+  setCursor(Qt::PointingHandCursor);
+}
+
+QSize SidebarLogoButton::sizeHint() const {
+  const double width = design::brandLogoWidth(artwork_, kLogoHeight) + 2 * kLogoPadX;
+  return {int(std::ceil(width)), kLogoPadTop + int(kLogoHeight) + kLogoPadBottom};
+}
+
+void SidebarLogoButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (isDown()) painter.setOpacity(kPressedOpacity);
+  const double width = design::brandLogoWidth(artwork_, kLogoHeight);
+  design::paintBrandLogo(painter, QRectF(kLogoPadX, kLogoPadTop, width, kLogoHeight), artwork_, kLogoHeight);
+}
+
+SidebarAboutRow::SidebarAboutRow(QWidget* parent) : QAbstractButton(parent) {
+  setObjectName(QStringLiteral("sidebarAbout"));
+  setText(QStringLiteral("About Tidewell Mac"));
+  setCursor(Qt::PointingHandCursor);
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(kAboutPadX, kAboutPadTop, kAboutPadX, 0);
+  QWidget* line =
+      iconTextRow("info.circle"_symbol, 11, Color::tertiaryText(), text(),
+                  screens::textStyle(11.5, design::FontWeight::Regular, Color::tertiaryText()), 7, this);
+  // The row, not its parts, takes the clicks.
+  line->setAttribute(Qt::WA_TransparentForMouseEvents);
+  for (QWidget* part : line->findChildren<QWidget*>()) part->setAttribute(Qt::WA_TransparentForMouseEvents);
+  layout->addWidget(line);
+  // Plain buttons dim while pressed.
+  auto* symbol = line->findChild<screens::SymbolView*>();
+  auto* label = line->findChild<screens::TextLabel*>();
+  const auto tint = [symbol, label](double opacity) {
+    const QColor colour = Color::withOpacity(Color::tertiaryText(), Color::tertiaryText().alphaF() * opacity);
+    symbol->setColour(colour);
+    label->setColour(colour);
+  };
+  connect(this, &QAbstractButton::pressed, this, [tint] { tint(kPressedOpacity); });
+  connect(this, &QAbstractButton::released, this, [tint] { tint(1.0); });
+}
+
+QSize SidebarAboutRow::sizeHint() const { return layout()->sizeHint(); }
+
+void SidebarAboutRow::paintEvent(QPaintEvent*) {}
+
+}  // namespace tidewell::app

@@ -1,0 +1,81 @@
+#pragma once
+// The main window's left column, 236 wide: the logo (which opens About),
+// one row per visible section, then at the bottom the Full Disk Access item
+// and the About row. Each row draws in its own section's colours; the
+// column itself is outside the detail pane's section accent.
+// It only reports clicks; the root view owns the section shown.
+// GUI thread only.
+
+#include <QAbstractButton>
+#include <QWidget>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "app/root/Mode.h"
+#include "design/BrandAsset.h"
+
+namespace tidewell::design {
+class SidebarRow;
+}
+
+namespace tidewell::app {
+
+class FullDiskAccessCard;
+
+inline constexpr int kSidebarWidth = 236;
+
+class Sidebar : public QWidget {
+  Q_OBJECT
+ public:
+  Sidebar(const std::vector<Mode>& modes, Mode active, bool fullDiskAccess, QWidget* parent = nullptr);
+
+  void setActive(Mode mode);
+  Mode active() const { return active_; }
+  // The row of mode, or nullptr when mode is not shown.
+  design::SidebarRow* row(Mode mode) const;
+  // Row labels top to bottom.
+  QStringList rowTitles() const;
+  FullDiskAccessCard* accessCard() const { return accessCard_; }
+
+ signals:
+  void modeSelected(tidewell::app::Mode mode);
+  void aboutRequested();
+  void enableAccessRequested();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::vector<std::pair<Mode, design::SidebarRow*>> rows_;
+  Mode active_;
+  FullDiskAccessCard* accessCard_;
+};
+
+// The logo at the head of the sidebar, as a button.
+class SidebarLogoButton : public QAbstractButton {
+  Q_OBJECT
+ public:
+  explicit SidebarLogoButton(QWidget* parent = nullptr);
+  bool showsArtwork() const { return artwork_.has_value(); }
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::optional<design::BrandArtwork> artwork_;
+};
+
+// "About Tidewell Mac" at the foot of the sidebar.
+class SidebarAboutRow : public QAbstractButton {
+  Q_OBJECT
+ public:
+  explicit SidebarAboutRow(QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace tidewell::app

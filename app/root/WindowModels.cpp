@@ -1,0 +1,70 @@
+#include "app/root/WindowModels.h"
+
+#include <QCoreApplication>
+
+#include "models/SettingsStore.h"
+#include "models/ThreadPoolExecutor.h"
+#include "models/advisor/AdvisorViewModel.h"
+#include "models/advisor/MachineAdvisorEngine.h"
+#include "models/apps/AppsViewModel.h"
+#include "models/apps/MachineAppsEngine.h"
+#include "models/clean/CleanupViewModel.h"
+#include "models/clean/MachineCleanupEngine.h"
+#include "models/deepscan/DeepScanViewModel.h"
+#include "models/deepscan/MachineDeepScanEngine.h"
+#include "models/devmode/DevModeViewModel.h"
+#include "models/performance/MachinePerformanceEngine.h"
+#include "models/performance/PerformanceViewModel.h"
+#include "models/permissions/ActivationSource.h"
+#include "models/permissions/LinuxFullDiskAccess.h"
+#include "models/permissions/PermissionsModel.h"
+#include "models/smartscan/SmartScanController.h"
+#include "platform/core/VolumeCapacity.h"
+
+namespace tidewell::app {
+
+ProcessServices ProcessServices::forMachine() {
+  ProcessServices process = forContext(platform::EngineContext::machine(),
+                                       {std::make_shared<models::ThreadPoolExecutor>(),
+                                        models::SettingsStore::forApplication(), models::Clock::system()});
+  process.hasDevTools = models::DevModeViewModel::hasDevTools();
+  return process;
+}
+
+ProcessServices ProcessServices::forContext(platform::EngineContext context, models::ModelServices models) {
+  ProcessServices process;
+  process.models = std::move(models);
+  process.readVolume = [home = context.home]() { return platform::readVolumeCapacity(home); };
+  process.context = std::move(context);
+  process.activation = std::make_shared<models::ActivationSource>();
+  process.applicationPath = QCoreApplication::applicationFilePath();
+  return process;
+}
+
+WindowModels WindowModels::create(const ProcessServices& process,
+                                  std::function<void(const QString&)> reveal) {
+  using namespace models;
+  const ModelServices& services = process.models;
+  const auto cleanEngine = std::make_shared<const MachineCleanupEngine>(process.context);
+
+  WindowModels window;
+  window.cleanup = std::make_shared<CleanupViewModel>(services, cleanEngine);
+  window.apps =
+      std::make_shared<AppsViewModel>(services, std::make_shared<const MachineAppsEngine>(process.context));
+  window.deepScan = std::make_shared<DeepScanViewModel>(
+      services, std::make_shared<const MachineDeepScanEngine>(process.context));
+  window.advisor = std::make_shared<AdvisorViewModel>(
+      services, std::make_shared<const MachineAdvisorEngine>(process.context));
+  window.smartScan =
+      std::make_shared<SmartScanController>(window.cleanup, window.apps, window.deepScan, window.advisor);
+  window.performance = std::make_shared<PerformanceViewModel>(
+      services, std::make_shared<const MachinePerformanceEngine>(process.context));
+  window.devMode = std::make_shared<DevModeViewModel>(services, cleanEngine);
+  window.permissions =
+      std::make_shared<PermissionsModel>(std::make_shared<const LinuxFullDiskAccess>(), std::move(reveal),
+                                         process.applicationPath, process.activation.get());
+  window.theme = std::make_shared<design::ThemeEngine>(process.readVolume);
+  return window;
+}
+
+}  // namespace tidewell::app

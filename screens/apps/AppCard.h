@@ -1,0 +1,56 @@
+#pragma once
+// One installed application in the Apps grid: its icon, name, version and
+// badge, the helper note or its last use, its size, and the trash button
+// that asks for it to be uninstalled. A raised surface (corner radius 16)
+// whose hairline edge turns the section accent's primary at 0.45 while the
+// pointer is over it. The card itself is not a button; it never reads the
+// model, only the record and the action it is given. Its icon is fetched
+// once, when the card first comes on screen. GUI thread only.
+
+#include <QColor>
+#include <functional>
+#include <memory>
+
+#include "engine/InstalledApp.h"
+#include "platform/core/LocalTime.h"
+#include "screens/common/layout/Surface.h"
+
+namespace tidewell::screens {
+
+class AppIconProvider;
+class AppIconView;
+class Badge;
+class TextLabel;
+class TrashButton;
+
+class AppCard : public Surface {
+  Q_OBJECT
+ public:
+  // onUninstall runs when the trash button is pressed.
+  AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColor destructiveRed,
+          std::shared_ptr<AppIconProvider> icons, std::function<void()> onUninstall,
+          QWidget* parent = nullptr);
+
+  // Shows a newer record of the same bundle, keeping the hover and icon.
+  void setApp(const engine::InstalledApp& app, platform::TimePoint now, std::function<void()> onUninstall);
+  const engine::InstalledApp& app() const { return app_; }
+
+  AppIconView* iconView() const { return icon_; }
+  TrashButton* trashButton() const { return trash_; }
+
+ protected:
+  void paintBackground(QPainter& painter, const QRectF& rect) override;
+
+ private:
+  engine::InstalledApp app_;
+  std::function<void()> onUninstall_;
+  AppIconView* icon_;
+  TrashButton* trash_;
+  TextLabel* name_;
+  TextLabel* version_;
+  Badge* badge_;
+  TextLabel* note_;
+  TextLabel* size_;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,52 @@
+#pragma once
+// The screen of the Apps section: the scan button before the first scan,
+// the scan's progress, then the grid of installed applications with their
+// sizes and last use, from which an application is uninstalled together
+// with its leftovers through the confirmation sheet, and the banner that
+// reports the last uninstall.
+//
+// It follows the model (owned by the window) and rebuilds the page of the
+// current phase when the phase changes; the sheet is shown while the model
+// has a pending plan. It starts every operation by calling the model and
+// letting the task run on its own. It reads no files and keeps no state of
+// its own. GUI thread only.
+
+#include <QColor>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "models/Clock.h"
+#include "models/apps/AppsViewModel.h"
+#include "screens/apps/DestructiveRed.h"
+#include "screens/common/services/ScreenServices.h"
+
+namespace tidewell::screens {
+
+class UninstallSheetPresenter;
+
+class AppsView : public QWidget {
+  Q_OBJECT
+ public:
+  // clock: "now" for the cards' ages, the model's own in tests.
+  AppsView(std::shared_ptr<models::AppsViewModel> model, ScreenServices services,
+           models::Clock clock = models::Clock::system(), QWidget* parent = nullptr);
+  ~AppsView() override;
+
+  // The page of the current phase: "appsIdle", "appsScanning" or "appsList".
+  QWidget* page() const { return page_; }
+  UninstallSheetPresenter* sheets() const { return sheets_; }
+
+ private:
+  void showPhase();
+
+  std::shared_ptr<models::AppsViewModel> model_;
+  ScreenServices services_;
+  models::Clock clock_;
+  QColor destructiveRed_ = appsDestructiveRed();
+  QPointer<QWidget> page_;
+  std::optional<models::AppsViewModel::Phase> shownPhase_;
+  UninstallSheetPresenter* sheets_;
+};
+
+}  // namespace tidewell::screens

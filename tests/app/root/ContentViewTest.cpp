@@ -1,0 +1,312 @@
+#include "app/root/ContentView.h"
+
+#include <QTest>
+
+#include "app/about/AboutSheet.h"
+#include "app/firstrun/OnboardingCard.h"
+#include "app/root/DetailPane.h"
+#include "app/root/FullDiskAccessCard.h"
+#include "app/root/MainLayer.h"
+#include "app/root/Sidebar.h"
+#include "design/AmbientBackground.h"
+#include "design/PillButton.h"
+#include "design/SectionAccent.h"
+#include "design/SidebarRow.h"
+#include "models/clean/CleanupViewModel.h"
+#include "models/deepscan/DeepScanViewModel.h"
+#include "models/smartscan/SmartScanController.h"
+#include "tests/app/WaitUntil.h"
+#include "tests/app/root/WindowFixture.h"
+#include "tests/support/FixtureHome.h"
+
+namespace tidewell::app {
+namespace {
+
+using Phase = models::CleanupViewModel::Phase;
+using testing::WindowFixture;
+
+class Window : public WindowFixture {};
+
+TEST_F(Window, RequestsThroughTheBridgeSwitchSectionsAndStartSmartScan) {
+  struct Case {
+    const char* name;
+    std::function<void(AppBridge&)> request;
+    Mode mode;  // from Apps
+    bool scans;
+  };
+  const Case cases[] = {
+      {"run scan", [](AppBridge& b) { b.runScan(); }, Mode::home, true},
+      {"open a section by its title", [](AppBridge& b) { b.openSection("Deep Scan"); }, Mode::deepScan,
+       false},
+      {"a title in lower case", [](AppBridge& b) { b.openSection("deep scan"); }, Mode::apps, false},
+      {"no title at all", [](AppBridge& b) { b.openSection("Settings"); }, Mode::apps, false},
+      {"the scan link", [](AppBridge& b) { b.openLink("tidewellmac://scan"); }, Mode::home, true},
+      {"another scheme, host scan", [](AppBridge& b) { b.openLink("https://scan/x"); }, Mode::home, true},
+      {"another host", [](AppBridge& b) { b.openLink("tidewellmac://clean"); }, Mode::apps, false},
+      {"no host", [](AppBridge& b) { b.openLink("tidewellmac:scan"); }, Mode::apps, false},
+      {"the host in capitals", [](AppBridge& b) { b.openLink("tidewellmac://SCAN"); }, Mode::apps, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ContentView& content = open();
+    content.setMode(Mode::apps);
+    c.request(bridge);
+    EXPECT_EQ(content.mode(), c.mode);
+    EXPECT_EQ(content.sidebar()->active(), c.mode);
+    EXPECT_EQ(smartScans(), c.scans ? 1 : 0);
+    EXPECT_EQ(content.models().smartScan->isRunning(), c.scans);
+    runJobs();
+    bridge.autoStartScan = false;
+    bridge.pendingSection.reset();
+  }
+}
+
+TEST_F(Window, HandlersLeaveTheBridgesPendingRequestsForTheNextAppearance) {
+  ContentView& content = open();
+  content.show();
+  bridge.runScan();
+  bridge.openSection("Deep Scan");
+  EXPECT_TRUE(bridge.autoStartScan);
+  EXPECT_EQ(bridge.pendingSection, QString("Deep Scan"));
+  EXPECT_EQ(content.mode(), Mode::deepScan);
+  runJobs();
+  EXPECT_EQ(content.models().smartScan->phase(), models::SmartScanController::Phase::done);
+
+  // The window closed and opened again: a fresh view acts on both.
+  ContentView& reopened = open();
+  reopened.show();
+  EXPECT_EQ(smartScans(), 1);
+  EXPECT_EQ(reopened.mode(), Mode::deepScan);
+  EXPECT_FALSE(bridge.autoStartScan);
+  EXPECT_FALSE(bridge.pendingSection);
+}
+
+TEST_F(Window, AppearingWithBothRequestsPendingScansAndShowsTheSection) {
+  bridge.autoStartScan = true;
+  bridge.pendingSection = QStringLiteral("Apps");
+  ContentView& content = open();
+  EXPECT_EQ(smartScans(), 0);  // nothing before the view is shown
+  content.show();
+  EXPECT_EQ(smartScans(), 1);
+  EXPECT_EQ(content.mode(), Mode::apps);
+  EXPECT_FALSE(bridge.autoStartScan);
+  EXPECT_FALSE(bridge.pendingSection);
+}
+
+TEST_F(Window, APendingNameThatIsNoSectionStaysInTheBridge) {
+  bridge.pendingSection = QStringLiteral("Advisor ");
+  ContentView& content = open();
+  content.show();
+  EXPECT_EQ(content.mode(), Mode::home);
+  EXPECT_EQ(bridge.pendingSection, QString("Advisor "));
+  EXPECT_EQ(smartScans(), 0);
+}
+
+TEST_F(Window, ALinkOrARunScanArrivingAsTheWindowFirstAppearsStartsOneSmartScan) {
+  // The window opens from the bridge, so its appearance and the request it
+  // carries come in one turn.
+  const auto openOnRequest = [this] {
+    ContentView& content = open();
+    bridge.openWindow = [&content] { content.show(); };
+  };
+
+  openOnRequest();
+  bridge.autoStartScan = true;  // "Scan My Mac" while the window was closed
+  bridge.openLink("tidewellmac://scan");
+  EXPECT_EQ(smartScans(), 1);
+  EXPECT_EQ(view->mode(), Mode::home);
+  runJobs();
+
+  openOnRequest();
+  bridge.runScan();  // appearance consumes it, the announcement follows
+  EXPECT_EQ(smartScans(), 1);
+  EXPECT_FALSE(bridge.autoStartScan);
+  runJobs();
+  EXPECT_EQ(view->models().smartScan->phase(), models::SmartScanController::Phase::done);
+  bridge.openWindow = nullptr;
+}
+
+TEST_F(Window, TheSidebarListsDevModeOnlyWithDeveloperTools) {
+  const std::pair<bool, QStringList> table[] = {
+      {false, {"Home", "Clean", "Apps", "Performance", "Deep Scan", "Advisor"}},
+      {true, {"Home", "Clean", "Dev Mode", "Apps", "Performance", "Deep Scan", "Advisor"}},
+  };
+  for (const auto& [tools, titles] : table) {
+    EXPECT_EQ(open(tools).sidebar()->rowTitles(), titles);
+  }
+}
+
+TEST_F(Window, ARowSelectsItsSectionAndTheDetailPaneTakesTheSectionsColours) {
+  ContentView& content = open();
+  content.show();
+  QTest::mouseClick(content.sidebar()->row(Mode::advisor), Qt::LeftButton);
+  EXPECT_EQ(content.mode(), Mode::advisor);
+  EXPECT_EQ(content.detailPane()->branch(), DetailBranch::advisor);
+  EXPECT_EQ(design::SectionAccent::of(content.detailPane()->screen()), design::SectionPalette::advisor());
+  EXPECT_EQ(content.mainLayer()->backdrop()->accent(), design::SectionPalette::advisor());
+  // The sidebar stays outside the section's accent.
+  EXPECT_EQ(design::SectionAccent::of(content.sidebar()), design::SectionPalette::clean());
+  EXPECT_EQ(content.detailPane()->screen()->findChild<QWidget*>("sectionTitle")->property("text").toString(),
+            QStringLiteral("Advisor"));
+}
+
+TEST_F(Window, CleansDetailFollowsItsPhaseAndIsRebuiltOnlyWhenItsPageChanges) {
+  ContentView& content = open();
+  content.show();
+  content.setMode(Mode::clean);
+  DetailPane* pane = content.detailPane();
+  const auto cleanup = content.models().cleanup;
+  const auto expect = [&](Phase phase, DetailBranch branch, int built) {
+    EXPECT_EQ(cleanup->phase(), phase);
+    EXPECT_EQ(pane->branch(), branch);
+    EXPECT_EQ(pane->screensBuilt(), built);
+  };
+  const int start = pane->screensBuilt();
+  expect(Phase::idle, DetailBranch::cleanStart, start);
+  auto scan = cleanup->scan();
+  expect(Phase::scanning, DetailBranch::cleanStart, start);
+  runJobs();
+  expect(Phase::review, DetailBranch::cleanReview, start + 1);
+  cleanup->selectAll(false);  // a write that is no phase change
+  cleanup->selectSafeOnly();
+  expect(Phase::review, DetailBranch::cleanReview, start + 1);
+  auto clean = cleanup->clean();
+  expect(Phase::cleaning, DetailBranch::cleanResult, start + 2);
+  runJobs();
+  expect(Phase::done, DetailBranch::cleanResult, start + 2);
+  cleanup->reset();
+  expect(Phase::idle, DetailBranch::cleanStart, start + 3);
+
+  // Elsewhere, Clean's phase changes nothing that is shown.
+  content.setMode(Mode::apps);
+  const int onApps = pane->screensBuilt();
+  auto again = cleanup->scan();
+  runJobs();
+  EXPECT_EQ(pane->branch(), DetailBranch::apps);
+  EXPECT_EQ(pane->screensBuilt(), onApps);
+}
+
+TEST_F(Window, TheThemeMeasuresAgainOnceEachTimeCleanReachesDone) {
+  ContentView& content = open();
+  const auto cleanup = content.models().cleanup;
+  const int atStart = volumeReads;  // the theme's own first reading
+  EXPECT_GE(atStart, 1);
+  for (int run = 1; run <= 2; ++run) {
+    if (run == 2) home.add({tidewell::testing::file(".npm/_cacache/content-v2/sha512/bb", 30'000)});
+    auto scan = cleanup->scan();
+    runJobs();
+    EXPECT_EQ(volumeReads, atStart + run - 1);
+    auto clean = cleanup->clean();
+    runJobs();
+    ASSERT_EQ(cleanup->phase(), Phase::done);
+    EXPECT_EQ(volumeReads, atStart + run);
+    cleanup->reset();  // done back to idle refreshes nothing
+    EXPECT_EQ(volumeReads, atStart + run);
+  }
+}
+
+TEST_F(Window, ACleanRunningWhenTheWindowClosesFinishesAndCountsWhatItFreed) {
+  ContentView& content = open();
+  content.show();
+  std::weak_ptr<models::CleanupViewModel> cleanup = content.models().cleanup;
+  {
+    auto scan = cleanup.lock()->scan();
+    runJobs();
+    ASSERT_EQ(cleanup.lock()->phase(), Phase::review);
+    ASSERT_GT(cleanup.lock()->selectedBytes(), 0);
+    auto clean = cleanup.lock()->clean();
+    ASSERT_EQ(cleanup.lock()->phase(), Phase::cleaning);
+  }
+  view.reset();  // the window closes, its models with it
+  ASSERT_FALSE(cleanup.expired()) << "the running clean keeps its model";
+
+  runJobs();
+  EXPECT_TRUE(cleanup.expired()) << "released once the clean recorded its result";
+  EXPECT_GT(harness.settings->totalFreedBytes(), 0);
+  EXPECT_TRUE(harness.settings->lastCleanupAt());
+  EXPECT_FALSE(tidewell::testing::exists(home.path(".npm/_cacache/content-v2/sha512/aa")));
+  EXPECT_TRUE(tidewell::testing::exists(home.path("Documents/keep.txt")));
+}
+
+TEST_F(Window, ATrashRunningWhenTheWindowClosesStillMovesTheItem) {
+  home.add({tidewell::testing::file("Downloads/Setup.dmg", 6'000'000)});
+  ContentView& content = open();
+  std::weak_ptr<models::DeepScanViewModel> deepScan = content.models().deepScan;
+  {
+    auto scan = deepScan.lock()->scan();
+    runJobs();
+    const auto& items = deepScan.lock()->items();
+    const auto installer = std::find_if(items.begin(), items.end(),
+                                        [](const engine::BigItem& item) { return item.name == "Setup.dmg"; });
+    ASSERT_NE(installer, items.end());
+    auto trash = deepScan.lock()->trash(*installer);
+  }
+  view.reset();
+  ASSERT_FALSE(deepScan.expired());
+  runJobs();
+  EXPECT_TRUE(deepScan.expired());
+  EXPECT_FALSE(tidewell::testing::exists(home.path("Downloads/Setup.dmg")));
+  EXPECT_TRUE(tidewell::testing::exists(home.path(".local/share/Trash/files/Setup.dmg")));
+  EXPECT_TRUE(tidewell::testing::exists(home.path("Documents/keep.txt")));
+}
+
+TEST_F(Window, TheLogoAndTheAboutRowOpenAboutAndItsDoneClosesIt) {
+  ContentView& content = open();
+  content.show();
+  for (const char* name : {"sidebarLogo", "sidebarAbout"}) {
+    QTest::mouseClick(content.sidebar()->findChild<QWidget*>(name), Qt::LeftButton);
+    EXPECT_TRUE(content.isShowingAbout()) << name;
+    EXPECT_TRUE(content.aboutSheet()->isVisible());
+    content.aboutSheet()->dismiss();
+    EXPECT_FALSE(content.isShowingAbout());
+  }
+  bridge.showAbout();
+  EXPECT_TRUE(content.isShowingAbout());
+}
+
+TEST_F(Window, FullDiskAccessIsGrantedOnLinuxSoTheSidebarShowsTheQuietLine) {
+  ContentView& content = open();
+  content.show();
+  EXPECT_TRUE(content.sidebar()->accessCard()->isGranted());
+  EXPECT_TRUE(content.sidebar()->accessCard()->findChild<QWidget*>("fullDiskAccessGranted")->isVisible());
+}
+
+TEST_F(Window, TheFirstRunShowsTheWelcomeThenTheIntroWithTheLayersBelowBlocked) {
+  harness.settings->setHasOnboarded(false);
+  ContentView& content = open();
+  content.show();
+  ASSERT_TRUE(content.isShowingOnboarding());
+  EXPECT_FALSE(content.acceptsInput());
+  EXPECT_FALSE(content.sidebar()->isEnabled());
+
+  QTest::mouseClick(content.onboarding()->card()->getStartedButton(), Qt::LeftButton);
+  EXPECT_TRUE(harness.settings->hasOnboarded());
+  EXPECT_FALSE(content.isShowingOnboarding());
+  EXPECT_TRUE(content.isPlayingIntro());
+  EXPECT_EQ(content.introHomeOpacity(), 0.0);
+  EXPECT_EQ(content.mainLayer()->splitOpacity(), 0.0);
+  EXPECT_FALSE(content.acceptsInput());
+  ASSERT_NE(content.mainLayer()->intro(), nullptr);
+
+  // Without a video the intro reveals and finishes at once, from the loop.
+  ASSERT_TRUE(tidewell::testing::waitUntil([&] { return !content.isPlayingIntro(); }, 5000));
+  EXPECT_EQ(content.introHomeOpacity(), 1.0);
+  EXPECT_EQ(content.mainLayer()->splitOpacity(), 1.0);
+  EXPECT_EQ(content.mainLayer()->intro(), nullptr);
+  EXPECT_TRUE(content.acceptsInput());
+
+  // Later launches show neither.
+  EXPECT_FALSE(open().isShowingOnboarding());
+}
+
+TEST_F(Window, AWelcomeFinishedWithoutTheIntroGoesStraightToTheApp) {
+  harness.settings->setHasOnboarded(false);
+  ContentView& content = open();
+  content.finishOnboarding(false);
+  EXPECT_TRUE(harness.settings->hasOnboarded());
+  EXPECT_FALSE(content.isPlayingIntro());
+  EXPECT_TRUE(content.acceptsInput());
+}
+
+}  // namespace
+}  // namespace tidewell::app

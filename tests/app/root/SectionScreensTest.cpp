@@ -1,0 +1,50 @@
+#include "app/root/SectionScreens.h"
+
+#include <gtest/gtest.h>
+
+#include "app/root/ContentView.h"
+#include "app/root/DetailPane.h"
+#include "design/ScreenHeader.h"
+#include "models/apps/AppsViewModel.h"
+#include "models/smartscan/SmartScanController.h"
+#include "screens/apps/AppsView.h"
+#include "screens/probe/Probe.h"
+#include "tests/app/root/WindowFixture.h"
+
+namespace tidewell::app {
+namespace {
+
+using Phase = models::AppsViewModel::Phase;
+
+class SectionScreens : public testing::WindowFixture {};
+
+TEST_F(SectionScreens, TheAppsSectionShowsTheAppsScreenOverTheWindowsModel) {
+  ContentView& content = open();
+  content.show();
+  content.setMode(Mode::apps);
+  auto* apps = qobject_cast<screens::AppsView*>(content.detailPane()->screen());
+  ASSERT_NE(apps, nullptr);
+  EXPECT_EQ(apps->page()->objectName(), "appsIdle");
+
+  ASSERT_TRUE(screens::probe::click(screens::probe::find(apps, "scanButton")));
+  EXPECT_EQ(content.models().apps->phase(), Phase::scanning);
+  runJobs();
+  screens::probe::settle();
+  EXPECT_EQ(content.models().apps->phase(), Phase::list);
+  EXPECT_EQ(apps->page()->objectName(), "appsList");
+  auto* header = screens::probe::find<design::ScreenHeader>(apps, "header");
+  ASSERT_NE(header, nullptr);
+  // The fixture home has no applications.
+  EXPECT_EQ(header->subtitleText(),
+            QString::fromUtf8("0 apps \u00b7 Zero KB. Deletes go to the Trash, undo anytime."));
+
+  // Shown again, the section gets a fresh screen over the same model.
+  content.setMode(Mode::home);
+  content.setMode(Mode::apps);
+  auto* again = qobject_cast<screens::AppsView*>(content.detailPane()->screen());
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->page()->objectName(), "appsList");
+}
+
+}  // namespace
+}  // namespace tidewell::app
