@@ -34,6 +34,20 @@ void CountUpBytes::setAlignment(Qt::Alignment alignment) {
   update();
 }
 
+void CountUpBytes::setMinimumScale(double scale) {
+  minimumScale_ = std::clamp(scale, 0.01, 1.0);
+  update();
+}
+
+double CountUpBytes::fontScale() const {
+  if (minimumScale_ >= 1) return 1;
+  // Scaled for the final count, so the size holds still while it counts.
+  const double natural =
+      monospacedDigitsWidth(font_, QString::fromStdString(platform::byteCountText(target_)));
+  if (natural <= width() || natural <= 0) return 1;
+  return std::max(minimumScale_, width() / natural);
+}
+
 int64_t CountUpBytes::shownBytes() const {
   if (finished_ || reduceMotion()) return std::max<int64_t>(target_, 0);
   std::optional<double> elapsed;
@@ -74,7 +88,9 @@ void CountUpBytes::hideEvent(QHideEvent* event) {
 void CountUpBytes::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.setFont(font_);
+  QFont font = font_;
+  if (const double scale = fontScale(); scale < 1) font.setPointSizeF(font_.pointSizeF() * scale);
+  painter.setFont(font);
   painter.setPen(color_);
   drawMonospacedDigits(painter, QRectF(rect()), alignment_, text());
 }

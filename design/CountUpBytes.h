@@ -25,6 +25,12 @@ class CountUpBytes : public QWidget {
   int64_t target() const { return target_; }
   void setColor(const QColor& color);
   void setAlignment(Qt::Alignment alignment);
+  // One line that shrinks to fit: when the widget is narrower than the
+  // final count, the font is scaled down to fit it, but not below scale of
+  // its size (1, the default, never shrinks).
+  void setMinimumScale(double scale);
+  // The factor the font is drawn at, at the current width.
+  double fontScale() const;
 
   // The count at the clock's time.
   int64_t shownBytes() const;
@@ -48,6 +54,7 @@ class CountUpBytes : public QWidget {
   QFont font_;
   QColor color_ = Qt::white;
   Qt::Alignment alignment_ = Qt::AlignCenter;
+  double minimumScale_ = 1;
   std::optional<double> startDate_;
   bool finished_ = false;
   FrameTimer* frames_;

@@ -1,8 +1,16 @@
 #include "app/root/SectionScreens.h"
 
 #include "app/root/SectionPlaceholder.h"
+#include "screens/advisor/AdvisorView.h"
 #include "screens/apps/AppsView.h"
+#include "screens/clean/CleanedView.h"
+#include "screens/clean/ReviewView.h"
+#include "screens/clean/ScanView.h"
+#include "screens/deepscan/DeepScanView.h"
+#include "screens/devmode/DevModeView.h"
 #include "screens/home/HomeView.h"
+#include "screens/performance/PerformanceRules.h"
+#include "screens/performance/PerformanceView.h"
 
 namespace tidewell::app {
 
@@ -37,14 +45,21 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
             if (select) select(modeOf(tool));
           });
     }
-    case DetailBranch::cleanStart:
-    case DetailBranch::cleanReview:
-    case DetailBranch::cleanResult:
-    case DetailBranch::devMode:
     case DetailBranch::performance:
-    case DetailBranch::deepScan:
+      return new screens::PerformanceView(context.models.performance, context.services,
+                                          screens::autostartFolder(context.models.home));
     case DetailBranch::advisor:
-      break;
+      return new screens::AdvisorView(context.models.advisor, context.services);
+    case DetailBranch::deepScan:
+      return new screens::DeepScanView(context.models.deepScan, context.services);
+    case DetailBranch::devMode:
+      return new screens::DevModeView(context.models.devMode, context.services);
+    case DetailBranch::cleanStart:
+      return new screens::ScanView(context.models.cleanup, context.settings);
+    case DetailBranch::cleanReview:
+      return new screens::ReviewView(context.models.cleanup, context.models.theme);
+    case DetailBranch::cleanResult:
+      return new screens::CleanedView(context.models.cleanup);
   }
   return new SectionPlaceholder(modeOf(branch));
 }

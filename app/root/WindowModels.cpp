@@ -64,6 +64,7 @@ WindowModels WindowModels::create(const ProcessServices& process,
       std::make_shared<PermissionsModel>(std::make_shared<const LinuxFullDiskAccess>(), std::move(reveal),
                                          process.applicationPath, process.activation.get());
   window.theme = std::make_shared<design::ThemeEngine>(process.readVolume);
+  window.home = QString::fromStdString(process.context.home);
   return window;
 }
 

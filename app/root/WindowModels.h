@@ -63,6 +63,8 @@ struct WindowModels {
   std::shared_ptr<models::SmartScanController> smartScan;
   std::shared_ptr<models::PermissionsModel> permissions;
   std::shared_ptr<design::ThemeEngine> theme;
+  // The home the engines work in (where the desktop keeps its login items).
+  QString home;
 
   // A fresh set over the process's engines; reveal shows a file in the
   // file manager (the window's screens' revealer).

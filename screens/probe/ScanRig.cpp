@@ -28,10 +28,7 @@ ScanRig::ScanRig() {
 
 // The models go before the rig's engines and settings they use.
 ScanRig::~ScanRig() {
-  if (held_.joinable()) {
-    heldGate_->release();
-    held_.join();
-  }
+  releaseHeld();
   controller.reset();
   permissions.reset();
   theme.reset();
@@ -67,18 +64,30 @@ void ScanRig::runToEnd() {
   while (executor->runAll() > 0) settle();
 }
 
+void ScanRig::holdAppsScanAt(double fraction) {
+  appsEngine->holdScanAt(fraction);
+  runHeld([engine = appsEngine] { engine->waitUntilHeld(); }, [engine = appsEngine] { engine->release(); });
+}
+
+void ScanRig::holdDeepScanAt(double fraction) {
+  deepScanEngine->holdScanAt(fraction);
+  runHeld([engine = deepScanEngine] { engine->waitUntilHeld(); },
+          [engine = deepScanEngine] { engine->release(); });
+}
+
 // The GUI thread waits while the job leaves the queue on the other thread,
 // so the two never touch the queue at once.
-void ScanRig::runJobHeld(const std::shared_ptr<ScanGate>& gate) {
-  heldGate_ = gate;
+void ScanRig::runHeld(const std::function<void()>& waitUntilHeld, std::function<void()> release) {
+  releaseHeld();
+  releaseHeld_ = std::move(release);
   held_ = std::thread([executor = executor] { executor->runJob(0); });
-  gate->waitForArrival();
+  waitUntilHeld();
   settle();
 }
 
 void ScanRig::releaseHeld() {
   if (!held_.joinable()) return;
-  heldGate_->release();
+  releaseHeld_();
   held_.join();
   settle();
 }

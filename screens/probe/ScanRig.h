@@ -25,7 +25,11 @@
 #include "models/permissions/PermissionsModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "platform/core/VolumeCapacity.h"
-#include "screens/probe/ScriptedEngines.h"
+#include "screens/probe/ScriptedAdvisorEngine.h"
+#include "screens/probe/ScriptedAppsEngine.h"
+#include "screens/probe/ScriptedBigItemsEngine.h"
+#include "screens/probe/ScriptedCleanupEngine.h"
+#include "screens/probe/ScriptedFullDiskAccess.h"
 
 namespace tidewell::screens::probe {
 
@@ -46,7 +50,7 @@ class ScanRig {
 
   std::shared_ptr<ScriptedCleanupEngine> cleanupEngine = std::make_shared<ScriptedCleanupEngine>();
   std::shared_ptr<ScriptedAppsEngine> appsEngine = std::make_shared<ScriptedAppsEngine>();
-  std::shared_ptr<ScriptedDeepScanEngine> deepScanEngine = std::make_shared<ScriptedDeepScanEngine>();
+  std::shared_ptr<ScriptedBigItemsEngine> deepScanEngine = std::make_shared<ScriptedBigItemsEngine>();
   std::shared_ptr<ScriptedAdvisorEngine> advisorEngine = std::make_shared<ScriptedAdvisorEngine>();
   std::shared_ptr<ScriptedFullDiskAccess> access = std::make_shared<ScriptedFullDiskAccess>();
   // What the theme engine reads; none reads as unreadable.
@@ -71,17 +75,21 @@ class ScanRig {
   bool runUntil(models::SmartScanController::Phase phase);
   // Runs every job there is and every job those lead to.
   void runToEnd();
-  // Runs the oldest job on a thread of its own until it waits at gate (an
-  // engine's, set before), and delivers what it reported: the scan stands
-  // still part way until releaseHeld(), however often the event loop runs.
-  // One job at a time; no other job may run meanwhile.
-  void runJobHeld(const std::shared_ptr<ScanGate>& gate);
-  // Lets the held job finish and delivers its result.
+  // Runs the queued Apps (or Deep Scan) scan on a thread of its own until
+  // it reports fraction and waits, and delivers what it reported: the scan
+  // stands still part way until releaseHeld(), however often the event
+  // loop runs. The scan must be the oldest job; no other job may run
+  // meanwhile.
+  void holdAppsScanAt(double fraction);
+  void holdDeepScanAt(double fraction);
+  // Lets the held scan finish and delivers its result.
   void releaseHeld();
 
  private:
+  void runHeld(const std::function<void()>& waitUntilHeld, std::function<void()> release);
+
   std::thread held_;
-  std::shared_ptr<ScanGate> heldGate_;
+  std::function<void()> releaseHeld_;
 };
 
 }  // namespace tidewell::screens::probe

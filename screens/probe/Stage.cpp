@@ -25,6 +25,20 @@ Stage::Stage(QWidget* content, const design::SectionPalette& accent, QSize size,
 
 QImage Stage::image(double devicePixelRatio) { return probe::render(this, size_, devicePixelRatio); }
 
+QImage Stage::imageWithDialog(QWidget* dialog, double devicePixelRatio) {
+  QImage screen = image(devicePixelRatio);
+  if (!dialog) return screen;
+  const QImage shown = probe::render(dialog, dialog->size(), devicePixelRatio);
+  QPainter painter(&screen);
+  painter.fillRect(QRectF(QPointF(0, 0), QSizeF(size())), QColor(0, 0, 0, 90));
+  const QSizeF at = QSizeF(dialog->size());
+  const QRectF where(QPointF((width() - at.width()) / 2, 120), at);
+  painter.drawImage(where, shown);
+  painter.setPen(design::Color::hairline());
+  painter.drawRect(where.adjusted(-0.5, -0.5, 0.5, 0.5));
+  return screen;
+}
+
 bool Stage::save(const QString& folder, const QString& name, double devicePixelRatio) {
   QDir().mkpath(folder);
   return image(devicePixelRatio).save(QDir(folder).filePath(name + QStringLiteral(".png")));

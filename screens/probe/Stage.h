@@ -22,6 +22,9 @@ class Stage : public QWidget {
   QVBoxLayout* column() const { return column_; }
   // Rendered at the stage's size.
   QImage image(double devicePixelRatio = 2);
+  // Rendered with dialog over it, as the window shows an alert or a sheet:
+  // the stage dimmed, the dialog centred near the top with a hairline edge.
+  QImage imageWithDialog(QWidget* dialog, double devicePixelRatio = 2);
   // image() saved as folder/name.png; false when it cannot be written.
   bool save(const QString& folder, const QString& name, double devicePixelRatio = 2);
 

@@ -127,5 +127,28 @@ TEST(CountUpBytes, ReduceMotionShowsTheTargetWithoutFrames) {
   EXPECT_FALSE(c.counter->isAnimating());
 }
 
+TEST(CountUpBytes, ShrinksToItsWidthButNotBelowItsMinimumScale) {
+  FrozenMotion motion(true);
+  CountUpBytes counter(1'234'000'000, 1.8, inter(32, FontWeight::Bold, FontDesign::Rounded));
+  const int natural = counter.sizeHint().width();
+  struct Case {
+    double minimumScale;
+    int width;
+    double low, high;
+  };
+  const Case cases[] = {
+      {1.0, natural / 2, 1.0, 1.0},        // never shrinks unless asked
+      {0.5, natural + 10, 1.0, 1.0},       // fits
+      {0.5, natural * 3 / 4, 0.72, 0.78},  // shrinks to fit
+      {0.5, natural / 4, 0.5, 0.5},        // stops at half and is cut
+  };
+  for (const Case& c : cases) {
+    counter.setMinimumScale(c.minimumScale);
+    counter.resize(c.width, counter.sizeHint().height());
+    EXPECT_GE(counter.fontScale(), c.low) << c.minimumScale << " at " << c.width;
+    EXPECT_LE(counter.fontScale(), c.high) << c.minimumScale << " at " << c.width;
+  }
+}
+
 }  // namespace
 }  // namespace tidewell::design

@@ -54,14 +54,12 @@ void scriptFindings(probe::ScanRig& rig) {
   clean.addRow("user-logs", "User logs", 12 * MB);
   clean.addRow("trash", "Empty Trash", 640 * MB);
   const platform::TimePoint now = probe::ScanRig::fixedNow();
-  rig.appsEngine->apps = {
+  rig.appsEngine->installed = {
       app("Figma", 512 * MB, now - hours(24 * 3)), app("Old Game", 5'600 * MB, now - hours(24 * 140)),
       app("Unity Hub", 820 * MB, now - hours(24 * 95)), app("Editor", 312 * MB, std::nullopt)};
-  rig.appsEngine->progressSteps = {0.5};
   rig.deepScanEngine->items = {bigItem("ubuntu-24.04-desktop-amd64.iso", 6'100 * MB),
                                bigItem("Screen Recording.mov", 2'300 * MB)};
-  rig.deepScanEngine->progressSteps = {0.4};
-  rig.advisorEngine->runtimeList = {{"ios-17-5", "iOS 17.5", "21F79", 7'450 * MB, true, std::nullopt, {}}};
+  rig.advisorEngine->installed = {{"ios-17-5", "iOS 17.5", "21F79", 7'450 * MB, true, std::nullopt, {}}};
   rig.advisorEngine->snapshots = 3;
 }
 
@@ -128,14 +126,12 @@ int main(int argc, char** argv) {
     shoot("smartscan-apps-37", [](probe::ScanRig& rig) {
       rig.controller->start();
       rig.runUntil(Phase::apps);
-      rig.appsEngine->gate = std::make_shared<probe::ScanGate>();
-      rig.runJobHeld(rig.appsEngine->gate);
+      rig.holdAppsScanAt(0.5);
     });
     shoot("smartscan-deepscan", [](probe::ScanRig& rig) {
       rig.controller->start();
       rig.runUntil(Phase::deepScan);
-      rig.deepScanEngine->gate = std::make_shared<probe::ScanGate>();
-      rig.runJobHeld(rig.deepScanEngine->gate);
+      rig.holdDeepScanAt(0.4);
     });
     shoot("smartscan-advisor", [](probe::ScanRig& rig) {
       rig.controller->start();
@@ -153,9 +149,9 @@ int main(int argc, char** argv) {
     });
     shoot("smartscan-all-clear", [](probe::ScanRig& rig) {
       *rig.cleanupEngine = {};
-      rig.appsEngine->apps = {};
+      rig.appsEngine->installed = {};
       rig.deepScanEngine->items = {};
-      rig.advisorEngine->runtimeList = {};
+      rig.advisorEngine->installed = {};
       rig.advisorEngine->snapshots = 0;
       rig.controller->start();
       rig.runToEnd();

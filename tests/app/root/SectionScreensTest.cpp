@@ -6,9 +6,14 @@
 #include "app/root/DetailPane.h"
 #include "design/ScreenHeader.h"
 #include "models/apps/AppsViewModel.h"
+#include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
+#include "screens/advisor/AdvisorView.h"
 #include "screens/apps/AppsView.h"
+#include "screens/common/controls/SegmentedControl.h"
+#include "screens/deepscan/DeepScanView.h"
 #include "screens/home/HomeView.h"
+#include "screens/performance/PerformanceView.h"
 #include "screens/probe/Probe.h"
 #include "tests/app/root/WindowFixture.h"
 
@@ -74,6 +79,71 @@ TEST_F(SectionScreens, HomeStartsSmartScanInPlaceAndItsTilesAndCardsSwitchSectio
   ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "toolTile", "Apps")));
   screens::probe::settle();
   EXPECT_EQ(content.mode(), Mode::apps);
+}
+
+TEST_F(SectionScreens, ThePerformanceSectionShowsItsScreenAndLeadsToTheHomesAutostartFolder) {
+  namespace probe = screens::probe;
+  ContentView& content = open();
+  content.show();
+  content.setMode(Mode::performance);
+  auto* performance = qobject_cast<screens::PerformanceView*>(content.detailPane()->screen());
+  ASSERT_NE(performance, nullptr);
+  EXPECT_EQ(performance->page()->objectName(), "performanceIntro");
+  ASSERT_TRUE(probe::click(probe::find(performance, "scanButton")));
+  runJobs();
+  probe::settle();
+  ASSERT_EQ(performance->page()->objectName(), "performanceList");
+
+  auto* picker = probe::find<screens::SegmentedControl>(performance, "panelPicker");
+  ASSERT_NE(picker, nullptr);
+  probe::click(picker, picker->segmentRect(1).center());
+  ASSERT_TRUE(probe::click(probe::find(performance, "loginSettingsButton")));
+  EXPECT_EQ(fakes.revealer->revealed, QStringList{QString::fromStdString(home.path(".config/autostart"))});
+}
+
+TEST_F(SectionScreens, TheAdvisorSectionShowsItsScreenAndAFindingLessMachineIsAllGood) {
+  namespace probe = screens::probe;
+  ContentView& content = open();
+  content.show();
+  content.setMode(Mode::advisor);
+  auto* advisor = qobject_cast<screens::AdvisorView*>(content.detailPane()->screen());
+  ASSERT_NE(advisor, nullptr);
+  EXPECT_EQ(advisor->page()->objectName(), "advisorIntro");
+  ASSERT_TRUE(probe::click(probe::find(advisor, "scanButton")));
+  runJobs();
+  probe::settle();
+  ASSERT_EQ(advisor->page()->objectName(), "advisorList");
+  EXPECT_TRUE(probe::isShown(probe::find(advisor, "allGoodCard")));
+  EXPECT_EQ(probe::textOf(probe::find(advisor, "headline")), "You're all good.");
+}
+
+TEST_F(SectionScreens, TheDeepScanSectionShowsTheDeepScanScreenOverTheWindowsModel) {
+  using screens::probe::find;
+  using screens::probe::isShown;
+  ContentView& content = open();
+  content.show();
+  content.setMode(Mode::deepScan);
+  auto* deepScan = qobject_cast<screens::DeepScanView*>(content.detailPane()->screen());
+  ASSERT_NE(deepScan, nullptr);
+  ASSERT_NE(find(deepScan, "deepScanStart"), nullptr);
+
+  ASSERT_TRUE(screens::probe::click(find(deepScan, "scanButton")));
+  EXPECT_EQ(content.models().deepScan->phase(), models::DeepScanViewModel::Phase::scanning);
+  runJobs();
+  screens::probe::settle();
+  EXPECT_EQ(content.models().deepScan->phase(), models::DeepScanViewModel::Phase::list);
+  // Nothing in the fixture home is big.
+  ASSERT_NE(find(deepScan, "emptyState"), nullptr);
+  EXPECT_TRUE(isShown(find(deepScan, "emptyState")));
+  EXPECT_EQ(find<design::ScreenHeader>(deepScan, "screenHeader")->subtitleText(),
+            QString::fromUtf8("0 big items \u2022 Zero KB"));
+
+  content.setMode(Mode::home);
+  content.setMode(Mode::deepScan);
+  auto* again = qobject_cast<screens::DeepScanView*>(content.detailPane()->screen());
+  ASSERT_NE(again, nullptr);
+  EXPECT_NE(find(again, "deepScanList"), nullptr);
+  EXPECT_EQ(again->viewingBucket(), std::nullopt);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 
 #include "design/Color.h"
+#include "screens/common/views/AccentLabel.h"
 #include "screens/common/views/ProgressBar.h"
 #include "screens/common/views/ResultBanner.h"
 #include "screens/common/views/Spinner.h"
@@ -150,6 +151,25 @@ TEST(SymbolView, DrawsInTheAccentUnlessGivenAColourAndPulsesWhenAsked) {
   symbol->setEffect(std::nullopt);
   EXPECT_EQ(symbol->effect(), std::nullopt);
   EXPECT_EQ(symbol->sizeHint(), QSize(46, 46));
+}
+
+TEST(AccentLabel, TakesTheAccentOfWhereItIsPlaced) {
+  probe::prepare();
+  // Made before it has a place, as screens build their rows.
+  auto* label =
+      new AccentLabel(QStringLiteral("+1.2 GB so far"), textStyle(12, design::FontWeight::Semibold));
+  EXPECT_EQ(label->currentColour(), SectionPalette::clean().primary);
+  probe::Stage stage(label, SectionPalette::devMode(), {120, 20});
+  EXPECT_EQ(label->currentColour(), SectionPalette::devMode().primary);
+  const QImage image = stage.image(2);
+  EXPECT_EQ(label->style().colour, SectionPalette::devMode().primary);
+  int tinted = 0;
+  for (double x = 0; x < label->width(); x += 0.5) {
+    const QColor p = probe::pixel(image, {x, label->height() / 2.0});
+    tinted += near(p, SectionPalette::devMode().primary, 40);
+  }
+  EXPECT_GT(tinted, 4);
+  EXPECT_EQ(probe::textOf(label), "+1.2 GB so far");
 }
 
 }  // namespace

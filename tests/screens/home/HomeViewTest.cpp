@@ -36,7 +36,7 @@ struct Home {
     app.name = "Editor";
     app.url = "/Applications/Editor.app";
     app.sizeBytes = 300 * MB;
-    rig.appsEngine->apps = {app};
+    rig.appsEngine->installed = {app};
     engine::BigItem big;
     big.id = big.url = "/home/sam/disk.iso";
     big.name = "disk.iso";

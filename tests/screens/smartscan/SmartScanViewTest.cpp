@@ -34,8 +34,7 @@ void script(probe::ScanRig& rig) {
   app.url = "/Applications/Old Game.app";
   app.sizeBytes = 900 * MB;
   app.lastUsed = probe::ScanRig::fixedNow() - hours(24 * 100);
-  rig.appsEngine->apps = {app};
-  rig.appsEngine->progressSteps = {0.5};
+  rig.appsEngine->installed = {app};
   engine::BigItem big;
   big.id = big.url = "/home/sam/disk.iso";
   big.name = "disk.iso";
@@ -101,8 +100,7 @@ TEST(SmartScanView, HalfWayThroughTheAppsStepShows37Percent) {
   Screen s;
   s.rig.controller->start();
   ASSERT_TRUE(s.rig.runUntil(Phase::apps));
-  s.rig.appsEngine->gate = std::make_shared<probe::ScanGate>();
-  s.rig.runJobHeld(s.rig.appsEngine->gate);
+  s.rig.holdAppsScanAt(0.5);
   probe::render(s.stage.get());  // however often the loop runs, the scan stands still
   EXPECT_EQ(s.fills(), (std::vector<double>{1, 0.5, 0, 0}));
   EXPECT_EQ(s.text("ringPercent"), "37%");

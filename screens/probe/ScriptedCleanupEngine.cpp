@@ -1,24 +1,6 @@
-#include "screens/probe/ScriptedEngines.h"
+#include "screens/probe/ScriptedCleanupEngine.h"
 
 namespace tidewell::screens::probe {
-
-void ScanGate::pass() {
-  std::unique_lock lock(mutex_);
-  arrived_ = true;
-  changed_.notify_all();
-  changed_.wait(lock, [this] { return released_; });
-}
-
-void ScanGate::waitForArrival() {
-  std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return arrived_; });
-}
-
-void ScanGate::release() {
-  std::lock_guard lock(mutex_);
-  released_ = true;
-  changed_.notify_all();
-}
 
 void ScriptedCleanupEngine::addRow(const std::string& id, const std::string& title, int64_t sizeBytes) {
   engine::CleanupTarget target;
@@ -49,22 +31,6 @@ std::optional<engine::CleanupItem> ScriptedCleanupEngine::scan(const engine::Cle
 
 engine::DiskScanner::CleanResult ScriptedCleanupEngine::clean(const engine::CleanupItem& item) const {
   return {item.sizeBytes, std::nullopt};
-}
-
-std::vector<engine::InstalledApp> ScriptedAppsEngine::scanApps(const Progress& progress) const {
-  for (double step : progressSteps) progress(step);
-  if (gate) gate->pass();
-  return apps;
-}
-
-std::vector<engine::BigItem> ScriptedDeepScanEngine::bigItems(const Progress& progress) const {
-  for (double step : progressSteps) progress(step);
-  if (gate) gate->pass();
-  return items;
-}
-
-engine::BigItemScanner::TrashOutcome ScriptedDeepScanEngine::trash(const engine::BigItem& item) const {
-  return {item.name, 0, false};
 }
 
 }  // namespace tidewell::screens::probe

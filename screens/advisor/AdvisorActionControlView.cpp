@@ -1,0 +1,39 @@
+#include "screens/advisor/AdvisorActionControlView.h"
+
+#include <QHBoxLayout>
+
+#include "design/PillButton.h"
+#include "screens/advisor/AdvisorLook.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/Spinner.h"
+
+namespace tidewell::screens {
+
+AdvisorActionControlView::AdvisorActionControlView(QString title, design::PillButtonStyle style,
+                                                   std::function<void()> run, QWidget* parent)
+    : QWidget(parent), run_(std::move(run)) {
+  auto* box = new QHBoxLayout(this);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(0);
+  button_ = named(new design::PillButton({std::move(title), std::nullopt}, std::move(style)), "actionButton");
+  connect(button_, &QAbstractButton::clicked, this, [this] {
+    if (run_ && state_.enabled && !state_.busy) run_();
+  });
+  spinner_ = named(new Spinner(ControlSize::small), "actionSpinner");
+  box->addWidget(button_, 0, Qt::AlignCenter);
+  box->addWidget(spinner_, 0, Qt::AlignCenter);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  state_.busy = true;  // so the first setState shows the button
+  setState({});
+}
+
+void AdvisorActionControlView::setState(AdvisorActionControl state) {
+  if (state == state_) return;
+  state_ = state;
+  button_->setVisible(!state_.busy);
+  spinner_->setVisible(state_.busy);
+  button_->setEnabled(state_.enabled);
+  button_->setOpacity(state_.enabled ? 1 : kAdvisorDisabledOpacity);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,167 @@
+#include "screens/advisor/AdvisorListPage.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/GhostPillButton.h"
+#include "screens/advisor/AdvisorActionControlView.h"
+#include "screens/advisor/AdvisorAllGoodCard.h"
+#include "screens/advisor/AdvisorFindingCard.h"
+#include "screens/advisor/AdvisorLook.h"
+#include "screens/advisor/RuntimeList.h"
+#include "screens/common/ModelCall.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/layout/AdaptiveGrid.h"
+#include "screens/common/layout/ScrollColumn.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using design::FontDesign;
+using design::FontWeight;
+using Model = models::AdvisorViewModel;
+
+namespace {
+
+BannerLook bannerLook() {
+  BannerLook look;
+  look.card = {16, 14, std::nullopt, false, false};
+  look.message = textStyle(12).lines(0);
+  return look;
+}
+
+const QColor& buttonText() {
+  static const QColor text = design::Color::rgb(0.04, 0.05, 0.08);
+  return text;
+}
+
+// The button row of a bulk action: the control at the trailing edge.
+QWidget* actionRow(AdvisorActionControlView* control) {
+  auto* row = new QWidget;
+  auto* box = new QHBoxLayout(row);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->addStretch(1);
+  box->addWidget(control, 0, Qt::AlignVCenter);
+  return row;
+}
+
+}  // namespace
+
+AdvisorListPage::AdvisorListPage(std::shared_ptr<Model> model, models::Clock clock,
+                                 RequestDelete requestDelete, QWidget* parent)
+    : QWidget(parent),
+      model_(std::move(model)),
+      clock_(std::move(clock)),
+      requestDelete_(std::move(requestDelete)) {
+  setObjectName(QStringLiteral("advisorList"));
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = named(new ScrollColumn, "advisorScroll");
+  fill->addWidget(scroll);
+  QVBoxLayout* column = scroll->column();
+  column->setContentsMargins(28, 28, 28, 28);
+  column->setSpacing(24);
+
+  auto* summary = named(new QWidget, "summary");
+  auto* stack = new QVBoxLayout(summary);
+  stack->setContentsMargins(0, 6, 0, 0);
+  stack->setSpacing(6);
+  headline_ = named(
+      new TextLabel(
+          {},
+          textStyle(24, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits().centred()),
+      "headline");
+  stack->addWidget(headline_, 0, Qt::AlignHCenter);
+  stack->addWidget(
+      named(new TextLabel(QStringLiteral("Runs Apple's own tools as you. No admin password, nothing "
+                                         "hidden."),
+                          textStyle(12.5, FontWeight::Regular, design::Color::secondaryText())),
+            "summaryNote"),
+      0, Qt::AlignHCenter);
+  auto* rescan = named(new design::GhostPillButton({QStringLiteral("Rescan"), std::nullopt}), "rescanButton");
+  stack->addSpacing(6);
+  stack->addWidget(rescan, 0, Qt::AlignHCenter);
+  column->addWidget(summary);
+  // Between the summary and the findings.
+  banner_ = new MessageBanner(bannerLook());
+  column->addWidget(banner_);
+
+  grid_ = named(new AdaptiveGrid({430, 14, 14, Qt::AlignTop}), "findingGrid");
+  allGood_ = new AdvisorAllGoodCard;
+  column->addWidget(grid_);
+  column->addWidget(allGood_);
+  column->addStretch(1);
+
+  connect(rescan, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+  connect(model_.get(), &Model::findingsChanged, this, &AdvisorListPage::showFindings);
+  connect(model_.get(), &Model::busyActionChanged, this, &AdvisorListPage::showFindings);
+  connect(model_.get(), &Model::lastMessageChanged, this,
+          [this] { banner_->setMessage(model_->lastMessage()); });
+  connect(banner_, &MessageBanner::dismissed, this,
+          modelCall(model_, [](Model& m) { m.setLastMessage(std::nullopt); }));
+  showFindings();
+  banner_->setMessage(model_->lastMessage());
+}
+
+void AdvisorListPage::showFindings() {
+  const AdvisorFindingsSnapshot snapshot = AdvisorFindingsSnapshot::of(*model_);
+  headline_->setText(advisorHeadline(snapshot.hasFindings, snapshot.runtimeBytes));
+  grid_->setVisible(snapshot.hasFindings);
+  allGood_->setVisible(!snapshot.hasFindings);
+  const QList<AdvisorFindingCard*> cards = cards_.sync(
+      advisorCards(snapshot), [](AdvisorCard card) { return int(card); },
+      [&](AdvisorCard card) { return makeCard(card, snapshot); },
+      [&](AdvisorFindingCard* card, AdvisorCard) { updateCard(card, snapshot); });
+  grid_->setCells({cards.begin(), cards.end()});
+}
+
+AdvisorFindingCard* AdvisorListPage::makeCard(AdvisorCard kind, const AdvisorFindingsSnapshot& snapshot) {
+  auto bulkAction = [this](const char* name, const QString& title, void (*start)(Model&)) {
+    return actionRow(named(new AdvisorActionControlView(title, advisorPillStyle(std::nullopt, buttonText()),
+                                                        modelCall(model_, start)),
+                           name));
+  };
+  QWidget* content = nullptr;
+  switch (kind) {
+    case AdvisorCard::runtimes:
+      content = new RuntimeList(requestDelete_);
+      break;
+    case AdvisorCard::unavailableSimulators:
+      content = bulkAction("removeAllButton", QStringLiteral("Remove All"),
+                           [](Model& m) { m.removeUnavailable(); });
+      break;
+    case AdvisorCard::localSnapshots:
+      content = bulkAction("thinSnapshotsButton", QStringLiteral("Thin Snapshots"),
+                           [](Model& m) { m.thinSnapshots(); });
+      break;
+    case AdvisorCard::dockerDisk:
+      break;
+  }
+  auto* card = new AdvisorFindingCard(kind, advisorCardHeader(kind, snapshot), content);
+  updateCard(card, snapshot);
+  return card;
+}
+
+void AdvisorListPage::updateCard(AdvisorFindingCard* card, const AdvisorFindingsSnapshot& snapshot) {
+  card->setHeader(advisorCardHeader(card->kind(), snapshot));
+  const std::optional<QString>& busy = model_->busyAction();
+  switch (card->kind()) {
+    case AdvisorCard::runtimes:
+      if (auto* list = qobject_cast<RuntimeList*>(card->body()))
+        list->setRuntimes(snapshot.findings.runtimes, busy, clock_.now());
+      break;
+    case AdvisorCard::unavailableSimulators:
+      if (auto* control = card->findChild<AdvisorActionControlView*>())
+        control->setState(advisorActionControl(busy, QString::fromLatin1(Model::unavailableSimsAction)));
+      break;
+    case AdvisorCard::localSnapshots:
+      if (auto* control = card->findChild<AdvisorActionControlView*>())
+        control->setState(advisorActionControl(busy, QString::fromLatin1(Model::snapshotsAction)));
+      break;
+    case AdvisorCard::dockerDisk:
+      break;
+  }
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,85 @@
+#include "screens/advisor/RuntimeRow.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "screens/advisor/AdvisorActionControlView.h"
+#include "screens/advisor/AdvisorLook.h"
+#include "screens/common/Formatting.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using design::FontDesign;
+using design::FontWeight;
+using design::Color::secondaryText;
+using design::Color::tertiaryText;
+
+RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorActionControl control, Now now,
+                       std::function<void()> requestDelete, QWidget* parent)
+    : Surface(SurfaceLook{}, parent), runtime_(std::move(runtime)) {
+  setObjectName(QStringLiteral("runtimeRow"));
+  setKey(this, QString::fromStdString(runtime_.id));
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(12, 12, 12, 12);
+  column->setSpacing(5);
+
+  auto* top = new QHBoxLayout;
+  top->setSpacing(10);
+  name_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "runtimeName");
+  build_ = named(new TextLabel({}, textStyle(11, FontWeight::Regular, tertiaryText())), "runtimeBuild");
+  size_ = named(
+      new TextLabel(
+          {}, textStyle(13, FontWeight::Bold, secondaryText(), FontDesign::Rounded).withMonospacedDigits()),
+      "runtimeSize");
+  control_ = named(new AdvisorActionControlView(QStringLiteral("Delete…"),
+                                                advisorPillStyle(advisorDeleteTint(), Qt::white),
+                                                std::move(requestDelete)),
+                   "runtimeDelete");
+  top->addWidget(name_, 0, Qt::AlignVCenter);
+  top->addWidget(build_, 0, Qt::AlignVCenter);
+  top->addStretch(1);
+  top->addWidget(size_, 0, Qt::AlignVCenter);
+  top->addWidget(control_, 0, Qt::AlignVCenter);
+  column->addLayout(top);
+
+  auto* detail = new QHBoxLayout;
+  detail->setSpacing(6);
+  const TextStyle detailStyle = textStyle(11, FontWeight::Regular, secondaryText());
+  usage_ = named(new TextLabel({}, detailStyle), "runtimeUsage");
+  separator_ = named(new TextLabel(QStringLiteral("·"), detailStyle), "runtimeSeparator");
+  lastUsed_ = named(new TextLabel({}, detailStyle), "runtimeLastUsed");
+  detail->addWidget(usage_, 0, Qt::AlignVCenter);
+  detail->addWidget(separator_, 0, Qt::AlignVCenter);
+  detail->addWidget(lastUsed_, 0, Qt::AlignVCenter);
+  detail->addStretch(1);
+  column->addLayout(detail);
+
+  control_->setState(control);
+  showValues(now);
+}
+
+void RuntimeRow::update(engine::AdvisorService::SimRuntime runtime, AdvisorActionControl control, Now now,
+                        std::function<void()> requestDelete) {
+  runtime_ = std::move(runtime);
+  control_->setRun(std::move(requestDelete));
+  control_->setState(control);
+  showValues(now);
+}
+
+void RuntimeRow::showValues(Now now) {
+  name_->setText(QString::fromStdString(runtime_.name));
+  build_->setText(QString::fromStdString(runtime_.build));
+  size_->setText(bytesText(runtime_.sizeBytes));
+  usage_->setText(runtimeUsageText(runtime_));
+  const std::optional<QString> lastUsed = runtimeLastUsedText(runtime_, now);
+  separator_->setVisible(lastUsed.has_value());
+  lastUsed_->setVisible(lastUsed.has_value());
+  lastUsed_->setText(lastUsed.value_or(QString()));
+}
+
+}  // namespace tidewell::screens

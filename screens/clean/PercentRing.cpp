@@ -1,0 +1,50 @@
+#include "screens/clean/PercentRing.h"
+
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+using design::FontWeight;
+
+namespace {
+constexpr double kEasing = 0.35;
+}
+
+PercentRingLook scanningRingLook() {
+  return {200, 11, 5, 16, 36, design::FontDesign::Default, QStringLiteral("scanning")};
+}
+
+PercentRingLook cleaningRingLook() { return {190, 11, 8, 20, 40, design::FontDesign::Rounded, {}}; }
+
+PercentRing::PercentRing(const PercentRingLook& look, QWidget* parent)
+    : ProgressRing(look.diameter, look.lineWidth, kEasing, parent),
+      symbol_(named(new SymbolView("sparkles"_symbol, look.symbolSize, FontWeight::Semibold), "ringSymbol")),
+      percent_(named(new TextLabel(QStringLiteral("0%"), textStyle(look.percentSize, FontWeight::Bold,
+                                                                   Qt::white, look.percentDesign)
+                                                             .withMonospacedDigits()),
+                     "ringPercent")) {
+  symbol_->setEffect(design::SymbolEffect::Kind::VariableColor);
+  centre()->setSpacing(look.spacing);
+  centre()->addWidget(symbol_, 0, Qt::AlignHCenter);
+  centre()->addWidget(percent_, 0, Qt::AlignHCenter);
+  if (!look.word.isEmpty())
+    centre()->addWidget(
+        named(new TextLabel(look.word, textStyle(11.5, FontWeight::Regular, design::Color::secondaryText())),
+              "ringWord"),
+        0, Qt::AlignHCenter);
+}
+
+void PercentRing::showProgress(double progress, const QString& percent) {
+  setProgress(progress);
+  percent_->setText(percent);
+}
+
+QString PercentRing::percent() const { return percent_->text(); }
+
+}  // namespace tidewell::screens

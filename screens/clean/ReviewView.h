@@ -1,0 +1,69 @@
+#pragma once
+// The Clean section's screen while the Clean model is in review: what the
+// scan found, by category (a rail on the left, the viewed category's items
+// on the right), with the selection buttons, and a footer with the picked
+// size, the free space after cleaning, "Back" and "Clean Up"; or, when the
+// scan found nothing, the empty state with "Scan Again". Every selection
+// change is the model's; the screen follows the model's changes and the
+// theme engine's free bytes, and keeps only which category the user chose
+// to view, starting with none (the first category).
+//
+// The window owns the model and the theme engine; the screen shares them
+// (a null theme counts as nothing free). objectName "reviewView";
+// children: see ReviewHeader, CategoryRail, ItemsPane, ReviewFooter,
+// ReviewEmptyState. GUI thread only.
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "engine/CleanupCategory.h"
+#include "screens/clean/rules/ReviewRules.h"
+
+class QStackedLayout;
+
+namespace tidewell::design {
+class ThemeEngine;
+}
+namespace tidewell::models {
+class CleanupViewModel;
+}
+
+namespace tidewell::screens {
+
+class CategoryRail;
+class ItemsPane;
+class ReviewFooter;
+class ReviewHeader;
+
+class ReviewView : public QWidget {
+  Q_OBJECT
+ public:
+  ReviewView(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+             QWidget* parent = nullptr);
+
+  // The model's figures and the free bytes, as the rules take them.
+  ReviewSnapshot snapshot() const;
+  // The category the right pane shows (none when nothing was found).
+  std::optional<engine::CleanupCategory> viewedCategory() const;
+  // The rail's tick box: fills a category not fully picked, clears a full one.
+  void toggle(engine::CleanupCategory category);
+
+ private:
+  void refresh();
+  void view(engine::CleanupCategory category);
+  void reset();
+
+  std::shared_ptr<models::CleanupViewModel> model_;
+  std::shared_ptr<design::ThemeEngine> theme_;
+  std::optional<engine::CleanupCategory> viewing_;
+  QStackedLayout* pages_;
+  QWidget* empty_;
+  QWidget* review_;
+  ReviewHeader* header_;
+  CategoryRail* rail_;
+  ItemsPane* pane_;
+  ReviewFooter* footer_;
+};
+
+}  // namespace tidewell::screens

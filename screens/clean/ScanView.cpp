@@ -1,0 +1,73 @@
+#include "screens/clean/ScanView.h"
+
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/ScanCircleButton.h"
+#include "models/SettingsStore.h"
+#include "models/clean/CleanupViewModel.h"
+#include "screens/clean/AccentFigure.h"
+#include "screens/clean/PercentRing.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+using models::CleanupViewModel;
+
+ScanView::ScanView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
+                   QWidget* parent)
+    : QWidget(parent),
+      model_(std::move(model)),
+      settings_(std::move(settings)),
+      start_(named(new design::ScanCircleButton("sparkles"_symbol, QStringLiteral("Scan My Mac")),
+                   "scanButton")),
+      ring_(named(new PercentRing(scanningRingLook()), "scanRing")),
+      tagline_(
+          named(new TextLabel({}, textStyle(13, design::FontWeight::Regular, design::Color::secondaryText())),
+                "tagline")),
+      freed_(named(new AccentFigure("arrow.up.right"_symbol, {10, 12, 5}), "freedLine")) {
+  setObjectName(QStringLiteral("scanView"));
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(28, 28, 28, 28);
+  column->setSpacing(26);
+  column->addStretch(1);
+  column->addWidget(start_, 0, Qt::AlignHCenter);
+  column->addWidget(ring_, 0, Qt::AlignHCenter);
+  auto* below = new QVBoxLayout;
+  below->setSpacing(10);
+  below->addWidget(tagline_, 0, Qt::AlignHCenter);
+  below->addWidget(freed_, 0, Qt::AlignHCenter);
+  column->addLayout(below);
+  column->addStretch(1);
+
+  QPointer<CleanupViewModel> guarded(model_.get());
+  connect(start_, &QAbstractButton::clicked, this, [guarded] {
+    if (guarded) guarded->scan();  // runs to its end on its own
+  });
+  connect(model_.get(), &CleanupViewModel::changed, this, &ScanView::refresh);
+  if (settings_)
+    connect(settings_.get(), &models::SettingsStore::valueChanged, this, [this](const QString& key) {
+      if (key == QLatin1String(models::SettingsStore::totalFreedBytesKey)) refresh();
+    });
+  refresh();
+}
+
+ScanPageSnapshot ScanView::snapshot() const {
+  return {model_->phase() == CleanupViewModel::Phase::scanning, model_->scanProgress(),
+          settings_ ? settings_->totalFreedBytes() : 0};
+}
+
+void ScanView::refresh() {
+  const ScanPageTexts texts = scanPageTexts(snapshot());
+  start_->setVisible(!texts.showsRing);
+  ring_->setVisible(texts.showsRing);
+  ring_->showProgress(model_->scanProgress(), texts.percent);
+  tagline_->setText(texts.tagline);
+  freed_->setVisible(texts.freedLine.has_value());
+  if (texts.freedLine) freed_->setText(*texts.freedLine);
+}
+
+}  // namespace tidewell::screens

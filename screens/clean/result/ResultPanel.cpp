@@ -1,0 +1,146 @@
+#include "screens/clean/result/ResultPanel.h"
+
+#include <QHBoxLayout>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "design/CountUpBytes.h"
+#include "design/GhostPillButton.h"
+#include "design/GlowCard.h"
+#include "design/SectionAccent.h"
+#include "screens/clean/ProgressRing.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/layout/WidthCap.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+using design::FontDesign;
+using design::FontWeight;
+using design::Color::secondaryText;
+
+namespace {
+
+constexpr double kSweep = 1.8;
+constexpr int kCounterWidth = 140;
+
+// The count-up drawn in the accent, which is only known once placed.
+class AccentCountUp : public design::CountUpBytes {
+ public:
+  using CountUpBytes::CountUpBytes;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    setColor(design::SectionAccent::of(this).primary);
+    CountUpBytes::paintEvent(event);
+  }
+};
+
+QWidget* ringCentre(const CleanedTexts& texts, int64_t freedBytes) {
+  auto* centre = new QWidget;
+  auto* column = new QVBoxLayout(centre);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(4);
+  if (!texts.showsCounter) {
+    column->addWidget(named(new TextLabel(QStringLiteral("All done"),
+                                          textStyle(28, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
+                            "allDone"),
+                      0, Qt::AlignHCenter);
+    return centre;
+  }
+  auto* count =
+      named(new AccentCountUp(freedBytes, kSweep, design::inter(32, FontWeight::Bold, FontDesign::Rounded)),
+            "reclaimedCount");
+  count->setMinimumScale(0.5);
+  count->setMaximumWidth(kCounterWidth);
+  column->addWidget(count, 0, Qt::AlignHCenter);
+  column->addWidget(
+      named(new TextLabel(QStringLiteral("reclaimed"), textStyle(12, FontWeight::Regular, secondaryText())),
+            "reclaimedWord"),
+      0, Qt::AlignHCenter);
+  return centre;
+}
+
+QWidget* freeSpaceRow(const CleanedTexts& texts) {
+  auto* row = new QWidget;
+  auto* line = new QHBoxLayout(row);
+  line->setContentsMargins(0, 0, 0, 0);
+  line->setSpacing(7);
+  const TextStyle figure = textStyle(12.5, FontWeight::Semibold).withMonospacedDigits();
+  line->addWidget(named(new TextLabel(texts.freeBefore, figure.coloured(secondaryText())), "freeBefore"), 0,
+                  Qt::AlignVCenter);
+  line->addWidget(new SymbolView("arrow.right"_symbol, 10, FontWeight::Bold), 0, Qt::AlignVCenter);
+  line->addWidget(named(new TextLabel(texts.freeAfter, figure), "freeAfter"), 0, Qt::AlignVCenter);
+  return row;
+}
+
+QWidget* failuresCard(const QString& sentence) {
+  const QColor orange = design::Color::systemOrange();
+  auto* card = named(new design::GlowCard({20, 16, orange, false, false}), "failuresCard");
+  auto* content = new QWidget;
+  auto* row = new QHBoxLayout(content);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(10);
+  row->addWidget(new SymbolView("exclamationmark.triangle.fill"_symbol, 13, FontWeight::Regular, orange), 0,
+                 Qt::AlignTop);
+  auto* words = new QVBoxLayout;
+  words->setSpacing(3);
+  words->addWidget(named(
+      new TextLabel(QStringLiteral("A few items wouldn't budge"), textStyle(12.5, FontWeight::Semibold)),
+      "failuresTitle"));
+  words->addWidget(
+      named(new TextLabel(sentence, textStyle(11.5, FontWeight::Regular, secondaryText()).lines(0)),
+            "failuresSentence"));
+  row->addLayout(words, 1);
+  card->setContent(content);
+  return new WidthCap(card, 440, Qt::AlignHCenter);
+}
+
+}  // namespace
+
+ResultPanel::ResultPanel(const CleanedTexts& texts, int64_t freedBytes, std::function<void()> done,
+                         QWidget* parent)
+    : QWidget(parent), ring_(named(new ProgressRing(190, 11, kSweep), "resultRing")) {
+  setObjectName(QStringLiteral("resultPanel"));
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(28, 28, 28, 28);
+  column->setSpacing(22);
+  column->addStretch(1);
+
+  ring_->centre()->addWidget(ringCentre(texts, freedBytes), 0, Qt::AlignCenter);
+  column->addWidget(ring_, 0, Qt::AlignHCenter);
+
+  auto* headline = new QVBoxLayout;
+  headline->setSpacing(6);
+  headline->addWidget(named(new TextLabel(QStringLiteral("All clean!"),
+                                          textStyle(26, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
+                            "resultHeadline"),
+                      0, Qt::AlignHCenter);
+  headline->addWidget(named(new TextLabel(QStringLiteral("Your Mac just got lighter."),
+                                          textStyle(13, FontWeight::Regular, secondaryText())),
+                            "resultSubline"),
+                      0, Qt::AlignHCenter);
+  column->addLayout(headline);
+  column->addWidget(freeSpaceRow(texts), 0, Qt::AlignHCenter);
+  if (texts.failureSentence) column->addWidget(failuresCard(*texts.failureSentence));
+
+  auto* doneButton = named(new design::GhostPillButton({QStringLiteral("Done"), std::nullopt}), "doneButton");
+  column->addSpacing(6);
+  column->addWidget(doneButton, 0, Qt::AlignHCenter);
+  column->addStretch(1);
+  connect(doneButton, &QAbstractButton::clicked, this, [action = std::move(done)] {
+    if (action) action();
+  });
+}
+
+void ResultPanel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A window coming back from the Dock is not a new showing.
+  if (event->spontaneous()) return;
+  ring_->jumpTo(0);
+  ring_->setProgress(1);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,87 @@
+#include "screens/clean/review/CategoryRow.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/SectionAccent.h"
+#include "screens/clean/review/CheckColour.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/controls/SelectionBox.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+using design::FontWeight;
+using design::Color::withOpacity;
+
+CategoryRow::CategoryRow(std::function<void()> toggle, std::function<void()> view, QWidget* parent)
+    : Surface({12, Qt::transparent, Qt::transparent, 1}, parent),
+      toggle_(std::move(toggle)),
+      view_(std::move(view)),
+      check_(named(new SelectionBox(cleanCheckColour()), "categoryCheck")),
+      symbol_(new SymbolView("trash.fill"_symbol, 14, FontWeight::Semibold)),
+      title_(named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "categoryTitle")),
+      count_(named(
+          new TextLabel(
+              {}, textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits()),
+          "categoryCount")),
+      chevron_(named(new SymbolView("chevron.right"_symbol, 10, FontWeight::Semibold), "categoryChevron")) {
+  setObjectName(QStringLiteral("categoryRow"));
+  setClickable(true);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  symbol_->setFixedWidth(20);
+
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(12, 10, 12, 10);
+  row->setSpacing(10);
+  row->addWidget(check_, 0, Qt::AlignVCenter);
+  row->addWidget(symbol_, 0, Qt::AlignVCenter);
+  auto* words = new QVBoxLayout;
+  words->setSpacing(0);
+  words->addWidget(title_);
+  words->addWidget(count_);
+  // The words take the slack; the row's spacing keeps the chevron at
+  // least the flexible gap's 4 away.
+  row->addLayout(words, 1);
+  row->addWidget(chevron_, 0, Qt::AlignVCenter);
+
+  connect(check_, &QAbstractButton::clicked, this, [this] {
+    if (toggle_) toggle_();
+  });
+  connect(this, &Surface::clicked, this, [this] {
+    if (view_) view_();
+  });
+  connect(this, &Surface::hoverChanged, this, [this] { update(); });
+}
+
+void CategoryRow::setTexts(const RailRowTexts& texts) {
+  texts_ = texts;
+  setKey(this, texts.title);
+  check_->setMark(texts.mark);
+  symbol_->setSymbol(texts.symbol);
+  title_->setText(texts.title);
+  count_->setText(texts.countLine);
+  // Accent while viewed (none: the accent), else white at 0.3.
+  chevron_->setColour(texts.isViewing ? std::nullopt : std::optional(design::Color::white(0.3)));
+  update();
+}
+
+void CategoryRow::setActions(std::function<void()> toggle, std::function<void()> view) {
+  toggle_ = std::move(toggle);
+  view_ = std::move(view);
+}
+
+SurfaceLook CategoryRow::lookFor(bool viewing, bool hovering, const QColor& accent) {
+  if (viewing) return {12, withOpacity(accent, 0.12), withOpacity(accent, 0.35), 1};
+  if (hovering) return {12, design::Color::white(0.05), Qt::transparent, 1};
+  return {12, Qt::transparent, Qt::transparent, 1};
+}
+
+void CategoryRow::paintBackground(QPainter& painter, const QRectF& rect) {
+  paintSurface(painter, rect,
+               lookFor(texts_.isViewing, isHovering(), design::SectionAccent::of(this).primary));
+}
+
+}  // namespace tidewell::screens

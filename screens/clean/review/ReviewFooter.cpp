@@ -1,0 +1,69 @@
+#include "screens/clean/review/ReviewFooter.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/GhostPillButton.h"
+#include "design/PillButton.h"
+#include "screens/clean/AccentFigure.h"
+#include "screens/common/CleanUpLabel.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+using design::FontWeight;
+
+namespace {
+design::PillButtonStyle cleanUpStyle() {
+  return {std::nullopt, design::Color::rgb(0.04, 0.05, 0.08), 12.5, 18, 9};
+}
+}  // namespace
+
+ReviewFooter::ReviewFooter(Actions actions, QWidget* parent)
+    : FooterBar(parent),
+      size_(named(new TextLabel({}, textStyle(17, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)
+                                        .withMonospacedDigits()),
+                  "selectedSize")),
+      count_(named(new TextLabel({}, textStyle(11, FontWeight::Regular, design::Color::secondaryText())),
+                   "pickedCount")),
+      hint_(named(new TextLabel({}, textStyle(12, FontWeight::Regular, design::Color::secondaryText())),
+                  "pickHint")),
+      freeAfter_(named(new AccentFigure("arrow.up.right"_symbol, {11, 12, 6}), "freeAfter")),
+      cleanUp_(named(new design::PillButton(cleanUpLabel(), cleanUpStyle()), "cleanUpButton")) {
+  auto* figures = new QVBoxLayout;
+  figures->setSpacing(4);
+  auto* picked = new QVBoxLayout;
+  picked->setSpacing(1);
+  picked->addWidget(size_);
+  picked->addWidget(count_);
+  figures->addLayout(picked);
+  figures->addWidget(hint_);
+  figures->addWidget(freeAfter_);
+  row()->addLayout(figures);
+  row()->addStretch(1);
+
+  auto* back = named(new design::GhostPillButton({QStringLiteral("Back"), std::nullopt}), "backButton");
+  row()->addWidget(back, 0, Qt::AlignVCenter);
+  row()->addWidget(cleanUp_, 0, Qt::AlignVCenter);
+  connect(back, &QAbstractButton::clicked, this, [action = actions.back] {
+    if (action) action();
+  });
+  connect(cleanUp_, &QAbstractButton::clicked, this, [action = actions.cleanUp] {
+    if (action) action();
+  });
+}
+
+void ReviewFooter::setTexts(const FooterTexts& texts) {
+  size_->setText(texts.size);
+  count_->setText(texts.countLine);
+  hint_->setVisible(texts.hint.has_value());
+  if (texts.hint) hint_->setText(*texts.hint);
+  freeAfter_->setVisible(texts.freeAfter.has_value());
+  if (texts.freeAfter) freeAfter_->setText(*texts.freeAfter);
+  cleanUp_->setEnabled(texts.canClean);
+  cleanUp_->setOpacity(texts.cleanUpOpacity);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,42 @@
+#pragma once
+// The bottom band of the review screen: the size and count of what is
+// picked, the hint or the free space after cleaning, then "Back" and
+// "Clean Up" (disabled and dimmed to 0.45 while nothing is picked). The
+// screen hands it the texts and what the buttons do. Children
+// "selectedSize", "pickedCount", "pickHint", "freeAfter", "backButton",
+// "cleanUpButton". GUI thread only.
+
+#include <functional>
+
+#include "screens/clean/rules/ReviewRules.h"
+#include "screens/common/layout/FooterBar.h"
+
+namespace tidewell::design {
+class PillButton;
+}
+
+namespace tidewell::screens {
+
+class AccentFigure;
+class TextLabel;
+
+class ReviewFooter : public FooterBar {
+  Q_OBJECT
+ public:
+  struct Actions {
+    std::function<void()> back, cleanUp;
+  };
+  explicit ReviewFooter(Actions actions, QWidget* parent = nullptr);
+
+  void setTexts(const FooterTexts& texts);
+  design::PillButton* cleanUpButton() const { return cleanUp_; }
+
+ private:
+  TextLabel* size_;
+  TextLabel* count_;
+  TextLabel* hint_;
+  AccentFigure* freeAfter_;
+  design::PillButton* cleanUp_;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,52 @@
+#include "screens/clean/review/ReviewHeader.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/GhostPillButton.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using design::FontWeight;
+
+ReviewHeader::ReviewHeader(Actions actions, QWidget* parent)
+    : QWidget(parent),
+      title_(named(new TextLabel({}, textStyle(20, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)
+                                         .withMonospacedDigits()),
+                   "reviewTitle")) {
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(28, 24, 28, 16);
+  row->setSpacing(0);
+  auto* words = new QVBoxLayout;
+  words->setSpacing(3);
+  words->addWidget(title_);
+  words->addWidget(named(
+      new TextLabel(QStringLiteral("Green is safe and pre-ticked. Nothing goes until you hit Clean Up."),
+                    textStyle(12, FontWeight::Regular, design::Color::secondaryText())),
+      "reviewSubline"));
+  row->addLayout(words);
+  row->addSpacing(12);
+  row->addStretch(1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(8);
+  auto button = [&](const char* title, const char* name, const std::function<void()>& action) {
+    auto* b = named(new design::GhostPillButton({QString::fromUtf8(title), std::nullopt}), name);
+    connect(b, &QAbstractButton::clicked, this, [action] {
+      if (action) action();
+    });
+    buttons->addWidget(b);
+    return b;
+  };
+  button("Safe only", "safeOnlyButton", actions.safeOnly)
+      ->setToolTip(QStringLiteral("Select every safe item, deselect the review-gated ones"));
+  button("All", "allButton", actions.all);
+  button("None", "noneButton", actions.none);
+  row->addLayout(buttons);
+}
+
+void ReviewHeader::setTitle(const QString& title) { title_->setText(title); }
+
+}  // namespace tidewell::screens

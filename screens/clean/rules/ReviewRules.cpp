@@ -1,0 +1,78 @@
+#include "screens/clean/rules/ReviewRules.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "screens/clean/rules/CategoryLook.h"
+#include "screens/common/Formatting.h"
+
+namespace tidewell::screens {
+
+using engine::CleanupCategory;
+
+namespace {
+
+constexpr double kDisabledOpacity = 0.45;
+
+int64_t saturatingSum(int64_t a, int64_t b) {
+  a = std::max<int64_t>(a, 0);
+  b = std::max<int64_t>(b, 0);
+  return a > std::numeric_limits<int64_t>::max() - b ? std::numeric_limits<int64_t>::max() : a + b;
+}
+
+}  // namespace
+
+std::optional<CleanupCategory> viewedCategory(const std::vector<CategoryFigures>& categories,
+                                              std::optional<CleanupCategory> viewing) {
+  if (categories.empty()) return std::nullopt;
+  if (viewing) {
+    for (const CategoryFigures& figures : categories)
+      if (figures.category == *viewing) return viewing;
+  }
+  return categories.front().category;
+}
+
+bool railToggleSelects(const CategoryFigures& figures) { return figures.selected != figures.count; }
+
+RailRowTexts railRowTexts(const CategoryFigures& figures, std::optional<CleanupCategory> viewed) {
+  RailRowTexts texts;
+  texts.title = categoryTitle(figures.category);
+  texts.symbol = categorySymbol(figures.category);
+  texts.countLine =
+      QStringLiteral("%1 of %2 · %3").arg(figures.selected).arg(figures.count).arg(bytesText(figures.bytes));
+  texts.mark = selectionMark(figures.selected, figures.count);
+  texts.isViewing = viewed && *viewed == figures.category;
+  return texts;
+}
+
+QString foundTitle(int64_t totalBytes) {
+  return QStringLiteral("Found ") + bytesText(totalBytes) + QStringLiteral(" of junk.");
+}
+
+ChipTexts chipTexts(const engine::CleanupItem& item) {
+  ChipTexts texts;
+  texts.title = QString::fromStdString(item.target.title);
+  texts.detail = QString::fromStdString(item.target.detail);
+  texts.size = bytesText(item.sizeBytes);
+  texts.reviewTag = item.target.safety == engine::SafetyLevel::caution;
+  texts.mark = item.isSelected ? SelectionMark::on : SelectionMark::off;
+  return texts;
+}
+
+FooterTexts footerTexts(const ReviewSnapshot& snapshot) {
+  FooterTexts texts;
+  texts.size = bytesText(snapshot.selectedBytes);
+  texts.countLine = QStringLiteral("%1 of %2 picked").arg(snapshot.selectedCount).arg(snapshot.itemCount);
+  if (snapshot.selectedBytes < 1) {
+    texts.hint = QStringLiteral("Nothing picked yet. Tap rows or hit “Safe only”.");
+  } else {
+    texts.freeAfter = QStringLiteral("~") +
+                      bytesText(saturatingSum(snapshot.freeBytes, snapshot.selectedBytes)) +
+                      QStringLiteral(" free after this");
+  }
+  texts.canClean = snapshot.selectedCount > 0;
+  texts.cleanUpOpacity = texts.canClean ? 1.0 : kDisabledOpacity;
+  return texts;
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,30 @@
+#pragma once
+// What the Clean start page shows, decided from a copy of what it reads:
+// the model's phase and scan progress and the running total of freed
+// bytes. Pure.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace tidewell::screens {
+
+struct ScanPageSnapshot {
+  bool scanning = false;
+  double scanProgress = 0;
+  int64_t totalFreedBytes = 0;  // the "totalFreedBytes" setting
+};
+
+struct ScanPageTexts {
+  // The progress ring instead of the start button.
+  bool showsRing = false;
+  // The ring's percentage: whole percent, truncated ("99%" at 0.999).
+  QString percent;
+  QString tagline;
+  // "+1.2 GB so far": only outside a scan and once something was freed.
+  std::optional<QString> freedLine;
+};
+
+ScanPageTexts scanPageTexts(const ScanPageSnapshot& snapshot);
+
+}  // namespace tidewell::screens

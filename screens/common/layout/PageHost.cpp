@@ -1,0 +1,30 @@
+#include "screens/common/layout/PageHost.h"
+
+#include <QVBoxLayout>
+
+namespace tidewell::screens {
+
+PageHost::PageHost(QWidget* parent) : QWidget(parent) {
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->setSpacing(0);
+}
+
+void PageHost::setPage(QWidget* page) {
+  if (QWidget* old = page_.data()) {
+    old->hide();
+    layout()->removeWidget(old);
+    old->deleteLater();
+  }
+  page_ = page;
+  key_.reset();
+  if (page) layout()->addWidget(page);
+}
+
+void PageHost::setPageFor(int key, const std::function<QWidget*()>& make) {
+  if (key_ == key) return;
+  setPage(make());
+  key_ = key;
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,35 @@
+#pragma once
+// The place of a screen's outcome banner: shown, holding a ResultBanner of
+// the look given, while the model has a message; hidden (taking no room,
+// its margins included) while it has none. Its close button reports
+// dismissed(); the screen then clears the model's message, and the
+// message's end drops the banner (deleted later: the click is still in
+// it). GUI thread only.
+
+#include <QPointer>
+#include <QWidget>
+#include <optional>
+
+#include "screens/common/views/ResultBanner.h"
+
+namespace tidewell::screens {
+
+class MessageBanner : public QWidget {
+  Q_OBJECT
+ public:
+  // margins: around the banner while it is shown.
+  MessageBanner(BannerLook look, QMargins margins = {}, QWidget* parent = nullptr);
+
+  void setMessage(const std::optional<QString>& message);
+  // The banner while there is a message; nullptr otherwise.
+  ResultBanner* banner() const { return banner_; }
+
+ signals:
+  void dismissed();
+
+ private:
+  BannerLook look_;
+  QPointer<ResultBanner> banner_;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,67 @@
+#pragma once
+// One card of a Deep Scan bucket's grid: what kind of thing a big item is,
+// its name, where it lies, its size and a sentence about it, with the
+// actions it allows (Reveal; the trash button unless it is a container
+// disk; Copy command for a container disk with a reclaim command). The card
+// never reads a model: Reveal and trash run the screen's callbacks, and
+// Copy command writes the command to the clipboard itself, then reads
+// "Copied" until the delay it was given has passed (two seconds).
+//
+// Named "bigItemCard", keyed by the item's id; its parts are "cardBadge",
+// "cardName", "cardLocation", "cardSize", "cardNote", "cardTile" and the
+// buttons "revealButton", "copyCommandButton", "trashButton". GUI thread
+// only.
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "engine/BigItem.h"
+#include "screens/common/layout/Surface.h"
+
+namespace tidewell::design {
+class GhostPillButton;
+}
+
+namespace tidewell::screens {
+
+class Clipboard;
+
+// Runs done once, delay from now, unless owner is gone by then. The app's
+// is a single-shot timer; tests keep the call and run it themselves.
+using DelayedCall =
+    std::function<void(QObject* owner, std::chrono::milliseconds delay, std::function<void()> done)>;
+DelayedCall timerDelayedCall();
+
+// How long the copy button reads "Copied".
+inline constexpr std::chrono::milliseconds kCopiedFor{2000};
+
+class BigItemCard : public Surface {
+  Q_OBJECT
+ public:
+  BigItemCard(engine::BigItem item, std::function<void()> onReveal, std::function<void()> onTrash,
+              std::shared_ptr<Clipboard> clipboard, DelayedCall after = timerDelayedCall(),
+              QWidget* parent = nullptr);
+
+  const engine::BigItem& item() const { return item_; }
+  bool isCopied() const { return copied_; }
+  // The screen hands a card kept for the same item fresh actions.
+  void setActions(std::function<void()> onReveal, std::function<void()> onTrash);
+
+ protected:
+  void paintBackground(QPainter& painter, const QRectF& rect) override;
+
+ private:
+  void copyCommand();
+  void setCopied(bool copied);
+
+  engine::BigItem item_;
+  std::function<void()> onReveal_;
+  std::function<void()> onTrash_;
+  std::shared_ptr<Clipboard> clipboard_;
+  DelayedCall after_;
+  bool copied_ = false;
+  design::GhostPillButton* copy_ = nullptr;
+};
+
+}  // namespace tidewell::screens

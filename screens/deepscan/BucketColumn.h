@@ -1,0 +1,28 @@
+#pragma once
+// The Deep Scan bucket column: a scroll view 240 wide with one RiskRow per
+// bucket that holds items, in bucket order, 6 apart, padded 14. Rows are
+// kept per bucket across updates, so a row keeps its hover state while its
+// counts change. Named "bucketColumn". GUI thread only.
+
+#include <vector>
+
+#include "screens/common/layout/KeyedWidgets.h"
+#include "screens/common/layout/ScrollColumn.h"
+#include "screens/deepscan/DeepScanActions.h"
+#include "screens/deepscan/RiskRow.h"
+
+namespace tidewell::screens {
+
+class BucketColumn : public ScrollColumn {
+  Q_OBJECT
+ public:
+  explicit BucketColumn(QWidget* parent = nullptr);
+
+  // Shows exactly rows, in this order; picking one calls pick.
+  void show(const std::vector<RiskRowValues>& rows, const std::function<void(RiskBucket)>& pick);
+
+ private:
+  KeyedWidgets<RiskRow, QString> rows_;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,147 @@
+#include "screens/deepscan/BucketDetailPane.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/layout/AdaptiveGrid.h"
+#include "screens/common/layout/ScrollColumn.h"
+#include "screens/common/views/ResultBanner.h"
+#include "screens/common/views/TextLabel.h"
+#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/RiskBucketContents.h"
+#include "screens/deepscan/TintedTile.h"
+
+namespace tidewell::screens {
+
+using design::FontWeight;
+
+namespace {
+TintedTileLook dotLook(RiskBucket bucket) {
+  TintedTileLook look;
+  look.side = 8;
+  look.cornerRadius = 4;
+  look.fill = tint(bucket);
+  return look;
+}
+
+BannerLook bannerLook(const TrashBannerContent& content) {
+  BannerLook look;
+  look.card = {16, 14, content.glow, false, false};
+  look.spacing = 10;
+  look.symbol = content.symbol;
+  look.symbolColour = content.glow;
+  look.message = textStyle(12).lines(2);
+  return look;
+}
+}  // namespace
+
+BucketDetailPane::BucketDetailPane(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay,
+                                   QWidget* parent)
+    : QWidget(parent), clipboard_(std::move(clipboard)), copyDelay_(std::move(copyDelay)) {
+  named(this, "detailPane");
+
+  dot_ = named(new TintedTile(dotLook(RiskBucket::safe), this), "detailDot");
+  title_ = named(new TextLabel({}, textStyle(14, FontWeight::Semibold), this), "detailTitle");
+  count_ = named(
+      new TextLabel(
+          {}, textStyle(11.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits(),
+          this),
+      "detailCount");
+  description_ = named(
+      new TextLabel({}, textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0), this),
+      "detailDescription");
+
+  auto* heading = new QHBoxLayout;
+  heading->setContentsMargins(22, 18, 22, 0);
+  heading->setSpacing(8);
+  heading->addWidget(dot_, 0, Qt::AlignVCenter);
+  heading->addWidget(title_, 0, Qt::AlignVCenter);
+  heading->addWidget(count_, 0, Qt::AlignVCenter);
+  heading->addStretch(1);
+
+  auto* descriptionRow = new QHBoxLayout;
+  descriptionRow->setContentsMargins(22, 3, 22, 0);
+  descriptionRow->addWidget(description_);
+
+  bannerSlot_ = new QVBoxLayout;
+  bannerSlot_->setContentsMargins(22, 10, 22, 0);
+
+  auto* scroll = named(new ScrollColumn(this), "bucketScroll");
+  scroll->column()->setContentsMargins(22, 14, 22, 16);
+  grid_ = named(new AdaptiveGrid({240, 12, 12, Qt::AlignVCenter}, scroll->content()), "bucketGrid");
+  scroll->column()->addWidget(grid_);
+  scroll->column()->addStretch(1);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addLayout(heading);
+  column->addLayout(descriptionRow);
+  column->addLayout(bannerSlot_);
+  column->addWidget(scroll, 1);
+  // No banner, no gap: the slot's top margin belongs to the banner.
+  bannerSlot_->setContentsMargins(22, 0, 22, 0);
+}
+
+void BucketDetailPane::show(RiskBucket bucket, const std::vector<engine::BigItem>& items,
+                            const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult,
+                            const DeepScanActions& actions) {
+  if (bucket_ != bucket) {
+    bucket_ = bucket;
+    dot_->setLook(dotLook(bucket));
+    title_->setText(title(bucket));
+    description_->setText(description(bucket));
+  }
+  const BucketSummary summary = summaryOf(items);
+  count_->setText(countAndSizeLine(summary.count, summary.bytes));
+  showBanner(lastResult, actions);
+
+  auto cardActions = [&actions](const engine::BigItem& item) {
+    return std::pair<std::function<void()>, std::function<void()>>{[reveal = actions.reveal, item] {
+                                                                     if (reveal) reveal(item);
+                                                                   },
+                                                                   [trash = actions.trash, item] {
+                                                                     if (trash) trash(item);
+                                                                   }};
+  };
+  const QList<BigItemCard*> cards = cards_.sync(
+      items, [](const engine::BigItem& item) { return item.id; },
+      [&](const engine::BigItem& item) {
+        auto [reveal, trash] = cardActions(item);
+        return new BigItemCard(item, reveal, trash, clipboard_, copyDelay_, grid_);
+      },
+      [&](BigItemCard* card, const engine::BigItem& item) {
+        auto [reveal, trash] = cardActions(item);
+        card->setActions(reveal, trash);
+      });
+  grid_->setCells(QList<QWidget*>(cards.begin(), cards.end()));
+}
+
+void BucketDetailPane::showBanner(const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult,
+                                  const DeepScanActions& actions) {
+  if (lastResult == bannerResult_ && (banner_ != nullptr) == lastResult.has_value()) return;
+  bannerResult_ = lastResult;
+  if (banner_) {
+    // Dropped later: the banner may be handling the click that dismissed it.
+    banner_->hide();
+    bannerSlot_->removeWidget(banner_);
+    banner_->deleteLater();
+    banner_ = nullptr;
+  }
+  if (!lastResult) {
+    bannerSlot_->setContentsMargins(22, 0, 22, 0);
+    return;
+  }
+  const TrashBannerContent content = trashBannerContent(*lastResult);
+  banner_ = named(new ResultBanner(bannerLook(content), this), "resultBanner");
+  banner_->setText(std::nullopt, content.message);
+  connect(banner_, &ResultBanner::dismissed, this, [dismiss = actions.dismissResult] {
+    if (dismiss) dismiss();
+  });
+  bannerSlot_->setContentsMargins(22, 10, 22, 0);
+  bannerSlot_->addWidget(banner_);
+}
+
+}  // namespace tidewell::screens

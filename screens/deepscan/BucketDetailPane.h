@@ -1,0 +1,57 @@
+#pragma once
+// The detail of the shown Deep Scan bucket: its heading (tint dot, title,
+// "count · size"), its sentence, the banner of the last trash while there
+// is one, and a scrolling grid of one BigItemCard per item, in the
+// bucket's order. Cards are kept per item across updates. Named
+// "detailPane"; its parts are "detailTitle", "detailCount",
+// "detailDescription", "resultBanner" and "bucketGrid". GUI thread only.
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "engine/BigItem.h"
+#include "engine/BigItemScanner.h"
+#include "screens/common/layout/KeyedWidgets.h"
+#include "screens/deepscan/BigItemCard.h"
+#include "screens/deepscan/DeepScanActions.h"
+#include "screens/deepscan/RiskBucket.h"
+
+class QVBoxLayout;
+
+namespace tidewell::screens {
+
+class AdaptiveGrid;
+class ResultBanner;
+class TextLabel;
+class TintedTile;
+
+class BucketDetailPane : public QWidget {
+  Q_OBJECT
+ public:
+  BucketDetailPane(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay, QWidget* parent = nullptr);
+
+  void show(RiskBucket bucket, const std::vector<engine::BigItem>& items,
+            const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult,
+            const DeepScanActions& actions);
+
+ private:
+  void showBanner(const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult,
+                  const DeepScanActions& actions);
+
+  std::shared_ptr<Clipboard> clipboard_;
+  DelayedCall copyDelay_;
+  std::optional<RiskBucket> bucket_;
+  TintedTile* dot_ = nullptr;
+  TextLabel* title_;
+  TextLabel* count_;
+  TextLabel* description_;
+  QVBoxLayout* bannerSlot_;
+  ResultBanner* banner_ = nullptr;
+  std::optional<engine::BigItemScanner::TrashOutcome> bannerResult_;
+  AdaptiveGrid* grid_;
+  KeyedWidgets<BigItemCard, std::string> cards_;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,34 @@
+#include "screens/deepscan/DeepScanPalette.h"
+
+#include "design/Color.h"
+
+namespace tidewell::screens::DeepScanPalette {
+
+using design::Color::rgb;
+
+const QColor& safeGreen() {
+  static const QColor c = rgb(0.2, 0.84, 0.51);
+  return c;
+}
+const QColor& reviewOrange() {
+  static const QColor c = rgb(0.98, 0.62, 0.24);
+  return c;
+}
+const QColor& personalRed() {
+  static const QColor c = rgb(0.96, 0.26, 0.37);
+  return c;
+}
+const QColor& installerBlue() {
+  static const QColor c = rgb(0.36, 0.66, 0.98);
+  return c;
+}
+const QColor& containerPurple() {
+  static const QColor c = rgb(0.6, 0.5, 0.98);
+  return c;
+}
+
+QColor faded(const QColor& tint, double opacity) {
+  return design::Color::withOpacity(tint, opacity * tint.alphaF());
+}
+
+}  // namespace tidewell::screens::DeepScanPalette

@@ -1,0 +1,20 @@
+#pragma once
+// The fixed colours of the Deep Scan section, shared by its screen, the
+// bucket rows and the big-item cards. Each is built once on first use
+// (thread-safe) and lives for the program.
+
+#include <QColor>
+
+namespace tidewell::screens::DeepScanPalette {
+
+const QColor& safeGreen();        // 0.2, 0.84, 0.51
+const QColor& reviewOrange();     // 0.98, 0.62, 0.24
+const QColor& personalRed();      // 0.96, 0.26, 0.37
+const QColor& installerBlue();    // 0.36, 0.66, 0.98
+const QColor& containerPurple();  // 0.6, 0.5, 0.98
+
+// tint at opacity, keeping the opacity a tint already has (the other
+// bucket's white at 0.55 at 0.16 is white at 0.088).
+QColor faded(const QColor& tint, double opacity);
+
+}  // namespace tidewell::screens::DeepScanPalette

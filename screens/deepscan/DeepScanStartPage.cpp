@@ -1,0 +1,33 @@
+#include "screens/deepscan/DeepScanStartPage.h"
+
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/ScanCircleButton.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+
+DeepScanStartPage::DeepScanStartPage(std::function<void()> startScan, QWidget* parent) : ShadowHost(parent) {
+  named(this, "deepScanStart");
+  auto* button = named(
+      new design::ScanCircleButton("scope"_symbol, QStringLiteral("Deep Scan"), std::move(startScan), this),
+      "scanButton");
+  auto* caption =
+      named(new TextLabel(QStringLiteral("Finds what's actually big. Green is safe, red is your stuff."),
+                          textStyle(13, design::FontWeight::Regular, design::Color::secondaryText()), this),
+            "startCaption");
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(28, 28, 28, 28);
+  column->setSpacing(26);
+  column->addStretch(1);
+  column->addWidget(button, 0, Qt::AlignHCenter);
+  column->addWidget(caption, 0, Qt::AlignHCenter);
+  column->addStretch(1);
+}
+
+}  // namespace tidewell::screens

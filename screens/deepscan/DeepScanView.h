@@ -1,0 +1,71 @@
+#pragma once
+// The Deep Scan section: finds the big files and folders, installers and
+// container disks under the home folder (through its model), sorts them
+// into risk buckets and lets the user reveal each one or move it to the
+// Trash, asking first for app data and personal files. The page follows
+// the model's phase: the start page, the scanning page, the list.
+//
+// The window owns the model and hands it in; the screen keeps only its own
+// view state (the bucket last picked, the item waiting for an answer),
+// which starts afresh with each new screen. Reveal and copy go through the
+// window's desktop seams. GUI thread only.
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "engine/BigItem.h"
+#include "models/deepscan/DeepScanViewModel.h"
+#include "screens/common/services/ScreenServices.h"
+#include "screens/deepscan/BigItemCard.h"
+#include "screens/deepscan/RiskBucket.h"
+
+class QStackedLayout;
+
+namespace tidewell::screens {
+
+class DeepScanListPage;
+class DeepScanScanningPage;
+class TrashQuestion;
+
+class DeepScanView : public QWidget {
+  Q_OBJECT
+ public:
+  DeepScanView(std::shared_ptr<models::DeepScanViewModel> model, ScreenServices services,
+               DelayedCall copyDelay = timerDelayedCall(), QWidget* parent = nullptr);
+
+  // The card's trash action: app data and personal items wait for the
+  // answer to "Move to Trash?"; every other kind goes to the model at once.
+  void requestTrash(const engine::BigItem& item);
+  // Shows the item in the file manager.
+  void reveal(const engine::BigItem& item);
+  // The risk row's action.
+  void pickBucket(RiskBucket bucket);
+  void startScan();
+
+  const std::optional<RiskBucket>& viewingBucket() const { return viewingBucket_; }
+  const std::optional<engine::BigItem>& pendingTrash() const { return pendingTrash_; }
+  // The open question, or nullptr.
+  TrashQuestion* trashQuestion() const;
+
+ private:
+  void showPhase();
+  void refreshList();
+  void askToTrash(const engine::BigItem& item);
+
+  std::shared_ptr<models::DeepScanViewModel> model_;
+  ScreenServices services_;
+  DelayedCall copyDelay_;
+  std::optional<RiskBucket> viewingBucket_;
+  std::optional<engine::BigItem> pendingTrash_;
+  QPointer<TrashQuestion> question_;
+
+  QStackedLayout* pages_;
+  QWidget* page_ = nullptr;
+  std::optional<models::DeepScanViewModel::Phase> pagePhase_;
+  DeepScanScanningPage* scanning_ = nullptr;
+  DeepScanListPage* list_ = nullptr;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,43 @@
+#include "screens/deepscan/TrashPillButton.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+#include "design/InterFont.h"
+#include "design/PillButtonStyle.h"
+#include "design/Symbol.h"
+#include "screens/deepscan/DeepScanPalette.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+
+namespace {
+// The ghost pill's label size and paddings, so the trash pill stands as
+// tall as the labelled pills beside it.
+constexpr double kLabelSize = 12, kPadX = 14, kPadY = 8;
+}  // namespace
+
+TrashPillButton::TrashPillButton(QWidget* parent) : QAbstractButton(parent) {
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setCursor(Qt::PointingHandCursor);
+}
+
+QSize TrashPillButton::sizeHint() const {
+  const double side = design::symbolSide(kLabelSize);
+  const double height = QFontMetricsF(design::ghostPillFont()).height() + 2 * kPadY;
+  return {int(std::ceil(side + 2 * kPadX)), int(std::ceil(height))};
+}
+
+void TrashPillButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF area(rect());
+  design::paintGhostPill(painter, area, design::PillLabel{}, isDown());
+  design::applyPressedLook(painter, area, isDown());
+  design::drawSymbol(painter, "trash"_symbol, design::symbolBox(area.center(), kLabelSize),
+                     design::FontWeight::Medium, DeepScanPalette::personalRed());
+}
+
+}  // namespace tidewell::screens

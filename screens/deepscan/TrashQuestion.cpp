@@ -1,0 +1,27 @@
+#include "screens/deepscan/TrashQuestion.h"
+
+#include <QKeyEvent>
+
+#include "design/Color.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/deepscan/DeepScanTexts.h"
+
+namespace tidewell::screens {
+
+TrashQuestion::TrashQuestion(const engine::BigItem& item, QWidget* parent)
+    : ConfirmAlert(QStringLiteral("Move to Trash?"), trashQuestionMessage(item),
+                   QStringLiteral("Move to Trash"), design::Color::systemRed(), parent),
+      item_(item) {
+  named(this, "trashQuestion");
+}
+
+void TrashQuestion::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    reject();
+    return;
+  }
+  ConfirmAlert::keyPressEvent(event);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,80 @@
+#include "screens/devmode/DevModeRailRow.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/SectionAccent.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
+#include "screens/devmode/DevModeLook.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+using design::FontWeight;
+namespace Color = design::Color;
+
+DevModeRailRow::DevModeRailRow(const RailRowValues& values, std::function<void()> onView,
+                               std::function<void()> onBox, QWidget* parent)
+    : Surface({}, parent), onView_(std::move(onView)), onBox_(std::move(onBox)) {
+  setObjectName(QStringLiteral("railRow"));
+  setClickable(true);
+  box_ = named(new SelectionBox(DevModeLook::checkColour()), "groupCheck");
+  eye_ = named(new SymbolView("eye"_symbol, 12, FontWeight::Semibold, Color::systemOrange()), "groupEye");
+  eye_->setFixedWidth(20);
+  symbol_ = named(new SymbolView(values.symbol, 14, FontWeight::Semibold), "groupSymbol");
+  symbol_->setFixedWidth(20);
+  label_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "groupLabel");
+  caption_ = named(
+      new TextLabel({}, textStyle(10.5, FontWeight::Regular, Color::tertiaryText()).withMonospacedDigits()),
+      "groupCaption");
+  chevron_ = named(new SymbolView("chevron.right"_symbol, 10, FontWeight::Semibold), "groupChevron");
+
+  auto* texts = new QVBoxLayout;
+  texts->setContentsMargins(0, 0, 0, 0);
+  texts->setSpacing(1);
+  texts->addWidget(label_);
+  texts->addWidget(caption_);
+
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(12, 10, 12, 10);
+  row->setSpacing(10);
+  row->addWidget(box_, 0, Qt::AlignVCenter);
+  row->addWidget(eye_, 0, Qt::AlignVCenter);
+  row->addWidget(symbol_, 0, Qt::AlignVCenter);
+  row->addLayout(texts, 1);
+  row->addSpacing(4);
+  row->addWidget(chevron_, 0, Qt::AlignVCenter);
+
+  connect(this, &Surface::clicked, this, [this] {
+    if (onView_) onView_();
+  });
+  connect(box_, &QAbstractButton::clicked, this, [this] {
+    if (onBox_) onBox_();
+  });
+  setValues(values);
+}
+
+void DevModeRailRow::setValues(const RailRowValues& values) {
+  values_ = values;
+  setKey(this, values.id);
+  box_->setVisible(!values.isModels);
+  box_->setMark(values.mark);
+  eye_->setVisible(values.isModels);
+  symbol_->setSymbol(values.symbol);
+  label_->setText(values.label);
+  caption_->setText(values.caption);
+  // None draws in the accent.
+  chevron_->setColour(values.viewed ? std::nullopt : std::optional<QColor>(Color::white(0.3)));
+  update();
+}
+
+void DevModeRailRow::paintBackground(QPainter& painter, const QRectF& rect) {
+  if (!values_.viewed) return;
+  const QColor accent = design::SectionAccent::of(this).primary;
+  paintSurface(painter, rect, {12, Color::withOpacity(accent, 0.12), Color::withOpacity(accent, 0.35), 1});
+}
+
+}  // namespace tidewell::screens

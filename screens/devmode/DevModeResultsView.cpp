@@ -1,0 +1,57 @@
+#include "screens/devmode/DevModeResultsView.h"
+
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/PillButton.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/layout/WidthCap.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
+#include "screens/devmode/DevModeLook.h"
+#include "screens/devmode/DevModeWording.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+using design::FontWeight;
+
+DevModeResultsView::DevModeResultsView(std::function<void()> onDone, QWidget* parent)
+    : QWidget(parent), onDone_(std::move(onDone)) {
+  setObjectName(QStringLiteral("resultsView"));
+  auto* seal = named(new SymbolView("checkmark.seal.fill"_symbol, 48), "resultSeal");
+  title_ = named(new TextLabel({}, textStyle(22, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
+                 "resultTitle");
+  // The Clean result's failure text: 11.5, secondary, at most 440 wide.
+  leftBehind_ =
+      named(new TextLabel(
+                {}, textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0).centred()),
+            "leftBehind");
+  leftBehindBox_ = new WidthCap(leftBehind_, 440, Qt::AlignHCenter);
+  done_ = named(new design::PillButton({QStringLiteral("Done"), std::nullopt}, DevModeLook::pillStyle()),
+                "doneButton");
+  connect(done_, &QAbstractButton::clicked, this, [this] {
+    if (onDone_) onDone_();
+  });
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(28, 28, 28, 28);
+  column->setSpacing(14);
+  column->addStretch(1);
+  column->addWidget(seal, 0, Qt::AlignHCenter);
+  column->addWidget(title_, 0, Qt::AlignHCenter);
+  column->addWidget(leftBehindBox_);
+  column->addWidget(done_, 0, Qt::AlignHCenter);
+  column->addStretch(1);
+}
+
+void DevModeResultsView::show(bool cleaning, int64_t freedBytes,
+                              const std::vector<std::string>& failedTitles) {
+  title_->setText(DevModeWording::resultTitle(cleaning, freedBytes));
+  const QString left = cleaning ? QString() : DevModeWording::leftBehind(failedTitles);
+  leftBehind_->setText(left);
+  leftBehindBox_->setVisible(!left.isEmpty());
+  done_->setVisible(!cleaning);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,213 @@
+#include "screens/devmode/DevModeReview.h"
+
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/GhostPillButton.h"
+#include "design/PillButton.h"
+#include "models/devmode/DevModeViewModel.h"
+#include "screens/common/BoolBinding.h"
+#include "screens/common/CleanUpLabel.h"
+#include "screens/common/Formatting.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/layout/FooterBar.h"
+#include "screens/common/layout/HairlineRule.h"
+#include "screens/common/layout/ScrollColumn.h"
+#include "screens/common/views/TextLabel.h"
+#include "screens/devmode/DevModeGroupDetail.h"
+#include "screens/devmode/DevModeLook.h"
+#include "screens/devmode/DevModeRailRow.h"
+#include "screens/devmode/DevModeWording.h"
+#include "screens/devmode/NeverTouchesCard.h"
+
+namespace tidewell::screens {
+
+using design::FontDesign;
+using design::FontWeight;
+using models::DevModeViewModel;
+namespace Color = design::Color;
+
+namespace {
+
+constexpr int kRailWidth = 264;
+constexpr double kCleanUpDimmed = 0.45;
+
+design::GhostPillButton* ghost(const QString& title, const char* name, QWidget* owner,
+                               std::function<void()> action) {
+  auto* button = named(new design::GhostPillButton({title, std::nullopt}), name);
+  QObject::connect(button, &QAbstractButton::clicked, owner, std::move(action));
+  return button;
+}
+
+// The pick of one item, matched by its row id; a binding that outlives the
+// model reads false and writes nothing.
+BoolBinding bindingFor(const std::shared_ptr<DevModeViewModel>& model, const engine::CleanupItem& item) {
+  QPointer<DevModeViewModel> weak(model.get());
+  const std::string id = item.target.id;
+  return {[weak, id] { return weak ? weak->isSelected(id) : false; },
+          [weak, id](bool on) {
+            if (weak) weak->setSelected(id, on);
+          }};
+}
+
+}  // namespace
+
+DevModeReview::DevModeReview(std::shared_ptr<DevModeViewModel> model, ScreenServices services,
+                             std::function<void(const std::string&)> onView, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), services_(std::move(services)), onView_(std::move(onView)) {
+  setObjectName(QStringLiteral("reviewView"));
+
+  rail_ = named(new ScrollColumn, "rail");
+  rail_->setFixedWidth(kRailWidth);
+  rail_->column()->setContentsMargins(14, 14, 14, 14);
+  rail_->column()->setSpacing(6);
+  railRowsShown_ = OrderedRows(rail_->column());
+  auto* cardBox = new QWidget;
+  auto* cardLayout = new QVBoxLayout(cardBox);
+  cardLayout->setContentsMargins(0, 8, 0, 0);
+  cardLayout->addWidget(new NeverTouchesCard);
+  rail_->column()->addWidget(cardBox);
+  rail_->column()->addStretch(1);
+
+  GroupDetailActions actions;
+  actions.smart = [this] { model_->selectSafeOnly(viewedIDs()); };
+  actions.all = [this] { model_->setSelected(true, viewedIDs()); };
+  actions.none = [this] { model_->setSelected(false, viewedIDs()); };
+  actions.binding = [this](const engine::CleanupItem& item) { return bindingFor(model_, item); };
+  actions.reveal = [this](const engine::AIModelStore& store) {
+    services_.revealer->reveal(QString::fromStdString(store.revealURL));
+  };
+  detail_ = new DevModeGroupDetail(std::move(actions));
+
+  auto* body = new QHBoxLayout;
+  body->setContentsMargins(0, 0, 0, 0);
+  body->setSpacing(0);
+  body->addWidget(rail_);
+  body->addWidget(new HairlineRule(Qt::Vertical));
+  // The pane keeps its place when no group is there to show.
+  auto* detailPane = new QWidget;
+  auto* paneLayout = new QVBoxLayout(detailPane);
+  paneLayout->setContentsMargins(0, 0, 0, 0);
+  paneLayout->addWidget(detail_);
+  body->addWidget(detailPane, 1);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(buildHeader());
+  column->addLayout(body, 1);
+  column->addWidget(buildFooter());
+}
+
+QWidget* DevModeReview::buildHeader() {
+  summary_ =
+      named(new TextLabel(
+                {}, textStyle(20, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
+            "reviewSummary");
+  auto* promise =
+      named(new TextLabel(QStringLiteral("Only what your tools rebuild on their own. Your work is "
+                                         "never touched."),
+                          textStyle(12, FontWeight::Regular, Color::secondaryText())),
+            "reviewPromise");
+  auto* texts = new QVBoxLayout;
+  texts->setContentsMargins(0, 0, 0, 0);
+  texts->setSpacing(3);
+  texts->addWidget(summary_);
+  texts->addWidget(promise);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(0, 0, 0, 0);
+  buttons->setSpacing(8);
+  buttons->addWidget(
+      ghost(QStringLiteral("Safe only"), "safeOnlyButton", this, [this] { model_->selectSafeOnly(); }));
+  buttons->addWidget(ghost(QStringLiteral("All"), "allButton", this, [this] { model_->selectAll(true); }));
+  buttons->addWidget(ghost(QStringLiteral("None"), "noneButton", this, [this] { model_->selectAll(false); }));
+  buttons->addWidget(ghost(QStringLiteral("Rescan"), "rescanButton", this, [this] { model_->scan(); }));
+
+  auto* header = new QWidget;
+  auto* row = new QHBoxLayout(header);
+  row->setContentsMargins(28, 24, 28, 14);
+  row->addLayout(texts, 1);
+  row->addSpacing(12);
+  row->addLayout(buttons);
+  return header;
+}
+
+QWidget* DevModeReview::buildFooter() {
+  pickedBytes_ =
+      named(new TextLabel(
+                {}, textStyle(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
+            "pickedBytes");
+  pickedCount_ =
+      named(new TextLabel({}, textStyle(11, FontWeight::Regular, Color::secondaryText())), "pickedCount");
+  auto* texts = new QVBoxLayout;
+  texts->setContentsMargins(0, 0, 0, 0);
+  texts->setSpacing(1);
+  texts->addWidget(pickedBytes_);
+  texts->addWidget(pickedCount_);
+
+  cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeLook::pillStyle()), "cleanUpButton");
+  connect(cleanUp_, &QAbstractButton::clicked, this, [this] { model_->clean(); });
+
+  auto* footer = named(new FooterBar, "footer");
+  footer->row()->addLayout(texts);
+  footer->row()->addStretch(1);
+  footer->row()->addWidget(cleanUp_, 0, Qt::AlignVCenter);
+  return footer;
+}
+
+std::set<std::string> DevModeReview::viewedIDs() const {
+  const auto rail = DevModeRail::railGroups(model_->items(), model_->models());
+  const auto viewed = DevModeRail::viewedGroup(rail, viewing_);
+  return viewed ? DevModeRail::itemIDs(rail[*viewed]) : std::set<std::string>{};
+}
+
+void DevModeReview::refresh(const std::optional<std::string>& viewing) {
+  viewing_ = viewing;
+  summary_->setText(DevModeWording::reviewSummary(model_->totalBytes()));
+
+  const auto rail = DevModeRail::railGroups(model_->items(), model_->models());
+  const auto viewed = DevModeRail::viewedGroup(rail, viewing_);
+  const int64_t modelBytes = model_->modelBytes();
+  const std::size_t storeCount = model_->models().size();
+  const auto valuesOf = [&](const RailGroup& group) {
+    return RailRowValues{QString::fromStdString(group.id),
+                         QString::fromStdString(group.label),
+                         group.symbol,
+                         DevModeWording::groupCaption(DevModeRail::count(group, storeCount),
+                                                      DevModeRail::bytes(group, modelBytes)),
+                         group.isModels,
+                         DevModeRail::mark(group),
+                         viewed && rail[*viewed].id == group.id};
+  };
+  const auto make = [&](const RailGroup& group) {
+    const std::string id = group.id;
+    return new DevModeRailRow(
+        valuesOf(group),
+        [this, id] {
+          if (onView_) onView_(id);
+        },
+        [this, id] {
+          // The group as it stands when its box is tapped.
+          for (const auto& now : DevModeRail::railGroups(model_->items(), model_->models()))
+            if (now.id == id) model_->setSelected(DevModeRail::boxPicks(now), DevModeRail::itemIDs(now));
+        });
+  };
+  const QList<DevModeRailRow*> rows = railRows_.sync(
+      rail, [](const RailGroup& group) { return group.id; }, make,
+      [&](DevModeRailRow* row, const RailGroup& group) { row->setValues(valuesOf(group)); });
+  railRowsShown_.place(rows);
+
+  detail_->setVisible(viewed.has_value());
+  if (viewed) detail_->show(rail[*viewed], DevModeRail::bytes(rail[*viewed], modelBytes), model_->models());
+
+  const std::size_t picked = model_->selectedItems().size();
+  pickedBytes_->setText(bytesText(model_->selectedBytes()));
+  pickedCount_->setText(DevModeWording::pickedCaption(picked));
+  cleanUp_->setEnabled(picked > 0);
+  cleanUp_->setOpacity(picked > 0 ? 1 : kCleanUpDimmed);
+}
+
+}  // namespace tidewell::screens

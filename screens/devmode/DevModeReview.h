@@ -1,0 +1,67 @@
+#pragma once
+// The Dev Mode screen after a scan: the header with the found total and
+// "Safe only", "All", "None" and "Rescan"; the rail of tool groups with the
+// "Never touches" card beside the viewed group's detail; and the footer
+// with the picked size and count and "Clean Up". It is a section of
+// DevModeView: the screen owns which group is viewed and hands it in with
+// every refresh; this widget runs the model's operations. Rows are kept per
+// group and per item across refreshes. GUI thread only.
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "screens/common/layout/KeyedWidgets.h"
+#include "screens/common/services/ScreenServices.h"
+#include "screens/devmode/DevModeRail.h"
+#include "screens/devmode/OrderedRows.h"
+
+namespace tidewell::models {
+class DevModeViewModel;
+}
+
+namespace tidewell::design {
+class PillButton;
+}
+
+namespace tidewell::screens {
+
+class DevModeGroupDetail;
+class DevModeRailRow;
+class ScrollColumn;
+class TextLabel;
+
+class DevModeReview : public QWidget {
+  Q_OBJECT
+ public:
+  // onView is called with a group's id when its rail row is tapped.
+  DevModeReview(std::shared_ptr<models::DevModeViewModel> model, ScreenServices services,
+                std::function<void(const std::string&)> onView, QWidget* parent = nullptr);
+
+  // Redraws from the model, showing the group viewing names (else the first).
+  void refresh(const std::optional<std::string>& viewing);
+
+ private:
+  QWidget* buildHeader();
+  QWidget* buildFooter();
+  // The ids of the group shown now (empty when none is).
+  std::set<std::string> viewedIDs() const;
+
+  std::shared_ptr<models::DevModeViewModel> model_;
+  ScreenServices services_;
+  std::function<void(const std::string&)> onView_;
+  std::optional<std::string> viewing_;
+
+  TextLabel* summary_;
+  ScrollColumn* rail_;
+  KeyedWidgets<DevModeRailRow, std::string> railRows_;
+  OrderedRows railRowsShown_{nullptr};
+  DevModeGroupDetail* detail_;
+  TextLabel* pickedBytes_;
+  TextLabel* pickedCount_;
+  design::PillButton* cleanUp_;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,68 @@
+#pragma once
+// The Dev Mode section's screen: finds the caches and build output that
+// developer tools and AI apps leave behind, and the large AI model folders,
+// through its model; lets the user pick by tool group and cleans the picks.
+// It shows one state per model phase (the start page, the scan, the review
+// of Parts of the rail and detail, the results of a clean) and follows the
+// model's changed(); it starts the model's operations and drops their
+// tasks. Its own state is the viewed rail group, which survives phase
+// changes and rescans and falls back to the first group while the one it
+// names is absent.
+//
+// The window owns the model and the services; the screen shares them. GUI
+// thread only.
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "screens/common/services/ScreenServices.h"
+#include "screens/devmode/DevModeRail.h"
+
+namespace tidewell::models {
+class DevModeViewModel;
+}
+
+namespace tidewell::screens {
+
+class DevModeResultsView;
+class DevModeReview;
+class DevModeScanningView;
+
+class DevModeView : public QWidget {
+  Q_OBJECT
+ public:
+  using RailGroup = screens::RailGroup;
+
+  DevModeView(std::shared_ptr<models::DevModeViewModel> model, ScreenServices services,
+              QWidget* parent = nullptr);
+
+  // The rail of the model's lists now.
+  std::vector<RailGroup> railGroups() const;
+  // The group the detail shows: the one viewing names, else the first;
+  // none for an empty rail.
+  std::optional<RailGroup> viewedGroup() const;
+  const std::optional<std::string>& viewing() const { return viewing_; }
+  // What a tap on a rail row does.
+  void view(const std::string& groupId);
+
+ private:
+  enum class Branch { idle, scanning, review, results };
+  static Branch branchOf(int phase);
+  void sync();
+  void build(Branch branch);
+
+  std::shared_ptr<models::DevModeViewModel> model_;
+  ScreenServices services_;
+  std::optional<std::string> viewing_;
+  std::optional<Branch> branch_;
+  QPointer<QWidget> content_;
+  DevModeScanningView* scanning_ = nullptr;
+  DevModeReview* review_ = nullptr;
+  DevModeResultsView* results_ = nullptr;
+};
+
+}  // namespace tidewell::screens

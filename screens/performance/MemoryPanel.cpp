@@ -1,0 +1,109 @@
+#include "screens/performance/MemoryPanel.h"
+
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "design/Color.h"
+#include "design/GlowCard.h"
+#include "design/GradientBar.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/layout/RowStack.h"
+#include "screens/common/views/TextLabel.h"
+#include "screens/performance/AppMemoryRow.h"
+#include "screens/performance/PerformanceRules.h"
+
+namespace tidewell::screens {
+
+using design::FontDesign;
+using design::FontWeight;
+using design::Color::secondaryText;
+
+namespace {
+
+// The card's first line aligned on the texts' baselines: the smaller text,
+// aligned at the bottom, is lifted by the difference of the descents.
+int baselineLift(const TextStyle& large, const TextStyle& small) {
+  return int(std::lround(QFontMetricsF(large.font).descent() - QFontMetricsF(small.font).descent()));
+}
+
+}  // namespace
+
+MemoryPanel::MemoryPanel(Quit quit, std::shared_ptr<AppIconProvider> icons, QWidget* parent)
+    : QWidget(parent), quit_(std::move(quit)), icons_(std::move(icons)) {
+  setObjectName(QStringLiteral("memoryPanel"));
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(14);
+
+  auto* card =
+      named(new design::GlowCard({20, 18, std::nullopt, /*featured=*/true, /*vivid=*/false}), "memoryGauge");
+  auto* inside = new QWidget;
+  auto* stack = new QVBoxLayout(inside);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(10);
+
+  const TextStyle percentStyle =
+      textStyle(18, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits();
+  const TextStyle usedStyle = textStyle(12, FontWeight::Regular, secondaryText()).withMonospacedDigits();
+  percent_ = named(new TextLabel({}, percentStyle), "memoryPercent");
+  usedOfTotal_ = named(new TextLabel({}, usedStyle), "memoryUsedOfTotal");
+  auto* figures = new QHBoxLayout;
+  figures->setContentsMargins(0, 0, 0, 0);
+  figures->addWidget(percent_, 0, Qt::AlignBottom);
+  figures->addStretch(1);
+  auto* lifted = new QVBoxLayout;
+  lifted->setContentsMargins(0, 0, 0, baselineLift(percentStyle, usedStyle));
+  lifted->addWidget(usedOfTotal_);
+  figures->addLayout(lifted);
+  figures->setAlignment(lifted, Qt::AlignBottom);
+  stack->addLayout(figures);
+
+  gauge_ = named(new design::GradientBar(0, 8), "memoryBar");
+  stack->addWidget(gauge_);
+  stack->addWidget(
+      named(new TextLabel(QStringLiteral("The honest way to free memory is to quit apps you're done "
+                                         "with. macOS handles the rest."),
+                          textStyle(11.5, FontWeight::Regular, secondaryText()).lines(0)),
+            "memoryFootnote"));
+  card->setContent(inside);
+  column->addWidget(card);
+
+  auto* caption = named(new TextLabel(QStringLiteral("Using the most memory"),
+                                      textStyle(12, FontWeight::Semibold, secondaryText())),
+                        "memoryCaption");
+  auto* captionBox = new QHBoxLayout;
+  captionBox->setContentsMargins(4, 0, 0, 0);
+  captionBox->addWidget(caption);
+  column->addLayout(captionBox);
+
+  stack_ = named(new RowStack(8), "memoryRows");
+  column->addWidget(stack_);
+}
+
+void MemoryPanel::setValues(const MemoryPanelValues& values) {
+  percent_->setText(memoryPercentText(values.memoryUsed, values.memoryTotal));
+  usedOfTotal_->setText(memoryUsedOfTotal(values.memoryUsed, values.memoryTotal));
+  gauge_->setFraction(values.memoryFraction);
+
+  const int64_t maxBytes = memoryBarMaximum(values.apps);
+  auto quitting = [this](const engine::RunningApp& app) {
+    return [this, app] {
+      if (quit_) quit_(app);
+    };
+  };
+  const QList<AppMemoryRow*> rows = rows_.sync(
+      values.apps, [](const engine::RunningApp& app) { return app.id; },
+      [&](const engine::RunningApp& app) {
+        return new AppMemoryRow(app, maxBytes, isQuitting(values.busyPID, app.id), quitting(app), icons_);
+      },
+      [&](AppMemoryRow* row, const engine::RunningApp& app) {
+        row->update(app, maxBytes, isQuitting(values.busyPID, app.id), quitting(app));
+      });
+  stack_->setRows(rows);
+}
+
+QList<AppMemoryRow*> MemoryPanel::rows() const { return stack_->rows<AppMemoryRow>(); }
+
+}  // namespace tidewell::screens

@@ -1,0 +1,58 @@
+#pragma once
+// The Memory panel of the Performance screen: the gauge card (the percent
+// in use, used of total, the bar and its footnote), the caption "Using the
+// most memory" and one AppMemoryRow per running application, in the
+// model's order, kept per process across refreshes. Built and refreshed by
+// the screen from plain values; "Quit" runs the screen's closure with the
+// row's record. GUI thread only.
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "engine/RunningApp.h"
+#include "screens/common/layout/KeyedWidgets.h"
+
+namespace tidewell::design {
+class GradientBar;
+}
+
+namespace tidewell::screens {
+
+class AppIconProvider;
+class AppMemoryRow;
+class RowStack;
+class TextLabel;
+
+struct MemoryPanelValues {
+  std::vector<engine::RunningApp> apps;  // most memory first
+  int64_t memoryUsed = 0;
+  int64_t memoryTotal = 1;
+  double memoryFraction = 0;
+  std::optional<int32_t> busyPID;
+};
+
+class MemoryPanel : public QWidget {
+  Q_OBJECT
+ public:
+  using Quit = std::function<void(const engine::RunningApp&)>;
+
+  MemoryPanel(Quit quit, std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr);
+
+  void setValues(const MemoryPanelValues& values);
+  // The rows, in order.
+  QList<AppMemoryRow*> rows() const;
+
+ private:
+  Quit quit_;
+  std::shared_ptr<AppIconProvider> icons_;
+  TextLabel* percent_;
+  TextLabel* usedOfTotal_;
+  design::GradientBar* gauge_;
+  RowStack* stack_;
+  KeyedWidgets<AppMemoryRow, int32_t> rows_;
+};
+
+}  // namespace tidewell::screens

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include "design/ScanCircleButton.h"
+#include "screens/common/layout/PageHost.h"
+#include "screens/common/layout/RowStack.h"
+#include "screens/common/views/MessageBanner.h"
+#include "screens/common/views/ScanIntro.h"
+#include "screens/common/views/ScanningPulse.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/probe/Probe.h"
+#include "screens/probe/Stage.h"
+
+namespace tidewell::screens {
+namespace {
+
+using namespace design::literals;
+
+TEST(ScanIntro, ShowsItsCaptionAndStartsOnlyWhenPressed) {
+  int starts = 0;
+  auto* intro =
+      new ScanIntro("speedometer"_symbol, "Check Performance", "See what's running.", [&] { ++starts; });
+  probe::Stage stage(intro, design::SectionPalette::performance(), {900, 740});
+  stage.image(1);
+  EXPECT_EQ(starts, 0);
+  EXPECT_EQ(probe::textOf(probe::find(intro, "introCaption")), "See what's running.");
+  probe::click(probe::find(intro, "scanButton"));
+  EXPECT_EQ(starts, 1);
+  // The button sits above the caption, both centred.
+  const QRect button = probe::rectIn(probe::find(intro, "scanButton"), &stage);
+  const QRect caption = probe::rectIn(probe::find(intro, "introCaption"), &stage);
+  EXPECT_EQ(caption.top() - button.bottom() - 1, 26);
+  EXPECT_NEAR(button.center().x(), 450, 1);
+  EXPECT_NEAR(caption.center().x(), 450, 1);
+}
+
+TEST(ScanningPulse, PulsesItsSymbolInTheAccentOverTheTitleAndASpinner) {
+  auto* pulse = new ScanningPulse("wand.and.stars"_symbol, "Checking…", textStyle(18), 18);
+  probe::Stage stage(pulse, design::SectionPalette::advisor(), {400, 300});
+  stage.image(1);
+  auto* symbol = probe::find<SymbolView>(pulse, "scanningSymbol");
+  ASSERT_NE(symbol, nullptr);
+  EXPECT_EQ(symbol->effect(), design::SymbolEffect::Kind::Pulse);
+  EXPECT_EQ(symbol->currentColour(), design::SectionPalette::advisor().primary);
+  EXPECT_EQ(probe::textOf(probe::find(pulse, "scanningTitle")), "Checking…");
+  const QRect title = probe::rectIn(probe::find(pulse, "scanningTitle"), &stage);
+  const QRect spinner = probe::rectIn(probe::find(pulse, "scanningSpinner"), &stage);
+  EXPECT_EQ(spinner.top() - title.bottom() - 1, 18);
+}
+
+TEST(RowStack, ShowsExactlyTheRowsGivenInOrderAndLeavesTheOthersToTheirOwner) {
+  auto* stack = new RowStack(8);
+  probe::Stage stage(stack, design::SectionPalette::clean(), {300, 400});
+  QPointer<QLabel> a = new QLabel("a"), b = new QLabel("b"), c = new QLabel("c");
+  stack->setRows(QList<QLabel*>{a, b, c});
+  stage.image(1);
+  EXPECT_EQ(stack->rows<QLabel>(), (QList<QLabel*>{a, b, c}));
+  EXPECT_EQ(probe::rectIn(b, &stage).top() - probe::rectIn(a, &stage).bottom() - 1, 8);
+  EXPECT_EQ(a->width(), 300);  // one column, however wide
+
+  stack->setRows(QList<QLabel*>{c, a});
+  stage.image(1);
+  EXPECT_EQ(stack->rows<QLabel>(), (QList<QLabel*>{c, a}));
+  EXPECT_LT(probe::rectIn(c, &stage).top(), probe::rectIn(a, &stage).top());
+  ASSERT_TRUE(b);  // not deleted: its owner decides
+  EXPECT_FALSE(probe::isShown(b));
+  delete b.data();
+}
+
+TEST(PageHost, ShowsOnePageAndRetiresTheOneBeforeLater) {
+  auto* host = new PageHost;
+  probe::Stage stage(host, design::SectionPalette::clean(), {300, 200});
+  QPointer<QWidget> first = new QWidget, second = new QWidget;
+  host->setPage(first);
+  stage.image(1);
+  EXPECT_EQ(host->page(), first);
+  EXPECT_EQ(first->size(), QSize(300, 200));
+  host->setPage(second);
+  EXPECT_EQ(host->page(), second);
+  ASSERT_TRUE(first);  // still there while its click may run
+  EXPECT_FALSE(probe::isShown(first));
+  probe::settle();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(first);
+  EXPECT_TRUE(probe::isShown(second));
+}
+
+TEST(MessageBanner, IsThereOnlyWhileThereIsAMessageAndReportsItsCloseButton) {
+  auto* column = new QWidget;
+  auto* box = new QVBoxLayout(column);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(0);
+  auto* slot = new MessageBanner(BannerLook{}, {28, 0, 28, 10});
+  auto* below = new QLabel("below");
+  box->addWidget(slot);
+  box->addWidget(below);
+  box->addStretch(1);
+  probe::Stage stage(column, design::SectionPalette::clean(), {500, 300});
+  int dismissals = 0;
+  QObject::connect(slot, &MessageBanner::dismissed, [&] { ++dismissals; });
+  stage.image(1);
+  EXPECT_FALSE(probe::isShown(slot));
+  EXPECT_EQ(slot->banner(), nullptr);
+  EXPECT_EQ(probe::rectIn(below, &stage).top(), 0);  // no room taken, margins included
+
+  slot->setMessage(QStringLiteral("Asked Slack to quit."));
+  stage.image(1);
+  ASSERT_NE(slot->banner(), nullptr);
+  EXPECT_EQ(slot->banner()->message(), "Asked Slack to quit.");
+  EXPECT_EQ(probe::rectIn(slot->banner(), &stage).left(), 28);
+  EXPECT_EQ(probe::rectIn(below, &stage).top(), probe::rectIn(slot->banner(), &stage).bottom() + 1 + 10);
+  slot->setMessage(QStringLiteral("Another."));  // the same banner, new text
+  EXPECT_EQ(probe::textOf(slot->banner()), "Another.");
+
+  probe::click(probe::find(slot, "bannerDismiss"));
+  EXPECT_EQ(dismissals, 1);
+  EXPECT_NE(slot->banner(), nullptr);  // the screen clears the message, not the banner
+  slot->setMessage(std::nullopt);
+  EXPECT_EQ(slot->banner(), nullptr);
+  stage.image(1);
+  EXPECT_FALSE(probe::isShown(slot));
+  EXPECT_EQ(probe::rectIn(below, &stage).top(), 0);
+}
+
+}  // namespace
+}  // namespace tidewell::screens

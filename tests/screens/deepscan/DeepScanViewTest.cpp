@@ -1,0 +1,355 @@
+// The Deep Scan screen over the real model and a scripted engine, with a
+// manual executor deciding when each engine call ends: phases, buckets,
+// trashing with and without the question, the banner, reveal and copy.
+#include "screens/deepscan/DeepScanView.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "design/ScreenHeader.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/ProgressBar.h"
+#include "screens/deepscan/RiskRow.h"
+#include "screens/deepscan/TrashQuestion.h"
+#include "screens/probe/FakeServices.h"
+#include "screens/probe/Probe.h"
+#include "screens/probe/Renderer.h"
+#include "screens/probe/Stage.h"
+#include "tests/models/ModelTesting.h"
+
+namespace tidewell::screens {
+namespace {
+
+using engine::BigItem;
+using Kind = BigItem::Kind;
+using Outcome = engine::BigItemScanner::TrashOutcome;
+
+BigItem item(const std::string& path, int64_t size, Kind kind) {
+  BigItem made;
+  made.id = made.url = "/fixture/home/" + path;
+  made.name = path.substr(path.rfind('/') + 1);
+  made.location = "~/" + path.substr(0, path.rfind('/'));
+  made.sizeBytes = size;
+  made.kind = kind;
+  return made;
+}
+
+// Answers from its script and remembers every item it was asked to trash.
+struct ScriptedEngine : models::DeepScanEngine {
+  std::vector<BigItem> big, containerItems;
+  std::vector<double> reports;
+  std::set<std::string> refused;
+  mutable std::vector<std::string> trashed;
+
+  std::vector<BigItem> bigItems(const Progress& progress) const override {
+    for (double p : reports) progress(p);
+    return big;
+  }
+  std::vector<BigItem> installers() const override { return {}; }
+  std::vector<BigItem> containers() const override { return containerItems; }
+  std::vector<std::string> managedPaths() const override { return {}; }
+  Outcome trash(const BigItem& one) const override {
+    if (refused.count(one.id)) return {one.name, 0, false};
+    trashed.push_back(one.id);
+    return {one.name, one.sizeBytes, true};
+  }
+};
+
+struct DeepScanViewFixture : ::testing::Test {
+  testing::ModelHarness harness;
+  std::shared_ptr<ScriptedEngine> engine = std::make_shared<ScriptedEngine>();
+  std::shared_ptr<models::DeepScanViewModel> model;
+  probe::FakeServices fakes;
+  DeepScanView* view = nullptr;
+  std::unique_ptr<probe::Stage> stage;
+
+  void SetUp() override {
+    probe::prepare();
+    engine->big = {item("Movies/Film.mov", 9'000'000'000, Kind::personal),
+                   item("Library/Application Support/Slack", 5'000'000'000, Kind::appData),
+                   item("Downloads/odd.bin", 3'000'000'000, Kind::other),
+                   item("Library/Caches/com.app", 2'000'000'000, Kind::cache),
+                   item("code/app/node_modules", 1'000'000'000, Kind::rebuildable),
+                   item("Documents/Notes", 500'000'000, Kind::personal)};
+    BigItem docker = item("Library/Containers/com.docker.docker/Docker.raw", 20'000'000'000, Kind::container);
+    docker.reclaimCommand = "docker system prune -a";
+    engine->containerItems = {docker};
+    model = std::make_shared<models::DeepScanViewModel>(harness.services(), engine);
+    makeView();
+  }
+  void makeView() {
+    stage.reset();
+    view = new DeepScanView(model, fakes.services(),
+                            [](QObject*, std::chrono::milliseconds, std::function<void()>) {});
+    stage = std::make_unique<probe::Stage>(view, design::SectionPalette::deepScan(), probe::kDetailPaneSize);
+    stage->image(1);
+  }
+  void finishWork() {
+    testing::runToEnd(*harness.executor);
+    probe::settle();
+  }
+  void scanToEnd() {
+    view->startScan();
+    finishWork();
+    stage->image(1);
+  }
+  QWidget* shown(const char* name, const QString& key = {}) const {
+    QWidget* w = probe::find(stage.get(), name, key);
+    return w && probe::isShown(w) ? w : nullptr;
+  }
+  QString text(const char* name) const { return probe::textOf(shown(name)); }
+  QStringList rowKeys() const {
+    QStringList keys;
+    for (auto* row : probe::findAll<RiskRow>(stage.get(), "riskRow"))
+      if (probe::isShown(row)) keys << keyOf(row);
+    return keys;
+  }
+  QStringList cardKeys() const {
+    QStringList keys;
+    for (auto* card : probe::findAll(stage.get(), "bigItemCard"))
+      if (probe::isShown(card)) keys << keyOf(card);
+    return keys;
+  }
+  QWidget* cardButton(const std::string& id, const char* name) const {
+    QWidget* card = probe::find(stage.get(), "bigItemCard", QString::fromStdString(id));
+    return card ? probe::find(card, name) : nullptr;
+  }
+  void open(RiskBucket bucket) {
+    probe::click(shown("riskRow", rawValue(bucket)));
+    stage->image(1);
+  }
+  std::vector<std::string> modelIds() const {
+    std::vector<std::string> ids;
+    for (const auto& each : model->items()) ids.push_back(each.id);
+    return ids;
+  }
+};
+
+const std::string kFilm = "/fixture/home/Movies/Film.mov";
+const std::string kSlack = "/fixture/home/Library/Application Support/Slack";
+const std::string kOdd = "/fixture/home/Downloads/odd.bin";
+const std::string kNotes = "/fixture/home/Documents/Notes";
+const std::string kDocker = "/fixture/home/Library/Containers/com.docker.docker/Docker.raw";
+
+TEST_F(DeepScanViewFixture, StartsIdleScansWithProgressThenListsTheBucketsInOrder) {
+  ASSERT_NE(shown("deepScanStart"), nullptr);
+  EXPECT_EQ(text("startCaption"), "Finds what's actually big. Green is safe, red is your stuff.");
+  engine->reports = {0.37};
+  probe::click(shown("scanButton"));
+  ASSERT_NE(shown("deepScanScanning"), nullptr);
+  auto* header = probe::find<design::ScreenHeader>(shown("deepScanScanning"), "screenHeader");
+  EXPECT_EQ(header->title(), "Deep Scan");
+  EXPECT_EQ(header->subtitleText(), "Looking through your home folder");
+  EXPECT_EQ(text("scanTitle"), QString::fromUtf8("Hunting for big items\u2026"));
+  EXPECT_EQ(text("scanDetail"), QString::fromUtf8("Sizing everything up\u2026"));
+  auto* bar = probe::find<ProgressBar>(stage.get(), "scanProgress");
+  EXPECT_EQ(bar->value(), 0);
+  // The engine reports, and only the report is delivered: the bar follows.
+  ASSERT_EQ(harness.executor->runJob(), true);
+  QCoreApplication::sendPostedEvents(model.get(), QEvent::MetaCall);
+  EXPECT_DOUBLE_EQ(bar->value(), 0.37);
+
+  finishWork();
+  ASSERT_NE(shown("deepScanList"), nullptr);
+  header = probe::find<design::ScreenHeader>(shown("deepScanList"), "screenHeader");
+  EXPECT_EQ(header->subtitleText(), QString::fromUtf8("7 big items \u2022 40.5 GB"));
+  EXPECT_EQ(rowKeys(), (QStringList{"safe", "container", "review", "personal", "other"}));
+  EXPECT_EQ(probe::textsOf(stage.get(), "riskRowTitle"),
+            (QStringList{"Safe to clear", "Containers & VMs", "Check first", "Your stuff", "Other"}));
+  // The first bucket is shown without being picked, and marked in the column.
+  EXPECT_EQ(text("detailTitle"), "Safe to clear");
+  EXPECT_EQ(text("detailCount"), QString::fromUtf8("2 \u00B7 3 GB"));
+  EXPECT_EQ(text("detailDescription"), "Rebuildable caches and files. Clearing these is safe.");
+  EXPECT_TRUE(probe::find<RiskRow>(stage.get(), "riskRow", "safe")->values().isViewing);
+  EXPECT_EQ(cardKeys(),
+            (QStringList{"/fixture/home/Library/Caches/com.app", "/fixture/home/code/app/node_modules"}));
+  EXPECT_EQ(shown("resultBanner"), nullptr);
+}
+
+TEST_F(DeepScanViewFixture, OpeningABucketShowsItsItemsLargestFirst) {
+  scanToEnd();
+  open(RiskBucket::personal);
+  EXPECT_EQ(view->viewingBucket(), RiskBucket::personal);
+  EXPECT_EQ(text("detailTitle"), "Your stuff");
+  EXPECT_EQ(text("detailCount"), QString::fromUtf8("2 \u00B7 9.5 GB"));
+  EXPECT_EQ(text("detailDescription"), "Looks like your own files. Reveal and check before trashing.");
+  EXPECT_EQ(cardKeys(), (QStringList{QString::fromStdString(kFilm), QString::fromStdString(kNotes)}));
+  EXPECT_TRUE(probe::find<RiskRow>(stage.get(), "riskRow", "personal")->values().isViewing);
+  EXPECT_FALSE(probe::find<RiskRow>(stage.get(), "riskRow", "safe")->values().isViewing);
+  EXPECT_EQ(probe::textOf(probe::find(shown("riskRow", "personal"), "riskRowCount")),
+            QString::fromUtf8("2 \u00B7 9.5 GB"));
+}
+
+TEST_F(DeepScanViewFixture, AnOtherItemIsTrashedAtOnceAndOnlyIt) {
+  scanToEnd();
+  open(RiskBucket::other);
+  probe::click(cardButton(kOdd, "trashButton"));
+  EXPECT_EQ(view->trashQuestion(), nullptr);
+  EXPECT_EQ(harness.executor->pending(), 1u);
+  finishWork();
+  EXPECT_EQ(engine->trashed, std::vector<std::string>{kOdd});
+  // The emptied bucket leaves the column; the first bucket shows, with the banner.
+  EXPECT_EQ(rowKeys(), (QStringList{"safe", "container", "review", "personal"}));
+  EXPECT_EQ(view->viewingBucket(), RiskBucket::other);
+  EXPECT_EQ(text("detailTitle"), "Safe to clear");
+  EXPECT_EQ(text("resultBanner"),
+            QString::fromUtf8("Moved odd.bin to the Trash \u2022 3 GB. Empty the Trash to lock it in."));
+  EXPECT_EQ(modelIds().size(), 6u);  // the sentinels stay
+}
+
+TEST_F(DeepScanViewFixture, APersonalItemIsTrashedOnlyAfterTheUserConfirms) {
+  scanToEnd();
+  open(RiskBucket::personal);
+  probe::click(cardButton(kNotes, "trashButton"));
+  TrashQuestion* question = view->trashQuestion();
+  ASSERT_NE(question, nullptr);
+  EXPECT_TRUE(question->isVisible());
+  EXPECT_EQ(question->title(), "Move to Trash?");
+  EXPECT_EQ(question->message(),
+            QString::fromUtf8("\u201CNotes\u201D (500 MB) looks like your personal stuff. "
+                              "It'll sit in the Trash so you can bring it back."));
+  EXPECT_EQ(probe::textOf(probe::find(question, "alertConfirm")), "Move to Trash");
+  EXPECT_EQ(view->pendingTrash()->id, kNotes);
+  EXPECT_EQ(harness.executor->pending(), 0u);
+  finishWork();
+  EXPECT_TRUE(engine->trashed.empty());
+
+  probe::click(probe::find(question, "alertConfirm"));
+  EXPECT_EQ(view->pendingTrash(), std::nullopt);
+  finishWork();
+  EXPECT_EQ(engine->trashed, std::vector<std::string>{kNotes});
+  EXPECT_EQ(cardKeys(), QStringList{QString::fromStdString(kFilm)});
+  EXPECT_EQ(text("resultBanner"),
+            QString::fromUtf8("Moved Notes to the Trash \u2022 500 MB. Empty the Trash to lock it in."));
+}
+
+TEST_F(DeepScanViewFixture, AppDataAsksWithItsOwnMessage) {
+  scanToEnd();
+  open(RiskBucket::review);
+  probe::click(cardButton(kSlack, "trashButton"));
+  ASSERT_NE(view->trashQuestion(), nullptr);
+  EXPECT_EQ(view->trashQuestion()->message(),
+            QString::fromUtf8("\u201CSlack\u201D (5 GB) holds app data. Logins or settings could go with it. "
+                              "It'll sit in the Trash if you change your mind."));
+  view->trashQuestion()->reject();
+}
+
+TEST_F(DeepScanViewFixture, CancelEscapeReturnAndEnterMoveNothing) {
+  scanToEnd();
+  open(RiskBucket::personal);
+  enum class Way { cancelButton, escape, returnKey, enterKey };
+  for (Way way : {Way::cancelButton, Way::escape, Way::returnKey, Way::enterKey}) {
+    SCOPED_TRACE(int(way));
+    probe::click(cardButton(kFilm, "trashButton"));
+    QPointer<TrashQuestion> question = view->trashQuestion();
+    ASSERT_TRUE(question);
+    switch (way) {
+      case Way::cancelButton:
+        probe::click(probe::find(question, "alertCancel"));
+        break;
+      case Way::escape:
+        probe::pressKey(question, Qt::Key_Escape);
+        break;
+      case Way::returnKey:
+        probe::pressKey(question, Qt::Key_Return);
+        break;
+      case Way::enterKey:
+        probe::pressKey(question, Qt::Key_Enter);
+        break;
+    }
+    probe::settle();
+    EXPECT_FALSE(question);  // answered and gone
+    EXPECT_EQ(view->pendingTrash(), std::nullopt);
+    EXPECT_EQ(harness.executor->pending(), 0u);
+    finishWork();
+    EXPECT_TRUE(engine->trashed.empty());
+    EXPECT_EQ(modelIds().size(), 7u);
+    EXPECT_EQ(shown("resultBanner"), nullptr);
+  }
+}
+
+TEST_F(DeepScanViewFixture, AFailedMoveKeepsTheItemAndShowsTheOrangeBannerUntilDismissed) {
+  engine->refused = {kOdd};
+  scanToEnd();
+  open(RiskBucket::other);
+  probe::click(cardButton(kOdd, "trashButton"));
+  finishWork();
+  EXPECT_EQ(cardKeys(), QStringList{QString::fromStdString(kOdd)});
+  EXPECT_EQ(text("resultBanner"), "Couldn't move odd.bin. It may need Full Disk Access or admin rights.");
+  EXPECT_EQ(probe::textOf(probe::find(shown("resultBanner"), "bannerSymbol")), "");
+  EXPECT_EQ(probe::find(shown("resultBanner"), "bannerSymbol")->property("symbolName").toString(),
+            "exclamationmark.triangle.fill");
+
+  probe::click(probe::find(shown("resultBanner"), "bannerDismiss"));
+  probe::settle();
+  EXPECT_EQ(model->lastResult(), std::nullopt);
+  EXPECT_EQ(shown("resultBanner"), nullptr);
+  EXPECT_EQ(cardKeys(), QStringList{QString::fromStdString(kOdd)});
+}
+
+TEST_F(DeepScanViewFixture, RevealAndCopyReachTheirSeamsWithTheExactPathAndCommand) {
+  scanToEnd();
+  open(RiskBucket::container);
+  // A container never offers the trash.
+  EXPECT_EQ(cardButton(kDocker, "trashButton"), nullptr);
+  probe::click(cardButton(kDocker, "revealButton"));
+  EXPECT_EQ(fakes.revealer->revealed, QStringList{QString::fromStdString(kDocker)});
+  probe::click(cardButton(kDocker, "copyCommandButton"));
+  EXPECT_EQ(fakes.clipboard->texts, QStringList{"docker system prune -a"});
+  EXPECT_EQ(probe::textOf(cardButton(kDocker, "copyCommandButton")), "Copied");
+  EXPECT_TRUE(engine->trashed.empty());
+  EXPECT_EQ(harness.executor->pending(), 0u);
+}
+
+TEST_F(DeepScanViewFixture, AScanThatFindsNothingShowsTheEmptyStateAndNoColumn) {
+  engine->big.clear();
+  engine->containerItems.clear();
+  scanToEnd();
+  EXPECT_EQ(probe::find<design::ScreenHeader>(shown("deepScanList"), "screenHeader")->subtitleText(),
+            QString::fromUtf8("0 big items \u2022 Zero KB"));
+  ASSERT_NE(shown("emptyState"), nullptr);
+  EXPECT_EQ(text("emptyTitle"), "No big items over 80 MB");
+  EXPECT_EQ(text("emptyDetail"), "Nothing big hiding anywhere.");
+  EXPECT_EQ(shown("bucketColumn"), nullptr);
+  EXPECT_EQ(shown("detailPane"), nullptr);
+}
+
+TEST_F(DeepScanViewFixture, TrashingTheVeryLastItemShowsTheEmptyStateWithoutTheBanner) {
+  engine->big = {item("Downloads/odd.bin", 3'000'000'000, Kind::other)};
+  engine->containerItems.clear();
+  scanToEnd();
+  probe::click(cardButton(kOdd, "trashButton"));
+  finishWork();
+  ASSERT_TRUE(model->lastResult().has_value());
+  EXPECT_NE(shown("emptyState"), nullptr);
+  EXPECT_EQ(shown("resultBanner"), nullptr);
+}
+
+TEST_F(DeepScanViewFixture, RescanSwitchesToScanningAndClearsTheBanner) {
+  scanToEnd();
+  open(RiskBucket::other);
+  probe::click(cardButton(kOdd, "trashButton"));
+  finishWork();
+  ASSERT_NE(shown("resultBanner"), nullptr);
+  probe::click(shown("rescanButton"));
+  EXPECT_NE(shown("deepScanScanning"), nullptr);
+  EXPECT_EQ(model->lastResult(), std::nullopt);
+  finishWork();
+  stage->image(1);
+  EXPECT_EQ(shown("resultBanner"), nullptr);
+  // The picked bucket is back once a scan fills it again.
+  EXPECT_EQ(text("detailTitle"), "Other");
+}
+
+TEST_F(DeepScanViewFixture, ANewScreenStartsWithFreshViewStateOverTheSameModel) {
+  scanToEnd();
+  open(RiskBucket::personal);
+  makeView();
+  EXPECT_EQ(view->viewingBucket(), std::nullopt);
+  EXPECT_NE(shown("deepScanList"), nullptr);
+  EXPECT_EQ(text("detailTitle"), "Safe to clear");
+}
+
+}  // namespace
+}  // namespace tidewell::screens
