@@ -1,6 +1,5 @@
 #include "app/root/SectionScreens.h"
 
-#include "app/root/SectionPlaceholder.h"
 #include "screens/advisor/AdvisorView.h"
 #include "screens/apps/AppsView.h"
 #include "screens/clean/CleanedView.h"
@@ -37,14 +36,8 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
   switch (branch) {
     case DetailBranch::apps:
       return new screens::AppsView(context.models.apps, context.services);
-    case DetailBranch::home: {
-      const std::function<void(Mode)> select = context.select;
-      return new screens::HomeView(
-          {context.models.smartScan, context.models.permissions, context.models.theme, context.settings},
-          [select](screens::ScanTool tool) {
-            if (select) select(modeOf(tool));
-          });
-    }
+    case DetailBranch::home:
+      break;
     case DetailBranch::performance:
       return new screens::PerformanceView(context.models.performance, context.services,
                                           screens::autostartFolder(context.models.home));
@@ -61,7 +54,12 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
     case DetailBranch::cleanResult:
       return new screens::CleanedView(context.models.cleanup);
   }
-  return new SectionPlaceholder(modeOf(branch));
+  const std::function<void(Mode)> select = context.select;
+  return new screens::HomeView(
+      {context.models.smartScan, context.models.permissions, context.models.theme, context.settings},
+      [select](screens::ScanTool tool) {
+        if (select) select(modeOf(tool));
+      });
 }
 
 }  // namespace tidewell::app
