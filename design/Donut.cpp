@@ -117,7 +117,8 @@ void Donut::paintEvent(QPaintEvent*) {
 
 void Donut::resizeEvent(QResizeEvent*) {
   if (!center_) return;
-  const QSize hint = center_->sizeHint().boundedTo(size());
+  // A centre of fixed size keeps it, whatever its layout would ask.
+  const QSize hint = center_->sizeHint().expandedTo(center_->minimumSize()).boundedTo(size());
   center_->setGeometry(QRect(QPoint((width() - hint.width()) / 2, (height() - hint.height()) / 2), hint));
 }
 

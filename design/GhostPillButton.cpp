@@ -18,6 +18,11 @@ void GhostPillButton::setLabel(const PillLabel& label) {
   update();
 }
 
+void GhostPillButton::setForeground(const QColor& colour) {
+  foreground_ = colour;
+  update();
+}
+
 QSize GhostPillButton::sizeHint() const {
   const QSizeF size = ghostPillSize(label_);
   return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
@@ -25,7 +30,7 @@ QSize GhostPillButton::sizeHint() const {
 
 void GhostPillButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  paintGhostPill(painter, QRectF(rect()), label_, isDown());
+  paintGhostPill(painter, QRectF(rect()), label_, isDown(), foreground_);
 }
 
 }  // namespace tidewell::design

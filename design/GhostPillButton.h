@@ -15,6 +15,9 @@ class GhostPillButton : public QAbstractButton {
 
   const PillLabel& label() const { return label_; }
   void setLabel(const PillLabel& label);
+  // The label's colour (ghostPillForeground() unless set).
+  const QColor& foreground() const { return foreground_; }
+  void setForeground(const QColor& colour);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -23,6 +26,7 @@ class GhostPillButton : public QAbstractButton {
 
  private:
   PillLabel label_;
+  QColor foreground_ = ghostPillForeground();
 };
 
 }  // namespace tidewell::design

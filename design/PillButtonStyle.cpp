@@ -19,6 +19,7 @@ QSizeF pillLabelSize(const QFont& font, const PillLabel& label) {
   const QFontMetricsF metrics(font);
   double width = metrics.horizontalAdvance(label.title);
   if (label.symbol) width += symbolSide(fontPixelSize(font)) + gapFor(font);
+  if (label.trailing) width += label.trailing->spacing + symbolSide(label.trailing->size);
   return {width, metrics.height()};
 }
 
@@ -36,6 +37,12 @@ void paintPillLabel(QPainter& painter, const QRectF& rect, const QFont& font, co
   painter.setPen(colour);
   painter.drawText(QRectF(x, rect.top(), rect.right() - x, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
                    label.title);
+  if (label.trailing) {
+    const double side = symbolSide(label.trailing->size);
+    x += QFontMetricsF(font).horizontalAdvance(label.title) + label.trailing->spacing;
+    drawSymbol(painter, label.trailing->name, QRectF(x, rect.center().y() - side / 2, side, side),
+               label.trailing->weight, colour);
+  }
 }
 
 QFont pillFont(const PillButtonStyle& style) { return inter(style.fontSize, FontWeight::Semibold); }
@@ -95,13 +102,16 @@ QSizeF ghostPillSize(const PillLabel& label) {
   return {inner.width() + 28, inner.height() + 16};
 }
 
-void paintGhostPill(QPainter& painter, const QRectF& rect, const PillLabel& label, bool pressed) {
+QColor ghostPillForeground() { return Color::white(0.85); }
+
+void paintGhostPill(QPainter& painter, const QRectF& rect, const PillLabel& label, bool pressed,
+                    const QColor& foreground) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   applyPressedLook(painter, rect, pressed);
   painter.fillPath(capsule(rect), Color::raisedSurface());
   strokeInside(painter, rect, rect.height() / 2, 1.0, Color::hairline());
-  paintPillLabel(painter, rect, ghostPillFont(), Color::white(0.85), label);
+  paintPillLabel(painter, rect, ghostPillFont(), foreground, label);
   painter.restore();
 }
 

@@ -17,6 +17,10 @@ Transition Transition::easeOut(double duration, double value) {
   return Transition(Kind::EaseOut, duration, 0, value);
 }
 
+Transition Transition::easeInOut(double duration, double value) {
+  return Transition(Kind::EaseInOut, duration, 0, value);
+}
+
 void Transition::retarget(double target, double now) {
   if (target == to_ && isSettled(now)) return;
   from_ = value(now);
@@ -31,7 +35,8 @@ void Transition::jump(double value) {
 
 double Transition::progress(double elapsed) const {
   if (kind_ == Kind::Spring) return springValue(elapsed, a_, b_);
-  return a_ > 0 ? design::easeOut(elapsed / a_) : 1.0;
+  if (!(a_ > 0)) return 1.0;
+  return kind_ == Kind::EaseOut ? design::easeOut(elapsed / a_) : design::easeInOut(elapsed / a_);
 }
 
 double Transition::value(double now) const {

@@ -1,6 +1,5 @@
 #include "app/root/SectionScreens.h"
 
-#include "app/root/SectionPlaceholder.h"
 #include "screens/advisor/AdvisorView.h"
 #include "screens/apps/AppsView.h"
 #include "screens/clean/CleanedView.h"
@@ -8,15 +7,37 @@
 #include "screens/clean/ScanView.h"
 #include "screens/deepscan/DeepScanView.h"
 #include "screens/devmode/DevModeView.h"
+#include "screens/home/HomeView.h"
 #include "screens/performance/PerformanceRules.h"
 #include "screens/performance/PerformanceView.h"
 
 namespace tidewell::app {
 
+namespace {
+
+// The section a Home tile or a Smart Scan card opens.
+Mode modeOf(screens::ScanTool tool) {
+  switch (tool) {
+    case screens::ScanTool::clean:
+      return Mode::clean;
+    case screens::ScanTool::apps:
+      return Mode::apps;
+    case screens::ScanTool::deepScan:
+      return Mode::deepScan;
+    case screens::ScanTool::advisor:
+      break;
+  }
+  return Mode::advisor;
+}
+
+}  // namespace
+
 QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
   switch (branch) {
     case DetailBranch::apps:
       return new screens::AppsView(context.models.apps, context.services);
+    case DetailBranch::home:
+      break;
     case DetailBranch::performance:
       return new screens::PerformanceView(context.models.performance, context.services,
                                           screens::autostartFolder(context.models.home));
@@ -32,10 +53,13 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
       return new screens::ReviewView(context.models.cleanup, context.models.theme);
     case DetailBranch::cleanResult:
       return new screens::CleanedView(context.models.cleanup);
-    case DetailBranch::home:
-      break;
   }
-  return new SectionPlaceholder(modeOf(branch));
+  const std::function<void(Mode)> select = context.select;
+  return new screens::HomeView(
+      {context.models.smartScan, context.models.permissions, context.models.theme, context.settings},
+      [select](screens::ScanTool tool) {
+        if (select) select(modeOf(tool));
+      });
 }
 
 }  // namespace tidewell::app

@@ -1,9 +1,7 @@
 #pragma once
 // The one place where the detail pane's screens are made: one case per
-// branch. A section whose screen is not built yet shows its placeholder;
-// a screen joins by replacing its case, taking what it needs from the
-// context (its models, the settings, the desktop services, the way to
-// switch sections).
+// branch, each taking what its screen needs from the context (its models,
+// the settings, the desktop services, the way to switch sections).
 
 #include <functional>
 #include <memory>

@@ -14,6 +14,7 @@
 #include "design/SectionAccent.h"
 #include "design/ShadowLayer.h"
 #include "design/SidebarRow.h"
+#include "design/Symbol.h"
 
 namespace tidewell::design {
 namespace {
@@ -171,6 +172,49 @@ TEST(GhostPill, RaisedSurfaceAndPressedLook) {
   down.fill(Qt::black);
   ghost.render(&down, QPoint(), QRegion(), QWidget::DrawChildren);
   EXPECT_LT(down.pixelColor(ghost.width() / 2, 3).blue(), Color::raisedSurface().blue());
+}
+
+TEST(PillButton, ATrailingSymbolFollowsTheTitle) {
+  const PillButtonStyle style{std::nullopt, Qt::black, 13, 18, 11};
+  const PillLabel plain{"See big items", std::nullopt};
+  const PillLabel arrowed{"See big items", std::nullopt, TrailingSymbol{"arrow.right"_symbol}};
+  const double extra = pillSize(style, arrowed).width() - pillSize(style, plain).width();
+  EXPECT_NEAR(extra, 7 + symbolSide(11), 1e-9);
+  // The arrow is drawn in the room after the title: dark pixels there.
+  const QSizeF size = pillSize(style, arrowed);
+  QImage image(size.toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  paintPillLabel(p, QRectF(QPointF(), size), pillFont(style), Qt::black, arrowed);
+  p.end();
+  const int arrowLeft = int(size.width() - 18 - symbolSide(11));
+  int dark = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = arrowLeft; x < int(size.width()) - 18; ++x) dark += image.pixelColor(x, y).red() < 128;
+  EXPECT_GT(dark, 5);
+}
+
+TEST(GhostPill, ALabelInItsOwnColour) {
+  auto reddest = [](const GhostPillButton& button) {
+    QImage image(button.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    const_cast<GhostPillButton&>(button).render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    int best = -1000;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        best = std::max(best, c.red() - c.green());
+      }
+    return best;
+  };
+  GhostPillButton plain({"Stop", std::nullopt});
+  plain.resize(plain.sizeHint());
+  EXPECT_EQ(plain.foreground(), ghostPillForeground());
+  EXPECT_LT(reddest(plain), 10);  // white text on a grey capsule
+  GhostPillButton stop({"Stop", std::nullopt});
+  stop.resize(stop.sizeHint());
+  stop.setForeground(Color::rgb(0.96, 0.26, 0.37));
+  EXPECT_GT(reddest(stop), 100);
 }
 
 TEST(SidebarRow, ActivePaintsItsGradientInactiveLeavesTheBackground) {

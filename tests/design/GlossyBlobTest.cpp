@@ -79,6 +79,14 @@ TEST(Transition, SpringAndEaseOut) {
   ease.jump(1);
   EXPECT_DOUBLE_EQ(ease.value(0.3), 1.0);
   EXPECT_TRUE(ease.isSettled(0.3));
+  // Ease-in-out: slow at both ends, half way at half time.
+  Transition both = Transition::easeInOut(0.4);
+  both.retarget(1, 0);
+  EXPECT_LT(both.value(0.1), 0.25);
+  EXPECT_NEAR(both.value(0.2), 0.5, 1e-6);
+  EXPECT_GT(both.value(0.3), 0.75);
+  EXPECT_FALSE(both.isSettled(0.39));
+  EXPECT_DOUBLE_EQ(both.value(0.4), 1.0);
 }
 
 TEST(GlossyBlob, EqualSymbolsWobbleInStepOthersOutOfPhase) {

@@ -12,6 +12,7 @@
 #include "screens/apps/AppsView.h"
 #include "screens/common/controls/SegmentedControl.h"
 #include "screens/deepscan/DeepScanView.h"
+#include "screens/home/HomeView.h"
 #include "screens/performance/PerformanceView.h"
 #include "screens/probe/Probe.h"
 #include "tests/app/root/WindowFixture.h"
@@ -49,6 +50,35 @@ TEST_F(SectionScreens, TheAppsSectionShowsTheAppsScreenOverTheWindowsModel) {
   auto* again = qobject_cast<screens::AppsView*>(content.detailPane()->screen());
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(again->page()->objectName(), "appsList");
+}
+
+TEST_F(SectionScreens, HomeStartsSmartScanInPlaceAndItsTilesAndCardsSwitchSections) {
+  ContentView& content = open();
+  content.show();
+  auto* home = qobject_cast<screens::HomeView*>(content.detailPane()->screen());
+  ASSERT_NE(home, nullptr);
+  EXPECT_EQ(home->body()->objectName(), "homePage");
+  ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "scanButton")));
+  EXPECT_EQ(smartScans(), 1);
+  EXPECT_EQ(home->body()->objectName(), "smartScanView");
+  runJobs();
+  screens::probe::settle();
+  EXPECT_EQ(content.models().smartScan->phase(), models::SmartScanController::Phase::done);
+
+  ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "toolCard", "Deep Scan")));
+  screens::probe::settle();
+  EXPECT_EQ(content.mode(), Mode::deepScan);
+  // Back on Home the result is still there; "Home" brings the page back.
+  content.setMode(Mode::home);
+  home = qobject_cast<screens::HomeView*>(content.detailPane()->screen());
+  ASSERT_NE(home, nullptr);
+  EXPECT_EQ(home->body()->objectName(), "smartScanView");
+  ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "homeButton")));
+  screens::probe::settle();
+  EXPECT_EQ(home->body()->objectName(), "homePage");
+  ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "toolTile", "Apps")));
+  screens::probe::settle();
+  EXPECT_EQ(content.mode(), Mode::apps);
 }
 
 TEST_F(SectionScreens, ThePerformanceSectionShowsItsScreenAndLeadsToTheHomesAutostartFolder) {

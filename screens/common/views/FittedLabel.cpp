@@ -1,0 +1,80 @@
+#include "screens/common/views/FittedLabel.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "design/InterFont.h"
+#include "design/MonospacedDigits.h"
+
+namespace tidewell::screens {
+
+namespace {
+
+QFont scaled(const QFont& font, double scale) {
+  QFont out = font;
+  out.setPixelSize(std::max(1, int(std::lround(design::fontPixelSize(font) * scale))));
+  return out;
+}
+
+double textWidth(const QFont& font, const QString& text, bool monospacedDigits) {
+  return monospacedDigits ? design::monospacedDigitsWidth(font, text)
+                          : QFontMetricsF(font).horizontalAdvance(text);
+}
+
+}  // namespace
+
+double fittedScale(const FittedLabelStyle& style, const QString& text, double width) {
+  const double natural = textWidth(style.font, text, style.monospacedDigits);
+  if (natural <= width || natural <= 0) return 1.0;
+  const double floor = std::clamp(style.minimumScale, 0.0, 1.0);
+  double scale = std::max(floor, width / natural);
+  // Width is close to linear in size; step down where hinting disagrees.
+  while (scale > floor && textWidth(scaled(style.font, scale), text, style.monospacedDigits) > width)
+    scale = std::max(floor, scale - 0.01);
+  return scale;
+}
+
+FittedLabel::FittedLabel(QString text, FittedLabelStyle style, QWidget* parent)
+    : QWidget(parent), text_(std::move(text)), style_(std::move(style)) {
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void FittedLabel::setText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  updateGeometry();
+  update();
+}
+
+void FittedLabel::setColour(const QColor& colour) {
+  style_.colour = colour;
+  update();
+}
+
+QSize FittedLabel::sizeHint() const {
+  return {int(std::ceil(textWidth(style_.font, text_, style_.monospacedDigits))),
+          int(std::ceil(QFontMetricsF(style_.font).height()))};
+}
+
+QSize FittedLabel::minimumSizeHint() const { return {0, sizeHint().height()}; }
+
+void FittedLabel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  const double scale = shownScale();
+  const QFont font = scale < 1 ? scaled(style_.font, scale) : style_.font;
+  QString shown = text_;
+  if (textWidth(font, shown, style_.monospacedDigits) > width())
+    shown = QFontMetricsF(font).elidedText(text_, Qt::ElideRight, width());
+  painter.setFont(font);
+  painter.setPen(style_.colour);
+  const Qt::Alignment alignment = (style_.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
+  if (style_.monospacedDigits)
+    design::drawMonospacedDigits(painter, QRectF(rect()), alignment, shown);
+  else
+    painter.drawText(QRectF(rect()), int(alignment), shown);
+}
+
+}  // namespace tidewell::screens

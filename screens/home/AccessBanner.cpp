@@ -1,0 +1,51 @@
+#include "screens/home/AccessBanner.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/GhostPillButton.h"
+#include "design/PillButton.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
+
+namespace tidewell::screens {
+
+using design::FontWeight;
+using namespace design::literals;
+
+AccessBanner::AccessBanner(QWidget* parent) : GlowCard({20, 18, std::nullopt, false, false}, parent) {
+  setObjectName(QStringLiteral("accessBanner"));
+  const QColor orange = design::Color::systemOrange();
+  auto* content = new QWidget;
+  auto* row = new QHBoxLayout(content);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(14);
+  row->addWidget(new SymbolView("lock.shield.fill"_symbol, 24, FontWeight::Regular, orange), 0,
+                 Qt::AlignVCenter);
+  auto* texts = new QVBoxLayout;
+  texts->setSpacing(3);
+  texts->addWidget(
+      named(new TextLabel(QStringLiteral("Turn on Full Disk Access"), textStyle(13.5, FontWeight::Semibold)),
+            "accessTitle"));
+  texts->addWidget(
+      named(new TextLabel(QStringLiteral("macOS hides some junk until you allow access. Flip it on in "
+                                         "Settings and Tidewell Mac picks it up automatically."),
+                          textStyle(12, FontWeight::Regular, design::Color::secondaryText()).lines(0)),
+            "accessMessage"));
+  row->addLayout(texts, 1);
+  row->addSpacing(12);
+  auto* open = named(new design::PillButton({QStringLiteral("Open Settings"), std::nullopt},
+                                            {orange, Qt::black, 12.5, 18, 9}),
+                     "openSettingsButton");
+  auto* reveal =
+      named(new design::GhostPillButton({QStringLiteral("Reveal App"), std::nullopt}), "revealAppButton");
+  row->addWidget(open, 0, Qt::AlignVCenter);
+  row->addWidget(reveal, 0, Qt::AlignVCenter);
+  setContent(content);
+  connect(open, &QAbstractButton::clicked, this, &AccessBanner::openSettingsClicked);
+  connect(reveal, &QAbstractButton::clicked, this, &AccessBanner::revealAppClicked);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,55 @@
+#include "screens/smartscan/ScanDoneBlock.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/GhostPillButton.h"
+#include "design/PillButton.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/layout/WidthCap.h"
+#include "screens/smartscan/InsightsPanel.h"
+
+namespace tidewell::screens {
+
+using namespace design::literals;
+
+ScanDoneBlock::ScanDoneBlock(QWidget* parent)
+    : QWidget(parent),
+      insights_(new InsightsPanel),
+      insightsCap_(new WidthCap(insights_, 480, Qt::AlignHCenter)),
+      home_(
+          named(new design::GhostPillButton({QStringLiteral("Home"), "chevron.left"_symbol}), "homeButton")),
+      reviewButton_(named(
+          new design::PillButton({QString(), std::nullopt, design::TrailingSymbol{"arrow.right"_symbol}},
+                                 {std::nullopt, design::Color::rgb(0.04, 0.05, 0.08), 13, 18, 11}),
+          "reviewButton")) {
+  setObjectName(QStringLiteral("doneBlock"));
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(14);
+  column->addWidget(insightsCap_);
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(10);
+  buttons->addStretch(1);
+  buttons->addWidget(home_);
+  buttons->addWidget(reviewButton_);
+  buttons->addStretch(1);
+  column->addLayout(buttons);
+  connect(home_, &QAbstractButton::clicked, this, &ScanDoneBlock::homeClicked);
+  connect(reviewButton_, &QAbstractButton::clicked, this, [this] {
+    if (review_) emit reviewClicked(review_->tool);
+  });
+}
+
+void ScanDoneBlock::setScan(const SmartScanSnapshot& scan) {
+  const std::vector<ScanInsight> insights = scanInsights(scan);
+  insights_->setInsights(insights);
+  insightsCap_->setVisible(!insights.empty());
+  review_ = reviewAction(scan);
+  reviewButton_->setVisible(review_.has_value());
+  if (review_)
+    reviewButton_->setLabel({review_->title, std::nullopt, design::TrailingSymbol{"arrow.right"_symbol}});
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,95 @@
+#include "screens/smartscan/ScanRingCentre.h"
+
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/CountUpBytes.h"
+#include "design/InterFont.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
+#include "screens/smartscan/SmartScanRules.h"
+
+namespace tidewell::screens {
+
+namespace {
+
+using design::FontDesign;
+using design::FontWeight;
+using namespace design::literals;
+
+constexpr double kCountUpSeconds = 1.8;
+
+// The centre changes on the models' signals, never inside its own events,
+// so its old widgets can go at once.
+void clear(QLayout* layout) {
+  while (QLayoutItem* item = layout->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+}
+
+}  // namespace
+
+ScanRingCentre::ScanRingCentre(QWidget* parent) : QWidget(parent), column_(new QVBoxLayout(this)) {
+  setObjectName(QStringLiteral("ringCentre"));
+  column_->setContentsMargins(0, 0, 0, 0);
+}
+
+void ScanRingCentre::setScan(const SmartScanSnapshot& scan) {
+  Form form;
+  form.done = scan.phase == SmartScanPhase::done;
+  if (form.done) {
+    form.found = foundTotal(scan);
+  } else if (const std::optional<ScanTool> tool = currentTool(scan.phase)) {
+    form.tool = int(*tool);
+  }
+  if (form != form_) build(form);
+  if (percent_) percent_->setText(overallProgressText(scan));
+}
+
+void ScanRingCentre::build(const Form& form) {
+  form_ = form;
+  percent_ = nullptr;
+  clear(column_);
+  const Qt::Alignment centred = Qt::AlignHCenter;
+  if (!form.done) {
+    column_->setSpacing(4);
+    if (form.tool) {
+      const auto tool = ScanTool(*form.tool);
+      auto* symbol =
+          named(new SymbolView(scanToolSymbol(tool), 17, FontWeight::Semibold, scanToolPalette(tool).primary),
+                "ringSymbol");
+      symbol->pulse();
+      column_->addWidget(symbol, 0, centred);
+    }
+    percent_ = named(
+        new TextLabel(
+            QString(),
+            textStyle(30, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits().centred()),
+        "ringPercent");
+    column_->addWidget(percent_, 0, centred);
+  } else {
+    column_->setSpacing(2);
+    if (form.found < 1) {
+      column_->addWidget(named(new SymbolView("checkmark.seal.fill"_symbol, 30, FontWeight::Regular,
+                                              design::SectionPalette::clean().primary),
+                               "ringAllClear"),
+                         0, centred);
+    } else {
+      auto* count = named(new design::CountUpBytes(form.found, kCountUpSeconds,
+                                                   design::inter(30, FontWeight::Bold, FontDesign::Rounded)),
+                          "ringFound");
+      column_->addWidget(count, 0, centred);
+    }
+    const QString caption = form.found < 1 ? QStringLiteral("all clear") : QStringLiteral("found");
+    column_->addWidget(
+        named(new TextLabel(caption,
+                            textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).centred()),
+              "ringCaption"),
+        0, centred);
+  }
+  adjustSize();
+}
+
+}  // namespace tidewell::screens

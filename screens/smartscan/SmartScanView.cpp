@@ -1,0 +1,120 @@
+#include "screens/smartscan/SmartScanView.h"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "design/Color.h"
+#include "design/GhostPillButton.h"
+#include "design/ShadowLayer.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/Entrance.h"
+#include "screens/smartscan/ScanDoneBlock.h"
+#include "screens/smartscan/ScanHeadline.h"
+#include "screens/smartscan/ScanRingCentre.h"
+#include "screens/smartscan/SegmentedScanRing.h"
+#include "screens/smartscan/SmartScanRules.h"
+#include "screens/smartscan/ToolCardRow.h"
+
+namespace tidewell::screens {
+
+namespace {
+constexpr double kRingDiameter = 250;
+constexpr double kRingLineWidth = 12;
+// How far below its place the done block starts.
+constexpr double kDoneBlockRise = 60;
+}  // namespace
+
+SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
+                             models::Clock clock, QWidget* parent)
+    : QWidget(parent),
+      controller_(std::move(controller)),
+      showTool_(std::move(showTool)),
+      clock_(std::move(clock)),
+      ring_(named(new SegmentedScanRing(kRingDiameter, kRingLineWidth), "scanRing")),
+      centre_(new ScanRingCentre),
+      headline_(new ScanHeadline),
+      cards_(new ToolCardRow(smartScanSnapshot(*controller_, clock_.now()))),
+      doneSlot_(new QWidget),
+      stop_(named(new design::GhostPillButton({QStringLiteral("Stop"), std::nullopt}), "stopButton")) {
+  setObjectName(QStringLiteral("smartScanView"));
+  // The glows of the ring and the buttons reach past their cells.
+  design::ShadowLayer::makeHost(this);
+  ring_->setCenter(centre_);
+  stop_->setForeground(design::Color::rgb(0.96, 0.26, 0.37));
+
+  auto* slot = new QVBoxLayout(doneSlot_);
+  slot->setContentsMargins(0, 0, 0, 0);
+  slot->setSpacing(0);
+  slot->addWidget(stop_, 0, Qt::AlignHCenter);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(28, 28, 28, 28);
+  column->setSpacing(24);
+  // Flexible gaps of at least 12 above and below.
+  column->addItem(new QSpacerItem(0, 12, QSizePolicy::Minimum, QSizePolicy::Expanding));
+  column->addWidget(ring_, 0, Qt::AlignHCenter);
+  column->addWidget(headline_);
+  column->addWidget(cards_);
+  column->addWidget(doneSlot_);
+  column->addItem(new QSpacerItem(0, 12, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
+  connect(stop_, &QAbstractButton::clicked, this, &SmartScanView::stop);
+  connect(cards_, &ToolCardRow::tapped, this, &SmartScanView::open);
+  connect(controller_.get(), &models::FeatureModel::changed, this, &SmartScanView::refresh);
+  refresh();
+}
+
+ScanDoneBlock* SmartScanView::doneBlock() const { return doneBlock_; }
+
+SmartScanSnapshot SmartScanView::snapshot() const { return smartScanSnapshot(*controller_, clock_.now()); }
+
+void SmartScanView::stop() {
+  // The controller abandons the run and finishes; the done block's
+  // entrance is this screen's part of the change.
+  if (controller_->isRunning()) controller_->requestStop();
+}
+
+void SmartScanView::goHome() {
+  if (!controller_->isRunning()) controller_->reset();
+}
+
+void SmartScanView::open(ScanTool tool) {
+  if (opensTool(snapshot(), tool) && showTool_) showTool_(tool);
+}
+
+void SmartScanView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  design::ShadowLayer::paintCasters(this, painter);
+}
+
+void SmartScanView::refresh() {
+  const SmartScanSnapshot scan = snapshot();
+  const double progress = overallProgress(scan);
+  ring_->setSegments(scanSegments(scan), shownProgress_.has_value() && *shownProgress_ != progress);
+  shownProgress_ = progress;
+  centre_->setScan(scan);
+  headline_->setScan(scan);
+  cards_->setScan(scan);
+
+  const bool done = scan.phase == SmartScanPhase::done;
+  stop_->setVisible(!done);
+  if (done && !doneBlock_) {
+    doneBlock_ = new ScanDoneBlock;
+    connect(doneBlock_, &ScanDoneBlock::homeClicked, this, &SmartScanView::goHome);
+    connect(doneBlock_, &ScanDoneBlock::reviewClicked, this, [this](ScanTool tool) {
+      if (showTool_) showTool_(tool);
+    });
+    doneBlock_->setScan(scan);
+    doneSlot_->layout()->addWidget(doneBlock_);
+    Entrance::play(doneBlock_, kSmartScanChangeSeconds, kDoneBlockRise);
+  } else if (done) {
+    doneBlock_->setScan(scan);
+  } else if (doneBlock_) {
+    // Later: its own button may be what led here.
+    doneBlock_->hide();
+    doneBlock_->deleteLater();
+    doneBlock_ = nullptr;
+  }
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,26 @@
+#include "screens/smartscan/ToolCardIcon.h"
+
+#include <QPainter>
+
+#include "design/Color.h"
+#include "design/Symbol.h"
+
+namespace tidewell::screens {
+
+ToolCardIcon::ToolCardIcon(design::SymbolName symbol, QColor primary, QWidget* parent)
+    : QWidget(parent), symbol_(std::move(symbol)), primary_(std::move(primary)) {
+  setFixedSize(36, 36);
+}
+
+void ToolCardIcon::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(design::Color::withOpacity(primary_, 0.15));
+  painter.drawEllipse(QRectF(rect()));
+  design::drawSymbol(painter, symbol_, design::symbolBox(QRectF(rect()).center(), 15),
+                     design::FontWeight::Semibold, primary_);
+}
+
+}  // namespace tidewell::screens

@@ -1,0 +1,224 @@
+#include "screens/smartscan/SmartScanView.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+#include "design/CountUpBytes.h"
+#include "screens/common/views/Entrance.h"
+#include "screens/common/views/SymbolView.h"
+#include "screens/probe/Probe.h"
+#include "screens/probe/Renderer.h"
+#include "screens/probe/ScanRig.h"
+#include "screens/probe/Stage.h"
+#include "screens/smartscan/ScanDoneBlock.h"
+#include "screens/smartscan/SegmentedScanRing.h"
+#include "screens/smartscan/ToolCard.h"
+#include "tests/screens/smartscan/MovingMotion.h"
+
+namespace tidewell::screens {
+namespace {
+
+using Phase = models::SmartScanController::Phase;
+using Kind = ToolCardStatus::Kind;
+using std::chrono::hours;
+
+constexpr int64_t MB = 1'000'000;
+
+void script(probe::ScanRig& rig) {
+  rig.cleanupEngine->addRow("derived-data", "Xcode DerivedData", 1'500 * MB);
+  rig.cleanupEngine->addRow("npm", "npm cache", 500 * MB);
+  engine::InstalledApp app;
+  app.name = "Old Game";
+  app.url = "/Applications/Old Game.app";
+  app.sizeBytes = 900 * MB;
+  app.lastUsed = probe::ScanRig::fixedNow() - hours(24 * 100);
+  rig.appsEngine->installed = {app};
+  engine::BigItem big;
+  big.id = big.url = "/home/sam/disk.iso";
+  big.name = "disk.iso";
+  big.sizeBytes = 4'000 * MB;
+  rig.deepScanEngine->items = {big};
+  rig.advisorEngine->snapshots = 2;
+}
+
+// The screen over a scripted rig, on a stand-in detail pane, with every
+// section the screen asks to show recorded.
+struct Screen {
+  explicit Screen(bool scripted = true) {
+    probe::prepare();
+    if (scripted) script(rig);
+    view = new SmartScanView(
+        rig.controller, [this](ScanTool tool) { shown.push_back(tool); }, rig.clock);
+    stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), probe::kDetailPaneSize);
+    stage->show();
+    rig.settle();
+  }
+
+  QString text(const char* name) { return probe::textOf(probe::find(stage.get(), name)); }
+  ToolCard* card(ScanTool tool) {
+    return probe::find<ToolCard>(stage.get(), "toolCard", scanToolTitle(tool));
+  }
+  std::vector<Kind> kinds() {
+    std::vector<Kind> out;
+    for (ScanTool tool : allScanTools) out.push_back(card(tool)->status().kind);
+    return out;
+  }
+  std::vector<double> fills() {
+    std::vector<double> out;
+    for (const ScanRingSegment& s : view->ring()->segments()) out.push_back(s.fill);
+    return out;
+  }
+
+  probe::ScanRig rig;
+  SmartScanView* view;
+  std::unique_ptr<probe::Stage> stage;
+  std::vector<ScanTool> shown;
+};
+
+TEST(SmartScanView, RightAfterTheStartOfAFirstRun) {
+  Screen s;
+  s.rig.controller->start();
+  s.rig.settle();
+  EXPECT_EQ(s.fills(), (std::vector<double>{0, 0, 0, 0}));
+  auto* symbol = probe::find<SymbolView>(s.stage.get(), "ringSymbol");
+  ASSERT_NE(symbol, nullptr);
+  EXPECT_EQ(symbol->symbolName(), "sparkles");
+  EXPECT_EQ(symbol->effect(), design::SymbolEffect::Kind::Pulse);
+  EXPECT_EQ(s.text("ringPercent"), "0%");
+  EXPECT_EQ(s.text("headline"), "Looking for junk…");
+  EXPECT_EQ(s.text("statusLine"), "measuring caches…");
+  EXPECT_EQ(s.kinds(), (std::vector<Kind>{Kind::active, Kind::waiting, Kind::waiting, Kind::waiting}));
+  EXPECT_EQ(probe::textOf(probe::find(s.card(ScanTool::clean), "toolCardStatus")), "scanning…");
+  EXPECT_EQ(probe::textOf(probe::find(s.card(ScanTool::apps), "toolCardStatus")), "up next");
+  EXPECT_TRUE(probe::isShown(probe::find(s.stage.get(), "stopButton")));
+  EXPECT_EQ(s.view->doneBlock(), nullptr);
+}
+
+TEST(SmartScanView, HalfWayThroughTheAppsStepShows37Percent) {
+  Screen s;
+  s.rig.controller->start();
+  ASSERT_TRUE(s.rig.runUntil(Phase::apps));
+  s.rig.holdAppsScanAt(0.5);
+  probe::render(s.stage.get());  // however often the loop runs, the scan stands still
+  EXPECT_EQ(s.fills(), (std::vector<double>{1, 0.5, 0, 0}));
+  EXPECT_EQ(s.text("ringPercent"), "37%");
+  EXPECT_EQ(s.text("headline"), "Reading your apps…");
+  EXPECT_EQ(s.text("statusLine"), "reading /Applications…");
+  EXPECT_EQ(s.kinds(), (std::vector<Kind>{Kind::done, Kind::active, Kind::waiting, Kind::waiting}));
+  EXPECT_EQ(s.card(ScanTool::clean)->statusText(), "2 GB");
+  s.rig.releaseHeld();
+  EXPECT_EQ(s.rig.controller->phase(), Phase::deepScan);
+}
+
+TEST(SmartScanView, TheAdvisorStepWarmsItsSegmentAndTheEndShowsTheTotalFound) {
+  Screen s;
+  s.rig.controller->start();
+  ASSERT_TRUE(s.rig.runUntil(Phase::advisor));
+  EXPECT_EQ(s.text("ringPercent"), "75%");
+  EXPECT_TRUE(s.view->ring()->segments()[3].warming);
+  EXPECT_EQ(s.view->ring()->segments()[3].fill, 0);
+  s.rig.runToEnd();
+  ASSERT_EQ(s.rig.controller->phase(), Phase::done);
+  EXPECT_FALSE(s.view->ring()->segments()[3].warming);
+  auto* found = probe::find<design::CountUpBytes>(s.stage.get(), "ringFound");
+  ASSERT_NE(found, nullptr);
+  EXPECT_EQ(found->target(), 6'000 * MB);  // Clean + Deep Scan; the apps do not count
+  EXPECT_EQ(s.text("ringCaption"), "found");
+  EXPECT_EQ(s.text("headline"), "All scanned.");
+  EXPECT_EQ(s.text("statusLine"), "Nothing deleted yet. Tap a tool to dig in.");
+  EXPECT_EQ(probe::textsOf(s.stage.get(), "insight"),
+            (QStringList{"Biggest win: Xcode DerivedData, 1.5 GB. Ready to clean.",
+                         "1 app untouched for 3+ months. Worth a look.",
+                         "Largest item on disk: disk.iso (4 GB)."}));
+  EXPECT_EQ(s.text("reviewButton"), "Review 2 GB of junk");
+  EXPECT_FALSE(probe::isShown(probe::find(s.stage.get(), "stopButton")));
+}
+
+TEST(SmartScanView, StopDuringTheDeepScanSkipsWhatIsLeftAndTheScanUnderWayStillLands) {
+  Screen s;
+  s.rig.controller->start();
+  ASSERT_TRUE(s.rig.runUntil(Phase::deepScan));
+  ASSERT_TRUE(probe::click(probe::find(s.stage.get(), "stopButton")));
+  EXPECT_EQ(s.rig.controller->phase(), Phase::done);
+  EXPECT_TRUE(s.rig.controller->stopped());
+  EXPECT_EQ(s.text("headline"), "Scan stopped");
+  EXPECT_EQ(s.kinds(), (std::vector<Kind>{Kind::done, Kind::done, Kind::skipped, Kind::skipped}));
+  EXPECT_EQ(s.card(ScanTool::apps)->statusText(), "1 apps");
+  ASSERT_NE(s.view->doneBlock(), nullptr);
+  // The Deep Scan keeps running and its card then shows its result; the
+  // Advisor never starts.
+  s.rig.runToEnd();
+  EXPECT_EQ(s.card(ScanTool::deepScan)->statusText(), "4 GB");
+  EXPECT_EQ(s.card(ScanTool::advisor)->status(), ToolCardStatus::skipped());
+  EXPECT_EQ(s.rig.advisor->phase(), models::AdvisorViewModel::Phase::idle);
+  EXPECT_EQ(s.rig.controller->phase(), Phase::done);
+}
+
+TEST(SmartScanView, AFinishedCardOpensItsToolOnlyOnceTheRunIsDone) {
+  Screen s;
+  s.rig.controller->start();
+  ASSERT_TRUE(s.rig.runUntil(Phase::apps));
+  probe::click(s.card(ScanTool::clean));  // done, but the run goes on
+  probe::click(s.card(ScanTool::apps));   // scanning
+  EXPECT_TRUE(s.shown.empty());
+  ASSERT_TRUE(s.rig.runUntil(Phase::deepScan));
+  s.rig.controller->requestStop();
+  s.rig.settle();
+  probe::click(s.card(ScanTool::advisor));  // skipped
+  EXPECT_TRUE(s.shown.empty());
+  probe::click(s.card(ScanTool::apps));
+  probe::click(s.card(ScanTool::clean));
+  probe::click(probe::find(s.stage.get(), "reviewButton"));
+  EXPECT_EQ(s.shown, (std::vector<ScanTool>{ScanTool::apps, ScanTool::clean, ScanTool::clean}));
+  // Leaving for a section keeps the result on screen.
+  EXPECT_EQ(s.rig.controller->phase(), Phase::done);
+}
+
+TEST(SmartScanView, ARunThatFindsNothing) {
+  Screen s(false);
+  s.rig.controller->start();
+  s.rig.runToEnd();
+  EXPECT_NE(probe::find(s.stage.get(), "ringAllClear"), nullptr);
+  EXPECT_EQ(s.text("ringCaption"), "all clear");
+  std::vector<QString> results;
+  for (ScanTool tool : allScanTools) results.push_back(s.card(tool)->statusText());
+  EXPECT_EQ(results, (std::vector<QString>{"Spotless", "0 apps", "Tidy", "All clear"}));
+  EXPECT_FALSE(probe::isShown(probe::find(s.stage.get(), "insightsPanel")));
+  EXPECT_FALSE(probe::isShown(probe::find(s.stage.get(), "reviewButton")));
+  EXPECT_TRUE(probe::isShown(probe::find(s.stage.get(), "homeButton")));
+}
+
+TEST(SmartScanView, HomeReturnsTheControllerToIdleOnlyAfterTheRun) {
+  Screen s;
+  s.rig.controller->start();
+  s.rig.settle();
+  s.view->goHome();  // running: nothing
+  EXPECT_EQ(s.rig.controller->phase(), Phase::clean);
+  s.rig.runToEnd();
+  probe::click(probe::find(s.stage.get(), "homeButton"));
+  EXPECT_EQ(s.rig.controller->phase(), Phase::idle);
+}
+
+TEST(SmartScanView, TheDoneBlockRisesIntoViewOverTheChange) {
+  testing::MovingMotion motion;
+  Screen s;
+  s.rig.controller->start();
+  ASSERT_TRUE(s.rig.runUntil(Phase::apps));
+  s.view->stop();
+  s.rig.settle();
+  ASSERT_NE(s.view->doneBlock(), nullptr);
+  auto* entrance = s.view->doneBlock()->findChild<Entrance*>();
+  ASSERT_NE(entrance, nullptr);
+  EXPECT_FALSE(entrance->isFinished());
+  motion.advance(0.2);
+  EXPECT_GT(entrance->progress(), 0.2);
+  EXPECT_LT(entrance->progress(), 0.8);
+  motion.advance(0.3);
+  EXPECT_TRUE(entrance->isFinished());
+  EXPECT_FALSE(s.view->doneBlock()->graphicsEffect()->isEnabled());
+}
+
+}  // namespace
+}  // namespace tidewell::screens
