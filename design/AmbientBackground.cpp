@@ -1,5 +1,6 @@
 #include "design/AmbientBackground.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -67,7 +68,7 @@ double AmbientBackground::currentTime() const {
 
 bool AmbientBackground::isAnimating() const { return frames_->isActive(); }
 
-void AmbientBackground::paintEvent(QPaintEvent*) {
+void AmbientBackground::paintEvent(QPaintEvent* event) {
   const double t = currentTime();
   const QSize pixels = washPixels(QSizeF(size()));
   if (wash_.isNull() || t != washTime_ || !(accent_ == washAccent_) || pixels != washSize_) {
@@ -80,7 +81,7 @@ void AmbientBackground::paintEvent(QPaintEvent*) {
   drawScaledWash(painter, QRectF(rect()), wash_);
   paintNoiseOverlay(painter, QRectF(rect()));
   painter.setRenderHint(QPainter::Antialiasing);
-  ShadowLayer::paintCasters(this, painter);
+  ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 }  // namespace tidewell::design

@@ -112,7 +112,29 @@ void Donut::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   if (!ShadowLayer::hostOf(this)) paintShadows(painter);
-  paintDonutBody(painter, ringRect(), lineWidth_, used_, SectionAccent::of(this));
+  const SectionPalette accent = SectionAccent::of(this);
+  const double dpr = devicePixelRatioF();
+  const QString key = QStringLiteral("%1x%2|%3|%4|%5|%6|%7|%8|%9")
+                          .arg(width())
+                          .arg(height())
+                          .arg(dpr)
+                          .arg(used_, 0, 'g', 17)
+                          .arg(diameter_)
+                          .arg(lineWidth_)
+                          .arg(accent.primary.rgba64().toArgb32(), 0, 16)
+                          .arg(accent.soft.rgba64().toArgb32(), 0, 16)
+                          .arg(accent.deep.rgba64().toArgb32(), 0, 16);
+  if (key != bodyKey_) {
+    QPixmap pixmap(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))));
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paintDonutBody(p, ringRect(), lineWidth_, used_, accent);
+    p.end();
+    body_ = pixmap;
+    bodyKey_ = key;
+  }
+  painter.drawPixmap(QPointF(0, 0), body_);
 }
 
 void Donut::resizeEvent(QResizeEvent*) {

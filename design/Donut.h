@@ -3,7 +3,9 @@
 // o'clock, clockwise, in the accent's deep-primary-soft angular gradient,
 // glowing in the primary colour; a centre widget sits in the middle.
 
+#include <QPixmap>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <optional>
 
@@ -56,6 +58,10 @@ class Donut : public QWidget, public ShadowCaster {
   double diameter_;
   double lineWidth_;
   QPointer<QWidget> center_;
+  // The ring as last painted, and what it was painted for: the window
+  // repaints with every frame of the backdrop while the ring stays still.
+  QPixmap body_;
+  QString bodyKey_;
 };
 
 }  // namespace tidewell::design

@@ -1,5 +1,6 @@
 #include "design/GlowCard.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <cmath>
@@ -77,7 +78,7 @@ QRectF GlowCard::shadowArea() const {
   return area;
 }
 
-void GlowCard::paintEvent(QPaintEvent*) {
+void GlowCard::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const SectionPalette accent = SectionAccent::of(this);
@@ -95,7 +96,7 @@ void GlowCard::paintEvent(QPaintEvent*) {
     backgroundKey_ = key;
   }
   painter.drawPixmap(QPointF(0, 0), background_);
-  ShadowLayer::paintCasters(this, painter);
+  ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 }  // namespace tidewell::design

@@ -1,9 +1,11 @@
 #include "design/Shadow.h"
 
+#include <QByteArray>
 #include <QCache>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace tidewell::design {
@@ -39,16 +41,31 @@ void boxLine(uint8_t* data, int n, int stride, int halfWidth, std::vector<int>& 
   }
 }
 
-QString pathKey(const QPainterPath& shape) {
-  // The shape relative to its own corner, so moving it keeps the cache hit.
-  const QPointF origin = shape.boundingRect().topLeft();
-  QString key;
-  key.reserve(shape.elementCount() * 16);
+// Hundredths of a unit: shapes that agree to two decimals share a shadow.
+int32_t hundredths(double v) { return int32_t(std::lround(v * 100)); }
+
+void appendKey(QByteArray& key, int32_t value) {
+  key.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+// The shape relative to its own corner, so moving it keeps the cache hit,
+// with everything else the picture depends on. Built for every shadow of
+// every frame, so it is raw numbers, not text.
+QByteArray shadowKey(const QPainterPath& shape, const QRectF& bounds, const Shadow& shadow, double dpr) {
+  const QPointF origin = bounds.topLeft();
+  QByteArray key;
+  key.reserve(int(shape.elementCount() * 12 + 24));
   for (int i = 0; i < shape.elementCount(); ++i) {
     const auto e = shape.elementAt(i);
-    key += QString::number(int(e.type)) + QString::number(e.x - origin.x(), 'f', 2) + ',' +
-           QString::number(e.y - origin.y(), 'f', 2) + ';';
+    appendKey(key, int32_t(e.type));
+    appendKey(key, hundredths(e.x - origin.x()));
+    appendKey(key, hundredths(e.y - origin.y()));
   }
+  appendKey(key, hundredths(bounds.width()));
+  appendKey(key, hundredths(bounds.height()));
+  appendKey(key, hundredths(shadow.radius));
+  appendKey(key, int32_t(shadow.color.rgba64().toArgb32()));
+  appendKey(key, hundredths(dpr));
   return key;
 }
 
@@ -95,16 +112,10 @@ QImage blurredTint(QImage mask, double sigma, const QBrush& brush) {
 }
 
 QImage shadowImage(const QPainterPath& shape, const Shadow& shadow, double dpr) {
-  static QCache<QString, QImage> cache(32 * 1024 * 1024);  // bytes
+  static QCache<QByteArray, QImage> cache(32 * 1024 * 1024);  // bytes
   const QRectF bounds = shape.boundingRect();
   const double reach = blurReach(shadow.radius);
-  const QString key = QStringLiteral("%1|%2x%3|%4|%5|%6")
-                          .arg(pathKey(shape))
-                          .arg(bounds.width(), 0, 'f', 2)
-                          .arg(bounds.height(), 0, 'f', 2)
-                          .arg(shadow.radius)
-                          .arg(shadow.color.rgba64().toArgb32(), 0, 16)
-                          .arg(dpr);
+  const QByteArray key = shadowKey(shape, bounds, shadow, dpr);
   if (QImage* hit = cache.object(key)) return *hit;
 
   const QSize pixels(int(std::ceil((bounds.width() + 2 * reach) * dpr)),

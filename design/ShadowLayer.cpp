@@ -1,6 +1,7 @@
 #include "design/ShadowLayer.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QVariant>
@@ -81,13 +82,18 @@ QWidget* hostOf(const QWidget* caster) {
   return nullptr;
 }
 
-void paintCasters(QWidget* host, QPainter& painter) {
+void paintCasters(QWidget* host, QPainter& painter, const QRegion& dirty) {
   if (!host) return;
   for (QWidget* child : host->findChildren<QWidget*>()) {
     const ShadowCaster* caster = asCaster(child);
     if (!caster || hostOf(child) != host || !child->isVisibleTo(host)) continue;
+    const QPoint at = child->mapTo(host, QPoint(0, 0));
+    // A small repaint (a blob's frame) draws only the shadows it touches.
+    if (!dirty.isEmpty() &&
+        !dirty.intersects(caster->shadowArea().translated(at).toAlignedRect().adjusted(-1, -1, 1, 1)))
+      continue;
     painter.save();
-    painter.translate(child->mapTo(host, QPoint(0, 0)));
+    painter.translate(at);
     caster->paintShadows(painter);
     painter.restore();
   }
@@ -117,10 +123,10 @@ void track(QWidget* caster) {
 
 ShadowHost::ShadowHost(QWidget* parent) : QWidget(parent) { ShadowLayer::makeHost(this); }
 
-void ShadowHost::paintEvent(QPaintEvent*) {
+void ShadowHost::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  ShadowLayer::paintCasters(this, painter);
+  ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 }  // namespace tidewell::design

@@ -2,6 +2,7 @@
 // The one mechanism by which shadows are drawn outside a component's rect
 // (see ShadowCaster). GUI thread only.
 
+#include <QRegion>
 #include <QWidget>
 
 namespace tidewell::design {
@@ -18,8 +19,11 @@ bool isHost(const QWidget* widget);
 QWidget* hostOf(const QWidget* caster);
 
 // Draws, under the painter's current transform (the host's coordinates),
-// the shadows of every visible caster whose nearest host is host.
-void paintCasters(QWidget* host, QPainter& painter);
+// the shadows of every visible caster whose nearest host is host. dirty is
+// the part being painted (the paint event's region, in the host's
+// coordinates): casters whose shadow area lies wholly outside it are passed
+// over, as nothing of them would show. Empty: every caster.
+void paintCasters(QWidget* host, QPainter& painter, const QRegion& dirty = {});
 
 // A caster calls this when its shadow changes (state, geometry, visibility)
 // so the host repaints both the old and the new shadow area.

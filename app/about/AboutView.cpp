@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -156,12 +157,12 @@ void AboutView::setCornerRadius(double radius) {
   update();
 }
 
-void AboutView::paintEvent(QPaintEvent*) {
+void AboutView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillPath(design::continuousRoundedRect(QRectF(rect()), cornerRadius_),
                    design::Color::appBackground());
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 }  // namespace tidewell::app

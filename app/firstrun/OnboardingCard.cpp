@@ -1,6 +1,7 @@
 #include "app/firstrun/OnboardingCard.h"
 
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <cmath>
@@ -89,10 +90,10 @@ void OnboardingCard::paintShadows(QPainter& painter) const {
 
 QRectF OnboardingCard::shadowArea() const { return design::shadowBounds(QRectF(rect()), cardShadow()); }
 
-void OnboardingCard::paintEvent(QPaintEvent*) {
+void OnboardingCard::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   paintOnboardingCardBackground(painter, QRectF(rect()));
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 }  // namespace tidewell::app

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -172,10 +173,10 @@ void MenuBarView::showEvent(QShowEvent* event) {
   refreshVolume();
 }
 
-void MenuBarView::paintEvent(QPaintEvent*) {
+void MenuBarView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), design::Color::appBackground());
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 }  // namespace tidewell::app

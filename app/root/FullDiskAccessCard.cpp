@@ -1,5 +1,6 @@
 #include "app/root/FullDiskAccessCard.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -29,14 +30,14 @@ class AccessCardSurface : public QWidget {
   explicit AccessCardSurface(QWidget* parent) : QWidget(parent) { design::ShadowLayer::makeHost(this); }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(rect());
     painter.fillPath(design::continuousRoundedRect(area, kCardRadius), Color::raisedSurface());
     painter.setPen(QPen(Color::hairline(), 1));
     painter.drawPath(design::continuousRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), kCardRadius - 0.5));
-    design::ShadowLayer::paintCasters(this, painter);
+    design::ShadowLayer::paintCasters(this, painter, event->region());
   }
 };
 

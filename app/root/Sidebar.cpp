@@ -1,6 +1,7 @@
 #include "app/root/Sidebar.h"
 
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <cmath>
@@ -82,11 +83,11 @@ QStringList Sidebar::rowTitles() const {
   return titles;
 }
 
-void Sidebar::paintEvent(QPaintEvent*) {
+void Sidebar::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), QColor(0, 0, 0, int(std::lround(0.3 * 255))));
   painter.fillRect(QRect(width() - 1, 0, 1, height()), Color::white(0.05));
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 SidebarLogoButton::SidebarLogoButton(QWidget* parent)

@@ -1,6 +1,7 @@
 #include "screens/probe/Stage.h"
 
 #include <QDir>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -44,10 +45,10 @@ bool Stage::save(const QString& folder, const QString& name, double devicePixelR
   return image(devicePixelRatio).save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
-void Stage::paintEvent(QPaintEvent*) {
+void Stage::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), design::Color::appBackground());
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 }  // namespace tidewell::screens::probe

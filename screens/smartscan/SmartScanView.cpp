@@ -1,5 +1,6 @@
 #include "screens/smartscan/SmartScanView.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -82,9 +83,9 @@ void SmartScanView::open(ScanTool tool) {
   if (opensTool(snapshot(), tool) && showTool_) showTool_(tool);
 }
 
-void SmartScanView::paintEvent(QPaintEvent*) {
+void SmartScanView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 void SmartScanView::refresh() {

@@ -187,6 +187,48 @@ TEST(ShadowLayer, TheNearestHostDrawsGlowsOutsideTheCaster) {
   EXPECT_EQ(ShadowLayer::hostOf(&orphan), nullptr);
 }
 
+// Counts its paintings: a repaint elsewhere must skip it, one that touches
+// only its glow (outside its own rect) must not.
+class CountingGlow : public Glowing {
+ public:
+  using Glowing::Glowing;
+  void paintShadows(QPainter& painter) const override {
+    ++paintings;
+    Glowing::paintShadows(painter);
+  }
+  mutable int paintings = 0;
+};
+
+TEST(ShadowLayer, ARepaintDrawsTheShadowsItTouchesAndSkipsTheRest) {
+  ShadowHost host;
+  host.resize(100, 100);
+  auto* caster = new CountingGlow(&host);
+  caster->setGeometry(20, 20, 40, 20);  // its glow reaches y 50
+  ShadowLayer::track(caster);
+  host.show();
+  QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+  struct Case {
+    const char* what;
+    QRect region;
+    int paintings;
+    bool green;
+  };
+  const Case cases[] = {
+      {"the whole host", QRect(0, 0, 100, 100), 1, true},
+      {"only the glow, below the caster", QRect(25, 42, 10, 6), 1, true},
+      {"far from the caster and its glow", QRect(70, 70, 20, 20), 0, false},
+  };
+  for (const Case& c : cases) {
+    caster->paintings = 0;
+    image.fill(Qt::black);
+    host.render(&image, QPoint(), QRegion(c.region), QWidget::DrawChildren);
+    EXPECT_EQ(caster->paintings, c.paintings) << c.what;
+    // render() puts the region's corner at the image's; the glow at (30, 45).
+    const QPoint probe = c.region.contains(QPoint(30, 45)) ? QPoint(30, 45) : c.region.center();
+    EXPECT_EQ(image.pixelColor(probe - c.region.topLeft()) == QColor(Qt::green), c.green) << c.what;
+  }
+}
+
 TEST(Easing, CurvesMatchTheirControlPoints) {
   EXPECT_DOUBLE_EQ(easeInOut(0), 0);
   EXPECT_DOUBLE_EQ(easeInOut(1), 1);

@@ -1,6 +1,7 @@
 #include "screens/common/controls/ModalDialog.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "design/Color.h"
@@ -14,10 +15,10 @@ ModalDialog::ModalDialog(QWidget* parent) : QDialog(parent) {
   design::ShadowLayer::makeHost(this);
 }
 
-void ModalDialog::paintEvent(QPaintEvent*) {
+void ModalDialog::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), design::Color::appBackground());
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 void ModalDialog::keyPressEvent(QKeyEvent* event) {

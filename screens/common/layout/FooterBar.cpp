@@ -1,6 +1,7 @@
 #include "screens/common/layout/FooterBar.h"
 
 #include <QHBoxLayout>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "design/Color.h"
@@ -16,11 +17,11 @@ FooterBar::FooterBar(QWidget* parent) : QWidget(parent), row_(new QHBoxLayout(th
   design::ShadowLayer::makeHost(this);
 }
 
-void FooterBar::paintEvent(QPaintEvent*) {
+void FooterBar::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), design::ultraThinMaterialFill());
   painter.fillRect(QRect(0, 0, width(), 1), design::Color::hairline());
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 }  // namespace tidewell::screens

@@ -1,6 +1,7 @@
 #include "screens/common/layout/Surface.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "design/ShadowLayer.h"
@@ -42,10 +43,10 @@ void Surface::setClickable(bool clickable) {
 
 void Surface::paintBackground(QPainter& painter, const QRectF& rect) { paintSurface(painter, rect, look_); }
 
-void Surface::paintEvent(QPaintEvent*) {
+void Surface::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   paintBackground(painter, QRectF(rect()));
-  design::ShadowLayer::paintCasters(this, painter);
+  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 void Surface::enterEvent(QEnterEvent* event) {

@@ -40,6 +40,7 @@ void TextLabel::setColour(const QColor& colour) {
 }
 
 void TextLabel::changed() {
+  linesWidth_ = -1;
   QSizePolicy policy(QSizePolicy::Preferred,
                      style_.maxLines == 1 ? QSizePolicy::Fixed : QSizePolicy::Preferred);
   policy.setHeightForWidth(style_.maxLines != 1);
@@ -48,7 +49,13 @@ void TextLabel::changed() {
   update();
 }
 
-QStringList TextLabel::visibleLines() const { return layOutLines(text_, style_, width()); }
+QStringList TextLabel::visibleLines() const {
+  if (linesWidth_ != width()) {
+    lines_ = layOutLines(text_, style_, width());
+    linesWidth_ = width();
+  }
+  return lines_;
+}
 
 bool TextLabel::isTruncated() const {
   const QStringList all = layOutLines(text_, style_.lines(0).elided(Qt::ElideNone), width());

@@ -43,6 +43,11 @@ class TextLabel : public QWidget {
   void changed();
   QString text_;
   TextStyle style_;
+  // visibleLines() at linesWidth_ (-1: none yet), kept until the text, the
+  // style or the width changes: labels repaint with every frame of the
+  // backdrop, and laying out is most of what painting them costs.
+  mutable QStringList lines_;
+  mutable int linesWidth_ = -1;
 };
 
 }  // namespace tidewell::screens

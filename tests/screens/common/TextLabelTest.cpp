@@ -106,6 +106,25 @@ TEST_F(TextLabelTest, AWrappingLabelGrowsDownAsItNarrowsAndExposesItsWholeText) 
   EXPECT_EQ(oneLine.text(), kLong);  // the property keeps the whole text
 }
 
+// The painted lines are kept between repaints: each change that moves them
+// must be seen, and a colour change must not lose them.
+TEST_F(TextLabelTest, ThePaintedLinesFollowTheTextTheStyleAndTheWidth) {
+  TextLabel label(QStringLiteral("Short"), textStyle(12));
+  label.resize(400, label.sizeHint().height());
+  EXPECT_EQ(label.visibleLines(), QStringList{QStringLiteral("Short")});
+  label.setText(kLong);
+  ASSERT_EQ(label.visibleLines().size(), 1);
+  EXPECT_TRUE(label.visibleLines()[0].endsWith(QChar(0x2026)));
+  const QString cutAt400 = label.visibleLines()[0];
+  label.resize(150, label.height());
+  EXPECT_LT(label.visibleLines()[0].size(), cutAt400.size());
+  label.setStyle(textStyle(12).lines(0));
+  EXPECT_GT(label.visibleLines().size(), 3);
+  label.setColour(Qt::red);
+  EXPECT_EQ(label.visibleLines().join(QString()).remove(QLatin1Char(' ')),
+            QString(kLong).remove(QLatin1Char(' ')));
+}
+
 TEST_F(TextLabelTest, ACappedWrappingTextIsGivenTheHeightOfItsCappedWidth) {
   // A wrapping text with a maximum width in a wider column.
   TextLabel capped(kLong, textStyle(12).lines(0));
