@@ -12,6 +12,7 @@
 #include "engine/TrashEmptier.h"
 #include "engine/TreeWalker.h"
 #include "platform/core/DirectoryListing.h"
+#include "platform/core/NothingThere.h"
 #include "platform/core/Paths.h"
 #include "platform/core/VolumeCapacity.h"
 
@@ -27,10 +28,6 @@ bool offerable(const std::string& path, const platform::EngineContext& ctx, File
   return SafeRemover::identify(path, identity) && !ctx.isMountPoint(path) &&
          PathSafety::isSafeToTouchPhysically(path, ctx);
 }
-
-// "Nothing there": the part or one of its folders is gone. Any other reason
-// a part cannot be looked at says nothing about what it still holds.
-bool isGone(int error) { return error == ENOENT || error == ENOTDIR; }
 
 void addPart(CleanupItem& item, const std::string& path, const platform::EngineContext& ctx) {
   FileIdentity identity;
@@ -48,7 +45,8 @@ void addPart(CleanupItem& item, const std::string& path, const platform::EngineC
 int64_t stillThere(const std::string& path, const MeasuredPart* part, SafeRemover::Outcome outcome,
                    int64_t unmeasured) {
   struct stat st {};
-  if (lstat(path.c_str(), &st) != 0) return isGone(errno) ? 0 : part ? part->sizeBytes : unmeasured;
+  if (lstat(path.c_str(), &st) != 0)
+    return platform::isNothingThere(errno) ? 0 : part ? part->sizeBytes : unmeasured;
   if (part && (outcome == SafeRemover::Outcome::Refused || S_ISLNK(st.st_mode))) return part->sizeBytes;
   return S_ISLNK(st.st_mode) ? 0 : DiskScanner::allocatedSize(path);
 }
@@ -94,7 +92,8 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
     const std::string& path = item.resolvedPaths[i];
     const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
     struct stat st {};
-    if (lstat(path.c_str(), &st) != 0 && isGone(errno)) continue;  // vanished: freed, not failed
+    if (lstat(path.c_str(), &st) != 0 && platform::isNothingThere(errno))
+      continue;  // vanished: freed, not failed
     SafeRemover::Outcome outcome = SafeRemover::Outcome::Refused;
     if (part && !ctx.isMountPoint(path) && PathSafety::isSafeToTouchPhysically(path, ctx))
       outcome = SafeRemover::clear(path, part->identity, mayRemove);

@@ -11,6 +11,7 @@
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/MountBoundary.h"
+#include "platform/core/NothingThere.h"
 #include "platform/core/Paths.h"
 
 namespace tidewell::engine {
@@ -20,9 +21,6 @@ namespace {
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
 FileIdentity identityOf(const struct stat& st) { return {st.st_dev, st.st_ino}; }
-
-// "Nothing there": the path or one of its folders is gone.
-bool isGone(int error) { return error == ENOENT || error == ENOTDIR; }
 
 // Empties one folder tree depth-first without recursing on the call stack:
 // the folders on the way down are an explicit stack, so any depth fits.
@@ -250,11 +248,11 @@ SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdent
   if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..") return Outcome::Refused;
   platform::FileDescriptor parent(
       open(std::string(platform::parentPath(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!parent.ok()) return isGone(errno) ? Outcome::Vanished : Outcome::Refused;
+  if (!parent.ok()) return platform::isNothingThere(errno) ? Outcome::Vanished : Outcome::Refused;
 
   struct stat st {};
   if (fstatat(parent.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-    return isGone(errno) ? Outcome::Vanished : Outcome::Refused;
+    return platform::isNothingThere(errno) ? Outcome::Vanished : Outcome::Refused;
   if (S_ISLNK(st.st_mode) || identityOf(st) != measured) return Outcome::Refused;
   // Emptying a mount point would empty another file system, or a folder
   // that lives elsewhere on this one.
@@ -262,7 +260,7 @@ SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdent
 
   if (!S_ISDIR(st.st_mode)) {
     if (unlinkat(parent.get(), name.c_str(), 0) == 0) return Outcome::Removed;
-    return isGone(errno) ? Outcome::Vanished : Outcome::Incomplete;
+    return platform::isNothingThere(errno) ? Outcome::Vanished : Outcome::Incomplete;
   }
   platform::FileDescriptor folder(openat(parent.get(), name.c_str(), kFolderFlags));
   struct stat opened {};

@@ -15,6 +15,7 @@
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/MountBoundary.h"
+#include "platform/core/NothingThere.h"
 #include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 
@@ -60,12 +61,9 @@ bool liesSafely(const std::string& trash, const EngineContext& ctx) {
   if (trash.empty() || trash[0] != '/' || trash == "/") return false;
   const std::string home = platform::standardize(ctx.home);
   const std::string physicalHome = platform::physicalPath(home).value_or(home);
+  if (PathSafety::touchesCredential(trash, ctx)) return false;
   for (const std::string& h : {home, physicalHome}) {
     if (isSameOrBelow(h, trash)) return false;
-    for (const std::string& credential : PathSafety::credentialPaths()) {
-      const std::string k = joinPath(h, credential);
-      if (isSameOrBelow(trash, k) || isBelow(k, trash)) return false;
-    }
     if (isBelow(trash, h)) {
       for (const char* part : {"files", "info"}) {
         if (!PathSafety::isSafeToTouch(joinPath(trash, part), h, {}, ctx.extraUserFolders)) return false;
@@ -89,8 +87,7 @@ void openPart(int trashFd, const char* name, const std::string& trashPath,
   struct stat st {};
   const auto place = platform::mountPlace(fd, ".");
   const bool sound = fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
-                     !(st.st_mode & (S_IWGRP | S_IWOTH)) && place && !place->isMountRoot &&
-                     place->sameMountAs(trashPlace) && place->device == trashPlace.device;
+                     !(st.st_mode & (S_IWGRP | S_IWOTH)) && place && !place->startsMountBelow(trashPlace);
   folder.state = sound ? State::Present : State::Refused;
   folder.identity = {st.st_dev, st.st_ino};
 }
@@ -106,7 +103,7 @@ void openTrash(const EngineContext& ctx, OpenedTrash& opened) {
   const auto physical = platform::physicalPath(trashHome);
   if (!physical) {
     struct stat st {};
-    opened.refused = lstat(trashHome.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
+    opened.refused = lstat(trashHome.c_str(), &st) == 0 || !platform::isNothingThere(errno);
     return;
   }
   if (!liesSafely(*physical, ctx)) {
@@ -241,11 +238,7 @@ bool TrashEmptier::removeItem(int folderFd, const std::string& folderPath, const
   struct stat st {};
   if (fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
   if (!S_ISDIR(st.st_mode)) return unlinkat(folderFd, name.c_str(), 0) == 0 || errno == ENOENT;
-  // A folder mounted in the Trash is not the Trash's to remove.
-  const auto place = platform::mountPlace(folderFd, name.c_str());
-  const auto here = platform::mountPlace(folderFd, ".");
-  if (!place || !here || place->isMountRoot || !place->sameMountAs(*here) || place->device != here->device)
-    return false;
+  // The remover refuses a folder mounted in the Trash: not the Trash's to remove.
   switch (SafeRemover::clear(joinPath(folderPath, name), {st.st_dev, st.st_ino}, removeEverything)) {
     case SafeRemover::Outcome::Vanished:
       return true;

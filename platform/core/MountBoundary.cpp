@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/core/FileDescriptor.h"
+#include "platform/core/NothingThere.h"
 #include "platform/core/Paths.h"
 
 namespace tidewell::platform {
@@ -14,16 +15,16 @@ namespace tidewell::platform {
 namespace {
 
 // Nothing there is no mount point; any other failure to look is judged as one.
-bool failedLook() { return errno != ENOENT && errno != ENOTDIR; }
+bool failedLook() { return !isNothingThere(errno); }
 
 }  // namespace
 
 bool isMountPointAt(int dirFd, const char* name) {
-  struct stat folder {};
-  struct statx entry {};
-  if (fstat(dirFd, &folder) != 0) return true;
-  if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE, &entry) != 0) return failedLook();
-  return crossesMount(entry, folder.st_dev);
+  const auto folder = mountPlace(dirFd, ".");
+  if (!folder) return true;
+  const auto entry = mountPlace(dirFd, name);
+  if (!entry) return failedLook();
+  return entry->startsMountBelow(*folder);
 }
 
 bool isMountPoint(const std::string& path) {

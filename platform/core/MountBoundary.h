@@ -46,12 +46,17 @@ struct MountPlace {
   std::optional<uint64_t> mountId;  // absent on kernels without STATX_MNT_ID
   bool isMountRoot = false;
 
-  // Same mount when both ids are known, else (older kernels) same device,
-  // which misses bind mounts but never joins two file systems.
+  // Same mount: the same device and, where the kernel names mounts, the
+  // same mount id (older kernels: the device alone, which misses bind
+  // mounts but never joins two file systems).
   bool sameMountAs(const MountPlace& other) const {
-    if (mountId && other.mountId) return *mountId == *other.mountId;
-    return device == other.device;
+    if (device != other.device) return false;
+    return !(mountId && other.mountId) || *mountId == *other.mountId;
   }
+
+  // Whether this entry, found in the folder at `folder`, starts another
+  // mount: it roots one, or it lies on another than its folder.
+  bool startsMountBelow(const MountPlace& folder) const { return isMountRoot || !sameMountAs(folder); }
 };
 
 // The place of the entry `name` in dirFd (AT_FDCWD and a path work too),
@@ -68,10 +73,9 @@ inline std::optional<MountPlace> mountPlace(int dirFd, const char* name) {
 }
 
 // True when the entry `name` of the open folder dirFd (a link there is not
-// followed) is a mount point: a mount root, or on another device than the
-// folder. Nothing there (ENOENT, ENOTDIR) is none; an entry that cannot be
-// inspected for any other reason counts as one, so that a gate refuses what
-// it cannot judge. Any thread.
+// followed) is a mount point: MountPlace::startsMountBelow of the folder. Nothing there (ENOENT, ENOTDIR) is
+// none; an entry that cannot be inspected for any other reason counts as one, so that a gate refuses what it
+// cannot judge. Any thread.
 bool isMountPointAt(int dirFd, const char* name);
 
 // The same for an absolute path, judged in its parent folder where that

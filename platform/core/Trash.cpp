@@ -73,8 +73,7 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   if (!parentPlace || !entry) return false;
   // A mount point is never moved: it is not the user's to throw away, and
   // the kernel would refuse to rename it half way through.
-  if (entry->isMountRoot || !entry->sameMountAs(*parentPlace) || entry->device != parentPlace->device)
-    return false;
+  if (entry->startsMountBelow(*parentPlace)) return false;
 
   const auto physicalParent = physicalPath(parent);
   if (!physicalParent) return false;
@@ -87,7 +86,7 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   // mount, even one of the home's own file system (a bind mount).
   std::optional<TrashDirectory> trash;
   std::string recordedPath;
-  if (home->place.sameMountAs(*parentPlace) && home->place.device == parentPlace->device) {
+  if (home->place.sameMountAs(*parentPlace)) {
     trash = TrashDirectory::openHome(trashHome);
     recordedPath = item;
   } else {
@@ -97,8 +96,7 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
         !S_ISDIR(topInfo.st_mode))
       return false;
     const auto topPlace = mountPlace(AT_FDCWD, top.c_str());
-    if (!topPlace || !topPlace->sameMountAs(*parentPlace) || topPlace->device != parentPlace->device)
-      return false;
+    if (!topPlace || !topPlace->sameMountAs(*parentPlace)) return false;
     const std::string base = top == "/" ? "" : top;
     if (touches(physical, base + "/.Trash") || touches(physical, base + "/.Trash-" + std::to_string(ctx.uid)))
       return false;

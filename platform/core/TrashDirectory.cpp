@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <utility>
 
+#include <unicode/utf8.h>
+
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/Uuid.h"
 
@@ -45,34 +47,15 @@ bool makeFolders(const std::string& path) {
   }
 }
 
-// True when text is well-formed UTF-8: no stray continuation bytes, no
-// overlong forms, no surrogates, nothing above U+10FFFF.
+// True when text is well-formed UTF-8 (ICU's strict reading: no stray
+// continuation bytes, overlong forms, surrogates or values past U+10FFFF).
 bool isUtf8(std::string_view text) {
-  for (size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    size_t length = 0;
-    uint32_t value = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      length = 2, value = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      length = 3, value = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      length = 4, value = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      value = (value << 6) | (next & 0x3F);
-    }
-    static constexpr uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
-    i += length;
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+  const auto length = static_cast<int32_t>(text.size());
+  for (int32_t i = 0; i < length;) {
+    UChar32 c;
+    U8_NEXT(bytes, i, length, c);
+    if (c < 0) return false;
   }
   return true;
 }
