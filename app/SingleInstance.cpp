@@ -1,35 +1,52 @@
 #include "app/SingleInstance.h"
 
-#include <unistd.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
-#include <memory>
+#include <cstdio>
+
+#include "app/SocketPeer.h"
 
 namespace tidewell::app {
 
 namespace {
+// The first wait for a connection, then how much longer a busy instance
+// gets before this launch gives up on it.
 constexpr int kConnectMs = 1000;
+constexpr int kBusyMs = 2000;
 constexpr int kWriteMs = 2000;
 constexpr int kLockMs = 5000;
 // A request is one short line; anything longer is not ours.
 constexpr qsizetype kMaxLine = 64 * 1024;
+constexpr qsizetype kMaxSocketPath = qsizetype(sizeof(sockaddr_un::sun_path)) - 1;
+
+// Why socketPath cannot carry a channel at all; empty when it can.
+QString unusablePath(const QString& socketPath) {
+  const QByteArray native = QFile::encodeName(socketPath);
+  if (native.size() > kMaxSocketPath) {
+    return QStringLiteral("the socket path %1 is %2 bytes long, more than a local socket allows (%3)")
+        .arg(socketPath)
+        .arg(native.size())
+        .arg(kMaxSocketPath);
+  }
+  struct stat status {};
+  if (::lstat(native.constData(), &status) == 0 && S_ISDIR(status.st_mode)) {
+    return QStringLiteral("the socket path %1 is a folder").arg(socketPath);
+  }
+  return {};
+}
 }  // namespace
 
-QString SingleInstance::defaultSocketPath() {
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {
-    return QDir(runtime).filePath(QStringLiteral("tidewell-mac.socket"));
-  }
-  return QDir(QDir::tempPath()).filePath(QStringLiteral("tidewell-mac-%1.socket").arg(getuid()));
-}
+SingleInstance::SingleInstance(InstanceFolder::Place place, Context context, QObject* parent)
+    : QObject(parent), place_(std::move(place)), context_(std::move(context)) {}
 
 SingleInstance::SingleInstance(QString socketPath, QObject* parent)
-    : QObject(parent), socketPath_(std::move(socketPath)) {}
+    : SingleInstance(InstanceFolder::Place{std::move(socketPath), {}}, Context{}, parent) {}
 
 SingleInstance::~SingleInstance() {
   if (server_) server_->close();  // removes the socket file
@@ -38,42 +55,91 @@ SingleInstance::~SingleInstance() {
 bool SingleInstance::isListening() const { return server_ && server_->isListening(); }
 
 SingleInstance::Role SingleInstance::start(const LaunchRequest& request) {
+  const QString& path = place_.socketPath;
+  if (path.isEmpty()) {
+    say(place_.problem);
+    return Role::Alone;
+  }
+  if (const QString problem = unusablePath(path); !problem.isEmpty()) {
+    say(problem);
+    return Role::Alone;
+  }
+
   // Without the lock (a read-only folder, a launch that holds it too long)
-  // the decision is still made, only not guarded against a simultaneous one.
-  QLockFile lock(socketPath_ + QStringLiteral(".lock"));
+  // the decision is still made, but a socket already there is left alone.
+  QLockFile lock(path + QStringLiteral(".lock"));
   lock.setStaleLockTime(10 * 1000);
   const bool locked = lock.tryLock(kLockMs);
 
   Role role = Role::Alone;
-  if (handOver(request)) {
-    role = Role::Secondary;
-  } else if (listen()) {
-    role = Role::Primary;
+  switch (handOver(request)) {
+    case Answer::HandedOver:
+      role = Role::Secondary;
+      break;
+    case Answer::NoListener:
+      if (listen(locked)) role = Role::Primary;
+      break;
+    case Answer::Busy:
+      say(QStringLiteral("the running instance at %1 does not answer").arg(path));
+      break;
+    case Answer::Foreign:
+      say(QStringLiteral("%1 is held by another user").arg(path));
+      break;
+    case Answer::Unreachable:
+      break;  // handOver said why
   }
   if (locked) lock.unlock();
   return role;
 }
 
-bool SingleInstance::handOver(const LaunchRequest& request) {
+SingleInstance::Answer SingleInstance::handOver(const LaunchRequest& request) {
   QLocalSocket socket;
-  socket.connectToServer(socketPath_);
-  if (!socket.waitForConnected(kConnectMs)) return false;
+  const auto stillTrying = [&socket] {
+    return socket.state() == QLocalSocket::ConnectingState ||
+           socket.error() == QLocalSocket::SocketTimeoutError;
+  };
+  socket.connectToServer(place_.socketPath);
+  bool connected = socket.waitForConnected(kConnectMs);
+  // Still trying: something listens but has no room for us yet.
+  if (!connected && stillTrying()) connected = socket.waitForConnected(kBusyMs);
+  if (!connected) {
+    const QLocalSocket::LocalSocketError error = socket.error();
+    if (error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError) {
+      return Answer::NoListener;
+    }
+    const bool busy = stillTrying();
+    const QString why = socket.errorString();
+    socket.abort();
+    if (busy) return Answer::Busy;
+    say(QStringLiteral("cannot connect to %1 (%2)").arg(place_.socketPath, why));
+    return Answer::Unreachable;
+  }
+  if (!isOwnPeer(socket.socketDescriptor())) {
+    socket.abort();
+    return Answer::Foreign;
+  }
+
   // The line sits in the socket's buffer once written, so the running
   // instance reads it even after this process has gone.
   socket.write(request.encode());
   bool written = true;
   while (written && socket.bytesToWrite() > 0) written = socket.waitForBytesWritten(kWriteMs);
+  if (!written) {
+    socket.abort();
+    return Answer::Busy;
+  }
   socket.disconnectFromServer();
   if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kWriteMs);
-  return written;
+  return Answer::HandedOver;
 }
 
-bool SingleInstance::listen() {
-  // Nobody answered: a socket file still there was left by a crash.
-  QLocalServer::removeServer(socketPath_);
+bool SingleInstance::listen(bool takeOver) {
+  // Nobody listens: a socket file still there was left by a crash.
+  if (takeOver) QLocalServer::removeServer(place_.socketPath);
   auto* server = new QLocalServer(this);
   server->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server->listen(socketPath_)) {
+  if (!server->listen(place_.socketPath)) {
+    say(QStringLiteral("cannot listen on %1 (%2)").arg(place_.socketPath, server->errorString()));
     delete server;
     return false;
   }
@@ -84,24 +150,29 @@ bool SingleInstance::listen() {
 
 void SingleInstance::accept() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    if (!isOwnPeer(socket->socketDescriptor())) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
     auto buffer = std::make_shared<QByteArray>();
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] { readFrom(socket, *buffer); });
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] { readFrom(socket, buffer); });
     connect(socket, &QLocalSocket::disconnected, this, [this, socket, buffer] {
-      readFrom(socket, *buffer);
+      readFrom(socket, buffer);
       socket->deleteLater();
     });
     // What arrived before the connection was taken is read at once.
-    readFrom(socket, *buffer);
+    readFrom(socket, buffer);
   }
 }
 
-void SingleInstance::readFrom(QLocalSocket* socket, QByteArray& buffer) {
-  buffer += socket->readAll();
+void SingleInstance::readFrom(QLocalSocket* socket, const std::shared_ptr<QByteArray>& buffer) {
+  *buffer += socket->readAll();
   const QPointer<QObject> alive(this);
   qsizetype newline;
-  while ((newline = buffer.indexOf('\n')) >= 0) {
-    const std::optional<LaunchRequest> request = LaunchRequest::decode(buffer.left(newline));
-    buffer.remove(0, newline + 1);
+  while ((newline = buffer->indexOf('\n')) >= 0) {
+    const std::optional<LaunchRequest> request = LaunchRequest::decode(buffer->left(newline));
+    buffer->remove(0, newline + 1);
     if (!request) continue;
     if (request->kind == LaunchRequest::Kind::Link) {
       emit linkReceived(request->link);
@@ -110,9 +181,29 @@ void SingleInstance::readFrom(QLocalSocket* socket, QByteArray& buffer) {
     }
     if (!alive) return;
   }
-  if (buffer.size() > kMaxLine) {
-    buffer.clear();
+  if (buffer->size() > kMaxLine) {
+    buffer->clear();
+    // Aborting emits disconnected at once, and its handler would read the
+    // socket just closed: the handlers go first.
+    socket->disconnect(this);
     socket->abort();
+    socket->deleteLater();
+  }
+}
+
+bool SingleInstance::isOwnPeer(qintptr descriptor) const {
+  const std::optional<uid_t> peer =
+      context_.peerUid ? context_.peerUid(descriptor) : socketPeerUid(descriptor);
+  return peer && *peer == context_.uid;
+}
+
+void SingleInstance::say(const QString& problem) const {
+  const QString line =
+      QStringLiteral("tidewell-mac: %1; running without the single-instance guarantee.").arg(problem);
+  if (context_.report) {
+    context_.report(line);
+  } else {
+    std::fprintf(stderr, "%s\n", qPrintable(line));
   }
 }
 

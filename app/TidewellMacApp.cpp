@@ -12,7 +12,10 @@ TidewellMacApp::TidewellMacApp(AppBridge& bridge, Options options, QObject* pare
     : QObject(parent),
       bridge_(bridge),
       options_(std::move(options)),
-      instance_(std::make_unique<SingleInstance>(options_.socketPath)) {
+      instance_(std::make_unique<SingleInstance>(
+          options_.socketPath.isEmpty() ? InstanceFolder::locate(InstanceFolder::Environment::ofProcess())
+                                        : InstanceFolder::Place{options_.socketPath, {}},
+          SingleInstance::Context{})) {
   delegate_ =
       std::make_unique<AppDelegate>(bridge_, options_.popoverContent,
                                     AppDelegate::Commands{[this] { aboutCommand(); }, [this] { quit(); }});

@@ -29,7 +29,8 @@ class TidewellMacApp : public QObject {
 
  public:
   struct Options {
-    QString socketPath = SingleInstance::defaultSocketPath();
+    // The single-instance socket; empty: the user's own (InstanceFolder).
+    QString socketPath;
     // Resources of the tray picture; empty: design::resourceRoot().
     QString resourceRoot;
     bool statusItem = true;

@@ -7,7 +7,11 @@ namespace tidewell::widget {
 WidgetOptions parseWidgetOptions(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("How much room is left, at a glance. Tap to scan."));
-  const QCommandLineOption helpOption = parser.addHelpOption();
+  // Not addHelpOption(): its --help-all promises Qt's options, which are
+  // not known here.
+  const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                      QStringLiteral("Displays help on commandline options."));
+  parser.addOption(helpOption);
   const QCommandLineOption familyOption(QStringLiteral("family"),
                                         QStringLiteral("The widget size: small or medium."),
                                         QStringLiteral("small|medium"), QStringLiteral("small"));
@@ -17,7 +21,9 @@ WidgetOptions parseWidgetOptions(const QStringList& arguments) {
   parser.addOption(placeholderOption);
 
   WidgetOptions options;
-  options.helpText = parser.helpText();
+  // Without an application object the parser cannot name the program.
+  options.helpText =
+      parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("tidewell-mac-widget"));
   if (!parser.parse(arguments)) {
     options.error = parser.errorText();
     return options;

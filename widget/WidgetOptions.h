@@ -1,6 +1,8 @@
 #pragma once
-// The widget program's command line: --family small|medium (default small)
-// and --placeholder (show the stand-in figures, never measure).
+// The widget program's command line: --family small|medium (default small),
+// --placeholder (show the stand-in figures, never measure) and -h/--help.
+// Read before the application object exists, so help and a mistyped option
+// are answered without a display.
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +19,8 @@ struct WidgetOptions {
   QString helpText;
 };
 
-// arguments as QCoreApplication::arguments() gives them (program first).
+// arguments with the program name first and Qt's own options already left
+// out (platform::programArguments).
 WidgetOptions parseWidgetOptions(const QStringList& arguments);
 
 }  // namespace tidewell::widget

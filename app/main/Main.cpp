@@ -1,24 +1,43 @@
 // tidewell-mac: the application. One instance per user: a later launch
 // hands its link (or a reopen) to the running one and exits.
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "app/AppBridge.h"
 #include "app/ApplicationSetup.h"
-#include "app/LaunchRequest.h"
+#include "app/LaunchOptions.h"
 #include "app/ShellOptions.h"
 #include "app/TidewellMacApp.h"
 #include "app/main/FirstPaintReport.h"
 #include "app/root/WindowModels.h"
 #include "design/BundledFonts.h"
+#include "platform/core/ToolkitArguments.h"
 
 using namespace tidewell;
 
 int main(int argc, char** argv) {
+  // The command line is read before QApplication, which aborts without a
+  // display, so --help and a mistyped option are answered anywhere.
+  QStringList arguments;
+  for (const std::string& argument : platform::programArguments(argc, argv)) {
+    arguments << QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
+  }
+  const app::LaunchOptions options = app::parseLaunchOptions(arguments);
+  if (!options.error.isEmpty()) {
+    std::fprintf(stderr, "tidewell-mac: %s\n", qPrintable(options.error));
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(qPrintable(options.helpText), stdout);
+    return 0;
+  }
+
   QApplication qtApp(argc, argv);
   app::configureApplication(qtApp);
-  const app::LaunchRequest request = app::LaunchRequest::fromArguments(QCoreApplication::arguments().mid(1));
+  const app::LaunchRequest& request = options.request;
 
   app::AppBridge& bridge = app::AppBridge::shared();
   const app::ProcessServices process = app::ProcessServices::forMachine();

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QScreen>
 #include <cstdio>
+#include <string>
 
+#include "platform/core/ToolkitArguments.h"
 #include "widget/DesktopWindowFlags.h"
 #include "widget/TidewellWidgetView.h"
 #include "widget/WidgetOptions.h"
@@ -23,12 +25,13 @@ void placeOnScreen(QWidget& view) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("tidewell-mac-widget"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Free Space"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("tidewell-mac-widget"));
-
-  const WidgetOptions options = parseWidgetOptions(QCoreApplication::arguments());
+  // The command line is read before QApplication, which aborts without a
+  // display, so --help and a mistyped option are answered anywhere.
+  QStringList arguments;
+  for (const std::string& argument : tidewell::platform::programArguments(argc, argv)) {
+    arguments << QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
+  }
+  const WidgetOptions options = parseWidgetOptions(arguments);
   if (!options.error.isEmpty()) {
     std::fprintf(stderr, "tidewell-mac-widget: %s\n", qPrintable(options.error));
     return 2;
@@ -37,6 +40,11 @@ int main(int argc, char** argv) {
     std::fputs(qPrintable(options.helpText), stdout);
     return 0;
   }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("tidewell-mac-widget"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Free Space"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("tidewell-mac-widget"));
 
   TidewellWidgetView view(options.family);
   view.setWindowFlags(desktopWindowFlags(QGuiApplication::platformName()));

@@ -1,0 +1,53 @@
+#include "app/InstanceFolder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+
+namespace tidewell::app {
+
+namespace {
+constexpr char kSocketName[] = "tidewell-mac.socket";
+
+QString describe(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+}  // namespace
+
+InstanceFolder::Environment InstanceFolder::Environment::ofProcess() {
+  return {qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath(), ::getuid()};
+}
+
+InstanceFolder::Place InstanceFolder::locate(const Environment& environment) {
+  const QString& runtime = environment.runtimeFolder;
+  if (QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {
+    return {QDir(runtime).filePath(QLatin1String(kSocketName)), {}};
+  }
+
+  const QString folder =
+      QDir(environment.temporaryRoot).filePath(QStringLiteral("tidewell-mac-%1").arg(environment.uid));
+  const QByteArray native = QFile::encodeName(folder);
+  // An existing entry is judged below, whatever made it.
+  if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+    const int error = errno;
+    return {{}, QStringLiteral("cannot make the folder %1 (%2)").arg(folder, describe(error))};
+  }
+  struct stat status {};
+  if (::lstat(native.constData(), &status) != 0) {
+    const int error = errno;
+    return {{}, QStringLiteral("cannot read the folder %1 (%2)").arg(folder, describe(error))};
+  }
+  if (!S_ISDIR(status.st_mode)) return {{}, QStringLiteral("%1 is not a folder").arg(folder)};
+  if (status.st_uid != environment.uid) return {{}, QStringLiteral("%1 belongs to another user").arg(folder)};
+  if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+    return {{},
+            QStringLiteral("%1 is open to other users (mode %2)")
+                .arg(folder, QString::number(status.st_mode & 07777, 8))};
+  }
+  return {QDir(folder).filePath(QLatin1String(kSocketName)), {}};
+}
+
+}  // namespace tidewell::app
