@@ -1,13 +1,11 @@
 #include "screens/smartscan/SmartScanView.h"
 
-#include <QPaintEvent>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include "design/Color.h"
 #include "design/GhostPillButton.h"
-#include "design/ShadowLayer.h"
 #include "screens/common/ObjectNames.h"
+#include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/Entrance.h"
 #include "screens/smartscan/ScanDoneBlock.h"
 #include "screens/smartscan/ScanHeadline.h"
@@ -38,8 +36,6 @@ SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> contro
       doneSlot_(new QWidget),
       stop_(named(new design::GhostPillButton({QStringLiteral("Stop"), std::nullopt}), "stopButton")) {
   setObjectName(QStringLiteral("smartScanView"));
-  // The glows of the ring and the buttons reach past their cells.
-  design::ShadowLayer::makeHost(this);
   ring_->setCenter(centre_);
   stop_->setForeground(design::Color::rgb(0.96, 0.26, 0.37));
 
@@ -48,7 +44,15 @@ SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> contro
   slot->setSpacing(0);
   slot->addWidget(stop_, 0, Qt::AlignHCenter);
 
-  auto* column = new QVBoxLayout(this);
+  // Where the window is too low for the whole screen, it scrolls: the ring
+  // keeps its size and shape. The scroll's content is the shadow host for
+  // the glows of the ring and the buttons, which reach past their cells.
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->setSpacing(0);
+  auto* scroll = named(new ScrollColumn, "smartScanScroll");
+  fill->addWidget(scroll);
+  QVBoxLayout* column = scroll->column();
   column->setContentsMargins(28, 28, 28, 28);
   column->setSpacing(24);
   // Flexible gaps of at least 12 above and below.
@@ -81,11 +85,6 @@ void SmartScanView::goHome() {
 
 void SmartScanView::open(ScanTool tool) {
   if (opensTool(snapshot(), tool) && showTool_) showTool_(tool);
-}
-
-void SmartScanView::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
 void SmartScanView::refresh() {

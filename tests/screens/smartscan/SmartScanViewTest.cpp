@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QScrollArea>
 #include <chrono>
 #include <vector>
 
@@ -13,8 +14,10 @@
 #include "screens/probe/ScanRig.h"
 #include "screens/probe/Stage.h"
 #include "screens/smartscan/ScanDoneBlock.h"
+#include "screens/smartscan/ScanHeadline.h"
 #include "screens/smartscan/SegmentedScanRing.h"
 #include "screens/smartscan/ToolCard.h"
+#include "screens/smartscan/ToolCardRow.h"
 #include "tests/screens/smartscan/MovingMotion.h"
 
 namespace tidewell::screens {
@@ -46,12 +49,12 @@ void script(probe::ScanRig& rig) {
 // The screen over a scripted rig, on a stand-in detail pane, with every
 // section the screen asks to show recorded.
 struct Screen {
-  explicit Screen(bool scripted = true) {
+  explicit Screen(bool scripted = true, QSize size = probe::kDetailPaneSize) {
     probe::prepare();
     if (scripted) script(rig);
     view = new SmartScanView(
         rig.controller, [this](ScanTool tool) { shown.push_back(tool); }, rig.clock);
-    stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), probe::kDetailPaneSize);
+    stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), size);
     stage->show();
     rig.settle();
   }
@@ -218,6 +221,43 @@ TEST(SmartScanView, TheDoneBlockRisesIntoViewOverTheChange) {
   motion.advance(0.3);
   EXPECT_TRUE(entrance->isFinished());
   EXPECT_FALSE(s.view->doneBlock()->graphicsEffect()->isEnabled());
+}
+
+TEST(SmartScanView, TheDoneScreenKeepsItsRingWholeFromTheSmallestWindowUp) {
+  // The detail pane of the smallest window (1060 x 680 less the 236 of the
+  // sidebar), then taller, wider and the usual size.
+  const QSize sizes[] = {{824, 680}, {824, 900}, {1400, 680}, probe::kDetailPaneSize};
+  for (const QSize size : sizes) {
+    SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+    Screen s(true, size);
+    s.stage->setFixedSize(size);  // as the window holds its pane, whatever the screen asks
+    s.rig.controller->start();
+    s.rig.runToEnd();
+    probe::render(s.stage.get());
+    ASSERT_NE(s.view->doneBlock(), nullptr);
+
+    SegmentedScanRing* ring = s.view->ring();
+    EXPECT_EQ(ring->size(), QSize(262, 262));
+    EXPECT_EQ(ring->size(), ring->sizeHint());
+    // Top to bottom, each part whole, none over another, all inside what
+    // the screen shows or scrolls to.
+    QWidget* content = ring->parentWidget();
+    const QWidget* parts[] = {ring, s.stage->findChild<ScanHeadline*>(), s.stage->findChild<ToolCardRow*>(),
+                              s.view->doneBlock()};
+    int bottom = 0;
+    for (const QWidget* part : parts) {
+      ASSERT_NE(part, nullptr);
+      const QRect r = probe::rectIn(part, content);
+      EXPECT_GE(r.top(), bottom) << qPrintable(part->objectName());
+      EXPECT_GE(r.height(), part->minimumSizeHint().height()) << qPrintable(part->objectName());
+      EXPECT_TRUE(content->rect().contains(r)) << qPrintable(part->objectName());
+      bottom = r.bottom() + 1;
+    }
+    // What does not fit scrolls.
+    auto* scroll = s.stage->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_EQ(content->height() > scroll->viewport()->height(), size.height() == 680);
+  }
 }
 
 }  // namespace
