@@ -6,6 +6,7 @@
 #include "design/GhostPillButton.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/ScrollColumn.h"
+#include "screens/common/views/Departure.h"
 #include "screens/common/views/Entrance.h"
 #include "screens/smartscan/ScanDoneBlock.h"
 #include "screens/smartscan/ScanHeadline.h"
@@ -51,6 +52,7 @@ SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> contro
   fill->setContentsMargins(0, 0, 0, 0);
   fill->setSpacing(0);
   auto* scroll = named(new ScrollColumn, "smartScanScroll");
+  content_ = scroll->content();
   fill->addWidget(scroll);
   QVBoxLayout* column = scroll->column();
   column->setContentsMargins(28, 28, 28, 28);
@@ -110,10 +112,18 @@ void SmartScanView::refresh() {
   } else if (done) {
     doneBlock_->setScan(scan);
   } else if (doneBlock_) {
-    // Later: its own button may be what led here.
-    doneBlock_->hide();
-    doneBlock_->deleteLater();
+    // It leaves as it came, fading and sinking where it stands while "Stop"
+    // takes its place in the column; it is deleted later, as its own
+    // button may be what led here.
+    ScanDoneBlock* leaving = doneBlock_;
     doneBlock_ = nullptr;
+    const QRect at(leaving->mapTo(content_, QPoint()), leaving->size());
+    doneSlot_->layout()->removeWidget(leaving);
+    leaving->setParent(content_);
+    leaving->setGeometry(at);
+    leaving->show();
+    leaving->raise();
+    Departure::play(leaving, kSmartScanChangeSeconds, kDoneBlockRise);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QScrollArea>
 #include <chrono>
 #include <vector>
@@ -258,6 +260,69 @@ TEST(SmartScanView, TheDoneScreenKeepsItsRingWholeFromTheSmallestWindowUp) {
     ASSERT_NE(scroll, nullptr);
     EXPECT_EQ(content->height() > scroll->viewport()->height(), size.height() == 680);
   }
+}
+
+TEST(SmartScanView, TheDoneBlockSinksOutOfViewWhenANewRunStarts) {
+  testing::MovingMotion motion;
+  Screen s;
+  s.rig.controller->start();
+  s.rig.runToEnd();
+  motion.advance(0.5);  // in place
+  QPointer<ScanDoneBlock> block = s.view->doneBlock();
+  ASSERT_TRUE(block);
+
+  s.rig.controller->start();
+  s.rig.settle();
+  ASSERT_EQ(s.rig.controller->phase(), Phase::clean);
+  EXPECT_EQ(s.view->doneBlock(), nullptr);
+  EXPECT_TRUE(probe::isShown(probe::find(s.stage.get(), "stopButton")));
+  // Still on screen, standing still, fading and sinking frame by frame.
+  ASSERT_TRUE(block);
+  const QRect place = probe::rectIn(block, s.stage.get());
+  double opacity = 1.01, offset = -1;
+  for (int frame = 0; frame < 4; ++frame) {
+    ASSERT_TRUE(block) << frame;
+    EXPECT_TRUE(block->isVisible()) << frame;
+    EXPECT_EQ(probe::rectIn(block, s.stage.get()), place) << frame;
+    auto* effect = qobject_cast<EntranceEffect*>(block->graphicsEffect());
+    ASSERT_NE(effect, nullptr);
+    EXPECT_LT(effect->opacity(), opacity) << frame;
+    EXPECT_GT(effect->offset(), offset) << frame;
+    opacity = effect->opacity();
+    offset = effect->offset();
+    motion.advance(0.1);
+  }
+  EXPECT_GT(opacity, 0.0);
+  motion.advance(0.1);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(block) << "gone once faded";
+}
+
+TEST(SmartScanView, ATotalThatGrowsAfterStopCountsOnFromTheShownCount) {
+  testing::MovingMotion motion;
+  Screen s;
+  s.rig.controller->start();
+  ASSERT_TRUE(s.rig.runUntil(Phase::deepScan));
+  s.view->stop();
+  s.rig.settle();
+  auto* count = probe::find<design::CountUpBytes>(s.stage.get(), "ringFound");
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(count->target(), 2'000 * MB);  // Clean only, so far
+  motion.advance(0.6);
+  const int64_t shown = count->shownBytes();
+  ASSERT_GT(shown, 0);
+  ASSERT_LT(shown, 2'000 * MB);
+
+  s.rig.runToEnd();  // the Deep Scan under way lands
+  count = probe::find<design::CountUpBytes>(s.stage.get(), "ringFound");
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(count->target(), 6'000 * MB);
+  EXPECT_EQ(count->shownBytes(), shown);
+  motion.advance(0.9);
+  EXPECT_GT(count->shownBytes(), shown);
+  EXPECT_LT(count->shownBytes(), 6'000 * MB);
+  motion.advance(1.0);
+  EXPECT_EQ(count->shownBytes(), 6'000 * MB);
 }
 
 }  // namespace
