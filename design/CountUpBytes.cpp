@@ -29,6 +29,20 @@ void CountUpBytes::setColor(const QColor& color) {
   update();
 }
 
+void CountUpBytes::setTarget(int64_t target) {
+  if (target == target_) return;
+  if (startDate_) {
+    from_ = shownBytes();
+    startDate_ = AnimationClock::shared().now();
+    finished_ = reduceMotion();
+    frames_->setWanted(!finished_);
+  }
+  target_ = target;
+  // As wide as the new final text.
+  updateGeometry();
+  update();
+}
+
 void CountUpBytes::setAlignment(Qt::Alignment alignment) {
   alignment_ = alignment;
   update();
@@ -52,7 +66,7 @@ int64_t CountUpBytes::shownBytes() const {
   if (finished_ || reduceMotion()) return std::max<int64_t>(target_, 0);
   std::optional<double> elapsed;
   if (startDate_) elapsed = AnimationClock::shared().now() - *startDate_;
-  return countUpShownBytes(target_, countUpFraction(elapsed, duration_));
+  return countUpShownBytes(from_, target_, countUpFraction(elapsed, duration_));
 }
 
 QString CountUpBytes::text() const { return QString::fromStdString(platform::byteCountText(shownBytes())); }
@@ -71,6 +85,7 @@ void CountUpBytes::showEvent(QShowEvent* event) {
   // A window coming back from the Dock is not a new showing.
   if (event->spontaneous()) return;
   startDate_ = AnimationClock::shared().now();
+  from_ = 0;
   finished_ = reduceMotion();
   frames_->setWanted(!finished_);
   update();
@@ -81,6 +96,7 @@ void CountUpBytes::hideEvent(QHideEvent* event) {
   if (event->spontaneous()) return;
   // Gone from the screen: the next showing counts from 0 again.
   startDate_.reset();
+  from_ = 0;
   finished_ = false;
   frames_->setWanted(false);
 }

@@ -1,10 +1,11 @@
 #pragma once
 // A byte count that counts up from 0 to its target each time it is shown:
 // ease-out cubic over duration seconds, 30 frames a second, resting on the
-// exact target 0.2 seconds after the end. Written in the file style of
-// byteCountText with monospaced digits. Under reduce motion it shows the
-// target at once. Time comes from the shared AnimationClock; frames run
-// only while shown. GUI thread only.
+// exact target 0.2 seconds after the end. A new target given while it is
+// shown is counted to, the same way, from the count on screen. Written in
+// the file style of byteCountText with monospaced digits. Under reduce
+// motion it shows the target at once. Time comes from the shared
+// AnimationClock; frames run only while shown. GUI thread only.
 
 #include <QColor>
 #include <QFont>
@@ -23,6 +24,9 @@ class CountUpBytes : public QWidget {
   CountUpBytes(int64_t target, double duration, QFont font, QWidget* parent = nullptr);
 
   int64_t target() const { return target_; }
+  // Shown: counts from shownBytes() now to target over the duration.
+  // Not shown: the next showing counts from 0 to target.
+  void setTarget(int64_t target);
   void setColor(const QColor& color);
   void setAlignment(Qt::Alignment alignment);
   // One line that shrinks to fit: when the widget is narrower than the
@@ -50,6 +54,8 @@ class CountUpBytes : public QWidget {
   void onFrame();
 
   int64_t target_;
+  // Where the count under way started (0 unless the target changed).
+  int64_t from_ = 0;
   double duration_;
   QFont font_;
   QColor color_ = Qt::white;

@@ -22,4 +22,9 @@ double countUpFraction(std::optional<double> elapsed, double duration);
 // large count through floating point).
 int64_t countUpShownBytes(int64_t target, double fraction);
 
+// The same ease from a count already shown (from, 0 when negative) to
+// target: from at f = 0, exactly target (0 when negative) once f is 1, in
+// between never outside the two. A count may run down as well as up.
+int64_t countUpShownBytes(int64_t from, int64_t target, double fraction);
+
 }  // namespace tidewell::design

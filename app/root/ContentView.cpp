@@ -14,6 +14,7 @@
 #include "app/root/FullDiskAccessCard.h"
 #include "app/root/MainLayer.h"
 #include "app/root/Sidebar.h"
+#include "design/Easing.h"
 #include "models/SettingsStore.h"
 #include "models/permissions/PermissionsModel.h"
 #include "models/smartscan/SmartScanController.h"
@@ -49,7 +50,7 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
     connect(onboarding_, &OnboardingView::finished, this, &ContentView::finishOnboarding);
   }
   aboutSheet_ = new AboutSheet(this, context_.open);
-  connect(aboutSheet_, &AboutSheet::dismissed, this, [this] { showAbout_ = false; });
+  connect(aboutSheet_, &AboutSheet::dismissed, this, &ContentView::aboutDismissed);
 
   // The handlers, in the order the window declares them.
   connect(&bridge_, &AppBridge::showAboutRequested, this, &ContentView::showAbout);
@@ -79,8 +80,22 @@ void ContentView::setMode(Mode mode) {
 }
 
 void ContentView::showAbout() {
+  if (!showAbout_) {
+    // Taken before the layers below are disabled, which moves focus off them.
+    QWidget* focused = focusWidget();
+    focusBeforeAbout_ = focused && !aboutSheet_->isAncestorOf(focused) ? focused : nullptr;
+  }
   showAbout_ = true;
   aboutSheet_->present();
+  updateInput();
+}
+
+void ContentView::aboutDismissed() {
+  showAbout_ = false;
+  updateInput();
+  QPointer<QWidget> focused = focusBeforeAbout_;
+  focusBeforeAbout_ = nullptr;
+  if (focused && focused->isVisible() && focused->isEnabled()) focused->setFocus(Qt::OtherFocusReason);
 }
 
 void ContentView::runScan() {
@@ -146,7 +161,7 @@ void ContentView::finishOnboarding(bool playIntro) {
     card->setGraphicsEffect(fade);
     auto* out = new QPropertyAnimation(fade, "opacity", card);
     out->setDuration(kOnboardingFadeMs);
-    out->setEasingCurve(QEasingCurve::InOutQuad);
+    out->setEasingCurve(design::easeInOutCurve());
     out->setStartValue(1.0);
     out->setEndValue(0.0);
     // The card stops taking clicks at once; it goes when faded.
@@ -172,7 +187,7 @@ void ContentView::revealIntro() {
   delete reveal_;
   reveal_ = new QVariantAnimation(this);
   reveal_->setDuration(kRevealFadeMs);
-  reveal_->setEasingCurve(QEasingCurve::InOutQuad);
+  reveal_->setEasingCurve(design::easeInOutCurve());
   reveal_->setStartValue(introHomeOpacity_);
   reveal_->setEndValue(1.0);
   connect(reveal_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
@@ -196,9 +211,10 @@ void ContentView::finishIntro() {
 }
 
 void ContentView::updateInput() {
-  // The layers under the welcome card or the intro take no clicks, keys or
-  // focus while those are shown.
-  mainLayer_->setEnabled(!onboarding_ && !playingIntro_);
+  // The layers under About, the welcome card or the intro take no clicks,
+  // keys or focus while those are shown, so Tab stays on top.
+  mainLayer_->setEnabled(!onboarding_ && !playingIntro_ && !showAbout_);
+  if (onboarding_) onboarding_->setEnabled(!showAbout_);
 }
 
 void ContentView::showEvent(QShowEvent* event) {

@@ -3,7 +3,8 @@
 // and draws the sidebar of sections beside the selected section's screen
 // over the ambient backdrop; runs the first run (welcome card, then the
 // intro video revealing the app) with the layers below blocked meanwhile;
-// presents About; and turns outside requests into a section change and,
+// presents About, with the layers below blocked while it shows and the
+// keyboard focus handed back when it closes; and turns outside requests into a section change and,
 // where asked, a Smart Scan:
 //   the bridge's "show About", "run scan", "open section" and links,
 //   the bridge's pending requests, consumed each time the view appears,
@@ -103,6 +104,7 @@ class ContentView : public QWidget {
 
  private:
   void startSmartScan();
+  void aboutDismissed();
   void cleanPhaseChanged();
   void updateDetail();
   void updateInput();
@@ -119,6 +121,8 @@ class ContentView : public QWidget {
   MainLayer* mainLayer_;
   QPointer<OnboardingView> onboarding_;
   AboutSheet* aboutSheet_;
+  // What had the keyboard when About opened; it gets it back on close.
+  QPointer<QWidget> focusBeforeAbout_;
   QVariantAnimation* reveal_ = nullptr;
 };
 

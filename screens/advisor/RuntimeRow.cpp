@@ -22,7 +22,9 @@ RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorAction
     : Surface(SurfaceLook{}, parent), runtime_(std::move(runtime)) {
   setObjectName(QStringLiteral("runtimeRow"));
   setKey(this, QString::fromStdString(runtime_.id));
-  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  // As high as its lines at its width: a fixed height would be the one of
+  // its unwrapped size hint.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(12, 12, 12, 12);
@@ -49,8 +51,10 @@ RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorAction
 
   auto* detail = new QHBoxLayout;
   detail->setSpacing(6);
-  const TextStyle detailStyle = textStyle(11, FontWeight::Regular, secondaryText());
-  usage_ = named(new TextLabel({}, detailStyle), "runtimeUsage");
+  // In a narrow card the usage wraps onto further lines (the row grows) and
+  // the last use stays whole beside it: neither is cut.
+  const TextStyle detailStyle = textStyle(11, FontWeight::Regular, secondaryText()).elided(Qt::ElideNone);
+  usage_ = named(new TextLabel({}, detailStyle.lines(0)), "runtimeUsage");
   separator_ = named(new TextLabel(QStringLiteral("·"), detailStyle), "runtimeSeparator");
   lastUsed_ = named(new TextLabel({}, detailStyle), "runtimeLastUsed");
   detail->addWidget(usage_, 0, Qt::AlignVCenter);

@@ -2,9 +2,9 @@
 // One installed Simulator runtime in the runtimes card: its name, build and
 // size with "Delete…" (a spinner while this runtime is being deleted;
 // disabled while another action runs or when the tool would not delete
-// it), over its usage and, when known, its last use. Built by the screen
-// from plain values; "Delete…" runs the screen's closure, which asks
-// first. GUI thread only.
+// it), over its usage (wrapping in a narrow card) and, when known, its
+// last use. Built by the screen from plain values; "Delete…" runs the
+// screen's closure, which asks first. GUI thread only.
 
 #include <chrono>
 #include <functional>

@@ -39,18 +39,26 @@ ScanRingCentre::ScanRingCentre(QWidget* parent) : QWidget(parent), column_(new Q
 void ScanRingCentre::setScan(const SmartScanSnapshot& scan) {
   Form form;
   form.done = scan.phase == SmartScanPhase::done;
+  const int64_t found = form.done ? foundTotal(scan) : 0;
   if (form.done) {
-    form.found = foundTotal(scan);
+    form.found = found >= 1;
   } else if (const std::optional<ScanTool> tool = currentTool(scan.phase)) {
     form.tool = int(*tool);
   }
-  if (form != form_) build(form);
+  if (form != form_) {
+    build(form, found);
+  } else if (count_ && count_->target() != found) {
+    // A scan that lands after Stop: the count goes on from where it stands.
+    count_->setTarget(found);
+    adjustSize();
+  }
   if (percent_) percent_->setText(overallProgressText(scan));
 }
 
-void ScanRingCentre::build(const Form& form) {
+void ScanRingCentre::build(const Form& form, int64_t found) {
   form_ = form;
   percent_ = nullptr;
+  count_ = nullptr;
   clear(column_);
   const Qt::Alignment centred = Qt::AlignHCenter;
   if (!form.done) {
@@ -71,18 +79,18 @@ void ScanRingCentre::build(const Form& form) {
     column_->addWidget(percent_, 0, centred);
   } else {
     column_->setSpacing(2);
-    if (form.found < 1) {
+    if (!form.found) {
       column_->addWidget(named(new SymbolView("checkmark.seal.fill"_symbol, 30, FontWeight::Regular,
                                               design::SectionPalette::clean().primary),
                                "ringAllClear"),
                          0, centred);
     } else {
-      auto* count = named(new design::CountUpBytes(form.found, kCountUpSeconds,
-                                                   design::inter(30, FontWeight::Bold, FontDesign::Rounded)),
-                          "ringFound");
-      column_->addWidget(count, 0, centred);
+      count_ = named(new design::CountUpBytes(found, kCountUpSeconds,
+                                              design::inter(30, FontWeight::Bold, FontDesign::Rounded)),
+                     "ringFound");
+      column_->addWidget(count_, 0, centred);
     }
-    const QString caption = form.found < 1 ? QStringLiteral("all clear") : QStringLiteral("found");
+    const QString caption = form.found ? QStringLiteral("found") : QStringLiteral("all clear");
     column_->addWidget(
         named(new TextLabel(caption,
                             textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).centred()),

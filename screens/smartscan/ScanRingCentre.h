@@ -2,9 +2,10 @@
 // What stands in the middle of the Smart Scan ring. While a run is under
 // way: the current tool's symbol, pulsing, over the overall percentage
 // ("ringSymbol", "ringPercent"). Once it is done: the bytes found counting
-// up, over "found" ("ringFound", "ringCaption"), or, when nothing was
-// found, a seal over "all clear" ("ringAllClear", "ringCaption"). Shows
-// plain values; GUI thread only.
+// up (on from the shown count when the total changes), over "found"
+// ("ringFound", "ringCaption"), or, when nothing was found, a seal over
+// "all clear" ("ringAllClear", "ringCaption"). Shows plain values; GUI
+// thread only.
 
 #include <QWidget>
 #include <optional>
@@ -12,6 +13,10 @@
 #include "screens/smartscan/SmartScanSnapshot.h"
 
 class QVBoxLayout;
+
+namespace tidewell::design {
+class CountUpBytes;
+}
 
 namespace tidewell::screens {
 
@@ -25,18 +30,20 @@ class ScanRingCentre : public QWidget {
   void setScan(const SmartScanSnapshot& scan);
 
  private:
-  // What the centre is showing; a change of it rebuilds the centre.
+  // What the centre is showing; a change of it rebuilds the centre. A
+  // changed total found is counted to by the count already there.
   struct Form {
     bool done = false;
     std::optional<int> tool;  // running: the current tool
-    int64_t found = 0;        // done: the bytes found
+    bool found = false;       // done: something was found
     bool operator==(const Form&) const = default;
   };
-  void build(const Form& form);
+  void build(const Form& form, int64_t found);
 
   QVBoxLayout* column_;
   std::optional<Form> form_;
   TextLabel* percent_ = nullptr;
+  design::CountUpBytes* count_ = nullptr;
 };
 
 }  // namespace tidewell::screens

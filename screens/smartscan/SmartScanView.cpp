@@ -1,13 +1,12 @@
 #include "screens/smartscan/SmartScanView.h"
 
-#include <QPaintEvent>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include "design/Color.h"
 #include "design/GhostPillButton.h"
-#include "design/ShadowLayer.h"
 #include "screens/common/ObjectNames.h"
+#include "screens/common/layout/ScrollColumn.h"
+#include "screens/common/views/Departure.h"
 #include "screens/common/views/Entrance.h"
 #include "screens/smartscan/ScanDoneBlock.h"
 #include "screens/smartscan/ScanHeadline.h"
@@ -38,8 +37,6 @@ SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> contro
       doneSlot_(new QWidget),
       stop_(named(new design::GhostPillButton({QStringLiteral("Stop"), std::nullopt}), "stopButton")) {
   setObjectName(QStringLiteral("smartScanView"));
-  // The glows of the ring and the buttons reach past their cells.
-  design::ShadowLayer::makeHost(this);
   ring_->setCenter(centre_);
   stop_->setForeground(design::Color::rgb(0.96, 0.26, 0.37));
 
@@ -48,7 +45,16 @@ SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> contro
   slot->setSpacing(0);
   slot->addWidget(stop_, 0, Qt::AlignHCenter);
 
-  auto* column = new QVBoxLayout(this);
+  // Where the window is too low for the whole screen, it scrolls: the ring
+  // keeps its size and shape. The scroll's content is the shadow host for
+  // the glows of the ring and the buttons, which reach past their cells.
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->setSpacing(0);
+  auto* scroll = named(new ScrollColumn, "smartScanScroll");
+  content_ = scroll->content();
+  fill->addWidget(scroll);
+  QVBoxLayout* column = scroll->column();
   column->setContentsMargins(28, 28, 28, 28);
   column->setSpacing(24);
   // Flexible gaps of at least 12 above and below.
@@ -83,11 +89,6 @@ void SmartScanView::open(ScanTool tool) {
   if (opensTool(snapshot(), tool) && showTool_) showTool_(tool);
 }
 
-void SmartScanView::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  design::ShadowLayer::paintCasters(this, painter, event->region());
-}
-
 void SmartScanView::refresh() {
   const SmartScanSnapshot scan = snapshot();
   const double progress = overallProgress(scan);
@@ -111,10 +112,18 @@ void SmartScanView::refresh() {
   } else if (done) {
     doneBlock_->setScan(scan);
   } else if (doneBlock_) {
-    // Later: its own button may be what led here.
-    doneBlock_->hide();
-    doneBlock_->deleteLater();
+    // It leaves as it came, fading and sinking where it stands while "Stop"
+    // takes its place in the column; it is deleted later, as its own
+    // button may be what led here.
+    ScanDoneBlock* leaving = doneBlock_;
     doneBlock_ = nullptr;
+    const QRect at(leaving->mapTo(content_, QPoint()), leaving->size());
+    doneSlot_->layout()->removeWidget(leaving);
+    leaving->setParent(content_);
+    leaving->setGeometry(at);
+    leaving->show();
+    leaving->raise();
+    Departure::play(leaving, kSmartScanChangeSeconds, kDoneBlockRise);
   }
 }
 

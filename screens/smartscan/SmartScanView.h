@@ -12,7 +12,10 @@
 // calls only the controller's requestStop() and reset(), never a scan; the
 // one thing it asks of the window is to show a tool's section. The ring's
 // fills move over 0.45 s when the overall progress changes; the done
-// block rises into view over 0.45 s. GUI thread only.
+// block rises into view over 0.45 s and, when a new run starts from the
+// done screen, sinks out of view the same way. The ring keeps its size at
+// every window size; a window too low for the whole screen scrolls it.
+// GUI thread only.
 
 #include <QPointer>
 #include <QWidget>
@@ -55,9 +58,6 @@ class SmartScanView : public QWidget {
   void goHome();
   void open(ScanTool tool);
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
  private:
   void refresh();
 
@@ -68,6 +68,7 @@ class SmartScanView : public QWidget {
   ScanRingCentre* centre_;
   ScanHeadline* headline_;
   ToolCardRow* cards_;
+  QWidget* content_;
   QWidget* doneSlot_;
   QPointer<ScanDoneBlock> doneBlock_;
   design::GhostPillButton* stop_;

@@ -59,6 +59,35 @@ TEST(CountUpValue, ShownBytesEaseOutToTheExactTarget) {
   EXPECT_GT(countUpShownBytes(big, 1 - 1e-12), big / 2);
 }
 
+TEST(CountUpValue, ACountFromAShownValueRunsBetweenItsEnds) {
+  constexpr int64_t big = std::numeric_limits<int64_t>::max();
+  struct Case {
+    int64_t from, target;
+    double fraction;
+    int64_t expected;
+  };
+  const Case cases[] = {
+      {1'000'000, 2'000'000, 0.0, 1'000'000},
+      {1'000'000, 2'000'000, 0.5, 1'875'000},  // 1 - 0.5^3 of the way
+      {1'000'000, 2'000'000, 1.0, 2'000'000},
+      {2'000'000, 1'000'000, 0.5, 1'125'000},  // down as well as up
+      {2'000'000, 0, 1.0, 0},
+      {0, 1'000'000, 0.5, 875'000},  // from 0: the count from nothing
+      {-7, 1'000'000, 0.5, 875'000},
+      {1'000'000, -7, 0.5, 125'000},
+      {5, 5, 0.5, 5},
+      {1, big, 1.0, big},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(countUpShownBytes(c.from, c.target, c.fraction), c.expected)
+        << c.from << " to " << c.target << " at " << c.fraction;
+  }
+  // Between two huge counts the value stays between them.
+  const int64_t between = countUpShownBytes(big - 1000, big, 0.5);
+  EXPECT_GE(between, big - 1000);
+  EXPECT_LE(between, big);
+}
+
 struct Counter {
   QWidget window;
   CountUpBytes* counter;
@@ -91,6 +120,33 @@ TEST(CountUpBytes, CountsFromZeroEachTimeItIsShownAndRestsOnTheTarget) {
   c.counter->show();
   EXPECT_EQ(c.counter->shownBytes(), 0);
   EXPECT_TRUE(c.counter->isAnimating());
+}
+
+TEST(CountUpBytes, ANewTargetIsCountedToFromTheCountOnScreen) {
+  FrozenMotion motion;
+  Counter c(2'000'000, 2.0);
+  c.counter->setTarget(1'000'000);  // not shown yet: counts from 0 when it is
+  c.window.show();
+  EXPECT_EQ(c.counter->shownBytes(), 0);
+  motion.advance(1.0, 0.5);
+  EXPECT_EQ(c.counter->shownBytes(), 875'000);
+
+  c.counter->setTarget(3'000'000);
+  EXPECT_EQ(c.counter->target(), 3'000'000);
+  EXPECT_EQ(c.counter->shownBytes(), 875'000);
+  motion.advance(1.0, 0.5);
+  EXPECT_EQ(c.counter->shownBytes(), 875'000 + 2'125'000 * 7 / 8);
+  motion.advance(1.25, 0.25);
+  EXPECT_TRUE(c.counter->isFinished());
+  EXPECT_EQ(c.counter->text(), QStringLiteral("3 MB"));
+
+  // Once at rest, a new target starts the frames again from the target shown.
+  c.counter->setTarget(4'000'000);
+  EXPECT_FALSE(c.counter->isFinished());
+  EXPECT_TRUE(c.counter->isAnimating());
+  EXPECT_EQ(c.counter->shownBytes(), 3'000'000);
+  c.counter->setTarget(4'000'000);  // the same target changes nothing
+  EXPECT_EQ(c.counter->shownBytes(), 3'000'000);
 }
 
 TEST(CountUpBytes, EdgeCounts) {

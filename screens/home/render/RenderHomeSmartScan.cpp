@@ -1,7 +1,8 @@
 // render-home-smartscan: the Home section from real models over scripted
 // engines, held still at each moment: Home on a first run, with results
 // and a reminder, without Full Disk Access; Smart Scan at each step, at
-// 37 %, done, stopped, and after a run that found nothing.
+// 37 %, done (also in the smallest window), stopped, and after a run that
+// found nothing.
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -84,14 +85,15 @@ int main(int argc, char** argv) {
   return probe::runRenderer(argc, argv, [](probe::Shots& shots) {
     const design::SectionPalette& green = design::SectionPalette::clean();
     // Builds a rig, lets setUp bring it to a moment, and shoots Home there.
-    auto shoot = [&](const char* name, const std::function<void(probe::ScanRig&)>& setUp) {
+    auto shoot = [&](const char* name, const std::function<void(probe::ScanRig&)>& setUp,
+                     QSize size = probe::kDetailPaneSize) {
       probe::ScanRig rig;
       scriptFindings(rig);
       measureDisk(rig, 142 * GB, 494 * GB);
       setUp(rig);
       auto* home =
           new HomeView({rig.controller, rig.permissions, rig.theme, rig.settings}, noSection(), rig.clock);
-      shots.take(name, home, green, probe::kDetailPaneSize);
+      shots.take(name, home, green, size);
     };
 
     shoot("home-first-run", [](probe::ScanRig&) {});
@@ -141,6 +143,13 @@ int main(int argc, char** argv) {
       rig.controller->start();
       rig.runToEnd();
     });
+    // The detail pane of the smallest window: 1060 x 680 less the sidebar.
+    shoot("smartscan-done-smallest",
+          [](probe::ScanRig& rig) {
+            rig.controller->start();
+            rig.runToEnd();
+          },
+          {1060 - 236, 680});
     shoot("smartscan-stopped", [](probe::ScanRig& rig) {
       rig.controller->start();
       rig.runUntil(Phase::deepScan);

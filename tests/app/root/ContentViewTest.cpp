@@ -1,6 +1,9 @@
 #include "app/root/ContentView.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QVariantAnimation>
+#include <map>
 
 #include "app/about/AboutSheet.h"
 #include "app/firstrun/OnboardingCard.h"
@@ -9,6 +12,7 @@
 #include "app/root/MainLayer.h"
 #include "app/root/Sidebar.h"
 #include "design/AmbientBackground.h"
+#include "design/Easing.h"
 #include "design/PillButton.h"
 #include "design/SectionAccent.h"
 #include "design/SidebarRow.h"
@@ -267,6 +271,58 @@ TEST_F(Window, TheLogoAndTheAboutRowOpenAboutAndItsDoneClosesIt) {
   }
   bridge.showAbout();
   EXPECT_TRUE(content.isShowingAbout());
+}
+
+TEST_F(Window, AboutKeepsTheKeyboardToItselfAndHandsItBackWhenItCloses) {
+  ContentView& content = open();
+  content.show();
+  content.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&content));
+  QWidget* cleanRow = content.sidebar()->row(Mode::clean);
+  cleanRow->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(QApplication::focusWidget(), cleanRow);
+
+  bridge.showAbout();
+  AboutSheet* sheet = content.aboutSheet();
+  EXPECT_FALSE(content.acceptsInput());
+  // Tab and Backtab go round the sheet's own controls only.
+  for (int i = 0; i < 14; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), i % 4 == 3 ? Qt::Key_Backtab : Qt::Key_Tab);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr) << i;
+    EXPECT_TRUE(focused == sheet || sheet->isAncestorOf(focused))
+        << i << " " << qPrintable(focused->objectName());
+  }
+  // Keys aimed at the window behind the sheet change nothing there.
+  QTest::keyClick(cleanRow, Qt::Key_Space);
+  QTest::keyClick(content.findChild<QWidget*>("scanButton"), Qt::Key_Space);
+  EXPECT_EQ(content.mode(), Mode::home);
+  EXPECT_EQ(smartScans(), 0);
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(content.isShowingAbout());
+  EXPECT_TRUE(content.acceptsInput());
+  EXPECT_EQ(QApplication::focusWidget(), cleanRow);
+  QTest::keyClick(cleanRow, Qt::Key_Space);
+  EXPECT_EQ(content.mode(), Mode::clean);
+}
+
+TEST_F(Window, TheWelcomeCardAndTheRevealFadeOnTheEaseInOutCurve) {
+  harness.settings->setHasOnboarded(false);
+  ContentView& content = open();
+  content.show();
+  content.finishOnboarding(true);
+  content.revealIntro();
+  std::map<int, QEasingCurve> fades;  // by duration
+  for (QVariantAnimation* animation : content.findChildren<QVariantAnimation*>())
+    if (animation->duration() == ContentView::kOnboardingFadeMs ||
+        animation->duration() == ContentView::kRevealFadeMs)
+      fades[animation->duration()] = animation->easingCurve();
+  ASSERT_EQ(fades.size(), 2u);
+  for (const auto& [duration, curve] : fades) {
+    EXPECT_EQ(curve, design::easeInOutCurve()) << duration;
+    EXPECT_NEAR(curve.valueForProgress(0.25), design::easeInOut(0.25), 1e-3) << duration;
+  }
 }
 
 TEST_F(Window, FullDiskAccessIsGrantedOnLinuxSoTheSidebarShowsTheQuietLine) {

@@ -7,6 +7,7 @@
 #include "screens/advisor/RuntimeRow.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/AdaptiveGrid.h"
+#include "screens/common/views/TextLabel.h"
 #include "screens/probe/AdvisorScene.h"
 #include "screens/probe/Probe.h"
 #include "screens/probe/Renderer.h"
@@ -137,6 +138,39 @@ TEST(AdvisorView, CardsShareARowOnlyWhenTwoColumnsOf430Fit) {
   // Side by side, top-aligned, whatever their heights.
   EXPECT_EQ(probe::rectIn(cards[0], s.stage.get()).top(), probe::rectIn(cards[1], s.stage.get()).top());
   EXPECT_NE(cards[0]->height(), cards[1]->height());
+}
+
+TEST(AdvisorView, ARuntimesDetailLineWrapsInANarrowCardInsteadOfLosingItsEnd) {
+  Screen s;
+  AdvisorService::SimRuntime busy =
+      runtime("17", 7'000'000'000,
+              {"iPhone 15", "iPhone 15 Pro", "iPhone 15 Pro Max", "iPad Air (5th generation)", "iPad mini"});
+  busy.lastUsed = kNow - std::chrono::hours(24 * 3);
+  s.scene.engine->installed = {busy};
+  s.scene.scanToEnd();
+  s.open({1400, 900});  // three columns: a card of about 440
+  RuntimeRow* row = s.row(kBig);
+  ASSERT_NE(row, nullptr);
+  auto* usage = probe::find<TextLabel>(row, "runtimeUsage");
+  auto* separator = probe::find<TextLabel>(row, "runtimeSeparator");
+  auto* lastUsed = probe::find<TextLabel>(row, "runtimeLastUsed");
+  ASSERT_TRUE(usage && separator && lastUsed);
+  EXPECT_EQ(usage->text(), "Used by 5 simulators: iPhone 15, iPhone 15 Pro, iPhone 15 Pro Max +2 more");
+
+  // Every word is laid out, on more than one line, in a label grown to hold them.
+  ASSERT_GT(usage->visibleLines().size(), 1);
+  EXPECT_EQ(usage->visibleLines().join(' '), usage->text());
+  EXPECT_FALSE(usage->isTruncated());
+  EXPECT_GE(usage->height(), usage->heightForWidth(usage->width()));
+  EXPECT_EQ(lastUsed->visibleLines(), (QStringList{"Last used 3 days ago"}));
+  EXPECT_FALSE(lastUsed->isTruncated());
+  EXPECT_TRUE(probe::isShown(separator));
+  // Side by side in that order, inside the row's padding.
+  const QRect inside = row->rect().marginsRemoved(QMargins(12, 12, 12, 12));
+  const QRect u = usage->geometry(), d = separator->geometry(), l = lastUsed->geometry();
+  EXPECT_LE(u.right(), d.left());
+  EXPECT_LE(d.right(), l.left());
+  for (const QRect& r : {u, d, l}) EXPECT_TRUE(inside.contains(r)) << r.x() << "," << r.y();
 }
 
 TEST(AdvisorView, CancelLeavesTheRuntimeAndTheFindingsAlone) {

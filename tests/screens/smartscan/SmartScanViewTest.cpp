@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QScrollArea>
 #include <chrono>
 #include <vector>
 
@@ -13,8 +16,10 @@
 #include "screens/probe/ScanRig.h"
 #include "screens/probe/Stage.h"
 #include "screens/smartscan/ScanDoneBlock.h"
+#include "screens/smartscan/ScanHeadline.h"
 #include "screens/smartscan/SegmentedScanRing.h"
 #include "screens/smartscan/ToolCard.h"
+#include "screens/smartscan/ToolCardRow.h"
 #include "tests/screens/smartscan/MovingMotion.h"
 
 namespace tidewell::screens {
@@ -46,12 +51,12 @@ void script(probe::ScanRig& rig) {
 // The screen over a scripted rig, on a stand-in detail pane, with every
 // section the screen asks to show recorded.
 struct Screen {
-  explicit Screen(bool scripted = true) {
+  explicit Screen(bool scripted = true, QSize size = probe::kDetailPaneSize) {
     probe::prepare();
     if (scripted) script(rig);
     view = new SmartScanView(
         rig.controller, [this](ScanTool tool) { shown.push_back(tool); }, rig.clock);
-    stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), probe::kDetailPaneSize);
+    stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), size);
     stage->show();
     rig.settle();
   }
@@ -218,6 +223,106 @@ TEST(SmartScanView, TheDoneBlockRisesIntoViewOverTheChange) {
   motion.advance(0.3);
   EXPECT_TRUE(entrance->isFinished());
   EXPECT_FALSE(s.view->doneBlock()->graphicsEffect()->isEnabled());
+}
+
+TEST(SmartScanView, TheDoneScreenKeepsItsRingWholeFromTheSmallestWindowUp) {
+  // The detail pane of the smallest window (1060 x 680 less the 236 of the
+  // sidebar), then taller, wider and the usual size.
+  const QSize sizes[] = {{824, 680}, {824, 900}, {1400, 680}, probe::kDetailPaneSize};
+  for (const QSize size : sizes) {
+    SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+    Screen s(true, size);
+    s.stage->setFixedSize(size);  // as the window holds its pane, whatever the screen asks
+    s.rig.controller->start();
+    s.rig.runToEnd();
+    probe::render(s.stage.get());
+    ASSERT_NE(s.view->doneBlock(), nullptr);
+
+    SegmentedScanRing* ring = s.view->ring();
+    EXPECT_EQ(ring->size(), QSize(262, 262));
+    EXPECT_EQ(ring->size(), ring->sizeHint());
+    // Top to bottom, each part whole, none over another, all inside what
+    // the screen shows or scrolls to.
+    QWidget* content = ring->parentWidget();
+    const QWidget* parts[] = {ring, s.stage->findChild<ScanHeadline*>(), s.stage->findChild<ToolCardRow*>(),
+                              s.view->doneBlock()};
+    int bottom = 0;
+    for (const QWidget* part : parts) {
+      ASSERT_NE(part, nullptr);
+      const QRect r = probe::rectIn(part, content);
+      EXPECT_GE(r.top(), bottom) << qPrintable(part->objectName());
+      EXPECT_GE(r.height(), part->minimumSizeHint().height()) << qPrintable(part->objectName());
+      EXPECT_TRUE(content->rect().contains(r)) << qPrintable(part->objectName());
+      bottom = r.bottom() + 1;
+    }
+    // What does not fit scrolls.
+    auto* scroll = s.stage->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_EQ(content->height() > scroll->viewport()->height(), size.height() == 680);
+  }
+}
+
+TEST(SmartScanView, TheDoneBlockSinksOutOfViewWhenANewRunStarts) {
+  testing::MovingMotion motion;
+  Screen s;
+  s.rig.controller->start();
+  s.rig.runToEnd();
+  motion.advance(0.5);  // in place
+  QPointer<ScanDoneBlock> block = s.view->doneBlock();
+  ASSERT_TRUE(block);
+
+  s.rig.controller->start();
+  s.rig.settle();
+  ASSERT_EQ(s.rig.controller->phase(), Phase::clean);
+  EXPECT_EQ(s.view->doneBlock(), nullptr);
+  EXPECT_TRUE(probe::isShown(probe::find(s.stage.get(), "stopButton")));
+  // Still on screen, standing still, fading and sinking frame by frame.
+  ASSERT_TRUE(block);
+  const QRect place = probe::rectIn(block, s.stage.get());
+  double opacity = 1.01, offset = -1;
+  for (int frame = 0; frame < 4; ++frame) {
+    ASSERT_TRUE(block) << frame;
+    EXPECT_TRUE(block->isVisible()) << frame;
+    EXPECT_EQ(probe::rectIn(block, s.stage.get()), place) << frame;
+    auto* effect = qobject_cast<EntranceEffect*>(block->graphicsEffect());
+    ASSERT_NE(effect, nullptr);
+    EXPECT_LT(effect->opacity(), opacity) << frame;
+    EXPECT_GT(effect->offset(), offset) << frame;
+    opacity = effect->opacity();
+    offset = effect->offset();
+    motion.advance(0.1);
+  }
+  EXPECT_GT(opacity, 0.0);
+  motion.advance(0.1);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(block) << "gone once faded";
+}
+
+TEST(SmartScanView, ATotalThatGrowsAfterStopCountsOnFromTheShownCount) {
+  testing::MovingMotion motion;
+  Screen s;
+  s.rig.controller->start();
+  ASSERT_TRUE(s.rig.runUntil(Phase::deepScan));
+  s.view->stop();
+  s.rig.settle();
+  auto* count = probe::find<design::CountUpBytes>(s.stage.get(), "ringFound");
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(count->target(), 2'000 * MB);  // Clean only, so far
+  motion.advance(0.6);
+  const int64_t shown = count->shownBytes();
+  ASSERT_GT(shown, 0);
+  ASSERT_LT(shown, 2'000 * MB);
+
+  s.rig.runToEnd();  // the Deep Scan under way lands
+  count = probe::find<design::CountUpBytes>(s.stage.get(), "ringFound");
+  ASSERT_NE(count, nullptr);
+  EXPECT_EQ(count->target(), 6'000 * MB);
+  EXPECT_EQ(count->shownBytes(), shown);
+  motion.advance(0.9);
+  EXPECT_GT(count->shownBytes(), shown);
+  EXPECT_LT(count->shownBytes(), 6'000 * MB);
+  motion.advance(1.0);
+  EXPECT_EQ(count->shownBytes(), 6'000 * MB);
 }
 
 }  // namespace
