@@ -66,10 +66,19 @@ QString interFontName(FontWeight weight) {
   return QStringLiteral("Inter18pt-Regular");
 }
 
+QFont fixedPitchFont(const QString& family) {
+  if (QFontDatabase::hasFamily(family)) {
+    QFont font(family);
+    font.setStyleHint(QFont::Monospace);
+    return font;
+  }
+  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
 QFont inter(double size, FontWeight weight, FontDesign design) {
   QFont font;
   if (design == FontDesign::Monospaced) {
-    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font = fixedPitchFont(QString::fromLatin1(kMonospacedFamily));
     font.setWeight(qtWeight(weight));
   } else {
     font = QFont(QString::fromLatin1(kInterFamily));

@@ -1,8 +1,8 @@
 #pragma once
 // The one font rule of the interface: every text is an Inter face at a
-// fixed size, except the monospaced design, which is the system's
-// fixed-pitch font. Sizes are device-independent pixels (the points of the
-// original design); fractional sizes such as 12.5 are kept.
+// fixed size, except the monospaced design, which is a fixed-pitch face.
+// Sizes are device-independent pixels (the points of the original design);
+// fractional sizes such as 12.5 are kept.
 
 #include <QFont>
 #include <QString>
@@ -19,10 +19,20 @@ QString interFontName(FontWeight weight);
 // The family the bundled faces register under.
 inline constexpr const char* kInterFamily = "Inter";
 
+// The monospaced design's family, named rather than left to the system's
+// choice: fontconfig's "monospace" may be a face Qt does not take as fixed
+// pitch. scripts/setup installs it (fonts-dejavu-core).
+inline constexpr const char* kMonospacedFamily = "DejaVu Sans Mono";
+
+// The family when it is installed, otherwise the system's fixed-pitch font,
+// at its default size and weight. Qt's matcher would otherwise stand any
+// face in for a missing family, a proportional one included.
+QFont fixedPitchFont(const QString& family);
+
 // The font of a text style. For every design but monospaced: the Inter face
 // named by interFontName(weight), at size pixels, not following any text
-// size setting. For monospaced: the system fixed-pitch font at that size
-// and weight.
+// size setting. For monospaced: fixedPitchFont(kMonospacedFamily) at that
+// size and weight.
 QFont inter(double size, FontWeight weight = FontWeight::Regular, FontDesign design = FontDesign::Default);
 
 // The size of a font made by inter(), in device-independent pixels.

@@ -5,11 +5,20 @@
 // file). GUI thread only.
 //
 // Stored values that cannot be read as their type count as absent.
+//
+// Only a regular file is read or written: QSettings blocks for good on a
+// FIFO at the settings path (or at its lock file) and spins on a folder at
+// the lock path. When either path holds anything but a regular file, the
+// store leaves it alone, starts from defaults, keeps what is set in memory
+// for this run, and says why in one line on stderr. Links are followed: a
+// link to a regular file (a dotfile kept elsewhere) or to a file not made
+// yet is used as that file; a link to anything else is refused.
 
 #include <QObject>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
+#include <QVariantMap>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -24,12 +33,17 @@ class SettingsStore : public QObject {
   static constexpr const char* lastCleanupAtKey = "lastCleanupAt";
   static constexpr const char* hasOnboardedKey = "hasOnboarded";
 
-  // The user's settings of this application (QSettings' native place for
-  // the organisation and application names set on the QCoreApplication).
+  // The user's settings of this application, at applicationSettingsPath().
   static std::shared_ptr<SettingsStore> forApplication();
-  // Settings kept in one INI file (tests, renderers).
+  // Where QSettings keeps the user's settings for the organisation and
+  // application names set on the QCoreApplication: the user's configuration
+  // folder, then "Organisation/Application.conf".
+  static QString applicationSettingsPath();
+  // Settings kept in one INI file (tests, renderers), or in memory when the
+  // path holds something other than a regular file.
   static std::shared_ptr<SettingsStore> atFile(const QString& path);
 
+  // Over the given settings; a null pointer keeps every value in memory.
   explicit SettingsStore(std::unique_ptr<QSettings> settings);
 
   QVariant value(const QString& key) const;
@@ -55,6 +69,7 @@ class SettingsStore : public QObject {
 
  private:
   std::unique_ptr<QSettings> settings_;
+  QVariantMap memory_;
 };
 
 }  // namespace tidewell::models

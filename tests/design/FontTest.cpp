@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <string>
 
 #include "design/BundledFonts.h"
 #include "design/FittedText.h"
@@ -52,12 +54,33 @@ TEST(InterFont, InterAtTheFaceWeightAndExactSize) {
   EXPECT_NEAR(QFontInfo(big).pixelSize(), 100, 1);
 }
 
-TEST(InterFont, MonospacedDesignIsTheSystemFixedPitchFont) {
-  const QFont font = inter(14, FontWeight::Bold, FontDesign::Monospaced);
-  EXPECT_NE(font.family(), QStringLiteral("Inter"));
-  EXPECT_TRUE(QFontInfo(font).fixedPitch());
-  EXPECT_EQ(font.weight(), QFont::Bold);
-  EXPECT_DOUBLE_EQ(fontPixelSize(font), 14.0);
+// What the monospaced design promises is that every digit and the space
+// take the same advance, whatever fontconfig's "monospace" happens to be.
+TEST(InterFont, MonospacedDesignIsTheNamedFixedPitchFace) {
+  for (const FontWeight weight : {FontWeight::Regular, FontWeight::Bold}) {
+    for (const double size : {11.0, 14.0, 30.0}) {
+      const QFont font = inter(size, weight, FontDesign::Monospaced);
+      const std::string what = std::to_string(size) + (weight == FontWeight::Bold ? " bold" : " regular");
+      EXPECT_NE(font.family(), QStringLiteral("Inter"));
+      EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(kMonospacedFamily))
+          << "scripts/setup installs it; " << what;
+      EXPECT_EQ(font.weight(), weight == FontWeight::Bold ? QFont::Bold : QFont::Normal);
+      EXPECT_DOUBLE_EQ(fontPixelSize(font), size);
+      const QFontMetricsF metrics(font);
+      const double space = metrics.horizontalAdvance(QChar(u' '));
+      EXPECT_GT(space, 0) << what;
+      for (char16_t digit = u'0'; digit <= u'9'; ++digit)
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QChar(digit)), space) << what << " digit " << char(digit);
+    }
+  }
+}
+
+TEST(InterFont, AMissingFixedPitchFamilyFallsBackToTheSystemFixedFont) {
+  const QFont installed = fixedPitchFont(QString::fromLatin1(kMonospacedFamily));
+  EXPECT_EQ(QFontInfo(installed).family(), QString::fromLatin1(kMonospacedFamily));
+  const QFont missing = fixedPitchFont(QStringLiteral("No Such Family Anywhere"));
+  EXPECT_EQ(QFontInfo(missing).family(),
+            QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family());
 }
 
 class FontFolder : public ::testing::Test {
