@@ -40,8 +40,8 @@ int inkPixels(const QImage& image) {
 
 // Symbol names written in the sources as "name"_symbol.
 std::set<std::string> symbolNamesInSources() {
-  const std::filesystem::path repo =
-      std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+  // Not __FILE__: a compiler cache may make it relative to the build folder.
+  const std::filesystem::path repo(TIDEWELL_SOURCE_DIR);
   const std::regex pattern("\"([^\"\\\\]+)\"_symbol");
   std::set<std::string> names;
   for (const char* folder : {"design", "screens", "app", "models", "widget"}) {
