@@ -7,6 +7,7 @@
 
 #include "app/tray/PopoverPlacement.h"
 #include "design/Color.h"
+#include "design/FirstFrame.h"
 
 namespace tidewell::app {
 
@@ -77,6 +78,12 @@ void PopoverWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void PopoverWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Mapped right after this: whole from its first moment on screen.
+  design::FirstFrame::handOver(this);
 }
 
 void PopoverWindow::hideEvent(QHideEvent* event) {

@@ -38,6 +38,7 @@ class PopoverWindow : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:

@@ -1,5 +1,6 @@
 #include "screens/advisor/AdvisorRules.h"
 
+#include "design/FileNameText.h"
 #include "platform/core/LocalTime.h"
 #include "screens/common/Formatting.h"
 
@@ -74,7 +75,7 @@ QString dockerDiskBlurb(int64_t bytes) {
 }
 
 QString runtimeUsageText(const engine::AdvisorService::SimRuntime& runtime) {
-  return QString::fromStdString(runtime.usageSummary());
+  return design::fileNameText(runtime.usageSummary());
 }
 
 std::optional<QString> runtimeLastUsedText(const engine::AdvisorService::SimRuntime& runtime,
@@ -87,7 +88,7 @@ std::optional<QString> runtimeLastUsedText(const engine::AdvisorService::SimRunt
 QString deleteRuntimeTitle() { return QStringLiteral("Delete this Simulator runtime?"); }
 
 QString deleteRuntimeMessage(const engine::AdvisorService::SimRuntime& runtime) {
-  return QString::fromStdString(runtime.name) +
+  return design::fileNameText(runtime.name) +
          QStringLiteral(
              " is the copy of iOS the Simulator boots, not your code, projects, or personal data. ") +
          runtimeUsageText(runtime) +

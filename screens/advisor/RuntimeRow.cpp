@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "design/Color.h"
+#include "design/FileNameText.h"
 #include "screens/advisor/AdvisorActionControlView.h"
 #include "screens/advisor/AdvisorLook.h"
 #include "screens/common/Formatting.h"
@@ -76,7 +77,7 @@ void RuntimeRow::update(engine::AdvisorService::SimRuntime runtime, AdvisorActio
 }
 
 void RuntimeRow::showValues(Now now) {
-  name_->setText(QString::fromStdString(runtime_.name));
+  name_->setText(design::fileNameText(runtime_.name));
   build_->setText(QString::fromStdString(runtime_.build));
   size_->setText(bytesText(runtime_.sizeBytes));
   usage_->setText(runtimeUsageText(runtime_));

@@ -1,6 +1,7 @@
 #include "screens/apps/AppCardContent.h"
 
 #include "design/Color.h"
+#include "design/FileNameText.h"
 #include "engine/FolderKnowledge.h"
 #include "screens/common/Formatting.h"
 
@@ -30,7 +31,7 @@ AppBadgeLook appBadgeLook(AppBadge badge) {
 
 AppCardContent appCardContent(const engine::InstalledApp& app, platform::TimePoint now) {
   AppCardContent content;
-  content.name = text(app.name);
+  content.name = design::fileNameText(app.name);
   if (app.version) content.version = text(*app.version);
 
   std::optional<std::string_view> bundleID;

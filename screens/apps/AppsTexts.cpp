@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "design/Color.h"
+#include "design/FileNameText.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {
@@ -16,7 +17,7 @@ QString appsSummaryLine(size_t count, int64_t totalBytes) {
 
 UninstallBannerContent uninstallBannerContent(const engine::UninstallResult& result) {
   UninstallBannerContent content;
-  const QString name = QString::fromStdString(result.appName);
+  const QString name = design::fileNameText(result.appName);
   content.succeeded = result.failed.empty();
   if (content.succeeded) {
     content.symbol = "checkmark.circle.fill"_symbol;
@@ -29,7 +30,7 @@ UninstallBannerContent uninstallBannerContent(const engine::UninstallResult& res
     content.tint = design::Color::systemOrange();
     content.title = name + QStringLiteral(": some items couldn't be moved");
     QStringList failed;
-    for (const auto& each : result.failed) failed << QString::fromStdString(each);
+    for (const auto& each : result.failed) failed << design::fileNameText(each);
     content.detail = QStringLiteral("Couldn't move: ") + failed.join(QStringLiteral(", "));
   }
   return content;

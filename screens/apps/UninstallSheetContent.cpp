@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "design/FileNameText.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {
@@ -20,7 +21,7 @@ QString lastPathComponent(const std::string& path) {
 
 UninstallSheetContent uninstallSheetContent(const engine::UninstallPlan& plan) {
   UninstallSheetContent content;
-  const QString name = QString::fromStdString(plan.app.name);
+  const QString name = design::fileNameText(plan.app.name);
   content.title = QStringLiteral("Uninstall ") + name + QStringLiteral("?");
   // The application itself is one of the items, so a plan without
   // leftovers still moves one.
@@ -31,8 +32,8 @@ UninstallSheetContent uninstallSheetContent(const engine::UninstallPlan& plan) {
                           QStringLiteral("Application"), bytesText(plan.app.sizeBytes)});
   for (const auto& leftover : plan.leftovers)
     content.rows.push_back({QString::fromStdString(leftover.id), "folder.fill"_symbol,
-                            lastPathComponent(leftover.url), QString::fromStdString(leftover.category),
-                            bytesText(leftover.sizeBytes)});
+                            design::fileNameText(lastPathComponent(leftover.url)),
+                            QString::fromStdString(leftover.category), bytesText(leftover.sizeBytes)});
   content.noLeftovers = plan.leftovers.empty();
   return content;
 }

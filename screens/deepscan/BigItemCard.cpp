@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "design/Color.h"
+#include "design/FileNameText.h"
 #include "design/GhostPillButton.h"
 #include "design/Shapes.h"
 #include "screens/common/Formatting.h"
@@ -67,11 +68,11 @@ BigItemCard::BigItemCard(engine::BigItem item, std::function<void()> onReveal, s
   badgeLook.verticalPadding = 3;
   auto* badge = named(new Badge(kindBadge(item_.kind), badgeLook, this), "cardBadge");
 
-  auto* name = named(new TextLabel(QString::fromStdString(item_.name),
+  auto* name = named(new TextLabel(design::fileNameText(item_.name),
                                    textStyle(13, FontWeight::Semibold).elided(Qt::ElideMiddle), this),
                      "cardName");
   auto* location =
-      named(new TextLabel(QString::fromStdString(item_.location),
+      named(new TextLabel(design::fileNameText(item_.location),
                           textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()), this),
             "cardLocation");
   auto* size = named(

@@ -1,6 +1,7 @@
 #include "screens/deepscan/BigItemCardRules.h"
 
 #include "design/Color.h"
+#include "design/FileNameText.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {
@@ -62,7 +63,7 @@ QString copyHelp(const std::string& command) {
 }
 
 QString trashHelp(const std::string& name) {
-  return QStringLiteral("Move ") + QString::fromStdString(name) + QStringLiteral(" to Trash");
+  return QStringLiteral("Move ") + design::fileNameText(name) + QStringLiteral(" to Trash");
 }
 
 }  // namespace tidewell::screens

@@ -1,5 +1,6 @@
 #include "screens/deepscan/DeepScanTexts.h"
 
+#include "design/FileNameText.h"
 #include "screens/common/Formatting.h"
 #include "screens/deepscan/DeepScanPalette.h"
 
@@ -21,7 +22,7 @@ bool needsTrashConfirmation(BigItem::Kind kind) {
 }
 
 QString trashQuestionMessage(const BigItem& item) {
-  const QString quoted = QStringLiteral("\u201C") + QString::fromStdString(item.name) +
+  const QString quoted = QStringLiteral("\u201C") + design::fileNameText(item.name) +
                          QStringLiteral("\u201D (") + bytesText(item.sizeBytes) + QStringLiteral(")");
   if (item.kind == BigItem::Kind::appData) {
     return quoted + QStringLiteral(
@@ -33,7 +34,7 @@ QString trashQuestionMessage(const BigItem& item) {
 }
 
 TrashBannerContent trashBannerContent(const engine::BigItemScanner::TrashOutcome& outcome) {
-  const QString name = QString::fromStdString(outcome.name);
+  const QString name = design::fileNameText(outcome.name);
   if (outcome.success) {
     return {DeepScanPalette::safeGreen(), "checkmark.circle.fill"_symbol,
             QStringLiteral("Moved ") + name + QStringLiteral(" to the Trash \u2022 ") +

@@ -6,6 +6,7 @@
 
 #include "design/AnimationClock.h"
 #include "design/Color.h"
+#include "design/FileNameText.h"
 #include "design/FrameTimer.h"
 #include "design/MotionPreference.h"
 #include "design/SectionAccent.h"
@@ -85,9 +86,9 @@ DevItemRow::DevItemRow(const engine::CleanupItem& item, BoolBinding isOn, QWidge
 void DevItemRow::setItem(const engine::CleanupItem& item, BoolBinding isOn) {
   binding_ = std::move(isOn);
   setKey(this, QString::fromStdString(item.target.id));
-  title_->setText(QString::fromStdString(item.target.title));
+  title_->setText(design::fileNameText(item.target.title));
   badge_->setVisible(item.target.safety == engine::SafetyLevel::caution);
-  detail_->setText(QString::fromStdString(item.target.detail));
+  detail_->setText(design::fileNameText(item.target.detail));
   size_->setText(bytesText(item.sizeBytes));
   refresh();
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "design/FileNameText.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens::DevModeWording {
@@ -23,7 +24,7 @@ QString resultTitle(bool cleaning, int64_t freedBytes) {
 QString leftBehind(const std::vector<std::string>& failedTitles) {
   if (failedTitles.empty()) return {};
   QStringList titles;
-  for (const auto& title : failedTitles) titles << QString::fromStdString(title);
+  for (const auto& title : failedTitles) titles << design::fileNameText(title);
   const QString items = failedTitles.size() == 1 ? QStringLiteral(" item") : QStringLiteral(" items");
   return QString::number(failedTitles.size()) + items + QStringLiteral(" wouldn't budge: ") +
          titles.join(QStringLiteral(", ")) +

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 
 #include "design/Color.h"
+#include "design/FileNameText.h"
 #include "design/GhostPillButton.h"
 #include "design/GradientBar.h"
 #include "design/SectionAccent.h"
@@ -95,7 +96,7 @@ void AppMemoryRow::showValues() {
     icon_->setFixedSize(kIconSide, kIconSide);
     row_->insertWidget(0, icon_, 0, Qt::AlignVCenter);
   }
-  name_->setText(QString::fromStdString(app_.name));
+  name_->setText(design::fileNameText(app_.name));
   bar_->setFraction(barFraction());
   footprint_->setText(footprintText(app_.memoryBytes));
   quitButton_->setVisible(!busy_);

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "design/Color.h"
+#include "design/FileNameText.h"
 #include "design/GhostPillButton.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Badge.h"
@@ -37,11 +38,10 @@ LoginItemRow::LoginItemRow(engine::LoginItem item, std::function<void()> reveal,
   auto* column = new QVBoxLayout(texts);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(2);
-  auto* label =
-      named(new TextLabel(QString::fromStdString(item_.label), textStyle(12.5, FontWeight::Semibold)),
-            "loginLabel");
+  auto* label = named(new TextLabel(design::fileNameText(item_.label), textStyle(12.5, FontWeight::Semibold)),
+                      "loginLabel");
   auto* program =
-      named(new TextLabel(QString::fromStdString(item_.program),
+      named(new TextLabel(design::fileNameText(item_.program),
                           textStyle(10.5, FontWeight::Regular, tertiaryText(), FontDesign::Monospaced)
                               .elided(Qt::ElideMiddle)),
             "loginProgram");

@@ -1,5 +1,7 @@
 #include "screens/smartscan/SmartScanSnapshot.h"
 
+#include "design/FileNameText.h"
+
 namespace tidewell::screens {
 
 SmartScanSnapshot smartScanSnapshot(const models::SmartScanController& controller, platform::TimePoint now) {
@@ -18,7 +20,7 @@ SmartScanSnapshot smartScanSnapshot(const models::SmartScanController& controlle
   s.cleanTotalBytes = cleanup.totalBytes();
   if (!cleanup.items().empty()) {
     const engine::CleanupItem& first = cleanup.items().front();
-    s.largestCleanItem = NamedSize{QString::fromStdString(first.target.title), first.sizeBytes};
+    s.largestCleanItem = NamedSize{design::fileNameText(first.target.title), first.sizeBytes};
   }
 
   const AppsViewModel& apps = *controller.apps();
@@ -32,7 +34,7 @@ SmartScanSnapshot smartScanSnapshot(const models::SmartScanController& controlle
   s.deepScanTotalBytes = deepScan.totalBytes();
   if (!deepScan.items().empty()) {
     const engine::BigItem& first = deepScan.items().front();
-    s.largestBigItem = NamedSize{QString::fromStdString(first.name), first.sizeBytes};
+    s.largestBigItem = NamedSize{design::fileNameText(first.name), first.sizeBytes};
   }
 
   const AdvisorViewModel& advisor = *controller.advisor();

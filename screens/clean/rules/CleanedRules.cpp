@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "design/FileNameText.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {
@@ -9,7 +10,7 @@ namespace tidewell::screens {
 std::optional<QString> failureSentence(const std::vector<std::string>& failedTitles) {
   if (failedTitles.empty()) return std::nullopt;
   QStringList titles;
-  for (const std::string& title : failedTitles) titles << QString::fromStdString(title);
+  for (const std::string& title : failedTitles) titles << design::fileNameText(title);
   return titles.join(QStringLiteral(", ")) +
          QStringLiteral(
              ". macOS may need Full Disk Access for these. Grant it in System Settings ▸ Privacy & "

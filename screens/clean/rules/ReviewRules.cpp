@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "design/FileNameText.h"
 #include "screens/clean/rules/CategoryLook.h"
 #include "screens/common/Formatting.h"
 
@@ -51,8 +52,8 @@ QString foundTitle(int64_t totalBytes) {
 
 ChipTexts chipTexts(const engine::CleanupItem& item) {
   ChipTexts texts;
-  texts.title = QString::fromStdString(item.target.title);
-  texts.detail = QString::fromStdString(item.target.detail);
+  texts.title = design::fileNameText(item.target.title);
+  texts.detail = design::fileNameText(item.target.detail);
   texts.size = bytesText(item.sizeBytes);
   texts.reviewTag = item.target.safety == engine::SafetyLevel::caution;
   texts.mark = item.isSelected ? SelectionMark::on : SelectionMark::off;

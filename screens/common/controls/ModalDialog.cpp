@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "design/Color.h"
+#include "design/FirstFrame.h"
 #include "design/ShadowLayer.h"
 
 namespace tidewell::screens {
@@ -40,6 +41,8 @@ void ModalDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // The dialog, not a button, holds the focus, so keys reach keyPressEvent.
   setFocus(Qt::OtherFocusReason);
+  // Mapped right after this: whole from its first moment on screen.
+  design::FirstFrame::handOver(this);
 }
 
 }  // namespace tidewell::screens

@@ -2,11 +2,12 @@
 // A window-modal dialog over the main window, the Linux form of a sheet or
 // an alert: it blocks its parent window only, opens with open() and never
 // spins an event loop of its own. It paints the window background and is a
-// shadow host. Escape cancels (rejected()); Return and Enter do nothing,
-// since no button of a confirmation is the default one. Buttons placed in
-// it should not take keyboard focus (setFocusPolicy(Qt::NoFocus)), so
-// neither Space nor Return can press a destructive one by accident. GUI
-// thread only.
+// shadow host. The display server has its picture before it is mapped, so
+// no desktop shows it empty, compositor or not (see FirstFrame). Escape
+// cancels (rejected()); Return and Enter do nothing, since no button of a
+// confirmation is the default one. Buttons placed in it should not take
+// keyboard focus (setFocusPolicy(Qt::NoFocus)), so neither Space nor
+// Return can press a destructive one by accident. GUI thread only.
 
 #include <QDialog>
 

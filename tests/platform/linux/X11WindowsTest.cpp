@@ -1,10 +1,6 @@
 #include "platform/linux/X11Windows.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -18,8 +14,8 @@
 
 #include "platform/core/PoliteQuit.h"
 #include "platform/linux/ProcProcess.h"
-
-extern char** environ;
+#include "tests/support/ChildProcess.h"
+#include "tests/support/VirtualDisplay.h"
 
 namespace tidewell::platform {
 namespace {
@@ -27,130 +23,8 @@ namespace {
 // Generous: only a broken test ever waits this long.
 constexpr int kPatienceMs = 20000;
 
-// One line from fd, without its newline; absent on end of file or when
-// nothing arrives in time.
-std::optional<std::string> readLine(int fd) {
-  std::string line;
-  for (;;) {
-    pollfd p{fd, POLLIN, 0};
-    if (poll(&p, 1, kPatienceMs) <= 0) return std::nullopt;
-    char c;
-    if (read(fd, &c, 1) != 1) return std::nullopt;
-    if (c == '\n') return line;
-    line += c;
-  }
-}
-
-std::string findProgram(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string dirs = path ? path : "/usr/bin:/bin";
-  dirs += ":/usr/bin";
-  size_t start = 0;
-  while (start <= dirs.size()) {
-    size_t end = dirs.find(':', start);
-    if (end == std::string::npos) end = dirs.size();
-    const std::string candidate = dirs.substr(start, end - start) + "/" + name;
-    if (end > start && access(candidate.c_str(), X_OK) == 0) return candidate;
-    start = end + 1;
-  }
-  return {};
-}
-
-// A child process with a pipe on its stdin and one on its stdout (and, for
-// Xvfb, one on fd 3). Closing stdin tells our client to end; the destructor
-// waits for it.
-class Child {
- public:
-  Child(const std::vector<std::string>& argv, bool extraPipeOnFd3 = false) {
-    int in[2], out[2], extra[2] = {-1, -1};
-    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) return;
-    if (extraPipeOnFd3 && pipe2(extra, O_CLOEXEC) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    if (extraPipeOnFd3) posix_spawn_file_actions_adddup2(&actions, extra[1], 3);
-    std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    if (posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    close(in[0]);
-    close(out[1]);
-    stdin_ = in[1];
-    stdout_ = out[0];
-    if (extraPipeOnFd3) {
-      close(extra[1]);
-      fd3_ = extra[0];
-    }
-  }
-  ~Child() {
-    if (stdin_ >= 0) close(stdin_);
-    if (pid_ > 0 && !ended_) {
-      if (terminateOnExit_) kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-    for (int fd : {stdout_, fd3_})
-      if (fd >= 0) close(fd);
-  }
-  Child(const Child&) = delete;
-  Child& operator=(const Child&) = delete;
-
-  pid_t pid() const { return pid_; }
-  std::optional<std::string> line() const { return readLine(stdout_); }
-  std::optional<std::string> lineOnFd3() const { return readLine(fd3_); }
-  void terminateOnExit() { terminateOnExit_ = true; }
-
-  // The exit status once it has ended; absent while it runs.
-  std::optional<int> exitStatus() {
-    int status = 0;
-    if (ended_ || waitpid(pid_, &status, WNOHANG) != pid_) return ended_ ? status_ : std::nullopt;
-    ended_ = true;
-    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return status_;
-  }
-  // Waits until it ends (it is expected to, on its own).
-  std::optional<int> waitForExit() {
-    pollfd p{stdout_, POLLIN, 0};
-    // Its stdout reaches end of file when it exits.
-    while (poll(&p, 1, kPatienceMs) > 0) {
-      char c;
-      if (read(stdout_, &c, 1) <= 0) break;
-    }
-    int status = 0;
-    if (waitpid(pid_, &status, 0) != pid_) return std::nullopt;
-    ended_ = true;
-    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return status_;
-  }
-
- private:
-  pid_t pid_ = -1;
-  int stdin_ = -1, stdout_ = -1, fd3_ = -1;
-  bool ended_ = false, terminateOnExit_ = false;
-  std::optional<int> status_;
-};
-
-// A virtual X server of our own on a display number it picks itself.
-class VirtualDisplay {
- public:
-  VirtualDisplay() {
-    const std::string xvfb = findProgram("Xvfb");
-    if (xvfb.empty()) return;
-    server_ = std::make_unique<Child>(std::vector<std::string>{xvfb, "-displayfd", "3", "-nolisten", "tcp",
-                                                               "-noreset", "-screen", "0", "320x240x24"},
-                                      true);
-    server_->terminateOnExit();
-    if (auto number = server_->lineOnFd3(); number && !number->empty()) name_ = ":" + *number;
-  }
-  bool available() const { return !name_.empty(); }
-  const std::string& name() const { return name_; }
-
- private:
-  std::unique_ptr<Child> server_;
-  std::string name_;
-};
+using Child = testing::ChildProcess;
+using testing::VirtualDisplay;
 
 class X11Windows : public ::testing::Test {
  protected:

@@ -41,6 +41,7 @@ struct ScriptedEngine : models::DeepScanEngine {
   std::vector<double> reports;
   std::set<std::string> refused;
   mutable std::vector<std::string> trashed;
+  mutable std::vector<std::string> trashedUrls;
 
   std::vector<BigItem> bigItems(const Progress& progress) const override {
     for (double p : reports) progress(p);
@@ -52,6 +53,7 @@ struct ScriptedEngine : models::DeepScanEngine {
   Outcome trash(const BigItem& one) const override {
     if (refused.count(one.id)) return {one.name, 0, false};
     trashed.push_back(one.id);
+    trashedUrls.push_back(one.url);
     return {one.name, one.sizeBytes, true};
   }
 };
@@ -300,6 +302,37 @@ TEST_F(DeepScanViewFixture, RevealAndCopyReachTheirSeamsWithTheExactPathAndComma
   EXPECT_EQ(probe::textOf(cardButton(kDocker, "copyCommandButton")), "Copied");
   EXPECT_TRUE(engine->trashed.empty());
   EXPECT_EQ(harness.executor->pending(), 0u);
+}
+
+TEST_F(DeepScanViewFixture, BidiControlsInANameShowEscapedWhileTheTrashedPathStaysExact) {
+  // Shown raw, the override would make it read "eviltxt.mov".
+  const std::string spoof = "evil\u202Evom.txt";
+  const std::string path = "/fixture/home/Downloads/" + spoof;
+  engine->big.push_back(item("Downloads/" + spoof, 4'000'000'000, Kind::personal));
+  engine->big.back().location = "~/Down\u2067loads";
+  scanToEnd();
+  open(RiskBucket::personal);
+
+  QWidget* card = probe::find(stage.get(), "bigItemCard", QString::fromStdString(path));
+  ASSERT_NE(card, nullptr) << "the card is keyed by the exact path";
+  EXPECT_EQ(probe::textOf(probe::find(card, "cardName")), QStringLiteral("evil\\u202Evom.txt"));
+  EXPECT_EQ(probe::textOf(probe::find(card, "cardLocation")), QStringLiteral("~/Down\\u2067loads"));
+  EXPECT_EQ(cardButton(path, "trashButton")->toolTip(), QStringLiteral("Move evil\\u202Evom.txt to Trash"));
+  probe::click(cardButton(path, "revealButton"));
+  EXPECT_EQ(fakes.revealer->revealed, QStringList{QString::fromStdString(path)});
+
+  probe::click(cardButton(path, "trashButton"));
+  ASSERT_NE(view->trashQuestion(), nullptr);
+  EXPECT_EQ(view->trashQuestion()->message(),
+            QString::fromUtf8("\u201Cevil\\u202Evom.txt\u201D (4 GB) looks like your personal stuff. "
+                              "It'll sit in the Trash so you can bring it back."));
+  probe::click(probe::find(view->trashQuestion(), "alertConfirm"));
+  finishWork();
+  EXPECT_EQ(engine->trashedUrls, std::vector<std::string>{path});
+  EXPECT_EQ(
+      text("resultBanner"),
+      QString::fromUtf8("Moved evil\\u202Evom.txt to the Trash \u2022 4 GB. Empty the Trash to lock it in."));
+  EXPECT_EQ(cardKeys(), (QStringList{QString::fromStdString(kFilm), QString::fromStdString(kNotes)}));
 }
 
 TEST_F(DeepScanViewFixture, AScanThatFindsNothingShowsTheEmptyStateAndNoColumn) {

@@ -1,0 +1,21 @@
+#pragma once
+// How a name or path taken from the disk is shown. The bidirectional
+// control characters reorder the text around them, so a name can pass for
+// another: "evil" U+202E "vom.txt" reads as "eviltxt.mov". In the shown
+// text each of them appears escaped, as a backslash, "u" and four
+// upper-case hex digits ("evil\u202Evom.txt"): the embeddings and
+// overrides U+202A-U+202E, the isolates U+2066-U+2069 and the marks U+200E,
+// U+200F and U+061C. Everything else stays as it is, a backslash included.
+// For display only: whatever acts on a file keeps its own path and never
+// reads this text back.
+
+#include <QString>
+#include <string>
+
+namespace tidewell::design {
+
+QString fileNameText(const QString& name);
+// The same for a name in UTF-8.
+QString fileNameText(const std::string& utf8);
+
+}  // namespace tidewell::design
