@@ -19,7 +19,7 @@
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/probe/FakeServices.h"
-#include "tests/app/WaitUntil.h"
+#include "tests/support/EventWait.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::app {
@@ -62,8 +62,9 @@ TEST(Application, ASecondLaunchsScanLinkRunsSmartScanToTheEndInTheRunningInstanc
 
   SingleInstance second(dir.filePath("instance.socket"));
   ASSERT_EQ(second.start(LaunchRequest::openLink("tidewellmac://scan")), SingleInstance::Role::Secondary);
-  ASSERT_TRUE(testing::waitUntil(
-      [&] { return smartScan->phase() == models::SmartScanController::Phase::done; }, 60'000));
+  ASSERT_TRUE(
+      testing::waitUntil([&] { return smartScan->phase() == models::SmartScanController::Phase::done; },
+                         std::chrono::seconds(60)));
 
   EXPECT_EQ(content->mode(), Mode::home);
   EXPECT_EQ(smartScan->runID(), 1);

@@ -12,12 +12,14 @@
 #include "models/ManualExecutor.h"
 #include "models/ThreadPoolExecutor.h"
 #include "tests/models/ModelTesting.h"
+#include "tests/support/EventWait.h"
 
 namespace tidewell::models {
 namespace {
 
 using tidewell::testing::finished;
 using tidewell::testing::settle;
+using tidewell::testing::waitUntilDone;
 
 QCoro::Task<int> awaitValue(Executor& executor, std::vector<int>& log, int value) {
   auto future = executor.run([value] { return value * 10; });
@@ -62,7 +64,7 @@ TEST(ThreadPoolExecutor, RunsJobsOffTheCallingThreadAndResumesOnIt) {
     resumedOn = QThread::currentThread();
   };
   auto task = body();
-  while (!finished(task)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  ASSERT_TRUE(waitUntilDone(task));
   EXPECT_NE(worker.load(), gui);
   EXPECT_EQ(resumedOn, gui);
 }

@@ -10,6 +10,7 @@
 #include "models/ThreadPoolExecutor.h"
 #include "tests/models/InFlightGate.h"
 #include "tests/models/ModelTesting.h"
+#include "tests/support/EventWait.h"
 
 namespace tidewell::models {
 namespace {
@@ -17,6 +18,7 @@ namespace {
 using tidewell::testing::finished;
 using tidewell::testing::InFlightGate;
 using tidewell::testing::settle;
+using tidewell::testing::waitUntil;
 
 struct Report {
   std::size_t index;
@@ -97,10 +99,10 @@ TEST(MeasureWindow, TheWindowNotThePoolBoundsTheWorkInFlight) {
         return int(i);
       },
       [&](std::size_t, int, std::optional<std::size_t>) { ++reports; });
-  while (!finished(task)) {
+  ASSERT_TRUE(waitUntil([&] {
     gate.releaseWhenFull(4, 12);
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 2);
-  }
+    return finished(task);
+  }));
   EXPECT_EQ(gate.peak(), 4);
   EXPECT_EQ(reports, 12);
 }

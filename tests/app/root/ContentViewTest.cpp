@@ -20,8 +20,8 @@
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/advisor/AdvisorView.h"
-#include "tests/app/WaitUntil.h"
 #include "tests/app/root/WindowFixture.h"
+#include "tests/support/EventWait.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::app {
@@ -350,7 +350,8 @@ TEST_F(Window, TheFirstRunShowsTheWelcomeThenTheIntroWithTheLayersBelowBlocked) 
   ASSERT_NE(content.mainLayer()->intro(), nullptr);
 
   // Without a video the intro reveals and finishes at once, from the loop.
-  ASSERT_TRUE(tidewell::testing::waitUntil([&] { return !content.isPlayingIntro(); }, 5000));
+  ASSERT_TRUE(
+      tidewell::testing::waitUntil([&] { return !content.isPlayingIntro(); }, std::chrono::seconds(5)));
   EXPECT_EQ(content.introHomeOpacity(), 1.0);
   EXPECT_EQ(content.mainLayer()->splitOpacity(), 1.0);
   EXPECT_EQ(content.mainLayer()->intro(), nullptr);

@@ -3,7 +3,6 @@
 // folders, leftovers in the fixture Library, and the fixture's own Trash.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -13,16 +12,13 @@
 #include "models/apps/MachineAppsEngine.h"
 #include "tests/engine/InfoPlistFixture.h"
 #include "tests/models/ModelTesting.h"
+#include "tests/support/EventWait.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::models {
 namespace {
 
 using namespace tidewell::testing;
-
-void wait(const QCoro::Task<>& task) {
-  while (!finished(task)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-}
 
 TEST(AppsOnAFixtureMachine, ScansSortsAndUninstallsOneCopyInsideTheFixture) {
   FixtureHome fx({file("Library/Caches/com.example.alpha/blob", 4000),
@@ -50,7 +46,7 @@ TEST(AppsOnAFixtureMachine, ScansSortsAndUninstallsOneCopyInsideTheFixture) {
   auto model = std::make_shared<AppsViewModel>(services, std::make_shared<MachineAppsEngine>(ctx));
 
   auto scan = model->scan();
-  wait(scan);
+  ASSERT_TRUE(waitUntilDone(scan));
   std::vector<std::string> urls;
   for (const auto& each : model->apps()) urls.push_back(each.url);
   EXPECT_EQ(urls, (std::vector<std::string>{systemCopy, recent, homeCopy}));
@@ -60,7 +56,7 @@ TEST(AppsOnAFixtureMachine, ScansSortsAndUninstallsOneCopyInsideTheFixture) {
   const int64_t before = model->totalBytes();
 
   auto prepare = model->prepareUninstall(model->apps()[0]);
-  wait(prepare);
+  ASSERT_TRUE(waitUntilDone(prepare));
   ASSERT_TRUE(model->pendingPlan());
   const auto& plan = model->pendingPlan()->plan;
   EXPECT_EQ(plan.app.url, systemCopy);
@@ -69,7 +65,7 @@ TEST(AppsOnAFixtureMachine, ScansSortsAndUninstallsOneCopyInsideTheFixture) {
 
   const int64_t appBytes = plan.app.sizeBytes;
   auto confirm = model->confirmUninstall(model->pendingPlan()->id);
-  wait(confirm);
+  ASSERT_TRUE(waitUntilDone(confirm));
   ASSERT_TRUE(model->lastResult());
   EXPECT_TRUE(model->lastResult()->appBundleMoved);
   EXPECT_EQ(model->lastResult()->movedCount, 2);

@@ -9,18 +9,14 @@
 #include "models/clean/MachineCleanupEngine.h"
 #include "models/devmode/DevModeViewModel.h"
 #include "tests/models/ModelTesting.h"
+#include "tests/support/EventWait.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::models {
 namespace {
 
 using testing::file;
-using testing::finished;
-
-template <typename T>
-void waitFor(const QCoro::Task<T>& task) {
-  while (!finished(task)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-}
+using testing::waitUntilDone;
 
 std::map<std::string, bool> selectionById(const std::vector<engine::CleanupItem>& items) {
   std::map<std::string, bool> out;
@@ -51,7 +47,7 @@ struct RealEngine : ::testing::Test {
 TEST_F(RealEngine, TheCleanModelScansToReviewAndCleansOnlyWhatWasChosen) {
   auto model = std::make_shared<CleanupViewModel>(services(), engine);
   auto scan = model->scan();
-  waitFor(scan);
+  ASSERT_TRUE(waitUntilDone(scan));
   ASSERT_EQ(model->phase(), CleanupViewModel::Phase::review);
   EXPECT_EQ(model->scanProgress(), 1.0);
   EXPECT_FALSE(model->currentTarget());
@@ -67,7 +63,7 @@ TEST_F(RealEngine, TheCleanModelScansToReviewAndCleansOnlyWhatWasChosen) {
 
   const int64_t chosen = model->selectedBytes();
   auto clean = model->clean();
-  waitFor(clean);
+  ASSERT_TRUE(waitUntilDone(clean));
   ASSERT_EQ(model->phase(), CleanupViewModel::Phase::done);
   EXPECT_TRUE(model->failedTitles().empty());
   EXPECT_EQ(model->freedBytes(), chosen);
@@ -88,7 +84,7 @@ TEST_F(RealEngine, TheCleanModelScansToReviewAndCleansOnlyWhatWasChosen) {
 TEST_F(RealEngine, TheDevModeModelTakesTheDeveloperAndAICacheRowsOnly) {
   auto model = std::make_shared<DevModeViewModel>(services(), engine);
   auto scan = model->scan();
-  waitFor(scan);
+  ASSERT_TRUE(waitUntilDone(scan));
   ASSERT_EQ(model->phase(), DevModeViewModel::Phase::review);
   // The browser cache is an app cache outside the Dev Mode rows.
   EXPECT_EQ(selectionById(model->items()),

@@ -15,6 +15,7 @@
 #include "tests/models/SignalLog.h"
 #include "tests/models/clean/CleanupTesting.h"
 #include "tests/models/clean/FakeCleanupEngine.h"
+#include "tests/support/EventWait.h"
 
 namespace tidewell::models {
 namespace {
@@ -476,10 +477,10 @@ TEST(CleanModelThreads, NeverMoreThanFourMeasurementsRunAtOnce) {
   services.executor = std::make_shared<ThreadPoolExecutor>(16);
   auto model = std::make_shared<CleanupViewModel>(services, fake);
   auto task = model->scan();
-  while (!finished(task)) {
+  ASSERT_TRUE(testing::waitUntil([&] {
     gate.releaseWhenFull(4, 14);
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 2);
-  }
+    return finished(task);
+  }));
   EXPECT_EQ(gate.peak(), 4);
   EXPECT_EQ(model->phase(), Phase::review);
   EXPECT_EQ(model->scanProgress(), 1.0);

@@ -3,7 +3,6 @@
 // the fixture's own Trash.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/deepscan/MachineDeepScanEngine.h"
 #include "tests/models/ModelTesting.h"
+#include "tests/support/EventWait.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::models {
@@ -21,10 +21,6 @@ using namespace tidewell::testing;
 using Kind = engine::BigItem::Kind;
 
 constexpr int64_t MB = 1'000'000;
-
-void wait(const QCoro::Task<>& task) {
-  while (!finished(task)) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-}
 
 TEST(DeepScanOnAFixtureHome, FindsMergesAndTrashesInsideTheFixture) {
   const std::string docker = "Library/Containers/com.docker.docker";
@@ -53,7 +49,7 @@ TEST(DeepScanOnAFixtureHome, FindsMergesAndTrashesInsideTheFixture) {
       std::make_shared<DeepScanViewModel>(services, std::make_shared<MachineDeepScanEngine>(ctx, measure));
 
   auto scan = model->scan();
-  wait(scan);
+  ASSERT_TRUE(waitUntilDone(scan));
   EXPECT_EQ(model->phase(), DeepScanViewModel::Phase::list);
   EXPECT_EQ(model->scanProgress(), 1.0);
   std::vector<std::pair<std::string, Kind>> found;
@@ -69,12 +65,12 @@ TEST(DeepScanOnAFixtureHome, FindsMergesAndTrashesInsideTheFixture) {
 
   // The container disk is only shown: refused, untouched.
   auto refused = model->trash(model->items()[0]);
-  wait(refused);
+  ASSERT_TRUE(waitUntilDone(refused));
   EXPECT_FALSE(model->lastResult()->success);
   EXPECT_TRUE(exists(fx.path(docker + "/Data/vms/0/data")));
 
   auto trashed = model->trash(model->items()[2]);
-  wait(trashed);
+  ASSERT_TRUE(waitUntilDone(trashed));
   EXPECT_EQ(model->lastResult(), (DeepScanViewModel::TrashOutcome{"movie.mkv", 150 * MB, true}));
   EXPECT_FALSE(exists(fx.path("Downloads/movie.mkv")));
   EXPECT_TRUE(exists(ctx.trashHome + "/files/movie.mkv"));

@@ -15,6 +15,7 @@
 #include "design/BundledFonts.h"
 #include "design/Color.h"
 #include "screens/common/controls/ConfirmAlert.h"
+#include "tests/support/EventWait.h"
 
 using namespace tidewell;
 
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
   QWidget window;
   window.resize(600, 400);
   window.show();
-  while (!window.windowHandle()->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  if (!testing::waitUntil([&] { return window.windowHandle()->isExposed(); })) return 3;
   QCoreApplication::processEvents();
 
   auto* alert = new screens::ConfirmAlert(
