@@ -32,6 +32,11 @@ inline engine::CleanupTarget row(std::string id,
   return target;
 }
 
+// A large model folder of one tool.
+inline engine::AIModelStore store(const std::string& tool, int64_t bytes) {
+  return {"/fixture/" + tool, tool, bytes, "/fixture/" + tool, "Manage these in " + tool + "."};
+}
+
 class FakeCleanupEngine final : public models::CleanupEngine {
  public:
   using CleanResult = engine::DiskScanner::CleanResult;

@@ -1,11 +1,15 @@
+// The Dev Mode model's own rules: what it measures, the model folder search
+// and the selection by group. What it shares with Clean is checked over both
+// in CleanupItemsModelTest.cpp.
 #include "models/devmode/DevModeViewModel.h"
 
 #include <gtest/gtest.h>
 
-#include <QSettings>
-#include <limits>
+#include <functional>
 #include <random>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "tests/models/ModelTesting.h"
 #include "tests/models/SignalLog.h"
@@ -15,9 +19,7 @@
 namespace tidewell::models {
 namespace {
 
-using engine::AIModelStore;
 using engine::CleanupCategory;
-using engine::CleanupItem;
 using engine::CleanupTarget;
 using engine::SafetyLevel;
 using Phase = DevModeViewModel::Phase;
@@ -29,10 +31,7 @@ using testing::row;
 using testing::runToEnd;
 using testing::selectedIds;
 using testing::settle;
-
-AIModelStore store(std::string tool, int64_t bytes) {
-  return {"/fixture/" + tool, tool, bytes, "/fixture/" + tool, "Manage these in " + tool + "."};
-}
+using testing::store;
 
 void watchAll(testing::SignalLog& log, DevModeViewModel* model) {
   testing::watchSharedFields(log, model);
@@ -171,145 +170,7 @@ TEST_F(DevModel, ScanMeasuresThirtyThreeTargetsThenFindsTheModelFolders) {
   EXPECT_EQ(fake->freeSpaceReads(), 0u);  // this model never reads the free space
 }
 
-TEST_F(DevModel, EqualSizesKeepFinishingOrder) {
-  fake->catalogRows = {row("one"), row("two"), row("three")};
-  fake->sizes = {{"one", 10}, {"two", 10}, {"three", 10}, {"hf-hub-cache", 10}};
-  auto task = model->scan();
-  executor().runJob(0);
-  settle();
-  // Finish the first four in the order 3, 1, 0, 2 (hf-hub-cache, two, one, three).
-  for (std::size_t pick : {3u, 1u, 0u, 0u}) {
-    executor().runJob(pick);
-    settle();
-  }
-  runToEnd(executor());
-  ASSERT_TRUE(finished(task));
-  EXPECT_EQ(ids(model->items()), (std::vector<std::string>{"hf-hub-cache", "two", "one", "three"}));
-}
-
-TEST_F(DevModel, BusyCallsAreRefused) {
-  twoGroups();
-  auto first = model->scan();
-  auto second = model->scan();
-  EXPECT_TRUE(finished(second));
-  EXPECT_EQ(executor().pending(), 1u);
-  auto cleanWhileScanning = model->clean();
-  EXPECT_TRUE(finished(cleanWhileScanning));
-  model->reset();
-  EXPECT_EQ(model->phase(), Phase::scanning);
-  runToEnd(executor());
-  ASSERT_TRUE(finished(first));
-  EXPECT_EQ(fake->measured().size(), 8u);  // four rows and four AI rows, once each
-  EXPECT_EQ(fake->modelScans(), 1);
-
-  auto cleaning = model->clean();
-  ASSERT_EQ(model->phase(), Phase::cleaning);
-  testing::SignalLog log;
-  watchAll(log, model.get());
-  auto scanWhileCleaning = model->scan();
-  auto cleanAgain = model->clean();
-  model->reset();
-  EXPECT_TRUE(finished(scanWhileCleaning) && finished(cleanAgain));
-  EXPECT_TRUE(log.names().empty());
-  runToEnd(executor());
-  ASSERT_TRUE(finished(cleaning));
-  EXPECT_EQ(fake->cleaned(), (std::vector<std::string>{"xcode-safe", "npm-safe"}));
-}
-
-TEST_F(DevModel, CleanOnlyFromReviewAndCountsEachCleaningOnce) {
-  twoGroups();
-  scanToReview();
-  auto once = model->clean();
-  runToEnd(executor());
-  ASSERT_TRUE(finished(once));
-  ASSERT_EQ(model->phase(), Phase::done);
-  EXPECT_EQ(harness.settings->totalFreedBytes(), 600);
-
-  auto afterDone = model->clean();
-  EXPECT_TRUE(finished(afterDone));
-  // reset() keeps the items, still selected; yet from idle nothing is cleaned.
-  model->reset();
-  ASSERT_EQ(model->selectedItems().size(), 2u);
-  auto fromIdle = model->clean();
-  EXPECT_TRUE(finished(fromIdle));
-  EXPECT_EQ(model->phase(), Phase::idle);
-  EXPECT_EQ(executor().pending(), 0u);
-  EXPECT_EQ(fake->cleaned().size(), 2u);
-  EXPECT_EQ(harness.settings->totalFreedBytes(), 600);
-}
-
-TEST_F(DevModel, ACleanWhoseSecondItemFailsAddsOnlyToTheFreedTotal) {
-  twoGroups();
-  fake->results = {{"xcode-caution", {0, "xcode-caution title"}}, {"npm-safe", {150, std::nullopt}}};
-  harness.settings->setLastCleanupAt(1700000000.0);
-  harness.settings->addFreedBytes(1'000);
-  scanToReview();
-  model->selectAll(true);
-  model->setSelected("npm-caution", false);
-
-  auto task = model->clean();
-  EXPECT_EQ(model->phase(), Phase::cleaning);
-  const std::vector<double> progress = testing::cleanStepByStep(executor(), *model);
-  ASSERT_TRUE(finished(task));
-  EXPECT_EQ(progress, (std::vector<double>{1.0 / 3, 2.0 / 3, 1.0}));
-  EXPECT_EQ(fake->cleaned(), (std::vector<std::string>{"xcode-safe", "xcode-caution", "npm-safe"}));
-  EXPECT_EQ(model->failedTitles(), std::vector<std::string>{"xcode-caution title"});
-  EXPECT_EQ(model->freedBytes(), 550);
-  EXPECT_EQ(harness.settings->totalFreedBytes(), 1'550);
-  EXPECT_DOUBLE_EQ(*harness.settings->lastCleanupAt(), 1700000000.0);
-  EXPECT_EQ(fake->freeSpaceReads(), 0u);
-}
-
-TEST_F(DevModel, AZeroByteCleanStillAddsAndLeavesTheCleanupTimeAlone) {
-  {
-    QSettings raw(harness.dir.filePath("settings.ini"), QSettings::IniFormat);
-    raw.setValue("lastCleanupAt", std::numeric_limits<double>::infinity());
-  }
-  harness.settings = SettingsStore::atFile(harness.dir.filePath("settings.ini"));
-  model = std::make_shared<DevModeViewModel>(harness.services(), fake);
-  fake->catalogRows = {row("a")};
-  fake->sizes = {{"a", 10}};
-  fake->results = {{"a", {0, "a title"}}};
-  scanToReview();
-  QStringList keys;
-  QObject::connect(harness.settings.get(), &SettingsStore::valueChanged,
-                   [&](const QString& key) { keys << key; });
-  auto task = model->clean();
-  runToEnd(executor());
-  ASSERT_TRUE(finished(task));
-  EXPECT_EQ(keys, QStringList{"totalFreedBytes"});
-  EXPECT_TRUE(harness.settings->value("totalFreedBytes").isValid());
-  EXPECT_EQ(harness.settings->totalFreedBytes(), 0);
-  // The stored non-finite time still reads as no cleanup at all.
-  EXPECT_FALSE(harness.settings->lastCleanupAt());
-}
-
-TEST_F(DevModel, ResetSetsThePhaseFirstAndKeepsItemsAndModels) {
-  twoGroups();
-  fake->stores = {store("Ollama models", 20'000'000'000)};
-  fake->results = {{"npm-safe", {0, "npm-safe title"}}};
-  scanToReview();
-  auto task = model->clean();
-  runToEnd(executor());
-  ASSERT_TRUE(finished(task));
-  const auto items = model->items();
-  const auto models = model->models();
-  testing::SignalLog log;
-  watchAll(log, model.get());
-  model->reset();
-  EXPECT_EQ(log.fields(), (std::vector<std::string>{"phase", "scanProgress", "cleanProgress", "freedBytes",
-                                                    "failedTitles"}));
-  EXPECT_TRUE(log.eachFollowedByChanged());
-  EXPECT_EQ(model->phase(), Phase::idle);
-  EXPECT_EQ(model->items(), items);
-  EXPECT_EQ(model->models(), models);
-  EXPECT_EQ(model->freedBytes(), 0);
-  EXPECT_TRUE(model->failedTitles().empty());
-  EXPECT_EQ(model->scanProgress(), 0.0);
-  EXPECT_EQ(model->cleanProgress(), 0.0);
-}
-
-TEST_F(DevModel, SelectionByIdSets) {
+TEST_F(DevModel, SelectionByGroup) {
   twoGroups();
   fake->catalogRows.push_back(row("conda-pkg-cache", CleanupCategory::aiCaches, SafetyLevel::caution));
   fake->sizes["conda-pkg-cache"] = 50;
@@ -324,7 +185,6 @@ TEST_F(DevModel, SelectionByIdSets) {
     std::set<std::string> selected;
   };
   const Case cases[] = {
-      {"as measured: safe rows", [](DevModeViewModel&) {}, {"xcode-safe", "npm-safe"}},
       {"whole group picked",
        [&](DevModeViewModel& m) { m.setSelected(true, xcode); },
        {"xcode-safe", "xcode-caution", "npm-safe"}},
@@ -341,21 +201,8 @@ TEST_F(DevModel, SelectionByIdSets) {
          m.selectSafeOnly(ai);
        },
        {"xcode-safe", "xcode-caution", "npm-safe", "npm-caution"}},
-      {"safe only",
-       [](DevModeViewModel& m) {
-         m.selectAll(true);
-         m.selectSafeOnly();
-       },
-       {"xcode-safe", "npm-safe"}},
-      {"nothing", [](DevModeViewModel& m) { m.selectAll(false); }, {}},
-      {"one item by id",
-       [](DevModeViewModel& m) { m.setSelected("npm-caution", true); },
-       {"xcode-safe", "npm-safe", "npm-caution"}},
       {"unknown ids change nothing",
-       [](DevModeViewModel& m) {
-         m.setSelected("no-such-row", true);
-         m.setSelected(true, {"no-such-row"});
-       },
+       [](DevModeViewModel& m) { m.setSelected(true, {"no-such-row"}); },
        {"xcode-safe", "npm-safe"}},
   };
   for (const Case& c : cases) {
@@ -368,18 +215,16 @@ TEST_F(DevModel, SelectionByIdSets) {
   model->setSelected("xcode-caution", true);
   EXPECT_EQ(model->selectedCount(xcode), 2u);
   EXPECT_EQ(model->selectedCount(ai), 0u);
-  EXPECT_EQ(model->selectedBytes(), 900);
-  EXPECT_EQ(model->totalBytes(), 1'050);
-  EXPECT_EQ(ids(model->selectedItems()),
-            (std::vector<std::string>{"xcode-safe", "xcode-caution", "npm-safe"}));
-  EXPECT_FALSE(model->isSelected("no-such-row"));
+  EXPECT_EQ(model->selectedCount({"no-such-row"}), 0u);
 
-  // An item a later scan no longer finds reads false and ignores writes.
-  fake->sizes.erase("xcode-safe");
-  scanToReview();
-  EXPECT_FALSE(model->isSelected("xcode-safe"));
-  model->setSelected("xcode-safe", true);
-  EXPECT_FALSE(model->isSelected("xcode-safe"));
+  // A write to a group with no items publishes nothing.
+  testing::SignalLog log;
+  watchAll(log, model.get());
+  model->setSelected(false, {"no-such-row"});
+  model->selectSafeOnly({"no-such-row"});
+  EXPECT_TRUE(log.names().empty());
+  model->setSelected(false, xcode);
+  EXPECT_EQ(log.names(), (std::vector<std::string>{"items", "changed"}));
 }
 
 }  // namespace
