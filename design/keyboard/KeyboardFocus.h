@@ -1,0 +1,47 @@
+#pragma once
+// How our controls work from the keyboard, one policy for the program:
+// - A control made focusable takes the focus from Tab and from clicks and,
+//   while it has the focus and the keyboard is in use, shows the focus ring
+//   in its shape. The keyboard is in use from a key press until the next
+//   pointer press or until a new window appears, so no window opens with a
+//   ring nobody asked for, and a click never leaves one behind.
+// - Space and Return press the focused control: a button is clicked, any
+//   other control runs its press action (AccessibleTraits::press). In a
+//   dialog Return presses nothing, since no button of ours is a default
+//   one: the dialog decides what Return does.
+// Installed on the application once, by the first control made focusable.
+// GUI thread only.
+
+#include "design/keyboard/FocusRing.h"
+
+class QWidget;
+
+namespace tidewell::design::KeyboardFocus {
+
+void makeFocusable(QWidget* control, FocusRingShape shape = {});
+// Whether control was made focusable (it may have given the focus up since).
+bool isFocusable(const QWidget* control);
+FocusRingShape shapeOf(const QWidget* control);
+void setShape(QWidget* control, FocusRingShape shape);
+
+// Whether the keyboard is in use (see above).
+bool isKeyboardInUse();
+// The control the ring is shown on now, or nullptr.
+QWidget* ringedControl();
+
+// Puts the focus chain of window in the order its widgets are laid out
+// in: a widget before what it holds, siblings in the order they were added.
+// Rows made after the rest of a screen (a list filled later) then come
+// where they are shown, not last. Done before every Tab, and by
+// focusFirst().
+void orderTabs(QWidget* window);
+
+// Whether the focus of widget's window is widget or below it.
+bool holdsFocus(const QWidget* widget);
+// Gives the focus to the first control below widget that Tab would reach,
+// else to widget itself, so the next Tab starts there.
+void focusFirst(QWidget* widget);
+
+void install();
+
+}  // namespace tidewell::design::KeyboardFocus
