@@ -3,10 +3,9 @@
 // an alert: it blocks its parent window only, opens with open() and never
 // spins an event loop of its own. It paints the window background and is a
 // shadow host. Escape cancels (rejected()); Return and Enter do nothing,
-// since no button of a confirmation is the default one. Buttons placed in
-// it should not take keyboard focus (setFocusPolicy(Qt::NoFocus)), so
-// neither Space nor Return can press a destructive one by accident. GUI
-// thread only.
+// since no button of a confirmation is the default one. It opens holding
+// the focus itself, so a stray Space presses nothing: Tab reaches its
+// buttons, and Space presses the one that has the focus. GUI thread only.
 
 #include <QDialog>
 

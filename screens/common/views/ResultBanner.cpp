@@ -60,6 +60,7 @@ void ResultBanner::build() {
   dismiss_ = named(new SymbolButton("xmark"_symbol, 11, design::FontWeight::Semibold,
                                     design::Color::secondaryText(), content),
                    "bannerDismiss");
+  dismiss_->setAccessibleName(QStringLiteral("Close"));
   connect(dismiss_, &QAbstractButton::clicked, this, &ResultBanner::dismissed);
 
   auto* text = new QVBoxLayout;
