@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPointer>
+#include <QScrollArea>
 #include <QVariant>
 
 #include "design/accessibility/AccessibleTraits.h"
@@ -51,6 +52,37 @@ void inLayoutOrder(QWidget* widget, QList<QWidget*>& out) {
     out.append(child);
     inLayoutOrder(child, out);
   }
+}
+
+bool isTabStop(const QWidget* widget) {
+  return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isVisible() &&
+         widget->isEnabled() && !widget->focusProxy();
+}
+
+// Scrolls every scroll area that holds widget until it is in view.
+void bringIntoView(QWidget* widget) {
+  for (QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+    if (auto* area = qobject_cast<QScrollArea*>(up)) area->ensureWidgetVisible(widget);
+}
+
+// Moves the focus of window to the tab stop after (before) its focus widget
+// in layout order, round the end; false when it has no tab stop.
+bool moveFocus(QWidget* window, bool forward) {
+  QList<QWidget*> laidOut;
+  inLayoutOrder(window, laidOut);
+  QWidget* focus = window->focusWidget();
+  const qsizetype at = focus ? laidOut.indexOf(focus) : -1;
+  const qsizetype count = laidOut.size();
+  for (qsizetype step = 1; step <= count; ++step) {
+    const qsizetype from = at < 0 ? (forward ? -1 : count) : at;
+    const qsizetype index = ((forward ? from + step : from - step) % count + count) % count;
+    QWidget* candidate = laidOut[index];
+    if (!isTabStop(candidate)) continue;
+    candidate->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    bringIntoView(candidate);
+    return true;
+  }
+  return false;
 }
 
 // The application's event filter behind the policy.
@@ -129,8 +161,17 @@ class Navigator : public QObject {
     if (!watched->isWidgetType()) return false;
     auto* focus = static_cast<QWidget*>(watched);
     QWidget* windowFocus = focus->window()->focusWidget();
-    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-    if (tab && (focus == windowFocus || (!windowFocus && focus->isWindow()))) orderTabs(focus->window());
+    const bool tab = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                     !key->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier);
+    // Tab and Shift+Tab go through the controls in the order they are laid
+    // out, not the order they were made in (rows filled in later, a banner
+    // put above a list). Popups keep their own keys.
+    if (tab && (focus == windowFocus || (!windowFocus && focus->isWindow())) &&
+        focus->window()->windowType() != Qt::Popup) {
+      keyboard = true;
+      const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+      if (moveFocus(focus->window(), forward)) return true;
+    }
     // A key not taken by the focus widget travels up to its parents: act once.
     if (focus != windowFocus) return false;
     keyboard = true;
@@ -193,17 +234,13 @@ bool isKeyboardInUse() { return Navigator::instance().keyboard; }
 
 QWidget* ringedControl() { return Navigator::instance().ringed(); }
 
-void orderTabs(QWidget* window) {
-  if (!window) return;
-  window = window->window();
-  QList<QWidget*> laidOut;
-  inLayoutOrder(window, laidOut);
-  QWidget* previous = nullptr;
-  for (QWidget* widget : laidOut) {
-    if (widget->focusPolicy() == Qt::NoFocus || widget->focusProxy()) continue;
-    if (previous) QWidget::setTabOrder(previous, widget);
-    previous = widget;
-  }
+QList<QWidget*> tabStops(QWidget* widget) {
+  QList<QWidget*> laidOut, stops;
+  if (!widget) return stops;
+  inLayoutOrder(widget, laidOut);
+  for (QWidget* candidate : laidOut)
+    if (isTabStop(candidate)) stops.append(candidate);
+  return stops;
 }
 
 bool holdsFocus(const QWidget* widget) {
@@ -214,16 +251,10 @@ bool holdsFocus(const QWidget* widget) {
 
 void focusFirst(QWidget* widget) {
   if (!widget) return;
-  orderTabs(widget->window());
-  for (QWidget* next = widget->nextInFocusChain(); next && next != widget; next = next->nextInFocusChain()) {
-    if (!widget->isAncestorOf(next)) continue;
-    if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
-        !next->focusProxy()) {
-      next->setFocus(Qt::OtherFocusReason);
-      return;
-    }
-  }
-  widget->setFocus(Qt::OtherFocusReason);
+  const QList<QWidget*> stops = tabStops(widget);
+  if (stops.isEmpty()) return widget->setFocus(Qt::OtherFocusReason);
+  stops.first()->setFocus(Qt::OtherFocusReason);
+  bringIntoView(stops.first());
 }
 
 }  // namespace tidewell::design::KeyboardFocus

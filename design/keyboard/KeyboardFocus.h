@@ -5,12 +5,16 @@
 //   in its shape. The keyboard is in use from a key press until the next
 //   pointer press or until a new window appears, so no window opens with a
 //   ring nobody asked for, and a click never leaves one behind.
+// - Tab and Shift+Tab move through the window's controls in tabStops()
+//   order, scrolling the one reached into view.
 // - Space and Return press the focused control: a button is clicked, any
 //   other control runs its press action (AccessibleTraits::press). In a
 //   dialog Return presses nothing, since no button of ours is a default
 //   one: the dialog decides what Return does.
 // Installed on the application once, by the first control made focusable.
 // GUI thread only.
+
+#include <QList>
 
 #include "design/keyboard/FocusRing.h"
 
@@ -29,12 +33,12 @@ bool isKeyboardInUse();
 // The control the ring is shown on now, or nullptr.
 QWidget* ringedControl();
 
-// Puts the focus chain of window in the order its widgets are laid out
-// in: a widget before what it holds, siblings in the order they were added.
-// Rows made after the rest of a screen (a list filled later) then come
-// where they are shown, not last. Done before every Tab, and by
-// focusFirst().
-void orderTabs(QWidget* window);
+// The controls below widget that Tab stops at, in the order Tab takes:
+// the order they are laid out in (a widget before what it holds, the
+// children its layout places in that order, nested layouts included, then
+// the others as made), not the order they were made in, so rows filled in
+// later and a banner put above a list come where they are shown.
+QList<QWidget*> tabStops(QWidget* widget);
 
 // Whether the focus of widget's window is widget or below it.
 bool holdsFocus(const QWidget* widget);
