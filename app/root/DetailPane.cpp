@@ -17,8 +17,9 @@ DetailPane::DetailPane(Factory factory, QWidget* parent) : QWidget(parent), fact
 void DetailPane::show(DetailBranch branch) {
   design::SectionAccent::set(this, modePalette(modeOf(branch)));
   if (branch_ == branch && screen_) return;
-  // A screen that goes with the keyboard focus hands it to the next one.
-  const bool carry = screen_ && design::KeyboardFocus::holdsFocus(screen_);
+  // A screen that goes with the keyboard focus (or the pane holding it
+  // between screens) hands it to the next one.
+  const bool carry = design::KeyboardFocus::holdsFocus(this);
   if (carry) setFocus(Qt::OtherFocusReason);
   if (screen_) {
     screen_->hide();

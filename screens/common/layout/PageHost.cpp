@@ -13,8 +13,9 @@ PageHost::PageHost(QWidget* parent) : QWidget(parent) {
 }
 
 void PageHost::setPage(QWidget* page) {
-  // A page that goes with the keyboard focus hands it to the next one.
-  const bool carry = page_ && design::KeyboardFocus::holdsFocus(page_);
+  // A page that goes with the keyboard focus (or the host holding it
+  // between pages) hands it to the next one.
+  const bool carry = design::KeyboardFocus::holdsFocus(this);
   if (carry) setFocus(Qt::OtherFocusReason);
   if (QWidget* old = page_.data()) {
     old->hide();
