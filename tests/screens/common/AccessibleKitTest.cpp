@@ -121,7 +121,7 @@ TEST(AccessibleKit, ASegmentedControlIsAListOfTabsTheChosenOneSelected) {
   EXPECT_EQ(list->focusChild(), list->child(1));
 }
 
-TEST(AccessibleKit, AProgressBarGivesItsValueAndABannersCloseButtonSaysWhatItDoes) {
+TEST(AccessibleKit, AProgressBarGivesItsValueAndABannerReadsAsAnAlertWithANamedCloseButton) {
   ProgressBar bar(0.37, 240);
   bar.show();
   EXPECT_EQ(iface(&bar)->role(), QAccessible::ProgressBar);
@@ -134,6 +134,13 @@ TEST(AccessibleKit, AProgressBarGivesItsValueAndABannersCloseButtonSaysWhatItDoe
   banner.resize(500, 80);
   banner.show();
   EXPECT_EQ(probe::lines(probe::accessibilityProblems(&banner)), "");
+  // An alert, read by its title, its sentence as the detail.
+  EXPECT_EQ(iface(&banner)->role(), QAccessible::AlertMessage);
+  EXPECT_EQ(iface(&banner)->text(QAccessible::Name), "Moved Beta to the Trash");
+  EXPECT_EQ(iface(&banner)->text(QAccessible::Description), "2 items · 301 MB.");
+  banner.setText(std::nullopt, QStringLiteral("Couldn't quit Slack."));
+  EXPECT_EQ(iface(&banner)->text(QAccessible::Name), "Couldn't quit Slack.");
+  EXPECT_EQ(iface(&banner)->text(QAccessible::Description), "");
   QAccessibleInterface* close = iface(banner.dismissButton());
   EXPECT_EQ(close->role(), QAccessible::Button);
   EXPECT_EQ(close->text(QAccessible::Name), "Close");
