@@ -9,6 +9,7 @@
 #include "design/Color.h"
 #include "design/ResourceRoot.h"
 #include "design/SectionPalette.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::app {
 
@@ -58,6 +59,9 @@ void configureApplication(QApplication& application) {
   // saves (a third of what the window costs sitting on Home), so one
   // helper thread draws the strips. Engine work has pools of its own.
   QThreadPool::globalInstance()->setMaxThreadCount(1);
+  // Our painted widgets read to assistive technology through interfaces of
+  // our own, from the first widget made.
+  design::installAccessibility();
 }
 
 }  // namespace tidewell::app

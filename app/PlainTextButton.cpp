@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "design/keyboard/KeyboardFocus.h"
+
 namespace tidewell::app {
 
 PlainTextButton::PlainTextButton(const QString& text, QFont font, QColor colour, Qt::Alignment alignment,
@@ -12,6 +14,7 @@ PlainTextButton::PlainTextButton(const QString& text, QFont font, QColor colour,
   setText(text);
   setFont(font);
   setCursor(Qt::PointingHandCursor);
+  design::KeyboardFocus::makeFocusable(this, {4, {}});
 }
 
 QSize PlainTextButton::sizeHint() const {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "design/MonospacedDigits.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::app {
 
@@ -15,6 +16,9 @@ TextLine::TextLine(const QString& text, const QFont& font, const QColor& colour,
       colour_(colour),
       monospacedDigits_(monospacedDigits),
       alignment_(alignment) {
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::StaticText;
+  traits.name = [this] { return text_; };
   setFont(font);
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
@@ -24,6 +28,7 @@ void TextLine::setText(const QString& text) {
   text_ = text;
   updateGeometry();
   update();
+  design::accessibleNameChanged(this);
 }
 
 double TextLine::naturalWidth() const {

@@ -10,6 +10,7 @@
 #include "design/MotionPreference.h"
 #include "design/NoiseOverlay.h"
 #include "design/ShadowLayer.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -52,6 +53,7 @@ void paintAmbientBackground(QPainter& painter, const QRectF& rect, const Section
 AmbientBackground::AmbientBackground(SectionPalette accent, QWidget* parent)
     : QWidget(parent), accent_(std::move(accent)), frames_(new FrameTimer(this, kWashFrameMs)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setHiddenFromAccessibility(this);
   ShadowLayer::makeHost(this);
   frames_->setWanted(true);
 }

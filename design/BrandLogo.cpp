@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "design/InterFont.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -44,6 +45,7 @@ BrandLogo::BrandLogo(BrandAsset asset, double height, QWidget* parent)
 BrandLogo::BrandLogo(std::optional<BrandArtwork> artwork, double height, QWidget* parent)
     : QWidget(parent), artwork_(std::move(artwork)), height_(height) {
   setAccessibleName(brandFallbackText());
+  accessibleTraits(this).role = QAccessible::Graphic;
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 

@@ -11,6 +11,7 @@
 #include "design/FrameTimer.h"
 #include "design/MonospacedDigits.h"
 #include "design/MotionPreference.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "platform/core/ByteCountText.h"
 
 namespace tidewell::design {
@@ -21,6 +22,10 @@ CountUpBytes::CountUpBytes(int64_t target, double duration, QFont font, QWidget*
       duration_(std::max(0.0, duration)),
       font_(std::move(font)),
       frames_(new FrameTimer(this, kCountUpFrameMs, [this] { onFrame(); })) {
+  // Read as the figure it arrives at, not each step of the count.
+  AccessibleTraits& traits = accessibleTraits(this);
+  traits.role = QAccessible::StaticText;
+  traits.name = [this] { return QString::fromStdString(platform::byteCountText(target_)); };
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 

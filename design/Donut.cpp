@@ -9,6 +9,7 @@
 #include "design/Gradients.h"
 #include "design/SectionAccent.h"
 #include "design/ShadowLayer.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -69,6 +70,7 @@ void paintDonut(QPainter& painter, const QRectF& ringRect, double lineWidth, dou
 
 Donut::Donut(double used, double diameter, double lineWidth, QWidget* parent)
     : QWidget(parent), used_(used), diameter_(diameter), lineWidth_(lineWidth) {
+  accessibleTraits(this).value = [this] { return used_; };
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   ShadowLayer::track(this);
 }

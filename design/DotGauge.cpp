@@ -6,6 +6,7 @@
 
 #include "design/Color.h"
 #include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -44,6 +45,7 @@ void paintDotGauge(QPainter& painter, const QRectF& rect, double used, const Sec
 
 DotGauge::DotGauge(double used, double diameter, QWidget* parent)
     : QWidget(parent), used_(used), diameter_(diameter) {
+  accessibleTraits(this).value = [this] { return used_; };
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

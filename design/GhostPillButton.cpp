@@ -3,11 +3,14 @@
 #include <QPainter>
 #include <cmath>
 
+#include "design/keyboard/KeyboardFocus.h"
+
 namespace tidewell::design {
 
 GhostPillButton::GhostPillButton(PillLabel label, QWidget* parent)
     : QAbstractButton(parent), label_(std::move(label)) {
   setText(label_.title);
+  KeyboardFocus::makeFocusable(this, FocusRingShape::capsule());
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

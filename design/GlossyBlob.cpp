@@ -13,6 +13,7 @@
 #include "design/ShadowLayer.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -110,6 +111,8 @@ GlossyBlob::GlossyBlob(SymbolName symbol, SectionPalette palette, double size, b
       hoverFrames_(new FrameTimer(this, kTransitionFrameMs, [this] { onFrame(); })) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setAttribute(Qt::WA_Hover);
+  // A picture of the symbol its tile or button names in words.
+  setHiddenFromAccessibility(this);
   ShadowLayer::track(this);
   syncFrames();
 }

@@ -8,6 +8,7 @@
 #include "design/Gradients.h"
 #include "design/SectionAccent.h"
 #include "design/Shapes.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -33,6 +34,7 @@ void paintGradientBar(QPainter& painter, const QRectF& rect, double fraction, co
 
 GradientBar::GradientBar(double fraction, double height, QWidget* parent)
     : QWidget(parent), fraction_(fraction), height_(height) {
+  accessibleTraits(this).value = [this] { return fraction_; };
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 

@@ -7,6 +7,7 @@
 #include "design/SectionAccent.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -26,6 +27,7 @@ void paintIconChip(QPainter& painter, const QRectF& rect, const SymbolName& symb
 
 IconChip::IconChip(SymbolName symbol, double size, QWidget* parent)
     : QWidget(parent), symbol_(std::move(symbol)), size_(size) {
+  setHiddenFromAccessibility(this);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design/accessibility/AccessibleTraits.h"
+
 namespace tidewell::design {
 
 namespace {
@@ -63,6 +65,7 @@ void paintNoiseOverlay(QPainter& painter, const QRectF& rect) {
 NoiseOverlay::NoiseOverlay(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
+  setHiddenFromAccessibility(this);
 }
 
 void NoiseOverlay::paintEvent(QPaintEvent*) {

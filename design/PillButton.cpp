@@ -6,12 +6,14 @@
 
 #include "design/SectionAccent.h"
 #include "design/ShadowLayer.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::design {
 
 PillButton::PillButton(PillLabel label, PillButtonStyle style, QWidget* parent)
     : QAbstractButton(parent), label_(std::move(label)), style_(std::move(style)) {
   setText(label_.title);
+  KeyboardFocus::makeFocusable(this, FocusRingShape::capsule());
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   ShadowLayer::track(this);
   connect(this, &QAbstractButton::pressed, this, [this] { ShadowLayer::refresh(this); });

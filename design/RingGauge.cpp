@@ -10,6 +10,7 @@
 #include "design/SectionAccent.h"
 #include "design/Shadow.h"
 #include "design/ShadowLayer.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -125,6 +126,7 @@ void paintRingGauge(QPainter& painter, const QRectF& circleRect, double lineWidt
 
 RingGauge::RingGauge(double progress, double diameter, double lineWidth, QWidget* parent)
     : QWidget(parent), progress_(progress), diameter_(diameter), lineWidth_(lineWidth) {
+  accessibleTraits(this).value = [this] { return progress_; };
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   ShadowLayer::track(this);
 }

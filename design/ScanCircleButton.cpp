@@ -17,6 +17,7 @@
 #include "design/SectionAccent.h"
 #include "design/Shadow.h"
 #include "design/ShadowLayer.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::design {
 
@@ -124,6 +125,8 @@ ScanCircleButton::ScanCircleButton(SymbolName symbol, QString title, std::functi
       wobbleFrames_(new FrameTimer(this, kBlobFrameMs, [this] { onFrame(); })),
       hoverFrames_(new FrameTimer(this, kTransitionFrameMs, [this] { onFrame(); })) {
   setText(title);
+  // The ring follows the 200-point circle inside the dotted one.
+  KeyboardFocus::makeFocusable(this, FocusRingShape::capsule({12, 12, 12, 12}));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setMouseTracking(true);
   ShadowLayer::track(this);

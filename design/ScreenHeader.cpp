@@ -6,6 +6,7 @@
 
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
 
@@ -43,6 +44,7 @@ void paintScreenHeader(QPainter& painter, const QRectF& rect, const QString& tit
 
 ScreenHeader::ScreenHeader(QString title, std::optional<QString> subtitle, QWidget* parent)
     : QWidget(parent), title_(std::move(title)), subtitle_(std::move(subtitle)) {
+  accessibleTraits(this).role = QAccessible::Heading;
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 

@@ -7,9 +7,12 @@
 #include "design/Color.h"
 #include "design/Gradients.h"
 #include "design/InterFont.h"
+#include "design/SectionAccent.h"
 #include "design/ShadowLayer.h"
 #include "design/Shapes.h"
 #include "design/SymbolEffect.h"
+#include "design/accessibility/AccessibleTraits.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::design {
 
@@ -78,6 +81,12 @@ SidebarRow::SidebarRow(SymbolName symbol, QString label, SectionPalette palette,
       action_(std::move(action)),
       bounce_(new SymbolEffect(SymbolEffect::Kind::Bounce, this)) {
   setText(look_.label);
+  KeyboardFocus::makeFocusable(this, {11, {}});
+  // The ring in the row's own colours.
+  SectionAccent::set(this, look_.palette);
+  // A tab of the window's sections: selected while its section is shown.
+  accessibleTraits(this).role = QAccessible::PageTab;
+  accessibleTraits(this).checked = [this] { return look_.isActive ? Qt::Checked : Qt::Unchecked; };
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setAttribute(Qt::WA_Hover);
   ShadowLayer::track(this);
@@ -91,6 +100,7 @@ void SidebarRow::setActive(bool active) {
   look_.isActive = active;
   update();
   ShadowLayer::refresh(this);
+  accessibleCheckChanged(this);
 }
 
 void SidebarRow::setHovering(bool hovering) {

@@ -1,12 +1,15 @@
 #include "widget/TidewellWidgetView.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
+#include "widget/WidgetAccessible.h"
 #include "widget/WidgetLayout.h"
 #include "widget/WidgetPainter.h"
 
@@ -18,11 +21,21 @@ TidewellWidgetView::TidewellWidgetView(WidgetFamily family, LinkOpener opener, Q
   setFixedSize(widgetSize(family).toSize());
   setAttribute(Qt::WA_TranslucentBackground);
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::StrongFocus);
+  WidgetAccessible::install();
 }
 
 void TidewellWidgetView::setEntry(const SpaceEntry& entry) {
   entry_ = entry;
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+void TidewellWidgetView::openScanLink() {
+  if (opener_) opener_(scanLink());
 }
 
 std::unique_ptr<QMenu> TidewellWidgetView::makeContextMenu() {
@@ -34,9 +47,14 @@ std::unique_ptr<QMenu> TidewellWidgetView::makeContextMenu() {
 void TidewellWidgetView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paintTidewellWidget(painter, rect(), family_, entry_);
+  if (showsFocusRing()) paintWidgetFocusRing(painter, rect());
 }
 
 void TidewellWidgetView::mousePressEvent(QMouseEvent* event) {
+  if (keyboard_) {
+    keyboard_ = false;
+    update();
+  }
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   pressed_ = true;
   dragging_ = false;
@@ -63,7 +81,30 @@ void TidewellWidgetView::mouseReleaseEvent(QMouseEvent* event) {
   const bool click = pressed_ && !dragging_ && rect().contains(event->position().toPoint());
   pressed_ = false;
   dragging_ = false;
-  if (click && opener_) opener_(scanLink());
+  if (click) openScanLink();
+}
+
+void TidewellWidgetView::keyPressEvent(QKeyEvent* event) {
+  if (!keyboard_) {
+    keyboard_ = true;
+    update();
+  }
+  const int key = event->key();
+  if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    event->accept();
+    return openScanLink();
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TidewellWidgetView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TidewellWidgetView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void TidewellWidgetView::contextMenuEvent(QContextMenuEvent* event) {

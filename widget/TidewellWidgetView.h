@@ -1,8 +1,10 @@
 #pragma once
 // The widget on the desktop: draws one entry in its family at the family's
-// fixed size. A click opens the scan link; dragging moves the window; the
-// context menu offers "Close" only. GUI thread; the view owns nothing but
-// its entry and opener.
+// fixed size. A click, or Space or Return while it has the focus, opens the
+// scan link; dragging moves the window; the context menu offers "Close"
+// only. It reads to assistive technology as one link (WidgetAccessible)
+// and shows a focus ring while it has the focus from the keyboard. GUI
+// thread; the view owns nothing but its entry and opener.
 
 #include <QPoint>
 #include <QWidget>
@@ -28,6 +30,11 @@ class TidewellWidgetView : public QWidget {
 
   // The context menu, with its one "Close" action wired to close the view.
   std::unique_ptr<QMenu> makeContextMenu();
+  // What a click does.
+  void openScanLink();
+  // Whether the focus ring is drawn: the view has the focus and the last
+  // input was a key.
+  bool showsFocusRing() const { return hasFocus() && keyboard_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -35,6 +42,9 @@ class TidewellWidgetView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   WidgetFamily family_;
@@ -42,6 +52,7 @@ class TidewellWidgetView : public QWidget {
   SpaceEntry entry_;
   bool pressed_ = false;
   bool dragging_ = false;
+  bool keyboard_ = false;
   QPoint pressPosition_;  // in the view, where the left button went down
 };
 

@@ -29,6 +29,15 @@ QPen ringPen(const QBrush& brush, Qt::PenCapStyle cap) {
 QString text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
+void paintWidgetFocusRing(QPainter& painter, const QRectF& bounds) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(widgetGreen(), 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRoundedRect(bounds.adjusted(1, 1, -1, -1), kCornerRadius - 1, kCornerRadius - 1);
+  painter.restore();
+}
+
 void paintTidewellWidget(QPainter& painter, const QRectF& bounds, WidgetFamily family,
                          const SpaceEntry& entry) {
   painter.save();

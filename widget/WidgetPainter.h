@@ -23,6 +23,10 @@ void paintMediumContent(QPainter& painter, const QRectF& content, const SpaceEnt
 // edge, barFillWidth(track width, fraction) wide.
 void paintUsageBar(QPainter& painter, const QRectF& track, double fraction);
 
+// The keyboard's focus ring: a 2-point green outline just inside the
+// rounded background's edge.
+void paintWidgetFocusRing(QPainter& painter, const QRectF& bounds);
+
 // The ring in frame: the dim circle, and the arc from the top clockwise to
 // ringEnd(fraction), shaded from green at the top round to mint.
 void paintRing(QPainter& painter, const QRectF& frame, double fraction);

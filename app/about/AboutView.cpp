@@ -20,6 +20,7 @@
 #include "design/ShadowLayer.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::app {
 
@@ -118,6 +119,7 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
   stack->addLayout(privacy);
 
   auto* divider = new QWidget;
+  design::setHiddenFromAccessibility(divider);
   divider->setFixedHeight(1);
   divider->setAutoFillBackground(true);
   QPalette line = divider->palette();

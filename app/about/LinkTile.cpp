@@ -7,6 +7,7 @@
 #include "design/Color.h"
 #include "design/InterFont.h"
 #include "design/Shapes.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::app {
 
@@ -42,6 +43,7 @@ LinkTile::LinkTile(const QString& title, TileIcon icon, QWidget* parent)
   setText(title);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setCursor(Qt::PointingHandCursor);
+  design::KeyboardFocus::makeFocusable(this, {kRadius, {}});
 }
 
 QSize LinkTile::sizeHint() const {

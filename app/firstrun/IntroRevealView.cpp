@@ -10,6 +10,7 @@
 #include "app/firstrun/IntroVideoFile.h"
 #include "app/firstrun/MediaIntroPlayer.h"
 #include "design/Easing.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::app {
 
@@ -39,6 +40,8 @@ IntroRevealView::IntroRevealView(PlayerFactory makePlayer, std::shared_ptr<Intro
       clock_(std::move(clock)),
       repaint_(new QTimer(this)) {
   setObjectName(QStringLiteral("introRevealView"));
+  // A silent picture of the brand: nothing in it to read or press.
+  design::setHiddenFromAccessibility(this);
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   // Repaints while fading; the opacity itself is read from the clock.
   repaint_->setInterval(16);

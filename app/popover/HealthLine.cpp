@@ -6,6 +6,7 @@
 
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::app {
 
@@ -32,6 +33,9 @@ void paintHealthLine(QPainter& painter, const QRectF& rect, const design::ThemeP
 HealthLine::HealthLine(QWidget* parent)
     : QWidget(parent), palette_(design::ThemePalette::forFreeFraction(0)) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::StaticText;
+  traits.name = [this] { return palette_.label; };
 }
 
 void HealthLine::setPalette(const design::ThemePalette& palette) {

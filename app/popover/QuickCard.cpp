@@ -8,6 +8,7 @@
 #include "design/IconChip.h"
 #include "design/InterFont.h"
 #include "design/Shapes.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::app {
 
@@ -52,6 +53,7 @@ QuickCard::QuickCard(QString title, design::SymbolName symbol, design::SectionPa
   setObjectName(QStringLiteral("quickCard:") + look_.title);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setCursor(Qt::PointingHandCursor);
+  design::KeyboardFocus::makeFocusable(this, {kRadius, {}});
   connect(this, &QAbstractButton::clicked, this, [this] {
     if (action_) action_();
   });

@@ -12,6 +12,7 @@
 #include "design/SectionAccent.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::app {
 
@@ -127,6 +128,16 @@ void paintVolumeCard(QPainter& painter, const QRectF& rect, const VolumeCardLook
 
 VolumeCard::VolumeCard(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  // The donut's gauge, named by the texts beside it.
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.name = [this] {
+    return freeSizeText(look_.figures) + QLatin1Char(' ') + freeOfTotalText(look_.figures);
+  };
+  traits.description = [this] { return reclaimedBadgeText(look_.totalFreedBytes).value_or(QString()); };
+  traits.value = [this] { return usedFraction(look_.figures); };
+  traits.valueText = [this] {
+    return usedPercentText(usedFraction(look_.figures)) + QStringLiteral(" used");
+  };
 }
 
 void VolumeCard::setLook(const VolumeCardLook& look) {

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "design/SectionAccent.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::app {
 
@@ -16,6 +17,10 @@ DetailPane::DetailPane(Factory factory, QWidget* parent) : QWidget(parent), fact
 void DetailPane::show(DetailBranch branch) {
   design::SectionAccent::set(this, modePalette(modeOf(branch)));
   if (branch_ == branch && screen_) return;
+  // A screen that goes with the keyboard focus (or the pane holding it
+  // between screens) hands it to the next one.
+  const bool carry = design::KeyboardFocus::holdsFocus(this);
+  if (carry) setFocus(Qt::OtherFocusReason);
   if (screen_) {
     screen_->hide();
     // The old screen may be the one whose click changed the branch.
@@ -28,6 +33,7 @@ void DetailPane::show(DetailBranch branch) {
   if (screen_->objectName().isEmpty()) screen_->setObjectName(QStringLiteral("screen:") + branchName(branch));
   layout()->addWidget(screen_);
   screen_->show();
+  if (carry) design::KeyboardFocus::focusFirst(screen_);
 }
 
 }  // namespace tidewell::app

@@ -1,9 +1,11 @@
 #include "app/root/Sidebar.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "app/root/FullDiskAccessCard.h"
@@ -13,6 +15,8 @@
 #include "design/InterFont.h"
 #include "design/ShadowLayer.h"
 #include "design/SidebarRow.h"
+#include "design/accessibility/AccessibleTraits.h"
+#include "design/keyboard/KeyboardFocus.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
 
@@ -51,6 +55,8 @@ Sidebar::Sidebar(const std::vector<Mode>& modes, Mode active, bool fullDiskAcces
     row->setObjectName(QStringLiteral("sidebarRow:") + modeTitle(mode));
     row->setActive(mode == active_);
     connect(row, &QAbstractButton::clicked, this, [this, mode] { emit modeSelected(mode); });
+    // Up and Down move through the sections.
+    row->installEventFilter(this);
     layout->addWidget(row);
     rows_.emplace_back(mode, row);
   }
@@ -83,6 +89,22 @@ QStringList Sidebar::rowTitles() const {
   return titles;
 }
 
+bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key != Qt::Key_Up && key != Qt::Key_Down) return QWidget::eventFilter(watched, event);
+  const auto at = std::find_if(rows_.begin(), rows_.end(),
+                               [watched](const auto& entry) { return entry.second == watched; });
+  if (at == rows_.end()) return QWidget::eventFilter(watched, event);
+  const auto next =
+      key == Qt::Key_Up ? (at == rows_.begin() ? at : at - 1) : (at + 1 == rows_.end() ? at : at + 1);
+  if (next != at) {
+    next->second->setFocus(Qt::TabFocusReason);
+    emit modeSelected(next->first);
+  }
+  return true;
+}
+
 void Sidebar::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), QColor(0, 0, 0, int(std::lround(0.3 * 255))));
@@ -96,6 +118,7 @@ SidebarLogoButton::SidebarLogoButton(QWidget* parent)
   setToolTip(QStringLiteral("About Tidewell Mac"));
   setAccessibleName(QStringLiteral("Tidewell Mac"));
   setCursor(Qt::PointingHandCursor);
+  design::KeyboardFocus::makeFocusable(this, {6, {}});
 }
 
 QSize SidebarLogoButton::sizeHint() const {
@@ -120,8 +143,10 @@ SidebarAboutRow::SidebarAboutRow(QWidget* parent) : QAbstractButton(parent) {
   QWidget* line =
       iconTextRow("info.circle"_symbol, 11, Color::tertiaryText(), text(),
                   screens::textStyle(11.5, design::FontWeight::Regular, Color::tertiaryText()), 7, this);
-  // The row, not its parts, takes the clicks.
+  // The row, not its parts, takes the clicks, and is read by its text.
   line->setAttribute(Qt::WA_TransparentForMouseEvents);
+  design::setHiddenFromAccessibility(line);
+  design::KeyboardFocus::makeFocusable(this, {6, {}});
   for (QWidget* part : line->findChildren<QWidget*>()) part->setAttribute(Qt::WA_TransparentForMouseEvents);
   layout->addWidget(line);
   // Plain buttons dim while pressed.

@@ -3,7 +3,9 @@
 // one row per visible section, then at the bottom the Full Disk Access item
 // and the About row. Each row draws in its own section's colours; the
 // column itself is outside the detail pane's section accent.
-// It only reports clicks; the root view owns the section shown.
+// It only reports clicks (and Up and Down on a row, which select the
+// section above or below and move the focus there); the root view owns the
+// section shown.
 // GUI thread only.
 
 #include <QAbstractButton>
@@ -45,6 +47,7 @@ class Sidebar : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::vector<std::pair<Mode, design::SidebarRow*>> rows_;

@@ -5,6 +5,7 @@
 
 #include "design/Color.h"
 #include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/Surface.h"
 #include "screens/common/views/SymbolView.h"
@@ -30,6 +31,7 @@ AdvisorFindingCard::AdvisorFindingCard(AdvisorCard kind, const AdvisorCardHeader
   head->setSpacing(12);
   auto* tile = named(new Surface(SurfaceLook{12}), "cardIcon");
   tile->setFixedSize(40, 40);
+  design::setHiddenFromAccessibility(tile);
   auto* tileBox = new QHBoxLayout(tile);
   tileBox->setContentsMargins(0, 0, 0, 0);
   symbol_ = new SymbolView(header.symbol, 17, FontWeight::Semibold);

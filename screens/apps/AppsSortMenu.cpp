@@ -10,6 +10,7 @@
 #include "design/InterFont.h"
 #include "design/PillButtonStyle.h"
 #include "design/Symbol.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::screens {
 
@@ -29,6 +30,7 @@ constexpr double kVerticalPadding = 8;
 AppsSortMenu::AppsSortMenu(SortOrder current, std::function<void(SortOrder)> choose, QWidget* parent)
     : QAbstractButton(parent), current_(current), choose_(std::move(choose)) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  design::KeyboardFocus::makeFocusable(this, design::FocusRingShape::capsule());
   setFocusPolicy(Qt::TabFocus);
   setText(Model::label(current_));
 

@@ -7,6 +7,7 @@
 #include "design/Color.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::screens {
 
@@ -38,6 +39,7 @@ TrashButton::TrashButton(QColor red, QString help, QWidget* parent) : QAbstractB
   setToolTip(help);
   setAccessibleName(help);
   setFixedSize(kSide, kSide);
+  design::KeyboardFocus::makeFocusable(this, design::FocusRingShape::capsule());
   setFocusPolicy(Qt::TabFocus);
 }
 

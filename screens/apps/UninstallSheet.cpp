@@ -102,10 +102,10 @@ UninstallSheet::UninstallSheet(models::PendingUninstall pending, std::shared_ptr
   auto* confirm = named(new design::PillButton({QStringLiteral("Move to Trash"), std::nullopt},
                                                {destructiveRed, Qt::white, 12.5, 18, 9}),
                         "sheetConfirm");
-  // Keys never press a button here: Escape cancels through the dialog,
-  // and nothing answers Return or Space.
-  cancel->setFocusPolicy(Qt::NoFocus);
-  confirm->setFocusPolicy(Qt::NoFocus);
+  // The sheet opens holding the focus itself, so no key presses a button
+  // by accident: Escape cancels through the dialog and nothing answers
+  // Return; Tab reaches "Cancel", then "Move to Trash", and Space presses
+  // the one that has the focus.
   connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
   connect(confirm, &QAbstractButton::clicked, this, &UninstallSheet::confirm);
 

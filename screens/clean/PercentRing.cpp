@@ -3,6 +3,8 @@
 #include <QVBoxLayout>
 
 #include "design/Color.h"
+#include "design/RingGauge.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
@@ -30,6 +32,10 @@ PercentRing::PercentRing(const PercentRingLook& look, QWidget* parent)
                                                              .withMonospacedDigits()),
                      "ringPercent")) {
   symbol_->setEffect(design::SymbolEffect::Kind::VariableColor);
+  // The gauge reads as the percentage shown over it.
+  design::AccessibleTraits& traits = design::accessibleTraits(gauge());
+  traits.valueText = [this] { return percent_->text(); };
+  if (!look.word.isEmpty()) gauge()->setAccessibleName(look.word);
   centre()->setSpacing(look.spacing);
   centre()->addWidget(symbol_, 0, Qt::AlignHCenter);
   centre()->addWidget(percent_, 0, Qt::AlignHCenter);

@@ -5,6 +5,7 @@
 
 #include "design/Color.h"
 #include "design/ScanCircleButton.h"
+#include "design/keyboard/KeyboardFocus.h"
 #include "models/SettingsStore.h"
 #include "models/clean/CleanupViewModel.h"
 #include "screens/clean/AccentFigure.h"
@@ -62,6 +63,9 @@ ScanPageSnapshot ScanView::snapshot() const {
 
 void ScanView::refresh() {
   const ScanPageTexts texts = scanPageTexts(snapshot());
+  // The button that started the scan goes; the focus stays on the page
+  // (not on whatever Tab would reach next), so it comes to the review.
+  if (texts.showsRing && design::KeyboardFocus::holdsFocus(start_)) setFocus(Qt::OtherFocusReason);
   start_->setVisible(!texts.showsRing);
   ring_->setVisible(texts.showsRing);
   ring_->showProgress(model_->scanProgress(), texts.percent);

@@ -6,6 +6,7 @@
 
 #include "design/Color.h"
 #include "design/Shapes.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
@@ -77,12 +78,20 @@ RiskRow::RiskRow(RiskRowValues values, std::function<void()> view, QWidget* pare
   connect(this, &Surface::clicked, this, [this] {
     if (view_) view_();
   });
+  // A tab of the bucket column: selected while its detail is shown.
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::PageTab;
+  traits.name = [title] { return title->text(); };
+  traits.description = [this] { return count_->text(); };
+  traits.checked = [this] { return values_.isViewing ? Qt::Checked : Qt::Unchecked; };
 }
 
 void RiskRow::setValues(const RiskRowValues& values) {
   if (values == values_) return;
+  const bool wasViewing = values_.isViewing;
   values_ = values;
   count_->setText(countAndSizeLine(values_.count, values_.bytes));
+  if (wasViewing != values_.isViewing) design::accessibleCheckChanged(this);
   restyle();
 }
 

@@ -5,6 +5,7 @@
 
 #include "design/Shapes.h"
 #include "design/Symbol.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
@@ -26,6 +27,8 @@ void paintTintedTile(QPainter& painter, const QRectF& rect, const TintedTileLook
 TintedTile::TintedTile(TintedTileLook look, QWidget* parent) : QWidget(parent), look_(std::move(look)) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setFixedSize(sizeHint());
+  // A picture of what its row or card names in words.
+  design::setHiddenFromAccessibility(this);
 }
 
 void TintedTile::setLook(const TintedTileLook& look) {

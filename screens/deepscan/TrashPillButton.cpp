@@ -7,6 +7,7 @@
 #include "design/InterFont.h"
 #include "design/PillButtonStyle.h"
 #include "design/Symbol.h"
+#include "design/keyboard/KeyboardFocus.h"
 #include "screens/deepscan/DeepScanPalette.h"
 
 namespace tidewell::screens {
@@ -22,6 +23,9 @@ constexpr double kLabelSize = 12, kPadX = 14, kPadY = 8;
 TrashPillButton::TrashPillButton(QWidget* parent) : QAbstractButton(parent) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setCursor(Qt::PointingHandCursor);
+  // A symbol alone: named by what it does (its tooltip names the item).
+  setAccessibleName(QStringLiteral("Move to Trash"));
+  design::KeyboardFocus::makeFocusable(this, design::FocusRingShape::capsule());
 }
 
 QSize TrashPillButton::sizeHint() const {

@@ -10,6 +10,7 @@
 #include "design/FrameTimer.h"
 #include "design/MotionPreference.h"
 #include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SelectionBox.h"
@@ -49,6 +50,8 @@ DevItemRow::DevItemRow(const engine::CleanupItem& item, BoolBinding isOn, QWidge
   boxSlot_ = named(new QWidget(this), "itemCheck");
   boxSlot_->setFixedSize(int(kSelectionBoxSide), int(kSelectionBoxSide));
   boxSlot_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // The row is the check box; its box is painted in this slot.
+  design::setHiddenFromAccessibility(boxSlot_);
   title_ = named(new TextLabel({}, textStyle(13, FontWeight::Medium)), "itemTitle");
   badge_ = named(new Badge(QStringLiteral("review"), reviewBadge()), "reviewBadge");
   detail_ = named(new TextLabel({}, textStyle(11.5, FontWeight::Regular, Color::secondaryText()).lines(0)),
@@ -77,6 +80,15 @@ DevItemRow::DevItemRow(const engine::CleanupItem& item, BoolBinding isOn, QWidge
   row->addWidget(size_, 0, Qt::AlignVCenter);
 
   connect(this, &Surface::clicked, this, [this] { toggleBinding(binding_); });
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.name = [this] {
+    QStringList parts{title_->text()};
+    if (hasBadge()) parts << badge_->text();
+    parts << size_->text();
+    return parts.join(QStringLiteral(", "));
+  };
+  traits.description = [this] { return detail_->text(); };
+  traits.checked = [this] { return on_ ? Qt::Checked : Qt::Unchecked; };
   setItem(item, std::move(isOn));
   on_ = binding_.value();
   lit_.jump(on_ ? 1 : 0);
@@ -97,6 +109,7 @@ void DevItemRow::refresh() {
   const bool on = binding_.value();
   if (on == on_) return;
   on_ = on;
+  design::accessibleCheckChanged(this);
   if (design::reduceMotion())
     lit_.jump(on_ ? 1 : 0);
   else

@@ -5,6 +5,7 @@
 
 #include "design/Color.h"
 #include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
@@ -54,6 +55,14 @@ DevModeRailRow::DevModeRailRow(const RailRowValues& values, std::function<void()
   connect(box_, &QAbstractButton::clicked, this, [this] {
     if (onBox_) onBox_();
   });
+  // A tab of the rail (selected while its group is viewed); its box picks
+  // the whole group.
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::PageTab;
+  traits.name = [this] { return values_.label; };
+  traits.description = [this] { return values_.caption; };
+  traits.checked = [this] { return values_.viewed ? Qt::Checked : Qt::Unchecked; };
+  design::accessibleTraits(box_).name = [this] { return values_.label; };
   setValues(values);
 }
 

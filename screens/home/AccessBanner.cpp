@@ -6,6 +6,7 @@
 #include "design/Color.h"
 #include "design/GhostPillButton.h"
 #include "design/PillButton.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
@@ -26,14 +27,21 @@ AccessBanner::AccessBanner(QWidget* parent) : GlowCard({20, 18, std::nullopt, fa
                  Qt::AlignVCenter);
   auto* texts = new QVBoxLayout;
   texts->setSpacing(3);
-  texts->addWidget(
+  auto* title =
       named(new TextLabel(QStringLiteral("Turn on Full Disk Access"), textStyle(13.5, FontWeight::Semibold)),
-            "accessTitle"));
-  texts->addWidget(
+            "accessTitle");
+  auto* message =
       named(new TextLabel(QStringLiteral("macOS hides some junk until you allow access. Flip it on in "
                                          "Settings and Tidewell Mac picks it up automatically."),
                           textStyle(12, FontWeight::Regular, design::Color::secondaryText()).lines(0)),
-            "accessMessage"));
+            "accessMessage");
+  texts->addWidget(title);
+  texts->addWidget(message);
+  // A banner: read by its title, its sentence as the detail.
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::Grouping;
+  traits.name = [title] { return title->text(); };
+  traits.description = [message] { return message->text(); };
   row->addLayout(texts, 1);
   row->addSpacing(12);
   auto* open = named(new design::PillButton({QStringLiteral("Open Settings"), std::nullopt},

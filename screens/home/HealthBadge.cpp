@@ -7,6 +7,7 @@
 #include "design/Color.h"
 #include "design/InterFont.h"
 #include "design/Shapes.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
@@ -21,6 +22,7 @@ QFont labelFont() { return design::inter(12, design::FontWeight::Semibold); }
 HealthBadge::HealthBadge(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("healthBadge"));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  design::accessibleTraits(this).role = QAccessible::StaticText;
 }
 
 void HealthBadge::setHealth(const QString& label, const QColor& colour) {

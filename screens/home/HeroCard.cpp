@@ -6,6 +6,7 @@
 #include "design/Color.h"
 #include "design/Donut.h"
 #include "design/SectionPalette.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/FittedLabel.h"
@@ -86,6 +87,8 @@ HeroCard::HeroCard(QWidget* parent)
       Qt::AlignHCenter);
   centreColumn->addStretch(1);
   donut_->setCenter(centre);
+  donut_->setAccessibleName(QStringLiteral("used"));
+  design::accessibleTraits(donut_).valueText = [this] { return percent_->text(); };
   row->addWidget(donut_, 0, Qt::AlignVCenter);
   row->addSpacing(8);
   setContent(content);

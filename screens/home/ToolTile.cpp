@@ -7,6 +7,8 @@
 #include "design/Color.h"
 #include "design/GlossyBlob.h"
 #include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
+#include "design/keyboard/KeyboardFocus.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/Surface.h"
 #include "screens/common/views/FittedLabel.h"
@@ -37,11 +39,12 @@ ToolTile::ToolTile(ScanTool tool, QString subtitle, QWidget* parent)
   column->addWidget(new design::GlossyBlob(scanToolSymbol(tool), palette, 52, true), 0, Qt::AlignLeft);
   column->addWidget(
       named(new TextLabel(scanToolTitle(tool), textStyle(15, FontWeight::Semibold)), "tileTitle"));
-  column->addWidget(
+  auto* subtitleLabel =
       named(new TextLabel(
                 std::move(subtitle),
                 textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(2).reserving(2)),
-            "tileSubtitle"));
+            "tileSubtitle");
+  column->addWidget(subtitleLabel);
   auto* strip = new Surface(
       {11, design::Color::withOpacity(design::Color::raisedSurface(), 0.8), design::Color::hairline(), 1});
   auto* stripRow = new QHBoxLayout(strip);
@@ -52,6 +55,15 @@ ToolTile::ToolTile(ScanTool tool, QString subtitle, QWidget* parent)
                       Qt::AlignVCenter);
   column->addWidget(strip);
   setContent(content);
+
+  // A button like the others: the tab key reaches it, Space and Return open
+  // its tool, and it is named by its tool and its status line.
+  design::KeyboardFocus::makeFocusable(this, {20, {}});
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::Button;
+  traits.name = [this] { return scanToolTitle(tool_) + QStringLiteral(", ") + status_->text(); };
+  traits.description = [subtitleLabel] { return subtitleLabel->text().simplified(); };
+  traits.press = [this] { emit tapped(); };
 }
 
 QString ToolTile::status() const { return status_->text(); }

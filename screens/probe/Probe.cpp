@@ -12,6 +12,7 @@
 #include "design/Color.h"
 #include "design/MotionPreference.h"
 #include "design/ResourceRoot.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens::probe {
 
@@ -20,6 +21,7 @@ void prepare() {
   if (done) return;
   done = true;
   design::registerBundledFonts(design::buildTreeResourceRoot());
+  design::installAccessibility();
   design::setReduceMotionOverride(true);
   // 2026-12-10 12:00 UTC in the clock's seconds since 2001, so blobs and
   // spinners stand in one pose every run.

@@ -11,6 +11,7 @@
 #include "design/FrameTimer.h"
 #include "design/MotionPreference.h"
 #include "design/ShadowLayer.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
@@ -103,6 +104,12 @@ SegmentedScanRing::SegmentedScanRing(double diameter, double lineWidth, QWidget*
       frames_(new design::FrameTimer(this, design::kTransitionFrameMs, [this] { onFrame(); })) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   design::ShadowLayer::track(this);
+  // Read as the share of the whole scan done: the mean of the fills.
+  design::accessibleTraits(this).value = [this] {
+    double sum = 0;
+    for (const ScanRingSegment& segment : segments_) sum += std::clamp(segment.fill, 0.0, 1.0);
+    return segments_.empty() ? 0.0 : sum / double(segments_.size());
+  };
 }
 
 std::vector<ScanRingSegment> SegmentedScanRing::shownSegments() const {

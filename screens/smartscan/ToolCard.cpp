@@ -9,6 +9,7 @@
 #include "design/Color.h"
 #include "design/FrameTimer.h"
 #include "design/MotionPreference.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Spinner.h"
 #include "screens/common/views/SymbolView.h"
@@ -68,6 +69,8 @@ ToolCard::ToolCard(design::SymbolName symbol, QString title, design::SectionPale
       Qt::AlignHCenter);
   statusSlot_ = new QWidget;
   statusSlot_->setFixedHeight(32);
+  // Only room for the status line, which lies over it.
+  design::setHiddenFromAccessibility(statusSlot_);
   column->addWidget(statusSlot_);
   statusLine_ = new QWidget(this);
   statusBox_ = new QVBoxLayout(statusLine_);
@@ -81,6 +84,14 @@ ToolCard::ToolCard(design::SymbolName symbol, QString title, design::SectionPale
   });
   buildStatusLine();
   refreshLook(false);
+
+  // A button named by its tool and the status shown.
+  design::accessibleTraits(this).name = [this] {
+    QStringList parts{title_};
+    for (const TextLabel* label : statusLine_->findChildren<TextLabel*>())
+      if (!label->isHidden() && !label->text().isEmpty()) parts << label->text();
+    return parts.join(QStringLiteral(", "));
+  };
 }
 
 void ToolCard::setStatus(const ToolCardStatus& status) {

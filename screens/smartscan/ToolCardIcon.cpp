@@ -4,11 +4,14 @@
 
 #include "design/Color.h"
 #include "design/Symbol.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
 ToolCardIcon::ToolCardIcon(design::SymbolName symbol, QColor primary, QWidget* parent)
     : QWidget(parent), symbol_(std::move(symbol)), primary_(std::move(primary)) {
+  // The card's title says what it shows.
+  design::setHiddenFromAccessibility(this);
   setFixedSize(36, 36);
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
@@ -125,6 +127,57 @@ TEST(WidgetOptions, TheProgramAnswersHelpAndMistakesWithoutADisplay) {
     EXPECT_TRUE(run.out.contains(QString::fromUtf8(c.out))) << run.out.toStdString();
     EXPECT_EQ(run.err.toStdString(), c.err);
   }
+}
+
+TEST(WidgetAccessibility, TheWidgetIsOneLinkNamedByWhatItShowsThatItsActionAndTheKeysFollow) {
+  struct Case {
+    WidgetFamily family;
+    const char* name;
+  };
+  const Case cases[] = {
+      {WidgetFamily::Small, "TidewellMac, 98 GB free"},
+      {WidgetFamily::Medium, "TidewellMac, 60%, 98 GB free of 245 GB, Tap to scan"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<QUrl> opened;
+    TidewellWidgetView view(c.family, [&opened](const QUrl& link) { opened.push_back(link); });
+    view.setEntry({{}, 98'000'000'000, 245'000'000'000});
+    view.show();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&view);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Link);
+    EXPECT_EQ(iface->text(QAccessible::Name).toStdString(), c.name);
+    ASSERT_NE(iface->actionInterface(), nullptr);
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    view.setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) QTest::keyClick(&view, key);
+    ASSERT_EQ(opened.size(), 3u);
+    for (const QUrl& link : opened) EXPECT_EQ(link, QUrl("tidewellmac://scan"));
+  }
+}
+
+TEST(WidgetAccessibility, TheFocusRingShowsOnlyAfterAKeyAndGoesWithAClick) {
+  TidewellWidgetView view(WidgetFamily::Small, [](const QUrl&) {});
+  view.show();
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  view.setFocus(Qt::OtherFocusReason);
+  EXPECT_FALSE(view.showsFocusRing());
+  QTest::keyClick(&view, Qt::Key_Shift);
+  EXPECT_TRUE(view.showsFocusRing());
+  QImage ringed(view.size(), QImage::Format_ARGB32_Premultiplied);
+  ringed.fill(Qt::transparent);
+  view.render(&ringed);
+  QTest::mousePress(&view, Qt::RightButton, Qt::NoModifier, QPoint(80, 80));
+  EXPECT_FALSE(view.showsFocusRing());
+  QImage plain(view.size(), QImage::Format_ARGB32_Premultiplied);
+  plain.fill(Qt::transparent);
+  view.render(&plain);
+  EXPECT_NE(ringed, plain);
+  // The ring runs along the edge: the left edge's middle is green then.
+  const QColor edge = ringed.pixelColor(1, view.height() / 2);
+  EXPECT_GT(edge.green(), edge.red() + 60);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/clean/review/CheckColour.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SelectionBox.h"
@@ -54,6 +55,15 @@ CategoryRow::CategoryRow(std::function<void()> toggle, std::function<void()> vie
     if (view_) view_();
   });
   connect(this, &Surface::hoverChanged, this, [this] { update(); });
+
+  // A tab of the rail (selected while its items are shown); its box ticks
+  // the whole category.
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::PageTab;
+  traits.name = [this] { return texts_.title; };
+  traits.description = [this] { return texts_.countLine; };
+  traits.checked = [this] { return texts_.isViewing ? Qt::Checked : Qt::Unchecked; };
+  design::accessibleTraits(check_).name = [this] { return texts_.title; };
 }
 
 void CategoryRow::setTexts(const RailRowTexts& texts) {

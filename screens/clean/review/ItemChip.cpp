@@ -7,6 +7,7 @@
 #include "design/FrameTimer.h"
 #include "design/MotionPreference.h"
 #include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/clean/review/CheckColour.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SelectionBox.h"
@@ -74,6 +75,17 @@ ItemChip::ItemChip(const QString& id, BoolBinding binding, QWidget* parent)
   row->addWidget(size_, 0, Qt::AlignVCenter);
 
   connect(this, &Surface::clicked, this, [this] { toggleBinding(binding_); });
+
+  // The chip is the item's check box.
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.name = [this] {
+    QStringList parts{texts_.title};
+    if (texts_.reviewTag) parts << tag_->text();
+    parts << texts_.size;
+    return parts.join(QStringLiteral(", "));
+  };
+  traits.description = [this] { return texts_.detail; };
+  traits.checked = [this] { return isOn() ? Qt::Checked : Qt::Unchecked; };
 }
 
 void ItemChip::setTexts(const ChipTexts& texts) {
@@ -85,6 +97,7 @@ void ItemChip::setTexts(const ChipTexts& texts) {
   tag_->setVisible(texts.reviewTag);
   detail_->setText(texts.detail);
   size_->setText(texts.size);
+  if (wasOn != isOn()) design::accessibleCheckChanged(this);
   const double target = isOn() ? 1 : 0;
   if (first || design::reduceMotion())
     selection_.jump(target);

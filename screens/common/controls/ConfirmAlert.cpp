@@ -35,8 +35,6 @@ ConfirmAlert::ConfirmAlert(QString title, QString message, QString confirmTitle,
   auto* confirm = named(new design::PillButton({std::move(confirmTitle), std::nullopt},
                                                {destructiveRed, Qt::white, 12.5, 18, 9}, this),
                         "alertConfirm");
-  cancel->setFocusPolicy(Qt::NoFocus);
-  confirm->setFocusPolicy(Qt::NoFocus);
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(10);

@@ -5,9 +5,9 @@
 // shadow host. The display server has its picture before it is mapped, so
 // no desktop shows it empty, compositor or not (see FirstFrame). Escape
 // cancels (rejected()); Return and Enter do nothing, since no button of a
-// confirmation is the default one. Buttons placed in it should not take
-// keyboard focus (setFocusPolicy(Qt::NoFocus)), so neither Space nor
-// Return can press a destructive one by accident. GUI thread only.
+// confirmation is the default one. It opens holding the focus itself, so a
+// stray Space presses nothing: Tab reaches its buttons, and Space presses
+// the one that has the focus. GUI thread only.
 
 #include <QDialog>
 

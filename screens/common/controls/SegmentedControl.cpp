@@ -9,6 +9,8 @@
 #include "design/Color.h"
 #include "design/InterFont.h"
 #include "design/Shapes.h"
+#include "design/accessibility/AccessibleTraits.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::screens {
 
@@ -65,8 +67,15 @@ SegmentedControl::SegmentedControl(QStringList titles, int current, QWidget* par
       titles_(std::move(titles)),
       current_(std::clamp(current, 0, int(std::max<qsizetype>(0, titles_.size() - 1)))) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  setFocusPolicy(Qt::StrongFocus);
+  design::KeyboardFocus::makeFocusable(this, {kTrackRadius, {}});
   setCursor(Qt::PointingHandCursor);
+  // One page tab per segment.
+  design::AccessibleChoices choices;
+  choices.titles = [this] { return titles_; };
+  choices.current = [this] { return current_; };
+  choices.choose = [this](int index) { setCurrentIndex(index); };
+  choices.rect = [this](int index) { return segmentRect(index); };
+  design::accessibleTraits(this).choices = std::move(choices);
 }
 
 void SegmentedControl::setCurrentIndex(int index) {

@@ -6,6 +6,8 @@
 #include "design/SectionAccent.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
+#include "design/accessibility/AccessibleTraits.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::screens {
 
@@ -43,17 +45,28 @@ SelectionBox::SelectionBox(QColor checkColour, SelectionMark mark, QWidget* pare
     : QAbstractButton(parent), checkColour_(std::move(checkColour)), mark_(mark) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setCursor(Qt::PointingHandCursor);
+  design::KeyboardFocus::makeFocusable(this, {kRadius, {}});
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::CheckBox;
+  traits.checked = [this] {
+    return mark_ == SelectionMark::on
+               ? Qt::Checked
+               : (mark_ == SelectionMark::mixed ? Qt::PartiallyChecked : Qt::Unchecked);
+  };
 }
 
 void SelectionBox::setMark(SelectionMark mark) {
   if (mark == mark_) return;
   mark_ = mark;
   update();
+  design::accessibleCheckChanged(this);
 }
 
 void SelectionBox::setClickable(bool clickable) {
   setAttribute(Qt::WA_TransparentForMouseEvents, !clickable);
   setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
+  // A box that only shows its row's state: the row is the check box.
+  design::setHiddenFromAccessibility(this, !clickable);
 }
 
 QSize SelectionBox::sizeHint() const { return {int(kSelectionBoxSide), int(kSelectionBoxSide)}; }

@@ -8,6 +8,7 @@
 #include "design/InterFont.h"
 #include "design/SectionAccent.h"
 #include "design/Shapes.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::screens {
 
@@ -32,6 +33,7 @@ void paintSmallPill(QPainter& painter, const QRectF& rect, const QString& title,
 
 SmallPillButton::SmallPillButton(const QString& title, QWidget* parent) : QAbstractButton(parent) {
   setText(title);
+  design::KeyboardFocus::makeFocusable(this, design::FocusRingShape::capsule());
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setCursor(Qt::PointingHandCursor);
 }

@@ -3,10 +3,12 @@
 #include <QPainter>
 
 #include "design/Color.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
 HairlineRule::HairlineRule(Qt::Orientation orientation, int length, QWidget* parent) : QWidget(parent) {
+  design::setHiddenFromAccessibility(this);
   if (orientation == Qt::Vertical) {
     setFixedWidth(1);
     if (length > 0) setFixedHeight(length);

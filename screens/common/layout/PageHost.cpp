@@ -2,6 +2,8 @@
 
 #include <QVBoxLayout>
 
+#include "design/keyboard/KeyboardFocus.h"
+
 namespace tidewell::screens {
 
 PageHost::PageHost(QWidget* parent) : QWidget(parent) {
@@ -11,6 +13,10 @@ PageHost::PageHost(QWidget* parent) : QWidget(parent) {
 }
 
 void PageHost::setPage(QWidget* page) {
+  // A page that goes with the keyboard focus (or the host holding it
+  // between pages) hands it to the next one.
+  const bool carry = design::KeyboardFocus::holdsFocus(this);
+  if (carry) setFocus(Qt::OtherFocusReason);
   if (QWidget* old = page_.data()) {
     old->hide();
     layout()->removeWidget(old);
@@ -19,6 +25,10 @@ void PageHost::setPage(QWidget* page) {
   page_ = page;
   key_.reset();
   if (page) layout()->addWidget(page);
+  if (carry && page) {
+    page->show();
+    design::KeyboardFocus::focusFirst(page);
+  }
 }
 
 void PageHost::setPageFor(int key, const std::function<QWidget*()>& make) {

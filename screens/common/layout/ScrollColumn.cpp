@@ -20,6 +20,8 @@ constexpr const char* kScrollerSheet =
 
 ScrollColumn::ScrollColumn(QWidget* parent) : QScrollArea(parent) {
   setFrameShape(QFrame::NoFrame);
+  // Tab goes to what it holds (and scrolls it into view), not to the column.
+  setFocusPolicy(Qt::NoFocus);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setWidgetResizable(true);

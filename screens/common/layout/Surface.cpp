@@ -6,6 +6,8 @@
 
 #include "design/ShadowLayer.h"
 #include "design/Shapes.h"
+#include "design/accessibility/AccessibleTraits.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::screens {
 
@@ -27,6 +29,7 @@ Surface::Surface(SurfaceLook look, QWidget* parent) : QWidget(parent), look_(std
 void Surface::setLook(const SurfaceLook& look) {
   if (look == look_) return;
   look_ = look;
+  if (clickable_) design::KeyboardFocus::setShape(this, {look_.cornerRadius, {}});
   update();
 }
 
@@ -39,6 +42,15 @@ void Surface::setHovering(bool hovering) {
 void Surface::setClickable(bool clickable) {
   clickable_ = clickable;
   setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  // A clickable surface is a button (or what its card makes it), pressed
+  // by Space and Return as by a click.
+  if (clickable) {
+    design::KeyboardFocus::makeFocusable(this, {look_.cornerRadius, {}});
+    design::accessibleTraits(this).press = [this] { emit clicked(); };
+  } else {
+    setFocusPolicy(Qt::NoFocus);
+    if (design::findAccessibleTraits(this)) design::accessibleTraits(this).press = {};
+  }
 }
 
 void Surface::paintBackground(QPainter& painter, const QRectF& rect) { paintSurface(painter, rect, look_); }

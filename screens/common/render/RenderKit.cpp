@@ -198,9 +198,12 @@ QWidget* controlsPage() {
   const QColor cleanCheck = design::Color::rgb(0.02, 0.09, 0.05);
   const QColor devCheck = design::Color::rgb(0.02, 0.09, 0.12);
   auto boxes = [&](const QColor& check) {
-    return row({new SelectionBox(check, SelectionMark::off), new SelectionBox(check, SelectionMark::on),
-                new SelectionBox(check, SelectionMark::mixed)},
-               10);
+    auto box = [&](SelectionMark mark) {
+      auto* made = new SelectionBox(check, mark);
+      made->setAccessibleName(QStringLiteral("Example"));
+      return made;
+    };
+    return row({box(SelectionMark::off), box(SelectionMark::on), box(SelectionMark::mixed)}, 10);
   };
   auto* devBoxes = boxes(devCheck);
   design::SectionAccent::set(devBoxes, SectionPalette::devMode());
@@ -221,8 +224,9 @@ QWidget* controlsPage() {
   pulse->pulse();
   auto* wand =
       new SymbolView("wand.and.stars"_symbol, 46, FontWeight::Light, SectionPalette::advisor().primary);
-  auto* symbols =
-      row({pulse, wand, new SymbolButton("xmark"_symbol, 11, FontWeight::Semibold, secondaryText())}, 18);
+  auto* close = new SymbolButton("xmark"_symbol, 11, FontWeight::Semibold, secondaryText());
+  close->setAccessibleName(QStringLiteral("Close"));
+  auto* symbols = row({pulse, wand, close}, 18);
 
   const design::PillButtonStyle cleanUpStyle{std::nullopt, kPillText, 12.5, 18, 9};
   auto* enabled = new design::PillButton(cleanUpLabel(), cleanUpStyle);

@@ -4,6 +4,7 @@
 
 #include "design/Color.h"
 #include "design/Shapes.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/services/AppIconProvider.h"
 
 namespace tidewell::screens {
@@ -16,7 +17,10 @@ void paintAppIconPlaceholder(QPainter& painter, const QRectF& rect) {
 }
 
 AppIconView::AppIconView(QString path, std::shared_ptr<AppIconProvider> icons, QWidget* parent)
-    : QWidget(parent), path_(std::move(path)), icons_(std::move(icons)) {}
+    : QWidget(parent), path_(std::move(path)), icons_(std::move(icons)) {
+  // The application's name is beside it.
+  design::setHiddenFromAccessibility(this);
+}
 
 void AppIconView::request() {
   requested_ = true;

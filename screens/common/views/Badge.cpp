@@ -6,6 +6,7 @@
 
 #include "design/InterFont.h"
 #include "design/Shapes.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
@@ -31,6 +32,7 @@ void paintBadge(QPainter& painter, const QRectF& rect, const QString& text, cons
 
 Badge::Badge(QString text, BadgeLook look, QWidget* parent)
     : QWidget(parent), text_(std::move(text)), look_(std::move(look)) {
+  design::accessibleTraits(this).role = QAccessible::StaticText;
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -38,6 +40,7 @@ void Badge::setText(const QString& text) {
   text_ = text;
   updateGeometry();
   update();
+  design::accessibleNameChanged(this);
 }
 
 void Badge::setLook(const BadgeLook& look) {

@@ -7,6 +7,7 @@
 
 #include "design/InterFont.h"
 #include "design/MonospacedDigits.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
@@ -38,6 +39,7 @@ double fittedScale(const FittedLabelStyle& style, const QString& text, double wi
 
 FittedLabel::FittedLabel(QString text, FittedLabelStyle style, QWidget* parent)
     : QWidget(parent), text_(std::move(text)), style_(std::move(style)) {
+  design::accessibleTraits(this).role = QAccessible::StaticText;
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
@@ -46,6 +48,7 @@ void FittedLabel::setText(const QString& text) {
   text_ = text;
   updateGeometry();
   update();
+  design::accessibleNameChanged(this);
 }
 
 void FittedLabel::setColour(const QColor& colour) {

@@ -7,6 +7,7 @@
 #include "design/Color.h"
 #include "design/SectionAccent.h"
 #include "design/Shapes.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
@@ -34,6 +35,7 @@ void paintProgressBar(QPainter& painter, const QRectF& rect, double value, const
 
 ProgressBar::ProgressBar(double value, int width, std::optional<QColor> tint, QWidget* parent)
     : QWidget(parent), value_(value), tint_(tint) {
+  design::accessibleTraits(this).value = [this] { return value_; };
   setFixedSize(width, int(kProgressBarHeight));
 }
 

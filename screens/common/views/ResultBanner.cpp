@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "design/Color.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolButton.h"
 #include "screens/common/views/SymbolView.h"
@@ -27,6 +28,12 @@ ResultBanner::ResultBanner(BannerLook look, QWidget* parent)
   policy.setHeightForWidth(true);
   setSizePolicy(policy);
   build();
+  // Read as an alert: its title (or its message alone), the message as
+  // the detail.
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::AlertMessage;
+  traits.name = [this] { return title_.value_or(message_); };
+  traits.description = [this] { return title_ ? message_ : QString(); };
 }
 
 void ResultBanner::setLook(const BannerLook& look) {
@@ -42,6 +49,7 @@ void ResultBanner::setText(std::optional<QString> title, const QString& message)
   titleLabel_->setVisible(title_.has_value());
   messageLabel_->setText(message_);
   updateGeometry();
+  design::accessibleNameChanged(this);
 }
 
 void ResultBanner::build() {
@@ -60,6 +68,7 @@ void ResultBanner::build() {
   dismiss_ = named(new SymbolButton("xmark"_symbol, 11, design::FontWeight::Semibold,
                                     design::Color::secondaryText(), content),
                    "bannerDismiss");
+  dismiss_->setAccessibleName(QStringLiteral("Close"));
   connect(dismiss_, &QAbstractButton::clicked, this, &ResultBanner::dismissed);
 
   auto* text = new QVBoxLayout;

@@ -8,6 +8,7 @@
 #include "design/FrameTimer.h"
 #include "design/MotionPreference.h"
 #include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
@@ -62,6 +63,8 @@ Spinner::Spinner(ControlSize size, std::optional<QColor> tint, QWidget* parent)
     : QWidget(parent), size_(size), tint_(tint), frames_(new design::FrameTimer(this, kStepMs)) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   frames_->setWanted(true);
+  // The title beside it says what is under way.
+  design::setHiddenFromAccessibility(this);
 }
 
 QColor Spinner::currentTint() const { return tint_ ? *tint_ : design::SectionAccent::of(this).primary; }

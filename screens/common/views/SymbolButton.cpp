@@ -5,6 +5,7 @@
 
 #include "design/SectionAccent.h"
 #include "design/Symbol.h"
+#include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::screens {
 
@@ -23,6 +24,8 @@ SymbolButton::SymbolButton(design::SymbolName symbol, double fontSize, design::F
       colour_(colour) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setCursor(Qt::PointingHandCursor);
+  // Named by what it does where it is placed (setAccessibleName).
+  design::KeyboardFocus::makeFocusable(this, design::FocusRingShape::capsule());
 }
 
 void SymbolButton::setColour(std::optional<QColor> colour) {

@@ -5,12 +5,15 @@
 
 #include "design/SectionAccent.h"
 #include "design/Symbol.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
 SymbolView::SymbolView(design::SymbolName symbol, double fontSize, design::FontWeight weight,
                        std::optional<QColor> colour, QWidget* parent)
     : QWidget(parent), symbol_(std::move(symbol)), fontSize_(fontSize), weight_(weight), colour_(colour) {
+  // The words beside a symbol say what it shows.
+  design::setHiddenFromAccessibility(this);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

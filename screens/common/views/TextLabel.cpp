@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/common/views/TextLines.h"
 
 namespace tidewell::screens {
@@ -19,6 +20,7 @@ int up(double v) { return int(std::ceil(v - 1e-6)); }
 
 TextLabel::TextLabel(QString text, TextStyle style, QWidget* parent)
     : QWidget(parent), text_(std::move(text)), style_(std::move(style)) {
+  design::accessibleTraits(this).role = QAccessible::StaticText;
   changed();
 }
 
@@ -26,6 +28,7 @@ void TextLabel::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
   changed();
+  design::accessibleNameChanged(this);
 }
 
 void TextLabel::setStyle(const TextStyle& style) {

@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QTest>
+#include <QVBoxLayout>
 
 #include "app/tray/PopoverPlacement.h"
 #include "app/tray/PopoverToggle.h"
 #include "app/tray/PopoverWindow.h"
+#include "design/PillButton.h"
 
 namespace tidewell::app {
 namespace {
@@ -81,6 +84,26 @@ TEST(PopoverWindow, EachShowingBuildsFreshContentAndClosingDiscardsIt) {
   popover.dismiss();
   EXPECT_EQ(popover.content(), nullptr);
   EXPECT_EQ(closed, 2);
+}
+
+TEST(PopoverWindow, EscapeClosesItWhereverTheFocusIsInside) {
+  QPointer<QAbstractButton> button;
+  PopoverWindow popover([&](std::function<void()>) {
+    auto* content = new QWidget;
+    content->setFixedSize(300, 200);
+    auto* column = new QVBoxLayout(content);
+    button = new design::PillButton({QStringLiteral("Scan My Mac"), std::nullopt}, {});
+    column->addWidget(button);
+    return content;
+  });
+  int closed = 0;
+  QObject::connect(&popover, &PopoverWindow::closed, [&] { ++closed; });
+  popover.open({}, {50, 50});
+  ASSERT_TRUE(button);
+  button->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(button, Qt::Key_Escape);
+  EXPECT_FALSE(popover.isVisible());
+  EXPECT_EQ(closed, 1);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "screens/probe/Probe.h"
 #include "screens/probe/Renderer.h"
 #include "screens/probe/Stage.h"
+#include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {
 namespace {
@@ -321,6 +322,55 @@ TEST(AdvisorView, TheBannerStandsBetweenSummaryAndGridAndClosesOnItsButtonAndOnR
     s.scene.runToEnd();
     EXPECT_EQ(s.banner(), "") << how;
   }
+}
+
+TEST(AdvisorView, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
+  {
+    Screen s(false);
+    s.open();
+    tidewell::testing::expectReadable(s.stage.get(), {R"(Button "Check My Mac")"});
+    probe::click(probe::find(s.stage.get(), "scanButton"));
+    tidewell::testing::expectReadable(s.stage.get(),
+                                      {R"(StaticText "Checking simulators, snapshots, Docker…")"});
+    s.scene.runToEnd();
+    s.stage->image(1);
+    tidewell::testing::expectReadable(s.stage.get(), {R"(StaticText "You're all good")"});
+  }
+  Screen s;
+  s.scene.scanToEnd();
+  s.open();
+  tidewell::testing::expectReadable(
+      s.stage.get(), {R"(StaticText "16 GB of easy wins found.")", R"(StaticText "iOS Simulator runtimes")",
+                      R"(StaticText "Docker virtual disk")", R"(Button "Delete…")"});
+  // The cards' icon tiles are there, and left out of the tree.
+  EXPECT_FALSE(probe::decorations(s.stage.get()).isEmpty());
+}
+
+TEST(AdvisorView, TheDeleteQuestionReadsAndNeitherAStrayKeyNorReturnDeletes) {
+  Screen s;
+  s.scene.scanToEnd();
+  s.open();
+  s.pressDelete(kSmall);
+  QPointer<ConfirmAlert> question = s.view->deleteQuestion();
+  ASSERT_TRUE(question);
+  probe::settle();
+  tidewell::testing::expectReadable(question, {R"(StaticText "Delete this Simulator runtime?")",
+                                               R"(Button "Cancel")", R"(Button "Delete Runtime")"});
+  const QList<QWidget*> tabs = probe::tabOrder(question);
+  ASSERT_EQ(tabs.size(), 2);
+  EXPECT_EQ(tabs[0], probe::find(question, "alertCancel"));
+  EXPECT_EQ(tabs[1], probe::find(question, "alertConfirm"));
+  probe::find(question, "alertConfirm")->setFocus(Qt::TabFocusReason);
+  probe::pressKey(question, Qt::Key_Return);
+  s.scene.runToEnd();
+  EXPECT_TRUE(question && question->isVisible());
+  EXPECT_TRUE(s.scene.engine->deletedIds.empty());
+  // Escape answers no.
+  probe::pressKey(question, Qt::Key_Escape);
+  probe::settle();
+  EXPECT_FALSE(question);
+  s.scene.runToEnd();
+  EXPECT_TRUE(s.scene.engine->deletedIds.empty());
 }
 
 }  // namespace

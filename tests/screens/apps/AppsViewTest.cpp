@@ -25,6 +25,7 @@
 #include "screens/common/views/ResultBanner.h"
 #include "screens/common/views/SymbolView.h"
 #include "tests/screens/apps/AppsScreenFixture.h"
+#include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {
 namespace {
@@ -316,8 +317,21 @@ TEST_F(AppsView_, ReturnEnterAndSpaceMoveNothing) {
     EXPECT_EQ(executor->pending(), 0u) << key;
   }
   EXPECT_TRUE(engine->uninstalled.empty());
-  EXPECT_EQ(probe::find(opened, "sheetConfirm")->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(probe::find(opened, "sheetCancel")->focusPolicy(), Qt::NoFocus);
+  // The keys reached no button: none holds the focus when the sheet opens.
+  QWidget* confirm = probe::find(opened, "sheetConfirm");
+  QWidget* cancel = probe::find(opened, "sheetCancel");
+  EXPECT_NE(opened->focusWidget(), confirm);
+  EXPECT_NE(opened->focusWidget(), cancel);
+  // Nor do Return and Enter press "Move to Trash" when Tab has put the focus on it.
+  confirm->setFocus(Qt::TabFocusReason);
+  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    probe::pressKey(opened, key);
+    EXPECT_EQ(sheet(), opened) << key;
+    ASSERT_TRUE(model->pendingPlan()) << key;
+    EXPECT_EQ(model->pendingPlan()->id, id) << key;
+    EXPECT_EQ(executor->pending(), 0u) << key;
+  }
+  EXPECT_TRUE(engine->uninstalled.empty());
 }
 
 TEST_F(AppsView_, APlanThatReplacesTheShownOneClosesItsSheetAndOpensItsOwn) {
@@ -423,6 +437,45 @@ TEST_F(AppsView_, TheResultBannerReportsTheUninstallUntilDismissed) {
   // It stays gone until the next uninstall; a new screen shows none either.
   showScreen();
   EXPECT_FALSE(find("resultBanner"));
+}
+
+TEST_F(AppsView_, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
+  showScreen();
+  tidewell::testing::expectReadable(stage.get(), {R"(Button "Scan Apps")"});
+  engine->reports = {0.25};
+  probe::click(find("scanButton"));
+  tidewell::testing::expectReadable(stage.get(), {R"(StaticText "Checking your apps…")", "ProgressBar = 0%"});
+  executor->runJob();
+  probe::settle();
+  tidewell::testing::expectReadable(stage.get(), {R"(Button "Least used")", R"(Button "Uninstall Alpha")",
+                                                  R"(StaticText "Alpha")", R"(StaticText "2 GB")"});
+  probe::click(probe::find(openSheetFor("/Applications/Beta.app"), "sheetConfirm"));
+  runToEnd();
+  tidewell::testing::expectReadable(stage.get(),
+                                    {R"(StaticText "Moved Beta to the Trash")", R"(Button "Close")"});
+  // The app icons are there, and left out of the tree.
+  EXPECT_FALSE(probe::decorations(stage.get()).isEmpty());
+}
+
+TEST_F(AppsView_, TheSheetReadsByWhatItShowsAndTabReachesCancelThenMoveToTrash) {
+  scanned();
+  UninstallSheet* opened = openSheetFor("/Applications/Alpha.app");
+  ASSERT_NE(opened, nullptr);
+  probe::settle();
+  tidewell::testing::expectReadable(opened, {R"(Button "Cancel")", R"(Button "Move to Trash")",
+                                             R"(StaticText "You can undo this from the Trash.")"});
+  QList<QWidget*> tabs = probe::tabOrder(opened);
+  ASSERT_GE(tabs.size(), 2);
+  EXPECT_EQ(tabs[tabs.size() - 2], probe::find(opened, "sheetCancel"));
+  EXPECT_EQ(tabs.back(), probe::find(opened, "sheetConfirm"));
+  // Space presses the button Tab reached: Move to Trash moves the plan shown.
+  const engine::UninstallPlan shown = opened->plan();
+  probe::find(opened, "sheetConfirm")->setFocus(Qt::TabFocusReason);
+  probe::pressKey(opened, Qt::Key_Space);
+  runToEnd();
+  EXPECT_FALSE(model->pendingPlan());
+  ASSERT_EQ(engine->uninstalled.size(), 1u);
+  EXPECT_EQ(engine->uninstalled[0], shown);
 }
 
 }  // namespace

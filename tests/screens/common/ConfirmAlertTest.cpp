@@ -87,5 +87,27 @@ TEST(ConfirmAlert, ReturnAndSpacePressNothing) {
   }
 }
 
+TEST(ConfirmAlert, TabReachesCancelThenTheActionAndSpacePressesTheOneReached) {
+  struct Case {
+    int tabs;
+    int confirmed, cancelled;
+  };
+  for (const Case& c : {Case{1, 0, 1}, Case{2, 1, 0}}) {
+    SCOPED_TRACE(c.tabs);
+    Opened o;
+    // It opens holding the focus itself: no button has it yet.
+    EXPECT_EQ(o.alert->focusWidget(), o.alert.data());
+    for (int i = 0; i < c.tabs; ++i) probe::pressKey(o.alert, Qt::Key_Tab);
+    EXPECT_EQ(o.alert->focusWidget(), probe::find(o.alert, c.tabs == 1 ? "alertCancel" : "alertConfirm"));
+    probe::pressKey(o.alert, Qt::Key_Return);  // answers nothing
+    EXPECT_EQ(o.confirmed->count(), 0);
+    EXPECT_EQ(o.cancelled->count(), 0);
+    probe::pressKey(o.alert, Qt::Key_Space);
+    EXPECT_EQ(o.confirmed->count(), c.confirmed);
+    EXPECT_EQ(o.cancelled->count(), c.cancelled);
+    EXPECT_EQ(o.closed->count(), 1);
+  }
+}
+
 }  // namespace
 }  // namespace tidewell::screens

@@ -17,6 +17,7 @@
 #include "screens/probe/Renderer.h"
 #include "screens/probe/Stage.h"
 #include "tests/models/ModelTesting.h"
+#include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {
 namespace {
@@ -382,6 +383,60 @@ TEST_F(DeepScanViewFixture, ANewScreenStartsWithFreshViewStateOverTheSameModel) 
   EXPECT_EQ(view->viewingBucket(), std::nullopt);
   EXPECT_NE(shown("deepScanList"), nullptr);
   EXPECT_EQ(text("detailTitle"), "Safe to clear");
+}
+
+TEST_F(DeepScanViewFixture, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
+  tidewell::testing::expectReadable(stage.get(), {R"(Button "Deep Scan")"});
+  view->startScan();
+  probe::settle();
+  stage->image(1);
+  tidewell::testing::expectReadable(stage.get());
+  finishWork();
+  stage->image(1);
+  tidewell::testing::expectReadable(
+      stage.get(),
+      {R"(Button "Rescan")", R"(PageTab "Safe to clear" checked selected)", R"(PageTab "Your stuff")"});
+  open(RiskBucket::personal);
+  tidewell::testing::expectReadable(stage.get(),
+                                    {R"(PageTab "Your stuff" checked selected)", R"(StaticText "Film.mov")",
+                                     R"(Button "Reveal")", R"(Button "Move to Trash")"});
+  open(RiskBucket::container);
+  tidewell::testing::expectReadable(stage.get(), {R"(Button "Copy command")"});
+  // The bucket badges and kind tiles are there, and left out of the tree.
+  EXPECT_FALSE(probe::decorations(stage.get()).isEmpty());
+}
+
+TEST_F(DeepScanViewFixture, TheQuestionReadsAndTabReachesCancelThenMoveToTrash) {
+  scanToEnd();
+  open(RiskBucket::personal);
+  probe::click(cardButton(kNotes, "trashButton"));
+  QPointer<TrashQuestion> question = view->trashQuestion();
+  ASSERT_TRUE(question);
+  probe::settle();
+  tidewell::testing::expectReadable(
+      question, {R"(StaticText "Move to Trash?")", R"(Button "Cancel")", R"(Button "Move to Trash")"});
+  const QList<QWidget*> tabs = probe::tabOrder(question);
+  ASSERT_EQ(tabs.size(), 2);
+  EXPECT_EQ(tabs[0], probe::find(question, "alertCancel"));
+  EXPECT_EQ(tabs[1], probe::find(question, "alertConfirm"));
+  // Return answers no even with the focus on Move to Trash.
+  probe::find(question, "alertConfirm")->setFocus(Qt::TabFocusReason);
+  probe::pressKey(question, Qt::Key_Return);
+  probe::settle();
+  EXPECT_FALSE(question);
+  finishWork();
+  EXPECT_TRUE(engine->trashed.empty());
+}
+
+TEST_F(DeepScanViewFixture, TheTrashButtonIsNamedByWhatItDoesAndTellsWhatItMoves) {
+  scanToEnd();
+  open(RiskBucket::personal);
+  QWidget* trash = cardButton(kFilm, "trashButton");
+  ASSERT_NE(trash, nullptr);
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(trash);
+  EXPECT_EQ(iface->role(), QAccessible::Button);
+  EXPECT_EQ(iface->text(QAccessible::Name), "Move to Trash");
+  EXPECT_EQ(iface->text(QAccessible::Description), "Move Film.mov to Trash");
 }
 
 }  // namespace

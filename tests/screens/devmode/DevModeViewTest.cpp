@@ -23,6 +23,7 @@
 #include "screens/probe/Stage.h"
 #include "tests/models/ModelTesting.h"
 #include "tests/models/clean/FakeCleanupEngine.h"
+#include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {
 namespace {
@@ -382,6 +383,38 @@ TEST_F(DevModeScreen, ThePickedRowAndTheViewedRailRowAreLitInTheAccent) {
   const QColor other = sample(railRow("Rust"));
   EXPECT_GT(viewed.green(), other.green());
   EXPECT_GT(accent.green(), accent.red());
+}
+
+TEST_F(DevModeScreen, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
+  tidewell::testing::expectReadable(stage.get(), {R"(Button "Scan Dev & AI")"});
+  probe::click(probe::find(view, "scanButton"));
+  tidewell::testing::expectReadable(stage.get(), {R"(StaticText "Checking your dev tools and AI apps…")"});
+  finishJobs();
+  tidewell::testing::expectReadable(
+      stage.get(), {R"(StaticText "Found 11.2 MB to clear.")", R"(PageTab "Xcode" checked selected)",
+                    R"(CheckBox "Xcode" mixed)", R"(PageTab "Rust")", R"(CheckBox "Rust" checked)",
+                    R"(CheckBox "xcode-safe title, 4 MB" checked)",
+                    R"(CheckBox "xcode-caution title, review, 3 MB")", R"(Button "Clean Up")"});
+  // The models group: its stores, revealed rather than picked.
+  viewGroup("__models__");
+  tidewell::testing::expectReadable(stage.get());
+  probe::click(probe::find(view, "cleanUpButton"));
+  finishJobs();
+  tidewell::testing::expectReadable(stage.get(), {R"(StaticText "Freed 6.5 MB")", R"(Button "Done")"});
+}
+
+TEST_F(DevModeScreen, AnItemRowIsACheckBoxThatSpaceAndReturnFlip) {
+  scanToReview();
+  DevItemRow* row = itemRow("xcode-safe");
+  ASSERT_NE(row, nullptr);
+  ASSERT_TRUE(row->isOn());
+  row->setFocus(Qt::TabFocusReason);
+  probe::pressKey(row, Qt::Key_Space);
+  EXPECT_FALSE(row->isOn());
+  EXPECT_FALSE(QAccessible::queryAccessibleInterface(row)->state().checked);
+  probe::pressKey(row, Qt::Key_Return);
+  EXPECT_TRUE(row->isOn());
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(row)->state().checked);
 }
 
 }  // namespace

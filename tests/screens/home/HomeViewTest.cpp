@@ -15,6 +15,7 @@
 #include "screens/probe/ScanRig.h"
 #include "screens/probe/Stage.h"
 #include "screens/smartscan/SmartScanView.h"
+#include "tests/screens/common/ReadableScreen.h"
 #include "tests/screens/smartscan/MovingMotion.h"
 #include "tests/support/TimeFixtures.h"
 
@@ -194,6 +195,58 @@ TEST(HomeView, ThePageFadesBackInOverAThirdOfASecond) {
   EXPECT_FALSE(entrance->isFinished());
   motion.advance(0.2);
   EXPECT_TRUE(entrance->isFinished());
+}
+
+TEST(HomeView, HomeAndItsSmartScanReadByWhatTheyShowInEveryState) {
+  struct State {
+    const char* name;
+    std::function<void(Home&)> reach;
+    std::vector<std::string> expected;
+  };
+  const std::vector<State> states = {
+      {"first run",
+       [](Home&) {},
+       {R"(Heading "Overview")", R"(StaticText "Filling up")", R"(Button "Scan My Mac")",
+        R"(StaticText "142 GB")", R"(ProgressBar "used" = 71%)", R"(Button "Clean, Scan Now")",
+        R"(Button "Apps, See Your Apps")", R"(Button "Deep Scan, Find the Big Stuff")",
+        R"(Button "Advisor, Free Wins")", R"(StaticText "No cleanups yet")"}},
+      {"access missing",
+       [](Home& h) {
+         h.rig.access->granted = false;
+         emit h.rig.activation.activated();
+         h.rig.settle();
+       },
+       {R"(StaticText "Turn on Full Disk Access")"}},
+      {"smart scan under way",
+       [](Home& h) { probe::click(probe::find(h.stage.get(), "scanButton")); },
+       {R"(StaticText "Looking for junk…")", R"(Button "Stop")"}},
+      {"smart scan done",
+       [](Home& h) {
+         probe::click(probe::find(h.stage.get(), "scanButton"));
+         h.rig.runToEnd();
+       },
+       {R"(StaticText "All scanned.")", R"(Button "Deep Scan, 4 GB, done")", "ProgressBar = 100%"}},
+  };
+  for (const State& state : states) {
+    SCOPED_TRACE(state.name);
+    Home h;
+    state.reach(h);
+    testing::expectReadable(h.stage.get(), state.expected);
+  }
+}
+
+TEST(HomeView, TheToolTilesTakeTheFocusAndOpenTheirToolOnSpaceAndReturn) {
+  Home h;
+  for (ScanTool tool : allScanTools) {
+    auto* tile = probe::find<ToolTile>(h.stage.get(), "toolTile", scanToolTitle(tool));
+    EXPECT_TRUE(probe::tabOrder(h.stage.get()).contains(tile)) << scanToolTitle(tool).toStdString();
+    tile->setFocus(Qt::TabFocusReason);
+    probe::pressKey(tile, Qt::Key_Space);
+    probe::pressKey(tile, Qt::Key_Return);
+  }
+  EXPECT_EQ(h.shown, (std::vector<ScanTool>{ScanTool::clean, ScanTool::clean, ScanTool::apps, ScanTool::apps,
+                                            ScanTool::deepScan, ScanTool::deepScan, ScanTool::advisor,
+                                            ScanTool::advisor}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "screens/probe/Probe.h"
 #include "screens/probe/Renderer.h"
 #include "screens/probe/Stage.h"
+#include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {
 namespace {
@@ -239,6 +240,43 @@ TEST(PerformanceView, NoApplicationsStillShowsTheGaugeAndTheCaption) {
   EXPECT_EQ(probe::textOf(probe::find(s.stage.get(), "memoryPercent")), "0% in use");
   EXPECT_EQ(probe::find(s.stage.get(), "header")->property("subtitle").toString(),
             "Zero KB of Zero KB memory in use");
+}
+
+TEST(PerformanceView, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
+  Screen s;
+  s.open();
+  tidewell::testing::expectReadable(s.stage.get(), {R"(Button "Check Performance")"});
+  probe::click(probe::find(s.stage.get(), "scanButton"));
+  tidewell::testing::expectReadable(s.stage.get(), {R"(StaticText "Checking what's running…")"});
+  s.scene.runToEnd();
+  s.stage->image(1);
+  tidewell::testing::expectReadable(
+      s.stage.get(), {R"(Heading "Performance")", "PageTabList", R"(PageTab "Memory" checked selected)",
+                      R"(PageTab "Startup")", R"(StaticText "29% in use")", "ProgressBar = 29%",
+                      R"(StaticText "Firefox")", R"(Button "Quit")"});
+  s.choosePanel(1);
+  s.stage->image(1);
+  tidewell::testing::expectReadable(
+      s.stage.get(), {R"(PageTab "Startup" checked selected)", R"(StaticText "backup-agent")"});
+}
+
+TEST(PerformanceView, ThePickersTabsChooseTheirPanelThroughAssistiveTechnology) {
+  Screen s;
+  s.scene.scanToEnd();
+  s.open();
+  QAccessibleInterface* picker =
+      QAccessible::queryAccessibleInterface(probe::find(s.stage.get(), "panelPicker"));
+  ASSERT_EQ(picker->childCount(), 2);
+  QAccessibleInterface* startup = picker->child(1);
+  EXPECT_EQ(startup->text(QAccessible::Name), "Startup");
+  EXPECT_EQ(picker->indexOfChild(startup), 1);
+  EXPECT_EQ(startup->parent(), picker);
+  ASSERT_NE(startup->actionInterface(), nullptr);
+  startup->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  probe::settle();
+  EXPECT_TRUE(startup->state().selected);
+  EXPECT_FALSE(picker->child(0)->state().selected);
+  EXPECT_TRUE(probe::isShown(probe::find(s.stage.get(), "startupPanel")));
 }
 
 }  // namespace

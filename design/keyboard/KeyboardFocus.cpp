@@ -1,0 +1,260 @@
+#include "design/keyboard/KeyboardFocus.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPointer>
+#include <QScrollArea>
+#include <QVariant>
+
+#include "design/accessibility/AccessibleTraits.h"
+
+Q_DECLARE_METATYPE(tidewell::design::FocusRingShape)
+
+namespace tidewell::design::KeyboardFocus {
+
+namespace {
+
+constexpr const char* kShapeProperty = "tidewellFocusRing";
+
+bool isRingReason(Qt::FocusReason reason) {
+  return reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason &&
+         reason != Qt::PopupFocusReason;
+}
+
+bool inDialog(const QWidget* widget) { return qobject_cast<const QDialog*>(widget->window()) != nullptr; }
+
+// The children of parent that layout places, in its order, nested layouts
+// included.
+void laidOutChildren(QLayout* layout, QWidget* parent, QList<QWidget*>& out) {
+  for (int i = 0; i < layout->count(); ++i) {
+    QLayoutItem* item = layout->itemAt(i);
+    if (QWidget* widget = item->widget()) {
+      if (widget->parentWidget() == parent && !out.contains(widget)) out.append(widget);
+    } else if (QLayout* inner = item->layout()) {
+      laidOutChildren(inner, parent, out);
+    }
+  }
+}
+
+// Every widget below widget in its window: each before what it holds, the
+// children its layout places in that order, then the others as made.
+void inLayoutOrder(QWidget* widget, QList<QWidget*>& out) {
+  QList<QWidget*> children;
+  if (widget->layout()) laidOutChildren(widget->layout(), widget, children);
+  for (QObject* object : widget->children())
+    if (object->isWidgetType() && !children.contains(static_cast<QWidget*>(object)))
+      children.append(static_cast<QWidget*>(object));
+  for (QWidget* child : children) {
+    if (child->isWindow()) continue;
+    out.append(child);
+    inLayoutOrder(child, out);
+  }
+}
+
+bool isTabStop(const QWidget* widget) {
+  return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isVisible() &&
+         widget->isEnabled() && !widget->focusProxy();
+}
+
+// Scrolls every scroll area that holds widget until it is in view.
+void bringIntoView(QWidget* widget) {
+  for (QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+    if (auto* area = qobject_cast<QScrollArea*>(up)) area->ensureWidgetVisible(widget);
+}
+
+// Moves the focus of window to the tab stop after (before) its focus widget
+// in layout order, round the end; false when it has no tab stop.
+bool moveFocus(QWidget* window, bool forward) {
+  QList<QWidget*> laidOut;
+  inLayoutOrder(window, laidOut);
+  QWidget* focus = window->focusWidget();
+  const qsizetype at = focus ? laidOut.indexOf(focus) : -1;
+  const qsizetype count = laidOut.size();
+  for (qsizetype step = 1; step <= count; ++step) {
+    const qsizetype from = at < 0 ? (forward ? -1 : count) : at;
+    const qsizetype index = ((forward ? from + step : from - step) % count + count) % count;
+    QWidget* candidate = laidOut[index];
+    if (!isTabStop(candidate)) continue;
+    candidate->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    bringIntoView(candidate);
+    return true;
+  }
+  return false;
+}
+
+// The application's event filter behind the policy.
+class Navigator : public QObject {
+ public:
+  static Navigator& instance() {
+    static Navigator* navigator = [] {
+      auto* made = new Navigator(qApp);
+      qApp->installEventFilter(made);
+      return made;
+    }();
+    return *navigator;
+  }
+
+  bool keyboard = false;
+
+  QWidget* ringed() const { return ring_ && ring_->isVisible() ? ring_->control() : nullptr; }
+
+  void showRingOn(QWidget* control) {
+    if (!control || !isFocusable(control) || !control->isVisible()) return hideRing();
+    if (!ring_) ring_ = new FocusRing(control);
+    ring_->attach(control);
+  }
+  void hideRing() {
+    if (ring_) ring_->attach(nullptr);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        return keyPress(watched, static_cast<QKeyEvent*>(event));
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::TouchBegin:
+      case QEvent::TabletPress:
+        if (keyboard) {
+          keyboard = false;
+          hideRing();
+        }
+        break;
+      case QEvent::FocusIn:
+        if (watched->isWidgetType()) {
+          auto* widget = static_cast<QWidget*>(watched);
+          if (keyboard && isRingReason(static_cast<QFocusEvent*>(event)->reason()))
+            showRingOn(widget);
+          else
+            hideRing();
+        }
+        break;
+      case QEvent::FocusOut:
+        if (watched == ringed()) hideRing();
+        break;
+      case QEvent::Show:
+        if (watched->isWidgetType()) {
+          auto* widget = static_cast<QWidget*>(watched);
+          if (widget->isWindow() && widget->windowType() != Qt::ToolTip) {
+            keyboard = false;
+            hideRing();
+          }
+        }
+        break;
+      case QEvent::Resize:
+        if (ring_ && watched == ring_->control()) ring_->follow();
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  explicit Navigator(QObject* parent) : QObject(parent) {}
+
+  bool keyPress(QObject* watched, QKeyEvent* key) {
+    if (!watched->isWidgetType()) return false;
+    auto* focus = static_cast<QWidget*>(watched);
+    QWidget* windowFocus = focus->window()->focusWidget();
+    const bool tab = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                     !key->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier);
+    // Tab and Shift+Tab go through the controls in the order they are laid
+    // out, not the order they were made in (rows filled in later, a banner
+    // put above a list). Popups keep their own keys.
+    if (tab && (focus == windowFocus || (!windowFocus && focus->isWindow())) &&
+        focus->window()->windowType() != Qt::Popup) {
+      keyboard = true;
+      const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+      if (moveFocus(focus->window(), forward)) return true;
+    }
+    // A key not taken by the focus widget travels up to its parents: act once.
+    if (focus != windowFocus) return false;
+    keyboard = true;
+    if (ringed() != focus) showRingOn(focus);
+    if (!isFocusable(focus) || key->isAutoRepeat() || !focus->isEnabled()) return false;
+    const bool isButton = qobject_cast<QAbstractButton*>(focus) != nullptr;
+    const AccessibleTraits* traits = findAccessibleTraits(focus);
+    const bool hasPress = traits && traits->press;
+    switch (key->key()) {
+      case Qt::Key_Space:
+        // A button presses itself on Space, down on the press, up on the release.
+        if (isButton || !hasPress) return false;
+        traits->press();
+        return true;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (inDialog(focus) || key->modifiers().testAnyFlags(Qt::ShiftModifier | Qt::ControlModifier |
+                                                             Qt::AltModifier | Qt::MetaModifier))
+          return false;
+        if (hasPress) {
+          traits->press();
+          return true;
+        }
+        if (isButton) {
+          static_cast<QAbstractButton*>(focus)->click();
+          return true;
+        }
+        return false;
+      default:
+        return false;
+    }
+  }
+
+  QPointer<FocusRing> ring_;
+};
+
+}  // namespace
+
+void install() { (void)Navigator::instance(); }
+
+void makeFocusable(QWidget* control, FocusRingShape shape) {
+  install();
+  control->setFocusPolicy(Qt::StrongFocus);
+  setShape(control, shape);
+}
+
+bool isFocusable(const QWidget* control) { return control && control->property(kShapeProperty).isValid(); }
+
+FocusRingShape shapeOf(const QWidget* control) {
+  const QVariant shape = control ? control->property(kShapeProperty) : QVariant();
+  return shape.isValid() ? shape.value<FocusRingShape>() : FocusRingShape{};
+}
+
+void setShape(QWidget* control, FocusRingShape shape) {
+  control->setProperty(kShapeProperty, QVariant::fromValue(shape));
+  if (ringedControl() == control) control->update();
+}
+
+bool isKeyboardInUse() { return Navigator::instance().keyboard; }
+
+QWidget* ringedControl() { return Navigator::instance().ringed(); }
+
+QList<QWidget*> tabStops(QWidget* widget) {
+  QList<QWidget*> laidOut, stops;
+  if (!widget) return stops;
+  inLayoutOrder(widget, laidOut);
+  for (QWidget* candidate : laidOut)
+    if (isTabStop(candidate)) stops.append(candidate);
+  return stops;
+}
+
+bool holdsFocus(const QWidget* widget) {
+  if (!widget) return false;
+  const QWidget* focus = widget->window()->focusWidget();
+  return focus && (focus == widget || widget->isAncestorOf(focus));
+}
+
+void focusFirst(QWidget* widget) {
+  if (!widget) return;
+  const QList<QWidget*> stops = tabStops(widget);
+  if (stops.isEmpty()) return widget->setFocus(Qt::OtherFocusReason);
+  stops.first()->setFocus(Qt::OtherFocusReason);
+  bringIntoView(stops.first());
+}
+
+}  // namespace tidewell::design::KeyboardFocus

@@ -1,0 +1,187 @@
+// The keyboard policy: the focus ring shows only while the keyboard is in
+// use, in the section accent and the control's shape; Space and Return
+// press the focused control, Return never in a dialog; Tab follows the
+// layout's order.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "design/GhostPillButton.h"
+#include "design/PillButton.h"
+#include "design/SectionAccent.h"
+#include "design/accessibility/AccessibleTraits.h"
+#include "design/keyboard/KeyboardFocus.h"
+
+namespace tidewell::design {
+namespace {
+
+void settle() {
+  for (int i = 0; i < 4; ++i) QCoreApplication::processEvents();
+}
+
+// A window of three pills in a row, in the Apps section.
+struct PillWindow {
+  QWidget window;
+  GhostPillButton* first = new GhostPillButton({QStringLiteral("First"), std::nullopt});
+  GhostPillButton* second = new GhostPillButton({QStringLiteral("Second"), std::nullopt});
+  GhostPillButton* third = new GhostPillButton({QStringLiteral("Third"), std::nullopt});
+  PillWindow() {
+    auto* row = new QHBoxLayout(&window);
+    row->setContentsMargins(20, 20, 20, 20);
+    row->addWidget(first);
+    row->addWidget(second);
+    row->addWidget(third);
+    SectionAccent::set(&window, SectionPalette::apps());
+    window.show();
+    settle();
+  }
+  QWidget* focus() { return window.focusWidget(); }
+  void key(int k) {
+    QTest::keyClick(focus() ? focus() : &window, Qt::Key(k));
+    settle();
+  }
+  QImage image(QWidget* widget) {
+    QImage out(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::black);
+    widget->render(&out, QPoint(), QRegion(), QWidget::DrawChildren);
+    return out;
+  }
+};
+
+// How many pixels of image are near colour.
+int pixelsNear(const QImage& image, const QColor& colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+              std::abs(c.blue() - colour.blue()) <
+          40)
+        ++count;
+    }
+  return count;
+}
+
+TEST(KeyboardFocus, TheRingShowsOnlyWhileTheKeyboardIsInUseInTheAccent) {
+  PillWindow w;
+  const QColor accent = SectionPalette::apps().primary;
+  // Opening gave the first pill the focus, but nobody typed: no ring.
+  EXPECT_EQ(KeyboardFocus::ringedControl(), nullptr);
+  const int resting = pixelsNear(w.image(w.first), accent);
+
+  w.key(Qt::Key_Tab);
+  EXPECT_EQ(w.focus(), w.second);
+  EXPECT_EQ(KeyboardFocus::ringedControl(), w.second);
+  EXPECT_GT(pixelsNear(w.image(w.second), accent), resting + 40);
+
+  w.key(Qt::Key_Backtab);
+  EXPECT_EQ(KeyboardFocus::ringedControl(), w.first);
+  EXPECT_EQ(pixelsNear(w.image(w.second), accent), resting);
+
+  // A pointer press puts it away, and the click's focus brings none.
+  QTest::mouseClick(w.third, Qt::LeftButton);
+  settle();
+  EXPECT_EQ(w.focus(), w.third);
+  EXPECT_EQ(KeyboardFocus::ringedControl(), nullptr);
+  EXPECT_EQ(pixelsNear(w.image(w.third), accent), resting);
+
+  // The next key brings it back on the focused control.
+  w.key(Qt::Key_Shift);
+  EXPECT_EQ(KeyboardFocus::ringedControl(), w.third);
+
+  // A window that opens starts without one.
+  PillWindow other;
+  EXPECT_EQ(KeyboardFocus::ringedControl(), nullptr);
+}
+
+TEST(KeyboardFocus, SpaceAndReturnPressTheFocusedControlReturnNeverInADialog) {
+  struct Case {
+    const char* name;
+    bool inDialog;
+    int key;
+    bool presses;
+  };
+  const Case cases[] = {
+      {"Space", false, Qt::Key_Space, true},
+      {"Return", false, Qt::Key_Return, true},
+      {"Enter", false, Qt::Key_Enter, true},
+      {"Space in a dialog", true, Qt::Key_Space, true},
+      {"Return in a dialog", true, Qt::Key_Return, false},
+      {"Enter in a dialog", true, Qt::Key_Enter, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<QWidget> window = c.inDialog ? std::make_unique<QDialog>() : std::make_unique<QWidget>();
+    auto* column = new QVBoxLayout(window.get());
+    // A button, and a painted control that is pressed through its traits.
+    auto* button = new PillButton({QStringLiteral("Clean Up"), std::nullopt}, {});
+    auto* tile = new QWidget;
+    tile->setFixedSize(80, 40);
+    KeyboardFocus::makeFocusable(tile, {12, {}});
+    int tilePresses = 0;
+    accessibleTraits(tile).press = [&tilePresses] { ++tilePresses; };
+    column->addWidget(button);
+    column->addWidget(tile);
+    window->show();
+    settle();
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key(c.key));
+    settle();
+    EXPECT_EQ(clicked.count(), c.presses ? 1 : 0);
+
+    tile->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(tile, Qt::Key(c.key));
+    settle();
+    EXPECT_EQ(tilePresses, c.presses ? 1 : 0);
+  }
+}
+
+TEST(KeyboardFocus, TabFollowsTheLayoutNotTheOrderTheWidgetsWereMadeIn) {
+  QWidget window;
+  auto* column = new QVBoxLayout(&window);
+  auto* last = new GhostPillButton({QStringLiteral("Made first, shown last"), std::nullopt});
+  auto* first = new GhostPillButton({QStringLiteral("Shown first"), std::nullopt});
+  column->addWidget(last);
+  // Put above it afterwards, as a banner or a row filled in later is.
+  column->insertWidget(0, first);
+  window.show();
+  settle();
+  window.setFocus();
+  QTest::keyClick(&window, Qt::Key_Tab);
+  EXPECT_EQ(window.focusWidget(), first);
+  QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(window.focusWidget(), last);
+}
+
+TEST(KeyboardFocus, FocusFirstGivesTheFocusToTheFirstControlElseToTheWidget) {
+  QWidget window;
+  auto* column = new QVBoxLayout(&window);
+  auto* before = new GhostPillButton({QStringLiteral("Before"), std::nullopt});
+  auto* page = new QWidget;
+  auto* inside = new QVBoxLayout(page);
+  auto* control = new GhostPillButton({QStringLiteral("Inside"), std::nullopt});
+  inside->addWidget(control);
+  auto* empty = new QWidget;
+  column->addWidget(before);
+  column->addWidget(page);
+  column->addWidget(empty);
+  window.show();
+  settle();
+  KeyboardFocus::focusFirst(page);
+  EXPECT_EQ(window.focusWidget(), control);
+  EXPECT_TRUE(KeyboardFocus::holdsFocus(page));
+  KeyboardFocus::focusFirst(empty);
+  EXPECT_EQ(window.focusWidget(), empty);
+  EXPECT_FALSE(KeyboardFocus::holdsFocus(page));
+}
+
+}  // namespace
+}  // namespace tidewell::design
