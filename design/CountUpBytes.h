@@ -23,7 +23,9 @@ class CountUpBytes : public QWidget {
   CountUpBytes(int64_t target, double duration, QFont font, QWidget* parent = nullptr);
 
   int64_t target() const { return target_; }
-  void setColor(const QColor& color);
+  // The colour of the digits (white unless set); none: the section accent's
+  // primary where the count sits, read when it is painted.
+  void setColor(std::optional<QColor> color);
   void setAlignment(Qt::Alignment alignment);
   // One line that shrinks to fit: when the widget is narrower than the
   // final count, the font is scaled down to fit it, but not below scale of
@@ -52,7 +54,7 @@ class CountUpBytes : public QWidget {
   int64_t target_;
   double duration_;
   QFont font_;
-  QColor color_ = Qt::white;
+  std::optional<QColor> color_ = QColor(Qt::white);
   Qt::Alignment alignment_ = Qt::AlignCenter;
   double minimumScale_ = 1;
   std::optional<double> startDate_;

@@ -48,6 +48,7 @@ DotGauge::DotGauge(double used, double diameter, QWidget* parent)
 }
 
 void DotGauge::setUsed(double used) {
+  if (used == used_) return;
   used_ = used;
   update();
 }

@@ -35,12 +35,14 @@ Badge::Badge(QString text, BadgeLook look, QWidget* parent)
 }
 
 void Badge::setText(const QString& text) {
+  if (text == text_) return;
   text_ = text;
   updateGeometry();
   update();
 }
 
 void Badge::setLook(const BadgeLook& look) {
+  if (look == look_) return;
   look_ = look;
   updateGeometry();
   update();

@@ -29,6 +29,7 @@ void TextLabel::setText(const QString& text) {
 }
 
 void TextLabel::setStyle(const TextStyle& style) {
+  if (style == style_) return;
   style_ = style;
   changed();
 }
