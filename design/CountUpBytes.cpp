@@ -11,6 +11,7 @@
 #include "design/FrameTimer.h"
 #include "design/MonospacedDigits.h"
 #include "design/MotionPreference.h"
+#include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
 #include "platform/core/ByteCountText.h"
 
@@ -29,7 +30,8 @@ CountUpBytes::CountUpBytes(int64_t target, double duration, QFont font, QWidget*
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
-void CountUpBytes::setColor(const QColor& color) {
+void CountUpBytes::setColor(std::optional<QColor> color) {
+  if (color == color_) return;
   color_ = color;
   update();
 }
@@ -49,12 +51,15 @@ void CountUpBytes::setTarget(int64_t target) {
 }
 
 void CountUpBytes::setAlignment(Qt::Alignment alignment) {
+  if (alignment == alignment_) return;
   alignment_ = alignment;
   update();
 }
 
 void CountUpBytes::setMinimumScale(double scale) {
-  minimumScale_ = std::clamp(scale, 0.01, 1.0);
+  scale = std::clamp(scale, 0.01, 1.0);
+  if (scale == minimumScale_) return;
+  minimumScale_ = scale;
   update();
 }
 
@@ -112,7 +117,7 @@ void CountUpBytes::paintEvent(QPaintEvent*) {
   QFont font = font_;
   if (const double scale = fontScale(); scale < 1) font.setPointSizeF(font_.pointSizeF() * scale);
   painter.setFont(font);
-  painter.setPen(color_);
+  painter.setPen(color_ ? *color_ : SectionAccent::of(this).primary);
   drawMonospacedDigits(painter, QRectF(rect()), alignment_, text());
 }
 

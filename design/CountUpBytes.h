@@ -27,7 +27,9 @@ class CountUpBytes : public QWidget {
   // Shown: counts from shownBytes() now to target over the duration.
   // Not shown: the next showing counts from 0 to target.
   void setTarget(int64_t target);
-  void setColor(const QColor& color);
+  // The colour of the digits (white unless set); none: the section accent's
+  // primary where the count sits, read when it is painted.
+  void setColor(std::optional<QColor> color);
   void setAlignment(Qt::Alignment alignment);
   // One line that shrinks to fit: when the widget is narrower than the
   // final count, the font is scaled down to fit it, but not below scale of
@@ -58,7 +60,7 @@ class CountUpBytes : public QWidget {
   int64_t from_ = 0;
   double duration_;
   QFont font_;
-  QColor color_ = Qt::white;
+  std::optional<QColor> color_ = QColor(Qt::white);
   Qt::Alignment alignment_ = Qt::AlignCenter;
   double minimumScale_ = 1;
   std::optional<double> startDate_;

@@ -76,6 +76,7 @@ Donut::Donut(double used, double diameter, double lineWidth, QWidget* parent)
 }
 
 void Donut::setUsed(double used) {
+  if (used == used_) return;
   used_ = used;
   update();
   ShadowLayer::refresh(this);

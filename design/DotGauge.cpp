@@ -50,6 +50,7 @@ DotGauge::DotGauge(double used, double diameter, QWidget* parent)
 }
 
 void DotGauge::setUsed(double used) {
+  if (used == used_) return;
   used_ = used;
   update();
 }

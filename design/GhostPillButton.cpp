@@ -15,6 +15,7 @@ GhostPillButton::GhostPillButton(PillLabel label, QWidget* parent)
 }
 
 void GhostPillButton::setLabel(const PillLabel& label) {
+  if (label == label_) return;
   label_ = label;
   setText(label_.title);
   updateGeometry();
@@ -22,6 +23,7 @@ void GhostPillButton::setLabel(const PillLabel& label) {
 }
 
 void GhostPillButton::setForeground(const QColor& colour) {
+  if (colour == foreground_) return;
   foreground_ = colour;
   update();
 }

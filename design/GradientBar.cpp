@@ -39,6 +39,7 @@ GradientBar::GradientBar(double fraction, double height, QWidget* parent)
 }
 
 void GradientBar::setFraction(double fraction) {
+  if (fraction == fraction_) return;
   fraction_ = fraction;
   update();
 }

@@ -32,6 +32,7 @@ IconChip::IconChip(SymbolName symbol, double size, QWidget* parent)
 }
 
 void IconChip::setExplicitPalette(std::optional<SectionPalette> palette) {
+  if (palette == palette_) return;
   palette_ = std::move(palette);
   update();
 }

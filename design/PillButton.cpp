@@ -21,11 +21,13 @@ PillButton::PillButton(PillLabel label, PillButtonStyle style, QWidget* parent)
 }
 
 void PillButton::setPillStyle(const PillButtonStyle& style) {
+  if (style == style_) return;
   style_ = style;
   changed();
 }
 
 void PillButton::setLabel(const PillLabel& label) {
+  if (label == label_) return;
   label_ = label;
   setText(label_.title);
   changed();

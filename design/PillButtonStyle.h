@@ -23,6 +23,7 @@ struct PillButtonStyle {
   double fontSize = 13;
   double horizontalPadding = 18;
   double verticalPadding = 10;
+  bool operator==(const PillButtonStyle&) const = default;
 };
 
 // A symbol after a label's title, at a size and weight of its own
@@ -32,6 +33,7 @@ struct TrailingSymbol {
   double size = 11;
   FontWeight weight = FontWeight::Bold;
   double spacing = 7;
+  bool operator==(const TrailingSymbol&) const = default;
 };
 
 // A button's label: a title, optionally led by a symbol and optionally
@@ -40,6 +42,7 @@ struct PillLabel {
   QString title;
   std::optional<SymbolName> symbol;
   std::optional<TrailingSymbol> trailing = std::nullopt;
+  bool operator==(const PillLabel&) const = default;
 };
 
 // Press feedback of both pills: 97 % size about the centre, 85 % opacity.

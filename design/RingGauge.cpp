@@ -138,6 +138,7 @@ void RingGauge::setProgress(double progress) {
 }
 
 void RingGauge::setExplicitPalette(std::optional<SectionPalette> palette) {
+  if (palette == palette_) return;
   palette_ = std::move(palette);
   changed();
 }

@@ -49,11 +49,13 @@ ScreenHeader::ScreenHeader(QString title, std::optional<QString> subtitle, QWidg
 }
 
 void ScreenHeader::setTitle(const QString& title) {
+  if (title == title_) return;
   title_ = title;
   update();
 }
 
 void ScreenHeader::setSubtitle(const std::optional<QString>& subtitle) {
+  if (subtitle == subtitle_) return;
   subtitle_ = subtitle;
   updateGeometry();
   update();

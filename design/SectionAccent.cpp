@@ -20,12 +20,17 @@ void repaintTree(QWidget* widget) {
 
 void set(QWidget* widget, const SectionPalette& palette) {
   if (!widget) return;
+  // The detail pane sets its section's palette again on every phase change;
+  // the same palette must not repaint the whole screen.
+  const QVariant current = widget->property(kProperty);
+  if (current.isValid() && current.canConvert<SectionPalette>() && current.value<SectionPalette>() == palette)
+    return;
   widget->setProperty(kProperty, QVariant::fromValue(palette));
   repaintTree(widget);
 }
 
 void clear(QWidget* widget) {
-  if (!widget) return;
+  if (!widget || !widget->property(kProperty).isValid()) return;
   widget->setProperty(kProperty, QVariant());
   repaintTree(widget);
 }

@@ -11,7 +11,8 @@ class QWidget;
 
 namespace tidewell::design::SectionAccent {
 
-// Sets the palette for widget and everything below it, and repaints them.
+// Sets the palette for widget and everything below it, and repaints them
+// (nothing when widget already has that palette set).
 void set(QWidget* widget, const SectionPalette& palette);
 // Removes a palette set on widget itself (descendants then inherit again).
 void clear(QWidget* widget);

@@ -14,6 +14,8 @@ struct Mapping {
 // Closest Phosphor glyph for each name. Names that differ only in ".fill"
 // share a glyph and differ in weight; names that differ in shape
 // (gearshape.fill and gearshape.2.fill) map to different glyphs.
+// "shield-lock" is our own: Phosphor's shield outline (as in shield-check)
+// with a padlock cut out of it, since the set has no locked shield.
 constexpr std::array kTable{
     Mapping{"sparkles", "sparkle"},
     Mapping{"xmark", "x"},
@@ -63,7 +65,7 @@ constexpr std::array kTable{
     Mapping{"info.circle.fill", "info"},
     Mapping{"iphone.gen3", "device-mobile"},
     Mapping{"iphone.slash", "device-mobile-slash"},
-    Mapping{"lock.shield.fill", "lock-key"},
+    Mapping{"lock.shield.fill", "shield-lock"},
     Mapping{"mug.fill", "beer-stein"},
     Mapping{"p.square.fill", "letter-circle-p"},
     Mapping{"person.crop.circle", "user-circle"},

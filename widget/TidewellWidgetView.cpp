@@ -26,6 +26,7 @@ TidewellWidgetView::TidewellWidgetView(WidgetFamily family, LinkOpener opener, Q
 }
 
 void TidewellWidgetView::setEntry(const SpaceEntry& entry) {
+  if (entry == entry_) return;
   entry_ = entry;
   update();
   if (QAccessible::isActive()) {

@@ -155,6 +155,7 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
 }
 
 void AboutView::setCornerRadius(double radius) {
+  if (radius == cornerRadius_) return;
   cornerRadius_ = radius;
   update();
 }

@@ -141,6 +141,7 @@ VolumeCard::VolumeCard(QWidget* parent) : QWidget(parent) {
 }
 
 void VolumeCard::setLook(const VolumeCardLook& look) {
+  if (look == look_) return;
   const bool taller = volumeCardHeight(look) != volumeCardHeight(look_);
   look_ = look;
   if (taller) updateGeometry();

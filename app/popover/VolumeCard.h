@@ -16,6 +16,7 @@ struct VolumeCardLook {
   VolumeFigures figures;
   int64_t totalFreedBytes = 0;
   design::SectionPalette accent = design::SectionPalette::clean();
+  bool operator==(const VolumeCardLook&) const = default;
 };
 
 // Padding 14, donut 80 across with an 8-point line, 16 to the texts.

@@ -53,6 +53,7 @@ AppsSortMenu::AppsSortMenu(SortOrder current, std::function<void(SortOrder)> cho
 }
 
 void AppsSortMenu::setCurrent(SortOrder order) {
+  if (order == current_) return;
   current_ = order;
   setText(Model::label(order));
   for (QAction* item : menu_->actions())

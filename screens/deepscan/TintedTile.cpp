@@ -32,6 +32,7 @@ TintedTile::TintedTile(TintedTileLook look, QWidget* parent) : QWidget(parent), 
 }
 
 void TintedTile::setLook(const TintedTileLook& look) {
+  if (look == look_) return;
   look_ = look;
   setFixedSize(sizeHint());
   update();

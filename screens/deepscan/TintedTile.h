@@ -19,6 +19,7 @@ struct TintedTileLook {
   double symbolSize = 12;
   design::FontWeight symbolWeight = design::FontWeight::Semibold;
   QColor symbolColour;
+  bool operator==(const TintedTileLook&) const = default;
 };
 
 void paintTintedTile(QPainter& painter, const QRectF& rect, const TintedTileLook& look);

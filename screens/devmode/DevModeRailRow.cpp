@@ -67,6 +67,9 @@ DevModeRailRow::DevModeRailRow(const RailRowValues& values, std::function<void()
 }
 
 void DevModeRailRow::setValues(const RailRowValues& values) {
+  // The parts repaint themselves when they change; the row's own surface
+  // shows only whether it is viewed.
+  const bool restyle = values.viewed != values_.viewed;
   values_ = values;
   setKey(this, values.id);
   box_->setVisible(!values.isModels);
@@ -77,7 +80,7 @@ void DevModeRailRow::setValues(const RailRowValues& values) {
   caption_->setText(values.caption);
   // None draws in the accent.
   chevron_->setColour(values.viewed ? std::nullopt : std::optional<QColor>(Color::white(0.3)));
-  update();
+  if (restyle) update();
 }
 
 void DevModeRailRow::paintBackground(QPainter& painter, const QRectF& rect) {

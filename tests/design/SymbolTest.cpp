@@ -121,6 +121,63 @@ TEST(SymbolTable, PairsOfNamesStayDistinctGlyphs) {
   EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size());
 }
 
+// A symbol drawn on the glyphs' own 256-unit grid, one pixel per unit.
+QImage renderInUnits(const SymbolName& name) {
+  QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  drawSymbol(p, name, QRectF(0, 0, 256, 256), FontWeight::Regular, QColor(255, 0, 0));
+  return image;
+}
+
+TEST(SymbolTable, TheLockShieldIsTheGrantedShieldWithAPadlockInIt) {
+  const QImage lock = renderInUnits("lock.shield.fill"_symbol);
+  const QImage granted = renderInUnits("checkmark.shield.fill"_symbol);
+  ASSERT_FALSE(lock.isNull());
+  EXPECT_NE(lock, granted);
+  // Outside the emblem in its middle, the two are one shield outline.
+  const QRect emblem(76, 76, 106, 104);
+  int outline = 0;
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) {
+      if (emblem.contains(x, y)) continue;
+      const int a = qAlpha(lock.pixel(x, y));
+      ASSERT_NEAR(a, qAlpha(granted.pixel(x, y)), 2) << x << "," << y;
+      outline += a > 200;
+    }
+  EXPECT_GT(outline, 15000);
+
+  struct Sample {
+    const char* what;
+    QPoint at;
+    bool ink;
+  };
+  const Sample samples[] = {
+      // A plain padlock's shackle rises above the shield's top edge, and its
+      // body's square foot fills the corners where the shield tapers.
+      {"above the shield", {128, 24}, false},
+      {"lower left corner", {44, 216}, false},
+      {"lower right corner", {212, 216}, false},
+      {"shield's upper left", {50, 60}, true},
+      {"shield's tip", {128, 230}, true},
+      // The padlock is cut out of the shield, its keyhole and the space
+      // inside its shackle left standing.
+      {"padlock body", {100, 150}, false},
+      {"padlock body, right", {158, 130}, false},
+      {"shackle", {108, 100}, false},
+      {"inside the shackle", {128, 110}, true},
+      {"keyhole", {128, 139}, true},
+      {"keyhole slot", {128, 153}, true},
+  };
+  for (const Sample& s : samples) {
+    const int a = qAlpha(lock.pixel(s.at));
+    if (s.ink)
+      EXPECT_GT(a, 200) << s.what;
+    else
+      EXPECT_LT(a, 30) << s.what;
+  }
+}
+
 TEST(Symbol, UnknownNameDrawsNothing) {
   bool drawn = true;
   const QImage image = render("not.a.symbol"_symbol, FontWeight::Regular, {}, &drawn);

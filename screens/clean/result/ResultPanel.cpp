@@ -7,7 +7,6 @@
 #include "design/CountUpBytes.h"
 #include "design/GhostPillButton.h"
 #include "design/GlowCard.h"
-#include "design/SectionAccent.h"
 #include "screens/clean/ProgressRing.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/WidthCap.h"
@@ -26,18 +25,6 @@ namespace {
 constexpr double kSweep = 1.8;
 constexpr int kCounterWidth = 140;
 
-// The count-up drawn in the accent, which is only known once placed.
-class AccentCountUp : public design::CountUpBytes {
- public:
-  using CountUpBytes::CountUpBytes;
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    setColor(design::SectionAccent::of(this).primary);
-    CountUpBytes::paintEvent(event);
-  }
-};
-
 QWidget* ringCentre(const CleanedTexts& texts, int64_t freedBytes) {
   auto* centre = new QWidget;
   auto* column = new QVBoxLayout(centre);
@@ -50,9 +37,11 @@ QWidget* ringCentre(const CleanedTexts& texts, int64_t freedBytes) {
                       0, Qt::AlignHCenter);
     return centre;
   }
-  auto* count =
-      named(new AccentCountUp(freedBytes, kSweep, design::inter(32, FontWeight::Bold, FontDesign::Rounded)),
-            "reclaimedCount");
+  auto* count = named(
+      new design::CountUpBytes(freedBytes, kSweep, design::inter(32, FontWeight::Bold, FontDesign::Rounded)),
+      "reclaimedCount");
+  // In the accent of wherever the panel is placed.
+  count->setColor(std::nullopt);
   count->setMinimumScale(0.5);
   count->setMaximumWidth(kCounterWidth);
   column->addWidget(count, 0, Qt::AlignHCenter);

@@ -67,6 +67,9 @@ CategoryRow::CategoryRow(std::function<void()> toggle, std::function<void()> vie
 }
 
 void CategoryRow::setTexts(const RailRowTexts& texts) {
+  // The parts repaint themselves when they change; the row's own surface
+  // shows only whether it is viewed.
+  const bool restyle = texts.isViewing != texts_.isViewing;
   texts_ = texts;
   setKey(this, texts.title);
   check_->setMark(texts.mark);
@@ -75,7 +78,7 @@ void CategoryRow::setTexts(const RailRowTexts& texts) {
   count_->setText(texts.countLine);
   // Accent while viewed (none: the accent), else white at 0.3.
   chevron_->setColour(texts.isViewing ? std::nullopt : std::optional(design::Color::white(0.3)));
-  update();
+  if (restyle) update();
 }
 
 void CategoryRow::setActions(std::function<void()> toggle, std::function<void()> view) {

@@ -91,6 +91,7 @@ ItemChip::ItemChip(const QString& id, BoolBinding binding, QWidget* parent)
 void ItemChip::setTexts(const ChipTexts& texts) {
   const bool wasOn = isOn();
   const bool first = texts_.title.isEmpty() && texts_.size.isEmpty();
+  const double shown = selectionAmount();
   texts_ = texts;
   check_->setMark(texts.mark);
   title_->setText(texts.title);
@@ -103,7 +104,9 @@ void ItemChip::setTexts(const ChipTexts& texts) {
     selection_.jump(target);
   else if (wasOn != isOn())
     selection_.retarget(target, design::AnimationClock::shared().now());
-  onFrame();
+  // The parts repaint themselves when they change; the chip's surface and
+  // size colour follow the selection only when it moves.
+  if (first || wasOn != isOn() || selectionAmount() != shown) onFrame();
 }
 
 double ItemChip::selectionAmount() const { return selection_.value(design::AnimationClock::shared().now()); }

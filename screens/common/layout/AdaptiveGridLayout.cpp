@@ -13,6 +13,13 @@ int cellHeight(QLayoutItem* item, int width) {
   if (item->hasHeightForWidth()) return std::max(item->heightForWidth(width), item->minimumSize().height());
   return std::clamp(item->sizeHint().height(), item->minimumSize().height(), item->maximumSize().height());
 }
+
+// The column minimum in whole pixels. A row stack's is infinite (there is
+// never room for a second column): it asks for no width of its own.
+int columnMinimum(double minimumColumnWidth) {
+  if (!(minimumColumnWidth > 0) || !std::isfinite(minimumColumnWidth)) return 0;
+  return int(std::ceil(std::min(minimumColumnWidth, double(QWIDGETSIZE_MAX))));
+}
 }  // namespace
 
 AdaptiveGridLayout::AdaptiveGridLayout(AdaptiveGridMetrics metrics, QWidget* parent)
@@ -62,14 +69,19 @@ bool AdaptiveGridLayout::hasHeightForWidth() const { return true; }
 int AdaptiveGridLayout::heightForWidth(int width) const { return place(QRect(0, 0, width, 0), false); }
 
 QSize AdaptiveGridLayout::sizeHint() const {
-  const int width = int(std::ceil(metrics_.minimumColumnWidth));
+  int width = columnMinimum(metrics_.minimumColumnWidth);
+  if (!std::isfinite(metrics_.minimumColumnWidth)) {
+    // A row stack is as wide as its widest row would like.
+    for (QLayoutItem* item : items_)
+      if (!item->isEmpty()) width = std::max(width, item->sizeHint().width());
+  }
   const QMargins m = contentsMargins();
   return {width + m.left() + m.right(), heightForWidth(width + m.left() + m.right())};
 }
 
 QSize AdaptiveGridLayout::minimumSize() const {
   const QMargins m = contentsMargins();
-  return {int(std::ceil(metrics_.minimumColumnWidth)) + m.left() + m.right(), m.top() + m.bottom()};
+  return {columnMinimum(metrics_.minimumColumnWidth) + m.left() + m.right(), m.top() + m.bottom()};
 }
 
 void AdaptiveGridLayout::setGeometry(const QRect& rect) {

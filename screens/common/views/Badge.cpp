@@ -37,6 +37,7 @@ Badge::Badge(QString text, BadgeLook look, QWidget* parent)
 }
 
 void Badge::setText(const QString& text) {
+  if (text == text_) return;
   text_ = text;
   updateGeometry();
   update();
@@ -44,6 +45,7 @@ void Badge::setText(const QString& text) {
 }
 
 void Badge::setLook(const BadgeLook& look) {
+  if (look == look_) return;
   look_ = look;
   updateGeometry();
   update();

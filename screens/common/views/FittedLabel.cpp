@@ -52,6 +52,7 @@ void FittedLabel::setText(const QString& text) {
 }
 
 void FittedLabel::setColour(const QColor& colour) {
+  if (colour == style_.colour) return;
   style_.colour = colour;
   update();
 }

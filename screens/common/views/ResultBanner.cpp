@@ -37,12 +37,15 @@ ResultBanner::ResultBanner(BannerLook look, QWidget* parent)
 }
 
 void ResultBanner::setLook(const BannerLook& look) {
+  // A new look builds the content anew: only when it is new.
+  if (look == look_) return;
   look_ = look;
   setStyle(look_.card);
   build();
 }
 
 void ResultBanner::setText(std::optional<QString> title, const QString& message) {
+  if (title == title_ && message == message_) return;
   title_ = std::move(title);
   message_ = message;
   titleLabel_->setText(title_.value_or(QString()));

@@ -29,6 +29,7 @@ struct BannerLook {
   TextStyle title = textStyle(12.5, design::FontWeight::Semibold);
   TextStyle message = textStyle(12).lines(2);
   double textSpacing = 2;  // between title and message
+  bool operator==(const BannerLook&) const = default;
 };
 
 class ResultBanner : public design::GlowCard {

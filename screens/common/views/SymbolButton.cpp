@@ -29,6 +29,7 @@ SymbolButton::SymbolButton(design::SymbolName symbol, double fontSize, design::F
 }
 
 void SymbolButton::setColour(std::optional<QColor> colour) {
+  if (colour == colour_) return;
   colour_ = colour;
   update();
 }

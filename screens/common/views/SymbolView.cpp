@@ -20,11 +20,12 @@ SymbolView::SymbolView(design::SymbolName symbol, double fontSize, design::FontW
 void SymbolView::setSymbol(const design::SymbolName& symbol) {
   if (symbol == symbol_) return;
   symbol_ = symbol;
-  if (effect_) setEffect(effect_->kind());  // the layer count follows the symbol
+  if (effect_) replaceEffect(effect_->kind());  // the layer count follows the symbol
   update();
 }
 
 void SymbolView::setColour(std::optional<QColor> colour) {
+  if (colour == colour_) return;
   colour_ = colour;
   update();
 }
@@ -34,6 +35,13 @@ QColor SymbolView::currentColour() const {
 }
 
 void SymbolView::setEffect(std::optional<design::SymbolEffect::Kind> effect) {
+  // Asked again for the effect it runs, it keeps running in step.
+  if (effect == this->effect()) return;
+  replaceEffect(effect);
+  update();
+}
+
+void SymbolView::replaceEffect(std::optional<design::SymbolEffect::Kind> effect) {
   if (effect_) {
     effect_->stop();
     effect_->deleteLater();
@@ -43,7 +51,6 @@ void SymbolView::setEffect(std::optional<design::SymbolEffect::Kind> effect) {
     effect_ = new design::SymbolEffect(*effect, this, design::symbolLayerCount(symbol_));
     effect_->start();
   }
-  update();
 }
 
 std::optional<design::SymbolEffect::Kind> SymbolView::effect() const {

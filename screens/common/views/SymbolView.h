@@ -32,7 +32,8 @@ class SymbolView : public QWidget {
   // The colour it draws in now.
   QColor currentColour() const;
 
-  // Runs effect, repeating, while shown (none: stops it).
+  // Runs effect, repeating, while shown (none: stops it); the effect it
+  // already runs goes on undisturbed.
   void setEffect(std::optional<design::SymbolEffect::Kind> effect);
   // The pulse of scanning states.
   void pulse() { setEffect(design::SymbolEffect::Kind::Pulse); }
@@ -44,6 +45,8 @@ class SymbolView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void replaceEffect(std::optional<design::SymbolEffect::Kind> effect);
+
   design::SymbolName symbol_;
   double fontSize_;
   design::FontWeight weight_;

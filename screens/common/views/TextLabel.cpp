@@ -16,6 +16,9 @@ constexpr double kWrappingHintWidth = 520;
 constexpr double kMinimumWidth = 24;
 
 int up(double v) { return int(std::ceil(v - 1e-6)); }
+
+int across(const QMargins& m) { return m.left() + m.right(); }
+int down(const QMargins& m) { return m.top() + m.bottom(); }
 }  // namespace
 
 TextLabel::TextLabel(QString text, TextStyle style, QWidget* parent)
@@ -32,6 +35,7 @@ void TextLabel::setText(const QString& text) {
 }
 
 void TextLabel::setStyle(const TextStyle& style) {
+  if (style == style_) return;
   style_ = style;
   changed();
 }
@@ -53,41 +57,47 @@ void TextLabel::changed() {
 }
 
 QStringList TextLabel::visibleLines() const {
-  if (linesWidth_ != width()) {
-    lines_ = layOutLines(text_, style_, width());
-    linesWidth_ = width();
+  const int width = contentsRect().width();
+  if (linesWidth_ != width) {
+    lines_ = layOutLines(text_, style_, width);
+    linesWidth_ = width;
   }
   return lines_;
 }
 
 bool TextLabel::isTruncated() const {
-  const QStringList all = layOutLines(text_, style_.lines(0).elided(Qt::ElideNone), width());
+  const QStringList all = layOutLines(text_, style_.lines(0).elided(Qt::ElideNone), contentsRect().width());
   const QStringList shown = visibleLines();
   return all != shown;
 }
 
+// The margins set on the label pad its text on every side: its sizes are
+// the text's plus the margins, and the text is laid out and drawn inside.
 QSize TextLabel::sizeHint() const {
+  const QMargins m = contentsMargins();
   const double natural = naturalTextWidth(text_, style_);
-  if (style_.maxLines == 1) return {up(natural), up(textBlockHeight(style_, 1))};
-  const int width = up(std::min(natural, kWrappingHintWidth));
+  if (style_.maxLines == 1) return {up(natural) + across(m), up(textBlockHeight(style_, 1)) + down(m)};
+  const int width = up(std::min(natural, kWrappingHintWidth)) + across(m);
   return {width, heightForWidth(width)};
 }
 
 QSize TextLabel::minimumSizeHint() const {
+  const QMargins m = contentsMargins();
   const double natural = naturalTextWidth(text_, style_);
   const bool cuts = style_.elide != Qt::ElideNone || style_.maxLines != 1;
   const int width = cuts ? up(std::min(natural, kMinimumWidth)) : up(natural);
-  return {width, up(textBlockHeight(style_, 1))};
+  return {width + across(m), up(textBlockHeight(style_, 1)) + down(m)};
 }
 
 bool TextLabel::hasHeightForWidth() const { return style_.maxLines != 1; }
 
 int TextLabel::heightForWidth(int width) const {
-  if (style_.maxLines == 1) return up(textBlockHeight(style_, 1));
+  const QMargins m = contentsMargins();
+  if (style_.maxLines == 1) return up(textBlockHeight(style_, 1)) + down(m);
   // Layouts ask at the column's width; the label is never wider than its maximum.
-  width = std::min(width, maximumWidth());
+  width = std::max(0, std::min(width, maximumWidth()) - across(m));
   const auto lines = layOutLines(text_, style_, width);
-  return up(textBlockHeight(style_, std::max<int>(1, int(lines.size()))));
+  return up(textBlockHeight(style_, std::max<int>(1, int(lines.size())))) + down(m);
 }
 
 void TextLabel::resizeEvent(QResizeEvent* event) {
@@ -98,7 +108,7 @@ void TextLabel::resizeEvent(QResizeEvent* event) {
 void TextLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  paintTextLines(painter, QRectF(rect()), visibleLines(), style_);
+  paintTextLines(painter, QRectF(contentsRect()), visibleLines(), style_);
 }
 
 }  // namespace tidewell::screens

@@ -3,8 +3,10 @@
 // several lines wrapped and cut after the last one allowed, with lines of
 // height reserved when asked (see TextStyle). It is as wide as its text
 // unless its layout gives it less, and as high as its lines at the width it
-// gets (height for width), so wrapped texts grow vertically. The "text"
-// property is the whole text; visibleLines() what is painted. GUI thread.
+// gets (height for width), so wrapped texts grow vertically. Content
+// margins set on it pad the text: the sizes grow by them and the text is
+// laid out and drawn inside them. The "text" property is the whole text;
+// visibleLines() what is painted. GUI thread.
 
 #include <QStringList>
 #include <QWidget>
@@ -43,9 +45,10 @@ class TextLabel : public QWidget {
   void changed();
   QString text_;
   TextStyle style_;
-  // visibleLines() at linesWidth_ (-1: none yet), kept until the text, the
-  // style or the width changes: labels repaint with every frame of the
-  // backdrop, and laying out is most of what painting them costs.
+  // visibleLines() at linesWidth_, the width inside the margins (-1: none
+  // yet), kept until the text, the style or that width changes: labels
+  // repaint with every frame of the backdrop, and laying out is most of
+  // what painting them costs.
   mutable QStringList lines_;
   mutable int linesWidth_ = -1;
 };

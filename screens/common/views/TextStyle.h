@@ -29,6 +29,7 @@ struct TextStyle {
   Qt::Alignment alignment = Qt::AlignLeft;
   // Digits in cells of equal width (one-line texts only).
   bool monospacedDigits = false;
+  bool operator==(const TextStyle&) const = default;
 
   TextStyle lines(int count) const;
   TextStyle reserving(int count) const;

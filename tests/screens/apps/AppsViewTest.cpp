@@ -24,6 +24,7 @@
 #include "screens/common/views/ProgressBar.h"
 #include "screens/common/views/ResultBanner.h"
 #include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
 #include "tests/screens/apps/AppsScreenFixture.h"
 #include "tests/screens/common/ReadableScreen.h"
 
@@ -267,7 +268,13 @@ TEST_F(AppsView_, APlanWithoutLeftoversSaysSo) {
   EXPECT_EQ(probe::textOf(probe::find(opened, "sheetCount")),
             QString::fromUtf8("1 items \u00b7 50 MB will move to the Trash"));
   EXPECT_EQ(probe::textsOf(opened, "rowTitle"), QStringList{"Gamma.app"});
-  EXPECT_EQ(probe::textOf(probe::find(opened, "sheetNoLeftovers")), "No leftovers. Clean app.");
+  auto* note = probe::find<TextLabel>(opened, "sheetNoLeftovers");
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->text(), "No leftovers. Clean app.");
+  // Padded 12 on every edge: the whole note inside, 12 from each side.
+  EXPECT_EQ(note->contentsRect(), note->rect().marginsRemoved({12, 12, 12, 12}));
+  EXPECT_EQ(note->height(), TextLabel(note->text(), note->style()).sizeHint().height() + 24);
+  EXPECT_EQ(note->visibleLines(), QStringList{"No leftovers. Clean app."});
   EXPECT_EQ(probe::textOf(probe::find(opened, "sheetFooterNote")), "You can undo this from the Trash.");
   EXPECT_EQ(probe::textOf(probe::find(opened, "sheetCancel")), "Cancel");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "design/AnimationClock.h"
 #include "design/CountUpBytes.h"
 #include "design/MotionPreference.h"
@@ -11,6 +13,7 @@
 #include "screens/probe/Renderer.h"
 #include "screens/probe/Stage.h"
 #include "tests/screens/clean/CleanStage.h"
+#include "tests/support/RepaintCounter.h"
 
 namespace tidewell::screens {
 namespace {
@@ -140,6 +143,45 @@ TEST(CleanedView, TheResultRingSweepsFromEmptyOnEveryAppearance) {
   EXPECT_LT(panel->ring()->shownProgress(), 0.05);
   clock.advance(2);
   EXPECT_DOUBLE_EQ(panel->ring()->shownProgress(), 1);
+}
+
+// Whether some pixel of widget, drawn alone, is colour (the inside of a glyph).
+bool drawsIn(QWidget* widget, const QColor& colour) {
+  const QImage image = widget->grab().toImage();
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y).rgb() == colour.rgb()) return true;
+  return false;
+}
+
+TEST(CleanedView, TheResultAtRestAsksForNoDrawing) {
+  // Still from the start (reduce motion), and after the sweep and count ran
+  // to their end; with failures (a card) and without.
+  struct Case {
+    bool motion;
+    bool failures;
+  };
+  for (const Case c : {Case{false, false}, Case{true, false}, Case{true, true}}) {
+    SCOPED_TRACE(::testing::Message() << "motion " << c.motion << ", failures " << c.failures);
+    ResultPage page;
+    if (c.failures) page.clean.engine->results["chrome-cache"] = {1'210'000'000, "Google Chrome cache"};
+    page.clean.clean();
+    probe::prepare();
+    std::optional<testing::MotionOn> motion;
+    if (c.motion) motion.emplace();
+    page.open();
+    auto* count = probe::find<design::CountUpBytes>(page.stage, QStringLiteral("reclaimedCount"));
+    ASSERT_TRUE(count);
+    for (int frame = 0; frame < 30; ++frame) design::AnimationClock::shared().advance(0.1);
+    probe::settle();
+    ASSERT_TRUE(count->isFinished());
+    ASSERT_FALSE(count->isAnimating());
+    EXPECT_TRUE(drawsIn(count, design::SectionPalette::clean().primary));
+
+    testing::RepaintCounter repaints(page.stage);
+    QTest::qWait(300);
+    EXPECT_EQ(repaints.count(), 0) << repaints.who().join(QStringLiteral(", ")).toStdString();
+  }
 }
 
 }  // namespace

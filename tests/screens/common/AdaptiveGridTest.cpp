@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <limits>
 
 #include "screens/common/layout/AdaptiveColumns.h"
 #include "screens/common/layout/AdaptiveGrid.h"
 #include "screens/common/layout/KeyedWidgets.h"
+#include "screens/common/layout/RowStack.h"
 #include "screens/probe/Probe.h"
 
 namespace tidewell::screens {
@@ -90,6 +92,59 @@ TEST(AdaptiveGrid, ReorderingKeepsTheSameWidgets) {
   EXPECT_EQ(grid.cells(), (QList<QWidget*>{c, a}));
   EXPECT_TRUE(b->isHidden());  // left to its owner, out of the grid
   EXPECT_EQ(b->parentWidget(), &grid);
+}
+
+// A cell that would like to be a size, and may be any.
+class Wish : public QWidget {
+ public:
+  explicit Wish(QSize size) : size_(size) {}
+  QSize sizeHint() const override { return size_; }
+
+ private:
+  QSize size_;
+};
+
+TEST(AdaptiveGrid, SizeHintsStayWithinWidgetSizesForEveryColumnMinimum) {
+  // A row stack's column minimum is infinite; no minimum at all, or one
+  // larger than a widget may be, must not overflow either.
+  struct Case {
+    double minimum;
+    int hintWidth;     // the column minimum, or the widest row's wish
+    int minimumWidth;  // what the grid asks for at least
+  };
+  const Case cases[] = {
+      {230, 230, 230}, {std::numeric_limits<double>::infinity(), 300, 0}, {0, 0, 0},
+      {-5, 0, 0},      {1e12, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.minimum);
+    AdaptiveGrid grid({c.minimum, 0, 8, Qt::AlignTop});
+    grid.setCells({cell(40), new Wish({300, 60})});
+    AdaptiveGridLayout* layout = grid.gridLayout();
+    EXPECT_EQ(layout->sizeHint().width(), c.hintWidth);
+    EXPECT_EQ(layout->minimumSize().width(), c.minimumWidth);
+    EXPECT_GE(layout->sizeHint().height(), 0);
+    EXPECT_GE(grid.sizeHint().width(), 0);
+    EXPECT_GE(grid.minimumSizeHint().width(), 0);
+  }
+}
+
+TEST(RowStack, IsAsWideAsItsWidestRowWishesAndAsHighAsItsRows) {
+  RowStack stack(8);
+  stack.setRows(QList<QWidget*>{cell(40), new Wish({300, 60}), cell(20)});
+  const QSize hint = stack.sizeHint();
+  EXPECT_EQ(hint.width(), 300);
+  EXPECT_EQ(hint.height(), 40 + 8 + 60 + 8 + 20);
+  EXPECT_EQ(stack.minimumSizeHint().width(), 0);
+  // One column at any width, the rows as wide as the stack.
+  for (int width : {120, 700, 5000}) {
+    EXPECT_EQ(stack.heightForWidth(width), 136) << width;
+    stack.resize(width, 136);
+    stack.show();
+    probe::settle();
+    EXPECT_EQ(stack.columnCount(), 1);
+    for (QWidget* row : stack.cells()) EXPECT_EQ(row->width(), width);
+  }
 }
 
 struct Record {

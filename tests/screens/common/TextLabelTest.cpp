@@ -179,6 +179,58 @@ TEST_F(TextLabelTest, PaintsInItsColourAndAlignment) {
   }
 }
 
+// The box around the lit pixels of label drawn alone on black, in the
+// label's pixels (empty when nothing is lit).
+QRect inkBox(TextLabel& label) {
+  QImage image(label.size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::black);
+  label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y).lightness() > 60) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+TEST_F(TextLabelTest, ContentMarginsPadTheTextOnEverySide) {
+  const QString note = QStringLiteral("No leftovers. Clean app.");
+  struct Case {
+    const char* what;
+    QString text;
+    TextStyle style;
+    QMargins margins;
+  };
+  const Case cases[] = {
+      {"one line, even", note, textStyle(12, FontWeight::Regular), {12, 12, 12, 12}},
+      {"one line, uneven", note, textStyle(12, FontWeight::Regular), {20, 4, 6, 10}},
+      {"wrapping", kLong, textStyle(11, FontWeight::Regular).lines(0), {12, 8, 16, 6}},
+      {"right-aligned", note, textStyle(12, FontWeight::Regular).aligned(Qt::AlignRight), {5, 3, 18, 9}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QMargins& m = c.margins;
+    TextLabel plain(c.text, c.style);
+    TextLabel padded(c.text, c.style);
+    padded.setContentsMargins(m);
+    const QSize grow(m.left() + m.right(), m.top() + m.bottom());
+    EXPECT_EQ(padded.sizeHint(), plain.sizeHint() + grow);
+    EXPECT_EQ(padded.minimumSizeHint(), plain.minimumSizeHint() + grow);
+    const int width = c.style.maxLines == 1 ? padded.sizeHint().width() : 240;
+    EXPECT_EQ(padded.heightForWidth(width), plain.heightForWidth(width - grow.width()) + grow.height());
+
+    // Laid out and drawn inside the margins: the same lines, the same ink,
+    // moved in by the leading and top margins.
+    plain.resize(width - grow.width(), plain.heightForWidth(width - grow.width()));
+    padded.resize(width, padded.heightForWidth(width));
+    EXPECT_EQ(padded.visibleLines(), plain.visibleLines());
+    const QRect plainInk = inkBox(plain);
+    const QRect paddedInk = inkBox(padded);
+    ASSERT_FALSE(plainInk.isEmpty());
+    EXPECT_EQ(paddedInk, plainInk.translated(m.left(), m.top()));
+    EXPECT_TRUE(padded.contentsRect().contains(paddedInk));
+  }
+}
+
 TEST_F(TextLabelTest, IconLabelShowsItsSymbolBesideItsText) {
   using namespace design::literals;
   IconLabel label("arrow.uturn.backward"_symbol, QStringLiteral("You can undo this from the Trash."),
