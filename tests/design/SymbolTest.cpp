@@ -6,9 +6,7 @@
 #include <QSet>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
-#include <sstream>
 
 #include "design/MotionPreference.h"
 #include "design/Symbol.h"
@@ -38,11 +36,13 @@ int inkPixels(const QImage& image) {
   return ink;
 }
 
-// Symbol names written in the sources as "name"_symbol.
+// Symbol names written in the sources as "name"_symbol. Read line by line
+// without std::regex, whose matcher recurses once per character and runs
+// out of stack on a whole source file under the address sanitizer.
 std::set<std::string> symbolNamesInSources() {
   // Not __FILE__: a compiler cache or an out-of-tree build can make it relative.
   const std::filesystem::path repo(TIDEWELL_SOURCE_DIR);
-  const std::regex pattern("\"([^\"\\\\]+)\"_symbol");
+  const std::string suffix = "\"_symbol";
   std::set<std::string> names;
   for (const char* folder : {"design", "screens", "app", "models", "widget"}) {
     const auto root = repo / folder;
@@ -51,12 +51,14 @@ std::set<std::string> symbolNamesInSources() {
       const auto ext = entry.path().extension();
       if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
       std::ifstream in(entry.path());
-      std::stringstream text;
-      text << in.rdbuf();
-      const std::string content = text.str();
-      for (auto it = std::sregex_iterator(content.begin(), content.end(), pattern);
-           it != std::sregex_iterator(); ++it)
-        names.insert((*it)[1].str());
+      for (std::string line; std::getline(in, line);) {
+        for (auto end = line.find(suffix); end != std::string::npos; end = line.find(suffix, end + 1)) {
+          const auto open = end == 0 ? std::string::npos : line.rfind('"', end - 1);
+          if (open == std::string::npos || open + 1 == end) continue;
+          const std::string name = line.substr(open + 1, end - open - 1);
+          if (name.find('\\') == std::string::npos) names.insert(name);
+        }
+      }
     }
   }
   return names;
