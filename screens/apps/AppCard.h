@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/InstalledApp.h"
+#include "engine/apps/InstalledApp.h"
 #include "platform/core/LocalTime.h"
 #include "screens/common/layout/Surface.h"
 

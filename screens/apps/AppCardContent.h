@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "engine/InstalledApp.h"
+#include "engine/apps/InstalledApp.h"
 #include "platform/core/LocalTime.h"
 
 namespace tidewell::screens {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/InstalledApp.h"
+#include "engine/apps/InstalledApp.h"
 #include "platform/core/LocalTime.h"
 #include "screens/common/layout/AdaptiveGrid.h"
 #include "screens/common/layout/KeyedWidgets.h"
