@@ -10,9 +10,9 @@
 
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/FileDescriptor.h"
-#include "platform/core/MountBoundary.h"
 #include "platform/core/NothingThere.h"
 #include "platform/core/Paths.h"
+#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
 

@@ -16,8 +16,8 @@
 #include <thread>
 #include <unordered_set>
 
-#include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
+#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
 

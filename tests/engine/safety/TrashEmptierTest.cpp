@@ -19,7 +19,7 @@
 #include "platform/core/Paths.h"
 #include "platform/core/Trash.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
-#include "tests/platform/core/TrashChecks.h"
+#include "tests/platform/linux/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/RootFixtures.h"
 #include "tests/support/TrashClient.h"

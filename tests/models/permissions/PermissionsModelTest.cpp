@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "models/permissions/LinuxFullDiskAccess.h"
-#include "models/permissions/PrivacyDatabaseAccess.h"
+#include "platform/mac/PrivacyDatabaseAccess.h"
 #include "tests/models/ModelTesting.h"
 
 namespace tidewell::models {

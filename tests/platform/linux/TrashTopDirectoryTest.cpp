@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/core/Trash.h"
-#include "tests/platform/core/TrashChecks.h"
+#include "tests/platform/linux/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/RootFixtures.h"
 #include "tests/support/TimeFixtures.h"

@@ -1,4 +1,4 @@
-#include "platform/core/ConfigurationString.h"
+#include "platform/mac/ConfigurationString.h"
 
 #include <unicode/unistr.h>
 

@@ -1,4 +1,4 @@
-#include "platform/core/TemporaryRoot.h"
+#include "platform/linux/TemporaryRoot.h"
 
 #include <sys/stat.h>
 

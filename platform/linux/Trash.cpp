@@ -9,11 +9,11 @@
 #include <optional>
 
 #include "platform/core/FileDescriptor.h"
-#include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
-#include "platform/core/TrashDirectory.h"
-#include "platform/core/TrashInfo.h"
+#include "platform/linux/MountBoundary.h"
+#include "platform/linux/TrashDirectory.h"
+#include "platform/linux/TrashInfo.h"
 
 namespace tidewell::platform {
 

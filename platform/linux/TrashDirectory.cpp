@@ -1,4 +1,4 @@
-#include "platform/core/TrashDirectory.h"
+#include "platform/linux/TrashDirectory.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/core/Trash.h"
-#include "tests/platform/core/TrashChecks.h"
+#include "tests/platform/linux/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/TimeFixtures.h"
 #include "tests/support/TrashClient.h"

@@ -1,4 +1,4 @@
-#include "platform/core/XdgUserDirs.h"
+#include "platform/linux/XdgUserDirs.h"
 
 #include <algorithm>
 #include <fstream>

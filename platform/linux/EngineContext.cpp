@@ -5,12 +5,12 @@
 #include <cstdlib>
 
 #include "platform/core/HomeFolder.h"
-#include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
-#include "platform/core/TemporaryRoot.h"
-#include "platform/core/TopDirectory.h"
-#include "platform/core/XdgUserDirs.h"
+#include "platform/linux/MountBoundary.h"
+#include "platform/linux/TemporaryRoot.h"
+#include "platform/linux/TopDirectory.h"
+#include "platform/linux/XdgUserDirs.h"
 
 namespace tidewell::platform {
 

@@ -1,7 +1,7 @@
-#include "platform/core/TopDirectory.h"
+#include "platform/linux/TopDirectory.h"
 
-#include "platform/core/MountBoundary.h"
 #include "platform/core/Paths.h"
+#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/core/TrashInfo.h"
+#include "platform/linux/TrashInfo.h"
 
 namespace tidewell::platform {
 

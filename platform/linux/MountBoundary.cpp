@@ -1,4 +1,4 @@
-#include "platform/core/MountBoundary.h"
+#include "platform/linux/MountBoundary.h"
 
 #include <unistd.h>
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/core/TemporaryRoot.h"
+#include "platform/linux/TemporaryRoot.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/RootFixtures.h"
 

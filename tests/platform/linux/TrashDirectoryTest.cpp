@@ -1,4 +1,4 @@
-#include "platform/core/TrashDirectory.h"
+#include "platform/linux/TrashDirectory.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/core/Trash.h"
-#include "tests/platform/core/TrashChecks.h"
+#include "tests/platform/linux/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::platform {

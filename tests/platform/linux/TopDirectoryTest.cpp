@@ -1,11 +1,11 @@
-#include "platform/core/TopDirectory.h"
+#include "platform/linux/TopDirectory.h"
 
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
 #include "platform/core/Paths.h"
-#include "tests/platform/core/TrashChecks.h"
+#include "tests/platform/linux/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/RootFixtures.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/core/Paths.h"
-#include "tests/platform/core/TrashChecks.h"
+#include "tests/platform/linux/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/TimeFixtures.h"
 

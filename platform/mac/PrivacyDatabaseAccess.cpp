@@ -1,4 +1,4 @@
-#include "models/permissions/PrivacyDatabaseAccess.h"
+#include "platform/mac/PrivacyDatabaseAccess.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
