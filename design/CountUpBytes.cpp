@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/ByteCountText.h"
 #include "design/AnimationClock.h"
 #include "design/CountUpValue.h"
 #include "design/FrameTimer.h"
 #include "design/MonospacedDigits.h"
 #include "design/MotionPreference.h"
-#include "platform/core/ByteCountText.h"
 
 namespace tidewell::design {
 

@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/LocalTime.h"
 #include "platform/core/EngineContext.h"
-#include "platform/core/LocalTime.h"
 
 namespace tidewell::engine {
 

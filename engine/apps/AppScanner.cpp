@@ -9,10 +9,10 @@
 #include <string_view>
 #include <utility>
 
+#include "base/Paths.h"
 #include "engine/apps/PropertyList.h"
 #include "engine/clean/DiskScanner.h"
 #include "platform/core/DirectoryListing.h"
-#include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/core/ProcessRunner.h"
 #include "platform/core/RunningBundleCheck.h"

@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "base/LocalTime.h"
 #include "engine/apps/InstalledApp.h"
 #include "engine/apps/LeftoverFile.h"
 #include "engine/apps/UninstallPlan.h"
 #include "engine/apps/UninstallResult.h"
 #include "platform/core/EngineContext.h"
-#include "platform/core/LocalTime.h"
 
 namespace tidewell::engine {
 

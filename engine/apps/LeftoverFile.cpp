@@ -1,6 +1,6 @@
 #include "engine/apps/LeftoverFile.h"
 
-#include "platform/core/Uuid.h"
+#include "base/Uuid.h"
 
 namespace tidewell::engine {
 

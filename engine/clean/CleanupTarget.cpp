@@ -1,7 +1,7 @@
 #include "engine/clean/CleanupTarget.h"
 
+#include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
-#include "platform/core/Paths.h"
 
 namespace tidewell::engine {
 

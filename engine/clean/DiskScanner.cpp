@@ -7,13 +7,13 @@
 #include <set>
 #include <string_view>
 
+#include "base/Paths.h"
 #include "engine/safety/PathSafety.h"
 #include "engine/safety/SafeRemover.h"
 #include "engine/safety/TrashEmptier.h"
 #include "engine/walk/TreeWalker.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/NothingThere.h"
-#include "platform/core/Paths.h"
 #include "platform/core/VolumeCapacity.h"
 
 namespace tidewell::engine {

@@ -8,11 +8,11 @@
 #include <optional>
 #include <unordered_set>
 
+#include "base/Paths.h"
 #include "engine/clean/DiskScanner.h"
 #include "engine/deepscan/FolderKnowledge.h"
 #include "engine/safety/PathSafety.h"
 #include "platform/core/DirectoryListing.h"
-#include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/core/Trash.h"
 

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <set>
 
+#include "base/NameCollator.h"
+#include "base/Paths.h"
 #include "engine/deepscan/BigItemScanner.h"
 #include "engine/safety/PathSafety.h"
 #include "engine/walk/TreeWalker.h"
 #include "platform/core/DirectoryListing.h"
-#include "platform/core/NameCollator.h"
-#include "platform/core/Paths.h"
 
 namespace tidewell::engine {
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
+#include "base/Paths.h"
 #include "engine/clean/DiskScanner.h"
 #include "engine/walk/StoreProbe.h"
-#include "platform/core/Paths.h"
 
 namespace tidewell::engine {
 

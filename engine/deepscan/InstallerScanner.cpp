@@ -7,10 +7,10 @@
 #include <set>
 #include <utility>
 
+#include "base/Paths.h"
 #include "engine/clean/DiskScanner.h"
 #include "engine/safety/PathSafety.h"
 #include "engine/walk/TreeWalker.h"
-#include "platform/core/Paths.h"
 
 namespace tidewell::engine {
 

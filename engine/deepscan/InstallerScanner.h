@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/LocalTime.h"
 #include "engine/deepscan/BigItem.h"
 #include "engine/walk/SizeMeasure.h"
 #include "platform/core/EngineContext.h"
-#include "platform/core/LocalTime.h"
 
 namespace tidewell::engine {
 

@@ -7,14 +7,14 @@
 #include <optional>
 #include <string_view>
 
+#include "base/NameCollator.h"
+#include "base/Paths.h"
+#include "base/Uuid.h"
 #include "engine/apps/PropertyList.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/HostMemory.h"
-#include "platform/core/NameCollator.h"
-#include "platform/core/Paths.h"
 #include "platform/core/RunningApplications.h"
 #include "platform/core/SmallFile.h"
-#include "platform/core/Uuid.h"
 
 namespace tidewell::engine {
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
-#include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 
 namespace tidewell::engine {

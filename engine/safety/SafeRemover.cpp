@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <vector>
 
+#include "base/Paths.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/NothingThere.h"
-#include "platform/core/Paths.h"
 #include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {

@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Paths.h"
 #include "engine/safety/PathSafety.h"
 #include "engine/safety/SafeRemover.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/NothingThere.h"
-#include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/linux/MountBoundary.h"
 

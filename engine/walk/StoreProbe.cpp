@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 
 namespace tidewell::engine {
 

@@ -16,7 +16,7 @@
 #include <thread>
 #include <unordered_set>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {

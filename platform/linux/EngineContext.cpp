@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
+#include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
-#include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/linux/MountBoundary.h"
 #include "platform/linux/TemporaryRoot.h"

@@ -6,9 +6,9 @@
 
 #include <string_view>
 
+#include "base/Paths.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/NothingThere.h"
-#include "platform/core/Paths.h"
 
 namespace tidewell::platform {
 

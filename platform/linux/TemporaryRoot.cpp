@@ -2,8 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
-#include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 
 namespace tidewell::platform {

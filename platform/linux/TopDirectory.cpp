@@ -1,6 +1,6 @@
 #include "platform/linux/TopDirectory.h"
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "platform/linux/MountBoundary.h"
 
 namespace tidewell::platform {

@@ -8,8 +8,8 @@
 #include <ctime>
 #include <optional>
 
+#include "base/Paths.h"
 #include "platform/core/FileDescriptor.h"
-#include "platform/core/Paths.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/linux/MountBoundary.h"
 #include "platform/linux/TrashDirectory.h"

@@ -11,8 +11,8 @@
 
 #include <unicode/utf8.h>
 
+#include "base/Uuid.h"
 #include "platform/core/FileDescriptor.h"
-#include "platform/core/Uuid.h"
 
 namespace tidewell::platform {
 

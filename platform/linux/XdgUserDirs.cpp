@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
-#include "platform/core/Paths.h"
 
 namespace tidewell::platform {
 

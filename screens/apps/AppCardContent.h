@@ -7,8 +7,8 @@
 #include <QString>
 #include <optional>
 
+#include "base/LocalTime.h"
 #include "engine/apps/InstalledApp.h"
-#include "platform/core/LocalTime.h"
 
 namespace tidewell::screens {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "tests/support/FixtureHome.h"
 
 namespace tidewell::testing {

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Paths.h"
 #include "engine/deepscan/BigItemScanner.h"
-#include "platform/core/Paths.h"
 #include "tests/engine/walk/FakeSizes.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/RootFixtures.h"

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Paths.h"
 #include "engine/deepscan/BigItemScanner.h"
-#include "platform/core/Paths.h"
 #include "tests/engine/walk/BindMount.h"
 #include "tests/support/FixtureHome.h"
 

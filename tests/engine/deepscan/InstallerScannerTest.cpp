@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Paths.h"
 #include "engine/clean/DiskScanner.h"
-#include "platform/core/Paths.h"
 #include "tests/engine/walk/FakeSizes.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/TimeFixtures.h"

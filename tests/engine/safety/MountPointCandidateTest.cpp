@@ -11,11 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Paths.h"
 #include "engine/apps/AppScanner.h"
 #include "engine/clean/DiskScanner.h"
 #include "engine/deepscan/BigItemScanner.h"
 #include "engine/deepscan/InstallerScanner.h"
-#include "platform/core/Paths.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
 #include "tests/engine/walk/BindMount.h"

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Paths.h"
 #include "engine/safety/SafeRemover.h"
-#include "platform/core/Paths.h"
 #include "tests/engine/safety/DeepChain.h"
 #include "tests/engine/walk/BindMount.h"
 #include "tests/support/FixtureHome.h"

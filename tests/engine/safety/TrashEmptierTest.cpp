@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Paths.h"
 #include "engine/clean/DiskScanner.h"
-#include "platform/core/Paths.h"
 #include "platform/core/Trash.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
 #include "tests/platform/linux/TrashChecks.h"

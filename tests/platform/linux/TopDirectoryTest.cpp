@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "tests/platform/linux/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/RootFixtures.h"

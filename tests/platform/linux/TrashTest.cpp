@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "tests/platform/linux/TrashChecks.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/TimeFixtures.h"

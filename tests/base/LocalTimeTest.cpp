@@ -1,4 +1,4 @@
-#include "platform/core/LocalTime.h"
+#include "base/LocalTime.h"
 
 #include <gtest/gtest.h>
 

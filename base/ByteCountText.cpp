@@ -1,4 +1,4 @@
-#include "platform/core/ByteCountText.h"
+#include "base/ByteCountText.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "platform/core/NameCollator.h"
+#include "base/NameCollator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/core/ToolkitArguments.h"
+#include "base/ToolkitArguments.h"
 
 #include <algorithm>
 #include <array>
