@@ -12,7 +12,7 @@
 #include <functional>
 #include <string>
 
-#include "models/permissions/FullDiskAccess.h"
+#include "platform/qt/FullDiskAccess.h"
 
 namespace tidewell::models {
 

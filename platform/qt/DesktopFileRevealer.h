@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <functional>
 
-#include "screens/common/services/FileRevealer.h"
+#include "platform/qt/FileRevealer.h"
 
 namespace tidewell::screens {
 

@@ -1,4 +1,4 @@
-#include "screens/common/services/DesktopFileRevealer.h"
+#include "platform/qt/DesktopFileRevealer.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

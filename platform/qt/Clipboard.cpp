@@ -1,4 +1,4 @@
-#include "screens/common/services/Clipboard.h"
+#include "platform/qt/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

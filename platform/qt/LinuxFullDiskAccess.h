@@ -2,7 +2,7 @@
 // Linux has no permission gating a user's own files: access is granted,
 // and there are no settings to open.
 
-#include "models/permissions/FullDiskAccess.h"
+#include "platform/qt/FullDiskAccess.h"
 
 namespace tidewell::models {
 

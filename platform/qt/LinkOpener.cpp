@@ -1,4 +1,4 @@
-#include "screens/common/services/LinkOpener.h"
+#include "platform/qt/LinkOpener.h"
 
 #include <QDesktopServices>
 
