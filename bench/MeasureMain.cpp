@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bench/BenchTree.h"
-#include "engine/DiskScanner.h"
+#include "engine/clean/DiskScanner.h"
 #include "platform/core/PeakMemory.h"
 
 namespace {

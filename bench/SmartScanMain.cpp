@@ -34,6 +34,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/Paths.h"
 #include "bench/BenchProcess.h"
 #include "models/ModelServices.h"
 #include "models/ThreadPoolExecutor.h"
@@ -44,7 +45,6 @@
 #include "models/smartscan/SmartScanController.h"
 #include "platform/core/BackgroundThread.h"
 #include "platform/core/EngineContext.h"
-#include "platform/core/Paths.h"
 #include "platform/core/PeakMemory.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/ByteCountText.h"
 #include "design/AnimationClock.h"
 #include "design/CountUpValue.h"
 #include "design/FrameTimer.h"
@@ -13,7 +14,6 @@
 #include "design/MotionPreference.h"
 #include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
-#include "platform/core/ByteCountText.h"
 
 namespace tidewell::design {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/core/ByteCountText.h"
+#include "base/ByteCountText.h"
 
 namespace tidewell::widget {
 

@@ -13,8 +13,8 @@
 #include "app/TidewellMacApp.h"
 #include "app/main/FirstPaintReport.h"
 #include "app/root/WindowModels.h"
+#include "base/ToolkitArguments.h"
 #include "design/BundledFonts.h"
-#include "platform/core/ToolkitArguments.h"
 
 using namespace tidewell;
 

@@ -1,6 +1,6 @@
 #include "app/popover/PopoverFigures.h"
 
-#include "platform/core/ByteCountText.h"
+#include "base/ByteCountText.h"
 
 namespace tidewell::app {
 

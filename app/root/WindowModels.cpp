@@ -16,10 +16,10 @@
 #include "models/performance/MachinePerformanceEngine.h"
 #include "models/performance/PerformanceViewModel.h"
 #include "models/permissions/ActivationSource.h"
-#include "models/permissions/LinuxFullDiskAccess.h"
 #include "models/permissions/PermissionsModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "platform/core/VolumeCapacity.h"
+#include "platform/qt/LinuxFullDiskAccess.h"
 
 namespace tidewell::app {
 

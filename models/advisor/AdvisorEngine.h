@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/AdvisorService.h"
+#include "engine/advisor/AdvisorService.h"
 
 namespace tidewell::models {
 

@@ -20,7 +20,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/AdvisorService.h"
+#include "engine/advisor/AdvisorService.h"
 #include "models/FeatureModel.h"
 #include "models/ModelServices.h"
 #include "models/advisor/AdvisorEngine.h"

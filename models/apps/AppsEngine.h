@@ -10,10 +10,10 @@
 #include <functional>
 #include <vector>
 
-#include "engine/InstalledApp.h"
-#include "engine/LeftoverFile.h"
-#include "engine/UninstallPlan.h"
-#include "engine/UninstallResult.h"
+#include "engine/apps/InstalledApp.h"
+#include "engine/apps/LeftoverFile.h"
+#include "engine/apps/UninstallPlan.h"
+#include "engine/apps/UninstallResult.h"
 
 namespace tidewell::models {
 

@@ -22,8 +22,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/InstalledApp.h"
-#include "engine/UninstallResult.h"
+#include "engine/apps/InstalledApp.h"
+#include "engine/apps/UninstallResult.h"
 #include "models/FeatureModel.h"
 #include "models/GuiRelay.h"
 #include "models/ModelServices.h"

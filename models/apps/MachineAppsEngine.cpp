@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/DiskScanner.h"
+#include "engine/clean/DiskScanner.h"
 
 namespace tidewell::models {
 

@@ -4,7 +4,7 @@
 // ("/Applications", "/Applications/Utilities", then the home's
 // "Applications"), with the context's last-used dates.
 
-#include "engine/AppScanner.h"
+#include "engine/apps/AppScanner.h"
 #include "models/apps/AppsEngine.h"
 #include "platform/core/EngineContext.h"
 

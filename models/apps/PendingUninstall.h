@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "engine/UninstallPlan.h"
+#include "engine/apps/UninstallPlan.h"
 
 namespace tidewell::models {
 

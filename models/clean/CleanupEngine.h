@@ -13,10 +13,10 @@
 #include <optional>
 #include <vector>
 
-#include "engine/AIModelStore.h"
-#include "engine/CleanupItem.h"
-#include "engine/CleanupTarget.h"
-#include "engine/DiskScanner.h"
+#include "engine/clean/AIModelStore.h"
+#include "engine/clean/CleanupItem.h"
+#include "engine/clean/CleanupTarget.h"
+#include "engine/clean/DiskScanner.h"
 
 namespace tidewell::models {
 

@@ -21,8 +21,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/CleanupItem.h"
-#include "engine/CleanupTarget.h"
+#include "engine/clean/CleanupItem.h"
+#include "engine/clean/CleanupTarget.h"
 #include "models/FeatureModel.h"
 #include "models/ModelServices.h"
 #include "models/clean/CleanupEngine.h"

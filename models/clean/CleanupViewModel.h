@@ -23,8 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/CleanupCategory.h"
-#include "engine/CleanupItem.h"
+#include "engine/clean/CleanupCategory.h"
+#include "engine/clean/CleanupItem.h"
 #include "models/ModelServices.h"
 #include "models/clean/CleanupEngine.h"
 #include "models/clean/CleanupItemsModel.h"

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "engine/AIModelScanner.h"
-#include "engine/BigItemScanner.h"
+#include "engine/clean/AIModelScanner.h"
+#include "engine/deepscan/BigItemScanner.h"
 
 namespace tidewell::models {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/BigItem.h"
-#include "engine/BigItemScanner.h"
+#include "engine/deepscan/BigItem.h"
+#include "engine/deepscan/BigItemScanner.h"
 
 namespace tidewell::models {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 
 namespace tidewell::models {
 

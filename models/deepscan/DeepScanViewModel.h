@@ -15,8 +15,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/BigItem.h"
-#include "engine/BigItemScanner.h"
+#include "engine/deepscan/BigItem.h"
+#include "engine/deepscan/BigItemScanner.h"
 #include "models/FeatureModel.h"
 #include "models/GuiRelay.h"
 #include "models/ModelServices.h"

@@ -3,8 +3,8 @@
 #include <chrono>
 #include <utility>
 
-#include "engine/ContainerScanner.h"
-#include "engine/InstallerScanner.h"
+#include "engine/deepscan/ContainerScanner.h"
+#include "engine/deepscan/InstallerScanner.h"
 
 namespace tidewell::models {
 

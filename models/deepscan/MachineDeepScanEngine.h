@@ -3,7 +3,7 @@
 // big-item, installer and container scanners and the big-item Trash move,
 // each called with the context given at construction.
 
-#include "engine/SizeMeasure.h"
+#include "engine/walk/SizeMeasure.h"
 #include "models/deepscan/DeepScanEngine.h"
 #include "platform/core/EngineContext.h"
 

@@ -26,9 +26,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/AIModelStore.h"
-#include "engine/CleanupItem.h"
-#include "engine/CleanupTarget.h"
+#include "engine/clean/AIModelStore.h"
+#include "engine/clean/CleanupItem.h"
+#include "engine/clean/CleanupTarget.h"
 #include "models/ModelServices.h"
 #include "models/clean/CleanupEngine.h"
 #include "models/clean/CleanupItemsModel.h"

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "engine/LoginItem.h"
-#include "engine/PerformanceService.h"
-#include "engine/RunningApp.h"
+#include "engine/performance/LoginItem.h"
+#include "engine/performance/PerformanceService.h"
+#include "engine/performance/RunningApp.h"
 #include "platform/core/PoliteQuit.h"
 
 namespace tidewell::models {

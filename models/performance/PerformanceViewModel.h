@@ -19,8 +19,8 @@
 #include <set>
 #include <vector>
 
-#include "engine/LoginItem.h"
-#include "engine/RunningApp.h"
+#include "engine/performance/LoginItem.h"
+#include "engine/performance/RunningApp.h"
 #include "models/FeatureModel.h"
 #include "models/ModelServices.h"
 #include "models/performance/PerformanceEngine.h"

@@ -14,7 +14,7 @@
 
 #include "models/FeatureModel.h"
 #include "models/permissions/ActivationSource.h"
-#include "models/permissions/FullDiskAccess.h"
+#include "platform/qt/FullDiskAccess.h"
 
 namespace tidewell::models {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 
 namespace tidewell::platform {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 
 namespace tidewell::platform {
 

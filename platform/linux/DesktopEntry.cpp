@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <set>
 
+#include "base/Paths.h"
 #include "platform/core/DirectoryListing.h"
-#include "platform/core/Paths.h"
 #include "platform/core/SmallFile.h"
 
 namespace tidewell::platform {

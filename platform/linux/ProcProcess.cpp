@@ -8,7 +8,7 @@
 #include <climits>
 #include <string_view>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "platform/core/SmallFile.h"
 
 namespace tidewell::platform {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/linux/DesktopEntry.h"
 #include "platform/linux/ProcProcess.h"

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/linux/ProcProcess.h"
 

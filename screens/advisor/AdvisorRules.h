@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "design/SymbolTable.h"
-#include "engine/AdvisorService.h"
+#include "engine/advisor/AdvisorService.h"
 #include "models/advisor/AdvisorViewModel.h"
 
 namespace tidewell::screens {

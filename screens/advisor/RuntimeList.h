@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/AdvisorService.h"
+#include "engine/advisor/AdvisorService.h"
 #include "screens/common/layout/KeyedWidgets.h"
 
 namespace tidewell::screens {

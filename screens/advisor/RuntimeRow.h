@@ -9,7 +9,7 @@
 #include <chrono>
 #include <functional>
 
-#include "engine/AdvisorService.h"
+#include "engine/advisor/AdvisorService.h"
 #include "screens/advisor/AdvisorRules.h"
 #include "screens/common/layout/Surface.h"
 

@@ -11,8 +11,8 @@
 #include <functional>
 #include <memory>
 
-#include "engine/InstalledApp.h"
-#include "platform/core/LocalTime.h"
+#include "base/LocalTime.h"
+#include "engine/apps/InstalledApp.h"
 #include "screens/common/layout/Surface.h"
 
 namespace tidewell::screens {

@@ -2,7 +2,7 @@
 
 #include "design/Color.h"
 #include "design/FileNameText.h"
-#include "engine/FolderKnowledge.h"
+#include "engine/deepscan/FolderKnowledge.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {

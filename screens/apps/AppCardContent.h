@@ -7,8 +7,8 @@
 #include <QString>
 #include <optional>
 
-#include "engine/InstalledApp.h"
-#include "platform/core/LocalTime.h"
+#include "base/LocalTime.h"
+#include "engine/apps/InstalledApp.h"
 
 namespace tidewell::screens {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/InstalledApp.h"
-#include "platform/core/LocalTime.h"
+#include "base/LocalTime.h"
+#include "engine/apps/InstalledApp.h"
 #include "screens/common/layout/AdaptiveGrid.h"
 #include "screens/common/layout/KeyedWidgets.h"
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "design/SymbolTable.h"
-#include "engine/UninstallResult.h"
+#include "engine/apps/UninstallResult.h"
 
 namespace tidewell::screens {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "design/SymbolTable.h"
-#include "engine/UninstallPlan.h"
+#include "engine/apps/UninstallPlan.h"
 
 namespace tidewell::screens {
 

@@ -17,7 +17,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/CleanupCategory.h"
+#include "engine/clean/CleanupCategory.h"
 #include "screens/clean/rules/ReviewRules.h"
 
 class QStackedLayout;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/core/ByteCountText.h"
+#include "base/ByteCountText.h"
 
 namespace tidewell::screens {
 

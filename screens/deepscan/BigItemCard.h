@@ -16,7 +16,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/BigItem.h"
+#include "engine/deepscan/BigItem.h"
 #include "screens/common/layout/Surface.h"
 
 namespace tidewell::design {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "design/SymbolTable.h"
-#include "engine/BigItem.h"
+#include "engine/deepscan/BigItem.h"
 
 namespace tidewell::screens {
 

@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/BigItem.h"
-#include "engine/BigItemScanner.h"
+#include "engine/deepscan/BigItem.h"
+#include "engine/deepscan/BigItemScanner.h"
 #include "screens/common/layout/KeyedWidgets.h"
 #include "screens/deepscan/BigItemCard.h"
 #include "screens/deepscan/DeepScanActions.h"

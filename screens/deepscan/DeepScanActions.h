@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "engine/BigItem.h"
+#include "engine/deepscan/BigItem.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "design/SymbolTable.h"
-#include "engine/BigItem.h"
-#include "engine/BigItemScanner.h"
+#include "engine/deepscan/BigItem.h"
+#include "engine/deepscan/BigItemScanner.h"
 
 namespace tidewell::screens {
 

@@ -15,7 +15,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/BigItem.h"
+#include "engine/deepscan/BigItem.h"
 #include "models/deepscan/DeepScanViewModel.h"
 #include "screens/common/services/ScreenServices.h"
 #include "screens/deepscan/BigItemCard.h"

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "design/SymbolTable.h"
-#include "engine/BigItem.h"
+#include "engine/deepscan/BigItem.h"
 
 namespace tidewell::screens {
 

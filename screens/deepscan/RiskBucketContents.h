@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/BigItem.h"
+#include "engine/deepscan/BigItem.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {

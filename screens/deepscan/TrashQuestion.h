@@ -5,7 +5,7 @@
 // Window-modal over the screen; it deletes itself once answered. GUI
 // thread only.
 
-#include "engine/BigItem.h"
+#include "engine/deepscan/BigItem.h"
 #include "screens/common/controls/ConfirmAlert.h"
 
 namespace tidewell::screens {

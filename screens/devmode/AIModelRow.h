@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "engine/AIModelStore.h"
+#include "engine/clean/AIModelStore.h"
 #include "screens/common/layout/Surface.h"
 
 namespace tidewell::design {

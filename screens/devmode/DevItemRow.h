@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "design/Transition.h"
-#include "engine/CleanupItem.h"
+#include "engine/clean/CleanupItem.h"
 #include "screens/common/BoolBinding.h"
 #include "screens/common/layout/Surface.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/AIModelStore.h"
-#include "engine/CleanupItem.h"
+#include "engine/clean/AIModelStore.h"
+#include "engine/clean/CleanupItem.h"
 #include "screens/common/BoolBinding.h"
 #include "screens/common/layout/KeyedWidgets.h"
 #include "screens/devmode/DevModeRail.h"

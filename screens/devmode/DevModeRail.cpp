@@ -5,7 +5,7 @@
 #include <map>
 #include <utility>
 
-#include "engine/CleanupCategory.h"
+#include "engine/clean/CleanupCategory.h"
 
 namespace tidewell::screens {
 

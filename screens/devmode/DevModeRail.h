@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "design/SymbolTable.h"
-#include "engine/AIModelStore.h"
-#include "engine/CleanupItem.h"
+#include "engine/clean/AIModelStore.h"
+#include "engine/clean/CleanupItem.h"
 #include "screens/common/controls/SelectionBox.h"
 
 namespace tidewell::screens {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/LocalTime.h"
 #include "design/ThemePalette.h"
-#include "platform/core/LocalTime.h"
 #include "screens/home/HomeModels.h"
 
 namespace tidewell::screens {

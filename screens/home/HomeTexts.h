@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/core/LocalTime.h"
+#include "base/LocalTime.h"
 #include "screens/home/HomeSnapshot.h"
 #include "screens/smartscan/ScanTool.h"
 

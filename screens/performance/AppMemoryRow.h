@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/RunningApp.h"
+#include "engine/performance/RunningApp.h"
 #include "screens/common/layout/Surface.h"
 
 class QHBoxLayout;

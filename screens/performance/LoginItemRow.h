@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "engine/LoginItem.h"
+#include "engine/performance/LoginItem.h"
 #include "screens/common/layout/Surface.h"
 
 namespace tidewell::screens {

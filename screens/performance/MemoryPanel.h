@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/RunningApp.h"
+#include "engine/performance/RunningApp.h"
 #include "screens/common/layout/KeyedWidgets.h"
 
 namespace tidewell::design {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "design/SymbolTable.h"
-#include "engine/RunningApp.h"
+#include "engine/performance/RunningApp.h"
 
 namespace tidewell::screens {
 

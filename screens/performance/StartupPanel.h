@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "engine/LoginItem.h"
+#include "engine/performance/LoginItem.h"
 #include "screens/common/layout/KeyedWidgets.h"
 
 namespace tidewell::screens {

@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "base/LocalTime.h"
 #include "models/Clock.h"
 #include "models/ManualExecutor.h"
 #include "models/ModelServices.h"
-#include "platform/core/LocalTime.h"
 #include "screens/probe/FakeServices.h"
 
 namespace tidewell::screens::probe {

@@ -2,7 +2,7 @@
 // The Full Disk Access answer as a test or renderer sets it (granted, as on
 // Linux, unless told otherwise); counts the requests to open the settings.
 
-#include "models/permissions/FullDiskAccess.h"
+#include "platform/qt/FullDiskAccess.h"
 
 namespace tidewell::screens::probe {
 

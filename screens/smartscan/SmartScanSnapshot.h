@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "base/LocalTime.h"
 #include "models/smartscan/SmartScanController.h"
-#include "platform/core/LocalTime.h"
 
 namespace tidewell::screens {
 

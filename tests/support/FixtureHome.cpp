@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "tests/support/RootFixtures.h"
 #include "tests/support/TestEnvironment.h"
 

@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 #include "tests/support/FixtureHome.h"
 #include "tests/support/TestEnvironment.h"
 

@@ -7,7 +7,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/core/LocalTime.h"
+#include "base/LocalTime.h"
 
 namespace tidewell::testing {
 

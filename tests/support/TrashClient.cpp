@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "platform/core/Paths.h"
+#include "base/Paths.h"
 
 namespace tidewell::testing {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/core/ToolkitArguments.h"
+#include "base/ToolkitArguments.h"
 #include "widget/DesktopWindowFlags.h"
 #include "widget/TidewellWidgetView.h"
 #include "widget/WidgetOptions.h"

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/core/LocalTime.h"
+#include "base/LocalTime.h"
 
 namespace tidewell::widget {
 

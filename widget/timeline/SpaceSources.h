@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/core/LocalTime.h"
+#include "base/LocalTime.h"
 
 namespace tidewell::widget {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "engine/CleanupCategory.h"
+#include "engine/clean/CleanupCategory.h"
 #include "screens/clean/rules/ReviewRules.h"
 #include "screens/common/layout/KeyedWidgets.h"
 #include "screens/common/layout/ScrollColumn.h"

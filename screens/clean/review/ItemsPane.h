@@ -12,8 +12,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/CleanupCategory.h"
-#include "engine/CleanupItem.h"
+#include "engine/clean/CleanupCategory.h"
+#include "engine/clean/CleanupItem.h"
 #include "screens/common/BoolBinding.h"
 #include "screens/common/layout/KeyedWidgets.h"
 

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "design/SymbolTable.h"
-#include "engine/CleanupCategory.h"
+#include "engine/clean/CleanupCategory.h"
 
 namespace tidewell::screens {
 

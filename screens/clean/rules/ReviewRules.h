@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "design/SymbolTable.h"
-#include "engine/CleanupCategory.h"
-#include "engine/CleanupItem.h"
+#include "engine/clean/CleanupCategory.h"
+#include "engine/clean/CleanupItem.h"
 #include "screens/common/controls/SelectionBox.h"
 
 namespace tidewell::screens {

@@ -12,7 +12,7 @@
 #include "design/Color.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
-#include "engine/PropertyList.h"
+#include "engine/apps/PropertyList.h"
 #include "platform/core/SmallFile.h"
 #include "platform/linux/DesktopEntry.h"
 

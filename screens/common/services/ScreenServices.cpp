@@ -1,7 +1,7 @@
 #include "screens/common/services/ScreenServices.h"
 
+#include "platform/qt/DesktopFileRevealer.h"
 #include "screens/common/services/DesktopAppIconProvider.h"
-#include "screens/common/services/DesktopFileRevealer.h"
 
 namespace tidewell::screens {
 

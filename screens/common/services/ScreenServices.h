@@ -7,10 +7,10 @@
 
 #include <memory>
 
+#include "platform/qt/Clipboard.h"
+#include "platform/qt/FileRevealer.h"
+#include "platform/qt/LinkOpener.h"
 #include "screens/common/services/AppIconProvider.h"
-#include "screens/common/services/Clipboard.h"
-#include "screens/common/services/FileRevealer.h"
-#include "screens/common/services/LinkOpener.h"
 
 namespace tidewell::screens {
 

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "design/SectionPalette.h"
-#include "engine/BigItemScanner.h"
-#include "engine/CleanupTarget.h"
+#include "engine/clean/CleanupTarget.h"
+#include "engine/deepscan/BigItemScanner.h"
 #include "models/ManualExecutor.h"
 #include "models/SettingsStore.h"
 #include "models/devmode/DevModeViewModel.h"

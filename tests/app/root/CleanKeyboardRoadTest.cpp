@@ -17,7 +17,7 @@
 #include "app/root/Sidebar.h"
 #include "design/SidebarRow.h"
 #include "design/keyboard/KeyboardFocus.h"
-#include "engine/CleanupTarget.h"
+#include "engine/clean/CleanupTarget.h"
 #include "models/clean/CleanupViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/clean/review/ItemChip.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "models/advisor/MachineAdvisorEngine.h"
-#include "tests/engine/FakeTool.h"
+#include "tests/engine/advisor/FakeTool.h"
 #include "tests/models/ModelTesting.h"
 #include "tests/support/FixtureHome.h"
 

@@ -10,7 +10,7 @@
 #include "models/ThreadPoolExecutor.h"
 #include "models/apps/AppsViewModel.h"
 #include "models/apps/MachineAppsEngine.h"
-#include "tests/engine/InfoPlistFixture.h"
+#include "tests/engine/apps/InfoPlistFixture.h"
 #include "tests/models/ModelTesting.h"
 #include "tests/support/EventWait.h"
 #include "tests/support/FixtureHome.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/CleanupItem.h"
-#include "engine/CleanupTarget.h"
+#include "engine/clean/CleanupItem.h"
+#include "engine/clean/CleanupTarget.h"
 #include "models/ManualExecutor.h"
 #include "models/clean/CleanupItemsModel.h"
 #include "platform/core/EngineContext.h"

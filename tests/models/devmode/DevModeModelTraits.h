@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/CleanupTarget.h"
+#include "engine/clean/CleanupTarget.h"
 #include "models/ModelServices.h"
 #include "models/clean/CleanupEngine.h"
 #include "models/devmode/DevModeViewModel.h"

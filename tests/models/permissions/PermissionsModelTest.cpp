@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "models/permissions/LinuxFullDiskAccess.h"
-#include "models/permissions/PrivacyDatabaseAccess.h"
+#include "platform/mac/PrivacyDatabaseAccess.h"
+#include "platform/qt/LinuxFullDiskAccess.h"
 #include "tests/models/ModelTesting.h"
 
 namespace tidewell::models {

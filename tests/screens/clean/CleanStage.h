@@ -13,8 +13,8 @@
 
 #include "design/MotionPreference.h"
 #include "design/ThemeEngine.h"
-#include "engine/BigItemScanner.h"
-#include "engine/CleanupTarget.h"
+#include "engine/clean/CleanupTarget.h"
+#include "engine/deepscan/BigItemScanner.h"
 #include "models/clean/CleanupViewModel.h"
 #include "platform/core/EngineContext.h"
 #include "tests/models/ModelTesting.h"

@@ -3,9 +3,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "screens/common/services/Clipboard.h"
-#include "screens/common/services/DesktopFileRevealer.h"
-#include "screens/common/services/LinkOpener.h"
+#include "platform/qt/Clipboard.h"
+#include "platform/qt/DesktopFileRevealer.h"
+#include "platform/qt/LinkOpener.h"
 #include "screens/probe/Probe.h"
 
 namespace tidewell::screens {

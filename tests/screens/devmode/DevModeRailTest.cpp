@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/BigItemScanner.h"
-#include "engine/CleanupTarget.h"
-#include "engine/PathSafety.h"
+#include "engine/clean/CleanupTarget.h"
+#include "engine/deepscan/BigItemScanner.h"
+#include "engine/safety/PathSafety.h"
 #include "models/devmode/DevModeViewModel.h"
 #include "screens/devmode/DevModeRail.h"
 #include "tests/support/FixtureHome.h"

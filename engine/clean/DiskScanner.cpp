@@ -1,0 +1,140 @@
+#include "engine/clean/DiskScanner.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <set>
+#include <string_view>
+
+#include "base/Paths.h"
+#include "engine/safety/PathSafety.h"
+#include "engine/safety/SafeRemover.h"
+#include "engine/safety/TrashEmptier.h"
+#include "engine/walk/TreeWalker.h"
+#include "platform/core/DirectoryListing.h"
+#include "platform/core/NothingThere.h"
+#include "platform/core/VolumeCapacity.h"
+
+namespace tidewell::engine {
+
+namespace {
+
+// A part may be offered for cleaning only if it is not a link (removing a
+// link frees nothing, and emptying through one would reach its target), not
+// a mount point (emptying one empties another file system, or a folder that
+// lives elsewhere), and it passes the gate where it physically lies.
+bool offerable(const std::string& path, const platform::EngineContext& ctx, FileIdentity& identity) {
+  return SafeRemover::identify(path, identity) && !ctx.isMountPoint(path) &&
+         PathSafety::isSafeToTouchPhysically(path, ctx);
+}
+
+void addPart(CleanupItem& item, const std::string& path, const platform::EngineContext& ctx) {
+  FileIdentity identity;
+  if (!offerable(path, ctx, identity)) return;
+  const int64_t size = DiskScanner::allocatedSize(path);
+  if (size < 1) return;
+  item.resolvedPaths.push_back(path);
+  item.measuredParts.push_back({identity, size});
+  item.sizeBytes += size;
+}
+
+// What is left at a part after cleaning. A part that was left alone, or
+// that cannot be looked at, counts as still holding what was measured
+// (unmeasured: all of it), whatever is at its path now.
+int64_t stillThere(const std::string& path, const MeasuredPart* part, SafeRemover::Outcome outcome,
+                   int64_t unmeasured) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0)
+    return platform::isNothingThere(errno) ? 0 : part ? part->sizeBytes : unmeasured;
+  if (part && (outcome == SafeRemover::Outcome::Refused || S_ISLNK(st.st_mode))) return part->sizeBytes;
+  return S_ISLNK(st.st_mode) ? 0 : DiskScanner::allocatedSize(path);
+}
+
+}  // namespace
+
+std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
+                                             const platform::EngineContext& ctx) {
+  if (!ctx.homeUsable()) return std::nullopt;
+  if (TrashEmptier::isTrashRow(target)) return TrashEmptier::scan(target, ctx);
+  CleanupItem item;
+  for (const std::string& written : target.paths) {
+    const std::string path = platform::standardize(platform::expandTilde(written, ctx.home));
+    struct stat st {};
+    if (path.empty() || path[0] != '/' || lstat(path.c_str(), &st) != 0) continue;
+    if (!target.isSweep) {
+      addPart(item, path, ctx);
+      continue;
+    }
+    std::set<std::string> excluded = CleanupTarget::coveredChildNames(path, ctx);
+    const auto& skipped = CleanupTarget::sweepSkipNames();
+    excluded.insert(skipped.begin(), skipped.end());
+    for (const std::string& name : platform::directoryNames(path)) {
+      if (!excluded.count(name)) addPart(item, platform::joinPath(path, name), ctx);
+    }
+  }
+  if (item.resolvedPaths.empty() || item.sizeBytes < 1) return std::nullopt;
+  item.target = target;
+  item.isSelected = target.safety == SafetyLevel::safe;
+  return item;
+}
+
+std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target) {
+  return scan(target, platform::EngineContext::machine());
+}
+
+DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platform::EngineContext& ctx) {
+  if (TrashEmptier::isTrashRow(item.target)) return TrashEmptier::clean(item, ctx);
+  bool failed = false;
+  int64_t remaining = 0;
+  const auto mayRemove = [&ctx](const std::string& path) { return PathSafety::isSafeToTouch(path, ctx); };
+  for (size_t i = 0; i < item.resolvedPaths.size(); ++i) {
+    const std::string& path = item.resolvedPaths[i];
+    const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 && platform::isNothingThere(errno))
+      continue;  // vanished: freed, not failed
+    SafeRemover::Outcome outcome = SafeRemover::Outcome::Refused;
+    if (part && !ctx.isMountPoint(path) && PathSafety::isSafeToTouchPhysically(path, ctx))
+      outcome = SafeRemover::clear(path, part->identity, mayRemove);
+    if (outcome == SafeRemover::Outcome::Refused || outcome == SafeRemover::Outcome::Incomplete)
+      failed = true;
+    remaining += stillThere(path, part, outcome, item.sizeBytes);
+  }
+  CleanResult result;
+  result.freedBytes = std::max<int64_t>(0, item.sizeBytes - remaining);
+  if (failed) result.failedTitle = item.target.title;
+  return result;
+}
+
+DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item) {
+  return clean(item, platform::EngineContext::machine());
+}
+
+int64_t DiskScanner::allocatedSize(const std::string& path) { return TreeWalker::allocatedSize(path); }
+
+int64_t DiskScanner::allocatedFileSize(const std::string& path) {
+  struct stat st {};
+  if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+  return int64_t(st.st_blocks) * 512;
+}
+
+std::optional<std::chrono::system_clock::time_point> DiskScanner::lastUsedDate(
+    const std::string& path, const platform::EngineContext& ctx) {
+  if (!ctx.lastUsedDate) return std::nullopt;
+  return ctx.lastUsedDate(path);
+}
+
+std::optional<std::chrono::system_clock::time_point> DiskScanner::lastUsedDate(const std::string& path) {
+  return lastUsedDate(path, platform::EngineContext::machine());
+}
+
+int64_t DiskScanner::availableBytes(const platform::EngineContext& ctx) {
+  if (!ctx.homeUsable()) return 0;
+  auto capacity = platform::readVolumeCapacity(ctx.home);
+  return capacity ? capacity->freeBytes : 0;
+}
+
+int64_t DiskScanner::availableBytes() { return availableBytes(platform::EngineContext::machine()); }
+
+}  // namespace tidewell::engine

@@ -1,0 +1,75 @@
+#pragma once
+// Measuring and in-place cleaning of catalog rows, and the measuring
+// primitives shared by every scanner and model: the allocated size of a
+// file or folder tree and the free space of the home volume.
+//
+// Stateless; every operation is synchronous and may be slow (it walks whole
+// trees on the engine-wide WorkPool). Callable from any thread, several at
+// once; cleaning is meant to run one item after another. Nothing throws:
+// unreadable entries shrink a measurement, and removal trouble shows only as
+// CleanResult::failedTitle and as bytes not freed.
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/clean/CleanupItem.h"
+#include "engine/clean/CleanupTarget.h"
+#include "platform/core/EngineContext.h"
+
+namespace tidewell::engine {
+
+class DiskScanner {
+ public:
+  struct CleanResult {
+    int64_t freedBytes = 0;                  // never negative
+    std::optional<std::string> failedTitle;  // the row's title when any part failed or was refused
+    bool operator==(const CleanResult&) const = default;
+  };
+
+  // Measures one row. Each path has its "~" expanded with ctx's home; a
+  // sweep row measures each child of its root except the covered and
+  // never-swept names. A part is offered only when it is not a symlink nor
+  // a mount point, its physical location passes the deletion gate, and it
+  // occupies at least 1 byte. Absent when no part was found, or the home is
+  // unusable. The "trash" row is measured as one unit by TrashEmptier::scan.
+  static std::optional<CleanupItem> scan(const CleanupTarget& target, const platform::EngineContext& ctx);
+  static std::optional<CleanupItem> scan(const CleanupTarget& target);
+
+  // Empties each folder part in place (the folder stays) and removes each
+  // file part, in order. A part is refused (and the item marked failed) when
+  // it is a mount point, when its physical location fails the gate, when it
+  // is no longer the file or folder measured (a symlink now, another inode),
+  // and so is each entry below it that the gate refuses (a credential);
+  // mount points below are not entered. A part that vanished (nothing there:
+  // ENOENT or ENOTDIR) is not a failure. freedBytes is the measured size
+  // minus what is still there, at least 0; a refused part, and one that
+  // cannot be looked at for any other reason, counts as still there in full.
+  // The "trash" row is emptied as one unit by TrashEmptier::clean.
+  static CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
+  static CleanResult clean(const CleanupItem& item);
+
+  // Allocated bytes (st_blocks * 512) of the regular files at or below path:
+  // hidden files included, every folder entered, symlinks inside the tree,
+  // FIFOs, sockets and devices add nothing, unreadable entries are skipped,
+  // each hard-linked file counts once, and mount points below path are not
+  // crossed. A symlink at path itself is followed. 0 when nothing is there.
+  static int64_t allocatedSize(const std::string& path);
+
+  // Allocated bytes of the one regular file at path (a symlink at path is
+  // followed); 0 for anything else or when it cannot be read.
+  static int64_t allocatedFileSize(const std::string& path);
+
+  // When the file at path was last used, from ctx.lastUsedDate; Linux keeps
+  // no such record, so without one there is no date.
+  static std::optional<std::chrono::system_clock::time_point> lastUsedDate(
+      const std::string& path, const platform::EngineContext& ctx);
+  static std::optional<std::chrono::system_clock::time_point> lastUsedDate(const std::string& path);
+
+  // Free bytes of the volume holding the home folder; 0 when it cannot be read.
+  static int64_t availableBytes(const platform::EngineContext& ctx);
+  static int64_t availableBytes();
+};
+
+}  // namespace tidewell::engine

@@ -1,0 +1,55 @@
+#pragma once
+// Empties a folder in place, or removes a file, without ever going through
+// a link or across a mount point, and only if what is at the path now is
+// the very file or folder that was measured (same device and inode).
+//
+// The part's parent is opened, the part is looked at there without
+// following it, refused when it is itself a mount point, opened with
+// O_NOFOLLOW and checked again through its descriptor; everything below is
+// removed relative to descriptors (unlinkat), sub-folders are opened with
+// O_NOFOLLOW | O_DIRECTORY and checked to be what was listed, a link is
+// unlinked as a link, and a folder on another mount is neither entered nor
+// removed. The folder itself is kept.
+//
+// Depth costs no call stack: the folders on the way down are an explicit
+// stack holding a bounded number of descriptors (a folder whose descriptor
+// was given up is reopened from its parent, and its identity checked, when
+// it is needed again), so a tree of any depth is emptied or refused.
+// Stateless; callable from any thread.
+
+#include <functional>
+#include <string>
+
+#include "engine/walk/FileIdentity.h"
+
+namespace tidewell::engine {
+
+class SafeRemover {
+ public:
+  enum class Outcome {
+    Removed,     // everything asked for is gone
+    Vanished,    // nothing was at the path any more (ENOENT or ENOTDIR)
+    Refused,     // a link, a mount point, not the measured file or folder, or
+                 // not inspectable: untouched
+    Incomplete,  // some entries below were refused or could not be removed
+  };
+
+  // Asked with the full path of every entry below the part before it is
+  // removed; false keeps that entry (and all below it).
+  using Gate = std::function<bool(const std::string& path)>;
+
+  // Called with the full path of a sub-folder after it was listed and
+  // looked at, right before it is opened; tests swap it there.
+  using BeforeOpening = std::function<void(const std::string& path)>;
+
+  // path: absolute, standardized. A folder is emptied and kept; anything
+  // else is unlinked.
+  static Outcome clear(const std::string& path, const FileIdentity& measured, const Gate& mayRemove,
+                       const BeforeOpening& beforeOpening = {});
+
+  // The identity of what is at path, not following a link at path itself;
+  // false when nothing is there or it is a symlink.
+  static bool identify(const std::string& path, FileIdentity& out);
+};
+
+}  // namespace tidewell::engine

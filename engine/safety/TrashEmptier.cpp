@@ -1,0 +1,252 @@
+#include "engine/safety/TrashEmptier.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <string_view>
+#include <vector>
+
+#include "base/Paths.h"
+#include "engine/safety/PathSafety.h"
+#include "engine/safety/SafeRemover.h"
+#include "platform/core/DirectoryListing.h"
+#include "platform/core/FileDescriptor.h"
+#include "platform/core/NothingThere.h"
+#include "platform/core/PhysicalPath.h"
+#include "platform/linux/MountBoundary.h"
+
+namespace tidewell::engine {
+
+namespace {
+
+using platform::EngineContext;
+using platform::FileDescriptor;
+using platform::isBelow;
+using platform::isSameOrBelow;
+using platform::joinPath;
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+constexpr std::string_view kInfoExtension = ".trashinfo";
+
+enum class State { Missing, Present, Refused };
+
+// One of the Trash's two folders, opened.
+struct TrashFolder {
+  State state = State::Missing;
+  FileDescriptor fd;
+  std::string path;  // physical
+  FileIdentity identity;
+};
+
+struct OpenedTrash {
+  bool refused = false;
+  TrashFolder files;
+  TrashFolder info;
+};
+
+// The only parts a Trash row may have: ctx's own "files" and "info".
+std::vector<std::string> trashParts(const EngineContext& ctx) {
+  const std::string trash = platform::standardize(ctx.trashHome);
+  return {joinPath(trash, "files"), joinPath(trash, "info")};
+}
+
+// Where a Trash may not lie, wherever $XDG_DATA_HOME points: at "/", the
+// home or above it, in or around a credential; and inside the home, the
+// deletion gate still rules (no Trash emptied inside Documents).
+bool liesSafely(const std::string& trash, const EngineContext& ctx) {
+  if (trash.empty() || trash[0] != '/' || trash == "/") return false;
+  const std::string home = platform::standardize(ctx.home);
+  const std::string physicalHome = platform::physicalPath(home).value_or(home);
+  if (PathSafety::touchesCredential(trash, ctx)) return false;
+  for (const std::string& h : {home, physicalHome}) {
+    if (isSameOrBelow(h, trash)) return false;
+    if (isBelow(trash, h)) {
+      for (const char* part : {"files", "info"}) {
+        if (!PathSafety::isSafeToTouch(joinPath(trash, part), h, {}, ctx.extraUserFolders)) return false;
+      }
+    }
+  }
+  return true;
+}
+
+// files/ or info/ of the open Trash folder: a real folder on the Trash's
+// own mount, owned by the user and writable by nobody else.
+void openPart(int trashFd, const char* name, const std::string& trashPath,
+              const platform::MountPlace& trashPlace, uid_t uid, TrashFolder& folder) {
+  folder.path = joinPath(trashPath, name);
+  const int fd = openat(trashFd, name, kFolderFlags);
+  if (fd < 0) {
+    folder.state = errno == ENOENT ? State::Missing : State::Refused;
+    return;
+  }
+  folder.fd.reset(fd);
+  struct stat st {};
+  const auto place = platform::mountPlace(fd, ".");
+  const bool sound = fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
+                     !(st.st_mode & (S_IWGRP | S_IWOTH)) && place && !place->startsMountBelow(trashPlace);
+  folder.state = sound ? State::Present : State::Refused;
+  folder.identity = {st.st_dev, st.st_ino};
+}
+
+// Opened in place: the folders hold descriptors.
+void openTrash(const EngineContext& ctx, OpenedTrash& opened) {
+  const std::string trashHome = platform::standardize(ctx.trashHome);
+  if (!ctx.homeUsable() || trashHome.empty() || trashHome[0] != '/' || trashHome == "/") {
+    opened.refused = true;
+    return;
+  }
+  // Judged where it really lies: the Trash may sit behind a link.
+  const auto physical = platform::physicalPath(trashHome);
+  if (!physical) {
+    struct stat st {};
+    opened.refused = lstat(trashHome.c_str(), &st) == 0 || !platform::isNothingThere(errno);
+    return;
+  }
+  if (!liesSafely(*physical, ctx)) {
+    opened.refused = true;
+    return;
+  }
+  FileDescriptor trash(open(physical->c_str(), kFolderFlags));
+  if (!trash.ok()) {
+    opened.refused = errno != ENOENT;
+    return;
+  }
+  struct stat st {};
+  const auto place = platform::mountPlace(trash.get(), ".");
+  if (fstat(trash.get(), &st) != 0 || st.st_uid != ctx.uid || !place) {
+    opened.refused = true;
+    return;
+  }
+  openPart(trash.get(), "files", *physical, *place, ctx.uid, opened.files);
+  openPart(trash.get(), "info", *physical, *place, ctx.uid, opened.info);
+  opened.refused = opened.files.state == State::Refused || opened.info.state == State::Refused;
+}
+
+// Whether the entry `name` is in the open folder; true when it cannot be
+// told, so that nothing is removed on a guess.
+bool holds(const TrashFolder& folder, const std::string& name) {
+  if (folder.state != State::Present) return false;
+  struct stat st {};
+  return fstatat(folder.fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT;
+}
+
+int64_t sizeOf(const TrashFolder& folder) {
+  return folder.state == State::Present ? DiskScanner::allocatedSize(folder.path) : 0;
+}
+
+bool removeEverything(const std::string&) { return true; }
+
+}  // namespace
+
+bool TrashEmptier::isTrashRow(const CleanupTarget& target) { return target.id == "trash"; }
+
+std::optional<CleanupItem> TrashEmptier::scan(const CleanupTarget& target, const EngineContext& ctx) {
+  if (!ctx.homeUsable()) return std::nullopt;
+  std::vector<std::string> written;
+  for (const std::string& path : target.paths) written.push_back(platform::standardize(path));
+  if (written != trashParts(ctx)) return std::nullopt;
+
+  OpenedTrash trash;
+  openTrash(ctx, trash);
+  if (trash.refused) return std::nullopt;
+  CleanupItem item;
+  bool holdsAnything = false;
+  for (const TrashFolder* folder : {&trash.files, &trash.info}) {
+    std::vector<std::string> names;
+    if (folder->state == State::Present) platform::directoryNamesAt(folder->fd.get(), names);
+    holdsAnything = holdsAnything || !names.empty();
+    const int64_t size = sizeOf(*folder);
+    item.measuredParts.push_back({folder->identity, size});
+    item.sizeBytes += size;
+  }
+  if (!holdsAnything) return std::nullopt;
+  // Links, empty folders and empty files occupy no blocks, yet they are
+  // in the Trash all the same.
+  item.sizeBytes = std::max<int64_t>(item.sizeBytes, 1);
+  item.resolvedPaths = written;
+  item.target = target;
+  item.isSelected = target.safety == SafetyLevel::safe;
+  return item;
+}
+
+DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const EngineContext& ctx) {
+  return clean(item, ctx, removeItem);
+}
+
+DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const EngineContext& ctx,
+                                             const ItemRemover& remove) {
+  const DiskScanner::CleanResult refused{0, item.target.title};
+  if (!ctx.homeUsable() || !remove || item.measuredParts.size() != 2) return refused;
+  std::vector<std::string> written;
+  for (const std::string& path : item.resolvedPaths) written.push_back(platform::standardize(path));
+  if (written != trashParts(ctx)) return refused;
+
+  OpenedTrash trash;
+  openTrash(ctx, trash);
+  if (trash.refused) return refused;
+  const TrashFolder* folders[] = {&trash.files, &trash.info};
+  for (size_t i = 0; i < 2; ++i) {
+    if (folders[i]->state == State::Present && folders[i]->identity != item.measuredParts[i].identity)
+      return refused;
+  }
+
+  bool failed = false;
+  const std::time_t started = std::time(nullptr);
+  // Items first; an info file goes only once its item is completely gone,
+  // so whatever stays behind can still be listed and restored.
+  if (trash.files.state == State::Present) {
+    std::vector<std::string> names;
+    if (!platform::directoryNamesAt(trash.files.fd.get(), names)) failed = true;
+    for (const std::string& name : names) {
+      if (!remove(trash.files.fd.get(), trash.files.path, name) || holds(trash.files, name)) {
+        failed = true;
+        continue;
+      }
+      if (trash.info.state == State::Present &&
+          unlinkat(trash.info.fd.get(), (name + std::string(kInfoExtension)).c_str(), 0) != 0 &&
+          errno != ENOENT)
+        failed = true;
+    }
+  }
+  // Then what info/ holds without an item: records of items that are gone,
+  // and anything that is no record at all.
+  if (trash.info.state == State::Present) {
+    std::vector<std::string> names;
+    if (!platform::directoryNamesAt(trash.info.fd.get(), names)) failed = true;
+    for (const std::string& name : names) {
+      if (name.size() > kInfoExtension.size() && name.ends_with(kInfoExtension)) {
+        if (holds(trash.files, name.substr(0, name.size() - kInfoExtension.size()))) continue;
+        struct stat st {};
+        if (fstatat(trash.info.fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISREG(st.st_mode) && st.st_mtime > started - kFreshInfoSeconds) continue;
+      }
+      if (!remove(trash.info.fd.get(), trash.info.path, name)) failed = true;
+    }
+  }
+
+  DiskScanner::CleanResult result;
+  result.freedBytes = std::max<int64_t>(0, item.sizeBytes - sizeOf(trash.files) - sizeOf(trash.info));
+  if (failed) result.failedTitle = item.target.title;
+  return result;
+}
+
+bool TrashEmptier::removeItem(int folderFd, const std::string& folderPath, const std::string& name) {
+  struct stat st {};
+  if (fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
+  if (!S_ISDIR(st.st_mode)) return unlinkat(folderFd, name.c_str(), 0) == 0 || errno == ENOENT;
+  // The remover refuses a folder mounted in the Trash: not the Trash's to remove.
+  switch (SafeRemover::clear(joinPath(folderPath, name), {st.st_dev, st.st_ino}, removeEverything)) {
+    case SafeRemover::Outcome::Vanished:
+      return true;
+    case SafeRemover::Outcome::Removed:
+      return unlinkat(folderFd, name.c_str(), AT_REMOVEDIR) == 0 || errno == ENOENT;
+    default:
+      return false;
+  }
+}
+
+}  // namespace tidewell::engine

@@ -1,0 +1,114 @@
+#include "platform/core/Trash.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+
+#include "base/Paths.h"
+#include "platform/core/FileDescriptor.h"
+#include "platform/core/PhysicalPath.h"
+#include "platform/linux/MountBoundary.h"
+#include "platform/linux/TrashDirectory.h"
+#include "platform/linux/TrashInfo.h"
+
+namespace tidewell::platform {
+
+namespace {
+
+struct Location {
+  std::string physical;  // links in every existing folder resolved
+  MountPlace place;      // of the deepest folder that exists
+};
+
+// Where a folder that may not exist yet would live: its deepest existing
+// ancestor resolved, the missing rest appended as written (made later, it
+// lands on that ancestor's mount).
+std::optional<Location> locate(const std::string& path) {
+  std::string existing = path;
+  std::string missing;
+  for (;;) {
+    struct stat st {};
+    if (stat(existing.c_str(), &st) == 0) {
+      auto real = physicalPath(existing);
+      auto place = real ? mountPlace(AT_FDCWD, real->c_str()) : std::nullopt;
+      if (!real || !place) return std::nullopt;
+      return Location{missing.empty() ? *real : joinPath(*real, missing), *place};
+    }
+    if (existing == "/") return std::nullopt;
+    const std::string name(lastComponent(existing));
+    missing = missing.empty() ? name : name + "/" + missing;
+    existing = std::string(parentPath(existing));
+  }
+}
+
+// Moving path would move the Trash, or move something already in it.
+bool touches(const std::string& path, const std::string& trash) {
+  return isSameOrBelow(trash, path) || isSameOrBelow(path, trash);
+}
+
+}  // namespace
+
+bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::string* trashedPath) {
+  return moveToTrash(path, ctx, trashedPath, ctx.topDirectoryOf);
+}
+
+bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::string* trashedPath,
+                        const TopDirectoryFinder& topDirectoryOf) {
+  if (!ctx.homeUsable()) return false;
+  const std::string trashHome = standardize(ctx.trashHome);
+  const std::string item = standardize(path);
+  if (trashHome.empty() || trashHome[0] != '/' || trashHome == "/") return false;
+  if (item.empty() || item[0] != '/' || item == "/") return false;
+
+  const std::string name(lastComponent(item));
+  const std::string parent(parentPath(item));
+  FileDescriptor folder(open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!folder.ok()) return false;
+  const auto parentPlace = mountPlace(folder.get(), ".");
+  const auto entry = mountPlace(folder.get(), name.c_str());
+  if (!parentPlace || !entry) return false;
+  // A mount point is never moved: it is not the user's to throw away, and
+  // the kernel would refuse to rename it half way through.
+  if (entry->startsMountBelow(*parentPlace)) return false;
+
+  const auto physicalParent = physicalPath(parent);
+  if (!physicalParent) return false;
+  const std::string physical = joinPath(*physicalParent, name);
+  const std::optional<Location> home = locate(trashHome);
+  if (!home || touches(physical, home->physical)) return false;
+
+  // A rename works only within one mount, so the item goes to the Trash of
+  // its own mount: the home Trash, or the top-directory Trash of another
+  // mount, even one of the home's own file system (a bind mount).
+  std::optional<TrashDirectory> trash;
+  std::string recordedPath;
+  if (home->place.sameMountAs(*parentPlace)) {
+    trash = TrashDirectory::openHome(trashHome);
+    recordedPath = item;
+  } else {
+    const std::string top = topDirectoryOf ? standardize(topDirectoryOf(physical)) : std::string();
+    struct stat topInfo {};
+    if (top.empty() || top[0] != '/' || !isBelow(physical, top) || stat(top.c_str(), &topInfo) != 0 ||
+        !S_ISDIR(topInfo.st_mode))
+      return false;
+    const auto topPlace = mountPlace(AT_FDCWD, top.c_str());
+    if (!topPlace || !topPlace->sameMountAs(*parentPlace)) return false;
+    const std::string base = top == "/" ? "" : top;
+    if (touches(physical, base + "/.Trash") || touches(physical, base + "/.Trash-" + std::to_string(ctx.uid)))
+      return false;
+    trash = TrashDirectory::openTop(top, ctx.uid);
+    recordedPath = physical.substr(base.size() + 1);
+  }
+  if (!trash) return false;
+
+  const std::string trashName = trash->claim(name, trashInfoText(recordedPath, std::time(nullptr)));
+  if (trashName.empty() || !trash->moveIn(folder.get(), name, trashName)) return false;
+  if (trashedPath) *trashedPath = joinPath(trash->path(), "files/" + trashName);
+  return true;
+}
+
+}  // namespace tidewell::platform

@@ -1,0 +1,200 @@
+#include "platform/linux/TrashDirectory.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <utility>
+
+#include <unicode/utf8.h>
+
+#include "base/Uuid.h"
+#include "platform/core/FileDescriptor.h"
+
+namespace tidewell::platform {
+
+namespace {
+
+constexpr const char* kInfoExtension = ".trashinfo";
+constexpr size_t kNameMax = 255;
+// Room for the extension and a ".NNNNNN" counter within one file name.
+constexpr size_t kLongestBase = kNameMax - 10 - 7;
+constexpr int kMostTries = 100000;
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+// Makes the folder `name` inside dirFd when absent and opens it without
+// following a link; -1 when it cannot be made or is not a real folder.
+int openOwnFolder(int dirFd, const char* name) {
+  if (mkdirat(dirFd, name, 0700) != 0 && errno != EEXIST) return -1;
+  return openat(dirFd, name, kFolderFlags | O_NOFOLLOW);
+}
+
+bool ownedBy(int fd, uid_t uid) {
+  struct stat st {};
+  return fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid;
+}
+
+// Makes path and its missing parents, each new one mode 0700.
+bool makeFolders(const std::string& path) {
+  for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+    const std::string part = path.substr(0, slash);
+    if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (slash == std::string::npos) return true;
+  }
+}
+
+// True when text is well-formed UTF-8 (ICU's strict reading: no stray
+// continuation bytes, overlong forms, surrogates or values past U+10FFFF).
+bool isUtf8(std::string_view text) {
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+  const auto length = static_cast<int32_t>(text.size());
+  for (int32_t i = 0; i < length;) {
+    UChar32 c;
+    U8_NEXT(bytes, i, length, c);
+    if (c < 0) return false;
+  }
+  return true;
+}
+
+// The name an item gets in the Trash: its own, cut when it leaves no room
+// for the extension and counter (between characters when it is UTF-8,
+// else between bytes, since any byte may end a name), and a generated one
+// when nothing usable is left. Never empty, "." or "..": another client
+// would act on the whole "files" folder or its parent.
+std::string baseName(std::string_view itemName) {
+  std::string base(itemName);
+  if (base.size() > kLongestBase) {
+    size_t cut = kLongestBase;
+    if (isUtf8(itemName)) {
+      while (cut > 0 && (static_cast<unsigned char>(itemName[cut]) & 0xC0) == 0x80) --cut;
+    }
+    base.resize(cut);
+  }
+  if (base.empty() || base == "." || base == "..") base = "item-" + randomUuid();
+  return base;
+}
+
+bool writeAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    ssize_t n = ::write(fd, text.data(), text.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    text.remove_prefix(size_t(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+TrashDirectory::TrashDirectory(std::string path, int filesFd, int infoFd)
+    : path_(std::move(path)), filesFd_(filesFd), infoFd_(infoFd) {}
+
+TrashDirectory::TrashDirectory(TrashDirectory&& other) noexcept
+    : path_(std::move(other.path_)),
+      filesFd_(std::exchange(other.filesFd_, -1)),
+      infoFd_(std::exchange(other.infoFd_, -1)) {}
+
+TrashDirectory& TrashDirectory::operator=(TrashDirectory&& other) noexcept {
+  if (this != &other) {
+    release();
+    path_ = std::move(other.path_);
+    filesFd_ = std::exchange(other.filesFd_, -1);
+    infoFd_ = std::exchange(other.infoFd_, -1);
+  }
+  return *this;
+}
+
+TrashDirectory::~TrashDirectory() { release(); }
+
+void TrashDirectory::release() {
+  if (filesFd_ >= 0) ::close(filesFd_);
+  if (infoFd_ >= 0) ::close(infoFd_);
+  filesFd_ = infoFd_ = -1;
+}
+
+std::optional<TrashDirectory> TrashDirectory::openInside(int trashFd, std::string path) {
+  FileDescriptor files(openOwnFolder(trashFd, "files"));
+  FileDescriptor info(openOwnFolder(trashFd, "info"));
+  if (files.get() < 0 || info.get() < 0) return std::nullopt;
+  return TrashDirectory(std::move(path), files.release(), info.release());
+}
+
+std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path) {
+  if (path.empty() || path[0] != '/' || !makeFolders(path)) return std::nullopt;
+  // The home trash may sit behind a link the user made (a moved data folder).
+  FileDescriptor trash(open(path.c_str(), kFolderFlags));
+  if (trash.get() < 0) return std::nullopt;
+  return openInside(trash.get(), path);
+}
+
+std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDirectory, uid_t uid) {
+  if (topDirectory.empty() || topDirectory[0] != '/') return std::nullopt;
+  FileDescriptor top(open(topDirectory.c_str(), kFolderFlags));
+  if (top.get() < 0) return std::nullopt;
+  const std::string base = topDirectory == "/" ? "" : topDirectory;
+  const std::string uidText = std::to_string(uid);
+
+  // A shared .Trash counts only as a real sticky folder: otherwise another
+  // user could have planted it, or could rename our folder inside it.
+  FileDescriptor shared(openat(top.get(), ".Trash", kFolderFlags | O_NOFOLLOW));
+  struct stat sharedInfo {};
+  if (shared.get() >= 0 && fstat(shared.get(), &sharedInfo) == 0 && (sharedInfo.st_mode & S_ISVTX)) {
+    FileDescriptor own(openOwnFolder(shared.get(), uidText.c_str()));
+    if (own.get() >= 0 && ownedBy(own.get(), uid)) {
+      if (auto dir = openInside(own.get(), base + "/.Trash/" + uidText)) return dir;
+    }
+  }
+
+  const std::string ownName = ".Trash-" + uidText;
+  FileDescriptor own(openOwnFolder(top.get(), ownName.c_str()));
+  if (own.get() < 0 || !ownedBy(own.get(), uid)) return std::nullopt;
+  return openInside(own.get(), base + "/" + ownName);
+}
+
+std::string TrashDirectory::claim(std::string_view itemName, std::string_view infoText) const {
+  if (infoText.empty() || itemName.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos)
+    return {};
+  const std::string base = baseName(itemName);
+  for (int n = 1; n <= kMostTries; ++n) {
+    std::string name = n == 1 ? base : base + "." + std::to_string(n);
+    const std::string infoName = name + kInfoExtension;
+    FileDescriptor info(
+        openat(infoFd_, infoName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (info.get() < 0) {
+      if (errno == EEXIST) continue;
+      return {};
+    }
+    // An item left in "files" without its info file (a client stopped half
+    // way) keeps its name.
+    struct stat st {};
+    const bool taken = fstatat(filesFd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    if (taken || errno != ENOENT) {
+      unlinkat(infoFd_, infoName.c_str(), 0);
+      if (taken) continue;
+      return {};
+    }
+    if (!writeAll(info.get(), infoText) || fsync(info.get()) != 0 || ::close(info.release()) != 0) {
+      unlinkat(infoFd_, infoName.c_str(), 0);
+      return {};
+    }
+    return name;
+  }
+  return {};
+}
+
+bool TrashDirectory::moveIn(int parentFd, const std::string& name, const std::string& trashName) const {
+  int moved = renameat2(parentFd, name.c_str(), filesFd_, trashName.c_str(), RENAME_NOREPLACE);
+  // Some file systems cannot promise not to replace; the name was checked
+  // free in "files" when it was claimed.
+  if (moved != 0 && (errno == EINVAL || errno == ENOSYS))
+    moved = renameat(parentFd, name.c_str(), filesFd_, trashName.c_str());
+  if (moved == 0) return true;
+  unlinkat(infoFd_, (trashName + kInfoExtension).c_str(), 0);
+  return false;
+}
+
+}  // namespace tidewell::platform

@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "engine/apps/AppScanner.h"
+#include "tests/engine/apps/InfoPlistFixture.h"
+#include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
+
+namespace tidewell::engine {
+namespace {
+
+using namespace testing;
+
+// A fixture Mac: bundles under the context's system Applications folder, a
+// fake launchctl that logs its arguments and whether the agent was still
+// in place when it ran, and the fixture home's Trash.
+struct UninstallFixture {
+  FixtureHome fx;
+  platform::EngineContext ctx = fx.context();
+  AppScanner scanner{AppScanner::standardSearchDirs(ctx)};
+  std::string log = fx.outside("tools/launchctl.log");
+
+  UninstallFixture() {
+    writeScript(ctx.tools.launchctl,
+                "#!/bin/sh\n"
+                "if [ -e \"$2\" ]; then state=present; else state=gone; fi\n"
+                "printf '%s|%s|%s|%s\\n' \"$#\" \"$1\" \"$2\" \"$state\" >> '" +
+                    log + "'\n");
+  }
+
+  InstalledApp app(const std::string& file, const std::string& plist, int64_t bytes = 8192) {
+    const std::string path = ctx.systemPath("/Applications/" + file);
+    makeBundle(path, plist, bytes);
+    auto made = scanner.makeApp(path, ctx);
+    EXPECT_TRUE(made) << path;
+    return made.value_or(InstalledApp{});
+  }
+  LeftoverFile leftover(const std::string& relativeToHome, const std::string& category, int64_t bytes = 0) {
+    return {LeftoverFile::makeIdentifier(), fx.path(relativeToHome), category, bytes};
+  }
+  bool trashed(const std::string& name) const { return exists(ctx.trashHome + "/files/" + name); }
+};
+
+TEST(Uninstaller, MovesTheBundleAndItsLeftoversToTheTrash) {
+  UninstallFixture u;
+  u.fx.add({file("Library/Caches/com.example.alpha/blob", 40000),
+            file("Library/Preferences/com.example.alpha.plist", 900),
+            file("Library/Caches/Unrelated/keep", 10)});
+  UninstallPlan plan;
+  plan.app =
+      u.app("Alpha.app", xmlPlist({{"CFBundleIdentifier", "com.example.alpha"}, {"CFBundleName", "Alpha"}}));
+  plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
+  ASSERT_EQ(plan.leftovers.size(), 2u);
+
+  auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result, (UninstallResult{"Alpha", 3, plan.totalBytes(), {}, true}));
+  EXPECT_FALSE(exists(plan.app.url));
+  for (const auto& leftover : plan.leftovers) EXPECT_FALSE(exists(leftover.url)) << leftover.url;
+  EXPECT_TRUE(u.trashed("Alpha.app"));
+  EXPECT_TRUE(u.trashed("com.example.alpha"));
+  EXPECT_TRUE(u.trashed("com.example.alpha.plist"));
+  EXPECT_TRUE(exists(u.fx.path("Library/Caches/Unrelated/keep")));
+  EXPECT_FALSE(exists(u.log)) << "no launch agent, no launchctl";
+}
+
+TEST(Uninstaller, UnloadsALaunchAgentBeforeMovingIt) {
+  UninstallFixture u;
+  u.fx.add({file("Library/LaunchAgents/com.example.beta.helper.plist", 300),
+            folder("Library/Caches/com.example.beta")});
+  UninstallPlan plan;
+  plan.app = u.app("Beta.app", xmlPlist({{"CFBundleIdentifier", "com.example.beta"}}));
+  plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
+  ASSERT_EQ(plan.leftovers.size(), 2u);
+
+  auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result.movedCount, 3);
+  EXPECT_TRUE(result.failed.empty());
+  const std::string agent = u.fx.path("Library/LaunchAgents/com.example.beta.helper.plist");
+  EXPECT_EQ(readFile(u.log), "2|unload|" + agent + "|present\n");
+  EXPECT_FALSE(exists(agent));
+  EXPECT_TRUE(u.trashed("com.example.beta.helper.plist"));
+}
+
+TEST(Uninstaller, AnAgentThatCannotBeUnloadedIsStillMoved) {
+  UninstallFixture u;
+  u.fx.add({file("Library/LaunchAgents/com.example.c.plist")});
+  u.ctx.tools.launchctl = u.fx.outside("tools/no-such-launchctl");
+  UninstallPlan plan{u.app("C.app", xmlPlist({{"CFBundleIdentifier", "com.example.c"}})), {}};
+  plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
+  auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result.movedCount, 2);
+  EXPECT_TRUE(u.trashed("com.example.c.plist"));
+}
+
+TEST(Uninstaller, RefusesARunningApplicationAndTouchesNothing) {
+  UninstallFixture u;
+  u.fx.add({file("Library/LaunchAgents/com.example.run.plist"), folder("Library/Caches/com.example.run")});
+  UninstallPlan plan;
+  plan.app =
+      u.app("Runner.app", xmlPlist({{"CFBundleIdentifier", "com.example.run"}, {"CFBundleName", "Runner"}}));
+  plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
+  ASSERT_EQ(plan.leftovers.size(), 2u);
+  // A process of this user runs the bundle's executable.
+  writeFile(u.fx.outside("proc/4242/status"),
+            "Name:\tmain\nState:\tS (sleeping)\nUid:\t" + std::to_string(u.ctx.uid) + "\t0\t0\t0\n");
+  u.fx.addOutside({symlink("proc/4242/exe", plan.app.url + "/Contents/MacOS/main")});
+
+  auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result,
+            (UninstallResult{"Runner", 0, 0, {"Runner is still running. Quit it and try again"}, false}));
+  EXPECT_TRUE(exists(plan.app.url));
+  for (const auto& leftover : plan.leftovers) EXPECT_TRUE(exists(leftover.url)) << leftover.url;
+  EXPECT_FALSE(exists(u.log));
+}
+
+TEST(Uninstaller, AnApplicationWithoutIdentifierIsNeverAskedAboutRunning) {
+  UninstallFixture u;
+  int asked = 0;
+  u.scanner.isRunning = [&](const InstalledApp&, const platform::EngineContext&) { return ++asked, true; };
+  UninstallPlan plan{u.app("Nameless.app", ""), {}};
+  ASSERT_FALSE(plan.app.bundleID);
+  auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(asked, 0);
+  EXPECT_TRUE(result.appBundleMoved);
+
+  UninstallPlan identified{u.app("Known.app", xmlPlist({{"CFBundleIdentifier", "com.example.known"}})), {}};
+  result = u.scanner.uninstall(identified, u.ctx);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(result.failed, std::vector<std::string>{"Known is still running. Quit it and try again"});
+}
+
+TEST(Uninstaller, IsPermittedOnlyInsideTheThreeAreas) {
+  FixtureHome fx({folder("Applications"), folder("Library/Caches"), folder("Library/LaunchAgents"),
+                  folder("Documents"), symlink("Library/Application Support", "{root}/victim/support"),
+                  symlink("Library/Caches/outward", "{root}/victim/file"),
+                  symlink("Library/Sneaky", "{root}/victim"),
+                  symlink("Applications/Escape", "{root}/victim")});
+  fx.addOutside({folder("system/Applications/Utilities"), folder("system/System/Applications"),
+                 folder("victim/support"), file("victim/file")});
+  const auto ctx = fx.context();
+  const std::string H = fx.home();
+  const std::string S = ctx.systemPath("");
+  struct Case {
+    std::string path;
+    bool permitted;
+  };
+  const Case cases[] = {
+      {S + "/Applications/Foo.app", true},
+      {S + "/Applications/Utilities/Foo.app", true},
+      {S + "/Applications//Foo.app/", true},
+      {S + "/Applications", false},
+      {S + "/Applications/", false},
+      {S + "/ApplicationsX/Foo.app", false},
+      {S + "/System/Applications/Foo.app", false},
+      {S + "/Applications/../System/Applications/Foo.app", false},
+      {H + "/Applications/Foo.app", true},
+      {H + "/Applications", false},
+      {H + "/Library/Caches/com.example.x", true},
+      {H + "/Library/LaunchAgents/com.example.x.plist", true},
+      {H + "/Library/Caches/outward", true},  // a link itself is moved as a link
+      {H + "/Library", false},
+      {H + "/Library/Caches", false},  // nothing directly inside Library
+      {H + "/Library/Preferences", false},
+      {H + "/Library/Caches/../../Documents/x", false},
+      {H + "/Library/Application Support/Foo", false},  // the folder leads outside the home
+      {H + "/Library/Sneaky/file", false},
+      {H + "/Applications/Escape/file", false},
+      {H + "/Library/Missing/x", false},
+      {H + "/Documents/x", false},
+      {H, false},
+      {fx.outside("victim/file"), false},
+      {"/usr/local/Foo.app", false},
+      {"relative/Library/Caches/x", false},
+      {H + std::string("/Library/Caches\0/com.example.x", 30), false},
+      {"", false},
+      {"/", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AppScanner::isPermitted(c.path, ctx), c.permitted) << c.path;
+
+  auto unusable = ctx;
+  unusable.home = "/";
+  EXPECT_FALSE(AppScanner::isPermitted(S + "/Applications/Foo.app", unusable));
+}
+
+TEST(Uninstaller, RefusedItemsAreListedAndLeftInPlace) {
+  UninstallFixture u;
+  u.fx.addOutside(
+      {file("victim/support/Gamma/precious", 5000), file("victim/Gamma.app/Contents/MacOS/main")});
+  u.fx.add({symlink("Library/Application Support", "{root}/victim/support"),
+            folder("Library/Caches/com.example.gamma")});
+  UninstallPlan plan;
+  plan.app = u.scanner.makeApp(u.fx.outside("victim/Gamma.app"), u.ctx).value();
+  plan.app.name = "Gamma";
+  plan.app.bundleID = "com.example.gamma";
+  plan.leftovers = {u.leftover("Library/Application Support/Gamma", "Application Support", 5000),
+                    u.leftover("Library/Caches/com.example.gamma", "Cache", 10)};
+
+  auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result, (UninstallResult{"Gamma", 1, 10, {"Gamma.app", "Gamma"}, false}));
+  EXPECT_TRUE(exists(u.fx.outside("victim/Gamma.app/Contents/MacOS/main")));
+  EXPECT_EQ(readFile(u.fx.outside("victim/support/Gamma/precious")).size(), 5000u);
+  EXPECT_FALSE(u.trashed("Gamma"));
+  EXPECT_TRUE(u.trashed("com.example.gamma"));
+}
+
+TEST(Uninstaller, ASystemBundleIsNotMoved) {
+  UninstallFixture u;
+  const std::string bundle = u.ctx.systemPath("/System/Applications/Mail.app");
+  makeBundle(bundle, "");
+  InstalledApp mail;
+  mail.id = mail.url = bundle;
+  mail.name = "Mail";
+  auto result = u.scanner.uninstall({mail, {}}, u.ctx);
+  EXPECT_EQ(result, (UninstallResult{"Mail", 0, 0, {"Mail.app"}, false}));
+  EXPECT_TRUE(exists(bundle));
+}
+
+TEST(Uninstaller, ABundleThatFailsToMoveStaysListedWhileLeftoversGo) {
+  UninstallFixture u;
+  u.fx.add({folder("Library/Caches/com.example.gone"), file("Library/Logs/Gone/log.txt", 2000)});
+  UninstallPlan plan;
+  plan.app =
+      u.app("Gone.app", xmlPlist({{"CFBundleIdentifier", "com.example.gone"}, {"CFBundleName", "Gone"}}));
+  plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
+  ASSERT_EQ(plan.leftovers.size(), 2u);
+  // The bundle vanished after the plan was made, so the Trash cannot take it.
+  std::filesystem::remove_all(plan.app.url);
+
+  auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result,
+            (UninstallResult{"Gone", 2, plan.totalBytes() - plan.app.sizeBytes, {"Gone.app"}, false}));
+  EXPECT_TRUE(u.trashed("com.example.gone"));
+  EXPECT_TRUE(u.trashed("Gone"));
+}
+
+TEST(Uninstaller, LinksAreMovedAsLinks) {
+  UninstallFixture u;
+  u.fx.addOutside({file("victim/Real.app/Contents/MacOS/main", 30000), file("victim/cache/blob", 30000),
+                   symlink("system/Applications/Linked.app", "{root}/victim/Real.app")});
+  u.fx.add({symlink("Library/Caches/com.example.linked", "{root}/victim/cache")});
+  UninstallPlan plan;
+  plan.app = u.scanner.makeApp(u.ctx.systemPath("/Applications/Linked.app"), u.ctx).value();
+  plan.app.bundleID = "com.example.linked";
+  plan.app.id = "com.example.linked";
+  plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
+  ASSERT_EQ(plan.leftovers.size(), 1u);
+  EXPECT_EQ(plan.totalBytes(), 0);
+
+  auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result, (UninstallResult{"Linked", 2, 0, {}, true}));
+  EXPECT_TRUE(exists(u.fx.outside("victim/Real.app/Contents/MacOS/main")));
+  EXPECT_TRUE(exists(u.fx.outside("victim/cache/blob")));
+  struct stat st {};
+  ASSERT_EQ(lstat((u.ctx.trashHome + "/files/Linked.app").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST(Uninstaller, ALeftoverOnAnotherMountUsesTheContextsTopDirectory) {
+  UninstallFixture u;
+  u.fx.add({folder("Library/Caches")});
+  auto mount = ScopedMount::tmpfs(u.fx.path("Library/Caches"));
+  if (!mount.ok()) GTEST_SKIP() << "mounting a file system inside the fixture needs root";
+  u.fx.add({file("Library/Caches/com.example.delta/blob", 4000)});
+  UninstallPlan plan;
+  plan.app =
+      u.app("Delta.app", xmlPlist({{"CFBundleIdentifier", "com.example.delta"}, {"CFBundleName", "Delta"}}));
+  plan.leftovers = {u.leftover("Library/Caches/com.example.delta", "Cache", 4000)};
+  std::vector<std::string> asked;
+  auto fixtureTop = u.ctx.topDirectoryOf;
+  u.ctx.topDirectoryOf = [&](const std::string& physical) {
+    asked.push_back(physical);
+    return fixtureTop(physical);
+  };
+  const auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result.movedCount, 2);
+  EXPECT_TRUE(result.failed.empty());
+  EXPECT_EQ(asked, std::vector<std::string>{u.fx.path("Library/Caches/com.example.delta")});
+  EXPECT_TRUE(u.trashed("Delta.app"));
+  const std::string trash = u.fx.path("Library/Caches/.Trash-" + std::to_string(u.ctx.uid));
+  EXPECT_TRUE(exists(trash + "/files/com.example.delta/blob"));
+  EXPECT_TRUE(exists(trash + "/info/com.example.delta.trashinfo"));
+}
+
+}  // namespace
+}  // namespace tidewell::engine

@@ -1,0 +1,325 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/clean/DiskScanner.h"
+#include "tests/engine/clean/DiskScannerFixtures.h"
+#include "tests/engine/walk/BindMount.h"
+#include "tests/support/FixtureHome.h"
+#include "tests/support/RootFixtures.h"
+
+namespace tidewell::engine {
+namespace {
+
+using namespace testing;
+using fixtures::catalogRow;
+using fixtures::handMade;
+using fixtures::row;
+
+// Every destructive test keeps a sentinel beside the home; it must survive.
+constexpr const char* kSentinel = "victim/sentinel";
+void addSentinel(FixtureHome& fx) { fx.addOutside({file(kSentinel, 1000)}); }
+bool sentinelIntact(const FixtureHome& fx) { return readFile(fx.outside(kSentinel)).size() == 1000; }
+
+CleanupItem scanned(const FixtureHome& fx, const CleanupTarget& target) {
+  auto item = DiskScanner::scan(target, fx.context());
+  EXPECT_TRUE(item.has_value()) << target.id;
+  return item.value_or(CleanupItem{});
+}
+
+TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
+  struct Case {
+    const char* name;
+    std::vector<Entry> home;
+    std::vector<Entry> outside;
+    std::function<CleanupItem(const FixtureHome&)> item;
+    std::function<void(FixtureHome&)> between;  // after the scan, before cleaning
+    std::vector<size_t> freedParts;             // the parts whose measured bytes are freed
+    bool failed;
+    std::vector<std::string> gone;
+    std::vector<std::string> survive;         // below the home
+    std::vector<std::string> surviveOutside;  // below the fixture root
+  };
+  const std::vector<Case> cases = {
+      {"folder emptied but kept",
+       {file("Library/Caches/app/a", 5000), file("Library/Caches/app/.h", 100),
+        file("Library/Caches/app/sub/deep/f", 9000), fifo("Library/Caches/app/p")},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app"})); },
+       nullptr,
+       {0},
+       false,
+       {"Library/Caches/app/a", "Library/Caches/app/.h", "Library/Caches/app/sub", "Library/Caches/app/p"},
+       {"Library/Caches/app"},
+       {}},
+      {"file part removed",
+       {file("Library/Logs/x.log", 7000), file("Library/Logs/other.log", 10)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Logs/x.log"})); },
+       nullptr,
+       {0},
+       false,
+       {"Library/Logs/x.log"},
+       {"Library/Logs/other.log"},
+       {}},
+      {"vanished part counts as freed",
+       {file("Library/Caches/app/a", 5000), file("Library/Caches/other/b", 3000)},
+       {},
+       [](auto& fx) {
+         return scanned(fx, row(fx, {"~/Library/Caches/app", "~/Library/Caches/other"}));
+       },
+       [](auto& fx) {
+         std::remove(fx.path("Library/Caches/app/a").c_str());
+         std::remove(fx.path("Library/Caches/app").c_str());
+       },
+       {0, 1},
+       false,
+       {"Library/Caches/other/b"},
+       {"Library/Caches/other"},
+       {}},
+      {"part whose parent folder vanished counts as freed",
+       {file("Library/Application Support/App/Cache/a", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Application Support/App/Cache"})); },
+       [](auto& fx) {
+         std::remove(fx.path("Library/Application Support/App/Cache/a").c_str());
+         std::remove(fx.path("Library/Application Support/App/Cache").c_str());
+         std::remove(fx.path("Library/Application Support/App").c_str());
+       },
+       {0},
+       false,
+       {"Library/Application Support/App"},
+       {},
+       {}},
+      // Only "nothing there" counts as vanished: a part that cannot be
+      // looked at for another reason may still hold everything.
+      {"part whose parent became a link loop counts as still there",
+       {file("Library/Caches/app/x.db", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app/x.db"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
+         fx.add({symlink("Library/Caches/app", "{home}/Library/Caches/app")});
+       },
+       {},
+       true,
+       {},
+       {"Library/Caches/app-old/x.db"},
+       {}},
+      {"part whose folder above became a file counts as vanished",
+       {file("Library/Caches/app/sub/x.db", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app/sub/x.db"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
+         fx.add({file("Library/Caches/app", 10)});
+       },
+       {0},
+       false,
+       {},
+       {"Library/Caches/app-old/sub/x.db", "Library/Caches/app"},
+       {}},
+      {"part outside the home refused",
+       {},
+       {file("victim/data", 5000)},
+       [](auto& fx) { return handMade({fx.outside("victim")}); },
+       nullptr,
+       {},
+       true,
+       {},
+       {},
+       {"victim/data"}},
+      {"part swapped for a symlink after the scan refused",
+       {file("Library/Caches/app/a", 5000)},
+       {file("victim/data", 5000)},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
+         fx.add({symlink("Library/Caches/app", "{root}/victim")});
+       },
+       {},
+       true,
+       {},
+       {"Library/Caches/app", "Library/Caches/app-old/a"},
+       {"victim/data"}},
+      {"part that is a symlink refused",
+       {symlink("Library/Caches/link", "{root}/victim")},
+       {file("victim/data", 5000)},
+       [](auto& fx) { return handMade({fx.path("Library/Caches/link")}); },
+       nullptr,
+       {},
+       true,
+       {},
+       {"Library/Caches/link"},
+       {"victim/data"}},
+      {"part replaced by another folder after the scan refused",
+       {file("Library/Caches/app/a", 5000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
+         fx.add({file("Library/Caches/app/new", 100)});
+       },
+       {},
+       true,
+       {},
+       {"Library/Caches/app/new", "Library/Caches/app-old/a"},
+       {}},
+      {"file part replaced by a new file after the scan refused",
+       {file("Library/Logs/x.log", 7000)},
+       {},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Logs/x.log"})); },
+       [](auto& fx) {
+         std::rename(fx.path("Library/Logs/x.log").c_str(), fx.path("Library/Logs/x.log.1").c_str());
+         fx.add({file("Library/Logs/x.log", 3000)});
+       },
+       {},
+       true,
+       {},
+       {"Library/Logs/x.log", "Library/Logs/x.log.1"},
+       {}},
+      {"part whose parent leads outside the home refused",
+       {symlink("Library", "{root}/victim")},
+       {file("victim/Caches/app/v", 5000)},
+       [](auto& fx) { return handMade({fx.path("Library/Caches/app")}); },
+       nullptr,
+       {},
+       true,
+       {},
+       {},
+       {"victim/Caches/app/v"}},
+      {"child symlinks unlinked as links",
+       {file("Library/Caches/app/a", 100), symlink("Library/Caches/app/tovictim", "{root}/victim"),
+        symlink("Library/Caches/app/sub/tosentinel", "{root}/victim/sentinel")},
+       {file("victim/data", 5000)},
+       [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app"})); },
+       nullptr,
+       {0},
+       false,
+       {"Library/Caches/app/a", "Library/Caches/app/tovictim", "Library/Caches/app/sub"},
+       {"Library/Caches/app"},
+       {"victim/data"}},
+      {"child holding a credential refused",
+       {file(".cache/huggingface/token", 100), file(".cache/huggingface/hub/m", 5000),
+        file(".cache/pip/w", 4000)},
+       {},
+       [](auto& fx) {
+         return handMade({fx.path(".cache/pip"), fx.path(".cache/huggingface")});
+       },
+       nullptr,
+       {0},
+       true,
+       {".cache/pip/w"},
+       {".cache/pip", ".cache/huggingface/token", ".cache/huggingface/hub/m"},
+       {}},
+      {"sweep cleaned child by child, covered children untouched",
+       {file("Library/Caches/Google/Chrome/c", 5000), file("Library/Caches/com.example.app/d", 7000),
+        file("Library/Caches/.hidden/h", 3000), file("Library/Caches/loose.db", 2000)},
+       {},
+       [](auto& fx) { return scanned(fx, catalogRow(fx, "other-app-caches")); },
+       nullptr,
+       {0, 1, 2},
+       false,
+       {"Library/Caches/com.example.app/d", "Library/Caches/.hidden/h", "Library/Caches/loose.db"},
+       {"Library/Caches/Google/Chrome/c", "Library/Caches/com.example.app", "Library/Caches/.hidden"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    FixtureHome fx;
+    addSentinel(fx);
+    fx.add(c.home);
+    fx.addOutside(c.outside);
+    const CleanupItem item = c.item(fx);
+    ASSERT_FALSE(item.resolvedPaths.empty()) << c.name;
+    if (c.between) c.between(fx);
+
+    const auto result = DiskScanner::clean(item, fx.context());
+    int64_t freed = 0;
+    for (size_t i : c.freedParts) freed += item.measuredParts.at(i).sizeBytes;
+    EXPECT_EQ(result.freedBytes, freed) << c.name;
+    EXPECT_EQ(result.failedTitle, c.failed ? std::optional<std::string>(item.target.title) : std::nullopt)
+        << c.name;
+    for (const auto& g : c.gone) EXPECT_FALSE(exists(fx.path(g))) << c.name << ": " << g;
+    for (const auto& s : c.survive) EXPECT_TRUE(exists(fx.path(s))) << c.name << ": " << s;
+    for (const auto& s : c.surviveOutside) EXPECT_TRUE(exists(fx.outside(s))) << c.name << ": " << s;
+    EXPECT_TRUE(sentinelIntact(fx)) << c.name;
+  }
+}
+
+TEST(DiskScannerClean, FolderThatGrewBeyondWhatWasMeasuredFreesNothing) {
+  FixtureHome fx({file("Library/Caches/app/a", 4000)});
+  addSentinel(fx);
+  const CleanupItem item = scanned(fx, row(fx, {"~/Library/Caches/app"}));
+  fx.add({file("Library/Caches/app/grown/big", 1 << 20)});
+  Undeletable stuck(fx.path("Library/Caches/app/grown"));
+  if (!stuck.ok()) GTEST_SKIP() << "cannot make a folder undeletable here";
+
+  const auto result = DiskScanner::clean(item, fx.context());
+  EXPECT_EQ(result.freedBytes, 0);
+  EXPECT_EQ(result.failedTitle, item.target.title);
+  EXPECT_FALSE(exists(fx.path("Library/Caches/app/a")));
+  EXPECT_TRUE(exists(fx.path("Library/Caches/app/grown/big")));
+  EXPECT_TRUE(sentinelIntact(fx));
+}
+
+TEST(DiskScannerClean, MountPointBelowAPartIsNeitherMeasuredNorEntered) {
+  FixtureHome fx({file("Library/Caches/app/a", 4000), folder("Library/Caches/app/mnt")});
+  addSentinel(fx);
+  const int64_t ownBytes = fixtures::blocksOf(fx, {"Library/Caches/app/a"});
+  const std::string target = fx.path("Library/Caches/app/mnt");
+  std::optional<CleanupItem> item;
+  DiskScanner::CleanResult result;
+  bool sentinelSeenThroughMount = false;
+  {
+    BindMount mount(fx.outside("victim"), target);
+    if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
+    item = DiskScanner::scan(row(fx, {"~/Library/Caches/app"}), fx.context());
+    result = item ? DiskScanner::clean(*item, fx.context()) : DiskScanner::CleanResult{};
+    sentinelSeenThroughMount = exists(target + "/sentinel");
+  }
+
+  ASSERT_TRUE(item.has_value());
+  EXPECT_EQ(item->sizeBytes, ownBytes);
+  EXPECT_TRUE(sentinelSeenThroughMount);
+  EXPECT_EQ(result.freedBytes, item->sizeBytes);
+  EXPECT_EQ(result.failedTitle, item->target.title);  // the mount point is left behind
+  EXPECT_FALSE(exists(fx.path("Library/Caches/app/a")));
+  EXPECT_TRUE(sentinelIntact(fx));
+}
+
+// The same through a permission, which only binds an ordinary user.
+TEST(DiskScannerClean, PartBehindAFolderWithoutSearchPermissionCountsAsStillThere) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may search any folder";
+  FixtureHome fx({file("Library/Caches/app/x.db", 5000)});
+  addSentinel(fx);
+  const CleanupItem item = scanned(fx, row(fx, {"~/Library/Caches/app/x.db"}));
+  chmod(fx.path("Library/Caches/app").c_str(), 0600);
+  const auto result = DiskScanner::clean(item, fx.context());
+  chmod(fx.path("Library/Caches/app").c_str(), 0755);
+  EXPECT_EQ(result, (DiskScanner::CleanResult{0, item.target.title}));
+  EXPECT_TRUE(exists(fx.path("Library/Caches/app/x.db")));
+  EXPECT_TRUE(sentinelIntact(fx));
+}
+
+TEST(DiskScannerClean, UnusableHomeOrMissingIdentityRefusesEveryPart) {
+  FixtureHome fx({file("Library/Caches/app/a", 4000)});
+  addSentinel(fx);
+  const CleanupItem item = scanned(fx, row(fx, {"~/Library/Caches/app"}));
+  auto ctx = fx.context();
+  ctx.home = "/";
+  EXPECT_EQ(DiskScanner::clean(item, ctx), (DiskScanner::CleanResult{0, item.target.title}));
+  CleanupItem bare = item;
+  bare.measuredParts.clear();
+  EXPECT_EQ(DiskScanner::clean(bare, fx.context()), (DiskScanner::CleanResult{0, item.target.title}));
+  EXPECT_TRUE(exists(fx.path("Library/Caches/app/a")));
+  EXPECT_TRUE(sentinelIntact(fx));
+}
+
+}  // namespace
+}  // namespace tidewell::engine

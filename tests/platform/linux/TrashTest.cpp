@@ -1,0 +1,315 @@
+#include "platform/core/Trash.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <latch>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "base/Paths.h"
+#include "tests/platform/linux/TrashChecks.h"
+#include "tests/support/FixtureHome.h"
+#include "tests/support/TimeFixtures.h"
+
+namespace tidewell::platform {
+namespace {
+
+using testing::exists;
+using testing::file;
+using testing::FixtureHome;
+using testing::folder;
+using testing::moveToFixtureTrash;
+using testing::namesIn;
+using testing::readFile;
+using testing::readTrashInfo;
+using testing::symlink;
+using testing::writeFile;
+
+std::string trashFiles(const EngineContext& ctx) { return ctx.trashHome + "/files"; }
+std::string trashInfo(const EngineContext& ctx) { return ctx.trashHome + "/info"; }
+
+// The info file of a trashed item, checked to name `original` and a
+// deletion date within [before, after]. The date is written and read back
+// in local time: callers pin the zone for both, so a repeated
+// autumn hour cannot shift it.
+void expectInfo(const EngineContext& ctx, const std::string& trashName, const std::string& original,
+                std::time_t before, std::time_t after) {
+  auto info = readTrashInfo(trashInfo(ctx) + "/" + trashName + ".trashinfo");
+  ASSERT_TRUE(info) << trashName;
+  EXPECT_EQ(info->path, original);
+  EXPECT_GE(info->deletedAt, before - 1);
+  EXPECT_LE(info->deletedAt, after + 1);
+}
+
+TEST(Trash, MovesAFileFolderOrLinkWithItsInfo) {
+  testing::ScopedTimeZone zone(testing::kUtc);
+  struct Case {
+    std::string relative;  // below the home
+    mode_t type;           // S_IFREG, S_IFDIR, S_IFLNK
+    std::string content;   // file text, the text of a file inside a folder, or the link text
+  };
+  FixtureHome fx({folder("Projects/app/src")});
+  writeFile(fx.path("Documents/report.pdf"), "report");
+  writeFile(fx.path("Projects/app/src/main.c"), "int main;");
+  writeFile(fx.outside("victim/keep.txt"), "keep");
+  fx.add({symlink("Documents/to-victim", "{root}/victim"), symlink("Documents/dangling", "{root}/nothing")});
+  const std::string victim = fx.outside("victim");
+  const Case cases[] = {
+      {"Documents/report.pdf", S_IFREG, "report"},
+      {"Projects/app", S_IFDIR, "int main;"},
+      {"Documents/to-victim", S_IFLNK, victim},
+      {"Documents/dangling", S_IFLNK, fx.outside("nothing")},
+  };
+  const EngineContext ctx = fx.context();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.relative);
+    const std::string original = fx.path(c.relative);
+    const std::string name(lastComponent(original));
+    std::string trashed;
+    const std::time_t before = std::time(nullptr);
+    ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed));
+    const std::time_t after = std::time(nullptr);
+
+    EXPECT_FALSE(exists(original));
+    EXPECT_EQ(trashed, trashFiles(ctx) + "/" + name);
+    struct stat st {};
+    ASSERT_EQ(lstat(trashed.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & S_IFMT, c.type);
+    if (c.type == S_IFREG) {
+      EXPECT_EQ(readFile(trashed), c.content);
+    }
+    if (c.type == S_IFDIR) {
+      EXPECT_EQ(readFile(trashed + "/src/main.c"), c.content);
+    }
+    if (c.type == S_IFLNK) {
+      char text[4096] = {};
+      ASSERT_GT(readlink(trashed.c_str(), text, sizeof text - 1), 0);
+      EXPECT_EQ(std::string(text), c.content);
+    }
+    expectInfo(ctx, name, original, before, after);
+  }
+  EXPECT_EQ(readFile(fx.outside("victim/keep.txt")), "keep");
+  for (const char* made : {"", "/files", "/info"}) {
+    struct stat st {};
+    ASSERT_EQ(stat((ctx.trashHome + made).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u) << made;
+  }
+}
+
+TEST(Trash, RecordsOddNamesSoTheyDecodeBack) {
+  testing::ScopedTimeZone zone(testing::kUtc);
+  const std::string names[] = {"a b.txt", "100%",       "caf\xC3\xA9 \xE6\x97\xA5\xE8\xA8\x98",
+                               "raw\xFF", "two\nlines", "#?&=+"};
+  FixtureHome fx;
+  const EngineContext ctx = fx.context();
+  for (const std::string& name : names) {
+    const std::string original = fx.path("Odd Folder/" + name);
+    writeFile(original, name);
+    std::string trashed;
+    ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed)) << name;
+    EXPECT_EQ(readFile(trashed), name);
+    expectInfo(ctx, name, original, 0, std::time(nullptr));
+  }
+}
+
+TEST(Trash, SameNamesGetNamesOfTheirOwn) {
+  testing::ScopedTimeZone zone(testing::kUtc);
+  FixtureHome fx;
+  const EngineContext ctx = fx.context();
+  std::vector<std::string> trashedPaths;
+  for (const char* dir : {"a", "b", "c"}) {
+    const std::string original = fx.path(std::string(dir) + "/notes.txt");
+    writeFile(original, dir);
+    std::string trashed;
+    ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed)) << dir;
+    EXPECT_EQ(readFile(trashed), dir);
+    const std::string trashName(lastComponent(trashed));
+    expectInfo(ctx, trashName, original, 0, std::time(nullptr));
+    trashedPaths.push_back(trashed);
+  }
+  EXPECT_EQ(std::set<std::string>(trashedPaths.begin(), trashedPaths.end()).size(), 3u);
+  EXPECT_EQ(namesIn(trashFiles(ctx)).size(), 3u);
+  EXPECT_EQ(namesIn(trashInfo(ctx)).size(), 3u);
+}
+
+TEST(Trash, AnItemLeftInFilesWithoutInfoKeepsItsName) {
+  // Another client that stopped half way left files/notes.txt behind.
+  FixtureHome fx;
+  const EngineContext ctx = fx.context();
+  writeFile(trashFiles(ctx) + "/notes.txt", "orphan");
+  writeFile(fx.path("notes.txt"), "mine");
+  std::string trashed;
+  ASSERT_TRUE(moveToFixtureTrash(fx.path("notes.txt"), ctx, &trashed));
+  EXPECT_NE(trashed, trashFiles(ctx) + "/notes.txt");
+  EXPECT_EQ(readFile(trashed), "mine");
+  EXPECT_EQ(readFile(trashFiles(ctx) + "/notes.txt"), "orphan");
+  EXPECT_EQ(namesIn(trashInfo(ctx)),
+            std::vector<std::string>{std::string(lastComponent(trashed)) + ".trashinfo"});
+}
+
+TEST(Trash, OverlappingRequestsForSameNamedItemsAllSucceed) {
+  constexpr int kThreads = 8;
+  constexpr int kEach = 6;
+  FixtureHome fx;
+  const EngineContext ctx = fx.context();
+  for (int i = 0; i < kThreads * kEach; ++i)
+    writeFile(fx.path("p" + std::to_string(i) + "/node_modules/owner"), std::to_string(i));
+
+  std::vector<std::vector<std::string>> trashed(kThreads);
+  std::vector<int> failures(kThreads, 0);
+  std::latch start(kThreads);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      start.arrive_and_wait();
+      for (int k = 0; k < kEach; ++k) {
+        std::string out;
+        if (moveToFixtureTrash(fx.path("p" + std::to_string(t * kEach + k) + "/node_modules"), ctx, &out))
+          trashed[t].push_back(out);
+        else
+          ++failures[t];
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+
+  std::set<std::string> distinct;
+  for (int t = 0; t < kThreads; ++t) {
+    EXPECT_EQ(failures[t], 0) << t;
+    distinct.insert(trashed[t].begin(), trashed[t].end());
+  }
+  EXPECT_EQ(distinct.size(), size_t(kThreads * kEach));
+  // Every item arrived whole and its info file names the folder it came from.
+  std::set<std::string> owners;
+  for (const std::string& path : distinct) {
+    const std::string owner = readFile(path + "/owner");
+    owners.insert(owner);
+    auto info = readTrashInfo(trashInfo(ctx) + "/" + std::string(lastComponent(path)) + ".trashinfo");
+    ASSERT_TRUE(info) << path;
+    EXPECT_EQ(info->path, fx.path("p" + owner + "/node_modules"));
+  }
+  EXPECT_EQ(owners.size(), size_t(kThreads * kEach));
+  EXPECT_EQ(namesIn(trashInfo(ctx)).size(), size_t(kThreads * kEach));
+}
+
+TEST(Trash, AVanishedItemLeavesNoInfoBehind) {
+  FixtureHome fx({folder("Documents")});
+  const EngineContext ctx = fx.context();
+  std::string trashed = "untouched";
+  EXPECT_FALSE(moveToFixtureTrash(fx.path("Documents/gone.txt"), ctx, &trashed));
+  EXPECT_FALSE(moveToFixtureTrash(fx.path("Nowhere/gone.txt"), ctx, &trashed));
+  EXPECT_EQ(trashed, "untouched");
+  EXPECT_TRUE(namesIn(trashInfo(ctx)).empty());
+  EXPECT_TRUE(namesIn(trashFiles(ctx)).empty());
+}
+
+TEST(Trash, RefusesTheTrashWhatHoldsItAndWhatIsInIt) {
+  FixtureHome fx;
+  const EngineContext ctx = fx.context();
+  writeFile(fx.path("old.txt"), "old");
+  ASSERT_TRUE(moveToFixtureTrash(fx.path("old.txt"), ctx));
+  // A second spelling of the data folder through a link.
+  fx.add({symlink("alias", "{home}/.local")});
+  const std::string refused[] = {
+      ctx.trashHome,
+      ctx.trashHome + "/",
+      ctx.trashHome + "/.",
+      ctx.trashHome + "/files",
+      ctx.trashHome + "/info",
+      ctx.trashHome + "/files/old.txt",
+      ctx.trashHome + "/info/old.txt.trashinfo",
+      fx.path(".local/share"),
+      fx.path(".local"),
+      fx.path(".local/share/Trash/../../.local"),
+      fx.path("alias/share"),
+      fx.path("alias/share/Trash"),
+      fx.home(),
+  };
+  for (const std::string& path : refused) EXPECT_FALSE(moveToFixtureTrash(path, ctx)) << path;
+  EXPECT_EQ(namesIn(trashFiles(ctx)), std::vector<std::string>{"old.txt"});
+  EXPECT_EQ(namesIn(trashInfo(ctx)), std::vector<std::string>{"old.txt.trashinfo"});
+  EXPECT_TRUE(exists(fx.path("alias")));
+}
+
+TEST(Trash, RefusesWithoutAUsableHomeOrPath) {
+  FixtureHome fx;
+  writeFile(fx.path("a.txt"), "a");
+  struct Case {
+    const char* what;
+    std::string home;
+    std::string trashHome;
+    std::string path;
+  };
+  const EngineContext good = fx.context();
+  const Case cases[] = {
+      {"empty home", "", good.trashHome, fx.path("a.txt")},
+      {"root home", "/", good.trashHome, fx.path("a.txt")},
+      {"relative home", "home", good.trashHome, fx.path("a.txt")},
+      {"no trash", good.home, "", fx.path("a.txt")},
+      {"relative trash", good.home, "Trash", fx.path("a.txt")},
+      {"root trash", good.home, "/", fx.path("a.txt")},
+      {"relative path", good.home, good.trashHome, "home/a.txt"},
+      {"empty path", good.home, good.trashHome, ""},
+      {"root path", good.home, good.trashHome, "/"},
+  };
+  for (const Case& c : cases) {
+    EngineContext ctx = good;
+    ctx.home = c.home;
+    ctx.trashHome = c.trashHome;
+    EXPECT_FALSE(moveToFixtureTrash(c.path, ctx)) << c.what;
+  }
+  EXPECT_EQ(readFile(fx.path("a.txt")), "a");
+  EXPECT_FALSE(exists(good.trashHome));
+}
+
+TEST(Trash, ANameTooLongForItsInfoFileIsShortened) {
+  testing::ScopedTimeZone zone(testing::kUtc);
+  // 3 + 82 * 3 = 249 bytes: a legal name, but too long once ".trashinfo" is added.
+  std::string name = "abc";
+  for (int i = 0; i < 82; ++i) name += "\xE6\x97\xA5";
+  FixtureHome fx;
+  const EngineContext ctx = fx.context();
+  const std::string original = fx.path(name);
+  writeFile(original, "long");
+  std::string trashed;
+  ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed));
+  const std::string trashName(lastComponent(trashed));
+  EXPECT_LT(trashName.size(), name.size());
+  EXPECT_EQ(name.compare(0, trashName.size(), trashName), 0);
+  // Cut between characters, never inside one.
+  EXPECT_EQ((trashName.size() - 3) % 3, 0u);
+  EXPECT_EQ(readFile(trashed), "long");
+  expectInfo(ctx, trashName, original, 0, std::time(nullptr));
+}
+
+TEST(Trash, ANameThatIsNotUtf8IsCutBetweenBytesNeverToNothing) {
+  testing::ScopedTimeZone zone(testing::kUtc);
+  // 250 bytes, every one a UTF-8 continuation byte: cutting back to a
+  // character boundary would leave nothing.
+  const std::string name(250, '\x80');
+  FixtureHome fx;
+  const EngineContext ctx = fx.context();
+  std::vector<std::string> trashNames;
+  for (const char* folder : {"a", "b"}) {
+    const std::string original = fx.path(std::string(folder) + "/" + name);
+    writeFile(original, folder);
+    std::string trashed;
+    ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed)) << folder;
+    EXPECT_EQ(readFile(trashed), folder);
+    const std::string trashName(lastComponent(trashed));
+    trashNames.push_back(trashName);
+    expectInfo(ctx, trashName, original, 0, std::time(nullptr));
+  }
+  const std::string cut = name.substr(0, 238);
+  EXPECT_EQ(trashNames, (std::vector<std::string>{cut, cut + ".2"}));
+  EXPECT_EQ(namesIn(trashInfo(ctx)), (std::vector<std::string>{cut + ".2.trashinfo", cut + ".trashinfo"}));
+}
+
+}  // namespace
+}  // namespace tidewell::platform
