@@ -10,20 +10,20 @@ AppBridge& AppBridge::shared() {
 void AppBridge::runScan() {
   autoStartScan = true;
   openAndActivate();
-  emit runScanRequested();
+  Q_EMIT runScanRequested();
 }
 
 void AppBridge::openSection(const QString& title) {
   pendingSection = title;
   openAndActivate();
-  emit openSectionRequested(title);
+  Q_EMIT openSectionRequested(title);
 }
 
-void AppBridge::showAbout() { emit showAboutRequested(); }
+void AppBridge::showAbout() { Q_EMIT showAboutRequested(); }
 
 void AppBridge::openLink(const QString& link) {
   openAndActivate();
-  emit linkOpened(link);
+  Q_EMIT linkOpened(link);
 }
 
 void AppBridge::openAndActivate() {

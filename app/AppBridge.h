@@ -50,7 +50,7 @@ class AppBridge : public QObject {
   // Open the window, activate, hand the link to the window's content.
   void openLink(const QString& link);
 
- signals:
+ Q_SIGNALS:
   void runScanRequested();
   void openSectionRequested(const QString& title);
   void showAboutRequested();

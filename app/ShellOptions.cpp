@@ -12,7 +12,7 @@ TidewellMacApp::Options shellOptions(AppBridge& bridge, const ProcessServices& p
   if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
     QObject::connect(application, &QGuiApplication::applicationStateChanged, process.activation.get(),
                      [activation = process.activation.get()](Qt::ApplicationState state) {
-                       if (state == Qt::ApplicationActive) emit activation->activated();
+                       if (state == Qt::ApplicationActive) Q_EMIT activation->activated();
                      });
   }
 

@@ -175,9 +175,9 @@ void SingleInstance::readFrom(QLocalSocket* socket, const std::shared_ptr<QByteA
     buffer->remove(0, newline + 1);
     if (!request) continue;
     if (request->kind == LaunchRequest::Kind::Link) {
-      emit linkReceived(request->link);
+      Q_EMIT linkReceived(request->link);
     } else {
-      emit reopenRequested();
+      Q_EMIT reopenRequested();
     }
     if (!alive) return;
   }

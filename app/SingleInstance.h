@@ -63,7 +63,7 @@ class SingleInstance : public QObject {
   const QString& socketPath() const { return place_.socketPath; }
   bool isListening() const;
 
- signals:
+ Q_SIGNALS:
   void linkReceived(const QString& link);
   void reopenRequested();
 

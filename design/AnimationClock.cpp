@@ -33,7 +33,7 @@ void AnimationClock::freeze(double seconds) {
 void AnimationClock::advance(double seconds) {
   if (!frozen_) return;
   *frozen_ += seconds;
-  emit advanced();
+  Q_EMIT advanced();
 }
 
 void AnimationClock::resume() {

@@ -46,7 +46,7 @@ class AnimationClock : public QObject {
   Membership join(int intervalMs, QObject* context, const std::function<void()>& tick);
   void leave(Membership& membership);
 
- signals:
+ Q_SIGNALS:
   void advanced();
 
  private:

@@ -34,11 +34,11 @@ void ThemeEngine::refresh() {
   const std::optional<platform::VolumeCapacity> capacity = reader_();
   if (!capacity || capacity->totalBytes < 1) return;
   freeBytes_ = capacity->freeBytes;
-  emit freeBytesChanged();
+  Q_EMIT freeBytesChanged();
   totalBytes_ = capacity->totalBytes;
-  emit totalBytesChanged();
+  Q_EMIT totalBytesChanged();
   palette_ = ThemePalette::forFreeFraction(double(capacity->freeBytes) / double(capacity->totalBytes));
-  emit paletteChanged();
+  Q_EMIT paletteChanged();
 }
 
 }  // namespace tidewell::design

@@ -36,14 +36,14 @@ class ThemeEngine : public QObject {
   // freeBytes / totalBytes, or 0 when totalBytes is below 1.
   double freeFraction() const;
 
- public slots:
+ public Q_SLOTS:
   // Reads the volume; on success publishes free bytes, total bytes and the
   // palette, in that order, each with its own notification even when the
   // value is unchanged. A failed reading, or a total below 1, changes
   // nothing.
   void refresh();
 
- signals:
+ Q_SIGNALS:
   void freeBytesChanged();
   void totalBytesChanged();
   void paletteChanged();

@@ -25,7 +25,7 @@ class FeatureModel : public QObject, public std::enable_shared_from_this<Feature
  public:
   using QObject::QObject;
 
- signals:
+ Q_SIGNALS:
   // After every published write.
   void changed();
 
@@ -41,7 +41,7 @@ class FeatureModel : public QObject, public std::enable_shared_from_this<Feature
     static_assert(std::is_base_of_v<Declarer, Owner>);
     field = std::forward<V>(value);
     (owner->*notify)();
-    emit changed();
+    Q_EMIT changed();
   }
 };
 

@@ -89,7 +89,7 @@ void SettingsStore::setValue(const QString& key, const QVariant& value) {
   } else {
     memory_.insert(key, value);
   }
-  emit valueChanged(key);
+  Q_EMIT valueChanged(key);
 }
 
 int64_t SettingsStore::totalFreedBytes() const {

@@ -64,7 +64,7 @@ class SettingsStore : public QObject {
   bool hasOnboarded() const;
   void setHasOnboarded(bool done);
 
- signals:
+ Q_SIGNALS:
   void valueChanged(const QString& key);
 
  private:

@@ -42,7 +42,7 @@ void AboutSheet::present() {
 void AboutSheet::dismiss() {
   if (isHidden()) return;
   hide();
-  emit dismissed();
+  Q_EMIT dismissed();
 }
 
 bool AboutSheet::eventFilter(QObject* watched, QEvent* event) {

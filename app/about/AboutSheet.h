@@ -21,7 +21,7 @@ class AboutSheet : public QWidget {
   void present();
   void dismiss();
 
- signals:
+ Q_SIGNALS:
   void dismissed();
 
  protected:

@@ -33,7 +33,7 @@ class AboutView : public QWidget {
   // Rounds the background's corners (a sheet over the window); 0 by default.
   void setCornerRadius(double radius);
 
- signals:
+ Q_SIGNALS:
   void closeRequested();
 
  protected:

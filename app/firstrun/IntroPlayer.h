@@ -25,7 +25,7 @@ class IntroPlayer : public QObject {
   // end the last frame stays.
   virtual QImage currentFrame() const = 0;
 
- signals:
+ Q_SIGNALS:
   // Every 0.2 s of playback, with the position reached in seconds.
   void ticked(double positionSeconds);
   // The item played to its end.

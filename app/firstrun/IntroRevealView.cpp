@@ -74,9 +74,9 @@ void IntroRevealView::startPlayback() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-          emit revealed();
+          Q_EMIT revealed();
           done_ = true;
-          emit done();
+          Q_EMIT done();
         },
         Qt::QueuedConnection);
     return;
@@ -102,7 +102,7 @@ void IntroRevealView::reveal() {
   revealed_ = true;
   disconnect(ticks_);
   revealedAt_ = clock_->now();
-  emit revealed();
+  Q_EMIT revealed();
   repaint_->start();
   clock_->after(kDoneAfterReveal, this, [this] { finish(); });
 }
@@ -110,7 +110,7 @@ void IntroRevealView::reveal() {
 void IntroRevealView::finish() {
   if (player_) player_->pause();
   done_ = true;
-  emit done();
+  Q_EMIT done();
 }
 
 void IntroRevealView::paintEvent(QPaintEvent*) {

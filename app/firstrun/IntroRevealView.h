@@ -51,7 +51,7 @@ class IntroRevealView : public QWidget {
   // The player, once playback has started (none without a video).
   IntroPlayer* player() const { return player_; }
 
- signals:
+ Q_SIGNALS:
   void revealed();
   void done();
 

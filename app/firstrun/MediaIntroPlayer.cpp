@@ -54,7 +54,7 @@ MediaIntroPlayer::MediaIntroPlayer()
   player_->setVideoSink(sink_);
   ticks_->setInterval(kTickMs);
   ticks_->setTimerType(Qt::PreciseTimer);
-  connect(ticks_, &QTimer::timeout, this, [this] { emit ticked(double(player_->position()) / 1000.0); });
+  connect(ticks_, &QTimer::timeout, this, [this] { Q_EMIT ticked(double(player_->position()) / 1000.0); });
   connect(sink_, &QVideoSink::videoFrameChanged, this, &MediaIntroPlayer::takeFrame);
   connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
     if (state == QMediaPlayer::PlayingState)
@@ -63,16 +63,16 @@ MediaIntroPlayer::MediaIntroPlayer()
       ticks_->stop();
   });
   connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-    if (status == QMediaPlayer::EndOfMedia) emit reachedEnd();
+    if (status == QMediaPlayer::EndOfMedia) Q_EMIT reachedEnd();
     if (status == QMediaPlayer::InvalidMedia && !failed_) {
       failed_ = true;
-      emit failed();
+      Q_EMIT failed();
     }
   });
   connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error, const QString&) {
     if (error == QMediaPlayer::NoError || failed_) return;
     failed_ = true;
-    emit failed();
+    Q_EMIT failed();
   });
 }
 
@@ -101,7 +101,7 @@ void MediaIntroPlayer::takeFrame(const QVideoFrame& frame) {
   QImage image = frame.toImage();
   if (image.isNull()) return;
   frame_ = std::move(image);
-  emit frameChanged();
+  Q_EMIT frameChanged();
 }
 
 }  // namespace tidewell::app

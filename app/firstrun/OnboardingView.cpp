@@ -29,7 +29,7 @@ OnboardingView::OnboardingView(QWidget* parent)
   connect(card_->getStartedButton(), &QAbstractButton::clicked, this, [this] {
     if (finished_) return;
     finished_ = true;
-    emit finished(true);
+    Q_EMIT finished(true);
   });
 }
 

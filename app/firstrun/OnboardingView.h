@@ -23,7 +23,7 @@ class OnboardingView : public QWidget {
   OnboardingCard* card() const { return card_; }
   bool hasFinished() const { return finished_; }
 
- signals:
+ Q_SIGNALS:
   // playIntro: whether the intro video is to follow (true from "Get Started").
   void finished(bool playIntro);
 

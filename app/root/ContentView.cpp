@@ -76,7 +76,7 @@ void ContentView::setMode(Mode mode) {
   sidebar()->setActive(mode);
   mainLayer_->setAccent(modePalette(mode));
   updateDetail();
-  emit modeChanged();
+  Q_EMIT modeChanged();
 }
 
 void ContentView::showAbout() {

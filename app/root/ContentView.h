@@ -95,7 +95,7 @@ class ContentView : public QWidget {
   void revealIntro();
   void finishIntro();
 
- signals:
+ Q_SIGNALS:
   void modeChanged();
 
  protected:

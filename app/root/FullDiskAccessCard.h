@@ -17,7 +17,7 @@ class FullDiskAccessCard : public QWidget {
   bool isGranted() const { return granted_; }
   void setGranted(bool granted);
 
- signals:
+ Q_SIGNALS:
   void enableAccessClicked();
 
  private:

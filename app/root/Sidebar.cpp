@@ -54,7 +54,7 @@ Sidebar::Sidebar(const std::vector<Mode>& modes, Mode active, bool fullDiskAcces
     auto* row = new design::SidebarRow(modeSymbol(mode), modeTitle(mode), modePalette(mode), {}, this);
     row->setObjectName(QStringLiteral("sidebarRow:") + modeTitle(mode));
     row->setActive(mode == active_);
-    connect(row, &QAbstractButton::clicked, this, [this, mode] { emit modeSelected(mode); });
+    connect(row, &QAbstractButton::clicked, this, [this, mode] { Q_EMIT modeSelected(mode); });
     // Up and Down move through the sections.
     row->installEventFilter(this);
     layout->addWidget(row);
@@ -100,7 +100,7 @@ bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
       key == Qt::Key_Up ? (at == rows_.begin() ? at : at - 1) : (at + 1 == rows_.end() ? at : at + 1);
   if (next != at) {
     next->second->setFocus(Qt::TabFocusReason);
-    emit modeSelected(next->first);
+    Q_EMIT modeSelected(next->first);
   }
   return true;
 }

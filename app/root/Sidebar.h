@@ -40,7 +40,7 @@ class Sidebar : public QWidget {
   QStringList rowTitles() const;
   FullDiskAccessCard* accessCard() const { return accessCard_; }
 
- signals:
+ Q_SIGNALS:
   void modeSelected(tidewell::app::Mode mode);
   void aboutRequested();
   void enableAccessRequested();

@@ -95,7 +95,7 @@ void PopoverWindow::hideEvent(QHideEvent* event) {
     content_->deleteLater();
     content_ = nullptr;
   }
-  emit closed();
+  Q_EMIT closed();
 }
 
 }  // namespace tidewell::app

@@ -32,7 +32,7 @@ class PopoverWindow : public QWidget {
 
   QWidget* content() const { return content_; }
 
- signals:
+ Q_SIGNALS:
   void closed();
 
  protected:

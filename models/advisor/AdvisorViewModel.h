@@ -73,7 +73,7 @@ class AdvisorViewModel : public FeatureModel {
   QCoro::Task<> removeUnavailable();
   QCoro::Task<> thinSnapshots();
 
- signals:
+ Q_SIGNALS:
   void phaseChanged();
   void findingsChanged();
   void busyActionChanged();

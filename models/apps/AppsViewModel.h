@@ -86,7 +86,7 @@ class AppsViewModel : public FeatureModel {
   // The screen's banner dismisses the result with std::nullopt.
   void setLastResult(std::optional<engine::UninstallResult> result);
 
- signals:
+ Q_SIGNALS:
   void phaseChanged();
   void appsChanged();
   void scanProgressChanged();

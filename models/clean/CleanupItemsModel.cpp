@@ -133,8 +133,8 @@ int64_t CleanupItemsModel::bytesWhere(const Filter& filter) const {
 
 void CleanupItemsModel::publishSelection(bool wrote) {
   if (!wrote) return;
-  emit itemsChanged();
-  emit changed();
+  Q_EMIT itemsChanged();
+  Q_EMIT changed();
 }
 
 }  // namespace tidewell::models

@@ -63,7 +63,7 @@ class CleanupItemsModel : public FeatureModel {
   // Safe items selected, caution items deselected.
   void selectSafeOnly();
 
- signals:
+ Q_SIGNALS:
   void itemsChanged();
   void scanProgressChanged();
   void cleanProgressChanged();

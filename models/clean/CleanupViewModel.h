@@ -81,7 +81,7 @@ class CleanupViewModel final : public CleanupItemsModel {
   void setSelected(bool selected, engine::CleanupCategory category);
   void selectSafeOnly(engine::CleanupCategory category);
 
- signals:
+ Q_SIGNALS:
   void phaseChanged();
   void currentTargetChanged();
   void freeSpaceBeforeChanged();

@@ -58,7 +58,7 @@ class DeepScanViewModel : public FeatureModel {
   // The screen's banner dismisses the outcome with std::nullopt.
   void setLastResult(std::optional<TrashOutcome> result);
 
- signals:
+ Q_SIGNALS:
   void phaseChanged();
   void itemsChanged();
   void scanProgressChanged();

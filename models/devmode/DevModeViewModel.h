@@ -91,7 +91,7 @@ class DevModeViewModel final : public CleanupItemsModel {
   void setSelected(bool selected, const Ids& ids);
   void selectSafeOnly(const Ids& ids);
 
- signals:
+ Q_SIGNALS:
   void phaseChanged();
   void modelsChanged();
 

@@ -70,7 +70,7 @@ class PerformanceViewModel : public FeatureModel {
   // Reads the running applications and the memory figures again.
   QCoro::Task<> refreshMemory();
 
- signals:
+ Q_SIGNALS:
   void phaseChanged();
   void appsChanged();
   void loginItemsChanged();

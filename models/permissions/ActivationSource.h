@@ -14,7 +14,7 @@ class ActivationSource : public QObject {
  public:
   using QObject::QObject;
 
- signals:
+ Q_SIGNALS:
   void activated();
 };
 

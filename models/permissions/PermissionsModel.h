@@ -39,7 +39,7 @@ class PermissionsModel : public FeatureModel {
   void openFullDiskAccessSettings() const;
   void revealAppInFinder() const;
 
- signals:
+ Q_SIGNALS:
   void hasFullDiskAccessChanged();
 
  private:

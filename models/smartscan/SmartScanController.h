@@ -70,7 +70,7 @@ class SmartScanController : public FeatureModel {
   // phase = idle; nothing else changes (stopped stays until the next start).
   void reset();
 
- signals:
+ Q_SIGNALS:
   void phaseChanged();
   void stoppedChanged();
 

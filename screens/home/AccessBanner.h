@@ -12,7 +12,7 @@ class AccessBanner : public design::GlowCard {
  public:
   explicit AccessBanner(QWidget* parent = nullptr);
 
- signals:
+ Q_SIGNALS:
   void openSettingsClicked();
   void revealAppClicked();
 };

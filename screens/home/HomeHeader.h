@@ -22,7 +22,7 @@ class HomeHeader : public QWidget {
 
   void setHealth(const design::ThemePalette& health);
 
- signals:
+ Q_SIGNALS:
   void scanClicked();
 
  private:

@@ -16,7 +16,7 @@ ToolGrid::ToolGrid(QWidget* parent) : QWidget(parent) {
     const int column = int(tool);
     auto* tile = new ToolTile(tool, homeTileSubtitle(tool));
     tile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    connect(tile, &ToolTile::tapped, this, [this, tool] { emit tapped(tool); });
+    connect(tile, &ToolTile::tapped, this, [this, tool] { Q_EMIT tapped(tool); });
     tiles_[size_t(tool)] = tile;
     grid->addWidget(tile, 0, column);
     grid->setColumnStretch(column, 1);

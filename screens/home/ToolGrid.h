@@ -21,7 +21,7 @@ class ToolGrid : public QWidget {
   void setHome(const HomeSnapshot& home);
   ToolTile* tile(ScanTool tool) const { return tiles_[size_t(tool)]; }
 
- signals:
+ Q_SIGNALS:
   void tapped(ScanTool tool);
 
  private:

@@ -63,7 +63,7 @@ ToolTile::ToolTile(ScanTool tool, QString subtitle, QWidget* parent)
   traits.role = QAccessible::Button;
   traits.name = [this] { return scanToolTitle(tool_) + QStringLiteral(", ") + status_->text(); };
   traits.description = [subtitleLabel] { return subtitleLabel->text().simplified(); };
-  traits.press = [this] { emit tapped(); };
+  traits.press = [this] { Q_EMIT tapped(); };
 }
 
 QString ToolTile::status() const { return status_->text(); }
@@ -81,7 +81,7 @@ void ToolTile::mouseReleaseEvent(QMouseEvent* event) {
   const bool wasPressed = pressed_;
   pressed_ = false;
   event->accept();
-  if (wasPressed && rect().contains(event->position().toPoint())) emit tapped();
+  if (wasPressed && rect().contains(event->position().toPoint())) Q_EMIT tapped();
 }
 
 }  // namespace tidewell::screens

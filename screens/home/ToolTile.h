@@ -22,7 +22,7 @@ class ToolTile : public design::GlowCard {
   QString status() const;
   void setStatus(const QString& status);
 
- signals:
+ Q_SIGNALS:
   void tapped();
 
  protected:

@@ -17,7 +17,7 @@ QImage ManualIconProvider::icon(const QString& path) {
 
 void ManualIconProvider::deliver(const QString& path, const QImage& image) {
   icons_.insert(path, image);
-  emit iconReady(path);
+  Q_EMIT iconReady(path);
 }
 
 QImage ManualIconProvider::swatch(const QColor& colour) {

@@ -38,7 +38,7 @@ ScanDoneBlock::ScanDoneBlock(QWidget* parent)
   column->addLayout(buttons);
   connect(home_, &QAbstractButton::clicked, this, &ScanDoneBlock::homeClicked);
   connect(reviewButton_, &QAbstractButton::clicked, this, [this] {
-    if (review_) emit reviewClicked(review_->tool);
+    if (review_) Q_EMIT reviewClicked(review_->tool);
   });
 }
 

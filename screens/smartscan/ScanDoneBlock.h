@@ -30,7 +30,7 @@ class ScanDoneBlock : public QWidget {
   void setScan(const SmartScanSnapshot& scan);
   const std::optional<ReviewAction>& review() const { return review_; }
 
- signals:
+ Q_SIGNALS:
   void homeClicked();
   // The review button: the tool it opens.
   void reviewClicked(ScanTool tool);

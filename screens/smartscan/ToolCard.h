@@ -54,7 +54,7 @@ class ToolCard : public Surface {
   // The opacity drawn now.
   double shownOpacity() const;
 
- signals:
+ Q_SIGNALS:
   void tapped();
 
  protected:

@@ -17,7 +17,7 @@ ToolCardRow::ToolCardRow(const SmartScanSnapshot& scan, QWidget* parent) : QWidg
     auto* card = new ToolCard(scanToolSymbol(tool), scanToolTitle(tool), scanToolPalette(tool),
                               toolStatus(scan, tool));
     setKey(card, scanToolTitle(tool));
-    connect(card, &ToolCard::tapped, this, [this, tool] { emit tapped(tool); });
+    connect(card, &ToolCard::tapped, this, [this, tool] { Q_EMIT tapped(tool); });
     cards_[size_t(tool)] = card;
     row->addWidget(card);
   }

@@ -23,7 +23,7 @@ class ToolCardRow : public QWidget {
   void setScan(const SmartScanSnapshot& scan);
   ToolCard* card(ScanTool tool) const { return cards_[size_t(tool)]; }
 
- signals:
+ Q_SIGNALS:
   void tapped(ScanTool tool);
 
  private:

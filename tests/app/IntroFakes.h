@@ -27,17 +27,17 @@ class ScriptedPlayer final : public IntroPlayer {
   void setDuration(double seconds) { duration_ = seconds; }
   void setFrame(QImage frame) {
     frame_ = std::move(frame);
-    emit frameChanged();
+    Q_EMIT frameChanged();
   }
   // Ticks every 0.2 s of playback from the last position up to seconds.
   void playUntil(double seconds) {
     while (position_ + 0.2 <= seconds + 1e-9) {
       position_ = std::round((position_ + 0.2) * 1000) / 1000;
-      emit ticked(position_);
+      Q_EMIT ticked(position_);
     }
   }
-  void end() { emit reachedEnd(); }
-  void fail() { emit failed(); }
+  void end() { Q_EMIT reachedEnd(); }
+  void fail() { Q_EMIT failed(); }
 
  private:
   void note(const char* what) {

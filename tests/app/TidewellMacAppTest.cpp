@@ -123,7 +123,7 @@ TEST_F(Shell, ControlQQuits) {
   const auto shortcuts = app_->mainWindow()->findChildren<QShortcut*>("quitShortcut");
   ASSERT_EQ(shortcuts.size(), 1);
   EXPECT_EQ(shortcuts[0]->key(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-  emit shortcuts[0]->activated();
+  Q_EMIT shortcuts[0]->activated();
   EXPECT_EQ(quits_, 1);
 }
 

@@ -36,7 +36,7 @@ struct Recorder {
 };
 
 void activate() {
-  emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+  Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
   QCoreApplication::processEvents();
 }
 
@@ -101,7 +101,7 @@ TEST(ThemeEngine, RefreshesWhenTheApplicationBecomesActive) {
   volume.next = VolumeCapacity{50, 100};
   ThemeEngine engine(volume.reader());
   volume.next = VolumeCapacity{5, 100};
-  emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+  Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
   QCoreApplication::processEvents();
   EXPECT_EQ(volume.reads, 1);
   activate();
@@ -120,7 +120,7 @@ TEST(ThemeEngine, NothingIsMeasuredAfterTheEngineIsGone) {
 
   // An activation queued just before destruction is dropped too.
   engine = std::make_unique<ThemeEngine>(volume.reader());
-  emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+  Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
   engine.reset();
   QCoreApplication::processEvents();
   EXPECT_EQ(volume.reads, 2);

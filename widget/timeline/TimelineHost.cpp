@@ -29,7 +29,7 @@ void TimelineHost::reload() {
     reloadAfter_ = timeline.reloadAfter;
     if (!timeline.entries.empty()) entry_ = timeline.entries.front();
   });
-  emit entryChanged(entry_);
+  Q_EMIT entryChanged(entry_);
 }
 
 }  // namespace tidewell::widget

@@ -28,7 +28,7 @@ class TimelineHost : public QObject {
   const SpaceEntry& entry() const { return entry_; }
   platform::TimePoint reloadAfter() const { return reloadAfter_; }
 
- signals:
+ Q_SIGNALS:
   // A new timeline was delivered; entry is its one entry.
   void entryChanged(const tidewell::widget::SpaceEntry& entry);
 

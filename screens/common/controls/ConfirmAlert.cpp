@@ -57,16 +57,16 @@ ConfirmAlert::ConfirmAlert(QString title, QString message, QString confirmTitle,
   connect(confirm, &QAbstractButton::clicked, this, [this] {
     if (reported_) return;
     reported_ = true;
-    emit confirmed();
+    Q_EMIT confirmed();
     accept();
   });
   connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
   connect(this, &QDialog::rejected, this, [this] {
     if (reported_) return;
     reported_ = true;
-    emit cancelled();
+    Q_EMIT cancelled();
   });
-  connect(this, &QDialog::finished, this, [this] { emit closed(); });
+  connect(this, &QDialog::finished, this, [this] { Q_EMIT closed(); });
 }
 
 QString ConfirmAlert::title() const { return title_->text(); }

@@ -24,7 +24,7 @@ class ConfirmAlert : public ModalDialog {
   QString title() const;
   QString message() const;
 
- signals:
+ Q_SIGNALS:
   void confirmed();
   void cancelled();
   void closed();

@@ -82,7 +82,7 @@ void SegmentedControl::setCurrentIndex(int index) {
   if (index < 0 || index >= titles_.size() || index == current_) return;
   current_ = index;
   update();
-  emit currentChanged(current_);
+  Q_EMIT currentChanged(current_);
 }
 
 QString SegmentedControl::currentTitle() const {

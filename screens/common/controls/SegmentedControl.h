@@ -37,7 +37,7 @@ class SegmentedControl : public QWidget {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
- signals:
+ Q_SIGNALS:
   void currentChanged(int index);
 
  protected:

@@ -36,7 +36,7 @@ void Surface::setLook(const SurfaceLook& look) {
 void Surface::setHovering(bool hovering) {
   if (hovering == hovering_) return;
   hovering_ = hovering;
-  emit hoverChanged(hovering_);
+  Q_EMIT hoverChanged(hovering_);
 }
 
 void Surface::setClickable(bool clickable) {
@@ -46,7 +46,7 @@ void Surface::setClickable(bool clickable) {
   // by Space and Return as by a click.
   if (clickable) {
     design::KeyboardFocus::makeFocusable(this, {look_.cornerRadius, {}});
-    design::accessibleTraits(this).press = [this] { emit clicked(); };
+    design::accessibleTraits(this).press = [this] { Q_EMIT clicked(); };
   } else {
     setFocusPolicy(Qt::NoFocus);
     if (design::findAccessibleTraits(this)) design::accessibleTraits(this).press = {};
@@ -83,7 +83,7 @@ void Surface::mouseReleaseEvent(QMouseEvent* event) {
   const bool wasPressed = pressed_;
   pressed_ = false;
   event->accept();
-  if (wasPressed && inside) emit clicked();
+  if (wasPressed && inside) Q_EMIT clicked();
 }
 
 }  // namespace tidewell::screens

@@ -39,7 +39,7 @@ class Surface : public QWidget {
   bool isClickable() const { return clickable_; }
   void setClickable(bool clickable);
 
- signals:
+ Q_SIGNALS:
   void hoverChanged(bool hovering);
   // A press and a release of the left button, both on the surface.
   void clicked();

@@ -24,7 +24,7 @@ class AppIconProvider : public QObject {
   // or a file), as the engine gave it (decoded for display).
   virtual QImage icon(const QString& path) = 0;
 
- signals:
+ Q_SIGNALS:
   void iconReady(const QString& path);
 };
 

@@ -51,7 +51,7 @@ void DesktopAppIconProvider::finish(const QString& path, const IconSearch& found
   if (image.isNull()) image = genericAppIcon(kIconPixels);
   pending_.remove(path);
   cache_.insert(path, new QImage(image), kilobytes(image));
-  emit iconReady(path);
+  Q_EMIT iconReady(path);
 }
 
 DesktopAppIconProvider::ThemeLookup DesktopAppIconProvider::systemTheme() {

@@ -38,7 +38,7 @@ void AppIconView::take(const QImage& image) {
   icon_ = image;
   disconnect(waiting_);
   update();
-  emit iconLoaded();
+  Q_EMIT iconLoaded();
 }
 
 void AppIconView::paintEvent(QPaintEvent*) {

@@ -31,7 +31,7 @@ class AppIconView : public QWidget {
 
   QSize sizeHint() const override { return {40, 40}; }
 
- signals:
+ Q_SIGNALS:
   void iconLoaded();
 
  protected:

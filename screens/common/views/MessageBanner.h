@@ -24,7 +24,7 @@ class MessageBanner : public QWidget {
   // The banner while there is a message; nullptr otherwise.
   ResultBanner* banner() const { return banner_; }
 
- signals:
+ Q_SIGNALS:
   void dismissed();
 
  private:

@@ -47,7 +47,7 @@ class ResultBanner : public design::GlowCard {
 
   SymbolButton* dismissButton() const { return dismiss_; }
 
- signals:
+ Q_SIGNALS:
   void dismissed();
 
  private:

@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     });
     shoot("home-access-missing", [](probe::ScanRig& rig) {
       rig.access->granted = false;
-      emit rig.activation.activated();
+      Q_EMIT rig.activation.activated();
       measureDisk(rig, 31 * GB, 494 * GB);
       rig.settings->setLastCleanupAt(rig.clock.secondsSince1970() - 4 * 86'400);
       rig.settle();

@@ -50,20 +50,20 @@ TEST(PermissionsModel, EachActivationProbesAgainAndTellsEvenWhenUnchanged) {
   int told = 0;
   QObject::connect(model.get(), &PermissionsModel::hasFullDiskAccessChanged, [&] { ++told; });
 
-  emit activation.activated();
+  Q_EMIT activation.activated();
   EXPECT_EQ(access->probes, 1) << "the probe is queued, not run inside the notification";
   settle();
   EXPECT_EQ(told, 1) << "told although still not granted";
   EXPECT_FALSE(model->hasFullDiskAccess());
 
   access->granted = true;  // granted in the settings, then back
-  emit activation.activated();
+  Q_EMIT activation.activated();
   settle();
   EXPECT_EQ(told, 2);
   EXPECT_TRUE(model->hasFullDiskAccess());
 
   access->granted = false;  // revoked again
-  emit activation.activated();
+  Q_EMIT activation.activated();
   settle();
   EXPECT_FALSE(model->hasFullDiskAccess());
 
@@ -72,7 +72,7 @@ TEST(PermissionsModel, EachActivationProbesAgainAndTellsEvenWhenUnchanged) {
   model->revealAppInFinder();  // no revealer given: nothing happens
 
   // A model gone before its queued probe runs is not called.
-  emit activation.activated();
+  Q_EMIT activation.activated();
   model.reset();
   const int probes = access->probes;
   settle();

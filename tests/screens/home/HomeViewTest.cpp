@@ -143,7 +143,7 @@ TEST(HomeView, TheAccessBannerFollowsThePermissionsModel) {
   Home h;
   EXPECT_FALSE(h.shows("accessBanner"));  // granted, as on Linux
   h.rig.access->granted = false;
-  emit h.rig.activation.activated();
+  Q_EMIT h.rig.activation.activated();
   h.rig.settle();
   ASSERT_TRUE(h.shows("accessBanner"));
   EXPECT_EQ(h.text("accessTitle"), "Turn on Full Disk Access");
@@ -153,7 +153,7 @@ TEST(HomeView, TheAccessBannerFollowsThePermissionsModel) {
   EXPECT_EQ(h.rig.revealed, QStringList{"/opt/tidewell/tidewell-mac"});
   // Granted in the settings; back in the app the banner is gone.
   h.rig.access->granted = true;
-  emit h.rig.activation.activated();
+  Q_EMIT h.rig.activation.activated();
   h.rig.settle();
   EXPECT_FALSE(h.shows("accessBanner"));
 }
@@ -213,7 +213,7 @@ TEST(HomeView, HomeAndItsSmartScanReadByWhatTheyShowInEveryState) {
       {"access missing",
        [](Home& h) {
          h.rig.access->granted = false;
-         emit h.rig.activation.activated();
+         Q_EMIT h.rig.activation.activated();
          h.rig.settle();
        },
        {R"(StaticText "Turn on Full Disk Access")"}},
