@@ -14,6 +14,7 @@
 
 #include "app/root/Mode.h"
 #include "design/BrandAsset.h"
+#include "design/PaintCache.h"
 
 namespace tidewell::design {
 class SidebarRow;
@@ -65,6 +66,7 @@ class SidebarLogoButton : public QAbstractButton {
 
  private:
   std::optional<design::BrandArtwork> artwork_;
+  design::PaintCache paintCache_;
 };
 
 // "About Tidewell Mac" at the foot of the sidebar.
