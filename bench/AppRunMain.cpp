@@ -256,9 +256,11 @@ std::string loadAverage() {
 
 Sitting sit(const std::string& program, const std::string& home, int seconds, const Scene& scene) {
   RunFolder folder;
-  // Settled a second after the first frame (or the scan's end), measured,
-  // then a second to spare.
-  Launch l = launch(program, home, folder, std::to_string((seconds + 2) * 1000), scene);
+  // Settled a second after the first frame (three after the scan's end:
+  // the done screen counts its total up first), measured, then a second
+  // to spare.
+  const int settle = scene.smartScan ? 3 : 1;
+  Launch l = launch(program, home, folder, std::to_string((seconds + settle + 1) * 1000), scene);
   if (l.pid < 0) return {};
   std::string seen;
   const auto paint = awaitFirstPaint(l.reports, l.startedNs + 30 * 1000000000LL, seen);
@@ -272,7 +274,7 @@ Sitting sit(const std::string& program, const std::string& home, int seconds, co
     finish(l);
     return {};
   }
-  sleepUntil(settledFrom + 1000000000LL);
+  sleepUntil(settledFrom + settle * 1000000000LL);
   const double before = cpuSeconds(l.pid);
   const int64_t from = realtimeNs();
   sleepUntil(from + int64_t(seconds) * 1000000000LL);

@@ -22,7 +22,10 @@ namespace tidewell::app {
 
 namespace {
 
+// The window settles a second after its first frame; the done screen of a
+// Smart Scan counts its total up for two seconds first.
 constexpr int kSettleMs = 1000;
+constexpr int kSmartScanSettleMs = 3000;
 
 long long realtimeNs() {
   timespec now{};
@@ -38,7 +41,7 @@ class FirstPaintFilter : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::UpdateRequest && watched == window_ && counting_.isValid() &&
-        counting_.elapsed() >= kSettleMs)
+        counting_.elapsed() >= settleMs())
       ++frames_;
     if (window_ || event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
     auto* window = qobject_cast<MainWindow*>(static_cast<QWidget*>(watched)->window());
@@ -69,11 +72,13 @@ class FirstPaintFilter : public QObject {
   void countDown() {
     counting_.start();
     QTimer::singleShot(quitAfterMs_, QCoreApplication::instance(), [this] {
-      std::fprintf(stderr, "frames %d %d\n", frames_, std::max(0, quitAfterMs_ - kSettleMs));
+      std::fprintf(stderr, "frames %d %d\n", frames_, std::max(0, quitAfterMs_ - settleMs()));
       std::fflush(stderr);
       QCoreApplication::quit();
     });
   }
+
+  int settleMs() const { return awaitSmartScan_ ? kSmartScanSettleMs : kSettleMs; }
 
   int quitAfterMs_;
   bool awaitSmartScan_;

@@ -8,7 +8,8 @@
 // so far), and the application quits MS milliseconds later, first telling
 //   frames COUNT MS
 // the frames the window painted in the MS milliseconds before it quits,
-// less the first second (the window settling).
+// less the first second (the window settling; three for a Smart Scan's
+// done screen, whose total counts up first).
 // Also read then:
 //   TIDEWELL_BENCH_SECTION=TITLE  the window opens on the section of that
 //     title ("Apps", "Deep Scan", ...) instead of Home;
