@@ -11,6 +11,7 @@
 #include "design/AmbientFrames.h"
 #include "design/AnimationClock.h"
 #include "design/Donut.h"
+#include "design/DotGauge.h"
 #include "design/GlossyBlob.h"
 #include "design/GlowCard.h"
 #include "design/PaintCache.h"
@@ -175,6 +176,8 @@ TEST(PaintCache, ComponentsRenderAgainOnTheirOwnChangesOnly) {
        [](QWidget* w) { w->resize(w->width() + 10, w->height()); }},
       {"a donut's value", [] { return new Donut(0.3, 120, 14); },
        [](QWidget* w) { static_cast<Donut*>(w)->setUsed(0.6); }},
+      {"a dotted gauge's value", [] { return new DotGauge(0.2, 200); },
+       [](QWidget* w) { static_cast<DotGauge*>(w)->setUsed(0.7); }},
       {"a scan button's hover",
        [] { return new ScanCircleButton("sparkles"_symbol, QStringLiteral("Scan")); },
        [](QWidget* w) { static_cast<ScanCircleButton*>(w)->setHovering(true); }},
