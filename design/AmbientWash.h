@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <array>
 
+#include "design/AmbientFrames.h"
 #include "design/Gradients.h"
 #include "design/SectionPalette.h"
 
@@ -14,8 +15,8 @@ class QPainter;
 
 namespace tidewell::design {
 
-// Frames of the drift: 10 a second.
-inline constexpr int kWashFrameMs = 100;
+// Frames of the drift: the ambient frames (10 a second).
+inline constexpr int kWashFrameMs = kAmbientFrameMs;
 
 struct WashGlow {
   UnitPoint centre;      // in unit points of the backdrop

@@ -67,6 +67,14 @@ void AnimationClock::leave(Membership& membership) {
   syncTimers();
 }
 
+std::vector<int> AnimationClock::runningBeats() const {
+  std::vector<int> running;
+  for (const auto& [interval, beat] : beats_) {
+    if (beat.timer->isActive()) running.push_back(interval);
+  }
+  return running;
+}
+
 void AnimationClock::syncTimers() {
   for (auto& [interval, beat] : beats_) {
     const bool run = beat.members > 0 && !frozen_;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 class QTimer;
 
@@ -45,6 +46,9 @@ class AnimationClock : public QObject {
   // must leave before context goes away (FrameTimer does).
   Membership join(int intervalMs, QObject* context, const std::function<void()>& tick);
   void leave(Membership& membership);
+  // The intervals of the shared timers running now, each once: every
+  // animation on one interval is driven by one timer.
+  std::vector<int> runningBeats() const;
 
  Q_SIGNALS:
   void advanced();

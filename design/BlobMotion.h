@@ -8,6 +8,8 @@
 #include <QTransform>
 #include <cstdint>
 
+#include "design/AmbientFrames.h"
+
 namespace tidewell::design {
 
 // Rotation about the tile's centre (degrees, clockwise on screen) and
@@ -21,8 +23,9 @@ struct BlobTransform {
 // The hover spring: response 0.3 s, damping fraction 0.55.
 inline constexpr double kBlobHoverResponse = 0.3;
 inline constexpr double kBlobHoverDamping = 0.55;
-// Frames of the wobble: 15 a second.
-inline constexpr int kBlobFrameMs = 1000 / 15;
+// Frames of the wobble: the ambient frames, in step with the backdrop's
+// drift (10 a second), so the two never paint the window apart.
+inline constexpr int kBlobFrameMs = kAmbientFrameMs;
 
 // FNV-1a (64 bit) over the UTF-8 bytes: the same on every run and platform.
 uint64_t stableSymbolHash(const QString& symbol);

@@ -7,6 +7,7 @@
 
 #include "design/Color.h"
 #include "design/Gradients.h"
+#include "design/PaintKey.h"
 #include "design/SectionAccent.h"
 #include "design/ShadowLayer.h"
 #include "design/accessibility/AccessibleTraits.h"
@@ -113,31 +114,16 @@ QRectF Donut::shadowArea() const {
 
 void Donut::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  if (!ShadowLayer::hostOf(this)) paintShadows(painter);
-  const SectionPalette accent = SectionAccent::of(this);
-  const double dpr = devicePixelRatioF();
-  const QString key = QStringLiteral("%1x%2|%3|%4|%5|%6|%7|%8|%9")
-                          .arg(width())
-                          .arg(height())
-                          .arg(dpr)
-                          .arg(used_, 0, 'g', 17)
-                          .arg(diameter_)
-                          .arg(lineWidth_)
-                          .arg(accent.primary.rgba64().toArgb32(), 0, 16)
-                          .arg(accent.soft.rgba64().toArgb32(), 0, 16)
-                          .arg(accent.deep.rgba64().toArgb32(), 0, 16);
-  if (key != bodyKey_) {
-    QPixmap pixmap(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    paintDonutBody(p, ringRect(), lineWidth_, used_, accent);
-    p.end();
-    body_ = pixmap;
-    bodyKey_ = key;
+  if (!ShadowLayer::hostOf(this)) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintShadows(painter);
+    painter.restore();
   }
-  painter.drawPixmap(QPointF(0, 0), body_);
+  const SectionPalette accent = SectionAccent::of(this);
+  const PaintKey key = PaintKey().add(used_, diameter_, lineWidth_, accent);
+  body_.paint(painter, size(), key,
+              [&](QPainter& p) { paintDonutBody(p, ringRect(), lineWidth_, used_, accent); });
 }
 
 void Donut::resizeEvent(QResizeEvent*) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "design/PaintCache.h"
 #include "design/SectionPalette.h"
 #include "design/Shadow.h"
 #include "design/ShadowCaster.h"
@@ -60,8 +61,7 @@ class Donut : public QWidget, public ShadowCaster {
   QPointer<QWidget> center_;
   // The ring as last painted, and what it was painted for: the window
   // repaints with every frame of the backdrop while the ring stays still.
-  QPixmap body_;
-  QString bodyKey_;
+  PaintCache body_{PaintCache::Beyond::ScalePicture};
 };
 
 }  // namespace tidewell::design

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "design/Color.h"
+#include "design/PaintKey.h"
 #include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
 
@@ -64,7 +65,9 @@ void DotGauge::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRectF r(rect());
   const QRectF square(r.center().x() - diameter_ / 2, r.center().y() - diameter_ / 2, diameter_, diameter_);
-  paintDotGauge(painter, square, used_, SectionAccent::of(this));
+  const SectionPalette accent = SectionAccent::of(this);
+  dots_.paint(painter, size(), PaintKey().add(used_, diameter_, accent),
+              [&](QPainter& p) { paintDotGauge(p, square, used_, accent); });
 }
 
 }  // namespace tidewell::design

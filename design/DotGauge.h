@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "design/PaintCache.h"
 #include "design/SectionPalette.h"
 
 namespace tidewell::design {
@@ -40,6 +41,7 @@ class DotGauge : public QWidget {
  private:
   double used_;
   double diameter_;
+  PaintCache dots_;
 };
 
 }  // namespace tidewell::design

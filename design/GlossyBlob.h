@@ -9,7 +9,7 @@
 // it, as with every out-of-cell drawing (ShadowLayer); without a host the
 // tile draws it inside its own rect.
 //
-// Motion: the wobble (15 frames a second, phase from the symbol, time from
+// Motion: the wobble (on the ambient frames, phase from the symbol, time from
 // the shared AnimationClock, so equal symbols wobble in step) and the hover
 // tilt on a spring (60 frames a second while it moves). Under reduce motion the tile neither wobbles nor
 // reacts to hover. Frames run only while the tile is shown. GUI thread only.

@@ -5,24 +5,15 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "design/PaintKey.h"
 #include "design/SectionAccent.h"
 #include "design/ShadowLayer.h"
 
 namespace tidewell::design {
 
 namespace {
-QString backgroundKey(QSize size, double dpr, const GlowCardStyle& style, const SectionPalette& accent) {
-  return QStringLiteral("%1x%2|%3|%4|%5|%6%7|%8|%9|%10")
-      .arg(size.width())
-      .arg(size.height())
-      .arg(dpr)
-      .arg(style.cornerRadius)
-      .arg(style.glow ? style.glow->rgba64().toArgb32() : 0u, 0, 16)
-      .arg(int(style.featured))
-      .arg(int(style.vivid))
-      .arg(accent.primary.rgba64().toArgb32(), 0, 16)
-      .arg(accent.soft.rgba64().toArgb32(), 0, 16)
-      .arg(accent.deep.rgba64().toArgb32(), 0, 16);
+PaintKey lookKey(const GlowCardStyle& style, const SectionPalette& accent) {
+  return PaintKey().add(style.cornerRadius, style.glow, style.featured, style.vivid, accent);
 }
 }  // namespace
 
@@ -54,8 +45,8 @@ void GlowCard::paintShadows(QPainter& painter) const {
   const SectionPalette accent = SectionAccent::of(this);
   const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
   const QRectF area = shadowArea();
-  const QString key = backgroundKey(size(), dpr, style_, accent);
-  if (key != shadowsKey_) {
+  const uint64_t key = PaintKey(lookKey(style_, accent)).add(QRectF(rect()), dpr);
+  if (shadows_.isNull() || key != shadowsKey_) {
     const QSize pixels(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)));
     if (pixels.isEmpty()) return;
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -80,22 +71,16 @@ QRectF GlowCard::shadowArea() const {
 
 void GlowCard::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
   const SectionPalette accent = SectionAccent::of(this);
-  if (!ShadowLayer::hostOf(this)) paintShadows(painter);
-  const double dpr = devicePixelRatioF();
-  const QString key = backgroundKey(size(), dpr, style_, accent);
-  if (key != backgroundKey_) {
-    QPixmap pixmap(QSize(int(std::ceil(width() * dpr)), int(std::ceil(height() * dpr))));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    paintGlowCardBackground(p, QRectF(rect()), style_, accent);
-    p.end();
-    background_ = pixmap;
-    backgroundKey_ = key;
+  if (!ShadowLayer::hostOf(this)) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintShadows(painter);
+    painter.restore();
   }
-  painter.drawPixmap(QPointF(0, 0), background_);
+  background_.paint(painter, size(), lookKey(style_, accent),
+                    [&](QPainter& p) { paintGlowCardBackground(p, QRectF(rect()), style_, accent); });
+  painter.setRenderHint(QPainter::Antialiasing);
   ShadowLayer::paintCasters(this, painter, event->region());
 }
 

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "design/GlowCardLook.h"
+#include "design/PaintCache.h"
 #include "design/ShadowCaster.h"
 
 class QVBoxLayout;
@@ -37,11 +38,10 @@ class GlowCard : public QWidget, public ShadowCaster {
   GlowCardStyle style_;
   QVBoxLayout* layout_;
   QWidget* content_ = nullptr;
-  QPixmap background_;
-  QString backgroundKey_;
+  PaintCache background_{PaintCache::Beyond::ScalePicture};
   // Both shadows flattened into one picture, so a repaint blits once.
   mutable QImage shadows_;
-  mutable QString shadowsKey_;
+  mutable uint64_t shadowsKey_ = 0;
 };
 
 }  // namespace tidewell::design

@@ -13,6 +13,7 @@
 #include "design/GlossyBlob.h"
 #include "design/InterFont.h"
 #include "design/MotionPreference.h"
+#include "design/PaintKey.h"
 #include "design/ScanCircleLayout.h"
 #include "design/SectionAccent.h"
 #include "design/Shadow.h"
@@ -25,8 +26,9 @@ namespace {
 
 double titleHeight() { return QFontMetricsF(scanCircleTitleFont()).height(); }
 
-// Circle, dots, blob and title, unscaled.
-void paintContent(QPainter& painter, const QRectF& rect, const ScanCircleLook& look, double fillOpacity) {
+// The content in its three layers, back to front, unscaled: the circle
+// and the dots; the blob (the only part that moves by itself); the title.
+void paintRing(QPainter& painter, const QRectF& rect, const ScanCircleLook& look, double fillOpacity) {
   const ScanCircleLayout layout = scanCircleLayout(rect, titleHeight());
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
@@ -34,11 +36,31 @@ void paintContent(QPainter& painter, const QRectF& rect, const ScanCircleLook& l
   painter.setBrush(Color::withOpacity(look.accent.primary, fillOpacity));
   painter.drawEllipse(layout.circle);
   paintDotGauge(painter, layout.ring, 0, look.accent);
+  painter.restore();
+}
+
+void paintBlob(QPainter& painter, const QRectF& rect, const ScanCircleLook& look) {
+  const ScanCircleLayout layout = scanCircleLayout(rect, titleHeight());
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
   paintGlossyBlob(painter, layout.blob.center(), look.symbol, look.accent, kScanBlobSize, look.blob);
+  painter.restore();
+}
+
+void paintTitle(QPainter& painter, const QRectF& rect, const ScanCircleLook& look) {
+  const ScanCircleLayout layout = scanCircleLayout(rect, titleHeight());
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
   painter.setFont(scanCircleTitleFont());
   painter.setPen(Qt::white);
   painter.drawText(layout.title, Qt::AlignCenter | Qt::TextSingleLine, look.title);
   painter.restore();
+}
+
+void paintContent(QPainter& painter, const QRectF& rect, const ScanCircleLook& look, double fillOpacity) {
+  paintRing(painter, rect, look, fillOpacity);
+  paintBlob(painter, rect, look);
+  paintTitle(painter, rect, look);
 }
 
 double glowReach() { return shadowReach({QColor(), kScanGlowRadius, QPointF()}); }
@@ -185,8 +207,25 @@ void ScanCircleButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const ScanCircleLook look = currentLook();
-  if (!ShadowLayer::hostOf(this)) paintScanCircleGlow(painter, QRectF(rect()), look);
-  paintScanCircleButton(painter, QRectF(rect()), look);
+  const QRectF area(rect());
+  if (!ShadowLayer::hostOf(this)) paintScanCircleGlow(painter, area, look);
+  // The ring is drawn again only when the hover (or the look) changes; the
+  // wobbling blob on every frame, and so is the title: text is blended
+  // with the pixels under it, so a picture of it would not match.
+  const PaintKey key = PaintKey().add(look.accent, look.hover);
+  const auto scaled = [&](QPainter& p, auto draw) {
+    p.save();
+    p.setTransform(scaledAbout(area.center(), scanCircleScale(look.hover)), true);
+    draw(p);
+    p.restore();
+  };
+  ring_.paint(painter, size(), key, [&](QPainter& p) {
+    scaled(p, [&](QPainter& q) { paintRing(q, area, look, scanCircleFillOpacity(look.hover)); });
+  });
+  scaled(painter, [&](QPainter& q) {
+    paintBlob(q, area, look);
+    paintTitle(q, area, look);
+  });
 }
 
 void ScanCircleButton::followPointer(QPointF pos) {

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "design/BlobMotion.h"
+#include "design/PaintCache.h"
 #include "design/SectionPalette.h"
 #include "design/ShadowCaster.h"
 #include "design/SymbolTable.h"
@@ -80,6 +81,7 @@ class ScanCircleButton : public QAbstractButton, public ShadowCaster {
   Transition blobHover_;
   FrameTimer* wobbleFrames_;
   FrameTimer* hoverFrames_;
+  PaintCache ring_;
 };
 
 }  // namespace tidewell::design

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QSet>
 #include <QVariant>
 
 #include "design/ShadowCaster.h"
@@ -12,7 +13,12 @@ namespace tidewell::design {
 
 namespace {
 
-constexpr const char* kHostProperty = "tidewellShadowHost";
+// The hosts, looked up on every frame for every caster: a set, not a
+// property (a property lookup searches the class's properties by name).
+QSet<const QWidget*>& hosts() {
+  static QSet<const QWidget*> set;
+  return set;
+}
 constexpr const char* kLastAreaProperty = "tidewellShadowArea";
 
 const ShadowCaster* asCaster(const QWidget* widget) { return dynamic_cast<const ShadowCaster*>(widget); }
@@ -70,10 +76,12 @@ class Tracker : public QObject {
 namespace ShadowLayer {
 
 void makeHost(QWidget* widget) {
-  if (widget) widget->setProperty(kHostProperty, true);
+  if (!widget || hosts().contains(widget)) return;
+  hosts().insert(widget);
+  QObject::connect(widget, &QObject::destroyed, [widget] { hosts().remove(widget); });
 }
 
-bool isHost(const QWidget* widget) { return widget && widget->property(kHostProperty).toBool(); }
+bool isHost(const QWidget* widget) { return widget && hosts().contains(widget); }
 
 QWidget* hostOf(const QWidget* caster) {
   for (QWidget* w = caster ? caster->parentWidget() : nullptr; w; w = w->parentWidget()) {

@@ -7,6 +7,7 @@
 #include "app/root/IconTextRow.h"
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/PaintCache.h"
 #include "design/PillButton.h"
 #include "design/SectionPalette.h"
 #include "design/ShadowLayer.h"
@@ -33,12 +34,17 @@ class AccessCardSurface : public QWidget {
   void paintEvent(QPaintEvent* event) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area = QRectF(rect());
-    painter.fillPath(design::continuousRoundedRect(area, kCardRadius), Color::raisedSurface());
-    painter.setPen(QPen(Color::hairline(), 1));
-    painter.drawPath(design::continuousRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), kCardRadius - 0.5));
+    fill_.paint(painter, size(), 0, [this](QPainter& p) {
+      const QRectF area = QRectF(rect());
+      p.fillPath(design::continuousRoundedRect(area, kCardRadius), Color::raisedSurface());
+      p.setPen(QPen(Color::hairline(), 1));
+      p.drawPath(design::continuousRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), kCardRadius - 0.5));
+    });
     design::ShadowLayer::paintCasters(this, painter, event->region());
   }
+
+ private:
+  design::PaintCache fill_;
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "design/BrandLogo.h"
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/PaintKey.h"
 #include "design/ShadowLayer.h"
 #include "design/SidebarRow.h"
 #include "design/accessibility/AccessibleTraits.h"
@@ -129,9 +130,11 @@ QSize SidebarLogoButton::sizeHint() const {
 void SidebarLogoButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  if (isDown()) painter.setOpacity(kPressedOpacity);
-  const double width = design::brandLogoWidth(artwork_, kLogoHeight);
-  design::paintBrandLogo(painter, QRectF(kLogoPadX, kLogoPadTop, width, kLogoHeight), artwork_, kLogoHeight);
+  paintCache_.paint(painter, size(), design::PaintKey().add(isDown()), [this](QPainter& p) {
+    if (isDown()) p.setOpacity(kPressedOpacity);
+    const double width = design::brandLogoWidth(artwork_, kLogoHeight);
+    design::paintBrandLogo(p, QRectF(kLogoPadX, kLogoPadTop, width, kLogoHeight), artwork_, kLogoHeight);
+  });
 }
 
 SidebarAboutRow::SidebarAboutRow(QWidget* parent) : QAbstractButton(parent) {

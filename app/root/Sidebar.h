@@ -16,6 +16,7 @@
 
 #include "app/root/Mode.h"
 #include "design/BrandAsset.h"
+#include "design/PaintCache.h"
 
 namespace tidewell::design {
 class SidebarRow;
@@ -68,6 +69,7 @@ class SidebarLogoButton : public QAbstractButton {
 
  private:
   std::optional<design::BrandArtwork> artwork_;
+  design::PaintCache paintCache_;
 };
 
 // "About Tidewell Mac" at the foot of the sidebar.

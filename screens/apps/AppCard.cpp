@@ -116,6 +116,10 @@ void AppCard::setApp(const engine::InstalledApp& app, platform::TimePoint now,
   size_->setText(content.sizeText);
 }
 
+void AppCard::addBackgroundKey(design::PaintKey& key) const {
+  key.add(design::SectionAccent::of(this).primary);
+}
+
 void AppCard::paintBackground(QPainter& painter, const QRectF& rect) {
   SurfaceLook look = cardLook();
   if (isHovering()) look.border = design::Color::withOpacity(design::SectionAccent::of(this).primary, 0.45);

@@ -40,6 +40,7 @@ class AppCard : public Surface {
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
+  void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
   engine::InstalledApp app_;

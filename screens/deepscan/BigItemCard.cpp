@@ -151,6 +151,8 @@ void BigItemCard::setActions(std::function<void()> onReveal, std::function<void(
   onTrash_ = std::move(onTrash);
 }
 
+void BigItemCard::addBackgroundKey(design::PaintKey& key) const { key.add(item_.kind); }
+
 void BigItemCard::paintBackground(QPainter& painter, const QRectF& rect) {
   const QColor tint = cardTint(item_.kind);
   painter.save();

@@ -50,6 +50,7 @@ class BigItemCard : public Surface {
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
+  void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
   void copyCommand();

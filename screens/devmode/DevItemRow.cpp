@@ -129,6 +129,10 @@ void DevItemRow::show(bool animate) {
 
 void DevItemRow::onFrame() { show(true); }
 
+void DevItemRow::addBackgroundKey(design::PaintKey& key) const {
+  key.add(design::SectionAccent::of(this).primary, litness(), QRectF(boxSlot_->geometry()));
+}
+
 void DevItemRow::paintBackground(QPainter& painter, const QRectF& rect) {
   const QColor accent = design::SectionAccent::of(this).primary;
   const double t = litness();

@@ -41,6 +41,7 @@ class DevItemRow : public Surface {
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
+  void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
   void show(bool animate);

@@ -83,6 +83,10 @@ void DevModeRailRow::setValues(const RailRowValues& values) {
   if (restyle) update();
 }
 
+void DevModeRailRow::addBackgroundKey(design::PaintKey& key) const {
+  key.add(values_.viewed, design::SectionAccent::of(this).primary);
+}
+
 void DevModeRailRow::paintBackground(QPainter& painter, const QRectF& rect) {
   if (!values_.viewed) return;
   const QColor accent = design::SectionAccent::of(this).primary;

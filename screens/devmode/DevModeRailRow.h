@@ -41,6 +41,7 @@ class DevModeRailRow : public Surface {
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
+  void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
   RailRowValues values_;

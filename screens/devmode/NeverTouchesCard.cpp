@@ -32,6 +32,10 @@ NeverTouchesCard::NeverTouchesCard(QWidget* parent) : Surface({}, parent) {
   column->addWidget(lines);
 }
 
+void NeverTouchesCard::addBackgroundKey(design::PaintKey& key) const {
+  key.add(design::SectionAccent::of(this).primary);
+}
+
 void NeverTouchesCard::paintBackground(QPainter& painter, const QRectF& rect) {
   const QColor accent = design::SectionAccent::of(this).primary;
   paintSurface(painter, rect,

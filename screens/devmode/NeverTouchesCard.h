@@ -14,6 +14,7 @@ class NeverTouchesCard : public Surface {
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
+  void addBackgroundKey(design::PaintKey& key) const override;
 };
 
 }  // namespace tidewell::screens

@@ -92,6 +92,10 @@ SurfaceLook CategoryRow::lookFor(bool viewing, bool hovering, const QColor& acce
   return {12, Qt::transparent, Qt::transparent, 1};
 }
 
+void CategoryRow::addBackgroundKey(design::PaintKey& key) const {
+  key.add(texts_.isViewing, design::SectionAccent::of(this).primary);
+}
+
 void CategoryRow::paintBackground(QPainter& painter, const QRectF& rect) {
   paintSurface(painter, rect,
                lookFor(texts_.isViewing, isHovering(), design::SectionAccent::of(this).primary));

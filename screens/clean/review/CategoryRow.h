@@ -33,6 +33,7 @@ class CategoryRow : public Surface {
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
+  void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
   RailRowTexts texts_;

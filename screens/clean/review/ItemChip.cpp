@@ -118,6 +118,10 @@ SurfaceLook ItemChip::lookAt(double on, const QColor& accent) {
 
 QColor ItemChip::sizeColourAt(double on) { return mix(design::Color::secondaryText(), Qt::white, on); }
 
+void ItemChip::addBackgroundKey(design::PaintKey& key) const {
+  key.add(selectionAmount(), design::SectionAccent::of(this).primary);
+}
+
 void ItemChip::paintBackground(QPainter& painter, const QRectF& rect) {
   paintSurface(painter, rect, lookAt(selectionAmount(), design::SectionAccent::of(this).primary));
 }

@@ -42,6 +42,7 @@ class ItemChip : public Surface {
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
+  void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
   void onFrame();

@@ -55,9 +55,14 @@ void Surface::setClickable(bool clickable) {
 
 void Surface::paintBackground(QPainter& painter, const QRectF& rect) { paintSurface(painter, rect, look_); }
 
+void Surface::addBackgroundKey(design::PaintKey&) const {}
+
 void Surface::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  paintBackground(painter, QRectF(rect()));
+  design::PaintKey key;
+  key.add(look_.cornerRadius, look_.fill, look_.border, look_.borderWidth, hovering_);
+  addBackgroundKey(key);
+  background_.paint(painter, size(), key, [this](QPainter& p) { paintBackground(p, QRectF(rect())); });
   design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 

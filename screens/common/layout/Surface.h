@@ -11,6 +11,8 @@
 #include <QWidget>
 
 #include "design/Color.h"
+#include "design/PaintCache.h"
+#include "design/PaintKey.h"
 
 namespace tidewell::screens {
 
@@ -45,8 +47,10 @@ class Surface : public QWidget {
   void clicked();
 
  protected:
-  // The fill and border; a card with more layers extends it.
+  // The fill and border; a card with more layers extends it, and then adds
+  // what else its background shows to the key of its picture.
   virtual void paintBackground(QPainter& painter, const QRectF& rect);
+  virtual void addBackgroundKey(design::PaintKey& key) const;
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
@@ -58,6 +62,7 @@ class Surface : public QWidget {
   bool hovering_ = false;
   bool clickable_ = false;
   bool pressed_ = false;
+  design::PaintCache background_;
 };
 
 }  // namespace tidewell::screens

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "design/PaintKey.h"
 #include "design/SectionAccent.h"
 #include "design/Symbol.h"
 #include "design/accessibility/AccessibleTraits.h"
@@ -68,8 +69,13 @@ void SymbolView::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const QRectF box = design::symbolBox(QRectF(rect()).center(), fontSize_);
-  design::drawSymbol(painter, symbol_, box, weight_, currentColour(),
-                     effect_ ? effect_->frame() : design::SymbolFrame{});
+  const design::SymbolFrame frame = effect_ ? effect_->frame() : design::SymbolFrame{};
+  const QColor colour = currentColour();
+  design::PaintKey key;
+  key.add(symbol_.text(), fontSize_, weight_, colour, frame.opacity, frame.scale);
+  for (double layer : frame.layerOpacity) key.add(layer);
+  paintCache_.paint(painter, size(), key,
+                    [&](QPainter& p) { design::drawSymbol(p, symbol_, box, weight_, colour, frame); });
 }
 
 }  // namespace tidewell::screens

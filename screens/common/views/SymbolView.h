@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "design/FontWeight.h"
+#include "design/PaintCache.h"
 #include "design/SymbolEffect.h"
 #include "design/SymbolTable.h"
 
@@ -52,6 +53,7 @@ class SymbolView : public QWidget {
   design::FontWeight weight_;
   std::optional<QColor> colour_;
   design::SymbolEffect* effect_ = nullptr;
+  design::PaintCache paintCache_;
 };
 
 }  // namespace tidewell::screens
