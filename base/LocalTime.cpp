@@ -9,7 +9,7 @@ namespace {
 using namespace std::chrono;
 
 struct Local {
-  int64_t day;     // days since 1970-01-01 of the local calendar date
+  int64_t day;  // days since 1970-01-01 of the local calendar date
   int year, month, mday;
   int64_t secondOfDay;
   int hour, minute;
@@ -74,8 +74,8 @@ int64_t elapsedLocalDays(TimePoint from, TimePoint to) {
 std::optional<TimePoint> parseIso8601(std::string_view s) {
   int y, mo, d, h, mi, sec;
   if (!digits(s, 0, 4, y) || s.size() < 19 || s[4] != '-' || !digits(s, 5, 2, mo) || s[7] != '-' ||
-      !digits(s, 8, 2, d) || s[10] != 'T' || !digits(s, 11, 2, h) || s[13] != ':' ||
-      !digits(s, 14, 2, mi) || s[16] != ':' || !digits(s, 17, 2, sec))
+      !digits(s, 8, 2, d) || s[10] != 'T' || !digits(s, 11, 2, h) || s[13] != ':' || !digits(s, 14, 2, mi) ||
+      s[16] != ':' || !digits(s, 17, 2, sec))
     return std::nullopt;
   if (mo < 1 || mo > 12 || h > 23 || mi > 59 || sec > 59) return std::nullopt;
   year_month_day date{year(y), month(unsigned(mo)), day(unsigned(d))};
@@ -156,8 +156,8 @@ std::string relativeDateTimeText(TimePoint date, TimePoint now) {
   Local d = local(date), n = local(now);
   if (d.day == n.day) return "Today at " + clockText(d);
   if (d.day == n.day - 1) return "Yesterday at " + clockText(d);
-  return std::string(kMonths[d.month - 1]) + " " + std::to_string(d.mday) + ", " +
-         std::to_string(d.year) + " at " + clockText(d);
+  return std::string(kMonths[d.month - 1]) + " " + std::to_string(d.mday) + ", " + std::to_string(d.year) +
+         " at " + clockText(d);
 }
 
 }  // namespace tidewell::platform

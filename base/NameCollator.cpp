@@ -57,9 +57,8 @@ NameCollator& NameCollator::operator=(const NameCollator&) = default;
 int NameCollator::compare(std::string_view a, std::string_view b) const {
   if (!collator_) return a.compare(b);
   UErrorCode status = U_ZERO_ERROR;
-  UCollationResult result = collator_->compareUTF8(
-      icu::StringPiece(a.data(), int32_t(a.size())), icu::StringPiece(b.data(), int32_t(b.size())),
-      status);
+  UCollationResult result = collator_->compareUTF8(icu::StringPiece(a.data(), int32_t(a.size())),
+                                                   icu::StringPiece(b.data(), int32_t(b.size())), status);
   if (U_FAILURE(status)) return a.compare(b);
   return int(result);
 }

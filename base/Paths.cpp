@@ -67,8 +67,7 @@ bool isBelow(std::string_view path, std::string_view root) {
   if (root.empty()) return false;
   // "/" is the one root that already ends in the separator.
   if (root == "/") return path.size() > 1 && path.front() == '/';
-  return path.size() > root.size() + 1 && path.substr(0, root.size()) == root &&
-         path[root.size()] == '/';
+  return path.size() > root.size() + 1 && path.substr(0, root.size()) == root && path[root.size()] == '/';
 }
 
 bool isSameOrBelow(std::string_view path, std::string_view root) {

@@ -145,7 +145,8 @@ bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::
   // the physical path against where they physically are.
   const std::string home = platform::physicalPath(ctx.home).value_or(ctx.home);
   std::vector<std::string> roots;
-  for (const std::string& root : ctx.temporaryRoots) roots.push_back(platform::physicalPath(root).value_or(root));
+  for (const std::string& root : ctx.temporaryRoots)
+    roots.push_back(platform::physicalPath(root).value_or(root));
   return isSafeToTouch(*located, home, roots, ctx.extraUserFolders);
 }
 

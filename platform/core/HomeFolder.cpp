@@ -11,9 +11,7 @@
 namespace tidewell::platform {
 
 namespace {
-bool acceptable(const char* value) {
-  return value && value[0] == '/' && standardize(value) != "/";
-}
+bool acceptable(const char* value) { return value && value[0] == '/' && standardize(value) != "/"; }
 }  // namespace
 
 std::string chooseHomeFolder(const char* env, const char* passwd) {
@@ -28,8 +26,7 @@ std::string readHomeFolder() {
   std::vector<char> buffer(size > 0 ? size_t(size) : 16384);
   passwd entry{};
   passwd* result = nullptr;
-  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &result) == 0 && result &&
-      result->pw_dir)
+  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &result) == 0 && result && result->pw_dir)
     fromPasswd = result->pw_dir;
   return chooseHomeFolder(std::getenv("HOME"), fromPasswd.c_str());
 }

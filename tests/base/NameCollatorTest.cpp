@@ -19,8 +19,8 @@ TEST(NameCollator, CaseInsensitiveInEnglish) {
       {"apple", "Apple", 0},
       {"apple", "Banana", -1},
       {"Zoom", "arc", 1},
-      {"file2", "file10", 1},      // no numeric collation: "2" > "1"
-      {"éclair", "eclair", 1},     // accents still count
+      {"file2", "file10", 1},   // no numeric collation: "2" > "1"
+      {"éclair", "eclair", 1},  // accents still count
       {"éclair", "Eclairs", -1},
       {"node_modules", "Node_Modules", 0},
       {"", "a", -1},
@@ -44,8 +44,8 @@ TEST(NameCollator, PosixLocaleStillIgnoresCase) {
 }
 
 TEST(NameCollator, StableSortKeepsTiesInFoundOrder) {
-  std::vector<std::pair<std::string, int>> items = {
-      {"beta", 0}, {"Alpha", 1}, {"alpha", 2}, {"ALPHA", 3}, {"Beta", 4}, {"gamma", 5}};
+  std::vector<std::pair<std::string, int>> items = {{"beta", 0},  {"Alpha", 1}, {"alpha", 2},
+                                                    {"ALPHA", 3}, {"Beta", 4},  {"gamma", 5}};
   NameCollator("en_US").stableSort(items, [](const auto& p) -> const std::string& { return p.first; });
   std::vector<int> order;
   for (auto& p : items) order.push_back(p.second);

@@ -91,7 +91,8 @@ TEST(HomeFolder, ChoiceAndUsability) {
     EXPECT_EQ(chooseHomeFolder(c.env, c.passwd), c.chosen) << (c.env ? c.env : "(unset)");
 
   EXPECT_TRUE(isUsableHome("/home/a"));
-  for (const char* bad : {"", "/", "relative", "/home/a/", "/home//a"}) EXPECT_FALSE(isUsableHome(bad)) << bad;
+  for (const char* bad : {"", "/", "relative", "/home/a/", "/home//a"})
+    EXPECT_FALSE(isUsableHome(bad)) << bad;
 }
 
 }  // namespace

@@ -57,12 +57,13 @@ TEST(AdvisorServiceParse, ParseRuntimeFieldsAndFallbacks) {
        runtime("KEY", "Simulator runtime", "", 0, true, std::nullopt, {})},
       {"date without a time", R"j({"lastUsedAt": "2024-03-05"})j",
        runtime("KEY", "Simulator runtime", "", 0, true, std::nullopt, {})},
-      {"entry that is not an object", "[1, 2]", runtime("KEY", "Simulator runtime", "", 0, true, std::nullopt, {})},
+      {"entry that is not an object", "[1, 2]",
+       runtime("KEY", "Simulator runtime", "", 0, true, std::nullopt, {})},
       {"entry that is not JSON", "{oops", runtime("KEY", "Simulator runtime", "", 0, true, std::nullopt, {})},
-};
-for (const Case& c : cases) {
-  EXPECT_EQ(AdvisorService::parseRuntime("KEY", c.entry, names), c.expected) << c.what;
-}
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(AdvisorService::parseRuntime("KEY", c.entry, names), c.expected) << c.what;
+  }
 }
 
 TEST(AdvisorServiceParse, SizeIsA64BitIntegerOrZero) {

@@ -177,8 +177,8 @@ TEST(AdvisorServiceTools, LargeDeviceListIsReadWhole) {
   const int devices = 20000;  // about 1.2 MB of output
   for (int i = 0; i < devices; ++i) {
     if (i) json += ",";
-    json +=
-        R"j({"name": "Simulator number )j" + std::to_string(i) + R"j(", "isAvailable": false, "udid": "0000"})j";
+    json += R"j({"name": "Simulator number )j" + std::to_string(i) +
+            R"j(", "isAvailable": false, "udid": "0000"})j";
   }
   json += "]}}";
   ASSERT_GT(json.size(), 1u << 20);

@@ -230,7 +230,7 @@ TEST(AdvisorViewModel, TwoScansInOneTurnRunOneAndAScanClearsTheMessageOnly) {
   runToEnd(*s.h.executor);
   EXPECT_TRUE(finished(first));
   EXPECT_EQ(s.engine->scans.load(), 2);  // the earlier scan and one of these
-  EXPECT_GE(changed, 4);         // phase, message, findings, phase
+  EXPECT_GE(changed, 4);                 // phase, message, findings, phase
 }
 
 TEST(AdvisorViewModel, OverlappingActionsHoldTheLatestIdAndBothClearIt) {
