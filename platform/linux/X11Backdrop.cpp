@@ -9,17 +9,11 @@
 #include <optional>
 #include <vector>
 
+#include "platform/linux/XcbReply.h"
+
 namespace tidewell::platform {
 
 namespace {
-
-template <typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <typename T>
-Reply<T> owned(T* reply) {
-  return Reply<T>(reply, &std::free);
-}
 
 // A PutImage request's fixed part.
 constexpr size_t kPutImageHeaderBytes = 24;

@@ -10,17 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/linux/XcbReply.h"
+
 namespace tidewell::platform {
 
 namespace {
-
-template <typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <typename T>
-Reply<T> owned(T* reply) {
-  return Reply<T>(reply, &std::free);
-}
 
 class Connection {
  public:
