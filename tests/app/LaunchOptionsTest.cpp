@@ -44,28 +44,14 @@ TEST(LaunchOptions, CommandLines) {
 // Help and a mistyped option are answered before the application object,
 // which would abort for want of a display.
 TEST(LaunchOptions, TheProgramAnswersHelpAndMistakesWithoutADisplay) {
-  struct Case {
-    QStringList arguments;
-    int exitCode;
-    const char* out;  // a part of standard output
-    const char* err;  // all of standard error
-  };
-  const Case cases[] = {
-      {{"--help"}, 0, "Usage: tidewell-mac [options] [link]", ""},
-      {{"-h"}, 0, "--help", ""},
-      {{"-platform", "xcb", "--help"}, 0, "[link]", ""},
-      {{"--bogus"}, 2, "", "tidewell-mac: Unknown option 'bogus'.\n"},
-      {{"one", "two"}, 2, "", "tidewell-mac: Unexpected argument \"two\".\n"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.arguments.join(' ').toStdString());
-    const testing::ProgramRun run =
-        testing::runWithoutDisplay(QStringLiteral(TIDEWELL_APP_PROGRAM), c.arguments);
-    ASSERT_TRUE(run.finished) << run.err.toStdString();
-    EXPECT_EQ(run.exitCode, c.exitCode);
-    EXPECT_TRUE(run.out.contains(QString::fromUtf8(c.out))) << run.out.toStdString();
-    EXPECT_EQ(run.err.toStdString(), c.err);
-  }
+  testing::expectAnswers(QStringLiteral(TIDEWELL_APP_PROGRAM),
+                         {
+                             {{"--help"}, 0, "Usage: tidewell-mac [options] [link]", ""},
+                             {{"-h"}, 0, "--help", ""},
+                             {{"-platform", "xcb", "--help"}, 0, "[link]", ""},
+                             {{"--bogus"}, 2, "", "tidewell-mac: Unknown option 'bogus'.\n"},
+                             {{"one", "two"}, 2, "", "tidewell-mac: Unexpected argument \"two\".\n"},
+                         });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // display at all: no QT_QPA_PLATFORM, DISPLAY or WAYLAND_DISPLAY. Home and
 // the XDG folders stay the test's decoys.
 
+#include <gtest/gtest.h>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -36,6 +37,25 @@ inline ProgramRun runWithoutDisplay(const QString& program, const QStringList& a
   run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
   run.err = QString::fromLocal8Bit(process.readAllStandardError());
   return run;
+}
+
+// One command line and what the program must answer to it.
+struct ProgramAnswer {
+  QStringList arguments;
+  int exitCode;
+  const char* out;  // a part of standard output
+  const char* err;  // all of standard error
+};
+
+inline void expectAnswers(const QString& program, std::initializer_list<ProgramAnswer> answers) {
+  for (const ProgramAnswer& a : answers) {
+    SCOPED_TRACE(a.arguments.join(' ').toStdString());
+    const ProgramRun run = runWithoutDisplay(program, a.arguments);
+    ASSERT_TRUE(run.finished) << run.err.toStdString();
+    EXPECT_EQ(run.exitCode, a.exitCode);
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8(a.out))) << run.out.toStdString();
+    EXPECT_EQ(run.err.toStdString(), a.err);
+  }
 }
 
 }  // namespace tidewell::testing

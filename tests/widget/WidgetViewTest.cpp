@@ -104,29 +104,18 @@ TEST(WidgetOptions, CommandLines) {
 // Help and a mistyped option are answered before the application object,
 // which would abort for want of a display.
 TEST(WidgetOptions, TheProgramAnswersHelpAndMistakesWithoutADisplay) {
-  struct Case {
-    QStringList arguments;
-    int exitCode;
-    const char* out;  // a part of standard output
-    const char* err;  // all of standard error
-  };
-  const Case cases[] = {
-      {{"--help"}, 0, "Usage: tidewell-mac-widget [options]", ""},
-      {{"--family", "medium", "-h"}, 0, "--placeholder", ""},
-      {{"-platform", "xcb", "--help"}, 0, "--family <small|medium>", ""},
-      {{"--family", "large"}, 2, "", "tidewell-mac-widget: Unknown family \"large\": use small or medium.\n"},
-      {{"--colour"}, 2, "", "tidewell-mac-widget: Unknown option 'colour'.\n"},
-      {{"--help-all"}, 2, "", "tidewell-mac-widget: Unknown option 'help-all'.\n"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.arguments.join(' ').toStdString());
-    const testing::ProgramRun run =
-        testing::runWithoutDisplay(QStringLiteral(TIDEWELL_WIDGET_PROGRAM), c.arguments);
-    ASSERT_TRUE(run.finished) << run.err.toStdString();
-    EXPECT_EQ(run.exitCode, c.exitCode);
-    EXPECT_TRUE(run.out.contains(QString::fromUtf8(c.out))) << run.out.toStdString();
-    EXPECT_EQ(run.err.toStdString(), c.err);
-  }
+  testing::expectAnswers(QStringLiteral(TIDEWELL_WIDGET_PROGRAM),
+                         {
+                             {{"--help"}, 0, "Usage: tidewell-mac-widget [options]", ""},
+                             {{"--family", "medium", "-h"}, 0, "--placeholder", ""},
+                             {{"-platform", "xcb", "--help"}, 0, "--family <small|medium>", ""},
+                             {{"--family", "large"},
+                              2,
+                              "",
+                              "tidewell-mac-widget: Unknown family \"large\": use small or medium.\n"},
+                             {{"--colour"}, 2, "", "tidewell-mac-widget: Unknown option 'colour'.\n"},
+                             {{"--help-all"}, 2, "", "tidewell-mac-widget: Unknown option 'help-all'.\n"},
+                         });
 }
 
 TEST(WidgetAccessibility, TheWidgetIsOneLinkNamedByWhatItShowsThatItsActionAndTheKeysFollow) {
