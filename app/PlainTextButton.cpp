@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "design/ShapedText.h"
 #include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::app {
@@ -28,7 +29,7 @@ void PlainTextButton::paintEvent(QPaintEvent*) {
   if (isDown()) painter.setOpacity(0.7);
   painter.setFont(font());
   painter.setPen(colour_);
-  painter.drawText(QRectF(rect()), int(alignment_) | Qt::TextSingleLine, text());
+  design::drawShapedText(painter, QRectF(rect()), int(alignment_) | Qt::TextSingleLine, text());
 }
 
 }  // namespace tidewell::app

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "design/MonospacedDigits.h"
+#include "design/ShapedText.h"
 #include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::app {
@@ -49,12 +50,12 @@ void TextLine::paintEvent(QPaintEvent*) {
   painter.setPen(colour_);
   const QRectF area(rect());
   if (naturalWidth() > area.width()) {
-    painter.drawText(area, int(alignment_) | Qt::TextSingleLine,
-                     QFontMetricsF(font()).elidedText(text_, Qt::ElideRight, area.width()));
+    design::drawShapedText(painter, area, int(alignment_) | Qt::TextSingleLine,
+                           QFontMetricsF(font()).elidedText(text_, Qt::ElideRight, area.width()));
   } else if (monospacedDigits_) {
     design::drawMonospacedDigits(painter, area, alignment_, text_);
   } else {
-    painter.drawText(area, int(alignment_) | Qt::TextSingleLine, text_);
+    design::drawShapedText(painter, area, int(alignment_) | Qt::TextSingleLine, text_);
   }
 }
 

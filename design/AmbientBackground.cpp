@@ -6,6 +6,7 @@
 
 #include "design/AmbientWash.h"
 #include "design/AnimationClock.h"
+#include "design/BackdropFrame.h"
 #include "design/FrameTimer.h"
 #include "design/MotionPreference.h"
 #include "design/NoiseOverlay.h"
@@ -28,13 +29,19 @@ QImage renderWash(QSize pixels, const SectionPalette& accent, double t) {
   return image;
 }
 
-void drawScaledWash(QPainter& painter, const QRectF& rect, const QImage& wash) {
-  painter.save();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  // The wash's pixels cover exactly rect's size divided by the resolution.
-  const QSizeF covered(wash.width() / kWashResolution, wash.height() / kWashResolution);
-  painter.drawImage(QRectF(rect.topLeft(), covered), wash);
-  painter.restore();
+// The frame for an area of size points at dpr: the wash of that size,
+// stretched to the area's device pixels with the grain added.
+QImage backdropFrame(const QSizeF& size, double dpr, const SectionPalette& accent, double t) {
+  const QSize pixels(std::max(1, int(std::ceil(size.width() * dpr - 1e-6))),
+                     std::max(1, int(std::ceil(size.height() * dpr - 1e-6))));
+  QImage frame = composeBackdrop(renderWash(washPixels(size), accent, t), pixels, dpr / kWashResolution,
+                                 grainTileImage(dpr));
+  frame.setDevicePixelRatio(dpr);
+  return frame;
+}
+
+double deviceRatio(const QPainter& painter) {
+  return painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
 }
 
 }  // namespace
@@ -46,8 +53,7 @@ double ambientTime(bool reduceMotion, double now) {
 }
 
 void paintAmbientBackground(QPainter& painter, const QRectF& rect, const SectionPalette& accent, double t) {
-  drawScaledWash(painter, rect, renderWash(washPixels(rect.size()), accent, t));
-  paintNoiseOverlay(painter, rect);
+  painter.drawImage(rect.topLeft(), backdropFrame(rect.size(), deviceRatio(painter), accent, t));
 }
 
 AmbientBackground::AmbientBackground(SectionPalette accent, QWidget* parent)
@@ -72,16 +78,18 @@ bool AmbientBackground::isAnimating() const { return frames_->isActive(); }
 
 void AmbientBackground::paintEvent(QPaintEvent* event) {
   const double t = currentTime();
-  const QSize pixels = washPixels(QSizeF(size()));
-  if (wash_.isNull() || t != washTime_ || !(accent_ == washAccent_) || pixels != washSize_) {
-    wash_ = renderWash(pixels, accent_, t);
-    washTime_ = t;
-    washAccent_ = accent_;
-    washSize_ = pixels;
-  }
   QPainter painter(this);
-  drawScaledWash(painter, QRectF(rect()), wash_);
-  paintNoiseOverlay(painter, QRectF(rect()));
+  const double dpr = deviceRatio(painter);
+  // One frame per tick of the drift, shared by every repaint within it (a
+  // tile's wobble repaints only its own corner).
+  if (frame_.isNull() || t != frameTime_ || !(accent_ == frameAccent_) || size() != frameSize_ ||
+      dpr != frame_.devicePixelRatio()) {
+    frame_ = backdropFrame(QSizeF(size()), dpr, accent_, t);
+    frameTime_ = t;
+    frameAccent_ = accent_;
+    frameSize_ = size();
+  }
+  painter.drawImage(QPointF(0, 0), frame_);
   painter.setRenderHint(QPainter::Antialiasing);
   ShadowLayer::paintCasters(this, painter, event->region());
 }

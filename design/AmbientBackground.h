@@ -1,8 +1,9 @@
 #pragma once
 // The ambient backdrop behind a window's content: the drifting colour wash
 // in the accent given, with the grain on top. The wash is rendered at an
-// eighth of the resolution and scaled up (it holds nothing sharper), once
-// per frame, and repaints of part of the window reuse it. It drifts 10
+// eighth of the resolution (it holds nothing sharper) and scaled up with
+// the grain into one picture at device resolution once per frame, which
+// repaints of part of the window reuse. It drifts 10
 // frames a second while the window is shown and reduce motion is off;
 // otherwise it stands still at t = 0. Time comes from the shared
 // AnimationClock. It paints an opaque background, so it is a shadow host:
@@ -46,11 +47,12 @@ class AmbientBackground : public QWidget {
  private:
   SectionPalette accent_;
   FrameTimer* frames_;
-  // The last wash, reused by repaints within the same frame.
-  QImage wash_;
-  double washTime_ = 0;
-  SectionPalette washAccent_;
-  QSize washSize_;
+  // The last frame (wash and grain at device resolution), reused by
+  // repaints within the same tick.
+  QImage frame_;
+  double frameTime_ = 0;
+  SectionPalette frameAccent_;
+  QSize frameSize_;
 };
 
 }  // namespace tidewell::design

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
@@ -34,7 +35,7 @@ void paintBrandLogo(QPainter& painter, const QRectF& rect, const std::optional<B
   } else {
     painter.setFont(brandFallbackFont(height));
     painter.setPen(Qt::white);
-    painter.drawText(rect, Qt::AlignCenter, brandFallbackText());
+    drawShapedText(painter, rect, Qt::AlignCenter, brandFallbackText());
   }
   painter.restore();
 }

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "design/ShapedText.h"
+
 namespace tidewell::design {
 
 namespace {
@@ -44,10 +46,10 @@ void drawMonospacedDigits(QPainter& painter, const QRectF& rect, Qt::Alignment a
   for (const QChar c : text) {
     const double advance = metrics.horizontalAdvance(c);
     if (c.isDigit()) {
-      painter.drawText(QPointF(x + (cell - advance) / 2, baseline), QString(c));
+      drawShapedText(painter, QPointF(x + (cell - advance) / 2, baseline), QString(c));
       x += cell;
     } else {
-      painter.drawText(QPointF(x, baseline), QString(c));
+      drawShapedText(painter, QPointF(x, baseline), QString(c));
       x += advance;
     }
   }

@@ -12,31 +12,39 @@ namespace tidewell::design {
 
 namespace {
 
-// The grain ready to add: each value already scaled by the overlay's
-// opacity, and each grain pixel as many device pixels wide as a point, so
-// tiling it is a plain additive copy with no per-pixel scaling.
+// The grain ready to add as a pixmap for the painter: the tile below, with
+// its pixel ratio set so it covers kNoiseSide points.
 const QPixmap& grainTile(double dpr) {
   static QCache<int, QPixmap> tiles(4);
   const int key = int(std::lround(dpr * 100));
   if (QPixmap* hit = tiles.object(key)) return *hit;
-  const int side = std::max(1, int(std::lround(kNoiseSide * dpr)));
-  QImage scaled(side, side, QImage::Format_RGB32);
-  const QImage& grain = noiseGrain();
-  for (int y = 0; y < side; ++y) {
-    const uchar* in = grain.constScanLine(std::min(kNoiseSide - 1, int(y / dpr)));
-    auto* out = reinterpret_cast<QRgb*>(scaled.scanLine(y));
-    for (int x = 0; x < side; ++x) {
-      const int v = int(std::lround(in[std::min(kNoiseSide - 1, int(x / dpr))] * kNoiseOpacity));
-      out[x] = qRgb(v, v, v);
-    }
-  }
+  const QImage scaled = grainTileImage(dpr);
   QPixmap* tile = new QPixmap(QPixmap::fromImage(scaled));
-  tile->setDevicePixelRatio(double(side) / kNoiseSide);
+  tile->setDevicePixelRatio(double(scaled.width()) / kNoiseSide);
   tiles.insert(key, tile);
   return *tile;
 }
 
 }  // namespace
+
+QImage grainTileImage(double dpr) {
+  static QCache<int, QImage> tiles(4);
+  const int key = int(std::lround(dpr * 100));
+  if (QImage* hit = tiles.object(key)) return *hit;
+  const int side = std::max(1, int(std::lround(kNoiseSide * dpr)));
+  auto* scaled = new QImage(side, side, QImage::Format_RGB32);
+  const QImage& grain = noiseGrain();
+  for (int y = 0; y < side; ++y) {
+    const uchar* in = grain.constScanLine(std::min(kNoiseSide - 1, int(y / dpr)));
+    auto* out = reinterpret_cast<QRgb*>(scaled->scanLine(y));
+    for (int x = 0; x < side; ++x) {
+      const int v = int(std::lround(in[std::min(kNoiseSide - 1, int(x / dpr))] * kNoiseOpacity));
+      out[x] = qRgb(v, v, v);
+    }
+  }
+  tiles.insert(key, scaled);
+  return *scaled;
+}
 
 const QImage& noiseGrain() {
   static const QImage grain = [] {

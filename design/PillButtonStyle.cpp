@@ -6,6 +6,7 @@
 #include "design/Color.h"
 #include "design/Gradients.h"
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
 
@@ -35,8 +36,8 @@ void paintPillLabel(QPainter& painter, const QRectF& rect, const QFont& font, co
   }
   painter.setFont(font);
   painter.setPen(colour);
-  painter.drawText(QRectF(x, rect.top(), rect.right() - x, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   label.title);
+  drawShapedText(painter, QRectF(x, rect.top(), rect.right() - x, rect.height()),
+                 Qt::AlignLeft | Qt::AlignVCenter, label.title);
   if (label.trailing) {
     const double side = symbolSide(label.trailing->size);
     x += QFontMetricsF(font).horizontalAdvance(label.title) + label.trailing->spacing;

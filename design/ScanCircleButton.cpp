@@ -18,6 +18,7 @@
 #include "design/SectionAccent.h"
 #include "design/Shadow.h"
 #include "design/ShadowLayer.h"
+#include "design/ShapedText.h"
 #include "design/keyboard/KeyboardFocus.h"
 
 namespace tidewell::design {
@@ -53,7 +54,7 @@ void paintTitle(QPainter& painter, const QRectF& rect, const ScanCircleLook& loo
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setFont(scanCircleTitleFont());
   painter.setPen(Qt::white);
-  painter.drawText(layout.title, Qt::AlignCenter | Qt::TextSingleLine, look.title);
+  drawShapedText(painter, layout.title, Qt::AlignCenter | Qt::TextSingleLine, look.title);
   painter.restore();
 }
 

@@ -6,6 +6,7 @@
 
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::design {
@@ -29,15 +30,15 @@ void paintScreenHeader(QPainter& painter, const QRectF& rect, const QString& tit
   QRectF line(rect.left(), rect.top(), rect.width(), titleMetrics.height());
   painter.setFont(titleFont());
   painter.setPen(Qt::white);
-  painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                   titleMetrics.elidedText(title, Qt::ElideRight, rect.width()));
+  drawShapedText(painter, line, Qt::AlignLeft | Qt::AlignVCenter,
+                 titleMetrics.elidedText(title, Qt::ElideRight, rect.width()));
   if (subtitle) {
     const QFontMetricsF subtitleMetrics(subtitleFont());
     line = QRectF(rect.left(), line.bottom() + kSpacing, rect.width(), subtitleMetrics.height());
     painter.setFont(subtitleFont());
     painter.setPen(Color::secondaryText());
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                     subtitleMetrics.elidedText(*subtitle, Qt::ElideRight, rect.width()));
+    drawShapedText(painter, line, Qt::AlignLeft | Qt::AlignVCenter,
+                   subtitleMetrics.elidedText(*subtitle, Qt::ElideRight, rect.width()));
   }
   painter.restore();
 }

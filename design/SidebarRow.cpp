@@ -9,6 +9,7 @@
 #include "design/InterFont.h"
 #include "design/SectionAccent.h"
 #include "design/ShadowLayer.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/SymbolEffect.h"
 #include "design/accessibility/AccessibleTraits.h"
@@ -64,8 +65,9 @@ void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRow
   painter.setFont(font);
   painter.setPen(ink);
   // The spacer gives way first; only then is the name elided.
-  painter.drawText(QRectF(textLeft, rect.top(), textWidth, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   QFontMetricsF(font).elidedText(look.label, Qt::ElideRight, textWidth));
+  drawShapedText(painter, QRectF(textLeft, rect.top(), textWidth, rect.height()),
+                 Qt::AlignLeft | Qt::AlignVCenter,
+                 QFontMetricsF(font).elidedText(look.label, Qt::ElideRight, textWidth));
   painter.restore();
 }
 

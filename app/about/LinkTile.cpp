@@ -6,6 +6,7 @@
 
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/keyboard/KeyboardFocus.h"
 
@@ -32,9 +33,9 @@ void paintLinkTile(QPainter& painter, const QRectF& rect, const QString& title, 
   const QFontMetricsF metrics(titleFont());
   painter.setFont(titleFont());
   painter.setPen(design::Color::secondaryText());
-  painter.drawText(QRectF(rect.left(), frame.bottom() + kGap, rect.width(), metrics.height()),
-                   Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
-                   metrics.elidedText(title, Qt::ElideRight, rect.width()));
+  design::drawShapedText(painter, QRectF(rect.left(), frame.bottom() + kGap, rect.width(), metrics.height()),
+                         Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+                         metrics.elidedText(title, Qt::ElideRight, rect.width()));
   painter.restore();
 }
 

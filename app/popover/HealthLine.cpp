@@ -6,6 +6,7 @@
 
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::app {
@@ -25,8 +26,8 @@ void paintHealthLine(QPainter& painter, const QRectF& rect, const design::ThemeP
   painter.drawEllipse(dot);
   painter.setFont(labelFont());
   painter.setPen(design::Color::secondaryText());
-  painter.drawText(rect.adjusted(kDot + kGap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   palette.label);
+  design::drawShapedText(painter, rect.adjusted(kDot + kGap, 0, 0, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, palette.label);
   painter.restore();
 }
 

@@ -7,6 +7,7 @@
 #include "design/Color.h"
 #include "design/IconChip.h"
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/keyboard/KeyboardFocus.h"
 
@@ -39,8 +40,8 @@ void paintQuickCard(QPainter& painter, const QRectF& rect, const QuickCardLook& 
                      std::max(0.0, rect.right() - kPaddingX - chip.right() - kGap), rect.height());
   painter.setFont(titleFont());
   painter.setPen(Qt::white);
-  painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   QFontMetricsF(titleFont()).elidedText(look.title, Qt::ElideRight, title.width()));
+  design::drawShapedText(painter, title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         QFontMetricsF(titleFont()).elidedText(look.title, Qt::ElideRight, title.width()));
   painter.restore();
 }
 

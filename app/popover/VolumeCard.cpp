@@ -10,6 +10,7 @@
 #include "design/InterFont.h"
 #include "design/MonospacedDigits.h"
 #include "design/SectionAccent.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/Symbol.h"
 #include "design/accessibility/AccessibleTraits.h"
@@ -103,8 +104,8 @@ void paintVolumeCard(QPainter& painter, const QRectF& rect, const VolumeCardLook
   const double totalHeight = lineHeight(totalFont());
   painter.setFont(totalFont());
   painter.setPen(design::Color::secondaryText());
-  painter.drawText(
-      QRectF(left, y, width, totalHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+  design::drawShapedText(
+      painter, QRectF(left, y, width, totalHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
       QFontMetricsF(totalFont()).elidedText(freeOfTotalText(look.figures), Qt::ElideRight, width));
   y += totalHeight + kLineSpacing;
 

@@ -9,6 +9,7 @@
 #include "design/Color.h"
 #include "design/InterFont.h"
 #include "design/PillButtonStyle.h"
+#include "design/ShapedText.h"
 #include "design/Symbol.h"
 #include "design/keyboard/KeyboardFocus.h"
 
@@ -88,8 +89,8 @@ void AppsSortMenu::paintEvent(QPaintEvent*) {
   x += side + kGap;
   painter.setFont(font);
   painter.setPen(colour);
-  painter.drawText(QRectF(x, frame.top(), frame.right() - x, frame.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, text());
+  design::drawShapedText(painter, QRectF(x, frame.top(), frame.right() - x, frame.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, text());
   painter.restore();
 }
 

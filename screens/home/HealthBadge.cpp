@@ -6,6 +6,7 @@
 
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
 
@@ -53,7 +54,8 @@ void HealthBadge::paintEvent(QPaintEvent*) {
   painter.setFont(labelFont());
   painter.setPen(Qt::white);
   const double x = kHorizontalPadding + kDot + kSpacing;
-  painter.drawText(QRectF(x, 0, r.width() - x, r.height()), Qt::AlignLeft | Qt::AlignVCenter, label_);
+  design::drawShapedText(painter, QRectF(x, 0, r.width() - x, r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         label_);
 }
 
 }  // namespace tidewell::screens

@@ -7,6 +7,7 @@
 #include "MotionFixture.h"
 #include "design/AmbientBackground.h"
 #include "design/AmbientWash.h"
+#include "design/BackdropFrame.h"
 #include "design/Color.h"
 #include "design/NoiseOverlay.h"
 
@@ -138,6 +139,62 @@ TEST(NoiseOverlay, OneGreyGrainPerProcessAddedFaintly) {
     paintNoiseOverlay(p, QRectF(150, 150, 100, 100));
   }
   EXPECT_EQ(part.pixel(200, 170), image.pixel(200, 170));
+}
+
+// The painter's own way: the wash stretched with smooth transformation,
+// then the grain added over it.
+QImage paintedBackdrop(const QImage& wash, QSize pixels, double factor, const QImage& grain) {
+  QImage image(pixels, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(QRectF(0, 0, wash.width() * factor, wash.height() * factor), wash);
+  p.setCompositionMode(QPainter::CompositionMode_Plus);
+  p.drawTiledPixmap(QRectF(0, 0, pixels.width(), pixels.height()), QPixmap::fromImage(grain));
+  return image;
+}
+
+TEST(BackdropFrame, OnePassGivesWhatStretchingAndAddingGrainGive) {
+  struct Case {
+    QSize washSize, pixels;
+    double factor;
+  };
+  const Case cases[] = {
+      {{60, 40}, {480, 320}, 8},   // scale 1
+      {{60, 40}, {960, 640}, 16},  // scale 2
+      {{61, 41}, {483, 322}, 8},   // the wash a pixel wider than the area
+      {{26, 18}, {300, 210}, 12},  // scale 1.5
+  };
+  const QImage grain = grainTileImage(1.0);
+  for (const Case& c : cases) {
+    QImage wash(c.washSize, QImage::Format_RGB32);
+    {
+      QPainter p(&wash);
+      paintAmbientWash(p, QRectF(QPointF(0, 0), QSizeF(c.washSize)), SectionPalette::clean(), 3.0, 0.125);
+    }
+    const QImage ours = composeBackdrop(wash, c.pixels, c.factor, grain);
+    const QImage theirs = paintedBackdrop(wash, c.pixels, c.factor, grain);
+    ASSERT_EQ(ours.size(), c.pixels);
+    ASSERT_EQ(ours.format(), QImage::Format_RGB32);
+    int worst = 0;
+    for (int y = 0; y < c.pixels.height(); ++y) {
+      for (int x = 0; x < c.pixels.width(); ++x) {
+        const QRgb a = ours.pixel(x, y), b = theirs.pixel(x, y);
+        worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b))});
+        ASSERT_EQ(qAlpha(a), 255);
+      }
+    }
+    EXPECT_LE(worst, 2) << c.pixels.width() << "x" << c.pixels.height();
+  }
+}
+
+TEST(BackdropFrame, NothingToMakeGivesNoFrame) {
+  const QImage grain = grainTileImage(1.0);
+  QImage wash(4, 4, QImage::Format_RGB32);
+  wash.fill(Qt::red);
+  EXPECT_TRUE(composeBackdrop(wash, QSize(0, 10), 8, grain).isNull());
+  EXPECT_TRUE(composeBackdrop(QImage(), QSize(10, 10), 8, grain).isNull());
+  EXPECT_TRUE(composeBackdrop(wash, QSize(10, 10), 0, grain).isNull());
 }
 
 }  // namespace

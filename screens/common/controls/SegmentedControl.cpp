@@ -8,6 +8,7 @@
 
 #include "design/Color.h"
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
 #include "design/keyboard/KeyboardFocus.h"
@@ -57,7 +58,7 @@ void paintSegmentedControl(QPainter& painter, const QRectF& rect, const QStringL
       strokeInside(painter, thumb, kThumbRadius, 1, Color::white(0.08));
     }
     painter.setPen(chosen ? Color::white() : Color::white(0.6));
-    painter.drawText(segment, Qt::AlignCenter | Qt::TextSingleLine, titles[i]);
+    design::drawShapedText(painter, segment, Qt::AlignCenter | Qt::TextSingleLine, titles[i]);
   }
   painter.restore();
 }

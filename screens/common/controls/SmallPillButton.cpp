@@ -7,6 +7,7 @@
 #include "design/Color.h"
 #include "design/InterFont.h"
 #include "design/SectionAccent.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/keyboard/KeyboardFocus.h"
 
@@ -27,7 +28,7 @@ void paintSmallPill(QPainter& painter, const QRectF& rect, const QString& title,
   painter.fillPath(design::capsule(rect), design::Color::withOpacity(accent, 0.12));
   painter.setFont(pillFont());
   painter.setPen(accent);
-  painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, title);
+  design::drawShapedText(painter, rect, Qt::AlignCenter | Qt::TextSingleLine, title);
   painter.restore();
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "design/InterFont.h"
+#include "design/ShapedText.h"
 #include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
 
@@ -26,7 +27,7 @@ void paintBadge(QPainter& painter, const QRectF& rect, const QString& text, cons
   painter.fillPath(design::capsule(rect), look.fill);
   painter.setFont(badgeFont(look));
   painter.setPen(look.text);
-  painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text);
+  design::drawShapedText(painter, rect, Qt::AlignCenter | Qt::TextSingleLine, text);
   painter.restore();
 }
 

@@ -7,6 +7,7 @@
 
 #include "design/InterFont.h"
 #include "design/MonospacedDigits.h"
+#include "design/ShapedText.h"
 #include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
@@ -78,7 +79,7 @@ void FittedLabel::paintEvent(QPaintEvent*) {
   if (style_.monospacedDigits)
     design::drawMonospacedDigits(painter, QRectF(rect()), alignment, shown);
   else
-    painter.drawText(QRectF(rect()), int(alignment), shown);
+    design::drawShapedText(painter, QRectF(rect()), int(alignment), shown);
 }
 
 }  // namespace tidewell::screens

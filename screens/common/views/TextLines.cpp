@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "design/MonospacedDigits.h"
+#include "design/ShapedText.h"
 
 namespace tidewell::screens {
 
@@ -95,7 +96,8 @@ void paintTextLines(QPainter& painter, const QRectF& rect, const QStringList& li
     if (style.monospacedDigits && lines.size() == 1 && lineWidth(line, style) <= rect.width() + 0.5) {
       design::drawMonospacedDigits(painter, lineRect, horizontal | Qt::AlignVCenter, line);
     } else {
-      painter.drawText(lineRect, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine, line);
+      design::drawShapedText(painter, lineRect, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine,
+                             line);
     }
     y += metrics.lineSpacing();
   }
