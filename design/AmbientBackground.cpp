@@ -29,13 +29,12 @@ QImage renderWash(QSize pixels, const SectionPalette& accent, double t) {
   return image;
 }
 
-// The frame for an area of size points at dpr: the wash of that size,
+// The frame for an area of size points at dpr: the wash for that size,
 // stretched to the area's device pixels with the grain added.
-QImage backdropFrame(const QSizeF& size, double dpr, const SectionPalette& accent, double t) {
+QImage backdropFrame(const QSizeF& size, double dpr, const QImage& wash, QImage reuse = {}) {
   const QSize pixels(std::max(1, int(std::ceil(size.width() * dpr - 1e-6))),
                      std::max(1, int(std::ceil(size.height() * dpr - 1e-6))));
-  QImage frame = composeBackdrop(renderWash(washPixels(size), accent, t), pixels, dpr / kWashResolution,
-                                 grainTileImage(dpr));
+  QImage frame = composeBackdrop(wash, pixels, dpr / kWashResolution, grainTileImage(dpr), std::move(reuse));
   frame.setDevicePixelRatio(dpr);
   return frame;
 }
@@ -52,12 +51,29 @@ double ambientTime(bool reduceMotion, double now) {
   return std::floor(now / frame) * frame;
 }
 
+double washChange(const QImage& a, const QImage& b) {
+  if (a.size() != b.size() || a.isNull()) return -1;
+  int64_t total = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+    const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+    for (int x = 0; x < a.width(); ++x) {
+      total += std::max({std::abs(qRed(p[x]) - qRed(q[x])), std::abs(qGreen(p[x]) - qGreen(q[x])),
+                         std::abs(qBlue(p[x]) - qBlue(q[x]))});
+    }
+  }
+  return double(total) / (double(a.width()) * a.height());
+}
+
 void paintAmbientBackground(QPainter& painter, const QRectF& rect, const SectionPalette& accent, double t) {
-  painter.drawImage(rect.topLeft(), backdropFrame(rect.size(), deviceRatio(painter), accent, t));
+  painter.drawImage(rect.topLeft(), backdropFrame(rect.size(), deviceRatio(painter),
+                                                  renderWash(washPixels(rect.size()), accent, t)));
 }
 
 AmbientBackground::AmbientBackground(SectionPalette accent, QWidget* parent)
-    : QWidget(parent), accent_(std::move(accent)), frames_(new FrameTimer(this, kWashFrameMs)) {
+    : QWidget(parent),
+      accent_(std::move(accent)),
+      frames_(new FrameTimer(this, kWashFrameMs, [this] { advance(); })) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setHiddenFromAccessibility(this);
   ShadowLayer::makeHost(this);
@@ -76,18 +92,35 @@ double AmbientBackground::currentTime() const {
 
 bool AmbientBackground::isAnimating() const { return frames_->isActive(); }
 
-void AmbientBackground::paintEvent(QPaintEvent* event) {
+void AmbientBackground::showWashAt(double t) {
+  shownWash_ = renderWash(washPixels(QSizeF(size())), accent_, t);
+  shownTime_ = t;
+  shownAccent_ = accent_;
+  frameStale_ = true;
+}
+
+void AmbientBackground::advance() {
   const double t = currentTime();
+  if (shownWash_.isNull() || t == shownTime_) return;
+  const QImage next = renderWash(washPixels(QSizeF(size())), accent_, t);
+  // Standing still (reduce motion) shows exactly its own frame.
+  const double moved = washChange(shownWash_, next);
+  if (moved >= 0 && moved < kVisibleWashChange && !reduceMotion()) return;
+  shownWash_ = next;
+  shownTime_ = t;
+  frameStale_ = true;
+  update();
+}
+
+void AmbientBackground::paintEvent(QPaintEvent* event) {
+  if (shownWash_.isNull() || !(accent_ == shownAccent_) || shownWash_.size() != washPixels(QSizeF(size())))
+    showWashAt(currentTime());
   QPainter painter(this);
   const double dpr = deviceRatio(painter);
-  // One frame per tick of the drift, shared by every repaint within it (a
-  // tile's wobble repaints only its own corner).
-  if (frame_.isNull() || t != frameTime_ || !(accent_ == frameAccent_) || size() != frameSize_ ||
-      dpr != frame_.devicePixelRatio()) {
-    frame_ = backdropFrame(QSizeF(size()), dpr, accent_, t);
-    frameTime_ = t;
-    frameAccent_ = accent_;
-    frameSize_ = size();
+  if (frameStale_ || frame_.isNull() || frame_.devicePixelRatio() != dpr ||
+      frame_.size() != QSize(int(std::ceil(width() * dpr - 1e-6)), int(std::ceil(height() * dpr - 1e-6)))) {
+    frame_ = backdropFrame(QSizeF(size()), dpr, shownWash_, std::move(frame_));
+    frameStale_ = false;
   }
   painter.drawImage(QPointF(0, 0), frame_);
   painter.setRenderHint(QPainter::Antialiasing);

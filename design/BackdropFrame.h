@@ -12,7 +12,11 @@ namespace tidewell::design {
 
 // The frame of pixels (device pixels) over which a wash of RGB32 pixels
 // is stretched by factor device pixels per wash pixel, with grain, an
-// RGB32 tile repeating from the frame's corner, added and clamped.
-QImage composeBackdrop(const QImage& wash, QSize pixels, double factor, const QImage& grain);
+// RGB32 tile repeating from the frame's corner, added and clamped. The
+// frame is made in reuse when that is an RGB32 image of the size (a
+// window's frame is megabytes; a new one each time costs the system a
+// page fault for every page of it).
+QImage composeBackdrop(const QImage& wash, QSize pixels, double factor, const QImage& grain,
+                       QImage reuse = {});
 
 }  // namespace tidewell::design

@@ -1,6 +1,7 @@
 #include "design/BlobMotion.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <cmath>
 
 namespace tidewell::design {
@@ -30,6 +31,15 @@ BlobTransform blobTransform(const QString& symbol, bool wobbles, bool reduceMoti
   if (reduceMotion) return {};
   const BlobTransform wobble = wobbles ? wobbleTransform(now + wobblePhase(symbol)) : BlobTransform{};
   return combine(wobble, hoverTransform(hoverAmount));
+}
+
+double blobStep(const BlobTransform& from, const BlobTransform& to, double size) {
+  // A corner is half a diagonal out; the two transforms put it at the same
+  // angle apart as their rotations, each at its own scale.
+  const double corner = size / std::sqrt(2.0);
+  const double apart = (from.rotationDegrees - to.rotationDegrees) * M_PI / 180;
+  const double a = from.scale, b = to.scale;
+  return corner * std::sqrt(std::max(0.0, a * a + b * b - 2 * a * b * std::cos(apart)));
 }
 
 QTransform aboutCentre(const BlobTransform& transform, QPointF centre) {

@@ -50,4 +50,14 @@ BlobTransform blobTransform(const QString& symbol, bool wobbles, bool reduceMoti
 // The transform as a matrix about centre.
 QTransform aboutCentre(const BlobTransform& transform, QPointF centre);
 
+// How far, in points, the corners of a square tile of side size move from
+// one transform to another about its centre.
+double blobStep(const BlobTransform& from, const BlobTransform& to, double size);
+
+// The wobble's next frame is painted once the tile's corners have moved
+// this far (in points) since the frame on screen: at its swing that is
+// every second to fourth tick, so the sway looks as smooth as at ten
+// frames a second while the tiles repaint a few times a second.
+inline constexpr double kVisibleBlobStep = 0.25;
+
 }  // namespace tidewell::design

@@ -107,13 +107,14 @@ GlossyBlob::GlossyBlob(SymbolName symbol, SectionPalette palette, double size, b
       size_(size),
       wobbles_(wobbles),
       hover_(Transition::spring(kBlobHoverResponse, kBlobHoverDamping)),
-      wobbleFrames_(new FrameTimer(this, kBlobFrameMs, [this] { onFrame(); })),
-      hoverFrames_(new FrameTimer(this, kTransitionFrameMs, [this] { onFrame(); })) {
+      wobbleFrames_(new FrameTimer(this, kBlobFrameMs, [this] { onFrame(false); })),
+      hoverFrames_(new FrameTimer(this, kTransitionFrameMs, [this] { onFrame(true); })) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setAttribute(Qt::WA_Hover);
   // A picture of the symbol its tile or button names in words.
   setHiddenFromAccessibility(this);
   ShadowLayer::track(this);
+  shown_ = currentTransform();
   syncFrames();
 }
 
@@ -126,7 +127,7 @@ void GlossyBlob::setHovering(bool hovering) {
   else
     hover_.retarget(target, AnimationClock::shared().now());
   syncFrames();
-  onFrame();
+  onFrame(true);
 }
 
 BlobTransform GlossyBlob::currentTransform() const {
@@ -141,18 +142,28 @@ QSize GlossyBlob::sizeHint() const {
   return {side, side};
 }
 
+BlobTransform GlossyBlob::shownTransform() const {
+  return wobbleFrames_->isActive() ? shown_ : currentTransform();
+}
+
 void GlossyBlob::paintShadows(QPainter& painter) const {
-  paintGlossyBlob(painter, QRectF(rect()).center(), symbol_, palette_, size_, currentTransform());
+  paintGlossyBlob(painter, QRectF(rect()).center(), symbol_, palette_, size_, shownTransform());
 }
 
 QRectF GlossyBlob::shadowArea() const {
-  return glossyBlobArea(QRectF(rect()).center(), size_, currentTransform());
+  return glossyBlobArea(QRectF(rect()).center(), size_, shownTransform());
 }
 
 void GlossyBlob::paintEvent(QPaintEvent*) {
   if (ShadowLayer::hostOf(this)) return;  // the host draws the whole picture
   QPainter painter(this);
   paintShadows(painter);
+}
+
+void GlossyBlob::showEvent(QShowEvent* event) {
+  // What was on screen when it last showed is stale now.
+  shown_ = currentTransform();
+  QWidget::showEvent(event);
 }
 
 void GlossyBlob::enterEvent(QEnterEvent* event) {
@@ -165,7 +176,13 @@ void GlossyBlob::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
 }
 
-void GlossyBlob::onFrame() {
+void GlossyBlob::onFrame(bool always) {
+  const BlobTransform next = currentTransform();
+  if (!always && !reduceMotion() && blobStep(shown_, next, size_) < kVisibleBlobStep) {
+    syncFrames();
+    return;
+  }
+  shown_ = next;
   if (ShadowLayer::hostOf(this))
     ShadowLayer::refresh(this);
   else

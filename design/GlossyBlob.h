@@ -56,6 +56,10 @@ class GlossyBlob : public QWidget, public ShadowCaster {
   void setHovering(bool hovering);
   // Where the tile stands now (clock time, hover spring, reduce motion).
   BlobTransform currentTransform() const;
+  // The transform drawn: while the wobble runs, that of the frame on
+  // screen, which moves on only in visible steps (kVisibleBlobStep); the
+  // current one otherwise.
+  BlobTransform shownTransform() const;
   // Whether frames are being drawn.
   bool isAnimating() const;
 
@@ -68,8 +72,13 @@ class GlossyBlob : public QWidget, public ShadowCaster {
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
-  void onFrame();
+  // A frame of the wobble (always false) or of a hover change: shows the
+  // current transform when it moved visibly or always.
+  void onFrame(bool always);
   void syncFrames();
 
   SymbolName symbol_;
@@ -80,6 +89,7 @@ class GlossyBlob : public QWidget, public ShadowCaster {
   Transition hover_;
   FrameTimer* wobbleFrames_;
   FrameTimer* hoverFrames_;
+  BlobTransform shown_;
 };
 
 }  // namespace tidewell::design

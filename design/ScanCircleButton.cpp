@@ -145,14 +145,15 @@ ScanCircleButton::ScanCircleButton(SymbolName symbol, QString title, std::functi
       action_(std::move(action)),
       hover_(Transition::easeOut(kScanHoverDuration)),
       blobHover_(Transition::spring(kBlobHoverResponse, kBlobHoverDamping)),
-      wobbleFrames_(new FrameTimer(this, kBlobFrameMs, [this] { onFrame(); })),
-      hoverFrames_(new FrameTimer(this, kTransitionFrameMs, [this] { onFrame(); })) {
+      wobbleFrames_(new FrameTimer(this, kBlobFrameMs, [this] { onFrame(false); })),
+      hoverFrames_(new FrameTimer(this, kTransitionFrameMs, [this] { onFrame(true); })) {
   setText(title);
   // The ring follows the 200-point circle inside the dotted one.
   KeyboardFocus::makeFocusable(this, FocusRingShape::capsule({12, 12, 12, 12}));
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setMouseTracking(true);
   ShadowLayer::track(this);
+  shownBlob_ = blobNow();
   connect(this, &QAbstractButton::clicked, this, [this] {
     if (action_) action_();
   });
@@ -167,7 +168,7 @@ void ScanCircleButton::setHovering(bool hovering) {
   else
     hover_.retarget(hovering ? 1 : 0, AnimationClock::shared().now());
   syncFrames();
-  onFrame();
+  onFrame(true);
 }
 
 void ScanCircleButton::setBlobHovering(bool hovering) {
@@ -178,13 +179,24 @@ void ScanCircleButton::setBlobHovering(bool hovering) {
   else
     blobHover_.retarget(hovering ? 1 : 0, AnimationClock::shared().now());
   syncFrames();
+  shownBlob_ = blobNow();
   update();
+}
+
+BlobTransform ScanCircleButton::blobNow() const {
+  const double now = AnimationClock::shared().now();
+  return blobTransform(symbol_.text(), true, reduceMotion(), now, blobHover_.value(now));
 }
 
 ScanCircleLook ScanCircleButton::currentLook() const {
   const double now = AnimationClock::shared().now();
   return {symbol_, text(), SectionAccent::of(this), hover_.value(now),
-          blobTransform(symbol_.text(), true, reduceMotion(), now, blobHover_.value(now))};
+          wobbleFrames_->isActive() ? shownBlob_ : blobNow()};
+}
+
+void ScanCircleButton::showEvent(QShowEvent* event) {
+  shownBlob_ = blobNow();
+  QAbstractButton::showEvent(event);
 }
 
 bool ScanCircleButton::isAnimating() const { return wobbleFrames_->isActive() || hoverFrames_->isActive(); }
@@ -245,7 +257,14 @@ void ScanCircleButton::leaveEvent(QEvent* event) {
   QAbstractButton::leaveEvent(event);
 }
 
-void ScanCircleButton::onFrame() {
+void ScanCircleButton::onFrame(bool always) {
+  const BlobTransform next = blobNow();
+  const double side = scanCircleLayout(QRectF(rect()), titleHeight()).blob.width();
+  if (!always && !reduceMotion() && blobStep(shownBlob_, next, side) < kVisibleBlobStep) {
+    syncFrames();
+    return;
+  }
+  shownBlob_ = next;
   // The glow changes only while the hover eases; the blob's frames repaint
   // the button alone.
   if (!hover_.isSettled(AnimationClock::shared().now()) || hoverFrames_->isActive())

@@ -63,13 +63,17 @@ class ScanCircleButton : public QAbstractButton, public ShadowCaster {
   QRectF shadowArea() const override;
 
  protected:
+  void showEvent(QShowEvent* event) override;
   bool hitButton(const QPoint& pos) const override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
-  void onFrame();
+  // A frame of the wobble (always false) or of a hover change; the blob's
+  // wobble is shown in visible steps only, like GlossyBlob's.
+  void onFrame(bool always);
+  BlobTransform blobNow() const;
   void syncFrames();
   void followPointer(QPointF pos);
 
@@ -82,6 +86,7 @@ class ScanCircleButton : public QAbstractButton, public ShadowCaster {
   FrameTimer* wobbleFrames_;
   FrameTimer* hoverFrames_;
   PaintCache ring_;
+  BlobTransform shownBlob_;
 };
 
 }  // namespace tidewell::design

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSet>
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "design/BackdropFrame.h"
 #include "design/Color.h"
 #include "design/NoiseOverlay.h"
+#include "tests/support/RepaintCounter.h"
 
 namespace tidewell::design {
 namespace {
@@ -195,6 +197,42 @@ TEST(BackdropFrame, NothingToMakeGivesNoFrame) {
   EXPECT_TRUE(composeBackdrop(wash, QSize(0, 10), 8, grain).isNull());
   EXPECT_TRUE(composeBackdrop(QImage(), QSize(10, 10), 8, grain).isNull());
   EXPECT_TRUE(composeBackdrop(wash, QSize(10, 10), 0, grain).isNull());
+}
+
+TEST(AmbientBackground, WashChangeIsTheMeanOfEachPixelsLargestChannelStep) {
+  QImage a(4, 2, QImage::Format_RGB32);
+  a.fill(qRgb(10, 20, 30));
+  QImage b = a;
+  EXPECT_DOUBLE_EQ(washChange(a, b), 0);
+  b.setPixel(0, 0, qRgb(14, 21, 30));  // 4
+  b.setPixel(3, 1, qRgb(10, 20, 26));  // 4
+  EXPECT_DOUBLE_EQ(washChange(a, b), 1.0);
+  EXPECT_DOUBLE_EQ(washChange(a, QImage(2, 2, QImage::Format_RGB32)), -1);
+}
+
+TEST(AmbientBackground, PaintsTheDriftOnlyOnceItHasMovedVisibly) {
+  FrozenMotion motion;
+  AmbientBackground window(SectionPalette::clean());
+  window.resize(480, 320);
+  window.show();
+  window.grab();
+  const double first = window.shownTime();
+  tidewell::testing::RepaintCounter repaints(&window);
+  // One tick of the drift moves the wash by a fraction of a level.
+  motion.advance(0.1, 0.1);
+  EXPECT_EQ(repaints.count(), 0);
+  EXPECT_DOUBLE_EQ(window.shownTime(), first);
+  // Some seconds on it has moved by more than half a level on average: a
+  // new frame, at the time it was found.
+  motion.advance(5, 0.1);
+  QCoreApplication::processEvents();
+  EXPECT_GT(repaints.count(), 0);
+  EXPECT_GT(window.shownTime(), first);
+  EXPECT_LE(window.shownTime(), window.currentTime());
+  // Reduce motion stands it still at its own frame at once.
+  motion.reduce(true);
+  motion.advance(0.1, 0.1);
+  EXPECT_DOUBLE_EQ(window.shownTime(), 0.0);
 }
 
 }  // namespace

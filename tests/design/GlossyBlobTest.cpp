@@ -165,5 +165,44 @@ TEST(GlossyBlob, LayoutIsTheTileWhileThePictureReachesHalfASideBeyond) {
   EXPECT_GT(glow.greenF(), glow.redF());
 }
 
+TEST(BlobMotion, StepIsHowFarATilesCornersMove) {
+  struct Case {
+    BlobTransform from, to;
+    double size, step;
+  };
+  const double side = std::sqrt(2.0);  // corners one point from the centre
+  const Case cases[] = {
+      {{}, {}, 60, 0},
+      {{0, 1}, {90, 1}, side, std::sqrt(2.0)},
+      {{0, 1}, {180, 1}, side, 2},
+      {{0, 1}, {0, 1.1}, side, 0.1},
+      {{2.6, 1.018}, {2.6, 1.018}, 52, 0},
+  };
+  for (const Case& c : cases) EXPECT_NEAR(blobStep(c.from, c.to, c.size), c.step, 1e-9) << c.step;
+}
+
+TEST(GlossyBlob, TheWobbleShowsOnlyStepsThatMoveItVisibly) {
+  FrozenMotion motion;
+  QWidget window;
+  auto* blob = new GlossyBlob("sparkles"_symbol, SectionPalette::clean(), 52, true, &window);
+  window.show();
+  const BlobTransform first = blob->shownTransform();
+  motion.advance(0.1, 0.1);
+  // One tick turns it by a fraction of a point: the frame on screen stays.
+  EXPECT_NE(blob->currentTransform(), first);
+  EXPECT_LT(blobStep(first, blob->currentTransform(), 52), kVisibleBlobStep);
+  EXPECT_EQ(blob->shownTransform(), first);
+  // Ticks on, each frame shown is what the clock said at its tick, and none
+  // lags the clock by a visible step.
+  for (int tick = 0; tick < 40; ++tick) {
+    motion.advance(0.1, 0.1);
+    EXPECT_LT(blobStep(blob->shownTransform(), blob->currentTransform(), 52), kVisibleBlobStep) << tick;
+  }
+  EXPECT_NE(blob->shownTransform(), first);
+  // Hovering shows every frame of its spring.
+  blob->setHovering(true);
+  EXPECT_EQ(blob->shownTransform(), blob->currentTransform());
+}
+
 }  // namespace
 }  // namespace tidewell::design

@@ -68,11 +68,17 @@ QSize FittedLabel::minimumSizeHint() const { return {0, sizeHint().height()}; }
 void FittedLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  const double scale = shownScale();
-  const QFont font = scale < 1 ? scaled(style_.font, scale) : style_.font;
-  QString shown = text_;
-  if (textWidth(font, shown, style_.monospacedDigits) > width())
-    shown = QFontMetricsF(font).elidedText(text_, Qt::ElideRight, width());
+  // Fitting measures the text at several sizes; a repaint with the same
+  // text, width and font (the backdrop moving under it) reuses the fit.
+  if (!fit_ || fit_->text != text_ || fit_->width != width() || fit_->style != style_.font) {
+    const double scale = shownScale();
+    Fit fit{text_, width(), style_.font, scale < 1 ? scaled(style_.font, scale) : style_.font, text_};
+    if (textWidth(fit.font, fit.shown, style_.monospacedDigits) > width())
+      fit.shown = QFontMetricsF(fit.font).elidedText(text_, Qt::ElideRight, width());
+    fit_ = std::move(fit);
+  }
+  const QFont& font = fit_->font;
+  const QString& shown = fit_->shown;
   painter.setFont(font);
   painter.setPen(style_.colour);
   const Qt::Alignment alignment = (style_.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFont>
 #include <QWidget>
+#include <optional>
 
 namespace tidewell::screens {
 
@@ -42,8 +43,19 @@ class FittedLabel : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // What the last paint fitted: for this text, width and font, the font
+  // drawn at and the text shown.
+  struct Fit {
+    QString text;
+    int width = 0;
+    QFont style;
+    QFont font;
+    QString shown;
+  };
+
   QString text_;
   FittedLabelStyle style_;
+  std::optional<Fit> fit_;
 };
 
 }  // namespace tidewell::screens
