@@ -30,11 +30,10 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
   setObjectName(QStringLiteral("contentView"));
   setMinimumSize(kMinimumSize);
   const WindowModels& models = context_.models;
-  cleanPhase_ = models.cleanup->phase();
 
   auto* sidebar =
       new Sidebar(visibleModes(context_.hasDevTools), mode_, models.permissions->hasFullDiskAccess());
-  auto* detail = new DetailPane([this](DetailBranch branch) { return buildScreen(branch); });
+  auto* detail = new DetailPane([this](Mode mode) { return buildScreen(mode); });
   mainLayer_ = new MainLayer(sidebar, detail, this);
 
   connect(sidebar, &Sidebar::modeSelected, this, &ContentView::setMode);
@@ -54,8 +53,6 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
 
   // The handlers, in the order the window declares them.
   connect(&bridge_, &AppBridge::showAboutRequested, this, &ContentView::showAbout);
-  connect(models.cleanup.get(), &models::CleanupViewModel::phaseChanged, this,
-          &ContentView::cleanPhaseChanged);
   connect(&bridge_, &AppBridge::runScanRequested, this, &ContentView::runScan);
   connect(&bridge_, &AppBridge::linkOpened, this, &ContentView::openLink);
   connect(&bridge_, &AppBridge::openSectionRequested, this, &ContentView::openSection);
@@ -133,23 +130,12 @@ void ContentView::startSmartScan() {
   context_.models.smartScan->start();
 }
 
-void ContentView::cleanPhaseChanged() {
-  // The model announces every write, equal or not: only a change counts.
-  const auto phase = context_.models.cleanup->phase();
-  const bool changed = phase != cleanPhase_;
-  cleanPhase_ = phase;
-  if (changed && phase == models::CleanupViewModel::Phase::done) context_.models.theme->refresh();
-  updateDetail();
-}
+void ContentView::updateDetail() { detailPane()->show(mode_); }
 
-void ContentView::updateDetail() {
-  detailPane()->show(detailBranch(mode_, context_.models.cleanup->phase()));
-}
-
-QWidget* ContentView::buildScreen(DetailBranch branch) {
+QWidget* ContentView::buildScreen(Mode mode) {
   const ScreenContext screen{context_.models, context_.settings, context_.services,
-                             [this](Mode mode) { setMode(mode); }};
-  return context_.screens ? context_.screens(branch, screen) : makeSectionScreen(branch, screen);
+                             [this](Mode chosen) { setMode(chosen); }};
+  return context_.screens ? context_.screens(mode, screen) : makeSectionScreen(mode, screen);
 }
 
 void ContentView::finishOnboarding(bool playIntro) {

@@ -7,8 +7,7 @@
 // keyboard focus handed back when it closes; and turns outside requests into a section change and,
 // where asked, a Smart Scan:
 //   the bridge's "show About", "run scan", "open section" and links,
-//   the bridge's pending requests, consumed each time the view appears,
-//   and the Clean phase reaching done, which has the theme measure again.
+//   and the bridge's pending requests, consumed each time the view appears.
 // GUI thread only; the bridge outlives the view.
 
 #include <QPointer>
@@ -19,11 +18,9 @@
 #include "app/about/AboutView.h"
 #include "app/firstrun/IntroRevealView.h"
 #include "app/firstrun/OnboardingView.h"
-#include "app/root/DetailBranch.h"
 #include "app/root/Mode.h"
 #include "app/root/SectionScreens.h"
 #include "app/root/WindowModels.h"
-#include "models/clean/CleanupViewModel.h"
 #include "screens/common/services/ScreenServices.h"
 
 class QVariantAnimation;
@@ -45,7 +42,7 @@ class ContentView : public QWidget {
 
  public:
   using Mode = app::Mode;
-  using ScreenFactory = std::function<QWidget*(DetailBranch, const ScreenContext&)>;
+  using ScreenFactory = std::function<QWidget*(Mode, const ScreenContext&)>;
 
   struct Context {
     std::shared_ptr<models::SettingsStore> settings;
@@ -105,10 +102,9 @@ class ContentView : public QWidget {
  private:
   void startSmartScan();
   void aboutDismissed();
-  void cleanPhaseChanged();
   void updateDetail();
   void updateInput();
-  QWidget* buildScreen(DetailBranch branch);
+  QWidget* buildScreen(Mode mode);
 
   AppBridge& bridge_;
   Context context_;
@@ -116,7 +112,6 @@ class ContentView : public QWidget {
   bool showAbout_ = false;
   bool playingIntro_ = false;
   double introHomeOpacity_ = 1.0;
-  models::CleanupViewModel::Phase cleanPhase_;
 
   MainLayer* mainLayer_;
   QPointer<OnboardingView> onboarding_;

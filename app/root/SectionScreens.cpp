@@ -2,9 +2,7 @@
 
 #include "screens/advisor/AdvisorView.h"
 #include "screens/apps/AppsView.h"
-#include "screens/clean/CleanedView.h"
-#include "screens/clean/ReviewView.h"
-#include "screens/clean/ScanView.h"
+#include "screens/clean/CleanView.h"
 #include "screens/deepscan/DeepScanView.h"
 #include "screens/devmode/DevModeView.h"
 #include "screens/home/HomeView.h"
@@ -32,27 +30,23 @@ Mode modeOf(screens::ScanTool tool) {
 
 }  // namespace
 
-QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
-  switch (branch) {
-    case DetailBranch::apps:
+QWidget* makeSectionScreen(Mode section, const ScreenContext& context) {
+  switch (section) {
+    case Mode::apps:
       return new screens::AppsView(context.models.apps, context.services);
-    case DetailBranch::home:
+    case Mode::home:
       break;
-    case DetailBranch::performance:
+    case Mode::performance:
       return new screens::PerformanceView(context.models.performance, context.services,
                                           screens::autostartFolder(context.models.home));
-    case DetailBranch::advisor:
+    case Mode::advisor:
       return new screens::AdvisorView(context.models.advisor, context.services);
-    case DetailBranch::deepScan:
+    case Mode::deepScan:
       return new screens::DeepScanView(context.models.deepScan, context.services);
-    case DetailBranch::devMode:
+    case Mode::devMode:
       return new screens::DevModeView(context.models.devMode, context.services);
-    case DetailBranch::cleanStart:
-      return new screens::ScanView(context.models.cleanup, context.settings);
-    case DetailBranch::cleanReview:
-      return new screens::ReviewView(context.models.cleanup, context.models.theme);
-    case DetailBranch::cleanResult:
-      return new screens::CleanedView(context.models.cleanup);
+    case Mode::clean:
+      return new screens::CleanView(context.models.cleanup, context.settings, context.models.theme);
   }
   const std::function<void(Mode)> select = context.select;
   return new screens::HomeView(

@@ -1,12 +1,12 @@
 #pragma once
 // The one place where the detail pane's screens are made: one case per
-// branch, each taking what its screen needs from the context (its models,
+// section, each taking what its screen needs from the context (its models,
 // the settings, the desktop services, the way to switch sections).
 
 #include <functional>
 #include <memory>
 
-#include "app/root/DetailBranch.h"
+#include "app/root/Mode.h"
 #include "app/root/WindowModels.h"
 #include "screens/common/services/ScreenServices.h"
 
@@ -26,7 +26,7 @@ struct ScreenContext {
   std::function<void(Mode)> select;
 };
 
-// Builds the screen of branch; the caller owns it.
-QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context);
+// Builds the screen of section; the caller owns it.
+QWidget* makeSectionScreen(Mode section, const ScreenContext& context);
 
 }  // namespace tidewell::app

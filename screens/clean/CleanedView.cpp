@@ -1,11 +1,11 @@
 #include "screens/clean/CleanedView.h"
 
-#include <QPointer>
 #include <QStackedLayout>
 
 #include "models/clean/CleanupViewModel.h"
 #include "screens/clean/result/CleaningPanel.h"
 #include "screens/clean/result/ResultPanel.h"
+#include "screens/common/ModelCall.h"
 
 namespace tidewell::screens {
 
@@ -53,14 +53,12 @@ void CleanedView::refresh() {
     pages_->setCurrentWidget(cleaning_);
     return;
   }
-  // Back at idle the root view is about to replace the screen: the result
+  // Back at idle the Clean screen is about to replace the page: the result
   // stays as it was rather than showing the emptied fields.
   const bool stale = !shown_ || !sameOutcome(*shown_, outcome);
   if (!result_ || (stale && model_->phase() != CleanupViewModel::Phase::idle)) {
-    QPointer<CleanupViewModel> guarded(model_.get());
-    auto* next = new ResultPanel(texts, outcome.freedBytes, [guarded] {
-      if (guarded) guarded->reset();
-    });
+    auto* next =
+        new ResultPanel(texts, outcome.freedBytes, modelCall(model_, [](CleanupViewModel& m) { m.reset(); }));
     pages_->addWidget(next);
     if (result_) {
       pages_->removeWidget(result_);

@@ -18,7 +18,9 @@
 #include <optional>
 
 #include "engine/clean/CleanupCategory.h"
+#include "engine/clean/CleanupItem.h"
 #include "screens/clean/rules/ReviewRules.h"
+#include "screens/common/BoolBinding.h"
 
 class QStackedLayout;
 
@@ -52,7 +54,8 @@ class ReviewView : public QWidget {
  private:
   void refresh();
   void view(engine::CleanupCategory category);
-  void reset();
+  // The binding of an item chip to the item's pick.
+  BoolBinding pickOf(const engine::CleanupItem& item) const;
 
   std::shared_ptr<models::CleanupViewModel> model_;
   std::shared_ptr<design::ThemeEngine> theme_;

@@ -1,6 +1,5 @@
 #include "screens/clean/ScanView.h"
 
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "design/Color.h"
@@ -10,6 +9,7 @@
 #include "models/clean/CleanupViewModel.h"
 #include "screens/clean/AccentFigure.h"
 #include "screens/clean/PercentRing.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"
 
@@ -44,10 +44,7 @@ ScanView::ScanView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<mode
   column->addLayout(below);
   column->addStretch(1);
 
-  QPointer<CleanupViewModel> guarded(model_.get());
-  connect(start_, &QAbstractButton::clicked, this, [guarded] {
-    if (guarded) guarded->scan();  // runs to its end on its own
-  });
+  connect(start_, &QAbstractButton::clicked, this, modelCall(model_, [](CleanupViewModel& m) { m.scan(); }));
   connect(model_.get(), &CleanupViewModel::changed, this, &ScanView::refresh);
   if (settings_)
     connect(settings_.get(), &models::SettingsStore::valueChanged, this, [this](const QString& key) {

@@ -20,6 +20,7 @@
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/advisor/AdvisorView.h"
+#include "screens/clean/CleanView.h"
 #include "tests/app/root/WindowFixture.h"
 #include "tests/support/EventWait.h"
 #include "tests/support/FixtureHome.h"
@@ -146,7 +147,7 @@ TEST_F(Window, ARowSelectsItsSectionAndTheDetailPaneTakesTheSectionsColours) {
   content.show();
   QTest::mouseClick(content.sidebar()->row(Mode::advisor), Qt::LeftButton);
   EXPECT_EQ(content.mode(), Mode::advisor);
-  EXPECT_EQ(content.detailPane()->branch(), DetailBranch::advisor);
+  EXPECT_EQ(content.detailPane()->section(), Mode::advisor);
   EXPECT_EQ(design::SectionAccent::of(content.detailPane()->screen()), design::SectionPalette::advisor());
   EXPECT_EQ(content.mainLayer()->backdrop()->accent(), design::SectionPalette::advisor());
   // The sidebar stays outside the section's accent.
@@ -154,44 +155,40 @@ TEST_F(Window, ARowSelectsItsSectionAndTheDetailPaneTakesTheSectionsColours) {
   EXPECT_NE(qobject_cast<screens::AdvisorView*>(content.detailPane()->screen()), nullptr);
 }
 
-TEST_F(Window, CleansDetailFollowsItsPhaseAndIsRebuiltOnlyWhenItsPageChanges) {
+TEST_F(Window, CleansScreenFollowsItsPhaseInPlaceAndElsewhereItsPhaseChangesNothingShown) {
   ContentView& content = open();
   content.show();
   content.setMode(Mode::clean);
   DetailPane* pane = content.detailPane();
   const auto cleanup = content.models().cleanup;
-  const auto expect = [&](Phase phase, DetailBranch branch, int built) {
-    EXPECT_EQ(cleanup->phase(), phase);
-    EXPECT_EQ(pane->branch(), branch);
-    EXPECT_EQ(pane->screensBuilt(), built);
-    // The page of the phase: the start page, the review or the result.
-    const char* page = branch == DetailBranch::cleanStart    ? "scanView"
-                       : branch == DetailBranch::cleanReview ? "reviewView"
-                                                             : "cleanedView";
-    EXPECT_EQ(pane->screen()->objectName(), QString::fromLatin1(page));
-  };
   const int start = pane->screensBuilt();
-  expect(Phase::idle, DetailBranch::cleanStart, start);
+  auto* clean = qobject_cast<screens::CleanView*>(pane->screen());
+  ASSERT_NE(clean, nullptr);
+  // The section's screen is built once; its pages follow the phase (see
+  // CleanViewTest).
+  const auto expect = [&](Phase phase, const char* page) {
+    EXPECT_EQ(cleanup->phase(), phase);
+    EXPECT_EQ(pane->section(), Mode::clean);
+    EXPECT_EQ(pane->screen(), clean);
+    EXPECT_EQ(pane->screensBuilt(), start);
+    EXPECT_EQ(clean->page()->objectName(), QString::fromLatin1(page));
+  };
+  expect(Phase::idle, "scanView");
   auto scan = cleanup->scan();
-  expect(Phase::scanning, DetailBranch::cleanStart, start);
   runJobs();
-  expect(Phase::review, DetailBranch::cleanReview, start + 1);
-  cleanup->selectAll(false);  // a write that is no phase change
-  cleanup->selectSafeOnly();
-  expect(Phase::review, DetailBranch::cleanReview, start + 1);
-  auto clean = cleanup->clean();
-  expect(Phase::cleaning, DetailBranch::cleanResult, start + 2);
+  expect(Phase::review, "reviewView");
+  auto clean2 = cleanup->clean();
   runJobs();
-  expect(Phase::done, DetailBranch::cleanResult, start + 2);
+  expect(Phase::done, "cleanedView");
   cleanup->reset();
-  expect(Phase::idle, DetailBranch::cleanStart, start + 3);
+  expect(Phase::idle, "scanView");
 
   // Elsewhere, Clean's phase changes nothing that is shown.
   content.setMode(Mode::apps);
   const int onApps = pane->screensBuilt();
   auto again = cleanup->scan();
   runJobs();
-  EXPECT_EQ(pane->branch(), DetailBranch::apps);
+  EXPECT_EQ(pane->section(), Mode::apps);
   EXPECT_EQ(pane->screensBuilt(), onApps);
 }
 
