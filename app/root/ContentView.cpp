@@ -32,11 +32,11 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
   const WindowModels& models = context_.models;
 
   auto* sidebar =
-      new Sidebar(visibleModes(context_.hasDevTools), mode_, models.permissions->hasFullDiskAccess());
-  auto* detail = new DetailPane([this](Mode mode) { return buildScreen(mode); });
+      new Sidebar(visibleSections(context_.hasDevTools), section_, models.permissions->hasFullDiskAccess());
+  auto* detail = new DetailPane([this](Section section) { return buildScreen(section); });
   mainLayer_ = new MainLayer(sidebar, detail, this);
 
-  connect(sidebar, &Sidebar::modeSelected, this, &ContentView::setMode);
+  connect(sidebar, &Sidebar::sectionSelected, this, &ContentView::setSection);
   connect(sidebar, &Sidebar::aboutRequested, this, &ContentView::showAbout);
   connect(sidebar, &Sidebar::enableAccessRequested, this,
           [this] { context_.models.permissions->openFullDiskAccessSettings(); });
@@ -57,7 +57,7 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
   connect(&bridge_, &AppBridge::linkOpened, this, &ContentView::openLink);
   connect(&bridge_, &AppBridge::openSectionRequested, this, &ContentView::openSection);
 
-  setMode(Mode::home);
+  setSection(Section::home);
   updateInput();
 }
 
@@ -68,12 +68,12 @@ DetailPane* ContentView::detailPane() const { return mainLayer_->detail(); }
 
 bool ContentView::acceptsInput() const { return mainLayer_->isEnabled(); }
 
-void ContentView::setMode(Mode mode) {
-  mode_ = mode;
-  sidebar()->setActive(mode);
-  mainLayer_->setAccent(modePalette(mode));
+void ContentView::setSection(Section section) {
+  section_ = section;
+  sidebar()->setActive(section);
+  mainLayer_->setAccent(sectionPalette(section));
   updateDetail();
-  Q_EMIT modeChanged();
+  Q_EMIT sectionChanged();
 }
 
 void ContentView::showAbout() {
@@ -96,30 +96,30 @@ void ContentView::aboutDismissed() {
 }
 
 void ContentView::runScan() {
-  setMode(Mode::home);
+  setSection(Section::home);
   startSmartScan();
 }
 
 void ContentView::openLink(const QString& link) {
   if (!isScanLink(link)) return;
-  setMode(Mode::home);
+  setSection(Section::home);
   startSmartScan();
 }
 
 void ContentView::openSection(const QString& title) {
-  if (const std::optional<Mode> mode = modeFromTitle(title)) setMode(*mode);
+  if (const std::optional<Section> section = sectionFromTitle(title)) setSection(*section);
 }
 
 void ContentView::appear() {
   if (bridge_.autoStartScan) {
     bridge_.autoStartScan = false;
-    setMode(Mode::home);
+    setSection(Section::home);
     startSmartScan();
   }
   if (bridge_.pendingSection) {
-    if (const std::optional<Mode> mode = modeFromTitle(*bridge_.pendingSection)) {
+    if (const std::optional<Section> section = sectionFromTitle(*bridge_.pendingSection)) {
       bridge_.pendingSection.reset();
-      setMode(*mode);
+      setSection(*section);
     }
   }
 }
@@ -130,12 +130,12 @@ void ContentView::startSmartScan() {
   context_.models.smartScan->start();
 }
 
-void ContentView::updateDetail() { detailPane()->show(mode_); }
+void ContentView::updateDetail() { detailPane()->show(section_); }
 
-QWidget* ContentView::buildScreen(Mode mode) {
+QWidget* ContentView::buildScreen(Section section) {
   const ScreenContext screen{context_.models, context_.settings, context_.services,
-                             [this](Mode chosen) { setMode(chosen); }};
-  return context_.screens ? context_.screens(mode, screen) : makeSectionScreen(mode, screen);
+                             [this](Section chosen) { setSection(chosen); }};
+  return context_.screens ? context_.screens(section, screen) : makeSectionScreen(section, screen);
 }
 
 void ContentView::finishOnboarding(bool playIntro) {

@@ -18,7 +18,7 @@
 #include "app/about/AboutView.h"
 #include "app/firstrun/IntroRevealView.h"
 #include "app/firstrun/OnboardingView.h"
-#include "app/root/Mode.h"
+#include "app/root/Section.h"
 #include "app/root/SectionScreens.h"
 #include "app/root/WindowModels.h"
 #include "screens/common/services/ScreenServices.h"
@@ -41,8 +41,8 @@ class ContentView : public QWidget {
   Q_OBJECT
 
  public:
-  using Mode = app::Mode;
-  using ScreenFactory = std::function<QWidget*(Mode, const ScreenContext&)>;
+  using Section = app::Section;
+  using ScreenFactory = std::function<QWidget*(Section, const ScreenContext&)>;
 
   struct Context {
     std::shared_ptr<models::SettingsStore> settings;
@@ -61,9 +61,9 @@ class ContentView : public QWidget {
   ContentView(AppBridge& bridge, Context context, QWidget* parent = nullptr);
   ~ContentView() override;
 
-  Mode mode() const { return mode_; }
+  Section section() const { return section_; }
   // What a sidebar row does; no animation.
-  void setMode(Mode mode);
+  void setSection(Section section);
   const WindowModels& models() const { return context_.models; }
 
   bool isShowingAbout() const { return showAbout_; }
@@ -93,7 +93,7 @@ class ContentView : public QWidget {
   void finishIntro();
 
  Q_SIGNALS:
-  void modeChanged();
+  void sectionChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -104,11 +104,11 @@ class ContentView : public QWidget {
   void aboutDismissed();
   void updateDetail();
   void updateInput();
-  QWidget* buildScreen(Mode mode);
+  QWidget* buildScreen(Section section);
 
   AppBridge& bridge_;
   Context context_;
-  Mode mode_ = Mode::home;
+  Section section_ = Section::home;
   bool showAbout_ = false;
   bool playingIntro_ = false;
   double introHomeOpacity_ = 1.0;

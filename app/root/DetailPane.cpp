@@ -14,8 +14,8 @@ DetailPane::DetailPane(Factory factory, QWidget* parent) : QWidget(parent), fact
   layout->setSpacing(0);
 }
 
-void DetailPane::show(Mode section) {
-  design::SectionAccent::set(this, modePalette(section));
+void DetailPane::show(Section section) {
+  design::SectionAccent::set(this, sectionPalette(section));
   if (section_ == section && screen_) return;
   // A screen that goes with the keyboard focus (or the pane holding it
   // between screens) hands it to the next one.
@@ -30,7 +30,8 @@ void DetailPane::show(Mode section) {
   screen_ = factory_ ? factory_(section) : nullptr;
   if (!screen_) return;
   ++built_;
-  if (screen_->objectName().isEmpty()) screen_->setObjectName(QStringLiteral("screen:") + modeTitle(section));
+  if (screen_->objectName().isEmpty())
+    screen_->setObjectName(QStringLiteral("screen:") + sectionTitle(section));
   layout()->addWidget(screen_);
   screen_->show();
   if (carry) design::KeyboardFocus::focusFirst(screen_);

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/root/Mode.h"
+#include "app/root/Section.h"
 
 namespace tidewell::app {
 
@@ -19,22 +19,22 @@ class DetailPane : public QWidget {
   Q_OBJECT
  public:
   // Builds the screen of a section; the pane owns what it returns.
-  using Factory = std::function<QWidget*(Mode section)>;
+  using Factory = std::function<QWidget*(Section section)>;
 
   explicit DetailPane(Factory factory, QWidget* parent = nullptr);
 
   // Shows section in its colours; rebuilds only when it changed.
-  void show(Mode section);
+  void show(Section section);
 
   QWidget* screen() const { return screen_; }
-  std::optional<Mode> section() const { return section_; }
+  std::optional<Section> section() const { return section_; }
   // How many screens this pane has built.
   int screensBuilt() const { return built_; }
 
  private:
   Factory factory_;
   QPointer<QWidget> screen_;
-  std::optional<Mode> section_;
+  std::optional<Section> section_;
   int built_ = 0;
 };
 

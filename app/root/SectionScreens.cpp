@@ -14,45 +14,45 @@ namespace tidewell::app {
 namespace {
 
 // The section a Home tile or a Smart Scan card opens.
-Mode modeOf(screens::ScanTool tool) {
+Section sectionOf(screens::ScanTool tool) {
   switch (tool) {
     case screens::ScanTool::clean:
-      return Mode::clean;
+      return Section::clean;
     case screens::ScanTool::apps:
-      return Mode::apps;
+      return Section::apps;
     case screens::ScanTool::deepScan:
-      return Mode::deepScan;
+      return Section::deepScan;
     case screens::ScanTool::advisor:
       break;
   }
-  return Mode::advisor;
+  return Section::advisor;
 }
 
 }  // namespace
 
-QWidget* makeSectionScreen(Mode section, const ScreenContext& context) {
+QWidget* makeSectionScreen(Section section, const ScreenContext& context) {
   switch (section) {
-    case Mode::apps:
+    case Section::apps:
       return new screens::AppsView(context.models.apps, context.services);
-    case Mode::home:
+    case Section::home:
       break;
-    case Mode::performance:
+    case Section::performance:
       return new screens::PerformanceView(context.models.performance, context.services,
                                           screens::autostartFolder(context.models.home));
-    case Mode::advisor:
+    case Section::advisor:
       return new screens::AdvisorView(context.models.advisor, context.services);
-    case Mode::deepScan:
+    case Section::deepScan:
       return new screens::DeepScanView(context.models.deepScan, context.services);
-    case Mode::devMode:
+    case Section::devMode:
       return new screens::DevModeView(context.models.devMode, context.services);
-    case Mode::clean:
+    case Section::clean:
       return new screens::CleanView(context.models.cleanup, context.settings, context.models.theme);
   }
-  const std::function<void(Mode)> select = context.select;
+  const std::function<void(Section)> select = context.select;
   return new screens::HomeView(
       {context.models.smartScan, context.models.permissions, context.models.theme, context.settings},
       [select](screens::ScanTool tool) {
-        if (select) select(modeOf(tool));
+        if (select) select(sectionOf(tool));
       });
 }
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/root/Mode.h"
+#include "app/root/Section.h"
 #include "app/root/WindowModels.h"
 #include "screens/common/services/ScreenServices.h"
 
@@ -23,10 +23,10 @@ struct ScreenContext {
   std::shared_ptr<models::SettingsStore> settings;
   const screens::ScreenServices& services;
   // Switches the window to a section (Home's selection binding).
-  std::function<void(Mode)> select;
+  std::function<void(Section)> select;
 };
 
 // Builds the screen of section; the caller owns it.
-QWidget* makeSectionScreen(Mode section, const ScreenContext& context);
+QWidget* makeSectionScreen(Section section, const ScreenContext& context);
 
 }  // namespace tidewell::app

@@ -2,9 +2,9 @@
 
 #include "design/ThemeEngine.h"
 #include "models/SettingsStore.h"
-#include "screens/clean/CleanedView.h"
-#include "screens/clean/ReviewView.h"
-#include "screens/clean/ScanView.h"
+#include "screens/clean/CleanedPage.h"
+#include "screens/clean/ReviewPage.h"
+#include "screens/clean/ScanPage.h"
 
 namespace tidewell::screens {
 
@@ -37,13 +37,13 @@ void CleanView::showPhase() {
   setPageFor(int(page), [&]() -> QWidget* {
     switch (page) {
       case CleanPage::start:
-        return new ScanView(model_, settings_);
+        return new ScanPage(model_, settings_);
       case CleanPage::review:
-        return new ReviewView(model_, theme_);
+        return new ReviewPage(model_, theme_);
       case CleanPage::result:
         break;
     }
-    return new CleanedView(model_);
+    return new CleanedPage(model_);
   });
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The screen of the Clean section. It follows the Clean model (owned by the
 // window) and shows the page of its phase: the start page while idle or
-// scanning (ScanView), the review (ReviewView), the result while cleaning
-// or done (CleanedView). A page is built anew only when the page changes,
+// scanning (ScanPage), the review (ReviewPage), the result while cleaning
+// or done (CleanedPage). A page is built anew only when the page changes,
 // so the scan's ring and the cleaning's result keep theirs across the
 // phases they span. It shares the settings (the running total the start
 // page shows) and the theme engine (the free space the review shows).
@@ -34,8 +34,8 @@ class CleanView : public PageHost {
   CleanView(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
             std::shared_ptr<design::ThemeEngine> theme, QWidget* parent = nullptr);
 
-  // page(): the page of the current phase, "scanView", "reviewView" or
-  // "cleanedView".
+  // page(): the page of the current phase, "scanPage", "reviewPage" or
+  // "cleanedPage".
 
  private:
   void showPhase();

@@ -113,14 +113,14 @@ class CleanKeyboardRoad : public ::testing::Test {
 };
 
 TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
-  ASSERT_EQ(view->mode(), Mode::home);
+  ASSERT_EQ(view->section(), Section::home);
   // Into the sidebar, and down one section to Clean.
-  ASSERT_TRUE(tabTo([this](QWidget* w) { return w == view->sidebar()->row(Mode::home); }));
+  ASSERT_TRUE(tabTo([this](QWidget* w) { return w == view->sidebar()->row(Section::home); }));
   EXPECT_EQ(design::KeyboardFocus::ringedControl(), focus());
   press(Qt::Key_Down);
-  ASSERT_EQ(view->mode(), Mode::clean);
-  ASSERT_EQ(view->detailPane()->section(), Mode::clean);
-  ASSERT_EQ(page(), "scanView");
+  ASSERT_EQ(view->section(), Section::clean);
+  ASSERT_EQ(view->detailPane()->section(), Section::clean);
+  ASSERT_EQ(page(), "scanPage");
 
   // "Scan My Mac", pressed with Space.
   ASSERT_TRUE(tabTo(named("scanButton")));
@@ -129,7 +129,7 @@ TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
   EXPECT_EQ(cleanup->phase(), Phase::scanning);
   runJobs();
   ASSERT_EQ(cleanup->phase(), Phase::review);
-  ASSERT_EQ(page(), "reviewView");
+  ASSERT_EQ(page(), "reviewPage");
   // The focus came along to the review, on its first control.
   ASSERT_TRUE(focus());
   EXPECT_TRUE(view->detailPane()->screen()->isAncestorOf(focus())) << focus()->objectName().toStdString();
@@ -149,7 +149,7 @@ TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
   EXPECT_EQ(cleanup->phase(), Phase::cleaning);
   runJobs();
   ASSERT_EQ(cleanup->phase(), Phase::done);
-  ASSERT_EQ(page(), "cleanedView");
+  ASSERT_EQ(page(), "cleanedPage");
   // Tab goes on into the result: its "Done".
   ASSERT_TRUE(tabTo(named("doneButton")));
   EXPECT_TRUE(view->detailPane()->screen()->isAncestorOf(focus()));

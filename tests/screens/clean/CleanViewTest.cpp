@@ -43,24 +43,24 @@ TEST(CleanView, FollowsItsPhaseAndRebuildsThePageOnlyWhenThePageChanges) {
     EXPECT_EQ(view->page()->objectName(), QString::fromLatin1(page));
     EXPECT_TRUE(probe::isShown(view->page()));
   };
-  expect(Phase::idle, "scanView", 1);
+  expect(Phase::idle, "scanPage", 1);
   clean.startScan();
-  expect(Phase::scanning, "scanView", 1);
+  expect(Phase::scanning, "scanPage", 1);
   clean.runToEnd();
   probe::settle();
-  expect(Phase::review, "reviewView", 2);
+  expect(Phase::review, "reviewPage", 2);
   clean.model->selectAll(false);  // a write that is no phase change
   clean.model->selectSafeOnly();
-  expect(Phase::review, "reviewView", 2);
+  expect(Phase::review, "reviewPage", 2);
   clean.startClean();
   probe::settle();
-  expect(Phase::cleaning, "cleanedView", 3);
+  expect(Phase::cleaning, "cleanedPage", 3);
   clean.runToEnd();
   probe::settle();
-  expect(Phase::done, "cleanedView", 3);
+  expect(Phase::done, "cleanedPage", 3);
   clean.model->reset();
   probe::settle();
-  expect(Phase::idle, "scanView", 4);
+  expect(Phase::idle, "scanPage", 4);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 // panel.
 //
 // The window owns the model; the screen shares it. objectName
-// "cleanedView"; children: see CleaningPanel and ResultPanel. GUI thread
+// "cleanedPage"; children: see CleaningPanel and ResultPanel. GUI thread
 // only.
 
 #include <QWidget>
@@ -27,10 +27,10 @@ namespace tidewell::screens {
 class CleaningPanel;
 class ResultPanel;
 
-class CleanedView : public QWidget {
+class CleanedPage : public QWidget {
   Q_OBJECT
  public:
-  explicit CleanedView(std::shared_ptr<models::CleanupViewModel> model, QWidget* parent = nullptr);
+  explicit CleanedPage(std::shared_ptr<models::CleanupViewModel> model, QWidget* parent = nullptr);
 
   // The model's outcome, as the rules take it.
   CleanedSnapshot snapshot() const;

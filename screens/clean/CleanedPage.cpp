@@ -1,4 +1,4 @@
-#include "screens/clean/CleanedView.h"
+#include "screens/clean/CleanedPage.h"
 
 #include <QStackedLayout>
 
@@ -18,18 +18,18 @@ bool sameOutcome(const CleanedSnapshot& a, const CleanedSnapshot& b) {
 }
 }  // namespace
 
-CleanedView::CleanedView(std::shared_ptr<CleanupViewModel> model, QWidget* parent)
+CleanedPage::CleanedPage(std::shared_ptr<CleanupViewModel> model, QWidget* parent)
     : QWidget(parent),
       model_(std::move(model)),
       pages_(new QStackedLayout(this)),
       cleaning_(new CleaningPanel) {
-  setObjectName(QStringLiteral("cleanedView"));
+  setObjectName(QStringLiteral("cleanedPage"));
   pages_->addWidget(cleaning_);
-  connect(model_.get(), &CleanupViewModel::changed, this, &CleanedView::scheduleRefresh);
+  connect(model_.get(), &CleanupViewModel::changed, this, &CleanedPage::scheduleRefresh);
   refresh();
 }
 
-CleanedSnapshot CleanedView::snapshot() const {
+CleanedSnapshot CleanedPage::snapshot() const {
   return {model_->phase() == CleanupViewModel::Phase::cleaning,
           model_->cleanProgress(),
           model_->freedBytes(),
@@ -38,13 +38,13 @@ CleanedSnapshot CleanedView::snapshot() const {
           model_->freeSpaceAfter()};
 }
 
-void CleanedView::scheduleRefresh() {
+void CleanedPage::scheduleRefresh() {
   if (refreshPending_) return;
   refreshPending_ = true;
-  QMetaObject::invokeMethod(this, &CleanedView::refresh, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, &CleanedPage::refresh, Qt::QueuedConnection);
 }
 
-void CleanedView::refresh() {
+void CleanedPage::refresh() {
   refreshPending_ = false;
   const CleanedSnapshot outcome = snapshot();
   const CleanedTexts texts = cleanedTexts(outcome);

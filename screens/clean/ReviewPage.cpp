@@ -1,4 +1,4 @@
-#include "screens/clean/ReviewView.h"
+#include "screens/clean/ReviewPage.h"
 
 #include <QHBoxLayout>
 #include <QStackedLayout>
@@ -19,10 +19,10 @@ namespace tidewell::screens {
 using engine::CleanupCategory;
 using models::CleanupViewModel;
 
-ReviewView::ReviewView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
                        QWidget* parent)
     : QWidget(parent), model_(std::move(model)), theme_(std::move(theme)), pages_(new QStackedLayout(this)) {
-  setObjectName(QStringLiteral("reviewView"));
+  setObjectName(QStringLiteral("reviewPage"));
   using Model = CleanupViewModel;
   empty_ = new ReviewEmptyState(modelCall(model_, [](Model& m) { m.scan(); }));
 
@@ -61,12 +61,12 @@ ReviewView::ReviewView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<
   pages_->addWidget(empty_);
   pages_->addWidget(review_);
 
-  connect(model_.get(), &CleanupViewModel::changed, this, &ReviewView::refresh);
-  if (theme_) connect(theme_.get(), &design::ThemeEngine::freeBytesChanged, this, &ReviewView::refresh);
+  connect(model_.get(), &CleanupViewModel::changed, this, &ReviewPage::refresh);
+  if (theme_) connect(theme_.get(), &design::ThemeEngine::freeBytesChanged, this, &ReviewPage::refresh);
   refresh();
 }
 
-ReviewSnapshot ReviewView::snapshot() const {
+ReviewSnapshot ReviewPage::snapshot() const {
   ReviewSnapshot snapshot;
   for (CleanupCategory category : model_->categories())
     snapshot.categories.push_back({category, qsizetype(model_->items(category).size()),
@@ -79,21 +79,21 @@ ReviewSnapshot ReviewView::snapshot() const {
   return snapshot;
 }
 
-std::optional<CleanupCategory> ReviewView::viewedCategory() const {
+std::optional<CleanupCategory> ReviewPage::viewedCategory() const {
   return screens::viewedCategory(snapshot().categories, viewing_);
 }
 
-void ReviewView::toggle(CleanupCategory category) {
+void ReviewPage::toggle(CleanupCategory category) {
   for (const CategoryFigures& figures : snapshot().categories)
     if (figures.category == category) model_->setSelected(railToggleSelects(figures), category);
 }
 
-void ReviewView::view(CleanupCategory category) {
+void ReviewPage::view(CleanupCategory category) {
   viewing_ = category;
   refresh();
 }
 
-BoolBinding ReviewView::pickOf(const engine::CleanupItem& item) const {
+BoolBinding ReviewPage::pickOf(const engine::CleanupItem& item) const {
   // A chip lives inside this screen, which holds the model: it reads the
   // pick through the screen, and writes it as every button does.
   const std::string id = item.id();
@@ -104,7 +104,7 @@ BoolBinding ReviewView::pickOf(const engine::CleanupItem& item) const {
           }};
 }
 
-void ReviewView::refresh() {
+void ReviewPage::refresh() {
   const ReviewSnapshot figures = snapshot();
   const bool found = figures.itemCount > 0;
   pages_->setCurrentWidget(found ? review_ : empty_);

@@ -9,7 +9,7 @@
 // to view, starting with none (the first category).
 //
 // The window owns the model and the theme engine; the screen shares them
-// (a null theme counts as nothing free). objectName "reviewView";
+// (a null theme counts as nothing free). objectName "reviewPage";
 // children: see ReviewHeader, CategoryRail, ItemsPane, ReviewFooter,
 // ReviewEmptyState. GUI thread only.
 
@@ -38,10 +38,10 @@ class ItemsPane;
 class ReviewFooter;
 class ReviewHeader;
 
-class ReviewView : public QWidget {
+class ReviewPage : public QWidget {
   Q_OBJECT
  public:
-  ReviewView(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+  ReviewPage(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
              QWidget* parent = nullptr);
 
   // The model's figures and the free bytes, as the rules take them.
