@@ -1,13 +1,13 @@
 #pragma once
-// The Clean section's screen while the Clean model is cleaning or done:
+// The Clean section's page while the Clean model is cleaning or done:
 // the cleaning ring while the cleanup runs, then the result (see
 // ResultPanel), whose "Done" returns the model to idle. It only reads the
 // model and follows its changes, once per turn of the event loop (a reset
-// publishes several fields; the screen goes when the phase is idle, and
+// publishes several fields; the page goes when the phase is idle, and
 // keeps the result it shows until then). A new outcome gets a new result
 // panel.
 //
-// The window owns the model; the screen shares it. objectName
+// The window owns the model; the page shares it. objectName
 // "cleanedPage"; children: see CleaningPanel and ResultPanel. GUI thread
 // only.
 

@@ -41,7 +41,7 @@ ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<
   body->addWidget(rail_);
   body->addWidget(new HairlineRule(Qt::Vertical));
   // The pane's buttons act on the category it shows; the pane lives inside
-  // this screen, so the screen is there to say which.
+  // this page, so the page is there to say which.
   auto inViewed = [this](auto action) {
     return modelCall(model_, [this, action](Model& m) {
       if (auto category = viewedCategory()) action(m, *category);
@@ -94,8 +94,8 @@ void ReviewPage::view(CleanupCategory category) {
 }
 
 BoolBinding ReviewPage::pickOf(const engine::CleanupItem& item) const {
-  // A chip lives inside this screen, which holds the model: it reads the
-  // pick through the screen, and writes it as every button does.
+  // A chip lives inside this page, which holds the model: it reads the
+  // pick through the page, and writes it as every button does.
   const std::string id = item.id();
   return {[this, id] { return model_->isSelected(id); },
           [pick = modelCall(model_, [id](CleanupViewModel& m) { m.setSelected(id, true); }),

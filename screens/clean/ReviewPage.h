@@ -1,14 +1,14 @@
 #pragma once
-// The Clean section's screen while the Clean model is in review: what the
+// The Clean section's page while the Clean model is in review: what the
 // scan found, by category (a rail on the left, the viewed category's items
 // on the right), with the selection buttons, and a footer with the picked
 // size, the free space after cleaning, "Back" and "Clean Up"; or, when the
 // scan found nothing, the empty state with "Scan Again". Every selection
-// change is the model's; the screen follows the model's changes and the
+// change is the model's; the page follows the model's changes and the
 // theme engine's free bytes, and keeps only which category the user chose
 // to view, starting with none (the first category).
 //
-// The window owns the model and the theme engine; the screen shares them
+// The window owns the model and the theme engine; the page shares them
 // (a null theme counts as nothing free). objectName "reviewPage";
 // children: see ReviewHeader, CategoryRail, ItemsPane, ReviewFooter,
 // ReviewEmptyState. GUI thread only.
