@@ -43,13 +43,13 @@ int main(int argc, char** argv) {
     context.introPlayer = [] { return std::unique_ptr<IntroPlayer>(); };
     ContentView view(bridge, std::move(context));
 
-    for (const Mode mode : allModes) {
-      view.setMode(mode);
-      const QString name = QStringLiteral("window-") + modeTitle(mode).toLower().replace(u' ', u'-');
+    for (const Section section : allSections) {
+      view.setSection(section);
+      const QString name = QStringLiteral("window-") + sectionTitle(section).toLower().replace(u' ', u'-');
       shots.save(name, screens::probe::render(&view, {1120, 740}, 2));
     }
 
-    Sidebar missing(visibleModes(false), Mode::home, false);
+    Sidebar missing(visibleSections(false), Section::home, false);
     shots.save(QStringLiteral("window-sidebar-access-missing"),
                screens::probe::render(&missing, {kSidebarWidth, 740}, 2));
   });

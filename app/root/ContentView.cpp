@@ -30,14 +30,13 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
   setObjectName(QStringLiteral("contentView"));
   setMinimumSize(kMinimumSize);
   const WindowModels& models = context_.models;
-  cleanPhase_ = models.cleanup->phase();
 
   auto* sidebar =
-      new Sidebar(visibleModes(context_.hasDevTools), mode_, models.permissions->hasFullDiskAccess());
-  auto* detail = new DetailPane([this](DetailBranch branch) { return buildScreen(branch); });
+      new Sidebar(visibleSections(context_.hasDevTools), section_, models.permissions->hasFullDiskAccess());
+  auto* detail = new DetailPane([this](Section section) { return buildScreen(section); });
   mainLayer_ = new MainLayer(sidebar, detail, this);
 
-  connect(sidebar, &Sidebar::modeSelected, this, &ContentView::setMode);
+  connect(sidebar, &Sidebar::sectionSelected, this, &ContentView::setSection);
   connect(sidebar, &Sidebar::aboutRequested, this, &ContentView::showAbout);
   connect(sidebar, &Sidebar::enableAccessRequested, this,
           [this] { context_.models.permissions->openFullDiskAccessSettings(); });
@@ -54,13 +53,11 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
 
   // The handlers, in the order the window declares them.
   connect(&bridge_, &AppBridge::showAboutRequested, this, &ContentView::showAbout);
-  connect(models.cleanup.get(), &models::CleanupViewModel::phaseChanged, this,
-          &ContentView::cleanPhaseChanged);
   connect(&bridge_, &AppBridge::runScanRequested, this, &ContentView::runScan);
   connect(&bridge_, &AppBridge::linkOpened, this, &ContentView::openLink);
   connect(&bridge_, &AppBridge::openSectionRequested, this, &ContentView::openSection);
 
-  setMode(Mode::home);
+  setSection(Section::home);
   updateInput();
 }
 
@@ -71,12 +68,12 @@ DetailPane* ContentView::detailPane() const { return mainLayer_->detail(); }
 
 bool ContentView::acceptsInput() const { return mainLayer_->isEnabled(); }
 
-void ContentView::setMode(Mode mode) {
-  mode_ = mode;
-  sidebar()->setActive(mode);
-  mainLayer_->setAccent(modePalette(mode));
+void ContentView::setSection(Section section) {
+  section_ = section;
+  sidebar()->setActive(section);
+  mainLayer_->setAccent(sectionPalette(section));
   updateDetail();
-  Q_EMIT modeChanged();
+  Q_EMIT sectionChanged();
 }
 
 void ContentView::showAbout() {
@@ -99,30 +96,30 @@ void ContentView::aboutDismissed() {
 }
 
 void ContentView::runScan() {
-  setMode(Mode::home);
+  setSection(Section::home);
   startSmartScan();
 }
 
 void ContentView::openLink(const QString& link) {
   if (!isScanLink(link)) return;
-  setMode(Mode::home);
+  setSection(Section::home);
   startSmartScan();
 }
 
 void ContentView::openSection(const QString& title) {
-  if (const std::optional<Mode> mode = modeFromTitle(title)) setMode(*mode);
+  if (const std::optional<Section> section = sectionFromTitle(title)) setSection(*section);
 }
 
 void ContentView::appear() {
   if (bridge_.autoStartScan) {
     bridge_.autoStartScan = false;
-    setMode(Mode::home);
+    setSection(Section::home);
     startSmartScan();
   }
   if (bridge_.pendingSection) {
-    if (const std::optional<Mode> mode = modeFromTitle(*bridge_.pendingSection)) {
+    if (const std::optional<Section> section = sectionFromTitle(*bridge_.pendingSection)) {
       bridge_.pendingSection.reset();
-      setMode(*mode);
+      setSection(*section);
     }
   }
 }
@@ -133,23 +130,12 @@ void ContentView::startSmartScan() {
   context_.models.smartScan->start();
 }
 
-void ContentView::cleanPhaseChanged() {
-  // The model announces every write, equal or not: only a change counts.
-  const auto phase = context_.models.cleanup->phase();
-  const bool changed = phase != cleanPhase_;
-  cleanPhase_ = phase;
-  if (changed && phase == models::CleanupViewModel::Phase::done) context_.models.theme->refresh();
-  updateDetail();
-}
+void ContentView::updateDetail() { detailPane()->show(section_); }
 
-void ContentView::updateDetail() {
-  detailPane()->show(detailBranch(mode_, context_.models.cleanup->phase()));
-}
-
-QWidget* ContentView::buildScreen(DetailBranch branch) {
+QWidget* ContentView::buildScreen(Section section) {
   const ScreenContext screen{context_.models, context_.settings, context_.services,
-                             [this](Mode mode) { setMode(mode); }};
-  return context_.screens ? context_.screens(branch, screen) : makeSectionScreen(branch, screen);
+                             [this](Section chosen) { setSection(chosen); }};
+  return context_.screens ? context_.screens(section, screen) : makeSectionScreen(section, screen);
 }
 
 void ContentView::finishOnboarding(bool playIntro) {

@@ -7,8 +7,7 @@
 // keyboard focus handed back when it closes; and turns outside requests into a section change and,
 // where asked, a Smart Scan:
 //   the bridge's "show About", "run scan", "open section" and links,
-//   the bridge's pending requests, consumed each time the view appears,
-//   and the Clean phase reaching done, which has the theme measure again.
+//   and the bridge's pending requests, consumed each time the view appears.
 // GUI thread only; the bridge outlives the view.
 
 #include <QPointer>
@@ -19,11 +18,9 @@
 #include "app/about/AboutView.h"
 #include "app/firstrun/IntroRevealView.h"
 #include "app/firstrun/OnboardingView.h"
-#include "app/root/DetailBranch.h"
-#include "app/root/Mode.h"
+#include "app/root/Section.h"
 #include "app/root/SectionScreens.h"
 #include "app/root/WindowModels.h"
-#include "models/clean/CleanupViewModel.h"
 #include "screens/common/services/ScreenServices.h"
 
 class QVariantAnimation;
@@ -44,8 +41,8 @@ class ContentView : public QWidget {
   Q_OBJECT
 
  public:
-  using Mode = app::Mode;
-  using ScreenFactory = std::function<QWidget*(DetailBranch, const ScreenContext&)>;
+  using Section = app::Section;
+  using ScreenFactory = std::function<QWidget*(Section, const ScreenContext&)>;
 
   struct Context {
     std::shared_ptr<models::SettingsStore> settings;
@@ -64,9 +61,9 @@ class ContentView : public QWidget {
   ContentView(AppBridge& bridge, Context context, QWidget* parent = nullptr);
   ~ContentView() override;
 
-  Mode mode() const { return mode_; }
+  Section section() const { return section_; }
   // What a sidebar row does; no animation.
-  void setMode(Mode mode);
+  void setSection(Section section);
   const WindowModels& models() const { return context_.models; }
 
   bool isShowingAbout() const { return showAbout_; }
@@ -96,7 +93,7 @@ class ContentView : public QWidget {
   void finishIntro();
 
  Q_SIGNALS:
-  void modeChanged();
+  void sectionChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -105,18 +102,16 @@ class ContentView : public QWidget {
  private:
   void startSmartScan();
   void aboutDismissed();
-  void cleanPhaseChanged();
   void updateDetail();
   void updateInput();
-  QWidget* buildScreen(DetailBranch branch);
+  QWidget* buildScreen(Section section);
 
   AppBridge& bridge_;
   Context context_;
-  Mode mode_ = Mode::home;
+  Section section_ = Section::home;
   bool showAbout_ = false;
   bool playingIntro_ = false;
   double introHomeOpacity_ = 1.0;
-  models::CleanupViewModel::Phase cleanPhase_;
 
   MainLayer* mainLayer_;
   QPointer<OnboardingView> onboarding_;

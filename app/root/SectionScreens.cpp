@@ -2,9 +2,7 @@
 
 #include "screens/advisor/AdvisorView.h"
 #include "screens/apps/AppsView.h"
-#include "screens/clean/CleanedView.h"
-#include "screens/clean/ReviewView.h"
-#include "screens/clean/ScanView.h"
+#include "screens/clean/CleanView.h"
 #include "screens/deepscan/DeepScanView.h"
 #include "screens/devmode/DevModeView.h"
 #include "screens/home/HomeView.h"
@@ -16,49 +14,45 @@ namespace tidewell::app {
 namespace {
 
 // The section a Home tile or a Smart Scan card opens.
-Mode modeOf(screens::ScanTool tool) {
+Section sectionOf(screens::ScanTool tool) {
   switch (tool) {
     case screens::ScanTool::clean:
-      return Mode::clean;
+      return Section::clean;
     case screens::ScanTool::apps:
-      return Mode::apps;
+      return Section::apps;
     case screens::ScanTool::deepScan:
-      return Mode::deepScan;
+      return Section::deepScan;
     case screens::ScanTool::advisor:
       break;
   }
-  return Mode::advisor;
+  return Section::advisor;
 }
 
 }  // namespace
 
-QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
-  switch (branch) {
-    case DetailBranch::apps:
+QWidget* makeSectionScreen(Section section, const ScreenContext& context) {
+  switch (section) {
+    case Section::apps:
       return new screens::AppsView(context.models.apps, context.services);
-    case DetailBranch::home:
+    case Section::home:
       break;
-    case DetailBranch::performance:
+    case Section::performance:
       return new screens::PerformanceView(context.models.performance, context.services,
                                           screens::autostartFolder(context.models.home));
-    case DetailBranch::advisor:
+    case Section::advisor:
       return new screens::AdvisorView(context.models.advisor, context.services);
-    case DetailBranch::deepScan:
+    case Section::deepScan:
       return new screens::DeepScanView(context.models.deepScan, context.services);
-    case DetailBranch::devMode:
+    case Section::devMode:
       return new screens::DevModeView(context.models.devMode, context.services);
-    case DetailBranch::cleanStart:
-      return new screens::ScanView(context.models.cleanup, context.settings);
-    case DetailBranch::cleanReview:
-      return new screens::ReviewView(context.models.cleanup, context.models.theme);
-    case DetailBranch::cleanResult:
-      return new screens::CleanedView(context.models.cleanup);
+    case Section::clean:
+      return new screens::CleanView(context.models.cleanup, context.settings, context.models.theme);
   }
-  const std::function<void(Mode)> select = context.select;
+  const std::function<void(Section)> select = context.select;
   return new screens::HomeView(
       {context.models.smartScan, context.models.permissions, context.models.theme, context.settings},
       [select](screens::ScanTool tool) {
-        if (select) select(modeOf(tool));
+        if (select) select(sectionOf(tool));
       });
 }
 

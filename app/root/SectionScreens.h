@@ -1,12 +1,12 @@
 #pragma once
 // The one place where the detail pane's screens are made: one case per
-// branch, each taking what its screen needs from the context (its models,
+// section, each taking what its screen needs from the context (its models,
 // the settings, the desktop services, the way to switch sections).
 
 #include <functional>
 #include <memory>
 
-#include "app/root/DetailBranch.h"
+#include "app/root/Section.h"
 #include "app/root/WindowModels.h"
 #include "screens/common/services/ScreenServices.h"
 
@@ -23,10 +23,10 @@ struct ScreenContext {
   std::shared_ptr<models::SettingsStore> settings;
   const screens::ScreenServices& services;
   // Switches the window to a section (Home's selection binding).
-  std::function<void(Mode)> select;
+  std::function<void(Section)> select;
 };
 
-// Builds the screen of branch; the caller owns it.
-QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context);
+// Builds the screen of section; the caller owns it.
+QWidget* makeSectionScreen(Section section, const ScreenContext& context);
 
 }  // namespace tidewell::app

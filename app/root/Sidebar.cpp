@@ -37,7 +37,7 @@ constexpr double kPressedOpacity = 0.6;
 
 }  // namespace
 
-Sidebar::Sidebar(const std::vector<Mode>& modes, Mode active, bool fullDiskAccess, QWidget* parent)
+Sidebar::Sidebar(const std::vector<Section>& sections, Section active, bool fullDiskAccess, QWidget* parent)
     : QWidget(parent), active_(active) {
   setObjectName(QStringLiteral("sidebar"));
   setFixedWidth(kSidebarWidth);
@@ -51,15 +51,16 @@ Sidebar::Sidebar(const std::vector<Mode>& modes, Mode active, bool fullDiskAcces
   connect(logo, &QAbstractButton::clicked, this, &Sidebar::aboutRequested);
   layout->addWidget(logo);
 
-  for (const Mode mode : modes) {
-    auto* row = new design::SidebarRow(modeSymbol(mode), modeTitle(mode), modePalette(mode), {}, this);
-    row->setObjectName(QStringLiteral("sidebarRow:") + modeTitle(mode));
-    row->setActive(mode == active_);
-    connect(row, &QAbstractButton::clicked, this, [this, mode] { Q_EMIT modeSelected(mode); });
+  for (const Section section : sections) {
+    auto* row = new design::SidebarRow(sectionSymbol(section), sectionTitle(section), sectionPalette(section),
+                                       {}, this);
+    row->setObjectName(QStringLiteral("sidebarRow:") + sectionTitle(section));
+    row->setActive(section == active_);
+    connect(row, &QAbstractButton::clicked, this, [this, section] { Q_EMIT sectionSelected(section); });
     // Up and Down move through the sections.
     row->installEventFilter(this);
     layout->addWidget(row);
-    rows_.emplace_back(mode, row);
+    rows_.emplace_back(section, row);
   }
   layout->addStretch(1);
 
@@ -72,21 +73,21 @@ Sidebar::Sidebar(const std::vector<Mode>& modes, Mode active, bool fullDiskAcces
   layout->addWidget(about);
 }
 
-void Sidebar::setActive(Mode mode) {
-  active_ = mode;
-  for (const auto& [rowMode, row] : rows_) row->setActive(rowMode == mode);
+void Sidebar::setActive(Section section) {
+  active_ = section;
+  for (const auto& [rowSection, row] : rows_) row->setActive(rowSection == section);
 }
 
-design::SidebarRow* Sidebar::row(Mode mode) const {
-  for (const auto& [rowMode, row] : rows_) {
-    if (rowMode == mode) return row;
+design::SidebarRow* Sidebar::row(Section section) const {
+  for (const auto& [rowSection, row] : rows_) {
+    if (rowSection == section) return row;
   }
   return nullptr;
 }
 
 QStringList Sidebar::rowTitles() const {
   QStringList titles;
-  for (const auto& [mode, row] : rows_) titles << row->text();
+  for (const auto& [section, row] : rows_) titles << row->text();
   return titles;
 }
 
@@ -101,7 +102,7 @@ bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
       key == Qt::Key_Up ? (at == rows_.begin() ? at : at - 1) : (at + 1 == rows_.end() ? at : at + 1);
   if (next != at) {
     next->second->setFocus(Qt::TabFocusReason);
-    Q_EMIT modeSelected(next->first);
+    Q_EMIT sectionSelected(next->first);
   }
   return true;
 }

@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/root/Mode.h"
+#include "app/root/Section.h"
 #include "design/BrandAsset.h"
 #include "design/PaintCache.h"
 
@@ -31,18 +31,19 @@ inline constexpr int kSidebarWidth = 236;
 class Sidebar : public QWidget {
   Q_OBJECT
  public:
-  Sidebar(const std::vector<Mode>& modes, Mode active, bool fullDiskAccess, QWidget* parent = nullptr);
+  Sidebar(const std::vector<Section>& sections, Section active, bool fullDiskAccess,
+          QWidget* parent = nullptr);
 
-  void setActive(Mode mode);
-  Mode active() const { return active_; }
-  // The row of mode, or nullptr when mode is not shown.
-  design::SidebarRow* row(Mode mode) const;
+  void setActive(Section section);
+  Section active() const { return active_; }
+  // The row of section, or nullptr when section is not shown.
+  design::SidebarRow* row(Section section) const;
   // Row labels top to bottom.
   QStringList rowTitles() const;
   FullDiskAccessCard* accessCard() const { return accessCard_; }
 
  Q_SIGNALS:
-  void modeSelected(tidewell::app::Mode mode);
+  void sectionSelected(tidewell::app::Section section);
   void aboutRequested();
   void enableAccessRequested();
 
@@ -51,8 +52,8 @@ class Sidebar : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::vector<std::pair<Mode, design::SidebarRow*>> rows_;
-  Mode active_;
+  std::vector<std::pair<Section, design::SidebarRow*>> rows_;
+  Section active_;
   FullDiskAccessCard* accessCard_;
 };
 

@@ -23,6 +23,25 @@
 
 namespace tidewell::app {
 
+namespace {
+
+// A cleanup changes what is free: the theme measures again once each time
+// the Clean model reaches done. The model announces every write, equal or
+// not, so only a change of phase counts. The connection goes with the
+// theme; the model is the sender, so it lives while the slot runs.
+void measureAfterEachCleanup(models::CleanupViewModel& cleanup, design::ThemeEngine& theme) {
+  using Phase = models::CleanupViewModel::Phase;
+  QObject::connect(&cleanup, &models::CleanupViewModel::phaseChanged, &theme,
+                   [model = &cleanup, theme = &theme, last = cleanup.phase()]() mutable {
+                     const Phase phase = model->phase();
+                     const bool changed = phase != last;
+                     last = phase;
+                     if (changed && phase == Phase::done) theme->refresh();
+                   });
+}
+
+}  // namespace
+
 ProcessServices ProcessServices::forMachine() {
   ProcessServices process = forContext(platform::EngineContext::machine(),
                                        {std::make_shared<models::ThreadPoolExecutor>(),
@@ -64,6 +83,7 @@ WindowModels WindowModels::create(const ProcessServices& process,
       std::make_shared<PermissionsModel>(std::make_shared<const LinuxFullDiskAccess>(), std::move(reveal),
                                          process.applicationPath, process.activation.get());
   window.theme = std::make_shared<design::ThemeEngine>(process.readVolume);
+  measureAfterEachCleanup(*window.cleanup, *window.theme);
   window.home = QString::fromStdString(process.context.home);
   return window;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Everything one main window owns: a fresh instance of every feature model,
 // the Smart Scan controller over four of them, the Full Disk Access model
-// and the theme engine. A reopened window makes a new set. Each model is
+// and the theme engine, which measures the volume again each time a
+// cleanup finishes. A reopened window makes a new set. Each model is
 // held through shared_ptr, so an operation still running when the window
 // closes keeps its model alive until it has recorded its result.
 //

@@ -56,7 +56,7 @@ TEST(Application, ASecondLaunchsScanLinkRunsSmartScanToTheEndInTheRunningInstanc
 
   auto* content = qobject_cast<ContentView*>(application.mainWindow()->content());
   ASSERT_NE(content, nullptr);
-  content->setMode(Mode::advisor);
+  content->setSection(Section::advisor);
   const auto smartScan = content->models().smartScan;
   EXPECT_EQ(smartScan->phase(), models::SmartScanController::Phase::idle);
 
@@ -66,7 +66,7 @@ TEST(Application, ASecondLaunchsScanLinkRunsSmartScanToTheEndInTheRunningInstanc
       testing::waitUntil([&] { return smartScan->phase() == models::SmartScanController::Phase::done; },
                          std::chrono::seconds(60)));
 
-  EXPECT_EQ(content->mode(), Mode::home);
+  EXPECT_EQ(content->section(), Section::home);
   EXPECT_EQ(smartScan->runID(), 1);
   EXPECT_EQ(content->models().cleanup->phase(), models::CleanupViewModel::Phase::review);
   EXPECT_GT(content->models().cleanup->totalBytes(), 0);

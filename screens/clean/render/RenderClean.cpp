@@ -3,9 +3,9 @@
 // jobs are run by hand, so a scan can be stopped at 37 % and a cleaning at
 // half. scripts/screens OUTDIR runs it with the others.
 #include "design/SectionPalette.h"
-#include "screens/clean/CleanedView.h"
-#include "screens/clean/ReviewView.h"
-#include "screens/clean/ScanView.h"
+#include "screens/clean/CleanedPage.h"
+#include "screens/clean/ReviewPage.h"
+#include "screens/clean/ScanPage.h"
 #include "screens/clean/rules/CategoryLook.h"
 #include "screens/probe/Probe.h"
 #include "screens/probe/Renderer.h"
@@ -15,19 +15,19 @@
 namespace {
 
 using namespace tidewell;
-using screens::CleanedView;
-using screens::ReviewView;
-using screens::ScanView;
+using screens::CleanedPage;
+using screens::ReviewPage;
+using screens::ScanPage;
 using testing::CleanStage;
 
 void takeScan(screens::probe::Shots& shots, const QString& name, CleanStage& stage) {
-  shots.take(name, new ScanView(stage.model, stage.settings), design::SectionPalette::clean(),
+  shots.take(name, new ScanPage(stage.model, stage.settings), design::SectionPalette::clean(),
              screens::probe::kDetailPaneSize);
 }
 
 void takeReview(screens::probe::Shots& shots, const QString& name, CleanStage& stage,
                 std::optional<engine::CleanupCategory> view = std::nullopt) {
-  screens::probe::Stage pane(new ReviewView(stage.model, stage.theme), design::SectionPalette::clean(),
+  screens::probe::Stage pane(new ReviewPage(stage.model, stage.theme), design::SectionPalette::clean(),
                              screens::probe::kDetailPaneSize);
   if (view) {
     // Chosen in the rail, by a click on its row.
@@ -39,7 +39,7 @@ void takeReview(screens::probe::Shots& shots, const QString& name, CleanStage& s
 }
 
 void takeCleaned(screens::probe::Shots& shots, const QString& name, CleanStage& stage) {
-  shots.take(name, new CleanedView(stage.model), design::SectionPalette::clean(),
+  shots.take(name, new CleanedPage(stage.model), design::SectionPalette::clean(),
              screens::probe::kDetailPaneSize);
 }
 

@@ -20,6 +20,7 @@
 #include "engine/clean/CleanupTarget.h"
 #include "models/clean/CleanupViewModel.h"
 #include "models/smartscan/SmartScanController.h"
+#include "screens/clean/CleanView.h"
 #include "screens/clean/review/ItemChip.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/probe/FakeServices.h"
@@ -71,6 +72,11 @@ class CleanKeyboardRoad : public ::testing::Test {
   }
 
   QWidget* focus() const { return view->window()->focusWidget(); }
+  // The page the Clean screen shows.
+  std::string page() const {
+    auto* clean = qobject_cast<screens::CleanView*>(view->detailPane()->screen());
+    return clean && clean->page() ? clean->page()->objectName().toStdString() : std::string();
+  }
   // A key pressed and released where the keyboard's focus is.
   void press(Qt::Key key) {
     QTest::keyClick(focus() ? focus() : view.get(), key);
@@ -107,13 +113,14 @@ class CleanKeyboardRoad : public ::testing::Test {
 };
 
 TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
-  ASSERT_EQ(view->mode(), Mode::home);
+  ASSERT_EQ(view->section(), Section::home);
   // Into the sidebar, and down one section to Clean.
-  ASSERT_TRUE(tabTo([this](QWidget* w) { return w == view->sidebar()->row(Mode::home); }));
+  ASSERT_TRUE(tabTo([this](QWidget* w) { return w == view->sidebar()->row(Section::home); }));
   EXPECT_EQ(design::KeyboardFocus::ringedControl(), focus());
   press(Qt::Key_Down);
-  ASSERT_EQ(view->mode(), Mode::clean);
-  ASSERT_EQ(view->detailPane()->branch(), DetailBranch::cleanStart);
+  ASSERT_EQ(view->section(), Section::clean);
+  ASSERT_EQ(view->detailPane()->section(), Section::clean);
+  ASSERT_EQ(page(), "scanPage");
 
   // "Scan My Mac", pressed with Space.
   ASSERT_TRUE(tabTo(named("scanButton")));
@@ -122,7 +129,7 @@ TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
   EXPECT_EQ(cleanup->phase(), Phase::scanning);
   runJobs();
   ASSERT_EQ(cleanup->phase(), Phase::review);
-  ASSERT_EQ(view->detailPane()->branch(), DetailBranch::cleanReview);
+  ASSERT_EQ(page(), "reviewPage");
   // The focus came along to the review, on its first control.
   ASSERT_TRUE(focus());
   EXPECT_TRUE(view->detailPane()->screen()->isAncestorOf(focus())) << focus()->objectName().toStdString();
@@ -142,7 +149,7 @@ TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
   EXPECT_EQ(cleanup->phase(), Phase::cleaning);
   runJobs();
   ASSERT_EQ(cleanup->phase(), Phase::done);
-  ASSERT_EQ(view->detailPane()->branch(), DetailBranch::cleanResult);
+  ASSERT_EQ(page(), "cleanedPage");
   // Tab goes on into the result: its "Done".
   ASSERT_TRUE(tabTo(named("doneButton")));
   EXPECT_TRUE(view->detailPane()->screen()->isAncestorOf(focus()));

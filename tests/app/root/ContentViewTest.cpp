@@ -20,6 +20,7 @@
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/advisor/AdvisorView.h"
+#include "screens/clean/CleanView.h"
 #include "tests/app/root/WindowFixture.h"
 #include "tests/support/EventWait.h"
 #include "tests/support/FixtureHome.h"
@@ -36,28 +37,28 @@ TEST_F(Window, RequestsThroughTheBridgeSwitchSectionsAndStartSmartScan) {
   struct Case {
     const char* name;
     std::function<void(AppBridge&)> request;
-    Mode mode;  // from Apps
+    Section section;  // from Apps
     bool scans;
   };
   const Case cases[] = {
-      {"run scan", [](AppBridge& b) { b.runScan(); }, Mode::home, true},
-      {"open a section by its title", [](AppBridge& b) { b.openSection("Deep Scan"); }, Mode::deepScan,
+      {"run scan", [](AppBridge& b) { b.runScan(); }, Section::home, true},
+      {"open a section by its title", [](AppBridge& b) { b.openSection("Deep Scan"); }, Section::deepScan,
        false},
-      {"a title in lower case", [](AppBridge& b) { b.openSection("deep scan"); }, Mode::apps, false},
-      {"no title at all", [](AppBridge& b) { b.openSection("Settings"); }, Mode::apps, false},
-      {"the scan link", [](AppBridge& b) { b.openLink("tidewellmac://scan"); }, Mode::home, true},
-      {"another scheme, host scan", [](AppBridge& b) { b.openLink("https://scan/x"); }, Mode::home, true},
-      {"another host", [](AppBridge& b) { b.openLink("tidewellmac://clean"); }, Mode::apps, false},
-      {"no host", [](AppBridge& b) { b.openLink("tidewellmac:scan"); }, Mode::apps, false},
-      {"the host in capitals", [](AppBridge& b) { b.openLink("tidewellmac://SCAN"); }, Mode::apps, false},
+      {"a title in lower case", [](AppBridge& b) { b.openSection("deep scan"); }, Section::apps, false},
+      {"no title at all", [](AppBridge& b) { b.openSection("Settings"); }, Section::apps, false},
+      {"the scan link", [](AppBridge& b) { b.openLink("tidewellmac://scan"); }, Section::home, true},
+      {"another scheme, host scan", [](AppBridge& b) { b.openLink("https://scan/x"); }, Section::home, true},
+      {"another host", [](AppBridge& b) { b.openLink("tidewellmac://clean"); }, Section::apps, false},
+      {"no host", [](AppBridge& b) { b.openLink("tidewellmac:scan"); }, Section::apps, false},
+      {"the host in capitals", [](AppBridge& b) { b.openLink("tidewellmac://SCAN"); }, Section::apps, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ContentView& content = open();
-    content.setMode(Mode::apps);
+    content.setSection(Section::apps);
     c.request(bridge);
-    EXPECT_EQ(content.mode(), c.mode);
-    EXPECT_EQ(content.sidebar()->active(), c.mode);
+    EXPECT_EQ(content.section(), c.section);
+    EXPECT_EQ(content.sidebar()->active(), c.section);
     EXPECT_EQ(smartScans(), c.scans ? 1 : 0);
     EXPECT_EQ(content.models().smartScan->isRunning(), c.scans);
     runJobs();
@@ -73,7 +74,7 @@ TEST_F(Window, HandlersLeaveTheBridgesPendingRequestsForTheNextAppearance) {
   bridge.openSection("Deep Scan");
   EXPECT_TRUE(bridge.autoStartScan);
   EXPECT_EQ(bridge.pendingSection, QString("Deep Scan"));
-  EXPECT_EQ(content.mode(), Mode::deepScan);
+  EXPECT_EQ(content.section(), Section::deepScan);
   runJobs();
   EXPECT_EQ(content.models().smartScan->phase(), models::SmartScanController::Phase::done);
 
@@ -81,7 +82,7 @@ TEST_F(Window, HandlersLeaveTheBridgesPendingRequestsForTheNextAppearance) {
   ContentView& reopened = open();
   reopened.show();
   EXPECT_EQ(smartScans(), 1);
-  EXPECT_EQ(reopened.mode(), Mode::deepScan);
+  EXPECT_EQ(reopened.section(), Section::deepScan);
   EXPECT_FALSE(bridge.autoStartScan);
   EXPECT_FALSE(bridge.pendingSection);
 }
@@ -93,7 +94,7 @@ TEST_F(Window, AppearingWithBothRequestsPendingScansAndShowsTheSection) {
   EXPECT_EQ(smartScans(), 0);  // nothing before the view is shown
   content.show();
   EXPECT_EQ(smartScans(), 1);
-  EXPECT_EQ(content.mode(), Mode::apps);
+  EXPECT_EQ(content.section(), Section::apps);
   EXPECT_FALSE(bridge.autoStartScan);
   EXPECT_FALSE(bridge.pendingSection);
 }
@@ -102,7 +103,7 @@ TEST_F(Window, APendingNameThatIsNoSectionStaysInTheBridge) {
   bridge.pendingSection = QStringLiteral("Advisor ");
   ContentView& content = open();
   content.show();
-  EXPECT_EQ(content.mode(), Mode::home);
+  EXPECT_EQ(content.section(), Section::home);
   EXPECT_EQ(bridge.pendingSection, QString("Advisor "));
   EXPECT_EQ(smartScans(), 0);
 }
@@ -119,7 +120,7 @@ TEST_F(Window, ALinkOrARunScanArrivingAsTheWindowFirstAppearsStartsOneSmartScan)
   bridge.autoStartScan = true;  // "Scan My Mac" while the window was closed
   bridge.openLink("tidewellmac://scan");
   EXPECT_EQ(smartScans(), 1);
-  EXPECT_EQ(view->mode(), Mode::home);
+  EXPECT_EQ(view->section(), Section::home);
   runJobs();
 
   openOnRequest();
@@ -144,9 +145,9 @@ TEST_F(Window, TheSidebarListsDevModeOnlyWithDeveloperTools) {
 TEST_F(Window, ARowSelectsItsSectionAndTheDetailPaneTakesTheSectionsColours) {
   ContentView& content = open();
   content.show();
-  QTest::mouseClick(content.sidebar()->row(Mode::advisor), Qt::LeftButton);
-  EXPECT_EQ(content.mode(), Mode::advisor);
-  EXPECT_EQ(content.detailPane()->branch(), DetailBranch::advisor);
+  QTest::mouseClick(content.sidebar()->row(Section::advisor), Qt::LeftButton);
+  EXPECT_EQ(content.section(), Section::advisor);
+  EXPECT_EQ(content.detailPane()->section(), Section::advisor);
   EXPECT_EQ(design::SectionAccent::of(content.detailPane()->screen()), design::SectionPalette::advisor());
   EXPECT_EQ(content.mainLayer()->backdrop()->accent(), design::SectionPalette::advisor());
   // The sidebar stays outside the section's accent.
@@ -154,44 +155,40 @@ TEST_F(Window, ARowSelectsItsSectionAndTheDetailPaneTakesTheSectionsColours) {
   EXPECT_NE(qobject_cast<screens::AdvisorView*>(content.detailPane()->screen()), nullptr);
 }
 
-TEST_F(Window, CleansDetailFollowsItsPhaseAndIsRebuiltOnlyWhenItsPageChanges) {
+TEST_F(Window, CleansScreenFollowsItsPhaseInPlaceAndElsewhereItsPhaseChangesNothingShown) {
   ContentView& content = open();
   content.show();
-  content.setMode(Mode::clean);
+  content.setSection(Section::clean);
   DetailPane* pane = content.detailPane();
   const auto cleanup = content.models().cleanup;
-  const auto expect = [&](Phase phase, DetailBranch branch, int built) {
-    EXPECT_EQ(cleanup->phase(), phase);
-    EXPECT_EQ(pane->branch(), branch);
-    EXPECT_EQ(pane->screensBuilt(), built);
-    // The page of the phase: the start page, the review or the result.
-    const char* page = branch == DetailBranch::cleanStart    ? "scanView"
-                       : branch == DetailBranch::cleanReview ? "reviewView"
-                                                             : "cleanedView";
-    EXPECT_EQ(pane->screen()->objectName(), QString::fromLatin1(page));
-  };
   const int start = pane->screensBuilt();
-  expect(Phase::idle, DetailBranch::cleanStart, start);
+  auto* clean = qobject_cast<screens::CleanView*>(pane->screen());
+  ASSERT_NE(clean, nullptr);
+  // The section's screen is built once; its pages follow the phase (see
+  // CleanViewTest).
+  const auto expect = [&](Phase phase, const char* page) {
+    EXPECT_EQ(cleanup->phase(), phase);
+    EXPECT_EQ(pane->section(), Section::clean);
+    EXPECT_EQ(pane->screen(), clean);
+    EXPECT_EQ(pane->screensBuilt(), start);
+    EXPECT_EQ(clean->page()->objectName(), QString::fromLatin1(page));
+  };
+  expect(Phase::idle, "scanPage");
   auto scan = cleanup->scan();
-  expect(Phase::scanning, DetailBranch::cleanStart, start);
   runJobs();
-  expect(Phase::review, DetailBranch::cleanReview, start + 1);
-  cleanup->selectAll(false);  // a write that is no phase change
-  cleanup->selectSafeOnly();
-  expect(Phase::review, DetailBranch::cleanReview, start + 1);
-  auto clean = cleanup->clean();
-  expect(Phase::cleaning, DetailBranch::cleanResult, start + 2);
+  expect(Phase::review, "reviewPage");
+  auto clean2 = cleanup->clean();
   runJobs();
-  expect(Phase::done, DetailBranch::cleanResult, start + 2);
+  expect(Phase::done, "cleanedPage");
   cleanup->reset();
-  expect(Phase::idle, DetailBranch::cleanStart, start + 3);
+  expect(Phase::idle, "scanPage");
 
   // Elsewhere, Clean's phase changes nothing that is shown.
-  content.setMode(Mode::apps);
+  content.setSection(Section::apps);
   const int onApps = pane->screensBuilt();
   auto again = cleanup->scan();
   runJobs();
-  EXPECT_EQ(pane->branch(), DetailBranch::apps);
+  EXPECT_EQ(pane->section(), Section::apps);
   EXPECT_EQ(pane->screensBuilt(), onApps);
 }
 
@@ -278,7 +275,7 @@ TEST_F(Window, AboutKeepsTheKeyboardToItselfAndHandsItBackWhenItCloses) {
   content.show();
   content.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&content));
-  QWidget* cleanRow = content.sidebar()->row(Mode::clean);
+  QWidget* cleanRow = content.sidebar()->row(Section::clean);
   cleanRow->setFocus(Qt::TabFocusReason);
   ASSERT_EQ(QApplication::focusWidget(), cleanRow);
 
@@ -296,7 +293,7 @@ TEST_F(Window, AboutKeepsTheKeyboardToItselfAndHandsItBackWhenItCloses) {
   // Keys aimed at the window behind the sheet change nothing there.
   QTest::keyClick(cleanRow, Qt::Key_Space);
   QTest::keyClick(content.findChild<QWidget*>("scanButton"), Qt::Key_Space);
-  EXPECT_EQ(content.mode(), Mode::home);
+  EXPECT_EQ(content.section(), Section::home);
   EXPECT_EQ(smartScans(), 0);
 
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -304,7 +301,7 @@ TEST_F(Window, AboutKeepsTheKeyboardToItselfAndHandsItBackWhenItCloses) {
   EXPECT_TRUE(content.acceptsInput());
   EXPECT_EQ(QApplication::focusWidget(), cleanRow);
   QTest::keyClick(cleanRow, Qt::Key_Space);
-  EXPECT_EQ(content.mode(), Mode::clean);
+  EXPECT_EQ(content.section(), Section::clean);
 }
 
 TEST_F(Window, TheWelcomeCardAndTheRevealFadeOnTheEaseInOutCurve) {

@@ -11,47 +11,32 @@
 namespace tidewell::app {
 namespace {
 
-TEST(DetailPane, RebuildsItsScreenOnlyWhenTheBranchChangesAndCarriesTheSectionsAccent) {
-  DetailPane pane([](DetailBranch branch) { return new QLabel(branchName(branch)); });
+TEST(DetailPane, RebuildsItsScreenOnlyWhenTheSectionChangesAndCarriesTheSectionsAccent) {
+  DetailPane pane([](Section section) { return new QLabel(sectionTitle(section)); });
   auto* probe = new QWidget;  // stands for any component inside the screen
 
-  pane.show(DetailBranch::cleanStart);
+  pane.show(Section::clean);
   QPointer<QWidget> first = pane.screen();
   ASSERT_TRUE(first);
-  EXPECT_EQ(first->objectName(), QStringLiteral("screen:cleanStart"));
+  EXPECT_EQ(first->objectName(), QStringLiteral("screen:Clean"));
   probe->setParent(first);
   EXPECT_EQ(design::SectionAccent::of(probe), design::SectionPalette::clean());
 
-  pane.show(DetailBranch::cleanStart);
+  pane.show(Section::clean);
   EXPECT_EQ(pane.screen(), first.data());
   EXPECT_EQ(pane.screensBuilt(), 1);
 
-  pane.show(DetailBranch::cleanReview);  // same section, another page
+  pane.show(Section::home);  // another section in the same colours
   EXPECT_NE(pane.screen(), first.data());
   EXPECT_EQ(pane.screensBuilt(), 2);
+  EXPECT_EQ(design::SectionAccent::of(pane.screen()), design::SectionPalette::clean());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(first);
 
-  pane.show(DetailBranch::apps);
-  EXPECT_EQ(pane.branch(), DetailBranch::apps);
+  pane.show(Section::apps);
+  EXPECT_EQ(pane.section(), Section::apps);
   EXPECT_EQ(design::SectionAccent::of(pane.screen()), design::SectionPalette::apps());
-  EXPECT_EQ(static_cast<QLabel*>(pane.screen())->text(), QStringLiteral("apps"));
-}
-
-TEST(DetailBranch, EveryBranchBelongsToItsSection) {
-  const std::pair<DetailBranch, Mode> table[] = {
-      {DetailBranch::home, Mode::home},
-      {DetailBranch::cleanStart, Mode::clean},
-      {DetailBranch::cleanReview, Mode::clean},
-      {DetailBranch::cleanResult, Mode::clean},
-      {DetailBranch::devMode, Mode::devMode},
-      {DetailBranch::apps, Mode::apps},
-      {DetailBranch::performance, Mode::performance},
-      {DetailBranch::deepScan, Mode::deepScan},
-      {DetailBranch::advisor, Mode::advisor},
-  };
-  for (const auto& [branch, mode] : table)
-    EXPECT_EQ(modeOf(branch), mode) << branchName(branch).toStdString();
+  EXPECT_EQ(static_cast<QLabel*>(pane.screen())->text(), QStringLiteral("Apps"));
 }
 
 }  // namespace

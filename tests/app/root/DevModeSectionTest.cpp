@@ -23,7 +23,7 @@ class DevModeSection : public testing::WindowFixture {};
 TEST_F(DevModeSection, TheSectionShowsTheDevModeScreenWhichScansAndCleansOnlyThePicks) {
   ContentView& content = open(true);
   content.show();
-  QTest::mouseClick(content.sidebar()->row(Mode::devMode), Qt::LeftButton);
+  QTest::mouseClick(content.sidebar()->row(Section::devMode), Qt::LeftButton);
   auto* screen = qobject_cast<screens::DevModeView*>(content.detailPane()->screen());
   ASSERT_NE(screen, nullptr);
   EXPECT_EQ(design::SectionAccent::of(screen), design::SectionPalette::devMode());

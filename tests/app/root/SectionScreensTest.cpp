@@ -27,7 +27,7 @@ class SectionScreens : public testing::WindowFixture {};
 TEST_F(SectionScreens, TheAppsSectionShowsTheAppsScreenOverTheWindowsModel) {
   ContentView& content = open();
   content.show();
-  content.setMode(Mode::apps);
+  content.setSection(Section::apps);
   auto* apps = qobject_cast<screens::AppsView*>(content.detailPane()->screen());
   ASSERT_NE(apps, nullptr);
   EXPECT_EQ(apps->page()->objectName(), "appsIdle");
@@ -45,8 +45,8 @@ TEST_F(SectionScreens, TheAppsSectionShowsTheAppsScreenOverTheWindowsModel) {
             QString::fromUtf8("0 apps \u00b7 Zero KB. Deletes go to the Trash, undo anytime."));
 
   // Shown again, the section gets a fresh screen over the same model.
-  content.setMode(Mode::home);
-  content.setMode(Mode::apps);
+  content.setSection(Section::home);
+  content.setSection(Section::apps);
   auto* again = qobject_cast<screens::AppsView*>(content.detailPane()->screen());
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(again->page()->objectName(), "appsList");
@@ -67,9 +67,9 @@ TEST_F(SectionScreens, HomeStartsSmartScanInPlaceAndItsTilesAndCardsSwitchSectio
 
   ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "toolCard", "Deep Scan")));
   screens::probe::settle();
-  EXPECT_EQ(content.mode(), Mode::deepScan);
+  EXPECT_EQ(content.section(), Section::deepScan);
   // Back on Home the result is still there; "Home" brings the page back.
-  content.setMode(Mode::home);
+  content.setSection(Section::home);
   home = qobject_cast<screens::HomeView*>(content.detailPane()->screen());
   ASSERT_NE(home, nullptr);
   EXPECT_EQ(home->body()->objectName(), "smartScanView");
@@ -78,14 +78,14 @@ TEST_F(SectionScreens, HomeStartsSmartScanInPlaceAndItsTilesAndCardsSwitchSectio
   EXPECT_EQ(home->body()->objectName(), "homePage");
   ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "toolTile", "Apps")));
   screens::probe::settle();
-  EXPECT_EQ(content.mode(), Mode::apps);
+  EXPECT_EQ(content.section(), Section::apps);
 }
 
 TEST_F(SectionScreens, ThePerformanceSectionShowsItsScreenAndLeadsToTheHomesAutostartFolder) {
   namespace probe = screens::probe;
   ContentView& content = open();
   content.show();
-  content.setMode(Mode::performance);
+  content.setSection(Section::performance);
   auto* performance = qobject_cast<screens::PerformanceView*>(content.detailPane()->screen());
   ASSERT_NE(performance, nullptr);
   EXPECT_EQ(performance->page()->objectName(), "performanceIntro");
@@ -105,7 +105,7 @@ TEST_F(SectionScreens, TheAdvisorSectionShowsItsScreenAndAFindingLessMachineIsAl
   namespace probe = screens::probe;
   ContentView& content = open();
   content.show();
-  content.setMode(Mode::advisor);
+  content.setSection(Section::advisor);
   auto* advisor = qobject_cast<screens::AdvisorView*>(content.detailPane()->screen());
   ASSERT_NE(advisor, nullptr);
   EXPECT_EQ(advisor->page()->objectName(), "advisorIntro");
@@ -122,7 +122,7 @@ TEST_F(SectionScreens, TheDeepScanSectionShowsTheDeepScanScreenOverTheWindowsMod
   using screens::probe::isShown;
   ContentView& content = open();
   content.show();
-  content.setMode(Mode::deepScan);
+  content.setSection(Section::deepScan);
   auto* deepScan = qobject_cast<screens::DeepScanView*>(content.detailPane()->screen());
   ASSERT_NE(deepScan, nullptr);
   ASSERT_NE(find(deepScan, "deepScanStart"), nullptr);
@@ -138,8 +138,8 @@ TEST_F(SectionScreens, TheDeepScanSectionShowsTheDeepScanScreenOverTheWindowsMod
   EXPECT_EQ(find<design::ScreenHeader>(deepScan, "screenHeader")->subtitleText(),
             QString::fromUtf8("0 big items \u2022 Zero KB"));
 
-  content.setMode(Mode::home);
-  content.setMode(Mode::deepScan);
+  content.setSection(Section::home);
+  content.setSection(Section::deepScan);
   auto* again = qobject_cast<screens::DeepScanView*>(content.detailPane()->screen());
   ASSERT_NE(again, nullptr);
   EXPECT_NE(find(again, "deepScanList"), nullptr);

@@ -15,29 +15,30 @@ namespace {
 struct SidebarLog {
   QStringList events;
   explicit SidebarLog(Sidebar& sidebar) {
-    QObject::connect(&sidebar, &Sidebar::modeSelected, [this](Mode mode) { events << modeTitle(mode); });
+    QObject::connect(&sidebar, &Sidebar::sectionSelected,
+                     [this](Section section) { events << sectionTitle(section); });
     QObject::connect(&sidebar, &Sidebar::aboutRequested, [this] { events << "about"; });
     QObject::connect(&sidebar, &Sidebar::enableAccessRequested, [this] { events << "enable access"; });
   }
 };
 
 TEST(Sidebar, RowsSelectTheirSectionAndTheLogoAndAboutRowAskForAbout) {
-  Sidebar sidebar(visibleModes(false), Mode::home, true);
+  Sidebar sidebar(visibleSections(false), Section::home, true);
   sidebar.resize(kSidebarWidth, 680);
   sidebar.show();
   SidebarLog log(sidebar);
   EXPECT_EQ(sidebar.width(), 236);
   EXPECT_EQ(sidebar.rowTitles(),
             (QStringList{"Home", "Clean", "Apps", "Performance", "Deep Scan", "Advisor"}));
-  EXPECT_EQ(sidebar.row(Mode::devMode), nullptr);
-  EXPECT_TRUE(sidebar.row(Mode::home)->isActive());
+  EXPECT_EQ(sidebar.row(Section::devMode), nullptr);
+  EXPECT_TRUE(sidebar.row(Section::home)->isActive());
 
-  QTest::mouseClick(sidebar.row(Mode::deepScan), Qt::LeftButton);
+  QTest::mouseClick(sidebar.row(Section::deepScan), Qt::LeftButton);
   // Selecting is the owner's business: the row only reports the click.
-  EXPECT_TRUE(sidebar.row(Mode::home)->isActive());
-  sidebar.setActive(Mode::deepScan);
-  EXPECT_FALSE(sidebar.row(Mode::home)->isActive());
-  EXPECT_TRUE(sidebar.row(Mode::deepScan)->isActive());
+  EXPECT_TRUE(sidebar.row(Section::home)->isActive());
+  sidebar.setActive(Section::deepScan);
+  EXPECT_FALSE(sidebar.row(Section::home)->isActive());
+  EXPECT_TRUE(sidebar.row(Section::deepScan)->isActive());
 
   auto* logo = sidebar.findChild<SidebarLogoButton*>("sidebarLogo");
   ASSERT_NE(logo, nullptr);
@@ -55,13 +56,13 @@ TEST(Sidebar, RowsSelectTheirSectionAndTheLogoAndAboutRowAskForAbout) {
 }
 
 TEST(Sidebar, WithDeveloperToolsDevModeIsTheThirdRow) {
-  Sidebar sidebar(visibleModes(true), Mode::devMode, true);
+  Sidebar sidebar(visibleSections(true), Section::devMode, true);
   EXPECT_EQ(sidebar.rowTitles().indexOf("Dev Mode"), 2);
-  EXPECT_TRUE(sidebar.row(Mode::devMode)->isActive());
+  EXPECT_TRUE(sidebar.row(Section::devMode)->isActive());
 }
 
 TEST(Sidebar, TheAccessItemIsALineWhenGrantedAndACardWithAButtonWhenMissing) {
-  Sidebar sidebar(visibleModes(false), Mode::home, false);
+  Sidebar sidebar(visibleSections(false), Section::home, false);
   sidebar.resize(kSidebarWidth, 680);
   sidebar.show();
   SidebarLog log(sidebar);

@@ -45,20 +45,20 @@ std::optional<probe::AccessibleNode> nodeOf(QWidget* root, const QObject* obj) {
 
 TEST_F(WindowAccessibility, EverySectionReadsWithNamedControlsAndTabsInReadingOrder) {
   ContentView& content = shown();
-  for (Mode mode : visibleModes(true)) {
-    SCOPED_TRACE(modeTitle(mode).toStdString());
-    content.setMode(mode);
+  for (Section section : visibleSections(true)) {
+    SCOPED_TRACE(sectionTitle(section).toStdString());
+    content.setSection(section);
     probe::settle();
     EXPECT_EQ(probe::lines(probe::accessibilityProblems(&content)), "");
     EXPECT_EQ(probe::lines(probe::describe(probe::tabOrder(&content))),
               probe::lines(probe::describe(probe::readingOrder(&content))));
     // The sidebar's sections are tabs; the shown one is selected.
-    for (Mode row : visibleModes(true)) {
+    for (Section row : visibleSections(true)) {
       const auto node = nodeOf(&content, content.sidebar()->row(row));
-      ASSERT_TRUE(node) << modeTitle(row).toStdString();
+      ASSERT_TRUE(node) << sectionTitle(row).toStdString();
       EXPECT_EQ(node->role, QAccessible::PageTab);
-      EXPECT_EQ(node->name, modeTitle(row));
-      EXPECT_EQ(bool(node->state.selected), row == mode);
+      EXPECT_EQ(node->name, sectionTitle(row));
+      EXPECT_EQ(bool(node->state.selected), row == section);
     }
   }
 }
@@ -80,20 +80,20 @@ TEST_F(WindowAccessibility, TheBackdropAndItsGrainAreLeftOutOfTheTree) {
 
 TEST_F(WindowAccessibility, UpAndDownInTheSidebarMoveThroughTheSections) {
   ContentView& content = shown();
-  design::SidebarRow* home = content.sidebar()->row(Mode::home);
+  design::SidebarRow* home = content.sidebar()->row(Section::home);
   home->setFocus(Qt::TabFocusReason);
-  const std::vector<Mode> modes = visibleModes(true);
+  const std::vector<Section> sections = visibleSections(true);
   // Down to the last section, one at a time, the focus following.
-  for (std::size_t i = 1; i < modes.size(); ++i) {
+  for (std::size_t i = 1; i < sections.size(); ++i) {
     probe::pressKey(&content, Qt::Key_Down);
-    EXPECT_EQ(content.mode(), modes[i]);
-    EXPECT_EQ(content.window()->focusWidget(), content.sidebar()->row(modes[i]));
+    EXPECT_EQ(content.section(), sections[i]);
+    EXPECT_EQ(content.window()->focusWidget(), content.sidebar()->row(sections[i]));
   }
   probe::pressKey(&content, Qt::Key_Down);  // nothing below the last
-  EXPECT_EQ(content.mode(), modes.back());
+  EXPECT_EQ(content.section(), sections.back());
   probe::pressKey(&content, Qt::Key_Up);
-  EXPECT_EQ(content.mode(), modes[modes.size() - 2]);
-  EXPECT_EQ(content.window()->focusWidget(), content.sidebar()->row(modes[modes.size() - 2]));
+  EXPECT_EQ(content.section(), sections[sections.size() - 2]);
+  EXPECT_EQ(content.window()->focusWidget(), content.sidebar()->row(sections[sections.size() - 2]));
 }
 
 TEST_F(WindowAccessibility, TheWelcomeCardAndAboutReadWithNamedControls) {

@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "design/SectionPalette.h"
-#include "screens/clean/CleanedView.h"
-#include "screens/clean/ReviewView.h"
-#include "screens/clean/ScanView.h"
+#include "screens/clean/CleanedPage.h"
+#include "screens/clean/ReviewPage.h"
+#include "screens/clean/ScanPage.h"
 #include "screens/probe/AccessibilityAudit.h"
 #include "screens/probe/Probe.h"
 #include "screens/probe/Renderer.h"
@@ -21,9 +21,9 @@ namespace {
 
 using testing::CleanStage;
 
-QWidget* scanPage(CleanStage& s) { return new ScanView(s.model, s.settings); }
-QWidget* review(CleanStage& s) { return new ReviewView(s.model, s.theme); }
-QWidget* result(CleanStage& s) { return new CleanedView(s.model); }
+QWidget* scanPage(CleanStage& s) { return new ScanPage(s.model, s.settings); }
+QWidget* review(CleanStage& s) { return new ReviewPage(s.model, s.theme); }
+QWidget* result(CleanStage& s) { return new CleanedPage(s.model); }
 
 TEST(CleanAccessibility, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
   struct State {

@@ -1,14 +1,14 @@
 #pragma once
-// The Clean section's screen while the Clean model is cleaning or done:
+// The Clean section's page while the Clean model is cleaning or done:
 // the cleaning ring while the cleanup runs, then the result (see
 // ResultPanel), whose "Done" returns the model to idle. It only reads the
 // model and follows its changes, once per turn of the event loop (a reset
-// publishes several fields; the screen goes when the phase is idle, and
+// publishes several fields; the page goes when the phase is idle, and
 // keeps the result it shows until then). A new outcome gets a new result
 // panel.
 //
-// The window owns the model; the screen shares it. objectName
-// "cleanedView"; children: see CleaningPanel and ResultPanel. GUI thread
+// The window owns the model; the page shares it. objectName
+// "cleanedPage"; children: see CleaningPanel and ResultPanel. GUI thread
 // only.
 
 #include <QWidget>
@@ -27,10 +27,10 @@ namespace tidewell::screens {
 class CleaningPanel;
 class ResultPanel;
 
-class CleanedView : public QWidget {
+class CleanedPage : public QWidget {
   Q_OBJECT
  public:
-  explicit CleanedView(std::shared_ptr<models::CleanupViewModel> model, QWidget* parent = nullptr);
+  explicit CleanedPage(std::shared_ptr<models::CleanupViewModel> model, QWidget* parent = nullptr);
 
   // The model's outcome, as the rules take it.
   CleanedSnapshot snapshot() const;

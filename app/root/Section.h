@@ -14,23 +14,24 @@
 
 namespace tidewell::app {
 
-enum class Mode { home, clean, devMode, apps, performance, deepScan, advisor };
+enum class Section { home, clean, devMode, apps, performance, deepScan, advisor };
 
-inline constexpr std::array<Mode, 7> allModes = {Mode::home,        Mode::clean,    Mode::devMode, Mode::apps,
-                                                 Mode::performance, Mode::deepScan, Mode::advisor};
+inline constexpr std::array<Section, 7> allSections = {
+    Section::home,        Section::clean,    Section::devMode, Section::apps,
+    Section::performance, Section::deepScan, Section::advisor};
 
 // "Home", "Clean", "Dev Mode", "Apps", "Performance", "Deep Scan", "Advisor".
-QString modeTitle(Mode mode);
+QString sectionTitle(Section section);
 // The sidebar's symbol of the section.
-design::SymbolName modeSymbol(Mode mode);
+design::SymbolName sectionSymbol(Section section);
 // The section's colours; Home and Clean share the green one.
-const design::SectionPalette& modePalette(Mode mode);
+const design::SectionPalette& sectionPalette(Section section);
 
 // The section whose title is exactly text, else none.
-std::optional<Mode> modeFromTitle(const QString& text);
+std::optional<Section> sectionFromTitle(const QString& text);
 
 // The sidebar's rows: every section in order, Dev Mode only when developer
 // tools are installed.
-std::vector<Mode> visibleModes(bool hasDevTools);
+std::vector<Section> visibleSections(bool hasDevTools);
 
 }  // namespace tidewell::app

@@ -5,7 +5,7 @@
 #include "design/AnimationClock.h"
 #include "design/CountUpBytes.h"
 #include "design/MotionPreference.h"
-#include "screens/clean/CleanedView.h"
+#include "screens/clean/CleanedPage.h"
 #include "screens/clean/PercentRing.h"
 #include "screens/clean/result/ResultPanel.h"
 #include "screens/common/Formatting.h"
@@ -35,7 +35,7 @@ struct ResultPage {
   }
   ~ResultPage() { delete stage; }
   void open() {
-    stage = new probe::Stage(new CleanedView(clean.model), design::SectionPalette::clean(),
+    stage = new probe::Stage(new CleanedPage(clean.model), design::SectionPalette::clean(),
                              probe::kDetailPaneSize);
     probe::render(stage);
   }
@@ -45,7 +45,7 @@ struct ResultPage {
   QString percent() { return probe::find<PercentRing>(stage, QStringLiteral("cleaningRing"))->percent(); }
 };
 
-TEST(CleanedView, TheCleaningRingCountsItemsUpToAHundred) {
+TEST(CleanedPage, TheCleaningRingCountsItemsUpToAHundred) {
   ResultPage page;
   page.clean.model->selectAll(false);
   for (const char* id : {"xcode-derived-data", "npm-cache", "chrome-cache"})
@@ -68,7 +68,7 @@ TEST(CleanedView, TheCleaningRingCountsItemsUpToAHundred) {
   EXPECT_TRUE(page.shown("resultPanel"));
 }
 
-TEST(CleanedView, TheResultShowsWhatWasWonBackAndDoneReturnsToIdle) {
+TEST(CleanedPage, TheResultShowsWhatWasWonBackAndDoneReturnsToIdle) {
   ResultPage page;
   const int64_t picked = page.clean.model->selectedBytes();
   page.clean.clean();
@@ -93,7 +93,7 @@ TEST(CleanedView, TheResultShowsWhatWasWonBackAndDoneReturnsToIdle) {
   EXPECT_EQ(probe::find<design::CountUpBytes>(page.stage, QStringLiteral("reclaimedCount")), count);
 }
 
-TEST(CleanedView, FailuresAreListedOnceInCleaningOrderBeforeTheAdvice) {
+TEST(CleanedPage, FailuresAreListedOnceInCleaningOrderBeforeTheAdvice) {
   ResultPage page;
   page.clean.engine->results["chrome-cache"] = {1'210'000'000, "Google Chrome cache"};
   page.clean.engine->results["user-logs"] = {0, "User logs"};
@@ -108,7 +108,7 @@ TEST(CleanedView, FailuresAreListedOnceInCleaningOrderBeforeTheAdvice) {
   EXPECT_TRUE(page.shown("reclaimedCount"));
 }
 
-TEST(CleanedView, NothingFreedSaysAllDoneWithoutACounter) {
+TEST(CleanedPage, NothingFreedSaysAllDoneWithoutACounter) {
   ResultPage page({{"user-logs", 412'000'000}}, 41'200'000'000);
   page.clean.engine->results["user-logs"] = {0, std::nullopt};
   page.clean.clean();
@@ -120,7 +120,7 @@ TEST(CleanedView, NothingFreedSaysAllDoneWithoutACounter) {
   EXPECT_EQ(page.text("freeAfter"), "41.2 GB free");
 }
 
-TEST(CleanedView, TheResultRingSweepsFromEmptyOnEveryAppearance) {
+TEST(CleanedPage, TheResultRingSweepsFromEmptyOnEveryAppearance) {
   ResultPage page;
   page.clean.clean();
   probe::prepare();
@@ -154,7 +154,7 @@ bool drawsIn(QWidget* widget, const QColor& colour) {
   return false;
 }
 
-TEST(CleanedView, TheResultAtRestAsksForNoDrawing) {
+TEST(CleanedPage, TheResultAtRestAsksForNoDrawing) {
   // Still from the start (reduce motion), and after the sweep and count ran
   // to their end; with failures (a card) and without.
   struct Case {

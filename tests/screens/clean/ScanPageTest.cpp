@@ -2,7 +2,7 @@
 
 #include "design/ScanCircleButton.h"
 #include "screens/clean/PercentRing.h"
-#include "screens/clean/ScanView.h"
+#include "screens/clean/ScanPage.h"
 #include "screens/probe/Probe.h"
 #include "screens/probe/Renderer.h"
 #include "screens/probe/Stage.h"
@@ -14,11 +14,11 @@ namespace {
 using models::CleanupViewModel;
 using testing::CleanStage;
 
-struct ScanPage {
+struct ScanScreen {
   CleanStage clean;
-  probe::Stage stage{new ScanView(clean.model, clean.settings), design::SectionPalette::clean(),
+  probe::Stage stage{new ScanPage(clean.model, clean.settings), design::SectionPalette::clean(),
                      probe::kDetailPaneSize};
-  ScanPage() { probe::render(&stage); }
+  ScanScreen() { probe::render(&stage); }
 
   QWidget* find(const char* name) { return probe::find(&stage, QString::fromLatin1(name)); }
   bool shown(const char* name) { return probe::isShown(find(name)); }
@@ -26,8 +26,8 @@ struct ScanPage {
   QString percent() { return probe::find<PercentRing>(&stage, QStringLiteral("scanRing"))->percent(); }
 };
 
-TEST(ScanView, BeforeAnyCleaningTheButtonAndTaglineShowWithoutAFreedLine) {
-  ScanPage page;
+TEST(ScanPage, BeforeAnyCleaningTheButtonAndTaglineShowWithoutAFreedLine) {
+  ScanScreen page;
   EXPECT_TRUE(page.shown("scanButton"));
   EXPECT_EQ(page.text("scanButton"), "Scan My Mac");
   EXPECT_FALSE(page.shown("scanRing"));
@@ -41,8 +41,8 @@ TEST(ScanView, BeforeAnyCleaningTheButtonAndTaglineShowWithoutAFreedLine) {
   EXPECT_EQ(page.text("freedLine"), "+1.2 GB so far");
 }
 
-TEST(ScanView, TheButtonStartsTheScanAndTheRingFollowsItsProgress) {
-  ScanPage page;
+TEST(ScanPage, TheButtonStartsTheScanAndTheRingFollowsItsProgress) {
+  ScanScreen page;
   page.clean.settings->addFreedBytes(5'000);
   probe::settle();
   ASSERT_TRUE(page.shown("freedLine"));
@@ -65,8 +65,8 @@ TEST(ScanView, TheButtonStartsTheScanAndTheRingFollowsItsProgress) {
   EXPECT_EQ(page.percent(), "100%");
 }
 
-TEST(ScanView, AScanStartedElsewhereShowsTheRingToo) {
-  ScanPage page;
+TEST(ScanPage, AScanStartedElsewhereShowsTheRingToo) {
+  ScanScreen page;
   page.clean.startScan();  // as Smart Scan would
   EXPECT_TRUE(page.shown("scanRing"));
   EXPECT_FALSE(page.shown("scanButton"));

@@ -28,10 +28,10 @@ class AccentFigure;
 class PercentRing;
 class TextLabel;
 
-class ScanView : public QWidget {
+class ScanPage : public QWidget {
   Q_OBJECT
  public:
-  ScanView(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
+  ScanPage(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
            QWidget* parent = nullptr);
 
   // What the page shows now, from the model and the setting.

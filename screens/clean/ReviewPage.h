@@ -1,15 +1,15 @@
 #pragma once
-// The Clean section's screen while the Clean model is in review: what the
+// The Clean section's page while the Clean model is in review: what the
 // scan found, by category (a rail on the left, the viewed category's items
 // on the right), with the selection buttons, and a footer with the picked
 // size, the free space after cleaning, "Back" and "Clean Up"; or, when the
 // scan found nothing, the empty state with "Scan Again". Every selection
-// change is the model's; the screen follows the model's changes and the
+// change is the model's; the page follows the model's changes and the
 // theme engine's free bytes, and keeps only which category the user chose
 // to view, starting with none (the first category).
 //
-// The window owns the model and the theme engine; the screen shares them
-// (a null theme counts as nothing free). objectName "reviewView";
+// The window owns the model and the theme engine; the page shares them
+// (a null theme counts as nothing free). objectName "reviewPage";
 // children: see ReviewHeader, CategoryRail, ItemsPane, ReviewFooter,
 // ReviewEmptyState. GUI thread only.
 
@@ -18,7 +18,9 @@
 #include <optional>
 
 #include "engine/clean/CleanupCategory.h"
+#include "engine/clean/CleanupItem.h"
 #include "screens/clean/rules/ReviewRules.h"
+#include "screens/common/BoolBinding.h"
 
 class QStackedLayout;
 
@@ -36,10 +38,10 @@ class ItemsPane;
 class ReviewFooter;
 class ReviewHeader;
 
-class ReviewView : public QWidget {
+class ReviewPage : public QWidget {
   Q_OBJECT
  public:
-  ReviewView(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+  ReviewPage(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
              QWidget* parent = nullptr);
 
   // The model's figures and the free bytes, as the rules take them.
@@ -52,7 +54,8 @@ class ReviewView : public QWidget {
  private:
   void refresh();
   void view(engine::CleanupCategory category);
-  void reset();
+  // The binding of an item chip to the item's pick.
+  BoolBinding pickOf(const engine::CleanupItem& item) const;
 
   std::shared_ptr<models::CleanupViewModel> model_;
   std::shared_ptr<design::ThemeEngine> theme_;

@@ -4,7 +4,7 @@
 
 #include "design/AnimationClock.h"
 #include "design/PillButton.h"
-#include "screens/clean/ReviewView.h"
+#include "screens/clean/ReviewPage.h"
 #include "screens/clean/review/CategoryRow.h"
 #include "screens/clean/review/ItemChip.h"
 #include "screens/common/Formatting.h"
@@ -25,17 +25,17 @@ const QString kDeveloper = QStringLiteral("Developer Caches");
 const QString kApps = QStringLiteral("App Caches");
 const QString kSystem = QStringLiteral("System");
 
-struct ReviewPage {
+struct ReviewScreen {
   CleanStage clean;
   probe::Stage* stage = nullptr;
 
-  explicit ReviewPage(std::vector<CleanStage::Found> found = CleanStage::defaultFinds()) : clean(found) {
+  explicit ReviewScreen(std::vector<CleanStage::Found> found = CleanStage::defaultFinds()) : clean(found) {
     clean.scan();
-    stage = new probe::Stage(new ReviewView(clean.model, clean.theme), design::SectionPalette::clean(),
+    stage = new probe::Stage(new ReviewPage(clean.model, clean.theme), design::SectionPalette::clean(),
                              probe::kDetailPaneSize);
     probe::render(stage);
   }
-  ~ReviewPage() { delete stage; }
+  ~ReviewScreen() { delete stage; }
 
   QWidget* find(const char* name, const QString& key = {}) {
     return probe::find(stage, QString::fromLatin1(name), key);
@@ -72,8 +72,8 @@ struct ReviewPage {
 
 bool isSafe(const engine::CleanupItem& item) { return item.target.safety == engine::SafetyLevel::safe; }
 
-TEST(ReviewView, AFreshReviewViewsTheFirstCategoryWithItsChipsInModelOrder) {
-  ReviewPage page;
+TEST(ReviewPage, AFreshReviewViewsTheFirstCategoryWithItsChipsInModelOrder) {
+  ReviewScreen page;
   EXPECT_EQ(page.text("reviewTitle"), "Found 38.69 GB of junk.");
   EXPECT_EQ(page.text("reviewSubline"), "Green is safe and pre-ticked. Nothing goes until you hit Clean Up.");
   EXPECT_EQ(page.find("safeOnlyButton")->toolTip(), "Select every safe item, deselect the review-gated ones");
@@ -106,8 +106,8 @@ TEST(ReviewView, AFreshReviewViewsTheFirstCategoryWithItsChipsInModelOrder) {
   EXPECT_TRUE(probe::isShown(probe::find(page.chip("xcode-archives"), QStringLiteral("reviewTag"))));
 }
 
-TEST(ReviewView, SafeOnlyAllAndNoneSetTheWholeSelection) {
-  ReviewPage page;
+TEST(ReviewPage, SafeOnlyAllAndNoneSetTheWholeSelection) {
+  ReviewScreen page;
   probe::click(page.find("noneButton"));
   EXPECT_TRUE(page.clean.model->selectedItems().empty());
   probe::click(page.find("allButton"));
@@ -118,8 +118,8 @@ TEST(ReviewView, SafeOnlyAllAndNoneSetTheWholeSelection) {
   EXPECT_EQ(page.text("pickedCount"), "8 of 11 picked");
 }
 
-TEST(ReviewView, WithNothingPickedTheHintReplacesTheFreeLineAndCleanUpIsDimmed) {
-  ReviewPage page;
+TEST(ReviewPage, WithNothingPickedTheHintReplacesTheFreeLineAndCleanUpIsDimmed) {
+  ReviewScreen page;
   auto* cleanUp = probe::find<design::PillButton>(page.stage, QStringLiteral("cleanUpButton"));
   ASSERT_TRUE(cleanUp);
   EXPECT_TRUE(cleanUp->isEnabled());
@@ -146,8 +146,8 @@ TEST(ReviewView, WithNothingPickedTheHintReplacesTheFreeLineAndCleanUpIsDimmed) 
   EXPECT_EQ(page.clean.model->phase(), CleanupViewModel::Phase::review);
 }
 
-TEST(ReviewView, AChipFlipsItsItemAndTheFreeLineGrowsByItsSize) {
-  ReviewPage page;
+TEST(ReviewPage, AChipFlipsItsItemAndTheFreeLineGrowsByItsSize) {
+  ReviewScreen page;
   EXPECT_EQ(page.text("freeAfter"),
             "~" + bytesText(41'200'000'000 + page.clean.model->selectedBytes()) + " free after this");
   ASSERT_FALSE(page.clean.model->isSelected("xcode-archives"));
@@ -170,8 +170,8 @@ TEST(ReviewView, AChipFlipsItsItemAndTheFreeLineGrowsByItsSize) {
   EXPECT_EQ(page.text("freeAfter"), "~" + bytesText(50'000'000'000 + before) + " free after this");
 }
 
-TEST(ReviewView, AChipEasesIntoItsNewSelectionOverAFewFrames) {
-  ReviewPage page;
+TEST(ReviewPage, AChipEasesIntoItsNewSelectionOverAFewFrames) {
+  ReviewScreen page;
   testing::MotionOn motion;
   ItemChip* chip = page.chip("xcode-archives");
   EXPECT_DOUBLE_EQ(chip->selectionAmount(), 0);
@@ -193,8 +193,8 @@ TEST(ReviewView, AChipEasesIntoItsNewSelectionOverAFewFrames) {
   EXPECT_EQ(ItemChip::sizeColourAt(1), QColor(Qt::white));
 }
 
-TEST(ReviewView, TheRailTickFillsAMixedCategoryThenClearsIt) {
-  ReviewPage page;
+TEST(ReviewPage, TheRailTickFillsAMixedCategoryThenClearsIt) {
+  ReviewScreen page;
   CategoryRow* developer = page.row(kDeveloper);
   EXPECT_EQ(developer->texts().mark, SelectionMark::mixed);
   const std::vector<std::string> others = page.idsWhere([](const engine::CleanupItem& item) {
@@ -224,8 +224,8 @@ TEST(ReviewView, TheRailTickFillsAMixedCategoryThenClearsIt) {
   EXPECT_EQ(page.text("paneTitle"), kDeveloper);
 }
 
-TEST(ReviewView, ARowClickViewsItsCategoryAndTheSmartPillStaysInside) {
-  ReviewPage page;
+TEST(ReviewPage, ARowClickViewsItsCategoryAndTheSmartPillStaysInside) {
+  ReviewScreen page;
   probe::click(page.row(kSystem), QPoint(page.row(kSystem)->width() - 30, 20));
   EXPECT_TRUE(page.row(kSystem)->texts().isViewing);
   EXPECT_FALSE(page.row(kDeveloper)->texts().isViewing);
@@ -248,8 +248,8 @@ TEST(ReviewView, ARowClickViewsItsCategoryAndTheSmartPillStaysInside) {
   }));
 }
 
-TEST(ReviewView, AChosenCategoryWithoutItemsFallsBackToTheFirstUntilChosenAgain) {
-  ReviewPage page;
+TEST(ReviewPage, AChosenCategoryWithoutItemsFallsBackToTheFirstUntilChosenAgain) {
+  ReviewScreen page;
   probe::click(page.row(kSystem), QPoint(page.row(kSystem)->width() - 30, 20));
   ASSERT_EQ(page.text("paneTitle"), kSystem);
   // A new scan finds nothing of the System rows.
@@ -266,16 +266,16 @@ TEST(ReviewView, AChosenCategoryWithoutItemsFallsBackToTheFirstUntilChosenAgain)
   EXPECT_EQ(page.text("paneTitle"), kSystem);
 }
 
-TEST(ReviewView, CleanUpStartsTheCleaningAndBackReturnsToIdle) {
+TEST(ReviewPage, CleanUpStartsTheCleaningAndBackReturnsToIdle) {
   {
-    ReviewPage page;
+    ReviewScreen page;
     probe::click(page.find("cleanUpButton"));
     EXPECT_EQ(page.clean.model->phase(), CleanupViewModel::Phase::cleaning);
     page.clean.runToEnd();
     EXPECT_EQ(page.clean.model->phase(), CleanupViewModel::Phase::done);
   }
   {
-    ReviewPage page;
+    ReviewScreen page;
     probe::click(page.find("backButton"));
     EXPECT_EQ(page.clean.model->phase(), CleanupViewModel::Phase::idle);
     EXPECT_TRUE(page.clean.model->items().empty());
@@ -283,8 +283,8 @@ TEST(ReviewView, CleanUpStartsTheCleaningAndBackReturnsToIdle) {
   }
 }
 
-TEST(ReviewView, NothingFoundShowsOnlyTheEmptyStateWhoseButtonScansAgain) {
-  ReviewPage page(std::vector<CleanStage::Found>{});
+TEST(ReviewPage, NothingFoundShowsOnlyTheEmptyStateWhoseButtonScansAgain) {
+  ReviewScreen page(std::vector<CleanStage::Found>{});
   EXPECT_TRUE(page.shown("reviewEmpty"));
   EXPECT_EQ(page.text("emptyTitle"), "Nothing to clean");
   EXPECT_EQ(page.text("emptyMessage"), "Zero junk found. Your Mac's already tidy.");
@@ -294,8 +294,8 @@ TEST(ReviewView, NothingFoundShowsOnlyTheEmptyStateWhoseButtonScansAgain) {
   EXPECT_EQ(page.clean.model->phase(), CleanupViewModel::Phase::scanning);
 }
 
-TEST(ReviewView, ColoursThatCarryMeaning) {
-  ReviewPage page;
+TEST(ReviewPage, ColoursThatCarryMeaning) {
+  ReviewScreen page;
   const QImage image = probe::render(page.stage);
   // The "Review" tag of a caution row: orange text on an orange capsule.
   QWidget* tag = probe::find(page.chip("xcode-archives"), QStringLiteral("reviewTag"));

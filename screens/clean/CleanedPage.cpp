@@ -1,11 +1,11 @@
-#include "screens/clean/CleanedView.h"
+#include "screens/clean/CleanedPage.h"
 
-#include <QPointer>
 #include <QStackedLayout>
 
 #include "models/clean/CleanupViewModel.h"
 #include "screens/clean/result/CleaningPanel.h"
 #include "screens/clean/result/ResultPanel.h"
+#include "screens/common/ModelCall.h"
 
 namespace tidewell::screens {
 
@@ -18,18 +18,18 @@ bool sameOutcome(const CleanedSnapshot& a, const CleanedSnapshot& b) {
 }
 }  // namespace
 
-CleanedView::CleanedView(std::shared_ptr<CleanupViewModel> model, QWidget* parent)
+CleanedPage::CleanedPage(std::shared_ptr<CleanupViewModel> model, QWidget* parent)
     : QWidget(parent),
       model_(std::move(model)),
       pages_(new QStackedLayout(this)),
       cleaning_(new CleaningPanel) {
-  setObjectName(QStringLiteral("cleanedView"));
+  setObjectName(QStringLiteral("cleanedPage"));
   pages_->addWidget(cleaning_);
-  connect(model_.get(), &CleanupViewModel::changed, this, &CleanedView::scheduleRefresh);
+  connect(model_.get(), &CleanupViewModel::changed, this, &CleanedPage::scheduleRefresh);
   refresh();
 }
 
-CleanedSnapshot CleanedView::snapshot() const {
+CleanedSnapshot CleanedPage::snapshot() const {
   return {model_->phase() == CleanupViewModel::Phase::cleaning,
           model_->cleanProgress(),
           model_->freedBytes(),
@@ -38,13 +38,13 @@ CleanedSnapshot CleanedView::snapshot() const {
           model_->freeSpaceAfter()};
 }
 
-void CleanedView::scheduleRefresh() {
+void CleanedPage::scheduleRefresh() {
   if (refreshPending_) return;
   refreshPending_ = true;
-  QMetaObject::invokeMethod(this, &CleanedView::refresh, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, &CleanedPage::refresh, Qt::QueuedConnection);
 }
 
-void CleanedView::refresh() {
+void CleanedPage::refresh() {
   refreshPending_ = false;
   const CleanedSnapshot outcome = snapshot();
   const CleanedTexts texts = cleanedTexts(outcome);
@@ -53,14 +53,12 @@ void CleanedView::refresh() {
     pages_->setCurrentWidget(cleaning_);
     return;
   }
-  // Back at idle the root view is about to replace the screen: the result
+  // Back at idle the Clean screen is about to replace the page: the result
   // stays as it was rather than showing the emptied fields.
   const bool stale = !shown_ || !sameOutcome(*shown_, outcome);
   if (!result_ || (stale && model_->phase() != CleanupViewModel::Phase::idle)) {
-    QPointer<CleanupViewModel> guarded(model_.get());
-    auto* next = new ResultPanel(texts, outcome.freedBytes, [guarded] {
-      if (guarded) guarded->reset();
-    });
+    auto* next =
+        new ResultPanel(texts, outcome.freedBytes, modelCall(model_, [](CleanupViewModel& m) { m.reset(); }));
     pages_->addWidget(next);
     if (result_) {
       pages_->removeWidget(result_);

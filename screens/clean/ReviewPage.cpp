@@ -1,7 +1,6 @@
-#include "screens/clean/ReviewView.h"
+#include "screens/clean/ReviewPage.h"
 
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -12,6 +11,7 @@
 #include "screens/clean/review/ReviewEmptyState.h"
 #include "screens/clean/review/ReviewFooter.h"
 #include "screens/clean/review/ReviewHeader.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/layout/HairlineRule.h"
 
 namespace tidewell::screens {
@@ -19,28 +19,20 @@ namespace tidewell::screens {
 using engine::CleanupCategory;
 using models::CleanupViewModel;
 
-ReviewView::ReviewView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
                        QWidget* parent)
     : QWidget(parent), model_(std::move(model)), theme_(std::move(theme)), pages_(new QStackedLayout(this)) {
-  setObjectName(QStringLiteral("reviewView"));
-  // The buttons reach the model through a guard, so a button pressed while
-  // the window tears down does nothing.
-  QPointer<CleanupViewModel> guarded(model_.get());
-  auto onModel = [guarded](auto action) {
-    return [guarded, action] {
-      if (guarded) action(*guarded);
-    };
-  };
-
-  empty_ = new ReviewEmptyState(onModel([](CleanupViewModel& m) { m.scan(); }));
+  setObjectName(QStringLiteral("reviewPage"));
+  using Model = CleanupViewModel;
+  empty_ = new ReviewEmptyState(modelCall(model_, [](Model& m) { m.scan(); }));
 
   review_ = new QWidget;
   auto* column = new QVBoxLayout(review_);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  header_ = new ReviewHeader({onModel([](CleanupViewModel& m) { m.selectSafeOnly(); }),
-                              onModel([](CleanupViewModel& m) { m.selectAll(true); }),
-                              onModel([](CleanupViewModel& m) { m.selectAll(false); })});
+  header_ = new ReviewHeader({modelCall(model_, [](Model& m) { m.selectSafeOnly(); }),
+                              modelCall(model_, [](Model& m) { m.selectAll(true); }),
+                              modelCall(model_, [](Model& m) { m.selectAll(false); })});
   column->addWidget(header_);
 
   auto* body = new QHBoxLayout;
@@ -48,38 +40,33 @@ ReviewView::ReviewView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<
   rail_ = new CategoryRail([this](CleanupCategory c) { toggle(c); }, [this](CleanupCategory c) { view(c); });
   body->addWidget(rail_);
   body->addWidget(new HairlineRule(Qt::Vertical));
-  auto inViewed = [this, guarded](auto action) {
-    return [this, guarded, action] {
-      if (!guarded) return;
-      if (auto category = viewedCategory()) action(*guarded, *category);
-    };
+  // The pane's buttons act on the category it shows; the pane lives inside
+  // this page, so the page is there to say which.
+  auto inViewed = [this](auto action) {
+    return modelCall(model_, [this, action](Model& m) {
+      if (auto category = viewedCategory()) action(m, *category);
+    });
   };
-  pane_ =
-      new ItemsPane({inViewed([](CleanupViewModel& m, CleanupCategory c) { m.selectSafeOnly(c); }),
-                     inViewed([](CleanupViewModel& m, CleanupCategory c) { m.setSelected(true, c); }),
-                     inViewed([](CleanupViewModel& m, CleanupCategory c) { m.setSelected(false, c); }),
-                     [guarded](const engine::CleanupItem& item) {
-                       const std::string id = item.id();
-                       return BoolBinding{[guarded, id] { return guarded ? guarded->isSelected(id) : false; },
-                                          [guarded, id](bool on) {
-                                            if (guarded) guarded->setSelected(id, on);
-                                          }};
-                     }});
+  pane_ = new ItemsPane({inViewed([](Model& m, CleanupCategory c) { m.selectSafeOnly(c); }),
+                         inViewed([](Model& m, CleanupCategory c) { m.setSelected(true, c); }),
+                         inViewed([](Model& m, CleanupCategory c) { m.setSelected(false, c); }),
+                         [this](const engine::CleanupItem& item) { return pickOf(item); }});
   body->addWidget(pane_, 1);
   column->addLayout(body, 1);
 
-  footer_ = new ReviewFooter({[this] { reset(); }, onModel([](CleanupViewModel& m) { m.clean(); })});
+  footer_ = new ReviewFooter(
+      {modelCall(model_, [](Model& m) { m.reset(); }), modelCall(model_, [](Model& m) { m.clean(); })});
   column->addWidget(footer_);
 
   pages_->addWidget(empty_);
   pages_->addWidget(review_);
 
-  connect(model_.get(), &CleanupViewModel::changed, this, &ReviewView::refresh);
-  if (theme_) connect(theme_.get(), &design::ThemeEngine::freeBytesChanged, this, &ReviewView::refresh);
+  connect(model_.get(), &CleanupViewModel::changed, this, &ReviewPage::refresh);
+  if (theme_) connect(theme_.get(), &design::ThemeEngine::freeBytesChanged, this, &ReviewPage::refresh);
   refresh();
 }
 
-ReviewSnapshot ReviewView::snapshot() const {
+ReviewSnapshot ReviewPage::snapshot() const {
   ReviewSnapshot snapshot;
   for (CleanupCategory category : model_->categories())
     snapshot.categories.push_back({category, qsizetype(model_->items(category).size()),
@@ -92,23 +79,32 @@ ReviewSnapshot ReviewView::snapshot() const {
   return snapshot;
 }
 
-std::optional<CleanupCategory> ReviewView::viewedCategory() const {
+std::optional<CleanupCategory> ReviewPage::viewedCategory() const {
   return screens::viewedCategory(snapshot().categories, viewing_);
 }
 
-void ReviewView::toggle(CleanupCategory category) {
+void ReviewPage::toggle(CleanupCategory category) {
   for (const CategoryFigures& figures : snapshot().categories)
     if (figures.category == category) model_->setSelected(railToggleSelects(figures), category);
 }
 
-void ReviewView::view(CleanupCategory category) {
+void ReviewPage::view(CleanupCategory category) {
   viewing_ = category;
   refresh();
 }
 
-void ReviewView::reset() { model_->reset(); }
+BoolBinding ReviewPage::pickOf(const engine::CleanupItem& item) const {
+  // A chip lives inside this page, which holds the model: it reads the
+  // pick through the page, and writes it as every button does.
+  const std::string id = item.id();
+  return {[this, id] { return model_->isSelected(id); },
+          [pick = modelCall(model_, [id](CleanupViewModel& m) { m.setSelected(id, true); }),
+           unpick = modelCall(model_, [id](CleanupViewModel& m) { m.setSelected(id, false); })](bool on) {
+            on ? pick() : unpick();
+          }};
+}
 
-void ReviewView::refresh() {
+void ReviewPage::refresh() {
   const ReviewSnapshot figures = snapshot();
   const bool found = figures.itemCount > 0;
   pages_->setCurrentWidget(found ? review_ : empty_);

@@ -1,6 +1,5 @@
-#include "screens/clean/ScanView.h"
+#include "screens/clean/ScanPage.h"
 
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "design/Color.h"
@@ -10,6 +9,7 @@
 #include "models/clean/CleanupViewModel.h"
 #include "screens/clean/AccentFigure.h"
 #include "screens/clean/PercentRing.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"
 
@@ -18,7 +18,7 @@ namespace tidewell::screens {
 using namespace design::literals;
 using models::CleanupViewModel;
 
-ScanView::ScanView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
+ScanPage::ScanPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
                    QWidget* parent)
     : QWidget(parent),
       model_(std::move(model)),
@@ -30,7 +30,7 @@ ScanView::ScanView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<mode
           named(new TextLabel({}, textStyle(13, design::FontWeight::Regular, design::Color::secondaryText())),
                 "tagline")),
       freed_(named(new AccentFigure("arrow.up.right"_symbol, {10, 12, 5}), "freedLine")) {
-  setObjectName(QStringLiteral("scanView"));
+  setObjectName(QStringLiteral("scanPage"));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 28, 28, 28);
   column->setSpacing(26);
@@ -44,11 +44,8 @@ ScanView::ScanView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<mode
   column->addLayout(below);
   column->addStretch(1);
 
-  QPointer<CleanupViewModel> guarded(model_.get());
-  connect(start_, &QAbstractButton::clicked, this, [guarded] {
-    if (guarded) guarded->scan();  // runs to its end on its own
-  });
-  connect(model_.get(), &CleanupViewModel::changed, this, &ScanView::refresh);
+  connect(start_, &QAbstractButton::clicked, this, modelCall(model_, [](CleanupViewModel& m) { m.scan(); }));
+  connect(model_.get(), &CleanupViewModel::changed, this, &ScanPage::refresh);
   if (settings_)
     connect(settings_.get(), &models::SettingsStore::valueChanged, this, [this](const QString& key) {
       if (key == QLatin1String(models::SettingsStore::totalFreedBytesKey)) refresh();
@@ -56,12 +53,12 @@ ScanView::ScanView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<mode
   refresh();
 }
 
-ScanPageSnapshot ScanView::snapshot() const {
+ScanPageSnapshot ScanPage::snapshot() const {
   return {model_->phase() == CleanupViewModel::Phase::scanning, model_->scanProgress(),
           settings_ ? settings_->totalFreedBytes() : 0};
 }
 
-void ScanView::refresh() {
+void ScanPage::refresh() {
   const ScanPageTexts texts = scanPageTexts(snapshot());
   // The button that started the scan goes; the focus stays on the page
   // (not on whatever Tab would reach next), so it comes to the review.
