@@ -16,8 +16,7 @@ namespace tidewell::screens {
 using namespace design::literals;
 using design::FontWeight;
 
-DevModeResultsView::DevModeResultsView(std::function<void()> onDone, QWidget* parent)
-    : QWidget(parent), onDone_(std::move(onDone)) {
+DevModeResultsView::DevModeResultsView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("resultsView"));
   auto* seal = named(new SymbolView("checkmark.seal.fill"_symbol, 48), "resultSeal");
   title_ = named(new TextLabel({}, textStyle(22, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
@@ -30,9 +29,7 @@ DevModeResultsView::DevModeResultsView(std::function<void()> onDone, QWidget* pa
   leftBehindBox_ = new WidthCap(leftBehind_, 440, Qt::AlignHCenter);
   done_ = named(new design::PillButton({QStringLiteral("Done"), std::nullopt}, DevModeLook::pillStyle()),
                 "doneButton");
-  connect(done_, &QAbstractButton::clicked, this, [this] {
-    if (onDone_) onDone_();
-  });
+  connect(done_, &QAbstractButton::clicked, this, &DevModeResultsView::doneClicked);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 28, 28, 28);

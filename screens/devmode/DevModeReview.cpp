@@ -1,7 +1,6 @@
 #include "screens/devmode/DevModeReview.h"
 
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "design/Color.h"
@@ -11,6 +10,7 @@
 #include "screens/common/BoolBinding.h"
 #include "screens/common/CleanUpLabel.h"
 #include "screens/common/Formatting.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/FooterBar.h"
 #include "screens/common/layout/HairlineRule.h"
@@ -27,6 +27,7 @@ namespace tidewell::screens {
 using design::FontDesign;
 using design::FontWeight;
 using models::DevModeViewModel;
+using Model = DevModeViewModel;
 namespace Color = design::Color;
 
 namespace {
@@ -43,20 +44,17 @@ design::GhostPillButton* ghost(const QString& title, const char* name, QWidget* 
 
 // The pick of one item, matched by its row id; a binding that outlives the
 // model reads false and writes nothing.
-BoolBinding bindingFor(const std::shared_ptr<DevModeViewModel>& model, const engine::CleanupItem& item) {
-  QPointer<DevModeViewModel> weak(model.get());
+BoolBinding bindingFor(const std::shared_ptr<Model>& model, const engine::CleanupItem& item) {
   const std::string id = item.target.id;
-  return {[weak, id] { return weak ? weak->isSelected(id) : false; },
-          [weak, id](bool on) {
-            if (weak) weak->setSelected(id, on);
-          }};
+  return {modelRead<bool>(model, false, [id](Model& m) { return m.isSelected(id); }),
+          modelCall<bool>(model, [id](Model& m, bool on) { m.setSelected(id, on); })};
 }
 
 }  // namespace
 
 DevModeReview::DevModeReview(std::shared_ptr<DevModeViewModel> model, ScreenServices services,
-                             std::function<void(const std::string&)> onView, QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), services_(std::move(services)), onView_(std::move(onView)) {
+                             QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), services_(std::move(services)) {
   setObjectName(QStringLiteral("reviewView"));
 
   rail_ = named(new ScrollColumn, "rail");
@@ -71,15 +69,18 @@ DevModeReview::DevModeReview(std::shared_ptr<DevModeViewModel> model, ScreenServ
   rail_->column()->addWidget(cardBox);
   rail_->column()->addStretch(1);
 
-  GroupDetailActions actions;
-  actions.smart = [this] { model_->selectSafeOnly(viewedIDs()); };
-  actions.all = [this] { model_->setSelected(true, viewedIDs()); };
-  actions.none = [this] { model_->setSelected(false, viewedIDs()); };
-  actions.binding = [this](const engine::CleanupItem& item) { return bindingFor(model_, item); };
-  actions.reveal = [this](const engine::AIModelStore& store) {
+  detail_ =
+      new DevModeGroupDetail([this](const engine::CleanupItem& item) { return bindingFor(model_, item); });
+  // "Smart", "All" and "None" pick within the group shown when pressed.
+  connect(detail_, &DevModeGroupDetail::smartClicked, this,
+          modelCall(model_, [this](Model& m) { m.selectSafeOnly(viewedIDs()); }));
+  connect(detail_, &DevModeGroupDetail::allClicked, this,
+          modelCall(model_, [this](Model& m) { m.setSelected(true, viewedIDs()); }));
+  connect(detail_, &DevModeGroupDetail::noneClicked, this,
+          modelCall(model_, [this](Model& m) { m.setSelected(false, viewedIDs()); }));
+  connect(detail_, &DevModeGroupDetail::revealRequested, this, [this](const engine::AIModelStore& store) {
     services_.revealer->reveal(QString::fromStdString(store.revealURL));
-  };
-  detail_ = new DevModeGroupDetail(std::move(actions));
+  });
 
   auto* body = new QHBoxLayout;
   body->setContentsMargins(0, 0, 0, 0);
@@ -120,11 +121,14 @@ QWidget* DevModeReview::buildHeader() {
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(0, 0, 0, 0);
   buttons->setSpacing(8);
+  buttons->addWidget(ghost(QStringLiteral("Safe only"), "safeOnlyButton", this,
+                           modelCall(model_, [](Model& m) { m.selectSafeOnly(); })));
+  buttons->addWidget(ghost(QStringLiteral("All"), "allButton", this,
+                           modelCall(model_, [](Model& m) { m.selectAll(true); })));
+  buttons->addWidget(ghost(QStringLiteral("None"), "noneButton", this,
+                           modelCall(model_, [](Model& m) { m.selectAll(false); })));
   buttons->addWidget(
-      ghost(QStringLiteral("Safe only"), "safeOnlyButton", this, [this] { model_->selectSafeOnly(); }));
-  buttons->addWidget(ghost(QStringLiteral("All"), "allButton", this, [this] { model_->selectAll(true); }));
-  buttons->addWidget(ghost(QStringLiteral("None"), "noneButton", this, [this] { model_->selectAll(false); }));
-  buttons->addWidget(ghost(QStringLiteral("Rescan"), "rescanButton", this, [this] { model_->scan(); }));
+      ghost(QStringLiteral("Rescan"), "rescanButton", this, modelCall(model_, [](Model& m) { m.scan(); })));
 
   auto* header = new QWidget;
   auto* row = new QHBoxLayout(header);
@@ -149,7 +153,7 @@ QWidget* DevModeReview::buildFooter() {
   texts->addWidget(pickedCount_);
 
   cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeLook::pillStyle()), "cleanUpButton");
-  connect(cleanUp_, &QAbstractButton::clicked, this, [this] { model_->clean(); });
+  connect(cleanUp_, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.clean(); }));
 
   auto* footer = named(new FooterBar, "footer");
   footer->row()->addLayout(texts);
@@ -185,15 +189,11 @@ void DevModeReview::refresh(const std::optional<std::string>& viewing) {
   const auto make = [&](const RailGroup& group) {
     const std::string id = group.id;
     return new DevModeRailRow(
-        valuesOf(group),
-        [this, id] {
-          if (onView_) onView_(id);
-        },
-        [this, id] {
+        valuesOf(group), [this, id] { Q_EMIT viewRequested(id); }, modelCall(model_, [id](Model& m) {
           // The group as it stands when its box is tapped.
-          for (const auto& now : DevModeRail::railGroups(model_->items(), model_->models()))
-            if (now.id == id) model_->setSelected(DevModeRail::boxPicks(now), DevModeRail::itemIDs(now));
-        });
+          for (const auto& now : DevModeRail::railGroups(m.items(), m.models()))
+            if (now.id == id) m.setSelected(DevModeRail::boxPicks(now), DevModeRail::itemIDs(now));
+        }));
   };
   const QList<DevModeRailRow*> rows = railRows_.sync(
       rail, [](const RailGroup& group) { return group.id; }, make,

@@ -58,12 +58,9 @@ PerformanceListPage::PerformanceListPage(std::shared_ptr<Model> model, ScreenSer
 
   auto* scroll = named(new ScrollColumn, "panelScroll");
   scroll->column()->setContentsMargins(28, 0, 28, 18);
-  const std::weak_ptr<Model> weak = model_;
-  memory_ = new MemoryPanel(
-      [weak](const engine::RunningApp& app) {
-        if (auto model = weak.lock()) model->quit(app);  // runs to its end by itself
-      },
-      services_.icons);
+  memory_ = new MemoryPanel(modelCall<const engine::RunningApp&>(
+                                model_, [](Model& m, const engine::RunningApp& app) { m.quit(app); }),
+                            services_.icons);
   startup_ = new StartupPanel(
       [revealer = services_.revealer](const engine::LoginItem& item) {
         revealer->reveal(QString::fromStdString(item.plistURL));
