@@ -8,7 +8,7 @@
 #include "screens/advisor/AdvisorActionControlView.h"
 #include "screens/advisor/AdvisorAllGoodCard.h"
 #include "screens/advisor/AdvisorFindingCard.h"
-#include "screens/advisor/AdvisorLook.h"
+#include "screens/advisor/AdvisorStyle.h"
 #include "screens/advisor/RuntimeList.h"
 #include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"

@@ -16,7 +16,7 @@
 
 #include "models/Clock.h"
 #include "models/apps/AppsViewModel.h"
-#include "screens/apps/DestructiveRed.h"
+#include "screens/apps/AppsStyle.h"
 #include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 

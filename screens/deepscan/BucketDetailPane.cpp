@@ -9,7 +9,7 @@
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/MessageBanner.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/DeepScanRules.h"
 #include "screens/deepscan/RiskBucketContents.h"
 #include "screens/deepscan/TintedTile.h"
 

@@ -11,7 +11,7 @@
 #include "screens/deepscan/BucketColumn.h"
 #include "screens/deepscan/BucketDetailPane.h"
 #include "screens/deepscan/DeepScanEmptyState.h"
-#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/DeepScanRules.h"
 #include "screens/deepscan/RiskBucketContents.h"
 
 namespace tidewell::screens {

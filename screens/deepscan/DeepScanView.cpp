@@ -5,9 +5,9 @@
 #include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/deepscan/DeepScanListPage.h"
+#include "screens/deepscan/DeepScanRules.h"
 #include "screens/deepscan/DeepScanScanningPage.h"
 #include "screens/deepscan/DeepScanStartPage.h"
-#include "screens/deepscan/DeepScanTexts.h"
 #include "screens/deepscan/TrashQuestion.h"
 
 namespace tidewell::screens {

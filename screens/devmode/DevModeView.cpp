@@ -2,10 +2,10 @@
 
 #include "models/devmode/DevModeViewModel.h"
 #include "screens/common/ModelCall.h"
-#include "screens/devmode/DevModeResultsView.h"
-#include "screens/devmode/DevModeReview.h"
-#include "screens/devmode/DevModeScanningView.h"
-#include "screens/devmode/DevModeStartView.h"
+#include "screens/devmode/DevModeResultsPage.h"
+#include "screens/devmode/DevModeReviewPage.h"
+#include "screens/devmode/DevModeScanningPage.h"
+#include "screens/devmode/DevModeStartPage.h"
 
 namespace tidewell::screens {
 
@@ -58,14 +58,14 @@ void DevModeView::sync() {
     case Branch::idle:
       break;
     case Branch::scanning:
-      if (auto* scanning = qobject_cast<DevModeScanningView*>(page()))
+      if (auto* scanning = qobject_cast<DevModeScanningPage*>(page()))
         scanning->setProgress(model_->scanProgress());
       break;
     case Branch::review:
-      if (auto* review = qobject_cast<DevModeReview*>(page())) review->refresh(viewing_);
+      if (auto* review = qobject_cast<DevModeReviewPage*>(page())) review->refresh(viewing_);
       break;
     case Branch::results:
-      if (auto* results = qobject_cast<DevModeResultsView*>(page()))
+      if (auto* results = qobject_cast<DevModeResultsPage*>(page()))
         results->show(model_->phase() == Phase::cleaning, model_->freedBytes(), model_->failedTitles());
       break;
   }
@@ -74,20 +74,20 @@ void DevModeView::sync() {
 QWidget* DevModeView::build(Branch branch) {
   switch (branch) {
     case Branch::idle: {
-      auto* start = new DevModeStartView;
-      connect(start, &DevModeStartView::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+      auto* start = new DevModeStartPage;
+      connect(start, &DevModeStartPage::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
       return start;
     }
     case Branch::scanning:
-      return new DevModeScanningView;
+      return new DevModeScanningPage;
     case Branch::review: {
-      auto* review = new DevModeReview(model_, services_);
-      connect(review, &DevModeReview::viewRequested, this, &DevModeView::view);
+      auto* review = new DevModeReviewPage(model_, services_);
+      connect(review, &DevModeReviewPage::viewRequested, this, &DevModeView::view);
       return review;
     }
     case Branch::results: {
-      auto* results = new DevModeResultsView;
-      connect(results, &DevModeResultsView::doneClicked, this,
+      auto* results = new DevModeResultsPage;
+      connect(results, &DevModeResultsPage::doneClicked, this,
               modelCall(model_, [](Model& m) { m.reset(); }));
       return results;
     }

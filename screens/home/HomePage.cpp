@@ -7,7 +7,7 @@
 #include "screens/home/AccessBanner.h"
 #include "screens/home/HeroCard.h"
 #include "screens/home/HomeHeader.h"
-#include "screens/home/HomeTexts.h"
+#include "screens/home/HomeRules.h"
 #include "screens/home/ReminderCard.h"
 #include "screens/home/ToolGrid.h"
 

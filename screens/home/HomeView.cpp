@@ -2,7 +2,7 @@
 
 #include "screens/common/views/Entrance.h"
 #include "screens/home/HomePage.h"
-#include "screens/smartscan/SmartScanView.h"
+#include "screens/smartscan/SmartScanPage.h"
 
 namespace tidewell::screens {
 
@@ -19,7 +19,7 @@ void HomeView::showPage() {
   const bool scan = models_.smartScan->phase() != Phase::idle;
   const QWidget* before = page();
   setPageFor(scan ? 1 : 0, [&]() -> QWidget* {
-    if (scan) return new SmartScanView(models_.smartScan, showTool_, clock_);
+    if (scan) return new SmartScanPage(models_.smartScan, showTool_, clock_);
     return new HomePage(models_, showTool_, clock_);
   });
   if (before && page() != before) Entrance::play(page(), scan ? kSmartScanChangeSeconds : kHomeReturnSeconds);

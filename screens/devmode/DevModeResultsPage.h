@@ -18,10 +18,10 @@ namespace tidewell::screens {
 class TextLabel;
 class WidthCap;
 
-class DevModeResultsView : public QWidget {
+class DevModeResultsPage : public QWidget {
   Q_OBJECT
  public:
-  explicit DevModeResultsView(QWidget* parent = nullptr);
+  explicit DevModeResultsPage(QWidget* parent = nullptr);
 
   void show(bool cleaning, int64_t freedBytes, const std::vector<std::string>& failedTitles);
 

@@ -7,10 +7,10 @@
 
 namespace tidewell::screens {
 
-class DevModeStartView : public QWidget {
+class DevModeStartPage : public QWidget {
   Q_OBJECT
  public:
-  explicit DevModeStartView(QWidget* parent = nullptr);
+  explicit DevModeStartPage(QWidget* parent = nullptr);
 
  Q_SIGNALS:
   void scanClicked();

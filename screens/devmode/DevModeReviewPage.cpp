@@ -1,4 +1,4 @@
-#include "screens/devmode/DevModeReview.h"
+#include "screens/devmode/DevModeReviewPage.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -17,9 +17,9 @@
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/TextLabel.h"
 #include "screens/devmode/DevModeGroupDetail.h"
-#include "screens/devmode/DevModeLook.h"
 #include "screens/devmode/DevModeRailRow.h"
-#include "screens/devmode/DevModeWording.h"
+#include "screens/devmode/DevModeRules.h"
+#include "screens/devmode/DevModeStyle.h"
 #include "screens/devmode/NeverTouchesCard.h"
 
 namespace tidewell::screens {
@@ -52,8 +52,8 @@ BoolBinding bindingFor(const std::shared_ptr<Model>& model, const engine::Cleanu
 
 }  // namespace
 
-DevModeReview::DevModeReview(std::shared_ptr<DevModeViewModel> model, ScreenServices services,
-                             QWidget* parent)
+DevModeReviewPage::DevModeReviewPage(std::shared_ptr<DevModeViewModel> model, ScreenServices services,
+                                     QWidget* parent)
     : QWidget(parent), model_(std::move(model)), services_(std::move(services)) {
   setObjectName(QStringLiteral("reviewView"));
 
@@ -102,7 +102,7 @@ DevModeReview::DevModeReview(std::shared_ptr<DevModeViewModel> model, ScreenServ
   column->addWidget(buildFooter());
 }
 
-QWidget* DevModeReview::buildHeader() {
+QWidget* DevModeReviewPage::buildHeader() {
   summary_ =
       named(new TextLabel(
                 {}, textStyle(20, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
@@ -139,7 +139,7 @@ QWidget* DevModeReview::buildHeader() {
   return header;
 }
 
-QWidget* DevModeReview::buildFooter() {
+QWidget* DevModeReviewPage::buildFooter() {
   pickedBytes_ =
       named(new TextLabel(
                 {}, textStyle(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
@@ -152,7 +152,7 @@ QWidget* DevModeReview::buildFooter() {
   texts->addWidget(pickedBytes_);
   texts->addWidget(pickedCount_);
 
-  cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeLook::pillStyle()), "cleanUpButton");
+  cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeStyle::pillStyle()), "cleanUpButton");
   connect(cleanUp_, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.clean(); }));
 
   auto* footer = named(new FooterBar, "footer");
@@ -162,15 +162,15 @@ QWidget* DevModeReview::buildFooter() {
   return footer;
 }
 
-std::set<std::string> DevModeReview::viewedIDs() const {
+std::set<std::string> DevModeReviewPage::viewedIDs() const {
   const auto rail = DevModeRail::railGroups(model_->items(), model_->models());
   const auto viewed = DevModeRail::viewedGroup(rail, viewing_);
   return viewed ? DevModeRail::itemIDs(rail[*viewed]) : std::set<std::string>{};
 }
 
-void DevModeReview::refresh(const std::optional<std::string>& viewing) {
+void DevModeReviewPage::refresh(const std::optional<std::string>& viewing) {
   viewing_ = viewing;
-  summary_->setText(DevModeWording::reviewSummary(model_->totalBytes()));
+  summary_->setText(DevModeRules::reviewSummary(model_->totalBytes()));
 
   const auto rail = DevModeRail::railGroups(model_->items(), model_->models());
   const auto viewed = DevModeRail::viewedGroup(rail, viewing_);
@@ -180,8 +180,8 @@ void DevModeReview::refresh(const std::optional<std::string>& viewing) {
     return RailRowValues{QString::fromStdString(group.id),
                          QString::fromStdString(group.label),
                          group.symbol,
-                         DevModeWording::groupCaption(DevModeRail::count(group, storeCount),
-                                                      DevModeRail::bytes(group, modelBytes)),
+                         DevModeRules::groupCaption(DevModeRail::count(group, storeCount),
+                                                    DevModeRail::bytes(group, modelBytes)),
                          group.isModels,
                          DevModeRail::mark(group),
                          viewed && rail[*viewed].id == group.id};
@@ -205,7 +205,7 @@ void DevModeReview::refresh(const std::optional<std::string>& viewing) {
 
   const std::size_t picked = model_->selectedItems().size();
   pickedBytes_->setText(bytesText(model_->selectedBytes()));
-  pickedCount_->setText(DevModeWording::pickedCaption(picked));
+  pickedCount_->setText(DevModeRules::pickedCaption(picked));
   cleanUp_->setEnabled(picked > 0);
   cleanUp_->setOpacity(picked > 0 ? 1 : kCleanUpDimmed);
 }

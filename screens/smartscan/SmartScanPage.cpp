@@ -1,4 +1,4 @@
-#include "screens/smartscan/SmartScanView.h"
+#include "screens/smartscan/SmartScanPage.h"
 
 #include <QVBoxLayout>
 
@@ -38,7 +38,7 @@ void backHome(Controller& controller) {
 }
 }  // namespace
 
-SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
+SmartScanPage::SmartScanPage(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
                              models::Clock clock, QWidget* parent)
     : QWidget(parent),
       controller_(std::move(controller)),
@@ -80,24 +80,24 @@ SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> contro
   column->addItem(new QSpacerItem(0, 12, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
   connect(stop_, &QAbstractButton::clicked, this, modelCall(controller_, stopRun));
-  connect(cards_, &ToolCardRow::tapped, this, &SmartScanView::open);
-  connect(controller_.get(), &models::FeatureModel::changed, this, &SmartScanView::refresh);
+  connect(cards_, &ToolCardRow::tapped, this, &SmartScanPage::open);
+  connect(controller_.get(), &models::FeatureModel::changed, this, &SmartScanPage::refresh);
   refresh();
 }
 
-ScanDoneBlock* SmartScanView::doneBlock() const { return doneBlock_; }
+ScanDoneBlock* SmartScanPage::doneBlock() const { return doneBlock_; }
 
-SmartScanSnapshot SmartScanView::snapshot() const { return smartScanSnapshot(*controller_, clock_.now()); }
+SmartScanSnapshot SmartScanPage::snapshot() const { return smartScanSnapshot(*controller_, clock_.now()); }
 
-void SmartScanView::stop() { stopRun(*controller_); }
+void SmartScanPage::stop() { stopRun(*controller_); }
 
-void SmartScanView::goHome() { backHome(*controller_); }
+void SmartScanPage::goHome() { backHome(*controller_); }
 
-void SmartScanView::open(ScanTool tool) {
+void SmartScanPage::open(ScanTool tool) {
   if (opensTool(snapshot(), tool) && showTool_) showTool_(tool);
 }
 
-void SmartScanView::refresh() {
+void SmartScanPage::refresh() {
   const SmartScanSnapshot scan = snapshot();
   const double progress = overallProgress(scan);
   ring_->setSegments(scanSegments(scan), shownProgress_.has_value() && *shownProgress_ != progress);

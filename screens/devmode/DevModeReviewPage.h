@@ -33,11 +33,11 @@ class DevModeRailRow;
 class ScrollColumn;
 class TextLabel;
 
-class DevModeReview : public QWidget {
+class DevModeReviewPage : public QWidget {
   Q_OBJECT
  public:
-  DevModeReview(std::shared_ptr<models::DevModeViewModel> model, ScreenServices services,
-                QWidget* parent = nullptr);
+  DevModeReviewPage(std::shared_ptr<models::DevModeViewModel> model, ScreenServices services,
+                    QWidget* parent = nullptr);
 
   // Redraws from the model, showing the group viewing names (else the first).
   void refresh(const std::optional<std::string>& viewing);

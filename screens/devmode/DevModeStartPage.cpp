@@ -1,4 +1,4 @@
-#include "screens/devmode/DevModeStartView.h"
+#include "screens/devmode/DevModeStartPage.h"
 
 #include <QVBoxLayout>
 
@@ -13,7 +13,7 @@ namespace tidewell::screens {
 using namespace design::literals;
 using design::FontWeight;
 
-DevModeStartView::DevModeStartView(QWidget* parent) : QWidget(parent) {
+DevModeStartPage::DevModeStartPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("idleView"));
   auto* scan = named(new design::ScanCircleButton("hammer.fill"_symbol, QStringLiteral("Scan Dev & AI"),
                                                   [this] { Q_EMIT scanClicked(); }),
