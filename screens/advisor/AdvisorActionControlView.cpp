@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 
 #include "design/PillButton.h"
-#include "screens/advisor/AdvisorLook.h"
+#include "screens/advisor/AdvisorStyle.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Spinner.h"
 

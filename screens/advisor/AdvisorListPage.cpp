@@ -8,7 +8,7 @@
 #include "screens/advisor/AdvisorActionControlView.h"
 #include "screens/advisor/AdvisorAllGoodCard.h"
 #include "screens/advisor/AdvisorFindingCard.h"
-#include "screens/advisor/AdvisorLook.h"
+#include "screens/advisor/AdvisorStyle.h"
 #include "screens/advisor/RuntimeList.h"
 #include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
@@ -48,12 +48,8 @@ QWidget* actionRow(AdvisorActionControlView* control) {
 
 }  // namespace
 
-AdvisorListPage::AdvisorListPage(std::shared_ptr<Model> model, models::Clock clock,
-                                 RequestDelete requestDelete, QWidget* parent)
-    : QWidget(parent),
-      model_(std::move(model)),
-      clock_(std::move(clock)),
-      requestDelete_(std::move(requestDelete)) {
+AdvisorListPage::AdvisorListPage(std::shared_ptr<Model> model, models::Clock clock, QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), clock_(std::move(clock)) {
   setObjectName(QStringLiteral("advisorList"));
   auto* fill = new QVBoxLayout(this);
   fill->setContentsMargins(0, 0, 0, 0);
@@ -124,9 +120,12 @@ AdvisorFindingCard* AdvisorListPage::makeCard(AdvisorCard kind, const AdvisorFin
   };
   QWidget* content = nullptr;
   switch (kind) {
-    case AdvisorCard::runtimes:
-      content = new RuntimeList(requestDelete_);
+    case AdvisorCard::runtimes: {
+      auto* list = new RuntimeList;
+      connect(list, &RuntimeList::deleteRequested, this, &AdvisorListPage::deleteRequested);
+      content = list;
       break;
+    }
     case AdvisorCard::unavailableSimulators:
       content = bulkAction("removeAllButton", QStringLiteral("Remove All"),
                            [](Model& m) { m.removeUnavailable(); });

@@ -3,11 +3,10 @@
 // headline, the note, "Rescan"), the banner while the model has a message,
 // then the grid of finding cards, or the all-good card when nothing was
 // found. Follows the model until another phase's page replaces it. A
-// runtime's "Delete…" does not delete: it hands the runtime to the screen,
-// which asks first. GUI thread only.
+// runtime's "Delete…" does not delete: it reports deleteRequested(runtime)
+// to the screen, which asks first. GUI thread only.
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "models/Clock.h"
@@ -27,13 +26,14 @@ class TextLabel;
 class AdvisorListPage : public QWidget {
   Q_OBJECT
  public:
-  using RequestDelete = std::function<void(const engine::AdvisorService::SimRuntime&)>;
-
   AdvisorListPage(std::shared_ptr<models::AdvisorViewModel> model, models::Clock clock,
-                  RequestDelete requestDelete, QWidget* parent = nullptr);
+                  QWidget* parent = nullptr);
 
   // The banner while there is a message; nullptr otherwise.
   ResultBanner* banner() const { return banner_->banner(); }
+
+ Q_SIGNALS:
+  void deleteRequested(const engine::AdvisorService::SimRuntime& runtime);
 
  private:
   void showFindings();
@@ -42,7 +42,6 @@ class AdvisorListPage : public QWidget {
 
   std::shared_ptr<models::AdvisorViewModel> model_;
   models::Clock clock_;
-  RequestDelete requestDelete_;
 
   TextLabel* headline_;
   MessageBanner* banner_;

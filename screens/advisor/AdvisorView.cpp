@@ -53,9 +53,11 @@ void AdvisorView::showPhase() {
             "advisorIntro");
       case Model::Phase::scanning:
         return named(scanningPage(), "advisorScanning");
-      case Model::Phase::list:
-        return new AdvisorListPage(
-            model_, clock_, [this](const AdvisorService::SimRuntime& runtime) { askToDelete(runtime); });
+      case Model::Phase::list: {
+        auto* list = new AdvisorListPage(model_, clock_);
+        connect(list, &AdvisorListPage::deleteRequested, this, &AdvisorView::askToDelete);
+        return list;
+      }
     }
     return nullptr;
   });

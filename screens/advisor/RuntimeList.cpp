@@ -10,8 +10,7 @@ namespace tidewell::screens {
 
 using engine::AdvisorService;
 
-RuntimeList::RuntimeList(RequestDelete requestDelete, QWidget* parent)
-    : QWidget(parent), requestDelete_(std::move(requestDelete)) {
+RuntimeList::RuntimeList(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("runtimeList"));
   auto* fill = new QVBoxLayout(this);
   fill->setContentsMargins(0, 0, 0, 0);
@@ -26,9 +25,7 @@ void RuntimeList::setRuntimes(const std::vector<AdvisorService::SimRuntime>& run
     return advisorActionControl(busyAction, QString::fromStdString(r.id), r.deletable);
   };
   auto asking = [this](const AdvisorService::SimRuntime& r) {
-    return [this, r] {
-      if (requestDelete_) requestDelete_(r);
-    };
+    return [this, r] { Q_EMIT deleteRequested(r); };
   };
   const QList<RuntimeRow*> rows = rows_.sync(
       runtimes, [](const AdvisorService::SimRuntime& r) { return r.id; },

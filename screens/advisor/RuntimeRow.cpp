@@ -6,7 +6,7 @@
 #include "design/Color.h"
 #include "design/FileNameText.h"
 #include "screens/advisor/AdvisorActionControlView.h"
-#include "screens/advisor/AdvisorLook.h"
+#include "screens/advisor/AdvisorStyle.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"

@@ -6,20 +6,14 @@ namespace tidewell::screens {
 
 AdaptiveGridMetrics AppGrid::metrics() { return {230, 12, 12, Qt::AlignVCenter}; }
 
-AppGrid::AppGrid(QColor destructiveRed, std::shared_ptr<AppIconProvider> icons, Uninstall uninstall,
-                 QWidget* parent)
-    : AdaptiveGrid(metrics(), parent),
-      destructiveRed_(destructiveRed),
-      icons_(std::move(icons)),
-      uninstall_(std::move(uninstall)) {
+AppGrid::AppGrid(QColor destructiveRed, std::shared_ptr<AppIconProvider> icons, QWidget* parent)
+    : AdaptiveGrid(metrics(), parent), destructiveRed_(destructiveRed), icons_(std::move(icons)) {
   setObjectName(QStringLiteral("appGrid"));
 }
 
 void AppGrid::showApps(const std::vector<engine::InstalledApp>& apps, platform::TimePoint now) {
   auto actionFor = [this](const engine::InstalledApp& app) {
-    return [uninstall = uninstall_, app] {
-      if (uninstall) uninstall(app);
-    };
+    return [this, app] { Q_EMIT uninstallRequested(app); };
   };
   const QList<AppCard*> ordered = cards_.sync(
       apps, [](const engine::InstalledApp& app) { return app.url; },

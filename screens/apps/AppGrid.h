@@ -3,11 +3,11 @@
 // rows 12 apart, one card per application in the order given. Cards are
 // kept per bundle path, so a re-sorted or refreshed list keeps each card
 // (its hover and its loaded icon) with its application, and two copies of
-// one application are two cards. GUI thread only.
+// one application are two cards. A card's trash button reports
+// uninstallRequested(app). GUI thread only.
 
 #include <QColor>
 #include <QList>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,22 +25,21 @@ class AppIconProvider;
 class AppGrid : public AdaptiveGrid {
   Q_OBJECT
  public:
-  using Uninstall = std::function<void(const engine::InstalledApp&)>;
-
   static AdaptiveGridMetrics metrics();
 
-  AppGrid(QColor destructiveRed, std::shared_ptr<AppIconProvider> icons, Uninstall uninstall,
-          QWidget* parent = nullptr);
+  AppGrid(QColor destructiveRed, std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr);
 
   // Shows apps in this order, with ages relative to now.
   void showApps(const std::vector<engine::InstalledApp>& apps, platform::TimePoint now);
   // The cards in the order shown.
   QList<AppCard*> cards() const;
 
+ Q_SIGNALS:
+  void uninstallRequested(const engine::InstalledApp& app);
+
  private:
   QColor destructiveRed_;
   std::shared_ptr<AppIconProvider> icons_;
-  Uninstall uninstall_;
   KeyedWidgets<AppCard, std::string> cards_;
 };
 

@@ -11,11 +11,12 @@ namespace tidewell::screens {
 
 using namespace design::literals;
 
-AppsIdlePage::AppsIdlePage(std::function<void()> scan, QWidget* parent) : QWidget(parent) {
+AppsIdlePage::AppsIdlePage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("appsIdle"));
-  auto* button = named(new design::ScanCircleButton("square.grid.2x2.fill"_symbol,
-                                                    QStringLiteral("Scan Apps"), std::move(scan)),
-                       "scanButton");
+  auto* button =
+      named(new design::ScanCircleButton("square.grid.2x2.fill"_symbol, QStringLiteral("Scan Apps"),
+                                         [this] { Q_EMIT scanClicked(); }),
+            "scanButton");
   auto* line = named(
       new TextLabel(
           QStringLiteral("Find apps you never open. Trash first, undo anytime."),

@@ -1,16 +1,19 @@
 #pragma once
 // The Apps screen before its first scan: the round "Scan Apps" button over
-// one line on what the tool does, centred. GUI thread only.
+// one line on what the tool does, centred. The button reports
+// scanClicked(). GUI thread only.
 
 #include <QWidget>
-#include <functional>
 
 namespace tidewell::screens {
 
 class AppsIdlePage : public QWidget {
   Q_OBJECT
  public:
-  explicit AppsIdlePage(std::function<void()> scan, QWidget* parent = nullptr);
+  explicit AppsIdlePage(QWidget* parent = nullptr);
+
+ Q_SIGNALS:
+  void scanClicked();
 };
 
 }  // namespace tidewell::screens

@@ -6,12 +6,13 @@
 #include "design/Color.h"
 #include "design/ScreenHeader.h"
 #include "screens/apps/AppGrid.h"
+#include "screens/apps/AppsRules.h"
 #include "screens/apps/AppsSortMenu.h"
-#include "screens/apps/AppsTexts.h"
 #include "screens/apps/PlanBuildingOverlay.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/ScrollColumn.h"
-#include "screens/common/views/ResultBanner.h"
+#include "screens/common/views/MessageBanner.h"
 
 namespace tidewell::screens {
 
@@ -51,21 +52,10 @@ AppsListPage::AppsListPage(std::shared_ptr<Model> model, std::shared_ptr<AppIcon
 
   QWidget* content = scroll_->content();
   header_ = named(new design::ScreenHeader(QStringLiteral("Apps"), QString(), content), "header");
-  const std::weak_ptr<Model> weak = model_;
-  sortMenu_ = named(new AppsSortMenu(
-                        model_->sortOrder(),
-                        [weak](Model::SortOrder order) {
-                          if (auto model = weak.lock()) model->setSortOrder(order);
-                        },
-                        content),
-                    "sortMenu");
-  grid_ = new AppGrid(
-      destructiveRed, std::move(icons),
-      [weak](const engine::InstalledApp& app) {
-        // Runs to its end on its own; the sheet opens when the plan is in.
-        if (auto model = weak.lock()) model->prepareUninstall(app);
-      },
-      content);
+  sortMenu_ = named(new AppsSortMenu(model_->sortOrder(), content), "sortMenu");
+  // Between the header row and the grid.
+  banner_ = new MessageBanner(BannerLook{}, {}, content);
+  grid_ = new AppGrid(destructiveRed, std::move(icons), content);
 
   auto* headerRow = new QHBoxLayout;
   headerRow->setContentsMargins(0, 0, 0, 0);
@@ -77,11 +67,21 @@ AppsListPage::AppsListPage(std::shared_ptr<Model> model, std::shared_ptr<AppIcon
   column->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
   column->setSpacing(kSpacing);
   column->addLayout(headerRow);
+  column->addWidget(banner_);
   column->addWidget(grid_);
   column->addStretch(1);
 
   overlay_ = new PlanBuildingOverlay(this);
 
+  connect(
+      sortMenu_, &AppsSortMenu::chosen, this,
+      modelCall<Model::SortOrder>(model_, [](Model& m, Model::SortOrder order) { m.setSortOrder(order); }));
+  // Runs to its end on its own; the sheet opens when the plan is in.
+  connect(grid_, &AppGrid::uninstallRequested, this,
+          modelCall<const engine::InstalledApp&>(
+              model_, [](Model& m, const engine::InstalledApp& app) { m.prepareUninstall(app); }));
+  connect(banner_, &MessageBanner::dismissed, this,
+          modelCall(model_, [](Model& m) { m.setLastResult(std::nullopt); }));
   connect(model_.get(), &Model::appsChanged, this, [this] {
     showSummary();
     showGrid();
@@ -104,30 +104,16 @@ void AppsListPage::showSummary() {
 
 void AppsListPage::showGrid() { grid_->showApps(model_->sortedApps(), clock_.now()); }
 
+ResultBanner* AppsListPage::banner() const { return banner_->banner(); }
+
 void AppsListPage::showBanner() {
   const auto& result = model_->lastResult();
   if (!result) {
-    if (banner_) {
-      // Later: the banner's own close button may be what cleared the result.
-      banner_->hide();
-      banner_->deleteLater();
-      banner_ = nullptr;
-    }
+    banner_->setMessage(std::nullopt);
     return;
   }
   const UninstallBannerContent content = uninstallBannerContent(*result);
-  if (!banner_) {
-    banner_ = named(new ResultBanner(bannerLook(content), scroll_->content()), "resultBanner");
-    const std::weak_ptr<Model> weak = model_;
-    connect(banner_, &ResultBanner::dismissed, this, [weak] {
-      if (auto model = weak.lock()) model->setLastResult(std::nullopt);
-    });
-    // Between the header row and the grid.
-    scroll_->column()->insertWidget(1, banner_);
-  } else {
-    banner_->setLook(bannerLook(content));
-  }
-  banner_->setText(content.title, content.detail);
+  banner_->setMessage(bannerLook(content), content.title, content.detail);
 }
 
 void AppsListPage::showOverlay() {

@@ -23,6 +23,7 @@ namespace tidewell::screens {
 class AppGrid;
 class AppIconProvider;
 class AppsSortMenu;
+class MessageBanner;
 class PlanBuildingOverlay;
 class ResultBanner;
 class ScrollColumn;
@@ -35,7 +36,8 @@ class AppsListPage : public QWidget {
 
   AppGrid* grid() const { return grid_; }
   PlanBuildingOverlay* overlay() const { return overlay_; }
-  ResultBanner* banner() const { return banner_; }
+  // The banner while there is a result; nullptr otherwise.
+  ResultBanner* banner() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -52,7 +54,7 @@ class AppsListPage : public QWidget {
   ScrollColumn* scroll_;
   design::ScreenHeader* header_;
   AppsSortMenu* sortMenu_;
-  ResultBanner* banner_ = nullptr;
+  MessageBanner* banner_;
   AppGrid* grid_;
   PlanBuildingOverlay* overlay_;
 };

@@ -28,8 +28,7 @@ constexpr double kVerticalPadding = 8;
 
 }  // namespace
 
-AppsSortMenu::AppsSortMenu(SortOrder current, std::function<void(SortOrder)> choose, QWidget* parent)
-    : QAbstractButton(parent), current_(current), choose_(std::move(choose)) {
+AppsSortMenu::AppsSortMenu(SortOrder current, QWidget* parent) : QAbstractButton(parent), current_(current) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   design::KeyboardFocus::makeFocusable(this, design::FocusRingShape::capsule());
   setFocusPolicy(Qt::TabFocus);
@@ -46,9 +45,7 @@ AppsSortMenu::AppsSortMenu(SortOrder current, std::function<void(SortOrder)> cho
     item->setChecked(order == current_);
     item->setData(int(order));
     group->addAction(item);
-    connect(item, &QAction::triggered, this, [this, order] {
-      if (choose_) choose_(order);
-    });
+    connect(item, &QAction::triggered, this, [this, order] { Q_EMIT chosen(order); });
   }
   connect(this, &QAbstractButton::clicked, this, &AppsSortMenu::openMenu);
 }

@@ -2,11 +2,10 @@
 // The sort control of the Apps header: a quiet pill showing the
 // "arrow.up.arrow.down" symbol (10 semibold) and the current order's
 // label, 6 apart, that opens a menu headed "Sort" with one checkable item
-// per order, the current one checked. Choosing an item calls choose; the
-// screen then shows the new order with setCurrent. GUI thread only.
+// per order, the current one checked. Choosing an item reports chosen();
+// the screen then shows the new order with setCurrent. GUI thread only.
 
 #include <QAbstractButton>
-#include <functional>
 
 #include "models/apps/AppsViewModel.h"
 
@@ -19,7 +18,7 @@ class AppsSortMenu : public QAbstractButton {
  public:
   using SortOrder = models::AppsViewModel::SortOrder;
 
-  AppsSortMenu(SortOrder current, std::function<void(SortOrder)> choose, QWidget* parent = nullptr);
+  explicit AppsSortMenu(SortOrder current, QWidget* parent = nullptr);
 
   SortOrder current() const { return current_; }
   void setCurrent(SortOrder order);
@@ -29,6 +28,9 @@ class AppsSortMenu : public QAbstractButton {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
+ Q_SIGNALS:
+  void chosen(SortOrder order);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -36,7 +38,6 @@ class AppsSortMenu : public QAbstractButton {
   void openMenu();
 
   SortOrder current_;
-  std::function<void(SortOrder)> choose_;
   QMenu* menu_;
 };
 

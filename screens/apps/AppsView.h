@@ -5,27 +5,26 @@
 // with its leftovers through the confirmation sheet, and the banner that
 // reports the last uninstall.
 //
-// It follows the model (owned by the window) and rebuilds the page of the
-// current phase when the phase changes; the sheet is shown while the model
-// has a pending plan. It starts every operation by calling the model and
-// letting the task run on its own. It reads no files and keeps no state of
-// its own. GUI thread only.
+// It follows the model (owned by the window) and shows the page of the
+// current phase, built anew when the phase changes; the sheet is shown
+// while the model has a pending plan. It starts every operation by calling
+// the model and letting the task run on its own. It reads no files and
+// keeps no state of its own. GUI thread only.
 
 #include <QColor>
-#include <QPointer>
-#include <QWidget>
 #include <memory>
 
 #include "models/Clock.h"
 #include "models/apps/AppsViewModel.h"
-#include "screens/apps/DestructiveRed.h"
+#include "screens/apps/AppsStyle.h"
+#include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 
 namespace tidewell::screens {
 
 class UninstallSheetPresenter;
 
-class AppsView : public QWidget {
+class AppsView : public PageHost {
   Q_OBJECT
  public:
   // clock: "now" for the cards' ages, the model's own in tests.
@@ -33,8 +32,8 @@ class AppsView : public QWidget {
            models::Clock clock = models::Clock::system(), QWidget* parent = nullptr);
   ~AppsView() override;
 
-  // The page of the current phase: "appsIdle", "appsScanning" or "appsList".
-  QWidget* page() const { return page_; }
+  // page(): the page of the current phase, "appsIdle", "appsScanning" or
+  // "appsList".
   UninstallSheetPresenter* sheets() const { return sheets_; }
 
  private:
@@ -44,8 +43,6 @@ class AppsView : public QWidget {
   ScreenServices services_;
   models::Clock clock_;
   QColor destructiveRed_ = appsDestructiveRed();
-  QPointer<QWidget> page_;
-  std::optional<models::AppsViewModel::Phase> shownPhase_;
   UninstallSheetPresenter* sheets_;
 };
 

@@ -17,7 +17,7 @@
 
 #include "models/apps/AppsViewModel.h"
 #include "models/apps/PendingUninstall.h"
-#include "screens/apps/DestructiveRed.h"
+#include "screens/apps/AppsStyle.h"
 #include "screens/common/controls/ModalDialog.h"
 
 namespace tidewell::screens {

@@ -1,7 +1,7 @@
 #pragma once
 // A two-way Boolean binding: a read and a write of one flag held elsewhere
 // (a model's selection of one item), handed to a row so the row never
-// reaches into the model. Build it over a QPointer to the model, so a row
+// reaches into the model. Build it with modelRead and modelCall, so a row
 // that outlives its model reads false and writes nothing. GUI thread only.
 
 #include <functional>

@@ -17,7 +17,7 @@
 #include "screens/common/views/Badge.h"
 #include "screens/common/views/TextLabel.h"
 #include "screens/deepscan/BigItemCardRules.h"
-#include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/TintedTile.h"
 #include "screens/deepscan/TrashPillButton.h"
 
@@ -56,14 +56,14 @@ BigItemCard::BigItemCard(engine::BigItem item, std::function<void()> onReveal, s
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
   const QColor tint = cardTint(item_.kind);
-  auto* tile = named(new TintedTile({34, 10, DeepScanPalette::faded(tint, 0.16),
-                                     tileSymbol(item_.isDirectory), 15, FontWeight::Semibold, tint},
+  auto* tile = named(new TintedTile({34, 10, DeepScanStyle::faded(tint, 0.16), tileSymbol(item_.isDirectory),
+                                     15, FontWeight::Semibold, tint},
                                     this),
                      "cardTile");
   BadgeLook badgeLook;
   badgeLook.fontSize = 10;
   badgeLook.text = tint;
-  badgeLook.fill = DeepScanPalette::faded(tint, 0.16);
+  badgeLook.fill = DeepScanStyle::faded(tint, 0.16);
   badgeLook.horizontalPadding = 7;
   badgeLook.verticalPadding = 3;
   auto* badge = named(new Badge(kindBadge(item_.kind), badgeLook, this), "cardBadge");
@@ -160,10 +160,10 @@ void BigItemCard::paintBackground(QPainter& painter, const QRectF& rect) {
   const QPainterPath shape = design::continuousRoundedRect(rect, kCorner);
   painter.fillPath(shape, design::Color::raisedSurface());
   QRadialGradient glow(rect.topLeft(), 200);
-  glow.setColorAt(0, DeepScanPalette::faded(tint, 0.07));
+  glow.setColorAt(0, DeepScanStyle::faded(tint, 0.07));
   glow.setColorAt(1, Qt::transparent);
   painter.fillPath(shape, glow);
-  design::strokeInside(painter, rect, kCorner, 1, DeepScanPalette::faded(tint, isHovering() ? 0.5 : 0.18));
+  design::strokeInside(painter, rect, kCorner, 1, DeepScanStyle::faded(tint, isHovering() ? 0.5 : 0.18));
   painter.restore();
 }
 

@@ -15,12 +15,8 @@ BucketColumn::BucketColumn(QWidget* parent) : ScrollColumn(parent) {
   column()->addStretch(1);
 }
 
-void BucketColumn::show(const std::vector<RiskRowValues>& rows, const std::function<void(RiskBucket)>& pick) {
-  auto viewAction = [pick](RiskBucket bucket) {
-    return [pick, bucket] {
-      if (pick) pick(bucket);
-    };
-  };
+void BucketColumn::show(const std::vector<RiskRowValues>& rows) {
+  auto viewAction = [this](RiskBucket bucket) { return [this, bucket] { Q_EMIT picked(bucket); }; };
   const QList<RiskRow*> ordered = rows_.sync(
       rows, [](const RiskRowValues& values) { return rawValue(values.bucket); },
       [&](const RiskRowValues& values) { return new RiskRow(values, viewAction(values.bucket), content()); },

@@ -2,13 +2,14 @@
 // The Deep Scan bucket column: a scroll view 240 wide with one RiskRow per
 // bucket that holds items, in bucket order, 6 apart, padded 14. Rows are
 // kept per bucket across updates, so a row keeps its hover state while its
-// counts change. Named "bucketColumn". GUI thread only.
+// counts change. A row's tap reports picked(bucket). Named "bucketColumn".
+// GUI thread only.
 
 #include <vector>
 
 #include "screens/common/layout/KeyedWidgets.h"
 #include "screens/common/layout/ScrollColumn.h"
-#include "screens/deepscan/DeepScanActions.h"
+#include "screens/deepscan/RiskBucket.h"
 #include "screens/deepscan/RiskRow.h"
 
 namespace tidewell::screens {
@@ -18,8 +19,11 @@ class BucketColumn : public ScrollColumn {
  public:
   explicit BucketColumn(QWidget* parent = nullptr);
 
-  // Shows exactly rows, in this order; picking one calls pick.
-  void show(const std::vector<RiskRowValues>& rows, const std::function<void(RiskBucket)>& pick);
+  // Shows exactly rows, in this order.
+  void show(const std::vector<RiskRowValues>& rows);
+
+ Q_SIGNALS:
+  void picked(RiskBucket bucket);
 
  private:
   KeyedWidgets<RiskRow, QString> rows_;

@@ -7,9 +7,9 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/AdaptiveGrid.h"
 #include "screens/common/layout/ScrollColumn.h"
-#include "screens/common/views/ResultBanner.h"
+#include "screens/common/views/MessageBanner.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/DeepScanRules.h"
 #include "screens/deepscan/RiskBucketContents.h"
 #include "screens/deepscan/TintedTile.h"
 
@@ -65,8 +65,9 @@ BucketDetailPane::BucketDetailPane(std::shared_ptr<Clipboard> clipboard, Delayed
   descriptionRow->setContentsMargins(22, 3, 22, 0);
   descriptionRow->addWidget(description_);
 
-  bannerSlot_ = new QVBoxLayout;
-  bannerSlot_->setContentsMargins(22, 10, 22, 0);
+  // No banner, no gap: the top margin belongs to the banner.
+  banner_ = new MessageBanner(BannerLook{}, {22, 10, 22, 0}, this);
+  connect(banner_, &MessageBanner::dismissed, this, &BucketDetailPane::resultDismissed);
 
   auto* scroll = named(new ScrollColumn(this), "bucketScroll");
   scroll->column()->setContentsMargins(22, 14, 22, 16);
@@ -79,15 +80,12 @@ BucketDetailPane::BucketDetailPane(std::shared_ptr<Clipboard> clipboard, Delayed
   column->setSpacing(0);
   column->addLayout(heading);
   column->addLayout(descriptionRow);
-  column->addLayout(bannerSlot_);
+  column->addWidget(banner_);
   column->addWidget(scroll, 1);
-  // No banner, no gap: the slot's top margin belongs to the banner.
-  bannerSlot_->setContentsMargins(22, 0, 22, 0);
 }
 
 void BucketDetailPane::show(RiskBucket bucket, const std::vector<engine::BigItem>& items,
-                            const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult,
-                            const DeepScanActions& actions) {
+                            const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult) {
   if (bucket_ != bucket) {
     bucket_ = bucket;
     dot_->setLook(dotLook(bucket));
@@ -96,15 +94,11 @@ void BucketDetailPane::show(RiskBucket bucket, const std::vector<engine::BigItem
   }
   const BucketSummary summary = summaryOf(items);
   count_->setText(countAndSizeLine(summary.count, summary.bytes));
-  showBanner(lastResult, actions);
+  showBanner(lastResult);
 
-  auto cardActions = [&actions](const engine::BigItem& item) {
-    return std::pair<std::function<void()>, std::function<void()>>{[reveal = actions.reveal, item] {
-                                                                     if (reveal) reveal(item);
-                                                                   },
-                                                                   [trash = actions.trash, item] {
-                                                                     if (trash) trash(item);
-                                                                   }};
+  auto cardActions = [this](const engine::BigItem& item) {
+    return std::pair<std::function<void()>, std::function<void()>>{
+        [this, item] { Q_EMIT revealRequested(item); }, [this, item] { Q_EMIT trashRequested(item); }};
   };
   const QList<BigItemCard*> cards = cards_.sync(
       items, [](const engine::BigItem& item) { return item.id; },
@@ -119,29 +113,13 @@ void BucketDetailPane::show(RiskBucket bucket, const std::vector<engine::BigItem
   grid_->setCells(QList<QWidget*>(cards.begin(), cards.end()));
 }
 
-void BucketDetailPane::showBanner(const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult,
-                                  const DeepScanActions& actions) {
-  if (lastResult == bannerResult_ && (banner_ != nullptr) == lastResult.has_value()) return;
-  bannerResult_ = lastResult;
-  if (banner_) {
-    // Dropped later: the banner may be handling the click that dismissed it.
-    banner_->hide();
-    bannerSlot_->removeWidget(banner_);
-    banner_->deleteLater();
-    banner_ = nullptr;
-  }
+void BucketDetailPane::showBanner(const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult) {
   if (!lastResult) {
-    bannerSlot_->setContentsMargins(22, 0, 22, 0);
+    banner_->setMessage(std::nullopt);
     return;
   }
   const TrashBannerContent content = trashBannerContent(*lastResult);
-  banner_ = named(new ResultBanner(bannerLook(content), this), "resultBanner");
-  banner_->setText(std::nullopt, content.message);
-  connect(banner_, &ResultBanner::dismissed, this, [dismiss = actions.dismissResult] {
-    if (dismiss) dismiss();
-  });
-  bannerSlot_->setContentsMargins(22, 10, 22, 0);
-  bannerSlot_->addWidget(banner_);
+  banner_->setMessage(bannerLook(content), std::nullopt, content.message);
 }
 
 }  // namespace tidewell::screens

@@ -2,9 +2,11 @@
 // The detail of the shown Deep Scan bucket: its heading (tint dot, title,
 // "count · size"), its sentence, the banner of the last trash while there
 // is one, and a scrolling grid of one BigItemCard per item, in the
-// bucket's order. Cards are kept per item across updates. Named
-// "detailPane"; its parts are "detailTitle", "detailCount",
-// "detailDescription", "resultBanner" and "bucketGrid". GUI thread only.
+// bucket's order. Cards are kept per item across updates. A card's buttons
+// report revealRequested(item) and trashRequested(item), the banner's
+// close button resultDismissed(). Named "detailPane"; its parts are
+// "detailTitle", "detailCount", "detailDescription", "resultBanner" and
+// "bucketGrid". GUI thread only.
 
 #include <QWidget>
 #include <memory>
@@ -15,15 +17,12 @@
 #include "engine/deepscan/BigItemScanner.h"
 #include "screens/common/layout/KeyedWidgets.h"
 #include "screens/deepscan/BigItemCard.h"
-#include "screens/deepscan/DeepScanActions.h"
 #include "screens/deepscan/RiskBucket.h"
-
-class QVBoxLayout;
 
 namespace tidewell::screens {
 
 class AdaptiveGrid;
-class ResultBanner;
+class MessageBanner;
 class TextLabel;
 class TintedTile;
 
@@ -33,12 +32,15 @@ class BucketDetailPane : public QWidget {
   BucketDetailPane(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay, QWidget* parent = nullptr);
 
   void show(RiskBucket bucket, const std::vector<engine::BigItem>& items,
-            const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult,
-            const DeepScanActions& actions);
+            const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult);
+
+ Q_SIGNALS:
+  void revealRequested(const engine::BigItem& item);
+  void trashRequested(const engine::BigItem& item);
+  void resultDismissed();
 
  private:
-  void showBanner(const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult,
-                  const DeepScanActions& actions);
+  void showBanner(const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult);
 
   std::shared_ptr<Clipboard> clipboard_;
   DelayedCall copyDelay_;
@@ -47,9 +49,7 @@ class BucketDetailPane : public QWidget {
   TextLabel* title_;
   TextLabel* count_;
   TextLabel* description_;
-  QVBoxLayout* bannerSlot_;
-  ResultBanner* banner_ = nullptr;
-  std::optional<engine::BigItemScanner::TrashOutcome> bannerResult_;
+  MessageBanner* banner_;
   AdaptiveGrid* grid_;
   KeyedWidgets<BigItemCard, std::string> cards_;
 };

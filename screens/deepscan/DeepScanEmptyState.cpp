@@ -6,7 +6,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/DeepScanStyle.h"
 
 namespace tidewell::screens {
 
@@ -14,11 +14,11 @@ using design::FontWeight;
 using namespace design::literals;
 
 DeepScanEmptyState::DeepScanEmptyState(QWidget* parent)
-    : GlowCard({20, 32, DeepScanPalette::safeGreen(), false, false}, parent) {
+    : GlowCard({20, 32, DeepScanStyle::safeGreen(), false, false}, parent) {
   named(this, "emptyState");
   auto* content = new QWidget;
   auto* symbol = named(new SymbolView("checkmark.seal.fill"_symbol, 40, FontWeight::Regular,
-                                      DeepScanPalette::safeGreen(), content),
+                                      DeepScanStyle::safeGreen(), content),
                        "emptySymbol");
   auto* title =
       named(new TextLabel(QStringLiteral("No big items over 80 MB"),

@@ -11,7 +11,7 @@
 #include "screens/deepscan/BucketColumn.h"
 #include "screens/deepscan/BucketDetailPane.h"
 #include "screens/deepscan/DeepScanEmptyState.h"
-#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/DeepScanRules.h"
 #include "screens/deepscan/RiskBucketContents.h"
 
 namespace tidewell::screens {
@@ -27,20 +27,15 @@ void retire(QWidget*& widget) {
 }
 }  // namespace
 
-DeepScanListPage::DeepScanListPage(DeepScanActions actions, std::shared_ptr<Clipboard> clipboard,
-                                   DelayedCall copyDelay, QWidget* parent)
-    : QWidget(parent),
-      actions_(std::move(actions)),
-      clipboard_(std::move(clipboard)),
-      copyDelay_(std::move(copyDelay)) {
+DeepScanListPage::DeepScanListPage(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay,
+                                   QWidget* parent)
+    : QWidget(parent), clipboard_(std::move(clipboard)), copyDelay_(std::move(copyDelay)) {
   named(this, "deepScanList");
   header_ = named(new design::ScreenHeader(QStringLiteral("Deep Scan"), deepScanSubtitle(0, 0), this),
                   "screenHeader");
   auto* rescan =
       named(new design::GhostPillButton({QStringLiteral("Rescan"), std::nullopt}, this), "rescanButton");
-  connect(rescan, &QAbstractButton::clicked, this, [this] {
-    if (actions_.rescan) actions_.rescan();
-  });
+  connect(rescan, &QAbstractButton::clicked, this, &DeepScanListPage::rescanClicked);
 
   auto* headerRow = new QHBoxLayout;
   headerRow->setContentsMargins(28, 24, 28, 16);
@@ -82,6 +77,10 @@ void DeepScanListPage::show(const DeepScanListValues& values) {
     row->setSpacing(0);
     column_ = new BucketColumn(split_);
     detail_ = new BucketDetailPane(clipboard_, copyDelay_, split_);
+    connect(column_, &BucketColumn::picked, this, &DeepScanListPage::bucketPicked);
+    connect(detail_, &BucketDetailPane::revealRequested, this, &DeepScanListPage::revealRequested);
+    connect(detail_, &BucketDetailPane::trashRequested, this, &DeepScanListPage::trashRequested);
+    connect(detail_, &BucketDetailPane::resultDismissed, this, &DeepScanListPage::resultDismissed);
     row->addWidget(column_);
     row->addWidget(named(new HairlineRule(Qt::Vertical, 0, split_), "bucketDivider"));
     row->addWidget(detail_, 1);
@@ -97,9 +96,9 @@ void DeepScanListPage::showSplit(const DeepScanListValues& values) {
     const BucketSummary summary = summaryOf(itemsIn(values.items, bucket));
     rows.push_back({bucket, summary.count, summary.bytes, shown == bucket});
   }
-  column_->show(rows, actions_.pickBucket);
+  column_->show(rows);
   // While there are items a bucket is always shown.
-  if (shown) detail_->show(*shown, itemsIn(values.items, *shown), values.lastResult, actions_);
+  if (shown) detail_->show(*shown, itemsIn(values.items, *shown), values.lastResult);
 }
 
 void DeepScanListPage::clearBody() {

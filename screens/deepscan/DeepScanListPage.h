@@ -2,8 +2,8 @@
 // The Deep Scan screen after a scan: the header with the item count and
 // total and "Rescan" ("rescanButton"), then either the empty state or the
 // split view of the bucket column, a hairline and the shown bucket's
-// detail. It shows what it is given (show()) and hands every action back.
-// GUI thread only.
+// detail. It shows what it is given (show()) and reports every action by
+// a signal. GUI thread only.
 
 #include <QWidget>
 #include <memory>
@@ -13,7 +13,6 @@
 #include "engine/deepscan/BigItem.h"
 #include "engine/deepscan/BigItemScanner.h"
 #include "screens/deepscan/BigItemCard.h"
-#include "screens/deepscan/DeepScanActions.h"
 #include "screens/deepscan/RiskBucket.h"
 
 class QVBoxLayout;
@@ -38,16 +37,21 @@ struct DeepScanListValues {
 class DeepScanListPage : public QWidget {
   Q_OBJECT
  public:
-  DeepScanListPage(DeepScanActions actions, std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay,
-                   QWidget* parent = nullptr);
+  DeepScanListPage(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay, QWidget* parent = nullptr);
 
   void show(const DeepScanListValues& values);
+
+ Q_SIGNALS:
+  void rescanClicked();
+  void bucketPicked(RiskBucket bucket);
+  void revealRequested(const engine::BigItem& item);
+  void trashRequested(const engine::BigItem& item);
+  void resultDismissed();
 
  private:
   void showSplit(const DeepScanListValues& values);
   void clearBody();
 
-  DeepScanActions actions_;
   std::shared_ptr<Clipboard> clipboard_;
   DelayedCall copyDelay_;
   design::ScreenHeader* header_;

@@ -11,11 +11,12 @@ namespace tidewell::screens {
 
 using namespace design::literals;
 
-DeepScanStartPage::DeepScanStartPage(std::function<void()> startScan, QWidget* parent) : ShadowHost(parent) {
+DeepScanStartPage::DeepScanStartPage(QWidget* parent) : ShadowHost(parent) {
   named(this, "deepScanStart");
-  auto* button = named(
-      new design::ScanCircleButton("scope"_symbol, QStringLiteral("Deep Scan"), std::move(startScan), this),
-      "scanButton");
+  auto* button =
+      named(new design::ScanCircleButton(
+                "scope"_symbol, QStringLiteral("Deep Scan"), [this] { Q_EMIT scanClicked(); }, this),
+            "scanButton");
   auto* caption =
       named(new TextLabel(QStringLiteral("Finds what's actually big. Green is safe, red is your stuff."),
                           textStyle(13, design::FontWeight::Regular, design::Color::secondaryText()), this),

@@ -1,9 +1,7 @@
 #pragma once
 // The Deep Scan screen before its first scan: the round "Deep Scan" start
 // button over one line on what the colours mean, centred. The button is
-// "scanButton". GUI thread only.
-
-#include <functional>
+// "scanButton"; it reports scanClicked(). GUI thread only.
 
 #include "design/ShadowLayer.h"
 
@@ -12,7 +10,10 @@ namespace tidewell::screens {
 class DeepScanStartPage : public design::ShadowHost {
   Q_OBJECT
  public:
-  explicit DeepScanStartPage(std::function<void()> startScan, QWidget* parent = nullptr);
+  explicit DeepScanStartPage(QWidget* parent = nullptr);
+
+ Q_SIGNALS:
+  void scanClicked();
 };
 
 }  // namespace tidewell::screens

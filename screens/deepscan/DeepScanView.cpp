@@ -1,36 +1,35 @@
 #include "screens/deepscan/DeepScanView.h"
 
 #include <QFile>
-#include <QStackedLayout>
 
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/deepscan/DeepScanListPage.h"
+#include "screens/deepscan/DeepScanRules.h"
 #include "screens/deepscan/DeepScanScanningPage.h"
 #include "screens/deepscan/DeepScanStartPage.h"
-#include "screens/deepscan/DeepScanTexts.h"
 #include "screens/deepscan/TrashQuestion.h"
 
 namespace tidewell::screens {
 
-using Phase = models::DeepScanViewModel::Phase;
+using Model = models::DeepScanViewModel;
+using Phase = Model::Phase;
 
-DeepScanView::DeepScanView(std::shared_ptr<models::DeepScanViewModel> model, ScreenServices services,
-                           DelayedCall copyDelay, QWidget* parent)
-    : QWidget(parent),
+DeepScanView::DeepScanView(std::shared_ptr<Model> model, ScreenServices services, DelayedCall copyDelay,
+                           QWidget* parent)
+    : PageHost(parent),
       model_(std::move(model)),
       services_(std::move(services)),
       copyDelay_(std::move(copyDelay)) {
   named(this, "deepScanView");
-  pages_ = new QStackedLayout(this);
-  pages_->setContentsMargins(0, 0, 0, 0);
-
   auto* m = model_.get();
-  connect(m, &models::DeepScanViewModel::phaseChanged, this, &DeepScanView::showPhase);
-  connect(m, &models::DeepScanViewModel::scanProgressChanged, this, [this] {
-    if (scanning_) scanning_->setProgress(model_->scanProgress());
+  connect(m, &Model::phaseChanged, this, &DeepScanView::showPhase);
+  connect(m, &Model::scanProgressChanged, this, [this] {
+    if (auto* scanning = qobject_cast<DeepScanScanningPage*>(page()))
+      scanning->setProgress(model_->scanProgress());
   });
-  connect(m, &models::DeepScanViewModel::itemsChanged, this, &DeepScanView::refreshList);
-  connect(m, &models::DeepScanViewModel::lastResultChanged, this, &DeepScanView::refreshList);
+  connect(m, &Model::itemsChanged, this, &DeepScanView::refreshList);
+  connect(m, &Model::lastResultChanged, this, &DeepScanView::refreshList);
   showPhase();
 }
 
@@ -64,7 +63,8 @@ void DeepScanView::askToTrash(const engine::BigItem& item) {
   pendingTrash_ = item;
   auto* question = new TrashQuestion(item, this);
   question_ = question;
-  connect(question, &ConfirmAlert::confirmed, this, [this, presented = item] { model_->trash(presented); });
+  connect(question, &ConfirmAlert::confirmed, this,
+          modelCall(model_, [presented = item](Model& m) { m.trash(presented); }));
   connect(question, &ConfirmAlert::closed, this, [this, question] {
     if (question_ == question) {
       question_ = nullptr;
@@ -75,44 +75,37 @@ void DeepScanView::askToTrash(const engine::BigItem& item) {
 }
 
 void DeepScanView::showPhase() {
+  const Phase phase = model_->phase();
   // The model announces every write, an unchanged phase included.
-  if (pagePhase_ == model_->phase()) return;
-  pagePhase_ = model_->phase();
-  QWidget* old = page_;
-  scanning_ = nullptr;
-  list_ = nullptr;
-  switch (model_->phase()) {
-    case Phase::idle:
-      page_ = new DeepScanStartPage([this] { startScan(); }, this);
-      break;
-    case Phase::scanning:
-      page_ = scanning_ = new DeepScanScanningPage(model_->scanProgress(), this);
-      break;
-    case Phase::list: {
-      DeepScanActions actions;
-      actions.rescan = [this] { startScan(); };
-      actions.pickBucket = [this](RiskBucket bucket) { pickBucket(bucket); };
-      actions.reveal = [this](const engine::BigItem& item) { reveal(item); };
-      actions.trash = [this](const engine::BigItem& item) { requestTrash(item); };
-      actions.dismissResult = [this] { model_->setLastResult(std::nullopt); };
-      page_ = list_ = new DeepScanListPage(std::move(actions), services_.clipboard, copyDelay_, this);
-      break;
+  setPageFor(int(phase), [&]() -> QWidget* {
+    const auto scan = modelCall(model_, [](Model& m) { m.scan(); });
+    switch (phase) {
+      case Phase::idle: {
+        auto* start = new DeepScanStartPage;
+        connect(start, &DeepScanStartPage::scanClicked, this, scan);
+        return start;
+      }
+      case Phase::scanning:
+        return new DeepScanScanningPage(model_->scanProgress());
+      case Phase::list: {
+        auto* list = new DeepScanListPage(services_.clipboard, copyDelay_);
+        connect(list, &DeepScanListPage::rescanClicked, this, scan);
+        connect(list, &DeepScanListPage::bucketPicked, this, &DeepScanView::pickBucket);
+        connect(list, &DeepScanListPage::revealRequested, this, &DeepScanView::reveal);
+        connect(list, &DeepScanListPage::trashRequested, this, &DeepScanView::requestTrash);
+        connect(list, &DeepScanListPage::resultDismissed, this,
+                modelCall(model_, [](Model& m) { m.setLastResult(std::nullopt); }));
+        return list;
+      }
     }
-  }
-  pages_->addWidget(page_);
-  pages_->setCurrentWidget(page_);
-  if (old) {
-    // Later: the old page may be handling the click that changed the phase.
-    pages_->removeWidget(old);
-    old->hide();
-    old->deleteLater();
-  }
+    return nullptr;
+  });
   refreshList();
 }
 
 void DeepScanView::refreshList() {
-  if (!list_) return;
-  list_->show({model_->items(), model_->lastResult(), viewingBucket_});
+  if (auto* list = qobject_cast<DeepScanListPage*>(page()))
+    list->show({model_->items(), model_->lastResult(), viewingBucket_});
 }
 
 }  // namespace tidewell::screens

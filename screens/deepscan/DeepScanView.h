@@ -11,25 +11,21 @@
 // window's desktop seams. GUI thread only.
 
 #include <QPointer>
-#include <QWidget>
 #include <memory>
 #include <optional>
 
 #include "engine/deepscan/BigItem.h"
 #include "models/deepscan/DeepScanViewModel.h"
+#include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 #include "screens/deepscan/BigItemCard.h"
 #include "screens/deepscan/RiskBucket.h"
 
-class QStackedLayout;
-
 namespace tidewell::screens {
 
-class DeepScanListPage;
-class DeepScanScanningPage;
 class TrashQuestion;
 
-class DeepScanView : public QWidget {
+class DeepScanView : public PageHost {
   Q_OBJECT
  public:
   DeepScanView(std::shared_ptr<models::DeepScanViewModel> model, ScreenServices services,
@@ -42,7 +38,10 @@ class DeepScanView : public QWidget {
   void reveal(const engine::BigItem& item);
   // The risk row's action.
   void pickBucket(RiskBucket bucket);
+  // What "Deep Scan" and "Rescan" do.
   void startScan();
+  // page(): the page of the current phase, "deepScanStart",
+  // "deepScanScanning" or "deepScanList".
 
   const std::optional<RiskBucket>& viewingBucket() const { return viewingBucket_; }
   const std::optional<engine::BigItem>& pendingTrash() const { return pendingTrash_; }
@@ -60,12 +59,6 @@ class DeepScanView : public QWidget {
   std::optional<RiskBucket> viewingBucket_;
   std::optional<engine::BigItem> pendingTrash_;
   QPointer<TrashQuestion> question_;
-
-  QStackedLayout* pages_;
-  QWidget* page_ = nullptr;
-  std::optional<models::DeepScanViewModel::Phase> pagePhase_;
-  DeepScanScanningPage* scanning_ = nullptr;
-  DeepScanListPage* list_ = nullptr;
 };
 
 }  // namespace tidewell::screens

@@ -1,7 +1,7 @@
 #include "screens/deepscan/RiskBucket.h"
 
 #include "design/Color.h"
-#include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/DeepScanStyle.h"
 
 namespace tidewell::screens {
 
@@ -72,15 +72,15 @@ design::SymbolName symbol(RiskBucket bucket) {
 QColor tint(RiskBucket bucket) {
   switch (bucket) {
     case RiskBucket::safe:
-      return DeepScanPalette::safeGreen();
+      return DeepScanStyle::safeGreen();
     case RiskBucket::installer:
-      return DeepScanPalette::installerBlue();
+      return DeepScanStyle::installerBlue();
     case RiskBucket::container:
-      return DeepScanPalette::containerPurple();
+      return DeepScanStyle::containerPurple();
     case RiskBucket::review:
-      return DeepScanPalette::reviewOrange();
+      return DeepScanStyle::reviewOrange();
     case RiskBucket::personal:
-      return DeepScanPalette::personalRed();
+      return DeepScanStyle::personalRed();
     case RiskBucket::other:
       break;
   }

@@ -10,8 +10,8 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/deepscan/DeepScanPalette.h"
-#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/DeepScanRules.h"
+#include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/TintedTile.h"
 
 namespace tidewell::screens {
@@ -30,10 +30,10 @@ SurfaceLook riskRowLook(const RiskRowValues& values, bool hovering) {
   const QColor t = tint(values.bucket);
   SurfaceLook look;
   look.cornerRadius = 12;
-  look.fill = values.isViewing ? DeepScanPalette::faded(t, 0.12)
+  look.fill = values.isViewing ? DeepScanStyle::faded(t, 0.12)
               : hovering       ? white(0.05)
                                : QColor(Qt::transparent);
-  look.border = values.isViewing ? DeepScanPalette::faded(t, 0.35) : QColor(Qt::transparent);
+  look.border = values.isViewing ? DeepScanStyle::faded(t, 0.35) : QColor(Qt::transparent);
   return look;
 }
 
@@ -46,7 +46,7 @@ RiskRow::RiskRow(RiskRowValues values, std::function<void()> view, QWidget* pare
 
   const QColor t = tint(values_.bucket);
   auto* badge = new TintedTile(
-      {26, 13, DeepScanPalette::faded(t, 0.16), symbol(values_.bucket), 12, FontWeight::Semibold, t}, this);
+      {26, 13, DeepScanStyle::faded(t, 0.16), symbol(values_.bucket), 12, FontWeight::Semibold, t}, this);
   auto* title =
       named(new TextLabel(screens::title(values_.bucket), textStyle(13, FontWeight::Semibold), this),
             "riskRowTitle");

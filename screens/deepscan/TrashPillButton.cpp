@@ -8,7 +8,7 @@
 #include "design/PillButtonStyle.h"
 #include "design/Symbol.h"
 #include "design/keyboard/KeyboardFocus.h"
-#include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/DeepScanStyle.h"
 
 namespace tidewell::screens {
 
@@ -41,7 +41,7 @@ void TrashPillButton::paintEvent(QPaintEvent*) {
   design::paintGhostPill(painter, area, design::PillLabel{}, isDown());
   design::applyPressedLook(painter, area, isDown());
   design::drawSymbol(painter, "trash"_symbol, design::symbolBox(area.center(), kLabelSize),
-                     design::FontWeight::Medium, DeepScanPalette::personalRed());
+                     design::FontWeight::Medium, DeepScanStyle::personalRed());
 }
 
 }  // namespace tidewell::screens

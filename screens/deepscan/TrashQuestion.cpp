@@ -4,7 +4,7 @@
 
 #include "design/Color.h"
 #include "screens/common/ObjectNames.h"
-#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/DeepScanRules.h"
 
 namespace tidewell::screens {
 

@@ -9,7 +9,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/devmode/DevModeLook.h"
+#include "screens/devmode/DevModeStyle.h"
 
 namespace tidewell::screens {
 
@@ -19,7 +19,8 @@ using design::FontWeight;
 AIModelRow::AIModelRow(const engine::AIModelStore& store, std::function<void()> onReveal, QWidget* parent)
     : Surface({}, parent) {
   setObjectName(QStringLiteral("storeRow"));
-  auto* cube = new SymbolView("cube.box.fill"_symbol, 15, FontWeight::Regular, DevModeLook::modelStoreTint());
+  auto* cube =
+      new SymbolView("cube.box.fill"_symbol, 15, FontWeight::Regular, DevModeStyle::modelStoreTint());
   cube->setFixedWidth(22);
   tool_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "storeTool");
   note_ =

@@ -16,7 +16,7 @@
 #include "screens/common/controls/SelectionBox.h"
 #include "screens/common/views/Badge.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/devmode/DevModeLook.h"
+#include "screens/devmode/DevModeStyle.h"
 
 namespace tidewell::screens {
 
@@ -141,10 +141,10 @@ void DevItemRow::paintBackground(QPainter& painter, const QRectF& rect) {
                 mix(Color::hairline(), Color::withOpacity(accent, 0.35), t), 1});
   // The box eases with the row: the unpicked box, the picked one over it.
   const QRectF box = QRectF(boxSlot_->geometry());
-  paintSelectionBox(painter, box, SelectionMark::off, accent, DevModeLook::checkColour());
+  paintSelectionBox(painter, box, SelectionMark::off, accent, DevModeStyle::checkColour());
   painter.save();
   painter.setOpacity(painter.opacity() * t);
-  paintSelectionBox(painter, box, SelectionMark::on, accent, DevModeLook::checkColour());
+  paintSelectionBox(painter, box, SelectionMark::on, accent, DevModeStyle::checkColour());
   painter.restore();
 }
 

@@ -26,19 +26,14 @@ const QString kModelsNote = QStringLiteral(
     "These mix re-downloadable weights with models you trained and images you made, so Tidewell Mac never "
     "deletes them. Reveal to manage yourself.");
 
-SmallPillButton* groupButton(const QString& title, const char* name, const std::function<void()>& action,
-                             QWidget* owner) {
-  auto* button = named(new SmallPillButton(title), name);
-  QObject::connect(button, &QAbstractButton::clicked, owner, [action] {
-    if (action) action();
-  });
-  return button;
+SmallPillButton* groupButton(const QString& title, const char* name) {
+  return named(new SmallPillButton(title), name);
 }
 
 }  // namespace
 
-DevModeGroupDetail::DevModeGroupDetail(GroupDetailActions actions, QWidget* parent)
-    : QWidget(parent), actions_(std::move(actions)) {
+DevModeGroupDetail::DevModeGroupDetail(PickOf pickOf, QWidget* parent)
+    : QWidget(parent), pickOf_(std::move(pickOf)) {
   setObjectName(QStringLiteral("groupDetail"));
   symbol_ = named(new SymbolView("folder.fill"_symbol, 13, FontWeight::Semibold), "detailSymbol");
   label_ = named(new TextLabel({}, textStyle(14, FontWeight::Semibold)), "detailLabel");
@@ -50,9 +45,15 @@ DevModeGroupDetail::DevModeGroupDetail(GroupDetailActions actions, QWidget* pare
   auto* buttonRow = new QHBoxLayout(buttons_);
   buttonRow->setContentsMargins(0, 0, 0, 0);
   buttonRow->setSpacing(8);
-  buttonRow->addWidget(groupButton(QStringLiteral("Smart"), "smartButton", actions_.smart, this));
-  buttonRow->addWidget(groupButton(QStringLiteral("All"), "groupAllButton", actions_.all, this));
-  buttonRow->addWidget(groupButton(QStringLiteral("None"), "groupNoneButton", actions_.none, this));
+  auto* smart = groupButton(QStringLiteral("Smart"), "smartButton");
+  auto* all = groupButton(QStringLiteral("All"), "groupAllButton");
+  auto* none = groupButton(QStringLiteral("None"), "groupNoneButton");
+  connect(smart, &QAbstractButton::clicked, this, &DevModeGroupDetail::smartClicked);
+  connect(all, &QAbstractButton::clicked, this, &DevModeGroupDetail::allClicked);
+  connect(none, &QAbstractButton::clicked, this, &DevModeGroupDetail::noneClicked);
+  buttonRow->addWidget(smart);
+  buttonRow->addWidget(all);
+  buttonRow->addWidget(none);
 
   auto* header = new QHBoxLayout;
   header->setContentsMargins(22, 18, 22, 12);
@@ -101,9 +102,7 @@ void DevModeGroupDetail::show(const RailGroup& group, int64_t groupBytes,
   if (group.isModels) {
     itemRows_.clear();
     const auto revealer = [this](const engine::AIModelStore& store) {
-      return [reveal = actions_.reveal, store] {
-        if (reveal) reveal(store);
-      };
+      return [this, store] { Q_EMIT revealRequested(store); };
     };
     for (AIModelRow* row : storeRows_.sync(
              stores, [](const auto&store) { return store.id; },
@@ -114,8 +113,8 @@ void DevModeGroupDetail::show(const RailGroup& group, int64_t groupBytes,
     storeRows_.clear();
     for (DevItemRow* row : itemRows_.sync(
              group.items, [](const auto&item) { return item.target.id; },
-             [&](const auto&item) { return new DevItemRow(item, actions_.binding(item)); },
-             [&](DevItemRow*row, const auto&item) { row->setItem(item, actions_.binding(item)); }))
+             [&](const auto&item) { return new DevItemRow(item, pickOf_(item)); },
+             [&](DevItemRow*row, const auto&item) { row->setItem(item, pickOf_(item)); }))
       rows.append(row);
   }
   rows_.place(rows);

@@ -3,7 +3,8 @@
 // symbol, label and size, and "Smart", "All" and "None" for a tool group),
 // the note of the models group and the group's rows in a scroll view. Rows
 // are kept per item id (or store id) across updates. It is handed plain
-// values and calls back; the screen runs the model. GUI thread only.
+// values and each item's pick, and reports its buttons by signals; the
+// screen runs the model. GUI thread only.
 
 #include <QWidget>
 #include <functional>
@@ -26,18 +27,13 @@ class SmallPillButton;
 class SymbolView;
 class TextLabel;
 
-struct GroupDetailActions {
-  // "Smart", "All" and "None" of the group shown.
-  std::function<void()> smart, all, none;
-  // The pick of one item, read and written through the model.
-  std::function<BoolBinding(const engine::CleanupItem&)> binding;
-  std::function<void(const engine::AIModelStore&)> reveal;
-};
-
 class DevModeGroupDetail : public QWidget {
   Q_OBJECT
  public:
-  explicit DevModeGroupDetail(GroupDetailActions actions, QWidget* parent = nullptr);
+  // The pick of one item, read and written through the model.
+  using PickOf = std::function<BoolBinding(const engine::CleanupItem&)>;
+
+  explicit DevModeGroupDetail(PickOf pickOf, QWidget* parent = nullptr);
 
   // Shows group (its size given), with stores as the rows of the models group.
   void show(const RailGroup& group, int64_t groupBytes, const std::vector<engine::AIModelStore>& stores);
@@ -45,8 +41,16 @@ class DevModeGroupDetail : public QWidget {
   // The rows shown, in order.
   QList<QWidget*> rows() const { return rows_.rows(); }
 
+ Q_SIGNALS:
+  // "Smart", "All" and "None" of the group shown.
+  void smartClicked();
+  void allClicked();
+  void noneClicked();
+  // A store row's "Reveal".
+  void revealRequested(const engine::AIModelStore& store);
+
  private:
-  GroupDetailActions actions_;
+  PickOf pickOf_;
   std::string groupId_;
   SymbolView* symbol_;
   TextLabel* label_;

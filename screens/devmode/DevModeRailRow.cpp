@@ -9,7 +9,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/devmode/DevModeLook.h"
+#include "screens/devmode/DevModeStyle.h"
 
 namespace tidewell::screens {
 
@@ -22,7 +22,7 @@ DevModeRailRow::DevModeRailRow(const RailRowValues& values, std::function<void()
     : Surface({}, parent), onView_(std::move(onView)), onBox_(std::move(onBox)) {
   setObjectName(QStringLiteral("railRow"));
   setClickable(true);
-  box_ = named(new SelectionBox(DevModeLook::checkColour()), "groupCheck");
+  box_ = named(new SelectionBox(DevModeStyle::checkColour()), "groupCheck");
   eye_ = named(new SymbolView("eye"_symbol, 12, FontWeight::Semibold, Color::systemOrange()), "groupEye");
   eye_->setFixedWidth(20);
   symbol_ = named(new SymbolView(values.symbol, 14, FontWeight::Semibold), "groupSymbol");

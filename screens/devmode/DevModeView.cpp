@@ -1,24 +1,21 @@
 #include "screens/devmode/DevModeView.h"
 
-#include <QVBoxLayout>
-
 #include "models/devmode/DevModeViewModel.h"
-#include "screens/devmode/DevModeResultsView.h"
-#include "screens/devmode/DevModeReview.h"
-#include "screens/devmode/DevModeScanningView.h"
-#include "screens/devmode/DevModeStartView.h"
+#include "screens/common/ModelCall.h"
+#include "screens/devmode/DevModeResultsPage.h"
+#include "screens/devmode/DevModeReviewPage.h"
+#include "screens/devmode/DevModeScanningPage.h"
+#include "screens/devmode/DevModeStartPage.h"
 
 namespace tidewell::screens {
 
 using models::DevModeViewModel;
-using Phase = DevModeViewModel::Phase;
+using Model = DevModeViewModel;
+using Phase = Model::Phase;
 
 DevModeView::DevModeView(std::shared_ptr<DevModeViewModel> model, ScreenServices services, QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), services_(std::move(services)) {
+    : PageHost(parent), model_(std::move(model)), services_(std::move(services)) {
   setObjectName(QStringLiteral("devModeView"));
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
   connect(model_.get(), &DevModeViewModel::changed, this, &DevModeView::sync);
   sync();
 }
@@ -56,50 +53,46 @@ DevModeView::Branch DevModeView::branchOf(int phase) {
 
 void DevModeView::sync() {
   const Branch branch = branchOf(int(model_->phase()));
-  if (branch != branch_) build(branch);
+  setPageFor(int(branch), [&] { return build(branch); });
   switch (branch) {
     case Branch::idle:
       break;
     case Branch::scanning:
-      scanning_->setProgress(model_->scanProgress());
+      if (auto* scanning = qobject_cast<DevModeScanningPage*>(page()))
+        scanning->setProgress(model_->scanProgress());
       break;
     case Branch::review:
-      review_->refresh(viewing_);
+      if (auto* review = qobject_cast<DevModeReviewPage*>(page())) review->refresh(viewing_);
       break;
     case Branch::results:
-      results_->show(model_->phase() == Phase::cleaning, model_->freedBytes(), model_->failedTitles());
+      if (auto* results = qobject_cast<DevModeResultsPage*>(page()))
+        results->show(model_->phase() == Phase::cleaning, model_->freedBytes(), model_->failedTitles());
       break;
   }
 }
 
-void DevModeView::build(Branch branch) {
-  // The old state may be handling the click that changed the phase
-  // ("Rescan", "Clean Up", "Done"), so it leaves once that is over.
-  if (content_) {
-    content_->hide();
-    content_->deleteLater();
-  }
-  scanning_ = nullptr;
-  review_ = nullptr;
-  results_ = nullptr;
-  branch_ = branch;
-  QWidget* content = nullptr;
+QWidget* DevModeView::build(Branch branch) {
   switch (branch) {
-    case Branch::idle:
-      content = new DevModeStartView([model = model_] { model->scan(); });
-      break;
+    case Branch::idle: {
+      auto* start = new DevModeStartPage;
+      connect(start, &DevModeStartPage::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+      return start;
+    }
     case Branch::scanning:
-      content = scanning_ = new DevModeScanningView;
-      break;
-    case Branch::review:
-      content = review_ = new DevModeReview(model_, services_, [this](const std::string& id) { view(id); });
-      break;
-    case Branch::results:
-      content = results_ = new DevModeResultsView([model = model_] { model->reset(); });
-      break;
+      return new DevModeScanningPage;
+    case Branch::review: {
+      auto* review = new DevModeReviewPage(model_, services_);
+      connect(review, &DevModeReviewPage::viewRequested, this, &DevModeView::view);
+      return review;
+    }
+    case Branch::results: {
+      auto* results = new DevModeResultsPage;
+      connect(results, &DevModeResultsPage::doneClicked, this,
+              modelCall(model_, [](Model& m) { m.reset(); }));
+      return results;
+    }
   }
-  content_ = content;
-  layout()->addWidget(content);
+  return nullptr;
 }
 
 }  // namespace tidewell::screens

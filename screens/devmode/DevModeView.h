@@ -12,13 +12,12 @@
 // The window owns the model and the services; the screen shares them. GUI
 // thread only.
 
-#include <QPointer>
-#include <QWidget>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 #include "screens/devmode/DevModeRail.h"
 
@@ -28,11 +27,7 @@ class DevModeViewModel;
 
 namespace tidewell::screens {
 
-class DevModeResultsView;
-class DevModeReview;
-class DevModeScanningView;
-
-class DevModeView : public QWidget {
+class DevModeView : public PageHost {
   Q_OBJECT
  public:
   using RailGroup = screens::RailGroup;
@@ -48,21 +43,18 @@ class DevModeView : public QWidget {
   const std::optional<std::string>& viewing() const { return viewing_; }
   // What a tap on a rail row does.
   void view(const std::string& groupId);
+  // page(): the page of the current phase, "idleView", "scanningView",
+  // "reviewView" or "resultsView" (cleaning and done).
 
  private:
   enum class Branch { idle, scanning, review, results };
   static Branch branchOf(int phase);
   void sync();
-  void build(Branch branch);
+  QWidget* build(Branch branch);
 
   std::shared_ptr<models::DevModeViewModel> model_;
   ScreenServices services_;
   std::optional<std::string> viewing_;
-  std::optional<Branch> branch_;
-  QPointer<QWidget> content_;
-  DevModeScanningView* scanning_ = nullptr;
-  DevModeReview* review_ = nullptr;
-  DevModeResultsView* results_ = nullptr;
 };
 
 }  // namespace tidewell::screens

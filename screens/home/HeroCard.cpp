@@ -12,7 +12,7 @@
 #include "screens/common/views/FittedLabel.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/home/HomeTexts.h"
+#include "screens/home/HomeRules.h"
 #include "screens/home/StatsRow.h"
 
 namespace tidewell::screens {

@@ -2,11 +2,12 @@
 
 #include <QVBoxLayout>
 
+#include "screens/common/ModelCall.h"
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/home/AccessBanner.h"
 #include "screens/home/HeroCard.h"
 #include "screens/home/HomeHeader.h"
-#include "screens/home/HomeTexts.h"
+#include "screens/home/HomeRules.h"
 #include "screens/home/ReminderCard.h"
 #include "screens/home/ToolGrid.h"
 
@@ -37,11 +38,14 @@ HomePage::HomePage(HomeModels models, ShowTool showTool, models::Clock clock, QW
   column->addWidget(reminder_);
   column->addStretch(1);
 
-  connect(header_, &HomeHeader::scanClicked, this, [smartScan = models_.smartScan] { smartScan->start(); });
+  using models::PermissionsModel;
+  using models::SmartScanController;
+  connect(header_, &HomeHeader::scanClicked, this,
+          modelCall(models_.smartScan, [](SmartScanController& c) { c.start(); }));
   connect(banner_, &AccessBanner::openSettingsClicked, this,
-          [permissions = models_.permissions] { permissions->openFullDiskAccessSettings(); });
+          modelCall(models_.permissions, [](PermissionsModel& p) { p.openFullDiskAccessSettings(); }));
   connect(banner_, &AccessBanner::revealAppClicked, this,
-          [permissions = models_.permissions] { permissions->revealAppInFinder(); });
+          modelCall(models_.permissions, [](PermissionsModel& p) { p.revealAppInFinder(); }));
   connect(grid_, &ToolGrid::tapped, this, [this](ScanTool tool) {
     if (showTool_) showTool_(tool);
   });

@@ -1,7 +1,7 @@
 #pragma once
 // What the Home page shows, copied from the theme engine, the settings and
 // the four tool models and the permissions model at one moment. The page's
-// rules (HomeTexts) read only this. A plain value.
+// rules (HomeRules) read only this. A plain value.
 
 #include <cstddef>
 #include <cstdint>

@@ -9,10 +9,8 @@
 // (HomeModels) and the way to show a tool's section; a tile or a Smart
 // Scan card asks for that. GUI thread only.
 
-#include <QPointer>
-#include <QWidget>
-
 #include "models/Clock.h"
+#include "screens/common/layout/PageHost.h"
 #include "screens/home/HomeModels.h"
 #include "screens/smartscan/ScanTool.h"
 
@@ -20,24 +18,22 @@ namespace tidewell::screens {
 
 inline constexpr double kHomeReturnSeconds = 0.35;
 
-class HomeView : public QWidget {
+class HomeView : public PageHost {
   Q_OBJECT
  public:
   // clock: "now" for the reminder row and the apps' ages.
   HomeView(HomeModels models, ShowTool showTool, models::Clock clock = models::Clock::system(),
            QWidget* parent = nullptr);
 
-  // The page ("homePage") or the Smart Scan screen ("smartScanView").
-  QWidget* body() const { return body_; }
+  // The Home page ("homePage") or the Smart Scan screen ("smartScanView").
+  QWidget* body() const { return page(); }
 
  private:
-  void showBody();
+  void showPage();
 
   HomeModels models_;
   ShowTool showTool_;
   models::Clock clock_;
-  QPointer<QWidget> body_;
-  bool showingScan_ = false;
 };
 
 }  // namespace tidewell::screens

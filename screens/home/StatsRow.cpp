@@ -8,7 +8,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/HairlineRule.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/home/HomeTexts.h"
+#include "screens/home/HomeRules.h"
 
 namespace tidewell::screens {
 

@@ -2,7 +2,7 @@
 
 #include <QGridLayout>
 
-#include "screens/home/HomeTexts.h"
+#include "screens/home/HomeRules.h"
 #include "screens/home/ToolTile.h"
 
 namespace tidewell::screens {

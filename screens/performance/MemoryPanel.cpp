@@ -30,8 +30,8 @@ int baselineLift(const TextStyle& large, const TextStyle& small) {
 
 }  // namespace
 
-MemoryPanel::MemoryPanel(Quit quit, std::shared_ptr<AppIconProvider> icons, QWidget* parent)
-    : QWidget(parent), quit_(std::move(quit)), icons_(std::move(icons)) {
+MemoryPanel::MemoryPanel(std::shared_ptr<AppIconProvider> icons, QWidget* parent)
+    : QWidget(parent), icons_(std::move(icons)) {
   setObjectName(QStringLiteral("memoryPanel"));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -89,9 +89,7 @@ void MemoryPanel::setValues(const MemoryPanelValues& values) {
 
   const int64_t maxBytes = memoryBarMaximum(values.apps);
   auto quitting = [this](const engine::RunningApp& app) {
-    return [this, app] {
-      if (quit_) quit_(app);
-    };
+    return [this, app] { Q_EMIT quitRequested(app); };
   };
   const QList<AppMemoryRow*> rows = rows_.sync(
       values.apps, [](const engine::RunningApp& app) { return app.id; },

@@ -3,11 +3,10 @@
 // in use, used of total, the bar and its footnote), the caption "Using the
 // most memory" and one AppMemoryRow per running application, in the
 // model's order, kept per process across refreshes. Built and refreshed by
-// the screen from plain values; "Quit" runs the screen's closure with the
-// row's record. GUI thread only.
+// the screen from plain values; a row's "Quit" reports quitRequested(app).
+// GUI thread only.
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -37,16 +36,16 @@ struct MemoryPanelValues {
 class MemoryPanel : public QWidget {
   Q_OBJECT
  public:
-  using Quit = std::function<void(const engine::RunningApp&)>;
-
-  MemoryPanel(Quit quit, std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr);
+  explicit MemoryPanel(std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr);
 
   void setValues(const MemoryPanelValues& values);
   // The rows, in order.
   QList<AppMemoryRow*> rows() const;
 
+ Q_SIGNALS:
+  void quitRequested(const engine::RunningApp& app);
+
  private:
-  Quit quit_;
   std::shared_ptr<AppIconProvider> icons_;
   TextLabel* percent_;
   TextLabel* usedOfTotal_;

@@ -58,17 +58,18 @@ PerformanceListPage::PerformanceListPage(std::shared_ptr<Model> model, ScreenSer
 
   auto* scroll = named(new ScrollColumn, "panelScroll");
   scroll->column()->setContentsMargins(28, 0, 28, 18);
-  const std::weak_ptr<Model> weak = model_;
-  memory_ = new MemoryPanel(
-      [weak](const engine::RunningApp& app) {
-        if (auto model = weak.lock()) model->quit(app);  // runs to its end by itself
-      },
-      services_.icons);
-  startup_ = new StartupPanel(
-      [revealer = services_.revealer](const engine::LoginItem& item) {
-        revealer->reveal(QString::fromStdString(item.plistURL));
-      },
-      [revealer = services_.revealer, folder = loginItemsFolder_] { revealer->reveal(folder); });
+  memory_ = new MemoryPanel(services_.icons);
+  startup_ = new StartupPanel;
+  // Runs to its end by itself.
+  connect(memory_, &MemoryPanel::quitRequested, this,
+          modelCall<const engine::RunningApp&>(model_,
+                                               [](Model& m, const engine::RunningApp& app) { m.quit(app); }));
+  connect(startup_, &StartupPanel::revealRequested, this,
+          [revealer = services_.revealer](const engine::LoginItem& item) {
+            revealer->reveal(QString::fromStdString(item.plistURL));
+          });
+  connect(startup_, &StartupPanel::openSettingsClicked, this,
+          [revealer = services_.revealer, folder = loginItemsFolder_] { revealer->reveal(folder); });
   scroll->column()->addWidget(memory_);
   scroll->column()->addWidget(startup_);
   scroll->column()->addStretch(1);

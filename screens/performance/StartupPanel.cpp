@@ -15,8 +15,7 @@ namespace tidewell::screens {
 using design::FontWeight;
 using design::Color::secondaryText;
 
-StartupPanel::StartupPanel(Reveal reveal, std::function<void()> openSettings, QWidget* parent)
-    : QWidget(parent), reveal_(std::move(reveal)) {
+StartupPanel::StartupPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("startupPanel"));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -33,9 +32,7 @@ StartupPanel::StartupPanel(Reveal reveal, std::function<void()> openSettings, QW
   auto* settings =
       named(new design::GhostPillButton({QStringLiteral("Open Login Items Settings"), std::nullopt}),
             "loginSettingsButton");
-  connect(settings, &QAbstractButton::clicked, this, [openSettings = std::move(openSettings)] {
-    if (openSettings) openSettings();
-  });
+  connect(settings, &QAbstractButton::clicked, this, &StartupPanel::openSettingsClicked);
   head->addWidget(settings, 0, Qt::AlignVCenter);
   column->addLayout(head);
 
@@ -57,9 +54,7 @@ void StartupPanel::setItems(const std::vector<engine::LoginItem>& items) {
   const QList<LoginItemRow*> rows = rows_.sync(
       items, [](const engine::LoginItem& item) { return item.id; },
       [this](const engine::LoginItem& item) {
-        return new LoginItemRow(item, [this, item] {
-          if (reveal_) reveal_(item);
-        });
+        return new LoginItemRow(item, [this, item] { Q_EMIT revealRequested(item); });
       },
       [](LoginItemRow*, const engine::LoginItem&) {});
   stack_->setRows(rows);

@@ -24,7 +24,12 @@ void PageHost::setPage(QWidget* page) {
   }
   page_ = page;
   key_.reset();
-  if (page) layout()->addWidget(page);
+  if (page) {
+    layout()->addWidget(page);
+    // On screen at once, not at the next turn of the event loop: whatever
+    // looks at the screen before then sees the new page, never an empty host.
+    if (isVisible()) page->show();
+  }
   if (carry && page) {
     page->show();
     design::KeyboardFocus::focusFirst(page);

@@ -2,7 +2,7 @@
 // Holds the one page a screen shows for its model's phase, in all its
 // room. setPage retires the page before: hidden and taken out at once,
 // deleted later, since the click that changed the phase may still be
-// running in it. GUI thread only.
+// running in it; the new page shows at once. GUI thread only.
 
 #include <QPointer>
 #include <QWidget>

@@ -28,12 +28,20 @@ void MessageBanner::setMessage(const std::optional<QString>& message) {
     hide();
     return;
   }
+  setMessage(look_, std::nullopt, *message);
+}
+
+void MessageBanner::setMessage(const BannerLook& look, const std::optional<QString>& title,
+                               const QString& message) {
+  look_ = look;
   if (!banner_) {
     banner_ = named(new ResultBanner(look_), "resultBanner");
     connect(banner_, &ResultBanner::dismissed, this, &MessageBanner::dismissed);
     layout()->addWidget(banner_);
+  } else {
+    banner_->setLook(look_);
   }
-  banner_->setText(std::nullopt, *message);
+  banner_->setText(title, message);
   show();
 }
 

@@ -8,7 +8,7 @@
 
 #include "design/Color.h"
 #include "screens/apps/AppGrid.h"
-#include "screens/apps/DestructiveRed.h"
+#include "screens/apps/AppsStyle.h"
 #include "screens/apps/TrashButton.h"
 #include "screens/apps/UninstallItemRow.h"
 #include "screens/common/layout/AdaptiveColumns.h"

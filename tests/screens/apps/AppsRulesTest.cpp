@@ -6,7 +6,7 @@
 
 #include "design/Color.h"
 #include "screens/apps/AppCardContent.h"
-#include "screens/apps/AppsTexts.h"
+#include "screens/apps/AppsRules.h"
 #include "screens/apps/SheetPresentation.h"
 #include "screens/apps/UninstallSheetContent.h"
 #include "tests/support/TimeFixtures.h"
@@ -148,7 +148,7 @@ TEST(UninstallSheetContent, LastPathComponent) {
   for (const auto& [path, component] : cases) EXPECT_EQ(lastPathComponent(path), component) << path;
 }
 
-TEST(AppsTexts, SummaryLine) {
+TEST(AppsRules, SummaryLine) {
   const std::tuple<size_t, int64_t, const char*> cases[] = {
       {0, 0, "0 apps \u00b7 Zero KB. Deletes go to the Trash, undo anytime."},
       {1, 1, "1 apps \u00b7 1 byte. Deletes go to the Trash, undo anytime."},
@@ -159,7 +159,7 @@ TEST(AppsTexts, SummaryLine) {
     EXPECT_EQ(appsSummaryLine(count, bytes), QString::fromUtf8(text)) << count << " " << bytes;
 }
 
-TEST(AppsTexts, ResultBanner) {
+TEST(AppsRules, ResultBanner) {
   struct Case {
     UninstallResult result;
     bool succeeded;

@@ -8,13 +8,13 @@
 
 #include "screens/advisor/AdvisorRules.h"
 #include "screens/apps/AppCardContent.h"
-#include "screens/apps/AppsTexts.h"
+#include "screens/apps/AppsRules.h"
 #include "screens/apps/UninstallSheetContent.h"
 #include "screens/clean/rules/CleanedRules.h"
 #include "screens/clean/rules/ReviewRules.h"
 #include "screens/deepscan/BigItemCardRules.h"
-#include "screens/deepscan/DeepScanTexts.h"
-#include "screens/devmode/DevModeWording.h"
+#include "screens/deepscan/DeepScanRules.h"
+#include "screens/devmode/DevModeRules.h"
 
 namespace tidewell::screens {
 namespace {
@@ -60,7 +60,7 @@ TEST(FileNameTexts, EveryRuleShowingANameFromTheDiskEscapesItsBidiControls) {
          return QStringList{chipTexts(row).title, chipTexts(row).detail};
        }},
       {"Clean result", [&] { return QStringList{failureSentence({kSpoof}).value_or(QString())}; }},
-      {"Dev Mode result", [&] { return QStringList{DevModeWording::leftBehind({kSpoof})}; }},
+      {"Dev Mode result", [&] { return QStringList{DevModeRules::leftBehind({kSpoof})}; }},
       {"Apps card",
        [&] {
          const AppCardContent content = appCardContent(app, {});

@@ -147,7 +147,7 @@ TEST(UnchangedValues, APartGivenWhatItShowsAsksForNoDrawing) {
        },
        on<HealthBadge>([](HealthBadge* h) { h->setHealth(QStringLiteral("Healthy"), Qt::green); }),
        on<HealthBadge>([](HealthBadge* h) { h->setHealth(QStringLiteral("Critical"), Qt::red); })},
-      {"AppsSortMenu", [] { return new AppsSortMenu(SortOrder::largest, {}); },
+      {"AppsSortMenu", [] { return new AppsSortMenu(SortOrder::largest); },
        on<AppsSortMenu>([](AppsSortMenu* m) { m->setCurrent(SortOrder::largest); }),
        on<AppsSortMenu>([](AppsSortMenu* m) { m->setCurrent(SortOrder::name); })},
       {"CategoryRow",

@@ -3,7 +3,7 @@
 
 #include "design/Color.h"
 #include "screens/deepscan/BigItemCardRules.h"
-#include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {
@@ -11,7 +11,7 @@ namespace {
 
 using engine::BigItem;
 using Kind = BigItem::Kind;
-namespace P = DeepScanPalette;
+namespace P = DeepScanStyle;
 
 TEST(BigItemCardRules, EveryKindHasItsTintAndBadge) {
   struct Case {

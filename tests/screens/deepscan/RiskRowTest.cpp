@@ -7,7 +7,7 @@
 #include "design/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
-#include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/TintedTile.h"
 #include "screens/probe/Probe.h"
 #include "screens/probe/Stage.h"
@@ -53,7 +53,7 @@ TEST(RiskRow, AClickAnywhereRunsViewTheGapAndTheTextsIncluded) {
 }
 
 TEST(RiskRow, ViewedRowIsTintedHoveredRowIsLitOtherwiseClear) {
-  const QColor red = DeepScanPalette::personalRed();
+  const QColor red = DeepScanStyle::personalRed();
   const RiskRowValues resting{RiskBucket::personal, 1, 1, false};
   const RiskRowValues viewed{RiskBucket::personal, 1, 1, true};
   EXPECT_EQ(riskRowLook(resting, false).fill.alpha(), 0);
@@ -82,7 +82,7 @@ TEST(RiskRow, ChevronTakesTheTintOnlyWhileViewed) {
   EXPECT_EQ(chevron->symbolName(), "chevron.right");
   EXPECT_EQ(chevron->currentColour(), white(0.3));
   row.setValues({RiskBucket::review, 1, 1, true});
-  EXPECT_EQ(chevron->currentColour(), DeepScanPalette::reviewOrange());
+  EXPECT_EQ(chevron->currentColour(), DeepScanStyle::reviewOrange());
 }
 
 TEST(RiskRow, TheOtherBucketIsDrawnInTranslucentWhite) {

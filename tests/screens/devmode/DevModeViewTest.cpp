@@ -16,7 +16,7 @@
 #include "screens/devmode/AIModelRow.h"
 #include "screens/devmode/DevItemRow.h"
 #include "screens/devmode/DevModeRailRow.h"
-#include "screens/devmode/DevModeScanningView.h"
+#include "screens/devmode/DevModeScanningPage.h"
 #include "screens/probe/FakeServices.h"
 #include "screens/probe/Probe.h"
 #include "screens/probe/Renderer.h"
@@ -116,7 +116,7 @@ TEST_F(DevModeScreen, IdleThenScanningThenReview) {
   probe::settle();
   executor().runJob();
   probe::settle();
-  auto* scanning = probe::find<DevModeScanningView>(view, "scanningView");
+  auto* scanning = probe::find<DevModeScanningPage>(view, "scanningView");
   ASSERT_NE(scanning, nullptr);
   EXPECT_GT(model->scanProgress(), 0);
   EXPECT_DOUBLE_EQ(scanning->progress(), model->scanProgress());

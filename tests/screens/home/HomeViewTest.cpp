@@ -14,7 +14,7 @@
 #include "screens/probe/Renderer.h"
 #include "screens/probe/ScanRig.h"
 #include "screens/probe/Stage.h"
-#include "screens/smartscan/SmartScanView.h"
+#include "screens/smartscan/SmartScanPage.h"
 #include "tests/screens/common/ReadableScreen.h"
 #include "tests/screens/smartscan/MovingMotion.h"
 #include "tests/support/TimeFixtures.h"

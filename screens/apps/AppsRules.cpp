@@ -1,4 +1,4 @@
-#include "screens/apps/AppsTexts.h"
+#include "screens/apps/AppsRules.h"
 
 #include <QStringList>
 

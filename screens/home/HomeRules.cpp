@@ -1,4 +1,4 @@
-#include "screens/home/HomeTexts.h"
+#include "screens/home/HomeRules.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "screens/devmode/DevModeLook.h"
+#include "screens/devmode/DevModeStyle.h"
 
 #include "design/Color.h"
 
-namespace tidewell::screens::DevModeLook {
+namespace tidewell::screens::DevModeStyle {
 
 const QColor& checkColour() {
   static const QColor colour = design::Color::rgb(0.02, 0.09, 0.12);
@@ -21,4 +21,4 @@ const QColor& modelStoreTint() {
 
 design::PillButtonStyle pillStyle() { return {std::nullopt, pillText(), 12.5, 18, 9}; }
 
-}  // namespace tidewell::screens::DevModeLook
+}  // namespace tidewell::screens::DevModeStyle

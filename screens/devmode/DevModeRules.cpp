@@ -1,11 +1,11 @@
-#include "screens/devmode/DevModeWording.h"
+#include "screens/devmode/DevModeRules.h"
 
 #include <QStringList>
 
 #include "design/FileNameText.h"
 #include "screens/common/Formatting.h"
 
-namespace tidewell::screens::DevModeWording {
+namespace tidewell::screens::DevModeRules {
 
 QString reviewSummary(int64_t totalBytes) {
   return QStringLiteral("Found ") + bytesText(totalBytes) + QStringLiteral(" to clear.");
@@ -33,4 +33,4 @@ QString leftBehind(const std::vector<std::string>& failedTitles) {
              "Security.");
 }
 
-}  // namespace tidewell::screens::DevModeWording
+}  // namespace tidewell::screens::DevModeRules

@@ -2,11 +2,10 @@
 // What the Dev Mode screen shows while the picked items are cleaned and
 // after: the seal, "Cleaning…" or "Freed " and the size, and once done a
 // line naming the items a clean left (when any) and "Done". Plain values
-// in, the "Done" callback out. GUI thread only.
+// in, doneClicked() out. GUI thread only.
 
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,15 +18,17 @@ namespace tidewell::screens {
 class TextLabel;
 class WidthCap;
 
-class DevModeResultsView : public QWidget {
+class DevModeResultsPage : public QWidget {
   Q_OBJECT
  public:
-  explicit DevModeResultsView(std::function<void()> onDone, QWidget* parent = nullptr);
+  explicit DevModeResultsPage(QWidget* parent = nullptr);
 
   void show(bool cleaning, int64_t freedBytes, const std::vector<std::string>& failedTitles);
 
+ Q_SIGNALS:
+  void doneClicked();
+
  private:
-  std::function<void()> onDone_;
   TextLabel* title_;
   TextLabel* leftBehind_;
   WidthCap* leftBehindBox_;

@@ -1,7 +1,6 @@
-#include "screens/devmode/DevModeReview.h"
+#include "screens/devmode/DevModeReviewPage.h"
 
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "design/Color.h"
@@ -11,15 +10,16 @@
 #include "screens/common/BoolBinding.h"
 #include "screens/common/CleanUpLabel.h"
 #include "screens/common/Formatting.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/FooterBar.h"
 #include "screens/common/layout/HairlineRule.h"
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/TextLabel.h"
 #include "screens/devmode/DevModeGroupDetail.h"
-#include "screens/devmode/DevModeLook.h"
 #include "screens/devmode/DevModeRailRow.h"
-#include "screens/devmode/DevModeWording.h"
+#include "screens/devmode/DevModeRules.h"
+#include "screens/devmode/DevModeStyle.h"
 #include "screens/devmode/NeverTouchesCard.h"
 
 namespace tidewell::screens {
@@ -27,6 +27,7 @@ namespace tidewell::screens {
 using design::FontDesign;
 using design::FontWeight;
 using models::DevModeViewModel;
+using Model = DevModeViewModel;
 namespace Color = design::Color;
 
 namespace {
@@ -43,20 +44,17 @@ design::GhostPillButton* ghost(const QString& title, const char* name, QWidget* 
 
 // The pick of one item, matched by its row id; a binding that outlives the
 // model reads false and writes nothing.
-BoolBinding bindingFor(const std::shared_ptr<DevModeViewModel>& model, const engine::CleanupItem& item) {
-  QPointer<DevModeViewModel> weak(model.get());
+BoolBinding bindingFor(const std::shared_ptr<Model>& model, const engine::CleanupItem& item) {
   const std::string id = item.target.id;
-  return {[weak, id] { return weak ? weak->isSelected(id) : false; },
-          [weak, id](bool on) {
-            if (weak) weak->setSelected(id, on);
-          }};
+  return {modelRead<bool>(model, false, [id](Model& m) { return m.isSelected(id); }),
+          modelCall<bool>(model, [id](Model& m, bool on) { m.setSelected(id, on); })};
 }
 
 }  // namespace
 
-DevModeReview::DevModeReview(std::shared_ptr<DevModeViewModel> model, ScreenServices services,
-                             std::function<void(const std::string&)> onView, QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), services_(std::move(services)), onView_(std::move(onView)) {
+DevModeReviewPage::DevModeReviewPage(std::shared_ptr<DevModeViewModel> model, ScreenServices services,
+                                     QWidget* parent)
+    : QWidget(parent), model_(std::move(model)), services_(std::move(services)) {
   setObjectName(QStringLiteral("reviewView"));
 
   rail_ = named(new ScrollColumn, "rail");
@@ -71,15 +69,18 @@ DevModeReview::DevModeReview(std::shared_ptr<DevModeViewModel> model, ScreenServ
   rail_->column()->addWidget(cardBox);
   rail_->column()->addStretch(1);
 
-  GroupDetailActions actions;
-  actions.smart = [this] { model_->selectSafeOnly(viewedIDs()); };
-  actions.all = [this] { model_->setSelected(true, viewedIDs()); };
-  actions.none = [this] { model_->setSelected(false, viewedIDs()); };
-  actions.binding = [this](const engine::CleanupItem& item) { return bindingFor(model_, item); };
-  actions.reveal = [this](const engine::AIModelStore& store) {
+  detail_ =
+      new DevModeGroupDetail([this](const engine::CleanupItem& item) { return bindingFor(model_, item); });
+  // "Smart", "All" and "None" pick within the group shown when pressed.
+  connect(detail_, &DevModeGroupDetail::smartClicked, this,
+          modelCall(model_, [this](Model& m) { m.selectSafeOnly(viewedIDs()); }));
+  connect(detail_, &DevModeGroupDetail::allClicked, this,
+          modelCall(model_, [this](Model& m) { m.setSelected(true, viewedIDs()); }));
+  connect(detail_, &DevModeGroupDetail::noneClicked, this,
+          modelCall(model_, [this](Model& m) { m.setSelected(false, viewedIDs()); }));
+  connect(detail_, &DevModeGroupDetail::revealRequested, this, [this](const engine::AIModelStore& store) {
     services_.revealer->reveal(QString::fromStdString(store.revealURL));
-  };
-  detail_ = new DevModeGroupDetail(std::move(actions));
+  });
 
   auto* body = new QHBoxLayout;
   body->setContentsMargins(0, 0, 0, 0);
@@ -101,7 +102,7 @@ DevModeReview::DevModeReview(std::shared_ptr<DevModeViewModel> model, ScreenServ
   column->addWidget(buildFooter());
 }
 
-QWidget* DevModeReview::buildHeader() {
+QWidget* DevModeReviewPage::buildHeader() {
   summary_ =
       named(new TextLabel(
                 {}, textStyle(20, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
@@ -120,11 +121,14 @@ QWidget* DevModeReview::buildHeader() {
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(0, 0, 0, 0);
   buttons->setSpacing(8);
+  buttons->addWidget(ghost(QStringLiteral("Safe only"), "safeOnlyButton", this,
+                           modelCall(model_, [](Model& m) { m.selectSafeOnly(); })));
+  buttons->addWidget(ghost(QStringLiteral("All"), "allButton", this,
+                           modelCall(model_, [](Model& m) { m.selectAll(true); })));
+  buttons->addWidget(ghost(QStringLiteral("None"), "noneButton", this,
+                           modelCall(model_, [](Model& m) { m.selectAll(false); })));
   buttons->addWidget(
-      ghost(QStringLiteral("Safe only"), "safeOnlyButton", this, [this] { model_->selectSafeOnly(); }));
-  buttons->addWidget(ghost(QStringLiteral("All"), "allButton", this, [this] { model_->selectAll(true); }));
-  buttons->addWidget(ghost(QStringLiteral("None"), "noneButton", this, [this] { model_->selectAll(false); }));
-  buttons->addWidget(ghost(QStringLiteral("Rescan"), "rescanButton", this, [this] { model_->scan(); }));
+      ghost(QStringLiteral("Rescan"), "rescanButton", this, modelCall(model_, [](Model& m) { m.scan(); })));
 
   auto* header = new QWidget;
   auto* row = new QHBoxLayout(header);
@@ -135,7 +139,7 @@ QWidget* DevModeReview::buildHeader() {
   return header;
 }
 
-QWidget* DevModeReview::buildFooter() {
+QWidget* DevModeReviewPage::buildFooter() {
   pickedBytes_ =
       named(new TextLabel(
                 {}, textStyle(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
@@ -148,8 +152,8 @@ QWidget* DevModeReview::buildFooter() {
   texts->addWidget(pickedBytes_);
   texts->addWidget(pickedCount_);
 
-  cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeLook::pillStyle()), "cleanUpButton");
-  connect(cleanUp_, &QAbstractButton::clicked, this, [this] { model_->clean(); });
+  cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeStyle::pillStyle()), "cleanUpButton");
+  connect(cleanUp_, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.clean(); }));
 
   auto* footer = named(new FooterBar, "footer");
   footer->row()->addLayout(texts);
@@ -158,15 +162,15 @@ QWidget* DevModeReview::buildFooter() {
   return footer;
 }
 
-std::set<std::string> DevModeReview::viewedIDs() const {
+std::set<std::string> DevModeReviewPage::viewedIDs() const {
   const auto rail = DevModeRail::railGroups(model_->items(), model_->models());
   const auto viewed = DevModeRail::viewedGroup(rail, viewing_);
   return viewed ? DevModeRail::itemIDs(rail[*viewed]) : std::set<std::string>{};
 }
 
-void DevModeReview::refresh(const std::optional<std::string>& viewing) {
+void DevModeReviewPage::refresh(const std::optional<std::string>& viewing) {
   viewing_ = viewing;
-  summary_->setText(DevModeWording::reviewSummary(model_->totalBytes()));
+  summary_->setText(DevModeRules::reviewSummary(model_->totalBytes()));
 
   const auto rail = DevModeRail::railGroups(model_->items(), model_->models());
   const auto viewed = DevModeRail::viewedGroup(rail, viewing_);
@@ -176,8 +180,8 @@ void DevModeReview::refresh(const std::optional<std::string>& viewing) {
     return RailRowValues{QString::fromStdString(group.id),
                          QString::fromStdString(group.label),
                          group.symbol,
-                         DevModeWording::groupCaption(DevModeRail::count(group, storeCount),
-                                                      DevModeRail::bytes(group, modelBytes)),
+                         DevModeRules::groupCaption(DevModeRail::count(group, storeCount),
+                                                    DevModeRail::bytes(group, modelBytes)),
                          group.isModels,
                          DevModeRail::mark(group),
                          viewed && rail[*viewed].id == group.id};
@@ -185,15 +189,11 @@ void DevModeReview::refresh(const std::optional<std::string>& viewing) {
   const auto make = [&](const RailGroup& group) {
     const std::string id = group.id;
     return new DevModeRailRow(
-        valuesOf(group),
-        [this, id] {
-          if (onView_) onView_(id);
-        },
-        [this, id] {
+        valuesOf(group), [this, id] { Q_EMIT viewRequested(id); }, modelCall(model_, [id](Model& m) {
           // The group as it stands when its box is tapped.
-          for (const auto& now : DevModeRail::railGroups(model_->items(), model_->models()))
-            if (now.id == id) model_->setSelected(DevModeRail::boxPicks(now), DevModeRail::itemIDs(now));
-        });
+          for (const auto& now : DevModeRail::railGroups(m.items(), m.models()))
+            if (now.id == id) m.setSelected(DevModeRail::boxPicks(now), DevModeRail::itemIDs(now));
+        }));
   };
   const QList<DevModeRailRow*> rows = railRows_.sync(
       rail, [](const RailGroup& group) { return group.id; }, make,
@@ -205,7 +205,7 @@ void DevModeReview::refresh(const std::optional<std::string>& viewing) {
 
   const std::size_t picked = model_->selectedItems().size();
   pickedBytes_->setText(bytesText(model_->selectedBytes()));
-  pickedCount_->setText(DevModeWording::pickedCaption(picked));
+  pickedCount_->setText(DevModeRules::pickedCaption(picked));
   cleanUp_->setEnabled(picked > 0);
   cleanUp_->setOpacity(picked > 0 ? 1 : kCleanUpDimmed);
 }

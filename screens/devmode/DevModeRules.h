@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::screens::DevModeWording {
+namespace tidewell::screens::DevModeRules {
 
 // "Found 3.4 GB to clear." (a negative total reads as zero bytes).
 QString reviewSummary(int64_t totalBytes);
@@ -25,4 +25,4 @@ QString resultTitle(bool cleaning, int64_t freedBytes);
 // ..."; empty when nothing failed.
 QString leftBehind(const std::vector<std::string>& failedTitles);
 
-}  // namespace tidewell::screens::DevModeWording
+}  // namespace tidewell::screens::DevModeRules

@@ -6,7 +6,7 @@
 
 #include "design/PillButtonStyle.h"
 
-namespace tidewell::screens::DevModeLook {
+namespace tidewell::screens::DevModeStyle {
 
 // The mark inside a picked check box: sRGB 0.02, 0.09, 0.12.
 const QColor& checkColour();
@@ -17,4 +17,4 @@ const QColor& modelStoreTint();
 // "Clean Up" and "Done": no tint, pill text, 12.5, padded 18 by 9.
 design::PillButtonStyle pillStyle();
 
-}  // namespace tidewell::screens::DevModeLook
+}  // namespace tidewell::screens::DevModeStyle

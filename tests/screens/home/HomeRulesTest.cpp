@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "screens/home/HomeTexts.h"
+#include "screens/home/HomeRules.h"
 #include "tests/support/TimeFixtures.h"
 
 namespace tidewell::screens {
@@ -12,7 +12,7 @@ namespace {
 
 double seconds(platform::TimePoint t) { return std::chrono::duration<double>(t.time_since_epoch()).count(); }
 
-TEST(HomeTexts, DiskFiguresBeforeAndAfterTheFirstMeasurement) {
+TEST(HomeRules, DiskFiguresBeforeAndAfterTheFirstMeasurement) {
   HomeSnapshot first;  // free 0, total 1
   EXPECT_EQ(usedPercentText(first), "100%");
   EXPECT_DOUBLE_EQ(usedFraction(first), 1.0);
@@ -30,14 +30,14 @@ TEST(HomeTexts, DiskFiguresBeforeAndAfterTheFirstMeasurement) {
   EXPECT_EQ(usedPercentText(measured), "29%");
 }
 
-TEST(HomeTexts, WonBackLine) {
+TEST(HomeRules, WonBackLine) {
   EXPECT_EQ(wonBackLine(0), (WonBackLine{"First scan = first win. Try it.", false}));
   EXPECT_EQ(wonBackLine(-5), (WonBackLine{"First scan = first win. Try it.", false}));
   EXPECT_EQ(wonBackLine(1), (WonBackLine{"1 byte won back with Tidewell Mac", true}));
   EXPECT_EQ(wonBackLine(4'200'000'000), (WonBackLine{"4.2 GB won back with Tidewell Mac", true}));
 }
 
-TEST(HomeTexts, TileStatusesAndTheReviewColumn) {
+TEST(HomeRules, TileStatusesAndTheReviewColumn) {
   struct Case {
     const char* what;
     HomeSnapshot home;
@@ -90,7 +90,7 @@ TEST(HomeTexts, TileStatusesAndTheReviewColumn) {
   EXPECT_EQ(cleanupStatus(scanning), "Scan Now");
 }
 
-TEST(HomeTexts, TileSubtitlesAndTheAccessBanner) {
+TEST(HomeRules, TileSubtitlesAndTheAccessBanner) {
   EXPECT_EQ(homeTileSubtitle(ScanTool::clean), "Junk your Mac\ncan rebuild");
   EXPECT_EQ(homeTileSubtitle(ScanTool::apps), "Delete apps\n+ their leftovers");
   EXPECT_EQ(homeTileSubtitle(ScanTool::deepScan), "Find what's\nactually big");
@@ -101,7 +101,7 @@ TEST(HomeTexts, TileSubtitlesAndTheAccessBanner) {
   EXPECT_TRUE(showsAccessBanner(home));
 }
 
-TEST(HomeTexts, ReminderTextsWithAFixedClock) {
+TEST(HomeRules, ReminderTextsWithAFixedClock) {
   testing::ScopedTimeZone zone(testing::kNewYork);
   const platform::TimePoint now = testing::isoTime("2026-05-20T15:45:00-04:00");
   const double t = seconds(now);
@@ -144,7 +144,7 @@ TEST(HomeTexts, ReminderTextsWithAFixedClock) {
   }
 }
 
-TEST(HomeTexts, TheReminderDateFollowsTheTimeZone) {
+TEST(HomeRules, TheReminderDateFollowsTheTimeZone) {
   const platform::TimePoint now = testing::isoTime("2026-03-10T23:30:00Z");
   const double oneHourAgo = seconds(now) - 3600;
   {

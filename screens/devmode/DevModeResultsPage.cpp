@@ -1,4 +1,4 @@
-#include "screens/devmode/DevModeResultsView.h"
+#include "screens/devmode/DevModeResultsPage.h"
 
 #include <QVBoxLayout>
 
@@ -8,16 +8,15 @@
 #include "screens/common/layout/WidthCap.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/devmode/DevModeLook.h"
-#include "screens/devmode/DevModeWording.h"
+#include "screens/devmode/DevModeRules.h"
+#include "screens/devmode/DevModeStyle.h"
 
 namespace tidewell::screens {
 
 using namespace design::literals;
 using design::FontWeight;
 
-DevModeResultsView::DevModeResultsView(std::function<void()> onDone, QWidget* parent)
-    : QWidget(parent), onDone_(std::move(onDone)) {
+DevModeResultsPage::DevModeResultsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("resultsView"));
   auto* seal = named(new SymbolView("checkmark.seal.fill"_symbol, 48), "resultSeal");
   title_ = named(new TextLabel({}, textStyle(22, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
@@ -28,11 +27,9 @@ DevModeResultsView::DevModeResultsView(std::function<void()> onDone, QWidget* pa
                 {}, textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0).centred()),
             "leftBehind");
   leftBehindBox_ = new WidthCap(leftBehind_, 440, Qt::AlignHCenter);
-  done_ = named(new design::PillButton({QStringLiteral("Done"), std::nullopt}, DevModeLook::pillStyle()),
+  done_ = named(new design::PillButton({QStringLiteral("Done"), std::nullopt}, DevModeStyle::pillStyle()),
                 "doneButton");
-  connect(done_, &QAbstractButton::clicked, this, [this] {
-    if (onDone_) onDone_();
-  });
+  connect(done_, &QAbstractButton::clicked, this, &DevModeResultsPage::doneClicked);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 28, 28, 28);
@@ -45,10 +42,10 @@ DevModeResultsView::DevModeResultsView(std::function<void()> onDone, QWidget* pa
   column->addStretch(1);
 }
 
-void DevModeResultsView::show(bool cleaning, int64_t freedBytes,
+void DevModeResultsPage::show(bool cleaning, int64_t freedBytes,
                               const std::vector<std::string>& failedTitles) {
-  title_->setText(DevModeWording::resultTitle(cleaning, freedBytes));
-  const QString left = cleaning ? QString() : DevModeWording::leftBehind(failedTitles);
+  title_->setText(DevModeRules::resultTitle(cleaning, freedBytes));
+  const QString left = cleaning ? QString() : DevModeRules::leftBehind(failedTitles);
   leftBehind_->setText(left);
   leftBehindBox_->setVisible(!left.isEmpty());
   done_->setVisible(!cleaning);

@@ -2,8 +2,8 @@
 // trash.
 #include <gtest/gtest.h>
 
-#include "screens/deepscan/DeepScanPalette.h"
-#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/DeepScanRules.h"
+#include "screens/deepscan/DeepScanStyle.h"
 
 namespace tidewell::screens {
 namespace {
@@ -12,7 +12,7 @@ using engine::BigItem;
 using Kind = BigItem::Kind;
 using Outcome = engine::BigItemScanner::TrashOutcome;
 
-TEST(DeepScanTexts, SubtitleAndCountLinesUseDigitsOneWordAndClampedSizes) {
+TEST(DeepScanRules, SubtitleAndCountLinesUseDigitsOneWordAndClampedSizes) {
   struct Case {
     int64_t count;
     int64_t bytes;
@@ -33,14 +33,14 @@ TEST(DeepScanTexts, SubtitleAndCountLinesUseDigitsOneWordAndClampedSizes) {
   }
 }
 
-TEST(DeepScanTexts, OnlyAppDataAndPersonalItemsAreConfirmed) {
+TEST(DeepScanRules, OnlyAppDataAndPersonalItemsAreConfirmed) {
   const std::pair<Kind, bool> cases[] = {
       {Kind::container, false}, {Kind::installer, false}, {Kind::cache, false}, {Kind::rebuildable, false},
       {Kind::appData, true},    {Kind::personal, true},   {Kind::other, false}};
   for (auto [kind, confirm] : cases) EXPECT_EQ(needsTrashConfirmation(kind), confirm) << int(kind);
 }
 
-TEST(DeepScanTexts, QuestionNamesTheItemInTypographicQuotesWithItsSize) {
+TEST(DeepScanRules, QuestionNamesTheItemInTypographicQuotesWithItsSize) {
   BigItem item;
   item.name = "Application Support";
   item.sizeBytes = 2'500'000'000;
@@ -57,16 +57,16 @@ TEST(DeepScanTexts, QuestionNamesTheItemInTypographicQuotesWithItsSize) {
                               "Trash so you can bring it back."));
 }
 
-TEST(DeepScanTexts, BannerForSuccessAndFailure) {
+TEST(DeepScanRules, BannerForSuccessAndFailure) {
   const auto ok = trashBannerContent(Outcome{"Xcode.xip", 12'000'000'000, true});
   EXPECT_EQ(ok.message,
             QString::fromUtf8("Moved Xcode.xip to the Trash \u2022 12 GB. Empty the Trash to lock it in."));
-  EXPECT_EQ(ok.glow, DeepScanPalette::safeGreen());
+  EXPECT_EQ(ok.glow, DeepScanStyle::safeGreen());
   EXPECT_EQ(ok.symbol.text(), "checkmark.circle.fill");
 
   const auto failed = trashBannerContent(Outcome{"Documents", 0, false});
   EXPECT_EQ(failed.message, "Couldn't move Documents. It may need Full Disk Access or admin rights.");
-  EXPECT_EQ(failed.glow, DeepScanPalette::reviewOrange());
+  EXPECT_EQ(failed.glow, DeepScanStyle::reviewOrange());
   EXPECT_EQ(failed.symbol.text(), "exclamationmark.triangle.fill");
 
   EXPECT_EQ(trashBannerContent(Outcome{"x", -3, true}).message,

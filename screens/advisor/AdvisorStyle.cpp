@@ -1,4 +1,4 @@
-#include "screens/advisor/AdvisorLook.h"
+#include "screens/advisor/AdvisorStyle.h"
 
 #include "design/Color.h"
 

@@ -8,10 +8,10 @@ namespace tidewell::screens {
 
 class ProgressBar;
 
-class DevModeScanningView : public QWidget {
+class DevModeScanningPage : public QWidget {
   Q_OBJECT
  public:
-  explicit DevModeScanningView(QWidget* parent = nullptr);
+  explicit DevModeScanningPage(QWidget* parent = nullptr);
 
   void setProgress(double fraction);
   double progress() const;

@@ -41,11 +41,11 @@ class ToolCardRow;
 
 inline constexpr double kSmartScanChangeSeconds = 0.45;
 
-class SmartScanView : public QWidget {
+class SmartScanPage : public QWidget {
   Q_OBJECT
  public:
   // showTool: the window's section change; clock: "now" for the apps' ages.
-  SmartScanView(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
+  SmartScanPage(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
                 models::Clock clock = models::Clock::system(), QWidget* parent = nullptr);
 
   SmartScanSnapshot snapshot() const;

@@ -1,9 +1,10 @@
-#include "screens/smartscan/SmartScanView.h"
+#include "screens/smartscan/SmartScanPage.h"
 
 #include <QVBoxLayout>
 
 #include "design/Color.h"
 #include "design/GhostPillButton.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/Departure.h"
@@ -17,14 +18,27 @@
 
 namespace tidewell::screens {
 
+using Controller = models::SmartScanController;
+
 namespace {
 constexpr double kRingDiameter = 250;
 constexpr double kRingLineWidth = 12;
 // How far below its place the done block starts.
 constexpr double kDoneBlockRise = 60;
+
+// "Stop": the controller abandons the run and finishes; the done block's
+// entrance is this screen's part of the change.
+void stopRun(Controller& controller) {
+  if (controller.isRunning()) controller.requestStop();
+}
+
+// "Home": the controller back to idle, once the run is over.
+void backHome(Controller& controller) {
+  if (!controller.isRunning()) controller.reset();
+}
 }  // namespace
 
-SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
+SmartScanPage::SmartScanPage(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
                              models::Clock clock, QWidget* parent)
     : QWidget(parent),
       controller_(std::move(controller)),
@@ -65,31 +79,25 @@ SmartScanView::SmartScanView(std::shared_ptr<models::SmartScanController> contro
   column->addWidget(doneSlot_);
   column->addItem(new QSpacerItem(0, 12, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
-  connect(stop_, &QAbstractButton::clicked, this, &SmartScanView::stop);
-  connect(cards_, &ToolCardRow::tapped, this, &SmartScanView::open);
-  connect(controller_.get(), &models::FeatureModel::changed, this, &SmartScanView::refresh);
+  connect(stop_, &QAbstractButton::clicked, this, modelCall(controller_, stopRun));
+  connect(cards_, &ToolCardRow::tapped, this, &SmartScanPage::open);
+  connect(controller_.get(), &models::FeatureModel::changed, this, &SmartScanPage::refresh);
   refresh();
 }
 
-ScanDoneBlock* SmartScanView::doneBlock() const { return doneBlock_; }
+ScanDoneBlock* SmartScanPage::doneBlock() const { return doneBlock_; }
 
-SmartScanSnapshot SmartScanView::snapshot() const { return smartScanSnapshot(*controller_, clock_.now()); }
+SmartScanSnapshot SmartScanPage::snapshot() const { return smartScanSnapshot(*controller_, clock_.now()); }
 
-void SmartScanView::stop() {
-  // The controller abandons the run and finishes; the done block's
-  // entrance is this screen's part of the change.
-  if (controller_->isRunning()) controller_->requestStop();
-}
+void SmartScanPage::stop() { stopRun(*controller_); }
 
-void SmartScanView::goHome() {
-  if (!controller_->isRunning()) controller_->reset();
-}
+void SmartScanPage::goHome() { backHome(*controller_); }
 
-void SmartScanView::open(ScanTool tool) {
+void SmartScanPage::open(ScanTool tool) {
   if (opensTool(snapshot(), tool) && showTool_) showTool_(tool);
 }
 
-void SmartScanView::refresh() {
+void SmartScanPage::refresh() {
   const SmartScanSnapshot scan = snapshot();
   const double progress = overallProgress(scan);
   ring_->setSegments(scanSegments(scan), shownProgress_.has_value() && *shownProgress_ != progress);
@@ -102,7 +110,7 @@ void SmartScanView::refresh() {
   stop_->setVisible(!done);
   if (done && !doneBlock_) {
     doneBlock_ = new ScanDoneBlock;
-    connect(doneBlock_, &ScanDoneBlock::homeClicked, this, &SmartScanView::goHome);
+    connect(doneBlock_, &ScanDoneBlock::homeClicked, this, modelCall(controller_, backHome));
     connect(doneBlock_, &ScanDoneBlock::reviewClicked, this, [this](ScanTool tool) {
       if (showTool_) showTool_(tool);
     });

@@ -4,11 +4,11 @@
 // "Never touches" card beside the viewed group's detail; and the footer
 // with the picked size and count and "Clean Up". It is a section of
 // DevModeView: the screen owns which group is viewed and hands it in with
-// every refresh; this widget runs the model's operations. Rows are kept per
-// group and per item across refreshes. GUI thread only.
+// every refresh, and a tap on a rail row reports viewRequested(id); this
+// widget runs the model's operations. Rows are kept per group and per item
+// across refreshes. GUI thread only.
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,15 +33,17 @@ class DevModeRailRow;
 class ScrollColumn;
 class TextLabel;
 
-class DevModeReview : public QWidget {
+class DevModeReviewPage : public QWidget {
   Q_OBJECT
  public:
-  // onView is called with a group's id when its rail row is tapped.
-  DevModeReview(std::shared_ptr<models::DevModeViewModel> model, ScreenServices services,
-                std::function<void(const std::string&)> onView, QWidget* parent = nullptr);
+  DevModeReviewPage(std::shared_ptr<models::DevModeViewModel> model, ScreenServices services,
+                    QWidget* parent = nullptr);
 
   // Redraws from the model, showing the group viewing names (else the first).
   void refresh(const std::optional<std::string>& viewing);
+
+ Q_SIGNALS:
+  void viewRequested(const std::string& groupId);
 
  private:
   QWidget* buildHeader();
@@ -51,7 +53,6 @@ class DevModeReview : public QWidget {
 
   std::shared_ptr<models::DevModeViewModel> model_;
   ScreenServices services_;
-  std::function<void(const std::string&)> onView_;
   std::optional<std::string> viewing_;
 
   TextLabel* summary_;

@@ -1,4 +1,4 @@
-#include "screens/devmode/DevModeScanningView.h"
+#include "screens/devmode/DevModeScanningPage.h"
 
 #include <QVBoxLayout>
 
@@ -12,7 +12,7 @@ namespace tidewell::screens {
 using namespace design::literals;
 using design::FontWeight;
 
-DevModeScanningView::DevModeScanningView(QWidget* parent) : QWidget(parent) {
+DevModeScanningPage::DevModeScanningPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("scanningView"));
   auto* hammer = named(new SymbolView("hammer.fill"_symbol, 42, FontWeight::Light), "scanningSymbol");
   hammer->pulse();
@@ -32,8 +32,8 @@ DevModeScanningView::DevModeScanningView(QWidget* parent) : QWidget(parent) {
   column->addStretch(1);
 }
 
-void DevModeScanningView::setProgress(double fraction) { bar_->setValue(fraction); }
+void DevModeScanningPage::setProgress(double fraction) { bar_->setValue(fraction); }
 
-double DevModeScanningView::progress() const { return bar_->value(); }
+double DevModeScanningPage::progress() const { return bar_->value(); }
 
 }  // namespace tidewell::screens

@@ -1,8 +1,8 @@
-#include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/DeepScanStyle.h"
 
 #include "design/Color.h"
 
-namespace tidewell::screens::DeepScanPalette {
+namespace tidewell::screens::DeepScanStyle {
 
 using design::Color::rgb;
 
@@ -31,4 +31,4 @@ QColor faded(const QColor& tint, double opacity) {
   return design::Color::withOpacity(tint, opacity * tint.alphaF());
 }
 
-}  // namespace tidewell::screens::DeepScanPalette
+}  // namespace tidewell::screens::DeepScanStyle

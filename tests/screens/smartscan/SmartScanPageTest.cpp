@@ -1,4 +1,4 @@
-#include "screens/smartscan/SmartScanView.h"
+#include "screens/smartscan/SmartScanPage.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ struct Screen {
   explicit Screen(bool scripted = true, QSize size = probe::kDetailPaneSize) {
     probe::prepare();
     if (scripted) script(rig);
-    view = new SmartScanView(
+    view = new SmartScanPage(
         rig.controller, [this](ScanTool tool) { shown.push_back(tool); }, rig.clock);
     stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), size);
     stage->show();
@@ -77,12 +77,12 @@ struct Screen {
   }
 
   probe::ScanRig rig;
-  SmartScanView* view;
+  SmartScanPage* view;
   std::unique_ptr<probe::Stage> stage;
   std::vector<ScanTool> shown;
 };
 
-TEST(SmartScanView, RightAfterTheStartOfAFirstRun) {
+TEST(SmartScanPage, RightAfterTheStartOfAFirstRun) {
   Screen s;
   s.rig.controller->start();
   s.rig.settle();
@@ -101,7 +101,7 @@ TEST(SmartScanView, RightAfterTheStartOfAFirstRun) {
   EXPECT_EQ(s.view->doneBlock(), nullptr);
 }
 
-TEST(SmartScanView, HalfWayThroughTheAppsStepShows37Percent) {
+TEST(SmartScanPage, HalfWayThroughTheAppsStepShows37Percent) {
   Screen s;
   s.rig.controller->start();
   ASSERT_TRUE(s.rig.runUntil(Phase::apps));
@@ -117,7 +117,7 @@ TEST(SmartScanView, HalfWayThroughTheAppsStepShows37Percent) {
   EXPECT_EQ(s.rig.controller->phase(), Phase::deepScan);
 }
 
-TEST(SmartScanView, TheAdvisorStepWarmsItsSegmentAndTheEndShowsTheTotalFound) {
+TEST(SmartScanPage, TheAdvisorStepWarmsItsSegmentAndTheEndShowsTheTotalFound) {
   Screen s;
   s.rig.controller->start();
   ASSERT_TRUE(s.rig.runUntil(Phase::advisor));
@@ -141,7 +141,7 @@ TEST(SmartScanView, TheAdvisorStepWarmsItsSegmentAndTheEndShowsTheTotalFound) {
   EXPECT_FALSE(probe::isShown(probe::find(s.stage.get(), "stopButton")));
 }
 
-TEST(SmartScanView, StopDuringTheDeepScanSkipsWhatIsLeftAndTheScanUnderWayStillLands) {
+TEST(SmartScanPage, StopDuringTheDeepScanSkipsWhatIsLeftAndTheScanUnderWayStillLands) {
   Screen s;
   s.rig.controller->start();
   ASSERT_TRUE(s.rig.runUntil(Phase::deepScan));
@@ -161,7 +161,7 @@ TEST(SmartScanView, StopDuringTheDeepScanSkipsWhatIsLeftAndTheScanUnderWayStillL
   EXPECT_EQ(s.rig.controller->phase(), Phase::done);
 }
 
-TEST(SmartScanView, AFinishedCardOpensItsToolOnlyOnceTheRunIsDone) {
+TEST(SmartScanPage, AFinishedCardOpensItsToolOnlyOnceTheRunIsDone) {
   Screen s;
   s.rig.controller->start();
   ASSERT_TRUE(s.rig.runUntil(Phase::apps));
@@ -181,7 +181,7 @@ TEST(SmartScanView, AFinishedCardOpensItsToolOnlyOnceTheRunIsDone) {
   EXPECT_EQ(s.rig.controller->phase(), Phase::done);
 }
 
-TEST(SmartScanView, ARunThatFindsNothing) {
+TEST(SmartScanPage, ARunThatFindsNothing) {
   Screen s(false);
   s.rig.controller->start();
   s.rig.runToEnd();
@@ -195,7 +195,7 @@ TEST(SmartScanView, ARunThatFindsNothing) {
   EXPECT_TRUE(probe::isShown(probe::find(s.stage.get(), "homeButton")));
 }
 
-TEST(SmartScanView, HomeReturnsTheControllerToIdleOnlyAfterTheRun) {
+TEST(SmartScanPage, HomeReturnsTheControllerToIdleOnlyAfterTheRun) {
   Screen s;
   s.rig.controller->start();
   s.rig.settle();
@@ -206,7 +206,7 @@ TEST(SmartScanView, HomeReturnsTheControllerToIdleOnlyAfterTheRun) {
   EXPECT_EQ(s.rig.controller->phase(), Phase::idle);
 }
 
-TEST(SmartScanView, TheDoneBlockRisesIntoViewOverTheChange) {
+TEST(SmartScanPage, TheDoneBlockRisesIntoViewOverTheChange) {
   testing::MovingMotion motion;
   Screen s;
   s.rig.controller->start();
@@ -225,7 +225,7 @@ TEST(SmartScanView, TheDoneBlockRisesIntoViewOverTheChange) {
   EXPECT_FALSE(s.view->doneBlock()->graphicsEffect()->isEnabled());
 }
 
-TEST(SmartScanView, TheDoneScreenKeepsItsRingWholeFromTheSmallestWindowUp) {
+TEST(SmartScanPage, TheDoneScreenKeepsItsRingWholeFromTheSmallestWindowUp) {
   // The detail pane of the smallest window (1060 x 680 less the 236 of the
   // sidebar), then taller, wider and the usual size.
   const QSize sizes[] = {{824, 680}, {824, 900}, {1400, 680}, probe::kDetailPaneSize};
@@ -262,7 +262,7 @@ TEST(SmartScanView, TheDoneScreenKeepsItsRingWholeFromTheSmallestWindowUp) {
   }
 }
 
-TEST(SmartScanView, TheDoneBlockSinksOutOfViewWhenANewRunStarts) {
+TEST(SmartScanPage, TheDoneBlockSinksOutOfViewWhenANewRunStarts) {
   testing::MovingMotion motion;
   Screen s;
   s.rig.controller->start();
@@ -298,7 +298,7 @@ TEST(SmartScanView, TheDoneBlockSinksOutOfViewWhenANewRunStarts) {
   EXPECT_FALSE(block) << "gone once faded";
 }
 
-TEST(SmartScanView, ATotalThatGrowsAfterStopCountsOnFromTheShownCount) {
+TEST(SmartScanPage, ATotalThatGrowsAfterStopCountsOnFromTheShownCount) {
   testing::MovingMotion motion;
   Screen s;
   s.rig.controller->start();

@@ -1,8 +1,8 @@
-#include "screens/deepscan/DeepScanTexts.h"
+#include "screens/deepscan/DeepScanRules.h"
 
 #include "design/FileNameText.h"
 #include "screens/common/Formatting.h"
-#include "screens/deepscan/DeepScanPalette.h"
+#include "screens/deepscan/DeepScanStyle.h"
 
 namespace tidewell::screens {
 
@@ -36,11 +36,11 @@ QString trashQuestionMessage(const BigItem& item) {
 TrashBannerContent trashBannerContent(const engine::BigItemScanner::TrashOutcome& outcome) {
   const QString name = design::fileNameText(outcome.name);
   if (outcome.success) {
-    return {DeepScanPalette::safeGreen(), "checkmark.circle.fill"_symbol,
+    return {DeepScanStyle::safeGreen(), "checkmark.circle.fill"_symbol,
             QStringLiteral("Moved ") + name + QStringLiteral(" to the Trash \u2022 ") +
                 bytesText(outcome.freedBytes) + QStringLiteral(". Empty the Trash to lock it in.")};
   }
-  return {DeepScanPalette::reviewOrange(), "exclamationmark.triangle.fill"_symbol,
+  return {DeepScanStyle::reviewOrange(), "exclamationmark.triangle.fill"_symbol,
           QStringLiteral("Couldn't move ") + name +
               QStringLiteral(". It may need Full Disk Access or admin rights.")};
 }

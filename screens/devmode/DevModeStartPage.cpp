@@ -1,4 +1,4 @@
-#include "screens/devmode/DevModeStartView.h"
+#include "screens/devmode/DevModeStartPage.h"
 
 #include <QVBoxLayout>
 
@@ -13,11 +13,11 @@ namespace tidewell::screens {
 using namespace design::literals;
 using design::FontWeight;
 
-DevModeStartView::DevModeStartView(std::function<void()> onScan, QWidget* parent) : QWidget(parent) {
+DevModeStartPage::DevModeStartPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("idleView"));
-  auto* scan = named(
-      new design::ScanCircleButton("hammer.fill"_symbol, QStringLiteral("Scan Dev & AI"), std::move(onScan)),
-      "scanButton");
+  auto* scan = named(new design::ScanCircleButton("hammer.fill"_symbol, QStringLiteral("Scan Dev & AI"),
+                                                  [this] { Q_EMIT scanClicked(); }),
+                     "scanButton");
   auto* headline =
       named(new TextLabel(QStringLiteral("Dev tools and AI apps quietly hoard tens of gigabytes."),
                           textStyle(14, FontWeight::Semibold)),
