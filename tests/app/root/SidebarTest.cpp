@@ -15,9 +15,11 @@ namespace {
 struct SidebarLog {
   QStringList events;
   explicit SidebarLog(Sidebar& sidebar) {
-    QObject::connect(&sidebar, &Sidebar::modeSelected, [this](Mode mode) { events << modeTitle(mode); });
-    QObject::connect(&sidebar, &Sidebar::aboutRequested, [this] { events << "about"; });
-    QObject::connect(&sidebar, &Sidebar::enableAccessRequested, [this] { events << "enable access"; });
+    QObject::connect(&sidebar, &Sidebar::modeSelected, &sidebar,
+                     [this](Mode mode) { events << modeTitle(mode); });
+    QObject::connect(&sidebar, &Sidebar::aboutRequested, &sidebar, [this] { events << "about"; });
+    QObject::connect(&sidebar, &Sidebar::enableAccessRequested, &sidebar,
+                     [this] { events << "enable access"; });
   }
 };
 

@@ -77,7 +77,7 @@ struct Scripted {
 
   int changes() const { return changes_; }
   void countChanges() {
-    QObject::connect(model.get(), &FeatureModel::changed, [this] { ++changes_; });
+    QObject::connect(model.get(), &FeatureModel::changed, model.get(), [this] { ++changes_; });
   }
 
   ModelHarness h;
