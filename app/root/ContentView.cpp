@@ -138,7 +138,7 @@ void ContentView::cleanPhaseChanged() {
   const auto phase = context_.models.cleanup->phase();
   const bool changed = phase != cleanPhase_;
   cleanPhase_ = phase;
-  if (changed && phase == models::CleanupViewModel::Phase::done) context_.models.theme->refresh();
+  if (changed && phase == models::CleanupViewModel::Phase::done) context_.models.volume->refresh();
   updateDetail();
 }
 

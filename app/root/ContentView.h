@@ -8,7 +8,7 @@
 // where asked, a Smart Scan:
 //   the bridge's "show About", "run scan", "open section" and links,
 //   the bridge's pending requests, consumed each time the view appears,
-//   and the Clean phase reaching done, which has the theme measure again.
+//   and the Clean phase reaching done, which has the volume measured again.
 // GUI thread only; the bridge outlives the view.
 
 #include <QPointer>

@@ -50,16 +50,16 @@ QWidget* makeSectionScreen(DetailBranch branch, const ScreenContext& context) {
     case DetailBranch::cleanStart:
       return new screens::ScanView(context.models.cleanup, context.settings);
     case DetailBranch::cleanReview:
-      return new screens::ReviewView(context.models.cleanup, context.models.theme);
+      return new screens::ReviewView(context.models.cleanup, context.models.volume);
     case DetailBranch::cleanResult:
       return new screens::CleanedView(context.models.cleanup);
   }
   const std::function<void(Mode)> select = context.select;
-  return new screens::HomeView(
-      {context.models.smartScan, context.models.permissions, context.models.theme, context.settings},
-      [select](screens::ScanTool tool) {
-        if (select) select(modeOf(tool));
-      });
+  return new screens::HomeView({context.models.smartScan, context.models.permissions, context.models.volume,
+                                context.models.theme, context.settings},
+                               [select](screens::ScanTool tool) {
+                                 if (select) select(modeOf(tool));
+                               });
 }
 
 }  // namespace tidewell::app

@@ -20,6 +20,7 @@
 #include "models/smartscan/SmartScanController.h"
 #include "platform/core/VolumeCapacity.h"
 #include "platform/qt/LinuxFullDiskAccess.h"
+#include "screens/common/ThemeFollowsVolume.h"
 
 namespace tidewell::app {
 
@@ -63,7 +64,9 @@ WindowModels WindowModels::create(const ProcessServices& process,
   window.permissions =
       std::make_shared<PermissionsModel>(std::make_shared<const LinuxFullDiskAccess>(), std::move(reveal),
                                          process.applicationPath, process.activation.get());
-  window.theme = std::make_shared<design::ThemeEngine>(process.readVolume);
+  window.volume = std::make_shared<VolumeModel>(process.readVolume, process.activation.get());
+  window.theme = std::make_shared<design::ThemeEngine>();
+  screens::themeFollowsVolume(*window.theme, *window.volume);
   window.home = QString::fromStdString(process.context.home);
   return window;
 }

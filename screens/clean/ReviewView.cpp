@@ -5,7 +5,7 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include "design/ThemeEngine.h"
+#include "models/VolumeModel.h"
 #include "models/clean/CleanupViewModel.h"
 #include "screens/clean/review/CategoryRail.h"
 #include "screens/clean/review/ItemsPane.h"
@@ -19,9 +19,12 @@ namespace tidewell::screens {
 using engine::CleanupCategory;
 using models::CleanupViewModel;
 
-ReviewView::ReviewView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+ReviewView::ReviewView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<models::VolumeModel> volume,
                        QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), theme_(std::move(theme)), pages_(new QStackedLayout(this)) {
+    : QWidget(parent),
+      model_(std::move(model)),
+      volume_(std::move(volume)),
+      pages_(new QStackedLayout(this)) {
   setObjectName(QStringLiteral("reviewView"));
   // The buttons reach the model through a guard, so a button pressed while
   // the window tears down does nothing.
@@ -75,7 +78,7 @@ ReviewView::ReviewView(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<
   pages_->addWidget(review_);
 
   connect(model_.get(), &CleanupViewModel::changed, this, &ReviewView::refresh);
-  if (theme_) connect(theme_.get(), &design::ThemeEngine::freeBytesChanged, this, &ReviewView::refresh);
+  if (volume_) connect(volume_.get(), &models::VolumeModel::freeBytesChanged, this, &ReviewView::refresh);
   refresh();
 }
 
@@ -88,7 +91,7 @@ ReviewSnapshot ReviewView::snapshot() const {
   snapshot.selectedCount = qsizetype(model_->selectedItems().size());
   snapshot.totalBytes = model_->totalBytes();
   snapshot.selectedBytes = model_->selectedBytes();
-  snapshot.freeBytes = theme_ ? theme_->freeBytes() : 0;
+  snapshot.freeBytes = volume_ ? volume_->freeBytes() : 0;
   return snapshot;
 }
 

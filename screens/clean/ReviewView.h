@@ -5,11 +5,11 @@
 // size, the free space after cleaning, "Back" and "Clean Up"; or, when the
 // scan found nothing, the empty state with "Scan Again". Every selection
 // change is the model's; the screen follows the model's changes and the
-// theme engine's free bytes, and keeps only which category the user chose
+// volume model's free bytes, and keeps only which category the user chose
 // to view, starting with none (the first category).
 //
-// The window owns the model and the theme engine; the screen shares them
-// (a null theme counts as nothing free). objectName "reviewView";
+// The window owns the Clean model and the volume model; the screen shares
+// them (a null volume model counts as nothing free). objectName "reviewView";
 // children: see ReviewHeader, CategoryRail, ItemsPane, ReviewFooter,
 // ReviewEmptyState. GUI thread only.
 
@@ -22,12 +22,10 @@
 
 class QStackedLayout;
 
-namespace tidewell::design {
-class ThemeEngine;
-}
 namespace tidewell::models {
 class CleanupViewModel;
-}
+class VolumeModel;
+}  // namespace tidewell::models
 
 namespace tidewell::screens {
 
@@ -39,7 +37,7 @@ class ReviewHeader;
 class ReviewView : public QWidget {
   Q_OBJECT
  public:
-  ReviewView(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+  ReviewView(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<models::VolumeModel> volume,
              QWidget* parent = nullptr);
 
   // The model's figures and the free bytes, as the rules take them.
@@ -55,7 +53,7 @@ class ReviewView : public QWidget {
   void reset();
 
   std::shared_ptr<models::CleanupViewModel> model_;
-  std::shared_ptr<design::ThemeEngine> theme_;
+  std::shared_ptr<models::VolumeModel> volume_;
   std::optional<engine::CleanupCategory> viewing_;
   QStackedLayout* pages_;
   QWidget* empty_;

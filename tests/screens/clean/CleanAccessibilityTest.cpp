@@ -22,7 +22,7 @@ namespace {
 using testing::CleanStage;
 
 QWidget* scanPage(CleanStage& s) { return new ScanView(s.model, s.settings); }
-QWidget* review(CleanStage& s) { return new ReviewView(s.model, s.theme); }
+QWidget* review(CleanStage& s) { return new ReviewView(s.model, s.volume); }
 QWidget* result(CleanStage& s) { return new CleanedView(s.model); }
 
 TEST(CleanAccessibility, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
