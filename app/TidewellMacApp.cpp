@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/AppBridge.h"
+#include "app/AppLog.h"
 #include "app/MainWindow.h"
 #include "design/ResourceRoot.h"
 
@@ -47,8 +48,10 @@ void TidewellMacApp::launch(const LaunchRequest& request) {
 
 void TidewellMacApp::handle(const LaunchRequest& request) {
   if (request.kind == LaunchRequest::Kind::Link) {
+    qCDebug(lcApp) << "launch: link" << request.link;
     bridge_.openLink(request.link);
   } else {
+    qCDebug(lcApp) << "launch: reopen";
     delegate_->reopen();
   }
 }

@@ -78,7 +78,7 @@ namespace ShadowLayer {
 void makeHost(QWidget* widget) {
   if (!widget || hosts().contains(widget)) return;
   hosts().insert(widget);
-  QObject::connect(widget, &QObject::destroyed, [widget] { hosts().remove(widget); });
+  QObject::connect(widget, &QObject::destroyed, widget, [widget] { hosts().remove(widget); });
 }
 
 bool isHost(const QWidget* widget) { return widget && hosts().contains(widget); }

@@ -7,10 +7,10 @@
 #include <QStandardPaths>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 
+#include "models/ModelsLog.h"
 #include "platform/core/NothingThere.h"
 
 namespace tidewell::models {
@@ -68,11 +68,13 @@ std::shared_ptr<SettingsStore> SettingsStore::atFile(const QString& path) {
   const QString lock = path + QStringLiteral(".lock");
   for (const QString& file : {path, lock}) {
     if (const std::optional<QString> why = whyNotARegularFile(file)) {
-      std::fprintf(stderr, "settings: %s %s, not a regular file; using defaults and saving nothing\n",
-                   qPrintable(file), qPrintable(*why));
+      qCWarning(lcModels).noquote()
+          << QStringLiteral("settings: %1 %2, not a regular file; using defaults and saving nothing")
+                 .arg(file, *why);
       return std::make_shared<SettingsStore>(nullptr);
     }
   }
+  qCDebug(lcModels).noquote() << "settings: reading" << path;
   return std::make_shared<SettingsStore>(std::make_unique<QSettings>(path, QSettings::IniFormat));
 }
 
@@ -94,8 +96,11 @@ void SettingsStore::setValue(const QString& key, const QVariant& value) {
 
 int64_t SettingsStore::totalFreedBytes() const {
   bool ok = false;
-  const qlonglong stored = value(totalFreedBytesKey).toLongLong(&ok);
-  return ok ? stored : 0;
+  const QVariant stored = value(totalFreedBytesKey);
+  const qlonglong bytes = stored.toLongLong(&ok);
+  if (!ok && stored.isValid())
+    qCDebug(lcModels) << "settings: totalFreedBytes" << stored << "unreadable; reading 0";
+  return ok ? bytes : 0;
 }
 
 void SettingsStore::addFreedBytes(int64_t bytes) {
@@ -111,7 +116,10 @@ std::optional<double> SettingsStore::lastCleanupAt() const {
   if (!stored.isValid()) return std::nullopt;
   bool ok = false;
   const double seconds = stored.toDouble(&ok);
-  if (!ok || !std::isfinite(seconds)) return std::nullopt;
+  if (!ok || !std::isfinite(seconds)) {
+    qCDebug(lcModels) << "settings: lastCleanupAt" << stored << "unreadable; reading none";
+    return std::nullopt;
+  }
   return seconds;
 }
 

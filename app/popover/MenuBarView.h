@@ -19,7 +19,7 @@
 #include <memory>
 
 #include "app/popover/PopoverFigures.h"
-#include "design/ThemeEngine.h"
+#include "models/VolumeModel.h"
 
 namespace tidewell::models {
 class SettingsStore;
@@ -36,7 +36,7 @@ class MenuBarView : public QWidget {
  public:
   struct Sources {
     // The home volume; absent when it cannot be read.
-    design::ThemeEngine::VolumeReader readVolume;
+    models::VolumeModel::VolumeReader readVolume;
     // "totalFreedBytes", watched while the view lives.
     std::shared_ptr<models::SettingsStore> settings;
   };

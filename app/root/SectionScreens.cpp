@@ -46,14 +46,14 @@ QWidget* makeSectionScreen(Section section, const ScreenContext& context) {
     case Section::devMode:
       return new screens::DevModeView(context.models.devMode, context.services);
     case Section::clean:
-      return new screens::CleanView(context.models.cleanup, context.settings, context.models.theme);
+      return new screens::CleanView(context.models.cleanup, context.settings, context.models.volume);
   }
   const std::function<void(Section)> select = context.select;
-  return new screens::HomeView(
-      {context.models.smartScan, context.models.permissions, context.models.theme, context.settings},
-      [select](screens::ScanTool tool) {
-        if (select) select(sectionOf(tool));
-      });
+  return new screens::HomeView({context.models.smartScan, context.models.permissions, context.models.volume,
+                                context.models.theme, context.settings},
+                               [select](screens::ScanTool tool) {
+                                 if (select) select(sectionOf(tool));
+                               });
 }
 
 }  // namespace tidewell::app

@@ -20,6 +20,7 @@
 #include "models/smartscan/SmartScanController.h"
 #include "platform/core/VolumeCapacity.h"
 #include "platform/qt/LinuxFullDiskAccess.h"
+#include "screens/common/ThemeFollowsVolume.h"
 
 namespace tidewell::app {
 
@@ -28,15 +29,15 @@ namespace {
 // A cleanup changes what is free: the theme measures again once each time
 // the Clean model reaches done. The model announces every write, equal or
 // not, so only a change of phase counts. The connection goes with the
-// theme; the model is the sender, so it lives while the slot runs.
-void measureAfterEachCleanup(models::CleanupViewModel& cleanup, design::ThemeEngine& theme) {
+// volume model; the Clean model is the sender, so it lives while the slot runs.
+void measureAfterEachCleanup(models::CleanupViewModel& cleanup, models::VolumeModel& volume) {
   using Phase = models::CleanupViewModel::Phase;
-  QObject::connect(&cleanup, &models::CleanupViewModel::phaseChanged, &theme,
-                   [model = &cleanup, theme = &theme, last = cleanup.phase()]() mutable {
+  QObject::connect(&cleanup, &models::CleanupViewModel::phaseChanged, &volume,
+                   [model = &cleanup, volume = &volume, last = cleanup.phase()]() mutable {
                      const Phase phase = model->phase();
                      const bool changed = phase != last;
                      last = phase;
-                     if (changed && phase == Phase::done) theme->refresh();
+                     if (changed && phase == Phase::done) volume->refresh();
                    });
 }
 
@@ -82,8 +83,10 @@ WindowModels WindowModels::create(const ProcessServices& process,
   window.permissions =
       std::make_shared<PermissionsModel>(std::make_shared<const LinuxFullDiskAccess>(), std::move(reveal),
                                          process.applicationPath, process.activation.get());
-  window.theme = std::make_shared<design::ThemeEngine>(process.readVolume);
-  measureAfterEachCleanup(*window.cleanup, *window.theme);
+  window.volume = std::make_shared<VolumeModel>(process.readVolume, process.activation.get());
+  window.theme = std::make_shared<design::ThemeEngine>();
+  screens::themeFollowsVolume(*window.theme, *window.volume);
+  measureAfterEachCleanup(*window.cleanup, *window.volume);
   window.home = QString::fromStdString(process.context.home);
   return window;
 }

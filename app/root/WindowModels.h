@@ -1,8 +1,8 @@
 #pragma once
 // Everything one main window owns: a fresh instance of every feature model,
-// the Smart Scan controller over four of them, the Full Disk Access model
-// and the theme engine, which measures the volume again each time a
-// cleanup finishes. A reopened window makes a new set. Each model is
+// the Smart Scan controller over four of them, the Full Disk Access model,
+// the volume model, which measures again each time a cleanup finishes, and
+// the theme engine following it. A reopened window makes a new set. Each model is
 // held through shared_ptr, so an operation still running when the window
 // closes keeps its model alive until it has recorded its result.
 //
@@ -16,6 +16,7 @@
 
 #include "design/ThemeEngine.h"
 #include "models/ModelServices.h"
+#include "models/VolumeModel.h"
 #include "platform/core/EngineContext.h"
 
 namespace tidewell::models {
@@ -37,8 +38,8 @@ struct ProcessServices {
   // The machine the engines work on: EngineContext::machine(), or a
   // fixture's in tests.
   platform::EngineContext context;
-  // The home volume of context, for the theme.
-  design::ThemeEngine::VolumeReader readVolume;
+  // The home volume of context, for the volume model.
+  models::VolumeModel::VolumeReader readVolume;
   // Fires when the application becomes active again.
   std::shared_ptr<models::ActivationSource> activation;
   // What "reveal" shows: this program.
@@ -50,7 +51,7 @@ struct ProcessServices {
   // the system clock, the machine's context and its developer tools.
   static ProcessServices forMachine();
   // Another machine (a fixture in tests): the engines over context, the
-  // theme over its home's volume, no developer tools.
+  // volume model over its home's volume, no developer tools.
   static ProcessServices forContext(platform::EngineContext context, models::ModelServices models);
 };
 
@@ -63,6 +64,7 @@ struct WindowModels {
   std::shared_ptr<models::DevModeViewModel> devMode;
   std::shared_ptr<models::SmartScanController> smartScan;
   std::shared_ptr<models::PermissionsModel> permissions;
+  std::shared_ptr<models::VolumeModel> volume;
   std::shared_ptr<design::ThemeEngine> theme;
   // The home the engines work in (where the desktop keeps its login items).
   QString home;

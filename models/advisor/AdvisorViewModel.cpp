@@ -6,6 +6,8 @@
 #include <functional>
 #include <utility>
 
+#include "models/ModelsLog.h"
+
 namespace tidewell::models {
 
 using engine::AdvisorService;
@@ -34,6 +36,7 @@ QCoro::Task<> AdvisorViewModel::scan() {
   auto keep = keepAlive();
   publish(this, phase_, Phase::scanning, &AdvisorViewModel::phaseChanged);
   setLastMessage(std::nullopt);
+  qCDebug(lcModels) << "advisor: scan started";
   QFuture<Findings> gathering = services_.executor->run([engine = engine_] {
     Findings f;
     f.runtimes = engine->runtimes();
@@ -43,6 +46,8 @@ QCoro::Task<> AdvisorViewModel::scan() {
     return f;
   });
   Findings found = co_await gathering;
+  qCDebug(lcModels) << "advisor: scan ended;" << found.runtimes.size() << "runtimes," << found.unavailableSims
+                    << "unavailable simulators," << found.snapshotCount << "snapshots";
   publish(this, findings_, std::move(found), &AdvisorViewModel::findingsChanged);
   publish(this, phase_, Phase::list, &AdvisorViewModel::phaseChanged);
 }

@@ -7,6 +7,8 @@
 #include <numeric>
 #include <utility>
 
+#include "models/ModelsLog.h"
+
 namespace tidewell::models {
 
 using engine::InstalledApp;
@@ -99,6 +101,7 @@ QCoro::Task<> AppsViewModel::scan() {
   publish(this, phase_, Phase::scanning, &AppsViewModel::phaseChanged);
   publish(this, scanProgress_, 0.0, &AppsViewModel::scanProgressChanged);
   publish(this, lastResult_, std::nullopt, &AppsViewModel::lastResultChanged);
+  qCDebug(lcModels) << "apps: scan" << run << "started";
 
   // The relay drops a report once the model is gone; the run and phase
   // checks drop one that arrives after this scan's result.
@@ -112,6 +115,7 @@ QCoro::Task<> AppsViewModel::scan() {
   // capturing lambda made inside one twice.
   auto future = services_.executor->run([engine = engine_, report] { return engine->scanApps(report); });
   auto found = co_await future;
+  qCDebug(lcModels) << "apps: scan" << run << "ended;" << found.size() << "applications";
   publish(this, apps_, std::move(found), &AppsViewModel::appsChanged);
   publish(this, scanProgress_, 1.0, &AppsViewModel::scanProgressChanged);
   publish(this, phase_, Phase::list, &AppsViewModel::phaseChanged);
@@ -145,6 +149,8 @@ QCoro::Task<> AppsViewModel::confirmUninstall(uint64_t planId) {
 
   auto future = services_.executor->run([engine = engine_, plan] { return engine->uninstall(plan); });
   const engine::UninstallResult result = co_await future;
+  qCDebug(lcModels) << "apps: uninstall moved" << result.movedCount << "items," << result.freedBytes
+                    << "bytes;" << result.failed.size() << "failed; bundle moved:" << result.appBundleMoved;
   if (result.appBundleMoved) {
     auto remaining = apps_;
     std::erase_if(remaining, [&](const InstalledApp& each) { return each.url == plan.app.url; });

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "models/ModelsLog.h"
+
 namespace tidewell::models {
 
 using engine::CleanupCategory;
@@ -36,6 +38,7 @@ QCoro::Task<> CleanupViewModel::scan() {
   publish(this, scanProgress_, 0.0, &CleanupViewModel::scanProgressChanged);
   publish(this, items_, std::vector<CleanupItem>{}, &CleanupViewModel::itemsChanged);
   publish(this, freeSpaceBefore_, engine_->availableBytes(), &CleanupViewModel::freeSpaceBeforeChanged);
+  qCDebug(lcModels) << "clean: scan started;" << freeSpaceBefore_ << "bytes free";
 
   // Awaited tasks are named locals: see CleanupItemsModel.cpp.
   QCoro::Task<Targets> listing = listTargets(catalogThenArtifacts);
@@ -50,6 +53,7 @@ QCoro::Task<> CleanupViewModel::scan() {
   std::vector<CleanupItem> found = co_await measuring;
 
   publish(this, currentTarget_, std::optional<std::string>{}, &CleanupViewModel::currentTargetChanged);
+  qCDebug(lcModels) << "clean: scan ended;" << found.size() << "items of" << targets->size() << "targets";
   publish(this, items_, std::move(found), &CleanupViewModel::itemsChanged);
   publish(this, phase_, Phase::review, &CleanupViewModel::phaseChanged);
 }
@@ -65,8 +69,12 @@ QCoro::Task<> CleanupViewModel::clean() {
   publish(this, cleanProgress_, 0.0, &CleanupViewModel::cleanProgressChanged);
   publish(this, freeSpaceBefore_, engine_->availableBytes(), &CleanupViewModel::freeSpaceBeforeChanged);
 
+  const std::size_t count = chosen.size();
+  qCDebug(lcModels) << "clean: cleaning" << count << "items";
   QCoro::Task<int64_t> cleaning = cleanInOrder(std::move(chosen));
   const int64_t freed = co_await cleaning;
+  qCDebug(lcModels) << "clean: cleaned" << count << "items, freed" << freed << "bytes,"
+                    << failedTitles_.size() << "failed";
 
   publish(this, freeSpaceAfter_, engine_->availableBytes(), &CleanupViewModel::freeSpaceAfterChanged);
   // Written even when nothing was freed.

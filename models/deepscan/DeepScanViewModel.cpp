@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/Paths.h"
+#include "models/ModelsLog.h"
 
 namespace tidewell::models {
 
@@ -55,6 +56,7 @@ QCoro::Task<> DeepScanViewModel::scan() {
   publish(this, phase_, Phase::scanning, &DeepScanViewModel::phaseChanged);
   publish(this, scanProgress_, 0.0, &DeepScanViewModel::scanProgressChanged);
   publish(this, lastResult_, std::nullopt, &DeepScanViewModel::lastResultChanged);
+  qCDebug(lcModels) << "deep scan: scan" << run << "started";
 
   // The relay drops a report once the model is gone; the run and phase
   // checks drop one that arrives after this scan's result (a fast scan's
@@ -80,6 +82,7 @@ QCoro::Task<> DeepScanViewModel::scan() {
   auto found = co_await future;
   if (const double last = lastReport->load(); last >= 0 && last != scanProgress_)
     publish(this, scanProgress_, last, &DeepScanViewModel::scanProgressChanged);
+  qCDebug(lcModels) << "deep scan: scan" << run << "ended;" << found.size() << "items";
   publish(this, items_, std::move(found), &DeepScanViewModel::itemsChanged);
   publish(this, phase_, Phase::list, &DeepScanViewModel::phaseChanged);
 }
@@ -88,6 +91,8 @@ QCoro::Task<> DeepScanViewModel::trash(BigItem item) {
   auto keep = keepAlive();
   auto future = services_.executor->run([engine = engine_, item] { return engine->trash(item); });
   const TrashOutcome outcome = co_await future;
+  qCDebug(lcModels) << "deep scan: trash" << (outcome.success ? "moved" : "failed for") << outcome.freedBytes
+                    << "bytes";
   if (outcome.success) {
     auto remaining = items_;
     std::erase_if(remaining, [&](const BigItem& each) { return each.id == item.id; });

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "models/ModelsLog.h"
 #include "models/devmode/DevToolsDetector.h"
 
 namespace tidewell::models {
@@ -91,6 +92,7 @@ QCoro::Task<> DevModeViewModel::scan() {
   publish(this, scanProgress_, 0.0, &DevModeViewModel::scanProgressChanged);
   publish(this, items_, std::vector<CleanupItem>{}, &DevModeViewModel::itemsChanged);
   publish(this, models_, std::vector<AIModelStore>{}, &DevModeViewModel::modelsChanged);
+  qCDebug(lcModels) << "dev mode: scan started";
 
   // Awaited futures and tasks are named locals: see CleanupItemsModel.cpp.
   QCoro::Task<Targets> listing = listTargets(targets);
@@ -106,6 +108,8 @@ QCoro::Task<> DevModeViewModel::scan() {
       services_.executor->run([engine] { return engine->aiModels(); });
   std::vector<AIModelStore> stores = co_await finding;
 
+  qCDebug(lcModels) << "dev mode: scan ended;" << found.size() << "items," << stores.size()
+                    << "model folders";
   publish(this, items_, std::move(found), &DevModeViewModel::itemsChanged);
   publish(this, models_, std::move(stores), &DevModeViewModel::modelsChanged);
   publish(this, phase_, Phase::review, &DevModeViewModel::phaseChanged);
@@ -121,8 +125,12 @@ QCoro::Task<> DevModeViewModel::clean() {
   publish(this, phase_, Phase::cleaning, &DevModeViewModel::phaseChanged);
   publish(this, cleanProgress_, 0.0, &DevModeViewModel::cleanProgressChanged);
 
+  const std::size_t count = chosen.size();
+  qCDebug(lcModels) << "dev mode: cleaning" << count << "items";
   QCoro::Task<int64_t> cleaning = cleanInOrder(std::move(chosen));
   const int64_t freed = co_await cleaning;
+  qCDebug(lcModels) << "dev mode: cleaned" << count << "items, freed" << freed << "bytes,"
+                    << failedTitles_.size() << "failed";
 
   // Written even when nothing was freed; the cleanup time is the Clean model's.
   services_.settings->addFreedBytes(freed);

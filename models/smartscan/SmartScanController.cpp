@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "models/ModelsLog.h"
+
 namespace tidewell::models {
 
 SmartScanController::SmartScanController(std::shared_ptr<CleanupViewModel> cleanup,
@@ -62,6 +64,7 @@ QCoro::Task<> SmartScanController::start() {
   auto keep = keepAlive();
   publish(this, stopped_, false, &SmartScanController::stoppedChanged);
   const int64_t id = ++runID_;
+  qCDebug(lcModels) << "smart scan: run" << id << "started";
   // Each scan is named before it is awaited, as everywhere in the models
   // (g++ 12 may destroy temporaries of a co_await expression twice).
   setPhase(Phase::clean);
@@ -79,11 +82,14 @@ QCoro::Task<> SmartScanController::start() {
   setPhase(Phase::advisor);
   step = advisor_->scan();
   co_await step;
-  if (runID_ == id) setPhase(Phase::done);
+  if (runID_ != id) co_return;
+  setPhase(Phase::done);
+  qCDebug(lcModels) << "smart scan: run" << id << "ended";
 }
 
 void SmartScanController::requestStop() {
   if (!isRunning()) return;
+  qCDebug(lcModels) << "smart scan: run" << runID_ << "stopped";
   ++runID_;
   publish(this, stopped_, true, &SmartScanController::stoppedChanged);
   finish();

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include "platform/qt/PlatformLog.h"
+
 namespace tidewell::screens {
 
 namespace {
@@ -41,7 +43,9 @@ void DesktopFileRevealer::reveal(const QString& path) {
   QPointer<DesktopFileRevealer> self(this);
   const QUrl fallback = parentFolderUrl(path);
   auto done = [self, fallback](bool shown) {
-    if (!shown && self && self->openUrl_) self->openUrl_(fallback);
+    if (shown) return;
+    qCDebug(platform::lcPlatform) << "reveal: the file manager did not show the item; opening" << fallback;
+    if (self && self->openUrl_) self->openUrl_(fallback);
   };
   if (!showItems_) return done(false);
   showItems_({itemUri(path)}, done);

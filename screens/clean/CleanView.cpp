@@ -1,6 +1,6 @@
 #include "screens/clean/CleanView.h"
 
-#include "design/ThemeEngine.h"
+#include "models/VolumeModel.h"
 #include "models/SettingsStore.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/ReviewPage.h"
@@ -25,8 +25,8 @@ CleanPage cleanPageOf(Model::Phase phase) {
 }
 
 CleanView::CleanView(std::shared_ptr<Model> model, std::shared_ptr<models::SettingsStore> settings,
-                     std::shared_ptr<design::ThemeEngine> theme, QWidget* parent)
-    : PageHost(parent), model_(std::move(model)), settings_(std::move(settings)), theme_(std::move(theme)) {
+                     std::shared_ptr<models::VolumeModel> volume, QWidget* parent)
+    : PageHost(parent), model_(std::move(model)), settings_(std::move(settings)), volume_(std::move(volume)) {
   setObjectName(QStringLiteral("cleanView"));
   connect(model_.get(), &Model::phaseChanged, this, &CleanView::showPhase);
   showPhase();
@@ -39,7 +39,7 @@ void CleanView::showPhase() {
       case CleanPage::start:
         return new ScanPage(model_, settings_);
       case CleanPage::review:
-        return new ReviewPage(model_, theme_);
+        return new ReviewPage(model_, volume_);
       case CleanPage::result:
         break;
     }

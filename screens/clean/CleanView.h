@@ -5,7 +5,7 @@
 // or done (CleanedPage). A page is built anew only when the page changes,
 // so the scan's ring and the cleaning's result keep theirs across the
 // phases they span. It shares the settings (the running total the start
-// page shows) and the theme engine (the free space the review shows).
+// page shows) and the volume model (the free space the review shows).
 // objectName "cleanView". GUI thread only.
 
 #include <memory>
@@ -13,11 +13,9 @@
 #include "models/clean/CleanupViewModel.h"
 #include "screens/common/layout/PageHost.h"
 
-namespace tidewell::design {
-class ThemeEngine;
-}
 namespace tidewell::models {
 class SettingsStore;
+class VolumeModel;
 }
 
 namespace tidewell::screens {
@@ -32,7 +30,7 @@ class CleanView : public PageHost {
   Q_OBJECT
  public:
   CleanView(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
-            std::shared_ptr<design::ThemeEngine> theme, QWidget* parent = nullptr);
+            std::shared_ptr<models::VolumeModel> volume, QWidget* parent = nullptr);
 
   // page(): the page of the current phase, "scanPage", "reviewPage" or
   // "cleanedPage".
@@ -42,7 +40,7 @@ class CleanView : public PageHost {
 
   std::shared_ptr<models::CleanupViewModel> model_;
   std::shared_ptr<models::SettingsStore> settings_;
-  std::shared_ptr<design::ThemeEngine> theme_;
+  std::shared_ptr<models::VolumeModel> volume_;
 };
 
 }  // namespace tidewell::screens

@@ -4,7 +4,7 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include "design/ThemeEngine.h"
+#include "models/VolumeModel.h"
 #include "models/clean/CleanupViewModel.h"
 #include "screens/clean/review/CategoryRail.h"
 #include "screens/clean/review/ItemsPane.h"
@@ -19,9 +19,9 @@ namespace tidewell::screens {
 using engine::CleanupCategory;
 using models::CleanupViewModel;
 
-ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<models::VolumeModel> volume,
                        QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), theme_(std::move(theme)), pages_(new QStackedLayout(this)) {
+    : QWidget(parent), model_(std::move(model)), volume_(std::move(volume)), pages_(new QStackedLayout(this)) {
   setObjectName(QStringLiteral("reviewPage"));
   using Model = CleanupViewModel;
   empty_ = new ReviewEmptyState(modelCall(model_, [](Model& m) { m.scan(); }));
@@ -62,7 +62,7 @@ ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<
   pages_->addWidget(review_);
 
   connect(model_.get(), &CleanupViewModel::changed, this, &ReviewPage::refresh);
-  if (theme_) connect(theme_.get(), &design::ThemeEngine::freeBytesChanged, this, &ReviewPage::refresh);
+  if (volume_) connect(volume_.get(), &models::VolumeModel::freeBytesChanged, this, &ReviewPage::refresh);
   refresh();
 }
 
@@ -75,7 +75,7 @@ ReviewSnapshot ReviewPage::snapshot() const {
   snapshot.selectedCount = qsizetype(model_->selectedItems().size());
   snapshot.totalBytes = model_->totalBytes();
   snapshot.selectedBytes = model_->selectedBytes();
-  snapshot.freeBytes = theme_ ? theme_->freeBytes() : 0;
+  snapshot.freeBytes = volume_ ? volume_->freeBytes() : 0;
   return snapshot;
 }
 

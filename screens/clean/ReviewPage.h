@@ -5,11 +5,11 @@
 // size, the free space after cleaning, "Back" and "Clean Up"; or, when the
 // scan found nothing, the empty state with "Scan Again". Every selection
 // change is the model's; the page follows the model's changes and the
-// theme engine's free bytes, and keeps only which category the user chose
+// volume model's free bytes, and keeps only which category the user chose
 // to view, starting with none (the first category).
 //
-// The window owns the model and the theme engine; the page shares them
-// (a null theme counts as nothing free). objectName "reviewPage";
+// The window owns the Clean model and the volume model; the page shares
+// them (a null volume model counts as nothing free). objectName "reviewPage";
 // children: see ReviewHeader, CategoryRail, ItemsPane, ReviewFooter,
 // ReviewEmptyState. GUI thread only.
 
@@ -24,12 +24,10 @@
 
 class QStackedLayout;
 
-namespace tidewell::design {
-class ThemeEngine;
-}
 namespace tidewell::models {
 class CleanupViewModel;
-}
+class VolumeModel;
+}  // namespace tidewell::models
 
 namespace tidewell::screens {
 
@@ -41,7 +39,7 @@ class ReviewHeader;
 class ReviewPage : public QWidget {
   Q_OBJECT
  public:
-  ReviewPage(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<design::ThemeEngine> theme,
+  ReviewPage(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<models::VolumeModel> volume,
              QWidget* parent = nullptr);
 
   // The model's figures and the free bytes, as the rules take them.
@@ -58,7 +56,7 @@ class ReviewPage : public QWidget {
   BoolBinding pickOf(const engine::CleanupItem& item) const;
 
   std::shared_ptr<models::CleanupViewModel> model_;
-  std::shared_ptr<design::ThemeEngine> theme_;
+  std::shared_ptr<models::VolumeModel> volume_;
   std::optional<engine::CleanupCategory> viewing_;
   QStackedLayout* pages_;
   QWidget* empty_;

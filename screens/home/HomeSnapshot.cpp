@@ -6,9 +6,9 @@ HomeSnapshot homeSnapshot(const HomeModels& m, platform::TimePoint now) {
   using models::AdvisorViewModel;
   using models::CleanupViewModel;
   HomeSnapshot s;
-  s.freeBytes = m.theme->freeBytes();
-  s.totalBytes = m.theme->totalBytes();
-  s.freeFraction = m.theme->freeFraction();
+  s.freeBytes = m.volume->freeBytes();
+  s.totalBytes = m.volume->totalBytes();
+  s.freeFraction = m.volume->freeFraction();
   s.health = m.theme->palette();
   s.totalFreedBytes = m.settings->totalFreedBytes();
 

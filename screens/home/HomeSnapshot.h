@@ -1,5 +1,5 @@
 #pragma once
-// What the Home page shows, copied from the theme engine, the settings and
+// What the Home page shows, copied from the volume model, the theme engine, the settings and
 // the four tool models and the permissions model at one moment. The page's
 // rules (HomeRules) read only this. A plain value.
 

@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "models/ModelServices.h"
+#include "screens/common/ThemeFollowsVolume.h"
 
 namespace tidewell::screens::probe {
 
@@ -23,7 +24,9 @@ ScanRig::ScanRig() {
   permissions = std::make_shared<models::PermissionsModel>(
       access, [this](const QString& path) { revealed.append(path); },
       QStringLiteral("/opt/tidewell/tidewell-mac"), &activation);
-  theme = std::make_shared<design::ThemeEngine>([this] { return volume; });
+  volume = std::make_shared<models::VolumeModel>([this] { return volumeReading; }, &activation);
+  theme = std::make_shared<design::ThemeEngine>();
+  themeFollowsVolume(*theme, *volume);
 }
 
 // The models go before the rig's engines and settings they use.
@@ -32,6 +35,7 @@ ScanRig::~ScanRig() {
   controller.reset();
   permissions.reset();
   theme.reset();
+  volume.reset();
   cleanup.reset();
   apps.reset();
   deepScan.reset();

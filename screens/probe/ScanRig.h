@@ -2,8 +2,8 @@
 // The window's shared models, real, over scripted engines and one
 // ManualExecutor, for the Home and Smart Scan screens' tests and
 // renderers: the Clean, Apps, Deep Scan and Advisor models, the Smart Scan
-// controller over them, the Full Disk Access model, the theme engine over
-// a scripted volume and a settings file in a temporary folder, with a
+// controller over them, the Full Disk Access model, the volume model over
+// a scripted reading with the theme following it and a settings file in a temporary folder, with a
 // fixed clock. Nothing runs until the caller runs jobs, so any moment of a
 // scan can be held still. GUI thread only.
 
@@ -17,6 +17,7 @@
 #include "models/Clock.h"
 #include "models/ManualExecutor.h"
 #include "models/SettingsStore.h"
+#include "models/VolumeModel.h"
 #include "models/advisor/AdvisorViewModel.h"
 #include "models/apps/AppsViewModel.h"
 #include "models/clean/CleanupViewModel.h"
@@ -53,8 +54,8 @@ class ScanRig {
   std::shared_ptr<ScriptedBigItemsEngine> deepScanEngine = std::make_shared<ScriptedBigItemsEngine>();
   std::shared_ptr<ScriptedAdvisorEngine> advisorEngine = std::make_shared<ScriptedAdvisorEngine>();
   std::shared_ptr<ScriptedFullDiskAccess> access = std::make_shared<ScriptedFullDiskAccess>();
-  // What the theme engine reads; none reads as unreadable.
-  std::optional<platform::VolumeCapacity> volume;
+  // What the volume model reads; none reads as unreadable.
+  std::optional<platform::VolumeCapacity> volumeReading;
 
   std::shared_ptr<models::CleanupViewModel> cleanup;
   std::shared_ptr<models::AppsViewModel> apps;
@@ -63,6 +64,7 @@ class ScanRig {
   std::shared_ptr<models::SmartScanController> controller;
   models::ActivationSource activation;
   std::shared_ptr<models::PermissionsModel> permissions;
+  std::shared_ptr<models::VolumeModel> volume;
   std::shared_ptr<design::ThemeEngine> theme;
   // Paths the Full Disk Access model asked to reveal.
   QStringList revealed;

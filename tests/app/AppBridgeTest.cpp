@@ -12,10 +12,10 @@ struct BridgeLog {
   QStringList events;
   explicit BridgeLog(AppBridge& bridge) {
     bridge.activate = [this] { events << "activate"; };
-    QObject::connect(&bridge, &AppBridge::runScanRequested, [this] { events << "run scan"; });
-    QObject::connect(&bridge, &AppBridge::openSectionRequested,
+    QObject::connect(&bridge, &AppBridge::runScanRequested, &bridge, [this] { events << "run scan"; });
+    QObject::connect(&bridge, &AppBridge::openSectionRequested, &bridge,
                      [this](const QString& title) { events << "open " + title; });
-    QObject::connect(&bridge, &AppBridge::showAboutRequested, [this] { events << "about"; });
+    QObject::connect(&bridge, &AppBridge::showAboutRequested, &bridge, [this] { events << "about"; });
   }
 };
 

@@ -37,8 +37,8 @@ struct IntroFixture : ::testing::Test {
           return made;
         },
         clock);
-    QObject::connect(view.get(), &IntroRevealView::revealed, [this] { log << at("revealed"); });
-    QObject::connect(view.get(), &IntroRevealView::done, [this] { log << at("done"); });
+    QObject::connect(view.get(), &IntroRevealView::revealed, view.get(), [this] { log << at("revealed"); });
+    QObject::connect(view.get(), &IntroRevealView::done, view.get(), [this] { log << at("done"); });
     view->resize(400, 300);
     view->show();
   }
@@ -146,8 +146,8 @@ TEST(IntroRevealView, WithoutAVideoItRevealsAndIsDoneAtOnce) {
   auto clock = std::make_shared<ManualIntroClock>();
   IntroRevealView view([] { return std::unique_ptr<IntroPlayer>(); }, clock);
   QStringList log;
-  QObject::connect(&view, &IntroRevealView::revealed, [&] { log << "revealed"; });
-  QObject::connect(&view, &IntroRevealView::done, [&] { log << "done"; });
+  QObject::connect(&view, &IntroRevealView::revealed, &view, [&] { log << "revealed"; });
+  QObject::connect(&view, &IntroRevealView::done, &view, [&] { log << "done"; });
   view.show();
   // From the event loop, right after being shown, with no timer involved.
   EXPECT_TRUE(log.isEmpty());

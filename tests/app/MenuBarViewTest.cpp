@@ -32,10 +32,10 @@ struct PopoverFixture : ::testing::Test {
 
   void SetUp() override {
     bridge.activate = [this] { log << "activate"; };
-    QObject::connect(&bridge, &AppBridge::runScanRequested, [this] { log << "run scan"; });
-    QObject::connect(&bridge, &AppBridge::openSectionRequested,
+    QObject::connect(&bridge, &AppBridge::runScanRequested, &bridge, [this] { log << "run scan"; });
+    QObject::connect(&bridge, &AppBridge::openSectionRequested, &bridge,
                      [this](const QString& t) { log << "open " + t; });
-    QObject::connect(&bridge, &AppBridge::showAboutRequested, [this] { log << "about"; });
+    QObject::connect(&bridge, &AppBridge::showAboutRequested, &bridge, [this] { log << "about"; });
   }
 
   std::unique_ptr<MenuBarView> makeView(std::function<void()> close = {}) {

@@ -129,8 +129,8 @@ TEST_F(Shell, ControlQQuits) {
 
 TEST_F(Shell, TheTrayMenuOffersFourCommands) {
   QStringList log;
-  QObject::connect(&bridge_, &AppBridge::runScanRequested, [&] { log << "run scan"; });
-  QObject::connect(&bridge_, &AppBridge::showAboutRequested, [&] { log << "about"; });
+  QObject::connect(&bridge_, &AppBridge::runScanRequested, &bridge_, [&] { log << "run scan"; });
+  QObject::connect(&bridge_, &AppBridge::showAboutRequested, &bridge_, [&] { log << "about"; });
   app_->launch(LaunchRequest::reopen());
   app_->mainWindow()->close();
   flushDeletes();
@@ -211,7 +211,7 @@ TEST_F(Shell, ALaterLaunchsLinkReachesTheWindowsContentAndAReopenRaisesIt) {
 
 TEST_F(Shell, ALinkGivenToTheFirstLaunchIsHandledOnceTheWindowIsUp) {
   QStringList log;
-  QObject::connect(&bridge_, &AppBridge::linkOpened, [&](const QString& link) {
+  QObject::connect(&bridge_, &AppBridge::linkOpened, &bridge_, [&](const QString& link) {
     log << (app_->mainWindow() && app_->mainWindow()->isVisible() ? "shown: " : "hidden: ") + link;
   });
   app_->launch(LaunchRequest::openLink("tidewellmac://scan"));

@@ -185,6 +185,13 @@ TEST(ShadowLayer, TheNearestHostDrawsGlowsOutsideTheCaster) {
   EXPECT_EQ(image.pixelColor(30, 45), QColor(Qt::black));  // the cell did not paint it
   Glowing orphan;
   EXPECT_EQ(ShadowLayer::hostOf(&orphan), nullptr);
+
+  // A host that goes stops being one (only its address is looked up).
+  auto* gone = new QWidget;
+  ShadowLayer::makeHost(gone);
+  EXPECT_TRUE(ShadowLayer::isHost(gone));
+  delete gone;
+  EXPECT_FALSE(ShadowLayer::isHost(gone));
 }
 
 // Counts its paintings: a repaint elsewhere must skip it, one that touches

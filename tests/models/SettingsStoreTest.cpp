@@ -34,7 +34,7 @@ struct StoreFixture : ::testing::Test {
   std::shared_ptr<SettingsStore> store = SettingsStore::atFile(path);
   QStringList changes;
   void SetUp() override {
-    QObject::connect(store.get(), &SettingsStore::valueChanged,
+    QObject::connect(store.get(), &SettingsStore::valueChanged, store.get(),
                      [this](const QString& key) { changes << key; });
   }
   void writeRaw(const QString& key, const QVariant& value) {
@@ -114,7 +114,8 @@ struct Session {
 Session live(const QString& path) {
   Session s;
   auto store = SettingsStore::atFile(path);
-  QObject::connect(store.get(), &SettingsStore::valueChanged, [&s](const QString& key) { s.changes << key; });
+  QObject::connect(store.get(), &SettingsStore::valueChanged, store.get(),
+                   [&s](const QString& key) { s.changes << key; });
   s.freedBefore = store->totalFreedBytes();
   s.onboardedBefore = store->hasOnboarded();
   s.cleanupBefore = store->lastCleanupAt().has_value();

@@ -10,7 +10,7 @@ class TimerTicker final : public MinuteTicker {
   void start(std::function<void()> onTick) override {
     timer_.setInterval(std::chrono::minutes(1));
     timer_.setTimerType(Qt::VeryCoarseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, std::move(onTick));
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, std::move(onTick));
     timer_.start();
   }
 

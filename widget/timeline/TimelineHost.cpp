@@ -1,5 +1,7 @@
 #include "widget/timeline/TimelineHost.h"
 
+#include "widget/WidgetLog.h"
+
 namespace tidewell::widget {
 
 TimelineHost::TimelineHost(SpaceProvider provider, TimelineContext context,
@@ -29,6 +31,7 @@ void TimelineHost::reload() {
     reloadAfter_ = timeline.reloadAfter;
     if (!timeline.entries.empty()) entry_ = timeline.entries.front();
   });
+  qCDebug(lcWidget) << "timeline: reloaded;" << entry_.free << "free of" << entry_.total << "bytes";
   Q_EMIT entryChanged(entry_);
 }
 

@@ -27,7 +27,7 @@ void takeScan(screens::probe::Shots& shots, const QString& name, CleanStage& sta
 
 void takeReview(screens::probe::Shots& shots, const QString& name, CleanStage& stage,
                 std::optional<engine::CleanupCategory> view = std::nullopt) {
-  screens::probe::Stage pane(new ReviewPage(stage.model, stage.theme), design::SectionPalette::clean(),
+  screens::probe::Stage pane(new ReviewPage(stage.model, stage.volume), design::SectionPalette::clean(),
                              screens::probe::kDetailPaneSize);
   if (view) {
     // Chosen in the rail, by a click on its row.

@@ -33,7 +33,7 @@ struct ReviewSnapshot {
   qsizetype selectedCount = 0;
   int64_t totalBytes = 0;
   int64_t selectedBytes = 0;
-  // The home volume's free bytes as the theme engine last read them.
+  // The home volume's free bytes as the volume model last read them.
   int64_t freeBytes = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "design/keyboard/KeyboardFocus.h"
+#include "screens/common/ScreensLog.h"
 
 namespace tidewell::screens {
 
@@ -24,6 +25,8 @@ void PageHost::setPage(QWidget* page) {
   }
   page_ = page;
   key_.reset();
+  qCDebug(lcScreens).noquote() << "page:" << objectName() << "shows"
+                               << (page ? page->objectName() : QString());
   if (page) {
     layout()->addWidget(page);
     // On screen at once, not at the next turn of the event loop: whatever

@@ -65,8 +65,8 @@ void scriptFindings(probe::ScanRig& rig) {
 }
 
 void measureDisk(probe::ScanRig& rig, int64_t freeBytes, int64_t totalBytes) {
-  rig.volume = platform::VolumeCapacity{freeBytes, totalBytes};
-  rig.theme->refresh();
+  rig.volumeReading = platform::VolumeCapacity{freeBytes, totalBytes};
+  rig.volume->refresh();
 }
 
 ShowTool noSection() {
@@ -91,8 +91,8 @@ int main(int argc, char** argv) {
       scriptFindings(rig);
       measureDisk(rig, 142 * GB, 494 * GB);
       setUp(rig);
-      auto* home =
-          new HomeView({rig.controller, rig.permissions, rig.theme, rig.settings}, noSection(), rig.clock);
+      auto* home = new HomeView({rig.controller, rig.permissions, rig.volume, rig.theme, rig.settings},
+                                noSection(), rig.clock);
       shots.take(name, home, green, size);
     };
 

@@ -15,10 +15,11 @@ namespace {
 struct SidebarLog {
   QStringList events;
   explicit SidebarLog(Sidebar& sidebar) {
-    QObject::connect(&sidebar, &Sidebar::sectionSelected,
+    QObject::connect(&sidebar, &Sidebar::sectionSelected, &sidebar,
                      [this](Section section) { events << sectionTitle(section); });
-    QObject::connect(&sidebar, &Sidebar::aboutRequested, [this] { events << "about"; });
-    QObject::connect(&sidebar, &Sidebar::enableAccessRequested, [this] { events << "enable access"; });
+    QObject::connect(&sidebar, &Sidebar::aboutRequested, &sidebar, [this] { events << "about"; });
+    QObject::connect(&sidebar, &Sidebar::enableAccessRequested, &sidebar,
+                     [this] { events << "enable access"; });
   }
 };
 

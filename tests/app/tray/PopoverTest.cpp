@@ -62,7 +62,7 @@ TEST(PopoverWindow, EachShowingBuildsFreshContentAndClosingDiscardsIt) {
     return label;
   });
   int closed = 0;
-  QObject::connect(&popover, &PopoverWindow::closed, [&] { ++closed; });
+  QObject::connect(&popover, &PopoverWindow::closed, &popover, [&] { ++closed; });
 
   popover.open({}, {50, 50});
   ASSERT_TRUE(popover.isVisible());
@@ -97,7 +97,7 @@ TEST(PopoverWindow, EscapeClosesItWhereverTheFocusIsInside) {
     return content;
   });
   int closed = 0;
-  QObject::connect(&popover, &PopoverWindow::closed, [&] { ++closed; });
+  QObject::connect(&popover, &PopoverWindow::closed, &popover, [&] { ++closed; });
   popover.open({}, {50, 50});
   ASSERT_TRUE(button);
   button->setFocus(Qt::TabFocusReason);

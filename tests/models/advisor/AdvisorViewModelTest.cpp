@@ -221,7 +221,7 @@ TEST(AdvisorViewModel, TwoScansInOneTurnRunOneAndAScanClearsTheMessageOnly) {
   s.engine->actionsSucceed = true;
 
   int changed = 0;
-  QObject::connect(s.model.get(), &FeatureModel::changed, [&] { ++changed; });
+  QObject::connect(s.model.get(), &FeatureModel::changed, s.model.get(), [&] { ++changed; });
   auto first = s.model->scan();
   auto second = s.model->scan();
   EXPECT_TRUE(finished(second)) << "a refused scan finishes at once";
@@ -237,7 +237,7 @@ TEST(AdvisorViewModel, OverlappingActionsHoldTheLatestIdAndBothClearIt) {
   Scripted s;
   s.scanWith({{runtime("a", "A", 5), runtime("b", "B", 3)}, 2, 1, 0});
   int busy = 0;
-  QObject::connect(s.model.get(), &AdvisorViewModel::busyActionChanged, [&] { ++busy; });
+  QObject::connect(s.model.get(), &AdvisorViewModel::busyActionChanged, s.model.get(), [&] { ++busy; });
   auto del = s.model->deleteRuntime(s.model->findings().runtimes[1]);
   auto thin = s.model->thinSnapshots();
   EXPECT_EQ(s.model->busyAction(), QStringLiteral("snapshots"));

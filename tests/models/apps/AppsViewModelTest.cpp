@@ -117,7 +117,7 @@ TEST_F(AppsFixture, SortOrdersOverAFixedClock) {
       {SortOrder::name, {"Alpha", "alpha", "beta", "delta", "Gamma", "Zed"}},
   };
   int orderSignals = 0;
-  QObject::connect(model.get(), &AppsViewModel::sortOrderChanged, [&] { ++orderSignals; });
+  QObject::connect(model.get(), &AppsViewModel::sortOrderChanged, model.get(), [&] { ++orderSignals; });
   for (const auto& c : cases) {
     SCOPED_TRACE(AppsViewModel::label(c.order).toStdString());
     model->setSortOrder(c.order);
@@ -183,7 +183,7 @@ TEST_F(AppsFixture, OneScanAtATimeWithProgressThatNeverLandsLate) {
   model->setLastResult(UninstallResult{"Old", 1, 10, {}, true});
 
   std::vector<double> progress;
-  QObject::connect(model.get(), &AppsViewModel::scanProgressChanged,
+  QObject::connect(model.get(), &AppsViewModel::scanProgressChanged, model.get(),
                    [&] { progress.push_back(model->scanProgress()); });
   engine->installed = {app("Alpha", 100), app("Beta", 200)};
   auto first = model->scan();
@@ -239,7 +239,7 @@ TEST_F(AppsFixture, OverlappingPlanBuildsOfferOnlyTheLatestAndStayBusyUntilBothE
     SCOPED_TRACE(firstToFinish == 0 ? "older build ends first" : "newer build ends first");
     model->setPendingPlan(std::nullopt);
     std::vector<std::string> offered;
-    auto connection = QObject::connect(model.get(), &AppsViewModel::pendingPlanChanged, [&] {
+    auto connection = QObject::connect(model.get(), &AppsViewModel::pendingPlanChanged, model.get(), [&] {
       if (model->pendingPlan()) offered.push_back(model->pendingPlan()->plan.app.name);
     });
     auto older = model->prepareUninstall(model->apps()[0]);

@@ -360,7 +360,7 @@ TYPED_TEST(CleanupModels, AZeroByteCleanStillWritesTheFreedTotal) {
   auto& model = this->make();
   this->scanToReview();
   QStringList keys;
-  QObject::connect(this->harness.settings.get(), &SettingsStore::valueChanged,
+  QObject::connect(this->harness.settings.get(), &SettingsStore::valueChanged, this->harness.settings.get(),
                    [&](const QString& key) { keys << key; });
   auto task = model.clean();
   runToEnd(this->executor());

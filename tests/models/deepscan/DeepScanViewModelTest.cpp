@@ -146,9 +146,9 @@ TEST_F(DeepScanFixture, ProgressReachesTheScreenAndNothingLandsAfterTheList) {
   engine->reports = {0.25, 0.5, 0.75, 1.0};
   engine->big = {item("/h/Downloads/movie.mkv", 150)};
   std::vector<std::string> seen;  // progress values and phase changes, in order
-  QObject::connect(model.get(), &DeepScanViewModel::scanProgressChanged,
+  QObject::connect(model.get(), &DeepScanViewModel::scanProgressChanged, model.get(),
                    [&] { seen.push_back(std::to_string(model->scanProgress())); });
-  QObject::connect(model.get(), &DeepScanViewModel::phaseChanged, [&] {
+  QObject::connect(model.get(), &DeepScanViewModel::phaseChanged, model.get(), [&] {
     seen.push_back(model->phase() == Phase::list       ? "list"
                    : model->phase() == Phase::scanning ? "scanning"
                                                        : "idle");
@@ -192,7 +192,7 @@ TEST_F(DeepScanFixture, AScanFinishedBeforeItIsAwaitedStillShowsItsLastReport) {
   model = std::make_shared<DeepScanViewModel>(services, engine);
   engine->reports = {0.5, 1.0};
   std::vector<double> seen;
-  QObject::connect(model.get(), &DeepScanViewModel::scanProgressChanged,
+  QObject::connect(model.get(), &DeepScanViewModel::scanProgressChanged, model.get(),
                    [&] { seen.push_back(model->scanProgress()); });
   auto task = model->scan();
   EXPECT_TRUE(finished(task));
@@ -206,7 +206,7 @@ TEST_F(DeepScanFixture, ASecondScanWhileOneRunsChangesNothing) {
   engine->big = {item("/h/Downloads/movie.mkv", 150)};
   auto first = model->scan();
   int changes = 0;
-  QObject::connect(model.get(), &FeatureModel::changed, [&] { ++changes; });
+  QObject::connect(model.get(), &FeatureModel::changed, model.get(), [&] { ++changes; });
   auto second = model->scan();
   EXPECT_TRUE(finished(second));
   EXPECT_EQ(changes, 0);

@@ -48,7 +48,7 @@ TEST(PermissionsModel, EachActivationProbesAgainAndTellsEvenWhenUnchanged) {
   EXPECT_EQ(access->probes, 1);
   EXPECT_FALSE(model->hasFullDiskAccess());
   int told = 0;
-  QObject::connect(model.get(), &PermissionsModel::hasFullDiskAccessChanged, [&] { ++told; });
+  QObject::connect(model.get(), &PermissionsModel::hasFullDiskAccessChanged, model.get(), [&] { ++told; });
 
   Q_EMIT activation.activated();
   EXPECT_EQ(access->probes, 1) << "the probe is queued, not run inside the notification";

@@ -77,7 +77,7 @@ class ScriptedAdvisor final : public AdvisorEngine {
 // the controller over them, with every phase it publishes recorded.
 struct Rig {
   Rig() {
-    QObject::connect(controller.get(), &SmartScanController::phaseChanged,
+    QObject::connect(controller.get(), &SmartScanController::phaseChanged, controller.get(),
                      [this] { phases.push_back(controller->phase()); });
   }
 
@@ -245,7 +245,7 @@ TEST(SmartScanController, StatusLineNamesTheStepUnderWay) {
 
   // The Clean model's current row, as it changes.
   std::vector<QString> lines;
-  QObject::connect(r.cleanup.get(), &CleanupViewModel::currentTargetChanged,
+  QObject::connect(r.cleanup.get(), &CleanupViewModel::currentTargetChanged, r.cleanup.get(),
                    [&] { lines.push_back(r.controller->statusLine()); });
   struct Step {
     Phase phase;
@@ -272,12 +272,15 @@ TEST(SmartScanController, EveryChangeOfAnyModelIsAChangeOfTheController) {
   int controllerChanges = 0;
   int modelChanges = 0;
   int ownWrites = 0;
-  QObject::connect(r.controller.get(), &FeatureModel::changed, [&] { ++controllerChanges; });
+  QObject::connect(r.controller.get(), &FeatureModel::changed, r.controller.get(),
+                   [&] { ++controllerChanges; });
   for (FeatureModel* m :
        std::initializer_list<FeatureModel*>{r.cleanup.get(), r.apps.get(), r.deepScan.get(), r.advisor.get()})
-    QObject::connect(m, &FeatureModel::changed, [&] { ++modelChanges; });
-  QObject::connect(r.controller.get(), &SmartScanController::phaseChanged, [&] { ++ownWrites; });
-  QObject::connect(r.controller.get(), &SmartScanController::stoppedChanged, [&] { ++ownWrites; });
+    QObject::connect(m, &FeatureModel::changed, m, [&] { ++modelChanges; });
+  QObject::connect(r.controller.get(), &SmartScanController::phaseChanged, r.controller.get(),
+                   [&] { ++ownWrites; });
+  QObject::connect(r.controller.get(), &SmartScanController::stoppedChanged, r.controller.get(),
+                   [&] { ++ownWrites; });
 
   const std::function<void()> touches[] = {
       [&] { r.cleanup->reset(); },

@@ -22,7 +22,7 @@ namespace {
 using testing::CleanStage;
 
 QWidget* scanPage(CleanStage& s) { return new ScanPage(s.model, s.settings); }
-QWidget* review(CleanStage& s) { return new ReviewPage(s.model, s.theme); }
+QWidget* review(CleanStage& s) { return new ReviewPage(s.model, s.volume); }
 QWidget* result(CleanStage& s) { return new CleanedPage(s.model); }
 
 TEST(CleanAccessibility, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {

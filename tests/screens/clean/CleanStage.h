@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "design/MotionPreference.h"
-#include "design/ThemeEngine.h"
 #include "engine/clean/CleanupTarget.h"
 #include "engine/deepscan/BigItemScanner.h"
+#include "models/VolumeModel.h"
 #include "models/clean/CleanupViewModel.h"
 #include "platform/core/EngineContext.h"
 #include "tests/models/ModelTesting.h"
@@ -44,8 +44,8 @@ struct CleanStage : ModelHarness {
       models::SettingsStore::atFile(dir.filePath("settings.ini"));
   std::shared_ptr<FakeCleanupEngine> engine = std::make_shared<FakeCleanupEngine>();
   std::shared_ptr<models::CleanupViewModel> model;
-  std::shared_ptr<design::ThemeEngine> theme;
-  // What the theme engine reads as the volume's free bytes.
+  std::shared_ptr<models::VolumeModel> volume;
+  // What the volume model reads as the volume's free bytes.
   std::shared_ptr<int64_t> volumeFree;
 
   // free: what the volume reports, before and after a cleaning.
@@ -63,7 +63,7 @@ struct CleanStage : ModelHarness {
     model = std::make_shared<models::CleanupViewModel>(
         models::ModelServices{executor, settings}, std::const_pointer_cast<const FakeCleanupEngine>(engine));
     volumeFree = std::make_shared<int64_t>(freeBefore);
-    theme = std::make_shared<design::ThemeEngine>(
+    volume = std::make_shared<models::VolumeModel>(
         [free = volumeFree]() -> std::optional<platform::VolumeCapacity> {
           return platform::VolumeCapacity{*free, 494'380'000'000};
         });

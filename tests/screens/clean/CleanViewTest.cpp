@@ -26,7 +26,7 @@ TEST(CleanView, EveryPhaseShowsItsPage) {
 
 TEST(CleanView, FollowsItsPhaseAndRebuildsThePageOnlyWhenThePageChanges) {
   CleanStage clean;
-  auto* view = new CleanView(clean.model, clean.settings, clean.theme);
+  auto* view = new CleanView(clean.model, clean.settings, clean.volume);
   probe::Stage stage(view, design::SectionPalette::clean(), probe::kDetailPaneSize);
   probe::render(&stage);
   QPointer<QWidget> shown = view->page();

@@ -31,7 +31,7 @@ struct ReviewScreen {
 
   explicit ReviewScreen(std::vector<CleanStage::Found> found = CleanStage::defaultFinds()) : clean(found) {
     clean.scan();
-    stage = new probe::Stage(new ReviewPage(clean.model, clean.theme), design::SectionPalette::clean(),
+    stage = new probe::Stage(new ReviewPage(clean.model, clean.volume), design::SectionPalette::clean(),
                              probe::kDetailPaneSize);
     probe::render(stage);
   }
@@ -163,9 +163,9 @@ TEST(ReviewPage, AChipFlipsItsItemAndTheFreeLineGrowsByItsSize) {
   EXPECT_FALSE(page.clean.model->isSelected("xcode-archives"));
   EXPECT_FALSE(page.chip("xcode-archives")->isOn());
 
-  // The free line follows the theme engine's reading too.
+  // The free line follows the volume model's reading too.
   *page.clean.volumeFree = 50'000'000'000;
-  page.clean.theme->refresh();
+  page.clean.volume->refresh();
   probe::settle();
   EXPECT_EQ(page.text("freeAfter"), "~" + bytesText(50'000'000'000 + before) + " free after this");
 }

@@ -101,7 +101,7 @@ TEST(MessageBanner, IsThereOnlyWhileThereIsAMessageAndReportsItsCloseButton) {
   box->addStretch(1);
   probe::Stage stage(column, design::SectionPalette::clean(), {500, 300});
   int dismissals = 0;
-  QObject::connect(slot, &MessageBanner::dismissed, [&] { ++dismissals; });
+  QObject::connect(slot, &MessageBanner::dismissed, slot, [&] { ++dismissals; });
   stage.image(1);
   EXPECT_FALSE(probe::isShown(slot));
   EXPECT_EQ(slot->banner(), nullptr);

@@ -43,10 +43,10 @@ struct Home {
     big.name = "disk.iso";
     big.sizeBytes = 4 * GB;
     rig.deepScanEngine->items = {big};
-    rig.volume = platform::VolumeCapacity{142 * GB, 494 * GB};
-    rig.theme->refresh();
+    rig.volumeReading = platform::VolumeCapacity{142 * GB, 494 * GB};
+    rig.volume->refresh();
     view = new HomeView(
-        {rig.controller, rig.permissions, rig.theme, rig.settings},
+        {rig.controller, rig.permissions, rig.volume, rig.theme, rig.settings},
         [this](ScanTool tool) { shown.push_back(tool); }, rig.clock);
     stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), probe::kDetailPaneSize);
     stage->show();

@@ -1,0 +1,7 @@
+#include "design/DesignLog.h"
+
+namespace tidewell::design {
+
+Q_LOGGING_CATEGORY(lcDesign, "tidewell.design", QtInfoMsg)
+
+}  // namespace tidewell::design

@@ -1,0 +1,7 @@
+#include "models/ModelsLog.h"
+
+namespace tidewell::models {
+
+Q_LOGGING_CATEGORY(lcModels, "tidewell.models", QtInfoMsg)
+
+}  // namespace tidewell::models

@@ -1,0 +1,7 @@
+#include "widget/WidgetLog.h"
+
+namespace tidewell::widget {
+
+Q_LOGGING_CATEGORY(lcWidget, "tidewell.widget", QtInfoMsg)
+
+}  // namespace tidewell::widget
