@@ -1,7 +1,7 @@
 #include "screens/clean/CleanView.h"
 
-#include "models/VolumeModel.h"
 #include "models/SettingsStore.h"
+#include "models/VolumeModel.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/ReviewPage.h"
 #include "screens/clean/ScanPage.h"

@@ -16,7 +16,7 @@
 namespace tidewell::models {
 class SettingsStore;
 class VolumeModel;
-}
+}  // namespace tidewell::models
 
 namespace tidewell::screens {
 

@@ -21,7 +21,10 @@ using models::CleanupViewModel;
 
 ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<models::VolumeModel> volume,
                        QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), volume_(std::move(volume)), pages_(new QStackedLayout(this)) {
+    : QWidget(parent),
+      model_(std::move(model)),
+      volume_(std::move(volume)),
+      pages_(new QStackedLayout(this)) {
   setObjectName(QStringLiteral("reviewPage"));
   using Model = CleanupViewModel;
   empty_ = new ReviewEmptyState(modelCall(model_, [](Model& m) { m.scan(); }));
