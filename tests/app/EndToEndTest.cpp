@@ -18,9 +18,9 @@
 #include "models/clean/CleanupViewModel.h"
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
-#include "screens/probe/FakeServices.h"
-#include "tests/support/EventWait.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/probe/FakeServices.h"
+#include "testkit/support/EventWait.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::app {
 namespace {

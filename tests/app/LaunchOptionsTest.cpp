@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/ProgramRun.h"
+#include "testkit/support/ProgramRun.h"
 
 namespace tidewell::app {
 namespace {

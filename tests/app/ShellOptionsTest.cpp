@@ -7,7 +7,7 @@
 #include "app/AppBridge.h"
 #include "design/ThemeEngine.h"
 #include "models/VolumeModel.h"
-#include "tests/models/ModelTesting.h"
+#include "testkit/fakes/ModelTesting.h"
 
 namespace tidewell::app {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
-#include "tests/support/TimeFixtures.h"
+#include "testkit/support/TimeFixtures.h"
 
 namespace tidewell::platform {
 namespace {

@@ -11,7 +11,7 @@
 #include "design/BackdropFrame.h"
 #include "design/Color.h"
 #include "design/NoiseOverlay.h"
-#include "tests/support/RepaintCounter.h"
+#include "testkit/support/RepaintCounter.h"
 
 namespace tidewell::design {
 namespace {

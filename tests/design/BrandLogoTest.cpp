@@ -10,7 +10,7 @@
 
 #include "design/InterFont.h"
 #include "design/ResourceRoot.h"
-#include "tests/support/TestEnvironment.h"
+#include "testkit/support/TestEnvironment.h"
 
 namespace tidewell::design {
 namespace {

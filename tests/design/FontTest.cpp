@@ -15,7 +15,7 @@
 #include "design/InterFont.h"
 #include "design/MonospacedDigits.h"
 #include "design/ResourceRoot.h"
-#include "tests/support/TestEnvironment.h"
+#include "testkit/support/TestEnvironment.h"
 
 namespace tidewell::design {
 namespace {

@@ -18,8 +18,8 @@
 #include "design/SectionAccent.h"
 #include "design/ShadowLayer.h"
 #include "design/SidebarRow.h"
+#include "testkit/support/RepaintCounter.h"
 #include "tests/design/MotionFixture.h"
-#include "tests/support/RepaintCounter.h"
 
 namespace tidewell::design {
 namespace {

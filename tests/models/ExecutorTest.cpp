@@ -11,8 +11,8 @@
 #include "models/GuiRelay.h"
 #include "models/ManualExecutor.h"
 #include "models/ThreadPoolExecutor.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/support/EventWait.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/support/EventWait.h"
 
 namespace tidewell::models {
 namespace {

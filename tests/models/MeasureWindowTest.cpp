@@ -8,9 +8,9 @@
 
 #include "models/MeasureWindow.h"
 #include "models/ThreadPoolExecutor.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/support/EventWait.h"
 #include "tests/models/InFlightGate.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/support/EventWait.h"
 
 namespace tidewell::models {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "tests/support/TestEnvironment.h"
+#include "testkit/support/TestEnvironment.h"
 #include "tests/widget/FakeMachine.h"
 #include "widget/timeline/SpaceProvider.h"
 

@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "tests/support/ProgramRun.h"
+#include "testkit/support/ProgramRun.h"
 #include "widget/DesktopWindowFlags.h"
 #include "widget/TidewellWidgetView.h"
 #include "widget/WidgetOptions.h"

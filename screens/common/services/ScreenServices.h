@@ -2,7 +2,7 @@
 // What a screen reaches of the desktop besides its model: revealing a file,
 // opening a link, the clipboard and application icons. The root view makes
 // one set for its window (desktop()) and hands it to every screen; tests
-// and renderers hand fakes (screens/probe/FakeServices.h). Every member is
+// and renderers hand fakes (testkit/probe/FakeServices.h). Every member is
 // set. GUI thread only.
 
 #include <memory>

@@ -23,11 +23,11 @@
 #include "screens/clean/CleanView.h"
 #include "screens/clean/review/ItemChip.h"
 #include "screens/common/ObjectNames.h"
-#include "screens/probe/FakeServices.h"
-#include "screens/probe/Probe.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/models/clean/FakeCleanupEngine.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/fakes/FakeCleanupEngine.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/probe/FakeServices.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::app {
 namespace {

@@ -21,9 +21,9 @@
 #include "models/smartscan/SmartScanController.h"
 #include "screens/advisor/AdvisorView.h"
 #include "screens/clean/CleanView.h"
+#include "testkit/support/EventWait.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/app/root/WindowFixture.h"
-#include "tests/support/EventWait.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::app {
 namespace {

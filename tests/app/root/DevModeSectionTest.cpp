@@ -9,7 +9,7 @@
 #include "models/smartscan/SmartScanController.h"
 #include "screens/devmode/DevItemRow.h"
 #include "screens/devmode/DevModeView.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/Probe.h"
 #include "tests/app/root/WindowFixture.h"
 
 namespace tidewell::app {

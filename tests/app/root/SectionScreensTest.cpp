@@ -14,7 +14,7 @@
 #include "screens/deepscan/DeepScanView.h"
 #include "screens/home/HomeView.h"
 #include "screens/performance/PerformanceView.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/Probe.h"
 #include "tests/app/root/WindowFixture.h"
 
 namespace tidewell::app {

@@ -17,8 +17,8 @@
 #include "design/accessibility/AccessibleTraits.h"
 #include "models/SettingsStore.h"
 #include "models/smartscan/SmartScanController.h"
-#include "screens/probe/AccessibilityAudit.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/AccessibilityAudit.h"
+#include "testkit/probe/Probe.h"
 #include "tests/app/root/WindowFixture.h"
 
 namespace tidewell::app {

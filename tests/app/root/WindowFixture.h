@@ -13,9 +13,9 @@
 #include "app/firstrun/IntroPlayer.h"
 #include "app/root/ContentView.h"
 #include "app/root/WindowModels.h"
-#include "screens/probe/FakeServices.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/probe/FakeServices.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::app::testing {
 

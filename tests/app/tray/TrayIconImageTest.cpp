@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "tests/support/TestEnvironment.h"
+#include "testkit/support/TestEnvironment.h"
 
 namespace tidewell::app {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/Paths.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::testing {
 

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "engine/apps/AppScanner.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "engine/apps/AppScanner.h"
 #include "engine/clean/DiskScanner.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

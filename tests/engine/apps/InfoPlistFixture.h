@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::testing {
 

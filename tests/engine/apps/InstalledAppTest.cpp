@@ -7,7 +7,7 @@
 
 #include "engine/apps/InstalledApp.h"
 #include "engine/apps/UninstallPlan.h"
-#include "tests/support/TimeFixtures.h"
+#include "testkit/support/TimeFixtures.h"
 
 namespace tidewell::engine {
 namespace {

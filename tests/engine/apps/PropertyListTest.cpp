@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/apps/PropertyList.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

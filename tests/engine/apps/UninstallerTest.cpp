@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "engine/apps/AppScanner.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/RootFixtures.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {

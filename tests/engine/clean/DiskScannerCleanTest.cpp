@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/clean/DiskScanner.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/RootFixtures.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
 #include "tests/engine/walk/BindMount.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {

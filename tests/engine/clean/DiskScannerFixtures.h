@@ -14,7 +14,7 @@
 #include "engine/clean/CleanupItem.h"
 #include "engine/clean/CleanupTarget.h"
 #include "engine/clean/DiskScanner.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::engine::fixtures {
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/clean/DiskScanner.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

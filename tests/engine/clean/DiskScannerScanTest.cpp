@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/clean/DiskScanner.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "base/Paths.h"
 #include "engine/deepscan/BigItemScanner.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/RootFixtures.h"
 #include "tests/engine/walk/FakeSizes.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/RootFixtures.h"
 
 namespace tidewell::engine {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "base/Paths.h"
 #include "engine/deepscan/BigItemScanner.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/walk/BindMount.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/walk/FakeSizes.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

@@ -13,9 +13,9 @@
 
 #include "base/Paths.h"
 #include "engine/clean/DiskScanner.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/TimeFixtures.h"
 #include "tests/engine/walk/FakeSizes.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::engine {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/performance/PerformanceService.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

@@ -16,11 +16,11 @@
 #include "engine/clean/DiskScanner.h"
 #include "engine/deepscan/BigItemScanner.h"
 #include "engine/deepscan/InstallerScanner.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
 #include "tests/engine/walk/BindMount.h"
 #include "tests/engine/walk/FakeSizes.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

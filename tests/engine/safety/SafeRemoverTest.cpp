@@ -10,9 +10,9 @@
 
 #include "base/Paths.h"
 #include "engine/safety/SafeRemover.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/safety/DeepChain.h"
 #include "tests/engine/walk/BindMount.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

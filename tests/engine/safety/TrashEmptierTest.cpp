@@ -18,11 +18,11 @@
 #include "base/Paths.h"
 #include "engine/clean/DiskScanner.h"
 #include "platform/core/Trash.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/RootFixtures.h"
+#include "testkit/support/TrashClient.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
 #include "tests/platform/linux/TrashChecks.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/RootFixtures.h"
-#include "tests/support/TrashClient.h"
 
 namespace tidewell::engine {
 namespace {

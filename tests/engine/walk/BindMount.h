@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tests/support/RootFixtures.h"
+#include "testkit/support/RootFixtures.h"
 
 namespace tidewell::testing {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/walk/SizeMeasure.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::testing {
 

@@ -19,8 +19,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/walk/TreeWalker.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/walk/BindMount.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

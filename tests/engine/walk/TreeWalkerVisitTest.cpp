@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/walk/TreeWalker.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::engine {
 namespace {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "models/advisor/MachineAdvisorEngine.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/advisor/FakeTool.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::models {
 namespace {

@@ -10,10 +10,10 @@
 #include "models/ThreadPoolExecutor.h"
 #include "models/apps/AppsViewModel.h"
 #include "models/apps/MachineAppsEngine.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/support/EventWait.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/support/EventWait.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::models {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/models/ModelTesting.h"
+#include "testkit/fakes/ModelTesting.h"
 
 namespace tidewell::models {
 namespace {

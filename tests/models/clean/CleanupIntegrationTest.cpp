@@ -8,9 +8,9 @@
 #include "models/clean/CleanupViewModel.h"
 #include "models/clean/MachineCleanupEngine.h"
 #include "models/devmode/DevModeViewModel.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/support/EventWait.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/support/EventWait.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::models {
 namespace {

@@ -18,14 +18,14 @@
 #include <vector>
 
 #include "models/ThreadPoolExecutor.h"
+#include "testkit/fakes/FakeCleanupEngine.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/support/EventWait.h"
 #include "tests/models/InFlightGate.h"
-#include "tests/models/ModelTesting.h"
 #include "tests/models/SignalLog.h"
 #include "tests/models/clean/CleanModelTraits.h"
 #include "tests/models/clean/CleanupTesting.h"
-#include "tests/models/clean/FakeCleanupEngine.h"
 #include "tests/models/devmode/DevModeModelTraits.h"
-#include "tests/support/EventWait.h"
 
 namespace tidewell::models {
 namespace {

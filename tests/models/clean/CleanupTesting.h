@@ -12,7 +12,7 @@
 #include "models/ManualExecutor.h"
 #include "models/clean/CleanupItemsModel.h"
 #include "platform/core/EngineContext.h"
-#include "tests/models/ModelTesting.h"
+#include "testkit/fakes/ModelTesting.h"
 #include "tests/models/SignalLog.h"
 
 namespace tidewell::testing {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/models/ModelTesting.h"
+#include "testkit/fakes/FakeCleanupEngine.h"
+#include "testkit/fakes/ModelTesting.h"
 #include "tests/models/SignalLog.h"
 #include "tests/models/clean/CleanupTesting.h"
-#include "tests/models/clean/FakeCleanupEngine.h"
 
 namespace tidewell::models {
 namespace {

@@ -10,9 +10,9 @@
 #include "models/ThreadPoolExecutor.h"
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/deepscan/MachineDeepScanEngine.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/support/EventWait.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/support/EventWait.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::models {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "models/performance/MachinePerformanceEngine.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::models {
 namespace {

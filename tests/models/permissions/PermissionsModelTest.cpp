@@ -9,7 +9,7 @@
 
 #include "platform/mac/PrivacyDatabaseAccess.h"
 #include "platform/qt/LinuxFullDiskAccess.h"
-#include "tests/models/ModelTesting.h"
+#include "testkit/fakes/ModelTesting.h"
 
 namespace tidewell::models {
 namespace {

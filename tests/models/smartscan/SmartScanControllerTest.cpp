@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/models/ModelTesting.h"
-#include "tests/models/clean/FakeCleanupEngine.h"
+#include "testkit/fakes/FakeCleanupEngine.h"
+#include "testkit/fakes/ModelTesting.h"
 
 namespace tidewell::models {
 namespace {

@@ -1,6 +1,6 @@
 // The fixture helper is what keeps every destructive test away from real
 // files, so it is tested like product code.
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -11,8 +11,8 @@
 #include <fstream>
 #include <string>
 
-#include "tests/support/RootFixtures.h"
-#include "tests/support/TestEnvironment.h"
+#include "testkit/support/RootFixtures.h"
+#include "testkit/support/TestEnvironment.h"
 
 namespace tidewell::testing {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <limits>
 
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::platform {
 namespace {

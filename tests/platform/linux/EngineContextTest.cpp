@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/linux/TemporaryRoot.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/RootFixtures.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/RootFixtures.h"
 
 namespace tidewell::platform {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/linux/ProcProcess.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::platform {
 namespace {

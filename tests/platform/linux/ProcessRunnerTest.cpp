@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::platform {
 namespace {

@@ -2,7 +2,7 @@
 #include <unistd.h>
 
 #include "platform/core/RunningBundleCheck.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::platform {
 namespace {

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "base/Paths.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/RootFixtures.h"
 #include "tests/platform/linux/TrashChecks.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/RootFixtures.h"
 
 namespace tidewell::platform {
 namespace {

@@ -15,8 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/Trash.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/RootFixtures.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/RootFixtures.h"
 
 namespace tidewell::testing {
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/core/Trash.h"
+#include "testkit/support/FixtureHome.h"
 #include "tests/platform/linux/TrashChecks.h"
-#include "tests/support/FixtureHome.h"
 
 namespace tidewell::platform {
 namespace {

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "platform/core/Trash.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/TimeFixtures.h"
+#include "testkit/support/TrashClient.h"
 #include "tests/platform/linux/TrashChecks.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/TimeFixtures.h"
-#include "tests/support/TrashClient.h"
 
 namespace tidewell::platform {
 namespace {

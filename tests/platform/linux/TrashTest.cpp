@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "base/Paths.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/TimeFixtures.h"
 #include "tests/platform/linux/TrashChecks.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::platform {
 namespace {

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "platform/core/Trash.h"
+#include "testkit/support/FixtureHome.h"
+#include "testkit/support/RootFixtures.h"
+#include "testkit/support/TimeFixtures.h"
 #include "tests/platform/linux/TrashChecks.h"
-#include "tests/support/FixtureHome.h"
-#include "tests/support/RootFixtures.h"
-#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::platform {
 namespace {

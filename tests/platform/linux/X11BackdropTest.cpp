@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/support/VirtualDisplay.h"
+#include "testkit/support/VirtualDisplay.h"
 
 namespace tidewell::platform {
 namespace {

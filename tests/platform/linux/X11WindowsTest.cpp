@@ -14,8 +14,8 @@
 
 #include "platform/core/PoliteQuit.h"
 #include "platform/linux/ProcProcess.h"
-#include "tests/support/ChildProcess.h"
-#include "tests/support/VirtualDisplay.h"
+#include "testkit/support/ChildProcess.h"
+#include "testkit/support/VirtualDisplay.h"
 
 namespace tidewell::platform {
 namespace {

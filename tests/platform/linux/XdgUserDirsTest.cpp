@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::platform {
 namespace {

@@ -8,10 +8,10 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/AdaptiveGrid.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/probe/AdvisorScene.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/AdvisorScene.h"
 #include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {

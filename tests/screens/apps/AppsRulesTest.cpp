@@ -9,7 +9,7 @@
 #include "screens/apps/AppsRules.h"
 #include "screens/apps/SheetPresentation.h"
 #include "screens/apps/UninstallSheetContent.h"
-#include "tests/support/TimeFixtures.h"
+#include "testkit/support/TimeFixtures.h"
 
 namespace tidewell::screens {
 namespace {

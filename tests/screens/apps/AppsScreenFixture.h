@@ -12,9 +12,9 @@
 
 #include "design/SectionPalette.h"
 #include "screens/apps/AppsView.h"
-#include "screens/probe/AppsScene.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/AppsScene.h"
 
 namespace tidewell::screens::testing {
 

@@ -9,11 +9,11 @@
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/ReviewPage.h"
 #include "screens/clean/ScanPage.h"
-#include "screens/probe/AccessibilityAudit.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/Stage.h"
-#include "tests/screens/clean/CleanStage.h"
+#include "testkit/probe/AccessibilityAudit.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/CleanStage.h"
 #include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {

@@ -9,11 +9,11 @@
 #include "screens/clean/PercentRing.h"
 #include "screens/clean/result/ResultPanel.h"
 #include "screens/common/Formatting.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/Stage.h"
-#include "tests/screens/clean/CleanStage.h"
-#include "tests/support/RepaintCounter.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/CleanStage.h"
+#include "testkit/support/RepaintCounter.h"
 
 namespace tidewell::screens {
 namespace {

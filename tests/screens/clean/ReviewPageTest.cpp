@@ -9,10 +9,10 @@
 #include "screens/clean/review/ItemChip.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/Stage.h"
-#include "tests/screens/clean/CleanStage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/CleanStage.h"
 
 namespace tidewell::screens {
 namespace {

@@ -3,10 +3,10 @@
 #include "design/ScanCircleButton.h"
 #include "screens/clean/PercentRing.h"
 #include "screens/clean/ScanPage.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/Stage.h"
-#include "tests/screens/clean/CleanStage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/CleanStage.h"
 
 namespace tidewell::screens {
 namespace {

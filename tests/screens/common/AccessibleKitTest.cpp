@@ -19,8 +19,8 @@
 #include "screens/common/views/SymbolButton.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/probe/AccessibilityAudit.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/AccessibilityAudit.h"
+#include "testkit/probe/Probe.h"
 
 namespace tidewell::screens {
 namespace {

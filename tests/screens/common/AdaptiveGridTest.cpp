@@ -7,7 +7,7 @@
 #include "screens/common/layout/AdaptiveGrid.h"
 #include "screens/common/layout/KeyedWidgets.h"
 #include "screens/common/layout/RowStack.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/Probe.h"
 
 namespace tidewell::screens {
 namespace {

@@ -10,10 +10,10 @@
 #include "screens/common/services/AppIconSource.h"
 #include "screens/common/services/DesktopAppIconProvider.h"
 #include "screens/common/views/AppIconView.h"
-#include "screens/probe/FakeServices.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/probe/FakeServices.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::screens {
 namespace {

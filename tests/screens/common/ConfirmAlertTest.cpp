@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 
 #include "design/Color.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
 
 namespace tidewell::screens {
 namespace {

@@ -10,8 +10,8 @@
 #include "screens/common/controls/SmallPillButton.h"
 #include "screens/common/layout/Surface.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
 
 namespace tidewell::screens {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/DesktopFileRevealer.h"
 #include "platform/qt/LinkOpener.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/Probe.h"
 
 namespace tidewell::screens {
 namespace {

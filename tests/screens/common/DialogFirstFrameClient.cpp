@@ -15,7 +15,7 @@
 #include "design/BundledFonts.h"
 #include "design/Color.h"
 #include "screens/common/controls/ConfirmAlert.h"
-#include "tests/support/EventWait.h"
+#include "testkit/support/EventWait.h"
 
 using namespace tidewell;
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "design/Color.h"
-#include "tests/support/ChildProcess.h"
-#include "tests/support/VirtualDisplay.h"
+#include "testkit/support/ChildProcess.h"
+#include "testkit/support/VirtualDisplay.h"
 
 namespace tidewell::screens {
 namespace {

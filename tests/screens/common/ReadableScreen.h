@@ -1,6 +1,6 @@
 #pragma once
 // The checks every screen state passes, read as assistive technology and
-// the keyboard meet it (see screens/probe/AccessibilityAudit.h): nothing
+// the keyboard meet it (see testkit/probe/AccessibilityAudit.h): nothing
 // that would leave a person stuck, Tab in reading order, decorations there
 // but absent from the tree, and the nodes a state must show. The widget
 // must be shown. GUI thread only.
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "screens/probe/AccessibilityAudit.h"
+#include "testkit/probe/AccessibilityAudit.h"
 
 namespace tidewell::testing {
 

@@ -9,7 +9,7 @@
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
 #include "screens/common/views/TextLines.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/Probe.h"
 
 namespace tidewell::screens {
 namespace {

@@ -12,8 +12,8 @@
 #include "screens/common/views/ScanIntro.h"
 #include "screens/common/views/ScanningPulse.h"
 #include "screens/common/views/SymbolView.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
 
 namespace tidewell::screens {
 namespace {

@@ -19,9 +19,9 @@
 #include "screens/deepscan/TintedTile.h"
 #include "screens/devmode/DevModeRailRow.h"
 #include "screens/home/HealthBadge.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
-#include "tests/support/RepaintCounter.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/support/RepaintCounter.h"
 
 namespace tidewell::screens {
 namespace {

@@ -10,9 +10,9 @@
 #include "screens/common/views/TextLabel.h"
 #include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/TintedTile.h"
-#include "screens/probe/FakeServices.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/FakeServices.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
 
 namespace tidewell::screens {
 namespace {

@@ -12,11 +12,11 @@
 #include "screens/common/views/ProgressBar.h"
 #include "screens/deepscan/RiskRow.h"
 #include "screens/deepscan/TrashQuestion.h"
-#include "screens/probe/FakeServices.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/Stage.h"
-#include "tests/models/ModelTesting.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/probe/FakeServices.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
 #include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {

@@ -9,8 +9,8 @@
 #include "screens/common/views/SymbolView.h"
 #include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/TintedTile.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
 
 namespace tidewell::screens {
 namespace {

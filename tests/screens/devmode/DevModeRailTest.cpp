@@ -10,7 +10,7 @@
 #include "engine/safety/PathSafety.h"
 #include "models/devmode/DevModeViewModel.h"
 #include "screens/devmode/DevModeRail.h"
-#include "tests/support/FixtureHome.h"
+#include "testkit/support/FixtureHome.h"
 
 namespace tidewell::screens {
 namespace {

@@ -17,12 +17,12 @@
 #include "screens/devmode/DevItemRow.h"
 #include "screens/devmode/DevModeRailRow.h"
 #include "screens/devmode/DevModeScanningPage.h"
-#include "screens/probe/FakeServices.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/Stage.h"
-#include "tests/models/ModelTesting.h"
-#include "tests/models/clean/FakeCleanupEngine.h"
+#include "testkit/fakes/FakeCleanupEngine.h"
+#include "testkit/fakes/ModelTesting.h"
+#include "testkit/probe/FakeServices.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
 #include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {

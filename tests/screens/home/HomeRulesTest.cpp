@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "screens/home/HomeRules.h"
-#include "tests/support/TimeFixtures.h"
+#include "testkit/support/TimeFixtures.h"
 
 namespace tidewell::screens {
 namespace {

@@ -10,14 +10,14 @@
 #include "screens/common/views/Entrance.h"
 #include "screens/home/HomePage.h"
 #include "screens/home/ToolTile.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/ScanRig.h"
-#include "screens/probe/Stage.h"
 #include "screens/smartscan/SmartScanPage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/ScanRig.h"
+#include "testkit/support/TimeFixtures.h"
 #include "tests/screens/common/ReadableScreen.h"
 #include "tests/screens/smartscan/MovingMotion.h"
-#include "tests/support/TimeFixtures.h"
 
 namespace tidewell::screens {
 namespace {

@@ -9,10 +9,10 @@
 #include "screens/common/views/AppIconView.h"
 #include "screens/performance/AppMemoryRow.h"
 #include "screens/performance/LoginItemRow.h"
-#include "screens/probe/PerformanceScene.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Renderer.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/PerformanceScene.h"
 #include "tests/screens/common/ReadableScreen.h"
 
 namespace tidewell::screens {

@@ -5,7 +5,7 @@
 
 #include "design/AnimationClock.h"
 #include "design/MotionPreference.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/Probe.h"
 
 namespace tidewell::testing {
 

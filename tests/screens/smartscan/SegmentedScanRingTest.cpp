@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "design/SectionPalette.h"
-#include "screens/probe/Probe.h"
+#include "testkit/probe/Probe.h"
 #include "tests/screens/smartscan/MovingMotion.h"
 
 namespace tidewell::screens {

@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "screens/smartscan/SmartScanRules.h"
-#include "tests/support/TimeFixtures.h"
+#include "testkit/support/TimeFixtures.h"
 
 namespace tidewell::screens {
 namespace {

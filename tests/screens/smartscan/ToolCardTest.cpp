@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 
 #include "design/Color.h"
-#include "screens/probe/Probe.h"
-#include "screens/probe/Stage.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Stage.h"
 #include "tests/screens/smartscan/MovingMotion.h"
 
 namespace tidewell::screens {

@@ -1,0 +1,18 @@
+#include "testkit/scenes/AdvisorScene.h"
+
+#include "screens/advisor/AdvisorView.h"
+
+namespace tidewell::screens::probe {
+
+AdvisorScene::AdvisorScene(platform::TimePoint at) : ModelScene(at) {
+  model = std::make_shared<models::AdvisorViewModel>(modelServices(), engine);
+}
+
+AdvisorView* AdvisorScene::makeView() const { return new AdvisorView(model, fakes.services(), clock()); }
+
+void AdvisorScene::scanToEnd() {
+  model->scan();
+  runToEnd();
+}
+
+}  // namespace tidewell::screens::probe

@@ -1,0 +1,27 @@
+#pragma once
+// One window's Advisor model for the Advisor screen's tests and renderer:
+// the real model over a scripted engine (see ModelScene). GUI thread only.
+
+#include "models/advisor/AdvisorViewModel.h"
+#include "testkit/fakes/ScriptedAdvisorEngine.h"
+#include "testkit/scenes/ModelScene.h"
+
+namespace tidewell::screens {
+class AdvisorView;
+}
+
+namespace tidewell::screens::probe {
+
+struct AdvisorScene : ModelScene {
+  explicit AdvisorScene(platform::TimePoint now);
+
+  std::shared_ptr<ScriptedAdvisorEngine> engine = std::make_shared<ScriptedAdvisorEngine>();
+  std::shared_ptr<models::AdvisorViewModel> model;
+
+  // A new Advisor screen over the model (the caller owns it).
+  AdvisorView* makeView() const;
+  // Scans to the list.
+  void scanToEnd();
+};
+
+}  // namespace tidewell::screens::probe

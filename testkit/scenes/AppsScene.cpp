@@ -1,0 +1,18 @@
+#include "testkit/scenes/AppsScene.h"
+
+#include "screens/apps/AppsView.h"
+
+namespace tidewell::screens::probe {
+
+AppsScene::AppsScene(platform::TimePoint at) : ModelScene(at) {
+  model = std::make_shared<models::AppsViewModel>(modelServices(), engine);
+}
+
+AppsView* AppsScene::makeView() const { return new AppsView(model, fakes.services(), clock()); }
+
+void AppsScene::scanToEnd() {
+  model->scan();
+  runToEnd();
+}
+
+}  // namespace tidewell::screens::probe

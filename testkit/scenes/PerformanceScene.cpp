@@ -1,0 +1,22 @@
+#include "testkit/scenes/PerformanceScene.h"
+
+#include "screens/performance/PerformanceRules.h"
+#include "screens/performance/PerformanceView.h"
+
+namespace tidewell::screens::probe {
+
+PerformanceScene::PerformanceScene(platform::TimePoint at) : ModelScene(at) {
+  model =
+      std::make_shared<models::PerformanceViewModel>(modelServices(), engine, std::chrono::milliseconds(0));
+}
+
+PerformanceView* PerformanceScene::makeView() const {
+  return new PerformanceView(model, fakes.services(), autostartFolder(home));
+}
+
+void PerformanceScene::scanToEnd() {
+  model->scan();
+  runToEnd();
+}
+
+}  // namespace tidewell::screens::probe

@@ -1,0 +1,107 @@
+// render-clean: the Clean section's three screens in the states a person
+// meets them in, each from a real Clean model over a scripted engine whose
+// jobs are run by hand, so a scan can be stopped at 37 % and a cleaning at
+// half. scripts/screens OUTDIR runs it with the others.
+#include "design/SectionPalette.h"
+#include "screens/clean/CleanedPage.h"
+#include "screens/clean/ReviewPage.h"
+#include "screens/clean/ScanPage.h"
+#include "screens/clean/rules/CategoryLook.h"
+#include "testkit/probe/Probe.h"
+#include "testkit/probe/Renderer.h"
+#include "testkit/probe/Stage.h"
+#include "testkit/scenes/CleanStage.h"
+
+namespace {
+
+using namespace tidewell;
+using screens::CleanedPage;
+using screens::ReviewPage;
+using screens::ScanPage;
+using testing::CleanStage;
+
+void takeScan(screens::probe::Shots& shots, const QString& name, CleanStage& stage) {
+  shots.take(name, new ScanPage(stage.model, stage.settings), design::SectionPalette::clean(),
+             screens::probe::kDetailPaneSize);
+}
+
+void takeReview(screens::probe::Shots& shots, const QString& name, CleanStage& stage,
+                std::optional<engine::CleanupCategory> view = std::nullopt) {
+  screens::probe::Stage pane(new ReviewPage(stage.model, stage.volume), design::SectionPalette::clean(),
+                             screens::probe::kDetailPaneSize);
+  if (view) {
+    // Chosen in the rail, by a click on its row.
+    screens::probe::render(&pane);
+    screens::probe::click(
+        screens::probe::find(&pane, QStringLiteral("categoryRow"), screens::categoryTitle(*view)));
+  }
+  shots.take(name, pane);
+}
+
+void takeCleaned(screens::probe::Shots& shots, const QString& name, CleanStage& stage) {
+  shots.take(name, new CleanedPage(stage.model), design::SectionPalette::clean(),
+             screens::probe::kDetailPaneSize);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return screens::probe::runRenderer(argc, argv, [](screens::probe::Shots& shots) {
+    {
+      CleanStage first;
+      takeScan(shots, "clean-idle-first", first);
+    }
+    CleanStage stage;
+    stage.settings->addFreedBytes(1'200'000'000);
+    takeScan(shots, "clean-idle", stage);
+    stage.startScan();
+    takeScan(shots, "clean-scanning-0", stage);
+    stage.measure(25);  // 25 of 67 rows: 37 %
+    takeScan(shots, "clean-scanning-37", stage);
+    stage.runToEnd();
+
+    // Safe rows come ticked; caution rows wait for the user.
+    takeReview(shots, "clean-review-mixed", stage);
+    stage.model->setSelected(CleanStage::targetId(), true);
+    takeReview(shots, "clean-review-caution", stage);
+    stage.model->selectAll(true);
+    takeReview(shots, "clean-review-all", stage, engine::CleanupCategory::system);
+    stage.model->selectAll(false);
+    takeReview(shots, "clean-review-none", stage, engine::CleanupCategory::appCaches);
+
+    {
+      CleanStage empty(std::vector<CleanStage::Found>{});
+      empty.scan();
+      takeReview(shots, "clean-review-empty", empty);
+    }
+
+    // Four items picked, two of them cleaned.
+    stage.model->selectAll(false);
+    for (const char* id : {"xcode-derived-data", "npm-cache", "chrome-cache", "user-logs"})
+      stage.model->setSelected(id, true);
+    stage.startClean(2);
+    takeCleaned(shots, "clean-cleaning-50", stage);
+    stage.runToEnd();
+    takeCleaned(shots, "clean-result", stage);
+
+    {
+      CleanStage failing;
+      // Part of one row and nothing of two others could be removed.
+      failing.engine->results["chrome-cache"] = {1'210'000'000, "Google Chrome cache"};
+      failing.engine->results["trash"] = {0, "Empty Trash"};
+      failing.engine->results["user-logs"] = {0, "User logs"};
+      failing.scan();
+      failing.clean();
+      takeCleaned(shots, "clean-result-failures", failing);
+    }
+    {
+      CleanStage nothing({{"user-logs", 412'000'000}, {"saved-app-state", 96'400'000}}, 41'200'000'000,
+                         41'200'000'000);
+      nothing.engine->results["user-logs"] = {0, std::nullopt};
+      nothing.engine->results["saved-app-state"] = {0, std::nullopt};
+      nothing.scan();
+      nothing.clean();
+      takeCleaned(shots, "clean-result-nothing", nothing);
+    }
+  });
+}
