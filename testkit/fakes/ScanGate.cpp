@@ -1,6 +1,6 @@
 #include "testkit/fakes/ScanGate.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::testing {
 
 void ScanGate::pass() {
   std::unique_lock lock(mutex_);
@@ -20,4 +20,4 @@ void ScanGate::release() {
   changed_.notify_all();
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::testing

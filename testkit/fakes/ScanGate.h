@@ -6,7 +6,7 @@
 #include <condition_variable>
 #include <mutex>
 
-namespace tidewell::screens::probe {
+namespace tidewell::testing {
 
 class ScanGate {
  public:
@@ -23,4 +23,4 @@ class ScanGate {
   bool released_ = false;
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::testing

@@ -1,14 +1,17 @@
 #pragma once
-// A scripted Advisor engine for the Advisor screen's tests and renderer:
-// it reports its scripted findings, answers each action with its scripted
-// outcome and remembers what it was asked to do, running no tool. Meant
-// for a ManualExecutor: every call runs on the GUI thread.
+// The one scripted Advisor engine, for the Advisor model and screen tests,
+// the scenes and the renderer: it reports its scripted findings, answers
+// each action with its scripted outcome and remembers what it was asked to
+// do, running no tool. The counters may be read while jobs run on other
+// threads; the list of deleted ids only once they are done.
 
+#include <atomic>
+#include <string>
 #include <vector>
 
 #include "models/advisor/AdvisorEngine.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::testing {
 
 class ScriptedAdvisorEngine : public models::AdvisorEngine {
  public:
@@ -20,18 +23,27 @@ class ScriptedAdvisorEngine : public models::AdvisorEngine {
   bool removeSucceeds = true;
   bool thinSucceeds = true;
 
-  // What was asked: the ids of deleted runtimes, and how often each bulk
-  // action ran.
-  mutable std::vector<std::string> deletedIds;
-  mutable int removals = 0;
-  mutable int thinnings = 0;
+  // Every action's outcome at once.
+  void setActionsSucceed(bool succeed) { deleteSucceeds = removeSucceeds = thinSucceeds = succeed; }
 
-  std::vector<engine::AdvisorService::SimRuntime> runtimes() const override { return installed; }
+  // What was asked: how often the runtimes were read (one per scan), the
+  // ids of deleted runtimes, and how often each action ran.
+  mutable std::atomic<int> scans{0};
+  mutable std::vector<std::string> deletedIds;
+  mutable std::atomic<int> deletes{0};
+  mutable std::atomic<int> removals{0};
+  mutable std::atomic<int> thinnings{0};
+
+  std::vector<engine::AdvisorService::SimRuntime> runtimes() const override {
+    ++scans;
+    return installed;
+  }
   int unavailableSimulatorCount() const override { return unavailable; }
   int localSnapshotCount() const override { return snapshots; }
   int64_t dockerDiskBytes() const override { return dockerBytes; }
   bool deleteRuntime(const engine::AdvisorService::SimRuntime& runtime) const override {
     deletedIds.push_back(runtime.id);
+    ++deletes;
     return deleteSucceeds;
   }
   bool deleteUnavailableSimulators() const override {
@@ -44,4 +56,4 @@ class ScriptedAdvisorEngine : public models::AdvisorEngine {
   }
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::testing

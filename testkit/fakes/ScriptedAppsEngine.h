@@ -1,16 +1,17 @@
 #pragma once
-// A scripted Apps engine for the Apps screen's tests and renderer: it
-// answers from its script and remembers what it was asked, touching no
-// file. Scans report the scripted fractions; leftovers come by bundle
-// path; an uninstall moves everything unless its bundle path is listed as
-// running (then nothing moves and the one refusal is reported) or has
-// scripted failures (then the bundle moves and those items stay).
+// The one scripted Apps engine, for the Apps model and screen tests, the
+// scenes and the renderers: it answers from its script and remembers what
+// it was asked (and counts its scans), touching no file. Scans report the scripted fractions; leftovers come
+// by bundle path; an uninstall moves everything unless its bundle path is listed as running (then nothing
+// moves and the one refusal is reported) or has scripted failures (then the bundle moves and those items
+// stay).
 //
 // With a ManualExecutor every call runs on the GUI thread. A scan can also
 // be held at a fraction (holdScanAt) to show a scanning state: the scan
 // then reports that fraction and waits for release() on its worker
 // thread, so it needs a threaded executor.
 
+#include <atomic>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -21,7 +22,7 @@
 
 #include "models/apps/AppsEngine.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::testing {
 
 class ScriptedAppsEngine : public models::AppsEngine {
  public:
@@ -32,8 +33,12 @@ class ScriptedAppsEngine : public models::AppsEngine {
   // Items left behind by an uninstall that otherwise moves, by bundle path.
   std::map<std::string, std::vector<std::string>> failuresByUrl;
 
+  mutable std::atomic<int> scans{0};
   mutable std::vector<std::string> lookedUp;
   mutable std::vector<engine::UninstallPlan> uninstalled;
+  // The last scan's progress, kept to report late like a straggling worker
+  // (read it once the scan is over).
+  mutable Progress lastProgress;
 
   void holdScanAt(double fraction) {
     std::lock_guard lock(mutex_);
@@ -53,6 +58,8 @@ class ScriptedAppsEngine : public models::AppsEngine {
   }
 
   std::vector<engine::InstalledApp> scanApps(const Progress& progress) const override {
+    ++scans;
+    lastProgress = progress;
     for (double fraction : reports) progress(fraction);
     std::unique_lock lock(mutex_);
     if (hold_) {
@@ -88,4 +95,4 @@ class ScriptedAppsEngine : public models::AppsEngine {
   bool released_ = false;
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::testing

@@ -15,7 +15,8 @@ namespace tidewell::screens::probe {
 struct AdvisorScene : ModelScene {
   explicit AdvisorScene(platform::TimePoint now);
 
-  std::shared_ptr<ScriptedAdvisorEngine> engine = std::make_shared<ScriptedAdvisorEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedAdvisorEngine> engine =
+      std::make_shared<tidewell::testing::ScriptedAdvisorEngine>();
   std::shared_ptr<models::AdvisorViewModel> model;
 
   // A new Advisor screen over the model (the caller owns it).

@@ -15,7 +15,8 @@ namespace tidewell::screens::probe {
 struct AppsScene : ModelScene {
   explicit AppsScene(platform::TimePoint now);
 
-  std::shared_ptr<ScriptedAppsEngine> engine = std::make_shared<ScriptedAppsEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedAppsEngine> engine =
+      std::make_shared<tidewell::testing::ScriptedAppsEngine>();
   std::shared_ptr<models::AppsViewModel> model;
 
   // A new Apps screen over the model (the caller owns it).

@@ -17,8 +17,8 @@
 #include "models/VolumeModel.h"
 #include "models/clean/CleanupViewModel.h"
 #include "platform/core/EngineContext.h"
-#include "testkit/fakes/FakeCleanupEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedCleanupEngine.h"
 
 namespace tidewell::testing {
 
@@ -42,7 +42,7 @@ struct CleanStage : ModelHarness {
   std::shared_ptr<models::ManualExecutor> executor = std::make_shared<models::ManualExecutor>();
   std::shared_ptr<models::SettingsStore> settings =
       models::SettingsStore::atFile(dir.filePath("settings.ini"));
-  std::shared_ptr<FakeCleanupEngine> engine = std::make_shared<FakeCleanupEngine>();
+  std::shared_ptr<testing::ScriptedCleanupEngine> engine = std::make_shared<testing::ScriptedCleanupEngine>();
   std::shared_ptr<models::CleanupViewModel> model;
   std::shared_ptr<models::VolumeModel> volume;
   // What the volume model reads as the volume's free bytes.
@@ -61,7 +61,8 @@ struct CleanStage : ModelHarness {
     // Read at creation, at the scan, when a cleaning starts and when it ends.
     engine->freeSpace = {freeBefore, freeBefore, freeBefore, freeAfter};
     model = std::make_shared<models::CleanupViewModel>(
-        models::ModelServices{executor, settings}, std::const_pointer_cast<const FakeCleanupEngine>(engine));
+        models::ModelServices{executor, settings},
+        std::const_pointer_cast<const ScriptedCleanupEngine>(engine));
     volumeFree = std::make_shared<int64_t>(freeBefore);
     volume = std::make_shared<models::VolumeModel>(
         [free = volumeFree]() -> std::optional<platform::VolumeCapacity> {

@@ -17,7 +17,8 @@ namespace tidewell::screens::probe {
 struct PerformanceScene : ModelScene {
   explicit PerformanceScene(platform::TimePoint now);
 
-  std::shared_ptr<ScriptedPerformanceEngine> engine = std::make_shared<ScriptedPerformanceEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedPerformanceEngine> engine =
+      std::make_shared<tidewell::testing::ScriptedPerformanceEngine>();
   std::shared_ptr<models::PerformanceViewModel> model;
   // The home whose autostart folder "Open Login Items Settings" reveals.
   QString home = QStringLiteral("/home/tester");

@@ -28,8 +28,8 @@
 #include "platform/core/VolumeCapacity.h"
 #include "testkit/fakes/ScriptedAdvisorEngine.h"
 #include "testkit/fakes/ScriptedAppsEngine.h"
-#include "testkit/fakes/ScriptedBigItemsEngine.h"
 #include "testkit/fakes/ScriptedCleanupEngine.h"
+#include "testkit/fakes/ScriptedDeepScanEngine.h"
 #include "testkit/fakes/ScriptedFullDiskAccess.h"
 
 namespace tidewell::screens::probe {
@@ -49,11 +49,16 @@ class ScanRig {
   std::shared_ptr<models::SettingsStore> settings;
   models::Clock clock = models::Clock::fixed(fixedNow());
 
-  std::shared_ptr<ScriptedCleanupEngine> cleanupEngine = std::make_shared<ScriptedCleanupEngine>();
-  std::shared_ptr<ScriptedAppsEngine> appsEngine = std::make_shared<ScriptedAppsEngine>();
-  std::shared_ptr<ScriptedBigItemsEngine> deepScanEngine = std::make_shared<ScriptedBigItemsEngine>();
-  std::shared_ptr<ScriptedAdvisorEngine> advisorEngine = std::make_shared<ScriptedAdvisorEngine>();
-  std::shared_ptr<ScriptedFullDiskAccess> access = std::make_shared<ScriptedFullDiskAccess>();
+  std::shared_ptr<tidewell::testing::ScriptedCleanupEngine> cleanupEngine =
+      std::make_shared<tidewell::testing::ScriptedCleanupEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedAppsEngine> appsEngine =
+      std::make_shared<tidewell::testing::ScriptedAppsEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedDeepScanEngine> deepScanEngine =
+      std::make_shared<tidewell::testing::ScriptedDeepScanEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedAdvisorEngine> advisorEngine =
+      std::make_shared<tidewell::testing::ScriptedAdvisorEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedFullDiskAccess> access =
+      std::make_shared<tidewell::testing::ScriptedFullDiskAccess>();
   // What the volume model reads; none reads as unreadable.
   std::optional<platform::VolumeCapacity> volumeReading;
 

@@ -23,8 +23,8 @@
 #include "screens/clean/CleanView.h"
 #include "screens/clean/review/ItemChip.h"
 #include "screens/common/ObjectNames.h"
-#include "testkit/fakes/FakeCleanupEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedCleanupEngine.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/support/FixtureHome.h"
@@ -53,7 +53,7 @@ class CleanKeyboardRoad : public ::testing::Test {
     };
     WindowModels models = WindowModels::create(process, {});
     models.cleanup = std::make_shared<models::CleanupViewModel>(
-        harness.services(), std::const_pointer_cast<const tidewell::testing::FakeCleanupEngine>(engine));
+        harness.services(), std::const_pointer_cast<const tidewell::testing::ScriptedCleanupEngine>(engine));
     cleanup = models.cleanup;
 
     ContentView::Context context;
@@ -104,8 +104,8 @@ class CleanKeyboardRoad : public ::testing::Test {
       file("Documents/keep.txt", 5'000),
   };
   tidewell::testing::ModelHarness harness;
-  std::shared_ptr<tidewell::testing::FakeCleanupEngine> engine =
-      std::make_shared<tidewell::testing::FakeCleanupEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedCleanupEngine> engine =
+      std::make_shared<tidewell::testing::ScriptedCleanupEngine>();
   std::shared_ptr<models::CleanupViewModel> cleanup;
   screens::probe::FakeServices fakes;
   AppBridge bridge;

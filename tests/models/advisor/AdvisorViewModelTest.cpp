@@ -10,6 +10,7 @@
 
 #include "models/advisor/MachineAdvisorEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedAdvisorEngine.h"
 #include "testkit/support/FixtureHome.h"
 #include "tests/engine/advisor/FakeTool.h"
 
@@ -22,6 +23,7 @@ using testing::finished;
 using testing::FixtureHome;
 using testing::ModelHarness;
 using testing::runToEnd;
+using testing::ScriptedAdvisorEngine;
 using testing::settle;
 
 using Findings = AdvisorViewModel::Findings;
@@ -170,29 +172,6 @@ TEST(AdvisorViewModel, EachActionRunsItsToolExactlyAndReportsInOneSentence) {
   }
 }
 
-// Scripted answers; counts the calls (jobs may run on any thread).
-class ScriptedAdvisor final : public AdvisorEngine {
- public:
-  Findings answer;
-  bool actionsSucceed = true;
-  mutable std::atomic<int> scans{0};
-  mutable std::atomic<int> deletes{0};
-
-  std::vector<AdvisorService::SimRuntime> runtimes() const override {
-    ++scans;
-    return answer.runtimes;
-  }
-  int unavailableSimulatorCount() const override { return answer.unavailableSims; }
-  int localSnapshotCount() const override { return answer.snapshotCount; }
-  int64_t dockerDiskBytes() const override { return answer.dockerBytes; }
-  bool deleteRuntime(const AdvisorService::SimRuntime&) const override {
-    ++deletes;
-    return actionsSucceed;
-  }
-  bool deleteUnavailableSimulators() const override { return actionsSucceed; }
-  bool thinLocalSnapshots() const override { return actionsSucceed; }
-};
-
 AdvisorService::SimRuntime runtime(std::string id, std::string name, int64_t bytes) {
   AdvisorService::SimRuntime r;
   r.id = std::move(id);
@@ -203,11 +182,14 @@ AdvisorService::SimRuntime runtime(std::string id, std::string name, int64_t byt
 
 struct Scripted {
   ModelHarness h;
-  std::shared_ptr<ScriptedAdvisor> engine = std::make_shared<ScriptedAdvisor>();
+  std::shared_ptr<ScriptedAdvisorEngine> engine = std::make_shared<ScriptedAdvisorEngine>();
   std::shared_ptr<AdvisorViewModel> model = std::make_shared<AdvisorViewModel>(h.services(), engine);
 
   void scanWith(Findings f) {
-    engine->answer = std::move(f);
+    engine->installed = f.runtimes;
+    engine->unavailable = f.unavailableSims;
+    engine->snapshots = f.snapshotCount;
+    engine->dockerBytes = f.dockerBytes;
     auto task = model->scan();
     runToEnd(*h.executor);
     ASSERT_TRUE(finished(task));
@@ -218,7 +200,7 @@ TEST(AdvisorViewModel, TwoScansInOneTurnRunOneAndAScanClearsTheMessageOnly) {
   Scripted s;
   s.scanWith({{runtime("a", "A", 5)}, 1, 0, 0});
   s.model->setLastMessage(QStringLiteral("Old news."));
-  s.engine->actionsSucceed = true;
+  s.engine->setActionsSucceed(true);
 
   int changed = 0;
   QObject::connect(s.model.get(), &FeatureModel::changed, s.model.get(), [&] { ++changed; });
@@ -288,7 +270,7 @@ TEST(AdvisorViewModel, DeletingTheOnlyRuntimeLeavesTheOtherFindingsToDecide) {
 
 TEST(AdvisorViewModel, ARunningActionKeepsTheModelUntilItHasRecordedItsOutcome) {
   ModelHarness h;
-  auto engine = std::make_shared<ScriptedAdvisor>();
+  auto engine = std::make_shared<ScriptedAdvisorEngine>();
   auto model = std::make_shared<AdvisorViewModel>(h.services(), engine);
   std::weak_ptr<AdvisorViewModel> weak = model;
   auto task = model->removeUnavailable();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedAppsEngine.h"
 
 namespace tidewell::models {
 namespace {
@@ -23,6 +24,7 @@ using tidewell::testing::finished;
 using tidewell::testing::fixedNow;
 using tidewell::testing::ModelHarness;
 using tidewell::testing::runToEnd;
+using tidewell::testing::ScriptedAppsEngine;
 using tidewell::testing::settle;
 
 constexpr std::chrono::hours day{24};
@@ -41,39 +43,9 @@ InstalledApp app(std::string name, int64_t size, std::optional<platform::TimePoi
 
 LeftoverFile leftover(std::string url, int64_t size) { return {"ID-" + url, url, "Cache", size}; }
 
-// Answers from its script; remembers what it was asked. Tests run it on the
-// GUI thread through a ManualExecutor.
-struct ScriptedApps : AppsEngine {
-  std::vector<InstalledApp> installed;
-  std::vector<double> reports;
-  std::map<std::string, std::vector<LeftoverFile>> leftoversByUrl;
-  std::set<std::string> runningUrls;
-  mutable int scans = 0;
-  mutable std::vector<std::string> lookedUp;
-  mutable std::vector<UninstallPlan> uninstalled;
-  mutable Progress lastProgress;
-
-  std::vector<InstalledApp> scanApps(const Progress& progress) const override {
-    ++scans;
-    lastProgress = progress;
-    for (double p : reports) progress(p);
-    return installed;
-  }
-  std::vector<LeftoverFile> findLeftovers(const InstalledApp& one) const override {
-    lookedUp.push_back(one.url);
-    auto found = leftoversByUrl.find(one.url);
-    return found == leftoversByUrl.end() ? std::vector<LeftoverFile>{} : found->second;
-  }
-  UninstallResult uninstall(const UninstallPlan& plan) const override {
-    uninstalled.push_back(plan);
-    if (runningUrls.count(plan.app.url)) return {plan.app.name, 0, 0, {"still running"}, false};
-    return {plan.app.name, int(1 + plan.leftovers.size()), plan.totalBytes(), {}, true};
-  }
-};
-
 struct AppsFixture : ::testing::Test {
   ModelHarness harness;
-  std::shared_ptr<ScriptedApps> engine = std::make_shared<ScriptedApps>();
+  std::shared_ptr<ScriptedAppsEngine> engine = std::make_shared<ScriptedAppsEngine>();
   std::shared_ptr<AppsViewModel> model;
 
   void SetUp() override { model = std::make_shared<AppsViewModel>(harness.services(), engine); }
@@ -151,7 +123,7 @@ TEST(AppsSortOrder, LabelsInMenuOrder) {
   for (auto order : AppsViewModel::allSortOrders) labels << AppsViewModel::label(order);
   EXPECT_EQ(labels, (QStringList{"Least used", "Largest", "Name"}));
   ModelHarness harness;
-  AppsViewModel model(harness.services(), std::make_shared<ScriptedApps>());
+  AppsViewModel model(harness.services(), std::make_shared<ScriptedAppsEngine>());
   EXPECT_EQ(model.sortOrder(), SortOrder::leastUsed);
 }
 
@@ -162,7 +134,7 @@ TEST(AppsSort, ReadsNowOncePerSort) {
   int readings = 0;
   auto services = harness.services();
   services.clock = Clock{[&] { return fixedNow + 31 * day * readings++; }};
-  auto engine = std::make_shared<ScriptedApps>();
+  auto engine = std::make_shared<ScriptedAppsEngine>();
   for (int i = 0; i < 40; ++i)
     engine->installed.push_back(app("App" + std::to_string(i), i, fixedNow - day * i));
   auto model = std::make_shared<AppsViewModel>(services, engine);
@@ -312,7 +284,7 @@ TEST_F(AppsFixture, UninstallRemovesTheCopyByBundlePathAndOnlyWhenItsBundleMoved
   runToEnd(*harness.executor);
   EXPECT_TRUE(finished(busy));
   EXPECT_EQ(model->apps().size(), 2u);
-  EXPECT_EQ(model->lastResult(), (UninstallResult{"Busy", 0, 0, {"still running"}, false}));
+  EXPECT_EQ(model->lastResult(), (UninstallResult{"Busy", 0, 0, {"Busy is running. Quit it first."}, false}));
   EXPECT_EQ(model->totalBytes(), 420);
 }
 

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "models/ThreadPoolExecutor.h"
-#include "testkit/fakes/FakeCleanupEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedCleanupEngine.h"
 #include "testkit/support/EventWait.h"
 #include "tests/models/InFlightGate.h"
 #include "tests/models/SignalLog.h"
@@ -33,12 +33,12 @@ namespace {
 using engine::CleanupCategory;
 using engine::CleanupTarget;
 using engine::SafetyLevel;
-using testing::FakeCleanupEngine;
 using testing::finished;
 using testing::ids;
 using testing::realCatalog;
 using testing::row;
 using testing::runToEnd;
+using testing::ScriptedCleanupEngine;
 using testing::selectedIds;
 using testing::settle;
 
@@ -51,7 +51,7 @@ struct CleanupModels : ::testing::Test {
   using Phase = typename Model::Phase;
 
   testing::ModelHarness harness;
-  std::shared_ptr<FakeCleanupEngine> fake = std::make_shared<FakeCleanupEngine>();
+  std::shared_ptr<ScriptedCleanupEngine> fake = std::make_shared<ScriptedCleanupEngine>();
   std::shared_ptr<Model> model;
 
   ManualExecutor& executor() { return *harness.executor; }
@@ -96,7 +96,7 @@ TYPED_TEST_SUITE(CleanupModels, BothModels, ModelName);
 TYPED_TEST(CleanupModels, ProgressAndOrderFollowShuffledCompletions) {
   using Phase = typename TestFixture::Phase;
   for (unsigned seed = 1; seed <= 6; ++seed) {
-    this->fake = std::make_shared<FakeCleanupEngine>();
+    this->fake = std::make_shared<ScriptedCleanupEngine>();
     this->fake->catalogRows = realCatalog();
     this->fake->artifactRows = {row("artifact:node_modules:/p/node_modules")};
     const std::vector<CleanupTarget> targets = this->targets();
@@ -386,7 +386,7 @@ TYPED_TEST(CleanupModels, AStoredTimeThatIsNotFiniteReadsAsNoCleanupUntilOneIsDo
       raw.setValue("lastCleanupAt", stored);
     }
     this->harness.settings = SettingsStore::atFile(this->harness.dir.filePath("settings.ini"));
-    this->fake = std::make_shared<FakeCleanupEngine>();
+    this->fake = std::make_shared<ScriptedCleanupEngine>();
     this->fake->catalogRows = {row("a")};
     this->fake->sizes = {{"a", 10}};
     auto& model = this->make();

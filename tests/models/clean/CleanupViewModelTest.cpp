@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "testkit/fakes/FakeCleanupEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedCleanupEngine.h"
 #include "tests/models/SignalLog.h"
 #include "tests/models/clean/CleanupTesting.h"
 
@@ -21,11 +21,11 @@ namespace {
 using engine::CleanupCategory;
 using engine::SafetyLevel;
 using Phase = CleanupViewModel::Phase;
-using testing::FakeCleanupEngine;
 using testing::finished;
 using testing::ids;
 using testing::row;
 using testing::runToEnd;
+using testing::ScriptedCleanupEngine;
 using testing::selectedIds;
 
 void watchAll(testing::SignalLog& log, CleanupViewModel* model) {
@@ -38,7 +38,7 @@ void watchAll(testing::SignalLog& log, CleanupViewModel* model) {
 
 struct CleanModel : ::testing::Test {
   testing::ModelHarness harness;
-  std::shared_ptr<FakeCleanupEngine> fake = std::make_shared<FakeCleanupEngine>();
+  std::shared_ptr<ScriptedCleanupEngine> fake = std::make_shared<ScriptedCleanupEngine>();
   std::shared_ptr<CleanupViewModel> model;
 
   ManualExecutor& executor() { return *harness.executor; }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedDeepScanEngine.h"
 
 namespace tidewell::models {
 namespace {
@@ -18,6 +19,7 @@ using Phase = DeepScanViewModel::Phase;
 using tidewell::testing::finished;
 using tidewell::testing::ModelHarness;
 using tidewell::testing::runToEnd;
+using tidewell::testing::ScriptedDeepScanEngine;
 using tidewell::testing::settle;
 
 BigItem item(std::string id, int64_t size, Kind kind = Kind::other) {
@@ -29,36 +31,9 @@ BigItem item(std::string id, int64_t size, Kind kind = Kind::other) {
   return made;
 }
 
-// Answers from its script; remembers what it was asked. Tests run it on the
-// GUI thread through a ManualExecutor.
-struct ScriptedEngine : DeepScanEngine {
-  std::vector<BigItem> big, installerItems, containerItems;
-  std::vector<std::string> managed;
-  std::vector<double> reports;  // made by each big-item scan, in order
-  std::set<std::string> refused;
-  mutable int scans = 0;
-  mutable std::vector<std::string> trashed;
-  mutable Progress lastProgress;  // kept, to report late like a straggling worker
-
-  std::vector<BigItem> bigItems(const Progress& progress) const override {
-    ++scans;
-    lastProgress = progress;
-    for (double p : reports) progress(p);
-    return big;
-  }
-  std::vector<BigItem> installers() const override { return installerItems; }
-  std::vector<BigItem> containers() const override { return containerItems; }
-  std::vector<std::string> managedPaths() const override { return managed; }
-  Outcome trash(const BigItem& one) const override {
-    if (refused.count(one.id)) return {one.name, 0, false};
-    trashed.push_back(one.id);
-    return {one.name, one.sizeBytes, true};
-  }
-};
-
 struct DeepScanFixture : ::testing::Test {
   ModelHarness harness;
-  std::shared_ptr<ScriptedEngine> engine = std::make_shared<ScriptedEngine>();
+  std::shared_ptr<ScriptedDeepScanEngine> engine = std::make_shared<ScriptedDeepScanEngine>();
   std::shared_ptr<DeepScanViewModel> model;
 
   void SetUp() override { model = std::make_shared<DeepScanViewModel>(harness.services(), engine); }

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "testkit/fakes/FakeCleanupEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedCleanupEngine.h"
 #include "tests/models/SignalLog.h"
 #include "tests/models/clean/CleanupTesting.h"
 
@@ -23,12 +23,12 @@ using engine::CleanupCategory;
 using engine::CleanupTarget;
 using engine::SafetyLevel;
 using Phase = DevModeViewModel::Phase;
-using testing::FakeCleanupEngine;
 using testing::finished;
 using testing::ids;
 using testing::realCatalog;
 using testing::row;
 using testing::runToEnd;
+using testing::ScriptedCleanupEngine;
 using testing::selectedIds;
 using testing::settle;
 using testing::store;
@@ -41,7 +41,7 @@ void watchAll(testing::SignalLog& log, DevModeViewModel* model) {
 
 struct DevModel : ::testing::Test {
   testing::ModelHarness harness;
-  std::shared_ptr<FakeCleanupEngine> fake = std::make_shared<FakeCleanupEngine>();
+  std::shared_ptr<ScriptedCleanupEngine> fake = std::make_shared<ScriptedCleanupEngine>();
   std::shared_ptr<DevModeViewModel> model = std::make_shared<DevModeViewModel>(harness.services(), fake);
 
   ManualExecutor& executor() { return *harness.executor; }

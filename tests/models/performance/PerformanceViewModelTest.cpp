@@ -9,6 +9,7 @@
 
 #include "models/performance/MachinePerformanceEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedPerformanceEngine.h"
 #include "testkit/support/FixtureHome.h"
 
 namespace tidewell::models {
@@ -18,6 +19,7 @@ using engine::RunningApp;
 using testing::finished;
 using testing::ModelHarness;
 using testing::runToEnd;
+using testing::ScriptedPerformanceEngine;
 using testing::settle;
 using Answer = PerformanceEngine::QuitAnswer;
 
@@ -38,33 +40,10 @@ std::vector<int32_t> pids(const std::vector<RunningApp>& apps) {
   return out;
 }
 
-// Scripted answers; remembers what it was asked to quit. Under the manual
-// executor every call runs on the test's thread.
-class ScriptedPerformance final : public PerformanceEngine {
- public:
-  std::vector<RunningApp> apps;
-  std::vector<engine::LoginItem> items;
-  engine::PerformanceService::MemoryStats memory{0, 1};
-  Answer answer = Answer::asked;
-  mutable std::vector<RunningApp> quits;
-  mutable int reads = 0;
-
-  std::vector<RunningApp> runningApps() const override {
-    ++reads;
-    return apps;
-  }
-  std::vector<engine::LoginItem> loginItems() const override { return items; }
-  engine::PerformanceService::MemoryStats memoryStats() const override { return memory; }
-  Answer quit(const RunningApp& a) const override {
-    quits.push_back(a);
-    return answer;
-  }
-};
-
 struct Scripted {
   explicit Scripted(std::chrono::milliseconds delay = std::chrono::milliseconds(0)) {
     engine->apps = {app(10, "Editor", 3 * GiB), app(11, "Browser", 2 * GiB)};
-    engine->items = {{"id-1", "com.example.agent", "/usr/bin/agent", "/x/agent.plist", "You"}};
+    engine->logins = {{"id-1", "com.example.agent", "/usr/bin/agent", "/x/agent.plist", "You"}};
     engine->memory = {8 * GiB, 16 * GiB};
     model = std::make_shared<PerformanceViewModel>(h.services(), engine, delay);
   }
@@ -81,7 +60,7 @@ struct Scripted {
   }
 
   ModelHarness h;
-  std::shared_ptr<ScriptedPerformance> engine = std::make_shared<ScriptedPerformance>();
+  std::shared_ptr<ScriptedPerformanceEngine> engine = std::make_shared<ScriptedPerformanceEngine>();
   std::shared_ptr<PerformanceViewModel> model;
 
  private:
@@ -149,7 +128,7 @@ TEST(PerformanceViewModel, QuitSaysWhetherTheApplicationWasAskedAndRefreshesAfte
   for (const Case& c : cases) {
     Scripted s;
     s.scan();
-    s.engine->answer = c.answer;
+    s.engine->quitAnswer = c.answer;
     const RunningApp editor = s.model->apps()[0];
 
     auto task = s.model->quit(editor);
@@ -167,7 +146,7 @@ TEST(PerformanceViewModel, QuitSaysWhetherTheApplicationWasAskedAndRefreshesAfte
     // the memory, and leaves the login items, the phase and the message.
     s.engine->apps = {app(11, "Browser", 2 * GiB)};
     s.engine->memory = {5 * GiB, 16 * GiB};
-    s.engine->items.clear();
+    s.engine->logins.clear();
     runToEnd(*s.h.executor);
     EXPECT_EQ(s.model->busyPID(), std::nullopt);
     EXPECT_EQ(pids(s.model->apps()), std::vector<int32_t>{11});
@@ -204,7 +183,7 @@ TEST(PerformanceViewModel, TheRefreshWaitsForItsTimerWhichTheModelOwns) {
 TEST(PerformanceViewModel, QuittingAnApplicationThatIsGoneChangesNothing) {
   Scripted s;
   s.scan();
-  s.engine->answer = Answer::notRunning;
+  s.engine->quitAnswer = Answer::notRunning;
   s.countChanges();
   const int readsBefore = s.engine->reads;
   auto task = s.model->quit(s.model->apps()[0]);
@@ -249,7 +228,7 @@ TEST(PerformanceViewModel, OverlappingQuitsAndAScanShareBusyPid) {
 
 TEST(PerformanceViewModel, APendingRefreshKeepsTheModelUntilItEnds) {
   ModelHarness h;
-  auto engine = std::make_shared<ScriptedPerformance>();
+  auto engine = std::make_shared<ScriptedPerformanceEngine>();
   engine->apps = {app(10, "Editor", 1)};
   auto model = std::make_shared<PerformanceViewModel>(h.services(), engine, std::chrono::milliseconds(60000));
   std::weak_ptr<PerformanceViewModel> weak = model;

@@ -10,24 +10,19 @@
 #include "platform/mac/PrivacyDatabaseAccess.h"
 #include "platform/qt/LinuxFullDiskAccess.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedFullDiskAccess.h"
 
 namespace tidewell::models {
 namespace {
 
 using testing::settle;
 
-// An answer the test changes between activations; counts the probes.
-class SwitchableAccess final : public FullDiskAccess {
- public:
-  bool granted = false;
-  mutable int probes = 0;
-  mutable int settingsOpened = 0;
-  bool isGranted() const override {
-    ++probes;
-    return granted;
-  }
-  void openSettings() const override { ++settingsOpened; }
-};
+// An answer the test changes between activations, denied at first.
+std::shared_ptr<testing::ScriptedFullDiskAccess> deniedAccess() {
+  auto access = std::make_shared<testing::ScriptedFullDiskAccess>();
+  access->granted = false;
+  return access;
+}
 
 TEST(PermissionsModel, OnLinuxAccessIsGrantedAndThereAreNoSettingsToOpen) {
   std::vector<QString> revealed;
@@ -42,7 +37,7 @@ TEST(PermissionsModel, OnLinuxAccessIsGrantedAndThereAreNoSettingsToOpen) {
 }
 
 TEST(PermissionsModel, EachActivationProbesAgainAndTellsEvenWhenUnchanged) {
-  auto access = std::make_shared<SwitchableAccess>();
+  auto access = deniedAccess();
   ActivationSource activation;
   auto model = std::make_unique<PermissionsModel>(access, nullptr, "/x", &activation);
   EXPECT_EQ(access->probes, 1);

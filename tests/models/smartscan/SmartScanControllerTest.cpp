@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "testkit/fakes/FakeCleanupEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedAdvisorEngine.h"
+#include "testkit/fakes/ScriptedAppsEngine.h"
+#include "testkit/fakes/ScriptedCleanupEngine.h"
+#include "testkit/fakes/ScriptedDeepScanEngine.h"
 
 namespace tidewell::models {
 namespace {
@@ -21,8 +24,8 @@ using Phase = SmartScanController::Phase;
 
 // Five rows, so the four-wide window starts a fifth measurement (and
 // names it) when the first one ends.
-std::shared_ptr<testing::FakeCleanupEngine> fiveRows() {
-  auto engine = std::make_shared<testing::FakeCleanupEngine>();
+std::shared_ptr<testing::ScriptedCleanupEngine> fiveRows() {
+  auto engine = std::make_shared<testing::ScriptedCleanupEngine>();
   for (int i = 1; i <= 5; ++i) {
     engine->catalogRows.push_back(testing::row("row-" + std::to_string(i)));
     engine->sizes["row-" + std::to_string(i)] = 10;
@@ -31,47 +34,13 @@ std::shared_ptr<testing::FakeCleanupEngine> fiveRows() {
   return engine;
 }
 
-// Scripted engines; each counts the scans it served. Under the manual
-// executor every call runs on the test's thread, when the test says so.
-class ScriptedApps final : public AppsEngine {
- public:
-  mutable std::atomic<int> scans{0};
-  std::vector<engine::InstalledApp> scanApps(const Progress& progress) const override {
-    ++scans;
-    progress(1.0);
-    return {};
-  }
-  std::vector<engine::LeftoverFile> findLeftovers(const engine::InstalledApp&) const override { return {}; }
-  engine::UninstallResult uninstall(const engine::UninstallPlan&) const override { return {}; }
-};
-
-class ScriptedDeepScan final : public DeepScanEngine {
- public:
-  mutable std::atomic<int> scans{0};
-  std::vector<engine::BigItem> bigItems(const Progress&) const override {
-    ++scans;
-    return {};
-  }
-  std::vector<engine::BigItem> installers() const override { return {}; }
-  std::vector<engine::BigItem> containers() const override { return {}; }
-  std::vector<std::string> managedPaths() const override { return {}; }
-  engine::BigItemScanner::TrashOutcome trash(const engine::BigItem&) const override { return {}; }
-};
-
-class ScriptedAdvisor final : public AdvisorEngine {
- public:
-  mutable std::atomic<int> scans{0};
-  std::vector<engine::AdvisorService::SimRuntime> runtimes() const override {
-    ++scans;
-    return {};
-  }
-  int unavailableSimulatorCount() const override { return 0; }
-  int localSnapshotCount() const override { return 0; }
-  int64_t dockerDiskBytes() const override { return 0; }
-  bool deleteRuntime(const engine::AdvisorService::SimRuntime&) const override { return true; }
-  bool deleteUnavailableSimulators() const override { return true; }
-  bool thinLocalSnapshots() const override { return true; }
-};
+// An Apps engine that finds nothing and reports the scan done. Under the
+// manual executor every call runs on the test's thread, when the test says so.
+std::shared_ptr<testing::ScriptedAppsEngine> scriptedApps() {
+  auto engine = std::make_shared<testing::ScriptedAppsEngine>();
+  engine->reports = {1.0};
+  return engine;
+}
 
 // The four real models over scripted engines and one manual executor, and
 // the controller over them, with every phase it publishes recorded.
@@ -95,10 +64,12 @@ struct Rig {
   }
 
   ModelHarness h;
-  std::shared_ptr<testing::FakeCleanupEngine> cleanupEngine = fiveRows();
-  std::shared_ptr<ScriptedApps> appsEngine = std::make_shared<ScriptedApps>();
-  std::shared_ptr<ScriptedDeepScan> deepScanEngine = std::make_shared<ScriptedDeepScan>();
-  std::shared_ptr<ScriptedAdvisor> advisorEngine = std::make_shared<ScriptedAdvisor>();
+  std::shared_ptr<testing::ScriptedCleanupEngine> cleanupEngine = fiveRows();
+  std::shared_ptr<testing::ScriptedAppsEngine> appsEngine = scriptedApps();
+  std::shared_ptr<testing::ScriptedDeepScanEngine> deepScanEngine =
+      std::make_shared<testing::ScriptedDeepScanEngine>();
+  std::shared_ptr<testing::ScriptedAdvisorEngine> advisorEngine =
+      std::make_shared<testing::ScriptedAdvisorEngine>();
   std::shared_ptr<CleanupViewModel> cleanup = std::make_shared<CleanupViewModel>(h.services(), cleanupEngine);
   std::shared_ptr<AppsViewModel> apps = std::make_shared<AppsViewModel>(h.services(), appsEngine);
   std::shared_ptr<DeepScanViewModel> deepScan =

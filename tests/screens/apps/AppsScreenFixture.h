@@ -44,7 +44,7 @@ inline engine::LeftoverFile leftoverFile(std::string id, std::string path, std::
 struct AppsScreenFixture : ::testing::Test {
   probe::AppsScene scene{kNow};
   std::shared_ptr<models::ManualExecutor> executor = scene.executor;
-  std::shared_ptr<probe::ScriptedAppsEngine> engine = scene.engine;
+  std::shared_ptr<tidewell::testing::ScriptedAppsEngine> engine = scene.engine;
   std::shared_ptr<models::AppsViewModel> model = scene.model;
   probe::FakeServices& fakes = scene.fakes;
   std::unique_ptr<probe::Stage> stage;

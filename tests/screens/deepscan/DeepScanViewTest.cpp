@@ -13,6 +13,7 @@
 #include "screens/deepscan/RiskRow.h"
 #include "screens/deepscan/TrashQuestion.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedDeepScanEngine.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
@@ -36,32 +37,10 @@ BigItem item(const std::string& path, int64_t size, Kind kind) {
   return made;
 }
 
-// Answers from its script and remembers every item it was asked to trash.
-struct ScriptedEngine : models::DeepScanEngine {
-  std::vector<BigItem> big, containerItems;
-  std::vector<double> reports;
-  std::set<std::string> refused;
-  mutable std::vector<std::string> trashed;
-  mutable std::vector<std::string> trashedUrls;
-
-  std::vector<BigItem> bigItems(const Progress& progress) const override {
-    for (double p : reports) progress(p);
-    return big;
-  }
-  std::vector<BigItem> installers() const override { return {}; }
-  std::vector<BigItem> containers() const override { return containerItems; }
-  std::vector<std::string> managedPaths() const override { return {}; }
-  Outcome trash(const BigItem& one) const override {
-    if (refused.count(one.id)) return {one.name, 0, false};
-    trashed.push_back(one.id);
-    trashedUrls.push_back(one.url);
-    return {one.name, one.sizeBytes, true};
-  }
-};
-
 struct DeepScanViewFixture : ::testing::Test {
   testing::ModelHarness harness;
-  std::shared_ptr<ScriptedEngine> engine = std::make_shared<ScriptedEngine>();
+  std::shared_ptr<tidewell::testing::ScriptedDeepScanEngine> engine =
+      std::make_shared<tidewell::testing::ScriptedDeepScanEngine>();
   std::shared_ptr<models::DeepScanViewModel> model;
   probe::FakeServices fakes;
   DeepScanView* view = nullptr;

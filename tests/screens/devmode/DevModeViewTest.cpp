@@ -17,8 +17,8 @@
 #include "screens/devmode/DevItemRow.h"
 #include "screens/devmode/DevModeRailRow.h"
 #include "screens/devmode/DevModeScanningPage.h"
-#include "testkit/fakes/FakeCleanupEngine.h"
 #include "testkit/fakes/ModelTesting.h"
+#include "testkit/fakes/ScriptedCleanupEngine.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
@@ -42,7 +42,7 @@ std::set<std::string> picked(const DevModeViewModel& model) {
 
 struct DevModeScreen : ::testing::Test {
   testing::ModelHarness harness;
-  std::shared_ptr<testing::FakeCleanupEngine> fake = std::make_shared<testing::FakeCleanupEngine>();
+  std::shared_ptr<testing::ScriptedCleanupEngine> fake = std::make_shared<testing::ScriptedCleanupEngine>();
   std::shared_ptr<DevModeViewModel> model;
   probe::FakeServices fakes;
   std::unique_ptr<probe::Stage> stage;

@@ -42,7 +42,7 @@ struct Home {
     big.id = big.url = "/home/sam/disk.iso";
     big.name = "disk.iso";
     big.sizeBytes = 4 * GB;
-    rig.deepScanEngine->items = {big};
+    rig.deepScanEngine->big = {big};
     rig.volumeReading = platform::VolumeCapacity{142 * GB, 494 * GB};
     rig.volume->refresh();
     view = new HomeView(

@@ -120,10 +120,10 @@ TEST(PerformanceView, QuitShowsTheSpinnerAndTheMessageThenTheRefreshedList) {
   s.scene.scanToEnd();
   s.open();
   probe::click(probe::find(s.row(22), "quitButton"));
-  EXPECT_EQ(s.scene.engine->asked, std::vector<int32_t>{});  // the request runs off the GUI thread
+  EXPECT_EQ(s.scene.engine->askedPids(), std::vector<int32_t>{});  // the request runs off the GUI thread
 
   s.scene.runNext();  // the application is asked and accepts
-  EXPECT_EQ(s.scene.engine->asked, std::vector<int32_t>{22});
+  EXPECT_EQ(s.scene.engine->askedPids(), std::vector<int32_t>{22});
   EXPECT_TRUE(s.quitting(22));
   EXPECT_FALSE(s.quitting(11));
   EXPECT_FALSE(s.quitting(33));

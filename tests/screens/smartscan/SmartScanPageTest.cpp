@@ -44,7 +44,7 @@ void script(probe::ScanRig& rig) {
   big.id = big.url = "/home/sam/disk.iso";
   big.name = "disk.iso";
   big.sizeBytes = 4'000 * MB;
-  rig.deepScanEngine->items = {big};
+  rig.deepScanEngine->big = {big};
   rig.advisorEngine->snapshots = 2;
 }
 

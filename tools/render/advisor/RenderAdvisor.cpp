@@ -32,7 +32,7 @@ AdvisorService::SimRuntime runtime(std::string version, std::string build, int64
   return r;
 }
 
-void scriptFindings(probe::ScriptedAdvisorEngine& engine) {
+void scriptFindings(testing::ScriptedAdvisorEngine& engine) {
   engine.installed = {
       runtime("17-4", "21E213", 7'630'000'000,
               {"iPhone 15", "iPhone 15 Pro", "iPhone 15 Pro Max", "iPad Air (5th generation)", "iPad mini"},

@@ -73,7 +73,7 @@ LeftoverFile leftover(int n, std::string path, std::string category, int64_t byt
   return {"L" + std::to_string(n), kHome + "/Library/" + path, std::move(category), bytes};
 }
 
-void script(probe::ScriptedAppsEngine& engine) {
+void script(testing::ScriptedAppsEngine& engine) {
   engine.installed = installedApps();
   engine.leftoversByUrl["/Applications/Old Game.app"] = {
       leftover(1, "Application Support/Old Game", "Application Support", 2'100'000'000),
@@ -125,7 +125,7 @@ void idle(probe::Shots& shots) {
 // The scan waits at 37 % on a worker thread while the picture is taken.
 void scanning(probe::Shots& shots) {
   QTemporaryDir dir;
-  auto engine = std::make_shared<probe::ScriptedAppsEngine>();
+  auto engine = std::make_shared<testing::ScriptedAppsEngine>();
   script(*engine);
   engine->holdScanAt(0.37);
   auto executor = std::make_shared<models::ThreadPoolExecutor>(1);

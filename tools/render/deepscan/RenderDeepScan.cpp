@@ -11,6 +11,7 @@
 #include "models/deepscan/DeepScanViewModel.h"
 #include "screens/deepscan/DeepScanView.h"
 #include "screens/deepscan/TrashQuestion.h"
+#include "testkit/fakes/ScriptedDeepScanEngine.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
@@ -37,26 +38,16 @@ BigItem item(const std::string& path, int64_t size, Kind kind, bool folder, std:
   return made;
 }
 
-// A home with something in every bucket; refuses what it is told to.
-struct ScriptedEngine : models::DeepScanEngine {
-  std::vector<BigItem> big, installerItems, containerItems;
-  std::set<std::string> refused;
+// An engine whose every scan reports 37 % before it ends.
+std::shared_ptr<testing::ScriptedDeepScanEngine> emptyHome() {
+  auto engine = std::make_shared<testing::ScriptedDeepScanEngine>();
+  engine->reports = {0.37};
+  return engine;
+}
 
-  std::vector<BigItem> bigItems(const Progress& progress) const override {
-    progress(0.37);
-    return big;
-  }
-  std::vector<BigItem> installers() const override { return installerItems; }
-  std::vector<BigItem> containers() const override { return containerItems; }
-  std::vector<std::string> managedPaths() const override { return {}; }
-  Outcome trash(const BigItem& one) const override {
-    if (refused.count(one.id)) return {one.name, 0, false};
-    return {one.name, one.sizeBytes, true};
-  }
-};
-
-std::shared_ptr<ScriptedEngine> fullHome() {
-  auto engine = std::make_shared<ScriptedEngine>();
+// A home with something in every bucket.
+std::shared_ptr<testing::ScriptedDeepScanEngine> fullHome() {
+  auto engine = emptyHome();
   engine->big = {
       item("Movies/Holiday 2025.mov", 14'200'000'000, Kind::personal, false, std::nullopt),
       item("Library/Developer/Xcode/DerivedData", 11'600'000'000, Kind::rebuildable, true,
@@ -90,7 +81,7 @@ struct Scene {
   DeepScanView* view;
   probe::Stage stage;
 
-  explicit Scene(std::shared_ptr<ScriptedEngine> engine)
+  explicit Scene(std::shared_ptr<testing::ScriptedDeepScanEngine> engine)
       : model(std::make_shared<models::DeepScanViewModel>(
             models::ModelServices{executor, models::SettingsStore::atFile(dir.filePath("settings.ini")),
                                   models::Clock::system()},
@@ -173,7 +164,7 @@ void renderAll(probe::Shots& shots) {
     shots.take("deepscan-banner-failure", scene.stage);
   }
   {
-    Scene scene(std::make_shared<ScriptedEngine>());
+    Scene scene(emptyHome());
     scene.scan();
     shots.take("deepscan-empty", scene.stage);
   }

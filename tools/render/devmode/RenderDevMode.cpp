@@ -14,7 +14,7 @@
 #include "models/SettingsStore.h"
 #include "models/devmode/DevModeViewModel.h"
 #include "screens/devmode/DevModeView.h"
-#include "testkit/fakes/FakeCleanupEngine.h"
+#include "testkit/fakes/ScriptedCleanupEngine.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
@@ -29,8 +29,8 @@ constexpr int64_t GB = 1'000'000'000;
 constexpr int64_t MB = 1'000'000;
 
 // Sizes of a developer's Mac: Xcode, Node and Python heavy, a few AI caches.
-std::shared_ptr<testing::FakeCleanupEngine> developersMac() {
-  auto fake = std::make_shared<testing::FakeCleanupEngine>();
+std::shared_ptr<testing::ScriptedCleanupEngine> developersMac() {
+  auto fake = std::make_shared<testing::ScriptedCleanupEngine>();
   fake->catalogRows = CleanupTarget::all();
   const auto ctx = platform::EngineContext::forFixture("/render");
   for (const char* path : {"Projects/shop/web", "Projects/blog"})
@@ -79,11 +79,11 @@ std::shared_ptr<testing::FakeCleanupEngine> developersMac() {
 struct Scene {
   QTemporaryDir dir;
   std::shared_ptr<models::ManualExecutor> executor = std::make_shared<models::ManualExecutor>();
-  std::shared_ptr<testing::FakeCleanupEngine> engine;
+  std::shared_ptr<testing::ScriptedCleanupEngine> engine;
   std::shared_ptr<DevModeViewModel> model;
   probe::FakeServices fakes;
 
-  explicit Scene(std::shared_ptr<testing::FakeCleanupEngine> scripted) : engine(std::move(scripted)) {
+  explicit Scene(std::shared_ptr<testing::ScriptedCleanupEngine> scripted) : engine(std::move(scripted)) {
     models::ModelServices services{executor, models::SettingsStore::atFile(dir.filePath("settings.ini")),
                                    models::Clock::system()};
     model = std::make_shared<DevModeViewModel>(services, engine);
@@ -147,7 +147,7 @@ void render(probe::Shots& shots) {
   clean.runAll();
   shots.take("devmode-done", clean.view(), accent, size);
 
-  Scene empty(std::make_shared<testing::FakeCleanupEngine>());
+  Scene empty(std::make_shared<testing::ScriptedCleanupEngine>());
   empty.scan();
   shots.take("devmode-review-empty", empty.view(), accent, size);
 }

@@ -58,8 +58,8 @@ void scriptFindings(probe::ScanRig& rig) {
   rig.appsEngine->installed = {
       app("Figma", 512 * MB, now - hours(24 * 3)), app("Old Game", 5'600 * MB, now - hours(24 * 140)),
       app("Unity Hub", 820 * MB, now - hours(24 * 95)), app("Editor", 312 * MB, std::nullopt)};
-  rig.deepScanEngine->items = {bigItem("ubuntu-24.04-desktop-amd64.iso", 6'100 * MB),
-                               bigItem("Screen Recording.mov", 2'300 * MB)};
+  rig.deepScanEngine->big = {bigItem("ubuntu-24.04-desktop-amd64.iso", 6'100 * MB),
+                             bigItem("Screen Recording.mov", 2'300 * MB)};
   rig.advisorEngine->installed = {{"ios-17-5", "iOS 17.5", "21F79", 7'450 * MB, true, std::nullopt, {}}};
   rig.advisorEngine->snapshots = 3;
 }
@@ -157,9 +157,10 @@ int main(int argc, char** argv) {
       rig.settle();
     });
     shoot("smartscan-all-clear", [](probe::ScanRig& rig) {
-      *rig.cleanupEngine = {};
+      rig.cleanupEngine->catalogRows.clear();
+      rig.cleanupEngine->sizes.clear();
       rig.appsEngine->installed = {};
-      rig.deepScanEngine->items = {};
+      rig.deepScanEngine->big = {};
       rig.advisorEngine->installed = {};
       rig.advisorEngine->snapshots = 0;
       rig.controller->start();

@@ -23,7 +23,7 @@ engine::LoginItem login(std::string id, std::string label, std::string program, 
           std::move(scope)};
 }
 
-void script(probe::ScriptedPerformanceEngine& engine) {
+void script(testing::ScriptedPerformanceEngine& engine) {
   engine.apps = {
       app(4120, "Firefox", 2'480'000'000, "firefox-esr"),
       app(3011, "Visual Studio Code", 1'310'000'000, "code"),

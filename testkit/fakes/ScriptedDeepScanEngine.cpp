@@ -1,0 +1,28 @@
+#include "testkit/fakes/ScriptedDeepScanEngine.h"
+
+namespace tidewell::testing {
+
+void ScriptedDeepScanEngine::holdScanAt(double fraction) {
+  holdAt_ = fraction;
+  gate_ = std::make_shared<ScanGate>();
+}
+
+std::vector<engine::BigItem> ScriptedDeepScanEngine::bigItems(const Progress& progress) const {
+  ++scans;
+  lastProgress = progress;
+  for (double step : reports) progress(step);
+  if (holdAt_) {
+    progress(*holdAt_);
+    gate_->pass();
+  }
+  return big;
+}
+
+engine::BigItemScanner::TrashOutcome ScriptedDeepScanEngine::trash(const engine::BigItem& item) const {
+  if (refused.count(item.id)) return {item.name, 0, false};
+  trashed.push_back(item.id);
+  trashedUrls.push_back(item.url);
+  return {item.name, item.sizeBytes, true};
+}
+
+}  // namespace tidewell::testing
