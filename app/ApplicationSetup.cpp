@@ -5,11 +5,11 @@
 #include <QStyleFactory>
 #include <QThreadPool>
 
-#include "design/BrandAsset.h"
-#include "design/Color.h"
-#include "design/ResourceRoot.h"
-#include "design/SectionPalette.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/brand/BrandAsset.h"
+#include "design/brand/ResourceRoot.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionPalette.h"
 
 namespace tidewell::app {
 

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/ShapedText.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::app {
 

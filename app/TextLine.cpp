@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/MonospacedDigits.h"
-#include "design/ShapedText.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/type/MonospacedDigits.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::app {
 

@@ -5,7 +5,7 @@
 #include "app/AppBridge.h"
 #include "app/AppLog.h"
 #include "app/MainWindow.h"
-#include "design/ResourceRoot.h"
+#include "design/brand/ResourceRoot.h"
 
 namespace tidewell::app {
 

@@ -15,13 +15,13 @@
 #include <cstring>
 #include <ctime>
 
-#include "design/AmbientBackground.h"
-#include "design/BundledFonts.h"
-#include "design/Color.h"
-#include "design/GlossyBlob.h"
-#include "design/GlowCard.h"
-#include "design/InterFont.h"
-#include "design/MotionPreference.h"
+#include "design/components/GlossyBlob.h"
+#include "design/components/GlowCard.h"
+#include "design/motion/MotionPreference.h"
+#include "design/paint/AmbientBackground.h"
+#include "design/theme/Color.h"
+#include "design/type/BundledFonts.h"
+#include "design/type/InterFont.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "design/Shadow.h"
-#include "design/Shapes.h"
+#include "design/paint/Shadow.h"
+#include "design/paint/Shapes.h"
 
 namespace tidewell::app {
 

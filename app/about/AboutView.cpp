@@ -12,15 +12,15 @@
 #include "app/about/AboutVersion.h"
 #include "app/about/InstagramMark.h"
 #include "app/about/LinkTile.h"
-#include "design/BrandLogo.h"
-#include "design/Color.h"
-#include "design/InterFont.h"
-#include "design/PillButton.h"
-#include "design/SectionAccent.h"
-#include "design/ShadowLayer.h"
-#include "design/Shapes.h"
-#include "design/Symbol.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/brand/BrandLogo.h"
+#include "design/components/PillButton.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/paint/Shapes.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
+#include "design/type/InterFont.h"
 
 namespace tidewell::app {
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "design/Shapes.h"
+#include "design/paint/Shapes.h"
 
 namespace tidewell::app {
 

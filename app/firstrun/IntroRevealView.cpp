@@ -9,8 +9,8 @@
 #include "app/firstrun/IntroPlayer.h"
 #include "app/firstrun/IntroVideoFile.h"
 #include "app/firstrun/MediaIntroPlayer.h"
-#include "design/Easing.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/motion/Easing.h"
 
 namespace tidewell::app {
 

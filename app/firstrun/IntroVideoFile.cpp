@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "design/ResourceRoot.h"
+#include "design/brand/ResourceRoot.h"
 
 namespace tidewell::app {
 

@@ -8,15 +8,15 @@
 
 #include "app/TextBlock.h"
 #include "app/TextLine.h"
-#include "design/BrandLogo.h"
-#include "design/Color.h"
-#include "design/GlowCardLook.h"
-#include "design/Gradients.h"
-#include "design/InterFont.h"
-#include "design/PillButton.h"
-#include "design/SectionPalette.h"
-#include "design/ShadowLayer.h"
-#include "design/Shapes.h"
+#include "design/brand/BrandLogo.h"
+#include "design/components/GlowCardLook.h"
+#include "design/components/PillButton.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
+#include "design/theme/Gradients.h"
+#include "design/theme/SectionPalette.h"
+#include "design/type/InterFont.h"
 
 namespace tidewell::app {
 

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "design/ShadowCaster.h"
+#include "design/paint/ShadowCaster.h"
 
 namespace tidewell::design {
 class PillButton;

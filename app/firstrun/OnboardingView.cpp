@@ -4,10 +4,10 @@
 #include <QPainter>
 
 #include "app/firstrun/OnboardingCard.h"
-#include "design/AmbientBackground.h"
-#include "design/PillButton.h"
-#include "design/SectionAccent.h"
-#include "design/ShadowLayer.h"
+#include "design/components/PillButton.h"
+#include "design/paint/AmbientBackground.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::app {
 

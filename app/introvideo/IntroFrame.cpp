@@ -4,8 +4,8 @@
 #include <QRadialGradient>
 #include <algorithm>
 
-#include "design/BrandAsset.h"
-#include "design/Easing.h"
+#include "design/brand/BrandAsset.h"
+#include "design/motion/Easing.h"
 
 namespace tidewell::app {
 

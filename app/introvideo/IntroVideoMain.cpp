@@ -13,7 +13,7 @@
 #include <cstdio>
 
 #include "app/introvideo/IntroFrame.h"
-#include "design/BrandAsset.h"
+#include "design/brand/BrandAsset.h"
 
 using tidewell::app::kIntroFrameSize;
 using tidewell::app::kIntroFramesPerSecond;

@@ -14,7 +14,7 @@
 #include "app/main/FirstPaintReport.h"
 #include "app/root/WindowModels.h"
 #include "base/ToolkitArguments.h"
-#include "design/BundledFonts.h"
+#include "design/type/BundledFonts.h"
 
 using namespace tidewell;
 

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/Color.h"
-#include "design/InterFont.h"
-#include "design/ShapedText.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/theme/Color.h"
+#include "design/type/InterFont.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::app {
 

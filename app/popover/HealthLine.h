@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "design/ThemePalette.h"
+#include "design/theme/ThemePalette.h"
 
 namespace tidewell::app {
 

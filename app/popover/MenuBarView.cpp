@@ -11,12 +11,12 @@
 #include "app/popover/HealthLine.h"
 #include "app/popover/QuickCard.h"
 #include "app/popover/VolumeCard.h"
-#include "design/BrandLogo.h"
-#include "design/Color.h"
-#include "design/InterFont.h"
-#include "design/PillButton.h"
-#include "design/SectionAccent.h"
-#include "design/ShadowLayer.h"
+#include "design/brand/BrandLogo.h"
+#include "design/components/PillButton.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
+#include "design/type/InterFont.h"
 #include "models/SettingsStore.h"
 
 namespace tidewell::app {

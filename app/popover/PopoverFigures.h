@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "design/ThemePalette.h"
+#include "design/theme/ThemePalette.h"
 
 namespace tidewell::app {
 

@@ -7,8 +7,8 @@
 #include <QAbstractButton>
 #include <functional>
 
-#include "design/SectionPalette.h"
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
+#include "design/theme/SectionPalette.h"
 
 namespace tidewell::app {
 

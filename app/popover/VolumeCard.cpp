@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/Color.h"
-#include "design/Donut.h"
-#include "design/InterFont.h"
-#include "design/MonospacedDigits.h"
-#include "design/SectionAccent.h"
-#include "design/ShapedText.h"
-#include "design/Shapes.h"
-#include "design/Symbol.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/components/Donut.h"
+#include "design/paint/Shapes.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
+#include "design/type/InterFont.h"
+#include "design/type/MonospacedDigits.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::app {
 

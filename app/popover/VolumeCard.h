@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "app/popover/PopoverFigures.h"
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 
 namespace tidewell::app {
 

@@ -14,7 +14,7 @@
 #include "app/root/FullDiskAccessCard.h"
 #include "app/root/MainLayer.h"
 #include "app/root/Sidebar.h"
-#include "design/Easing.h"
+#include "design/motion/Easing.h"
 #include "models/SettingsStore.h"
 #include "models/permissions/PermissionsModel.h"
 #include "models/smartscan/SmartScanController.h"

@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
-#include "design/SectionAccent.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::app {
 

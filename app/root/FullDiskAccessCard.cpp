@@ -5,13 +5,13 @@
 #include <QVBoxLayout>
 
 #include "app/root/IconTextRow.h"
-#include "design/Color.h"
-#include "design/InterFont.h"
-#include "design/PaintCache.h"
-#include "design/PillButton.h"
-#include "design/SectionPalette.h"
-#include "design/ShadowLayer.h"
-#include "design/Shapes.h"
+#include "design/components/PillButton.h"
+#include "design/paint/PaintCache.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionPalette.h"
+#include "design/type/InterFont.h"
 #include "screens/common/views/TextLabel.h"
 
 namespace tidewell::app {

@@ -5,8 +5,8 @@
 
 #include "app/root/DetailPane.h"
 #include "app/root/Sidebar.h"
-#include "design/AmbientBackground.h"
-#include "design/ShadowLayer.h"
+#include "design/paint/AmbientBackground.h"
+#include "design/paint/ShadowLayer.h"
 
 namespace tidewell::app {
 

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "app/root/Section.h"
-#include "design/BrandAsset.h"
-#include "design/PaintCache.h"
+#include "design/brand/BrandAsset.h"
+#include "design/paint/PaintCache.h"
 
 namespace tidewell::design {
 class SidebarRow;

@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "design/ThemeEngine.h"
+#include "design/theme/ThemeEngine.h"
 #include "models/ModelServices.h"
 #include "models/VolumeModel.h"
 #include "platform/core/EngineContext.h"

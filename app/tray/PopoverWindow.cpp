@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/tray/PopoverPlacement.h"
-#include "design/Color.h"
-#include "design/FirstFrame.h"
+#include "design/paint/FirstFrame.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::app {
 

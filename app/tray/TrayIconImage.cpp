@@ -6,8 +6,8 @@
 #include <QSvgRenderer>
 #include <cmath>
 
-#include "design/BrandAsset.h"
-#include "design/Symbol.h"
+#include "design/brand/BrandAsset.h"
+#include "design/symbols/Symbol.h"
 
 namespace tidewell::app {
 

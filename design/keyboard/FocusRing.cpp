@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "design/Color.h"
-#include "design/SectionAccent.h"
-#include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::design {
 

@@ -2,7 +2,7 @@
 
 #include <QHBoxLayout>
 
-#include "design/PillButton.h"
+#include "design/components/PillButton.h"
 #include "screens/advisor/AdvisorStyle.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Spinner.h"

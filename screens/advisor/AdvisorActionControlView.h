@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "design/PillButtonStyle.h"
+#include "design/components/PillButtonStyle.h"
 #include "screens/advisor/AdvisorRules.h"
 
 namespace tidewell::design {

@@ -3,7 +3,7 @@
 // green-glowing card with the seal, "You're all good" and one line on what
 // was looked for. GUI thread only.
 
-#include "design/GlowCard.h"
+#include "design/components/GlowCard.h"
 
 namespace tidewell::screens {
 

@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/Surface.h"
 #include "screens/common/views/SymbolView.h"

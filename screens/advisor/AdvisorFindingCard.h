@@ -4,7 +4,7 @@
 // size; under it the card's content (the runtime list, an action row, or
 // nothing). Its kind is its key. GUI thread only.
 
-#include "design/GlowCard.h"
+#include "design/components/GlowCard.h"
 #include "screens/advisor/AdvisorRules.h"
 
 namespace tidewell::screens {

@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/GhostPillButton.h"
+#include "design/components/GhostPillButton.h"
+#include "design/theme/Color.h"
 #include "screens/advisor/AdvisorActionControlView.h"
 #include "screens/advisor/AdvisorAllGoodCard.h"
 #include "screens/advisor/AdvisorFindingCard.h"

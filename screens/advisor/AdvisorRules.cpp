@@ -1,7 +1,7 @@
 #include "screens/advisor/AdvisorRules.h"
 
 #include "base/LocalTime.h"
-#include "design/FileNameText.h"
+#include "design/type/FileNameText.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {

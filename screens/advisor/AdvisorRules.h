@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/advisor/AdvisorService.h"
 #include "models/advisor/AdvisorViewModel.h"
 

@@ -1,6 +1,6 @@
 #include "screens/advisor/AdvisorStyle.h"
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <optional>
 
-#include "design/PillButtonStyle.h"
+#include "design/components/PillButtonStyle.h"
 
 namespace tidewell::screens {
 

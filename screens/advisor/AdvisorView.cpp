@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/advisor/AdvisorListPage.h"
 #include "screens/advisor/AdvisorRules.h"
 #include "screens/common/ModelCall.h"

@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/FileNameText.h"
+#include "design/theme/Color.h"
+#include "design/type/FileNameText.h"
 #include "screens/advisor/AdvisorActionControlView.h"
 #include "screens/advisor/AdvisorStyle.h"
 #include "screens/common/Formatting.h"

@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/SectionAccent.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/apps/AppCardContent.h"
 #include "screens/apps/TrashButton.h"
 #include "screens/common/ObjectNames.h"

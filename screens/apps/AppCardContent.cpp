@@ -1,7 +1,7 @@
 #include "screens/apps/AppCardContent.h"
 
-#include "design/Color.h"
-#include "design/FileNameText.h"
+#include "design/theme/Color.h"
+#include "design/type/FileNameText.h"
 #include "engine/deepscan/FolderKnowledge.h"
 #include "screens/common/Formatting.h"
 

@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/ScreenHeader.h"
+#include "design/components/ScreenHeader.h"
+#include "design/theme/Color.h"
 #include "screens/apps/AppGrid.h"
 #include "screens/apps/AppsRules.h"
 #include "screens/apps/AppsSortMenu.h"

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "design/Color.h"
-#include "design/FileNameText.h"
+#include "design/theme/Color.h"
+#include "design/type/FileNameText.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/apps/UninstallResult.h"
 
 namespace tidewell::screens {

@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
-#include "design/GlowCard.h"
-#include "design/ScreenHeader.h"
+#include "design/components/GlowCard.h"
+#include "design/components/ScreenHeader.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/ProgressBar.h"
 #include "screens/common/views/SymbolView.h"

@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/Color.h"
-#include "design/InterFont.h"
-#include "design/PillButtonStyle.h"
-#include "design/ShapedText.h"
-#include "design/Symbol.h"
+#include "design/components/PillButtonStyle.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/Color.h"
+#include "design/type/InterFont.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::screens {
 

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/Color.h"
-#include "design/Shadow.h"
-#include "design/Shapes.h"
+#include "design/paint/Shadow.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Spinner.h"
 #include "screens/common/views/TextLabel.h"

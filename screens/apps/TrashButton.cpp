@@ -4,10 +4,10 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "design/Color.h"
-#include "design/Shapes.h"
-#include "design/Symbol.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/paint/Shapes.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

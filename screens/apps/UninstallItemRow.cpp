@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"

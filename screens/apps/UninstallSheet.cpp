@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/GhostPillButton.h"
-#include "design/GlowCard.h"
-#include "design/PillButton.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/GlowCard.h"
+#include "design/components/PillButton.h"
 #include "screens/apps/SheetPresentation.h"
 #include "screens/apps/UninstallItemRow.h"
 #include "screens/apps/UninstallSheetContent.h"

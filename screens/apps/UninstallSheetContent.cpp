@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "design/FileNameText.h"
+#include "design/type/FileNameText.h"
 #include "screens/common/Formatting.h"
 
 namespace tidewell::screens {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/apps/UninstallPlan.h"
 
 namespace tidewell::screens {

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 
 namespace tidewell::screens {
 

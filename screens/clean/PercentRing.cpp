@@ -2,9 +2,9 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/RingGauge.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/components/RingGauge.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"

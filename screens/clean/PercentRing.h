@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "design/FontWeight.h"
+#include "design/type/FontWeight.h"
 #include "screens/clean/ProgressRing.h"
 
 namespace tidewell::screens {

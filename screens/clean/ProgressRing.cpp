@@ -2,10 +2,10 @@
 
 #include <QVBoxLayout>
 
-#include "design/AnimationClock.h"
-#include "design/FrameTimer.h"
-#include "design/MotionPreference.h"
-#include "design/RingGauge.h"
+#include "design/components/RingGauge.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/FrameTimer.h"
+#include "design/motion/MotionPreference.h"
 
 namespace tidewell::screens {
 

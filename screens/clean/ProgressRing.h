@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "design/Transition.h"
+#include "design/motion/Transition.h"
 
 class QVBoxLayout;
 

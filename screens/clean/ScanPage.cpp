@@ -2,9 +2,9 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/ScanCircleButton.h"
+#include "design/components/ScanCircleButton.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/theme/Color.h"
 #include "models/SettingsStore.h"
 #include "models/clean/CleanupViewModel.h"
 #include "screens/clean/AccentFigure.h"

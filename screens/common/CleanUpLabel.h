@@ -3,7 +3,7 @@
 // Mode screen: the text "Clean Up" led by the "sparkles" symbol, for a
 // PillButton. Holds no state.
 
-#include "design/PillButtonStyle.h"
+#include "design/components/PillButtonStyle.h"
 
 namespace tidewell::screens {
 

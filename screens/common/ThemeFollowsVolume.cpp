@@ -1,6 +1,6 @@
 #include "screens/common/ThemeFollowsVolume.h"
 
-#include "design/ThemeEngine.h"
+#include "design/theme/ThemeEngine.h"
 #include "models/VolumeModel.h"
 
 namespace tidewell::screens {

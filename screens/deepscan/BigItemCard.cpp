@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/FileNameText.h"
-#include "design/GhostPillButton.h"
-#include "design/Shapes.h"
+#include "design/components/GhostPillButton.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
+#include "design/type/FileNameText.h"
 #include "platform/qt/Clipboard.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"

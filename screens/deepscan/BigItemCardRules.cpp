@@ -1,7 +1,7 @@
 #include "screens/deepscan/BigItemCardRules.h"
 
-#include "design/Color.h"
-#include "design/FileNameText.h"
+#include "design/theme/Color.h"
+#include "design/type/FileNameText.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {

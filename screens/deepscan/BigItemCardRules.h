@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/deepscan/BigItem.h"
 
 namespace tidewell::screens {

@@ -2,7 +2,7 @@
 // What the Deep Scan list shows when a scan found nothing: a green glow
 // card saying there is nothing big. Named "emptyState". GUI thread only.
 
-#include "design/GlowCard.h"
+#include "design/components/GlowCard.h"
 
 namespace tidewell::screens {
 

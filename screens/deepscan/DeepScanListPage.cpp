@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/GhostPillButton.h"
-#include "design/ScreenHeader.h"
-#include "design/ShadowLayer.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/ScreenHeader.h"
+#include "design/paint/ShadowLayer.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/HairlineRule.h"
 #include "screens/deepscan/BucketColumn.h"

@@ -1,6 +1,6 @@
 #include "screens/deepscan/DeepScanRules.h"
 
-#include "design/FileNameText.h"
+#include "design/type/FileNameText.h"
 #include "screens/common/Formatting.h"
 #include "screens/deepscan/DeepScanStyle.h"
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/deepscan/BigItem.h"
 #include "engine/deepscan/BigItemScanner.h"
 

@@ -2,9 +2,9 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/ScreenHeader.h"
-#include "design/SectionAccent.h"
+#include "design/components/ScreenHeader.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/ProgressBar.h"
 #include "screens/common/views/SymbolView.h"

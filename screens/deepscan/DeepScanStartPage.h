@@ -3,7 +3,7 @@
 // button over one line on what the colours mean, centred. The button is
 // "scanButton"; it reports scanClicked(). GUI thread only.
 
-#include "design/ShadowLayer.h"
+#include "design/paint/ShadowLayer.h"
 
 namespace tidewell::screens {
 

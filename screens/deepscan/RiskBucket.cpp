@@ -1,6 +1,6 @@
 #include "screens/deepscan/RiskBucket.h"
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/deepscan/DeepScanStyle.h"
 
 namespace tidewell::screens {

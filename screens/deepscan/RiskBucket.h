@@ -10,7 +10,7 @@
 #include <array>
 #include <optional>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/deepscan/BigItem.h"
 
 namespace tidewell::screens {

@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"

@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/Shapes.h"
-#include "design/Symbol.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/paint/Shapes.h"
+#include "design/symbols/Symbol.h"
 
 namespace tidewell::screens {
 

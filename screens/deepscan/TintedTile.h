@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "design/FontWeight.h"
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
+#include "design/type/FontWeight.h"
 
 namespace tidewell::screens {
 

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/InterFont.h"
-#include "design/PillButtonStyle.h"
-#include "design/Symbol.h"
+#include "design/components/PillButtonStyle.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/symbols/Symbol.h"
+#include "design/type/InterFont.h"
 #include "screens/deepscan/DeepScanStyle.h"
 
 namespace tidewell::screens {

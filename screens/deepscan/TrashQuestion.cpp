@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/deepscan/DeepScanRules.h"
 

@@ -4,13 +4,13 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "design/AnimationClock.h"
-#include "design/Color.h"
-#include "design/FileNameText.h"
-#include "design/FrameTimer.h"
-#include "design/MotionPreference.h"
-#include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/FrameTimer.h"
+#include "design/motion/MotionPreference.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
+#include "design/type/FileNameText.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SelectionBox.h"

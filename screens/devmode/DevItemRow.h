@@ -9,7 +9,7 @@
 
 #include <QString>
 
-#include "design/Transition.h"
+#include "design/motion/Transition.h"
 #include "engine/clean/CleanupItem.h"
 #include "screens/common/BoolBinding.h"
 #include "screens/common/layout/Surface.h"

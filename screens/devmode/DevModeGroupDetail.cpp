@@ -4,7 +4,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SmallPillButton.h"

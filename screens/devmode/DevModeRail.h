@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/clean/AIModelStore.h"
 #include "engine/clean/CleanupItem.h"
 #include "screens/common/controls/SelectionBox.h"

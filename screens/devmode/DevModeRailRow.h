@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "screens/common/controls/SelectionBox.h"
 #include "screens/common/layout/Surface.h"
 

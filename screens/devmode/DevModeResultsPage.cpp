@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/PillButton.h"
+#include "design/components/PillButton.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/WidthCap.h"
 #include "screens/common/views/SymbolView.h"

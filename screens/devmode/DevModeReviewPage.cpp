@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/GhostPillButton.h"
-#include "design/PillButton.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/PillButton.h"
+#include "design/theme/Color.h"
 #include "models/devmode/DevModeViewModel.h"
 #include "screens/common/BoolBinding.h"
 #include "screens/common/CleanUpLabel.h"

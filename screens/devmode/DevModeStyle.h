@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-#include "design/PillButtonStyle.h"
+#include "design/components/PillButtonStyle.h"
 
 namespace tidewell::screens::DevModeStyle {
 

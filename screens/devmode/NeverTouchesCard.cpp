@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/SectionAccent.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/IconLabel.h"
 #include "screens/common/views/SymbolView.h"

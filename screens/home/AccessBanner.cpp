@@ -3,10 +3,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/GhostPillButton.h"
-#include "design/PillButton.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/PillButton.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"

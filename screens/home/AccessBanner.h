@@ -3,7 +3,7 @@
 // missing and why, "Open Settings" ("openSettingsButton") and "Reveal App"
 // ("revealAppButton"). Reports the buttons; GUI thread only.
 
-#include "design/GlowCard.h"
+#include "design/components/GlowCard.h"
 
 namespace tidewell::screens {
 

@@ -3,10 +3,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/Donut.h"
-#include "design/SectionPalette.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/components/Donut.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionPalette.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/FittedLabel.h"

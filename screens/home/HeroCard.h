@@ -5,7 +5,7 @@
 // used share with its percentage ("usedPercent") at the trailing side.
 // Shows plain values; GUI thread only.
 
-#include "design/GlowCard.h"
+#include "design/components/GlowCard.h"
 #include "screens/home/HomeSnapshot.h"
 
 namespace tidewell::design {

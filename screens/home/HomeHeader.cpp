@@ -2,9 +2,9 @@
 
 #include <QHBoxLayout>
 
-#include "design/Color.h"
-#include "design/PillButton.h"
-#include "design/ScreenHeader.h"
+#include "design/components/PillButton.h"
+#include "design/components/ScreenHeader.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/home/HealthBadge.h"
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "design/ThemePalette.h"
+#include "design/theme/ThemePalette.h"
 
 namespace tidewell::design {
 class PillButton;

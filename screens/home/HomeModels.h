@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "design/ThemeEngine.h"
+#include "design/theme/ThemeEngine.h"
 #include "models/SettingsStore.h"
 #include "models/VolumeModel.h"
 #include "models/permissions/PermissionsModel.h"

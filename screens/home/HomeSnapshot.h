@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "base/LocalTime.h"
-#include "design/ThemePalette.h"
+#include "design/theme/ThemePalette.h"
 #include "screens/home/HomeModels.h"
 
 namespace tidewell::screens {

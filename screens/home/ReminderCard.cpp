@@ -2,8 +2,8 @@
 
 #include <QHBoxLayout>
 
-#include "design/Color.h"
-#include "design/SectionPalette.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionPalette.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/HairlineRule.h"
 #include "screens/common/views/SymbolView.h"

@@ -3,7 +3,7 @@
 // the next scan is due ("scanReminder"), split by a short hairline rule.
 // Shows plain values; GUI thread only.
 
-#include "design/GlowCard.h"
+#include "design/components/GlowCard.h"
 
 namespace tidewell::screens {
 

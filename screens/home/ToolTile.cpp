@@ -4,11 +4,11 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/GlossyBlob.h"
-#include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/components/GlossyBlob.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/Surface.h"
 #include "screens/common/views/FittedLabel.h"

@@ -6,7 +6,7 @@
 // chevron. A click anywhere reports tapped(). Named "toolTile" with the
 // tool's title as key. GUI thread only.
 
-#include "design/GlowCard.h"
+#include "design/components/GlowCard.h"
 #include "screens/smartscan/ScanTool.h"
 
 namespace tidewell::screens {

@@ -2,11 +2,11 @@
 
 #include <QHBoxLayout>
 
-#include "design/Color.h"
-#include "design/FileNameText.h"
-#include "design/GhostPillButton.h"
-#include "design/GradientBar.h"
-#include "design/SectionAccent.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/GradientBar.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
+#include "design/type/FileNameText.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/AppIconView.h"
 #include "screens/common/views/Spinner.h"

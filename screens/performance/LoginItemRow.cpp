@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/FileNameText.h"
-#include "design/GhostPillButton.h"
+#include "design/components/GhostPillButton.h"
+#include "design/theme/Color.h"
+#include "design/type/FileNameText.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Badge.h"
 #include "screens/common/views/SymbolView.h"

@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "design/Color.h"
-#include "design/GlowCard.h"
-#include "design/GradientBar.h"
+#include "design/components/GlowCard.h"
+#include "design/components/GradientBar.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/RowStack.h"
 #include "screens/common/views/TextLabel.h"

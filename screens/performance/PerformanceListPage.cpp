@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "design/Color.h"
-#include "design/GhostPillButton.h"
-#include "design/ScreenHeader.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/ScreenHeader.h"
+#include "design/theme/Color.h"
 #include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SegmentedControl.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/performance/RunningApp.h"
 
 namespace tidewell::screens {

@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "design/ScreenHeader.h"
+#include "design/components/ScreenHeader.h"
 #include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/ScanIntro.h"

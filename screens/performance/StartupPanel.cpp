@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/GhostPillButton.h"
+#include "design/components/GhostPillButton.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/RowStack.h"
 #include "screens/common/views/TextLabel.h"

@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"
 #include "screens/smartscan/SmartScanRules.h"

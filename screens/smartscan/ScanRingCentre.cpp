@@ -2,9 +2,9 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/CountUpBytes.h"
-#include "design/InterFont.h"
+#include "design/components/CountUpBytes.h"
+#include "design/theme/Color.h"
+#include "design/type/InterFont.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"

@@ -9,8 +9,8 @@
 #include <array>
 #include <functional>
 
-#include "design/SectionPalette.h"
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
+#include "design/theme/SectionPalette.h"
 
 namespace tidewell::screens {
 

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/AnimationClock.h"
-#include "design/Color.h"
-#include "design/FrameTimer.h"
-#include "design/MotionPreference.h"
-#include "design/ShadowLayer.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/FrameTimer.h"
+#include "design/motion/MotionPreference.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

@@ -17,9 +17,9 @@
 #include <QWidget>
 #include <vector>
 
-#include "design/Shadow.h"
-#include "design/ShadowCaster.h"
-#include "design/Transition.h"
+#include "design/motion/Transition.h"
+#include "design/paint/Shadow.h"
+#include "design/paint/ShadowCaster.h"
 #include "screens/smartscan/SegmentArcs.h"
 
 class QPainter;

@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/GhostPillButton.h"
+#include "design/components/GhostPillButton.h"
+#include "design/theme/Color.h"
 #include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/ScrollColumn.h"

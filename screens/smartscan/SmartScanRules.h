@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "design/SectionPalette.h"
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
+#include "design/theme/SectionPalette.h"
 #include "screens/smartscan/ScanTool.h"
 #include "screens/smartscan/SegmentedScanRing.h"
 #include "screens/smartscan/SmartScanSnapshot.h"

@@ -1,6 +1,6 @@
 #include "screens/smartscan/SmartScanSnapshot.h"
 
-#include "design/FileNameText.h"
+#include "design/type/FileNameText.h"
 
 namespace tidewell::screens {
 

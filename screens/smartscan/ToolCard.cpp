@@ -5,11 +5,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/AnimationClock.h"
-#include "design/Color.h"
-#include "design/FrameTimer.h"
-#include "design/MotionPreference.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/FrameTimer.h"
+#include "design/motion/MotionPreference.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Spinner.h"
 #include "screens/common/views/SymbolView.h"

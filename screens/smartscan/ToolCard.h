@@ -17,9 +17,9 @@
 
 #include <QString>
 
-#include "design/SectionPalette.h"
-#include "design/SymbolTable.h"
-#include "design/Transition.h"
+#include "design/motion/Transition.h"
+#include "design/symbols/SymbolTable.h"
+#include "design/theme/SectionPalette.h"
 #include "screens/common/layout/Surface.h"
 #include "screens/smartscan/ToolCardStatus.h"
 

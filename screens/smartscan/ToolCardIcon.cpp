@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "design/Color.h"
-#include "design/Symbol.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QWidget>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 
 namespace tidewell::screens {
 

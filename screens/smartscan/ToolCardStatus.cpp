@@ -1,6 +1,6 @@
 #include "screens/smartscan/ToolCardStatus.h"
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

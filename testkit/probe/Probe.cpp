@@ -7,12 +7,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "design/AnimationClock.h"
-#include "design/BundledFonts.h"
-#include "design/Color.h"
-#include "design/MotionPreference.h"
-#include "design/ResourceRoot.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/brand/ResourceRoot.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/MotionPreference.h"
+#include "design/theme/Color.h"
+#include "design/type/BundledFonts.h"
 
 namespace tidewell::screens::probe {
 

@@ -19,7 +19,7 @@
 #include <QString>
 #include <functional>
 
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 
 class QWidget;
 

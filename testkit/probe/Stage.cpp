@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/SectionAccent.h"
-#include "design/ShadowLayer.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "testkit/probe/Probe.h"
 
 namespace tidewell::screens::probe {

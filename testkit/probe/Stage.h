@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 
 class QVBoxLayout;
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "design/MotionPreference.h"
+#include "design/motion/MotionPreference.h"
 #include "engine/clean/CleanupTarget.h"
 #include "engine/deepscan/BigItemScanner.h"
 #include "models/VolumeModel.h"

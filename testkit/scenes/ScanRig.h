@@ -13,7 +13,7 @@
 #include <optional>
 #include <thread>
 
-#include "design/ThemeEngine.h"
+#include "design/theme/ThemeEngine.h"
 #include "models/Clock.h"
 #include "models/ManualExecutor.h"
 #include "models/SettingsStore.h"

@@ -7,7 +7,7 @@
 
 #include "app/firstrun/IntroVideoFile.h"
 #include "app/firstrun/MediaIntroPlayer.h"
-#include "design/ResourceRoot.h"
+#include "design/brand/ResourceRoot.h"
 
 namespace tidewell::app {
 namespace {

@@ -6,7 +6,7 @@
 #include "app/TextBlock.h"
 #include "app/firstrun/OnboardingCard.h"
 #include "app/firstrun/OnboardingView.h"
-#include "design/PillButton.h"
+#include "design/components/PillButton.h"
 
 namespace tidewell::app {
 namespace {

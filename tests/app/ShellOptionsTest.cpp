@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 
 #include "app/AppBridge.h"
-#include "design/ThemeEngine.h"
+#include "design/theme/ThemeEngine.h"
 #include "models/VolumeModel.h"
 #include "testkit/fakes/ModelTesting.h"
 

@@ -12,11 +12,11 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "design/GhostPillButton.h"
-#include "design/PillButton.h"
-#include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/PillButton.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::design {
 namespace {

@@ -5,17 +5,17 @@
 
 #include "Pages.h"
 #include "Sheet.h"
-#include "design/BrandLogo.h"
-#include "design/Color.h"
-#include "design/FittedText.h"
-#include "design/InterFont.h"
-#include "design/MonospacedDigits.h"
-#include "design/ResourceRoot.h"
-#include "design/SectionPalette.h"
-#include "design/Symbol.h"
-#include "design/SymbolEffect.h"
-#include "design/SymbolEffectCurves.h"
-#include "design/ThemePalette.h"
+#include "design/brand/BrandLogo.h"
+#include "design/brand/ResourceRoot.h"
+#include "design/symbols/Symbol.h"
+#include "design/symbols/SymbolEffect.h"
+#include "design/symbols/SymbolEffectCurves.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionPalette.h"
+#include "design/theme/ThemePalette.h"
+#include "design/type/FittedText.h"
+#include "design/type/InterFont.h"
+#include "design/type/MonospacedDigits.h"
 
 namespace tidewell::gallery {
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "Pages.h"
-#include "design/BundledFonts.h"
-#include "design/MotionPreference.h"
+#include "design/motion/MotionPreference.h"
+#include "design/type/BundledFonts.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,17 +10,17 @@
 
 #include "Pages.h"
 #include "Sheet.h"
-#include "design/AmbientBackground.h"
-#include "design/AnimationClock.h"
-#include "design/Color.h"
-#include "design/CountUpBytes.h"
-#include "design/GlossyBlob.h"
-#include "design/GlowCard.h"
-#include "design/InterFont.h"
-#include "design/RingGauge.h"
-#include "design/ScanCircleButton.h"
-#include "design/SectionAccent.h"
-#include "design/ShadowLayer.h"
+#include "design/components/CountUpBytes.h"
+#include "design/components/GlossyBlob.h"
+#include "design/components/GlowCard.h"
+#include "design/components/RingGauge.h"
+#include "design/components/ScanCircleButton.h"
+#include "design/motion/AnimationClock.h"
+#include "design/paint/AmbientBackground.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
+#include "design/type/InterFont.h"
 
 namespace tidewell::gallery {
 

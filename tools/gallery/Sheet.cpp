@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include "design/Color.h"
-#include "design/InterFont.h"
+#include "design/theme/Color.h"
+#include "design/type/InterFont.h"
 
 namespace tidewell::gallery {
 

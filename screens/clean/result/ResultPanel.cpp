@@ -4,9 +4,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "design/CountUpBytes.h"
-#include "design/GhostPillButton.h"
-#include "design/GlowCard.h"
+#include "design/components/CountUpBytes.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/GlowCard.h"
 #include "screens/clean/ProgressRing.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/WidthCap.h"

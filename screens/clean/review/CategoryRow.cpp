@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/clean/review/CheckColour.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SelectionBox.h"

@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

@@ -3,11 +3,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/AnimationClock.h"
-#include "design/FrameTimer.h"
-#include "design/MotionPreference.h"
-#include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/FrameTimer.h"
+#include "design/motion/MotionPreference.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/clean/review/CheckColour.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SelectionBox.h"

@@ -9,7 +9,7 @@
 // "chipCheck", "chipTitle", "reviewTag", "chipDetail", "chipSize". GUI
 // thread only.
 
-#include "design/Transition.h"
+#include "design/motion/Transition.h"
 #include "screens/clean/rules/ReviewRules.h"
 #include "screens/common/BoolBinding.h"
 #include "screens/common/layout/Surface.h"

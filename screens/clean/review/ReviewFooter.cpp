@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/GhostPillButton.h"
-#include "design/PillButton.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/PillButton.h"
 #include "screens/clean/AccentFigure.h"
 #include "screens/common/CleanUpLabel.h"
 #include "screens/common/ObjectNames.h"

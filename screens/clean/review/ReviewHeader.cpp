@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "design/GhostPillButton.h"
+#include "design/components/GhostPillButton.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"
 

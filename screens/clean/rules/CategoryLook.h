@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/clean/CleanupCategory.h"
 
 namespace tidewell::screens {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "design/FileNameText.h"
+#include "design/type/FileNameText.h"
 #include "screens/clean/rules/CategoryLook.h"
 #include "screens/common/Formatting.h"
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "engine/clean/CleanupCategory.h"
 #include "engine/clean/CleanupItem.h"
 #include "screens/common/controls/SelectionBox.h"

@@ -4,9 +4,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "design/Color.h"
-#include "design/FirstFrame.h"
-#include "design/ShadowLayer.h"
+#include "design/paint/FirstFrame.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

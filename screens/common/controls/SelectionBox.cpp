@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
-#include "design/Color.h"
-#include "design/SectionAccent.h"
-#include "design/Shapes.h"
-#include "design/Symbol.h"
 #include "design/accessibility/AccessibleTraits.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/paint/Shapes.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::screens {
 

@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/Color.h"
-#include "design/InterFont.h"
-#include "design/SectionAccent.h"
-#include "design/ShapedText.h"
-#include "design/Shapes.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
+#include "design/type/InterFont.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::screens {
 

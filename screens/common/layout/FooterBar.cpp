@@ -4,9 +4,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "design/Color.h"
-#include "design/GlowCardLook.h"
-#include "design/ShadowLayer.h"
+#include "design/components/GlowCardLook.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

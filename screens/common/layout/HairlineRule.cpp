@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "design/Color.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

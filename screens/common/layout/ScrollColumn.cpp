@@ -3,7 +3,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "design/ShadowLayer.h"
+#include "design/paint/ShadowLayer.h"
 
 namespace tidewell::screens {
 

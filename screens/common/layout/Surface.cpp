@@ -4,10 +4,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "design/ShadowLayer.h"
-#include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/paint/ShadowLayer.h"
+#include "design/paint/Shapes.h"
 
 namespace tidewell::screens {
 

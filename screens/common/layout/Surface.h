@@ -10,9 +10,9 @@
 
 #include <QWidget>
 
-#include "design/Color.h"
-#include "design/PaintCache.h"
-#include "design/PaintKey.h"
+#include "design/paint/PaintCache.h"
+#include "design/paint/PaintKey.h"
+#include "design/theme/Color.h"
 
 namespace tidewell::screens {
 

@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/Color.h"
-#include "design/Shapes.h"
-#include "design/Symbol.h"
+#include "design/paint/Shapes.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/Color.h"
 #include "engine/apps/PropertyList.h"
 #include "platform/core/SmallFile.h"
 #include "platform/linux/DesktopEntry.h"

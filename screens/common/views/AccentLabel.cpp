@@ -1,6 +1,6 @@
 #include "screens/common/views/AccentLabel.h"
 
-#include "design/SectionAccent.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::screens {
 

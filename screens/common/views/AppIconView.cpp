@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "design/Color.h"
-#include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
 #include "screens/common/services/AppIconProvider.h"
 
 namespace tidewell::screens {

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/InterFont.h"
-#include "design/ShapedText.h"
-#include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/paint/Shapes.h"
+#include "design/type/InterFont.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::screens {
 

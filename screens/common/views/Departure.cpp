@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "design/AnimationClock.h"
-#include "design/FrameTimer.h"
-#include "design/MotionPreference.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/FrameTimer.h"
+#include "design/motion/MotionPreference.h"
 #include "screens/common/views/Entrance.h"
 
 namespace tidewell::screens {

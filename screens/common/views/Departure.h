@@ -9,7 +9,7 @@
 
 #include <QObject>
 
-#include "design/Transition.h"
+#include "design/motion/Transition.h"
 
 class QWidget;
 

@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "design/AnimationClock.h"
-#include "design/FrameTimer.h"
-#include "design/MotionPreference.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/FrameTimer.h"
+#include "design/motion/MotionPreference.h"
 
 namespace tidewell::screens {
 

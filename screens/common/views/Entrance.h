@@ -9,7 +9,7 @@
 #include <QGraphicsEffect>
 #include <QObject>
 
-#include "design/Transition.h"
+#include "design/motion/Transition.h"
 
 namespace tidewell::design {
 class FrameTimer;

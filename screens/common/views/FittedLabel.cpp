@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/InterFont.h"
-#include "design/MonospacedDigits.h"
-#include "design/ShapedText.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/type/InterFont.h"
+#include "design/type/MonospacedDigits.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::screens {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "screens/common/views/TextStyle.h"
 
 namespace tidewell::screens {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/Color.h"
-#include "design/SectionAccent.h"
-#include "design/Shapes.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/paint/Shapes.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::screens {
 

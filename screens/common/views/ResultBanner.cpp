@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "design/Color.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolButton.h"
 #include "screens/common/views/SymbolView.h"

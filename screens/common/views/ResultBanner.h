@@ -9,8 +9,8 @@
 
 #include <optional>
 
-#include "design/GlowCard.h"
-#include "design/SymbolTable.h"
+#include "design/components/GlowCard.h"
+#include "design/symbols/SymbolTable.h"
 #include "screens/common/views/TextStyle.h"
 
 namespace tidewell::screens {

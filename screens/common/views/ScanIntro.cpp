@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/ScanCircleButton.h"
+#include "design/components/ScanCircleButton.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 
 namespace tidewell::screens {
 

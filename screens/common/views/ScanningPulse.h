@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
 #include "screens/common/views/TextStyle.h"
 
 namespace tidewell::screens {

@@ -3,12 +3,12 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/AnimationClock.h"
-#include "design/Color.h"
-#include "design/FrameTimer.h"
-#include "design/MotionPreference.h"
-#include "design/SectionAccent.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/FrameTimer.h"
+#include "design/motion/MotionPreference.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::screens {
 

@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/SectionAccent.h"
-#include "design/Symbol.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::screens {
 

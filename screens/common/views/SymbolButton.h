@@ -6,8 +6,8 @@
 #include <QAbstractButton>
 #include <optional>
 
-#include "design/FontWeight.h"
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
+#include "design/type/FontWeight.h"
 
 namespace tidewell::screens {
 

@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/PaintKey.h"
-#include "design/SectionAccent.h"
-#include "design/Symbol.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/paint/PaintKey.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::screens {
 

@@ -10,10 +10,10 @@
 #include <QWidget>
 #include <optional>
 
-#include "design/FontWeight.h"
-#include "design/PaintCache.h"
-#include "design/SymbolEffect.h"
-#include "design/SymbolTable.h"
+#include "design/paint/PaintCache.h"
+#include "design/symbols/SymbolEffect.h"
+#include "design/symbols/SymbolTable.h"
+#include "design/type/FontWeight.h"
 
 namespace tidewell::screens {
 

@@ -5,8 +5,8 @@
 #include <QTextLayout>
 #include <algorithm>
 
-#include "design/MonospacedDigits.h"
-#include "design/ShapedText.h"
+#include "design/type/MonospacedDigits.h"
+#include "design/type/ShapedText.h"
 
 namespace tidewell::screens {
 

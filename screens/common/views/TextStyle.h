@@ -5,9 +5,9 @@
 #include <QColor>
 #include <QFont>
 
-#include "design/Color.h"
-#include "design/FontWeight.h"
-#include "design/InterFont.h"
+#include "design/theme/Color.h"
+#include "design/type/FontWeight.h"
+#include "design/type/InterFont.h"
 
 namespace tidewell::screens {
 

@@ -15,7 +15,7 @@
 #include "app/root/ContentView.h"
 #include "app/root/DetailPane.h"
 #include "app/root/Sidebar.h"
-#include "design/SidebarRow.h"
+#include "design/components/SidebarRow.h"
 #include "design/keyboard/KeyboardFocus.h"
 #include "engine/clean/CleanupTarget.h"
 #include "models/clean/CleanupViewModel.h"

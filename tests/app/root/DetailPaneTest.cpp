@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 
-#include "design/SectionAccent.h"
+#include "design/theme/SectionAccent.h"
 
 namespace tidewell::app {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "app/root/DetailPane.h"
 #include "app/root/Sidebar.h"
-#include "design/SectionAccent.h"
-#include "design/SidebarRow.h"
+#include "design/components/SidebarRow.h"
+#include "design/theme/SectionAccent.h"
 #include "models/devmode/DevModeViewModel.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/devmode/DevItemRow.h"

@@ -4,7 +4,7 @@
 
 #include "app/root/ContentView.h"
 #include "app/root/DetailPane.h"
-#include "design/ScreenHeader.h"
+#include "design/components/ScreenHeader.h"
 #include "models/apps/AppsViewModel.h"
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"

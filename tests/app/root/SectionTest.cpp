@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-#include "design/SectionPalette.h"
-#include "design/SymbolTable.h"
+#include "design/symbols/SymbolTable.h"
+#include "design/theme/SectionPalette.h"
 
 namespace tidewell::app {
 namespace {

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "app/root/FullDiskAccessCard.h"
-#include "design/PillButton.h"
-#include "design/SidebarRow.h"
+#include "design/components/PillButton.h"
+#include "design/components/SidebarRow.h"
 
 namespace tidewell::app {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/tray/PopoverPlacement.h"
 #include "app/tray/PopoverToggle.h"
 #include "app/tray/PopoverWindow.h"
-#include "design/PillButton.h"
+#include "design/components/PillButton.h"
 
 namespace tidewell::app {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "design/PillButton.h"
+#include "design/components/PillButton.h"
 #include "screens/advisor/AdvisorActionControlView.h"
 #include "screens/advisor/RuntimeRow.h"
 #include "screens/common/ObjectNames.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/apps/AppGrid.h"
 #include "screens/apps/AppsStyle.h"
 #include "screens/apps/TrashButton.h"

@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/apps/AppCardContent.h"
 #include "screens/apps/AppsRules.h"
 #include "screens/apps/SheetPresentation.h"

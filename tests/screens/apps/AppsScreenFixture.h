@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 #include "screens/apps/AppsView.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Stage.h"

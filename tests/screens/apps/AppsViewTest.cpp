@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QPointer>
 
-#include "design/ScreenHeader.h"
+#include "design/components/ScreenHeader.h"
 #include "screens/apps/AppCard.h"
 #include "screens/apps/AppGrid.h"
 #include "screens/apps/AppsListPage.h"

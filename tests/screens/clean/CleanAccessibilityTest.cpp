@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/ReviewPage.h"
 #include "screens/clean/ScanPage.h"

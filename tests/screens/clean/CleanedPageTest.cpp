@@ -2,9 +2,9 @@
 
 #include <QTest>
 
-#include "design/AnimationClock.h"
-#include "design/CountUpBytes.h"
-#include "design/MotionPreference.h"
+#include "design/components/CountUpBytes.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/MotionPreference.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/PercentRing.h"
 #include "screens/clean/result/ResultPanel.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "design/AnimationClock.h"
-#include "design/PillButton.h"
+#include "design/components/PillButton.h"
+#include "design/motion/AnimationClock.h"
 #include "screens/clean/ReviewPage.h"
 #include "screens/clean/review/CategoryRow.h"
 #include "screens/clean/review/ItemChip.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "design/ScanCircleButton.h"
+#include "design/components/ScanCircleButton.h"
 #include "screens/clean/PercentRing.h"
 #include "screens/clean/ScanPage.h"
 #include "testkit/probe/Probe.h"

@@ -6,9 +6,9 @@
 #include <QHBoxLayout>
 #include <QSignalSpy>
 
-#include "design/Color.h"
-#include "design/InterFont.h"
 #include "design/accessibility/AccessibleTraits.h"
+#include "design/theme/Color.h"
+#include "design/type/InterFont.h"
 #include "screens/common/controls/SegmentedControl.h"
 #include "screens/common/controls/SelectionBox.h"
 #include "screens/common/layout/Surface.h"

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QtEndian>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/common/services/AppIconSource.h"
 #include "screens/common/services/DesktopAppIconProvider.h"
 #include "screens/common/views/AppIconView.h"

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Stage.h"
 

@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QSignalSpy>
 
-#include "design/Color.h"
-#include "design/SectionAccent.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/common/controls/SegmentedControl.h"
 #include "screens/common/controls/SelectionBox.h"
 #include "screens/common/controls/SmallPillButton.h"

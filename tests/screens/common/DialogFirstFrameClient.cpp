@@ -12,8 +12,8 @@
 #include <iostream>
 #include <string>
 
-#include "design/BundledFonts.h"
-#include "design/Color.h"
+#include "design/theme/Color.h"
+#include "design/type/BundledFonts.h"
 #include "screens/common/controls/ConfirmAlert.h"
 #include "testkit/support/EventWait.h"
 

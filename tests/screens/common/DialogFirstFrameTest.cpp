@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "testkit/support/ChildProcess.h"
 #include "testkit/support/VirtualDisplay.h"
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "design/Color.h"
-#include "design/PaintCache.h"
-#include "design/SectionAccent.h"
+#include "design/paint/PaintCache.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/clean/review/CategoryRow.h"
 #include "screens/common/layout/Surface.h"
 #include "screens/common/views/SymbolView.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "design/ThemeEngine.h"
+#include "design/theme/ThemeEngine.h"
 #include "models/VolumeModel.h"
 #include "models/permissions/ActivationSource.h"
 

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "design/ScanCircleButton.h"
+#include "design/components/ScanCircleButton.h"
 #include "screens/common/layout/PageHost.h"
 #include "screens/common/layout/RowStack.h"
 #include "screens/common/views/MessageBanner.h"

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/apps/AppsSortMenu.h"
 #include "screens/clean/review/CategoryRow.h"
 #include "screens/clean/review/ItemChip.h"

@@ -2,7 +2,7 @@
 
 #include <QSignalSpy>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/common/views/AccentLabel.h"
 #include "screens/common/views/ProgressBar.h"
 #include "screens/common/views/ResultBanner.h"

@@ -1,7 +1,7 @@
 // What a big-item card shows and offers, over every kind.
 #include <gtest/gtest.h>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/deepscan/BigItemCardRules.h"
 #include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/RiskBucket.h"

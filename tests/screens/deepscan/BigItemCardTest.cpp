@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "design/GhostPillButton.h"
+#include "design/components/GhostPillButton.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Badge.h"
 #include "screens/common/views/TextLabel.h"

@@ -7,7 +7,7 @@
 
 #include <set>
 
-#include "design/ScreenHeader.h"
+#include "design/components/ScreenHeader.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/ProgressBar.h"
 #include "screens/deepscan/RiskRow.h"

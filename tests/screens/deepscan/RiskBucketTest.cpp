@@ -2,7 +2,7 @@
 // lands, over every case.
 #include <gtest/gtest.h>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/RiskBucket.h"
 

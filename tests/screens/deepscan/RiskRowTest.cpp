@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/deepscan/DeepScanStyle.h"

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "design/GhostPillButton.h"
-#include "design/PillButton.h"
-#include "design/SectionPalette.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/PillButton.h"
+#include "design/theme/SectionPalette.h"
 #include "models/devmode/DevModeViewModel.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SelectionBox.h"

@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "design/Donut.h"
+#include "design/components/Donut.h"
 #include "screens/common/views/Entrance.h"
 #include "screens/home/HomePage.h"
 #include "screens/home/ToolTile.h"

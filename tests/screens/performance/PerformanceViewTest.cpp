@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "design/Color.h"
-#include "design/GradientBar.h"
+#include "design/components/GradientBar.h"
+#include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SegmentedControl.h"
 #include "screens/common/views/AppIconView.h"

@@ -3,8 +3,8 @@
 // animation clock frozen for the life of the fixture, moved by hand; after
 // it, motion stands still again as probe::prepare() left it.
 
-#include "design/AnimationClock.h"
-#include "design/MotionPreference.h"
+#include "design/motion/AnimationClock.h"
+#include "design/motion/MotionPreference.h"
 #include "testkit/probe/Probe.h"
 
 namespace tidewell::testing {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 #include "testkit/probe/Probe.h"
 #include "tests/screens/smartscan/MovingMotion.h"
 

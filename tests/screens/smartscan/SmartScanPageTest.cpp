@@ -8,7 +8,7 @@
 #include <chrono>
 #include <vector>
 
-#include "design/CountUpBytes.h"
+#include "design/components/CountUpBytes.h"
 #include "screens/common/views/Entrance.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/smartscan/ScanDoneBlock.h"

@@ -4,7 +4,7 @@
 
 #include <QSignalSpy>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Stage.h"
 #include "tests/screens/smartscan/MovingMotion.h"

@@ -18,10 +18,10 @@
 #include "app/introvideo/IntroFrame.h"
 #include "app/popover/MenuBarView.h"
 #include "app/popover/QuickCard.h"
-#include "design/AmbientBackground.h"
-#include "design/BrandAsset.h"
-#include "design/BundledFonts.h"
-#include "design/ResourceRoot.h"
+#include "design/brand/BrandAsset.h"
+#include "design/brand/ResourceRoot.h"
+#include "design/paint/AmbientBackground.h"
+#include "design/type/BundledFonts.h"
 #include "models/SettingsStore.h"
 
 using namespace tidewell;

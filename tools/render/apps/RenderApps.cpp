@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 #include "models/SettingsStore.h"
 #include "models/ThreadPoolExecutor.h"
 #include "screens/apps/AppCard.h"

@@ -2,7 +2,7 @@
 // meets them in, each from a real Clean model over a scripted engine whose
 // jobs are run by hand, so a scan can be stopped at 37 % and a cleaning at
 // half. scripts/screens OUTDIR runs it with the others.
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/ReviewPage.h"
 #include "screens/clean/ScanPage.h"

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <set>
 
-#include "design/Color.h"
+#include "design/theme/Color.h"
 #include "models/ManualExecutor.h"
 #include "models/deepscan/DeepScanViewModel.h"
 #include "screens/deepscan/DeepScanView.h"

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <memory>
 
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 #include "engine/clean/CleanupTarget.h"
 #include "engine/deepscan/BigItemScanner.h"
 #include "models/ManualExecutor.h"

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "design/SectionPalette.h"
+#include "design/theme/SectionPalette.h"
 #include "screens/home/HomeView.h"
 #include "testkit/probe/Renderer.h"
 #include "testkit/scenes/ScanRig.h"

@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
-#include "design/Color.h"
-#include "design/GhostPillButton.h"
-#include "design/PillButton.h"
-#include "design/ScreenHeader.h"
-#include "design/SectionAccent.h"
+#include "design/components/GhostPillButton.h"
+#include "design/components/PillButton.h"
+#include "design/components/ScreenHeader.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionAccent.h"
 #include "screens/common/CleanUpLabel.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/controls/ConfirmAlert.h"

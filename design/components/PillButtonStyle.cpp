@@ -1,0 +1,119 @@
+#include "design/components/PillButtonStyle.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "design/paint/Shapes.h"
+#include "design/symbols/Symbol.h"
+#include "design/theme/Color.h"
+#include "design/theme/Gradients.h"
+#include "design/type/InterFont.h"
+#include "design/type/ShapedText.h"
+
+namespace tidewell::design {
+
+namespace {
+double gapFor(const QFont& font) { return 0.45 * fontPixelSize(font); }
+}  // namespace
+
+QSizeF pillLabelSize(const QFont& font, const PillLabel& label) {
+  const QFontMetricsF metrics(font);
+  double width = metrics.horizontalAdvance(label.title);
+  if (label.symbol) width += symbolSide(fontPixelSize(font)) + gapFor(font);
+  if (label.trailing) width += label.trailing->spacing + symbolSide(label.trailing->size);
+  return {width, metrics.height()};
+}
+
+void paintPillLabel(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& colour,
+                    const PillLabel& label) {
+  const QSizeF size = pillLabelSize(font, label);
+  double x = rect.center().x() - size.width() / 2;
+  if (label.symbol) {
+    const double side = symbolSide(fontPixelSize(font));
+    drawSymbol(painter, *label.symbol, QRectF(x, rect.center().y() - side / 2, side, side),
+               font.weight() >= QFont::DemiBold ? FontWeight::Semibold : FontWeight::Medium, colour);
+    x += side + gapFor(font);
+  }
+  painter.setFont(font);
+  painter.setPen(colour);
+  drawShapedText(painter, QRectF(x, rect.top(), rect.right() - x, rect.height()),
+                 Qt::AlignLeft | Qt::AlignVCenter, label.title);
+  if (label.trailing) {
+    const double side = symbolSide(label.trailing->size);
+    x += QFontMetricsF(font).horizontalAdvance(label.title) + label.trailing->spacing;
+    drawSymbol(painter, label.trailing->name, QRectF(x, rect.center().y() - side / 2, side, side),
+               label.trailing->weight, colour);
+  }
+}
+
+QFont pillFont(const PillButtonStyle& style) { return inter(style.fontSize, FontWeight::Semibold); }
+
+QSizeF pillSize(const PillButtonStyle& style, const PillLabel& label) {
+  const QSizeF inner = pillLabelSize(pillFont(style), label);
+  return {inner.width() + 2 * style.horizontalPadding, inner.height() + 2 * style.verticalPadding};
+}
+
+Shadow pillShadow(const PillButtonStyle& style, const SectionPalette& accent) {
+  const QColor base = style.tint ? *style.tint : accent.primary;
+  return {Color::withOpacity(base, 0.35 * base.alphaF()), 12, QPointF(0, 4)};
+}
+
+void applyPressedLook(QPainter& painter, const QRectF& rect, bool pressed) {
+  if (!pressed) return;
+  const QPointF c = rect.center();
+  painter.translate(c);
+  painter.scale(kPressedScale, kPressedScale);
+  painter.translate(-c);
+  painter.setOpacity(painter.opacity() * kPressedOpacity);
+}
+
+void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
+                     const SectionPalette& accent, bool pressed) {
+  painter.save();
+  applyPressedLook(painter, rect, pressed);
+  drawShadow(painter, capsule(rect), pillShadow(style, accent));
+  painter.restore();
+}
+
+void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
+                   const PillLabel& label, bool pressed) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  applyPressedLook(painter, rect, pressed);
+  const QGradientStops fill =
+      style.tint ? QGradientStops{{0.0, Color::withOpacity(*style.tint, 0.95 * style.tint->alphaF())},
+                                  {1.0, *style.tint}}
+                 : QGradientStops{{0.0, Qt::white}, {1.0, Color::rgb(0.88, 0.94, 0.90)}};
+  painter.fillPath(capsule(rect), linearGradient(rect, UnitPoint::top(), UnitPoint::bottom(), fill));
+  strokeInside(painter, rect, rect.height() / 2, 1.0, Color::white(0.25));
+  paintPillLabel(painter, rect, pillFont(style), style.textColor, label);
+  painter.restore();
+}
+
+void paintPillButton(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
+                     const SectionPalette& accent, const PillLabel& label, bool pressed) {
+  paintPillShadow(painter, rect, style, accent, pressed);
+  paintPillBody(painter, rect, style, label, pressed);
+}
+
+QFont ghostPillFont() { return inter(12, FontWeight::Medium); }
+
+QSizeF ghostPillSize(const PillLabel& label) {
+  const QSizeF inner = pillLabelSize(ghostPillFont(), label);
+  return {inner.width() + 28, inner.height() + 16};
+}
+
+QColor ghostPillForeground() { return Color::white(0.85); }
+
+void paintGhostPill(QPainter& painter, const QRectF& rect, const PillLabel& label, bool pressed,
+                    const QColor& foreground) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  applyPressedLook(painter, rect, pressed);
+  painter.fillPath(capsule(rect), Color::raisedSurface());
+  strokeInside(painter, rect, rect.height() / 2, 1.0, Color::hairline());
+  paintPillLabel(painter, rect, ghostPillFont(), foreground, label);
+  painter.restore();
+}
+
+}  // namespace tidewell::design
