@@ -9,7 +9,7 @@
 #include "app/TextBlock.h"
 #include "app/TextLine.h"
 #include "design/brand/BrandLogo.h"
-#include "design/components/GlowCardLook.h"
+#include "design/components/GlowCardPaint.h"
 #include "design/components/PillButton.h"
 #include "design/paint/ShadowLayer.h"
 #include "design/paint/Shapes.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A glow card holding one content widget, padded on every side. Its
-// background (see GlowCardLook) is rendered once per size, device pixel
+// background (see GlowCardPaint) is rendered once per size, device pixel
 // ratio, style and accent into a pixmap, and so are its two shadows, which
 // reach beyond its cell and are drawn by the shadow host above it. It is a shadow host
 // itself, for the glows of what it holds. The accent is the section's
@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "design/components/GlowCardLook.h"
+#include "design/components/GlowCardPaint.h"
 #include "design/paint/PaintCache.h"
 #include "design/paint/ShadowCaster.h"
 

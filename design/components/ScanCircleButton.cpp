@@ -29,7 +29,7 @@ double titleHeight() { return QFontMetricsF(scanCircleTitleFont()).height(); }
 
 // The content in its three layers, back to front, unscaled: the circle
 // and the dots; the blob (the only part that moves by itself); the title.
-void paintRing(QPainter& painter, const QRectF& rect, const ScanCircleLook& look, double fillOpacity) {
+void paintRing(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look, double fillOpacity) {
   const ScanCircleLayout layout = scanCircleLayout(rect, titleHeight());
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
@@ -40,7 +40,7 @@ void paintRing(QPainter& painter, const QRectF& rect, const ScanCircleLook& look
   painter.restore();
 }
 
-void paintBlob(QPainter& painter, const QRectF& rect, const ScanCircleLook& look) {
+void paintBlob(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look) {
   const ScanCircleLayout layout = scanCircleLayout(rect, titleHeight());
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
@@ -48,7 +48,7 @@ void paintBlob(QPainter& painter, const QRectF& rect, const ScanCircleLook& look
   painter.restore();
 }
 
-void paintTitle(QPainter& painter, const QRectF& rect, const ScanCircleLook& look) {
+void paintTitle(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look) {
   const ScanCircleLayout layout = scanCircleLayout(rect, titleHeight());
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
@@ -58,7 +58,7 @@ void paintTitle(QPainter& painter, const QRectF& rect, const ScanCircleLook& loo
   painter.restore();
 }
 
-void paintContent(QPainter& painter, const QRectF& rect, const ScanCircleLook& look, double fillOpacity) {
+void paintContent(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look, double fillOpacity) {
   paintRing(painter, rect, look, fillOpacity);
   paintBlob(painter, rect, look);
   paintTitle(painter, rect, look);
@@ -67,7 +67,7 @@ void paintContent(QPainter& painter, const QRectF& rect, const ScanCircleLook& l
 double glowReach() { return shadowReach({QColor(), kScanGlowRadius, QPointF()}); }
 
 // The resting button's alpha, blurred and tinted: made once per look.
-QImage glowImage(const ScanCircleLook& look, double dpr) {
+QImage glowImage(const ScanCircleSnapshot& look, double dpr) {
   static QCache<QString, QImage> cache(8 * 1024 * 1024);  // bytes
   const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6")
                           .arg(look.symbol.text(), look.title)
@@ -84,7 +84,7 @@ QImage glowImage(const ScanCircleLook& look, double dpr) {
   content.setDevicePixelRatio(dpr);
   {
     QPainter p(&content);
-    ScanCircleLook resting = look;
+    ScanCircleSnapshot resting = look;
     resting.blob = {};
     paintContent(p, QRectF(reach, reach, kScanRingDiameter, kScanRingDiameter), resting,
                  scanCircleFillOpacity(1));
@@ -109,14 +109,14 @@ QTransform scaledAbout(QPointF centre, double scale) {
 
 QFont scanCircleTitleFont() { return inter(kScanTitleSize, FontWeight::Semibold, FontDesign::Rounded); }
 
-void paintScanCircleButton(QPainter& painter, const QRectF& rect, const ScanCircleLook& look) {
+void paintScanCircleButton(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look) {
   painter.save();
   painter.setTransform(scaledAbout(rect.center(), scanCircleScale(look.hover)), true);
   paintContent(painter, rect, look, scanCircleFillOpacity(look.hover));
   painter.restore();
 }
 
-void paintScanCircleGlow(QPainter& painter, const QRectF& rect, const ScanCircleLook& look) {
+void paintScanCircleGlow(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look) {
   const double opacity = scanCircleGlowOpacity(look.hover);
   if (!(opacity > 0)) return;
   const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
@@ -188,7 +188,7 @@ BlobTransform ScanCircleButton::blobNow() const {
   return blobTransform(symbol_.text(), true, reduceMotion(), now, blobHover_.value(now));
 }
 
-ScanCircleLook ScanCircleButton::currentLook() const {
+ScanCircleSnapshot ScanCircleButton::currentSnapshot() const {
   const double now = AnimationClock::shared().now();
   return {symbol_, text(), SectionAccent::of(this), hover_.value(now),
           wobbleFrames_->isActive() ? shownBlob_ : blobNow()};
@@ -207,7 +207,7 @@ QSize ScanCircleButton::sizeHint() const {
 }
 
 void ScanCircleButton::paintShadows(QPainter& painter) const {
-  paintScanCircleGlow(painter, QRectF(rect()), currentLook());
+  paintScanCircleGlow(painter, QRectF(rect()), currentSnapshot());
 }
 
 QRectF ScanCircleButton::shadowArea() const { return scanCircleGlowArea(QRectF(rect())); }
@@ -219,7 +219,7 @@ bool ScanCircleButton::hitButton(const QPoint& pos) const {
 void ScanCircleButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const ScanCircleLook look = currentLook();
+  const ScanCircleSnapshot look = currentSnapshot();
   const QRectF area(rect());
   if (!ShadowLayer::hostOf(this)) paintScanCircleGlow(painter, area, look);
   // The ring is drawn again only when the hover (or the look) changes; the

@@ -24,7 +24,7 @@ namespace tidewell::design {
 
 class FrameTimer;
 
-struct ScanCircleLook {
+struct ScanCircleSnapshot {
   SymbolName symbol;
   QString title;
   SectionPalette accent;
@@ -35,10 +35,10 @@ struct ScanCircleLook {
 QFont scanCircleTitleFont();
 
 // The button in rect (its 224 square centred there), without its glow.
-void paintScanCircleButton(QPainter& painter, const QRectF& rect, const ScanCircleLook& look);
+void paintScanCircleButton(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look);
 // The hover glow around it: the button's resting picture blurred
 // (radius 34) in the accent's primary, at the look's hover.
-void paintScanCircleGlow(QPainter& painter, const QRectF& rect, const ScanCircleLook& look);
+void paintScanCircleGlow(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look);
 // The area that glow may touch.
 QRectF scanCircleGlowArea(const QRectF& rect);
 
@@ -55,7 +55,7 @@ class ScanCircleButton : public QAbstractButton, public ShadowCaster {
   void setHovering(bool hovering);
   void setBlobHovering(bool hovering);
   // The look at the clock's time.
-  ScanCircleLook currentLook() const;
+  ScanCircleSnapshot currentSnapshot() const;
   bool isAnimating() const;
 
   QSize sizeHint() const override;

@@ -25,12 +25,12 @@ QFont labelFont(bool active) { return inter(kFontSize, active ? FontWeight::Semi
 
 double sidebarRowHeight() { return 2 * kPadY + QFontMetricsF(labelFont(true)).height(); }
 
-double sidebarRowNaturalWidth(const SidebarRowLook& look) {
+double sidebarRowNaturalWidth(const SidebarRowSnapshot& look) {
   return 2 * kPadX + kIconFrame + kSpacing +
          QFontMetricsF(labelFont(look.isActive)).horizontalAdvance(look.label);
 }
 
-QColor sidebarRowForeground(const SidebarRowLook& look) {
+QColor sidebarRowForeground(const SidebarRowSnapshot& look) {
   if (look.isActive) return Color::rgb(0.03, 0.07, 0.05);
   return Color::white(look.hovering ? 0.9 : 0.55);
 }
@@ -39,12 +39,12 @@ Shadow sidebarRowShadow(const SectionPalette& palette) {
   return {Color::withOpacity(palette.primary, 0.45), 12, QPointF(0, 3)};
 }
 
-void paintSidebarRowShadow(QPainter& painter, const QRectF& rect, const SidebarRowLook& look) {
+void paintSidebarRowShadow(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look) {
   if (!look.isActive) return;
   drawShadow(painter, continuousRoundedRect(rect, kRadius), sidebarRowShadow(look.palette));
 }
 
-void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRowLook& look) {
+void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   const QPainterPath shape = continuousRoundedRect(rect, kRadius);
@@ -71,7 +71,7 @@ void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRow
   painter.restore();
 }
 
-void paintSidebarRow(QPainter& painter, const QRectF& rect, const SidebarRowLook& look) {
+void paintSidebarRow(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look) {
   paintSidebarRowShadow(painter, rect, look);
   paintSidebarRowBody(painter, rect, look);
 }
@@ -120,8 +120,8 @@ QSize SidebarRow::minimumSizeHint() const {
   return {int(2 * kPadX + kIconFrame), int(std::ceil(sidebarRowHeight()))};
 }
 
-SidebarRowLook SidebarRow::currentLook() const {
-  SidebarRowLook look = look_;
+SidebarRowSnapshot SidebarRow::currentSnapshot() const {
+  SidebarRowSnapshot look = look_;
   look.iconFrame = bounce_->frame();
   return look;
 }
@@ -138,7 +138,7 @@ void SidebarRow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   if (!ShadowLayer::hostOf(this)) paintShadows(painter);
-  paintSidebarRowBody(painter, QRectF(rect()), currentLook());
+  paintSidebarRowBody(painter, QRectF(rect()), currentSnapshot());
 }
 
 void SidebarRow::enterEvent(QEnterEvent* event) {

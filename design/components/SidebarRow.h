@@ -16,7 +16,7 @@ namespace tidewell::design {
 
 class SymbolEffect;
 
-struct SidebarRowLook {
+struct SidebarRowSnapshot {
   SymbolName symbol;
   QString label;
   bool isActive = false;
@@ -27,14 +27,14 @@ struct SidebarRowLook {
 
 // Padding 12 x 9, an 18-wide icon frame, 10 between icon and label.
 double sidebarRowHeight();
-double sidebarRowNaturalWidth(const SidebarRowLook& look);
-QColor sidebarRowForeground(const SidebarRowLook& look);
+double sidebarRowNaturalWidth(const SidebarRowSnapshot& look);
+QColor sidebarRowForeground(const SidebarRowSnapshot& look);
 // The active fill's glow: primary at 0.45, radius 12, 3 down.
 Shadow sidebarRowShadow(const SectionPalette& palette);
 
-void paintSidebarRowShadow(QPainter& painter, const QRectF& rect, const SidebarRowLook& look);
-void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRowLook& look);
-void paintSidebarRow(QPainter& painter, const QRectF& rect, const SidebarRowLook& look);
+void paintSidebarRowShadow(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look);
+void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look);
+void paintSidebarRow(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look);
 
 class SidebarRow : public QAbstractButton, public ShadowCaster {
   Q_OBJECT
@@ -61,8 +61,8 @@ class SidebarRow : public QAbstractButton, public ShadowCaster {
   void leaveEvent(QEvent* event) override;
 
  private:
-  SidebarRowLook currentLook() const;
-  SidebarRowLook look_;
+  SidebarRowSnapshot currentSnapshot() const;
+  SidebarRowSnapshot look_;
   std::function<void()> action_;
   SymbolEffect* bounce_;
 };

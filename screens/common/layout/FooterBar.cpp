@@ -4,7 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "design/components/GlowCardLook.h"
+#include "design/components/GlowCardPaint.h"
 #include "design/paint/ShadowLayer.h"
 #include "design/theme/Color.h"
 

@@ -220,9 +220,9 @@ TEST(GhostPill, ALabelInItsOwnColour) {
 TEST(SidebarRow, ActivePaintsItsGradientInactiveLeavesTheBackground) {
   const QColor background(20, 40, 60);
   auto look = [](bool active, bool hovering) {
-    return SidebarRowLook{"house.fill"_symbol, "Home", active, hovering, SectionPalette::apps(), {}};
+    return SidebarRowSnapshot{"house.fill"_symbol, "Home", active, hovering, SectionPalette::apps(), {}};
   };
-  auto draw = [&](const SidebarRowLook& l) {
+  auto draw = [&](const SidebarRowSnapshot& l) {
     QImage image(220, 60, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
     QPainter p(&image);

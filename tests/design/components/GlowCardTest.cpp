@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "design/components/GlowCard.h"
-#include "design/components/GlowCardLook.h"
+#include "design/components/GlowCardPaint.h"
 #include "design/paint/DotTexture.h"
 #include "design/paint/ShadowLayer.h"
 #include "design/theme/Color.h"
@@ -32,7 +32,7 @@ TEST(DotTexture, ThirteenColumnsSixFadingRowsNearTheTrailingCorner) {
   EXPECT_DOUBLE_EQ(dotTextureLayout(100).front().rect.left(), -24);
 }
 
-TEST(GlowCardLook, GlassLevelsAndShadows) {
+TEST(GlowCardPaint, GlassLevelsAndShadows) {
   const GlowCardStyle plain{.cornerRadius = 20, .padding = 16};
   GlowCardStyle featured = plain;
   featured.featured = true;

@@ -70,18 +70,18 @@ TEST(ScanCircleButton, HoverGrowsTheButtonAndTiltsTheBlobOnlyOverIt) {
   EXPECT_TRUE(button->isHovering());
   EXPECT_FALSE(button->isBlobHovering());
   motion.advance(0.1);
-  const double halfway = button->currentLook().hover;
+  const double halfway = button->currentSnapshot().hover;
   EXPECT_GT(halfway, 0.5);  // ease-out
   EXPECT_LT(halfway, 1.0);
   motion.advance(0.15);
-  EXPECT_DOUBLE_EQ(button->currentLook().hover, 1.0);
-  EXPECT_DOUBLE_EQ(scanCircleScale(button->currentLook().hover), 1.04);
+  EXPECT_DOUBLE_EQ(button->currentSnapshot().hover, 1.0);
+  EXPECT_DOUBLE_EQ(scanCircleScale(button->currentSnapshot().hover), 1.04);
   // The blob wobbles (no hover tilt beyond it) until the pointer is over it.
-  const BlobTransform resting = button->currentLook().blob;
+  const BlobTransform resting = button->currentSnapshot().blob;
   EXPECT_LT(resting.scale, 1.03);
   button->setBlobHovering(true);
   motion.advance(2.0);
-  const BlobTransform tilted = button->currentLook().blob;
+  const BlobTransform tilted = button->currentSnapshot().blob;
   const BlobTransform wobble =
       wobbleTransform(AnimationClock::shared().now() + wobblePhase(QStringLiteral("magnifyingglass")));
   EXPECT_NEAR(tilted.scale, wobble.scale * 1.08, 1e-9);
@@ -107,8 +107,8 @@ TEST(ScanCircleButton, FramesOnlyWhileShownAndMotionAllowed) {
   EXPECT_FALSE(button->isAnimating());
   // Under reduce motion a hover takes effect at once.
   button->setHovering(true);
-  EXPECT_DOUBLE_EQ(button->currentLook().hover, 1.0);
-  EXPECT_EQ(button->currentLook().blob, BlobTransform{});
+  EXPECT_DOUBLE_EQ(button->currentSnapshot().hover, 1.0);
+  EXPECT_EQ(button->currentSnapshot().blob, BlobTransform{});
 }
 
 TEST(ScanCircleButton, PaintsInTheSectionAccent) {

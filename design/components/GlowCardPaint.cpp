@@ -1,4 +1,4 @@
-#include "design/components/GlowCardLook.h"
+#include "design/components/GlowCardPaint.h"
 
 #include <QPainter>
 
