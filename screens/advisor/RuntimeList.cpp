@@ -24,15 +24,18 @@ void RuntimeList::setRuntimes(const std::vector<AdvisorService::SimRuntime>& run
   auto control = [&](const AdvisorService::SimRuntime& r) {
     return advisorActionControl(busyAction, QString::fromStdString(r.id), r.deletable);
   };
-  auto asking = [this](const AdvisorService::SimRuntime& r) {
-    return [this, r] { Q_EMIT deleteRequested(r); };
-  };
   const QList<RuntimeRow*> rows = rows_.sync(
       runtimes, [](const AdvisorService::SimRuntime& r) { return r.id; },
-      [&](const AdvisorService::SimRuntime& r) { return new RuntimeRow(r, control(r), now, asking(r)); },
-      [&](RuntimeRow* row, const AdvisorService::SimRuntime& r) {
-        row->update(r, control(r), now, asking(r));
-      });
+      [&](const AdvisorService::SimRuntime& r) {
+        auto* row = new RuntimeRow(r, control(r), now);
+        connect(row, &RuntimeRow::deleteRequested, this, [this, row] {
+          // A copy of the row's latest runtime: the request may remove the row.
+          const AdvisorService::SimRuntime shown = row->runtime();
+          Q_EMIT deleteRequested(shown);
+        });
+        return row;
+      },
+      [&](RuntimeRow* row, const AdvisorService::SimRuntime& r) { row->update(r, control(r), now); });
   stack_->setRows(rows);
 }
 

@@ -19,7 +19,7 @@ using design::Color::secondaryText;
 using design::Color::tertiaryText;
 
 RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorActionControl control, Now now,
-                       std::function<void()> requestDelete, QWidget* parent)
+                       QWidget* parent)
     : Surface(SurfaceLook{}, parent), runtime_(std::move(runtime)) {
   setObjectName(QStringLiteral("runtimeRow"));
   setKey(this, QString::fromStdString(runtime_.id));
@@ -41,7 +41,7 @@ RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorAction
       "runtimeSize");
   control_ = named(new AdvisorActionControlView(QStringLiteral("Delete…"),
                                                 advisorPillStyle(advisorDeleteTint(), Qt::white),
-                                                std::move(requestDelete)),
+                                                [this] { Q_EMIT deleteRequested(); }),
                    "runtimeDelete");
   top->addWidget(name_, 0, Qt::AlignVCenter);
   top->addWidget(build_, 0, Qt::AlignVCenter);
@@ -68,10 +68,8 @@ RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorAction
   showValues(now);
 }
 
-void RuntimeRow::update(engine::AdvisorService::SimRuntime runtime, AdvisorActionControl control, Now now,
-                        std::function<void()> requestDelete) {
+void RuntimeRow::update(engine::AdvisorService::SimRuntime runtime, AdvisorActionControl control, Now now) {
   runtime_ = std::move(runtime);
-  control_->setRun(std::move(requestDelete));
   control_->setState(control);
   showValues(now);
 }

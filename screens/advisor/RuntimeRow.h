@@ -3,11 +3,10 @@
 // size with "Delete…" (a spinner while this runtime is being deleted;
 // disabled while another action runs or when the tool would not delete
 // it), over its usage (wrapping in a narrow card) and, when known, its
-// last use. Built by the screen from plain values; "Delete…" runs the
-// screen's closure, which asks first. GUI thread only.
+// last use. Built by the screen from plain values; "Delete…" reports
+// deleteRequested() (the screen asks first). GUI thread only.
 
 #include <chrono>
-#include <functional>
 
 #include "engine/advisor/AdvisorService.h"
 #include "screens/advisor/AdvisorRules.h"
@@ -24,13 +23,15 @@ class RuntimeRow : public Surface {
   using Now = std::chrono::system_clock::time_point;
 
   RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorActionControl control, Now now,
-             std::function<void()> requestDelete, QWidget* parent = nullptr);
+             QWidget* parent = nullptr);
 
-  void update(engine::AdvisorService::SimRuntime runtime, AdvisorActionControl control, Now now,
-              std::function<void()> requestDelete);
+  void update(engine::AdvisorService::SimRuntime runtime, AdvisorActionControl control, Now now);
 
   const engine::AdvisorService::SimRuntime& runtime() const { return runtime_; }
   AdvisorActionControlView* control() const { return control_; }
+
+ Q_SIGNALS:
+  void deleteRequested();
 
  private:
   void showValues(Now now);

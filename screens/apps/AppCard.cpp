@@ -40,7 +40,7 @@ BadgeLook badgeLookFor(AppBadge badge) {
 }  // namespace
 
 AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColor destructiveRed,
-                 std::shared_ptr<AppIconProvider> icons, std::function<void()> onUninstall, QWidget* parent)
+                 std::shared_ptr<AppIconProvider> icons, QWidget* parent)
     : Surface(cardLook(), parent) {
   setObjectName(QStringLiteral("appCard"));
   setKey(this, QFile::decodeName(QByteArray::fromStdString(app.url)));
@@ -51,10 +51,7 @@ AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColo
             "appIcon");
   icon_->setFixedSize(kIconSide, kIconSide);
   trash_ = named(new TrashButton(destructiveRed, QString(), this), "appTrash");
-  connect(trash_, &QAbstractButton::clicked, this, [this] {
-    // A copy: the action may lead to this card's removal.
-    if (auto action = onUninstall_) action();
-  });
+  connect(trash_, &QAbstractButton::clicked, this, &AppCard::uninstallRequested);
 
   name_ = named(new TextLabel({}, textStyle(13.5, FontWeight::Semibold), this), "appName");
   version_ =
@@ -95,13 +92,11 @@ AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColo
   column->addSpacerItem(new QSpacerItem(0, 2 + kSpacing, QSizePolicy::Minimum, QSizePolicy::Expanding));
   column->addWidget(size_);
 
-  setApp(app, now, std::move(onUninstall));
+  setApp(app, now);
 }
 
-void AppCard::setApp(const engine::InstalledApp& app, platform::TimePoint now,
-                     std::function<void()> onUninstall) {
+void AppCard::setApp(const engine::InstalledApp& app, platform::TimePoint now) {
   app_ = app;
-  onUninstall_ = std::move(onUninstall);
   const AppCardContent content = appCardContent(app, now);
   trash_->setHelp(content.trashHelp);
   name_->setText(content.name);

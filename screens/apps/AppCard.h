@@ -4,11 +4,11 @@
 // that asks for it to be uninstalled. A raised surface (corner radius 16)
 // whose hairline edge turns the section accent's primary at 0.45 while the
 // pointer is over it. The card itself is not a button; it never reads the
-// model, only the record and the action it is given. Its icon is fetched
+// model, only the record it is given, and reports a press of the trash
+// button as uninstallRequested(). Its icon is fetched
 // once, when the card first comes on screen. GUI thread only.
 
 #include <QColor>
-#include <functional>
 #include <memory>
 
 #include "base/LocalTime.h"
@@ -26,17 +26,19 @@ class TrashButton;
 class AppCard : public Surface {
   Q_OBJECT
  public:
-  // onUninstall runs when the trash button is pressed.
   AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColor destructiveRed,
-          std::shared_ptr<AppIconProvider> icons, std::function<void()> onUninstall,
-          QWidget* parent = nullptr);
+          std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr);
 
   // Shows a newer record of the same bundle, keeping the hover and icon.
-  void setApp(const engine::InstalledApp& app, platform::TimePoint now, std::function<void()> onUninstall);
+  void setApp(const engine::InstalledApp& app, platform::TimePoint now);
   const engine::InstalledApp& app() const { return app_; }
 
   AppIconView* iconView() const { return icon_; }
   TrashButton* trashButton() const { return trash_; }
+
+ Q_SIGNALS:
+  // The trash button was pressed.
+  void uninstallRequested();
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
@@ -44,7 +46,6 @@ class AppCard : public Surface {
 
  private:
   engine::InstalledApp app_;
-  std::function<void()> onUninstall_;
   AppIconView* icon_;
   TrashButton* trash_;
   TextLabel* name_;

@@ -12,15 +12,18 @@ AppGrid::AppGrid(QColor destructiveRed, std::shared_ptr<AppIconProvider> icons, 
 }
 
 void AppGrid::showApps(const std::vector<engine::InstalledApp>& apps, platform::TimePoint now) {
-  auto actionFor = [this](const engine::InstalledApp& app) {
-    return [this, app] { Q_EMIT uninstallRequested(app); };
-  };
   const QList<AppCard*> ordered = cards_.sync(
       apps, [](const engine::InstalledApp& app) { return app.url; },
       [&](const engine::InstalledApp& app) {
-        return new AppCard(app, now, destructiveRed_, icons_, actionFor(app), this);
+        auto* card = new AppCard(app, now, destructiveRed_, icons_, this);
+        connect(card, &AppCard::uninstallRequested, this, [this, card] {
+          // A copy of the card's latest record: the request may remove the card.
+          const engine::InstalledApp shown = card->app();
+          Q_EMIT uninstallRequested(shown);
+        });
+        return card;
       },
-      [&](AppCard* card, const engine::InstalledApp& app) { card->setApp(app, now, actionFor(app)); });
+      [&](AppCard* card, const engine::InstalledApp& app) { card->setApp(app, now); });
   QList<QWidget*> cells;
   cells.reserve(ordered.size());
   for (AppCard* card : ordered) cells.append(card);

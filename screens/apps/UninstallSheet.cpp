@@ -10,6 +10,7 @@
 #include "screens/apps/SheetPresentation.h"
 #include "screens/apps/UninstallItemRow.h"
 #include "screens/apps/UninstallSheetContent.h"
+#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/AppIconView.h"
@@ -88,7 +89,13 @@ QWidget* itemList(const UninstallSheetContent& content) {
 
 UninstallSheet::UninstallSheet(models::PendingUninstall pending, std::shared_ptr<models::AppsViewModel> model,
                                std::shared_ptr<AppIconProvider> icons, QWidget* parent, QColor destructiveRed)
-    : ModalDialog(parent), pending_(std::move(pending)), model_(std::move(model)) {
+    : ModalDialog(parent),
+      pending_(std::move(pending)),
+      confirmPlan_(
+          modelCall(model, [id = pending_.id](models::AppsViewModel& m) { return m.confirmUninstall(id); })),
+      withdrawPlan_(modelCall(model, [id = pending_.id](models::AppsViewModel& m) {
+        if (dismissalClearsPending(id, pendingId(m))) m.setPendingPlan(std::nullopt);
+      })) {
   setObjectName(QStringLiteral("uninstallSheet"));
   setFixedSize(kSize);
   const UninstallSheetContent content = uninstallSheetContent(pending_.plan);
@@ -133,17 +140,15 @@ void UninstallSheet::closeQuietly() {
 void UninstallSheet::done(int result) {
   if (closing_) return;
   closing_ = true;
-  if (result == QDialog::Rejected && !quiet_ && model_ &&
-      dismissalClearsPending(pending_.id, pendingId(*model_)))
-    model_->setPendingPlan(std::nullopt);
+  if (result == QDialog::Rejected && !quiet_) withdrawPlan_();
   ModalDialog::done(result);
 }
 
 void UninstallSheet::confirm() {
-  if (closing_ || !model_) return;
+  if (closing_) return;
   // The model withdraws the pending plan before it starts moving, which
   // closes this sheet; the outcome shows later in the screen's banner.
-  model_->confirmUninstall(pending_.id);
+  confirmPlan_();
   done(QDialog::Accepted);
 }
 

@@ -10,9 +10,12 @@
 // id (the model acts only when it is still the pending plan), and "Cancel"
 // withdraws the pending plan only while it is this sheet's. The screen's
 // presenter closes a sheet whose plan is no longer pending with
-// closeQuietly(), which leaves the model alone. GUI thread only.
+// closeQuietly(), which leaves the model alone. The sheet holds the model
+// weakly: once the model is gone, its buttons only close it. GUI thread
+// only.
 
 #include <QColor>
+#include <functional>
 #include <memory>
 
 #include "models/apps/AppsViewModel.h"
@@ -48,7 +51,8 @@ class UninstallSheet : public ModalDialog {
   void confirm();
 
   models::PendingUninstall pending_;
-  std::shared_ptr<models::AppsViewModel> model_;
+  std::function<void()> confirmPlan_;
+  std::function<void()> withdrawPlan_;
   bool closing_ = false;
   bool quiet_ = false;
 };

@@ -43,12 +43,10 @@ DelayedCall timerDelayedCall() {
   };
 }
 
-BigItemCard::BigItemCard(engine::BigItem item, std::function<void()> onReveal, std::function<void()> onTrash,
-                         std::shared_ptr<Clipboard> clipboard, DelayedCall after, QWidget* parent)
+BigItemCard::BigItemCard(engine::BigItem item, std::shared_ptr<Clipboard> clipboard, DelayedCall after,
+                         QWidget* parent)
     : Surface({}, parent),
       item_(std::move(item)),
-      onReveal_(std::move(onReveal)),
-      onTrash_(std::move(onTrash)),
       clipboard_(std::move(clipboard)),
       after_(std::move(after)) {
   named(this, "bigItemCard");
@@ -92,9 +90,7 @@ BigItemCard::BigItemCard(engine::BigItem item, std::function<void()> onReveal, s
             "revealButton");
   reveal->setToolTip(revealHelp());
   stretchAcross(reveal);
-  connect(reveal, &QAbstractButton::clicked, this, [this] {
-    if (onReveal_) onReveal_();
-  });
+  connect(reveal, &QAbstractButton::clicked, this, &BigItemCard::revealRequested);
 
   auto* actions = new QHBoxLayout;
   actions->setContentsMargins(0, 0, 0, 0);
@@ -112,9 +108,7 @@ BigItemCard::BigItemCard(engine::BigItem item, std::function<void()> onReveal, s
   if (offered.trash) {
     auto* trash = named(new TrashPillButton(this), "trashButton");
     trash->setToolTip(trashHelp(item_.name));
-    connect(trash, &QAbstractButton::clicked, this, [this] {
-      if (onTrash_) onTrash_();
-    });
+    connect(trash, &QAbstractButton::clicked, this, &BigItemCard::trashRequested);
     actions->addWidget(trash, 0);
   }
 
@@ -144,11 +138,6 @@ BigItemCard::BigItemCard(engine::BigItem item, std::function<void()> onReveal, s
   column->addLayout(actions);
 
   connect(this, &Surface::hoverChanged, this, [this] { update(); });
-}
-
-void BigItemCard::setActions(std::function<void()> onReveal, std::function<void()> onTrash) {
-  onReveal_ = std::move(onReveal);
-  onTrash_ = std::move(onTrash);
 }
 
 void BigItemCard::addBackgroundKey(design::PaintKey& key) const { key.add(item_.kind); }

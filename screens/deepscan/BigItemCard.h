@@ -3,8 +3,8 @@
 // its name, where it lies, its size and a sentence about it, with the
 // actions it allows (Reveal; the trash button unless it is a container
 // disk; Copy command for a container disk with a reclaim command). The card
-// never reads a model: Reveal and trash run the screen's callbacks, and
-// Copy command writes the command to the clipboard itself, then reads
+// never reads a model: Reveal and trash report revealRequested() and
+// trashRequested(), and Copy command writes the command to the clipboard itself, then reads
 // "Copied" until the delay it was given has passed (two seconds).
 //
 // Named "bigItemCard", keyed by the item's id; its parts are "cardBadge",
@@ -39,14 +39,14 @@ inline constexpr std::chrono::milliseconds kCopiedFor{2000};
 class BigItemCard : public Surface {
   Q_OBJECT
  public:
-  BigItemCard(engine::BigItem item, std::function<void()> onReveal, std::function<void()> onTrash,
-              std::shared_ptr<Clipboard> clipboard, DelayedCall after = timerDelayedCall(),
-              QWidget* parent = nullptr);
+  BigItemCard(engine::BigItem item, std::shared_ptr<Clipboard> clipboard,
+              DelayedCall after = timerDelayedCall(), QWidget* parent = nullptr);
 
   const engine::BigItem& item() const { return item_; }
   bool isCopied() const { return copied_; }
-  // The screen hands a card kept for the same item fresh actions.
-  void setActions(std::function<void()> onReveal, std::function<void()> onTrash);
+ Q_SIGNALS:
+  void revealRequested();
+  void trashRequested();
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
@@ -57,8 +57,6 @@ class BigItemCard : public Surface {
   void setCopied(bool copied);
 
   engine::BigItem item_;
-  std::function<void()> onReveal_;
-  std::function<void()> onTrash_;
   std::shared_ptr<Clipboard> clipboard_;
   DelayedCall after_;
   bool copied_ = false;

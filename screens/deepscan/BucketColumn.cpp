@@ -16,14 +16,16 @@ BucketColumn::BucketColumn(QWidget* parent) : ScrollColumn(parent) {
 }
 
 void BucketColumn::show(const std::vector<RiskRowValues>& rows) {
-  auto viewAction = [this](RiskBucket bucket) { return [this, bucket] { Q_EMIT picked(bucket); }; };
   const QList<RiskRow*> ordered = rows_.sync(
       rows, [](const RiskRowValues& values) { return rawValue(values.bucket); },
-      [&](const RiskRowValues& values) { return new RiskRow(values, viewAction(values.bucket), content()); },
-      [&](RiskRow* row, const RiskRowValues& values) {
-        row->setValues(values);
-        row->setView(viewAction(values.bucket));
-      });
+      [this](const RiskRowValues& values) {
+        auto* row = new RiskRow(values, content());
+        // The row is kept per bucket: its bucket never changes.
+        connect(row, &RiskRow::viewRequested, this,
+                [this, bucket = values.bucket] { Q_EMIT picked(bucket); });
+        return row;
+      },
+      [](RiskRow* row, const RiskRowValues& values) { row->setValues(values); });
   // Re-stack in bucket order, above the closing stretch.
   for (RiskRow* row : ordered) column()->removeWidget(row);
   for (int i = 0; i < ordered.size(); ++i) {

@@ -96,21 +96,30 @@ void BucketDetailPane::show(RiskBucket bucket, const std::vector<engine::BigItem
   count_->setText(countAndSizeLine(summary.count, summary.bytes));
   showBanner(lastResult);
 
-  auto cardActions = [this](const engine::BigItem& item) {
-    return std::pair<std::function<void()>, std::function<void()>>{
-        [this, item] { Q_EMIT revealRequested(item); }, [this, item] { Q_EMIT trashRequested(item); }};
-  };
   const QList<BigItemCard*> cards = cards_.sync(
       items, [](const engine::BigItem& item) { return item.id; },
       [&](const engine::BigItem& item) {
-        auto [reveal, trash] = cardActions(item);
-        return new BigItemCard(item, reveal, trash, clipboard_, copyDelay_, grid_);
+        auto* card = new BigItemCard(item, clipboard_, copyDelay_, grid_);
+        connect(card, &BigItemCard::revealRequested, this,
+                [this, card] { report(card, &BucketDetailPane::revealRequested); });
+        connect(card, &BigItemCard::trashRequested, this,
+                [this, card] { report(card, &BucketDetailPane::trashRequested); });
+        return card;
       },
-      [&](BigItemCard* card, const engine::BigItem& item) {
-        auto [reveal, trash] = cardActions(item);
-        card->setActions(reveal, trash);
-      });
+      [](BigItemCard*, const engine::BigItem&) {});
+  shownItems_.clear();
+  for (qsizetype i = 0; i < cards.size(); ++i)
+    shownItems_.emplace(cards[i], items[static_cast<std::size_t>(i)]);
   grid_->setCells(QList<QWidget*>(cards.begin(), cards.end()));
+}
+
+void BucketDetailPane::report(const BigItemCard* card,
+                              void (BucketDetailPane::*signal)(const engine::BigItem&)) {
+  const auto found = shownItems_.find(card);
+  if (found == shownItems_.end()) return;
+  // A copy: the request may lead to the card's removal.
+  const engine::BigItem item = found->second;
+  Q_EMIT(this->*signal)(item);
 }
 
 void BucketDetailPane::showBanner(const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult) {

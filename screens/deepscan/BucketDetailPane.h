@@ -9,6 +9,7 @@
 // "bucketGrid". GUI thread only.
 
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -41,6 +42,8 @@ class BucketDetailPane : public QWidget {
 
  private:
   void showBanner(const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult);
+  // Emits signal with the item card shows now, if it still shows one.
+  void report(const BigItemCard* card, void (BucketDetailPane::*signal)(const engine::BigItem&));
 
   std::shared_ptr<Clipboard> clipboard_;
   DelayedCall copyDelay_;
@@ -52,6 +55,8 @@ class BucketDetailPane : public QWidget {
   MessageBanner* banner_;
   AdaptiveGrid* grid_;
   KeyedWidgets<BigItemCard, std::string> cards_;
+  // The latest item of each card kept, for what its buttons report.
+  std::map<const BigItemCard*, engine::BigItem> shownItems_;
 };
 
 }  // namespace tidewell::screens

@@ -37,8 +37,8 @@ SurfaceLook riskRowLook(const RiskRowValues& values, bool hovering) {
   return look;
 }
 
-RiskRow::RiskRow(RiskRowValues values, std::function<void()> view, QWidget* parent)
-    : Surface(riskRowLook(values, false), parent), values_(values), view_(std::move(view)) {
+RiskRow::RiskRow(RiskRowValues values, QWidget* parent)
+    : Surface(riskRowLook(values, false), parent), values_(values) {
   named(this, "riskRow");
   setKey(this, rawValue(values_.bucket));
   setClickable(true);
@@ -75,9 +75,7 @@ RiskRow::RiskRow(RiskRowValues values, std::function<void()> view, QWidget* pare
   row->addWidget(chevron_, 0, Qt::AlignVCenter);
 
   connect(this, &Surface::hoverChanged, this, [this] { restyle(); });
-  connect(this, &Surface::clicked, this, [this] {
-    if (view_) view_();
-  });
+  connect(this, &Surface::clicked, this, &RiskRow::viewRequested);
   // A tab of the bucket column: selected while its detail is shown.
   design::AccessibleTraits& traits = design::accessibleTraits(this);
   traits.role = QAccessible::PageTab;

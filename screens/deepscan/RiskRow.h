@@ -1,11 +1,9 @@
 #pragma once
 // One line of the Deep Scan bucket column: the bucket's round badge, its
 // title over the "count · size" line, and a chevron. A click anywhere on
-// it runs its view action; it never reads a model. Named "riskRow", keyed
+// it reports viewRequested(); it never reads a model. Named "riskRow", keyed
 // by the bucket's raw value; its texts are "riskRowTitle" and
 // "riskRowCount". GUI thread only.
-
-#include <functional>
 
 #include "screens/common/layout/Surface.h"
 #include "screens/deepscan/RiskBucket.h"
@@ -30,12 +28,14 @@ SurfaceLook riskRowLook(const RiskRowValues& values, bool hovering);
 class RiskRow : public Surface {
   Q_OBJECT
  public:
-  RiskRow(RiskRowValues values, std::function<void()> view, QWidget* parent = nullptr);
+  explicit RiskRow(RiskRowValues values, QWidget* parent = nullptr);
 
   const RiskRowValues& values() const { return values_; }
   // New counts or a new viewed state for the same bucket.
   void setValues(const RiskRowValues& values);
-  void setView(std::function<void()> view) { view_ = std::move(view); }
+
+ Q_SIGNALS:
+  void viewRequested();
 
  protected:
   // Only the rounded shape takes the click, not the corners outside it.
@@ -45,7 +45,6 @@ class RiskRow : public Surface {
   void restyle();
 
   RiskRowValues values_;
-  std::function<void()> view_;
   TextLabel* count_;
   SymbolView* chevron_;
 };

@@ -16,8 +16,7 @@ namespace tidewell::screens {
 using namespace design::literals;
 using design::FontWeight;
 
-AIModelRow::AIModelRow(const engine::AIModelStore& store, std::function<void()> onReveal, QWidget* parent)
-    : Surface({}, parent) {
+AIModelRow::AIModelRow(const engine::AIModelStore& store, QWidget* parent) : Surface({}, parent) {
   setObjectName(QStringLiteral("storeRow"));
   auto* cube =
       new SymbolView("cube.box.fill"_symbol, 15, FontWeight::Regular, DevModeStyle::modelStoreTint());
@@ -45,14 +44,12 @@ AIModelRow::AIModelRow(const engine::AIModelStore& store, std::function<void()> 
   row->addWidget(size_, 0, Qt::AlignVCenter);
   row->addWidget(reveal_, 0, Qt::AlignVCenter);
 
-  connect(reveal_, &QAbstractButton::clicked, this, [this] {
-    if (onReveal_) onReveal_();
-  });
-  setStore(store, std::move(onReveal));
+  connect(reveal_, &QAbstractButton::clicked, this, &AIModelRow::revealRequested);
+  setStore(store);
 }
 
-void AIModelRow::setStore(const engine::AIModelStore& store, std::function<void()> onReveal) {
-  onReveal_ = std::move(onReveal);
+void AIModelRow::setStore(const engine::AIModelStore& store) {
+  store_ = store;
   setKey(this, QString::fromStdString(store.id));
   tool_->setText(QString::fromStdString(store.tool));
   note_->setText(QString::fromStdString(store.note));

@@ -1,10 +1,8 @@
 #pragma once
 // One large AI model folder of the Dev Mode detail: the cube, the tool's
 // name over its note (two lines at most), the size and "Reveal". Stores
-// are shown only, never picked or cleaned: the row's one action is the
-// reveal callback its screen gives. GUI thread only.
-
-#include <functional>
+// are shown only, never picked or cleaned: the row's one action is
+// "Reveal", which reports revealRequested(). GUI thread only.
 
 #include "engine/clean/AIModelStore.h"
 #include "screens/common/layout/Surface.h"
@@ -20,13 +18,17 @@ class TextLabel;
 class AIModelRow : public Surface {
   Q_OBJECT
  public:
-  AIModelRow(const engine::AIModelStore& store, std::function<void()> onReveal, QWidget* parent = nullptr);
+  explicit AIModelRow(const engine::AIModelStore& store, QWidget* parent = nullptr);
 
-  void setStore(const engine::AIModelStore& store, std::function<void()> onReveal);
+  void setStore(const engine::AIModelStore& store);
+  const engine::AIModelStore& store() const { return store_; }
   design::GhostPillButton* revealButton() const { return reveal_; }
 
+ Q_SIGNALS:
+  void revealRequested();
+
  private:
-  std::function<void()> onReveal_;
+  engine::AIModelStore store_;
   TextLabel* tool_;
   TextLabel* note_;
   TextLabel* size_;

@@ -101,13 +101,18 @@ void DevModeGroupDetail::show(const RailGroup& group, int64_t groupBytes,
   QList<QWidget*> rows;
   if (group.isModels) {
     itemRows_.clear();
-    const auto revealer = [this](const engine::AIModelStore& store) {
-      return [this, store] { Q_EMIT revealRequested(store); };
-    };
     for (AIModelRow* row : storeRows_.sync(
              stores, [](const auto&store) { return store.id; },
-             [&](const auto&store) { return new AIModelRow(store, revealer(store)); },
-             [&](AIModelRow*row, const auto&store) { row->setStore(store, revealer(store)); }))
+             [this](const auto&store) {
+               auto* row = new AIModelRow(store);
+               connect(row, &AIModelRow::revealRequested, this, [this, row] {
+                 // A copy of the row's latest store: the request may remove the row.
+                 const engine::AIModelStore shown = row->store();
+                 Q_EMIT revealRequested(shown);
+               });
+               return row;
+             },
+             [](AIModelRow*row, const auto&store) { row->setStore(store); }))
       rows.append(row);
   } else {
     storeRows_.clear();

@@ -17,9 +17,7 @@ using namespace design::literals;
 using design::FontWeight;
 namespace Color = design::Color;
 
-DevModeRailRow::DevModeRailRow(const RailRowValues& values, std::function<void()> onView,
-                               std::function<void()> onBox, QWidget* parent)
-    : Surface({}, parent), onView_(std::move(onView)), onBox_(std::move(onBox)) {
+DevModeRailRow::DevModeRailRow(const RailRowValues& values, QWidget* parent) : Surface({}, parent) {
   setObjectName(QStringLiteral("railRow"));
   setClickable(true);
   box_ = named(new SelectionBox(DevModeStyle::checkColour()), "groupCheck");
@@ -49,12 +47,8 @@ DevModeRailRow::DevModeRailRow(const RailRowValues& values, std::function<void()
   row->addSpacing(4);
   row->addWidget(chevron_, 0, Qt::AlignVCenter);
 
-  connect(this, &Surface::clicked, this, [this] {
-    if (onView_) onView_();
-  });
-  connect(box_, &QAbstractButton::clicked, this, [this] {
-    if (onBox_) onBox_();
-  });
+  connect(this, &Surface::clicked, this, &DevModeRailRow::viewRequested);
+  connect(box_, &QAbstractButton::clicked, this, &DevModeRailRow::pickRequested);
   // A tab of the rail (selected while its group is viewed); its box picks
   // the whole group.
   design::AccessibleTraits& traits = design::accessibleTraits(this);

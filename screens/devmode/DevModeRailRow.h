@@ -3,10 +3,9 @@
 // group), symbol, label, count and size, and a chevron. The viewed row is
 // filled and edged in the accent and its chevron is lit. A tap on the row
 // asks to view the group; a tap on the box asks to pick or drop the group
-// whole. Plain values in, callbacks out. GUI thread only.
+// whole. Plain values in, signals out. GUI thread only.
 
 #include <QString>
-#include <functional>
 
 #include "design/symbols/SymbolTable.h"
 #include "screens/common/controls/SelectionBox.h"
@@ -31,13 +30,18 @@ class DevModeRailRow : public Surface {
   Q_OBJECT
   Q_PROPERTY(bool viewed READ isViewed)
  public:
-  DevModeRailRow(const RailRowValues& values, std::function<void()> onView, std::function<void()> onBox,
-                 QWidget* parent = nullptr);
+  explicit DevModeRailRow(const RailRowValues& values, QWidget* parent = nullptr);
 
   void setValues(const RailRowValues& values);
   const RailRowValues& values() const { return values_; }
   bool isViewed() const { return values_.viewed; }
   SelectionBox* box() const { return box_; }
+
+ Q_SIGNALS:
+  // A tap on the row.
+  void viewRequested();
+  // A tap on the box: pick or drop the whole group.
+  void pickRequested();
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
@@ -45,8 +49,6 @@ class DevModeRailRow : public Surface {
 
  private:
   RailRowValues values_;
-  std::function<void()> onView_;
-  std::function<void()> onBox_;
   SelectionBox* box_;
   SymbolView* eye_;
   SymbolView* symbol_;

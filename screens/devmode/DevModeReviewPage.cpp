@@ -188,12 +188,15 @@ void DevModeReviewPage::refresh(const std::optional<std::string>& viewing) {
   };
   const auto make = [&](const RailGroup& group) {
     const std::string id = group.id;
-    return new DevModeRailRow(
-        valuesOf(group), [this, id] { Q_EMIT viewRequested(id); }, modelCall(model_, [id](Model& m) {
-          // The group as it stands when its box is tapped.
-          for (const auto& now : DevModeRail::railGroups(m.items(), m.models()))
-            if (now.id == id) m.setSelected(DevModeRail::boxPicks(now), DevModeRail::itemIDs(now));
-        }));
+    auto* row = new DevModeRailRow(valuesOf(group));
+    // The row is kept per group: its id never changes.
+    connect(row, &DevModeRailRow::viewRequested, this, [this, id] { Q_EMIT viewRequested(id); });
+    connect(row, &DevModeRailRow::pickRequested, this, modelCall(model_, [id](Model& m) {
+              // The group as it stands when its box is tapped.
+              for (const auto& now : DevModeRail::railGroups(m.items(), m.models()))
+                if (now.id == id) m.setSelected(DevModeRail::boxPicks(now), DevModeRail::itemIDs(now));
+            }));
+    return row;
   };
   const QList<DevModeRailRow*> rows = railRows_.sync(
       rail, [](const RailGroup& group) { return group.id; }, make,

@@ -28,13 +28,12 @@ constexpr int kSpinnerWidth = 58;
 
 }  // namespace
 
-AppMemoryRow::AppMemoryRow(engine::RunningApp app, int64_t maxBytes, bool isBusy, std::function<void()> quit,
+AppMemoryRow::AppMemoryRow(engine::RunningApp app, int64_t maxBytes, bool isBusy,
                            std::shared_ptr<AppIconProvider> icons, QWidget* parent)
     : Surface(SurfaceLook{}, parent),
       app_(std::move(app)),
       maxBytes_(maxBytes),
       busy_(isBusy),
-      quit_(std::move(quit)),
       icons_(std::move(icons)) {
   setObjectName(QStringLiteral("appMemoryRow"));
   setKey(this, QString::number(app_.id));
@@ -55,9 +54,7 @@ AppMemoryRow::AppMemoryRow(engine::RunningApp app, int64_t maxBytes, bool isBusy
                      "footprint");
   footprint_->setFixedWidth(kFootprintWidth);
   quitButton_ = named(new design::GhostPillButton({QStringLiteral("Quit"), std::nullopt}), "quitButton");
-  connect(quitButton_, &QAbstractButton::clicked, this, [this] {
-    if (quit_) quit_();
-  });
+  connect(quitButton_, &QAbstractButton::clicked, this, &AppMemoryRow::quitRequested);
   spinnerSlot_ = named(new QWidget, "quitSpinner");
   spinnerSlot_->setFixedWidth(kSpinnerWidth);
   auto* spinnerBox = new QHBoxLayout(spinnerSlot_);
@@ -78,11 +75,10 @@ AppMemoryRow::AppMemoryRow(engine::RunningApp app, int64_t maxBytes, bool isBusy
   showValues();
 }
 
-void AppMemoryRow::update(engine::RunningApp app, int64_t maxBytes, bool isBusy, std::function<void()> quit) {
+void AppMemoryRow::update(engine::RunningApp app, int64_t maxBytes, bool isBusy) {
   app_ = std::move(app);
   maxBytes_ = maxBytes;
   busy_ = isBusy;
-  quit_ = std::move(quit);
   showValues();
 }
 

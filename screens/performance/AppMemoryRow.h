@@ -3,11 +3,10 @@
 // and name, a bar comparing its footprint with the largest in the list, the
 // footprint ("—" when unreadable), and "Quit", which becomes a small
 // spinner while the application is being asked to quit. Built by the screen
-// from plain values; "Quit" runs the screen's closure and the row changes
+// from plain values; "Quit" reports quitRequested() and the row changes
 // nothing itself. Hovering tints the border in the accent. GUI thread
 // only.
 
-#include <functional>
 #include <memory>
 
 #include "engine/performance/RunningApp.h"
@@ -31,15 +30,18 @@ class AppMemoryRow : public Surface {
   Q_OBJECT
  public:
   // maxBytes: the footprint that fills the bar (at least 1).
-  AppMemoryRow(engine::RunningApp app, int64_t maxBytes, bool isBusy, std::function<void()> quit,
-               std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr);
+  AppMemoryRow(engine::RunningApp app, int64_t maxBytes, bool isBusy, std::shared_ptr<AppIconProvider> icons,
+               QWidget* parent = nullptr);
 
   // The same row showing newer values of its application.
-  void update(engine::RunningApp app, int64_t maxBytes, bool isBusy, std::function<void()> quit);
+  void update(engine::RunningApp app, int64_t maxBytes, bool isBusy);
 
   const engine::RunningApp& app() const { return app_; }
   bool isBusy() const { return busy_; }
   double barFraction() const;
+
+ Q_SIGNALS:
+  void quitRequested();
 
  private:
   void showValues();
@@ -48,7 +50,6 @@ class AppMemoryRow : public Surface {
   engine::RunningApp app_;
   int64_t maxBytes_;
   bool busy_;
-  std::function<void()> quit_;
   std::shared_ptr<AppIconProvider> icons_;
 
   QHBoxLayout* row_;

@@ -19,8 +19,8 @@ using design::FontWeight;
 using design::Color::secondaryText;
 using design::Color::tertiaryText;
 
-LoginItemRow::LoginItemRow(engine::LoginItem item, std::function<void()> reveal, QWidget* parent)
-    : Surface(SurfaceLook{}, parent), item_(std::move(item)), reveal_(std::move(reveal)) {
+LoginItemRow::LoginItemRow(engine::LoginItem item, QWidget* parent)
+    : Surface(SurfaceLook{}, parent), item_(std::move(item)) {
   setObjectName(QStringLiteral("loginItemRow"));
   setKey(this, QString::fromStdString(item_.id));
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -55,9 +55,7 @@ LoginItemRow::LoginItemRow(engine::LoginItem item, std::function<void()> reveal,
       named(new Badge(scope, BadgeLook{10, secondaryText(), design::Color::white(0.08), 7, 2}), "scopeChip");
   auto* revealButton =
       named(new design::GhostPillButton({QStringLiteral("Reveal"), std::nullopt}), "revealButton");
-  connect(revealButton, &QAbstractButton::clicked, this, [this] {
-    if (reveal_) reveal_();
-  });
+  connect(revealButton, &QAbstractButton::clicked, this, &LoginItemRow::revealRequested);
 
   row->addWidget(symbol, 0, Qt::AlignVCenter);
   row->addWidget(texts, 1, Qt::AlignVCenter);

@@ -1,10 +1,8 @@
 #pragma once
 // One line of the Performance screen's startup list: a symbol for the
 // item's scope, its label over its program, a chip with the scope, and
-// "Reveal", which runs the screen's closure. No state of its own and no
+// "Reveal", which reports revealRequested(). No state of its own and no
 // hover. GUI thread only.
-
-#include <functional>
 
 #include "engine/performance/LoginItem.h"
 #include "screens/common/layout/Surface.h"
@@ -14,13 +12,15 @@ namespace tidewell::screens {
 class LoginItemRow : public Surface {
   Q_OBJECT
  public:
-  LoginItemRow(engine::LoginItem item, std::function<void()> reveal, QWidget* parent = nullptr);
+  explicit LoginItemRow(engine::LoginItem item, QWidget* parent = nullptr);
 
   const engine::LoginItem& item() const { return item_; }
 
+ Q_SIGNALS:
+  void revealRequested();
+
  private:
   engine::LoginItem item_;
-  std::function<void()> reveal_;
 };
 
 }  // namespace tidewell::screens

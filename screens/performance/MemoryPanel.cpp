@@ -88,16 +88,19 @@ void MemoryPanel::setValues(const MemoryPanelValues& values) {
   gauge_->setFraction(values.memoryFraction);
 
   const int64_t maxBytes = memoryBarMaximum(values.apps);
-  auto quitting = [this](const engine::RunningApp& app) {
-    return [this, app] { Q_EMIT quitRequested(app); };
-  };
   const QList<AppMemoryRow*> rows = rows_.sync(
       values.apps, [](const engine::RunningApp& app) { return app.id; },
       [&](const engine::RunningApp& app) {
-        return new AppMemoryRow(app, maxBytes, isQuitting(values.busyPID, app.id), quitting(app), icons_);
+        auto* row = new AppMemoryRow(app, maxBytes, isQuitting(values.busyPID, app.id), icons_);
+        connect(row, &AppMemoryRow::quitRequested, this, [this, row] {
+          // A copy of the row's latest values: the request may remove the row.
+          const engine::RunningApp shown = row->app();
+          Q_EMIT quitRequested(shown);
+        });
+        return row;
       },
       [&](AppMemoryRow* row, const engine::RunningApp& app) {
-        row->update(app, maxBytes, isQuitting(values.busyPID, app.id), quitting(app));
+        row->update(app, maxBytes, isQuitting(values.busyPID, app.id));
       });
   stack_->setRows(rows);
 }

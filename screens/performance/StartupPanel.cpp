@@ -54,7 +54,9 @@ void StartupPanel::setItems(const std::vector<engine::LoginItem>& items) {
   const QList<LoginItemRow*> rows = rows_.sync(
       items, [](const engine::LoginItem& item) { return item.id; },
       [this](const engine::LoginItem& item) {
-        return new LoginItemRow(item, [this, item] { Q_EMIT revealRequested(item); });
+        auto* row = new LoginItemRow(item);
+        connect(row, &LoginItemRow::revealRequested, this, [this, item] { Q_EMIT revealRequested(item); });
+        return row;
       },
       [](LoginItemRow*, const engine::LoginItem&) {});
   stack_->setRows(rows);

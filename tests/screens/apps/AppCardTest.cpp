@@ -44,7 +44,8 @@ TEST(AppCard, ShowsTheRecordAndAsksForItsIconOnceOnScreen) {
   int uninstalls = 0;
   auto app = installedApp("Sketch", 320'000'000, 95);
   app.version.reset();
-  auto* card = new AppCard(app, kNow, appsDestructiveRed(), fakes.icons, [&] { ++uninstalls; });
+  auto* card = new AppCard(app, kNow, appsDestructiveRed(), fakes.icons);
+  QObject::connect(card, &AppCard::uninstallRequested, card, [&] { ++uninstalls; });
   EXPECT_FALSE(card->iconView()->hasRequested());  // not yet on screen
   probe::Stage stage(card, design::SectionPalette::apps(), {260, 200}, {10, 10, 10, 10});
   const QImage first = stage.image(1);
@@ -69,7 +70,7 @@ TEST(AppCard, ShowsTheRecordAndAsksForItsIconOnceOnScreen) {
   // A newer record of the same bundle keeps the icon and asks for nothing.
   app.version = "2.0";
   app.lastUsed.reset();
-  card->setApp(app, kNow, [&] { uninstalls += 10; });
+  card->setApp(app, kNow);
   stage.image(1);
   EXPECT_EQ(fakes.icons->requested.size(), 1);
   EXPECT_TRUE(card->iconView()->hasIcon());
@@ -78,17 +79,18 @@ TEST(AppCard, ShowsTheRecordAndAsksForItsIconOnceOnScreen) {
   EXPECT_FALSE(probe::isShown(badge));
   EXPECT_EQ(probe::textOf(probe::find(card, "appNote")), "No recent use on record");
 
-  // Only the trash button acts, with the latest action.
+  // Only the trash button acts, once a press, the newer record shown too.
   probe::click(card, QPoint(60, 120));
   EXPECT_EQ(uninstalls, 0);
   probe::click(card->trashButton());
-  EXPECT_EQ(uninstalls, 10);
+  EXPECT_EQ(uninstalls, 1);
+  EXPECT_EQ(card->app().version, "2.0");
 }
 
 TEST(AppCard, HoverTurnsTheEdgeAndTheTrashButtonColours) {
   probe::prepare();
   probe::FakeServices fakes;
-  auto* card = new AppCard(installedApp("Sketch", 1, 1), kNow, appsDestructiveRed(), fakes.icons, {});
+  auto* card = new AppCard(installedApp("Sketch", 1, 1), kNow, appsDestructiveRed(), fakes.icons);
   probe::Stage stage(card, design::SectionPalette::apps(), {260, 200}, {10, 10, 10, 10});
   stage.image(1);
   const QRect frame = probe::rectIn(card, &stage);

@@ -173,7 +173,7 @@ TEST(UnchangedValues, APartGivenWhatItShowsAsksForNoDrawing) {
          other.size = QStringLiteral("18.5 GB");
          i->setTexts(other);
        })},
-      {"DevModeRailRow", [&] { return new DevModeRailRow(devRail, {}, {}); },
+      {"DevModeRailRow", [&] { return new DevModeRailRow(devRail); },
        on<DevModeRailRow>([&](DevModeRailRow* r) { r->setValues(devRail); }),
        on<DevModeRailRow>([&](DevModeRailRow* r) {
          RailRowValues other = devRail;

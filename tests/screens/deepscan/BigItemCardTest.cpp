@@ -42,11 +42,12 @@ struct CardHarness {
 
   explicit CardHarness(const BigItem& item, int width = 280) {
     probe::prepare();
-    card = new BigItemCard(
-        item, [this] { ++reveals; }, [this] { ++trashes; }, fakes.clipboard,
-        [this](QObject*, std::chrono::milliseconds delay, std::function<void()> done) {
-          delayed.emplace_back(delay, std::move(done));
-        });
+    card = new BigItemCard(item, fakes.clipboard,
+                           [this](QObject*, std::chrono::milliseconds delay, std::function<void()> done) {
+                             delayed.emplace_back(delay, std::move(done));
+                           });
+    QObject::connect(card, &BigItemCard::revealRequested, card, [this] { ++reveals; });
+    QObject::connect(card, &BigItemCard::trashRequested, card, [this] { ++trashes; });
     stage = std::make_unique<probe::Stage>(card, design::SectionPalette::deepScan(), QSize(width + 40, 400),
                                            QMargins(20, 20, 20, 20));
     stage->image(1);

@@ -20,13 +20,13 @@ using design::Color::withOpacity;
 
 TEST(RiskRow, ShowsTheBucketTitleAndOneCountLineWithoutPlurals) {
   probe::prepare();
-  RiskRow row({RiskBucket::installer, 1, 2'400'000'000, false}, [] {});
+  RiskRow row({RiskBucket::installer, 1, 2'400'000'000, false});
   EXPECT_EQ(probe::textOf(probe::find(&row, "riskRowTitle")), "Installers");
   EXPECT_EQ(probe::textOf(probe::find(&row, "riskRowCount")), QString::fromUtf8("1 \u00B7 2.4 GB"));
   EXPECT_EQ(keyOf(&row), "installer");
   EXPECT_EQ(probe::find<TintedTile>(&row, {})->symbolName(), "shippingbox.fill");
 
-  RiskRow negative({RiskBucket::other, 3, -9, false}, [] {});
+  RiskRow negative({RiskBucket::other, 3, -9, false});
   EXPECT_EQ(probe::textOf(probe::find(&negative, "riskRowCount")), QString::fromUtf8("3 \u00B7 Zero KB"));
   negative.setValues({RiskBucket::other, 2, 1'000, true});
   EXPECT_EQ(probe::textOf(probe::find(&negative, "riskRowCount")), QString::fromUtf8("2 \u00B7 1 KB"));
@@ -35,7 +35,8 @@ TEST(RiskRow, ShowsTheBucketTitleAndOneCountLineWithoutPlurals) {
 TEST(RiskRow, AClickAnywhereRunsViewTheGapAndTheTextsIncluded) {
   probe::prepare();
   int views = 0;
-  auto* row = new RiskRow({RiskBucket::safe, 2, 10, false}, [&] { ++views; });
+  auto* row = new RiskRow({RiskBucket::safe, 2, 10, false});
+  QObject::connect(row, &RiskRow::viewRequested, row, [&] { ++views; });
   probe::Stage stage(row, design::SectionPalette::deepScan(), {212, 60});
   stage.image(1);
   const QWidget* title = probe::find(row, "riskRowTitle");
@@ -66,7 +67,7 @@ TEST(RiskRow, ViewedRowIsTintedHoveredRowIsLitOtherwiseClear) {
 
   // Drawn: the row's fill, away from texts, over the window background.
   probe::prepare();
-  auto* row = new RiskRow(viewed, [] {});
+  auto* row = new RiskRow(viewed);
   probe::Stage stage(row, design::SectionPalette::deepScan(), {212, 60});
   const QImage image = stage.image(1);
   const QPoint inside = probe::rectIn(row, &stage).topLeft() + QPoint(row->width() - 40, 4);
@@ -77,7 +78,7 @@ TEST(RiskRow, ViewedRowIsTintedHoveredRowIsLitOtherwiseClear) {
 
 TEST(RiskRow, ChevronTakesTheTintOnlyWhileViewed) {
   probe::prepare();
-  RiskRow row({RiskBucket::review, 1, 1, false}, [] {});
+  RiskRow row({RiskBucket::review, 1, 1, false});
   auto* chevron = probe::find<SymbolView>(&row, "riskRowChevron");
   EXPECT_EQ(chevron->symbolName(), "chevron.right");
   EXPECT_EQ(chevron->currentColour(), white(0.3));
@@ -86,7 +87,7 @@ TEST(RiskRow, ChevronTakesTheTintOnlyWhileViewed) {
 }
 
 TEST(RiskRow, TheOtherBucketIsDrawnInTranslucentWhite) {
-  RiskRow row({RiskBucket::other, 1, 1, true}, [] {});
+  RiskRow row({RiskBucket::other, 1, 1, true});
   auto* badge = probe::find<TintedTile>(&row, {});
   EXPECT_EQ(badge->look().fill, white(0.55 * 0.16));
   EXPECT_EQ(badge->look().symbolColour, white(0.55));
