@@ -8,7 +8,6 @@
 
 #include "app/PlainTextButton.h"
 #include "app/TextBlock.h"
-#include "app/TextLine.h"
 #include "app/about/AboutVersion.h"
 #include "app/about/InstagramMark.h"
 #include "app/about/LinkTile.h"
@@ -21,6 +20,7 @@
 #include "design/theme/Color.h"
 #include "design/theme/SectionAccent.h"
 #include "design/type/InterFont.h"
+#include "screens/common/views/FittedLabel.h"
 
 namespace tidewell::app {
 
@@ -29,6 +29,11 @@ namespace {
 using design::FontWeight;
 using design::inter;
 using namespace design::literals;
+
+// A centred line at its full size, cut at the end when too narrow.
+screens::FittedLabelStyle oneLine(const QFont& font, const QColor& colour, bool monospacedDigits = false) {
+  return {font, colour, 1, monospacedDigits, Qt::AlignHCenter};
+}
 
 constexpr int kPadding = 30;
 constexpr int kSpacing = 20;
@@ -131,12 +136,12 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
   stack->addLayout(dividerRow);
 
   auto* footer = column(3, 0);
-  auto* version =
-      new TextLine(versionString(), inter(11.5, FontWeight::Medium), design::Color::white(0.85), true);
+  auto* version = new screens::FittedLabel(
+      versionString(), oneLine(inter(11.5, FontWeight::Medium), design::Color::white(0.85), true));
   version->setObjectName(QStringLiteral("versionLine"));
   footer->addWidget(version);
-  footer->addWidget(
-      new TextLine(QStringLiteral("Made with care for your Mac."), inter(11), design::Color::tertiaryText()));
+  footer->addWidget(new screens::FittedLabel(QStringLiteral("Made with care for your Mac."),
+                                             oneLine(inter(11), design::Color::tertiaryText())));
   stack->addLayout(footer);
 
   auto* done = new design::PillButton({QStringLiteral("Done"), std::nullopt},
