@@ -6,8 +6,6 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "app/PlainTextButton.h"
-#include "app/TextBlock.h"
 #include "app/about/AboutVersion.h"
 #include "app/about/InstagramMark.h"
 #include "app/about/LinkTile.h"
@@ -20,7 +18,9 @@
 #include "design/theme/Color.h"
 #include "design/theme/SectionAccent.h"
 #include "design/type/InterFont.h"
+#include "screens/common/controls/PlainTextButton.h"
 #include "screens/common/views/FittedLabel.h"
+#include "screens/common/views/TextBlock.h"
 
 namespace tidewell::app {
 
@@ -84,7 +84,8 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
         "it "
         "run faster.",
         "Scan your storage, review what's taking up space, and remove only what you no longer need."})
-    about->addWidget(new TextBlock(QString::fromUtf8(sentence), inter(12.5), design::Color::secondaryText()));
+    about->addWidget(
+        new screens::TextBlock(QString::fromUtf8(sentence), inter(12.5), design::Color::secondaryText()));
   stack->addLayout(about);
 
   auto* tiles = new QHBoxLayout;
@@ -112,10 +113,11 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
 
   auto* privacy = column(6, 6);
   privacy->addWidget(
-      new TextBlock(QStringLiteral("Your files stay yours. No one else can read them, not even us."),
-                    inter(11.5), design::Color::white(0.75)));
-  auto* policy = new PlainTextButton(QStringLiteral("Privacy Policy"), inter(12, FontWeight::Semibold),
-                                     design::SectionPalette::clean().primary);
+      new screens::TextBlock(QStringLiteral("Your files stay yours. No one else can read them, not even us."),
+                             inter(11.5), design::Color::white(0.75)));
+  auto* policy =
+      new screens::PlainTextButton(QStringLiteral("Privacy Policy"), inter(12, FontWeight::Semibold),
+                                   design::SectionPalette::clean().primary);
   policy->setObjectName(QStringLiteral("privacyPolicy"));
   connect(policy, &QAbstractButton::clicked, this, [this] {
     if (open_) open_(links_.privacyPolicy);
