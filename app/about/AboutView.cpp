@@ -6,9 +6,6 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "app/PlainTextButton.h"
-#include "app/TextBlock.h"
-#include "app/TextLine.h"
 #include "app/about/AboutVersion.h"
 #include "app/about/InstagramMark.h"
 #include "app/about/LinkTile.h"
@@ -21,6 +18,9 @@
 #include "design/theme/Color.h"
 #include "design/theme/SectionAccent.h"
 #include "design/type/InterFont.h"
+#include "screens/common/controls/PlainTextButton.h"
+#include "screens/common/views/FittedLabel.h"
+#include "screens/common/views/TextBlock.h"
 
 namespace tidewell::app {
 
@@ -29,6 +29,11 @@ namespace {
 using design::FontWeight;
 using design::inter;
 using namespace design::literals;
+
+// A centred line at its full size, cut at the end when too narrow.
+screens::FittedLabelStyle oneLine(const QFont& font, const QColor& colour, bool monospacedDigits = false) {
+  return {font, colour, 1, monospacedDigits, Qt::AlignHCenter};
+}
 
 constexpr int kPadding = 30;
 constexpr int kSpacing = 20;
@@ -79,7 +84,8 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
         "it "
         "run faster.",
         "Scan your storage, review what's taking up space, and remove only what you no longer need."})
-    about->addWidget(new TextBlock(QString::fromUtf8(sentence), inter(12.5), design::Color::secondaryText()));
+    about->addWidget(
+        new screens::TextBlock(QString::fromUtf8(sentence), inter(12.5), design::Color::secondaryText()));
   stack->addLayout(about);
 
   auto* tiles = new QHBoxLayout;
@@ -107,10 +113,11 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
 
   auto* privacy = column(6, 6);
   privacy->addWidget(
-      new TextBlock(QStringLiteral("Your files stay yours. No one else can read them, not even us."),
-                    inter(11.5), design::Color::white(0.75)));
-  auto* policy = new PlainTextButton(QStringLiteral("Privacy Policy"), inter(12, FontWeight::Semibold),
-                                     design::SectionPalette::clean().primary);
+      new screens::TextBlock(QStringLiteral("Your files stay yours. No one else can read them, not even us."),
+                             inter(11.5), design::Color::white(0.75)));
+  auto* policy =
+      new screens::PlainTextButton(QStringLiteral("Privacy Policy"), inter(12, FontWeight::Semibold),
+                                   design::SectionPalette::clean().primary);
   policy->setObjectName(QStringLiteral("privacyPolicy"));
   connect(policy, &QAbstractButton::clicked, this, [this] {
     if (open_) open_(links_.privacyPolicy);
@@ -131,12 +138,12 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
   stack->addLayout(dividerRow);
 
   auto* footer = column(3, 0);
-  auto* version =
-      new TextLine(versionString(), inter(11.5, FontWeight::Medium), design::Color::white(0.85), true);
+  auto* version = new screens::FittedLabel(
+      versionString(), oneLine(inter(11.5, FontWeight::Medium), design::Color::white(0.85), true));
   version->setObjectName(QStringLiteral("versionLine"));
   footer->addWidget(version);
-  footer->addWidget(
-      new TextLine(QStringLiteral("Made with care for your Mac."), inter(11), design::Color::tertiaryText()));
+  footer->addWidget(new screens::FittedLabel(QStringLiteral("Made with care for your Mac."),
+                                             oneLine(inter(11), design::Color::tertiaryText())));
   stack->addLayout(footer);
 
   auto* done = new design::PillButton({QStringLiteral("Done"), std::nullopt},

@@ -6,8 +6,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/TextBlock.h"
-#include "app/TextLine.h"
 #include "design/brand/BrandLogo.h"
 #include "design/components/GlowCardPaint.h"
 #include "design/components/PillButton.h"
@@ -17,6 +15,8 @@
 #include "design/theme/Gradients.h"
 #include "design/theme/SectionPalette.h"
 #include "design/type/InterFont.h"
+#include "screens/common/views/FittedLabel.h"
+#include "screens/common/views/TextLabel.h"
 
 namespace tidewell::app {
 
@@ -64,15 +64,16 @@ OnboardingCard::OnboardingCard(QWidget* parent) : QWidget(parent) {
   column->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
   column->setSpacing(kSpacing);
   column->addWidget(new design::BrandLogo(design::BrandAsset::Mark, 76), 0, Qt::AlignHCenter);
-  column->addWidget(
-      new TextLine(QStringLiteral("Tidewell Mac"), design::inter(23, design::FontWeight::Bold), Qt::white));
-  auto* tagline =
-      new TextBlock(QStringLiteral("Tidewell Mac finds and removes unnecessary files to deep clean your "
-                                   "Mac, free up storage, and help it run faster."),
-                    design::inter(13.5), design::Color::secondaryText());
+  column->addWidget(new screens::FittedLabel(
+      QStringLiteral("Tidewell Mac"),
+      {design::inter(23, design::FontWeight::Bold), Qt::white, 1, false, Qt::AlignHCenter}));
+  auto* tagline = new screens::TextLabel(
+      QStringLiteral("Tidewell Mac finds and removes unnecessary files to deep clean your "
+                     "Mac, free up storage, and help it run faster."),
+      screens::TextStyle{design::inter(13.5), design::Color::secondaryText()}.lines(0).centred());
   tagline->setObjectName(QStringLiteral("tagline"));
   // As wide as it needs up to 360, then wrapping onto further lines.
-  const int natural = int(std::ceil(QFontMetricsF(tagline->font()).horizontalAdvance(tagline->text())));
+  const int natural = int(std::ceil(QFontMetricsF(tagline->style().font).horizontalAdvance(tagline->text())));
   tagline->setFixedWidth(std::min(kTaglineWidth, natural));
   column->addWidget(tagline, 0, Qt::AlignHCenter);
 

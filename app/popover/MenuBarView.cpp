@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "app/AppBridge.h"
-#include "app/PlainTextButton.h"
 #include "app/popover/HealthLine.h"
 #include "app/popover/QuickCard.h"
 #include "app/popover/VolumeCard.h"
@@ -18,6 +17,7 @@
 #include "design/theme/SectionAccent.h"
 #include "design/type/InterFont.h"
 #include "models/SettingsStore.h"
+#include "screens/common/controls/PlainTextButton.h"
 
 namespace tidewell::app {
 
@@ -114,9 +114,9 @@ MenuBarView::MenuBarView(AppBridge& bridge, Sources sources, std::function<void(
   grid->setColumnStretch(1, 1);
   column->addLayout(grid);
 
-  auto* open =
-      new PlainTextButton(QStringLiteral("Open full app"), design::inter(11.5, design::FontWeight::Medium),
-                          design::Color::secondaryText());
+  auto* open = new screens::PlainTextButton(QStringLiteral("Open full app"),
+                                            design::inter(11.5, design::FontWeight::Medium),
+                                            design::Color::secondaryText());
   open->setObjectName(QStringLiteral("openFullApp"));
   open->setFixedWidth(kWidth - 2 * kPadding);
   connect(open, &QAbstractButton::clicked, this, [this] {

@@ -6,11 +6,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/TextLine.h"
 #include "app/about/AboutSheet.h"
 #include "app/about/AboutVersion.h"
 #include "app/about/AboutView.h"
 #include "app/about/InstagramMark.h"
+#include "screens/common/views/FittedLabel.h"
 
 namespace tidewell::app {
 namespace {
@@ -78,7 +78,7 @@ TEST_F(AboutFixture, TheMakersAddressesAreWebPages) {
 
 TEST_F(AboutFixture, ItIsFourHundredWideAndShowsTheVersionLine) {
   EXPECT_EQ(view.width(), 400);
-  auto* version = view.findChild<TextLine*>("versionLine");
+  auto* version = view.findChild<screens::FittedLabel*>("versionLine");
   ASSERT_NE(version, nullptr);
   EXPECT_EQ(version->text(), AboutView::versionString());
   // The three tiles share the row equally.

@@ -3,10 +3,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/TextBlock.h"
 #include "app/firstrun/OnboardingCard.h"
 #include "app/firstrun/OnboardingView.h"
 #include "design/components/PillButton.h"
+#include "screens/common/views/TextLabel.h"
 
 namespace tidewell::app {
 namespace {
@@ -37,7 +37,7 @@ TEST(OnboardingView, TheCardKeepsItsWidthAtTheSmallestWindowAndCentresOnIt) {
   EXPECT_NEAR(card.center().x(), 530, 1);
   EXPECT_NEAR(card.center().y(), 340, 1);
   // The tagline wraps within 360 points and is shown whole.
-  auto* tagline = view.findChild<TextBlock*>("tagline");
+  auto* tagline = view.findChild<screens::TextLabel*>("tagline");
   ASSERT_NE(tagline, nullptr);
   EXPECT_LE(tagline->width(), 360);
   EXPECT_GE(tagline->height(), tagline->heightForWidth(tagline->width()));

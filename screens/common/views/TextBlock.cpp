@@ -1,6 +1,6 @@
-#include "app/TextBlock.h"
+#include "screens/common/views/TextBlock.h"
 
-namespace tidewell::app {
+namespace tidewell::screens {
 
 TextBlock::TextBlock(const QString& text, const QFont& font, const QColor& colour, Qt::Alignment alignment,
                      QWidget* parent)
@@ -15,4 +15,4 @@ TextBlock::TextBlock(const QString& text, const QFont& font, const QColor& colou
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
 }
 
-}  // namespace tidewell::app
+}  // namespace tidewell::screens

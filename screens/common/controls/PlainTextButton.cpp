@@ -1,4 +1,4 @@
-#include "app/PlainTextButton.h"
+#include "screens/common/controls/PlainTextButton.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include "design/keyboard/KeyboardFocus.h"
 #include "design/type/ShapedText.h"
 
-namespace tidewell::app {
+namespace tidewell::screens {
 
 PlainTextButton::PlainTextButton(const QString& text, QFont font, QColor colour, Qt::Alignment alignment,
                                  QWidget* parent)
@@ -32,4 +32,4 @@ void PlainTextButton::paintEvent(QPaintEvent*) {
   design::drawShapedText(painter, QRectF(rect()), int(alignment_) | Qt::TextSingleLine, text());
 }
 
-}  // namespace tidewell::app
+}  // namespace tidewell::screens

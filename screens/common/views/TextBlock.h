@@ -1,13 +1,15 @@
 #pragma once
 // A paragraph of the interface: wrapped text in one font and colour, its
 // lines centred (or as aligned), taking the height it needs and never cut
-// short. GUI thread only.
+// short. Its lines sit at the top at whole pixels, as a QLabel sets them,
+// where TextLabel centres them in a rounded-up height: the About sheet's
+// paragraphs are placed by that. GUI thread only.
 
 #include <QColor>
 #include <QFont>
 #include <QLabel>
 
-namespace tidewell::app {
+namespace tidewell::screens {
 
 class TextBlock : public QLabel {
   Q_OBJECT
@@ -16,4 +18,4 @@ class TextBlock : public QLabel {
             Qt::Alignment alignment = Qt::AlignHCenter, QWidget* parent = nullptr);
 };
 
-}  // namespace tidewell::app
+}  // namespace tidewell::screens

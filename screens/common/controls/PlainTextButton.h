@@ -7,7 +7,7 @@
 #include <QColor>
 #include <QFont>
 
-namespace tidewell::app {
+namespace tidewell::screens {
 
 class PlainTextButton : public QAbstractButton {
   Q_OBJECT
@@ -27,4 +27,4 @@ class PlainTextButton : public QAbstractButton {
   Qt::Alignment alignment_;
 };
 
-}  // namespace tidewell::app
+}  // namespace tidewell::screens
