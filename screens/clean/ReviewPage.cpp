@@ -27,20 +27,26 @@ ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<
       pages_(new QStackedLayout(this)) {
   setObjectName(QStringLiteral("reviewPage"));
   using Model = CleanupViewModel;
-  empty_ = new ReviewEmptyState(modelCall(model_, [](Model& m) { m.scan(); }));
+  empty_ = new ReviewEmptyState;
+  connect(empty_, &ReviewEmptyState::scanAgainRequested, this, modelCall(model_, [](Model& m) { m.scan(); }));
 
   review_ = new QWidget;
   auto* column = new QVBoxLayout(review_);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  header_ = new ReviewHeader({modelCall(model_, [](Model& m) { m.selectSafeOnly(); }),
-                              modelCall(model_, [](Model& m) { m.selectAll(true); }),
-                              modelCall(model_, [](Model& m) { m.selectAll(false); })});
+  header_ = new ReviewHeader;
+  connect(header_, &ReviewHeader::safeOnlyRequested, this,
+          modelCall(model_, [](Model& m) { m.selectSafeOnly(); }));
+  connect(header_, &ReviewHeader::allRequested, this, modelCall(model_, [](Model& m) { m.selectAll(true); }));
+  connect(header_, &ReviewHeader::noneRequested, this,
+          modelCall(model_, [](Model& m) { m.selectAll(false); }));
   column->addWidget(header_);
 
   auto* body = new QHBoxLayout;
   body->setSpacing(0);
-  rail_ = new CategoryRail([this](CleanupCategory c) { toggle(c); }, [this](CleanupCategory c) { view(c); });
+  rail_ = new CategoryRail;
+  connect(rail_, &CategoryRail::toggleRequested, this, &ReviewPage::toggle);
+  connect(rail_, &CategoryRail::viewRequested, this, &ReviewPage::view);
   body->addWidget(rail_);
   body->addWidget(new HairlineRule(Qt::Vertical));
   // The pane's buttons act on the category it shows; the pane lives inside
@@ -50,15 +56,19 @@ ReviewPage::ReviewPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<
       if (auto category = viewedCategory()) action(m, *category);
     });
   };
-  pane_ = new ItemsPane({inViewed([](Model& m, CleanupCategory c) { m.selectSafeOnly(c); }),
-                         inViewed([](Model& m, CleanupCategory c) { m.setSelected(true, c); }),
-                         inViewed([](Model& m, CleanupCategory c) { m.setSelected(false, c); }),
-                         [this](const engine::CleanupItem& item) { return pickOf(item); }});
+  pane_ = new ItemsPane([this](const engine::CleanupItem& item) { return pickOf(item); });
+  connect(pane_, &ItemsPane::smartRequested, this,
+          inViewed([](Model& m, CleanupCategory c) { m.selectSafeOnly(c); }));
+  connect(pane_, &ItemsPane::allRequested, this,
+          inViewed([](Model& m, CleanupCategory c) { m.setSelected(true, c); }));
+  connect(pane_, &ItemsPane::noneRequested, this,
+          inViewed([](Model& m, CleanupCategory c) { m.setSelected(false, c); }));
   body->addWidget(pane_, 1);
   column->addLayout(body, 1);
 
-  footer_ = new ReviewFooter(
-      {modelCall(model_, [](Model& m) { m.reset(); }), modelCall(model_, [](Model& m) { m.clean(); })});
+  footer_ = new ReviewFooter;
+  connect(footer_, &ReviewFooter::backRequested, this, modelCall(model_, [](Model& m) { m.reset(); }));
+  connect(footer_, &ReviewFooter::cleanRequested, this, modelCall(model_, [](Model& m) { m.clean(); }));
   column->addWidget(footer_);
 
   pages_->addWidget(empty_);

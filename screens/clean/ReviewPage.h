@@ -34,6 +34,7 @@ namespace tidewell::screens {
 class CategoryRail;
 class ItemsPane;
 class ReviewFooter;
+class ReviewEmptyState;
 class ReviewHeader;
 
 class ReviewPage : public QWidget {
@@ -59,7 +60,7 @@ class ReviewPage : public QWidget {
   std::shared_ptr<models::VolumeModel> volume_;
   std::optional<engine::CleanupCategory> viewing_;
   QStackedLayout* pages_;
-  QWidget* empty_;
+  ReviewEmptyState* empty_;
   QWidget* review_;
   ReviewHeader* header_;
   CategoryRail* rail_;

@@ -7,8 +7,7 @@
 
 namespace tidewell::screens {
 
-CategoryRail::CategoryRail(CategoryAction toggle, CategoryAction view, QWidget* parent)
-    : ScrollColumn(parent), toggle_(std::move(toggle)), view_(std::move(view)) {
+CategoryRail::CategoryRail(QWidget* parent) : ScrollColumn(parent) {
   setObjectName(QStringLiteral("categoryRail"));
   setFixedWidth(258);
   column()->setContentsMargins(14, 14, 14, 14);
@@ -17,15 +16,15 @@ CategoryRail::CategoryRail(CategoryAction toggle, CategoryAction view, QWidget* 
 }
 
 void CategoryRail::setRows(const std::vector<Row>& rows) {
-  auto actionsOf = [this](engine::CleanupCategory category) {
-    return std::pair<std::function<void()>, std::function<void()>>{[this, category] { toggle_(category); },
-                                                                   [this, category] { view_(category); }};
-  };
   rows_ = keyed_.sync(
       rows, [](const Row& row) { return int(row.category); },
       [&](const Row& row) {
-        auto [toggle, view] = actionsOf(row.category);
-        auto* widget = new CategoryRow(toggle, view);
+        auto* widget = new CategoryRow;
+        const engine::CleanupCategory category = row.category;
+        connect(widget, &CategoryRow::toggleRequested, this,
+                [this, category] { Q_EMIT toggleRequested(category); });
+        connect(widget, &CategoryRow::viewRequested, this,
+                [this, category] { Q_EMIT viewRequested(category); });
         widget->setTexts(row.texts);
         return widget;
       },

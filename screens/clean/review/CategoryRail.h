@@ -1,10 +1,10 @@
 #pragma once
 // The review screen's left rail: a scroll column 258 wide holding one
 // CategoryRow per category, 6 apart and padded 14. The screen hands it
-// the rows' texts and what a row's tick box and a click on a row do.
+// the rows' texts; it says which category's tick box was clicked
+// (toggleRequested) and which row (viewRequested).
 // objectName "categoryRail". GUI thread only.
 
-#include <functional>
 #include <vector>
 
 #include "engine/clean/CleanupCategory.h"
@@ -19,9 +19,7 @@ class CategoryRow;
 class CategoryRail : public ScrollColumn {
   Q_OBJECT
  public:
-  using CategoryAction = std::function<void(engine::CleanupCategory)>;
-
-  CategoryRail(CategoryAction toggle, CategoryAction view, QWidget* parent = nullptr);
+  explicit CategoryRail(QWidget* parent = nullptr);
 
   struct Row {
     engine::CleanupCategory category;
@@ -30,9 +28,11 @@ class CategoryRail : public ScrollColumn {
   void setRows(const std::vector<Row>& rows);
   QList<CategoryRow*> rows() const { return rows_; }
 
+ Q_SIGNALS:
+  void toggleRequested(engine::CleanupCategory category);
+  void viewRequested(engine::CleanupCategory category);
+
  private:
-  CategoryAction toggle_;
-  CategoryAction view_;
   KeyedWidgets<CategoryRow, int> keyed_;
   QList<CategoryRow*> rows_;
 };

@@ -17,10 +17,8 @@ using namespace design::literals;
 using design::FontWeight;
 using design::Color::withOpacity;
 
-CategoryRow::CategoryRow(std::function<void()> toggle, std::function<void()> view, QWidget* parent)
+CategoryRow::CategoryRow(QWidget* parent)
     : Surface({12, Qt::transparent, Qt::transparent, 1}, parent),
-      toggle_(std::move(toggle)),
-      view_(std::move(view)),
       check_(named(new SelectionBox(cleanCheckColour()), "categoryCheck")),
       symbol_(new SymbolView("trash.fill"_symbol, 14, FontWeight::Semibold)),
       title_(named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "categoryTitle")),
@@ -48,12 +46,8 @@ CategoryRow::CategoryRow(std::function<void()> toggle, std::function<void()> vie
   row->addLayout(words, 1);
   row->addWidget(chevron_, 0, Qt::AlignVCenter);
 
-  connect(check_, &QAbstractButton::clicked, this, [this] {
-    if (toggle_) toggle_();
-  });
-  connect(this, &Surface::clicked, this, [this] {
-    if (view_) view_();
-  });
+  connect(check_, &QAbstractButton::clicked, this, &CategoryRow::toggleRequested);
+  connect(this, &Surface::clicked, this, &CategoryRow::viewRequested);
   connect(this, &Surface::hoverChanged, this, [this] { update(); });
 
   // A tab of the rail (selected while its items are shown); its box ticks
@@ -79,11 +73,6 @@ void CategoryRow::setTexts(const RailRowTexts& texts) {
   // Accent while viewed (none: the accent), else white at 0.3.
   chevron_->setColour(texts.isViewing ? std::nullopt : std::optional(design::Color::white(0.3)));
   if (restyle) update();
-}
-
-void CategoryRow::setActions(std::function<void()> toggle, std::function<void()> view) {
-  toggle_ = std::move(toggle);
-  view_ = std::move(view);
 }
 
 SurfaceLook CategoryRow::lookFor(bool viewing, bool hovering, const QColor& accent) {

@@ -1,14 +1,13 @@
 #pragma once
 // One category in the review screen's rail: its tick box, symbol, title
-// and "2 of 3 · 1.2 GB" line, and a chevron. A click on the tick box runs
-// toggle; a click anywhere else on the row runs view. Filled and edged in
-// the accent while its category is viewed, faintly lit while hovered.
+// and "2 of 3 · 1.2 GB" line, and a chevron. A click on the tick box says
+// toggleRequested; a click anywhere else on the row says viewRequested.
+// Filled and edged in the accent while its category is viewed, faintly
+// lit while hovered.
 // Gets plain texts from its screen and never reads the model.
 // objectName "categoryRow", keyed by the category's title; children
 // "categoryCheck", "categoryTitle", "categoryCount", "categoryChevron".
 // GUI thread only.
-
-#include <functional>
 
 #include "screens/clean/rules/ReviewRules.h"
 #include "screens/common/layout/Surface.h"
@@ -22,14 +21,17 @@ class TextLabel;
 class CategoryRow : public Surface {
   Q_OBJECT
  public:
-  CategoryRow(std::function<void()> toggle, std::function<void()> view, QWidget* parent = nullptr);
+  explicit CategoryRow(QWidget* parent = nullptr);
 
   void setTexts(const RailRowTexts& texts);
   const RailRowTexts& texts() const { return texts_; }
-  void setActions(std::function<void()> toggle, std::function<void()> view);
 
   // The fill and border for a state, in accent.
   static SurfaceLook lookFor(bool viewing, bool hovering, const QColor& accent);
+
+ Q_SIGNALS:
+  void toggleRequested();
+  void viewRequested();
 
  protected:
   void paintBackground(QPainter& painter, const QRectF& rect) override;
@@ -37,8 +39,6 @@ class CategoryRow : public Surface {
 
  private:
   RailRowTexts texts_;
-  std::function<void()> toggle_;
-  std::function<void()> view_;
   SelectionBox* check_;
   SymbolView* symbol_;
   TextLabel* title_;

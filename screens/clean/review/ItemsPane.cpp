@@ -18,9 +18,9 @@ namespace tidewell::screens {
 using namespace design::literals;
 using design::FontWeight;
 
-ItemsPane::ItemsPane(Actions actions, QWidget* parent)
+ItemsPane::ItemsPane(BindingFor bindingFor, QWidget* parent)
     : QWidget(parent),
-      actions_(std::move(actions)),
+      bindingFor_(std::move(bindingFor)),
       header_(new QWidget),
       symbol_(named(new SymbolView("trash.fill"_symbol, 13, FontWeight::Semibold), "paneSymbol")),
       title_(named(new TextLabel({}, textStyle(14, FontWeight::Semibold)), "paneTitle")),
@@ -43,16 +43,14 @@ ItemsPane::ItemsPane(Actions actions, QWidget* parent)
   head->addStretch(1);
   auto* pills = new QHBoxLayout;
   pills->setSpacing(6);
-  auto pill = [&](const char* title, const char* name, const std::function<void()>& action) {
+  auto pill = [&](const char* title, const char* name, void (ItemsPane::*said)()) {
     auto* button = named(new SmallPillButton(QString::fromLatin1(title)), name);
-    connect(button, &QAbstractButton::clicked, this, [action] {
-      if (action) action();
-    });
+    connect(button, &QAbstractButton::clicked, this, said);
     pills->addWidget(button);
   };
-  pill("Smart", "smartPill", actions_.smart);
-  pill("All", "allPill", actions_.all);
-  pill("None", "nonePill", actions_.none);
+  pill("Smart", "smartPill", &ItemsPane::smartRequested);
+  pill("All", "allPill", &ItemsPane::allRequested);
+  pill("None", "nonePill", &ItemsPane::noneRequested);
   head->addLayout(pills);
   column->addWidget(header_);
 
@@ -75,12 +73,12 @@ void ItemsPane::showCategory(std::optional<engine::CleanupCategory> category, in
   chips_ = keyed_.sync(
       shown, [](const engine::CleanupItem& item) { return item.id(); },
       [this](const engine::CleanupItem& item) {
-        auto* chip = new ItemChip(QString::fromStdString(item.id()), actions_.bindingFor(item));
+        auto* chip = new ItemChip(QString::fromStdString(item.id()), bindingFor_(item));
         chip->setTexts(chipTexts(item));
         return chip;
       },
       [this](ItemChip* chip, const engine::CleanupItem& item) {
-        chip->setBinding(actions_.bindingFor(item));
+        chip->setBinding(bindingFor_(item));
         chip->setTexts(chipTexts(item));
       });
   for (ItemChip* chip : chips_) list_->column()->removeWidget(chip);

@@ -2,8 +2,9 @@
 // The review screen's right pane for the viewed category: a header of the
 // category's symbol, title and size with the "Smart", "All" and "None"
 // pills, over a scroll column of one ItemChip per item, 8 apart. Empty
-// while there is no viewed category. The screen hands it the texts, a
-// binding per item and what the pills do. objectName "itemsPane";
+// while there is no viewed category. The screen hands it the texts and a
+// binding per item; the pills say smartRequested, allRequested and
+// noneRequested. objectName "itemsPane";
 // children "paneSymbol", "paneTitle", "paneBytes", "smartPill",
 // "allPill", "nonePill", the chips. GUI thread only.
 
@@ -27,20 +28,22 @@ class TextLabel;
 class ItemsPane : public QWidget {
   Q_OBJECT
  public:
-  struct Actions {
-    std::function<void()> smart, all, none;
-    std::function<BoolBinding(const engine::CleanupItem&)> bindingFor;
-  };
+  using BindingFor = std::function<BoolBinding(const engine::CleanupItem&)>;
 
-  explicit ItemsPane(Actions actions, QWidget* parent = nullptr);
+  explicit ItemsPane(BindingFor bindingFor, QWidget* parent = nullptr);
 
   // The viewed category with its size and items (none: the pane is empty).
   void showCategory(std::optional<engine::CleanupCategory> category, int64_t bytes,
                     const std::vector<engine::CleanupItem>& items);
   QList<ItemChip*> chips() const { return chips_; }
 
+ Q_SIGNALS:
+  void smartRequested();
+  void allRequested();
+  void noneRequested();
+
  private:
-  Actions actions_;
+  BindingFor bindingFor_;
   QWidget* header_;
   SymbolView* symbol_;
   TextLabel* title_;

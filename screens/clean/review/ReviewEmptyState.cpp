@@ -12,7 +12,7 @@ namespace tidewell::screens {
 using namespace design::literals;
 using design::FontWeight;
 
-ReviewEmptyState::ReviewEmptyState(std::function<void()> scanAgain, QWidget* parent) : QWidget(parent) {
+ReviewEmptyState::ReviewEmptyState(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("reviewEmpty"));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 28, 28, 28);
@@ -34,9 +34,7 @@ ReviewEmptyState::ReviewEmptyState(std::function<void()> scanAgain, QWidget* par
   column->addSpacing(4);
   column->addWidget(again, 0, Qt::AlignHCenter);
   column->addStretch(1);
-  connect(again, &QAbstractButton::clicked, this, [action = std::move(scanAgain)] {
-    if (action) action();
-  });
+  connect(again, &QAbstractButton::clicked, this, &ReviewEmptyState::scanAgainRequested);
 }
 
 }  // namespace tidewell::screens

@@ -21,7 +21,7 @@ design::PillButtonStyle cleanUpStyle() {
 }
 }  // namespace
 
-ReviewFooter::ReviewFooter(Actions actions, QWidget* parent)
+ReviewFooter::ReviewFooter(QWidget* parent)
     : FooterBar(parent),
       size_(named(new TextLabel({}, textStyle(17, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)
                                         .withMonospacedDigits()),
@@ -47,12 +47,8 @@ ReviewFooter::ReviewFooter(Actions actions, QWidget* parent)
   auto* back = named(new design::GhostPillButton({QStringLiteral("Back"), std::nullopt}), "backButton");
   row()->addWidget(back, 0, Qt::AlignVCenter);
   row()->addWidget(cleanUp_, 0, Qt::AlignVCenter);
-  connect(back, &QAbstractButton::clicked, this, [action = actions.back] {
-    if (action) action();
-  });
-  connect(cleanUp_, &QAbstractButton::clicked, this, [action = actions.cleanUp] {
-    if (action) action();
-  });
+  connect(back, &QAbstractButton::clicked, this, &ReviewFooter::backRequested);
+  connect(cleanUp_, &QAbstractButton::clicked, this, &ReviewFooter::cleanRequested);
 }
 
 void ReviewFooter::setTexts(const FooterTexts& texts) {

@@ -2,11 +2,9 @@
 // The bottom band of the review screen: the size and count of what is
 // picked, the hint or the free space after cleaning, then "Back" and
 // "Clean Up" (disabled and dimmed to 0.45 while nothing is picked). The
-// screen hands it the texts and what the buttons do. Children
-// "selectedSize", "pickedCount", "pickHint", "freeAfter", "backButton",
-// "cleanUpButton". GUI thread only.
-
-#include <functional>
+// screen hands it the texts; the buttons say backRequested and
+// cleanRequested. Children "selectedSize", "pickedCount", "pickHint",
+// "freeAfter", "backButton", "cleanUpButton". GUI thread only.
 
 #include "screens/clean/rules/ReviewRules.h"
 #include "screens/common/layout/FooterBar.h"
@@ -23,13 +21,14 @@ class TextLabel;
 class ReviewFooter : public FooterBar {
   Q_OBJECT
  public:
-  struct Actions {
-    std::function<void()> back, cleanUp;
-  };
-  explicit ReviewFooter(Actions actions, QWidget* parent = nullptr);
+  explicit ReviewFooter(QWidget* parent = nullptr);
 
   void setTexts(const FooterTexts& texts);
   design::PillButton* cleanUpButton() const { return cleanUp_; }
+
+ Q_SIGNALS:
+  void backRequested();
+  void cleanRequested();
 
  private:
   TextLabel* size_;

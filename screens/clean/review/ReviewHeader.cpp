@@ -11,7 +11,7 @@ namespace tidewell::screens {
 
 using design::FontWeight;
 
-ReviewHeader::ReviewHeader(Actions actions, QWidget* parent)
+ReviewHeader::ReviewHeader(QWidget* parent)
     : QWidget(parent),
       title_(named(new TextLabel({}, textStyle(20, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)
                                          .withMonospacedDigits()),
@@ -32,18 +32,16 @@ ReviewHeader::ReviewHeader(Actions actions, QWidget* parent)
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(8);
-  auto button = [&](const char* title, const char* name, const std::function<void()>& action) {
+  auto button = [&](const char* title, const char* name, void (ReviewHeader::*said)()) {
     auto* b = named(new design::GhostPillButton({QString::fromUtf8(title), std::nullopt}), name);
-    connect(b, &QAbstractButton::clicked, this, [action] {
-      if (action) action();
-    });
+    connect(b, &QAbstractButton::clicked, this, said);
     buttons->addWidget(b);
     return b;
   };
-  button("Safe only", "safeOnlyButton", actions.safeOnly)
+  button("Safe only", "safeOnlyButton", &ReviewHeader::safeOnlyRequested)
       ->setToolTip(QStringLiteral("Select every safe item, deselect the review-gated ones"));
-  button("All", "allButton", actions.all);
-  button("None", "noneButton", actions.none);
+  button("All", "allButton", &ReviewHeader::allRequested);
+  button("None", "noneButton", &ReviewHeader::noneRequested);
   row->addLayout(buttons);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 // The top band of the review screen: "Found … of junk." over the subline
 // on the left, and the "Safe only", "All" and "None" buttons on the right.
-// The screen hands it the title and what the buttons do. Children
-// "reviewTitle", "reviewSubline", "safeOnlyButton", "allButton",
-// "noneButton". GUI thread only.
+// The screen hands it the title; the buttons say safeOnlyRequested,
+// allRequested and noneRequested. Children "reviewTitle",
+// "reviewSubline", "safeOnlyButton", "allButton", "noneButton". GUI
+// thread only.
 
 #include <QWidget>
-#include <functional>
 
 namespace tidewell::screens {
 
@@ -15,12 +15,14 @@ class TextLabel;
 class ReviewHeader : public QWidget {
   Q_OBJECT
  public:
-  struct Actions {
-    std::function<void()> safeOnly, all, none;
-  };
-  explicit ReviewHeader(Actions actions, QWidget* parent = nullptr);
+  explicit ReviewHeader(QWidget* parent = nullptr);
 
   void setTitle(const QString& title);
+
+ Q_SIGNALS:
+  void safeOnlyRequested();
+  void allRequested();
+  void noneRequested();
 
  private:
   TextLabel* title_;

@@ -36,7 +36,7 @@ TEST(PaintedPictures, DrawnAgainOnlyWhenWhatTheyShowChanges) {
        }},
       {"a surface's hover", [] { return new Surface(); },
        [](QWidget* w) { static_cast<Surface*>(w)->setHovering(true); }},
-      {"a category row's viewing state", [] { return new CategoryRow({}, {}); },
+      {"a category row's viewing state", [] { return new CategoryRow; },
        [](QWidget* w) {
          auto* row = static_cast<CategoryRow*>(w);
          RailRowTexts texts = row->texts();

@@ -152,7 +152,7 @@ TEST(UnchangedValues, APartGivenWhatItShowsAsksForNoDrawing) {
        on<AppsSortMenu>([](AppsSortMenu* m) { m->setCurrent(SortOrder::name); })},
       {"CategoryRow",
        [&] {
-         auto* row = new CategoryRow({}, {});
+         auto* row = new CategoryRow;
          row->setTexts(rail);
          return row;
        },
