@@ -2,13 +2,8 @@
 
 #include "models/ModelsLog.h"
 #include "models/permissions/ActivationSource.h"
-#include "platform/core/EngineContext.h"
 
 namespace tidewell::models {
-
-VolumeModel::VolumeReader VolumeModel::homeVolumeReader() {
-  return [] { return platform::readVolumeCapacity(platform::EngineContext::machine().home); };
-}
 
 VolumeModel::VolumeModel(VolumeReader reader, ActivationSource* activation, QObject* parent)
     : FeatureModel(parent), reader_(std::move(reader)) {

@@ -24,9 +24,6 @@ class VolumeModel : public FeatureModel {
   // Reads the volume; absent when it cannot be read.
   using VolumeReader = std::function<std::optional<platform::VolumeCapacity>()>;
 
-  // Reads the volume of the real home folder (EngineContext::machine().home).
-  static VolumeReader homeVolumeReader();
-
   // Measures once through reader, then again on every activation (queued,
   // and dropped when the model goes first). activation may be null: then
   // only the owner's refresh() measures again.
