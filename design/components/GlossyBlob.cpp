@@ -178,7 +178,7 @@ void GlossyBlob::leaveEvent(QEvent* event) {
 
 void GlossyBlob::onFrame(bool always) {
   const BlobTransform next = currentTransform();
-  if (!always && !reduceMotion() && blobStep(shown_, next, size_) < kVisibleBlobStep) {
+  if (!always && !blobFrameShows(shown_, next, size_, reduceMotion())) {
     syncFrames();
     return;
   }

@@ -260,7 +260,7 @@ void ScanCircleButton::leaveEvent(QEvent* event) {
 void ScanCircleButton::onFrame(bool always) {
   const BlobTransform next = blobNow();
   const double side = scanCircleLayout(QRectF(rect()), titleHeight()).blob.width();
-  if (!always && !reduceMotion() && blobStep(shownBlob_, next, side) < kVisibleBlobStep) {
+  if (!always && !blobFrameShows(shownBlob_, next, side, reduceMotion())) {
     syncFrames();
     return;
   }

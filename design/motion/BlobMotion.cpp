@@ -42,6 +42,10 @@ double blobStep(const BlobTransform& from, const BlobTransform& to, double size)
   return corner * std::sqrt(std::max(0.0, a * a + b * b - 2 * a * b * std::cos(apart)));
 }
 
+bool blobFrameShows(const BlobTransform& shown, const BlobTransform& next, double size, bool reduceMotion) {
+  return reduceMotion || blobStep(shown, next, size) >= kVisibleBlobStep;
+}
+
 QTransform aboutCentre(const BlobTransform& transform, QPointF centre) {
   QTransform m;
   m.translate(centre.x(), centre.y());

@@ -60,4 +60,8 @@ double blobStep(const BlobTransform& from, const BlobTransform& to, double size)
 // frames a second while the tiles repaint a few times a second.
 inline constexpr double kVisibleBlobStep = 0.25;
 
+// Whether a frame from shown to next is worth painting: it moved the
+// corners visibly, or reduce motion is standing the tile still.
+bool blobFrameShows(const BlobTransform& shown, const BlobTransform& next, double size, bool reduceMotion);
+
 }  // namespace tidewell::design

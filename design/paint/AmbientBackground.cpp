@@ -29,12 +29,17 @@ QImage renderWash(QSize pixels, const SectionPalette& accent, double t) {
   return image;
 }
 
+// The device pixels an area of size points covers at dpr.
+QSize devicePixels(const QSizeF& size, double dpr) {
+  return {std::max(1, int(std::ceil(size.width() * dpr - 1e-6))),
+          std::max(1, int(std::ceil(size.height() * dpr - 1e-6)))};
+}
+
 // The frame for an area of size points at dpr: the wash for that size,
 // stretched to the area's device pixels with the grain added.
 QImage backdropFrame(const QSizeF& size, double dpr, const QImage& wash, QImage reuse = {}) {
-  const QSize pixels(std::max(1, int(std::ceil(size.width() * dpr - 1e-6))),
-                     std::max(1, int(std::ceil(size.height() * dpr - 1e-6))));
-  QImage frame = composeBackdrop(wash, pixels, dpr / kWashResolution, grainTileImage(dpr), std::move(reuse));
+  QImage frame = composeBackdrop(wash, devicePixels(size, dpr), dpr / kWashResolution, grainTileImage(dpr),
+                                 std::move(reuse));
   frame.setDevicePixelRatio(dpr);
   return frame;
 }
@@ -118,7 +123,7 @@ void AmbientBackground::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const double dpr = deviceRatio(painter);
   if (frameStale_ || frame_.isNull() || frame_.devicePixelRatio() != dpr ||
-      frame_.size() != QSize(int(std::ceil(width() * dpr - 1e-6)), int(std::ceil(height() * dpr - 1e-6)))) {
+      frame_.size() != devicePixels(QSizeF(size()), dpr)) {
     frame_ = backdropFrame(QSizeF(size()), dpr, shownWash_, std::move(frame_));
     frameStale_ = false;
   }
