@@ -167,10 +167,6 @@ std::vector<AdvisorService::SimRuntime> AdvisorService::runtimes(const platform:
   return list;
 }
 
-std::vector<AdvisorService::SimRuntime> AdvisorService::runtimes() {
-  return runtimes(platform::EngineContext::machine());
-}
-
 AdvisorService::DeviceNames AdvisorService::deviceNamesByRuntime(const platform::EngineContext& ctx) {
   auto devices = deviceLists(ctx);
   if (!devices) return {};
@@ -182,10 +178,6 @@ AdvisorService::DeviceNames AdvisorService::deviceNamesByRuntime(const platform:
     }
   }
   return names;
-}
-
-AdvisorService::DeviceNames AdvisorService::deviceNamesByRuntime() {
-  return deviceNamesByRuntime(platform::EngineContext::machine());
 }
 
 std::optional<std::string> AdvisorService::prettyRuntimeName(const std::optional<std::string>& identifier) {
@@ -213,10 +205,6 @@ bool AdvisorService::deleteRuntime(const SimRuntime& runtime, const platform::En
   return run(ctx.tools.xcrun, {"simctl", "runtime", "delete", runtime.id}).has_value();
 }
 
-bool AdvisorService::deleteRuntime(const SimRuntime& runtime) {
-  return deleteRuntime(runtime, platform::EngineContext::machine());
-}
-
 int AdvisorService::unavailableSimulatorCount(const platform::EngineContext& ctx) {
   auto devices = deviceLists(ctx);
   if (!devices) return 0;
@@ -230,10 +218,6 @@ int AdvisorService::unavailableSimulatorCount(const platform::EngineContext& ctx
   return count;
 }
 
-int AdvisorService::unavailableSimulatorCount() {
-  return unavailableSimulatorCount(platform::EngineContext::machine());
-}
-
 int AdvisorService::localSnapshotCount(const platform::EngineContext& ctx) {
   auto text = run(ctx.tools.tmutil, {"listlocalsnapshots", "/"});
   if (!text || !isUtf8(*text)) return 0;
@@ -244,8 +228,6 @@ int AdvisorService::localSnapshotCount(const platform::EngineContext& ctx) {
   return count;
 }
 
-int AdvisorService::localSnapshotCount() { return localSnapshotCount(platform::EngineContext::machine()); }
-
 int64_t AdvisorService::dockerDiskBytes(const platform::EngineContext& ctx) {
   if (!ctx.homeUsable()) return 0;
   const std::string vms = ctx.inHome("Library/Containers/com.docker.docker/Data/vms");
@@ -253,8 +235,6 @@ int64_t AdvisorService::dockerDiskBytes(const platform::EngineContext& ctx) {
   if (::stat(vms.c_str(), &st) != 0) return 0;
   return DiskScanner::allocatedSize(vms);
 }
-
-int64_t AdvisorService::dockerDiskBytes() { return dockerDiskBytes(platform::EngineContext::machine()); }
 
 AdvisorService::Command AdvisorService::deleteUnavailableCommand(const platform::EngineContext& ctx) {
   return {ctx.tools.xcrun, {"simctl", "delete", "unavailable"}};

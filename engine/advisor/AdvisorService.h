@@ -54,10 +54,8 @@ class AdvisorService {
 
   // Installed runtimes, largest first; equal sizes keep the tool's order.
   static std::vector<SimRuntime> runtimes(const platform::EngineContext& ctx);
-  static std::vector<SimRuntime> runtimes();
 
   static DeviceNames deviceNamesByRuntime(const platform::EngineContext& ctx);
-  static DeviceNames deviceNamesByRuntime();
 
   // "com.apple.CoreSimulator.SimRuntime.iOS-17-4" -> "iOS 17.4".
   static std::optional<std::string> prettyRuntimeName(const std::optional<std::string>& identifier);
@@ -68,18 +66,14 @@ class AdvisorService {
                                  const DeviceNames& deviceNames);
 
   // True when the tool deleted the runtime (exit status 0).
-  static bool deleteRuntime(const SimRuntime& runtime, const platform::EngineContext& ctx);
-  static bool deleteRuntime(const SimRuntime& runtime);
+  [[nodiscard]] static bool deleteRuntime(const SimRuntime& runtime, const platform::EngineContext& ctx);
 
   static int unavailableSimulatorCount(const platform::EngineContext& ctx);
-  static int unavailableSimulatorCount();
 
   static int localSnapshotCount(const platform::EngineContext& ctx);
-  static int localSnapshotCount();
 
   // Allocated bytes of Docker's virtual-machine folder; 0 when it is absent.
   static int64_t dockerDiskBytes(const platform::EngineContext& ctx);
-  static int64_t dockerDiskBytes();
 
   // The bulk actions: remove every unavailable simulator, thin the local
   // snapshots of the start-up volume.

@@ -156,10 +156,6 @@ std::vector<InstalledApp> AppScanner::scanApps(const Progress& progress, const E
   return apps;
 }
 
-std::vector<InstalledApp> AppScanner::scanApps(const Progress& progress) const {
-  return scanApps(progress, EngineContext::machine());
-}
-
 std::optional<InstalledApp> AppScanner::makeApp(const std::string& path, const EngineContext& ctx) const {
   if (isBelow(standardize(path), ctx.systemPath("/System"))) return std::nullopt;
 
@@ -183,10 +179,6 @@ std::optional<InstalledApp> AppScanner::makeApp(const std::string& path, const E
   app.sizeBytes = sizeOf(path);
   if (lastUsedDate) app.lastUsed = lastUsedDate(path);
   return app;
-}
-
-std::optional<InstalledApp> AppScanner::makeApp(const std::string& path) const {
-  return makeApp(path, EngineContext::machine());
 }
 
 std::vector<AppScanner::Candidate> AppScanner::entries(const std::string& folder,
@@ -255,10 +247,6 @@ std::vector<LeftoverFile> AppScanner::findLeftovers(const InstalledApp& app, con
   return leftovers;
 }
 
-std::vector<LeftoverFile> AppScanner::findLeftovers(const InstalledApp& app) const {
-  return findLeftovers(app, EngineContext::machine());
-}
-
 bool AppScanner::isPermitted(const std::string& path, const EngineContext& ctx) {
   // A NUL would cut the path short at the system call, so the path judged
   // here would not be the one moved.
@@ -283,10 +271,6 @@ bool AppScanner::isPermitted(const std::string& path, const EngineContext& ctx) 
 
 void AppScanner::unloadLaunchAgent(const std::string& path, const EngineContext& ctx) {
   platform::ProcessRunner::runDiscardingOutput(ctx.tools.launchctl, {"unload", path});
-}
-
-void AppScanner::unloadLaunchAgent(const std::string& path) {
-  unloadLaunchAgent(path, EngineContext::machine());
 }
 
 UninstallResult AppScanner::uninstall(const UninstallPlan& plan, const EngineContext& ctx) const {
@@ -324,10 +308,6 @@ UninstallResult AppScanner::uninstall(const UninstallPlan& plan, const EngineCon
     }
   }
   return result;
-}
-
-UninstallResult AppScanner::uninstall(const UninstallPlan& plan) const {
-  return uninstall(plan, EngineContext::machine());
 }
 
 }  // namespace tidewell::engine

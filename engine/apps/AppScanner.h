@@ -59,14 +59,12 @@ class AppScanner {
   // listing order; system bundles and mount points are left out. No deeper
   // descent.
   std::vector<InstalledApp> scanApps(const Progress& progress, const platform::EngineContext& ctx) const;
-  std::vector<InstalledApp> scanApps(const Progress& progress = {}) const;
 
   // Reads one bundle's information list (XML or binary). Absent for a path
   // below "/System/" or a bundle identifier beginning "com.apple.". An
   // unreadable bundle still yields a record named after its file. A bundle
   // that is a link is measured at 0.
   std::optional<InstalledApp> makeApp(const std::string& path, const platform::EngineContext& ctx) const;
-  std::optional<InstalledApp> makeApp(const std::string& path) const;
 
   // The items in ~/Library named after the application's bundle identifier
   // or name, largest first (equal sizes in table order), each path once.
@@ -74,7 +72,6 @@ class AppScanner {
   // is reported at size 0, a mount point not at all. Empty when the home is
   // unusable.
   std::vector<LeftoverFile> findLeftovers(const InstalledApp& app, const platform::EngineContext& ctx) const;
-  std::vector<LeftoverFile> findLeftovers(const InstalledApp& app) const;
 
   // The names in folder that contain the bundle identifier `containing` as
   // whole labels (case-sensitive): it starts the name or follows a ".", and
@@ -92,12 +89,10 @@ class AppScanner {
   // identifier is running; refuses each item that isPermitted rejects; runs
   // "launchctl unload" on a launch agent before moving it.
   UninstallResult uninstall(const UninstallPlan& plan, const platform::EngineContext& ctx) const;
-  UninstallResult uninstall(const UninstallPlan& plan) const;
 
   // Runs ctx.tools.launchctl with "unload" and path and waits for it; a
   // failed launch and the exit status are ignored.
   static void unloadLaunchAgent(const std::string& path, const platform::EngineContext& ctx);
-  static void unloadLaunchAgent(const std::string& path);
 
   // The uninstaller's gate. True only for a path strictly below
   // "/Applications", home + "/Applications" or home + "/Library", never

@@ -8,7 +8,7 @@
 
 namespace tidewell::engine {
 
-struct UninstallResult {
+struct [[nodiscard]] UninstallResult {
   std::string appName;
   // Items moved to the Trash.
   int movedCount = 0;

@@ -60,8 +60,6 @@ const std::vector<Engine>& engines() {
 
 }  // namespace
 
-std::vector<AIModelStore> AIModelScanner::scan() { return scan(platform::EngineContext::machine()); }
-
 std::vector<AIModelStore> AIModelScanner::scan(const platform::EngineContext& ctx) {
   return scan(ctx, DiskScanner::allocatedSize);
 }

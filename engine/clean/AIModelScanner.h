@@ -20,7 +20,6 @@ class AIModelScanner {
   // One record per tool that is present and whose model folder holds at
   // least minimumBytes, largest first (stable: equal sizes keep the tools'
   // order). Empty when nothing is found or the home is unusable; never fails.
-  static std::vector<AIModelStore> scan();
   static std::vector<AIModelStore> scan(const platform::EngineContext& ctx);
   // sizeOf replaces DiskScanner::allocatedSize (tests).
   static std::vector<AIModelStore> scan(const platform::EngineContext& ctx, const SizeMeasure& sizeOf);

@@ -560,11 +560,6 @@ std::vector<CleanupTarget> CleanupTarget::catalog(const platform::EngineContext&
   return rows;
 }
 
-const std::vector<CleanupTarget>& CleanupTarget::all() {
-  static const std::vector<CleanupTarget> rows = catalog(platform::EngineContext::machine());
-  return rows;
-}
-
 const std::set<std::string, std::less<>>& CleanupTarget::sweepSkipNames() {
   // Sync state, home data and large model downloads that a generic cache
   // sweep must never take.
@@ -576,10 +571,6 @@ const std::set<std::string, std::less<>>& CleanupTarget::sweepSkipNames() {
 std::set<std::string> CleanupTarget::coveredChildNames(std::string_view underSweepRoot,
                                                        const platform::EngineContext& ctx) {
   return coveredNames(underSweepRoot, catalog(ctx), ctx.home);
-}
-
-std::set<std::string> CleanupTarget::coveredChildNames(std::string_view underSweepRoot) {
-  return coveredNames(underSweepRoot, all(), platform::EngineContext::machine().home);
 }
 
 }  // namespace tidewell::engine

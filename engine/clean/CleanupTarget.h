@@ -40,9 +40,7 @@ struct CleanupTarget {
 
   bool operator==(const CleanupTarget&) const = default;
 
-  // The 65 rows for the real machine, in their fixed order.
-  static const std::vector<CleanupTarget>& all();
-  // The same 65 rows with the temporary roots and the Trash of ctx.
+  // The 65 rows, in their fixed order, with the temporary roots and the Trash of ctx.
   static std::vector<CleanupTarget> catalog(const platform::EngineContext& ctx);
 
   // Children of a sweep root that are never measured or cleaned by a sweep.
@@ -55,7 +53,6 @@ struct CleanupTarget {
   // or the root is not absolute.
   static std::set<std::string> coveredChildNames(std::string_view underSweepRoot,
                                                  const platform::EngineContext& ctx);
-  static std::set<std::string> coveredChildNames(std::string_view underSweepRoot);
 };
 
 }  // namespace tidewell::engine

@@ -79,10 +79,6 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
   return item;
 }
 
-std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target) {
-  return scan(target, platform::EngineContext::machine());
-}
-
 DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platform::EngineContext& ctx) {
   if (TrashEmptier::isTrashRow(item.target)) return TrashEmptier::clean(item, ctx);
   bool failed = false;
@@ -107,10 +103,6 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
   return result;
 }
 
-DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item) {
-  return clean(item, platform::EngineContext::machine());
-}
-
 int64_t DiskScanner::allocatedSize(const std::string& path) { return TreeWalker::allocatedSize(path); }
 
 int64_t DiskScanner::allocatedFileSize(const std::string& path) {
@@ -125,16 +117,10 @@ std::optional<std::chrono::system_clock::time_point> DiskScanner::lastUsedDate(
   return ctx.lastUsedDate(path);
 }
 
-std::optional<std::chrono::system_clock::time_point> DiskScanner::lastUsedDate(const std::string& path) {
-  return lastUsedDate(path, platform::EngineContext::machine());
-}
-
 int64_t DiskScanner::availableBytes(const platform::EngineContext& ctx) {
   if (!ctx.homeUsable()) return 0;
   auto capacity = platform::readVolumeCapacity(ctx.home);
   return capacity ? capacity->freeBytes : 0;
 }
-
-int64_t DiskScanner::availableBytes() { return availableBytes(platform::EngineContext::machine()); }
 
 }  // namespace tidewell::engine

@@ -22,7 +22,7 @@ namespace tidewell::engine {
 
 class DiskScanner {
  public:
-  struct CleanResult {
+  struct [[nodiscard]] CleanResult {
     int64_t freedBytes = 0;                  // never negative
     std::optional<std::string> failedTitle;  // the row's title when any part failed or was refused
     bool operator==(const CleanResult&) const = default;
@@ -35,7 +35,6 @@ class DiskScanner {
   // occupies at least 1 byte. Absent when no part was found, or the home is
   // unusable. The "trash" row is measured as one unit by TrashEmptier::scan.
   static std::optional<CleanupItem> scan(const CleanupTarget& target, const platform::EngineContext& ctx);
-  static std::optional<CleanupItem> scan(const CleanupTarget& target);
 
   // Empties each folder part in place (the folder stays) and removes each
   // file part, in order. A part is refused (and the item marked failed) when
@@ -48,7 +47,6 @@ class DiskScanner {
   // cannot be looked at for any other reason, counts as still there in full.
   // The "trash" row is emptied as one unit by TrashEmptier::clean.
   static CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
-  static CleanResult clean(const CleanupItem& item);
 
   // Allocated bytes (st_blocks * 512) of the regular files at or below path:
   // hidden files included, every folder entered, symlinks inside the tree,
@@ -65,11 +63,9 @@ class DiskScanner {
   // no such record, so without one there is no date.
   static std::optional<std::chrono::system_clock::time_point> lastUsedDate(
       const std::string& path, const platform::EngineContext& ctx);
-  static std::optional<std::chrono::system_clock::time_point> lastUsedDate(const std::string& path);
 
   // Free bytes of the volume holding the home folder; 0 when it cannot be read.
   static int64_t availableBytes(const platform::EngineContext& ctx);
-  static int64_t availableBytes();
 };
 
 }  // namespace tidewell::engine

@@ -95,8 +95,6 @@ std::vector<std::string> BigItemScanner::scanRoots(const EngineContext& ctx) {
   return roots;
 }
 
-std::vector<std::string> BigItemScanner::scanRoots() { return scanRoots(EngineContext::machine()); }
-
 BigItem::Kind BigItemScanner::kind(std::string_view path, std::string_view name, std::string_view home,
                                    const std::vector<std::string>& extraUserFolders) {
   using Kind = BigItem::Kind;
@@ -155,18 +153,10 @@ std::vector<BigItem> BigItemScanner::scan(const Progress& progress, const Engine
   return items;
 }
 
-std::vector<BigItem> BigItemScanner::scan(const Progress& progress) {
-  return scan(progress, EngineContext::machine());
-}
-
 BigItemScanner::TrashOutcome BigItemScanner::trash(const BigItem& item, const EngineContext& ctx) {
   if (!mayTrash(item, ctx)) return {item.name, 0, false};
   if (!platform::Trash::moveToTrash(platform::standardize(item.url), ctx)) return {item.name, 0, false};
   return {item.name, item.sizeBytes, true};
-}
-
-BigItemScanner::TrashOutcome BigItemScanner::trash(const BigItem& item) {
-  return trash(item, EngineContext::machine());
 }
 
 }  // namespace tidewell::engine

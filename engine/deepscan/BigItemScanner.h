@@ -9,7 +9,7 @@
 //    its kind and an optional note, and the move of one of them to the Trash.
 // Stateless: every call builds its own lists, so any thread may call any of
 // these, several at once. Nothing here throws; an unusable home gives empty
-// results and refusals. The forms without a context use the real machine.
+// results and refusals. Every call names the context it works on.
 
 #include <cstdint>
 #include <functional>
@@ -30,7 +30,7 @@ class BigItemScanner {
  public:
   // The result of one trash request: the item's name, its size when it was
   // moved (else 0) and whether it was moved.
-  struct TrashOutcome {
+  struct [[nodiscard]] TrashOutcome {
     std::string name;
     int64_t freedBytes = 0;
     bool success = false;
@@ -66,7 +66,6 @@ class BigItemScanner {
   // folders for documents, downloads and the desktop. Rows are ordered by
   // folder name (localized, case-insensitive), then by path.
   static std::vector<CleanupTarget> findBuildArtifacts(const platform::EngineContext& ctx);
-  static std::vector<CleanupTarget> findBuildArtifacts();
 
   // True for a developer artefact name; for "build" and "target" only when
   // the parent folder of path lists a project marker (false when the parent
@@ -76,7 +75,6 @@ class BigItemScanner {
   // The cleanup row for the artefact folder name at the absolute path.
   static CleanupTarget artifactTarget(std::string_view name, const std::string& path,
                                       const platform::EngineContext& ctx);
-  static CleanupTarget artifactTarget(std::string_view name, const std::string& path);
 
   // ---- Big-item scanner ----
 
@@ -84,7 +82,6 @@ class BigItemScanner {
   // roots, then every visible folder of the home folder but Library and
   // Applications, in plain name order. Empty for an unusable home.
   static std::vector<std::string> scanRoots(const platform::EngineContext& ctx);
-  static std::vector<std::string> scanRoots();
 
   // What an item at path named name is, from its name and place alone
   // (never container or installer). extraUserFolders names first-level home
@@ -101,7 +98,6 @@ class BigItemScanner {
   // DiskScanner::allocatedSize. Unreadable roots are passed over.
   static std::vector<BigItem> scan(const Progress& progress, const platform::EngineContext& ctx,
                                    const SizeMeasure& measure = {});
-  static std::vector<BigItem> scan(const Progress& progress = {});
 
   // Moves the item to the user's Trash. Refused, with the disk untouched,
   // for a container, for anything not at least two levels below the home
@@ -109,7 +105,6 @@ class BigItemScanner {
   // item that is now a link or a mount point, and for one that is or holds a
   // credential where it physically lies. Never deletes.
   static TrashOutcome trash(const BigItem& item, const platform::EngineContext& ctx);
-  static TrashOutcome trash(const BigItem& item);
 };
 
 }  // namespace tidewell::engine

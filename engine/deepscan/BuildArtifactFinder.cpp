@@ -142,10 +142,6 @@ CleanupTarget BigItemScanner::artifactTarget(std::string_view name, const std::s
   return row;
 }
 
-CleanupTarget BigItemScanner::artifactTarget(std::string_view name, const std::string& path) {
-  return artifactTarget(name, path, EngineContext::machine());
-}
-
 std::vector<CleanupTarget> BigItemScanner::findBuildArtifacts(const EngineContext& ctx) {
   std::vector<CleanupTarget> rows;
   if (!ctx.homeUsable()) return rows;
@@ -169,10 +165,6 @@ std::vector<CleanupTarget> BigItemScanner::findBuildArtifacts(const EngineContex
   rows.reserve(paths.size());
   for (const auto& path : paths) rows.push_back(artifactTarget(platform::lastComponent(path), path, ctx));
   return rows;
-}
-
-std::vector<CleanupTarget> BigItemScanner::findBuildArtifacts() {
-  return findBuildArtifacts(EngineContext::machine());
 }
 
 }  // namespace tidewell::engine

@@ -59,8 +59,6 @@ const std::vector<Engine>& engines() {
 
 }  // namespace
 
-std::vector<BigItem> ContainerScanner::scan() { return scan(platform::EngineContext::machine()); }
-
 std::vector<BigItem> ContainerScanner::scan(const platform::EngineContext& ctx) {
   return scan(ctx, DiskScanner::allocatedSize);
 }
@@ -88,10 +86,6 @@ std::vector<BigItem> ContainerScanner::scan(const platform::EngineContext& ctx, 
   std::stable_sort(items.begin(), items.end(),
                    [](const BigItem& a, const BigItem& b) { return a.sizeBytes > b.sizeBytes; });
   return items;
-}
-
-std::vector<std::string> ContainerScanner::managedPaths() {
-  return managedPaths(platform::EngineContext::machine());
 }
 
 std::vector<std::string> ContainerScanner::managedPaths(const platform::EngineContext& ctx) {

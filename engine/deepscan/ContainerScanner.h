@@ -23,14 +23,12 @@ class ContainerScanner {
   // One item per tool that is present and holds at least minimumBytes,
   // largest first (stable: equal sizes keep the tools' order). Empty when
   // nothing is found or the home is unusable; never fails.
-  static std::vector<BigItem> scan();
   static std::vector<BigItem> scan(const platform::EngineContext& ctx);
   // sizeOf replaces DiskScanner::allocatedSize (tests).
   static std::vector<BigItem> scan(const platform::EngineContext& ctx, const SizeMeasure& sizeOf);
 
   // The tools' own app-data folders, home expanded, so that generic big-item
   // findings inside them can be dropped. Empty when the home is unusable.
-  static std::vector<std::string> managedPaths();
   static std::vector<std::string> managedPaths(const platform::EngineContext& ctx);
 };
 

@@ -81,10 +81,6 @@ WalkAction installerRule(const WalkDirectory& parent, const WalkEntry& entry) {
 
 }  // namespace
 
-std::vector<std::string> InstallerScanner::candidateFolders() {
-  return candidateFolders(platform::EngineContext::machine());
-}
-
 std::vector<std::string> InstallerScanner::candidateFolders(const platform::EngineContext& ctx) {
   if (!ctx.homeUsable()) return {};
   std::vector<std::string> folders;
@@ -97,8 +93,6 @@ std::vector<std::string> InstallerScanner::candidateFolders(const platform::Engi
   }
   return folders;
 }
-
-std::vector<BigItem> InstallerScanner::scan() { return scan(platform::EngineContext::machine()); }
 
 std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx) {
   return scan(ctx, DiskScanner::allocatedSize, std::chrono::system_clock::now());

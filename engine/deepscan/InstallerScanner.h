@@ -28,7 +28,6 @@ class InstallerScanner {
   // folders (ctx.downloadFolder, ctx.desktopFolder) where they are other
   // paths; each only when something exists there. Empty when the home is
   // unusable.
-  static std::vector<std::string> candidateFolders();
   static std::vector<std::string> candidateFolders(const platform::EngineContext& ctx);
 
   // Every installer found, largest first; equal sizes keep the order of the
@@ -39,7 +38,6 @@ class InstallerScanner {
   // installer folders are not entered, links are neither reported nor
   // followed, mount points and credentials are not reported, unreadable
   // folders contribute nothing. Never fails.
-  static std::vector<BigItem> scan();
   static std::vector<BigItem> scan(const platform::EngineContext& ctx);
   // sizeOf replaces DiskScanner::allocatedSize and now the clock (tests).
   static std::vector<BigItem> scan(const platform::EngineContext& ctx, const SizeMeasure& sizeOf,

@@ -63,17 +63,9 @@ std::vector<RunningApp> PerformanceService::runningApps(const platform::EngineCo
   return apps;
 }
 
-std::vector<RunningApp> PerformanceService::runningApps() {
-  return runningApps(platform::EngineContext::machine());
-}
-
 PerformanceService::MemoryStats PerformanceService::memoryStats(const platform::EngineContext& ctx) {
   const platform::HostMemory memory = platform::readHostMemory(ctx);
   return {memory.used, memory.total};
-}
-
-PerformanceService::MemoryStats PerformanceService::memoryStats() {
-  return memoryStats(platform::EngineContext::machine());
 }
 
 std::vector<LoginItem> PerformanceService::loginItems(const platform::EngineContext& ctx) {
@@ -98,10 +90,6 @@ std::vector<LoginItem> PerformanceService::loginItems(const platform::EngineCont
   platform::NameCollator::shared().stableSort(
       items, [](const LoginItem& i) -> const std::string& { return i.label; });
   return items;
-}
-
-std::vector<LoginItem> PerformanceService::loginItems() {
-  return loginItems(platform::EngineContext::machine());
 }
 
 }  // namespace tidewell::engine

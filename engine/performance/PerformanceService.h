@@ -25,16 +25,13 @@ class PerformanceService {
   // The user's running applications except this program (ctx.pid), most
   // memory first; equal figures keep process order.
   static std::vector<RunningApp> runningApps(const platform::EngineContext& ctx);
-  static std::vector<RunningApp> runningApps();
 
   static MemoryStats memoryStats(const platform::EngineContext& ctx);
-  static MemoryStats memoryStats();
 
   // The property lists of ~/Library/LaunchAgents ("You"),
   // /Library/LaunchAgents and /Library/LaunchDaemons ("System"), as one
   // list by label; equal labels keep folder order, then file-name order.
   static std::vector<LoginItem> loginItems(const platform::EngineContext& ctx);
-  static std::vector<LoginItem> loginItems();
 };
 
 }  // namespace tidewell::engine

@@ -83,10 +83,6 @@ const std::vector<std::string>& PathSafety::credentialPaths() {
   return paths;
 }
 
-const std::vector<std::string>& PathSafety::temporaryRoots() {
-  return platform::EngineContext::machine().temporaryRoots;
-}
-
 const std::vector<std::string>& PathSafety::temporaryRoots(const platform::EngineContext& ctx) {
   return ctx.temporaryRoots;
 }
@@ -131,10 +127,6 @@ bool PathSafety::isSafeToTouch(std::string_view path, const platform::EngineCont
   return isSafeToTouch(path, ctx.home, ctx.temporaryRoots, ctx.extraUserFolders);
 }
 
-bool PathSafety::isSafeToTouch(std::string_view path) {
-  return isSafeToTouch(path, platform::EngineContext::machine());
-}
-
 bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::EngineContext& ctx) {
   if (!isSafeToTouch(path, ctx)) return false;
 
@@ -148,10 +140,6 @@ bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::
   for (const std::string& root : ctx.temporaryRoots)
     roots.push_back(platform::physicalPath(root).value_or(root));
   return isSafeToTouch(*located, home, roots, ctx.extraUserFolders);
-}
-
-bool PathSafety::isSafeToTouchPhysically(std::string_view path) {
-  return isSafeToTouchPhysically(path, platform::EngineContext::machine());
 }
 
 bool PathSafety::touchesCredential(std::string_view path, const platform::EngineContext& ctx) {

@@ -34,9 +34,7 @@ class PathSafety {
   // folder that holds them (18, in a fixed order).
   static const std::vector<std::string>& credentialPaths();
 
-  // The folders cleaning may empty even outside the home: those of
-  // EngineContext::machine(), or of ctx.
-  static const std::vector<std::string>& temporaryRoots();
+  // The folders cleaning may empty even outside the home: those of ctx.
   static const std::vector<std::string>& temporaryRoots(const platform::EngineContext& ctx);
 
   // The deletion gate, in this order: an unusable home refuses everything; a
@@ -55,7 +53,6 @@ class PathSafety {
                             const std::vector<std::string>& extraUserFolders = {});
   // With ctx's home, temporary roots and extra user folders.
   static bool isSafeToTouch(std::string_view path, const platform::EngineContext& ctx);
-  static bool isSafeToTouch(std::string_view path);
 
   // The rule to call right before deleting: isSafeToTouch(path, ctx) holds
   // for the path as given AND for its physical location, realpath(parent) +
@@ -64,7 +61,6 @@ class PathSafety {
   // it really leads; the last component is not resolved (a link there is
   // removed as a link). False when the parent cannot be resolved.
   static bool isSafeToTouchPhysically(std::string_view path, const platform::EngineContext& ctx);
-  static bool isSafeToTouchPhysically(std::string_view path);
 
   // True when path, as given or where it physically lies (its parent
   // resolved), is a credential path, lies below one or holds one; each

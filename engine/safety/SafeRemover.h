@@ -26,12 +26,12 @@ namespace tidewell::engine {
 
 class SafeRemover {
  public:
-  enum class Outcome {
-    Removed,     // everything asked for is gone
-    Vanished,    // nothing was at the path any more (ENOENT or ENOTDIR)
-    Refused,     // a link, a mount point, not the measured file or folder, or
-                 // not inspectable: untouched
-    Incomplete,  // some entries below were refused or could not be removed
+  enum class [[nodiscard]] Outcome{
+      Removed,     // everything asked for is gone
+      Vanished,    // nothing was at the path any more (ENOENT or ENOTDIR)
+      Refused,     // a link, a mount point, not the measured file or folder, or
+                   // not inspectable: untouched
+      Incomplete,  // some entries below were refused or could not be removed
   };
 
   // Asked with the full path of every entry below the part before it is

@@ -59,7 +59,7 @@ class TrashEmptier {
                                         const ItemRemover& removeItem);
 
   // The ItemRemover used by clean().
-  static bool removeItem(int filesFd, const std::string& filesPath, const std::string& name);
+  [[nodiscard]] static bool removeItem(int filesFd, const std::string& filesPath, const std::string& name);
 };
 
 }  // namespace tidewell::engine

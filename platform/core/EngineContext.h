@@ -2,7 +2,7 @@
 // Everything an engine entry point may learn about the machine: the home
 // folder, the temporary roots, where system folders, tools, /proc and the
 // Trash live. Entry points take a context so tests run against a fixture
-// home and fake tools; the no-argument forms use machine(), read once.
+// home and fake tools; only the application itself hands them machine().
 // A context is a plain value: copy it into each request.
 
 #include <sys/types.h>

@@ -24,14 +24,14 @@ class Trash {
   // it cannot be moved without copying; nothing is left behind on failure.
   // trashedPath, when given, receives the item's new path. The top
   // directory of another mount comes from ctx.topDirectoryOf.
-  static bool moveToTrash(const std::string& path, const EngineContext& ctx,
-                          std::string* trashedPath = nullptr);
+  [[nodiscard]] static bool moveToTrash(const std::string& path, const EngineContext& ctx,
+                                        std::string* trashedPath = nullptr);
 
   // As above, with the top directory of an item that is not on the home
   // trash's mount taken from topDirectoryOf. Its answer is used only when
   // it is a folder above the item on the item's own mount.
-  static bool moveToTrash(const std::string& path, const EngineContext& ctx, std::string* trashedPath,
-                          const TopDirectoryFinder& topDirectoryOf);
+  [[nodiscard]] static bool moveToTrash(const std::string& path, const EngineContext& ctx,
+                                        std::string* trashedPath, const TopDirectoryFinder& topDirectoryOf);
 };
 
 }  // namespace tidewell::platform

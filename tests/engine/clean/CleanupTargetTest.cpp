@@ -139,11 +139,6 @@ TEST(CleanupTarget, TemporaryRootsAndTrashComeFromTheContext) {
   EXPECT_TRUE(row(CleanupTarget::catalog(ctx), "trash")->paths.empty());
 }
 
-TEST(CleanupTarget, MachineCatalogIsTheMachineContextsCatalog) {
-  EXPECT_EQ(CleanupTarget::all(), CleanupTarget::catalog(platform::EngineContext::machine()));
-  EXPECT_EQ(&CleanupTarget::all(), &CleanupTarget::all());
-}
-
 TEST(CleanupTarget, SweepNeverTakesSyncStateOrModelDownloads) {
   EXPECT_EQ(CleanupTarget::sweepSkipNames(),
             (std::set<std::string, std::less<>>{"CloudKit", "com.apple.HomeKit", "FamilyCircle",

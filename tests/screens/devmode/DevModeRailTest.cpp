@@ -40,7 +40,8 @@ CleanupItem item(std::string id, std::string title = "",
 // Every row a Dev Mode scan measures besides the build folders: the
 // catalog's developer rows, three app-cache rows and the AI cache rows.
 std::vector<CleanupTarget> devModeRows() {
-  return models::DevModeViewModel::targets(CleanupTarget::all(), {});
+  return models::DevModeViewModel::targets(
+      CleanupTarget::catalog(platform::EngineContext::forFixture("/rail")), {});
 }
 
 TEST(DevModeRailClassifier, EveryRealRowLandsInItsGroup) {

@@ -31,8 +31,8 @@ constexpr int64_t MB = 1'000'000;
 // Sizes of a developer's Mac: Xcode, Node and Python heavy, a few AI caches.
 std::shared_ptr<testing::ScriptedCleanupEngine> developersMac() {
   auto fake = std::make_shared<testing::ScriptedCleanupEngine>();
-  fake->catalogRows = CleanupTarget::all();
   const auto ctx = platform::EngineContext::forFixture("/render");
+  fake->catalogRows = CleanupTarget::catalog(ctx);
   for (const char* path : {"Projects/shop/web", "Projects/blog"})
     fake->artifactRows.push_back(
         engine::BigItemScanner::artifactTarget("node_modules", ctx.home + "/" + path + "/node_modules", ctx));
