@@ -84,7 +84,7 @@ TEST(AdvisorServiceTools, EveryInvocationHasItsExactArguments) {
        t.xcrun,
        {"<simctl><list><devices><-j>"}},
       {"delete one runtime; the id is one argument",
-       [&] { AdvisorService::deleteRuntime(odd, t.ctx); },
+       [&] { (void)AdvisorService::deleteRuntime(odd, t.ctx); },  // only the call is checked
        t.xcrun,
        {"<simctl><runtime><delete><id with spaces; rm -rf ~>"}},
       {"delete unavailable simulators",

@@ -214,14 +214,16 @@ TEST(TrashEmptier, ATrashClientStillListsWhatAnInterruptedEmptyLeft) {
   // The empty stops after its first item: mid-way through "folder" when it
   // comes first, else before anything else.
   int removed = 0;
-  TrashEmptier::clean(*item, t.ctx, [&](int fd, const std::string& path, const std::string& name) {
-    if (removed++ > 0) return false;
-    if (name == "folder") {
-      unlinkat(fd, "folder/a", 0);
-      return false;
-    }
-    return TrashEmptier::removeItem(fd, path, name);
-  });
+  const auto result =
+      TrashEmptier::clean(*item, t.ctx, [&](int fd, const std::string& path, const std::string& name) {
+        if (removed++ > 0) return false;
+        if (name == "folder") {
+          unlinkat(fd, "folder/a", 0);
+          return false;
+        }
+        return TrashEmptier::removeItem(fd, path, name);
+      });
+  EXPECT_TRUE(result.failedTitle);
 
   const ToolRun listing = runTrashClient(t.fx, {list}, "", t.fx.home());
   ASSERT_EQ(listing.status, 0) << listing.output;
