@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -15,6 +14,16 @@ namespace {
 constexpr char kSocketName[] = "tidewell-mac.socket";
 
 QString describe(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Whether the runtime folder is the user's alone to write in, as its
+// contract promises. Where another user may write, they could plant the
+// socket's lock or a listener first.
+bool isPrivateRuntimeFolder(const QString& runtime, uid_t uid) {
+  if (!QDir::isAbsolutePath(runtime)) return false;
+  struct stat status {};
+  if (::stat(QFile::encodeName(runtime).constData(), &status) != 0) return false;
+  return S_ISDIR(status.st_mode) && status.st_uid == uid && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
 }  // namespace
 
 InstanceFolder::Environment InstanceFolder::Environment::ofProcess() {
@@ -23,7 +32,7 @@ InstanceFolder::Environment InstanceFolder::Environment::ofProcess() {
 
 InstanceFolder::Place InstanceFolder::locate(const Environment& environment) {
   const QString& runtime = environment.runtimeFolder;
-  if (QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {
+  if (isPrivateRuntimeFolder(runtime, environment.uid)) {
     return {QDir(runtime).filePath(QLatin1String(kSocketName)), {}};
   }
 

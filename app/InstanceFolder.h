@@ -1,7 +1,8 @@
 #pragma once
 // Where the per-user single-instance channel lives. With a runtime folder
 // ($XDG_RUNTIME_DIR, private to the user by contract) the socket sits in
-// it. Without one, a world-writable temporary folder would let another
+// it; one that is not the user's, or that the group or others may write
+// to, counts as none. Without one, a world-writable temporary folder would let another
 // user plant or listen on a predictable name first, so the socket goes in
 // a folder of the user's own, <temporary root>/tidewell-mac-<uid>/, made
 // with mode 0700 and used only while it is a real directory (not a link)
@@ -18,7 +19,7 @@ namespace tidewell::app {
 class InstanceFolder {
  public:
   struct Environment {
-    QString runtimeFolder;  // $XDG_RUNTIME_DIR; empty or unusable: none
+    QString runtimeFolder;  // $XDG_RUNTIME_DIR; empty, unusable or not private: none
     QString temporaryRoot;  // where the private folder is made
     uid_t uid = uid_t(-1);  // the user the folder must belong to
 

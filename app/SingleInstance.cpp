@@ -7,7 +7,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QPointer>
 #include <cstdio>
 
 #include "app/SocketPeer.h"
@@ -21,7 +20,8 @@ constexpr int kConnectMs = 1000;
 constexpr int kBusyMs = 2000;
 constexpr int kWriteMs = 2000;
 constexpr int kLockMs = 5000;
-// A request is one short line; anything longer is not ours.
+// A request is one short line; a connection that sends more than this
+// without one is not ours.
 constexpr qsizetype kMaxLine = 64 * 1024;
 constexpr qsizetype kMaxSocketPath = qsizetype(sizeof(sockaddr_un::sun_path)) - 1;
 
@@ -155,40 +155,46 @@ void SingleInstance::accept() {
       socket->deleteLater();
       continue;
     }
-    auto buffer = std::make_shared<QByteArray>();
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] { readFrom(socket, buffer); });
-    connect(socket, &QLocalSocket::disconnected, this, [this, socket, buffer] {
-      readFrom(socket, buffer);
+    auto incoming = std::make_shared<Incoming>();
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, incoming] { readFrom(socket, incoming); });
+    connect(socket, &QLocalSocket::disconnected, this, [this, socket, incoming] {
+      readFrom(socket, incoming);
       socket->deleteLater();
     });
     // What arrived before the connection was taken is read at once.
-    readFrom(socket, buffer);
+    readFrom(socket, incoming);
   }
 }
 
-void SingleInstance::readFrom(QLocalSocket* socket, const std::shared_ptr<QByteArray>& buffer) {
-  *buffer += socket->readAll();
-  const QPointer<QObject> alive(this);
+void SingleInstance::readFrom(QLocalSocket* socket, const std::shared_ptr<Incoming>& incoming) {
+  // Never more than one line's worth from one connection, junk included.
+  const QByteArray more = socket->read(kMaxLine + 1 - incoming->taken);
+  incoming->taken += more.size();
+  incoming->pending += more;
   qsizetype newline;
-  while ((newline = buffer->indexOf('\n')) >= 0) {
-    const std::optional<LaunchRequest> request = LaunchRequest::decode(buffer->left(newline));
-    buffer->remove(0, newline + 1);
+  while ((newline = incoming->pending.indexOf('\n')) >= 0) {
+    const std::optional<LaunchRequest> request = LaunchRequest::decode(incoming->pending.left(newline));
+    incoming->pending.remove(0, newline + 1);
     if (!request) continue;
+    // The one request this connection carries: whatever else it sends is
+    // not heard. Closed before the signal, whose handlers may run a loop.
+    hangUp(socket);
     if (request->kind == LaunchRequest::Kind::Link) {
       Q_EMIT linkReceived(request->link);
     } else {
       Q_EMIT reopenRequested();
     }
-    if (!alive) return;
+    return;
   }
-  if (buffer->size() > kMaxLine) {
-    buffer->clear();
-    // Aborting emits disconnected at once, and its handler would read the
-    // socket just closed: the handlers go first.
-    socket->disconnect(this);
-    socket->abort();
-    socket->deleteLater();
-  }
+  if (incoming->taken > kMaxLine) hangUp(socket);
+}
+
+void SingleInstance::hangUp(QLocalSocket* socket) {
+  // Aborting emits disconnected at once, and its handler would read the
+  // socket just closed: the handlers go first.
+  socket->disconnect(this);
+  socket->abort();
+  socket->deleteLater();
 }
 
 bool SingleInstance::isOwnPeer(qintptr descriptor) const {

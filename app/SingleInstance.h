@@ -9,7 +9,9 @@
 // another user.
 //
 // GUI thread only. The listening side reports what later launches ask for
-// through linkReceived() and reopenRequested(), from the event loop.
+// through linkReceived() and reopenRequested(), from the event loop: one
+// request per connection, which is then closed, so a peer cannot make the
+// window rise again and again over one connection.
 
 #include <sys/types.h>
 #include <unistd.h>
@@ -76,10 +78,17 @@ class SingleInstance : public QObject {
     Unreachable,
   };
 
+  // What one connection has sent so far.
+  struct Incoming {
+    QByteArray pending;   // bytes after the last whole line
+    qsizetype taken = 0;  // all bytes read from it
+  };
+
   Answer handOver(const LaunchRequest& request);
   bool listen(bool takeOver);
   void accept();
-  void readFrom(QLocalSocket* socket, const std::shared_ptr<QByteArray>& buffer);
+  void readFrom(QLocalSocket* socket, const std::shared_ptr<Incoming>& incoming);
+  void hangUp(QLocalSocket* socket);
   bool isOwnPeer(qintptr descriptor) const;
   void say(const QString& problem) const;
 

@@ -3,6 +3,7 @@
 // stand still when it is set (drifting backdrops, wobbling tiles, symbol
 // effects).
 
+#include <cstddef>
 #include <string>
 
 namespace tidewell::platform {
@@ -14,6 +15,10 @@ namespace tidewell::platform {
 //    KDE's kdeglobals "AnimationDurationFactor=0" in [KDE], then GTK's
 //    gtk-3.0/settings.ini "gtk-enable-animations=false" (or 0);
 // 3. otherwise off.
+// A settings file is read only when it is a regular file of at most
+// kMaxDesktopSettingsBytes (links followed); a FIFO, folder, device or
+// larger file counts as absent and is not waited on.
+inline constexpr size_t kMaxDesktopSettingsBytes = 1024 * 1024;
 bool reduceMotionFrom(const char* overrideValue, const std::string& configHome);
 
 // The rule for this process: $TIDEWELL_REDUCE_MOTION, then the desktop

@@ -13,7 +13,6 @@ namespace tidewell::platform {
 
 namespace {
 
-constexpr size_t kMaxEntryBytes = 256 * 1024;
 constexpr int kMaxFolderDepth = 4;
 constexpr std::string_view kSuffix = ".desktop";
 
@@ -85,7 +84,7 @@ void collect(const std::string& folder, const std::string& idPrefix, int depth,
     if (name.size() <= kSuffix.size() || !name.ends_with(kSuffix)) continue;
     const std::string id = idPrefix + name.substr(0, name.size() - kSuffix.size());
     if (decided.count(id)) continue;
-    auto text = readSmallFile(full, kMaxEntryBytes);
+    auto text = readSmallFile(full, DesktopEntry::kMaxBytes);
     if (!text) continue;
     // Readable: this file decides the id, even when it hides it.
     decided.insert(id);

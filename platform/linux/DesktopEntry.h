@@ -6,6 +6,7 @@
 // not Hidden) and run in their own windows (not Terminal) are listed.
 // Plain values; callable from any thread.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,11 @@ struct DesktopEntry {
   bool terminal = false;
 
   bool shown() const { return !noDisplay && !hidden && !terminal; }
+
+  // An entry file is read only when it is a regular file of at most this
+  // size; anything else (a FIFO, a folder, a device) is skipped without
+  // waiting on it and decides no id.
+  static constexpr size_t kMaxBytes = 256 * 1024;
 
   // The [Desktop Entry] group of an entry file's text (id and path left
   // empty). Absent when the group is missing or Type is not Application.

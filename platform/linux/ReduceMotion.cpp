@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <string_view>
 
 #include "platform/core/HomeFolder.h"
+#include "platform/core/SmallFile.h"
 
 namespace tidewell::platform {
 
@@ -32,17 +32,22 @@ std::optional<bool> parseSwitch(std::string_view value) {
   return std::nullopt;
 }
 
-// The value of key in [section] of an ini-style file, if present.
+// The value of key in [section] of an ini-style file, if present. Read
+// before any window exists, so only a small regular file is read: anything
+// else counts as absent rather than holding the start.
 std::optional<std::string> iniValue(const std::string& path, std::string_view section, std::string_view key) {
-  std::ifstream in(path);
-  if (!in) return std::nullopt;
-  std::string line;
+  const std::optional<std::string> text = readSmallFile(path, kMaxDesktopSettingsBytes);
+  if (!text) return std::nullopt;
+  const std::string header = "[" + std::string(section) + "]";
   bool inSection = false;
-  while (std::getline(in, line)) {
-    std::string_view view = trimmed(line);
+  for (size_t start = 0; start < text->size();) {
+    size_t end = text->find('\n', start);
+    if (end == std::string::npos) end = text->size();
+    const std::string_view view = trimmed(std::string_view(*text).substr(start, end - start));
+    start = end + 1;
     if (view.empty() || view.front() == '#' || view.front() == ';') continue;
     if (view.front() == '[') {
-      inSection = view == "[" + std::string(section) + "]";
+      inSection = view == header;
       continue;
     }
     if (!inSection) continue;

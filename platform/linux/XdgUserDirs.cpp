@@ -1,17 +1,14 @@
 #include "platform/linux/XdgUserDirs.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
+#include "platform/core/SmallFile.h"
 
 namespace tidewell::platform {
 
 namespace {
-
-// A real file is a few hundred bytes; reading more would only invite trouble.
-constexpr std::streamsize kMaxFileBytes = 64 * 1024;
 
 std::string_view trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -90,12 +87,9 @@ std::optional<std::string> parseXdgUserDir(std::string_view text, std::string_vi
 
 std::string readXdgUserDirsFile(const std::string& home) {
   if (!isUsableHome(home)) return {};
-  std::ifstream in(joinPath(home, ".config/user-dirs.dirs"), std::ios::binary);
-  if (!in) return {};
-  std::string text(kMaxFileBytes, '\0');
-  in.read(text.data(), kMaxFileBytes);
-  text.resize(size_t(in.gcount()));
-  return text;
+  // Read whenever an engine context is made: a FIFO must not hold it, and a
+  // real file is a few hundred bytes, so a larger one is no real one.
+  return readSmallFile(joinPath(home, ".config/user-dirs.dirs"), kMaxUserDirsBytes).value_or("");
 }
 
 std::vector<std::string> readXdgUserDirs(const std::string& home) {

@@ -5,6 +5,7 @@
 // one key names (XDG_DOWNLOAD_DIR), so scanners can search it. Pure text
 // rules plus one small file read; callable from any thread.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,8 +27,10 @@ std::vector<std::string> parseXdgUserDirs(std::string_view text, std::string_vie
 std::optional<std::string> parseXdgUserDir(std::string_view text, std::string_view key,
                                            std::string_view home);
 
-// The text of <home>/.config/user-dirs.dirs (at most 64 KiB); "" when it is
-// missing or unreadable, or the home is unusable.
+// The text of <home>/.config/user-dirs.dirs; "" when it is missing or
+// unreadable, is no regular file (a FIFO is not waited on) or holds more
+// than kMaxUserDirsBytes, or the home is unusable.
+inline constexpr size_t kMaxUserDirsBytes = 64 * 1024;
 std::string readXdgUserDirsFile(const std::string& home);
 
 // parseXdgUserDirs of that file.

@@ -99,5 +99,50 @@ TEST(InstanceFolder, ARuntimeFolderHoldsTheSocketAndNothingIsMadeElsewhere) {
   }
 }
 
+// Another user who can write in the runtime folder could plant a lock or a
+// listener there, so such a folder counts as none at all.
+TEST(InstanceFolder, ARuntimeFolderOthersCanWriteToOrOfAnotherUserIsNone) {
+  const uid_t self = ::getuid();
+  struct Case {
+    const char* name;
+    mode_t mode;
+    uid_t uid;  // the user the folder must belong to
+    bool used;
+  };
+  const Case cases[] = {
+      {"private", 0700, self, true},
+      {"readable by the group and others", 0755, self, true},
+      {"writable by the group", 0770, self, false},
+      {"writable by the group only", 0720, self, false},
+      {"writable by others only", 0703, self, false},
+      {"writable by everyone", 0777, self, false},
+      {"sticky and writable by everyone", 01777, self, false},
+      // The folder is this test's own; the user it must belong to is not.
+      {"owned by another user", 0700, self + 1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir root;
+    QTemporaryDir runtime;
+    ASSERT_TRUE(root.isValid() && runtime.isValid());
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime.path()).constData(), c.mode), 0);
+    const mode_t before = modeOf(runtime.path());
+
+    const InstanceFolder::Place place = InstanceFolder::locate({runtime.path(), root.path(), c.uid});
+    if (c.used) {
+      EXPECT_EQ(place.socketPath.toStdString(), runtime.filePath("tidewell-mac.socket").toStdString());
+      EXPECT_TRUE(QDir(root.path()).isEmpty());
+    } else {
+      EXPECT_FALSE(place.socketPath.startsWith(runtime.path())) << place.socketPath.toStdString();
+      // Just as when there is no runtime folder at all.
+      const InstanceFolder::Place without = InstanceFolder::locate({QString(), root.path(), c.uid});
+      EXPECT_EQ(place.socketPath.toStdString(), without.socketPath.toStdString());
+      EXPECT_EQ(place.problem.toStdString(), without.problem.toStdString());
+    }
+    EXPECT_EQ(modeOf(runtime.path()), before);  // left as found
+    EXPECT_TRUE(QDir(runtime.path()).isEmpty());
+  }
+}
+
 }  // namespace
 }  // namespace tidewell::app

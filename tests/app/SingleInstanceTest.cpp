@@ -116,6 +116,51 @@ TEST_F(InstanceChannel, JunkFromAClientIsIgnored) {
   EXPECT_EQ(reopens.count(), 0);
 }
 
+TEST_F(InstanceChannel, AConnectionCarriesOneRequestAndIsThenClosed) {
+  SingleInstance running(socketPath());
+  ASSERT_EQ(running.start(LaunchRequest::reopen()), SingleInstance::Role::Primary);
+  QSignalSpy links(&running, &SingleInstance::linkReceived);
+  QSignalSpy reopens(&running, &SingleInstance::reopenRequested);
+
+  struct Case {
+    const char* name;
+    QByteArray sent;  // all on one connection
+    int reopens;
+  };
+  QByteArray reopenFlood;
+  for (int i = 0; i < 100'000; ++i) reopenFlood += LaunchRequest::reopen().encode();
+  QByteArray junkFlood;
+  while (junkFlood.size() <= 64 * 1024) junkFlood += "hello\n";
+  const Case cases[] = {
+      // Each request would raise the window once more.
+      {"many reopens", reopenFlood + LaunchRequest::openLink("tidewellmac://scan").encode(), 1},
+      // Junk lines are skipped, but only within one line's worth.
+      {"junk beyond a line's worth", junkFlood + LaunchRequest::reopen().encode(), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    reopens.clear();
+    links.clear();
+    QLocalSocket client;
+    client.connectToServer(socketPath());
+    ASSERT_TRUE(client.waitForConnected(2000));
+    QSignalSpy closed(&client, &QLocalSocket::disconnected);
+    client.write(c.sent);
+    EXPECT_TRUE(closed.wait(5000));
+    EXPECT_EQ(reopens.count(), c.reopens);
+    EXPECT_EQ(links.count(), 0);
+  }
+
+  // The channel still takes the next launch's request, and nothing more
+  // arrived from the closed connections meanwhile.
+  reopens.clear();
+  SingleInstance later(socketPath());
+  EXPECT_EQ(later.start(LaunchRequest::openLink("tidewellmac://scan")), SingleInstance::Role::Secondary);
+  ASSERT_TRUE(links.wait(5000));
+  EXPECT_EQ(links.count(), 1);
+  EXPECT_EQ(reopens.count(), 0);
+}
+
 // Collects what Qt warns about while alive.
 class WarningLog {
  public:

@@ -1,5 +1,6 @@
 #include "screens/common/services/AppIconSource.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +23,7 @@ using namespace design::literals;
 
 namespace {
 
-constexpr qint64 kMaxIconBytes = 16 * 1024 * 1024;
 constexpr int kMaxSubImages = 32;
-constexpr size_t kMaxEntryBytes = 256 * 1024;
 
 bool acceptableName(const QString& name) {
   return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
@@ -54,7 +53,7 @@ QString withoutImageSuffix(const QString& name) {
 // looked up by name.
 IconSearch searchEntry(const QString& path, int pixels, const QStringList& pixmapFolders) {
   IconSearch found;
-  const auto text = platform::readSmallFile(native(path), kMaxEntryBytes);
+  const auto text = platform::readSmallFile(native(path), platform::DesktopEntry::kMaxBytes);
   const auto entry = text ? platform::DesktopEntry::parse(*text) : std::nullopt;
   const QString icon = entry ? QString::fromStdString(entry->icon) : QString();
   if (icon.startsWith(QLatin1Char('/'))) {
@@ -109,9 +108,14 @@ QImage squareIcon(const QImage& image, int pixels) {
 }
 
 QImage readIconImage(const QString& file, int pixels) {
-  const QFileInfo info(file);
-  if (!info.isFile() || info.size() > kMaxIconBytes) return {};
-  QImageReader reader(file);
+  // Read whole through the small-file reader, so the file judged regular
+  // is the one read: a FIFO swapped in after a check is not waited on.
+  const std::optional<std::string> bytes = platform::readSmallFile(native(file), kMaxIconFileBytes);
+  if (!bytes) return {};
+  QByteArray data = QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size()));
+  QBuffer device(&data);
+  device.open(QIODevice::ReadOnly);
+  QImageReader reader(&device);
   reader.setDecideFormatFromContent(true);
   if (reader.format().startsWith("svg")) {
     // Vector art is drawn at the size wanted, not scaled up from its own.

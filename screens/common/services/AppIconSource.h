@@ -14,11 +14,13 @@
 // Every search ends, in the caller, with a generic application icon, so no
 // icon is ever empty. Names from a bundle or an entry are untrusted: one
 // that holds "/" or NUL, or is empty, "." or "..", names nothing; only
-// regular files of at most 16 MB are read. Callable from any thread.
+// regular files of at most kMaxIconFileBytes are read. Callable from any
+// thread.
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 
 namespace tidewell::screens {
 
@@ -36,6 +38,9 @@ IconSearch searchIcon(const QString& path, int pixels, const QStringList& pixmap
 // The icon files a bundle names, in the order to try; empty when its
 // information list is unreadable or names no (acceptable) icon file.
 QStringList bundleIconFiles(const QString& bundlePath);
+
+// A picture file larger than this is not read.
+inline constexpr size_t kMaxIconFileBytes = 16 * 1024 * 1024;
 
 // The picture in file, scaled to fit a pixels square (centred, transparent
 // around): the sub-image closest above that size for a file holding

@@ -11,7 +11,8 @@ using namespace testing;
 
 TEST(SmallFile, ReadsRegularFilesWithinTheLimitOnly) {
   FixtureHome fx({file("ten", 10), file("empty"), folder("folder"), fifo("pipe"),
-                  symlink("link", "{home}/ten"), symlink("dangling", "{home}/nothing")});
+                  symlink("link", "{home}/ten"), symlink("dangling", "{home}/nothing"),
+                  symlink("zero", "/dev/zero")});
   struct Case {
     const char* path;
     size_t limit;
@@ -26,6 +27,7 @@ TEST(SmallFile, ReadsRegularFilesWithinTheLimitOnly) {
       {"dangling", 10, std::nullopt},
       {"folder", 10, std::nullopt},
       {"pipe", 10, std::nullopt},  // refused without waiting for a writer
+      {"zero", 10, std::nullopt},  // a device, however much it would give
       {"missing", 10, std::nullopt},
   };
   for (const Case& c : cases) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "testkit/support/ContainedRun.h"
 #include "testkit/support/FixtureHome.h"
+#include "testkit/support/HostileFile.h"
 
 namespace tidewell::platform {
 namespace {
@@ -107,6 +109,35 @@ TEST(DesktopEntry, FirstFolderDecidesEachIdAndSubfoldersJoinTheId) {
   EXPECT_EQ(seen, (std::vector<std::string>{"editor=My Editor", "a=A", "b=B", "kde-tool=Kde Tool"}));
   ASSERT_FALSE(entries.empty());
   EXPECT_EQ(entries[0].path, user + "/editor.desktop");
+}
+
+// An entry the user's folder holds that is no small regular file decides
+// nothing: the next folder's entry of the same id counts.
+TEST(DesktopEntry, AnEntryThatIsNoSmallRegularFileIsIgnoredAndLeftAlone) {
+  const std::string mine = "[Desktop Entry]\nType=Application\nName=My Editor\nExec=mine\n";
+  for (const HostileFile kind : kHostileFiles) {
+    SCOPED_TRACE(nameOf(kind));
+    FixtureHome fx;
+    const std::string user = fx.path(".local/share/applications");
+    const std::string system = fx.outside("system/usr/share/applications");
+    const std::string path = user + "/editor.desktop";
+    placeHostileFile(path, kind, mine, DesktopEntry::kMaxBytes + 1);
+    writeFile(user + "/notes.desktop", "[Desktop Entry]\nType=Application\nName=Notes\nExec=notes\n");
+    writeFile(system + "/editor.desktop", "[Desktop Entry]\nType=Application\nName=System Editor\nExec=ed\n");
+    const std::string before = entryState(path);
+
+    const ContainedRun run = runContained([&] {
+      std::string seen;
+      for (const auto& e : DesktopEntry::readFolders({user, system})) seen += e.id + "=" + e.name + ";";
+      return seen;
+    });
+    EXPECT_TRUE(run.ended);
+    EXPECT_LT(run.peakGrowthBytes, kHostileFileMemoryBudget);
+    if (run.ended) {
+      EXPECT_EQ(run.text, "notes=Notes;editor=System Editor;");
+    }
+    EXPECT_EQ(entryState(path), before);
+  }
 }
 
 }  // namespace

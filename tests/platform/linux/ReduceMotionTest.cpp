@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
+#include "testkit/support/ContainedRun.h"
 #include "testkit/support/FixtureHome.h"
+#include "testkit/support/HostileFile.h"
 
 namespace tidewell::platform {
 namespace {
@@ -44,6 +49,42 @@ TEST(ReduceMotion, NoConfigFolderMeansOff) {
   EXPECT_FALSE(reduceMotionFrom(nullptr, ""));
   EXPECT_FALSE(reduceMotionFrom(nullptr, "/definitely/not/here"));
   EXPECT_TRUE(reduceMotionFrom("on", ""));
+}
+
+// Read before any window exists: a settings file that blocks or never ends
+// would hold the app for good, so anything but a small regular file counts
+// as absent, and the other file is still read.
+TEST(ReduceMotion, ASettingsFileThatIsNoSmallRegularFileIsIgnoredAndLeftAlone) {
+  struct Setting {
+    const char* path;  // below the config folder
+    const char* reduces;
+  };
+  const Setting kde{"kdeglobals", "[KDE]\nAnimationDurationFactor=0\n"};
+  const Setting gtk{"gtk-3.0/settings.ini", "[Settings]\ngtk-enable-animations=false\n"};
+  const std::pair<Setting, Setting> pairs[] = {{kde, gtk}, {gtk, kde}};
+  for (const auto& [hostile, other] : pairs) {
+    for (const testing::HostileFile kind : testing::kHostileFiles) {
+      for (const bool otherReduces : {false, true}) {
+        SCOPED_TRACE(std::string(hostile.path) + " is " + testing::nameOf(kind) +
+                     (otherReduces ? ", the other file reduces" : ""));
+        testing::FixtureHome fx;
+        const std::string config = fx.path(".config");
+        const std::string path = config + "/" + hostile.path;
+        testing::placeHostileFile(path, kind, hostile.reduces, kMaxDesktopSettingsBytes + 1);
+        if (otherReduces) testing::writeFile(config + "/" + other.path, other.reduces);
+        const std::string before = testing::entryState(path);
+
+        const testing::ContainedRun run =
+            testing::runContained([&] { return reduceMotionFrom(nullptr, config) ? "on" : "off"; });
+        EXPECT_TRUE(run.ended);
+        EXPECT_LT(run.peakGrowthBytes, testing::kHostileFileMemoryBudget);
+        if (run.ended) {
+          EXPECT_EQ(run.text, otherReduces ? "on" : "off");
+        }
+        EXPECT_EQ(testing::entryState(path), before);
+      }
+    }
+  }
 }
 
 }  // namespace

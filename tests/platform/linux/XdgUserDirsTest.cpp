@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
+#include "platform/core/EngineContext.h"
+#include "testkit/support/ContainedRun.h"
 #include "testkit/support/FixtureHome.h"
+#include "testkit/support/HostileFile.h"
 
 namespace tidewell::platform {
 namespace {
@@ -84,6 +89,32 @@ TEST(XdgUserDirs, ReadFromTheHomeConfigFolder) {
   testing::writeFile(fx.path(".config/user-dirs.dirs"),
                      "XDG_VIDEOS_DIR=\"$HOME/Videos\"\nXDG_TEMPLATES_DIR=\"" + fx.path("Vorlagen") + "\"\n");
   EXPECT_EQ(readXdgUserDirs(fx.home()), (Names{"Videos", "Vorlagen"}));
+}
+
+// The engine's context reads the file whenever it is made: a file that
+// blocks or never ends would hold every scan, so it counts as absent.
+TEST(XdgUserDirs, AFileThatIsNoSmallRegularFileIsIgnoredAndLeftAlone) {
+  for (const testing::HostileFile kind : testing::kHostileFiles) {
+    SCOPED_TRACE(testing::nameOf(kind));
+    testing::FixtureHome fx;
+    const std::string path = fx.path(".config/user-dirs.dirs");
+    testing::placeHostileFile(path, kind, "XDG_VIDEOS_DIR=\"$HOME/Videos\"\nXDG_DOWNLOAD_DIR=\"$HOME/dl\"\n",
+                              kMaxUserDirsBytes + 1);
+    const std::string before = testing::entryState(path);
+
+    const testing::ContainedRun run = testing::runContained([&] {
+      const auto ctx = EngineContext::fromEnvironment(fx.home(), nullptr, nullptr, nullptr, ::getuid(), 1);
+      std::string seen = "text " + std::to_string(readXdgUserDirsFile(fx.home()).size()) + ", folders";
+      for (const std::string& name : ctx.extraUserFolders) seen += " " + name;
+      return seen + ", downloads " + ctx.downloadFolder;
+    });
+    EXPECT_TRUE(run.ended);
+    EXPECT_LT(run.peakGrowthBytes, testing::kHostileFileMemoryBudget);
+    if (run.ended) {
+      EXPECT_EQ(run.text, "text 0, folders, downloads ");
+    }
+    EXPECT_EQ(testing::entryState(path), before);
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Stage.h"
 #include "testkit/support/FixtureHome.h"
+#include "testkit/support/HostileFile.h"
 
 namespace tidewell::screens {
 namespace {
@@ -115,13 +116,41 @@ TEST_F(AppIconSourceTest, BundlesWithoutAUsableIconAskForTheGenericOne) {
   }
 }
 
-TEST_F(AppIconSourceTest, AFifoNamedAsTheIconIsNotRead) {
-  const std::string app = fx.path("Applications/Fifo.app");
-  writeFile(app + "/Contents/Info.plist", plist("AppIcon.png"));
-  fx.add({testing::fifo("Applications/Fifo.app/Contents/Resources/AppIcon.png")});
-  // Returns (a reader on a FIFO would block forever) with no picture.
-  EXPECT_TRUE(readIconImage(q(app + "/Contents/Resources/AppIcon.png"), px).isNull());
-  EXPECT_TRUE(searchIcon(q(app), px, {}).image.isNull());
+TEST_F(AppIconSourceTest, AnIconThatIsNoSmallRegularFileIsNotRead) {
+  int i = 0;
+  for (const testing::HostileFile kind : testing::kHostileFiles) {
+    SCOPED_TRACE(testing::nameOf(kind));
+    const std::string app = fx.path("Applications/Hostile" + std::to_string(i++) + ".app");
+    const std::string icon = app + "/Contents/Resources/AppIcon.png";
+    writeFile(app + "/Contents/Info.plist", plist("AppIcon.png"));
+    if (kind == testing::HostileFile::Oversized) {
+      // A real picture, padded past the limit: only its size refuses it.
+      const QByteArray picture = png(Qt::blue, 16);
+      const QByteArray padded = picture + QByteArray(qsizetype(kMaxIconFileBytes) + 1 - picture.size(), '\0');
+      ASSERT_FALSE(QImage::fromData(padded).isNull());
+      writeBytes(icon, padded);
+    } else {
+      testing::placeHostileFile(icon, kind);
+    }
+    const std::string before = testing::entryState(icon);
+    // Returns (a reader on a FIFO would block forever) with no picture.
+    EXPECT_TRUE(readIconImage(q(icon), px).isNull());
+    EXPECT_TRUE(searchIcon(q(app), px, {}).image.isNull());
+    EXPECT_EQ(testing::entryState(icon), before);
+  }
+}
+
+TEST_F(AppIconSourceTest, AVectorIconIsReadFromItsContentAndDrawnAtTheSizeWanted) {
+  if (!QImageReader::supportedImageFormats().contains("svg")) GTEST_SKIP() << "no svg image plugin";
+  // Named .png: the content decides, not the name.
+  const std::string icon = fx.path("icons/vector.png");
+  writeFile(icon,
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"4\" viewBox=\"0 0 4 4\">"
+            "<rect width=\"4\" height=\"4\" fill=\"#ff0000\"/></svg>\n");
+  const QImage image = readIconImage(q(icon), px);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.size(), QSize(px, px));
+  EXPECT_EQ(centre(image), QColor(Qt::red));
 }
 
 TEST_F(AppIconSourceTest, ADesktopEntryGivesItsIconFileOrItsThemeName) {
