@@ -39,18 +39,6 @@ void addPart(CleanupItem& item, const std::string& path, const platform::EngineC
   item.sizeBytes += size;
 }
 
-// What is left at a part after cleaning. A part that was left alone, or
-// that cannot be looked at, counts as still holding what was measured
-// (unmeasured: all of it), whatever is at its path now.
-int64_t stillThere(const std::string& path, const MeasuredPart* part, SafeRemover::Outcome outcome,
-                   int64_t unmeasured) {
-  struct stat st {};
-  if (lstat(path.c_str(), &st) != 0)
-    return platform::isNothingThere(errno) ? 0 : part ? part->sizeBytes : unmeasured;
-  if (part && (outcome == SafeRemover::Outcome::Refused || S_ISLNK(st.st_mode))) return part->sizeBytes;
-  return S_ISLNK(st.st_mode) ? 0 : DiskScanner::allocatedSize(path);
-}
-
 }  // namespace
 
 std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
@@ -82,23 +70,28 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
 DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platform::EngineContext& ctx) {
   if (TrashEmptier::isTrashRow(item.target)) return TrashEmptier::clean(item, ctx);
   bool failed = false;
-  int64_t remaining = 0;
+  // Only what this cleaning gave back counts. What was measured may have
+  // gone since by another hand (the other section cleaning the same cache,
+  // the tool itself), and a file unlinked here may still be held by a link
+  // elsewhere.
+  int64_t released = 0;
   const auto mayRemove = [&ctx](const std::string& path) { return PathSafety::isSafeToTouch(path, ctx); };
   for (size_t i = 0; i < item.resolvedPaths.size(); ++i) {
     const std::string& path = item.resolvedPaths[i];
     const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0 && platform::isNothingThere(errno))
-      continue;  // vanished: freed, not failed
-    SafeRemover::Outcome outcome = SafeRemover::Outcome::Refused;
+      continue;  // vanished: nothing freed, nothing failed
+    SafeRemover::Cleared cleared;
     if (part && !ctx.isMountPoint(path) && PathSafety::isSafeToTouchPhysically(path, ctx))
-      outcome = SafeRemover::clear(path, part->identity, mayRemove);
-    if (outcome == SafeRemover::Outcome::Refused || outcome == SafeRemover::Outcome::Incomplete)
+      cleared = SafeRemover::clear(path, part->identity, mayRemove);
+    if (cleared.outcome == SafeRemover::Outcome::Refused ||
+        cleared.outcome == SafeRemover::Outcome::Incomplete)
       failed = true;
-    remaining += stillThere(path, part, outcome, item.sizeBytes);
+    released += cleared.releasedBytes;
   }
   CleanResult result;
-  result.freedBytes = std::max<int64_t>(0, item.sizeBytes - remaining);
+  result.freedBytes = std::max<int64_t>(0, released);
   if (failed) result.failedTitle = item.target.title;
   return result;
 }

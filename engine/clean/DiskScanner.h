@@ -42,9 +42,12 @@ class DiskScanner {
   // is no longer the file or folder measured (a symlink now, another inode),
   // and so is each entry below it that the gate refuses (a credential);
   // mount points below are not entered. A part that vanished (nothing there:
-  // ENOENT or ENOTDIR) is not a failure. freedBytes is the measured size
-  // minus what is still there, at least 0; a refused part, and one that
-  // cannot be looked at for any other reason, counts as still there in full.
+  // ENOENT or ENOTDIR) is not a failure. freedBytes is what the cleaning
+  // itself gave back: the allocated bytes of each regular file it unlinked
+  // whose last link that was (SafeRemover::Cleared). So a part that vanished
+  // or was emptied since the scan frees 0, a file still linked from
+  // elsewhere frees nothing, and a refused part, or one that cannot be
+  // looked at, frees 0.
   // The "trash" row is emptied as one unit by TrashEmptier::clean.
   static CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
 

@@ -48,6 +48,9 @@ class TreeEmptier {
   TreeEmptier(const TreeEmptier&) = delete;
   TreeEmptier& operator=(const TreeEmptier&) = delete;
 
+  // What the unlinking so far gave back (SafeRemover::Cleared).
+  int64_t released() const { return released_; }
+
   // Empties the open folder partFd (which stays the caller's) at path_.
   // False when anything was kept.
   bool run(int partFd, const FileIdentity& identity) {
@@ -105,7 +108,8 @@ class TreeEmptier {
     }
     if (!S_ISDIR(st.st_mode)) {
       // Files, links (as links), FIFOs, sockets, devices.
-      if (unlinkat(fd, name.c_str(), 0) != 0 && errno != ENOENT) folder.complete = false;
+      if (SafeRemover::unlinkCounting(fd, name.c_str(), st, released_) != 0 && errno != ENOENT)
+        folder.complete = false;
       return;
     }
     if (platform::isMountPointAt(fd, name.c_str())) {
@@ -229,6 +233,7 @@ class TreeEmptier {
   std::vector<Frame> stack_;
   std::vector<size_t> held_;  // frames below the part that hold a descriptor
   std::string path_;          // the path of the entry being handled
+  int64_t released_ = 0;
   const SafeRemover::Gate& mayRemove_;
   const SafeRemover::BeforeOpening& beforeOpening_;
 };
@@ -242,32 +247,46 @@ bool SafeRemover::identify(const std::string& path, FileIdentity& out) {
   return true;
 }
 
-SafeRemover::Outcome SafeRemover::clear(const std::string& path, const FileIdentity& measured,
+SafeRemover::Cleared SafeRemover::clear(const std::string& path, const FileIdentity& measured,
                                         const Gate& mayRemove, const BeforeOpening& beforeOpening) {
+  const Cleared refused{Outcome::Refused, 0};
+  const Cleared vanished{Outcome::Vanished, 0};
   const std::string name(platform::lastComponent(path));
-  if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..") return Outcome::Refused;
+  if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..") return refused;
   platform::FileDescriptor parent(
       open(std::string(platform::parentPath(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!parent.ok()) return platform::isNothingThere(errno) ? Outcome::Vanished : Outcome::Refused;
+  if (!parent.ok()) return platform::isNothingThere(errno) ? vanished : refused;
 
   struct stat st {};
   if (fstatat(parent.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-    return platform::isNothingThere(errno) ? Outcome::Vanished : Outcome::Refused;
-  if (S_ISLNK(st.st_mode) || identityOf(st) != measured) return Outcome::Refused;
+    return platform::isNothingThere(errno) ? vanished : refused;
+  if (S_ISLNK(st.st_mode) || identityOf(st) != measured) return refused;
   // Emptying a mount point would empty another file system, or a folder
   // that lives elsewhere on this one.
-  if (platform::isMountPointAt(parent.get(), name.c_str())) return Outcome::Refused;
+  if (platform::isMountPointAt(parent.get(), name.c_str())) return refused;
 
   if (!S_ISDIR(st.st_mode)) {
-    if (unlinkat(parent.get(), name.c_str(), 0) == 0) return Outcome::Removed;
-    return platform::isNothingThere(errno) ? Outcome::Vanished : Outcome::Incomplete;
+    Cleared cleared;
+    if (unlinkCounting(parent.get(), name.c_str(), st, cleared.releasedBytes) == 0)
+      cleared.outcome = Outcome::Removed;
+    else
+      cleared.outcome = platform::isNothingThere(errno) ? Outcome::Vanished : Outcome::Incomplete;
+    return cleared;
   }
   platform::FileDescriptor folder(openat(parent.get(), name.c_str(), kFolderFlags));
   struct stat opened {};
-  if (!folder.ok() || fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured)
-    return Outcome::Refused;
+  if (!folder.ok() || fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured) return refused;
   TreeEmptier emptier(path, mayRemove, beforeOpening);
-  return emptier.run(folder.get(), measured) ? Outcome::Removed : Outcome::Incomplete;
+  const bool complete = emptier.run(folder.get(), measured);
+  return {complete ? Outcome::Removed : Outcome::Incomplete, emptier.released()};
+}
+
+int SafeRemover::unlinkCounting(int dirFd, const char* name, const struct stat& seen, int64_t& released) {
+  const int status = unlinkat(dirFd, name, 0);
+  // Blocks return to the file system with a file's last link; any other
+  // link, inside the part or not, still holds them.
+  if (status == 0 && S_ISREG(seen.st_mode) && seen.st_nlink == 1) released += int64_t(seen.st_blocks) * 512;
+  return status;
 }
 
 }  // namespace tidewell::engine

@@ -17,6 +17,9 @@
 // it is needed again), so a tree of any depth is emptied or refused.
 // Stateless; callable from any thread.
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -34,6 +37,18 @@ class SafeRemover {
       Incomplete,  // some entries below were refused or could not be removed
   };
 
+  // What clear() did, and the allocated bytes (st_blocks * 512) its
+  // unlinking gave back to the file system: a regular file counts only when
+  // the link removed was its last one, so a file that is linked from
+  // elsewhere too frees nothing, and one linked twice inside the part counts
+  // once. Folders, links and other special files count nothing, as in
+  // measuring.
+  struct [[nodiscard]] Cleared {
+    Outcome outcome = Outcome::Refused;
+    int64_t releasedBytes = 0;
+    bool operator==(const Cleared&) const = default;
+  };
+
   // Asked with the full path of every entry below the part before it is
   // removed; false keeps that entry (and all below it).
   using Gate = std::function<bool(const std::string& path)>;
@@ -44,8 +59,15 @@ class SafeRemover {
 
   // path: absolute, standardized. A folder is emptied and kept; anything
   // else is unlinked.
-  static Outcome clear(const std::string& path, const FileIdentity& measured, const Gate& mayRemove,
+  static Cleared clear(const std::string& path, const FileIdentity& measured, const Gate& mayRemove,
                        const BeforeOpening& beforeOpening = {});
+
+  // Unlinks the entry `name` (anything but a folder) of the open folder
+  // dirFd, which fstatat without following a link showed as `seen` just
+  // before, and adds what that gave back to `released` (as in Cleared).
+  // unlinkat's result, with errno as it left it.
+  [[nodiscard]] static int unlinkCounting(int dirFd, const char* name, const struct stat& seen,
+                                          int64_t& released);
 
   // The identity of what is at path, not following a link at path itself;
   // false when nothing is there or it is a symlink.

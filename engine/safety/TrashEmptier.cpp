@@ -140,6 +140,14 @@ int64_t sizeOf(const TrashFolder& folder) {
 
 bool removeEverything(const std::string&) { return true; }
 
+// Removes the info file `name` of an item that is gone; true when it is
+// gone too.
+bool removeInfo(const TrashFolder& info, const std::string& name, int64_t& released) {
+  struct stat st {};
+  if (fstatat(info.fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
+  return SafeRemover::unlinkCounting(info.fd.get(), name.c_str(), st, released) == 0 || errno == ENOENT;
+}
+
 }  // namespace
 
 bool TrashEmptier::isTrashRow(const CleanupTarget& target) { return target.id == "trash"; }
@@ -195,6 +203,7 @@ DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const Engi
   }
 
   bool failed = false;
+  int64_t released = 0;
   const std::time_t started = std::time(nullptr);
   // Items first; an info file goes only once its item is completely gone,
   // so whatever stays behind can still be listed and restored.
@@ -202,13 +211,12 @@ DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const Engi
     std::vector<std::string> names;
     if (!platform::directoryNamesAt(trash.files.fd.get(), names)) failed = true;
     for (const std::string& name : names) {
-      if (!remove(trash.files.fd.get(), trash.files.path, name) || holds(trash.files, name)) {
+      if (!remove(trash.files.fd.get(), trash.files.path, name, released) || holds(trash.files, name)) {
         failed = true;
         continue;
       }
       if (trash.info.state == State::Present &&
-          unlinkat(trash.info.fd.get(), (name + std::string(kInfoExtension)).c_str(), 0) != 0 &&
-          errno != ENOENT)
+          !removeInfo(trash.info, name + std::string(kInfoExtension), released))
         failed = true;
     }
   }
@@ -224,22 +232,27 @@ DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const Engi
         if (fstatat(trash.info.fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (S_ISREG(st.st_mode) && st.st_mtime > started - kFreshInfoSeconds) continue;
       }
-      if (!remove(trash.info.fd.get(), trash.info.path, name)) failed = true;
+      if (!remove(trash.info.fd.get(), trash.info.path, name, released)) failed = true;
     }
   }
 
   DiskScanner::CleanResult result;
-  result.freedBytes = std::max<int64_t>(0, item.sizeBytes - sizeOf(trash.files) - sizeOf(trash.info));
+  result.freedBytes = std::max<int64_t>(0, released);
   if (failed) result.failedTitle = item.target.title;
   return result;
 }
 
-bool TrashEmptier::removeItem(int folderFd, const std::string& folderPath, const std::string& name) {
+bool TrashEmptier::removeItem(int folderFd, const std::string& folderPath, const std::string& name,
+                              int64_t& releasedBytes) {
   struct stat st {};
   if (fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
-  if (!S_ISDIR(st.st_mode)) return unlinkat(folderFd, name.c_str(), 0) == 0 || errno == ENOENT;
+  if (!S_ISDIR(st.st_mode))
+    return SafeRemover::unlinkCounting(folderFd, name.c_str(), st, releasedBytes) == 0 || errno == ENOENT;
   // The remover refuses a folder mounted in the Trash: not the Trash's to remove.
-  switch (SafeRemover::clear(joinPath(folderPath, name), {st.st_dev, st.st_ino}, removeEverything)) {
+  const SafeRemover::Cleared cleared =
+      SafeRemover::clear(joinPath(folderPath, name), {st.st_dev, st.st_ino}, removeEverything);
+  releasedBytes += cleared.releasedBytes;
+  switch (cleared.outcome) {
     case SafeRemover::Outcome::Vanished:
       return true;
     case SafeRemover::Outcome::Removed:

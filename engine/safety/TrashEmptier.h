@@ -15,6 +15,7 @@
 //
 // Stateless; callable from any thread, one clean at a time per Trash.
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,10 +31,12 @@ class TrashEmptier {
  public:
   // Removes the entry `name` of the open folder filesFd (at the physical
   // path filesPath) with everything inside it, never through a link or
-  // across a mount point. True when nothing of it is left. Tests hand in
-  // one that fails half way, as a read-only subfolder or an interruption
-  // would.
-  using ItemRemover = std::function<bool(int filesFd, const std::string& filesPath, const std::string& name)>;
+  // across a mount point, adding to releasedBytes what that gave back (as
+  // SafeRemover::Cleared counts it). True when nothing of it is left. Tests
+  // hand in one that fails half way, as a read-only subfolder or an
+  // interruption would.
+  using ItemRemover = std::function<bool(int filesFd, const std::string& filesPath, const std::string& name,
+                                         int64_t& releasedBytes)>;
 
   // An info file without its item younger than this is kept: another
   // client may be between claiming the name and moving the item in.
@@ -53,13 +56,16 @@ class TrashEmptier {
   // info/ whose item is not in files/ goes (an info file younger than
   // kFreshInfoSeconds stays). The item fails when the Trash no longer
   // passes its gate, is not the one measured, or anything in it could not
-  // be removed; a Trash that vanished is freed, not failed.
+  // be removed; a Trash that vanished frees 0 and is not failed. freedBytes
+  // is what the emptying gave back, never what was measured: an item still
+  // linked from outside the Trash frees nothing.
   static DiskScanner::CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
   static DiskScanner::CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx,
                                         const ItemRemover& removeItem);
 
   // The ItemRemover used by clean().
-  [[nodiscard]] static bool removeItem(int filesFd, const std::string& filesPath, const std::string& name);
+  [[nodiscard]] static bool removeItem(int filesFd, const std::string& filesPath, const std::string& name,
+                                       int64_t& releasedBytes);
 };
 
 }  // namespace tidewell::engine

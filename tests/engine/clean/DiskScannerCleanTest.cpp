@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -68,7 +69,8 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        {"Library/Logs/x.log"},
        {"Library/Logs/other.log"},
        {}},
-      {"vanished part counts as freed",
+      // Gone before the cleaning reached it: whoever removed it freed it.
+      {"vanished part frees nothing",
        {file("Library/Caches/app/a", 5000), file("Library/Caches/other/b", 3000)},
        {},
        [](auto& fx) {
@@ -78,12 +80,28 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          std::remove(fx.path("Library/Caches/app/a").c_str());
          std::remove(fx.path("Library/Caches/app").c_str());
        },
-       {0, 1},
+       {1},
        false,
        {"Library/Caches/other/b"},
        {"Library/Caches/other"},
        {}},
-      {"part whose parent folder vanished counts as freed",
+      {"part emptied since the scan frees nothing",
+       {file("Library/Caches/app/a", 5000), file("Library/Caches/app/sub/b", 3000),
+        file("Library/Caches/other/c", 2000)},
+       {},
+       [](auto& fx) {
+         return scanned(fx, row(fx, {"~/Library/Caches/app", "~/Library/Caches/other"}));
+       },
+       [](auto& fx) {
+         std::remove(fx.path("Library/Caches/app/a").c_str());
+         std::remove(fx.path("Library/Caches/app/sub/b").c_str());
+       },
+       {1},
+       false,
+       {"Library/Caches/app/sub", "Library/Caches/other/c"},
+       {"Library/Caches/app", "Library/Caches/other"},
+       {}},
+      {"part whose parent folder vanished frees nothing",
        {file("Library/Application Support/App/Cache/a", 5000)},
        {},
        [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Application Support/App/Cache"})); },
@@ -92,7 +110,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          std::remove(fx.path("Library/Application Support/App/Cache").c_str());
          std::remove(fx.path("Library/Application Support/App").c_str());
        },
-       {0},
+       {},
        false,
        {"Library/Application Support/App"},
        {},
@@ -112,7 +130,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        {},
        {"Library/Caches/app-old/x.db"},
        {}},
-      {"part whose folder above became a file counts as vanished",
+      {"part whose folder above became a file counts as vanished, freeing nothing",
        {file("Library/Caches/app/sub/x.db", 5000)},
        {},
        [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app/sub/x.db"})); },
@@ -120,7 +138,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          std::rename(fx.path("Library/Caches/app").c_str(), fx.path("Library/Caches/app-old").c_str());
          fx.add({file("Library/Caches/app", 10)});
        },
-       {0},
+       {},
        false,
        {},
        {"Library/Caches/app-old/sub/x.db", "Library/Caches/app"},
@@ -252,16 +270,89 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
   }
 }
 
-TEST(DiskScannerClean, FolderThatGrewBeyondWhatWasMeasuredFreesNothing) {
+// More is left than was measured, yet what did go was freed.
+// Blocks go back to the file system only with a file's last link: a file
+// still linked from outside the chosen parts frees nothing, and one linked
+// twice within them frees its blocks once.
+TEST(DiskScannerClean, FreesOnlyTheBlocksNoOtherLinkStillHolds) {
+  struct Case {
+    const char* name;
+    std::vector<Entry> home;
+    std::vector<Entry> outside;  // "home/..." links into the home
+    std::vector<std::string> paths;
+    std::vector<std::string> freedFiles;                    // below the home; each inode once
+    std::vector<std::string> gone;                          // below the home
+    std::vector<std::pair<std::string, size_t>> linksLeft;  // below the root, with their size
+  };
+  const std::vector<Case> cases = {
+      {"a file linked from outside the home",
+       {file("Library/Caches/app/a", 50'000), file("Library/Caches/app/b", 3000)},
+       {hardlink("victim/linked", "home/Library/Caches/app/a")},
+       {"~/Library/Caches/app"},
+       {"Library/Caches/app/b"},
+       {"Library/Caches/app/a", "Library/Caches/app/b"},
+       {{"victim/linked", 50'000}}},
+      {"a file linked from elsewhere in the home",
+       {file("Library/Caches/app/sub/a", 50'000), file("Library/Caches/app/b", 3000),
+        hardlink("Documents/kept", "Library/Caches/app/sub/a")},
+       {},
+       {"~/Library/Caches/app"},
+       {"Library/Caches/app/b"},
+       {"Library/Caches/app/sub", "Library/Caches/app/b"},
+       {{"home/Documents/kept", 50'000}}},
+      {"a file part linked from outside",
+       {file("Library/Logs/x.log", 50'000)},
+       {hardlink("victim/x.log", "home/Library/Logs/x.log")},
+       {"~/Library/Logs/x.log"},
+       {},
+       {"Library/Logs/x.log"},
+       {{"victim/x.log", 50'000}}},
+      {"two links inside the part",
+       {file("Library/Caches/app/a", 50'000), hardlink("Library/Caches/app/sub/a2", "Library/Caches/app/a"),
+        file("Library/Caches/app/b", 3000)},
+       {},
+       {"~/Library/Caches/app"},
+       {"Library/Caches/app/a", "Library/Caches/app/b"},
+       {"Library/Caches/app/a", "Library/Caches/app/sub", "Library/Caches/app/b"},
+       {}},
+      {"one file linked from two parts",
+       {file("Library/Caches/one/a", 50'000), hardlink("Library/Caches/two/a", "Library/Caches/one/a"),
+        file("Library/Caches/two/b", 3000)},
+       {},
+       {"~/Library/Caches/one", "~/Library/Caches/two"},
+       {"Library/Caches/one/a", "Library/Caches/two/b"},
+       {"Library/Caches/one/a", "Library/Caches/two/a", "Library/Caches/two/b"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    FixtureHome fx;
+    addSentinel(fx);
+    fx.add(c.home);
+    fx.addOutside(c.outside);
+    const CleanupItem item = scanned(fx, row(fx, c.paths));
+    ASSERT_EQ(item.resolvedPaths.size(), c.paths.size()) << c.name;
+    const int64_t freed = fixtures::blocksOf(fx, c.freedFiles);
+
+    EXPECT_EQ(DiskScanner::clean(item, fx.context()), (DiskScanner::CleanResult{freed, std::nullopt}))
+        << c.name;
+    for (const auto& g : c.gone) EXPECT_FALSE(exists(fx.path(g))) << c.name << ": " << g;
+    for (const auto& [link, size] : c.linksLeft)
+      EXPECT_EQ(readFile(fx.outside(link)).size(), size) << c.name << ": " << link;
+    EXPECT_TRUE(sentinelIntact(fx)) << c.name;
+  }
+}
+
+TEST(DiskScannerClean, FolderThatGrewBeyondWhatWasMeasuredFreesWhatWent) {
   FixtureHome fx({file("Library/Caches/app/a", 4000)});
   addSentinel(fx);
   const CleanupItem item = scanned(fx, row(fx, {"~/Library/Caches/app"}));
+  const int64_t went = fixtures::blocksOf(fx, {"Library/Caches/app/a"});
   fx.add({file("Library/Caches/app/grown/big", 1 << 20)});
   Undeletable stuck(fx.path("Library/Caches/app/grown"));
   if (!stuck.ok()) GTEST_SKIP() << "cannot make a folder undeletable here";
 
   const auto result = DiskScanner::clean(item, fx.context());
-  EXPECT_EQ(result.freedBytes, 0);
+  EXPECT_EQ(result.freedBytes, went);
   EXPECT_EQ(result.failedTitle, item.target.title);
   EXPECT_FALSE(exists(fx.path("Library/Caches/app/a")));
   EXPECT_TRUE(exists(fx.path("Library/Caches/app/grown/big")));

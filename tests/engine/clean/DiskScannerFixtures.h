@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -15,6 +16,16 @@
 #include "engine/clean/CleanupTarget.h"
 #include "engine/clean/DiskScanner.h"
 #include "testkit/support/FixtureHome.h"
+
+namespace tidewell::engine {
+
+// Readable failures for the cleaning results that tests compare whole.
+inline void PrintTo(const DiskScanner::CleanResult& result, std::ostream* out) {
+  *out << "{freedBytes " << result.freedBytes << ", failedTitle "
+       << (result.failedTitle ? "\"" + *result.failedTitle + "\"" : std::string("none")) << "}";
+}
+
+}  // namespace tidewell::engine
 
 namespace tidewell::engine::fixtures {
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,10 +12,18 @@
 #include "base/Paths.h"
 #include "engine/safety/SafeRemover.h"
 #include "testkit/support/FixtureHome.h"
+#include "tests/engine/clean/DiskScannerFixtures.h"
 #include "tests/engine/safety/DeepChain.h"
 #include "tests/engine/walk/BindMount.h"
 
 namespace tidewell::engine {
+
+// Readable failures when a whole result is compared.
+void PrintTo(const SafeRemover::Cleared& cleared, std::ostream* out) {
+  *out << "{outcome " << static_cast<int>(cleared.outcome) << ", releasedBytes " << cleared.releasedBytes
+       << "}";
+}
+
 namespace {
 
 using namespace testing;
@@ -34,6 +43,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
     Outcome expected;
     std::vector<std::string> gone;
     std::vector<std::string> survive;
+    std::vector<std::string> released = {};  // the files whose blocks go back
   };
   const std::vector<Case> cases = {
       {"folder emptied but kept",
@@ -44,8 +54,9 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        nullptr,
        Outcome::Removed,
        {"c/a", "c/.hidden", "c/sub", "c/pipe", "c/tovictim"},
-       {"c"}},
-      {"file removed", {file("f", 100)}, "f", nullptr, nullptr, Outcome::Removed, {"f"}, {}},
+       {"c"},
+       {"c/a", "c/.hidden", "c/sub/deep/f"}},
+      {"file removed", {file("f", 100)}, "f", nullptr, nullptr, Outcome::Removed, {"f"}, {}, {"f"}},
       {"vanished part",
        {file("c/a", 1)},
        "c",
@@ -105,7 +116,8 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        "keep",
        Outcome::Incomplete,
        {"c/a", "c/b"},
-       {"c/keep/secret"}},
+       {"c/keep/secret"},
+       {"c/a", "c/b/x"}},
   };
   for (const Case& c : cases) {
     FixtureHome fx;
@@ -115,10 +127,12 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
     struct stat st {};
     ASSERT_EQ(lstat(fx.path(c.part).c_str(), &st), 0) << c.name;
     id = {st.st_dev, st.st_ino};
+    const int64_t released = fixtures::blocksOf(fx, c.released);
     if (c.between) c.between(fx);
     const std::string kept = c.keep ? fx.path(std::string(c.part) + "/" + c.keep) : "";
     auto gate = [&](const std::string& p) { return p != kept; };
-    EXPECT_EQ(SafeRemover::clear(fx.path(c.part), id, gate), c.expected) << c.name;
+    EXPECT_EQ(SafeRemover::clear(fx.path(c.part), id, gate), (SafeRemover::Cleared{c.expected, released}))
+        << c.name;
     for (const auto& g : c.gone) EXPECT_FALSE(exists(fx.path(g))) << c.name << ": " << g;
     for (const auto& s : c.survive) EXPECT_TRUE(exists(fx.path(s))) << c.name << ": " << s;
     EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u) << c.name;
@@ -158,10 +172,10 @@ TEST(SafeRemover, AChildFolderSwappedBeforeItIsOpenedIsNotEntered) {
     ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
     bool swapped = false;
     const auto outcome = SafeRemover::clear(fx.path("c"), id, allowAll, [&](const std::string& path) {
-      if (path != fx.path("c/sub") || swapped) return;
-      swapped = true;
-      c.swap(fx);
-    });
+                           if (path != fx.path("c/sub") || swapped) return;
+                           swapped = true;
+                           c.swap(fx);
+                         }).outcome;
     EXPECT_TRUE(swapped) << c.name;
     EXPECT_EQ(outcome, Outcome::Incomplete) << c.name;
     EXPECT_FALSE(exists(fx.path("c/a"))) << c.name;
@@ -180,7 +194,8 @@ TEST(SafeRemover, GateSeesEveryPathBelowThePart) {
                                [&](const std::string& p) {
                                  asked.push_back(p);
                                  return true;
-                               }),
+                               })
+                .outcome,
             Outcome::Removed);
   std::sort(asked.begin(), asked.end());
   EXPECT_EQ(asked,
@@ -193,7 +208,7 @@ TEST(SafeRemover, IdentifyRefusesLinksAndMissingPaths) {
   EXPECT_TRUE(SafeRemover::identify(fx.path("f"), id));
   EXPECT_FALSE(SafeRemover::identify(fx.path("l"), id));
   EXPECT_FALSE(SafeRemover::identify(fx.path("missing"), id));
-  EXPECT_EQ(SafeRemover::clear("relative/path", id, allowAll), Outcome::Refused);
+  EXPECT_EQ(SafeRemover::clear("relative/path", id, allowAll), (SafeRemover::Cleared{Outcome::Refused, 0}));
 }
 
 TEST(SafeRemover, LeavesMountPointsBelowThePartAlone) {
@@ -207,7 +222,7 @@ TEST(SafeRemover, LeavesMountPointsBelowThePartAlone) {
     {
       BindMount mount(fx.outside("victim"), target);
       if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
-      outcome = SafeRemover::clear(fx.path("c"), id, allowAll);
+      outcome = SafeRemover::clear(fx.path("c"), id, allowAll).outcome;
       EXPECT_TRUE(exists(fx.outside("victim/sentinel")));
     }
     EXPECT_EQ(outcome, Outcome::Incomplete);
@@ -226,7 +241,7 @@ TEST(SafeRemover, RefusesAPartThatIsItselfAMountPoint) {
     BindMount mount(fx.outside("victim"), fx.path("c"));
     if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
     ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));  // what a scan would see through the mount
-    outcome = SafeRemover::clear(fx.path("c"), id, allowAll);
+    outcome = SafeRemover::clear(fx.path("c"), id, allowAll).outcome;
   }
   EXPECT_EQ(outcome, Outcome::Refused);
   EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
@@ -267,7 +282,7 @@ TEST(SafeRemover, EmptiesOrRefusesATreeOfAnyDepth) {
       deepestAsked = true;
       return !step.refuseDeepestFile;
     };
-    EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate), step.expected) << step.name;
+    EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate).outcome, step.expected) << step.name;
     EXPECT_TRUE(deepestAsked) << step.name;
     EXPECT_LE(most - before, 150) << step.name << ": descriptors held at once";
     EXPECT_EQ(chainDepth(fx.path("c")), step.levelsLeft) << step.name;
@@ -305,7 +320,7 @@ TEST(SafeRemover, AFolderSwappedWhileItsDescriptorWasGivenUpIsLeftAlone) {
     }
     return true;
   };
-  EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate), Outcome::Incomplete);
+  EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate).outcome, Outcome::Incomplete);
   EXPECT_TRUE(swapped);
   for (const auto& name : siblings) EXPECT_EQ(readFile(level9 + "/d/" + name), "not listed") << name;
   EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);

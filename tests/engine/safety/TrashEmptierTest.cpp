@@ -147,9 +147,11 @@ TEST(TrashEmptier, OfferedWheneverEitherFolderHoldsAnything) {
     ASSERT_EQ(item.has_value(), c.offered) << c.what;
     if (!item) continue;
     EXPECT_GE(item->sizeBytes, 1) << c.what;
+    // Links, empty files and folders hold no blocks: offered, yet they free nothing.
+    const int64_t held = DiskScanner::allocatedSize(t.files()) + DiskScanner::allocatedSize(t.info());
     const auto result = DiskScanner::clean(*item, t.ctx);
     EXPECT_EQ(result.failedTitle, std::nullopt) << c.what;
-    EXPECT_EQ(result.freedBytes, item->sizeBytes) << c.what;
+    EXPECT_EQ(result.freedBytes, held) << c.what;
     EXPECT_TRUE(namesIn(t.files()).empty()) << c.what;
     EXPECT_TRUE(namesIn(t.info()).empty()) << c.what;
     EXPECT_TRUE(t.sentinelIntact()) << c.what;
@@ -186,10 +188,10 @@ TEST(TrashEmptier, AnItemThatCannotGoKeepsItsInfo) {
 
     const auto item = t.scan();
     ASSERT_TRUE(item) << c.what;
-    const auto result =
-        TrashEmptier::clean(*item, t.ctx, [&](int fd, const std::string& path, const std::string& name) {
+    const auto result = TrashEmptier::clean(
+        *item, t.ctx, [&](int fd, const std::string& path, const std::string& name, int64_t& released) {
           if (name == "big") return c.removeBig(fd, path);
-          return TrashEmptier::removeItem(fd, path, name);
+          return TrashEmptier::removeItem(fd, path, name, released);
         });
     EXPECT_EQ(result.failedTitle, item->target.title) << c.what;
     EXPECT_EQ(namesIn(t.files()), std::vector<std::string>{"big"}) << c.what;
@@ -214,16 +216,16 @@ TEST(TrashEmptier, ATrashClientStillListsWhatAnInterruptedEmptyLeft) {
   // The empty stops after its first item: mid-way through "folder" when it
   // comes first, else before anything else.
   int removed = 0;
-  const auto result =
-      TrashEmptier::clean(*item, t.ctx, [&](int fd, const std::string& path, const std::string& name) {
+  const auto result = TrashEmptier::clean(
+      *item, t.ctx, [&](int fd, const std::string& path, const std::string& name, int64_t& released) {
         if (removed++ > 0) return false;
         if (name == "folder") {
           unlinkat(fd, "folder/a", 0);
           return false;
         }
-        return TrashEmptier::removeItem(fd, path, name);
+        return TrashEmptier::removeItem(fd, path, name, released);
       });
-  EXPECT_TRUE(result.failedTitle);
+  EXPECT_EQ(result.failedTitle, item->target.title);
 
   const ToolRun listing = runTrashClient(t.fx, {list}, "", t.fx.home());
   ASSERT_EQ(listing.status, 0) << listing.output;
@@ -431,13 +433,40 @@ TEST(TrashEmptier, AFolderMountedInTheTrashIsNeitherEmptiedNorEntered) {
   EXPECT_FALSE(exists(t.files() + "/report.pdf"));
 }
 
-TEST(TrashEmptier, ATrashThatVanishedIsFreedNotFailed) {
+// Whoever emptied it freed its blocks; this cleaning gave nothing back.
+TEST(TrashEmptier, ATrashThatVanishedFreesNothingAndIsNotFailed) {
   TrashFixture t;
   t.trash("Documents/report.pdf", 5000);
   const auto item = t.scan();
   ASSERT_TRUE(item);
   removeFixtureTree(t.ctx.trashHome);
-  EXPECT_EQ(DiskScanner::clean(*item, t.ctx), (DiskScanner::CleanResult{item->sizeBytes, std::nullopt}));
+  EXPECT_EQ(DiskScanner::clean(*item, t.ctx), (DiskScanner::CleanResult{0, std::nullopt}));
+  EXPECT_TRUE(t.sentinelIntact());
+}
+
+// A trashed file that is still linked from outside the Trash keeps its
+// blocks when it goes; the emptying frees only what it gave back.
+TEST(TrashEmptier, FreesOnlyTheBlocksNoOtherLinkStillHolds) {
+  TrashFixture t;
+  t.fx.add({file("Projects/shared.bin", 50'000), hardlink("Documents/shared-copy.bin", "Projects/shared.bin"),
+            file("Projects/dir/linked", 40'000), hardlink("Documents/dir-copy", "Projects/dir/linked"),
+            file("Projects/dir/own", 3000)});
+  t.trashPath(t.fx.path("Projects/shared.bin"));
+  t.trashPath(t.fx.path("Projects/dir"));
+  t.trash("notes.txt", 2000);
+  const auto item = t.scan();
+  ASSERT_TRUE(item);
+  // All that goes for good: the unshared files and every info file.
+  const int64_t released = DiskScanner::allocatedFileSize(t.files() + "/dir/own") +
+                           DiskScanner::allocatedFileSize(t.files() + "/notes.txt") +
+                           DiskScanner::allocatedSize(t.info());
+  ASSERT_LT(released, item->sizeBytes);
+
+  EXPECT_EQ(DiskScanner::clean(*item, t.ctx), (DiskScanner::CleanResult{released, std::nullopt}));
+  EXPECT_TRUE(namesIn(t.files()).empty());
+  EXPECT_TRUE(namesIn(t.info()).empty());
+  EXPECT_EQ(readFile(t.fx.path("Documents/shared-copy.bin")).size(), 50'000u);
+  EXPECT_EQ(readFile(t.fx.path("Documents/dir-copy")).size(), 40'000u);
   EXPECT_TRUE(t.sentinelIntact());
 }
 

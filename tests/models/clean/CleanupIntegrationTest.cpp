@@ -2,6 +2,7 @@
 // production seam and a real thread pool, on a small fixture home.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 
 #include "models/ThreadPoolExecutor.h"
@@ -91,6 +92,49 @@ TEST_F(RealEngine, TheDevModeModelTakesTheDeveloperAndAICacheRowsOnly) {
             (std::map<std::string, bool>{
                 {"npm-cache", true}, {"xcode-archives", false}, {artifact, true}, {"hf-hub-cache", false}}));
   EXPECT_TRUE(model->models().empty());  // nothing near the size of a model store
+}
+
+// Both sections list the npm cache. Once Clean has emptied it, Dev Mode's
+// still-listed item has nothing left to free, and the lifetime total counts
+// those bytes once.
+TEST_F(RealEngine, BytesTwoSectionsBothListedAreCountedOnceFreed) {
+  home.addOutside({file("victim/sentinel", 1'000)});
+  auto clean = std::make_shared<CleanupViewModel>(services(), engine);
+  auto devMode = std::make_shared<DevModeViewModel>(services(), engine);
+  auto cleanScan = clean->scan();
+  ASSERT_TRUE(waitUntilDone(cleanScan));
+  auto devModeScan = devMode->scan();
+  ASSERT_TRUE(waitUntilDone(devModeScan));
+  ASSERT_EQ(clean->phase(), CleanupViewModel::Phase::review);
+  ASSERT_EQ(devMode->phase(), DevModeViewModel::Phase::review);
+  for (CleanupItemsModel* model : std::initializer_list<CleanupItemsModel*>{clean.get(), devMode.get()}) {
+    model->selectAll(false);
+    model->setSelected("npm-cache", true);
+    ASSERT_EQ(model->selectedItems().size(), 1u);
+  }
+  const int64_t npmBytes = clean->selectedBytes();
+  ASSERT_GT(npmBytes, 0);
+  ASSERT_EQ(devMode->selectedBytes(), npmBytes);
+
+  auto first = clean->clean();
+  ASSERT_TRUE(waitUntilDone(first));
+  EXPECT_EQ(clean->freedBytes(), npmBytes);
+  EXPECT_EQ(harness.settings->totalFreedBytes(), npmBytes);
+
+  auto second = devMode->clean();
+  ASSERT_TRUE(waitUntilDone(second));
+  ASSERT_EQ(devMode->phase(), DevModeViewModel::Phase::done);
+  EXPECT_EQ(devMode->freedBytes(), 0);
+  EXPECT_TRUE(devMode->failedTitles().empty());
+  EXPECT_EQ(harness.settings->totalFreedBytes(), npmBytes);
+
+  EXPECT_FALSE(testing::exists(home.path(".npm/_cacache/content-v2/sha512/aa")));
+  EXPECT_TRUE(testing::exists(home.path(".npm")));
+  for (const char* kept :
+       {"Library/Caches/Google/Chrome/Default/Cache/data_1", "code/web/node_modules/left-pad/index.js",
+        ".cache/huggingface/hub/models--tiny/blob", "Documents/keep.txt"})
+    EXPECT_TRUE(testing::exists(home.path(kept))) << kept;
+  EXPECT_EQ(testing::readFile(home.outside("victim/sentinel")).size(), 1'000u);
 }
 
 }  // namespace
