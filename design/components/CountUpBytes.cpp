@@ -71,9 +71,7 @@ void CountUpBytes::setMinimumScale(double scale) {
   update();
 }
 
-double CountUpBytes::fontScale() const { return scaleFor(text()); }
-
-double CountUpBytes::scaleFor(const QString& text) const {
+double CountUpBytes::fontScale() const {
   if (minimumScale_ >= 1) return 1;
   // Scaled for the final count, so the size holds still while it counts.
   const double natural =
@@ -81,7 +79,7 @@ double CountUpBytes::scaleFor(const QString& text) const {
   const double scale = natural <= width() || natural <= 0 ? 1 : std::max(minimumScale_, width() / natural);
   // A wider text on the way shrinks further, into the margin sizeHint()
   // gives, rather than be cut.
-  const double shown = monospacedDigitsWidth(font_, text);
+  const double shown = monospacedDigitsWidth(font_, text());
   if (shown * scale <= width()) return scale;
   return std::max(minimumScale_, (width() - 2) / shown);
 }
@@ -113,7 +111,7 @@ QSize CountUpBytes::sizeHint() const {
   // count does not push its neighbours. Wider than the final text by an
   // even number of pixels, also where the width is capped: a layout that
   // centres the counter then puts the final text on the very pixels it
-  // would take in a counter of its own width.
+  // would take in a counter only as wide as itself.
   const int final =
       int(std::ceil(monospacedDigitsWidth(font_, QString::fromStdString(platform::byteCountText(target_))))) +
       2;

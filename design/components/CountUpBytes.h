@@ -59,7 +59,6 @@ class CountUpBytes : public QWidget {
  private:
   void onFrame();
   void setFrom(int64_t from);
-  double scaleFor(const QString& text) const;
   // The widest text (at the font's own size) of the counts the widget
   // shows: from 0 to the target, and from the count a new target took over.
   double widestTextWidth() const;
