@@ -1,5 +1,7 @@
 #include "app/firstrun/MediaIntroPlayer.h"
 
+#include <dlfcn.h>
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -16,27 +18,33 @@ namespace {
 
 constexpr int kTickMs = 200;
 
-bool hasBackendPlugin(const QString& backend) {
+// The file of a backend's plugin, where Qt would look for it; empty when
+// there is none.
+QString backendPluginFile(const QString& backend) {
   const QString file = QStringLiteral("/multimedia/lib") + backend + QStringLiteral("mediaplugin.so");
   for (const QString& folder : QCoreApplication::libraryPaths())
-    if (QFileInfo::exists(folder + file)) return true;
-  return QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + file);
+    if (QFileInfo::exists(folder + file)) return folder + file;
+  const QString installed = QLibraryInfo::path(QLibraryInfo::PluginsPath) + file;
+  return QFileInfo::exists(installed) ? installed : QString();
 }
 
-// Whether a backend that can work is there, choosing ffmpeg unless the
-// environment names one. Qt 6.4 aborts the process when QtMultimedia is used
-// without any backend, so nothing of it may be created before this said
-// yes. Decided once, before the backend is loaded on first use.
-bool chooseMediaBackend() {
-  static const bool usable = [] {
+// The plugin of a backend that can work, choosing ffmpeg unless the
+// environment names one; empty when there is none. Qt 6.4 aborts the
+// process when QtMultimedia is used without any backend, so nothing of it
+// may be created before this named one. Decided once, before the backend
+// is loaded on first use.
+const QString& chosenBackendPlugin() {
+  static const QString plugin = [] {
     const QString named = qEnvironmentVariable("QT_MEDIA_BACKEND");
-    if (!named.isEmpty()) return hasBackendPlugin(named);
-    if (!hasBackendPlugin(QStringLiteral("ffmpeg"))) return false;
-    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
-    return true;
+    if (!named.isEmpty()) return backendPluginFile(named);
+    QString ffmpeg = backendPluginFile(QStringLiteral("ffmpeg"));
+    if (!ffmpeg.isEmpty()) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    return ffmpeg;
   }();
-  return usable;
+  return plugin;
 }
+
+bool chooseMediaBackend() { return !chosenBackendPlugin().isEmpty(); }
 
 }  // namespace
 
@@ -47,6 +55,17 @@ std::unique_ptr<IntroPlayer> MediaIntroPlayer::create(const QString& file) {
   if (!player->player_->isAvailable()) return nullptr;
   player->player_->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
   return player;
+}
+
+std::function<void()> MediaIntroPlayer::backendLoader(const QString& file) {
+  if (file.isEmpty() || !QFileInfo(file).isFile() || !chooseMediaBackend()) return {};
+  return [plugin = chosenBackendPlugin().toLocal8Bit()] {
+    // Loaded with what it links and kept for the life of the process, as
+    // Qt keeps its plugins; Qt's own load of the file later finds it in
+    // memory. Nothing of Qt's is made here, so no object lives on this
+    // thread.
+    dlopen(plugin.constData(), RTLD_NOW | RTLD_LOCAL);
+  };
 }
 
 MediaIntroPlayer::MediaIntroPlayer()

@@ -12,6 +12,7 @@
 // GUI thread only.
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "app/firstrun/IntroPlayer.h"
@@ -29,6 +30,11 @@ class MediaIntroPlayer final : public IntroPlayer {
   // A player for file; none when the file is missing or no media backend
   // is installed.
   static std::unique_ptr<IntroPlayer> create(const QString& file);
+  // What makes the first create() for file quick: loading the chosen
+  // backend's library and the media libraries it links (seconds from a
+  // cold disk), to be run on a worker thread. Empty when create() would
+  // make no player. The backend is chosen here, on the GUI thread.
+  static std::function<void()> backendLoader(const QString& file);
   ~MediaIntroPlayer() override;
 
   void play() override;

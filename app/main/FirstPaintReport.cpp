@@ -14,7 +14,10 @@
 
 #include "app/AppBridge.h"
 #include "app/MainWindow.h"
+#include "app/firstrun/OnboardingCard.h"
+#include "app/firstrun/OnboardingView.h"
 #include "app/root/ContentView.h"
+#include "design/components/PillButton.h"
 #include "models/smartscan/SmartScanController.h"
 #include "platform/core/PeakMemory.h"
 
@@ -35,11 +38,22 @@ long long realtimeNs() {
 
 class FirstPaintFilter : public QObject {
  public:
-  FirstPaintFilter(int quitAfterMs, bool awaitSmartScan)
-      : QObject(QCoreApplication::instance()), quitAfterMs_(quitAfterMs), awaitSmartScan_(awaitSmartScan) {}
+  FirstPaintFilter(int quitAfterMs, bool awaitSmartScan, int getStartedAfterMs)
+      : QObject(QCoreApplication::instance()),
+        quitAfterMs_(quitAfterMs),
+        awaitSmartScan_(awaitSmartScan),
+        getStartedAfterMs_(getStartedAfterMs) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == card_ && event->type() == QEvent::Paint && pressed_.isValid()) {
+      card_->removeEventFilter(this);
+      card_ = nullptr;
+      std::fprintf(stderr, "get-started-fade %.1f\n", double(pressed_.nsecsElapsed()) / 1e6);
+      std::fflush(stderr);
+      countDown();
+      return false;
+    }
     if (event->type() == QEvent::UpdateRequest && watched == window_ && counting_.isValid() &&
         counting_.elapsed() >= settleMs())
       ++frames_;
@@ -54,6 +68,7 @@ class FirstPaintFilter : public QObject {
     QTimer::singleShot(0, this, [this] {
       std::fprintf(stderr, "first-paint %lld %ld\n", realtimeNs(), platform::peakResidentKib());
       std::fflush(stderr);
+      if (getStartedAfterMs_ >= 0) return pressGetStartedLater();
       if (!awaitSmartScan_) return countDown();
       auto* content = window_ ? qobject_cast<ContentView*>(window_->content()) : nullptr;
       if (!content) return countDown();
@@ -80,8 +95,27 @@ class FirstPaintFilter : public QObject {
 
   int settleMs() const { return awaitSmartScan_ ? kSmartScanSettleMs : kSettleMs; }
 
+  void pressGetStartedLater() {
+    QTimer::singleShot(getStartedAfterMs_, this, [this] {
+      auto* content = window_ ? qobject_cast<ContentView*>(window_->content()) : nullptr;
+      OnboardingView* onboarding = content ? content->onboarding() : nullptr;
+      if (!onboarding) {
+        std::fprintf(stderr, "get-started-fade none: no welcome card\n");
+        std::fflush(stderr);
+        return countDown();
+      }
+      card_ = onboarding->card();
+      card_->installEventFilter(this);
+      pressed_.start();
+      onboarding->card()->getStartedButton()->click();
+    });
+  }
+
   int quitAfterMs_;
   bool awaitSmartScan_;
+  int getStartedAfterMs_;
+  QPointer<QWidget> card_;
+  QElapsedTimer pressed_;
   QPointer<MainWindow> window_;
   QElapsedTimer counting_;
   int frames_ = 0;
@@ -95,9 +129,12 @@ void reportFirstPaintWhenAsked() {
   const char* section = std::getenv("TIDEWELL_BENCH_SECTION");
   const char* smartScan = std::getenv("TIDEWELL_BENCH_SMART_SCAN");
   const bool scan = smartScan && std::string_view(smartScan) == "1";
+  const char* getStarted = std::getenv("TIDEWELL_BENCH_GET_STARTED");
+  const int getStartedAfterMs = getStarted && *getStarted ? std::max(0, std::atoi(getStarted)) : -1;
   if (section && *section) AppBridge::shared().pendingSection = QString::fromUtf8(section);
   if (scan) AppBridge::shared().autoStartScan = true;
-  QCoreApplication::instance()->installEventFilter(new FirstPaintFilter(std::max(0, std::atoi(asked)), scan));
+  QCoreApplication::instance()->installEventFilter(
+      new FirstPaintFilter(std::max(0, std::atoi(asked)), scan, getStartedAfterMs));
 }
 
 }  // namespace tidewell::app

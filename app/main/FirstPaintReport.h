@@ -15,7 +15,13 @@
 //     title ("Apps", "Deep Scan", ...) instead of Home;
 //   TIDEWELL_BENCH_SMART_SCAN=1  the window starts a Smart Scan; when it is
 //     done, "smart-scan-done REALTIME_NS" goes to standard error and the MS
-//     count from then instead.
+//     count from then instead;
+//   TIDEWELL_BENCH_GET_STARTED=WAIT  on a first run, WAIT milliseconds after
+//     the first frame "Get Started" is pressed on the welcome card, and at
+//     the card's next frame (the first of its fade)
+//       get-started-fade MS
+//     goes to standard error (the milliseconds from just before the press),
+//     and the MS count from then.
 // Without TIDEWELL_BENCH_FIRST_PAINT nothing is installed. GUI thread,
 // before the window is shown.
 

@@ -9,6 +9,10 @@
 #include "app/ScanLink.h"
 #include "app/about/AboutSheet.h"
 #include "app/firstrun/IntroClock.h"
+#include "app/firstrun/IntroPlayer.h"
+#include "app/firstrun/IntroPreparation.h"
+#include "app/firstrun/IntroVideoFile.h"
+#include "app/firstrun/MediaIntroPlayer.h"
 #include "app/firstrun/OnboardingView.h"
 #include "app/root/DetailPane.h"
 #include "app/root/FullDiskAccessCard.h"
@@ -47,6 +51,8 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
   if (!context_.settings->hasOnboarded()) {
     onboarding_ = new OnboardingView(this);
     connect(onboarding_, &OnboardingView::finished, this, &ContentView::finishOnboarding);
+    introPreparation_ = new IntroPreparation(
+        context_.introPlayer ? context_.introPlayer : IntroRevealView::bundledVideo(), this);
   }
   aboutSheet_ = new AboutSheet(this, context_.open);
   connect(aboutSheet_, &AboutSheet::dismissed, this, &ContentView::aboutDismissed);
@@ -155,12 +161,23 @@ void ContentView::finishOnboarding(bool playIntro) {
     connect(out, &QAbstractAnimation::finished, card, &QObject::deleteLater);
     out->start(QAbstractAnimation::DeleteWhenStopped);
   }
+  // The player made while the card showed, so that the card's fade starts
+  // now rather than after the media backend has loaded.
+  IntroRevealView::PlayerFactory player =
+      context_.introPlayer ? context_.introPlayer : IntroRevealView::bundledVideo();
+  if (introPreparation_) {
+    if (playIntro) {
+      auto ready = std::make_shared<std::unique_ptr<IntroPlayer>>(introPreparation_->take());
+      player = [ready] { return std::move(*ready); };
+    }
+    introPreparation_->deleteLater();
+    introPreparation_ = nullptr;
+  }
   if (playIntro) {
     introHomeOpacity_ = 0;
     playingIntro_ = true;
     mainLayer_->setSplitOpacity(0);
-    auto* intro = context_.introPlayer ? new IntroRevealView(context_.introPlayer, IntroClock::system())
-                                       : new IntroRevealView;
+    auto* intro = new IntroRevealView(std::move(player), IntroClock::system());
     connect(intro, &IntroRevealView::revealed, this, &ContentView::revealIntro);
     connect(intro, &IntroRevealView::done, this, &ContentView::finishIntro);
     mainLayer_->setIntro(intro);
@@ -203,9 +220,20 @@ void ContentView::updateInput() {
   if (onboarding_) onboarding_->setEnabled(!showAbout_);
 }
 
+void ContentView::prepareIntro() {
+  if (!introPreparation_) return;
+  // The bundled video's backend is chosen here, on the GUI thread; only
+  // loading its libraries is left to the worker.
+  introPreparation_->start(context_.introPlayer ? context_.introWarmUp
+                                                : MediaIntroPlayer::backendLoader(introVideoFile()));
+}
+
 void ContentView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) appear();
+  if (event->spontaneous()) return;
+  appear();
+  // The welcome card is on screen: the intro gets ready behind it.
+  prepareIntro();
 }
 
 void ContentView::resizeEvent(QResizeEvent* event) {

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "app/about/AboutView.h"
+#include "app/firstrun/IntroPreparation.h"
 #include "app/firstrun/IntroRevealView.h"
 #include "app/firstrun/OnboardingView.h"
 #include "app/root/Section.h"
@@ -50,8 +51,11 @@ class ContentView : public QWidget {
     bool hasDevTools = false;
     screens::ScreenServices services = screens::ScreenServices::desktop();
     ScreenFactory screens = makeSectionScreen;
-    // The intro's player; empty: the bundled video.
+    // The intro's player; empty: the bundled video. It is made while the
+    // welcome card shows, after introWarmUp has run on a worker thread
+    // (with the bundled video: the media backend is loaded).
     IntroRevealView::PlayerFactory introPlayer;
+    std::function<void()> introWarmUp;
     AboutView::Opener open = AboutView::desktopOpener();
   };
 
@@ -77,6 +81,8 @@ class ContentView : public QWidget {
   DetailPane* detailPane() const;
   MainLayer* mainLayer() const { return mainLayer_; }
   OnboardingView* onboarding() const { return onboarding_; }
+  // The intro's player in the making, while the welcome card shows.
+  IntroPreparation* introPreparation() const { return introPreparation_; }
   AboutSheet* aboutSheet() const { return aboutSheet_; }
 
   // ---- The handlers ----
@@ -101,6 +107,7 @@ class ContentView : public QWidget {
 
  private:
   void startSmartScan();
+  void prepareIntro();
   void aboutDismissed();
   void updateDetail();
   void updateInput();
@@ -115,6 +122,7 @@ class ContentView : public QWidget {
 
   MainLayer* mainLayer_;
   QPointer<OnboardingView> onboarding_;
+  QPointer<IntroPreparation> introPreparation_;
   AboutSheet* aboutSheet_;
   // What had the keyboard when About opened; it gets it back on close.
   QPointer<QWidget> focusBeforeAbout_;

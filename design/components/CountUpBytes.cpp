@@ -39,15 +39,23 @@ void CountUpBytes::setColor(std::optional<QColor> color) {
 void CountUpBytes::setTarget(int64_t target) {
   if (target == target_) return;
   if (startDate_) {
-    from_ = shownBytes();
+    setFrom(shownBytes());
     startDate_ = AnimationClock::shared().now();
     finished_ = reduceMotion();
     frames_->setWanted(!finished_);
   }
   target_ = target;
-  // As wide as the new final text.
+  // As wide as the texts of the new count.
+  widestTextWidth_.reset();
   updateGeometry();
   update();
+}
+
+void CountUpBytes::setFrom(int64_t from) {
+  if (from == from_) return;
+  from_ = from;
+  widestTextWidth_.reset();
+  updateGeometry();
 }
 
 void CountUpBytes::setAlignment(Qt::Alignment alignment) {
@@ -68,8 +76,23 @@ double CountUpBytes::fontScale() const {
   // Scaled for the final count, so the size holds still while it counts.
   const double natural =
       monospacedDigitsWidth(font_, QString::fromStdString(platform::byteCountText(target_)));
-  if (natural <= width() || natural <= 0) return 1;
-  return std::max(minimumScale_, width() / natural);
+  const double scale = natural <= width() || natural <= 0 ? 1 : std::max(minimumScale_, width() / natural);
+  // A wider text on the way shrinks further, into the margin sizeHint()
+  // gives, rather than be cut.
+  const double shown = monospacedDigitsWidth(font_, text());
+  if (shown * scale <= width()) return scale;
+  return std::max(minimumScale_, (width() - 2) / shown);
+}
+
+double CountUpBytes::widestTextWidth() const {
+  if (!widestTextWidth_) {
+    double widest = 0;
+    for (int64_t count : platform::byteCountTextForms(0, std::max(from_, target_)))
+      widest = std::max(widest,
+                        monospacedDigitsWidth(font_, QString::fromStdString(platform::byteCountText(count))));
+    widestTextWidth_ = widest;
+  }
+  return *widestTextWidth_;
 }
 
 int64_t CountUpBytes::shownBytes() const {
@@ -84,10 +107,18 @@ QString CountUpBytes::text() const { return QString::fromStdString(platform::byt
 bool CountUpBytes::isAnimating() const { return frames_->isActive(); }
 
 QSize CountUpBytes::sizeHint() const {
-  // As wide as the final text, so the count does not push its neighbours.
-  const QString widest = QString::fromStdString(platform::byteCountText(target_));
-  return {int(std::ceil(monospacedDigitsWidth(font_, widest))) + 2,
-          int(std::ceil(QFontMetricsF(font_).height()))};
+  // As wide as the widest text of the count, so no frame is cut and the
+  // count does not push its neighbours. Wider than the final text by an
+  // even number of pixels, also where the width is capped: a layout that
+  // centres the counter then puts the final text on the very pixels it
+  // would take in a counter only as wide as itself.
+  const int final =
+      int(std::ceil(monospacedDigitsWidth(font_, QString::fromStdString(platform::byteCountText(target_))))) +
+      2;
+  int width = std::max(final, int(std::ceil(widestTextWidth())) + 2);
+  if (width > maximumWidth() && final < maximumWidth()) width = maximumWidth();
+  width -= (width - final) % 2;
+  return {width, int(std::ceil(QFontMetricsF(font_).height()))};
 }
 
 void CountUpBytes::showEvent(QShowEvent* event) {
@@ -95,7 +126,7 @@ void CountUpBytes::showEvent(QShowEvent* event) {
   // A window coming back from the Dock is not a new showing.
   if (event->spontaneous()) return;
   startDate_ = AnimationClock::shared().now();
-  from_ = 0;
+  setFrom(0);
   finished_ = reduceMotion();
   frames_->setWanted(!finished_);
   update();
@@ -106,7 +137,7 @@ void CountUpBytes::hideEvent(QHideEvent* event) {
   if (event->spontaneous()) return;
   // Gone from the screen: the next showing counts from 0 again.
   startDate_.reset();
-  from_ = 0;
+  setFrom(0);
   finished_ = false;
   frames_->setWanted(false);
 }

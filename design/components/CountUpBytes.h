@@ -3,9 +3,11 @@
 // ease-out cubic over duration seconds, 30 frames a second, resting on the
 // exact target 0.2 seconds after the end. A new target given while it is
 // shown is counted to, the same way, from the count on screen. Written in
-// the file style of byteCountText with monospaced digits. Under reduce
-// motion it shows the target at once. Time comes from the shared
-// AnimationClock; frames run only while shown. GUI thread only.
+// the file style of byteCountText with monospaced digits. It is as wide as
+// the widest text the count passes through ("999 KB" on the way to "8
+// MB"), so no frame is cut, while the final text looks as it would alone.
+// Under reduce motion it shows the target at once. Time comes from the
+// shared AnimationClock; frames run only while shown. GUI thread only.
 
 #include <QColor>
 #include <QFont>
@@ -35,7 +37,9 @@ class CountUpBytes : public QWidget {
   // final count, the font is scaled down to fit it, but not below scale of
   // its size (1, the default, never shrinks).
   void setMinimumScale(double scale);
-  // The factor the font is drawn at, at the current width.
+  // The factor the font is drawn at now, at the current width: the final
+  // count's, held while it counts, and less only for a text on the way that
+  // would not fit at it (where the widget cannot have the width it asks).
   double fontScale() const;
 
   // The count at the clock's time.
@@ -54,6 +58,10 @@ class CountUpBytes : public QWidget {
 
  private:
   void onFrame();
+  void setFrom(int64_t from);
+  // The widest text (at the font's own size) of the counts the widget
+  // shows: from 0 to the target, and from the count a new target took over.
+  double widestTextWidth() const;
 
   int64_t target_;
   // Where the count under way started (0 unless the target changed).
@@ -63,6 +71,7 @@ class CountUpBytes : public QWidget {
   std::optional<QColor> color_ = QColor(Qt::white);
   Qt::Alignment alignment_ = Qt::AlignCenter;
   double minimumScale_ = 1;
+  mutable std::optional<double> widestTextWidth_;
   std::optional<double> startDate_;
   bool finished_ = false;
   FrameTimer* frames_;

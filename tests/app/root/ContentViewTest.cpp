@@ -1,9 +1,12 @@
 #include "app/root/ContentView.h"
 
 #include <QApplication>
+#include <QPropertyAnimation>
 #include <QTest>
+#include <QThread>
 #include <QVariantAnimation>
 #include <map>
+#include <mutex>
 
 #include "app/about/AboutSheet.h"
 #include "app/firstrun/OnboardingCard.h"
@@ -23,6 +26,7 @@
 #include "screens/clean/CleanView.h"
 #include "testkit/support/EventWait.h"
 #include "testkit/support/FixtureHome.h"
+#include "tests/app/IntroFakes.h"
 #include "tests/app/root/WindowFixture.h"
 
 namespace tidewell::app {
@@ -356,6 +360,69 @@ TEST_F(Window, TheFirstRunShowsTheWelcomeThenTheIntroWithTheLayersBelowBlocked) 
 
   // Later launches show neither.
   EXPECT_FALSE(open().isShowingOnboarding());
+}
+
+TEST_F(Window, TheIntroPlayerIsReadyBehindTheWelcomeCardSoGetStartedFadesAtOnce) {
+  harness.settings->setHasOnboarded(false);
+  std::mutex mutex;
+  QStringList log;
+  const auto note = [&](const char* what) {
+    const bool gui = QThread::currentThread() == QCoreApplication::instance()->thread();
+    std::lock_guard lock(mutex);
+    log << QString::fromLatin1(what) +
+               (gui ? QStringLiteral(" on the GUI thread") : QStringLiteral(" on a worker"));
+  };
+  const auto read = [&] {
+    std::lock_guard lock(mutex);
+    return log;
+  };
+  IntroPlayer* made = nullptr;
+  introWarmUp = [&] { note("warm-up"); };
+  introPlayer = [&] {
+    note("make");
+    auto player = std::make_unique<testing::ScriptedPlayer>(5.0);
+    made = player.get();
+    return std::unique_ptr<IntroPlayer>(std::move(player));
+  };
+  ContentView& content = open();
+  content.show();
+  // While the card shows, before any click.
+  ASSERT_TRUE(tidewell::testing::waitUntil([&] { return read().size() == 2; }, std::chrono::seconds(10)))
+      << read().join(", ").toStdString();
+  EXPECT_EQ(read(), (QStringList{"warm-up on a worker", "make on the GUI thread"}));
+  ASSERT_TRUE(content.isShowingOnboarding());
+  OnboardingView* card = content.onboarding();
+
+  QTest::mouseClick(card->card()->getStartedButton(), Qt::LeftButton);
+  // The click makes nothing; the intro plays the player made before it,
+  // and the card's fade is under way.
+  EXPECT_EQ(read().size(), 2);
+  auto* intro = qobject_cast<IntroRevealView*>(content.mainLayer()->intro());
+  ASSERT_NE(intro, nullptr);
+  EXPECT_EQ(intro->player(), made);
+  QPropertyAnimation* fade = nullptr;
+  for (auto* animation : card->findChildren<QPropertyAnimation*>())
+    if (animation->duration() == ContentView::kOnboardingFadeMs) fade = animation;
+  ASSERT_NE(fade, nullptr);
+  EXPECT_EQ(fade->state(), QAbstractAnimation::Running);
+}
+
+TEST_F(Window, AGetStartedBeforeTheCardWasShownStillPlaysTheIntro) {
+  // Nothing was made in advance; the player is made at the click, once.
+  harness.settings->setHasOnboarded(false);
+  int made = 0;
+  introPlayer = [&] {
+    ++made;
+    return std::unique_ptr<IntroPlayer>(std::make_unique<testing::ScriptedPlayer>(5.0));
+  };
+  ContentView& content = open();
+  content.finishOnboarding(true);
+  content.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(made, 1);
+  auto* intro = qobject_cast<IntroRevealView*>(content.mainLayer()->intro());
+  ASSERT_NE(intro, nullptr);
+  EXPECT_NE(intro->player(), nullptr);
 }
 
 TEST_F(Window, AWelcomeFinishedWithoutTheIntroGoesStraightToTheApp) {

@@ -40,7 +40,8 @@ class WindowFixture : public ::testing::Test {
     context.hasDevTools = hasDevTools;
     context.services = fakes.services();
     context.models = WindowModels::create(process, {});
-    context.introPlayer = [] { return std::unique_ptr<IntroPlayer>(); };  // no video
+    context.introPlayer = introPlayer;
+    context.introWarmUp = introWarmUp;
     context.open = [](const QUrl&) {};
     view = std::make_unique<ContentView>(bridge, std::move(context));
     view->resize(1120, 740);
@@ -58,6 +59,9 @@ class WindowFixture : public ::testing::Test {
   screens::probe::FakeServices fakes;
   ProcessServices process;
   AppBridge bridge;
+  // The intro's player (none: no video) and what runs before it is made.
+  IntroRevealView::PlayerFactory introPlayer = [] { return std::unique_ptr<IntroPlayer>(); };
+  std::function<void()> introWarmUp;
   int volumeReads = 0;
   std::unique_ptr<ContentView> view;
 };

@@ -1,18 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QSet>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include "base/ByteCountText.h"
 #include "design/components/CountUpBytes.h"
 #include "design/motion/CountUpValue.h"
 #include "design/type/InterFont.h"
+#include "design/type/MonospacedDigits.h"
 #include "tests/design/motion/MotionFixture.h"
 
 namespace tidewell::design {
 namespace {
 
 using testing::FrozenMotion;
+using testing::renderOnBlack;
 
 TEST(CountUpValue, FractionOfTheCount) {
   struct Case {
@@ -185,8 +192,12 @@ TEST(CountUpBytes, ReduceMotionShowsTheTargetWithoutFrames) {
 
 TEST(CountUpBytes, ShrinksToItsWidthButNotBelowItsMinimumScale) {
   FrozenMotion motion(true);
-  CountUpBytes counter(1'234'000'000, 1.8, inter(32, FontWeight::Bold, FontDesign::Rounded));
-  const int natural = counter.sizeHint().width();
+  const QFont font = inter(32, FontWeight::Bold, FontDesign::Rounded);
+  CountUpBytes counter(1'234'000'000, 1.8, font);
+  // The final text's own width ("1.23 GB"); the widget asks for more, for
+  // the wider "999.9 MB" it passes on the way.
+  const int natural = int(std::ceil(monospacedDigitsWidth(font, QStringLiteral("1.23 GB")))) + 2;
+  EXPECT_GT(counter.sizeHint().width(), natural);
   struct Case {
     double minimumScale;
     int width;
@@ -203,6 +214,83 @@ TEST(CountUpBytes, ShrinksToItsWidthButNotBelowItsMinimumScale) {
     counter.resize(c.width, counter.sizeHint().height());
     EXPECT_GE(counter.fontScale(), c.low) << c.minimumScale << " at " << c.width;
     EXPECT_LE(counter.fontScale(), c.high) << c.minimumScale << " at " << c.width;
+  }
+}
+
+// Whether a pixel of the image's first or last column is not black: a text
+// drawn wider than its widget is cut there.
+bool inkAtSides(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x : {0, image.width() - 1})
+      if (image.pixelColor(x, y).value() > 0) return true;
+  return false;
+}
+
+TEST(CountUpBytes, NoFrameOfACountIsCutAtItsSides) {
+  // Laid out as the cleanup result (shrinking to at most 140) and the
+  // Smart Scan ring (never shrinking) lay it out: centred in a column.
+  struct Case {
+    const char* what;
+    int64_t target;
+    double size, minimumScale;
+    int maximumWidth;
+  };
+  const Case cases[] = {
+      {"8 MB, passing 343 KB, on the cleanup result", 8'000'000, 32, 0.5, 140},
+      {"22.68 GB, passing 999.9 MB, on the cleanup result", 22'680'000'000, 32, 0.5, 140},
+      {"1.23 GB, passing 999.9 MB, on the cleanup result", 1'234'000'000, 32, 0.5, 140},
+      {"8 MB on the Smart Scan ring", 8'000'000, 30, 1, QWIDGETSIZE_MAX},
+      {"19.28 GB on the Smart Scan ring", 19'280'000'000, 30, 1, QWIDGETSIZE_MAX},
+      {"10 GB, passing 9.99 GB", 10'000'000'000, 30, 1, QWIDGETSIZE_MAX},
+  };
+  constexpr double duration = 1.8, frame = 1.0 / 30;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FrozenMotion motion;
+    QWidget window;
+    auto* column = new QVBoxLayout(&window);
+    auto* counter =
+        new CountUpBytes(c.target, duration, inter(c.size, FontWeight::Bold, FontDesign::Rounded));
+    counter->setMinimumScale(c.minimumScale);
+    counter->setMaximumWidth(c.maximumWidth);
+    column->addWidget(counter, 0, Qt::AlignHCenter);
+    window.resize(400, 100);
+    window.show();
+    const QFont font = inter(c.size, FontWeight::Bold, FontDesign::Rounded);
+    const auto drawnWidth = [&](const QString& text, double scale) {
+      QFont drawn = font;
+      drawn.setPointSizeF(font.pointSizeF() * scale);
+      return monospacedDigitsWidth(drawn, text);
+    };
+    struct Frame {
+      QString text;
+      double width;
+      bool inkAtSides;
+    };
+    std::vector<Frame> frames;
+    for (double t = 0; t <= duration + 0.3; t += frame) {
+      const QString text = counter->text();
+      frames.push_back({text, drawnWidth(text, counter->fontScale()), inkAtSides(renderOnBlack(*counter))});
+      motion.advance(frame, frame);
+    }
+    ASSERT_TRUE(counter->isFinished());
+    // A final text shrunk to the width may overrun it by a fraction of a
+    // pixel (a font's advances do not scale exactly): that is its look.
+    const double room = std::max(double(counter->width()), drawnWidth(counter->text(), counter->fontScale()));
+    QSet<QString> texts;
+    QStringList cut;
+    for (const Frame& f : frames) {
+      texts.insert(f.text);
+      // Within the widget; and where there is room to spare, no ink at the
+      // sides either.
+      if (f.width > room + 1e-6 || (f.width <= counter->width() - 2 && f.inkAtSides))
+        cut << QStringLiteral("%1 (%2 wide)").arg(f.text).arg(f.width);
+    }
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral(", ")).toStdString() << " cut by a counter "
+                               << counter->width() << " wide";
+    EXPECT_EQ(counter->text(), QString::fromStdString(platform::byteCountText(c.target)));
+    // The frames were counting, not one text over and over.
+    EXPECT_GT(texts.size(), 20);
   }
 }
 

@@ -78,6 +78,8 @@ TEST(CleanedPage, TheResultShowsWhatWasWonBackAndDoneReturnsToIdle) {
   EXPECT_EQ(count->target(), picked);
   EXPECT_EQ(count->text(), bytesText(picked));
   EXPECT_LE(count->width(), 140);
+  // It has the room it asks for the widest text on the way, up to 140.
+  EXPECT_EQ(count->width(), std::min(count->sizeHint().width(), 140));
   EXPECT_EQ(page.text("reclaimedWord"), "reclaimed");
   EXPECT_FALSE(page.shown("allDone"));
   EXPECT_EQ(page.text("resultHeadline"), "All clean!");

@@ -130,6 +130,10 @@ TEST(SmartScanPage, TheAdvisorStepWarmsItsSegmentAndTheEndShowsTheTotalFound) {
   auto* found = probe::find<design::CountUpBytes>(s.stage.get(), "ringFound");
   ASSERT_NE(found, nullptr);
   EXPECT_EQ(found->target(), 6'000 * MB);  // Clean + Deep Scan; the apps do not count
+  // The ring's centre gives it the room it asks for the widest text on the way.
+  probe::settle();
+  EXPECT_EQ(found->width(), found->sizeHint().width());
+  EXPECT_TRUE(QRect(QPoint(), found->parentWidget()->size()).contains(found->geometry()));
   EXPECT_EQ(s.text("ringCaption"), "found");
   EXPECT_EQ(s.text("headline"), "All scanned.");
   EXPECT_EQ(s.text("statusLine"), "Nothing deleted yet. Tap a tool to dig in.");
