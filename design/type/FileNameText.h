@@ -5,7 +5,12 @@
 // text each of them appears escaped, as a backslash, "u" and four
 // upper-case hex digits ("evil\u202Evom.txt"): the embeddings and
 // overrides U+202A-U+202E, the isolates U+2066-U+2069 and the marks U+200E,
-// U+200F and U+061C. Everything else stays as it is, a backslash included.
+// U+200F and U+061C. A name as the disk holds it is bytes: each byte that
+// is not part of a well-formed UTF-8 sequence (a stray or missing
+// continuation byte, an overlong form, a surrogate, a value past U+10FFFF)
+// appears as a backslash, "x" and two upper-case hex digits, so "b" 0xFF
+// ".bin" and "b" 0xFE ".bin" read "b\xFF.bin" and "b\xFE.bin", not both
+// "b" U+FFFD ".bin". Everything else stays as it is, a backslash included.
 // For display only: whatever acts on a file keeps its own path and never
 // reads this text back.
 
@@ -15,7 +20,7 @@
 namespace tidewell::design {
 
 QString fileNameText(const QString& name);
-// The same for a name in UTF-8.
-QString fileNameText(const std::string& utf8);
+// The same for a name as bytes, decoded as UTF-8.
+QString fileNameText(const std::string& bytes);
 
 }  // namespace tidewell::design

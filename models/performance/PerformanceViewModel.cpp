@@ -65,6 +65,9 @@ QCoro::Task<> PerformanceViewModel::quit(engine::RunningApp app) {
 QCoro::Task<> PerformanceViewModel::refreshAfterQuit() {
   auto keep = keepAlive();
   auto* timer = new QTimer(this);
+  // A coarse timer may fire up to 5% early; the application gets the whole
+  // delay to close.
+  timer->setTimerType(Qt::PreciseTimer);
   timer->setSingleShot(true);
   timer->setInterval(refreshDelay_);
   timer->start();

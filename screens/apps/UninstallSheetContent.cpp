@@ -1,7 +1,5 @@
 #include "screens/apps/UninstallSheetContent.h"
 
-#include <QFile>
-
 #include "design/type/FileNameText.h"
 #include "screens/common/Formatting.h"
 
@@ -16,7 +14,7 @@ QString lastPathComponent(const std::string& path) {
   while (begin > 0 && path[begin - 1] != '/') --begin;
   // "/" itself has no component after the slash; it stands for itself.
   if (begin == end && end > 0) begin = end - 1;
-  return QFile::decodeName(QByteArray(path.data() + begin, qsizetype(end - begin)));
+  return design::fileNameText(path.substr(begin, end - begin));
 }
 
 UninstallSheetContent uninstallSheetContent(const engine::UninstallPlan& plan) {
@@ -32,8 +30,8 @@ UninstallSheetContent uninstallSheetContent(const engine::UninstallPlan& plan) {
                           QStringLiteral("Application"), bytesText(plan.app.sizeBytes)});
   for (const auto& leftover : plan.leftovers)
     content.rows.push_back({QString::fromStdString(leftover.id), "folder.fill"_symbol,
-                            design::fileNameText(lastPathComponent(leftover.url)),
-                            QString::fromStdString(leftover.category), bytesText(leftover.sizeBytes)});
+                            lastPathComponent(leftover.url), QString::fromStdString(leftover.category),
+                            bytesText(leftover.sizeBytes)});
   content.noLeftovers = plan.leftovers.empty();
   return content;
 }

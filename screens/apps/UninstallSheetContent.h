@@ -35,8 +35,9 @@ inline constexpr const char* kNoLeftoversNote = "No leftovers. Clean app.";
 
 UninstallSheetContent uninstallSheetContent(const engine::UninstallPlan& plan);
 
-// The last component of a path, decoded for display ("/a/b/Foo" -> "Foo");
-// a trailing "/" is skipped over.
+// The last component of a path, shown as a name from the disk is
+// ("/a/b/Foo" -> "Foo"; design::fileNameText); a trailing "/" is skipped
+// over.
 QString lastPathComponent(const std::string& path);
 
 }  // namespace tidewell::screens

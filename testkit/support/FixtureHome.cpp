@@ -67,8 +67,8 @@ void removeFixtureTree(const std::string& root) {
 }
 
 FixtureHome::FixtureHome(std::initializer_list<Entry> homeEntries) {
-  // The pid tells a later run whether the process that made it is gone.
-  std::string pattern = fixtureParent() + "/tidewell-fixture-" + std::to_string(getpid()) + "-XXXXXX";
+  // The pid tells this process's sweep whether a child that made it is gone.
+  std::string pattern = fixtureFolder() + "/tidewell-fixture-" + std::to_string(getpid()) + "-XXXXXX";
   if (!mkdtemp(pattern.data())) fail("cannot create " + pattern);
   char resolved[PATH_MAX];
   root_ = realpath(pattern.c_str(), resolved) ? resolved : pattern;

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -69,10 +70,9 @@ void clearFlags(const std::string& path, bool isFolder) {
   close(fd);
 }
 
-// The pid in a fixture folder's name ("tidewell-fixture-PID-XXXXXX"), 0
-// when the name is not one of ours.
-pid_t ownerOf(const std::string& name) {
-  static const std::string prefix = "tidewell-fixture-";
+// The pid in a name "PREFIXPID-XXXXXX", 0 when the name is not one of
+// that kind.
+pid_t ownerOf(const std::string& name, const std::string& prefix) {
   if (name.rfind(prefix, 0) != 0) return 0;
   const size_t end = name.find('-', prefix.size());
   if (end == std::string::npos || end == prefix.size()) return 0;
@@ -81,7 +81,36 @@ pid_t ownerOf(const std::string& name) {
   return pid_t(std::stol(digits));
 }
 
+const std::string kFixturePrefix = "tidewell-fixture-";  // one fixture, by the pid that made it
+const std::string kFolderPrefix = "tidewell-fixtures-";  // one process's folder of fixtures
+
 bool alive(pid_t pid) { return kill(pid, 0) == 0 || errno == EPERM; }
+
+// The fixtures in folder whose maker is gone (this process's children that
+// died, or, directly in the shared folder, what runs from before the
+// per-process folders left).
+std::vector<std::string> fixturesOfTheGone(const std::string& folder) {
+  std::vector<std::string> gone;
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return gone;
+  while (dirent* entry = readdir(dir)) {
+    const pid_t owner = ownerOf(entry->d_name, kFixturePrefix);
+    if (owner > 0 && owner != getpid() && !alive(owner))
+      gone.push_back(platform::joinPath(folder, entry->d_name));
+  }
+  closedir(dir);
+  return gone;
+}
+
+// Removes another process's folder of fixtures when its maker is gone and
+// no process holds its lock (a child forked from the maker may outlive it).
+void sweepFolderOfTheGone(const std::string& folder, pid_t maker) {
+  if (alive(maker)) return;
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return;
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0) removeFixtureTree(folder);
+  close(fd);
+}
 
 }  // namespace
 
@@ -107,16 +136,35 @@ void clearFlagsBelow(const std::string& root) {
 
 void removeStaleFixturesNow() {
   const std::string parent = fixtureParent();
-  DIR* dir = opendir(parent.c_str());
-  if (!dir) return;
-  std::vector<std::string> stale;
-  while (dirent* entry = readdir(dir)) {
-    const pid_t owner = ownerOf(entry->d_name);
-    if (owner > 0 && owner != getpid() && !alive(owner))
-      stale.push_back(platform::joinPath(parent, entry->d_name));
+  // One sweep at a time across every test process: two removing one tree
+  // at once trip over each other, and a sweep that returns has seen what a
+  // sweep before it removed.
+  const int sweeping = open((parent + "/tidewell-fixtures.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (sweeping < 0 || flock(sweeping, LOCK_EX) != 0) {
+    if (sweeping >= 0) close(sweeping);
+    return;
   }
-  closedir(dir);
-  for (const std::string& root : stale) removeFixtureTree(root);
+  std::vector<std::pair<std::string, pid_t>> folders;
+  if (DIR* dir = opendir(parent.c_str())) {
+    while (dirent* entry = readdir(dir)) {
+      const pid_t maker = ownerOf(entry->d_name, kFolderPrefix);
+      if (maker > 0) folders.emplace_back(platform::joinPath(parent, entry->d_name), maker);
+    }
+    closedir(dir);
+  }
+  const std::string& own = fixtureFolder();
+  for (const auto& [folder, maker] : folders)
+    if (folder != own) sweepFolderOfTheGone(folder, maker);
+  // Only the folder's maker looks inside it: what its children left there
+  // is its own to clear away (a test may leave one on purpose), and a
+  // forked child shares the folder.
+  std::vector<std::string> gone = fixturesOfTheGone(parent);
+  if (getpid() == ownerOf(std::string(platform::lastComponent(own)), kFolderPrefix)) {
+    const std::vector<std::string> ours = fixturesOfTheGone(own);
+    gone.insert(gone.end(), ours.begin(), ours.end());
+  }
+  for (const std::string& root : gone) removeFixtureTree(root);
+  close(sweeping);
 }
 
 void removeStaleFixtures() {

@@ -55,9 +55,13 @@ void unmountBelow(const std::string& root);
 // root, never following a link.
 void clearFlagsBelow(const std::string& root);
 
-// Removes the fixtures under fixtureParent() whose process is gone, with
-// their mounts and flags. removeStaleFixtures() runs at most once per
-// process (every guard calls it before it makes anything);
+// Removes what processes that are gone left under fixtureParent(), with
+// the mounts and flags in it: another process's folder of fixtures
+// (fixtureFolder()) once its maker is gone and no process holds its lock,
+// and in this process's own folder the fixtures of its children that are
+// gone. A live process's fixtures are never touched, and sweeps take turns
+// (a lock file in fixtureParent()). removeStaleFixtures() runs at most once
+// per process (every guard calls it before it makes anything);
 // removeStaleFixturesNow() every time.
 void removeStaleFixtures();
 void removeStaleFixturesNow();

@@ -1,10 +1,13 @@
 #include "testkit/support/TestEnvironment.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <stdexcept>
 
 namespace tidewell::testing {
@@ -13,6 +16,9 @@ namespace {
 std::string gOriginalHome;
 std::string gPasswdHome;
 std::string gDecoy;
+std::once_flag gFolderMade;
+std::string gFolder;
+pid_t gFolderMaker = 0;
 }  // namespace
 
 const std::string& originalHome() { return gOriginalHome; }
@@ -22,6 +28,24 @@ std::string fixtureParent() {
   const char* dir = std::getenv("TIDEWELL_FIXTURE_DIR");
   if (dir && dir[0] == '/') return dir;
   return std::filesystem::temp_directory_path().string();
+}
+
+const std::string& fixtureFolder() {
+  std::call_once(gFolderMade, [] {
+    std::string pattern = fixtureParent() + "/tidewell-fixtures-" + std::to_string(getpid()) + "-XXXXXX";
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create " + pattern);
+    // Until the lock is taken, the pid in the name (alive) keeps sweeps
+    // away. The descriptor stays open for the process's life; its end gives
+    // the lock up.
+    const int held = open(pattern.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (held < 0 || flock(held, LOCK_SH) != 0) throw std::runtime_error("cannot lock " + pattern);
+    gFolder = pattern;
+    gFolderMaker = getpid();
+    std::atexit([] {
+      if (getpid() == gFolderMaker) rmdir(gFolder.c_str());
+    });
+  });
+  return gFolder;
 }
 
 void installTestEnvironment() {

@@ -16,7 +16,15 @@ const std::string& passwdHome();
 void installTestEnvironment();
 
 // Folder under which fixtures are made ($TIDEWELL_FIXTURE_DIR, else the
-// system temporary folder).
+// system temporary folder). Every test process shares it.
 std::string fixtureParent();
+
+// This process's own folder in fixtureParent(), where its fixtures go:
+// "tidewell-fixtures-PID-XXXXXX", made on first use. This process holds a
+// shared lock on it (flock) for as long as it lives, and so does every child
+// forked from it afterwards, which makes its fixtures in the same folder; a
+// sweep in another process takes the folder only when its maker is gone and
+// nobody holds that lock any more. It is removed at exit when empty.
+const std::string& fixtureFolder();
 
 }  // namespace tidewell::testing

@@ -3,16 +3,15 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <future>
 #include <random>
-#include <semaphore>
 #include <set>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -166,11 +165,14 @@ TEST(TreeWalkerSize, FourCallersAtOnceEachGetTheirOwnTotal) {
   for (size_t i = 0; i < callers.size(); ++i) EXPECT_TRUE(callers[i].get()) << trees[i];
 }
 
-// Set once by the walk the first time it waits for a descriptor.
+// What a walk starved of descriptors is short of: every descriptor the
+// process may still open, held until the walk first pauses for one, which
+// gives them all back.
+std::vector<int> heldDescriptors;
 std::atomic<bool> walkWaited{false};
-std::binary_semaphore walkIsWaiting{0};
-void noteWalkWaits() {
-  if (!walkWaited.exchange(true)) walkIsWaiting.release();
+void giveDescriptorsBack() {
+  if (walkWaited.exchange(true)) return;
+  for (int fd : heldDescriptors) close(fd);
 }
 
 TEST(TreeWalkerSize, WaitsForDescriptorsInsteadOfSkippingFolders) {
@@ -178,35 +180,52 @@ TEST(TreeWalkerSize, WaitsForDescriptorsInsteadOfSkippingFolders) {
   for (int i = 0; i < 40; ++i)
     fx.add({file("tree/" + std::string(size_t(i % 5 + 1), 'd') + "/" + std::to_string(i), 5000)});
   const int64_t expected = oracleSize(fx.path("tree"));
-  WorkPool pool(4);
 
-  // Use up every descriptor the process may open, start the walk, and give
-  // the descriptors back once the walk says it is waiting for one: it must
-  // wait, not skip.
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
-  rlimit low = saved;
-  low.rlim_cur = 256;
-  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
-  std::vector<int> held;
-  for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) held.push_back(fd);
-  walkWaited = false;
-  TreeWalker::setDescriptorWaitObserver(noteWalkWaits);
-  // A plain thread and a promise rather than std::async: the sanitizers
-  // report libstdc++'s async state while its thread starts.
-  std::promise<int64_t> result;
-  std::future<int64_t> walk = result.get_future();
-  std::thread walker([&] { result.set_value(TreeWalker::allocatedSize(fx.path("tree"), pool)); });
-  // Bounded only so that a walk that never waits fails instead of hanging.
-  const bool waited = walkIsWaiting.try_acquire_for(std::chrono::seconds(60));
-  for (int fd : held) close(fd);
-  const int64_t measured = walk.get();
-  walker.join();
-  TreeWalker::setDescriptorWaitObserver(nullptr);
-  setrlimit(RLIMIT_NOFILE, &saved);
-  EXPECT_FALSE(held.empty());
-  EXPECT_TRUE(waited);
-  EXPECT_EQ(measured, expected);
+  // The starved walk runs in a child process with a lower descriptor limit,
+  // and nothing else runs there while the descriptors are used up: the
+  // sanitizers need descriptors of their own to check what they see, and
+  // without them report faults that are not there.
+  struct Answer {
+    int64_t measured = -1;
+    size_t held = 0;
+    bool waited = false;
+  };
+  int report[2];
+  ASSERT_EQ(pipe(report), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(report[0]);
+    Answer answer;
+    {
+      WorkPool pool(4);
+      TreeWalker::setDescriptorWaitObserver(giveDescriptorsBack);
+      heldDescriptors.reserve(256);
+      rlimit low{};
+      if (getrlimit(RLIMIT_NOFILE, &low) == 0) {
+        low.rlim_cur = std::min<rlim_t>(low.rlim_cur, 256);
+        if (setrlimit(RLIMIT_NOFILE, &low) == 0) {
+          for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) heldDescriptors.push_back(fd);
+          answer.held = heldDescriptors.size();
+          answer.measured = TreeWalker::allocatedSize(fx.path("tree"), pool);
+          answer.waited = walkWaited;
+        }
+      }
+    }
+    (void)!write(report[1], &answer, sizeof answer);
+    _exit(0);
+  }
+  close(report[1]);
+  Answer answer;
+  const ssize_t got = read(report[0], &answer, sizeof answer);
+  close(report[0]);
+  int status = 1;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  ASSERT_EQ(got, ssize_t(sizeof answer));
+  EXPECT_GT(answer.held, 0u) << "the child used up its descriptors";
+  EXPECT_TRUE(answer.waited);
+  EXPECT_EQ(answer.measured, expected);
 }
 
 TEST(TreeWalkerSize, DoesNotCrossMountPoints) {

@@ -2,6 +2,8 @@
 // files, so it is tested like product code.
 #include "testkit/support/FixtureHome.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -94,6 +96,98 @@ TEST(FixtureHome, WhatACrashedRunLeftIsClearedAwayFirst) {
   EXPECT_TRUE(exists(outsider.path("keep.txt"))) << "removal never goes through a mount";
   std::ifstream mounts("/proc/self/mountinfo");
   for (std::string line; std::getline(mounts, line);) EXPECT_EQ(line.find(stale), std::string::npos) << line;
+}
+
+// A pid that names no process any more: a child that ended and was reaped.
+pid_t goneProcess() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+// Runs what in a forked child, as another test process would, and waits for it.
+void inAnotherProcess(void (*what)()) {
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    what();
+    _exit(0);
+  }
+  int status = 1;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(FixtureHome, AnotherProcessesSweepLeavesWhatALiveProcessWillClearAwayItself) {
+  // A child of this process dies and leaves its fixture behind; this
+  // process clears it away, not a sweep that another one runs meanwhile.
+  FixtureHome before;  // the folder of this process's fixtures exists
+  int report[2];
+  ASSERT_EQ(pipe(report), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(report[0]);
+    auto* fx = new FixtureHome({file("a", 10)});
+    (void)!write(report[1], fx->root().data(), fx->root().size());
+    _exit(0);
+  }
+  close(report[1]);
+  std::string stale;
+  char buffer[4096];
+  for (ssize_t n; (n = read(report[0], buffer, sizeof buffer)) > 0;) stale.append(buffer, size_t(n));
+  close(report[0]);
+  ASSERT_EQ(waitpid(child, nullptr, 0), child);
+  ASSERT_TRUE(exists(stale + "/home/a"));
+
+  inAnotherProcess([] { removeStaleFixturesNow(); });
+  EXPECT_TRUE(exists(stale + "/home/a")) << "another process's sweep passes it by";
+  removeStaleFixturesNow();
+  EXPECT_FALSE(exists(stale));
+  EXPECT_TRUE(exists(before.home())) << "this process's own fixture stays";
+}
+
+// A folder of fixtures as another test process makes it, named after its
+// maker, with one fixture in it. When held, the folder comes with a shared
+// lock on it (the descriptor in held) before it takes its name, so that no
+// sweep sees it unheld.
+std::string folderOfFixtures(pid_t maker, int* held = nullptr) {
+  // Made in this process's own folder: what a failed test leaves there goes
+  // when that folder is swept.
+  std::string making = fixtureFolder() + "/making-XXXXXX";
+  if (!mkdtemp(making.data())) return {};
+  writeFile(making + "/tidewell-fixture-" + std::to_string(maker) + "-abcdef/home/keep", "x");
+  if (held) {
+    *held = open(making.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (*held < 0 || flock(*held, LOCK_SH) != 0) return {};
+  }
+  const std::string folder = fixtureParent() + "/tidewell-fixtures-" + std::to_string(maker) + "-" +
+                             making.substr(making.size() - 6);
+  if (rename(making.c_str(), folder.c_str()) != 0) return {};
+  return folder;
+}
+
+TEST(FixtureHome, ASweepTakesAnotherProcesssFolderOnlyOnceNobodyHoldsIt) {
+  const std::string crashed = folderOfFixtures(goneProcess());
+  // Its maker still runs (pid 1 always does), before it has taken the lock.
+  const std::string starting = folderOfFixtures(1);
+  // Its maker is gone, but a child forked from it still runs and holds the
+  // lock (here this process stands in for that child).
+  int held = -1;
+  const std::string orphaned = folderOfFixtures(goneProcess(), &held);
+  ASSERT_FALSE(crashed.empty() || starting.empty() || orphaned.empty());
+
+  removeStaleFixturesNow();
+  EXPECT_FALSE(exists(crashed)) << "nothing holds what a crashed run left";
+  EXPECT_TRUE(exists(starting + "/tidewell-fixture-1-abcdef/home/keep")) << "its maker still runs";
+  EXPECT_TRUE(exists(orphaned)) << "a process still holds it";
+
+  close(held);
+  removeStaleFixturesNow();
+  EXPECT_FALSE(exists(orphaned)) << "its last process is gone";
+  EXPECT_TRUE(exists(starting));
+  removeFixtureTree(starting);
 }
 
 TEST(FixtureHome, TheRealHomeIsHiddenBehindADecoy) {

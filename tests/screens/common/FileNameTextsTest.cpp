@@ -1,7 +1,8 @@
 // Every text rule that shows a name or path from the disk (Clean review
 // rows and its result, Dev Mode's result, the Apps cards, uninstall sheet
 // and banner, the Advisor's runtime texts, the Deep Scan question, banner
-// and trash help) shows bidirectional controls escaped, never raw.
+// and trash help) shows bidirectional controls and bytes that are not UTF-8
+// escaped, never raw and never as U+FFFD.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -19,35 +20,45 @@
 namespace tidewell::screens {
 namespace {
 
-// "evil" RLO "vom.txt" reads as "eviltxt.mov" when shown raw; the isolate
-// comes from a folder name.
-const std::string kSpoof = "evil\u202Evom.txt";
-const QString kShown = QStringLiteral("evil\\u202Evom.txt");
+struct DiskName {
+  const char* what;
+  std::string name;
+  QString shown;
+};
 
-TEST(FileNameTexts, EveryRuleShowingANameFromTheDiskEscapesItsBidiControls) {
+// "evil" RLO "vom.txt" reads as "eviltxt.mov" when shown raw; "b" 0xFF
+// ".bin" reads like "b" 0xFE ".bin" when its byte is replaced.
+const DiskName kNames[] = {
+    {"bidi override", "evil\u202Evom.txt", QStringLiteral("evil\\u202Evom.txt")},
+    {"byte that is not UTF-8", "b\xff.bin", QStringLiteral("b\\xFF.bin")},
+};
+
+void expectEveryRuleShows(const DiskName& disk) {
+  const std::string& spoof = disk.name;
+  const QString& shown = disk.shown;
   engine::CleanupItem row;
-  row.target.title = "node_modules \u00B7 " + kSpoof;
-  row.target.detail = "Rebuilt by npm. In ~/code/" + kSpoof + ".";
+  row.target.title = "node_modules \u00B7 " + spoof;
+  row.target.detail = "Rebuilt by npm. In ~/code/" + spoof + ".";
   row.sizeBytes = 1;
 
   engine::InstalledApp app;
-  app.name = kSpoof;
-  app.url = "/Applications/" + kSpoof + ".app";
+  app.name = spoof;
+  app.url = "/Applications/" + spoof + ".app";
   engine::UninstallPlan plan{app, {}};
   engine::LeftoverFile leftover;
   leftover.id = "L1";
-  leftover.url = "/home/sam/Library/Caches/" + kSpoof;
+  leftover.url = "/home/sam/Library/Caches/" + spoof;
   leftover.category = "Cache";
   plan.leftovers.push_back(leftover);
-  engine::UninstallResult moved{kSpoof, 2, 10, {}, true};
-  engine::UninstallResult stuck{kSpoof, 1, 10, {kSpoof}, true};
+  engine::UninstallResult moved{spoof, 2, 10, {}, true};
+  engine::UninstallResult stuck{spoof, 1, 10, {spoof}, true};
 
   engine::AdvisorService::SimRuntime runtime;
-  runtime.name = "iOS " + kSpoof;
-  runtime.deviceNames = {"iPhone " + kSpoof};
+  runtime.name = "iOS " + spoof;
+  runtime.deviceNames = {"iPhone " + spoof};
 
   engine::BigItem big;
-  big.name = kSpoof;
+  big.name = spoof;
   big.kind = engine::BigItem::Kind::personal;
 
   struct Case {
@@ -59,8 +70,8 @@ TEST(FileNameTexts, EveryRuleShowingANameFromTheDiskEscapesItsBidiControls) {
        [&] {
          return QStringList{chipTexts(row).title, chipTexts(row).detail};
        }},
-      {"Clean result", [&] { return QStringList{failureSentence({kSpoof}).value_or(QString())}; }},
-      {"Dev Mode result", [&] { return QStringList{DevModeRules::leftBehind({kSpoof})}; }},
+      {"Clean result", [&] { return QStringList{failureSentence({spoof}).value_or(QString())}; }},
+      {"Dev Mode result", [&] { return QStringList{DevModeRules::leftBehind({spoof})}; }},
       {"Apps card",
        [&] {
          const AppCardContent content = appCardContent(app, {});
@@ -82,17 +93,24 @@ TEST(FileNameTexts, EveryRuleShowingANameFromTheDiskEscapesItsBidiControls) {
        }},
       {"Deep Scan",
        [&] {
-         return QStringList{trashQuestionMessage(big), trashHelp(kSpoof),
-                            trashBannerContent({kSpoof, 5, true}).message,
-                            trashBannerContent({kSpoof, 0, false}).message};
+         return QStringList{trashQuestionMessage(big), trashHelp(spoof),
+                            trashBannerContent({spoof, 5, true}).message,
+                            trashBannerContent({spoof, 0, false}).message};
        }},
   };
   for (const Case& c : cases) {
     for (const QString& text : c.texts()) {
-      EXPECT_TRUE(text.contains(kShown)) << c.where << ": " << text.toStdString();
-      EXPECT_FALSE(text.contains(QChar(0x202E))) << c.where << ": " << text.toStdString();
+      EXPECT_TRUE(text.contains(shown)) << disk.what << ", " << c.where << ": " << text.toStdString();
+      EXPECT_FALSE(text.contains(QChar(0x202E)))
+          << disk.what << ", " << c.where << ": " << text.toStdString();
+      EXPECT_FALSE(text.contains(QChar::ReplacementCharacter))
+          << disk.what << ", " << c.where << ": " << text.toStdString();
     }
   }
+}
+
+TEST(FileNameTexts, EveryRuleShowingANameFromTheDiskEscapesWhatWouldMisleadTheReader) {
+  for (const DiskName& disk : kNames) expectEveryRuleShows(disk);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 #include "design/components/ScreenHeader.h"
@@ -313,6 +315,38 @@ TEST_F(DeepScanViewFixture, BidiControlsInANameShowEscapedWhileTheTrashedPathSta
       text("resultBanner"),
       QString::fromUtf8("Moved evil\\u202Evom.txt to the Trash \u2022 4 GB. Empty the Trash to lock it in."));
   EXPECT_EQ(cardKeys(), (QStringList{QString::fromStdString(kFilm), QString::fromStdString(kNotes)}));
+}
+
+TEST_F(DeepScanViewFixture, NamesThatDifferOnlyInBytesThatAreNotUtf8ReadApartAndTrashTheirOwnPath) {
+  // With those bytes replaced, both cards would read "b" U+FFFD ".bin".
+  const std::string ff = "/fixture/home/Downloads/b\xff.bin";
+  const std::string fe = "/fixture/home/Downloads/b\xfe.bin";
+  engine->big.push_back(item("Downloads/b\xff.bin", 4'000'000'000, Kind::other));
+  engine->big.push_back(item("Downloads/b\xfe.bin", 3'500'000'000, Kind::other));
+  engine->big.back().location = "~/D\xe9j\xe0";  // Latin-1, from an old archive
+  scanToEnd();
+  open(RiskBucket::other);
+
+  std::map<QString, QWidget*> cardByName;
+  for (QWidget* card : probe::findAll(stage.get(), "bigItemCard"))
+    if (probe::isShown(card)) cardByName[probe::textOf(probe::find(card, "cardName"))] = card;
+  ASSERT_EQ(cardByName.size(), 3u) << "odd.bin and two names told apart";
+  ASSERT_TRUE(cardByName.contains(u"b\\xFF.bin"_qs));
+  ASSERT_TRUE(cardByName.contains(u"b\\xFE.bin"_qs));
+  QWidget* card = cardByName.at(u"b\\xFE.bin"_qs);
+  EXPECT_EQ(probe::textOf(probe::find(card, "cardLocation")), u"~/D\\xE9j\\xE0"_qs);
+  QWidget* trash = probe::find(card, "trashButton");
+  ASSERT_NE(trash, nullptr);
+  EXPECT_EQ(trash->toolTip(), u"Move b\\xFE.bin to Trash"_qs);
+
+  probe::click(trash);
+  finishWork();
+  EXPECT_EQ(engine->trashedUrls, std::vector<std::string>{fe}) << "the exact bytes, not the shown text";
+  EXPECT_EQ(text("resultBanner"),
+            QString::fromUtf8("Moved b\\xFE.bin to the Trash \u2022 3.5 GB. Empty the Trash to lock it in."));
+  const std::vector<std::string> left = modelIds();
+  EXPECT_EQ(std::find(left.begin(), left.end(), fe), left.end());
+  EXPECT_NE(std::find(left.begin(), left.end(), ff), left.end()) << "its neighbour stays";
 }
 
 TEST_F(DeepScanViewFixture, AScanThatFindsNothingShowsTheEmptyStateAndNoColumn) {
