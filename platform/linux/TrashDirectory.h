@@ -7,6 +7,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,16 +37,22 @@ class TrashDirectory {
   // The folder holding "files" and "info".
   const std::string& path() const { return path_; }
 
-  // Claims a name for an item called itemName by creating
-  // info/NAME.trashinfo exclusively, then writes infoText into it and syncs
-  // it. NAME is itemName, shortened when it leaves no room for the
+  // Claims a name for an item called itemName: writes infoText whole and
+  // synced into a draft in "info" (hidden, not ending in .trashinfo, so no
+  // client lists it), then links the draft to info/NAME.trashinfo, which
+  // succeeds only while that name is free, and removes the draft; so a
+  // record under a claimed name always holds its whole text. (A file
+  // system without hard links gets the record created exclusively in
+  // place.) NAME is itemName, shortened when it leaves no room for the
   // extension (between characters when it is valid UTF-8, else between
   // bytes), replaced by a generated "item-UUID" when it is empty, "." or
   // "..", then NAME.2, NAME.3 and so on while a name is taken in "info" or
   // "files"; so it is never empty, "." or "..". Empty when itemName holds
-  // "/" or NUL, no name could be claimed or the info file could not be
-  // written (it is then removed).
-  std::string claim(std::string_view itemName, std::string_view infoText) const;
+  // "/" or NUL, or no record could be written or named. beforeNaming is
+  // called once the draft is written, right before it is named; tests stop
+  // the process there.
+  std::string claim(std::string_view itemName, std::string_view infoText,
+                    const std::function<void()>& beforeNaming = {}) const;
 
   // Renames the entry `name` of the folder parentFd into files/trashName,
   // never replacing anything there. When that fails the claimed info file
@@ -55,6 +62,12 @@ class TrashDirectory {
  private:
   TrashDirectory(std::string path, int filesFd, int infoFd);
   static std::optional<TrashDirectory> openInside(int trashFd, std::string path);
+  // Writes infoText whole into the new file `fileName` of "info" and syncs
+  // it; 0, or the errno of the failure (the file is then removed).
+  int writeRecord(const std::string& fileName, std::string_view infoText) const;
+  // Gives the written draft the name infoName, only when that is free; with
+  // no draft, writes the record in place. 0, or the errno of the failure.
+  int takeName(const std::string& draft, const std::string& infoName, std::string_view infoText) const;
   void release();
 
   std::string path_;

@@ -1,6 +1,7 @@
 #include "platform/linux/TrashDirectory.h"
 
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -67,6 +68,37 @@ TEST(TrashDirectory, AMoveNeverReplacesWhatAppearedInFiles) {
   EXPECT_EQ(readFile(trash->path() + "/files/a.txt"), "theirs");
   EXPECT_EQ(readFile(fx.path("Documents/a.txt")), "mine");
   EXPECT_TRUE(namesIn(trash->path() + "/info").empty());
+}
+
+TEST(TrashDirectory, AClaimCutShortLeavesNoRecordWithoutItsText) {
+  // The process dies part way through each claim, as a kill -9 would:
+  // a child stops dead at the seam, so nothing gets to clean up.
+  FixtureHome fx;
+  auto trash = TrashDirectory::openHome(fx.context().trashHome);
+  ASSERT_TRUE(trash);
+  ASSERT_EQ(trash->claim("kept.txt", kInfo), "kept.txt");
+  for (int round = 0; round < 3; ++round) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      (void)trash->claim("notes.txt", kInfo, [] { _exit(0); });
+      _exit(1);  // the seam was never reached
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << round;
+  }
+  // What a Trash client lists is whole; the name that was being claimed
+  // is still free.
+  std::vector<std::string> records;
+  for (const std::string& name : namesIn(trash->path() + "/info")) {
+    if (!name.ends_with(".trashinfo")) continue;
+    records.push_back(name);
+    EXPECT_EQ(readFile(trash->path() + "/info/" + name), kInfo) << name;
+  }
+  EXPECT_EQ(records, std::vector<std::string>{"kept.txt.trashinfo"});
+  EXPECT_EQ(trash->claim("notes.txt", kInfo), "notes.txt");
+  EXPECT_EQ(readFile(trash->path() + "/info/notes.txt.trashinfo"), kInfo);
 }
 
 TEST(TrashDirectory, ClaimsNextNamesAndRefusesEmptyOnes) {
