@@ -20,8 +20,9 @@ class Trash {
 
   // Moves the file, folder or link at path (not following a link at path)
   // into the Trash with a matching .trashinfo. False when nothing is at
-  // path, the item is a mount point, a Trash, holds one or lies in one, or
-  // it cannot be moved without copying; nothing is left behind on failure.
+  // path, the item is a mount point, a Trash, holds one or lies in one, the
+  // home Trash is not the user's own (see TrashDirectory::openHome), or it
+  // cannot be moved without copying; nothing is left behind on failure.
   // trashedPath, when given, receives the item's new path. The top
   // directory of another mount comes from ctx.topDirectoryOf.
   [[nodiscard]] static bool moveToTrash(const std::string& path, const EngineContext& ctx,

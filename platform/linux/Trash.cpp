@@ -87,7 +87,7 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   std::optional<TrashDirectory> trash;
   std::string recordedPath;
   if (home->place.sameMountAs(*parentPlace)) {
-    trash = TrashDirectory::openHome(trashHome);
+    trash = TrashDirectory::openHome(trashHome, ctx.uid);
     recordedPath = item;
   } else {
     const std::string top = topDirectoryOf ? standardize(topDirectoryOf(physical)) : std::string();

@@ -13,6 +13,7 @@
 
 #include "base/Uuid.h"
 #include "platform/core/FileDescriptor.h"
+#include "platform/core/PrivateFolder.h"
 
 namespace tidewell::platform {
 
@@ -127,12 +128,16 @@ std::optional<TrashDirectory> TrashDirectory::openInside(int trashFd, std::strin
   return TrashDirectory(std::move(path), files.release(), info.release());
 }
 
-std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path) {
+std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path, uid_t uid) {
   if (path.empty() || path[0] != '/' || !makeFolders(path)) return std::nullopt;
-  // The home trash may sit behind a link the user made (a moved data folder).
+  // The home trash may sit behind a link the user made (a moved data
+  // folder), but wherever it lies it must be the user's own.
   FileDescriptor trash(open(path.c_str(), kFolderFlags));
-  if (trash.get() < 0) return std::nullopt;
-  return openInside(trash.get(), path);
+  if (!isPrivateFolder(trash.get(), uid)) return std::nullopt;
+  auto opened = openInside(trash.get(), path);
+  if (!opened || !isPrivateFolder(opened->filesFd_, uid) || !isPrivateFolder(opened->infoFd_, uid))
+    return std::nullopt;
+  return opened;
 }
 
 std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDirectory, uid_t uid) {

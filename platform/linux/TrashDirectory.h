@@ -17,9 +17,11 @@ namespace tidewell::platform {
 class TrashDirectory {
  public:
   // The home trash at path, made (with missing parents) mode 0700 when
-  // absent. Absent when it, its "files" or its "info" folder cannot be made
-  // or is not a folder ("files" and "info" must not be links).
-  static std::optional<TrashDirectory> openHome(const std::string& path);
+  // absent. It may lie behind a link; its "files" and "info" folders must
+  // not be links. Absent when any of the three cannot be made or is not a
+  // private folder of uid (platform::isPrivateFolder): another user could
+  // take away what is put in a Trash that is not the user's own.
+  static std::optional<TrashDirectory> openHome(const std::string& path, uid_t uid);
 
   // The trash of topDirectory for uid: topDirectory/.Trash/uid when
   // topDirectory/.Trash is a real folder (not a link) with the sticky bit,
