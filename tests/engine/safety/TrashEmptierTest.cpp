@@ -50,7 +50,7 @@ struct TrashFixture {
     trashPath(fx.path(relative));
   }
   void trashPath(const std::string& path) {
-    ASSERT_TRUE(platform::Trash::moveToTrash(path, ctx, nullptr, nullptr)) << path;
+    ASSERT_TRUE(moveToTrashAsItIs(path, ctx, nullptr, nullptr)) << path;
   }
   // An info file nobody wrote lately, whose item is gone.
   void staleInfo(const std::string& name) {
