@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <string_view>
 #include <utility>
@@ -15,8 +16,10 @@
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/core/ProcessRunner.h"
+#include "platform/core/ReachedItem.h"
 #include "platform/core/RunningBundleCheck.h"
 #include "platform/core/Trash.h"
+#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
 
@@ -42,10 +45,11 @@ bool isDirectory(const std::string& path) {
 }
 
 // Whether anything, a dangling link included, is at path.
-bool existsNoFollow(const std::string& path, bool* isLink) {
+bool existsNoFollow(const std::string& path, bool* isLink, FileIdentity* identity = nullptr) {
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) return false;
   *isLink = S_ISLNK(st.st_mode);
+  if (identity) *identity = {st.st_dev, st.st_ino};
   return true;
 }
 
@@ -108,6 +112,37 @@ bool passes(const std::string& path, const Areas& areas) {
   if (parentPath(path) == areas.library) return false;
   return isBelow(path, areas.applications) || isBelow(path, areas.homeApplications) ||
          isBelow(path, areas.library);
+}
+
+// The uninstaller's gate, judged where the item physically lies and on
+// what is there now. The path must pass the area rule as written; then
+// the item is reached from the physical root of the area it lies in
+// (each area resolved once, the item's parent too, so links the user made
+// count where they lead) without following any link, and the place it was
+// reached at must pass the same rule. A folder swapped for a link cannot
+// lead the move outside the areas: the move acts on the folder reached.
+std::optional<platform::ReachedItem> reachPermitted(const std::string& path, const EngineContext& ctx) {
+  // A NUL would cut the path short at the system call, so the path judged
+  // here would not be the one moved.
+  if (!ctx.homeUsable() || path.find('\0') != std::string::npos) return std::nullopt;
+  const std::string item = standardize(path);
+  if (item.empty() || item.front() != '/' || item == "/") return std::nullopt;
+
+  const Areas textual{ctx.systemPath("/System"), ctx.systemPath("/Applications"), ctx.inHome("Applications"),
+                      ctx.inHome("Library")};
+  if (!passes(item, textual)) return std::nullopt;
+  const Areas real{resolvedOrSame(textual.system), resolvedOrSame(textual.applications),
+                   resolvedOrSame(textual.homeApplications), resolvedOrSame(textual.library)};
+  for (const std::string* area : {&textual.applications, &textual.homeApplications, &textual.library}) {
+    auto reached = platform::ReachedItem::reach(*area, item);
+    if (!reached) continue;
+    // A mount point cannot be renamed, and what it holds lives elsewhere.
+    if (!passes(reached->path(), real) || ctx.isMountPoint(item) ||
+        platform::isMountPointAt(reached->parentFd(), reached->name().c_str()))
+      return std::nullopt;
+    return reached;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -177,6 +212,8 @@ std::optional<InstalledApp> AppScanner::makeApp(const std::string& path, const E
   app.url = path;
   if (!identifier.empty()) app.bundleID = identifier;
   app.sizeBytes = sizeOf(path);
+  bool isLink = false;
+  if (FileIdentity found; existsNoFollow(path, &isLink, &found)) app.identity = found;
   if (lastUsedDate) app.lastUsed = lastUsedDate(path);
   return app;
 }
@@ -238,9 +275,10 @@ std::vector<LeftoverFile> AppScanner::findLeftovers(const InstalledApp& app, con
     std::string path = standardize(row.candidate.path);
     if (parentPath(path) != row.folder || !seen.insert(path).second) continue;
     bool isLink = false;
-    if (!existsNoFollow(path, &isLink) || ctx.isMountPoint(path)) continue;
+    FileIdentity found;
+    if (!existsNoFollow(path, &isLink, &found) || ctx.isMountPoint(path)) continue;
     int64_t size = isLink ? 0 : DiskScanner::allocatedSize(path);
-    leftovers.push_back({LeftoverFile::makeIdentifier(), path, row.candidate.category, size});
+    leftovers.push_back({LeftoverFile::makeIdentifier(), path, row.candidate.category, size, found});
   }
   std::stable_sort(leftovers.begin(), leftovers.end(),
                    [](const LeftoverFile& a, const LeftoverFile& b) { return a.sizeBytes > b.sizeBytes; });
@@ -248,25 +286,7 @@ std::vector<LeftoverFile> AppScanner::findLeftovers(const InstalledApp& app, con
 }
 
 bool AppScanner::isPermitted(const std::string& path, const EngineContext& ctx) {
-  // A NUL would cut the path short at the system call, so the path judged
-  // here would not be the one moved.
-  if (!ctx.homeUsable() || path.find('\0') != std::string::npos) return false;
-  const std::string item = standardize(path);
-  if (item.empty() || item.front() != '/' || item == "/") return false;
-
-  const Areas textual{ctx.systemPath("/System"), ctx.systemPath("/Applications"), ctx.inHome("Applications"),
-                      ctx.inHome("Library")};
-  if (!passes(item, textual)) return false;
-
-  // The same rule on where the item physically lives: its parent resolved,
-  // the item itself not (a link is moved as a link). The areas are resolved
-  // too, so a home reached through a link still matches itself.
-  const auto physical = platform::physicalLocation(item);
-  if (!physical) return false;
-  const Areas real{resolvedOrSame(textual.system), resolvedOrSame(textual.applications),
-                   resolvedOrSame(textual.homeApplications), resolvedOrSame(textual.library)};
-  // A mount point cannot be renamed, and what it holds lives elsewhere.
-  return passes(*physical, real) && !ctx.isMountPoint(item);
+  return reachPermitted(path, ctx).has_value();
 }
 
 void AppScanner::unloadLaunchAgent(const std::string& path, const EngineContext& ctx) {
@@ -286,20 +306,25 @@ UninstallResult AppScanner::uninstall(const UninstallPlan& plan, const EngineCon
     int64_t sizeBytes;
     bool isApp;
     bool isLaunchAgent;
+    std::optional<FileIdentity> identity;
   };
   std::vector<WorkItem> work;
-  work.push_back({plan.app.url, plan.app.sizeBytes, true, false});
+  work.push_back({plan.app.url, plan.app.sizeBytes, true, false, plan.app.identity});
   for (const auto& leftover : plan.leftovers)
-    work.push_back({leftover.url, leftover.sizeBytes, false, leftover.category == "Launch Agent"});
+    work.push_back(
+        {leftover.url, leftover.sizeBytes, false, leftover.category == "Launch Agent", leftover.identity});
 
   for (const auto& item : work) {
     const std::string path = standardize(item.url);
-    if (!isPermitted(path, ctx)) {
+    // Only what the scan found is moved: a record without its identity is
+    // refused like one outside the areas.
+    const auto reached = item.identity ? reachPermitted(path, ctx) : std::nullopt;
+    if (!reached) {
       result.failed.emplace_back(lastComponent(path));
       continue;
     }
     if (item.isLaunchAgent) unloadLaunchAgent(path, ctx);
-    if (platform::Trash::moveToTrash(path, ctx)) {
+    if (platform::Trash::moveToTrash(*reached, *item.identity, ctx)) {
       result.movedCount += 1;
       result.freedBytes += item.sizeBytes;
       if (item.isApp) result.appBundleMoved = true;

@@ -63,7 +63,8 @@ class AppScanner {
   // Reads one bundle's information list (XML or binary). Absent for a path
   // below "/System/" or a bundle identifier beginning "com.apple.". An
   // unreadable bundle still yields a record named after its file. A bundle
-  // that is a link is measured at 0.
+  // that is a link is measured at 0. The record carries the identity of the
+  // entry at path (a link as itself).
   std::optional<InstalledApp> makeApp(const std::string& path, const platform::EngineContext& ctx) const;
 
   // The items in ~/Library named after the application's bundle identifier
@@ -86,8 +87,10 @@ class AppScanner {
 
   // Moves the bundle, then each leftover in plan order, to the Trash, one at
   // a time. Refuses the whole plan while an application with a bundle
-  // identifier is running; refuses each item that isPermitted rejects; runs
-  // "launchctl unload" on a launch agent before moving it.
+  // identifier is running; refuses each item that isPermitted rejects, that
+  // has no identity (a record not made by makeApp or findLeftovers) or that
+  // is no longer the entry found; runs "launchctl unload" on a launch agent
+  // before moving it.
   UninstallResult uninstall(const UninstallPlan& plan, const platform::EngineContext& ctx) const;
 
   // Runs ctx.tools.launchctl with "unload" and path and waits for it; a
@@ -97,9 +100,11 @@ class AppScanner {
   // The uninstaller's gate. True only for a path strictly below
   // "/Applications", home + "/Applications" or home + "/Library", never
   // below "/System", never directly inside home + "/Library", never a mount
-  // point, and only when the same holds for the path with its parent folder
-  // resolved (so a linked folder cannot lead outside). False when the home is
-  // unusable or the path holds a NUL.
+  // point, and only when the same holds where the item physically lies:
+  // reached from the resolved root of its area without following any link
+  // (so a linked folder cannot lead outside). uninstall() moves the item
+  // through the folder this gate reached. False when the home is unusable
+  // or the path holds a NUL.
   static bool isPermitted(const std::string& path, const platform::EngineContext& ctx);
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/LocalTime.h"
+#include "engine/walk/FileIdentity.h"
 
 namespace tidewell::engine {
 
@@ -23,6 +24,10 @@ struct InstalledApp {
   std::optional<std::string> version;
   // Allocated bytes of the whole bundle; 0 for a bundle that is a link.
   int64_t sizeBytes = 0;
+  // The entry found at the bundle's path (a link as itself): the
+  // uninstaller moves only that very entry. Absent when nothing was there,
+  // and in a record made by hand, which it never moves.
+  std::optional<FileIdentity> identity;
   // When the system last recorded the application as used; absent when no
   // date is on record (always on Linux).
   std::optional<platform::TimePoint> lastUsed;

@@ -3,7 +3,10 @@
 // the app scanner finds it for an uninstall plan. A plain value.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "engine/walk/FileIdentity.h"
 
 namespace tidewell::engine {
 
@@ -18,6 +21,10 @@ struct LeftoverFile {
   std::string category;
   // Allocated bytes, a folder with everything inside it; 0 for a link.
   int64_t sizeBytes = 0;
+  // The entry found at the path (a link as itself): the uninstaller moves
+  // only that very entry. Absent in a record made by hand, which it never
+  // moves.
+  std::optional<FileIdentity> identity;
 
   // A new random version-4 UUID in its usual upper-case text form.
   static std::string makeIdentifier();

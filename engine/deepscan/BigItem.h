@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/walk/FileIdentity.h"
+
 namespace tidewell::engine {
 
 struct BigItem {
@@ -32,6 +34,10 @@ struct BigItem {
   // A shell command that reclaims the space inside the owning tool
   // (containers only).
   std::optional<std::string> reclaimCommand;
+  // The entry the scanner found at the path (not following a link there):
+  // trashing acts only on that very entry. Absent in a record made by
+  // hand, which is never trashed.
+  std::optional<FileIdentity> identity;
 
   bool operator==(const BigItem&) const = default;
 };

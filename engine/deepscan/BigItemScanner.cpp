@@ -13,8 +13,9 @@
 #include "engine/deepscan/FolderKnowledge.h"
 #include "engine/safety/PathSafety.h"
 #include "platform/core/DirectoryListing.h"
-#include "platform/core/PhysicalPath.h"
+#include "platform/core/ReachedItem.h"
 #include "platform/core/Trash.h"
+#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
 
@@ -33,6 +34,7 @@ struct Candidate {
   std::string root;
   std::string name;
   bool isDirectory = false;
+  FileIdentity identity;
 };
 
 // Appends the children of root, in listing order, that are neither links,
@@ -49,7 +51,7 @@ void listCandidates(const std::string& root, const EngineContext& ctx, std::unor
     // Trashing a mount point cannot work, and what it holds lives elsewhere.
     if (ctx.isMountPoint(path)) continue;
     const bool isDirectory = S_ISDIR(st.st_mode);
-    out.push_back({std::move(path), root, std::move(name), isDirectory});
+    out.push_back({std::move(path), root, std::move(name), isDirectory, {st.st_dev, st.st_ino}});
   }
 }
 
@@ -58,22 +60,28 @@ std::string locationOf(const std::string& root, const std::string& home) {
   return root;
 }
 
-// The gate an item must pass before it is trashed: not a container, at
-// least two levels below the home folder, still there as the item itself
-// (not a link), not a mount point, and neither a credential nor holding one
-// where it physically lies. The parent's links are resolved too, so that an
-// item reached through a linked folder can never move something outside the
-// home.
-bool mayTrash(const BigItem& item, const EngineContext& ctx) {
-  if (item.kind == BigItem::Kind::container || !ctx.homeUsable()) return false;
+// The gate an item must pass before it is trashed: not a container, found
+// by a scan (its identity known), at least two levels below the home, and
+// neither a credential nor holding one, both as written and where it
+// physically lies. It is reached from the physical home without following
+// any link (a linked folder the user made counts where it leads), so a
+// folder swapped for a link cannot lead the move outside the home; what is
+// there now is judged through the folder reached: the item itself (not a
+// link), not a mount point. The move then acts on that same folder.
+std::optional<platform::ReachedItem> reachTrashable(const BigItem& item, const EngineContext& ctx) {
+  if (item.kind == BigItem::Kind::container || !item.identity || !ctx.homeUsable()) return std::nullopt;
   const std::string path = platform::standardize(item.url);
-  if (!PathSafety::isNestedBelow(path, ctx.home)) return false;
+  if (!PathSafety::isNestedBelow(path, ctx.home)) return std::nullopt;
+  if (ctx.isMountPoint(path) || PathSafety::touchesCredential(path, ctx)) return std::nullopt;
+  auto reached = platform::ReachedItem::reach(ctx.home, path);
+  if (!reached || !PathSafety::isNestedBelow(reached->path(), reached->root()) ||
+      PathSafety::touchesCredential(reached->path(), ctx))
+    return std::nullopt;
   struct stat st {};
-  if (lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) return false;
-  if (ctx.isMountPoint(path) || PathSafety::touchesCredential(path, ctx)) return false;
-  auto home = platform::physicalPath(ctx.home);
-  auto located = platform::physicalLocation(path);
-  return home && located && PathSafety::isNestedBelow(*located, *home);
+  if (!reached->look(st) || S_ISLNK(st.st_mode) ||
+      platform::isMountPointAt(reached->parentFd(), reached->name().c_str()))
+    return std::nullopt;
+  return reached;
 }
 
 }  // namespace
@@ -146,6 +154,7 @@ std::vector<BigItem> BigItemScanner::scan(const Progress& progress, const Engine
     item.name = std::move(c.name);
     item.sizeBytes = size;
     item.isDirectory = c.isDirectory;
+    item.identity = c.identity;
     items.push_back(std::move(item));
   }
   std::stable_sort(items.begin(), items.end(),
@@ -154,8 +163,8 @@ std::vector<BigItem> BigItemScanner::scan(const Progress& progress, const Engine
 }
 
 BigItemScanner::TrashOutcome BigItemScanner::trash(const BigItem& item, const EngineContext& ctx) {
-  if (!mayTrash(item, ctx)) return {item.name, 0, false};
-  if (!platform::Trash::moveToTrash(platform::standardize(item.url), ctx)) return {item.name, 0, false};
+  const auto reached = reachTrashable(item, ctx);
+  if (!reached || !platform::Trash::moveToTrash(*reached, *item.identity, ctx)) return {item.name, 0, false};
   return {item.name, item.sizeBytes, true};
 }
 

@@ -91,19 +91,20 @@ class BigItemScanner {
                             const std::vector<std::string>& extraUserFolders = {});
 
   // Every direct child of the scan roots of at least sizeThreshold bytes,
-  // largest first, leaving out links (trashing one frees nothing), mount
-  // points, and anything that is or holds a credential where it physically
-  // lies (PathSafety::touchesCredential);
-  // equal sizes keep the order found. measure defaults to
+  // each with the identity of the entry found, largest first, leaving out links (trashing one frees nothing),
+  // mount points, and anything that is or holds a credential where it physically lies
+  // (PathSafety::touchesCredential); equal sizes keep the order found. measure defaults to
   // DiskScanner::allocatedSize. Unreadable roots are passed over.
   static std::vector<BigItem> scan(const Progress& progress, const platform::EngineContext& ctx,
                                    const SizeMeasure& measure = {});
 
   // Moves the item to the user's Trash. Refused, with the disk untouched,
-  // for a container, for anything not at least two levels below the home
-  // folder (also after resolving the links of its parent folders), for an
-  // item that is now a link or a mount point, and for one that is or holds a
-  // credential where it physically lies. Never deletes.
+  // for a container, for a record without the identity a scan gives it,
+  // for anything not at least two levels below the home folder (also where
+  // it physically lies, reached from the home without following a link),
+  // for an item that is now a link, a mount point or no longer the entry
+  // the scan found, and for one that is or holds a credential where it
+  // physically lies. Never deletes.
   static TrashOutcome trash(const BigItem& item, const platform::EngineContext& ctx);
 };
 

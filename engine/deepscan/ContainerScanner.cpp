@@ -1,5 +1,7 @@
 #include "engine/deepscan/ContainerScanner.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -79,6 +81,7 @@ std::vector<BigItem> ContainerScanner::scan(const platform::EngineContext& ctx, 
     item.sizeBytes = found->sizeBytes;
     item.isDirectory = true;
     item.kind = BigItem::Kind::container;
+    if (struct stat st{}; lstat(path.c_str(), &st) == 0) item.identity = FileIdentity{st.st_dev, st.st_ino};
     item.note = std::string(engine.note);
     if (engine.command) item.reclaimCommand = std::string(*engine.command);
     items.push_back(std::move(item));

@@ -132,6 +132,7 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, 
       item.sizeBytes = size;
       item.isDirectory = ext == "mpkg";
       item.kind = BigItem::Kind::installer;
+      item.identity = FileIdentity{st.st_dev, st.st_ino};
       item.note = note(ext, modificationTime(st), now);
       items.push_back(std::move(item));
     }

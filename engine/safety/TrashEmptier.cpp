@@ -17,6 +17,7 @@
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/NothingThere.h"
 #include "platform/core/PhysicalPath.h"
+#include "platform/core/PrivateFolder.h"
 #include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
@@ -86,8 +87,8 @@ void openPart(int trashFd, const char* name, const std::string& trashPath,
   folder.fd.reset(fd);
   struct stat st {};
   const auto place = platform::mountPlace(fd, ".");
-  const bool sound = fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
-                     !(st.st_mode & (S_IWGRP | S_IWOTH)) && place && !place->startsMountBelow(trashPlace);
+  const bool sound = fstat(fd, &st) == 0 && platform::isPrivateFolder(st, uid) && place &&
+                     !place->startsMountBelow(trashPlace);
   folder.state = sound ? State::Present : State::Refused;
   folder.identity = {st.st_dev, st.st_ino};
 }
@@ -117,7 +118,7 @@ void openTrash(const EngineContext& ctx, OpenedTrash& opened) {
   }
   struct stat st {};
   const auto place = platform::mountPlace(trash.get(), ".");
-  if (fstat(trash.get(), &st) != 0 || st.st_uid != ctx.uid || !place) {
+  if (fstat(trash.get(), &st) != 0 || !platform::isPrivateFolder(st, ctx.uid) || !place) {
     opened.refused = true;
     return;
   }

@@ -6,9 +6,10 @@
 //
 // The row is judged by where the Trash itself lies (it may be outside the
 // home through $XDG_DATA_HOME), through its own gate: only ctx's Trash,
-// only its "files" and "info" folders, each a real folder (not a link, not
-// a mount point) owned by the user and writable by nobody else, still the
-// folder measured; never a Trash that is "/", the home or an ancestor of
+// only its "files" and "info" folders; the Trash and both folders private
+// to the user (platform::isPrivateFolder, the rule the Trash applies before
+// it moves anything in), the two folders real (not links, not mount
+// points) and still the folders measured; never a Trash that is "/", the home or an ancestor of
 // it, or that lies in, or holds, a credential path; a Trash inside the
 // home must also pass the deletion gate there. Nothing below "files" or
 // "info" is followed through a link or across a mount point.

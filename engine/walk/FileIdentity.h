@@ -1,16 +1,11 @@
 #pragma once
-// The device and inode of a file or folder when it was measured, so that
-// cleaning removes only that very file or folder and not whatever has taken
-// its name since.
+// The engine's name for the identity of a measured or found file or folder
+// (device and inode); the platform's Trash checks the same record.
 
-#include <sys/types.h>
+#include "platform/core/FileIdentity.h"
 
 namespace tidewell::engine {
 
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  bool operator==(const FileIdentity&) const = default;
-};
+using platform::FileIdentity;
 
 }  // namespace tidewell::engine

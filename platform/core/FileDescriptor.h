@@ -13,6 +13,11 @@ class FileDescriptor {
   ~FileDescriptor() { reset(); }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
 
   int get() const { return fd_; }
   bool ok() const { return fd_ >= 0; }

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <optional>
 
@@ -52,32 +51,30 @@ bool touches(const std::string& path, const std::string& trash) {
 
 }  // namespace
 
-bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::string* trashedPath) {
-  return moveToTrash(path, ctx, trashedPath, ctx.topDirectoryOf);
+bool Trash::moveToTrash(const ReachedItem& item, const FileIdentity& expected, const EngineContext& ctx,
+                        std::string* trashedPath) {
+  return moveToTrash(item, expected, ctx, trashedPath, ctx.topDirectoryOf);
 }
 
-bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::string* trashedPath,
-                        const TopDirectoryFinder& topDirectoryOf) {
+bool Trash::moveToTrash(const ReachedItem& item, const FileIdentity& expected, const EngineContext& ctx,
+                        std::string* trashedPath, const TopDirectoryFinder& topDirectoryOf) {
   if (!ctx.homeUsable()) return false;
   const std::string trashHome = standardize(ctx.trashHome);
-  const std::string item = standardize(path);
   if (trashHome.empty() || trashHome[0] != '/' || trashHome == "/") return false;
-  if (item.empty() || item[0] != '/' || item == "/") return false;
 
-  const std::string name(lastComponent(item));
-  const std::string parent(parentPath(item));
-  FileDescriptor folder(open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!folder.ok()) return false;
-  const auto parentPlace = mountPlace(folder.get(), ".");
-  const auto entry = mountPlace(folder.get(), name.c_str());
+  // Everything below acts on the folder the item was reached through, and
+  // only while the entry there is still the one that was found.
+  const int folder = item.parentFd();
+  const std::string& name = item.name();
+  if (folder < 0 || !item.holds(expected)) return false;
+  const auto parentPlace = mountPlace(folder, ".");
+  const auto entry = mountPlace(folder, name.c_str());
   if (!parentPlace || !entry) return false;
   // A mount point is never moved: it is not the user's to throw away, and
   // the kernel would refuse to rename it half way through.
   if (entry->startsMountBelow(*parentPlace)) return false;
 
-  const auto physicalParent = physicalPath(parent);
-  if (!physicalParent) return false;
-  const std::string physical = joinPath(*physicalParent, name);
+  const std::string& physical = item.path();
   const std::optional<Location> home = locate(trashHome);
   if (!home || touches(physical, home->physical)) return false;
 
@@ -87,8 +84,8 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   std::optional<TrashDirectory> trash;
   std::string recordedPath;
   if (home->place.sameMountAs(*parentPlace)) {
-    trash = TrashDirectory::openHome(trashHome);
-    recordedPath = item;
+    trash = TrashDirectory::openHome(trashHome, ctx.uid);
+    recordedPath = item.written();
   } else {
     const std::string top = topDirectoryOf ? standardize(topDirectoryOf(physical)) : std::string();
     struct stat topInfo {};
@@ -106,7 +103,7 @@ bool Trash::moveToTrash(const std::string& path, const EngineContext& ctx, std::
   if (!trash) return false;
 
   const std::string trashName = trash->claim(name, trashInfoText(recordedPath, std::time(nullptr)));
-  if (trashName.empty() || !trash->moveIn(folder.get(), name, trashName)) return false;
+  if (trashName.empty() || !trash->moveIn(folder, name, trashName)) return false;
   if (trashedPath) *trashedPath = joinPath(trash->path(), "files/" + trashName);
   return true;
 }

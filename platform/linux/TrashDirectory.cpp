@@ -13,16 +13,21 @@
 
 #include "base/Uuid.h"
 #include "platform/core/FileDescriptor.h"
+#include "platform/core/PrivateFolder.h"
 
 namespace tidewell::platform {
 
 namespace {
 
 constexpr const char* kInfoExtension = ".trashinfo";
+// A record being written: hidden, and not a .trashinfo file.
+constexpr const char* kDraftExtension = ".writing";
 constexpr size_t kNameMax = 255;
 // Room for the extension and a ".NNNNNN" counter within one file name.
 constexpr size_t kLongestBase = kNameMax - 10 - 7;
 constexpr int kMostTries = 100000;
+// Drafts left by a claim that was cut short keep their names.
+constexpr int kDraftTries = 16;
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
@@ -123,12 +128,16 @@ std::optional<TrashDirectory> TrashDirectory::openInside(int trashFd, std::strin
   return TrashDirectory(std::move(path), files.release(), info.release());
 }
 
-std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path) {
+std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path, uid_t uid) {
   if (path.empty() || path[0] != '/' || !makeFolders(path)) return std::nullopt;
-  // The home trash may sit behind a link the user made (a moved data folder).
+  // The home trash may sit behind a link the user made (a moved data
+  // folder), but wherever it lies it must be the user's own.
   FileDescriptor trash(open(path.c_str(), kFolderFlags));
-  if (trash.get() < 0) return std::nullopt;
-  return openInside(trash.get(), path);
+  if (!isPrivateFolder(trash.get(), uid)) return std::nullopt;
+  auto opened = openInside(trash.get(), path);
+  if (!opened || !isPrivateFolder(opened->filesFd_, uid) || !isPrivateFolder(opened->infoFd_, uid))
+    return std::nullopt;
+  return opened;
 }
 
 std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDirectory, uid_t uid) {
@@ -155,19 +164,59 @@ std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDire
   return openInside(own.get(), base + "/" + ownName);
 }
 
-std::string TrashDirectory::claim(std::string_view itemName, std::string_view infoText) const {
+int TrashDirectory::writeRecord(const std::string& fileName, std::string_view infoText) const {
+  FileDescriptor info(
+      openat(infoFd_, fileName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+  if (!info.ok()) return errno;
+  if (!writeAll(info.get(), infoText) || fsync(info.get()) != 0 || ::close(info.release()) != 0) {
+    const int error = errno ? errno : EIO;
+    unlinkat(infoFd_, fileName.c_str(), 0);
+    return error;
+  }
+  return 0;
+}
+
+int TrashDirectory::takeName(const std::string& draft, const std::string& infoName,
+                             std::string_view infoText) const {
+  if (draft.empty()) return writeRecord(infoName, infoText);
+  return linkat(infoFd_, draft.c_str(), infoFd_, infoName.c_str(), 0) == 0 ? 0 : errno;
+}
+
+std::string TrashDirectory::claim(std::string_view itemName, std::string_view infoText,
+                                  const std::function<void()>& beforeNaming) const {
   if (infoText.empty() || itemName.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos)
     return {};
+  // The record is written whole under a draft name no Trash client lists
+  // (it does not end in .trashinfo), then linked to the name it claims,
+  // which link() takes only when it is free: a record under a claimed name
+  // is never empty or half written, even when the process dies midway.
+  std::string draft;
+  for (int tries = 0; tries < kDraftTries && draft.empty(); ++tries) {
+    std::string name = "." + randomUuid() + kDraftExtension;
+    const int error = writeRecord(name, infoText);
+    if (error == 0)
+      draft = std::move(name);
+    else if (error != EEXIST)
+      return {};
+  }
+  if (draft.empty()) return {};
+  if (beforeNaming) beforeNaming();
+
   const std::string base = baseName(itemName);
+  std::string claimed;
   for (int n = 1; n <= kMostTries; ++n) {
     std::string name = n == 1 ? base : base + "." + std::to_string(n);
     const std::string infoName = name + kInfoExtension;
-    FileDescriptor info(
-        openat(infoFd_, infoName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (info.get() < 0) {
-      if (errno == EEXIST) continue;
-      return {};
+    int error = takeName(draft, infoName, infoText);
+    if (!draft.empty() && (error == EPERM || error == EOPNOTSUPP)) {
+      // A file system without hard links (FAT, exFAT): the only exclusive
+      // claim it offers is creating the record in place.
+      unlinkat(infoFd_, draft.c_str(), 0);
+      draft.clear();
+      error = takeName(draft, infoName, infoText);
     }
+    if (error == EEXIST) continue;
+    if (error != 0) break;
     // An item left in "files" without its info file (a client stopped half
     // way) keeps its name.
     struct stat st {};
@@ -175,15 +224,13 @@ std::string TrashDirectory::claim(std::string_view itemName, std::string_view in
     if (taken || errno != ENOENT) {
       unlinkat(infoFd_, infoName.c_str(), 0);
       if (taken) continue;
-      return {};
+      break;
     }
-    if (!writeAll(info.get(), infoText) || fsync(info.get()) != 0 || ::close(info.release()) != 0) {
-      unlinkat(infoFd_, infoName.c_str(), 0);
-      return {};
-    }
-    return name;
+    claimed = std::move(name);
+    break;
   }
-  return {};
+  if (!draft.empty()) unlinkat(infoFd_, draft.c_str(), 0);
+  return claimed;
 }
 
 bool TrashDirectory::moveIn(int parentFd, const std::string& name, const std::string& trashName) const {

@@ -7,6 +7,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,9 +17,11 @@ namespace tidewell::platform {
 class TrashDirectory {
  public:
   // The home trash at path, made (with missing parents) mode 0700 when
-  // absent. Absent when it, its "files" or its "info" folder cannot be made
-  // or is not a folder ("files" and "info" must not be links).
-  static std::optional<TrashDirectory> openHome(const std::string& path);
+  // absent. It may lie behind a link; its "files" and "info" folders must
+  // not be links. Absent when any of the three cannot be made or is not a
+  // private folder of uid (platform::isPrivateFolder): another user could
+  // take away what is put in a Trash that is not the user's own.
+  static std::optional<TrashDirectory> openHome(const std::string& path, uid_t uid);
 
   // The trash of topDirectory for uid: topDirectory/.Trash/uid when
   // topDirectory/.Trash is a real folder (not a link) with the sticky bit,
@@ -36,16 +39,22 @@ class TrashDirectory {
   // The folder holding "files" and "info".
   const std::string& path() const { return path_; }
 
-  // Claims a name for an item called itemName by creating
-  // info/NAME.trashinfo exclusively, then writes infoText into it and syncs
-  // it. NAME is itemName, shortened when it leaves no room for the
+  // Claims a name for an item called itemName: writes infoText whole and
+  // synced into a draft in "info" (hidden, not ending in .trashinfo, so no
+  // client lists it), then links the draft to info/NAME.trashinfo, which
+  // succeeds only while that name is free, and removes the draft; so a
+  // record under a claimed name always holds its whole text. (A file
+  // system without hard links gets the record created exclusively in
+  // place.) NAME is itemName, shortened when it leaves no room for the
   // extension (between characters when it is valid UTF-8, else between
   // bytes), replaced by a generated "item-UUID" when it is empty, "." or
   // "..", then NAME.2, NAME.3 and so on while a name is taken in "info" or
   // "files"; so it is never empty, "." or "..". Empty when itemName holds
-  // "/" or NUL, no name could be claimed or the info file could not be
-  // written (it is then removed).
-  std::string claim(std::string_view itemName, std::string_view infoText) const;
+  // "/" or NUL, or no record could be written or named. beforeNaming is
+  // called once the draft is written, right before it is named; tests stop
+  // the process there.
+  std::string claim(std::string_view itemName, std::string_view infoText,
+                    const std::function<void()>& beforeNaming = {}) const;
 
   // Renames the entry `name` of the folder parentFd into files/trashName,
   // never replacing anything there. When that fails the claimed info file
@@ -55,6 +64,12 @@ class TrashDirectory {
  private:
   TrashDirectory(std::string path, int filesFd, int infoFd);
   static std::optional<TrashDirectory> openInside(int trashFd, std::string path);
+  // Writes infoText whole into the new file `fileName` of "info" and syncs
+  // it; 0, or the errno of the failure (the file is then removed).
+  int writeRecord(const std::string& fileName, std::string_view infoText) const;
+  // Gives the written draft the name infoName, only when that is free; with
+  // no draft, writes the record in place. 0, or the errno of the failure.
+  int takeName(const std::string& draft, const std::string& infoName, std::string_view infoText) const;
   void release();
 
   std::string path_;

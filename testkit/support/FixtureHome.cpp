@@ -171,4 +171,10 @@ bool exists(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
+std::optional<platform::FileIdentity> identityAt(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return std::nullopt;
+  return platform::FileIdentity{st.st_dev, st.st_ino};
+}
+
 }  // namespace tidewell::testing

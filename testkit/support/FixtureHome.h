@@ -8,11 +8,13 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/core/EngineContext.h"
+#include "platform/core/FileIdentity.h"
 
 namespace tidewell::testing {
 
@@ -71,5 +73,8 @@ void writeFile(const std::string& path, std::string_view text);
 std::string readFile(const std::string& path);
 // True when something (even a dangling link) is at path.
 bool exists(const std::string& path);
+// The identity of what is at path (a link as itself), as a scan records
+// it; absent when nothing is there.
+std::optional<platform::FileIdentity> identityAt(const std::string& path);
 
 }  // namespace tidewell::testing

@@ -60,7 +60,7 @@ TEST_F(InstalledAppTest, PlanTotalsTheBundleAndEveryLeftover) {
   plan.app.sizeBytes = 1000;
   EXPECT_EQ(plan.totalBytes(), 1000);
   EXPECT_EQ(plan.id(), "com.example.app");
-  plan.leftovers = {{"a", "/x", "Cache", 20}, {"b", "/y", "Logs", 3}};
+  plan.leftovers = {{"a", "/x", "Cache", 20, std::nullopt}, {"b", "/y", "Logs", 3, std::nullopt}};
   EXPECT_EQ(plan.totalBytes(), 1023);
 }
 

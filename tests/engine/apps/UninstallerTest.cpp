@@ -2,11 +2,14 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <set>
 
 #include "engine/apps/AppScanner.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
+#include "tests/engine/safety/SwapRace.h"
+#include "tests/platform/linux/TrashChecks.h"
 
 namespace tidewell::engine {
 namespace {
@@ -37,8 +40,10 @@ struct UninstallFixture {
     EXPECT_TRUE(made) << path;
     return made.value_or(InstalledApp{});
   }
+  // A leftover as findLeftovers would report what is there now.
   LeftoverFile leftover(const std::string& relativeToHome, const std::string& category, int64_t bytes = 0) {
-    return {LeftoverFile::makeIdentifier(), fx.path(relativeToHome), category, bytes};
+    const std::string path = fx.path(relativeToHome);
+    return {LeftoverFile::makeIdentifier(), path, category, bytes, identityAt(path)};
   }
   bool trashed(const std::string& name) const { return exists(ctx.trashHome + "/files/" + name); }
 };
@@ -255,6 +260,68 @@ TEST(Uninstaller, LinksAreMovedAsLinks) {
   struct stat st {};
   ASSERT_EQ(lstat((u.ctx.trashHome + "/files/Linked.app").c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST(Uninstaller, OnlyTheEntriesTheScanFoundAreMoved) {
+  UninstallFixture u;
+  u.fx.add({file("Library/Caches/com.example.eps/blob", 100),
+            file("Library/Preferences/com.example.eps.plist", 100), file("Library/Logs/Eps/log", 100)});
+  u.fx.addOutside({file("victim/sentinel", 1000)});
+  UninstallPlan plan;
+  plan.app = u.app("Eps.app", xmlPlist({{"CFBundleIdentifier", "com.example.eps"}, {"CFBundleName", "Eps"}}));
+  plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
+  ASSERT_EQ(plan.leftovers.size(), 3u);
+  EXPECT_EQ(plan.app.identity, identityAt(plan.app.url));
+  for (const auto& leftover : plan.leftovers)
+    EXPECT_EQ(leftover.identity, identityAt(leftover.url)) << leftover.url;
+
+  // The bundle's record lost its identity, as one made by hand; another
+  // file took the preferences' name after the scan.
+  plan.app.identity.reset();
+  const std::string preferences = u.fx.path("Library/Preferences/com.example.eps.plist");
+  writeFile(preferences + ".new", "theirs");
+  ASSERT_EQ(rename((preferences + ".new").c_str(), preferences.c_str()), 0);
+
+  const auto result = u.scanner.uninstall(plan, u.ctx);
+  EXPECT_EQ(result.movedCount, 2);
+  EXPECT_FALSE(result.appBundleMoved);
+  EXPECT_EQ(std::set<std::string>(result.failed.begin(), result.failed.end()),
+            (std::set<std::string>{"Eps.app", "com.example.eps.plist"}));
+  EXPECT_TRUE(exists(plan.app.url + "/Contents/Info.plist"));
+  EXPECT_EQ(readFile(preferences), "theirs");
+  EXPECT_TRUE(u.trashed("com.example.eps"));
+  EXPECT_TRUE(u.trashed("Eps"));
+  EXPECT_EQ(readFile(u.fx.outside("victim/sentinel")).size(), 1000u);
+}
+
+TEST(Uninstaller, AFolderSwappedForALinkNeverLeadsOutside) {
+  constexpr int kRounds = 250;
+  for (const Twin twin : {Twin::SameFile, Twin::OtherFile}) {
+    SCOPED_TRACE(describe(twin));
+    UninstallFixture u;
+    u.fx.add({folder("Library/Preferences"), symlink("Library/Decoy", "{root}/victim/prefs")});
+    u.fx.addOutside({folder("victim/prefs"), file("victim/sentinel", 1000)});
+    const auto count = runSwapRace(
+        u.fx.path("Library/Preferences"), u.fx.path("Library/Decoy"), u.fx.outside("victim/prefs"), twin,
+        kRounds, [&](const std::string& path, const FileIdentity& identity) {
+          // Only the leftover races: the plan has no bundle to move.
+          UninstallPlan plan;
+          plan.app.name = "Race";
+          plan.leftovers = {{LeftoverFile::makeIdentifier(), path, "Preferences", 6, identity}};
+          return u.scanner.uninstall(plan, u.ctx).movedCount == 1;
+        });
+    if (!count.ran) GTEST_SKIP() << "this file system cannot exchange entries";
+    EXPECT_EQ(count.movedOutside, 0);
+    EXPECT_GT(count.movedInside, 0) << "the race must leave room for real moves";
+    for (const std::string& info : namesIn(u.ctx.trashHome + "/info")) {
+      const std::string name = info.substr(0, info.size() - std::string(".trashinfo").size());
+      EXPECT_EQ(readFile(u.ctx.trashHome + "/files/" + name), "inside") << name;
+      const auto fields = readTrashInfo(u.ctx.trashHome + "/info/" + info);
+      ASSERT_TRUE(fields) << info;
+      EXPECT_EQ(fields->path, u.fx.path("Library/Preferences/" + name));
+    }
+    EXPECT_EQ(readFile(u.fx.outside("victim/sentinel")).size(), 1000u);
+  }
 }
 
 TEST(Uninstaller, ALeftoverOnAnotherMountUsesTheContextsTopDirectory) {

@@ -10,7 +10,9 @@
 #include "engine/deepscan/BigItemScanner.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
+#include "tests/engine/safety/SwapRace.h"
 #include "tests/engine/walk/FakeSizes.h"
+#include "tests/platform/linux/TrashChecks.h"
 
 namespace tidewell::engine {
 namespace {
@@ -186,6 +188,7 @@ TEST(BigItemScannerScan, ReportsBigDirectChildrenWithKindsNotesAndLocations) {
     EXPECT_EQ(item.kind, row.kind);
     EXPECT_EQ(item.note, row.note);
     EXPECT_EQ(item.reclaimCommand, std::nullopt);
+    EXPECT_EQ(item.identity, identityAt(fx.path(row.rel)));
   }
 }
 
@@ -228,6 +231,8 @@ TEST(BigItemScannerScan, WithoutASeamMeasuresAllocatedBytes) {
 
 // ---- Trash ----
 
+// An item as a scan would report what is at path now (with no identity
+// when nothing is there).
 BigItem itemAt(const std::string& path, Kind kind = Kind::personal) {
   BigItem item;
   item.id = item.url = path;
@@ -235,6 +240,7 @@ BigItem itemAt(const std::string& path, Kind kind = Kind::personal) {
   item.location = "Documents";
   item.sizeBytes = big + 1;
   item.kind = kind;
+  item.identity = identityAt(path);
   return item;
 }
 
@@ -290,6 +296,63 @@ TEST(BigItemScannerTrash, MovesAnItemIntoTheFixtureTrash) {
     EXPECT_TRUE(exists(ctx.trashHome + "/info/" + item.name + ".trashinfo"));
   }
   EXPECT_TRUE(exists(ctx.trashHome + "/files/vm/disk.img"));
+}
+
+TEST(BigItemScannerTrash, OnlyTheEntryTheScanFoundIsMoved) {
+  FixtureHome fx({file("Documents/report.mov", 100), file("Documents/notes.mov", 100),
+                  file("Documents/plain.mov", 100)});
+  fx.addOutside({file("victim/sentinel", 1000)});
+  const auto ctx = fx.context();
+  auto sizes = fakeSizes(
+      fx, {{"Documents/report.mov", big}, {"Documents/notes.mov", big}, {"Documents/plain.mov", big}});
+  std::map<std::string, BigItem> found;
+  for (const auto& item : BigItemScanner::scan({}, ctx, sizes.measure())) found[item.name] = item;
+  ASSERT_EQ(found.size(), 3u);
+
+  // Another file took this name after the scan.
+  writeFile(fx.path("Documents/other"), "other");
+  ASSERT_EQ(rename(fx.path("Documents/other").c_str(), fx.path("Documents/report.mov").c_str()), 0);
+  EXPECT_FALSE(BigItemScanner::trash(found["report.mov"], ctx).success);
+  EXPECT_EQ(readFile(fx.path("Documents/report.mov")), "other");
+  // A record made by hand carries no identity.
+  BigItem handMade = found["notes.mov"];
+  handMade.identity.reset();
+  EXPECT_FALSE(BigItemScanner::trash(handMade, ctx).success);
+  EXPECT_TRUE(exists(fx.path("Documents/notes.mov")));
+
+  EXPECT_EQ(BigItemScanner::trash(found["plain.mov"], ctx),
+            (BigItemScanner::TrashOutcome{"plain.mov", big, true}));
+  EXPECT_EQ(namesIn(ctx.trashHome + "/files"), std::vector<std::string>{"plain.mov"});
+  EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+}
+
+TEST(BigItemScannerTrash, AFolderSwappedForALinkNeverLeadsOutside) {
+  constexpr int kRounds = 250;
+  for (const Twin twin : {Twin::SameFile, Twin::OtherFile}) {
+    SCOPED_TRACE(describe(twin));
+    FixtureHome fx({folder("Documents/box"), symlink("Documents/decoy", "{root}/victim/box")});
+    fx.addOutside({folder("victim/box"), file("victim/sentinel", 1000)});
+    const auto ctx = fx.context();
+    const auto count =
+        runSwapRace(fx.path("Documents/box"), fx.path("Documents/decoy"), fx.outside("victim/box"), twin,
+                    kRounds, [&](const std::string& path, const FileIdentity& identity) {
+                      auto item = itemAt(path);
+                      item.identity = identity;
+                      return BigItemScanner::trash(item, ctx).success;
+                    });
+    if (!count.ran) GTEST_SKIP() << "this file system cannot exchange entries";
+    EXPECT_EQ(count.movedOutside, 0);
+    EXPECT_GT(count.movedInside, 0) << "the race must leave room for real moves";
+    // Every record names the item's own folder, and what it names came from there.
+    for (const std::string& info : namesIn(ctx.trashHome + "/info")) {
+      const std::string name = info.substr(0, info.size() - std::string(".trashinfo").size());
+      EXPECT_EQ(readFile(ctx.trashHome + "/files/" + name), "inside") << name;
+      const auto fields = readTrashInfo(ctx.trashHome + "/info/" + info);
+      ASSERT_TRUE(fields) << info;
+      EXPECT_EQ(fields->path, fx.path("Documents/box/" + name));
+    }
+    EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
+  }
 }
 
 TEST(BigItemScannerTrash, AnItemOnAnotherMountUsesTheContextsTopDirectory) {

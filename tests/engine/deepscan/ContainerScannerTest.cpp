@@ -143,6 +143,8 @@ TEST(ContainerScanner, DockerRecordAndWhatIsMeasured) {
       "Docker's VM disk: every image, container and volume. Reclaim from inside Docker, don't delete this "
       "file.";
   want.reclaimCommand = "docker system prune";
+  want.identity = identityAt(want.id);
+  ASSERT_TRUE(want.identity);
   EXPECT_EQ(items, std::vector<BigItem>{want});
   // Only the one measure path of the one tool present is walked.
   EXPECT_EQ(fake.measured, std::vector<std::string>{fx.path(dockerData + "/vms")});

@@ -69,6 +69,7 @@ BigItem itemAt(const std::string& path, BigItem::Kind kind) {
   item.name = std::string(platform::lastComponent(path));
   item.sizeBytes = kBig;
   item.kind = kind;
+  item.identity = identityAt(path);
   return item;
 }
 
@@ -126,10 +127,12 @@ void checkEveryEntryPoint(const MountFixture& m, const platform::EngineContext& 
   plan.app.id = "com.example.m";
   plan.app.bundleID = "com.example.m";
   plan.app.url = m.bundle;
+  plan.app.identity = identityAt(m.bundle);
   plan.leftovers = scanner.findLeftovers(plan.app, ctx);
   ASSERT_EQ(plan.leftovers.size(), 1u);
   EXPECT_EQ(plan.leftovers[0].url, fx.path("Library/Logs/M"));
-  plan.leftovers.push_back({LeftoverFile::makeIdentifier(), fx.path(kLeftoverMount), "Cache", 4096});
+  plan.leftovers.push_back({LeftoverFile::makeIdentifier(), fx.path(kLeftoverMount), "Cache", 4096,
+                            identityAt(fx.path(kLeftoverMount))});
   const auto result = scanner.uninstall(plan, ctx);
   EXPECT_EQ(result.failed, (std::vector<std::string>{"M.app", "com.example.m"}));
   EXPECT_EQ(result.movedCount, 1);

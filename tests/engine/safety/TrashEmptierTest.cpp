@@ -50,7 +50,7 @@ struct TrashFixture {
     trashPath(fx.path(relative));
   }
   void trashPath(const std::string& path) {
-    ASSERT_TRUE(platform::Trash::moveToTrash(path, ctx, nullptr, nullptr)) << path;
+    ASSERT_TRUE(moveToTrashAsItIs(path, ctx, nullptr, nullptr)) << path;
   }
   // An info file nobody wrote lately, whose item is gone.
   void staleInfo(const std::string& name) {
@@ -346,6 +346,12 @@ TEST(TrashEmptier, OnlyTheTrashsOwnFoldersAreEverEmptied) {
        {".local/share/Trash/files/report.pdf"}},
       {"info is writable by the group",
        [](TrashFixture& t) { ASSERT_EQ(chmod(t.info().c_str(), 0770), 0); },
+       {".local/share/Trash/files/report.pdf", ".local/share/Trash/info/report.pdf.trashinfo"}},
+      {"the Trash is writable by others",
+       [](TrashFixture& t) { ASSERT_EQ(chmod(t.ctx.trashHome.c_str(), 0777), 0); },
+       {".local/share/Trash/files/report.pdf", ".local/share/Trash/info/report.pdf.trashinfo"}},
+      {"the Trash belongs to another user of this context",
+       [](TrashFixture& t) { t.ctx.uid += 4242; },
        {".local/share/Trash/files/report.pdf", ".local/share/Trash/info/report.pdf.trashinfo"}},
       {"files belongs to someone else",
        [](TrashFixture& t) { ASSERT_EQ(chown(t.files().c_str(), t.ctx.uid + 4242, getgid()), 0); },

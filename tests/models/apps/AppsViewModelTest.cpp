@@ -41,7 +41,9 @@ InstalledApp app(std::string name, int64_t size, std::optional<platform::TimePoi
   return made;
 }
 
-LeftoverFile leftover(std::string url, int64_t size) { return {"ID-" + url, url, "Cache", size}; }
+LeftoverFile leftover(std::string url, int64_t size) {
+  return {"ID-" + url, url, "Cache", size, std::nullopt};
+}
 
 struct AppsFixture : ::testing::Test {
   ModelHarness harness;

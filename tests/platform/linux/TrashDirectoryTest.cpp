@@ -1,11 +1,14 @@
 #include "platform/linux/TrashDirectory.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,7 +43,7 @@ class Folder {
 TEST(TrashDirectory, AFailedMoveGivesTheClaimedNameBack) {
   FixtureHome fx({testing::folder("Documents")});
   const std::string trashPath = fx.context().trashHome;
-  auto trash = TrashDirectory::openHome(trashPath);
+  auto trash = TrashDirectory::openHome(trashPath, fx.context().uid);
   ASSERT_TRUE(trash);
   EXPECT_EQ(trash->path(), trashPath);
 
@@ -56,7 +59,7 @@ TEST(TrashDirectory, AFailedMoveGivesTheClaimedNameBack) {
 TEST(TrashDirectory, AMoveNeverReplacesWhatAppearedInFiles) {
   FixtureHome fx;
   writeFile(fx.path("Documents/a.txt"), "mine");
-  auto trash = TrashDirectory::openHome(fx.context().trashHome);
+  auto trash = TrashDirectory::openHome(fx.context().trashHome, fx.context().uid);
   ASSERT_TRUE(trash);
   const std::string name = trash->claim("a.txt", kInfo);
   ASSERT_EQ(name, "a.txt");
@@ -69,9 +72,40 @@ TEST(TrashDirectory, AMoveNeverReplacesWhatAppearedInFiles) {
   EXPECT_TRUE(namesIn(trash->path() + "/info").empty());
 }
 
+TEST(TrashDirectory, AClaimCutShortLeavesNoRecordWithoutItsText) {
+  // The process dies part way through each claim, as a kill -9 would:
+  // a child stops dead at the seam, so nothing gets to clean up.
+  FixtureHome fx;
+  auto trash = TrashDirectory::openHome(fx.context().trashHome, fx.context().uid);
+  ASSERT_TRUE(trash);
+  ASSERT_EQ(trash->claim("kept.txt", kInfo), "kept.txt");
+  for (int round = 0; round < 3; ++round) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      (void)trash->claim("notes.txt", kInfo, [] { _exit(0); });
+      _exit(1);  // the seam was never reached
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << round;
+  }
+  // What a Trash client lists is whole; the name that was being claimed
+  // is still free.
+  std::vector<std::string> records;
+  for (const std::string& name : namesIn(trash->path() + "/info")) {
+    if (!name.ends_with(".trashinfo")) continue;
+    records.push_back(name);
+    EXPECT_EQ(readFile(trash->path() + "/info/" + name), kInfo) << name;
+  }
+  EXPECT_EQ(records, std::vector<std::string>{"kept.txt.trashinfo"});
+  EXPECT_EQ(trash->claim("notes.txt", kInfo), "notes.txt");
+  EXPECT_EQ(readFile(trash->path() + "/info/notes.txt.trashinfo"), kInfo);
+}
+
 TEST(TrashDirectory, ClaimsNextNamesAndRefusesEmptyOnes) {
   FixtureHome fx;
-  auto trash = TrashDirectory::openHome(fx.context().trashHome);
+  auto trash = TrashDirectory::openHome(fx.context().trashHome, fx.context().uid);
   ASSERT_TRUE(trash);
   EXPECT_EQ(trash->claim("x", kInfo), "x");
   EXPECT_EQ(trash->claim("x", kInfo), "x.2");
@@ -87,7 +121,7 @@ TEST(TrashDirectory, ClaimsNextNamesAndRefusesEmptyOnes) {
 TEST(TrashDirectory, ANameIsNeverEmptyOrADotName) {
   // Another client would act on the whole "files" folder, or its parent.
   FixtureHome fx;
-  auto trash = TrashDirectory::openHome(fx.context().trashHome);
+  auto trash = TrashDirectory::openHome(fx.context().trashHome, fx.context().uid);
   ASSERT_TRUE(trash);
   std::vector<std::string> claimed;
   for (const std::string& name : {std::string(), std::string("."), std::string(".."), std::string()}) {
@@ -103,7 +137,7 @@ TEST(TrashDirectory, ANameIsNeverEmptyOrADotName) {
 
 TEST(TrashDirectory, LongNamesAreCutOnCharactersOnlyWhenTheyAreUtf8) {
   FixtureHome fx;
-  auto trash = TrashDirectory::openHome(fx.context().trashHome);
+  auto trash = TrashDirectory::openHome(fx.context().trashHome, fx.context().uid);
   ASSERT_TRUE(trash);
   std::string japanese = "ab";  // 2 + 83 * 3 = 251 bytes: the cut at 238 falls inside a character
   for (int i = 0; i < 83; ++i) japanese += "\xE6\x97\xA5";
@@ -150,10 +184,68 @@ TEST(TrashDirectory, TheHomeTrashMustHoldRealFolders) {
     fx.addOutside({testing::folder("victim")});
     writeFile(fx.path("a.txt"), "a");
     c.prepare(fx);
-    EXPECT_FALSE(TrashDirectory::openHome(fx.context().trashHome)) << c.what;
+    EXPECT_FALSE(TrashDirectory::openHome(fx.context().trashHome, fx.context().uid)) << c.what;
     EXPECT_FALSE(moveToFixtureTrash(fx.path("a.txt"), fx.context())) << c.what;
     EXPECT_EQ(readFile(fx.path("a.txt")), "a") << c.what;
     EXPECT_TRUE(namesIn(fx.outside("victim")).empty()) << c.what;
+  }
+}
+
+TEST(TrashDirectory, TheHomeTrashMustBeTheUsersOwn) {
+  // Another user could take away whatever is moved into a Trash that is
+  // not private to this user, so nothing is moved there, nor copied.
+  auto chmodIn = [](const std::string& path, mode_t mode) {
+    ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;
+  };
+  struct Case {
+    const char* what;
+    std::function<void(FixtureHome&, EngineContext&)> spoil;
+    bool needsRoot = false;
+  };
+  const std::vector<Case> cases = {
+      {"files is writable by others",
+       [&](FixtureHome&, EngineContext& ctx) { chmodIn(ctx.trashHome + "/files", 0777); }},
+      {"info is writable by the group",
+       [&](FixtureHome&, EngineContext& ctx) { chmodIn(ctx.trashHome + "/info", 0770); }},
+      {"the Trash is writable by others",
+       [&](FixtureHome&, EngineContext& ctx) { chmodIn(ctx.trashHome, 0777); }},
+      {"a shared data folder holds another user's Trash",
+       [&](FixtureHome& fx, EngineContext& ctx) {
+         fx.addOutside({testing::folder("shared/Trash/files"), testing::folder("shared/Trash/info")});
+         chmodIn(fx.outside("shared/Trash/files"), 0777);
+         ctx.trashHome = fx.outside("shared/Trash");
+         ctx.uid += 4242;  // the folders belong to the process's user, not this one
+       }},
+      {"the Trash behind a link lies in a folder others may write",
+       [&](FixtureHome& fx, EngineContext& ctx) {
+         fx.addOutside({testing::folder("open/files"), testing::folder("open/info")});
+         chmodIn(fx.outside("open"), 0777);
+         ASSERT_EQ(rename(ctx.trashHome.c_str(), (ctx.trashHome + "-old").c_str()), 0);
+         fx.add({testing::symlink(".local/share/Trash", "{root}/open")});
+       }},
+      {"the Trash belongs to someone else", [](FixtureHome&, EngineContext& ctx) { ctx.uid += 4242; }},
+      {"files belongs to someone else",
+       [](FixtureHome&, EngineContext& ctx) {
+         ASSERT_EQ(chown((ctx.trashHome + "/files").c_str(), ctx.uid + 4242, getgid()), 0);
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    if (c.needsRoot && geteuid() != 0) continue;  // only root may give a folder away
+    SCOPED_TRACE(c.what);
+    FixtureHome fx;
+    fx.addOutside({testing::file("victim/sentinel", 1000)});
+    EngineContext ctx = fx.context();
+    // A sound Trash first, which then turns unfit.
+    ASSERT_TRUE(TrashDirectory::openHome(ctx.trashHome, ctx.uid));
+    writeFile(fx.path("Documents/a.txt"), "a");
+    c.spoil(fx, ctx);
+    EXPECT_FALSE(TrashDirectory::openHome(ctx.trashHome, ctx.uid));
+    EXPECT_FALSE(moveToFixtureTrash(fx.path("Documents/a.txt"), ctx));
+    EXPECT_EQ(readFile(fx.path("Documents/a.txt")), "a");
+    EXPECT_TRUE(namesIn(ctx.trashHome + "/files").empty());
+    EXPECT_TRUE(namesIn(ctx.trashHome + "/info").empty());
+    EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
   }
 }
 

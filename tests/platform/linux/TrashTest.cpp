@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/Paths.h"
+#include "platform/core/ReachedItem.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/TimeFixtures.h"
 #include "tests/platform/linux/TrashChecks.h"
@@ -100,6 +101,50 @@ TEST(Trash, MovesAFileFolderOrLinkWithItsInfo) {
     ASSERT_EQ(stat((ctx.trashHome + made).c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0700u) << made;
   }
+}
+
+TEST(Trash, MovesOnlyTheEntryItWasAskedForThroughTheFolderReached) {
+  testing::ScopedTimeZone zone(testing::kUtc);
+  FixtureHome fx({folder("Documents/box")});
+  fx.addOutside({testing::folder("victim/box"), file("victim/sentinel", 1000)});
+  const EngineContext ctx = fx.context();
+  auto noTopDirectory = [](const std::string& physical) {
+    ADD_FAILURE() << physical << " was sent to a top-directory trash";
+    return std::string();
+  };
+  const std::string item = fx.path("Documents/box/a.txt");
+  writeFile(item, "first");
+  const auto first = testing::identityAt(item);
+  ASSERT_TRUE(first);
+  auto reached = ReachedItem::reach(ctx.home, item);
+  ASSERT_TRUE(reached);
+
+  // Another file took the name after the item was found, then nothing is there.
+  writeFile(fx.path("Documents/box/b.txt"), "second");
+  ASSERT_EQ(rename(fx.path("Documents/box/b.txt").c_str(), item.c_str()), 0);
+  EXPECT_FALSE(Trash::moveToTrash(*reached, *first, ctx, nullptr, noTopDirectory));
+  EXPECT_EQ(readFile(item), "second");
+  ASSERT_EQ(unlink(item.c_str()), 0);
+  EXPECT_FALSE(Trash::moveToTrash(*reached, *first, ctx, nullptr, noTopDirectory));
+  EXPECT_FALSE(exists(ctx.trashHome));
+
+  // The folder is swapped for a link once the item was reached; outside,
+  // the same file under the same name. The move acts on the folder reached.
+  writeFile(item, "mine");
+  const auto mine = testing::identityAt(item);
+  ASSERT_TRUE(mine);
+  ASSERT_EQ(link(item.c_str(), fx.outside("victim/box/a.txt").c_str()), 0);
+  reached = ReachedItem::reach(ctx.home, item);
+  ASSERT_TRUE(reached);
+  ASSERT_EQ(rename(fx.path("Documents/box").c_str(), fx.path("Documents/moved").c_str()), 0);
+  fx.add({symlink("Documents/box", "{root}/victim/box")});
+  std::string trashed;
+  ASSERT_TRUE(Trash::moveToTrash(*reached, *mine, ctx, &trashed, noTopDirectory));
+  EXPECT_EQ(readFile(trashed), "mine");
+  EXPECT_FALSE(exists(fx.path("Documents/moved/a.txt")));
+  EXPECT_EQ(readFile(fx.outside("victim/box/a.txt")), "mine");
+  expectInfo(ctx, "a.txt", item, 0, std::time(nullptr));
+  EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
 }
 
 TEST(Trash, RecordsOddNamesSoTheyDecodeBack) {

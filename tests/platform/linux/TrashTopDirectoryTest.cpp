@@ -22,6 +22,7 @@ namespace {
 using testing::exists;
 using testing::FixtureHome;
 using testing::kNeedsMounts;
+using testing::moveToTrashAsItIs;
 using testing::namesIn;
 using testing::OtherFileSystem;
 using testing::readFile;
@@ -102,7 +103,7 @@ TEST(TrashTopDirectory, ChoosesTheTrashOfTheItemsFileSystem) {
 
     std::string trashed;
     const std::time_t before = std::time(nullptr);
-    const bool moved = Trash::moveToTrash(original, ctx, &trashed, topOf);
+    const bool moved = moveToTrashAsItIs(original, ctx, &trashed, topOf);
     if (!c.trash) {
       EXPECT_FALSE(moved);
       EXPECT_EQ(readFile(original), "report");
@@ -145,8 +146,8 @@ TEST(TrashTopDirectory, ATrashOwnedBySomeoneElseIsNotUsed) {
   makeFolder(theirs, 0700);
   makeFolder(scratch.path() + "/.Trash", 01777);
   writeFile(scratch.path() + "/a.txt", "a");
-  EXPECT_FALSE(Trash::moveToTrash(scratch.path() + "/a.txt", ctx, nullptr,
-                                  [&](const std::string&) { return scratch.path(); }));
+  EXPECT_FALSE(moveToTrashAsItIs(scratch.path() + "/a.txt", ctx, nullptr,
+                                 [&](const std::string&) { return scratch.path(); }));
   EXPECT_EQ(readFile(scratch.path() + "/a.txt"), "a");
   EXPECT_TRUE(namesIn(theirs).empty());
 }
@@ -172,11 +173,11 @@ TEST(TrashTopDirectory, NeverCopiesWhenNoTrashOfThatFileSystemFits) {
   const EngineContext ctx = fx.context();
   for (const Case& c : cases) {
     writeFile(scratch.path() + "/box/other/keep", "k");
-    EXPECT_FALSE(Trash::moveToTrash(item, ctx, nullptr, [&](const std::string&) { return c.answer; }))
+    EXPECT_FALSE(moveToTrashAsItIs(item, ctx, nullptr, [&](const std::string&) { return c.answer; }))
         << c.what;
     EXPECT_EQ(readFile(item + "/inside.txt"), "inside") << c.what;
   }
-  EXPECT_FALSE(Trash::moveToTrash(item, ctx, nullptr, nullptr));
+  EXPECT_FALSE(moveToTrashAsItIs(item, ctx, nullptr, nullptr));
   EXPECT_TRUE(namesIn(fx.path("Documents")).empty());
   EXPECT_FALSE(exists(ctx.trashHome));
   EXPECT_EQ(namesIn(scratch.path()), std::vector<std::string>{"box"});
@@ -198,8 +199,8 @@ TEST(TrashTopDirectory, AMountPointIsNeverMoved) {
   writeFile(fx.path("Documents/own/inside.txt"), "inside");
   auto topOf = [&](const std::string&) { return fx.path("Documents"); };
   for (const std::string& mountPoint : {fx.path("Documents/bound"), fx.path("Documents/own")}) {
-    EXPECT_FALSE(Trash::moveToTrash(mountPoint, ctx, nullptr, topOf)) << mountPoint;
-    EXPECT_FALSE(Trash::moveToTrash(mountPoint, ctx)) << mountPoint;
+    EXPECT_FALSE(moveToTrashAsItIs(mountPoint, ctx, nullptr, topOf)) << mountPoint;
+    EXPECT_FALSE(moveToTrashAsItIs(mountPoint, ctx)) << mountPoint;
     EXPECT_FALSE(exists(ctx.trashHome)) << mountPoint;
     EXPECT_FALSE(exists(fx.path("Documents/.Trash-" + std::to_string(ctx.uid)))) << mountPoint;
   }
@@ -218,13 +219,13 @@ TEST(TrashTopDirectory, ABindMountOfTheHomesFileSystemGetsItsOwnTrash) {
   const std::string trash = top + "/.Trash-" + std::to_string(ctx.uid);
 
   // Where that mount's Trash cannot be used, the move is refused as before.
-  EXPECT_FALSE(Trash::moveToTrash(top + "/report.txt", ctx, nullptr, nullptr));
-  EXPECT_FALSE(Trash::moveToTrash(top + "/report.txt", ctx, nullptr, [](const std::string&) { return ""; }));
+  EXPECT_FALSE(moveToTrashAsItIs(top + "/report.txt", ctx, nullptr, nullptr));
+  EXPECT_FALSE(moveToTrashAsItIs(top + "/report.txt", ctx, nullptr, [](const std::string&) { return ""; }));
   EXPECT_FALSE(exists(trash));
 
   // The context's finder, which answers with folders inside the fixture.
   std::string trashed;
-  ASSERT_TRUE(Trash::moveToTrash(top + "/report.txt", ctx, &trashed));
+  ASSERT_TRUE(moveToTrashAsItIs(top + "/report.txt", ctx, &trashed));
   EXPECT_EQ(trashed, trash + "/files/report.txt");
   EXPECT_EQ(readFile(trashed).size(), 100u);
   auto info = readTrashInfo(trash + "/info/report.txt.trashinfo");
@@ -243,13 +244,13 @@ TEST(TrashTopDirectory, RefusesTheTopDirectoryTrashesThemselves) {
   const std::string uid = std::to_string(ctx.uid);
   auto topOf = [&](const std::string&) { return top; };
   writeFile(top + "/a.txt", "a");
-  ASSERT_TRUE(Trash::moveToTrash(top + "/a.txt", ctx, nullptr, topOf));
+  ASSERT_TRUE(moveToTrashAsItIs(top + "/a.txt", ctx, nullptr, topOf));
   makeFolder(top + "/.Trash", 01777);
   writeFile(top + "/.Trash/" + uid + "/files/b.txt", "b");
   for (const std::string& path :
        {top + "/.Trash-" + uid, top + "/.Trash-" + uid + "/files", top + "/.Trash-" + uid + "/files/a.txt",
         top + "/.Trash", top + "/.Trash/" + uid, top + "/.Trash/" + uid + "/files/b.txt"})
-    EXPECT_FALSE(Trash::moveToTrash(path, ctx, nullptr, topOf)) << path;
+    EXPECT_FALSE(moveToTrashAsItIs(path, ctx, nullptr, topOf)) << path;
   EXPECT_EQ(readFile(top + "/.Trash-" + uid + "/files/a.txt"), "a");
   EXPECT_EQ(readFile(top + "/.Trash/" + uid + "/files/b.txt"), "b");
   EXPECT_EQ(namesIn(top + "/.Trash-" + uid + "/info"), std::vector<std::string>{"a.txt.trashinfo"});

@@ -92,7 +92,7 @@ TEST(AppCardContent, BadgeLooks) {
 }
 
 LeftoverFile leftover(std::string id, std::string url, std::string category, int64_t size) {
-  return {std::move(id), std::move(url), std::move(category), size};
+  return {std::move(id), std::move(url), std::move(category), size, std::nullopt};
 }
 
 TEST(UninstallSheetContent, RowsAndTotals) {

@@ -38,7 +38,7 @@ inline engine::InstalledApp installedApp(std::string name, int64_t bytes,
 
 inline engine::LeftoverFile leftoverFile(std::string id, std::string path, std::string category,
                                          int64_t bytes) {
-  return {std::move(id), std::move(path), std::move(category), bytes};
+  return {std::move(id), std::move(path), std::move(category), bytes, std::nullopt};
 }
 
 struct AppsScreenFixture : ::testing::Test {

@@ -70,7 +70,7 @@ std::vector<InstalledApp> installedApps() {
 }
 
 LeftoverFile leftover(int n, std::string path, std::string category, int64_t bytes) {
-  return {"L" + std::to_string(n), kHome + "/Library/" + path, std::move(category), bytes};
+  return {"L" + std::to_string(n), kHome + "/Library/" + path, std::move(category), bytes, std::nullopt};
 }
 
 void script(testing::ScriptedAppsEngine& engine) {
