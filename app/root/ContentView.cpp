@@ -14,6 +14,7 @@
 #include "app/root/FullDiskAccessCard.h"
 #include "app/root/MainLayer.h"
 #include "app/root/Sidebar.h"
+#include "design/keyboard/FocusRing.h"
 #include "design/motion/Easing.h"
 #include "models/SettingsStore.h"
 #include "models/permissions/PermissionsModel.h"
@@ -72,6 +73,10 @@ void ContentView::setSection(Section section) {
   section_ = section;
   sidebar()->setActive(section);
   mainLayer_->setAccent(sectionPalette(section));
+  // Outside the section's own pane the parts keep their colours, but the
+  // focus ring shows where the user is in the section's.
+  design::setRingAccent(sidebar(), sectionPalette(section));
+  design::setRingAccent(aboutSheet_->view(), sectionPalette(section));
   updateDetail();
   Q_EMIT sectionChanged();
 }

@@ -170,7 +170,13 @@ class Navigator : public QObject {
         focus->window()->windowType() != Qt::Popup) {
       keyboard = true;
       const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
-      if (moveFocus(focus->window(), forward)) return true;
+      if (moveFocus(focus->window(), forward)) {
+        // Round to the control it was on (the window's only one): no focus
+        // event comes, but the ring must show all the same.
+        QWidget* now = focus->window()->focusWidget();
+        if (ringed() != now) showRingOn(now);
+        return true;
+      }
     }
     // A key not taken by the focus widget travels up to its parents: act once.
     if (focus != windowFocus) return false;
