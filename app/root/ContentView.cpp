@@ -15,6 +15,7 @@
 #include "app/root/MainLayer.h"
 #include "app/root/Sidebar.h"
 #include "design/keyboard/FocusRing.h"
+#include "design/keyboard/KeyboardFocus.h"
 #include "design/motion/Easing.h"
 #include "models/SettingsStore.h"
 #include "models/permissions/PermissionsModel.h"
@@ -171,6 +172,7 @@ void ContentView::finishOnboarding(bool playIntro) {
     mainLayer_->setIntro(intro);
   }
   updateInput();
+  if (!playIntro) focusScreen();
 }
 
 void ContentView::revealIntro() {
@@ -199,7 +201,10 @@ void ContentView::finishIntro() {
   mainLayer_->setSplitOpacity(1.0);
   mainLayer_->setIntro(nullptr);
   updateInput();
+  focusScreen();
 }
+
+void ContentView::focusScreen() { design::KeyboardFocus::focusFirst(detailPane()->screen()); }
 
 void ContentView::updateInput() {
   // The layers under About, the welcome card or the intro take no clicks,
@@ -210,7 +215,11 @@ void ContentView::updateInput() {
 
 void ContentView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) appear();
+  if (event->spontaneous()) return;
+  // The welcome card is the page shown: its one control has the focus.
+  if (onboarding_ && !design::KeyboardFocus::holdsFocus(onboarding_))
+    design::KeyboardFocus::focusFirst(onboarding_);
+  appear();
 }
 
 void ContentView::resizeEvent(QResizeEvent* event) {

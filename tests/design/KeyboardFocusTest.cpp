@@ -1,7 +1,8 @@
 // The keyboard policy: the focus ring shows only while the keyboard is in
 // use, in the section accent and the control's shape, and stands out on any
 // fill; Space and Return press the focused control, Return never in a
-// dialog; Tab follows the layout's order.
+// dialog; Tab follows the layout's order; a page without a control rests
+// the focus on what a reader reads there until a control appears.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -275,6 +276,52 @@ TEST(KeyboardFocus, TheRingStandsOutOnEveryFillTheAccentsOwnIncluded) {
     }
     EXPECT_GE(deepest, 2);
   }
+}
+
+// A widget that reads as text to assistive technology (by its name).
+QWidget* readable(const char* text) {
+  auto* label = new QWidget;
+  label->setFixedSize(60, 16);
+  label->setAccessibleName(QString::fromUtf8(text));
+  return label;
+}
+
+TEST(KeyboardFocus, APageWithoutAControlRestsTheFocusOnWhatItReadsUntilAControlAppears) {
+  QWidget window;
+  auto* column = new QVBoxLayout(&window);
+  auto* before = new GhostPillButton({QStringLiteral("Before"), std::nullopt});
+  auto* page = new QWidget;
+  auto* inside = new QVBoxLayout(page);
+  auto* decoration = readable("backdrop");
+  setHiddenFromAccessibility(decoration);
+  auto* percent = readable("37%");
+  auto* done = new GhostPillButton({QStringLiteral("Done"), std::nullopt});
+  inside->addWidget(decoration);
+  inside->addWidget(new QWidget);  // an empty grouping reads as nothing
+  inside->addWidget(percent);
+  inside->addWidget(done);
+  done->hide();
+  column->addWidget(before);
+  column->addWidget(page);
+  window.show();
+  settle();
+
+  KeyboardFocus::focusFirst(page);
+  // Not the page, which reads as nothing, nor the decoration: the figure.
+  EXPECT_EQ(window.focusWidget(), percent);
+  // The first control that appears on the page takes it from there.
+  done->show();
+  settle();
+  EXPECT_EQ(window.focusWidget(), done);
+
+  // Once the user has moved on, a control appearing takes nothing.
+  done->hide();
+  KeyboardFocus::focusFirst(page);
+  ASSERT_EQ(window.focusWidget(), percent);
+  before->setFocus(Qt::TabFocusReason);
+  done->show();
+  settle();
+  EXPECT_EQ(window.focusWidget(), before);
 }
 
 }  // namespace

@@ -1,14 +1,21 @@
-// Where the keyboard focus goes in the window: the ring outside the
-// sections.
+// Where the keyboard focus goes in the window: after the first run, the
+// ring outside the sections, a card that leaves the Deep Scan list.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 
 #include "app/about/AboutSheet.h"
+#include "app/root/DetailPane.h"
 #include "app/root/Sidebar.h"
 #include "design/keyboard/KeyboardFocus.h"
+#include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
+#include "screens/common/ObjectNames.h"
+#include "testkit/fakes/ScriptedDeepScanEngine.h"
+#include "testkit/probe/AccessibilityAudit.h"
 #include "testkit/probe/Probe.h"
+#include "testkit/support/EventWait.h"
 #include "tests/app/root/WindowFixture.h"
 
 namespace tidewell::app {
@@ -39,7 +46,29 @@ class WindowFocus : public WindowFixture {
     }
     return false;
   }
+  // The first control of the screen shown (Home's, on a first run).
+  QWidget* firstControlOfScreen() const {
+    const QList<QWidget*> stops = design::KeyboardFocus::tabStops(view->detailPane()->screen());
+    return stops.isEmpty() ? nullptr : stops.first();
+  }
 };
+
+TEST_F(WindowFocus, AfterTheWelcomeTheFocusIsOnHomesFirstControlWithOrWithoutTheIntro) {
+  for (const bool intro : {true, false}) {
+    SCOPED_TRACE(intro ? "with the intro" : "without the intro");
+    harness.settings->setHasOnboarded(false);
+    ContentView& content = active(open());
+    ASSERT_TRUE(content.isShowingOnboarding());
+    content.finishOnboarding(intro);
+    ASSERT_TRUE(
+        tidewell::testing::waitUntil([&] { return !content.isPlayingIntro(); }, std::chrono::seconds(5)));
+    probe::settle();
+    QWidget* first = firstControlOfScreen();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(focus(), first) << (focus() ? probe::describe(focus()).toStdString() : "nothing");
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Name).isEmpty());
+  }
+}
 
 TEST_F(WindowFocus, TheRingOnTheLogoAndInAboutTakesTheColourOfTheSectionShown) {
   for (const Section section : {Section::apps, Section::deepScan, Section::home}) {
@@ -70,6 +99,62 @@ TEST_F(WindowFocus, TheRingOnTheLogoAndInAboutTakesTheColourOfTheSectionShown) {
     ASSERT_TRUE(content.aboutSheet()->isAncestorOf(ringed));
     EXPECT_TRUE(near(ringColour(ringed))) << ringColour(ringed).name().toStdString();
   }
+}
+
+engine::BigItem bigItem(const std::string& path, int64_t size, engine::BigItem::Kind kind) {
+  engine::BigItem made;
+  made.id = made.url = "/fixture/home/" + path;
+  made.name = path.substr(path.rfind('/') + 1);
+  made.location = "~/" + path.substr(0, path.rfind('/'));
+  made.sizeBytes = size;
+  made.kind = kind;
+  return made;
+}
+
+TEST_F(WindowFocus, TheOnlyInstallerLeavingTheListHandsTheFocusToTheCardNowInItsPlace) {
+  using Kind = engine::BigItem::Kind;
+  auto engine = std::make_shared<tidewell::testing::ScriptedDeepScanEngine>();
+  engine->installerItems = {bigItem("Downloads/Setup.dmg", 600'000'000, Kind::installer)};
+  engine->big = {bigItem("Movies/Film.mov", 9'000'000'000, Kind::personal),
+                 bigItem("Documents/Notes", 500'000'000, Kind::personal)};
+  ContentView::Context context;
+  context.settings = harness.settings;
+  context.services = fakes.services();
+  context.models = WindowModels::create(process, {});
+  context.models.deepScan = std::make_shared<models::DeepScanViewModel>(harness.services(), engine);
+  context.introPlayer = [] { return std::unique_ptr<IntroPlayer>(); };
+  context.open = [](const QUrl&) {};
+  view = std::make_unique<ContentView>(bridge, std::move(context));
+  view->resize(1120, 740);
+  ContentView& content = active(*view);
+  content.setSection(Section::deepScan);
+  auto scan = content.models().deepScan->scan();
+  runJobs();
+  probe::settle();
+  QWidget* screen = content.detailPane()->screen();
+  ASSERT_TRUE(probe::click(probe::find(screen, "riskRow", "installer")));
+  QWidget* installer = probe::find(screen, "bigItemCard", "/fixture/home/Downloads/Setup.dmg");
+  ASSERT_NE(installer, nullptr);
+  QWidget* trash = probe::find(installer, "trashButton");
+  trash->setFocus(Qt::TabFocusReason);
+  ASSERT_EQ(focus(), trash);
+
+  press(Qt::Key_Space);  // an installer goes without a question
+  runJobs();
+  probe::settle();
+  ASSERT_EQ(engine->trashed, std::vector<std::string>{"/fixture/home/Downloads/Setup.dmg"});
+  // The list now shows the personal bucket, Film first, where the installer
+  // stood: the focus is on the first control of Film's card.
+  QWidget* film = nullptr;
+  for (QWidget* card : probe::findAll(screen, "bigItemCard"))
+    if (probe::isShown(card) && screens::keyOf(card) == "/fixture/home/Movies/Film.mov") film = card;
+  ASSERT_NE(film, nullptr);
+  ASSERT_NE(focus(), nullptr);
+  EXPECT_NE(focus(), content.sidebar()->findChild<QWidget*>("sidebarLogo"));
+  EXPECT_EQ(focus(), design::KeyboardFocus::tabStops(film).value(0))
+      << probe::describe(focus()).toStdString();
+  // And the ring came along, the keyboard being in use.
+  EXPECT_EQ(design::KeyboardFocus::ringedControl(), focus());
 }
 
 }  // namespace
