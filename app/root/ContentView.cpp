@@ -52,6 +52,8 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
   }
   aboutSheet_ = new AboutSheet(this, context_.open);
   connect(aboutSheet_, &AboutSheet::dismissed, this, &ContentView::aboutDismissed);
+  // What the welcome card covers is not on screen, for a reader either.
+  if (onboarding_) mainLayer_->split()->hide();
 
   // The handlers, in the order the window declares them.
   connect(&bridge_, &AppBridge::showAboutRequested, this, &ContentView::showAbout);
@@ -164,6 +166,7 @@ void ContentView::finishOnboarding(bool playIntro) {
   if (playIntro) {
     introHomeOpacity_ = 0;
     playingIntro_ = true;
+    // Unseen until the reveal fades it in.
     mainLayer_->setSplitOpacity(0);
     auto* intro = context_.introPlayer ? new IntroRevealView(context_.introPlayer, IntroClock::system())
                                        : new IntroRevealView;
@@ -172,11 +175,15 @@ void ContentView::finishOnboarding(bool playIntro) {
     mainLayer_->setIntro(intro);
   }
   updateInput();
-  if (!playIntro) focusScreen();
+  if (!playIntro) {
+    mainLayer_->split()->show();
+    focusScreen();
+  }
 }
 
 void ContentView::revealIntro() {
   if (!playingIntro_) return;
+  mainLayer_->split()->show();
   delete reveal_;
   reveal_ = new QVariantAnimation(this);
   reveal_->setDuration(kRevealFadeMs);
@@ -199,6 +206,7 @@ void ContentView::finishIntro() {
   playingIntro_ = false;
   introHomeOpacity_ = 1.0;
   mainLayer_->setSplitOpacity(1.0);
+  mainLayer_->split()->show();
   mainLayer_->setIntro(nullptr);
   updateInput();
   focusScreen();

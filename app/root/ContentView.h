@@ -2,9 +2,11 @@
 // The content of the main window. It owns the window's models (WindowModels)
 // and draws the sidebar of sections beside the selected section's screen
 // over the ambient backdrop; runs the first run (welcome card, then the
-// intro video revealing the app) with the layers below blocked meanwhile;
-// the keyboard focus starts on the card and goes to the screen's first
-// control once the app is there; presents About, with the layers below blocked while it shows
+// intro video revealing the app) with the layers below blocked meanwhile,
+// and hidden while nothing of them is seen (under the card, before the
+// reveal), so a reader is not told they are showing; the keyboard focus
+// starts on the card and goes to the screen's first control once the app
+// is there; presents About, with the layers below blocked while it shows
 // and the keyboard focus handed back when it closes; and turns outside
 // requests into a section change and, where asked, a Smart Scan:
 //   the bridge's "show About", "run scan", "open section" and links,

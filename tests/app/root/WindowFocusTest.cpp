@@ -1,13 +1,20 @@
-// Where the keyboard focus goes in the window: after the first run, the
-// ring outside the sections, a card that leaves the Deep Scan list.
+// Where the keyboard focus goes in the window, and what a reader is told is
+// showing: the first run, About, the ring outside the sections, a card
+// that leaves the Deep Scan list.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QTest>
 
 #include "app/about/AboutSheet.h"
+#include "app/firstrun/OnboardingCard.h"
+#include "app/firstrun/OnboardingView.h"
 #include "app/root/DetailPane.h"
+#include "app/root/MainLayer.h"
 #include "app/root/Sidebar.h"
+#include "design/accessibility/PaintedAccessible.h"
+#include "design/components/PillButton.h"
+#include "design/components/SidebarRow.h"
 #include "design/keyboard/KeyboardFocus.h"
 #include "models/deepscan/DeepScanViewModel.h"
 #include "models/smartscan/SmartScanController.h"
@@ -53,6 +60,48 @@ class WindowFocus : public WindowFixture {
   }
 };
 
+QAccessible::State readerState(QWidget* widget) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+  return iface ? iface->state() : QAccessible::State();
+}
+
+// The widgets at and below root that a reader is told are showing (the
+// first few, and how many there are).
+QStringList showingToReaders(QWidget* root) {
+  QStringList showing;
+  QList<QWidget*> all = root->findChildren<QWidget*>();
+  all.prepend(root);
+  qsizetype count = 0;
+  for (QWidget* widget : all)
+    if (!readerState(widget).invisible && ++count <= 5) showing << probe::describe(widget);
+  if (count > 5) showing << QStringLiteral("... %1 in all").arg(count);
+  return showing;
+}
+
+TEST_F(WindowFocus, WhatTheWelcomeCardAndTheIntroCoverIsNotShowingToAReader) {
+  harness.settings->setHasOnboarded(false);
+  ContentView& content = active(open());
+  QWidget* split = content.mainLayer()->split();
+  ASSERT_FALSE(probe::findAll(split, "sidebarRow:Home").isEmpty());
+  // Under the card: nothing of the sidebar or of Home, the card itself read.
+  EXPECT_EQ(probe::lines(showingToReaders(split)), "");
+  EXPECT_FALSE(readerState(content.onboarding()->card()->getStartedButton()).invisible);
+  // The card opens with the focus on its one control.
+  EXPECT_EQ(focus(), content.onboarding()->card()->getStartedButton());
+
+  QTest::mouseClick(content.onboarding()->card()->getStartedButton(), Qt::LeftButton);
+  ASSERT_TRUE(content.isPlayingIntro());
+  ASSERT_EQ(content.mainLayer()->splitOpacity(), 0.0);
+  // The intro before its reveal: the app is not there to see yet.
+  EXPECT_EQ(probe::lines(showingToReaders(split)), "");
+
+  ASSERT_TRUE(
+      tidewell::testing::waitUntil([&] { return !content.isPlayingIntro(); }, std::chrono::seconds(5)));
+  EXPECT_FALSE(readerState(split).invisible);
+  EXPECT_FALSE(readerState(content.sidebar()->row(Section::home)).invisible);
+  EXPECT_FALSE(readerState(firstControlOfScreen()).invisible);
+}
+
 TEST_F(WindowFocus, AfterTheWelcomeTheFocusIsOnHomesFirstControlWithOrWithoutTheIntro) {
   for (const bool intro : {true, false}) {
     SCOPED_TRACE(intro ? "with the intro" : "without the intro");
@@ -68,6 +117,30 @@ TEST_F(WindowFocus, AfterTheWelcomeTheFocusIsOnHomesFirstControlWithOrWithoutThe
     EXPECT_EQ(focus(), first) << (focus() ? probe::describe(focus()).toStdString() : "nothing");
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Name).isEmpty());
   }
+}
+
+TEST_F(WindowFocus, AboutIsADialogNamedAboutTidewellMacAndEveryStopInItIsNamed) {
+  ContentView& content = active(open());
+  content.showAbout();
+  probe::settle();
+  AboutSheet* about = content.aboutSheet();
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(about);
+  ASSERT_NE(iface, nullptr);
+  EXPECT_EQ(iface->role(), QAccessible::Dialog);
+  EXPECT_EQ(iface->text(QAccessible::Name), "About Tidewell Mac");
+
+  const QList<QWidget*> stops = probe::tabOrder(about);
+  ASSERT_FALSE(stops.isEmpty());
+  for (QWidget* stop : stops) {
+    SCOPED_TRACE(probe::describe(stop).toStdString());
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(stop);
+    EXPECT_TRUE(design::PaintedAccessible::isControlRole(control->role()));
+    EXPECT_FALSE(control->text(QAccessible::Name).isEmpty());
+  }
+  // It opens with the focus on its first control, not on itself.
+  content.aboutSheet()->dismiss();
+  content.showAbout();
+  EXPECT_EQ(focus(), stops.first());
 }
 
 TEST_F(WindowFocus, TheRingOnTheLogoAndInAboutTakesTheColourOfTheSectionShown) {
