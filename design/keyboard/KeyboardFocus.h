@@ -11,6 +11,10 @@
 //   other control runs its press action (AccessibleTraits::press). In a
 //   dialog Return presses nothing, since no button of ours is a default
 //   one: the dialog decides what Return does.
+// - The focus is never lost: a page without a control rests it on what it
+//   reads until a control appears (focusFirst), and a focused control that
+//   goes away hands it to its nearest neighbour (handOverFocus, below a
+//   widget that keepFocusNear() marks: each screen's PageHost).
 // Installed on the application once, by the first control made focusable.
 // GUI thread only.
 

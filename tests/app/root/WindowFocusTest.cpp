@@ -108,6 +108,12 @@ TEST_F(WindowFocus, AfterTheWelcomeTheFocusIsOnHomesFirstControlWithOrWithoutThe
     harness.settings->setHasOnboarded(false);
     ContentView& content = active(open());
     ASSERT_TRUE(content.isShowingOnboarding());
+    // The card's one control has the focus, and Tab shows its ring there.
+    QWidget* getStarted = content.onboarding()->card()->getStartedButton();
+    ASSERT_EQ(focus(), getStarted);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focus(), getStarted);
+    EXPECT_EQ(design::KeyboardFocus::ringedControl(), getStarted);
     content.finishOnboarding(intro);
     ASSERT_TRUE(
         tidewell::testing::waitUntil([&] { return !content.isPlayingIntro(); }, std::chrono::seconds(5)));
