@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "design/accessibility/AccessibleTraits.h"
+#include "design/keyboard/KeyboardFocus.h"
 #include "design/paint/Shadow.h"
 #include "design/paint/Shapes.h"
 
@@ -20,7 +22,10 @@ const design::Shadow& sheetShadow() {
 AboutSheet::AboutSheet(QWidget* window, AboutView::Opener open)
     : QWidget(window), view_(new AboutView(std::move(open), AboutLinks::maker(), this)) {
   setObjectName(QStringLiteral("aboutSheet"));
-  setFocusPolicy(Qt::StrongFocus);
+  // A reader hears where it is; Tab stops only at its controls.
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::Dialog;
+  traits.name = [] { return QStringLiteral("About Tidewell Mac"); };
   // Clicks beside the content stop here, not in the window below.
   setAttribute(Qt::WA_NoMousePropagation);
   view_->setCornerRadius(kCornerRadius);
@@ -36,7 +41,7 @@ void AboutSheet::present() {
   if (QWidget* window = parentWidget()) setGeometry(window->rect());
   show();
   raise();
-  setFocus(Qt::OtherFocusReason);
+  design::KeyboardFocus::focusFirst(view_);
 }
 
 void AboutSheet::dismiss() {

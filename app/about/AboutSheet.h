@@ -1,7 +1,9 @@
 #pragma once
 // About shown over the main window: a layer covering the whole window (its
 // parent), dimming it and taking every click, with the About content
-// centred on it. "Done" or Escape hides the sheet and announces
+// centred on it. It reads as a dialog named "About Tidewell Mac" and opens
+// with the keyboard focus on the content's first control (the sheet itself
+// is no Tab stop). "Done" or Escape hides the sheet and announces
 // dismissed(); present() shows it again. The sheet follows the window's
 // size. Owned by the window (its parent). GUI thread only.
 
@@ -17,7 +19,8 @@ class AboutSheet : public QWidget {
   explicit AboutSheet(QWidget* window, AboutView::Opener open = AboutView::desktopOpener());
 
   AboutView* view() const { return view_; }
-  // Covers the window, above everything in it, and takes the keyboard.
+  // Covers the window, above everything in it, and takes the keyboard (its
+  // first control has the focus).
   void present();
   void dismiss();
 

@@ -18,6 +18,8 @@
 #include "app/root/FullDiskAccessCard.h"
 #include "app/root/MainLayer.h"
 #include "app/root/Sidebar.h"
+#include "design/keyboard/FocusRing.h"
+#include "design/keyboard/KeyboardFocus.h"
 #include "design/motion/Easing.h"
 #include "models/SettingsStore.h"
 #include "models/permissions/PermissionsModel.h"
@@ -56,6 +58,8 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
   }
   aboutSheet_ = new AboutSheet(this, context_.open);
   connect(aboutSheet_, &AboutSheet::dismissed, this, &ContentView::aboutDismissed);
+  // What the welcome card covers is not on screen, for a reader either.
+  if (onboarding_) mainLayer_->split()->hide();
 
   // The handlers, in the order the window declares them.
   connect(&bridge_, &AppBridge::showAboutRequested, this, &ContentView::showAbout);
@@ -78,6 +82,10 @@ void ContentView::setSection(Section section) {
   section_ = section;
   sidebar()->setActive(section);
   mainLayer_->setAccent(sectionPalette(section));
+  // Outside the section's own pane the parts keep their colours, but the
+  // focus ring shows where the user is in the section's.
+  design::setRingAccent(sidebar(), sectionPalette(section));
+  design::setRingAccent(aboutSheet_->view(), sectionPalette(section));
   updateDetail();
   Q_EMIT sectionChanged();
 }
@@ -176,6 +184,7 @@ void ContentView::finishOnboarding(bool playIntro) {
   if (playIntro) {
     introHomeOpacity_ = 0;
     playingIntro_ = true;
+    // Unseen until the reveal fades it in.
     mainLayer_->setSplitOpacity(0);
     auto* intro = new IntroRevealView(std::move(player), IntroClock::system());
     connect(intro, &IntroRevealView::revealed, this, &ContentView::revealIntro);
@@ -183,10 +192,15 @@ void ContentView::finishOnboarding(bool playIntro) {
     mainLayer_->setIntro(intro);
   }
   updateInput();
+  if (!playIntro) {
+    mainLayer_->split()->show();
+    focusScreen();
+  }
 }
 
 void ContentView::revealIntro() {
   if (!playingIntro_) return;
+  mainLayer_->split()->show();
   delete reveal_;
   reveal_ = new QVariantAnimation(this);
   reveal_->setDuration(kRevealFadeMs);
@@ -209,9 +223,13 @@ void ContentView::finishIntro() {
   playingIntro_ = false;
   introHomeOpacity_ = 1.0;
   mainLayer_->setSplitOpacity(1.0);
+  mainLayer_->split()->show();
   mainLayer_->setIntro(nullptr);
   updateInput();
+  focusScreen();
 }
+
+void ContentView::focusScreen() { design::KeyboardFocus::focusFirst(detailPane()->screen()); }
 
 void ContentView::updateInput() {
   // The layers under About, the welcome card or the intro take no clicks,
@@ -231,6 +249,9 @@ void ContentView::prepareIntro() {
 void ContentView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (event->spontaneous()) return;
+  // The welcome card is the page shown: its one control has the focus.
+  if (onboarding_ && !design::KeyboardFocus::holdsFocus(onboarding_))
+    design::KeyboardFocus::focusFirst(onboarding_);
   appear();
   // The welcome card is on screen: the intro gets ready behind it.
   prepareIntro();

@@ -2,10 +2,13 @@
 // The content of the main window. It owns the window's models (WindowModels)
 // and draws the sidebar of sections beside the selected section's screen
 // over the ambient backdrop; runs the first run (welcome card, then the
-// intro video revealing the app) with the layers below blocked meanwhile;
-// presents About, with the layers below blocked while it shows and the
-// keyboard focus handed back when it closes; and turns outside requests into a section change and,
-// where asked, a Smart Scan:
+// intro video revealing the app) with the layers below blocked meanwhile,
+// and hidden while nothing of them is seen (under the card, before the
+// reveal), so a reader is not told they are showing; the keyboard focus
+// starts on the card and goes to the screen's first control once the app
+// is there; presents About, with the layers below blocked while it shows
+// and the keyboard focus handed back when it closes; and turns outside
+// requests into a section change and, where asked, a Smart Scan:
 //   the bridge's "show About", "run scan", "open section" and links,
 //   and the bridge's pending requests, consumed each time the view appears.
 // GUI thread only; the bridge outlives the view.
@@ -111,6 +114,8 @@ class ContentView : public QWidget {
   void aboutDismissed();
   void updateDetail();
   void updateInput();
+  // The focus to the first control of the section's screen.
+  void focusScreen();
   QWidget* buildScreen(Section section);
 
   AppBridge& bridge_;

@@ -1,6 +1,7 @@
 #include "design/keyboard/KeyboardFocus.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -18,6 +19,16 @@ namespace tidewell::design::KeyboardFocus {
 namespace {
 
 constexpr const char* kShapeProperty = "tidewellFocusRing";
+constexpr const char* kKeepsFocusProperty = "tidewellKeepsFocusNear";
+
+// The outermost widget above widget (not widget itself) that keeps the
+// focus near a control that goes (keepFocusNear), or nullptr.
+QWidget* keeperAbove(const QWidget* widget) {
+  QWidget* keeper = nullptr;
+  for (QWidget* up = widget->parentWidget(); up && !up->isWindow(); up = up->parentWidget())
+    if (up->property(kKeepsFocusProperty).toBool()) keeper = up;
+  return keeper;
+}
 
 bool isRingReason(Qt::FocusReason reason) {
   return reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason &&
@@ -57,6 +68,28 @@ void inLayoutOrder(QWidget* widget, QList<QWidget*>& out) {
 bool isTabStop(const QWidget* widget) {
   return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isVisible() &&
          widget->isEnabled() && !widget->focusProxy();
+}
+
+// Whether a reader reads widget as something: shown, enabled (a disabled
+// widget takes no focus), not a decoration, and with a name.
+bool isReadable(QWidget* widget) {
+  if (!widget->isVisible() || !widget->isEnabled() || isHiddenFromAccessibility(widget)) return false;
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+  return iface && !iface->state().invisible && !iface->text(QAccessible::Name).isEmpty();
+}
+
+// The first widget below widget, in layout order, that a reader reads,
+// leaving out decorations and what they hold; nullptr when there is none.
+QWidget* firstReadable(QWidget* widget) {
+  QList<QWidget*> laidOut;
+  inLayoutOrder(widget, laidOut);
+  for (QWidget* candidate : laidOut) {
+    bool decorated = false;
+    for (QWidget* up = candidate; up && up != widget; up = up->parentWidget())
+      if (isHiddenFromAccessibility(up)) decorated = true;
+    if (!decorated && isReadable(candidate)) return candidate;
+  }
+  return nullptr;
 }
 
 // Scrolls every scroll area that holds widget until it is in view.
@@ -110,6 +143,13 @@ class Navigator : public QObject {
     if (ring_) ring_->attach(nullptr);
   }
 
+  // The focus rests on holder below scope, which has no control yet: the
+  // first one that appears there takes it.
+  void awaitControl(QWidget* scope, QWidget* holder) {
+    awaitScope_ = scope;
+    awaitHolder_ = holder;
+  }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
@@ -131,10 +171,22 @@ class Navigator : public QObject {
             showRingOn(widget);
           else
             hideRing();
+          // The user (or the program) has put the focus elsewhere.
+          if (awaitScope_ && widget != awaitHolder_ && widget != awaitScope_) awaitControl(nullptr, nullptr);
         }
         break;
       case QEvent::FocusOut:
         if (watched == ringed()) hideRing();
+        break;
+      case QEvent::Hide:
+        // Sent before Qt moves the focus off a hidden widget along its own
+        // chain (or, in a window in the background, leaves it there).
+        if (watched->isWidgetType()) {
+          auto* widget = static_cast<QWidget*>(watched);
+          QWidget* focus = widget->isWindow() ? nullptr : widget->window()->focusWidget();
+          if (focus && (focus == widget || widget->isAncestorOf(focus)))
+            if (QWidget* keeper = keeperAbove(widget)) handOverFocus(focus, keeper);
+        }
         break;
       case QEvent::Show:
         if (watched->isWidgetType()) {
@@ -143,7 +195,11 @@ class Navigator : public QObject {
             keyboard = false;
             hideRing();
           }
+          controlMayHaveAppeared(widget);
         }
+        break;
+      case QEvent::EnabledChange:
+        if (watched->isWidgetType()) controlMayHaveAppeared(static_cast<QWidget*>(watched));
         break;
       case QEvent::Resize:
         if (ring_ && watched == ring_->control()) ring_->follow();
@@ -170,7 +226,13 @@ class Navigator : public QObject {
         focus->window()->windowType() != Qt::Popup) {
       keyboard = true;
       const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
-      if (moveFocus(focus->window(), forward)) return true;
+      if (moveFocus(focus->window(), forward)) {
+        // Round to the control it was on (the window's only one): no focus
+        // event comes, but the ring must show all the same.
+        QWidget* now = focus->window()->focusWidget();
+        if (ringed() != now) showRingOn(now);
+        return true;
+      }
     }
     // A key not taken by the focus widget travels up to its parents: act once.
     if (focus != windowFocus) return false;
@@ -205,12 +267,54 @@ class Navigator : public QObject {
     }
   }
 
+  void controlMayHaveAppeared(QWidget* widget) {
+    if (!awaitScope_ || checkQueued_ || !(widget == awaitScope_.data() || awaitScope_->isAncestorOf(widget)))
+      return;
+    // Once whatever shows it has run its course: a page shows its parts in
+    // one go.
+    checkQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          checkQueued_ = false;
+          QWidget* scope = awaitScope_;
+          if (!scope) return;
+          QWidget* focus = scope->window()->focusWidget();
+          if (focus && focus != awaitHolder_.data() && focus != scope) return awaitControl(nullptr, nullptr);
+          const QList<QWidget*> stops = tabStops(scope);
+          if (stops.isEmpty()) return;
+          awaitControl(nullptr, nullptr);
+          stops.first()->setFocus(Qt::OtherFocusReason);
+          bringIntoView(stops.first());
+        },
+        Qt::QueuedConnection);
+  }
+
   QPointer<FocusRing> ring_;
+  QPointer<QWidget> awaitScope_;
+  QPointer<QWidget> awaitHolder_;
+  bool checkQueued_ = false;
 };
 
 }  // namespace
 
 void install() { (void)Navigator::instance(); }
+
+void keepFocusNear(QWidget* scope) {
+  install();
+  scope->setProperty(kKeepsFocusProperty, true);
+}
+
+bool handsOverFocus(QWidget* scope) {
+  // Going itself (a whole screen): whoever hides it places the focus.
+  if (!scope || !scope->isVisible()) return false;
+  QWidget* focus = scope->window()->focusWidget();
+  if (!focus || !scope->isAncestorOf(focus) || (focus->isVisible() && focus->isEnabled())) return false;
+  // A hidden one was handed over as it hid; a disabled one is told only here.
+  QWidget* keeper = keeperAbove(focus);
+  handOverFocus(focus, keeper ? keeper : scope);
+  return true;
+}
 
 void makeFocusable(QWidget* control, FocusRingShape shape) {
   install();
@@ -252,9 +356,55 @@ bool holdsFocus(const QWidget* widget) {
 void focusFirst(QWidget* widget) {
   if (!widget) return;
   const QList<QWidget*> stops = tabStops(widget);
-  if (stops.isEmpty()) return widget->setFocus(Qt::OtherFocusReason);
-  stops.first()->setFocus(Qt::OtherFocusReason);
-  bringIntoView(stops.first());
+  if (!stops.isEmpty()) {
+    stops.first()->setFocus(Qt::OtherFocusReason);
+    bringIntoView(stops.first());
+    return;
+  }
+  QWidget* holder = firstReadable(widget);
+  if (!holder) holder = widget;
+  holder->setFocus(Qt::OtherFocusReason);
+  Navigator::instance().awaitControl(widget, holder);
+}
+
+void handOverFocus(QWidget* going, QWidget* scope) {
+  // A scope that is going too (its window or a parent hiding) has no
+  // neighbour to offer.
+  if (!going || !scope || !scope->isVisible()) return;
+  // Hiding a card tells each of its parts in turn: one hand-over is enough.
+  static QPointer<QWidget> pending;
+  if (pending == going) return;
+  pending = going;
+  QList<QWidget*> laidOut;
+  inLayoutOrder(scope, laidOut);
+  const qsizetype at = laidOut.indexOf(going);
+  // Kept by place, not by what is a control now: the change that takes
+  // going away may show new controls in its place before it ends.
+  QList<QPointer<QWidget>> after, before;
+  if (at >= 0) {
+    for (qsizetype i = at + 1; i < laidOut.size(); ++i) after.append(laidOut[i]);
+    for (qsizetype i = at - 1; i >= 0; --i) before.append(laidOut[i]);
+  }
+  QPointer<QWidget> gone = going;
+  QMetaObject::invokeMethod(
+      scope,
+      [scope, gone, after, before] {
+        if (pending == gone) pending = nullptr;
+        if (!scope->isVisible()) return;
+        QWidget* focus = scope->window()->focusWidget();
+        // Moved on meanwhile, or back where it was.
+        if (focus && focus != gone.data() && focus->isVisible() && focus->isEnabled()) return;
+        if (focus && focus == gone.data() && isTabStop(focus)) return;
+        for (const QList<QPointer<QWidget>>* side : {&after, &before})
+          for (const QPointer<QWidget>& candidate : *side)
+            if (candidate && isTabStop(candidate) && scope->isAncestorOf(candidate)) {
+              candidate->setFocus(Qt::OtherFocusReason);
+              bringIntoView(candidate);
+              return;
+            }
+        focusFirst(scope);
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace tidewell::design::KeyboardFocus

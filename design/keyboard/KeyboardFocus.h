@@ -11,6 +11,10 @@
 //   other control runs its press action (AccessibleTraits::press). In a
 //   dialog Return presses nothing, since no button of ours is a default
 //   one: the dialog decides what Return does.
+// - The focus is never lost: a page without a control rests it on what it
+//   reads until a control appears (focusFirst), and a focused control that
+//   goes away hands it to its nearest neighbour (handOverFocus, below a
+//   widget that keepFocusNear() marks: each screen's PageHost).
 // Installed on the application once, by the first control made focusable.
 // GUI thread only.
 
@@ -42,9 +46,30 @@ QList<QWidget*> tabStops(QWidget* widget);
 
 // Whether the focus of widget's window is widget or below it.
 bool holdsFocus(const QWidget* widget);
-// Gives the focus to the first control below widget that Tab would reach,
-// else to widget itself, so the next Tab starts there.
+// Gives the focus to the first control below widget that Tab would reach.
+// Below a widget with no control yet (a page that only shows progress) it
+// rests on the first thing there a reader reads (a named text, figure or
+// gauge; widget itself when there is none), so a screen reader says where
+// the user is and the next Tab starts there; the first control that then
+// appears below widget takes it, unless the focus has moved on meanwhile.
 void focusFirst(QWidget* widget);
+// For going, a widget below scope that holds the focus and is going away
+// (hidden or disabled, not yet deleted): once the change that takes it away
+// has run its course, the focus goes to its nearest neighbour in Tab's
+// order below scope, the first control after it, else the last one before
+// it, else as focusFirst(scope); never to the window's start or to nothing.
+// Nothing happens when the focus has moved on meanwhile.
+void handOverFocus(QWidget* going, QWidget* scope);
+// Makes scope a place where a focused control that is hidden goes to its
+// nearest neighbour (handOverFocus below the outermost such place above
+// it). Qt would instead move the focus along the order the widgets were
+// made in, round to the window's start, so scope's focusNextPrevChild()
+// asks handsOverFocus() first.
+void keepFocusNear(QWidget* scope);
+// Whether the focus of scope's window is on a widget below scope that is
+// going away (hidden or disabled); then it is handed over (handOverFocus)
+// and Qt's own move must not happen.
+bool handsOverFocus(QWidget* scope);
 
 void install();
 

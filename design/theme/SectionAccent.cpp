@@ -36,11 +36,16 @@ void clear(QWidget* widget) {
 }
 
 SectionPalette of(const QWidget* widget) {
-  for (const QWidget* w = widget; w; w = w->parentWidget()) {
-    const QVariant value = w->property(kProperty);
-    if (value.canConvert<SectionPalette>() && value.isValid()) return value.value<SectionPalette>();
-  }
+  for (const QWidget* w = widget; w; w = w->parentWidget())
+    if (const std::optional<SectionPalette> palette = setOn(w)) return *palette;
   return SectionPalette::clean();
+}
+
+std::optional<SectionPalette> setOn(const QWidget* widget) {
+  if (!widget) return std::nullopt;
+  const QVariant value = widget->property(kProperty);
+  if (value.isValid() && value.canConvert<SectionPalette>()) return value.value<SectionPalette>();
+  return std::nullopt;
 }
 
 SectionPalette resolve(const QWidget* widget, const std::optional<SectionPalette>& explicitPalette) {

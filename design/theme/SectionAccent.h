@@ -18,6 +18,8 @@ void set(QWidget* widget, const SectionPalette& palette);
 void clear(QWidget* widget);
 // The palette set on widget or its nearest ancestor, else the clean palette.
 SectionPalette of(const QWidget* widget);
+// The palette set on widget itself, if any.
+std::optional<SectionPalette> setOn(const QWidget* widget);
 // A palette given to a component explicitly wins over the tree's.
 SectionPalette resolve(const QWidget* widget, const std::optional<SectionPalette>& explicitPalette);
 

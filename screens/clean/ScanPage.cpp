@@ -3,7 +3,6 @@
 #include <QVBoxLayout>
 
 #include "design/components/ScanCircleButton.h"
-#include "design/keyboard/KeyboardFocus.h"
 #include "design/theme/Color.h"
 #include "models/SettingsStore.h"
 #include "models/clean/CleanupViewModel.h"
@@ -60,9 +59,8 @@ ScanPageSnapshot ScanPage::snapshot() const {
 
 void ScanPage::refresh() {
   const ScanPageTexts texts = scanPageTexts(snapshot());
-  // The button that started the scan goes; the focus stays on the page
-  // (not on whatever Tab would reach next), so it comes to the review.
-  if (texts.showsRing && design::KeyboardFocus::holdsFocus(start_)) setFocus(Qt::OtherFocusReason);
+  // The button that started the scan goes: the Clean screen hands the
+  // focus on to what the ring reads, and the review takes it from there.
   start_->setVisible(!texts.showsRing);
   ring_->setVisible(texts.showsRing);
   ring_->showProgress(model_->scanProgress(), texts.percent);

@@ -1,7 +1,5 @@
 #include "screens/deepscan/TrashQuestion.h"
 
-#include <QKeyEvent>
-
 #include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/deepscan/DeepScanRules.h"
@@ -13,15 +11,6 @@ TrashQuestion::TrashQuestion(const engine::BigItem& item, QWidget* parent)
                    QStringLiteral("Move to Trash"), design::Color::systemRed(), parent),
       item_(item) {
   named(this, "trashQuestion");
-}
-
-void TrashQuestion::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    event->accept();
-    reject();
-    return;
-  }
-  ConfirmAlert::keyPressEvent(event);
 }
 
 }  // namespace tidewell::screens

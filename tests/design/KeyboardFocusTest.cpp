@@ -1,7 +1,8 @@
 // The keyboard policy: the focus ring shows only while the keyboard is in
-// use, in the section accent and the control's shape; Space and Return
-// press the focused control, Return never in a dialog; Tab follows the
-// layout's order.
+// use, in the section accent and the control's shape, and stands out on any
+// fill; Space and Return press the focused control, Return never in a
+// dialog; Tab follows the layout's order; a page without a control rests
+// the focus on what a reader reads there until a control appears.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -11,12 +12,15 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "design/accessibility/AccessibleTraits.h"
 #include "design/components/GhostPillButton.h"
 #include "design/components/PillButton.h"
 #include "design/keyboard/KeyboardFocus.h"
 #include "design/theme/SectionAccent.h"
+#include "design/theme/SectionPalette.h"
 
 namespace tidewell::design {
 namespace {
@@ -181,6 +185,143 @@ TEST(KeyboardFocus, FocusFirstGivesTheFocusToTheFirstControlElseToTheWidget) {
   KeyboardFocus::focusFirst(empty);
   EXPECT_EQ(window.focusWidget(), empty);
   EXPECT_FALSE(KeyboardFocus::holdsFocus(page));
+}
+
+TEST(KeyboardFocus, TabOnTheOnlyControlOfAWindowShowsItsRing) {
+  QWidget window;
+  auto* column = new QVBoxLayout(&window);
+  auto* only = new PillButton({QStringLiteral("Get Started"), std::nullopt}, {});
+  column->addWidget(only);
+  window.show();
+  settle();
+  // As a window opens: the focus on its one control, nobody typing yet.
+  only->setFocus(Qt::OtherFocusReason);
+  settle();
+  ASSERT_EQ(KeyboardFocus::ringedControl(), nullptr);
+  for (int key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    QTest::keyClick(only, Qt::Key(key));
+    settle();
+    EXPECT_EQ(window.focusWidget(), only) << key;
+    EXPECT_EQ(KeyboardFocus::ringedControl(), only) << key;
+  }
+}
+
+// The relative luminance of an sRGB colour.
+double luminance(const QColor& colour) {
+  const auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+  return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+         0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(KeyboardFocus, TheRingStandsOutOnEveryFillTheAccentsOwnIncluded) {
+  // Down the middle of the button from its top edge: the pixels the ring
+  // changes by a contrast of at least 3:1 must make a band two pixels deep,
+  // whatever the button is filled with.
+  struct Case {
+    const char* name;
+    const SectionPalette* palette;
+    bool filled;  // a filled pill (else a quiet one)
+    bool tinted;  // filled with the accent itself
+  };
+  const Case cases[] = {
+      {"quiet pill, Apps", &SectionPalette::apps(), false, false},
+      {"white pill, Clean", &SectionPalette::clean(), true, false},
+      {"pill filled with Clean's green", &SectionPalette::clean(), true, true},
+      {"pill filled with Apps' purple", &SectionPalette::apps(), true, true},
+      {"pill filled with Deep Scan's blue", &SectionPalette::deepScan(), true, true},
+      {"pill filled with Advisor's orange", &SectionPalette::advisor(), true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QWidget window;
+    SectionAccent::set(&window, *c.palette);
+    auto* row = new QHBoxLayout(&window);
+    row->setContentsMargins(20, 20, 20, 20);
+    QAbstractButton* button = nullptr;
+    if (c.filled) {
+      PillButtonStyle style{std::nullopt, QColor(10, 12, 20), 13, 18, 10};
+      if (c.tinted) style = {c.palette->primary, Qt::white, 14, 18, 12};
+      button = new PillButton({QStringLiteral("Get Started"), std::nullopt}, style);
+    } else {
+      button = new GhostPillButton({QStringLiteral("Rescan"), std::nullopt});
+    }
+    row->addWidget(button);
+    window.show();
+    settle();
+    const auto image = [button] {
+      QImage out(button->size(), QImage::Format_ARGB32_Premultiplied);
+      out.fill(Qt::black);
+      button->render(&out, QPoint(), QRegion(), QWidget::DrawChildren);
+      return out;
+    };
+    button->setFocus(Qt::OtherFocusReason);
+    settle();
+    const QImage plain = image();
+    QTest::keyClick(button, Qt::Key_Shift);  // the keyboard in use: the ring shows
+    settle();
+    ASSERT_EQ(KeyboardFocus::ringedControl(), button);
+    const QImage ringed = image();
+    const int x = button->width() / 2;
+    int band = 0, deepest = 0;
+    for (int y = 0; y < button->height() / 2; ++y) {
+      if (contrast(plain.pixelColor(x, y), ringed.pixelColor(x, y)) >= 3.0)
+        deepest = std::max(deepest, ++band);
+      else
+        band = 0;
+    }
+    EXPECT_GE(deepest, 2);
+  }
+}
+
+// A widget that reads as text to assistive technology (by its name).
+QWidget* readable(const char* text) {
+  auto* label = new QWidget;
+  label->setFixedSize(60, 16);
+  label->setAccessibleName(QString::fromUtf8(text));
+  return label;
+}
+
+TEST(KeyboardFocus, APageWithoutAControlRestsTheFocusOnWhatItReadsUntilAControlAppears) {
+  QWidget window;
+  auto* column = new QVBoxLayout(&window);
+  auto* before = new GhostPillButton({QStringLiteral("Before"), std::nullopt});
+  auto* page = new QWidget;
+  auto* inside = new QVBoxLayout(page);
+  auto* decoration = readable("backdrop");
+  setHiddenFromAccessibility(decoration);
+  auto* percent = readable("37%");
+  auto* done = new GhostPillButton({QStringLiteral("Done"), std::nullopt});
+  inside->addWidget(decoration);
+  inside->addWidget(new QWidget);  // an empty grouping reads as nothing
+  inside->addWidget(percent);
+  inside->addWidget(done);
+  done->hide();
+  column->addWidget(before);
+  column->addWidget(page);
+  window.show();
+  settle();
+
+  KeyboardFocus::focusFirst(page);
+  // Not the page, which reads as nothing, nor the decoration: the figure.
+  EXPECT_EQ(window.focusWidget(), percent);
+  // The first control that appears on the page takes it from there.
+  done->show();
+  settle();
+  EXPECT_EQ(window.focusWidget(), done);
+
+  // Once the user has moved on, a control appearing takes nothing.
+  done->hide();
+  KeyboardFocus::focusFirst(page);
+  ASSERT_EQ(window.focusWidget(), percent);
+  before->setFocus(Qt::TabFocusReason);
+  done->show();
+  settle();
+  EXPECT_EQ(window.focusWidget(), before);
 }
 
 }  // namespace

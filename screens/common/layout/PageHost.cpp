@@ -11,6 +11,12 @@ PageHost::PageHost(QWidget* parent) : QWidget(parent) {
   auto* fill = new QVBoxLayout(this);
   fill->setContentsMargins(0, 0, 0, 0);
   fill->setSpacing(0);
+  design::KeyboardFocus::keepFocusNear(this);
+}
+
+bool PageHost::focusNextPrevChild(bool next) {
+  if (design::KeyboardFocus::handsOverFocus(this)) return true;
+  return QWidget::focusNextPrevChild(next);
 }
 
 void PageHost::setPage(QWidget* page) {

@@ -2,7 +2,14 @@
 // Holds the one page a screen shows for its model's phase, in all its
 // room. setPage retires the page before: hidden and taken out at once,
 // deleted later, since the click that changed the phase may still be
-// running in it; the new page shows at once. GUI thread only.
+// running in it; the new page shows at once.
+//
+// The keyboard focus stays in the screen: a page that replaces the one
+// holding it gets it on its first control (or, while it has none, on what
+// it reads until its first control appears; KeyboardFocus::focusFirst),
+// and a focused control that goes away hands it to its nearest neighbour
+// in reading order (KeyboardFocus::handOverFocus), never to the window's
+// start or to nothing. GUI thread only.
 
 #include <QPointer>
 #include <QWidget>
@@ -23,6 +30,9 @@ class PageHost : public QWidget {
   void setPageFor(int key, const std::function<QWidget*()>& make);
   // The page shown; nullptr before the first.
   QWidget* page() const { return page_; }
+
+ protected:
+  bool focusNextPrevChild(bool next) override;
 
  private:
   QPointer<QWidget> page_;

@@ -1,11 +1,13 @@
 // Clean's whole road from the keyboard alone, in the window: to the Clean
 // section with the sidebar's arrow keys, Tab to "Scan My Mac" and Space,
 // the review, one item unticked with Space, "Clean Up" with Return, the
-// result. The Clean model is the real one over a scripted engine whose
+// result; all along the focus is on something a reader names, never on a
+// container that reads as nothing. The Clean model is the real one over a scripted engine whose
 // rows are the catalog over a fixture home, so the cleaning is recorded,
 // not done: the fixture's files are all still there afterwards.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 #include <algorithm>
 #include <functional>
@@ -25,6 +27,7 @@
 #include "screens/common/ObjectNames.h"
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedCleanupEngine.h"
+#include "testkit/probe/AccessibilityAudit.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/support/FixtureHome.h"
@@ -72,6 +75,11 @@ class CleanKeyboardRoad : public ::testing::Test {
   }
 
   QWidget* focus() const { return view->window()->focusWidget(); }
+  // What a reader says of the focused widget (empty: nothing).
+  std::string focusName() const {
+    QAccessibleInterface* iface = focus() ? QAccessible::queryAccessibleInterface(focus()) : nullptr;
+    return iface ? iface->text(QAccessible::Name).toStdString() : std::string();
+  }
   // The page the Clean screen shows.
   std::string page() const {
     auto* clean = qobject_cast<screens::CleanView*>(view->detailPane()->screen());
@@ -127,6 +135,10 @@ TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
   EXPECT_EQ(design::KeyboardFocus::ringedControl(), focus());
   press(Qt::Key_Space);
   EXPECT_EQ(cleanup->phase(), Phase::scanning);
+  // The button went with the scan: the focus is on the scanning ring.
+  ASSERT_TRUE(focus());
+  EXPECT_TRUE(view->detailPane()->screen()->isAncestorOf(focus()));
+  EXPECT_EQ(focusName(), "scanning");
   runJobs();
   ASSERT_EQ(cleanup->phase(), Phase::review);
   ASSERT_EQ(page(), "reviewPage");
@@ -147,9 +159,17 @@ TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
   ASSERT_TRUE(tabTo(named("cleanUpButton")));
   press(Qt::Key_Return);
   EXPECT_EQ(cleanup->phase(), Phase::cleaning);
+  // On the cleaning page, which has no control: on what it reads.
+  ASSERT_EQ(page(), "cleanedPage");
+  ASSERT_TRUE(focus());
+  EXPECT_TRUE(view->detailPane()->screen()->isAncestorOf(focus()));
+  EXPECT_NE(focusName(), "") << screens::probe::describe(focus()).toStdString();
   runJobs();
   ASSERT_EQ(cleanup->phase(), Phase::done);
   ASSERT_EQ(page(), "cleanedPage");
+  // The result's first control, "Done", takes it when it appears.
+  EXPECT_EQ(focus()->objectName().toStdString(), "doneButton");
+  EXPECT_EQ(design::KeyboardFocus::ringedControl(), focus());
   // Tab goes on into the result: its "Done".
   ASSERT_TRUE(tabTo(named("doneButton")));
   EXPECT_TRUE(view->detailPane()->screen()->isAncestorOf(focus()));

@@ -329,14 +329,17 @@ TEST_F(AppsView_, ReturnEnterAndSpaceMoveNothing) {
   QWidget* cancel = probe::find(opened, "sheetCancel");
   EXPECT_NE(opened->focusWidget(), confirm);
   EXPECT_NE(opened->focusWidget(), cancel);
-  // Nor do Return and Enter press "Move to Trash" when Tab has put the focus on it.
-  confirm->setFocus(Qt::TabFocusReason);
-  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    probe::pressKey(opened, key);
-    EXPECT_EQ(sheet(), opened) << key;
-    ASSERT_TRUE(model->pendingPlan()) << key;
-    EXPECT_EQ(model->pendingPlan()->id, id) << key;
-    EXPECT_EQ(executor->pending(), 0u) << key;
+  // Nor do Return and Enter press "Move to Trash" or "Cancel" when Tab has
+  // put the focus on it.
+  for (QWidget* focused : {confirm, cancel}) {
+    focused->setFocus(Qt::TabFocusReason);
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+      probe::pressKey(opened, key);
+      EXPECT_EQ(sheet(), opened) << key;
+      ASSERT_TRUE(model->pendingPlan()) << key;
+      EXPECT_EQ(model->pendingPlan()->id, id) << key;
+      EXPECT_EQ(executor->pending(), 0u) << key;
+    }
   }
   EXPECT_TRUE(engine->uninstalled.empty());
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QTest>
 #include <QVBoxLayout>
 
+#include "design/components/GhostPillButton.h"
 #include "design/components/ScanCircleButton.h"
 #include "screens/common/layout/PageHost.h"
 #include "screens/common/layout/RowStack.h"
@@ -12,6 +15,7 @@
 #include "screens/common/views/ScanIntro.h"
 #include "screens/common/views/ScanningPulse.h"
 #include "screens/common/views/SymbolView.h"
+#include "screens/common/views/TextLabel.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Stage.h"
 
@@ -87,6 +91,85 @@ TEST(PageHost, ShowsOnePageAndRetiresTheOneBeforeLater) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(first);
   EXPECT_TRUE(probe::isShown(second));
+}
+
+TEST(PageHost, AFocusedControlThatGoesHandsTheFocusToItsNearestNeighbourNeverToTheWindowsStart) {
+  enum class Change { hide, disable, replace };
+  struct Case {
+    const char* name;
+    QStringList controls;  // laid out left to right, made right to left
+    const char* focused;
+    Change change;
+    const char* expected;  // the focus afterwards
+  };
+  const Case cases[] = {
+      {"one in the middle goes: the next one", {"a", "b", "c"}, "b", Change::hide, "c"},
+      {"the last goes: the one before it", {"a", "b", "c"}, "c", Change::hide, "b"},
+      {"one is disabled: the next one", {"a", "b", "c"}, "a", Change::disable, "b"},
+      {"one gives way to one made in the same turn: the new one", {"a"}, "a", Change::replace, "new"},
+      {"the only one goes: what the page reads", {"a"}, "a", Change::hide, "status"},
+  };
+  for (const bool active : {true, false})
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.name);
+      SCOPED_TRACE(active ? "the window active" : "the window in the background");
+      probe::prepare();
+      QWidget window;
+      window.resize(500, 200);
+      auto* column = new QVBoxLayout(&window);
+      // The window's start, made before everything else.
+      auto* start = new design::GhostPillButton({QStringLiteral("Start"), std::nullopt});
+      start->setObjectName(QStringLiteral("start"));
+      column->addWidget(start);
+      auto* host = new PageHost;
+      column->addWidget(host, 1);
+      auto* page = new QWidget;
+      auto* row = new QHBoxLayout(page);
+      auto* status = new TextLabel(QStringLiteral("Scanning"), textStyle(12));
+      status->setObjectName(QStringLiteral("status"));
+      row->addWidget(status);
+      // Made in the reverse of the order they are laid out in, so the order
+      // they were made in (Qt's own focus chain) is not the reading order.
+      for (qsizetype i = c.controls.size() - 1; i >= 0; --i) {
+        auto* control = new design::GhostPillButton({c.controls[i], std::nullopt}, page);
+        control->setObjectName(c.controls[i]);
+        row->insertWidget(1, control);
+      }
+      host->setPage(page);
+      window.show();
+      // In the background: another window of the program is the active one.
+      QWidget other;
+      QWidget* activated = active ? &window : &other;
+      activated->show();
+      activated->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(activated));
+      probe::settle();
+      auto* focused = page->findChild<QWidget*>(QString::fromUtf8(c.focused));
+      focused->setFocus(Qt::TabFocusReason);
+      ASSERT_EQ(window.focusWidget(), focused);
+
+      switch (c.change) {
+        case Change::hide:
+          focused->hide();
+          break;
+        case Change::disable:
+          focused->setEnabled(false);
+          break;
+        case Change::replace: {
+          // As a list refreshed in place: the new row is made, the old one
+          // goes, and only then is the new one laid out where it stood.
+          auto* fresh = new design::GhostPillButton({QStringLiteral("New"), std::nullopt}, page);
+          fresh->setObjectName(QStringLiteral("new"));
+          focused->hide();
+          row->insertWidget(row->indexOf(focused), fresh);
+          fresh->show();
+          break;
+        }
+      }
+      probe::settle();
+      ASSERT_NE(window.focusWidget(), nullptr);
+      EXPECT_EQ(window.focusWidget()->objectName().toStdString(), c.expected);
+    }
 }
 
 TEST(MessageBanner, IsThereOnlyWhileThereIsAMessageAndReportsItsCloseButton) {

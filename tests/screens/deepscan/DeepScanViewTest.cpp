@@ -219,16 +219,28 @@ TEST_F(DeepScanViewFixture, AppDataAsksWithItsOwnMessage) {
   view->trashQuestion()->reject();
 }
 
-TEST_F(DeepScanViewFixture, CancelEscapeReturnAndEnterMoveNothing) {
+TEST_F(DeepScanViewFixture, CancelAndEscapeAnswerNoReturnAndEnterAnswerNothing) {
   scanToEnd();
   open(RiskBucket::personal);
   enum class Way { cancelButton, escape, returnKey, enterKey };
-  for (Way way : {Way::cancelButton, Way::escape, Way::returnKey, Way::enterKey}) {
-    SCOPED_TRACE(int(way));
+  struct Case {
+    Way way;
+    const char* focused;  // the question's own focus when nullptr
+    bool answers;         // the question closes (as "Cancel")
+  };
+  const Case cases[] = {
+      {Way::cancelButton, nullptr, true},      {Way::escape, nullptr, true},
+      {Way::escape, "alertConfirm", true},     {Way::returnKey, nullptr, false},
+      {Way::enterKey, nullptr, false},         {Way::returnKey, "alertCancel", false},
+      {Way::returnKey, "alertConfirm", false}, {Way::enterKey, "alertConfirm", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << int(c.way) << " " << (c.focused ? c.focused : "question"));
     probe::click(cardButton(kFilm, "trashButton"));
     QPointer<TrashQuestion> question = view->trashQuestion();
     ASSERT_TRUE(question);
-    switch (way) {
+    if (c.focused) probe::find(question, c.focused)->setFocus(Qt::TabFocusReason);
+    switch (c.way) {
       case Way::cancelButton:
         probe::click(probe::find(question, "alertCancel"));
         break;
@@ -243,9 +255,19 @@ TEST_F(DeepScanViewFixture, CancelEscapeReturnAndEnterMoveNothing) {
         break;
     }
     probe::settle();
-    EXPECT_FALSE(question);  // answered and gone
-    EXPECT_EQ(view->pendingTrash(), std::nullopt);
+    if (c.answers) {
+      EXPECT_FALSE(question);  // answered and gone
+      EXPECT_EQ(view->pendingTrash(), std::nullopt);
+    } else {
+      // Still asking, about the same item.
+      ASSERT_TRUE(question);
+      EXPECT_TRUE(question->isVisible());
+      ASSERT_TRUE(view->pendingTrash());
+      EXPECT_EQ(view->pendingTrash()->id, kFilm);
+    }
     EXPECT_EQ(harness.executor->pending(), 0u);
+    if (question) question->reject();
+    probe::settle();
     finishWork();
     EXPECT_TRUE(engine->trashed.empty());
     EXPECT_EQ(modelIds().size(), 7u);
@@ -432,9 +454,15 @@ TEST_F(DeepScanViewFixture, TheQuestionReadsAndTabReachesCancelThenMoveToTrash) 
   ASSERT_EQ(tabs.size(), 2);
   EXPECT_EQ(tabs[0], probe::find(question, "alertCancel"));
   EXPECT_EQ(tabs[1], probe::find(question, "alertConfirm"));
-  // Return answers no even with the focus on Move to Trash.
+  // Return answers nothing even with the focus on Move to Trash.
   probe::find(question, "alertConfirm")->setFocus(Qt::TabFocusReason);
   probe::pressKey(question, Qt::Key_Return);
+  probe::settle();
+  EXPECT_TRUE(question && question->isVisible());
+  finishWork();
+  EXPECT_TRUE(engine->trashed.empty());
+  // Escape answers no.
+  probe::pressKey(question, Qt::Key_Escape);
   probe::settle();
   EXPECT_FALSE(question);
   finishWork();
