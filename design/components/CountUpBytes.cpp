@@ -48,6 +48,7 @@ void CountUpBytes::setTarget(int64_t target) {
   // As wide as the new final text.
   updateGeometry();
   update();
+  accessibleNameChanged(this);
 }
 
 void CountUpBytes::setAlignment(Qt::Alignment alignment) {

@@ -5,7 +5,8 @@
 // shown is counted to, the same way, from the count on screen. Written in
 // the file style of byteCountText with monospaced digits. Under reduce
 // motion it shows the target at once. Time comes from the shared
-// AnimationClock; frames run only while shown. GUI thread only.
+// AnimationClock; frames run only while shown. A reader hears the figure
+// it arrives at, told again when the target changes. GUI thread only.
 
 #include <QColor>
 #include <QFont>
