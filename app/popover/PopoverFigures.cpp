@@ -21,13 +21,15 @@ design::ThemePalette popoverPalette(const VolumeFigures& figures) {
   return design::ThemePalette::forFreeFraction(freeFraction);
 }
 
-QString usedPercentText(double usedFraction) {
+design::GaugeReading usedPercentReading(double usedFraction) {
   // wholePercent floors; toward zero differs from that only below 0, which
   // a reading with more free than total space would give.
   const int percent =
       usedFraction < 0 ? -platform::wholePercent(-usedFraction) : platform::wholePercent(usedFraction);
-  return QString::number(percent) + QLatin1Char('%');
+  return {percent, QString::number(percent) + QLatin1Char('%')};
 }
+
+QString usedPercentText(double usedFraction) { return usedPercentReading(usedFraction).text; }
 
 QString freeSizeText(const VolumeFigures& figures) { return sizeText(figures.freeBytes); }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "design/theme/ThemePalette.h"
 
 namespace tidewell::app {
@@ -24,7 +25,9 @@ double usedFraction(const VolumeFigures& figures);
 // The level of free / total, or of 0.5 when the total is below 1.
 design::ThemePalette popoverPalette(const VolumeFigures& figures);
 
-// The used fraction as a whole percentage, truncated toward zero: "73%".
+// The used fraction as a whole percentage, truncated toward zero: "73%";
+// the donut reads as it.
+design::GaugeReading usedPercentReading(double usedFraction);
 QString usedPercentText(double usedFraction);
 // The free size: "61.23 GB" (a negative count reads as zero).
 QString freeSizeText(const VolumeFigures& figures);

@@ -135,10 +135,11 @@ VolumeCard::VolumeCard(QWidget* parent) : QWidget(parent) {
     return freeSizeText(look_.figures) + QLatin1Char(' ') + freeOfTotalText(look_.figures);
   };
   traits.description = [this] { return reclaimedBadgeText(look_.totalFreedBytes).value_or(QString()); };
-  traits.value = [this] { return usedFraction(look_.figures); };
-  traits.valueText = [this] {
-    return usedPercentText(usedFraction(look_.figures)) + QStringLiteral(" used");
-  };
+  design::setAccessibleReading(this, [this] {
+    design::GaugeReading used = usedPercentReading(usedFraction(look_.figures));
+    used.text += QStringLiteral(" used");
+    return used;
+  });
 }
 
 void VolumeCard::setLook(const VolumeCardLook& look) {
@@ -147,6 +148,9 @@ void VolumeCard::setLook(const VolumeCardLook& look) {
   look_ = look;
   if (taller) updateGeometry();
   update();
+  // The figures are live: measured when the popover shows.
+  design::accessibleNameChanged(this);
+  design::accessibleValueChanged(this);
 }
 
 QSize VolumeCard::sizeHint() const {

@@ -51,15 +51,28 @@ Sidebar::Sidebar(const std::vector<Section>& sections, Section active, bool full
   connect(logo, &QAbstractButton::clicked, this, &Sidebar::aboutRequested);
   layout->addWidget(logo);
 
+  // The rows are one tab list, so a reader hears where a row stands among
+  // them ("4 of 7") and which one is selected. Laid out as if the column
+  // held them itself.
+  auto* tabs = new QWidget(this);
+  tabs->setObjectName(QStringLiteral("sidebarSections"));
+  tabs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  design::AccessibleTraits& traits = design::accessibleTraits(tabs);
+  traits.role = QAccessible::PageTabList;
+  traits.name = [] { return QStringLiteral("Sections"); };
+  auto* tabColumn = new QVBoxLayout(tabs);
+  tabColumn->setContentsMargins(0, 0, 0, 0);
+  tabColumn->setSpacing(layout->spacing());
+  layout->addWidget(tabs);
   for (const Section section : sections) {
     auto* row = new design::SidebarRow(sectionSymbol(section), sectionTitle(section), sectionPalette(section),
-                                       {}, this);
+                                       {}, tabs);
     row->setObjectName(QStringLiteral("sidebarRow:") + sectionTitle(section));
     row->setActive(section == active_);
     connect(row, &QAbstractButton::clicked, this, [this, section] { Q_EMIT sectionSelected(section); });
     // Up and Down move through the sections.
     row->installEventFilter(this);
-    layout->addWidget(row);
+    tabColumn->addWidget(row);
     rows_.emplace_back(section, row);
   }
   layout->addStretch(1);
@@ -101,8 +114,10 @@ bool Sidebar::eventFilter(QObject* watched, QEvent* event) {
   const auto next =
       key == Qt::Key_Up ? (at == rows_.begin() ? at : at - 1) : (at + 1 == rows_.end() ? at : at + 1);
   if (next != at) {
-    next->second->setFocus(Qt::TabFocusReason);
+    // Selected before it takes the focus, so a reader hears it as the
+    // selected tab.
     Q_EMIT sectionSelected(next->first);
+    next->second->setFocus(Qt::TabFocusReason);
   }
   return true;
 }

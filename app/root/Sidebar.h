@@ -5,7 +5,7 @@
 // column itself is outside the detail pane's section accent.
 // It only reports clicks (and Up and Down on a row, which select the
 // section above or below and move the focus there); the root view owns the
-// section shown.
+// section shown. A reader meets the rows as the tabs of one tab list.
 // GUI thread only.
 
 #include <QAbstractButton>

@@ -1,10 +1,12 @@
 #include "design/accessibility/AccessibleTraits.h"
 
-#include <QAccessibleValueChangeEvent>
 #include <QApplication>
 #include <QWidget>
+#include <algorithm>
 
+#include "base/ByteCountText.h"
 #include "design/accessibility/PaintedAccessible.h"
+#include "design/accessibility/ValueAnnouncer.h"
 
 namespace tidewell::design {
 
@@ -36,7 +38,18 @@ QAccessibleInterface* painted(const QString& className, QObject* object) {
   return nullptr;
 }
 
+void send(QAccessibleInterface* iface, QAccessible::Event type) {
+  if (!iface) return;
+  QAccessibleEvent event(iface, type);
+  QAccessible::updateAccessibility(&event);
+}
+
 }  // namespace
+
+GaugeReading percentReading(double fraction) {
+  const int percent = std::clamp(platform::wholePercent(fraction), 0, 100);
+  return {percent, QString::number(percent) + QLatin1Char('%')};
+}
 
 void installAccessibility() {
   static bool installed = false;
@@ -66,6 +79,11 @@ const AccessibleTraits* findAccessibleTraits(const QWidget* widget) {
   return holder ? &holder->traits : nullptr;
 }
 
+void setAccessibleReading(QWidget* widget, std::function<GaugeReading()> reading) {
+  accessibleTraits(widget).reading = std::move(reading);
+  ValueAnnouncer::of(widget);
+}
+
 void setHiddenFromAccessibility(QWidget* widget, bool hidden) { accessibleTraits(widget).hidden = hidden; }
 
 bool isHiddenFromAccessibility(const QWidget* widget) {
@@ -86,14 +104,43 @@ void accessibleCheckChanged(QWidget* widget) {
   changed.checkStateMixed = true;
   QAccessibleStateChangeEvent event(widget, changed);
   QAccessible::updateAccessibility(&event);
+  // A tab is selected while checked; the AT-SPI bridge tells a selection
+  // only by these.
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+  if (iface && iface->state().selectable)
+    send(iface, iface->state().selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
 }
 
 void accessibleValueChanged(QWidget* widget) {
   if (!QAccessible::isActive() || !widget) return;
-  const AccessibleTraits* traits = findAccessibleTraits(widget);
-  if (!traits || !traits->value) return;
-  QAccessibleValueChangeEvent event(widget, accessiblePercent(traits->value()));
-  QAccessible::updateAccessibility(&event);
+  if (ValueAnnouncer* announcer = ValueAnnouncer::find(widget)) announcer->changed();
+}
+
+void accessibleChoiceChanged(QWidget* control, int previous) {
+  if (!QAccessible::isActive() || !control) return;
+  auto* iface = dynamic_cast<PaintedAccessible*>(QAccessible::queryAccessibleInterface(control));
+  const AccessibleTraits* traits = findAccessibleTraits(control);
+  if (!iface || !traits || !traits->choices || !traits->choices->current) return;
+  const int current = traits->choices->current();
+  if (current == previous) return;
+  send(iface->choice(previous), QAccessible::SelectionRemove);
+  QAccessibleInterface* chosen = iface->choice(current);
+  send(chosen, QAccessible::SelectionAdd);
+  if (control->hasFocus()) send(chosen, QAccessible::Focus);
+}
+
+void accessibleAlertShown(QWidget* widget) {
+  if (!QAccessible::isActive() || !widget || isHiddenFromAccessibility(widget)) return;
+  QAccessibleEvent alert(widget, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
+}
+
+void accessibleAlertChanged(QWidget* widget) {
+  if (!QAccessible::isActive() || !widget || !widget->isVisible() || isHiddenFromAccessibility(widget))
+    return;
+  accessibleAlertShown(widget);
+  QAccessibleEvent showing(widget, QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&showing);
 }
 
 }  // namespace tidewell::design

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QVariant>
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 #include "design/accessibility/AccessibleChoice.h"
@@ -21,11 +20,6 @@ QString stringProperty(const QWidget* widget, const char* name) {
 }
 
 }  // namespace
-
-int accessiblePercent(double fraction) {
-  if (!(fraction > 0)) return 0;
-  return int(std::lround(std::min(fraction, 1.0) * 100));
-}
 
 PaintedAccessible::PaintedAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
 
@@ -61,7 +55,7 @@ QAccessible::Role PaintedAccessible::role() const {
     return QAccessible::Button;
   }
   if (t && t->checked) return QAccessible::CheckBox;
-  if (t && t->value) return QAccessible::ProgressBar;
+  if (t && t->reading) return QAccessible::ProgressBar;
   if (t && t->choices) return QAccessible::PageTabList;
   if (t && t->press) return QAccessible::Button;
   if (widget()->isWindow()) return QAccessible::Window;
@@ -94,8 +88,7 @@ QString PaintedAccessible::text(QAccessible::Text t) const {
       return subtitle.isEmpty() ? w->toolTip() : subtitle;
     }
     case QAccessible::Value:
-      if (traits && traits->valueText) return traits->valueText();
-      if (traits && traits->value) return QStringLiteral("%1%").arg(accessiblePercent(traits->value()));
+      if (traits && traits->reading) return traits->reading().text;
       return QAccessibleWidget::text(t);
     default:
       return QAccessibleWidget::text(t);
@@ -149,13 +142,16 @@ QAccessibleInterface* PaintedAccessible::child(int index) const {
   const QList<QWidget*> listed = listedChildren();
   if (index < 0) return nullptr;
   if (index < listed.size()) return QAccessible::queryAccessibleInterface(listed[index]);
-  const int choice = index - int(listed.size());
-  if (choice >= choiceCount()) return nullptr;
-  while (int(choices_.size()) <= choice) {
+  return choice(index - int(listed.size()));
+}
+
+QAccessibleInterface* PaintedAccessible::choice(int index) const {
+  if (index < 0 || index >= choiceCount()) return nullptr;
+  while (int(choices_.size()) <= index) {
     auto* item = new AccessibleChoice(widget(), int(choices_.size()));
     choices_.push_back(QAccessible::registerAccessibleInterface(item));
   }
-  return QAccessible::accessibleInterface(choices_[choice]);
+  return QAccessible::accessibleInterface(choices_[index]);
 }
 
 int PaintedAccessible::indexOfChild(const QAccessibleInterface* child) const {
@@ -183,7 +179,7 @@ QAccessibleInterface* PaintedAccessible::focusChild() const {
 void* PaintedAccessible::interface_cast(QAccessible::InterfaceType t) {
   if (t == QAccessible::ValueInterface) {
     const AccessibleTraits* traits = this->traits();
-    return traits && traits->value ? static_cast<QAccessibleValueInterface*>(this) : nullptr;
+    return traits && traits->reading ? static_cast<QAccessibleValueInterface*>(this) : nullptr;
   }
   return QAccessibleWidget::interface_cast(t);
 }
@@ -238,7 +234,7 @@ QString PaintedAccessible::contentName() const {
 
 QVariant PaintedAccessible::currentValue() const {
   const AccessibleTraits* t = traits();
-  return t && t->value ? QVariant(accessiblePercent(t->value())) : QVariant();
+  return t && t->reading ? QVariant(t->reading().percent) : QVariant();
 }
 
 void PaintedAccessible::setCurrentValue(const QVariant&) {}

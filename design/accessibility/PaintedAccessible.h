@@ -13,9 +13,6 @@ namespace tidewell::design {
 
 struct AccessibleTraits;
 
-// A fraction (0...1, clamped; not a number counts as 0) as a whole percentage.
-int accessiblePercent(double fraction);
-
 class PaintedAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
   explicit PaintedAccessible(QWidget* widget);
@@ -39,6 +36,9 @@ class PaintedAccessible : public QAccessibleWidget, public QAccessibleValueInter
   QVariant maximumValue() const override;
   QVariant minimumValue() const override;
   QVariant minimumStepSize() const override;
+
+  // The item of segment index of a segmented control; nullptr when there is none.
+  QAccessibleInterface* choice(int index) const;
 
   // Whether role is one a person operates (a button, a check box, ...).
   static bool isControlRole(QAccessible::Role role);

@@ -49,6 +49,7 @@ void CountUpBytes::setTarget(int64_t target) {
   widestTextWidth_.reset();
   updateGeometry();
   update();
+  accessibleNameChanged(this);
 }
 
 void CountUpBytes::setFrom(int64_t from) {

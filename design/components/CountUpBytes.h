@@ -7,7 +7,8 @@
 // the widest text the count passes through ("999 KB" on the way to "8
 // MB"), so no frame is cut, while the final text looks as it would alone.
 // Under reduce motion it shows the target at once. Time comes from the
-// shared AnimationClock; frames run only while shown. GUI thread only.
+// shared AnimationClock; frames run only while shown. A reader hears the
+// figure it arrives at, told again when the target changes. GUI thread only.
 
 #include <QColor>
 #include <QFont>

@@ -71,7 +71,7 @@ void paintDonut(QPainter& painter, const QRectF& ringRect, double lineWidth, dou
 
 Donut::Donut(double used, double diameter, double lineWidth, QWidget* parent)
     : QWidget(parent), used_(used), diameter_(diameter), lineWidth_(lineWidth) {
-  accessibleTraits(this).value = [this] { return used_; };
+  setAccessibleReading(this, [this] { return percentReading(used_); });
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   ShadowLayer::track(this);
 }
@@ -81,6 +81,7 @@ void Donut::setUsed(double used) {
   used_ = used;
   update();
   ShadowLayer::refresh(this);
+  accessibleValueChanged(this);
 }
 
 void Donut::setCenter(QWidget* center) {

@@ -46,7 +46,7 @@ void paintDotGauge(QPainter& painter, const QRectF& rect, double used, const Sec
 
 DotGauge::DotGauge(double used, double diameter, QWidget* parent)
     : QWidget(parent), used_(used), diameter_(diameter) {
-  accessibleTraits(this).value = [this] { return used_; };
+  setAccessibleReading(this, [this] { return percentReading(used_); });
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -54,6 +54,7 @@ void DotGauge::setUsed(double used) {
   if (used == used_) return;
   used_ = used;
   update();
+  accessibleValueChanged(this);
 }
 
 QSize DotGauge::sizeHint() const {

@@ -34,7 +34,7 @@ void paintGradientBar(QPainter& painter, const QRectF& rect, double fraction, co
 
 GradientBar::GradientBar(double fraction, double height, QWidget* parent)
     : QWidget(parent), fraction_(fraction), height_(height) {
-  accessibleTraits(this).value = [this] { return fraction_; };
+  setAccessibleReading(this, [this] { return percentReading(fraction_); });
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -42,6 +42,7 @@ void GradientBar::setFraction(double fraction) {
   if (fraction == fraction_) return;
   fraction_ = fraction;
   update();
+  accessibleValueChanged(this);
 }
 
 QSize GradientBar::sizeHint() const { return {int(std::ceil(height_ * 4)), int(std::ceil(height_))}; }

@@ -126,7 +126,7 @@ void paintRingGauge(QPainter& painter, const QRectF& circleRect, double lineWidt
 
 RingGauge::RingGauge(double progress, double diameter, double lineWidth, QWidget* parent)
     : QWidget(parent), progress_(progress), diameter_(diameter), lineWidth_(lineWidth) {
-  accessibleTraits(this).value = [this] { return progress_; };
+  setAccessibleReading(this, [this] { return percentReading(progress_); });
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   ShadowLayer::track(this);
 }
@@ -135,6 +135,7 @@ void RingGauge::setProgress(double progress) {
   if (progress == progress_) return;
   progress_ = progress;
   changed();
+  accessibleValueChanged(this);
 }
 
 void RingGauge::setExplicitPalette(std::optional<SectionPalette> palette) {

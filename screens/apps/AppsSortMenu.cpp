@@ -91,6 +91,16 @@ void AppsSortMenu::paintEvent(QPaintEvent*) {
   painter.restore();
 }
 
-void AppsSortMenu::openMenu() { menu_->popup(mapToGlobal(QPoint(0, height() + 4))); }
+void AppsSortMenu::openMenu() {
+  // Asked first: the menu's window showing ends the keyboard's turn.
+  const bool fromKeyboard = design::KeyboardFocus::isKeyboardInUse();
+  menu_->popup(mapToGlobal(QPoint(0, height() + 4)));
+  // Opened from the keyboard, the menu starts on the current order, as the
+  // arrow keys would: highlighted, it has the focus, and a reader hears the
+  // open menu by it ("Least used", checked).
+  if (!fromKeyboard) return;
+  for (QAction* item : menu_->actions())
+    if (item->isCheckable() && item->isChecked()) menu_->setActiveAction(item);
+}
 
 }  // namespace tidewell::screens

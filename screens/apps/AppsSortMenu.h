@@ -2,8 +2,9 @@
 // The sort control of the Apps header: a quiet pill showing the
 // "arrow.up.arrow.down" symbol (10 semibold) and the current order's
 // label, 6 apart, that opens a menu headed "Sort" with one checkable item
-// per order, the current one checked. Choosing an item reports chosen();
-// the screen then shows the new order with setCurrent. GUI thread only.
+// per order, the current one checked; opened from the keyboard it starts
+// on the current one. Choosing an item reports chosen(); the screen then
+// shows the new order with setCurrent. GUI thread only.
 
 #include <QAbstractButton>
 

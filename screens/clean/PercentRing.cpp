@@ -33,8 +33,8 @@ PercentRing::PercentRing(const PercentRingLook& look, QWidget* parent)
                      "ringPercent")) {
   symbol_->setEffect(design::SymbolEffect::Kind::VariableColor);
   // The gauge reads as the percentage shown over it.
-  design::AccessibleTraits& traits = design::accessibleTraits(gauge());
-  traits.valueText = [this] { return percent_->text(); };
+  shown_ = design::percentReading(0);
+  design::setAccessibleReading(gauge(), [this] { return shown_; });
   if (!look.word.isEmpty()) gauge()->setAccessibleName(look.word);
   centre()->setSpacing(look.spacing);
   centre()->addWidget(symbol_, 0, Qt::AlignHCenter);
@@ -46,9 +46,11 @@ PercentRing::PercentRing(const PercentRingLook& look, QWidget* parent)
         0, Qt::AlignHCenter);
 }
 
-void PercentRing::showProgress(double progress, const QString& percent) {
+void PercentRing::showProgress(double progress, const design::GaugeReading& percent) {
+  shown_ = percent;
   setProgress(progress);
-  percent_->setText(percent);
+  percent_->setText(shown_.text);
+  design::accessibleValueChanged(gauge());
 }
 
 QString PercentRing::percent() const { return percent_->text(); }

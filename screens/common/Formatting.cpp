@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/ByteCountText.h"
+#include "design/accessibility/AccessibleTraits.h"
 
 namespace tidewell::screens {
 
@@ -10,9 +11,6 @@ QString bytesText(int64_t bytes) {
   return QString::fromStdString(platform::byteCountText(std::max<int64_t>(bytes, 0)));
 }
 
-QString percentText(double fraction) {
-  const int percent = std::clamp(platform::wholePercent(fraction), 0, 100);
-  return QString::number(percent) + QLatin1Char('%');
-}
+QString percentText(double fraction) { return design::percentReading(fraction).text; }
 
 }  // namespace tidewell::screens

@@ -12,7 +12,8 @@ QString bytesText(int64_t bytes);
 
 // The whole percentage of a fraction followed by "%": truncated, never
 // rounded up (0.999 is "99%"), free of floating-point error (0.29 is
-// "29%"), and kept within "0%" ... "100%".
+// "29%"), and kept within "0%" ... "100%". The text of
+// design::percentReading, which a gauge showing it reads as.
 QString percentText(double fraction);
 
 }  // namespace tidewell::screens

@@ -88,7 +88,8 @@ HeroCard::HeroCard(QWidget* parent)
   centreColumn->addStretch(1);
   donut_->setCenter(centre);
   donut_->setAccessibleName(QStringLiteral("used"));
-  design::accessibleTraits(donut_).valueText = [this] { return percent_->text(); };
+  // It reads as the percentage shown in it.
+  design::setAccessibleReading(donut_, [this] { return used_; });
   row->addWidget(donut_, 0, Qt::AlignVCenter);
   row->addSpacing(8);
   setContent(content);
@@ -101,8 +102,10 @@ void HeroCard::setHome(const HomeSnapshot& home) {
   wonBack_->setText(wonBack.text);
   stats_->setHome(home);
   message_->setText(home.health.message);
+  used_ = usedPercentReading(home);
   donut_->setUsed(usedFraction(home));
-  percent_->setText(usedPercentText(home));
+  percent_->setText(used_.text);
+  design::accessibleValueChanged(donut_);
 }
 
 }  // namespace tidewell::screens

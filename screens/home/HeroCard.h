@@ -5,6 +5,7 @@
 // used share with its percentage ("usedPercent") at the trailing side.
 // Shows plain values; GUI thread only.
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "design/components/GlowCard.h"
 #include "screens/home/HomeSnapshot.h"
 
@@ -33,6 +34,8 @@ class HeroCard : public design::GlowCard {
   TextLabel* message_;
   design::Donut* donut_;
   TextLabel* percent_;
+  // What the donut shows in its centre and reads as.
+  design::GaugeReading used_;
 };
 
 }  // namespace tidewell::screens

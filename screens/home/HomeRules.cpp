@@ -26,7 +26,11 @@ platform::TimePoint timeAt(double secondsSince1970) {
 
 double usedFraction(const HomeSnapshot& home) { return 1.0 - home.freeFraction; }
 
-QString usedPercentText(const HomeSnapshot& home) { return percentText(usedFraction(home)); }
+design::GaugeReading usedPercentReading(const HomeSnapshot& home) {
+  return design::percentReading(usedFraction(home));
+}
+
+QString usedPercentText(const HomeSnapshot& home) { return usedPercentReading(home).text; }
 
 QString usedBytesText(const HomeSnapshot& home) { return bytesText(home.totalBytes - home.freeBytes); }
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "base/LocalTime.h"
+#include "design/accessibility/AccessibleTraits.h"
 #include "screens/home/HomeSnapshot.h"
 #include "screens/smartscan/ScanTool.h"
 
@@ -16,7 +17,8 @@ namespace tidewell::screens {
 
 // 1 - the free fraction.
 double usedFraction(const HomeSnapshot& home);
-// The gauge's "63%": the used share truncated.
+// The gauge's "63%": the used share truncated; the gauge reads as it.
+design::GaugeReading usedPercentReading(const HomeSnapshot& home);
 QString usedPercentText(const HomeSnapshot& home);
 // total - free, and total, as sizes.
 QString usedBytesText(const HomeSnapshot& home);

@@ -68,7 +68,12 @@ ToolTile::ToolTile(ScanTool tool, QString subtitle, QWidget* parent)
 
 QString ToolTile::status() const { return status_->text(); }
 
-void ToolTile::setStatus(const QString& status) { status_->setText(status); }
+void ToolTile::setStatus(const QString& status) {
+  if (status == status_->text()) return;
+  status_->setText(status);
+  // The tile is named by its status too.
+  design::accessibleNameChanged(this);
+}
 
 void ToolTile::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return GlowCard::mousePressEvent(event);

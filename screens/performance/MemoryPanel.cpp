@@ -31,7 +31,7 @@ int baselineLift(const TextStyle& large, const TextStyle& small) {
 }  // namespace
 
 MemoryPanel::MemoryPanel(std::shared_ptr<AppIconProvider> icons, QWidget* parent)
-    : QWidget(parent), icons_(std::move(icons)) {
+    : QWidget(parent), icons_(std::move(icons)), shown_(memoryPercentReading(0, 0)) {
   setObjectName(QStringLiteral("memoryPanel"));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -61,6 +61,12 @@ MemoryPanel::MemoryPanel(std::shared_ptr<AppIconProvider> icons, QWidget* parent
   stack->addLayout(figures);
 
   gauge_ = named(new design::GradientBar(0, 8), "memoryBar");
+  // The bar reads as the percentage over it, named by the panel it sums
+  // up and described by the figures beside it.
+  design::AccessibleTraits& traits = design::accessibleTraits(gauge_);
+  traits.name = [] { return performancePanelTitle(PerformancePanel::memory); };
+  traits.description = [this] { return usedOfTotal_->text(); };
+  design::setAccessibleReading(gauge_, [this] { return shown_; });
   stack->addWidget(gauge_);
   stack->addWidget(
       named(new TextLabel(QStringLiteral("The honest way to free memory is to quit apps you're done "
@@ -83,9 +89,11 @@ MemoryPanel::MemoryPanel(std::shared_ptr<AppIconProvider> icons, QWidget* parent
 }
 
 void MemoryPanel::setValues(const MemoryPanelValues& values) {
-  percent_->setText(memoryPercentText(values.memoryUsed, values.memoryTotal));
+  shown_ = memoryPercentReading(values.memoryUsed, values.memoryTotal);
+  percent_->setText(shown_.text);
   usedOfTotal_->setText(memoryUsedOfTotal(values.memoryUsed, values.memoryTotal));
   gauge_->setFraction(values.memoryFraction);
+  design::accessibleValueChanged(gauge_);
 
   const int64_t maxBytes = memoryBarMaximum(values.apps);
   const QList<AppMemoryRow*> rows = rows_.sync(

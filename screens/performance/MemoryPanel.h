@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "engine/performance/RunningApp.h"
 #include "screens/common/layout/KeyedWidgets.h"
 
@@ -50,6 +51,8 @@ class MemoryPanel : public QWidget {
   TextLabel* percent_;
   TextLabel* usedOfTotal_;
   design::GradientBar* gauge_;
+  // What the card shows over the bar, and the bar reads as.
+  design::GaugeReading shown_;
   RowStack* stack_;
   KeyedWidgets<AppMemoryRow, int32_t> rows_;
 };

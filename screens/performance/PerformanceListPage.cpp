@@ -48,6 +48,7 @@ PerformanceListPage::PerformanceListPage(std::shared_ptr<Model> model, ScreenSer
   headRow->addWidget(header_, 1, Qt::AlignVCenter);
   headRow->addSpacing(12 + headRow->spacing());
   picker_ = named(new SegmentedControl(performancePanelTitles(), 0), "panelPicker");
+  picker_->setAccessibleName(QStringLiteral("Panel"));
   headRow->addWidget(picker_, 0, Qt::AlignVCenter);
   auto* rescan = named(new design::GhostPillButton({QStringLiteral("Rescan"), std::nullopt}), "rescanButton");
   headRow->addWidget(rescan, 0, Qt::AlignVCenter);

@@ -37,9 +37,12 @@ int memoryPercent(int64_t used, int64_t total) {
   return int(clamped * 100 / total);
 }
 
-QString memoryPercentText(int64_t used, int64_t total) {
-  return QString::number(memoryPercent(used, total)) + QStringLiteral("% in use");
+design::GaugeReading memoryPercentReading(int64_t used, int64_t total) {
+  const int percent = memoryPercent(used, total);
+  return {percent, QString::number(percent) + QStringLiteral("% in use")};
 }
+
+QString memoryPercentText(int64_t used, int64_t total) { return memoryPercentReading(used, total).text; }
 
 QString memoryUsedOfTotal(int64_t used, int64_t total) {
   return bytesText(used) + QStringLiteral(" of ") + bytesText(total);

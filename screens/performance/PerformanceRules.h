@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "design/symbols/SymbolTable.h"
 #include "engine/performance/RunningApp.h"
 
@@ -32,7 +33,9 @@ QStringList performancePanelTitles();
 // of 100 is 29, never 28): used / total truncated, kept within 0 ... 100,
 // and 0 when total is below 1.
 int memoryPercent(int64_t used, int64_t total);
-// "29% in use".
+// "29% in use", with memoryPercent: what the gauge card shows, and its bar
+// reads as.
+design::GaugeReading memoryPercentReading(int64_t used, int64_t total);
 QString memoryPercentText(int64_t used, int64_t total);
 // "8.2 GB of 16 GB" (negative counts written as zero).
 QString memoryUsedOfTotal(int64_t used, int64_t total);

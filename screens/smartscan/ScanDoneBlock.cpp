@@ -1,8 +1,10 @@
 #include "screens/smartscan/ScanDoneBlock.h"
 
 #include <QHBoxLayout>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "design/components/GhostPillButton.h"
 #include "design/components/PillButton.h"
 #include "design/theme/Color.h"
@@ -36,6 +38,10 @@ ScanDoneBlock::ScanDoneBlock(QWidget* parent)
   buttons->addWidget(reviewButton_);
   buttons->addStretch(1);
   column->addLayout(buttons);
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::AlertMessage;
+  traits.name = [this] { return headline_; };
+  traits.description = [this] { return found_; };
   connect(home_, &QAbstractButton::clicked, this, &ScanDoneBlock::homeClicked);
   connect(reviewButton_, &QAbstractButton::clicked, this, [this] {
     if (review_) Q_EMIT reviewClicked(review_->tool);
@@ -43,6 +49,8 @@ ScanDoneBlock::ScanDoneBlock(QWidget* parent)
 }
 
 void ScanDoneBlock::setScan(const SmartScanSnapshot& scan) {
+  headline_ = scanHeadline(scan);
+  found_ = foundSummary(scan);
   const std::vector<ScanInsight> insights = scanInsights(scan);
   insights_->setInsights(insights);
   insightsCap_->setVisible(!insights.empty());
@@ -50,6 +58,12 @@ void ScanDoneBlock::setScan(const SmartScanSnapshot& scan) {
   reviewButton_->setVisible(review_.has_value());
   if (review_)
     reviewButton_->setLabel({review_->title, std::nullopt, design::TrailingSymbol{"arrow.right"_symbol}});
+}
+
+void ScanDoneBlock::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A window coming back from the Dock is not news.
+  if (!event->spontaneous()) design::accessibleAlertShown(this);
 }
 
 }  // namespace tidewell::screens

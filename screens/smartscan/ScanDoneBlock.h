@@ -3,7 +3,9 @@
 // panel (at most 480 wide, only when there is something to say), then the
 // "Home" button ("homeButton") and, when one tool has something to review,
 // the button that opens it ("reviewButton"). Shows plain values and
-// reports the buttons; GUI thread only.
+// reports the buttons. A reader hears it as an alert when it comes into
+// view: the done headline and what the ring says was found. GUI thread
+// only.
 
 #include <QWidget>
 #include <optional>
@@ -35,7 +37,12 @@ class ScanDoneBlock : public QWidget {
   // The review button: the tool it opens.
   void reviewClicked(ScanTool tool);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  QString headline_;
+  QString found_;
   InsightsPanel* insights_;
   WidthCap* insightsCap_;
   design::GhostPillButton* home_;

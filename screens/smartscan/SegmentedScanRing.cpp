@@ -105,11 +105,11 @@ SegmentedScanRing::SegmentedScanRing(double diameter, double lineWidth, QWidget*
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   design::ShadowLayer::track(this);
   // Read as the share of the whole scan done: the mean of the fills.
-  design::accessibleTraits(this).value = [this] {
+  design::setAccessibleReading(this, [this] {
     double sum = 0;
     for (const ScanRingSegment& segment : segments_) sum += std::clamp(segment.fill, 0.0, 1.0);
-    return segments_.empty() ? 0.0 : sum / double(segments_.size());
-  };
+    return design::percentReading(segments_.empty() ? 0.0 : sum / double(segments_.size()));
+  });
 }
 
 std::vector<ScanRingSegment> SegmentedScanRing::shownSegments() const {
@@ -133,6 +133,7 @@ void SegmentedScanRing::setSegments(std::vector<ScanRingSegment> segments, bool 
   }
   segments_ = std::move(segments);
   onFrame();
+  design::accessibleValueChanged(this);
 }
 
 bool SegmentedScanRing::isAnimating() const { return frames_->isActive(); }

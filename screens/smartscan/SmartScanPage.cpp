@@ -79,6 +79,12 @@ SmartScanPage::SmartScanPage(std::shared_ptr<models::SmartScanController> contro
   column->addWidget(doneSlot_);
   column->addItem(new QSpacerItem(0, 12, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
+  // The ring reads as the percentage shown in it, named by the headline
+  // under it.
+  design::AccessibleTraits& ringTraits = design::accessibleTraits(ring_);
+  ringTraits.name = [this] { return ringName_; };
+  design::setAccessibleReading(ring_, [this] { return ringReading_; });
+
   connect(stop_, &QAbstractButton::clicked, this, modelCall(controller_, stopRun));
   connect(cards_, &ToolCardRow::tapped, this, &SmartScanPage::open);
   connect(controller_.get(), &models::FeatureModel::changed, this, &SmartScanPage::refresh);
@@ -100,8 +106,14 @@ void SmartScanPage::open(ScanTool tool) {
 void SmartScanPage::refresh() {
   const SmartScanSnapshot scan = snapshot();
   const double progress = overallProgress(scan);
+  ringReading_ = overallProgressReading(scan);
   ring_->setSegments(scanSegments(scan), shownProgress_.has_value() && *shownProgress_ != progress);
   shownProgress_ = progress;
+  design::accessibleValueChanged(ring_);
+  if (const QString name = scanHeadline(scan); name != ringName_) {
+    ringName_ = name;
+    design::accessibleNameChanged(ring_);
+  }
   centre_->setScan(scan);
   headline_->setScan(scan);
   cards_->setScan(scan);
@@ -127,6 +139,8 @@ void SmartScanPage::refresh() {
     doneBlock_ = nullptr;
     const QRect at(leaving->mapTo(content_, QPoint()), leaving->size());
     doneSlot_->layout()->removeWidget(leaving);
+    // A picture on its way out, no longer news for a reader.
+    design::setHiddenFromAccessibility(leaving);
     leaving->setParent(content_);
     leaving->setGeometry(at);
     leaving->show();

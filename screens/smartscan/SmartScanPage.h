@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "models/Clock.h"
 #include "models/smartscan/SmartScanController.h"
 #include "screens/smartscan/ScanTool.h"
@@ -73,6 +74,9 @@ class SmartScanPage : public QWidget {
   QPointer<ScanDoneBlock> doneBlock_;
   design::GhostPillButton* stop_;
   std::optional<double> shownProgress_;
+  // What the ring reads as: the headline under it and the percentage in it.
+  QString ringName_;
+  design::GaugeReading ringReading_;
 };
 
 }  // namespace tidewell::screens

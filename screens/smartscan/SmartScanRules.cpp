@@ -68,7 +68,11 @@ double overallProgress(const SmartScanSnapshot& scan) {
   return sum * 0.25;
 }
 
-QString overallProgressText(const SmartScanSnapshot& scan) { return percentText(overallProgress(scan)); }
+design::GaugeReading overallProgressReading(const SmartScanSnapshot& scan) {
+  return design::percentReading(overallProgress(scan));
+}
+
+QString overallProgressText(const SmartScanSnapshot& scan) { return overallProgressReading(scan).text; }
 
 std::vector<ScanRingSegment> scanSegments(const SmartScanSnapshot& scan) {
   const std::optional<ScanTool> current = currentTool(scan.phase);
@@ -139,6 +143,15 @@ QString doneHeadline(bool stopped) {
 }
 
 QString doneSubline() { return QStringLiteral("Nothing deleted yet. Tap a tool to dig in."); }
+
+QString scanHeadline(const SmartScanSnapshot& scan) {
+  return scan.phase == SmartScanPhase::done ? doneHeadline(scan.stopped) : runningHeadline(scan.phase);
+}
+
+QString foundSummary(const SmartScanSnapshot& scan) {
+  const int64_t found = foundTotal(scan);
+  return found >= 1 ? bytesText(found) + QStringLiteral(" found") : QStringLiteral("all clear");
+}
 
 int untouchedAppCount(const std::vector<std::optional<platform::TimePoint>>& lastUsed,
                       platform::TimePoint now) {

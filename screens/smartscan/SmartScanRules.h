@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "design/symbols/SymbolTable.h"
 #include "design/theme/SectionPalette.h"
 #include "screens/smartscan/ScanTool.h"
@@ -30,7 +31,9 @@ double toolProgress(const SmartScanSnapshot& scan, ScanTool tool);
 // A quarter per tool: 1 when finished, else the progress of the tool whose
 // step is under way (never the Advisor's), else 0.
 double overallProgress(const SmartScanSnapshot& scan);
-// The ring centre's "37%": the overall progress truncated.
+// The ring centre's "37%": the overall progress truncated; the ring reads
+// as it.
+design::GaugeReading overallProgressReading(const SmartScanSnapshot& scan);
 QString overallProgressText(const SmartScanSnapshot& scan);
 
 // One segment per tool in order, in the tool's primary colour: full when
@@ -59,6 +62,12 @@ int64_t foundTotal(const SmartScanSnapshot& scan);
 QString runningHeadline(SmartScanPhase phase);
 QString doneHeadline(bool stopped);
 QString doneSubline();
+// The headline shown for the scan's phase, running or done; it also names
+// the ring.
+QString scanHeadline(const SmartScanSnapshot& scan);
+// What the done ring says: the bytes found and "found" ("4 GB found"), or
+// "all clear" when nothing was found.
+QString foundSummary(const SmartScanSnapshot& scan);
 
 // Applications last used 90 or more local calendar days before now; those
 // without a date never count.

@@ -99,6 +99,7 @@ void ToolCard::setStatus(const ToolCardStatus& status) {
   status_ = status;
   buildStatusLine();
   refreshLook(true);
+  design::accessibleNameChanged(this);
 }
 
 ToolCardLook ToolCard::look() const { return toolCardLook(status_, palette_.primary, isHovering()); }

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QAccessibleInterface>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMetaEnum>
+#include <QRegularExpression>
 #include <QWidget>
 #include <functional>
 
@@ -41,6 +43,7 @@ void walk(QAccessibleInterface* iface, const QString& path, QList<AccessibleNode
   node.name = iface->text(QAccessible::Name);
   node.description = iface->text(QAccessible::Description);
   node.value = iface->text(QAccessible::Value);
+  if (QAccessibleValueInterface* value = iface->valueInterface()) node.currentValue = value->currentValue();
   node.state = iface->state();
   node.object = iface->object();
   node.childCount = iface->childCount();
@@ -154,6 +157,14 @@ QStringList accessibilityProblems(QWidget* root) {
     if (node.object && node.object->isWidgetType() &&
         design::isHiddenFromAccessibility(static_cast<QWidget*>(node.object)))
       problems << QStringLiteral("decoration listed: ") + node.where;
+    if (node.currentValue.isValid()) {
+      static const QRegularExpression leadingNumber(QStringLiteral("^-?\\d+"));
+      const QRegularExpressionMatch shown = leadingNumber.match(node.value);
+      if (!shown.hasMatch() || shown.captured().toInt() != node.currentValue.toInt())
+        problems << QStringLiteral("gauge whose value %1 is not the \"%2\" it shows: ")
+                            .arg(node.currentValue.toString(), node.value) +
+                        node.where;
+    }
   }
   QList<QWidget*> below = root->findChildren<QWidget*>();
   below.prepend(root);

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <string>
 
 class QObject;
@@ -23,6 +24,8 @@ struct AccessibleNode {
   QString name;
   QString description;
   QString value;
+  // A gauge's value through the value interface (invalid without one).
+  QVariant currentValue;
   QAccessible::State state;
   QObject* object = nullptr;  // nullptr for an item (a segment)
   int childCount = 0;
@@ -44,6 +47,8 @@ QList<AccessibleNode> accessibleControls(QWidget* root);
 // - a visible widget that is painted but reads as nothing (a leaf grouping
 //   without a name);
 // - a decoration (hidden from accessibility) that is listed in the tree;
+// - a gauge whose value is not the number its text shows ("74" for
+//   "73%");
 // - a widget that takes clicks (a button, a press action, the pointing
 //   hand) but not the focus from Tab.
 QStringList accessibilityProblems(QWidget* root);

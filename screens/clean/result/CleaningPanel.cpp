@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "design/components/RingGauge.h"
 #include "screens/clean/PercentRing.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"
@@ -16,6 +17,8 @@ CleaningPanel::CleaningPanel(QWidget* parent)
   column->setSpacing(26);
   column->addStretch(1);
   column->addWidget(ring_, 0, Qt::AlignHCenter);
+  // The gauge is named by the title under it.
+  ring_->gauge()->setAccessibleName(QStringLiteral("Cleaning"));
   column->addWidget(
       named(new TextLabel(QStringLiteral("Cleaning"),
                           textStyle(24, design::FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
@@ -24,7 +27,7 @@ CleaningPanel::CleaningPanel(QWidget* parent)
   column->addStretch(1);
 }
 
-void CleaningPanel::showProgress(double progress, const QString& percent) {
+void CleaningPanel::showProgress(double progress, const design::GaugeReading& percent) {
   ring_->showProgress(progress, percent);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include "design/accessibility/AccessibleTraits.h"
+
 namespace tidewell::screens {
 
 class PercentRing;
@@ -16,7 +18,7 @@ class CleaningPanel : public QWidget {
   explicit CleaningPanel(QWidget* parent = nullptr);
 
   // Eases the ring to progress and shows percent.
-  void showProgress(double progress, const QString& percent);
+  void showProgress(double progress, const design::GaugeReading& percent);
   PercentRing* ring() const { return ring_; }
 
  private:

@@ -4,10 +4,13 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "design/accessibility/AccessibleTraits.h"
 #include "design/components/CountUpBytes.h"
 #include "design/components/GhostPillButton.h"
 #include "design/components/GlowCard.h"
+#include "design/components/RingGauge.h"
 #include "screens/clean/ProgressRing.h"
+#include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/WidthCap.h"
 #include "screens/common/views/SymbolView.h"
@@ -25,16 +28,19 @@ namespace {
 constexpr double kSweep = 1.8;
 constexpr int kCounterWidth = 140;
 
+QString headlineText() { return QStringLiteral("All clean!"); }
+QString allDoneText() { return QStringLiteral("All done"); }
+
 QWidget* ringCentre(const CleanedTexts& texts, int64_t freedBytes) {
   auto* centre = new QWidget;
   auto* column = new QVBoxLayout(centre);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(4);
   if (!texts.showsCounter) {
-    column->addWidget(named(new TextLabel(QStringLiteral("All done"),
-                                          textStyle(28, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
-                            "allDone"),
-                      0, Qt::AlignHCenter);
+    column->addWidget(
+        named(new TextLabel(allDoneText(), textStyle(28, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
+              "allDone"),
+        0, Qt::AlignHCenter);
     return centre;
   }
   auto* count = named(
@@ -100,13 +106,22 @@ ResultPanel::ResultPanel(const CleanedTexts& texts, int64_t freedBytes, std::fun
 
   ring_->centre()->addWidget(ringCentre(texts, freedBytes), 0, Qt::AlignCenter);
   column->addWidget(ring_, 0, Qt::AlignHCenter);
+  // The gauge is named by the word in it; the screen is the news a reader
+  // hears as it comes: the headline and what was won.
+  const QString word = texts.showsCounter ? QStringLiteral("reclaimed") : allDoneText();
+  ring_->gauge()->setAccessibleName(word);
+  design::AccessibleTraits& traits = design::accessibleTraits(this);
+  traits.role = QAccessible::AlertMessage;
+  traits.name = [] { return headlineText(); };
+  const QString won = texts.showsCounter ? bytesText(freedBytes) + QStringLiteral(" reclaimed") : word;
+  traits.description = [won] { return won; };
 
   auto* headline = new QVBoxLayout;
   headline->setSpacing(6);
-  headline->addWidget(named(new TextLabel(QStringLiteral("All clean!"),
-                                          textStyle(26, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
-                            "resultHeadline"),
-                      0, Qt::AlignHCenter);
+  headline->addWidget(
+      named(new TextLabel(headlineText(), textStyle(26, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
+            "resultHeadline"),
+      0, Qt::AlignHCenter);
   headline->addWidget(named(new TextLabel(QStringLiteral("Your Mac just got lighter."),
                                           textStyle(13, FontWeight::Regular, secondaryText())),
                             "resultSubline"),
@@ -130,6 +145,7 @@ void ResultPanel::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   ring_->jumpTo(0);
   ring_->setProgress(1);
+  design::accessibleAlertShown(this);
 }
 
 }  // namespace tidewell::screens

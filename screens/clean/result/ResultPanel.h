@@ -7,8 +7,9 @@
 // the screen makes a new one for another. objectName "resultPanel";
 // children "resultRing", "allDone", "reclaimedCount", "reclaimedWord",
 // "resultHeadline", "resultSubline", "freeBefore", "freeAfter",
-// "failuresCard", "failuresTitle", "failuresSentence", "doneButton". GUI
-// thread only.
+// "failuresCard", "failuresTitle", "failuresSentence", "doneButton". A
+// reader hears it as an alert when it is shown: "All clean!" and what was
+// reclaimed. GUI thread only.
 
 #include <QWidget>
 #include <functional>

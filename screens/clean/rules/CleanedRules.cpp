@@ -20,7 +20,7 @@ std::optional<QString> failureSentence(const std::vector<std::string>& failedTit
 CleanedTexts cleanedTexts(const CleanedSnapshot& snapshot) {
   CleanedTexts texts;
   texts.showsCleaning = snapshot.cleaning;
-  texts.percent = percentText(snapshot.cleanProgress);
+  texts.percent = design::percentReading(snapshot.cleanProgress);
   texts.showsCounter = snapshot.freedBytes >= 1;
   texts.freeBefore = bytesText(snapshot.freeSpaceBefore);
   texts.freeAfter = bytesText(snapshot.freeSpaceAfter) + QStringLiteral(" free");

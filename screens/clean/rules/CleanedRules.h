@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "design/accessibility/AccessibleTraits.h"
+
 namespace tidewell::screens {
 
 struct CleanedSnapshot {
@@ -23,8 +25,9 @@ struct CleanedSnapshot {
 
 struct CleanedTexts {
   bool showsCleaning = false;
-  // Whole percent of the cleaning, truncated, never past "100%".
-  QString percent;
+  // Whole percent of the cleaning, truncated, never past "100%"; the ring
+  // reads as it.
+  design::GaugeReading percent;
   // The ring counts up to the freed bytes; without any, it says "All done".
   bool showsCounter = false;
   QString freeBefore;  // "41.2 GB"

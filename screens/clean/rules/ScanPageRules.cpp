@@ -7,7 +7,7 @@ namespace tidewell::screens {
 ScanPageTexts scanPageTexts(const ScanPageSnapshot& snapshot) {
   ScanPageTexts texts;
   texts.showsRing = snapshot.scanning;
-  texts.percent = percentText(snapshot.scanProgress);
+  texts.percent = design::percentReading(snapshot.scanProgress);
   texts.tagline = snapshot.scanning
                       ? QStringLiteral("Just looking. Nothing gets deleted.")
                       : QStringLiteral("Finds junk your Mac can rebuild. You choose what goes.");

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "design/accessibility/AccessibleTraits.h"
+
 namespace tidewell::screens {
 
 struct ScanPageSnapshot {
@@ -18,8 +20,9 @@ struct ScanPageSnapshot {
 struct ScanPageTexts {
   // The progress ring instead of the start button.
   bool showsRing = false;
-  // The ring's percentage: whole percent, truncated ("99%" at 0.999).
-  QString percent;
+  // The ring's percentage, which the ring also reads as: whole percent,
+  // truncated ("99%" at 0.999).
+  design::GaugeReading percent;
   QString tagline;
   // "+1.2 GB so far": only outside a scan and once something was freed.
   std::optional<QString> freedLine;

@@ -81,8 +81,10 @@ SegmentedControl::SegmentedControl(QStringList titles, int current, QWidget* par
 
 void SegmentedControl::setCurrentIndex(int index) {
   if (index < 0 || index >= titles_.size() || index == current_) return;
+  const int previous = current_;
   current_ = index;
   update();
+  design::accessibleChoiceChanged(this, previous);
   Q_EMIT currentChanged(current_);
 }
 

@@ -3,7 +3,9 @@
 // by side in one rounded track, the chosen one raised. A click on a
 // segment, or the arrow keys while focused, choose it and report
 // currentChanged(index); choosing the chosen one reports nothing. The
-// titles are shown verbatim. GUI thread only.
+// titles are shown verbatim. A reader meets a tab list (named by its
+// accessibleName) with one tab per segment, and hears the chosen one as it
+// changes. GUI thread only.
 
 #include <QStringList>
 #include <QWidget>

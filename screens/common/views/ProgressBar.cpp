@@ -35,7 +35,7 @@ void paintProgressBar(QPainter& painter, const QRectF& rect, double value, const
 
 ProgressBar::ProgressBar(double value, int width, std::optional<QColor> tint, QWidget* parent)
     : QWidget(parent), value_(value), tint_(tint) {
-  design::accessibleTraits(this).value = [this] { return value_; };
+  design::setAccessibleReading(this, [this] { return design::percentReading(value_); });
   setFixedSize(width, int(kProgressBarHeight));
 }
 
@@ -43,6 +43,7 @@ void ProgressBar::setValue(double value) {
   if (value == value_) return;
   value_ = value;
   update();
+  design::accessibleValueChanged(this);
 }
 
 QColor ProgressBar::currentTint() const { return tint_ ? *tint_ : design::SectionAccent::of(this).primary; }

@@ -1,6 +1,7 @@
 #include "screens/common/views/ResultBanner.h"
 
 #include <QHBoxLayout>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -53,6 +54,13 @@ void ResultBanner::setText(std::optional<QString> title, const QString& message)
   messageLabel_->setText(message_);
   updateGeometry();
   design::accessibleNameChanged(this);
+  design::accessibleAlertChanged(this);
+}
+
+void ResultBanner::showEvent(QShowEvent* event) {
+  GlowCard::showEvent(event);
+  // A window coming back from the Dock is not news.
+  if (!event->spontaneous()) design::accessibleAlertShown(this);
 }
 
 void ResultBanner::build() {

@@ -5,7 +5,8 @@
 // secondary) that reports dismissed(). The screen clears the outcome in
 // its model on dismissed() and drops the banner; the banner never hides
 // itself. Every number of the look comes from the screen (see BannerLook).
-// GUI thread only.
+// A reader hears it as an alert when it comes into view and again when
+// its text changes while it is shown. GUI thread only.
 
 #include <optional>
 
@@ -49,6 +50,9 @@ class ResultBanner : public design::GlowCard {
 
  Q_SIGNALS:
   void dismissed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void build();

@@ -2,6 +2,7 @@
 // section's screen, the sidebar, the welcome card, About and the popover.
 #include <gtest/gtest.h>
 
+#include <QAccessibleValueInterface>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +18,7 @@
 #include "design/paint/AmbientBackground.h"
 #include "models/SettingsStore.h"
 #include "models/smartscan/SmartScanController.h"
+#include "testkit/listener/AccessibleEventLog.h"
 #include "testkit/probe/AccessibilityAudit.h"
 #include "testkit/probe/Probe.h"
 #include "tests/app/root/WindowFixture.h"
@@ -61,6 +63,43 @@ TEST_F(WindowAccessibility, EverySectionReadsWithNamedControlsAndTabsInReadingOr
       EXPECT_EQ(bool(node->state.selected), row == section);
     }
   }
+}
+
+TEST_F(WindowAccessibility, TheSectionsAreOneTabListSoEachRowSaysWhereItStands) {
+  ContentView& content = shown(true);
+  const std::vector<Section> sections = visibleSections(true);
+  QAccessibleInterface* row = QAccessible::queryAccessibleInterface(content.sidebar()->row(sections[3]));
+  QAccessibleInterface* list = row->parent();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->role(), QAccessible::PageTabList);
+  EXPECT_EQ(list->text(QAccessible::Name), "Sections");
+  // The tabs and nothing else, in order: the fourth row is 4 of 7.
+  ASSERT_EQ(list->childCount(), int(sections.size()));
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    EXPECT_EQ(list->child(int(i))->object(), content.sidebar()->row(sections[i])) << i;
+    EXPECT_EQ(list->child(int(i))->role(), QAccessible::PageTab) << i;
+  }
+  EXPECT_EQ(list->indexOfChild(row), 3);
+  EXPECT_TRUE(probe::isListed(&content, list->object()));
+}
+
+TEST_F(WindowAccessibility, ARowTheArrowKeysReachIsSelectedBeforeItTakesTheFocus) {
+  ContentView& content = shown();
+  content.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&content));
+  design::SidebarRow* home = content.sidebar()->row(Section::home);
+  home->setFocus(Qt::TabFocusReason);
+  tidewell::testing::AccessibleEventLog log;
+  probe::pressKey(&content, Qt::Key_Down);
+  design::SidebarRow* clean = content.sidebar()->row(Section::clean);
+  ASSERT_EQ(content.section(), Section::clean);
+  const std::vector<tidewell::testing::HeardEvent> focus = log.of(QAccessible::Focus, clean);
+  ASSERT_FALSE(focus.empty());
+  // Heard as the selected tab when the focus reaches it.
+  EXPECT_TRUE(focus.front().state.selected);
+  EXPECT_EQ(focus.front().name, "Clean");
+  EXPECT_EQ(log.of(QAccessible::SelectionAdd, clean).size(), 1u);
+  EXPECT_EQ(log.of(QAccessible::SelectionRemove, home).size(), 1u);
 }
 
 TEST_F(WindowAccessibility, TheBackdropAndItsGrainAreLeftOutOfTheTree) {
@@ -123,6 +162,7 @@ TEST(PopoverAccessibility, ThePopoverReadsWithNamedControlsAndItsVolumeAsAValue)
                     },
                     settings},
                    [] {});
+  tidewell::testing::AccessibleEventLog log;
   probe::render(&view);
   EXPECT_EQ(probe::lines(probe::accessibilityProblems(&view)), "");
   EXPECT_EQ(probe::lines(probe::describe(probe::tabOrder(&view))),
@@ -132,6 +172,13 @@ TEST(PopoverAccessibility, ThePopoverReadsWithNamedControlsAndItsVolumeAsAValue)
   EXPECT_EQ(volume->role, QAccessible::ProgressBar);
   EXPECT_EQ(volume->name, "61.23 GB free of 494.38 GB");
   EXPECT_EQ(volume->value, "87% used");
+  // 87.6 % used reads as the 87 shown, through the value interface too.
+  QWidget* card = view.findChild<QWidget*>("volumeCard");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(card)->valueInterface()->currentValue().toInt(), 87);
+  // Measured as it shows: the figures are told anew.
+  const std::vector<tidewell::testing::HeardEvent> renamed = log.of(QAccessible::NameChanged, card);
+  ASSERT_FALSE(renamed.empty());
+  EXPECT_EQ(renamed.back().name, "61.23 GB free of 494.38 GB");
 }
 
 }  // namespace

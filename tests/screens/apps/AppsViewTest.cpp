@@ -25,6 +25,7 @@
 #include "screens/common/views/ResultBanner.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
+#include "testkit/listener/AccessibleEventLog.h"
 #include "tests/screens/apps/AppsScreenFixture.h"
 #include "tests/screens/common/ReadableScreen.h"
 
@@ -106,6 +107,33 @@ TEST_F(AppsView_, AnEmptyScanShowsTheSummaryOverAnEmptyGrid) {
   scanned();
   EXPECT_EQ(summary(), QString::fromUtf8("0 apps \u00b7 Zero KB. Deletes go to the Trash, undo anytime."));
   EXPECT_TRUE(cardKeys().isEmpty());
+}
+
+TEST_F(AppsView_, TheSortMenuOpenedFromTheKeyboardIsHeardOnTheCurrentOrder) {
+  scanned();
+  auto* sort = find<AppsSortMenu>("sortMenu");
+  ASSERT_NE(sort, nullptr);
+  model->setSortOrder(SortOrder::largest);
+  // With the pointer it opens as it always did, nothing highlighted.
+  ASSERT_TRUE(probe::click(sort));
+  EXPECT_TRUE(sort->menu()->isVisible());
+  EXPECT_EQ(sort->menu()->activeAction(), nullptr);
+  sort->menu()->hide();
+
+  tidewell::testing::AccessibleEventLog log;
+  sort->setFocus(Qt::TabFocusReason);
+  probe::pressKey(sort, Qt::Key_Space);
+  QMenu* menu = sort->menu();
+  ASSERT_TRUE(menu->isVisible());
+  ASSERT_NE(menu->activeAction(), nullptr);
+  EXPECT_EQ(menu->activeAction()->text(), "Largest");
+  EXPECT_EQ(log.of(QAccessible::PopupMenuStart, menu).size(), 1u);
+  // The entry it opens on takes the focus: a reader hears the menu by it.
+  const std::vector<tidewell::testing::HeardEvent> focus = log.of(QAccessible::Focus, menu);
+  ASSERT_FALSE(focus.empty());
+  EXPECT_EQ(focus.back().name, "Largest");
+  EXPECT_TRUE(focus.back().state.checked);
+  menu->hide();
 }
 
 TEST_F(AppsView_, TheSortMenuWritesTheOrderAndTheCardsFollowWithTheirState) {

@@ -58,12 +58,13 @@ TEST(CleanAccessibility, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
        CleanStage::defaultFinds(),
        [](CleanStage& s) { s.scan(), s.startClean(2); },
        result,
-       {"ProgressBar = 25%", R"(StaticText "Cleaning")"}},
+       {R"(ProgressBar "Cleaning" = 25%)", R"(StaticText "Cleaning")"}},
       {"result",
        CleanStage::defaultFinds(),
        [](CleanStage& s) { s.scan(), s.clean(); },
        result,
-       {"ProgressBar = 100%", R"(StaticText "30.93 GB")", R"(StaticText "All clean!")", R"(Button "Done")"}},
+       {R"(AlertMessage "All clean!")", R"(ProgressBar "reclaimed" = 100%)", R"(StaticText "30.93 GB")",
+        R"(StaticText "All clean!")", R"(Button "Done")"}},
   };
   for (const State& state : states) {
     SCOPED_TRACE(state.name);

@@ -14,11 +14,13 @@
 #include "screens/common/layout/Surface.h"
 #include "screens/common/views/Badge.h"
 #include "screens/common/views/FittedLabel.h"
+#include "screens/common/views/MessageBanner.h"
 #include "screens/common/views/ProgressBar.h"
 #include "screens/common/views/ResultBanner.h"
 #include "screens/common/views/SymbolButton.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
+#include "testkit/listener/AccessibleEventLog.h"
 #include "testkit/probe/AccessibilityAudit.h"
 #include "testkit/probe/Probe.h"
 
@@ -126,7 +128,14 @@ TEST(AccessibleKit, AProgressBarGivesItsValueAndABannerReadsAsAnAlertWithANamedC
   bar.show();
   EXPECT_EQ(iface(&bar)->role(), QAccessible::ProgressBar);
   EXPECT_EQ(iface(&bar)->text(QAccessible::Value), "37%");
-  bar.setValue(0.5);
+  {
+    tidewell::testing::AccessibleEventLog log;
+    bar.setValue(0.5);
+    // A scan's bar is heard as it moves.
+    const std::vector<tidewell::testing::HeardEvent> moved = log.of(QAccessible::ValueChanged, &bar);
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved[0].value.toInt(), 50);
+  }
   EXPECT_EQ(iface(&bar)->valueInterface()->currentValue().toInt(), 50);
 
   ResultBanner banner(BannerLook{});
@@ -147,6 +156,46 @@ TEST(AccessibleKit, AProgressBarGivesItsValueAndABannerReadsAsAnAlertWithANamedC
   QSignalSpy dismissed(&banner, &ResultBanner::dismissed);
   close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(dismissed.count(), 1);
+}
+
+TEST(AccessibleKit, ABannerIsNewsWhenItComesIntoViewAndWhenItsMessageChangesNotBefore) {
+  QWidget screen;
+  auto* column = new QHBoxLayout(&screen);
+  auto* place = new MessageBanner(BannerLook{});
+  column->addWidget(place);
+  screen.resize(600, 120);
+  tidewell::testing::AccessibleEventLog log;
+  // A message that arrives while the screen is not shown says nothing yet.
+  place->setMessage(QStringLiteral("Asked Slack to quit. Its memory frees as it closes."));
+  EXPECT_TRUE(log.of(QAccessible::Alert).empty());
+  screen.show();
+  probe::settle();
+  std::vector<tidewell::testing::HeardEvent> alerts = log.of(QAccessible::Alert, place->banner());
+  ASSERT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(alerts[0].name, "Asked Slack to quit. Its memory frees as it closes.");
+  // The next message in the banner on screen.
+  place->setMessage(QStringLiteral("Slack wouldn't quit. It may have unsaved work open."));
+  alerts = log.of(QAccessible::Alert, place->banner());
+  ASSERT_EQ(alerts.size(), 2u);
+  EXPECT_EQ(alerts[1].name, "Slack wouldn't quit. It may have unsaved work open.");
+  EXPECT_EQ(log.of(QAccessible::ObjectShow, place->banner()).back().name, alerts[1].name);
+  // The same message again is no news.
+  place->setMessage(QStringLiteral("Slack wouldn't quit. It may have unsaved work open."));
+  EXPECT_EQ(log.of(QAccessible::Alert, place->banner()).size(), 2u);
+}
+
+TEST(AccessibleKit, TheAuditFindsAGaugeThatReportsANumberItDoesNotShow) {
+  QWidget gauge;
+  gauge.setAccessibleName(QStringLiteral("used"));
+  design::GaugeReading reading{73, QStringLiteral("73%")};
+  design::setAccessibleReading(&gauge, [&reading] { return reading; });
+  gauge.show();
+  EXPECT_EQ(probe::lines(probe::accessibilityProblems(&gauge)), "");
+  reading = {74, QStringLiteral("73%")};
+  EXPECT_NE(probe::lines(probe::accessibilityProblems(&gauge)).find("gauge whose value 74"),
+            std::string::npos);
+  reading = {12, QStringLiteral("12% in use")};
+  EXPECT_EQ(probe::lines(probe::accessibilityProblems(&gauge)), "");
 }
 
 }  // namespace

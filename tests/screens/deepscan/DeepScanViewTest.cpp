@@ -16,6 +16,7 @@
 #include "screens/deepscan/TrashQuestion.h"
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedDeepScanEngine.h"
+#include "testkit/listener/AccessibleEventLog.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
@@ -292,6 +293,36 @@ TEST_F(DeepScanViewFixture, AFailedMoveKeepsTheItemAndShowsTheOrangeBannerUntilD
   EXPECT_EQ(model->lastResult(), std::nullopt);
   EXPECT_EQ(shown("resultBanner"), nullptr);
   EXPECT_EQ(cardKeys(), QStringList{QString::fromStdString(kOdd)});
+}
+
+TEST_F(DeepScanViewFixture, EachOutcomeBannerIsHeardAsAnAlertAsItComesAndAsItChanges) {
+  const std::string cache = "/fixture/home/Library/Caches/com.app";
+  scanToEnd();
+  testing::AccessibleEventLog log;
+  open(RiskBucket::other);
+  EXPECT_TRUE(log.of(QAccessible::Alert).empty());
+  probe::click(cardButton(kOdd, "trashButton"));
+  finishWork();
+  QWidget* banner = shown("resultBanner");
+  ASSERT_NE(banner, nullptr);
+  std::vector<testing::HeardEvent> alerts = log.of(QAccessible::Alert, banner);
+  ASSERT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(alerts[0].role, QAccessible::AlertMessage);
+  EXPECT_EQ(alerts[0].name,
+            QString::fromUtf8("Moved odd.bin to the Trash \u2022 3 GB. Empty the Trash to lock it in."));
+  // Over AT-SPI a reader gets it as an alert becoming showing.
+  EXPECT_EQ(log.of(QAccessible::ObjectShow, banner).size(), 1u);
+
+  // A second outcome in the banner already shown is news again.
+  probe::click(cardButton(cache, "trashButton"));
+  finishWork();
+  ASSERT_EQ(shown("resultBanner"), banner);
+  alerts = log.of(QAccessible::Alert, banner);
+  ASSERT_EQ(alerts.size(), 2u);
+  EXPECT_TRUE(alerts[1].name.startsWith("Moved com.app to the Trash")) << alerts[1].name.toStdString();
+  EXPECT_EQ(log.of(QAccessible::ObjectShow, banner).size(), 2u);
+  EXPECT_EQ(engine->trashed, (std::vector<std::string>{kOdd, cache}));
+  EXPECT_EQ(modelIds().size(), 5u);  // the sentinels stay
 }
 
 TEST_F(DeepScanViewFixture, RevealAndCopyReachTheirSeamsWithTheExactPathAndCommand) {

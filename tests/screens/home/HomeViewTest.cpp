@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessibleValueInterface>
 #include <chrono>
 #include <limits>
 #include <vector>
 
 #include "design/components/Donut.h"
+#include "design/motion/AnimationClock.h"
 #include "screens/common/views/Entrance.h"
 #include "screens/home/HomePage.h"
 #include "screens/home/ToolTile.h"
 #include "screens/smartscan/SmartScanPage.h"
+#include "testkit/listener/AccessibleEventLog.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
 #include "testkit/probe/Stage.h"
@@ -225,13 +228,43 @@ TEST(HomeView, HomeAndItsSmartScanReadByWhatTheyShowInEveryState) {
          probe::click(probe::find(h.stage.get(), "scanButton"));
          h.rig.runToEnd();
        },
-       {R"(StaticText "All scanned.")", R"(Button "Deep Scan, 4 GB, done")", "ProgressBar = 100%"}},
+       {R"(AlertMessage "All scanned.")", R"(StaticText "All scanned.")", R"(Button "Deep Scan, 4 GB, done")",
+        R"(ProgressBar "All scanned." = 100%)"}},
   };
   for (const State& state : states) {
     SCOPED_TRACE(state.name);
     Home h;
     state.reach(h);
     testing::expectReadable(h.stage.get(), state.expected);
+  }
+}
+
+TEST(HomeView, TheDonutReadsAsThePercentShownInItAndSaysSoWhenItChanges) {
+  Home h;
+  testing::AccessibleEventLog log;
+  struct Case {
+    int64_t freeBytes;  // of 1000
+    const char* shown;
+    int value;
+  };
+  const Case cases[] = {{265, "73%", 73}, {871, "12%", 12}, {1, "99%", 99}, {1000, "0%", 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shown);
+    h.rig.volumeReading = platform::VolumeCapacity{c.freeBytes, 1000};
+    h.rig.volume->refresh();
+    h.rig.settle();
+    design::AnimationClock::shared().advance(1);
+    EXPECT_EQ(h.text("usedPercent"), c.shown);
+    QWidget* donut = probe::find(h.stage.get(), "usedDonut");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(donut);
+    EXPECT_EQ(iface->text(QAccessible::Name), "used");
+    EXPECT_EQ(iface->text(QAccessible::Value), c.shown);
+    ASSERT_NE(iface->valueInterface(), nullptr);
+    EXPECT_EQ(iface->valueInterface()->currentValue().toInt(), c.value);
+    const std::vector<testing::HeardEvent> heard = log.of(QAccessible::ValueChanged, donut);
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back().value.toInt(), c.value);
+    EXPECT_EQ(heard.back().valueText, c.shown);
   }
 }
 

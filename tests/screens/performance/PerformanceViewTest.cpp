@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessibleValueInterface>
+#include <QApplication>
+
 #include "design/components/GradientBar.h"
 #include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
@@ -9,6 +12,7 @@
 #include "screens/common/views/AppIconView.h"
 #include "screens/performance/AppMemoryRow.h"
 #include "screens/performance/LoginItemRow.h"
+#include "testkit/listener/AccessibleEventLog.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
 #include "testkit/probe/Stage.h"
@@ -251,9 +255,10 @@ TEST(PerformanceView, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
   s.scene.runToEnd();
   s.stage->image(1);
   tidewell::testing::expectReadable(
-      s.stage.get(), {R"(Heading "Performance")", "PageTabList", R"(PageTab "Memory" checked selected)",
-                      R"(PageTab "Startup")", R"(StaticText "29% in use")", "ProgressBar = 29%",
-                      R"(StaticText "Firefox")", R"(Button "Quit")"});
+      s.stage.get(),
+      {R"(Heading "Performance")", R"(PageTabList "Panel")", R"(PageTab "Memory" checked selected)",
+       R"(PageTab "Startup")", R"(StaticText "29% in use")", R"(ProgressBar "Memory" = 29% in use)",
+       R"(StaticText "Firefox")", R"(Button "Quit")"});
   s.choosePanel(1);
   s.stage->image(1);
   tidewell::testing::expectReadable(
@@ -277,6 +282,76 @@ TEST(PerformanceView, ThePickersTabsChooseTheirPanelThroughAssistiveTechnology) 
   EXPECT_TRUE(startup->state().selected);
   EXPECT_FALSE(picker->child(0)->state().selected);
   EXPECT_TRUE(probe::isShown(probe::find(s.stage.get(), "startupPanel")));
+}
+
+TEST(PerformanceView, TheMemoryBarReadsAsThePercentShownOverIt) {
+  struct Case {
+    int64_t used;  // of 1000
+    const char* shown;
+    int value;
+  };
+  const Case cases[] = {{735, "73% in use", 73},
+                        {129, "12% in use", 12},
+                        {999, "99% in use", 99},
+                        {0, "0% in use", 0},
+                        {1000, "100% in use", 100}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shown);
+    Screen s;
+    s.scene.engine->memory = {c.used, 1000};
+    s.scene.scanToEnd();
+    s.open();
+    QWidget* card = probe::find(s.stage.get(), "memoryGauge");
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(probe::textOf(probe::find(card, "memoryPercent")), c.shown);
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(probe::find(card, "memoryBar"));
+    EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(bar->text(QAccessible::Name), "Memory");
+    EXPECT_EQ(bar->text(QAccessible::Value), c.shown);
+    ASSERT_NE(bar->valueInterface(), nullptr);
+    EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), c.value);
+  }
+}
+
+TEST(PerformanceView, ThePanelPickerIsANamedTabListThatSaysWhichTabTheArrowKeysChoose) {
+  Screen s;
+  s.scene.scanToEnd();
+  s.open();
+  auto* picker = probe::find<SegmentedControl>(s.stage.get(), "panelPicker");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(picker)->text(QAccessible::Name), "Panel");
+  // The stage is never on a screen: it becomes the active window by hand.
+  QApplication::setActiveWindow(s.stage.get());
+  picker->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(picker->hasFocus());
+  testing::AccessibleEventLog log;
+  struct Step {
+    int key;
+    const char* chosen;
+    const char* left;
+  };
+  for (const Step step :
+       {Step{Qt::Key_Right, "Startup", "Memory"}, Step{Qt::Key_Left, "Memory", "Startup"}}) {
+    SCOPED_TRACE(step.chosen);
+    log.clear();
+    probe::pressKey(picker, step.key);
+    const std::vector<testing::HeardEvent> added = log.of(QAccessible::SelectionAdd, picker);
+    ASSERT_EQ(added.size(), 1u);
+    EXPECT_EQ(added[0].role, QAccessible::PageTab);
+    EXPECT_EQ(added[0].name, step.chosen);
+    EXPECT_TRUE(added[0].state.selected);
+    const std::vector<testing::HeardEvent> removed = log.of(QAccessible::SelectionRemove, picker);
+    ASSERT_EQ(removed.size(), 1u);
+    EXPECT_EQ(removed[0].name, step.left);
+    EXPECT_FALSE(removed[0].state.selected);
+    // The chosen tab takes the focus, so a reader says it.
+    std::vector<testing::HeardEvent> focused;
+    for (const testing::HeardEvent& e : log.of(QAccessible::Focus, picker))
+      if (e.role == QAccessible::PageTab) focused.push_back(e);
+    ASSERT_EQ(focused.size(), 1u);
+    EXPECT_EQ(focused[0].name, step.chosen);
+    EXPECT_TRUE(focused[0].state.focused);
+  }
+  EXPECT_TRUE(probe::isShown(probe::find(s.stage.get(), "memoryPanel")));
 }
 
 }  // namespace

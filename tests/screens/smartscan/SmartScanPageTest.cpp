@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessibleValueInterface>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QScrollArea>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "design/components/CountUpBytes.h"
+#include "design/motion/AnimationClock.h"
 #include "screens/common/views/Entrance.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/smartscan/ScanDoneBlock.h"
@@ -16,6 +18,8 @@
 #include "screens/smartscan/SegmentedScanRing.h"
 #include "screens/smartscan/ToolCard.h"
 #include "screens/smartscan/ToolCardRow.h"
+#include "testkit/listener/AccessibleEventLog.h"
+#include "testkit/probe/AccessibilityAudit.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
 #include "testkit/probe/Stage.h"
@@ -143,6 +147,48 @@ TEST(SmartScanPage, TheAdvisorStepWarmsItsSegmentAndTheEndShowsTheTotalFound) {
                          "Largest item on disk: disk.iso (4 GB)."}));
   EXPECT_EQ(s.text("reviewButton"), "Review 2 GB of junk");
   EXPECT_FALSE(probe::isShown(probe::find(s.stage.get(), "stopButton")));
+}
+
+TEST(SmartScanPage, AReaderHearsTheRingMoveAsItShowsAndTheEndAsAnAlert) {
+  Screen s;
+  testing::AccessibleEventLog log;
+  auto& clock = design::AnimationClock::shared();
+  SegmentedScanRing* ring = s.view->ring();
+  s.rig.controller->start();
+  ASSERT_TRUE(s.rig.runUntil(Phase::apps));
+  s.rig.holdAppsScanAt(0.5);
+  clock.advance(1);
+  // Named by the headline under it, reading as the percentage in it.
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(ring);
+  EXPECT_EQ(iface->text(QAccessible::Name), "Reading your apps…");
+  EXPECT_EQ(iface->text(QAccessible::Value), "37%");
+  EXPECT_EQ(iface->valueInterface()->currentValue().toInt(), 37);
+  std::vector<testing::HeardEvent> values = log.of(QAccessible::ValueChanged, ring);
+  ASSERT_FALSE(values.empty());
+  EXPECT_EQ(values.back().value.toInt(), 37);
+  EXPECT_EQ(values.back().valueText, "37%");
+  EXPECT_TRUE(log.of(QAccessible::Alert).empty());
+
+  s.rig.releaseHeld();
+  s.rig.runToEnd();
+  probe::settle();
+  clock.advance(1);
+  values = log.of(QAccessible::ValueChanged, ring);
+  EXPECT_EQ(values.back().value.toInt(), 100);
+  const std::vector<testing::HeardEvent> renamed = log.of(QAccessible::NameChanged, ring);
+  ASSERT_FALSE(renamed.empty());
+  EXPECT_EQ(renamed.back().name, "All scanned.");
+  const std::vector<testing::HeardEvent> headline =
+      log.of(QAccessible::NameChanged, probe::find(s.stage.get(), "headline"));
+  ASSERT_FALSE(headline.empty());
+  EXPECT_EQ(headline.back().name, "All scanned.");
+  // The end is news: the done block, as an alert, with what was found.
+  ASSERT_NE(s.view->doneBlock(), nullptr);
+  const std::vector<testing::HeardEvent> alerts = log.of(QAccessible::Alert, s.view->doneBlock());
+  ASSERT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(alerts[0].role, QAccessible::AlertMessage);
+  EXPECT_EQ(alerts[0].name, "All scanned.");
+  EXPECT_EQ(alerts[0].description, "6 GB found");
 }
 
 TEST(SmartScanPage, StopDuringTheDeepScanSkipsWhatIsLeftAndTheScanUnderWayStillLands) {
@@ -300,6 +346,23 @@ TEST(SmartScanPage, TheDoneBlockSinksOutOfViewWhenANewRunStarts) {
   motion.advance(0.1);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(block) << "gone once faded";
+}
+
+TEST(SmartScanPage, TheDoneBlockOnItsWayOutIsNoNewsForAReader) {
+  testing::MovingMotion motion;
+  Screen s;
+  s.rig.controller->start();
+  s.rig.runToEnd();
+  motion.advance(0.5);
+  QPointer<ScanDoneBlock> block = s.view->doneBlock();
+  ASSERT_TRUE(block);
+  testing::AccessibleEventLog log;
+  s.rig.controller->start();
+  s.rig.settle();
+  ASSERT_TRUE(block);
+  EXPECT_TRUE(block->isVisible());
+  EXPECT_TRUE(log.of(QAccessible::Alert).empty());
+  EXPECT_FALSE(probe::isListed(s.stage.get(), block));
 }
 
 TEST(SmartScanPage, ATotalThatGrowsAfterStopCountsOnFromTheShownCount) {

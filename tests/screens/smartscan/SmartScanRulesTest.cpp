@@ -94,6 +94,8 @@ TEST(SmartScanRules, ProgressAndSegmentsThroughARun) {
     SCOPED_TRACE(c.what);
     EXPECT_NEAR(overallProgress(c.scan), c.overall, 1e-12);
     EXPECT_EQ(overallProgressText(c.scan), c.percent);
+    // The ring reads as the number it shows.
+    EXPECT_EQ(QString::number(overallProgressReading(c.scan).percent) + "%", c.percent);
     EXPECT_EQ(fills(c.scan), c.fills);
     EXPECT_EQ(warming(c.scan), c.warming);
   }
@@ -188,10 +190,19 @@ TEST(SmartScanRules, HeadlinesAndFoundTotal) {
   EXPECT_EQ(doneHeadline(true), "Scan stopped");
   EXPECT_EQ(doneHeadline(false), "All scanned.");
   EXPECT_EQ(doneSubline(), "Nothing deleted yet. Tap a tool to dig in.");
+  // The headline of the phase, running or done.
+  SmartScanSnapshot running;
+  running.phase = Phase::deepScan;
+  EXPECT_EQ(scanHeadline(running), "Sizing up big items…");
+  EXPECT_EQ(foundSummary(running), "all clear");
 
   SmartScanSnapshot s = finishedRun();
+  EXPECT_EQ(scanHeadline(s), "All scanned.");
+  s.stopped = true;
+  EXPECT_EQ(scanHeadline(s), "Scan stopped");
   s.advisorRuntimeBytes = 1;
   EXPECT_EQ(foundTotal(s), 10'300'000'001);  // apps do not count
+  EXPECT_EQ(foundSummary(s), "10.3 GB found");
   s.cleanTotalBytes = std::numeric_limits<int64_t>::max();
   EXPECT_EQ(foundTotal(s), std::numeric_limits<int64_t>::max());
 }

@@ -37,7 +37,9 @@ TEST(ScanPageRules, RingPercentTaglineAndFreedLineFollowPhaseProgressAndTotal) {
     SCOPED_TRACE(testing::Message() << c.snapshot.scanning << " " << c.snapshot.scanProgress << " "
                                     << c.snapshot.totalFreedBytes);
     EXPECT_EQ(texts.showsRing, c.ring);
-    EXPECT_EQ(texts.percent, c.percent);
+    EXPECT_EQ(texts.percent.text, c.percent);
+    // The ring reads as the number it shows.
+    EXPECT_EQ(QString::number(texts.percent.percent) + "%", texts.percent.text);
     EXPECT_EQ(texts.tagline, c.tagline);
     EXPECT_EQ(texts.freedLine, c.freed);
   }
@@ -222,7 +224,9 @@ TEST(CleanedRules, PercentCounterFreeSpaceAndFailures) {
     const CleanedTexts texts = cleanedTexts(c.snapshot);
     SCOPED_TRACE(c.after);
     EXPECT_EQ(texts.showsCleaning, c.cleaning);
-    EXPECT_EQ(texts.percent, c.percent);
+    EXPECT_EQ(texts.percent.text, c.percent);
+    // The ring reads as the number it shows.
+    EXPECT_EQ(QString::number(texts.percent.percent) + "%", texts.percent.text);
     EXPECT_EQ(texts.showsCounter, c.counter);
     EXPECT_EQ(texts.freeBefore, c.before);
     EXPECT_EQ(texts.freeAfter, c.after);
