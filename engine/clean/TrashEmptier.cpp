@@ -1,4 +1,4 @@
-#include "engine/safety/TrashEmptier.h"
+#include "engine/clean/TrashEmptier.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
