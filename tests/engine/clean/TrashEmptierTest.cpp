@@ -20,9 +20,9 @@
 #include "platform/core/Trash.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
+#include "testkit/support/TrashChecks.h"
 #include "testkit/support/TrashClient.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
-#include "tests/platform/linux/TrashChecks.h"
 
 namespace tidewell::engine {
 namespace {
