@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "platform/linux/X11Backdrop.h"
+#include "platform/core/WindowBackdrop.h"
 
 namespace tidewell::design {
 
@@ -22,10 +22,10 @@ bool handOver(QWidget* window) {
   if (!x11 || !x11->connection()) return false;
   const QImage image = picture(window);
   if (image.isNull()) return false;
-  const platform::X11Backdrop::Picture rows{image.width(), image.height(),
-                                            reinterpret_cast<const uint32_t*>(image.constBits()),
-                                            int(image.bytesPerLine() / 4)};
-  return platform::X11Backdrop::set(x11->connection(), uint32_t(window->winId()), rows);
+  const platform::WindowBackdrop::Picture rows{image.width(), image.height(),
+                                               reinterpret_cast<const uint32_t*>(image.constBits()),
+                                               int(image.bytesPerLine() / 4)};
+  return platform::WindowBackdrop::set(x11->connection(), uintptr_t(window->winId()), rows);
 #else
   Q_UNUSED(window);
   return false;

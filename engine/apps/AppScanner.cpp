@@ -14,12 +14,12 @@
 #include "engine/apps/PropertyList.h"
 #include "engine/clean/DiskScanner.h"
 #include "platform/core/DirectoryListing.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/core/ProcessRunner.h"
 #include "platform/core/ReachedItem.h"
 #include "platform/core/RunningBundleCheck.h"
 #include "platform/core/Trash.h"
-#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "base/Paths.h"
+#include "engine/clean/TrashEmptier.h"
 #include "engine/safety/PathSafety.h"
 #include "engine/safety/SafeRemover.h"
-#include "engine/safety/TrashEmptier.h"
 #include "engine/walk/TreeWalker.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/NothingThere.h"

@@ -13,9 +13,9 @@
 #include "engine/deepscan/FolderKnowledge.h"
 #include "engine/safety/PathSafety.h"
 #include "platform/core/DirectoryListing.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/ReachedItem.h"
 #include "platform/core/Trash.h"
-#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
 

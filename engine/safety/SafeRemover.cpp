@@ -11,8 +11,8 @@
 #include "base/Paths.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/FileDescriptor.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/NothingThere.h"
-#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
 

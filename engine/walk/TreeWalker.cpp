@@ -3,7 +3,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,15 +16,15 @@
 #include <unordered_set>
 
 #include "base/Paths.h"
-#include "platform/linux/MountBoundary.h"
+#include "platform/core/EntryStatus.h"
 
 namespace tidewell::engine {
 
 namespace {
 
+using platform::EntryStatus;
+
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-constexpr int kStatFlags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT;
-constexpr unsigned kFileMask = STATX_TYPE | STATX_INO | STATX_NLINK | STATX_BLOCKS;
 // Running out of descriptors is transient: other folders of the walk close
 // theirs as soon as their children have opened. Wait that long at most.
 constexpr int kOpenRetries = 2000;
@@ -45,10 +44,6 @@ int openFolder(int dirFd, const char* name, bool followLink) {
     if (auto observer = descriptorWaitObserver.load()) observer();
     std::this_thread::sleep_for(kOpenRetryPause);
   }
-}
-
-bool statEntry(int dirFd, const char* name, unsigned mask, struct statx& sx) {
-  return statx(dirFd, name, kStatFlags, mask, &sx) == 0;
 }
 
 EntryType typeFromListing(unsigned char dtype) {
@@ -201,14 +196,14 @@ void measureFolder(SizeWalk& walk, WorkPool::Run& run, Folder* folder) {
   const int fd = folder->fd;
   listFolder(fd, *scratch.operator->(), [&](const char* name, unsigned char dtype) {
     if (dtype != DT_REG && dtype != DT_DIR && dtype != DT_UNKNOWN) return;
-    struct statx sx;
-    if (!statEntry(fd, name, dtype == DT_DIR ? STATX_TYPE : kFileMask, sx)) return;
-    if (S_ISDIR(sx.stx_mode)) {
-      if (!platform::crossesMount(sx, walk.device)) run.spawn(queueChild(folder, name));
-    } else if (S_ISREG(sx.stx_mode)) {
-      if (sx.stx_nlink > 1 && !walk.links.firstSight(makedev(sx.stx_dev_major, sx.stx_dev_minor), sx.stx_ino))
-        return;
-      sum += int64_t(sx.stx_blocks) * 512;
+    const auto entry =
+        EntryStatus::look(fd, name, dtype == DT_DIR ? EntryStatus::Detail::Type : EntryStatus::Detail::Sizes);
+    if (!entry) return;
+    if (S_ISDIR(entry->mode)) {
+      if (!entry->crossesMount(walk.device)) run.spawn(queueChild(folder, name));
+    } else if (S_ISREG(entry->mode)) {
+      if (entry->links > 1 && !walk.links.firstSight(entry->device, entry->inode)) return;
+      sum += entry->blocks * 512;
     }
   });
   walk.total.fetch_add(sum, std::memory_order_relaxed);
@@ -236,9 +231,9 @@ void visitFolder(VisitWalk& walk, WorkPool::Run& run, Folder* folder) {
   listFolder(fd, s, [&](const char* name, unsigned char dtype) {
     EntryType type = typeFromListing(dtype);
     if (dtype == DT_UNKNOWN) {
-      struct statx sx;
-      if (!statEntry(fd, name, STATX_TYPE, sx)) return;
-      type = typeFromMode(sx.stx_mode);
+      const auto entry = EntryStatus::look(fd, name, EntryStatus::Detail::Type);
+      if (!entry) return;
+      type = typeFromMode(entry->mode);
     }
     const size_t length = std::char_traits<char>::length(name);
     s.raw.push_back({uint32_t(s.names.size()), uint32_t(length), type});
@@ -262,11 +257,9 @@ void visitFolder(VisitWalk& walk, WorkPool::Run& run, Folder* folder) {
       }
       case WalkAction::Descend: {
         if (entry.type != EntryType::Directory) break;
-        struct statx sx;
         const char* name = entry.name.data();  // zero-terminated in the names buffer
-        if (!statEntry(fd, name, STATX_TYPE, sx) || !S_ISDIR(sx.stx_mode) ||
-            platform::crossesMount(sx, walk.device))
-          break;
+        const auto status = EntryStatus::look(fd, name, EntryStatus::Detail::Type);
+        if (!status || !S_ISDIR(status->mode) || status->crossesMount(walk.device)) break;
         Folder* child = queueChild(folder, name);
         child->path = platform::joinPath(folder->path, entry.name);
         child->level = folder->level + 1;

@@ -3,12 +3,13 @@
 // on the engine-wide WorkPool; each folder is opened relative to its
 // parent's descriptor (O_NOFOLLOW, O_NOATIME where permitted), listed with
 // getdents64, and its entries are told apart by the listing's d_type, so
-// only what needs it is stat'ed (statx relative to the folder).
+// only what needs it is stat'ed (platform::EntryStatus, relative to the
+// folder).
 //
 // Rules shared by both modes:
 //   - The root is followed if it is a symlink; symlinks below it never are.
-//   - Mount points below the root (statx STATX_ATTR_MOUNT_ROOT, or another
-//     device) are not entered.
+//   - Mount points below the root (a mount root as the kernel flags it, or
+//     another device) are not entered.
 //   - Folders that cannot be opened or listed are passed over silently.
 //   - Results do not depend on the number of threads or on listing order.
 //

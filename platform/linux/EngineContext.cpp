@@ -6,8 +6,8 @@
 
 #include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/PhysicalPath.h"
-#include "platform/linux/MountBoundary.h"
 #include "platform/linux/TemporaryRoot.h"
 #include "platform/linux/TopDirectory.h"
 #include "platform/linux/XdgUserDirs.h"

@@ -1,4 +1,4 @@
-#include "platform/linux/MountBoundary.h"
+#include "platform/core/MountBoundary.h"
 
 #include <unistd.h>
 
@@ -9,6 +9,7 @@
 #include "base/Paths.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/NothingThere.h"
+#include "platform/linux/StatxMount.h"
 
 namespace tidewell::platform {
 
@@ -18,6 +19,17 @@ namespace {
 bool failedLook() { return !isNothingThere(errno); }
 
 }  // namespace
+
+std::optional<MountPlace> mountPlace(int dirFd, const char* name) {
+  struct statx sx {};
+  if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE | kStatxMountId, &sx) != 0)
+    return std::nullopt;
+  MountPlace place;
+  place.device = deviceOf(sx);
+  if (sx.stx_mask & kStatxMountId) place.mountId = sx.stx_mnt_id;
+  place.isMountRoot = isMountRoot(sx);
+  return place;
+}
 
 bool isMountPointAt(int dirFd, const char* name) {
   const auto folder = mountPlace(dirFd, ".");

@@ -1,7 +1,9 @@
 #include "platform/linux/TopDirectory.h"
 
+#include <fcntl.h>
+
 #include "base/Paths.h"
-#include "platform/linux/MountBoundary.h"
+#include "platform/core/MountBoundary.h"
 
 namespace tidewell::platform {
 

@@ -9,8 +9,8 @@
 
 #include "base/Paths.h"
 #include "platform/core/FileDescriptor.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/PhysicalPath.h"
-#include "platform/linux/MountBoundary.h"
 #include "platform/linux/TrashDirectory.h"
 #include "platform/linux/TrashInfo.h"
 

@@ -1,7 +1,7 @@
 #pragma once
-// A picture as an X11 window's background. The X server paints a window's
-// background itself wherever the window is exposed, before the client gets
-// the Expose event and draws. Windows made by Qt have none (background
+// The X11 form of WindowBackdrop: a picture as an X11 window's background.
+// The X server paints a window's background itself wherever the window is
+// exposed, before the client gets the Expose event and draws. Windows made by Qt have none (background
 // "None"), so a new window shows whatever the screen held there (black,
 // or the window below) from the moment it is mapped until the client's
 // first paint arrives; with no compositor that moment is seen. Given the
@@ -14,20 +14,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/core/WindowBackdrop.h"
+
 struct xcb_connection_t;
 
 namespace tidewell::platform {
 
 class X11Backdrop {
  public:
-  // A picture: height rows of width pixels 0xAARRGGBB (alpha ignored) in
-  // host byte order, stride pixels from one row's start to the next's.
-  struct Picture {
-    int width = 0;
-    int height = 0;
-    const uint32_t* pixels = nullptr;
-    int stride = 0;
-  };
+  using Picture = WindowBackdrop::Picture;
 
   // How the server keeps a window's pixels (its depth's pixmap format and
   // its visual).

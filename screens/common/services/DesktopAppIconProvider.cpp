@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "platform/qt/IconFile.h"
+#include "platform/qt/LauncherIcon.h"
 #include "screens/common/services/AppIconSource.h"
 
 namespace tidewell::screens {
@@ -17,7 +19,7 @@ int kilobytes(const QImage& image) { return std::max<int>(1, int(image.sizeInByt
 }  // namespace
 
 DesktopAppIconProvider::DesktopAppIconProvider(QObject* parent)
-    : DesktopAppIconProvider(systemTheme(), standardPixmapFolders(), parent) {}
+    : DesktopAppIconProvider(systemTheme(), platform::standardPixmapFolders(), parent) {}
 
 DesktopAppIconProvider::DesktopAppIconProvider(ThemeLookup theme, QStringList pixmapFolders, QObject* parent)
     : AppIconProvider(parent), theme_(std::move(theme)), pixmapFolders_(std::move(pixmapFolders)) {
@@ -37,16 +39,17 @@ QImage DesktopAppIconProvider::icon(const QString& path) {
   pending_.insert(path);
   const QStringList folders = pixmapFolders_;
   pool_.start([this, path, folders] {
-    IconSearch found = searchIcon(path, kIconPixels, folders);
+    platform::IconSearch found = searchIcon(path, kIconPixels, folders);
     QMetaObject::invokeMethod(
         this, [this, path, found = std::move(found)] { finish(path, found); }, Qt::QueuedConnection);
   });
   return {};
 }
 
-void DesktopAppIconProvider::finish(const QString& path, const IconSearch& found) {
+void DesktopAppIconProvider::finish(const QString& path, const platform::IconSearch& found) {
   QImage image = found.image;
-  if (image.isNull() && theme_) image = squareIcon(theme_(found.themeNames, kIconPixels), kIconPixels);
+  if (image.isNull() && theme_)
+    image = platform::squareIcon(theme_(found.themeNames, kIconPixels), kIconPixels);
   if (image.isNull()) image = found.fallback;
   if (image.isNull()) image = genericAppIcon(kIconPixels);
   pending_.remove(path);

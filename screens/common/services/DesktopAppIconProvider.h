@@ -14,9 +14,11 @@
 
 #include "screens/common/services/AppIconProvider.h"
 
-namespace tidewell::screens {
-
+namespace tidewell::platform {
 struct IconSearch;
+}
+
+namespace tidewell::screens {
 
 class DesktopAppIconProvider : public AppIconProvider {
   Q_OBJECT
@@ -35,7 +37,7 @@ class DesktopAppIconProvider : public AppIconProvider {
   static ThemeLookup systemTheme();
 
  private:
-  void finish(const QString& path, const IconSearch& found);
+  void finish(const QString& path, const platform::IconSearch& found);
 
   ThemeLookup theme_;
   QStringList pixmapFolders_;

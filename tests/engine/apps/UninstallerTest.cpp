@@ -7,9 +7,9 @@
 #include "engine/apps/AppScanner.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
+#include "testkit/support/TrashChecks.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
 #include "tests/engine/safety/SwapRace.h"
-#include "tests/platform/linux/TrashChecks.h"
 
 namespace tidewell::engine {
 namespace {

@@ -10,9 +10,9 @@
 #include "engine/deepscan/BigItemScanner.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
+#include "testkit/support/TrashChecks.h"
 #include "tests/engine/safety/SwapRace.h"
 #include "tests/engine/walk/FakeSizes.h"
-#include "tests/platform/linux/TrashChecks.h"
 
 namespace tidewell::engine {
 namespace {

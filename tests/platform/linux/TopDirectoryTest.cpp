@@ -7,7 +7,7 @@
 #include "base/Paths.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
-#include "tests/platform/linux/TrashChecks.h"
+#include "testkit/support/TrashChecks.h"
 
 namespace tidewell::platform {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "platform/core/Trash.h"
 #include "testkit/support/FixtureHome.h"
-#include "tests/platform/linux/TrashChecks.h"
+#include "testkit/support/TrashChecks.h"
 
 namespace tidewell::platform {
 namespace {

@@ -9,8 +9,8 @@
 #include "platform/core/Trash.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/TimeFixtures.h"
+#include "testkit/support/TrashChecks.h"
 #include "testkit/support/TrashClient.h"
-#include "tests/platform/linux/TrashChecks.h"
 
 namespace tidewell::platform {
 namespace {

@@ -16,7 +16,7 @@
 #include "platform/core/ReachedItem.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/TimeFixtures.h"
-#include "tests/platform/linux/TrashChecks.h"
+#include "testkit/support/TrashChecks.h"
 
 namespace tidewell::platform {
 namespace {

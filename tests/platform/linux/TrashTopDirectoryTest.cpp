@@ -14,7 +14,7 @@
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
 #include "testkit/support/TimeFixtures.h"
-#include "tests/platform/linux/TrashChecks.h"
+#include "testkit/support/TrashChecks.h"
 
 namespace tidewell::platform {
 namespace {

@@ -7,6 +7,7 @@
 #include <QtEndian>
 
 #include "design/theme/Color.h"
+#include "platform/qt/IconFile.h"
 #include "screens/common/services/AppIconSource.h"
 #include "screens/common/services/DesktopAppIconProvider.h"
 #include "screens/common/views/AppIconView.h"
@@ -19,6 +20,9 @@
 namespace tidewell::screens {
 namespace {
 
+using platform::IconSearch;
+using platform::kMaxIconFileBytes;
+using platform::readIconImage;
 using testing::FixtureHome;
 using testing::writeFile;
 

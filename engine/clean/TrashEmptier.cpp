@@ -1,4 +1,4 @@
-#include "engine/safety/TrashEmptier.h"
+#include "engine/clean/TrashEmptier.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,10 +15,10 @@
 #include "engine/safety/SafeRemover.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/FileDescriptor.h"
+#include "platform/core/MountBoundary.h"
 #include "platform/core/NothingThere.h"
 #include "platform/core/PhysicalPath.h"
 #include "platform/core/PrivateFolder.h"
-#include "platform/linux/MountBoundary.h"
 
 namespace tidewell::engine {
 

@@ -2,12 +2,10 @@
 // The one rule for "another mount starts here", shared by measuring,
 // cleaning, the Trash and every scanner that offers something to act on. A
 // bind mount of a folder from the same file system keeps the device number,
-// so the device alone misses it; the kernel flags mount roots in statx and
-// names each mount by its id.
+// so the device alone misses it; the kernel also flags mount roots and,
+// where it can, names each mount by its id (on Linux both through statx).
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
+#include <sys/types.h>
 
 #include <cstdint>
 #include <optional>
@@ -15,35 +13,11 @@
 
 namespace tidewell::platform {
 
-#ifndef STATX_ATTR_MOUNT_ROOT
-inline constexpr unsigned long long kStatxAttrMountRoot = 0x00002000;
-#else
-inline constexpr unsigned long long kStatxAttrMountRoot = STATX_ATTR_MOUNT_ROOT;
-#endif
-
-// True when the kernel reports sx as the root of a mount.
-inline bool isMountRoot(const struct statx& sx) {
-  return (sx.stx_attributes_mask & kStatxAttrMountRoot) && (sx.stx_attributes & kStatxAttrMountRoot);
-}
-
-// True when sx is a mount root or lies on another device than `device`.
-inline bool crossesMount(const struct statx& sx, dev_t device) {
-  return isMountRoot(sx) || makedev(sx.stx_dev_major, sx.stx_dev_minor) != device;
-}
-
-inline dev_t deviceOf(const struct statx& sx) { return makedev(sx.stx_dev_major, sx.stx_dev_minor); }
-
-#ifndef STATX_MNT_ID
-inline constexpr unsigned kStatxMountId = 0x00001000U;
-#else
-inline constexpr unsigned kStatxMountId = STATX_MNT_ID;
-#endif
-
 // What the Trash needs to know of one entry: its device, the mount it
 // belongs to and whether it is that mount's root.
 struct MountPlace {
   dev_t device = 0;
-  std::optional<uint64_t> mountId;  // absent on kernels without STATX_MNT_ID
+  std::optional<uint64_t> mountId;  // absent where the kernel names no mounts
   bool isMountRoot = false;
 
   // Same mount: the same device and, where the kernel names mounts, the
@@ -61,16 +35,7 @@ struct MountPlace {
 
 // The place of the entry `name` in dirFd (AT_FDCWD and a path work too),
 // not following a link there; absent when it cannot be examined.
-inline std::optional<MountPlace> mountPlace(int dirFd, const char* name) {
-  struct statx sx {};
-  if (statx(dirFd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_TYPE | kStatxMountId, &sx) != 0)
-    return std::nullopt;
-  MountPlace place;
-  place.device = deviceOf(sx);
-  if (sx.stx_mask & kStatxMountId) place.mountId = sx.stx_mnt_id;
-  place.isMountRoot = isMountRoot(sx);
-  return place;
-}
+std::optional<MountPlace> mountPlace(int dirFd, const char* name);
 
 // True when the entry `name` of the open folder dirFd (a link there is not
 // followed) is a mount point: MountPlace::startsMountBelow of the folder. Nothing there (ENOENT, ENOTDIR) is

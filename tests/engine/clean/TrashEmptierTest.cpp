@@ -1,7 +1,7 @@
 // The "trash" row: the Trash is measured and emptied as one unit, so no
 // item is ever left without its info file, and only the Trash's own two
 // folders are ever emptied.
-#include "engine/safety/TrashEmptier.h"
+#include "engine/clean/TrashEmptier.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,9 +20,9 @@
 #include "platform/core/Trash.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
+#include "testkit/support/TrashChecks.h"
 #include "testkit/support/TrashClient.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
-#include "tests/platform/linux/TrashChecks.h"
 
 namespace tidewell::engine {
 namespace {
