@@ -105,13 +105,6 @@ QTransform scaledAbout(QPointF centre, double scale) {
 
 QFont scanCircleTitleFont() { return inter(kScanTitleSize, FontWeight::Semibold, FontDesign::Rounded); }
 
-void paintScanCircleButton(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look) {
-  painter.save();
-  painter.setTransform(scaledAbout(rect.center(), scanCircleScale(look.hover)), true);
-  paintContent(painter, rect, look, scanCircleFillOpacity(look.hover));
-  painter.restore();
-}
-
 void paintScanCircleGlow(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look) {
   const double opacity = scanCircleGlowOpacity(look.hover);
   if (!(opacity > 0)) return;

@@ -38,7 +38,6 @@ class Surface : public QWidget {
   // What the pointer does; public so a state can be shown without one.
   void setHovering(bool hovering);
 
-  bool isClickable() const { return clickable_; }
   void setClickable(bool clickable);
 
  Q_SIGNALS:
