@@ -35,7 +35,7 @@ QPalette darkPalette() {
   palette.setColor(QPalette::Dark, Color::appBackground().darker(150));
   palette.setColor(QPalette::Shadow, Qt::black);
   palette.setColor(QPalette::Highlight, SectionPalette::clean().primary);
-  palette.setColor(QPalette::HighlightedText, Color::rgb(0.04, 0.05, 0.08));
+  palette.setColor(QPalette::HighlightedText, Color::pillText());
   palette.setColor(QPalette::Link, SectionPalette::clean().primary);
   palette.setColor(QPalette::LinkVisited, SectionPalette::clean().deep);
   for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {

@@ -147,7 +147,7 @@ AboutView::AboutView(Opener open, AboutLinks links, QWidget* parent)
   stack->addLayout(footer);
 
   auto* done = new design::PillButton({QStringLiteral("Done"), std::nullopt},
-                                      {std::nullopt, design::Color::rgb(0.04, 0.05, 0.08), 13, 18, 10});
+                                      {std::nullopt, design::Color::pillText(), 13, 18, 10});
   done->setObjectName(QStringLiteral("done"));
   connect(done, &QAbstractButton::clicked, this, &AboutView::closeRequested);
   stack->addSpacing(2);

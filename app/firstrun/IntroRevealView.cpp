@@ -31,9 +31,6 @@ IntroRevealView::PlayerFactory IntroRevealView::bundledVideo() {
   return [] { return MediaIntroPlayer::create(introVideoFile()); };
 }
 
-IntroRevealView::IntroRevealView(QWidget* parent)
-    : IntroRevealView(bundledVideo(), IntroClock::system(), parent) {}
-
 IntroRevealView::IntroRevealView(PlayerFactory makePlayer, std::shared_ptr<IntroClock> clock, QWidget* parent)
     : QWidget(parent),
       makePlayer_(std::move(makePlayer)),

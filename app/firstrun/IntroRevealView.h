@@ -39,7 +39,6 @@ class IntroRevealView : public QWidget {
   // The bundled video through QtMultimedia, on the system clock.
   static PlayerFactory bundledVideo();
 
-  explicit IntroRevealView(QWidget* parent = nullptr);
   IntroRevealView(PlayerFactory makePlayer, std::shared_ptr<IntroClock> clock, QWidget* parent = nullptr);
   ~IntroRevealView() override;
 

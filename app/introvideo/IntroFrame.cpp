@@ -6,6 +6,8 @@
 
 #include "design/brand/BrandAsset.h"
 #include "design/motion/Easing.h"
+#include "design/theme/Color.h"
+#include "design/theme/SectionPalette.h"
 
 namespace tidewell::app {
 
@@ -46,8 +48,8 @@ void paintIntroFrame(QPainter& painter, const QRectF& rect, const design::BrandA
   const double glow = 0.34 * grow - 0.12 * design::easeInOut(phase(t, 2.4, 4.0));
   if (glow > 0) {
     QRadialGradient gradient(markCentre, height * 1.9);
-    gradient.setColorAt(0, QColor::fromRgbF(0.24f, 0.88f, 0.5f, float(glow)));
-    gradient.setColorAt(1, QColor::fromRgbF(0.24f, 0.88f, 0.5f, 0));
+    gradient.setColorAt(0, design::Color::withOpacity(design::SectionPalette::accentGreen(), glow));
+    gradient.setColorAt(1, design::Color::withOpacity(design::SectionPalette::accentGreen(), 0));
     painter.fillRect(rect, gradient);
   }
 

@@ -88,7 +88,7 @@ MenuBarView::MenuBarView(AppBridge& bridge, Sources sources, std::function<void(
   column->addWidget(volume_);
 
   auto* scan = new design::PillButton({QStringLiteral("Scan My Mac"), "sparkles"_symbol},
-                                      {std::nullopt, design::Color::rgb(0.04, 0.05, 0.08), 13.5, 18, 11});
+                                      {std::nullopt, design::Color::pillText(), 13.5, 18, 11});
   scan->setObjectName(QStringLiteral("scanButton"));
   scan->setFixedWidth(kWidth - 2 * kPadding);
   connect(scan, &QAbstractButton::clicked, this, [this] {

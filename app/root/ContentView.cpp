@@ -87,7 +87,6 @@ void ContentView::setSection(Section section) {
   design::setRingAccent(sidebar(), sectionPalette(section));
   design::setRingAccent(aboutSheet_->view(), sectionPalette(section));
   updateDetail();
-  Q_EMIT sectionChanged();
 }
 
 void ContentView::showAbout() {

@@ -84,8 +84,6 @@ class ContentView : public QWidget {
   DetailPane* detailPane() const;
   MainLayer* mainLayer() const { return mainLayer_; }
   OnboardingView* onboarding() const { return onboarding_; }
-  // The intro's player in the making, while the welcome card shows.
-  IntroPreparation* introPreparation() const { return introPreparation_; }
   AboutSheet* aboutSheet() const { return aboutSheet_; }
 
   // ---- The handlers ----
@@ -100,9 +98,6 @@ class ContentView : public QWidget {
   void finishOnboarding(bool playIntro);
   void revealIntro();
   void finishIntro();
-
- Q_SIGNALS:
-  void sectionChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;

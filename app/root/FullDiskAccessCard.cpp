@@ -77,7 +77,7 @@ FullDiskAccessCard::FullDiskAccessCard(bool granted, QWidget* parent) : QWidget(
       screens::textStyle(11.5, FontWeight::Regular, Color::secondaryText()).lines(0), card_);
   cardLayout->addWidget(explanation);
   auto* enable = new design::PillButton({QStringLiteral("Enable Access"), std::nullopt},
-                                        {std::nullopt, Color::rgb(0.04, 0.05, 0.08), 13, 18, 10}, card_);
+                                        {std::nullopt, Color::pillText(), 13, 18, 10}, card_);
   enable->setObjectName(QStringLiteral("enableAccess"));
   connect(enable, &QAbstractButton::clicked, this, &FullDiskAccessCard::enableAccessClicked);
   cardLayout->addSpacing(2);

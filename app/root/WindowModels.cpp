@@ -26,10 +26,11 @@ namespace tidewell::app {
 
 namespace {
 
-// A cleanup changes what is free: the theme measures again once each time
-// the Clean model reaches done. The model announces every write, equal or
-// not, so only a change of phase counts. The connection goes with the
-// volume model; the Clean model is the sender, so it lives while the slot runs.
+// A cleanup changes what is free: the volume model measures again once each
+// time the Clean model reaches done (and the theme follows the volume). The
+// Clean model announces every write, equal or not, so only a change of
+// phase counts. The connection goes with the volume model; the Clean model
+// is the sender, so it lives while the slot runs.
 void measureAfterEachCleanup(models::CleanupViewModel& cleanup, models::VolumeModel& volume) {
   using Phase = models::CleanupViewModel::Phase;
   QObject::connect(&cleanup, &models::CleanupViewModel::phaseChanged, &volume,

@@ -29,7 +29,6 @@ class BrandLogo : public QWidget {
   // Shows the given artwork (none: the text).
   BrandLogo(std::optional<BrandArtwork> artwork, double height, QWidget* parent = nullptr);
 
-  double logoHeight() const { return height_; }
   bool showsArtwork() const { return artwork_.has_value(); }
   QSize sizeHint() const override;
 

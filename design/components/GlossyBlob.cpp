@@ -1,13 +1,14 @@
 #include "design/components/GlossyBlob.h"
 
 #include <QPainter>
-#include <QPixmapCache>
 #include <cmath>
 
 #include "design/accessibility/AccessibleTraits.h"
 #include "design/motion/AnimationClock.h"
 #include "design/motion/FrameTimer.h"
 #include "design/motion/MotionPreference.h"
+#include "design/paint/PaintKey.h"
+#include "design/paint/PictureCache.h"
 #include "design/paint/Shadow.h"
 #include "design/paint/ShadowLayer.h"
 #include "design/paint/Shapes.h"
@@ -18,16 +19,6 @@
 namespace tidewell::design {
 
 namespace {
-
-QString cacheKey(const SymbolName& symbol, const SectionPalette& palette, double size, double dpr) {
-  return QStringLiteral("glossyBlob|%1|%2|%3|%4|%5|%6")
-      .arg(symbol.text())
-      .arg(palette.primary.rgba64().toArgb32(), 0, 16)
-      .arg(palette.soft.rgba64().toArgb32(), 0, 16)
-      .arg(palette.deep.rgba64().toArgb32(), 0, 16)
-      .arg(size)
-      .arg(dpr);
-}
 
 // The symbol's own soft shadow: deep at 0.5, radius 2, 1 down.
 void drawIcon(QPainter& p, const SymbolName& symbol, const SectionPalette& palette, const QRectF& box,
@@ -47,13 +38,7 @@ void drawIcon(QPainter& p, const SymbolName& symbol, const SectionPalette& palet
   drawSymbol(p, symbol, box, FontWeight::Semibold, Qt::white);
 }
 
-}  // namespace
-
-QPixmap glossyBlobPixmap(const SymbolName& symbol, const SectionPalette& palette, double size, double dpr) {
-  const QString key = cacheKey(symbol, palette, size, dpr);
-  QPixmap cached;
-  if (QPixmapCache::find(key, &cached)) return cached;
-
+QPixmap renderBlob(const SymbolName& symbol, const SectionPalette& palette, double size, double dpr) {
   const double side = 2 * size;
   const QSize pixels(int(std::ceil(side * dpr)), int(std::ceil(side * dpr)));
   if (pixels.isEmpty()) return {};
@@ -77,9 +62,15 @@ QPixmap glossyBlobPixmap(const SymbolName& symbol, const SectionPalette& palette
                                 {{0.0, Color::white(0.35)}, {1.0, Color::withOpacity(palette.deep, 0.7)}}));
     drawIcon(p, symbol, palette, symbolBox(tile.center(), 0.4 * size), pixels, dpr);
   }
-  cached = QPixmap::fromImage(image);
-  QPixmapCache::insert(key, cached);
-  return cached;
+  return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+QPixmap glossyBlobPixmap(const SymbolName& symbol, const SectionPalette& palette, double size, double dpr) {
+  static PictureCache<QPixmap> cache(10 * 1024 * 1024);  // bytes
+  return cache.picture(PaintKey().add(symbol.text(), palette, size, dpr),
+                       [&] { return renderBlob(symbol, palette, size, dpr); });
 }
 
 void paintGlossyBlob(QPainter& painter, QPointF centre, const SymbolName& symbol,

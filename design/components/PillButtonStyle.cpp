@@ -90,12 +90,6 @@ void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonStyle&
   painter.restore();
 }
 
-void paintPillButton(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
-                     const SectionPalette& accent, const PillLabel& label, bool pressed) {
-  paintPillShadow(painter, rect, style, accent, pressed);
-  paintPillBody(painter, rect, style, label, pressed);
-}
-
 QFont ghostPillFont() { return inter(12, FontWeight::Medium); }
 
 QSizeF ghostPillSize(const PillLabel& label) {

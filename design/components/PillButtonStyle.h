@@ -60,13 +60,11 @@ QSizeF pillSize(const PillButtonStyle& style, const PillLabel& label);
 // The glow: the tint (or the accent's primary) at 0.35, radius 12, 4 down.
 Shadow pillShadow(const PillButtonStyle& style, const SectionPalette& accent);
 
-// The capsule filling rect, without and with its glow.
+// The capsule filling rect, and its glow.
 void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
                    const PillLabel& label, bool pressed);
 void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
                      const SectionPalette& accent, bool pressed);
-void paintPillButton(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
-                     const SectionPalette& accent, const PillLabel& label, bool pressed);
 
 // The quiet pill: Inter medium 12, white at 0.85, padding 14 x 8, raised
 // surface with a hairline border, no glow.

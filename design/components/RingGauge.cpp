@@ -1,12 +1,13 @@
 #include "design/components/RingGauge.h"
 
-#include <QCache>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 #include "design/accessibility/AccessibleTraits.h"
 #include "design/components/Donut.h"
+#include "design/paint/PaintKey.h"
+#include "design/paint/PictureCache.h"
 #include "design/paint/Shadow.h"
 #include "design/paint/ShadowLayer.h"
 #include "design/theme/Gradients.h"
@@ -87,30 +88,15 @@ QImage renderRing(double diameter, double lineWidth, double progress, const Sect
   return image;
 }
 
-QString cacheKey(double diameter, double lineWidth, double progress, const SectionPalette& palette,
-                 double dpr) {
-  return QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
-      .arg(diameter)
-      .arg(lineWidth)
-      .arg(progress, 0, 'g', 17)
-      .arg(palette.primary.rgba64().toArgb32(), 0, 16)
-      .arg(palette.soft.rgba64().toArgb32(), 0, 16)
-      .arg(palette.deep.rgba64().toArgb32(), 0, 16)
-      .arg(dpr);
-}
-
 }  // namespace
 
 QImage ringGaugeImage(double diameter, double lineWidth, double progress, const SectionPalette& palette,
                       double dpr) {
   // A few recent pictures: an animated progress makes a new one per frame,
   // a resting gauge is blitted.
-  static QCache<QString, QImage> cache(16 * 1024 * 1024);  // bytes
-  const QString key = cacheKey(diameter, lineWidth, progress, palette, dpr);
-  if (QImage* hit = cache.object(key)) return *hit;
-  QImage image = renderRing(diameter, lineWidth, progress, palette, dpr);
-  if (!image.isNull()) cache.insert(key, new QImage(image), int(image.sizeInBytes()));
-  return image;
+  static PictureCache<QImage> cache(16 * 1024 * 1024);  // bytes
+  return cache.picture(PaintKey().add(diameter, lineWidth, progress, palette, dpr),
+                       [&] { return renderRing(diameter, lineWidth, progress, palette, dpr); });
 }
 
 void paintRingGauge(QPainter& painter, const QRectF& circleRect, double lineWidth, double progress,

@@ -1,6 +1,5 @@
 #include "design/components/ScanCircleButton.h"
 
-#include <QCache>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +13,7 @@
 #include "design/motion/FrameTimer.h"
 #include "design/motion/MotionPreference.h"
 #include "design/paint/PaintKey.h"
+#include "design/paint/PictureCache.h"
 #include "design/paint/Shadow.h"
 #include "design/paint/ShadowLayer.h"
 #include "design/theme/Color.h"
@@ -66,16 +66,8 @@ void paintContent(QPainter& painter, const QRectF& rect, const ScanCircleSnapsho
 
 double glowReach() { return shadowReach({QColor(), kScanGlowRadius, QPointF()}); }
 
-// The resting button's alpha, blurred and tinted: made once per look.
-QImage glowImage(const ScanCircleSnapshot& look, double dpr) {
-  static QCache<QString, QImage> cache(8 * 1024 * 1024);  // bytes
-  const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6")
-                          .arg(look.symbol.text(), look.title)
-                          .arg(look.accent.primary.rgba64().toArgb32(), 0, 16)
-                          .arg(look.accent.soft.rgba64().toArgb32(), 0, 16)
-                          .arg(look.accent.deep.rgba64().toArgb32(), 0, 16)
-                          .arg(dpr);
-  if (QImage* hit = cache.object(key)) return *hit;
+// The resting button's alpha, blurred and tinted.
+QImage renderGlow(const ScanCircleSnapshot& look, double dpr) {
   const double reach = glowReach();
   const double side = kScanRingDiameter + 2 * reach;
   const QSize pixels(int(std::ceil(side * dpr)), int(std::ceil(side * dpr)));
@@ -91,10 +83,14 @@ QImage glowImage(const ScanCircleSnapshot& look, double dpr) {
   }
   QImage mask = content.convertToFormat(QImage::Format_Alpha8);
   mask.setDevicePixelRatio(dpr);
-  QImage glow =
-      blurredTint(std::move(mask), kScanGlowRadius / 2 * dpr, Color::withOpacity(look.accent.primary, 1));
-  cache.insert(key, new QImage(glow), int(glow.sizeInBytes()));
-  return glow;
+  return blurredTint(std::move(mask), kScanGlowRadius / 2 * dpr, Color::withOpacity(look.accent.primary, 1));
+}
+
+// The glow, made once per look.
+QImage glowImage(const ScanCircleSnapshot& look, double dpr) {
+  static PictureCache<QImage> cache(8 * 1024 * 1024);  // bytes
+  return cache.picture(PaintKey().add(look.symbol.text(), look.title, look.accent, dpr),
+                       [&] { return renderGlow(look, dpr); });
 }
 
 QTransform scaledAbout(QPointF centre, double scale) {
@@ -108,13 +104,6 @@ QTransform scaledAbout(QPointF centre, double scale) {
 }  // namespace
 
 QFont scanCircleTitleFont() { return inter(kScanTitleSize, FontWeight::Semibold, FontDesign::Rounded); }
-
-void paintScanCircleButton(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look) {
-  painter.save();
-  painter.setTransform(scaledAbout(rect.center(), scanCircleScale(look.hover)), true);
-  paintContent(painter, rect, look, scanCircleFillOpacity(look.hover));
-  painter.restore();
-}
 
 void paintScanCircleGlow(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look) {
   const double opacity = scanCircleGlowOpacity(look.hover);

@@ -34,8 +34,6 @@ struct ScanCircleSnapshot {
 
 QFont scanCircleTitleFont();
 
-// The button in rect (its 224 square centred there), without its glow.
-void paintScanCircleButton(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look);
 // The hover glow around it: the button's resting picture blurred
 // (radius 34) in the accent's primary, at the look's hover.
 void paintScanCircleGlow(QPainter& painter, const QRectF& rect, const ScanCircleSnapshot& look);

@@ -71,11 +71,6 @@ void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRow
   painter.restore();
 }
 
-void paintSidebarRow(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look) {
-  paintSidebarRowShadow(painter, rect, look);
-  paintSidebarRowBody(painter, rect, look);
-}
-
 SidebarRow::SidebarRow(SymbolName symbol, QString label, SectionPalette palette, std::function<void()> action,
                        QWidget* parent)
     : QAbstractButton(parent),

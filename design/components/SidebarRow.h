@@ -34,7 +34,6 @@ Shadow sidebarRowShadow(const SectionPalette& palette);
 
 void paintSidebarRowShadow(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look);
 void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look);
-void paintSidebarRow(QPainter& painter, const QRectF& rect, const SidebarRowSnapshot& look);
 
 class SidebarRow : public QAbstractButton, public ShadowCaster {
   Q_OBJECT

@@ -29,7 +29,6 @@ class FrameTimer : public QObject {
 
   // Whether the animation has something to show; the timer runs only then.
   void setWanted(bool wanted);
-  bool isWanted() const { return wanted_; }
   // Whether ticks are being delivered.
   bool isActive() const { return joined_; }
   // Re-reads the widget's visibility and the motion preference.

@@ -13,7 +13,8 @@
 // The key (see PaintKey) is the widget's business: it folds in every input
 // of the drawing that can change (values, hover and pressed state, colours
 // read from the palette or the section accent). Children are not in the
-// picture; they keep painting themselves.
+// picture; they keep painting themselves. A picture that many widgets share
+// by its look belongs in a PictureCache instead.
 //
 // Where a picture could not stand in for the drawing pixel for pixel (the
 // painter is rotated, scaled unevenly, translated by part of a device

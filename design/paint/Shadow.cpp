@@ -1,12 +1,13 @@
 #include "design/paint/Shadow.h"
 
-#include <QByteArray>
-#include <QCache>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
+
+#include "design/paint/PaintKey.h"
+#include "design/paint/PictureCache.h"
 
 namespace tidewell::design {
 
@@ -44,29 +45,36 @@ void boxLine(uint8_t* data, int n, int stride, int halfWidth, std::vector<int>& 
 // Hundredths of a unit: shapes that agree to two decimals share a shadow.
 int32_t hundredths(double v) { return int32_t(std::lround(v * 100)); }
 
-void appendKey(QByteArray& key, int32_t value) {
-  key.append(reinterpret_cast<const char*>(&value), sizeof value);
-}
-
 // The shape relative to its own corner, so moving it keeps the cache hit,
-// with everything else the picture depends on. Built for every shadow of
-// every frame, so it is raw numbers, not text.
-QByteArray shadowKey(const QPainterPath& shape, const QRectF& bounds, const Shadow& shadow, double dpr) {
+// with everything else the picture depends on; colours that agree to eight
+// bits a channel share a shadow too.
+PaintKey shadowKey(const QPainterPath& shape, const QRectF& bounds, const Shadow& shadow, double dpr) {
   const QPointF origin = bounds.topLeft();
-  QByteArray key;
-  key.reserve(int(shape.elementCount() * 12 + 24));
+  PaintKey key;
   for (int i = 0; i < shape.elementCount(); ++i) {
     const auto e = shape.elementAt(i);
-    appendKey(key, int32_t(e.type));
-    appendKey(key, hundredths(e.x - origin.x()));
-    appendKey(key, hundredths(e.y - origin.y()));
+    key.add(int32_t(e.type), hundredths(e.x - origin.x()), hundredths(e.y - origin.y()));
   }
-  appendKey(key, hundredths(bounds.width()));
-  appendKey(key, hundredths(bounds.height()));
-  appendKey(key, hundredths(shadow.radius));
-  appendKey(key, int32_t(shadow.color.rgba64().toArgb32()));
-  appendKey(key, hundredths(dpr));
-  return key;
+  return key.add(hundredths(bounds.width()), hundredths(bounds.height()), hundredths(shadow.radius),
+                 shadow.color.rgba64().toArgb32(), hundredths(dpr));
+}
+
+QImage renderShadow(const QPainterPath& shape, const QRectF& bounds, const Shadow& shadow, double dpr) {
+  const double reach = blurReach(shadow.radius);
+  const QSize pixels(int(std::ceil((bounds.width() + 2 * reach) * dpr)),
+                     int(std::ceil((bounds.height() + 2 * reach) * dpr)));
+  if (pixels.isEmpty()) return {};
+  QImage mask(pixels, QImage::Format_Alpha8);
+  mask.fill(0);
+  {
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(dpr, dpr);
+    p.translate(reach - bounds.left(), reach - bounds.top());
+    p.fillPath(shape, Qt::black);
+  }
+  mask.setDevicePixelRatio(dpr);
+  return blurredTint(std::move(mask), shadow.radius / 2 * dpr, shadow.color);
 }
 
 }  // namespace
@@ -112,28 +120,10 @@ QImage blurredTint(QImage mask, double sigma, const QBrush& brush) {
 }
 
 QImage shadowImage(const QPainterPath& shape, const Shadow& shadow, double dpr) {
-  static QCache<QByteArray, QImage> cache(32 * 1024 * 1024);  // bytes
+  static PictureCache<QImage> cache(32 * 1024 * 1024);  // bytes
   const QRectF bounds = shape.boundingRect();
-  const double reach = blurReach(shadow.radius);
-  const QByteArray key = shadowKey(shape, bounds, shadow, dpr);
-  if (QImage* hit = cache.object(key)) return *hit;
-
-  const QSize pixels(int(std::ceil((bounds.width() + 2 * reach) * dpr)),
-                     int(std::ceil((bounds.height() + 2 * reach) * dpr)));
-  if (pixels.isEmpty()) return {};
-  QImage mask(pixels, QImage::Format_Alpha8);
-  mask.fill(0);
-  {
-    QPainter p(&mask);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(dpr, dpr);
-    p.translate(reach - bounds.left(), reach - bounds.top());
-    p.fillPath(shape, Qt::black);
-  }
-  mask.setDevicePixelRatio(dpr);
-  const QImage tinted = blurredTint(std::move(mask), shadow.radius / 2 * dpr, shadow.color);
-  cache.insert(key, new QImage(tinted), int(tinted.sizeInBytes()));
-  return tinted;
+  return cache.picture(shadowKey(shape, bounds, shadow, dpr),
+                       [&] { return renderShadow(shape, bounds, shadow, dpr); });
 }
 
 void drawShadow(QPainter& painter, const QPainterPath& shape, const Shadow& shadow) {

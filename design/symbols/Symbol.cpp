@@ -1,6 +1,5 @@
 #include "design/symbols/Symbol.h"
 
-#include <QCache>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +7,9 @@
 #include <QSvgRenderer>
 #include <cmath>
 #include <memory>
+
+#include "design/paint/PaintKey.h"
+#include "design/paint/PictureCache.h"
 
 namespace tidewell::design {
 
@@ -22,11 +24,7 @@ QSvgRenderer* rendererFor(const QString& path) {
   return it.value()->isValid() ? it.value().get() : nullptr;
 }
 
-// The glyph as a tinted pixmap of side pixels (device pixels).
-QPixmap tintedGlyph(const QString& path, int side, const QColor& colour, double dpr) {
-  static QCache<QString, QPixmap> cache(256);
-  const QString key = QStringLiteral("%1|%2|%3|%4").arg(path).arg(side).arg(colour.rgba(), 0, 16).arg(dpr);
-  if (QPixmap* hit = cache.object(key)) return *hit;
+QPixmap renderGlyph(const QString& path, int side, const QColor& colour, double dpr) {
   QSvgRenderer* renderer = rendererFor(path);
   if (!renderer || side <= 0) return {};
   QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
@@ -40,8 +38,15 @@ QPixmap tintedGlyph(const QString& path, int side, const QColor& colour, double 
   }
   QPixmap pixmap = QPixmap::fromImage(std::move(image));
   pixmap.setDevicePixelRatio(dpr);
-  cache.insert(key, new QPixmap(pixmap));
   return pixmap;
+}
+
+// The glyph as a tinted pixmap of side pixels (device pixels); colours that
+// agree to eight bits a channel share one.
+QPixmap tintedGlyph(const QString& path, int side, const QColor& colour, double dpr) {
+  static PictureCache<QPixmap> cache(4 * 1024 * 1024);  // bytes
+  return cache.picture(PaintKey().add(path, side, colour.rgba(), dpr),
+                       [&] { return renderGlyph(path, side, colour, dpr); });
 }
 
 // Highlight layers in glyph units. Only "sparkles" is layered: the big

@@ -4,6 +4,8 @@ namespace tidewell::design::Color {
 
 QColor rgb(double r, double g, double b) { return QColor::fromRgbF(float(r), float(g), float(b), 1.0f); }
 
+QColor rgb(const Components& components) { return rgb(components[0], components[1], components[2]); }
+
 QColor withOpacity(const QColor& colour, double opacity) {
   QColor out = colour;
   out.setAlphaF(float(opacity));
@@ -46,6 +48,18 @@ const QColor& systemOrange() {
 }
 const QColor& systemRed() {
   static const QColor c = rgb(1.00, 0.27, 0.23);
+  return c;
+}
+const QColor& destructiveRed() {
+  static const QColor c = rgb(kDestructiveRed);
+  return c;
+}
+const QColor& containerPurple() {
+  static const QColor c = rgb(0.60, 0.50, 0.98);
+  return c;
+}
+const QColor& pillText() {
+  static const QColor c = rgb(0.04, 0.05, 0.08);
   return c;
 }
 

@@ -4,14 +4,13 @@
 
 namespace tidewell::design {
 
-QColor ThemePalette::color() const { return Color::rgb(healthRGB[0], healthRGB[1], healthRGB[2]); }
+QColor ThemePalette::color() const { return Color::rgb(healthRGB); }
 
 ThemePalette ThemePalette::forFreeFraction(double f) {
   // Written as positive comparisons so that NaN falls through to Critical.
   if (f >= 0.30) {
-    return {QStringLiteral("Healthy"),
-            QStringLiteral("Loads of room. A quick scan keeps it that way."),
-            {0.24, 0.88, 0.50}};
+    return {QStringLiteral("Healthy"), QStringLiteral("Loads of room. A quick scan keeps it that way."),
+            Color::kAccentGreen};
   }
   if (f >= 0.15 && f < 0.30) {
     return {QStringLiteral("Filling up"),
@@ -23,9 +22,8 @@ ThemePalette ThemePalette::forFreeFraction(double f) {
             QStringLiteral("Getting tight. Time to drop some dead weight."),
             {0.98, 0.55, 0.24}};
   }
-  return {QStringLiteral("Critical"),
-          QStringLiteral("Critical. Your Mac's about to feel it. Clean now."),
-          {0.96, 0.26, 0.37}};
+  return {QStringLiteral("Critical"), QStringLiteral("Critical. Your Mac's about to feel it. Clean now."),
+          Color::kDestructiveRed};
 }
 
 }  // namespace tidewell::design

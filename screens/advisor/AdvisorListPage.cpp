@@ -31,11 +31,6 @@ BannerLook bannerLook() {
   return look;
 }
 
-const QColor& buttonText() {
-  static const QColor text = design::Color::rgb(0.04, 0.05, 0.08);
-  return text;
-}
-
 // The button row of a bulk action: the control at the trailing edge.
 QWidget* actionRow(AdvisorActionControlView* control) {
   auto* row = new QWidget;
@@ -114,9 +109,10 @@ void AdvisorListPage::showFindings() {
 
 AdvisorFindingCard* AdvisorListPage::makeCard(AdvisorCard kind, const AdvisorFindingsSnapshot& snapshot) {
   auto bulkAction = [this](const char* name, const QString& title, void (*start)(Model&)) {
-    return actionRow(named(new AdvisorActionControlView(title, advisorPillStyle(std::nullopt, buttonText()),
-                                                        modelCall(model_, start)),
-                           name));
+    return actionRow(
+        named(new AdvisorActionControlView(title, advisorPillStyle(std::nullopt, design::Color::pillText()),
+                                           modelCall(model_, start)),
+              name));
   };
   QWidget* content = nullptr;
   switch (kind) {

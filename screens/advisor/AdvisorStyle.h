@@ -1,7 +1,7 @@
 #pragma once
-// The fixed looks the Advisor screen's parts share: the red of a runtime's
-// "Delete…", the dark text of "Remove All" and "Thin Snapshots", and the
-// pill style of all three.
+// The fixed looks the Advisor screen's parts share: the pill style of a
+// runtime's "Delete…" (in the destructive red), "Remove All" and "Thin
+// Snapshots" (in the pill text).
 
 #include <QColor>
 #include <optional>
@@ -10,8 +10,6 @@
 
 namespace tidewell::screens {
 
-// 0.96, 0.26, 0.37.
-const QColor& advisorDeleteTint();
 // A finding card's action pill: 12.5, padded 18 x 9; tint none glows in
 // the accent.
 design::PillButtonStyle advisorPillStyle(std::optional<QColor> tint, QColor textColour);

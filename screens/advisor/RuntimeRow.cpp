@@ -40,7 +40,7 @@ RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorAction
           {}, textStyle(13, FontWeight::Bold, secondaryText(), FontDesign::Rounded).withMonospacedDigits()),
       "runtimeSize");
   control_ = named(new AdvisorActionControlView(QStringLiteral("Delete…"),
-                                                advisorPillStyle(advisorDeleteTint(), Qt::white),
+                                                advisorPillStyle(design::Color::destructiveRed(), Qt::white),
                                                 [this] { Q_EMIT deleteRequested(); }),
                    "runtimeDelete");
   top->addWidget(name_, 0, Qt::AlignVCenter);

@@ -14,9 +14,9 @@
 #include <QColor>
 #include <memory>
 
+#include "design/theme/Color.h"
 #include "models/Clock.h"
 #include "models/apps/AppsViewModel.h"
-#include "screens/apps/AppsStyle.h"
 #include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 
@@ -42,7 +42,7 @@ class AppsView : public PageHost {
   std::shared_ptr<models::AppsViewModel> model_;
   ScreenServices services_;
   models::Clock clock_;
-  QColor destructiveRed_ = appsDestructiveRed();
+  QColor destructiveRed_ = design::Color::destructiveRed();
   UninstallSheetPresenter* sheets_;
 };
 

@@ -18,9 +18,9 @@
 #include <functional>
 #include <memory>
 
+#include "design/theme/Color.h"
 #include "models/apps/AppsViewModel.h"
 #include "models/apps/PendingUninstall.h"
-#include "screens/apps/AppsStyle.h"
 #include "screens/common/controls/ModalDialog.h"
 
 namespace tidewell::screens {
@@ -34,7 +34,7 @@ class UninstallSheet : public ModalDialog {
 
   UninstallSheet(models::PendingUninstall pending, std::shared_ptr<models::AppsViewModel> model,
                  std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr,
-                 QColor destructiveRed = appsDestructiveRed());
+                 QColor destructiveRed = design::Color::destructiveRed());
 
   uint64_t planId() const { return pending_.id; }
   const engine::UninstallPlan& plan() const { return pending_.plan; }

@@ -1,8 +1,11 @@
 #pragma once
 // A two-way Boolean binding: a read and a write of one flag held elsewhere
 // (a model's selection of one item), handed to a row so the row never
-// reaches into the model. Build it with modelRead and modelCall, so a row
-// that outlives its model reads false and writes nothing. GUI thread only.
+// reaches into the model. The write goes through modelCall, so a row that
+// outlives its model writes nothing. The read goes through modelRead, so
+// such a row reads false (Dev Mode's rows), or, for a row that lives inside
+// the page holding the model, through that page (Clean's item chips).
+// GUI thread only.
 
 #include <functional>
 

@@ -14,18 +14,12 @@ const QColor& reviewOrange() {
   static const QColor c = rgb(0.98, 0.62, 0.24);
   return c;
 }
-const QColor& personalRed() {
-  static const QColor c = rgb(0.96, 0.26, 0.37);
-  return c;
-}
+const QColor& personalRed() { return design::Color::destructiveRed(); }
 const QColor& installerBlue() {
   static const QColor c = rgb(0.36, 0.66, 0.98);
   return c;
 }
-const QColor& containerPurple() {
-  static const QColor c = rgb(0.6, 0.5, 0.98);
-  return c;
-}
+const QColor& containerPurple() { return design::Color::containerPurple(); }
 
 QColor faded(const QColor& tint, double opacity) {
   return design::Color::withOpacity(tint, opacity * tint.alphaF());

@@ -9,9 +9,9 @@ namespace tidewell::screens::DeepScanStyle {
 
 const QColor& safeGreen();        // 0.2, 0.84, 0.51
 const QColor& reviewOrange();     // 0.98, 0.62, 0.24
-const QColor& personalRed();      // 0.96, 0.26, 0.37
+const QColor& personalRed();      // the theme's destructive red
 const QColor& installerBlue();    // 0.36, 0.66, 0.98
-const QColor& containerPurple();  // 0.6, 0.5, 0.98
+const QColor& containerPurple();  // the theme's container purple
 
 // tint at opacity, keeping the opacity a tint already has (the other
 // bucket's white at 0.55 at 0.16 is white at 0.088).

@@ -9,16 +9,8 @@ const QColor& checkColour() {
   return colour;
 }
 
-const QColor& pillText() {
-  static const QColor colour = design::Color::rgb(0.04, 0.05, 0.08);
-  return colour;
-}
+const QColor& modelStoreTint() { return design::Color::containerPurple(); }
 
-const QColor& modelStoreTint() {
-  static const QColor colour = design::Color::rgb(0.6, 0.5, 0.98);
-  return colour;
-}
-
-design::PillButtonStyle pillStyle() { return {std::nullopt, pillText(), 12.5, 18, 9}; }
+design::PillButtonStyle pillStyle() { return {std::nullopt, design::Color::pillText(), 12.5, 18, 9}; }
 
 }  // namespace tidewell::screens::DevModeStyle

@@ -16,7 +16,7 @@ HomeHeader::HomeHeader(QWidget* parent)
     : QWidget(parent),
       badge_(new HealthBadge),
       scan_(named(new design::PillButton({QStringLiteral("Scan My Mac"), "sparkles"_symbol},
-                                         {std::nullopt, design::Color::rgb(0.04, 0.05, 0.08), 12.5, 18, 9}),
+                                         {std::nullopt, design::Color::pillText(), 12.5, 18, 9}),
                   "scanButton")) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);

@@ -42,8 +42,6 @@ design::GaugeReading memoryPercentReading(int64_t used, int64_t total) {
   return {percent, QString::number(percent) + QStringLiteral("% in use")};
 }
 
-QString memoryPercentText(int64_t used, int64_t total) { return memoryPercentReading(used, total).text; }
-
 QString memoryUsedOfTotal(int64_t used, int64_t total) {
   return bytesText(used) + QStringLiteral(" of ") + bytesText(total);
 }

@@ -36,7 +36,6 @@ int memoryPercent(int64_t used, int64_t total);
 // "29% in use", with memoryPercent: what the gauge card shows, and its bar
 // reads as.
 design::GaugeReading memoryPercentReading(int64_t used, int64_t total);
-QString memoryPercentText(int64_t used, int64_t total);
 // "8.2 GB of 16 GB" (negative counts written as zero).
 QString memoryUsedOfTotal(int64_t used, int64_t total);
 // The header's subtitle: "8.2 GB of 16 GB memory in use".

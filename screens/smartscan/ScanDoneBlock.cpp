@@ -24,7 +24,7 @@ ScanDoneBlock::ScanDoneBlock(QWidget* parent)
           named(new design::GhostPillButton({QStringLiteral("Home"), "chevron.left"_symbol}), "homeButton")),
       reviewButton_(named(
           new design::PillButton({QString(), std::nullopt, design::TrailingSymbol{"arrow.right"_symbol}},
-                                 {std::nullopt, design::Color::rgb(0.04, 0.05, 0.08), 13, 18, 11}),
+                                 {std::nullopt, design::Color::pillText(), 13, 18, 11}),
           "reviewButton")) {
   setObjectName(QStringLiteral("doneBlock"));
   auto* column = new QVBoxLayout(this);

@@ -52,7 +52,7 @@ SmartScanPage::SmartScanPage(std::shared_ptr<models::SmartScanController> contro
       stop_(named(new design::GhostPillButton({QStringLiteral("Stop"), std::nullopt}), "stopButton")) {
   setObjectName(QStringLiteral("smartScanView"));
   ring_->setCenter(centre_);
-  stop_->setForeground(design::Color::rgb(0.96, 0.26, 0.37));
+  stop_->setForeground(design::Color::destructiveRed());
 
   auto* slot = new QVBoxLayout(doneSlot_);
   slot->setContentsMargins(0, 0, 0, 0);

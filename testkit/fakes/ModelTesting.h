@@ -18,8 +18,10 @@
 
 namespace tidewell::testing {
 
-// Runs the event loop until nothing more is delivered: a few rounds, since
-// one delivery may post the next (a future watcher, then a coroutine step).
+// Runs the event loop a fixed number of rounds (eight unless told), each
+// sending what is posted and processing events, since one delivery may post
+// the next (a future watcher, then a coroutine step). It does not look
+// whether anything is left: a chain longer than the rounds needs more.
 inline void settle(int rounds = 8) {
   for (int i = 0; i < rounds; ++i) {
     QCoreApplication::sendPostedEvents();

@@ -20,8 +20,9 @@ namespace tidewell::screens::probe {
 // texts are measured in Inter, and stands motion still. Idempotent.
 void prepare();
 
-// Delivers what is posted (layouts, queued calls, deleted widgets) until
-// nothing is left.
+// Delivers what is posted (layouts, queued calls, deleted widgets) for a
+// fixed number of rounds (six unless told), without looking whether
+// anything is left.
 void settle(int rounds = 6);
 
 // The first widget below root (root itself included) whose objectName is

@@ -47,7 +47,7 @@ bool pillsPage(const QString& out) {
   ShadowHost host;
   host.resize(900, 380);
   const PillButtonStyle untinted{std::nullopt, Color::rgb(0.03, 0.07, 0.05), 14, 22, 11};
-  const PillButtonStyle red{Color::rgb(0.96, 0.26, 0.37), Qt::white, 13, 18, 9};
+  const PillButtonStyle red{Color::destructiveRed(), Qt::white, 13, 18, 9};
   const SectionPalette* sections[] = {&SectionPalette::clean(), &SectionPalette::apps(),
                                       &SectionPalette::advisor()};
   const char* names[] = {"clean", "apps", "advisor"};

@@ -224,7 +224,7 @@ bool cardsPage(const QString& out) {
   const GlowCardStyle styles[] = {
       {.cornerRadius = 22, .padding = 18},
       {.cornerRadius = 22, .padding = 18, .featured = true},
-      {.cornerRadius = 22, .padding = 18, .glow = Color::rgb(0.96, 0.26, 0.37)},
+      {.cornerRadius = 22, .padding = 18, .glow = Color::destructiveRed()},
       {.cornerRadius = 22, .padding = 18, .vivid = true},
   };
   const char* names[] = {"glass", "featured", "glow red", "vivid"};

@@ -16,9 +16,7 @@ using namespace design::literals;
 using design::FontWeight;
 
 namespace {
-design::PillButtonStyle cleanUpStyle() {
-  return {std::nullopt, design::Color::rgb(0.04, 0.05, 0.08), 12.5, 18, 9};
-}
+design::PillButtonStyle cleanUpStyle() { return {std::nullopt, design::Color::pillText(), 12.5, 18, 9}; }
 }  // namespace
 
 ReviewFooter::ReviewFooter(QWidget* parent)

@@ -38,7 +38,6 @@ class Surface : public QWidget {
   // What the pointer does; public so a state can be shown without one.
   void setHovering(bool hovering);
 
-  bool isClickable() const { return clickable_; }
   void setClickable(bool clickable);
 
  Q_SIGNALS:
@@ -47,8 +46,10 @@ class Surface : public QWidget {
   void clicked();
 
  protected:
-  // The fill and border; a card with more layers extends it, and then adds
-  // what else its background shows to the key of its picture.
+  // The fill and border, kept as one picture. A card that draws its
+  // background otherwise (a look of its own, more layers) overrides
+  // paintBackground, and adds to the picture's key everything that drawing
+  // reads besides the look and the hover (the section accent, its state).
   virtual void paintBackground(QPainter& painter, const QRectF& rect);
   virtual void addBackgroundKey(design::PaintKey& key) const;
   void paintEvent(QPaintEvent* event) override;

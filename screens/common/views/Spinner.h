@@ -31,7 +31,6 @@ class Spinner : public QWidget {
   explicit Spinner(ControlSize size = ControlSize::small, std::optional<QColor> tint = std::nullopt,
                    QWidget* parent = nullptr);
 
-  ControlSize controlSize() const { return size_; }
   QColor currentTint() const;
   bool isTurning() const;
   QSize sizeHint() const override;

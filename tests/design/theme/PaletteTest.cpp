@@ -55,6 +55,9 @@ TEST(BaseColours, MatchTheirTable) {
   expectRgb(Color::systemGreen(), 0.19, 0.82, 0.35, "systemGreen");
   expectRgb(Color::systemOrange(), 1.00, 0.62, 0.04, "systemOrange");
   expectRgb(Color::systemRed(), 1.00, 0.27, 0.23, "systemRed");
+  expectRgb(Color::destructiveRed(), 0.96, 0.26, 0.37, "destructiveRed");
+  expectRgb(Color::containerPurple(), 0.60, 0.50, 0.98, "containerPurple");
+  expectRgb(Color::pillText(), 0.04, 0.05, 0.08, "pillText");
   EXPECT_NEAR(Color::hairline().alphaF(), 0.07, 1e-3);
   EXPECT_NEAR(Color::secondaryText().alphaF(), 0.55, 1e-3);
   EXPECT_NEAR(Color::tertiaryText().alphaF(), 0.25, 1e-3);

@@ -8,7 +8,6 @@
 
 #include "design/theme/Color.h"
 #include "screens/apps/AppGrid.h"
-#include "screens/apps/AppsStyle.h"
 #include "screens/apps/TrashButton.h"
 #include "screens/apps/UninstallItemRow.h"
 #include "screens/common/layout/AdaptiveColumns.h"
@@ -44,7 +43,7 @@ TEST(AppCard, ShowsTheRecordAndAsksForItsIconOnceOnScreen) {
   int uninstalls = 0;
   auto app = installedApp("Sketch", 320'000'000, 95);
   app.version.reset();
-  auto* card = new AppCard(app, kNow, appsDestructiveRed(), fakes.icons);
+  auto* card = new AppCard(app, kNow, design::Color::destructiveRed(), fakes.icons);
   QObject::connect(card, &AppCard::uninstallRequested, card, [&] { ++uninstalls; });
   EXPECT_FALSE(card->iconView()->hasRequested());  // not yet on screen
   probe::Stage stage(card, design::SectionPalette::apps(), {260, 200}, {10, 10, 10, 10});
@@ -90,7 +89,7 @@ TEST(AppCard, ShowsTheRecordAndAsksForItsIconOnceOnScreen) {
 TEST(AppCard, HoverTurnsTheEdgeAndTheTrashButtonColours) {
   probe::prepare();
   probe::FakeServices fakes;
-  auto* card = new AppCard(installedApp("Sketch", 1, 1), kNow, appsDestructiveRed(), fakes.icons);
+  auto* card = new AppCard(installedApp("Sketch", 1, 1), kNow, design::Color::destructiveRed(), fakes.icons);
   probe::Stage stage(card, design::SectionPalette::apps(), {260, 200}, {10, 10, 10, 10});
   stage.image(1);
   const QRect frame = probe::rectIn(card, &stage);
@@ -116,7 +115,7 @@ TEST(AppCard, HoverTurnsTheEdgeAndTheTrashButtonColours) {
   probe::hover(trash, true);
   EXPECT_TRUE(trash->isHovering());
   EXPECT_TRUE(near(probe::pixel(stage.image(1), inside),
-                   over(withOpacity(appsDestructiveRed(), 0.15), design::Color::raisedSurface())));
+                   over(withOpacity(design::Color::destructiveRed(), 0.15), design::Color::raisedSurface())));
 }
 
 TEST(UninstallItemRow, ALongTitleIsCutInTheMiddleAndKeepsItsDistanceFromTheSize) {
@@ -141,7 +140,7 @@ TEST(UninstallItemRow, ALongTitleIsCutInTheMiddleAndKeepsItsDistanceFromTheSize)
 }
 
 TEST(TrashButton, ColoursAtRestAndHovered) {
-  const QColor red = appsDestructiveRed();
+  const QColor red = design::Color::destructiveRed();
   EXPECT_EQ(trashButtonColours(red, false),
             (TrashButtonColours{white(0.55), white(0.05), design::Color::hairline()}));
   EXPECT_EQ(trashButtonColours(red, true),

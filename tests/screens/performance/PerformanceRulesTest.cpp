@@ -32,7 +32,7 @@ TEST(PerformanceRules, MemoryPercentIsTruncatedFromTheIntegers) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(memoryPercent(c.used, c.total), c.percent) << c.used << " of " << c.total;
-    EXPECT_EQ(memoryPercentText(c.used, c.total), QString::number(c.percent) + "% in use");
+    EXPECT_EQ(memoryPercentReading(c.used, c.total).text, QString::number(c.percent) + "% in use");
   }
 }
 

@@ -14,6 +14,7 @@
 #include "design/components/ScreenHeader.h"
 #include "design/theme/Color.h"
 #include "design/theme/SectionAccent.h"
+#include "screens/clean/review/CheckColour.h"
 #include "screens/common/CleanUpLabel.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/controls/ConfirmAlert.h"
@@ -37,6 +38,8 @@
 #include "screens/common/views/SymbolButton.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
+#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/devmode/DevModeStyle.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
@@ -51,7 +54,7 @@ using design::SectionPalette;
 using design::Color::secondaryText;
 using design::Color::tertiaryText;
 
-const QColor kPillText = design::Color::rgb(0.04, 0.05, 0.08);
+const QColor kPillText = design::Color::pillText();
 
 QWidget* column(std::initializer_list<QWidget*> children, int spacing = 12) {
   auto* w = new QWidget;
@@ -159,9 +162,9 @@ QWidget* bannersPage() {
                   QStringLiteral("Couldn't move: ") + left.join(QStringLiteral(", ")));
 
   BannerLook deep;
-  deep.card = {16, 14, design::Color::rgb(0.2, 0.84, 0.51), false, false};
+  deep.card = {16, 14, DeepScanStyle::safeGreen(), false, false};
   deep.symbol = "checkmark.circle.fill"_symbol;
-  deep.symbolColour = design::Color::rgb(0.2, 0.84, 0.51);
+  deep.symbolColour = DeepScanStyle::safeGreen();
   deep.message = textStyle(12).lines(2);
   auto* trashed = new ResultBanner(deep);
   trashed->setText(
@@ -195,8 +198,8 @@ QWidget* bannersPage() {
 }
 
 QWidget* controlsPage() {
-  const QColor cleanCheck = design::Color::rgb(0.02, 0.09, 0.05);
-  const QColor devCheck = design::Color::rgb(0.02, 0.09, 0.12);
+  const QColor cleanCheck = cleanCheckColour();
+  const QColor devCheck = DevModeStyle::checkColour();
   auto boxes = [&](const QColor& check) {
     auto box = [&](SelectionMark mark) {
       auto* made = new SelectionBox(check, mark);
@@ -315,8 +318,7 @@ QWidget* surfacesPage() {
     auto* box = new QHBoxLayout(chip);
     box->setContentsMargins(12, 12, 12, 12);
     box->setSpacing(12);
-    auto* check =
-        new SelectionBox(design::Color::rgb(0.02, 0.09, 0.05), on ? SelectionMark::on : SelectionMark::off);
+    auto* check = new SelectionBox(cleanCheckColour(), on ? SelectionMark::on : SelectionMark::off);
     check->setClickable(false);
     box->addWidget(check);
     auto* text = new QVBoxLayout;
@@ -486,7 +488,7 @@ int main(int argc, char** argv) {
           QStringLiteral("Move to Trash?"),
           QStringLiteral("“Application Support” (2.4 GB) holds app data. Logins or settings "
                          "could go with it. It'll sit in the Trash if you change your mind."),
-          QStringLiteral("Move to Trash"), design::Color::rgb(0.96, 0.26, 0.37), &window);
+          QStringLiteral("Move to Trash"), design::Color::destructiveRed(), &window);
       alert->open();
       probe::settle();
       shots.save("kit-alert", probe::render(alert, alert->size(), 2));
