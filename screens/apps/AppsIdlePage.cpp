@@ -13,10 +13,9 @@ using namespace design::literals;
 
 AppsIdlePage::AppsIdlePage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("appsIdle"));
-  auto* button =
-      named(new design::ScanCircleButton("square.grid.2x2.fill"_symbol, QStringLiteral("Scan Apps"),
-                                         [this] { Q_EMIT scanClicked(); }),
-            "scanButton");
+  auto* button = named(
+      new design::ScanCircleButton("square.grid.2x2.fill"_symbol, QStringLiteral("Scan Apps")), "scanButton");
+  connect(button, &QAbstractButton::clicked, this, &AppsIdlePage::scanClicked);
   auto* line = named(
       new TextLabel(
           QStringLiteral("Find apps you never open. Trash first, undo anytime."),

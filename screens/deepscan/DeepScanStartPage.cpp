@@ -14,9 +14,8 @@ using namespace design::literals;
 DeepScanStartPage::DeepScanStartPage(QWidget* parent) : ShadowHost(parent) {
   named(this, "deepScanStart");
   auto* button =
-      named(new design::ScanCircleButton(
-                "scope"_symbol, QStringLiteral("Deep Scan"), [this] { Q_EMIT scanClicked(); }, this),
-            "scanButton");
+      named(new design::ScanCircleButton("scope"_symbol, QStringLiteral("Deep Scan"), this), "scanButton");
+  connect(button, &QAbstractButton::clicked, this, &DeepScanStartPage::scanClicked);
   auto* caption =
       named(new TextLabel(QStringLiteral("Finds what's actually big. Green is safe, red is your stuff."),
                           textStyle(13, design::FontWeight::Regular, design::Color::secondaryText()), this),

@@ -15,9 +15,9 @@ using design::FontWeight;
 
 DevModeStartPage::DevModeStartPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("idleView"));
-  auto* scan = named(new design::ScanCircleButton("hammer.fill"_symbol, QStringLiteral("Scan Dev & AI"),
-                                                  [this] { Q_EMIT scanClicked(); }),
+  auto* scan = named(new design::ScanCircleButton("hammer.fill"_symbol, QStringLiteral("Scan Dev & AI")),
                      "scanButton");
+  connect(scan, &QAbstractButton::clicked, this, &DevModeStartPage::scanClicked);
   auto* headline =
       named(new TextLabel(QStringLiteral("Dev tools and AI apps quietly hoard tens of gigabytes."),
                           textStyle(14, FontWeight::Semibold)),

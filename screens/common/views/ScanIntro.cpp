@@ -16,9 +16,9 @@ ScanIntro::ScanIntro(design::SymbolName symbol, QString title, QString caption, 
   column->setContentsMargins(28, 28, 28, 28);
   column->setSpacing(26);
   column->addStretch(1);
-  column->addWidget(named(new design::ScanCircleButton(std::move(symbol), std::move(title), std::move(start)),
-                          "scanButton"),
-                    0, Qt::AlignHCenter);
+  auto* button = named(new design::ScanCircleButton(std::move(symbol), std::move(title)), "scanButton");
+  connect(button, &QAbstractButton::clicked, this, std::move(start));
+  column->addWidget(button, 0, Qt::AlignHCenter);
   column->addWidget(named(new TextLabel(std::move(caption), textStyle(13, design::FontWeight::Regular,
                                                                       design::Color::secondaryText())),
                           "introCaption"),
