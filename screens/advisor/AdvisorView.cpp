@@ -45,12 +45,14 @@ void AdvisorView::showPhase() {
   const Model::Phase phase = model_->phase();
   setPageFor(int(phase), [&]() -> QWidget* {
     switch (phase) {
-      case Model::Phase::idle:
-        return named(
-            new ScanIntro("wand.and.stars"_symbol, QStringLiteral("Check My Mac"),
-                          QStringLiteral("Pro cleanups with Apple's own tools. No admin, nothing hidden."),
-                          modelCall(model_, [](Model& m) { m.scan(); })),
+      case Model::Phase::idle: {
+        auto* intro = named(
+            new ScanIntro({"wand.and.stars"_symbol, QStringLiteral("Check My Mac"),
+                           QStringLiteral("Pro cleanups with Apple's own tools. No admin, nothing hidden.")}),
             "advisorIntro");
+        connect(intro, &ScanIntro::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+        return intro;
+      }
       case Model::Phase::scanning:
         return named(scanningPage(), "advisorScanning");
       case Model::Phase::list: {

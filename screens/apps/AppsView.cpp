@@ -1,13 +1,15 @@
 #include "screens/apps/AppsView.h"
 
-#include "screens/apps/AppsIdlePage.h"
 #include "screens/apps/AppsListPage.h"
 #include "screens/apps/AppsScanningPage.h"
 #include "screens/apps/UninstallSheetPresenter.h"
 #include "screens/common/ModelCall.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/ScanIntro.h"
 
 namespace tidewell::screens {
 
+using namespace design::literals;
 using Model = models::AppsViewModel;
 
 AppsView::AppsView(std::shared_ptr<Model> model, ScreenServices services, models::Clock clock,
@@ -32,8 +34,12 @@ void AppsView::showPhase() {
   setPageFor(int(phase), [&]() -> QWidget* {
     switch (phase) {
       case Model::Phase::idle: {
-        auto* idle = new AppsIdlePage;
-        connect(idle, &AppsIdlePage::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+        auto* idle =
+            named(new ScanIntro({"square.grid.2x2.fill"_symbol, QStringLiteral("Scan Apps"),
+                                 QStringLiteral("Find apps you never open. Trash first, undo anytime."),
+                                 scanIntroCaptionStyle().lines(0).centred()}),
+                  "appsIdle");
+        connect(idle, &ScanIntro::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
         return idle;
       }
       case Model::Phase::scanning:

@@ -4,14 +4,15 @@
 
 #include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
+#include "screens/common/views/ScanIntro.h"
 #include "screens/deepscan/DeepScanListPage.h"
 #include "screens/deepscan/DeepScanRules.h"
 #include "screens/deepscan/DeepScanScanningPage.h"
-#include "screens/deepscan/DeepScanStartPage.h"
 #include "screens/deepscan/TrashQuestion.h"
 
 namespace tidewell::screens {
 
+using namespace design::literals;
 using Model = models::DeepScanViewModel;
 using Phase = Model::Phase;
 
@@ -81,8 +82,11 @@ void DeepScanView::showPhase() {
     const auto scan = modelCall(model_, [](Model& m) { m.scan(); });
     switch (phase) {
       case Phase::idle: {
-        auto* start = new DeepScanStartPage;
-        connect(start, &DeepScanStartPage::scanClicked, this, scan);
+        auto* start = named(
+            new ScanIntro({"scope"_symbol, QStringLiteral("Deep Scan"),
+                           QStringLiteral("Finds what's actually big. Green is safe, red is your stuff.")}),
+            "deepScanStart");
+        connect(start, &ScanIntro::scanClicked, this, scan);
         return start;
       }
       case Phase::scanning:

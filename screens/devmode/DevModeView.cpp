@@ -1,14 +1,17 @@
 #include "screens/devmode/DevModeView.h"
 
+#include "design/theme/Color.h"
 #include "models/devmode/DevModeViewModel.h"
 #include "screens/common/ModelCall.h"
+#include "screens/common/ObjectNames.h"
+#include "screens/common/views/ScanIntro.h"
 #include "screens/devmode/DevModeResultsPage.h"
 #include "screens/devmode/DevModeReviewPage.h"
 #include "screens/devmode/DevModeScanningPage.h"
-#include "screens/devmode/DevModeStartPage.h"
 
 namespace tidewell::screens {
 
+using namespace design::literals;
 using models::DevModeViewModel;
 using Model = DevModeViewModel;
 using Phase = Model::Phase;
@@ -74,8 +77,17 @@ void DevModeView::sync() {
 QWidget* DevModeView::build(Branch branch) {
   switch (branch) {
     case Branch::idle: {
-      auto* start = new DevModeStartPage;
-      connect(start, &DevModeStartPage::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+      auto* start =
+          named(new ScanIntro(
+                    {"hammer.fill"_symbol, QStringLiteral("Scan Dev & AI"),
+                     QStringLiteral("Every build, install and prompt leaves artifacts behind. Tidewell Mac "
+                                    "clears only what your tools can rebuild on their own."),
+                     textStyle(12.5, design::FontWeight::Regular, design::Color::secondaryText())
+                         .lines(0)
+                         .centred(),
+                     QStringLiteral("Dev tools and AI apps quietly hoard tens of gigabytes.")}),
+                "idleView");
+      connect(start, &ScanIntro::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
       return start;
     }
     case Branch::scanning:

@@ -49,11 +49,14 @@ void PerformanceView::showPhase() {
   const Model::Phase phase = model_->phase();
   setPageFor(int(phase), [&]() -> QWidget* {
     switch (phase) {
-      case Model::Phase::idle:
-        return named(new ScanIntro("speedometer"_symbol, QStringLiteral("Check Performance"),
-                                   QStringLiteral("See what's using memory and what starts at login."),
-                                   modelCall(model_, [](Model& m) { m.scan(); })),
-                     "performanceIntro");
+      case Model::Phase::idle: {
+        auto* intro =
+            named(new ScanIntro({"speedometer"_symbol, QStringLiteral("Check Performance"),
+                                 QStringLiteral("See what's using memory and what starts at login.")}),
+                  "performanceIntro");
+        connect(intro, &ScanIntro::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+        return intro;
+      }
       case Model::Phase::scanning:
         return named(scanningPage(), "performanceScanning");
       case Model::Phase::list:

@@ -105,7 +105,7 @@ struct DevModeScreen : ::testing::Test {
 TEST_F(DevModeScreen, IdleThenScanningThenReview) {
   EXPECT_TRUE(shown("idleView"));
   EXPECT_EQ(probe::textOf(probe::find(view, "scanButton")), "Scan Dev & AI");
-  EXPECT_EQ(text("idleHeadline"), "Dev tools and AI apps quietly hoard tens of gigabytes.");
+  EXPECT_EQ(text("introHeadline"), "Dev tools and AI apps quietly hoard tens of gigabytes.");
 
   ASSERT_TRUE(probe::click(probe::find(view, "scanButton")));
   EXPECT_EQ(model->phase(), Phase::scanning);
