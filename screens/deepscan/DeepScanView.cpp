@@ -109,7 +109,7 @@ void DeepScanView::showPhase() {
 
 void DeepScanView::refreshList() {
   if (auto* list = qobject_cast<DeepScanListPage*>(page()))
-    list->show({model_->items(), model_->lastResult(), viewingBucket_});
+    list->setValues({model_->items(), model_->lastResult(), viewingBucket_});
 }
 
 }  // namespace tidewell::screens

@@ -204,7 +204,8 @@ void DevModeReviewPage::refresh(const std::optional<std::string>& viewing) {
   railRowsShown_.place(rows);
 
   detail_->setVisible(viewed.has_value());
-  if (viewed) detail_->show(rail[*viewed], DevModeRail::bytes(rail[*viewed], modelBytes), model_->models());
+  if (viewed)
+    detail_->setGroup(rail[*viewed], DevModeRail::bytes(rail[*viewed], modelBytes), model_->models());
 
   const std::size_t picked = model_->selectedItems().size();
   pickedBytes_->setText(bytesText(model_->selectedBytes()));

@@ -69,7 +69,7 @@ void DevModeView::sync() {
       break;
     case Branch::results:
       if (auto* results = qobject_cast<DevModeResultsPage*>(page()))
-        results->show(model_->phase() == Phase::cleaning, model_->freedBytes(), model_->failedTitles());
+        results->setOutcome(model_->phase() == Phase::cleaning, model_->freedBytes(), model_->failedTitles());
       break;
   }
 }
