@@ -14,18 +14,24 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "models/devmode/DevModeViewModel.h"
 #include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 #include "screens/devmode/DevModeRail.h"
 
-namespace tidewell::models {
-class DevModeViewModel;
-}
-
 namespace tidewell::screens {
+
+class DevModeReviewPage;
+
+// The pages of the Dev Mode section.
+enum class DevModePage { start, scanning, review, results };
+
+// The page a phase shows: the results while cleaning and when done.
+DevModePage devModePageOf(models::DevModeViewModel::Phase phase);
 
 class DevModeView : public PageHost {
   Q_OBJECT
@@ -47,10 +53,13 @@ class DevModeView : public PageHost {
   // "reviewView" or "resultsView" (cleaning and done).
 
  private:
-  enum class Branch { idle, scanning, review, results };
-  static Branch branchOf(int phase);
-  void sync();
-  QWidget* build(Branch branch);
+  void showPhase();
+  QWidget* makePage(DevModePage page);
+  DevModeReviewPage* makeReview();
+  // Hands the review or the results the model's values now.
+  void refreshPage();
+  // The ids of the group viewed now (empty when none is).
+  std::set<std::string> viewedIDs() const;
 
   std::shared_ptr<models::DevModeViewModel> model_;
   ScreenServices services_;

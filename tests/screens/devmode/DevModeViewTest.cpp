@@ -40,6 +40,15 @@ std::set<std::string> picked(const DevModeViewModel& model) {
   return out;
 }
 
+TEST(DevModeView, EveryPhaseShowsItsPage) {
+  const std::pair<Phase, DevModePage> table[] = {
+      {Phase::idle, DevModePage::start},    {Phase::scanning, DevModePage::scanning},
+      {Phase::review, DevModePage::review}, {Phase::cleaning, DevModePage::results},
+      {Phase::done, DevModePage::results},
+  };
+  for (const auto& [phase, page] : table) EXPECT_EQ(devModePageOf(phase), page) << int(phase);
+}
+
 struct DevModeScreen : ::testing::Test {
   testing::ModelHarness harness;
   std::shared_ptr<testing::ScriptedCleanupEngine> fake = std::make_shared<testing::ScriptedCleanupEngine>();
