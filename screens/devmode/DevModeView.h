@@ -2,10 +2,11 @@
 // The Dev Mode section's screen: finds the caches and build output that
 // developer tools and AI apps leave behind, and the large AI model folders,
 // through its model; lets the user pick by tool group and cleans the picks.
-// It shows one state per model phase (the start page, the scan, the review
-// of Parts of the rail and detail, the results of a clean) and follows the
-// model's changed(); it starts the model's operations and drops their
-// tasks. Its own state is the viewed rail group, which survives phase
+// It shows the page of the model's phase (the start page, the scan, the
+// review of the rail and detail, the results of a clean) and hands the
+// review and the results the model's values on every changed(); it turns
+// their signals into the model's operations and drops their tasks. Its
+// own state is the viewed rail group, which survives phase
 // changes and rescans and falls back to the first group while the one it
 // names is absent.
 //
