@@ -47,15 +47,6 @@ const std::vector<QuickCardRow>& quickCardRows() {
 
 }  // namespace
 
-const QStringList& MenuBarView::quickCardTitles() {
-  static const QStringList titles = [] {
-    QStringList out;
-    for (const QuickCardRow& row : quickCardRows()) out << row.title;
-    return out;
-  }();
-  return titles;
-}
-
 MenuBarView::MenuBarView(AppBridge& bridge, Sources sources, std::function<void()> close,
                          VolumeFigures initial, QWidget* parent)
     : QWidget(parent),
@@ -103,7 +94,8 @@ MenuBarView::MenuBarView(AppBridge& bridge, Sources sources, std::function<void(
   int index = 0;
   for (const QuickCardRow& row : quickCardRows()) {
     const QString title = row.title;
-    auto* card = new QuickCard(title, row.symbol, row.accent(), [this, title] {
+    auto* card = new QuickCard(title, row.symbol, row.accent());
+    connect(card, &QAbstractButton::clicked, this, [this, title] {
       AppBridge* bridge = bridge_;
       closeThen([bridge, title] { bridge->openSection(title); });
     });

@@ -41,9 +41,6 @@ class MenuBarView : public QWidget {
     std::shared_ptr<models::SettingsStore> settings;
   };
 
-  // The quick cards' titles, in grid order; each is the section it opens.
-  static const QStringList& quickCardTitles();
-
   // bridge outlives the view; close hides the popover (the host may delete
   // the view from it, or later).
   MenuBarView(AppBridge& bridge, Sources sources, std::function<void()> close, VolumeFigures initial = {},

@@ -45,19 +45,13 @@ void paintQuickCard(QPainter& painter, const QRectF& rect, const QuickCardLook& 
   painter.restore();
 }
 
-QuickCard::QuickCard(QString title, design::SymbolName symbol, design::SectionPalette accent,
-                     std::function<void()> action, QWidget* parent)
-    : QAbstractButton(parent),
-      look_{std::move(title), std::move(symbol), std::move(accent)},
-      action_(std::move(action)) {
+QuickCard::QuickCard(QString title, design::SymbolName symbol, design::SectionPalette accent, QWidget* parent)
+    : QAbstractButton(parent), look_{std::move(title), std::move(symbol), std::move(accent)} {
   setText(look_.title);
   setObjectName(QStringLiteral("quickCard:") + look_.title);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setCursor(Qt::PointingHandCursor);
   design::KeyboardFocus::makeFocusable(this, {kRadius, {}});
-  connect(this, &QAbstractButton::clicked, this, [this] {
-    if (action_) action_();
-  });
 }
 
 void QuickCard::setHovering(bool hovering) {

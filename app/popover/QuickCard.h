@@ -5,7 +5,6 @@
 // animation). Its title is also the section it opens. GUI thread only.
 
 #include <QAbstractButton>
-#include <functional>
 
 #include "design/symbols/SymbolTable.h"
 #include "design/theme/SectionPalette.h"
@@ -26,9 +25,9 @@ void paintQuickCard(QPainter& painter, const QRectF& rect, const QuickCardLook& 
 class QuickCard : public QAbstractButton {
   Q_OBJECT
  public:
-  // action runs on every click.
+  // A click is reported by clicked().
   QuickCard(QString title, design::SymbolName symbol, design::SectionPalette accent,
-            std::function<void()> action, QWidget* parent = nullptr);
+            QWidget* parent = nullptr);
 
   const QuickCardLook& look() const { return look_; }
   bool isHovering() const { return look_.hovering; }
@@ -45,7 +44,6 @@ class QuickCard : public QAbstractButton {
 
  private:
   QuickCardLook look_;
-  std::function<void()> action_;
 };
 
 }  // namespace tidewell::app

@@ -143,7 +143,7 @@ void ContentView::startSmartScan() {
   context_.models.smartScan->start();
 }
 
-void ContentView::updateDetail() { detailPane()->show(section_); }
+void ContentView::updateDetail() { detailPane()->showSection(section_); }
 
 QWidget* ContentView::buildScreen(Section section) {
   const ScreenContext screen{context_.models, context_.settings, context_.services,

@@ -48,12 +48,13 @@ QWidget* makeSectionScreen(Section section, const ScreenContext& context) {
     case Section::clean:
       return new screens::CleanView(context.models.cleanup, context.settings, context.models.volume);
   }
-  const std::function<void(Section)> select = context.select;
-  return new screens::HomeView({context.models.smartScan, context.models.permissions, context.models.volume,
-                                context.models.theme, context.settings},
-                               [select](screens::ScanTool tool) {
-                                 if (select) select(sectionOf(tool));
-                               });
+  auto* home = new screens::HomeView({context.models.smartScan, context.models.permissions,
+                                      context.models.volume, context.models.theme, context.settings});
+  QObject::connect(home, &screens::HomeView::toolRequested, home,
+                   [select = context.select](screens::ScanTool tool) {
+                     if (select) select(sectionOf(tool));
+                   });
+  return home;
 }
 
 }  // namespace tidewell::app

@@ -65,8 +65,8 @@ Sidebar::Sidebar(const std::vector<Section>& sections, Section active, bool full
   tabColumn->setSpacing(layout->spacing());
   layout->addWidget(tabs);
   for (const Section section : sections) {
-    auto* row = new design::SidebarRow(sectionSymbol(section), sectionTitle(section), sectionPalette(section),
-                                       {}, tabs);
+    auto* row =
+        new design::SidebarRow(sectionSymbol(section), sectionTitle(section), sectionPalette(section), tabs);
     row->setObjectName(QStringLiteral("sidebarRow:") + sectionTitle(section));
     row->setActive(section == active_);
     connect(row, &QAbstractButton::clicked, this, [this, section] { Q_EMIT sectionSelected(section); });

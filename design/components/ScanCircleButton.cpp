@@ -127,11 +127,9 @@ QRectF scanCircleGlowArea(const QRectF& rect) {
   return {c.x() - half, c.y() - half, 2 * half, 2 * half};
 }
 
-ScanCircleButton::ScanCircleButton(SymbolName symbol, QString title, std::function<void()> action,
-                                   QWidget* parent)
+ScanCircleButton::ScanCircleButton(SymbolName symbol, QString title, QWidget* parent)
     : QAbstractButton(parent),
       symbol_(std::move(symbol)),
-      action_(std::move(action)),
       hover_(Transition::easeOut(kScanHoverDuration)),
       blobHover_(Transition::spring(kBlobHoverResponse, kBlobHoverDamping)),
       wobbleFrames_(new FrameTimer(this, kBlobFrameMs, [this] { onFrame(false); })),
@@ -143,9 +141,6 @@ ScanCircleButton::ScanCircleButton(SymbolName symbol, QString title, std::functi
   setMouseTracking(true);
   ShadowLayer::track(this);
   shownBlob_ = blobNow();
-  connect(this, &QAbstractButton::clicked, this, [this] {
-    if (action_) action_();
-  });
   syncFrames();
 }
 

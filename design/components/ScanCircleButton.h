@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QImage>
-#include <functional>
 
 #include "design/motion/BlobMotion.h"
 #include "design/motion/Transition.h"
@@ -43,9 +42,8 @@ QRectF scanCircleGlowArea(const QRectF& rect);
 class ScanCircleButton : public QAbstractButton, public ShadowCaster {
   Q_OBJECT
  public:
-  // action runs on every click (as does the clicked() signal).
-  ScanCircleButton(SymbolName symbol, QString title, std::function<void()> action = {},
-                   QWidget* parent = nullptr);
+  // A click is reported by clicked().
+  ScanCircleButton(SymbolName symbol, QString title, QWidget* parent = nullptr);
 
   bool isHovering() const { return hovering_; }
   bool isBlobHovering() const { return blobHovering_; }
@@ -76,7 +74,6 @@ class ScanCircleButton : public QAbstractButton, public ShadowCaster {
   void followPointer(QPointF pos);
 
   SymbolName symbol_;
-  std::function<void()> action_;
   bool hovering_ = false;
   bool blobHovering_ = false;
   Transition hover_;

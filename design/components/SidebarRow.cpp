@@ -71,11 +71,9 @@ void paintSidebarRowBody(QPainter& painter, const QRectF& rect, const SidebarRow
   painter.restore();
 }
 
-SidebarRow::SidebarRow(SymbolName symbol, QString label, SectionPalette palette, std::function<void()> action,
-                       QWidget* parent)
+SidebarRow::SidebarRow(SymbolName symbol, QString label, SectionPalette palette, QWidget* parent)
     : QAbstractButton(parent),
       look_{std::move(symbol), std::move(label), false, false, std::move(palette), {}},
-      action_(std::move(action)),
       bounce_(new SymbolEffect(SymbolEffect::Kind::Bounce, this)) {
   setText(look_.label);
   KeyboardFocus::makeFocusable(this, {11, {}});
@@ -87,9 +85,6 @@ SidebarRow::SidebarRow(SymbolName symbol, QString label, SectionPalette palette,
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   setAttribute(Qt::WA_Hover);
   ShadowLayer::track(this);
-  connect(this, &QAbstractButton::clicked, this, [this] {
-    if (action_) action_();
-  });
 }
 
 void SidebarRow::setActive(bool active) {

@@ -5,7 +5,6 @@
 // icon once per change; nothing else animates.
 
 #include <QAbstractButton>
-#include <functional>
 
 #include "design/paint/Shadow.h"
 #include "design/paint/ShadowCaster.h"
@@ -39,9 +38,8 @@ class SidebarRow : public QAbstractButton, public ShadowCaster {
   Q_OBJECT
  public:
   // The palette is the row's own; the tree's section accent does not apply.
-  // action runs on every click (as does the clicked() signal).
-  SidebarRow(SymbolName symbol, QString label, SectionPalette palette, std::function<void()> action = {},
-             QWidget* parent = nullptr);
+  // A click is reported by clicked().
+  SidebarRow(SymbolName symbol, QString label, SectionPalette palette, QWidget* parent = nullptr);
 
   bool isActive() const { return look_.isActive; }
   void setActive(bool active);
@@ -62,7 +60,6 @@ class SidebarRow : public QAbstractButton, public ShadowCaster {
  private:
   SidebarRowSnapshot currentSnapshot() const;
   SidebarRowSnapshot look_;
-  std::function<void()> action_;
   SymbolEffect* bounce_;
 };
 

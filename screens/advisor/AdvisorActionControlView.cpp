@@ -10,14 +10,14 @@
 namespace tidewell::screens {
 
 AdvisorActionControlView::AdvisorActionControlView(QString title, design::PillButtonStyle style,
-                                                   std::function<void()> run, QWidget* parent)
-    : QWidget(parent), run_(std::move(run)) {
+                                                   QWidget* parent)
+    : QWidget(parent) {
   auto* box = new QHBoxLayout(this);
   box->setContentsMargins(0, 0, 0, 0);
   box->setSpacing(0);
   button_ = named(new design::PillButton({std::move(title), std::nullopt}, std::move(style)), "actionButton");
   connect(button_, &QAbstractButton::clicked, this, [this] {
-    if (run_ && state_.enabled && !state_.busy) run_();
+    if (state_.enabled && !state_.busy) Q_EMIT runRequested();
   });
   spinner_ = named(new Spinner(ControlSize::small), "actionSpinner");
   box->addWidget(button_, 0, Qt::AlignCenter);

@@ -2,11 +2,11 @@
 // The control of one Advisor action in a card or row: a pill button, or a
 // small spinner in the accent while its action runs; the button is dimmed
 // and disabled while any other action runs or when the action is not
-// allowed (see advisorActionControl). Pressing it runs the closure given.
-// Children "actionButton" and "actionSpinner". GUI thread only.
+// allowed (see advisorActionControl). Pressing it, while it is enabled and
+// not busy, reports runRequested(). Children "actionButton" and
+// "actionSpinner". GUI thread only.
 
 #include <QWidget>
-#include <functional>
 
 #include "design/components/PillButtonStyle.h"
 #include "screens/advisor/AdvisorRules.h"
@@ -20,16 +20,16 @@ namespace tidewell::screens {
 class AdvisorActionControlView : public QWidget {
   Q_OBJECT
  public:
-  AdvisorActionControlView(QString title, design::PillButtonStyle style, std::function<void()> run,
-                           QWidget* parent = nullptr);
+  AdvisorActionControlView(QString title, design::PillButtonStyle style, QWidget* parent = nullptr);
 
   void setState(AdvisorActionControl state);
   const AdvisorActionControl& state() const { return state_; }
-  void setRun(std::function<void()> run) { run_ = std::move(run); }
   design::PillButton* button() const { return button_; }
 
+ Q_SIGNALS:
+  void runRequested();
+
  private:
-  std::function<void()> run_;
   AdvisorActionControl state_;
   design::PillButton* button_;
   QWidget* spinner_;

@@ -10,7 +10,6 @@
 #include "screens/advisor/AdvisorFindingCard.h"
 #include "screens/advisor/AdvisorStyle.h"
 #include "screens/advisor/RuntimeList.h"
-#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/AdaptiveGrid.h"
 #include "screens/common/layout/ScrollColumn.h"
@@ -20,7 +19,6 @@ namespace tidewell::screens {
 
 using design::FontDesign;
 using design::FontWeight;
-using Model = models::AdvisorViewModel;
 
 namespace {
 
@@ -43,8 +41,7 @@ QWidget* actionRow(AdvisorActionControlView* control) {
 
 }  // namespace
 
-AdvisorListPage::AdvisorListPage(std::shared_ptr<Model> model, models::Clock clock, QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), clock_(std::move(clock)) {
+AdvisorListPage::AdvisorListPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("advisorList"));
   auto* fill = new QVBoxLayout(this);
   fill->setContentsMargins(0, 0, 0, 0);
@@ -84,35 +81,33 @@ AdvisorListPage::AdvisorListPage(std::shared_ptr<Model> model, models::Clock clo
   column->addWidget(allGood_);
   column->addStretch(1);
 
-  connect(rescan, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
-  connect(model_.get(), &Model::findingsChanged, this, &AdvisorListPage::showFindings);
-  connect(model_.get(), &Model::busyActionChanged, this, &AdvisorListPage::showFindings);
-  connect(model_.get(), &Model::lastMessageChanged, this,
-          [this] { banner_->setMessage(model_->lastMessage()); });
-  connect(banner_, &MessageBanner::dismissed, this,
-          modelCall(model_, [](Model& m) { m.setLastMessage(std::nullopt); }));
-  showFindings();
-  banner_->setMessage(model_->lastMessage());
+  connect(rescan, &QAbstractButton::clicked, this, &AdvisorListPage::rescanClicked);
+  connect(banner_, &MessageBanner::dismissed, this, &AdvisorListPage::messageDismissed);
 }
 
-void AdvisorListPage::showFindings() {
-  const AdvisorFindingsSnapshot snapshot = AdvisorFindingsSnapshot::of(*model_);
+void AdvisorListPage::setMessage(const std::optional<QString>& message) { banner_->setMessage(message); }
+
+void AdvisorListPage::setFindings(const AdvisorFindingsSnapshot& snapshot,
+                                  const std::optional<QString>& busyAction, platform::TimePoint now) {
+  snapshot_ = snapshot;
+  busy_ = busyAction;
+  now_ = now;
   headline_->setText(advisorHeadline(snapshot.hasFindings, snapshot.runtimeBytes));
   grid_->setVisible(snapshot.hasFindings);
   allGood_->setVisible(!snapshot.hasFindings);
   const QList<AdvisorFindingCard*> cards = cards_.sync(
       advisorCards(snapshot), [](AdvisorCard card) { return int(card); },
-      [&](AdvisorCard card) { return makeCard(card, snapshot); },
-      [&](AdvisorFindingCard* card, AdvisorCard) { updateCard(card, snapshot); });
+      [&](AdvisorCard card) { return makeCard(card); },
+      [&](AdvisorFindingCard* card, AdvisorCard) { updateCard(card); });
   grid_->setCells({cards.begin(), cards.end()});
 }
 
-AdvisorFindingCard* AdvisorListPage::makeCard(AdvisorCard kind, const AdvisorFindingsSnapshot& snapshot) {
-  auto bulkAction = [this](const char* name, const QString& title, void (*start)(Model&)) {
-    return actionRow(
-        named(new AdvisorActionControlView(title, advisorPillStyle(std::nullopt, design::Color::pillText()),
-                                           modelCall(model_, start)),
-              name));
+AdvisorFindingCard* AdvisorListPage::makeCard(AdvisorCard kind) {
+  auto bulkAction = [this](const char* name, const QString& title, void (AdvisorListPage::*requested)()) {
+    auto* control = named(
+        new AdvisorActionControlView(title, advisorPillStyle(std::nullopt, design::Color::pillText())), name);
+    connect(control, &AdvisorActionControlView::runRequested, this, requested);
+    return actionRow(control);
   };
   QWidget* content = nullptr;
   switch (kind) {
@@ -124,35 +119,38 @@ AdvisorFindingCard* AdvisorListPage::makeCard(AdvisorCard kind, const AdvisorFin
     }
     case AdvisorCard::unavailableSimulators:
       content = bulkAction("removeAllButton", QStringLiteral("Remove All"),
-                           [](Model& m) { m.removeUnavailable(); });
+                           &AdvisorListPage::removeUnavailableRequested);
       break;
     case AdvisorCard::localSnapshots:
       content = bulkAction("thinSnapshotsButton", QStringLiteral("Thin Snapshots"),
-                           [](Model& m) { m.thinSnapshots(); });
+                           &AdvisorListPage::thinSnapshotsRequested);
       break;
     case AdvisorCard::dockerDisk:
       break;
   }
-  auto* card = new AdvisorFindingCard(kind, advisorCardHeader(kind, snapshot), content);
-  updateCard(card, snapshot);
+  auto* card = new AdvisorFindingCard(kind, advisorCardHeader(kind, snapshot_), content);
+  updateCard(card);
   return card;
 }
 
-void AdvisorListPage::updateCard(AdvisorFindingCard* card, const AdvisorFindingsSnapshot& snapshot) {
+void AdvisorListPage::updateCard(AdvisorFindingCard* card) {
+  const AdvisorFindingsSnapshot& snapshot = snapshot_;
   card->setHeader(advisorCardHeader(card->kind(), snapshot));
-  const std::optional<QString>& busy = model_->busyAction();
+  const std::optional<QString>& busy = busy_;
   switch (card->kind()) {
     case AdvisorCard::runtimes:
       if (auto* list = qobject_cast<RuntimeList*>(card->body()))
-        list->setRuntimes(snapshot.findings.runtimes, busy, clock_.now());
+        list->setRuntimes(snapshot.findings.runtimes, busy, now_);
       break;
     case AdvisorCard::unavailableSimulators:
       if (auto* control = card->findChild<AdvisorActionControlView*>())
-        control->setState(advisorActionControl(busy, QString::fromLatin1(Model::unavailableSimsAction)));
+        control->setState(
+            advisorActionControl(busy, QString::fromLatin1(models::AdvisorViewModel::unavailableSimsAction)));
       break;
     case AdvisorCard::localSnapshots:
       if (auto* control = card->findChild<AdvisorActionControlView*>())
-        control->setState(advisorActionControl(busy, QString::fromLatin1(Model::snapshotsAction)));
+        control->setState(
+            advisorActionControl(busy, QString::fromLatin1(models::AdvisorViewModel::snapshotsAction)));
       break;
     case AdvisorCard::dockerDisk:
       break;

@@ -41,26 +41,61 @@ AdvisorView::AdvisorView(std::shared_ptr<Model> model, ScreenServices services, 
   showPhase();
 }
 
+AdvisorPage advisorPageOf(Model::Phase phase) {
+  switch (phase) {
+    case Model::Phase::idle:
+      return AdvisorPage::start;
+    case Model::Phase::scanning:
+      return AdvisorPage::scanning;
+    case Model::Phase::list:
+      break;
+  }
+  return AdvisorPage::list;
+}
+
 void AdvisorView::showPhase() {
-  const Model::Phase phase = model_->phase();
-  setPageFor(int(phase), [&]() -> QWidget* {
-    switch (phase) {
-      case Model::Phase::idle:
-        return named(
-            new ScanIntro("wand.and.stars"_symbol, QStringLiteral("Check My Mac"),
-                          QStringLiteral("Pro cleanups with Apple's own tools. No admin, nothing hidden."),
-                          modelCall(model_, [](Model& m) { m.scan(); })),
-            "advisorIntro");
-      case Model::Phase::scanning:
-        return named(scanningPage(), "advisorScanning");
-      case Model::Phase::list: {
-        auto* list = new AdvisorListPage(model_, clock_);
-        connect(list, &AdvisorListPage::deleteRequested, this, &AdvisorView::askToDelete);
-        return list;
-      }
+  const AdvisorPage page = advisorPageOf(model_->phase());
+  setPageFor(int(page), [&] { return makePage(page); });
+}
+
+QWidget* AdvisorView::makePage(AdvisorPage page) {
+  switch (page) {
+    case AdvisorPage::start: {
+      auto* intro = named(
+          new ScanIntro({"wand.and.stars"_symbol, QStringLiteral("Check My Mac"),
+                         QStringLiteral("Pro cleanups with Apple's own tools. No admin, nothing hidden.")}),
+          "advisorIntro");
+      connect(intro, &ScanIntro::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+      return intro;
     }
-    return nullptr;
-  });
+    case AdvisorPage::scanning:
+      return named(scanningPage(), "advisorScanning");
+    case AdvisorPage::list:
+      break;
+  }
+  return makeList();
+}
+
+AdvisorListPage* AdvisorView::makeList() {
+  auto* list = new AdvisorListPage;
+  const auto showFindings = [this, list] {
+    list->setFindings(AdvisorFindingsSnapshot::of(*model_), model_->busyAction(), clock_.now());
+  };
+  const auto showMessage = [this, list] { list->setMessage(model_->lastMessage()); };
+  connect(model_.get(), &Model::findingsChanged, list, showFindings);
+  connect(model_.get(), &Model::busyActionChanged, list, showFindings);
+  connect(model_.get(), &Model::lastMessageChanged, list, showMessage);
+  connect(list, &AdvisorListPage::rescanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+  connect(list, &AdvisorListPage::deleteRequested, this, &AdvisorView::askToDelete);
+  connect(list, &AdvisorListPage::removeUnavailableRequested, this,
+          modelCall(model_, [](Model& m) { m.removeUnavailable(); }));
+  connect(list, &AdvisorListPage::thinSnapshotsRequested, this,
+          modelCall(model_, [](Model& m) { m.thinSnapshots(); }));
+  connect(list, &AdvisorListPage::messageDismissed, this,
+          modelCall(model_, [](Model& m) { m.setLastMessage(std::nullopt); }));
+  showFindings();
+  showMessage();
+  return list;
 }
 
 void AdvisorView::askToDelete(const AdvisorService::SimRuntime& runtime) {

@@ -23,6 +23,14 @@
 
 namespace tidewell::screens {
 
+class AdvisorListPage;
+
+// The pages of the Advisor section.
+enum class AdvisorPage { start, scanning, list };
+
+// The page a phase shows.
+AdvisorPage advisorPageOf(models::AdvisorViewModel::Phase phase);
+
 class AdvisorView : public PageHost {
   Q_OBJECT
  public:
@@ -43,6 +51,8 @@ class AdvisorView : public PageHost {
 
  private:
   void showPhase();
+  QWidget* makePage(AdvisorPage page);
+  AdvisorListPage* makeList();
 
   std::shared_ptr<models::AdvisorViewModel> model_;
   ScreenServices services_;

@@ -40,9 +40,9 @@ RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorAction
           {}, textStyle(13, FontWeight::Bold, secondaryText(), FontDesign::Rounded).withMonospacedDigits()),
       "runtimeSize");
   control_ = named(new AdvisorActionControlView(QStringLiteral("Delete…"),
-                                                advisorPillStyle(design::Color::destructiveRed(), Qt::white),
-                                                [this] { Q_EMIT deleteRequested(); }),
+                                                advisorPillStyle(design::Color::destructiveRed(), Qt::white)),
                    "runtimeDelete");
+  connect(control_, &AdvisorActionControlView::runRequested, this, &RuntimeRow::deleteRequested);
   top->addWidget(name_, 0, Qt::AlignVCenter);
   top->addWidget(build_, 0, Qt::AlignVCenter);
   top->addStretch(1);

@@ -9,14 +9,11 @@
 #include "screens/apps/AppsRules.h"
 #include "screens/apps/AppsSortMenu.h"
 #include "screens/apps/PlanBuildingOverlay.h"
-#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/MessageBanner.h"
 
 namespace tidewell::screens {
-
-using Model = models::AppsViewModel;
 
 namespace {
 
@@ -41,9 +38,9 @@ BannerLook bannerLook(const UninstallBannerContent& content) {
 
 }  // namespace
 
-AppsListPage::AppsListPage(std::shared_ptr<Model> model, std::shared_ptr<AppIconProvider> icons,
-                           models::Clock clock, QColor destructiveRed, QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), clock_(std::move(clock)) {
+AppsListPage::AppsListPage(std::shared_ptr<AppIconProvider> icons, QColor destructiveRed, SortOrder order,
+                           QWidget* parent)
+    : QWidget(parent) {
   setObjectName(QStringLiteral("appsList"));
   scroll_ = named(new ScrollColumn(this), "appsScroll");
   auto* fill = new QVBoxLayout(this);
@@ -52,7 +49,7 @@ AppsListPage::AppsListPage(std::shared_ptr<Model> model, std::shared_ptr<AppIcon
 
   QWidget* content = scroll_->content();
   header_ = named(new design::ScreenHeader(QStringLiteral("Apps"), QString(), content), "header");
-  sortMenu_ = named(new AppsSortMenu(model_->sortOrder(), content), "sortMenu");
+  sortMenu_ = named(new AppsSortMenu(order, content), "sortMenu");
   // Between the header row and the grid.
   banner_ = new MessageBanner(BannerLook{}, {}, content);
   grid_ = new AppGrid(destructiveRed, std::move(icons), content);
@@ -73,41 +70,24 @@ AppsListPage::AppsListPage(std::shared_ptr<Model> model, std::shared_ptr<AppIcon
 
   overlay_ = new PlanBuildingOverlay(this);
 
-  connect(
-      sortMenu_, &AppsSortMenu::chosen, this,
-      modelCall<Model::SortOrder>(model_, [](Model& m, Model::SortOrder order) { m.setSortOrder(order); }));
-  // Runs to its end on its own; the sheet opens when the plan is in.
-  connect(grid_, &AppGrid::uninstallRequested, this,
-          modelCall<const engine::InstalledApp&>(
-              model_, [](Model& m, const engine::InstalledApp& app) { m.prepareUninstall(app); }));
-  connect(banner_, &MessageBanner::dismissed, this,
-          modelCall(model_, [](Model& m) { m.setLastResult(std::nullopt); }));
-  connect(model_.get(), &Model::appsChanged, this, [this] {
-    showSummary();
-    showGrid();
-  });
-  connect(model_.get(), &Model::sortOrderChanged, this, [this] {
-    sortMenu_->setCurrent(model_->sortOrder());
-    showGrid();
-  });
-  connect(model_.get(), &Model::lastResultChanged, this, &AppsListPage::showBanner);
-  connect(model_.get(), &Model::isBuildingPlanChanged, this, &AppsListPage::showOverlay);
-  showSummary();
-  showGrid();
-  showBanner();
-  showOverlay();
+  connect(sortMenu_, &AppsSortMenu::chosen, this, &AppsListPage::sortOrderChosen);
+  connect(grid_, &AppGrid::uninstallRequested, this, &AppsListPage::uninstallRequested);
+  connect(banner_, &MessageBanner::dismissed, this, &AppsListPage::resultDismissed);
 }
 
-void AppsListPage::showSummary() {
-  header_->setSubtitle(appsSummaryLine(model_->apps().size(), model_->totalBytes()));
+void AppsListPage::setSummary(std::size_t count, int64_t totalBytes) {
+  header_->setSubtitle(appsSummaryLine(count, totalBytes));
 }
 
-void AppsListPage::showGrid() { grid_->showApps(model_->sortedApps(), clock_.now()); }
+void AppsListPage::setApps(const std::vector<engine::InstalledApp>& apps, platform::TimePoint now) {
+  grid_->showApps(apps, now);
+}
+
+void AppsListPage::setSortOrder(SortOrder order) { sortMenu_->setCurrent(order); }
 
 ResultBanner* AppsListPage::banner() const { return banner_->banner(); }
 
-void AppsListPage::showBanner() {
-  const auto& result = model_->lastResult();
+void AppsListPage::setLastResult(const std::optional<engine::UninstallResult>& result) {
   if (!result) {
     banner_->setMessage(std::nullopt);
     return;
@@ -116,8 +96,8 @@ void AppsListPage::showBanner() {
   banner_->setMessage(bannerLook(content), content.title, content.detail);
 }
 
-void AppsListPage::showOverlay() {
-  overlay_->setVisible(model_->isBuildingPlan());
+void AppsListPage::setBuildingPlan(bool building) {
+  overlay_->setVisible(building);
   if (overlay_->isVisible()) {
     overlay_->raise();
     placeOverlay();

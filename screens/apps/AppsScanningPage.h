@@ -15,7 +15,6 @@ class AppsScanningPage : public QWidget {
   explicit AppsScanningPage(double progress, QWidget* parent = nullptr);
 
   void setProgress(double progress);
-  ProgressBar* progressBar() const { return bar_; }
 
  private:
   ProgressBar* bar_;

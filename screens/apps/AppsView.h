@@ -22,7 +22,14 @@
 
 namespace tidewell::screens {
 
+class AppsListPage;
 class UninstallSheetPresenter;
+
+// The pages of the Apps section.
+enum class AppsPage { start, scanning, list };
+
+// The page a phase shows.
+AppsPage appsPageOf(models::AppsViewModel::Phase phase);
 
 class AppsView : public PageHost {
   Q_OBJECT
@@ -38,6 +45,8 @@ class AppsView : public PageHost {
 
  private:
   void showPhase();
+  QWidget* makePage(AppsPage page);
+  AppsListPage* makeList();
 
   std::shared_ptr<models::AppsViewModel> model_;
   ScreenServices services_;

@@ -20,11 +20,24 @@ class VolumeModel;
 
 namespace tidewell::screens {
 
+class CleanedPage;
+class ReviewPage;
+class ScanPage;
+
 // The pages of the Clean section.
 enum class CleanPage { start, review, result };
 
 // The page a phase shows.
 CleanPage cleanPageOf(models::CleanupViewModel::Phase phase);
+
+// Each page as the screen shows it: made from the models' values, given
+// new ones as they change, its signals run the model's operations. The
+// settings and the volume model may be null (nothing freed, nothing free).
+ScanPage* makeScanPage(const std::shared_ptr<models::CleanupViewModel>& model,
+                       const std::shared_ptr<models::SettingsStore>& settings);
+ReviewPage* makeReviewPage(const std::shared_ptr<models::CleanupViewModel>& model,
+                           const std::shared_ptr<models::VolumeModel>& volume);
+CleanedPage* makeCleanedPage(const std::shared_ptr<models::CleanupViewModel>& model);
 
 class CleanView : public PageHost {
   Q_OBJECT

@@ -2,14 +2,10 @@
 
 #include <QStackedLayout>
 
-#include "models/clean/CleanupViewModel.h"
 #include "screens/clean/result/CleaningPanel.h"
 #include "screens/clean/result/ResultPanel.h"
-#include "screens/common/ModelCall.h"
 
 namespace tidewell::screens {
-
-using models::CleanupViewModel;
 
 namespace {
 bool sameOutcome(const CleanedSnapshot& a, const CleanedSnapshot& b) {
@@ -18,27 +14,20 @@ bool sameOutcome(const CleanedSnapshot& a, const CleanedSnapshot& b) {
 }
 }  // namespace
 
-CleanedPage::CleanedPage(std::shared_ptr<CleanupViewModel> model, QWidget* parent)
+CleanedPage::CleanedPage(const CleanedSnapshot& outcome, bool idle, QWidget* parent)
     : QWidget(parent),
-      model_(std::move(model)),
       pages_(new QStackedLayout(this)),
-      cleaning_(new CleaningPanel) {
+      cleaning_(new CleaningPanel),
+      outcome_(outcome),
+      idle_(idle) {
   setObjectName(QStringLiteral("cleanedPage"));
   pages_->addWidget(cleaning_);
-  connect(model_.get(), &CleanupViewModel::changed, this, &CleanedPage::scheduleRefresh);
   refresh();
 }
 
-CleanedSnapshot CleanedPage::snapshot() const {
-  return {model_->phase() == CleanupViewModel::Phase::cleaning,
-          model_->cleanProgress(),
-          model_->freedBytes(),
-          model_->failedTitles(),
-          model_->freeSpaceBefore(),
-          model_->freeSpaceAfter()};
-}
-
-void CleanedPage::scheduleRefresh() {
+void CleanedPage::setOutcome(const CleanedSnapshot& outcome, bool idle) {
+  outcome_ = outcome;
+  idle_ = idle;
   if (refreshPending_) return;
   refreshPending_ = true;
   QMetaObject::invokeMethod(this, &CleanedPage::refresh, Qt::QueuedConnection);
@@ -46,7 +35,7 @@ void CleanedPage::scheduleRefresh() {
 
 void CleanedPage::refresh() {
   refreshPending_ = false;
-  const CleanedSnapshot outcome = snapshot();
+  const CleanedSnapshot outcome = outcome_;
   const CleanedTexts texts = cleanedTexts(outcome);
   if (texts.showsCleaning) {
     cleaning_->showProgress(outcome.cleanProgress, texts.percent);
@@ -56,9 +45,9 @@ void CleanedPage::refresh() {
   // Back at idle the Clean screen is about to replace the page: the result
   // stays as it was rather than showing the emptied fields.
   const bool stale = !shown_ || !sameOutcome(*shown_, outcome);
-  if (!result_ || (stale && model_->phase() != CleanupViewModel::Phase::idle)) {
-    auto* next =
-        new ResultPanel(texts, outcome.freedBytes, modelCall(model_, [](CleanupViewModel& m) { m.reset(); }));
+  if (!result_ || (stale && !idle_)) {
+    auto* next = new ResultPanel(texts, outcome.freedBytes);
+    connect(next, &ResultPanel::doneClicked, this, &CleanedPage::doneClicked);
     pages_->addWidget(next);
     if (result_) {
       pages_->removeWidget(result_);

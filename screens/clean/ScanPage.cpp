@@ -4,24 +4,17 @@
 
 #include "design/components/ScanCircleButton.h"
 #include "design/theme/Color.h"
-#include "models/SettingsStore.h"
-#include "models/clean/CleanupViewModel.h"
 #include "screens/clean/AccentFigure.h"
 #include "screens/clean/PercentRing.h"
-#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"
 
 namespace tidewell::screens {
 
 using namespace design::literals;
-using models::CleanupViewModel;
 
-ScanPage::ScanPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
-                   QWidget* parent)
+ScanPage::ScanPage(const ScanPageSnapshot& snapshot, QWidget* parent)
     : QWidget(parent),
-      model_(std::move(model)),
-      settings_(std::move(settings)),
       start_(named(new design::ScanCircleButton("sparkles"_symbol, QStringLiteral("Scan My Mac")),
                    "scanButton")),
       ring_(named(new PercentRing(scanningRingLook()), "scanRing")),
@@ -43,27 +36,17 @@ ScanPage::ScanPage(std::shared_ptr<CleanupViewModel> model, std::shared_ptr<mode
   column->addLayout(below);
   column->addStretch(1);
 
-  connect(start_, &QAbstractButton::clicked, this, modelCall(model_, [](CleanupViewModel& m) { m.scan(); }));
-  connect(model_.get(), &CleanupViewModel::changed, this, &ScanPage::refresh);
-  if (settings_)
-    connect(settings_.get(), &models::SettingsStore::valueChanged, this, [this](const QString& key) {
-      if (key == QLatin1String(models::SettingsStore::totalFreedBytesKey)) refresh();
-    });
-  refresh();
+  connect(start_, &QAbstractButton::clicked, this, &ScanPage::scanClicked);
+  setSnapshot(snapshot);
 }
 
-ScanPageSnapshot ScanPage::snapshot() const {
-  return {model_->phase() == CleanupViewModel::Phase::scanning, model_->scanProgress(),
-          settings_ ? settings_->totalFreedBytes() : 0};
-}
-
-void ScanPage::refresh() {
-  const ScanPageTexts texts = scanPageTexts(snapshot());
+void ScanPage::setSnapshot(const ScanPageSnapshot& snapshot) {
+  const ScanPageTexts texts = scanPageTexts(snapshot);
   // The button that started the scan goes: the Clean screen hands the
   // focus on to what the ring reads, and the review takes it from there.
   start_->setVisible(!texts.showsRing);
   ring_->setVisible(texts.showsRing);
-  ring_->showProgress(model_->scanProgress(), texts.percent);
+  ring_->showProgress(snapshot.scanProgress, texts.percent);
   tagline_->setText(texts.tagline);
   freed_->setVisible(texts.freedLine.has_value());
   if (texts.freedLine) freed_->setText(*texts.freedLine);

@@ -3,24 +3,19 @@
 // scanning: the round "Scan My Mac" button, replaced by the scanning ring
 // with its percentage while a scan runs (whoever started it), the tagline
 // under it, and, once something was cleaned, the running total won back.
-// It follows the model's changes and the "totalFreedBytes" setting.
 //
-// The window owns the model and the settings; the page shares them. Its
-// button starts the model's scan and changes nothing else. Children:
-// "scanButton", "scanRing", "tagline", "freedLine". GUI thread only.
+// It shows the snapshot it is given (the Clean screen hands it a new one
+// whenever the model or the "totalFreedBytes" setting changes); its button
+// reports scanClicked() and changes nothing else. Children: "scanButton",
+// "scanRing", "tagline", "freedLine". GUI thread only.
 
 #include <QWidget>
-#include <memory>
 
 #include "screens/clean/rules/ScanPageRules.h"
 
 namespace tidewell::design {
 class ScanCircleButton;
 }
-namespace tidewell::models {
-class CleanupViewModel;
-class SettingsStore;
-}  // namespace tidewell::models
 
 namespace tidewell::screens {
 
@@ -31,17 +26,14 @@ class TextLabel;
 class ScanPage : public QWidget {
   Q_OBJECT
  public:
-  ScanPage(std::shared_ptr<models::CleanupViewModel> model, std::shared_ptr<models::SettingsStore> settings,
-           QWidget* parent = nullptr);
+  explicit ScanPage(const ScanPageSnapshot& snapshot, QWidget* parent = nullptr);
 
-  // What the page shows now, from the model and the setting.
-  ScanPageSnapshot snapshot() const;
+  void setSnapshot(const ScanPageSnapshot& snapshot);
+
+ Q_SIGNALS:
+  void scanClicked();
 
  private:
-  void refresh();
-
-  std::shared_ptr<models::CleanupViewModel> model_;
-  std::shared_ptr<models::SettingsStore> settings_;
   design::ScanCircleButton* start_;
   PercentRing* ring_;
   TextLabel* tagline_;

@@ -15,7 +15,7 @@ BucketColumn::BucketColumn(QWidget* parent) : ScrollColumn(parent) {
   column()->addStretch(1);
 }
 
-void BucketColumn::show(const std::vector<RiskRowValues>& rows) {
+void BucketColumn::setRows(const std::vector<RiskRowValues>& rows) {
   const QList<RiskRow*> ordered = rows_.sync(
       rows, [](const RiskRowValues& values) { return rawValue(values.bucket); },
       [this](const RiskRowValues& values) {

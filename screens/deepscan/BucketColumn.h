@@ -20,7 +20,7 @@ class BucketColumn : public ScrollColumn {
   explicit BucketColumn(QWidget* parent = nullptr);
 
   // Shows exactly rows, in this order.
-  void show(const std::vector<RiskRowValues>& rows);
+  void setRows(const std::vector<RiskRowValues>& rows);
 
  Q_SIGNALS:
   void picked(RiskBucket bucket);

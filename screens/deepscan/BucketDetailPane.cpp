@@ -84,8 +84,8 @@ BucketDetailPane::BucketDetailPane(std::shared_ptr<Clipboard> clipboard, Delayed
   column->addWidget(scroll, 1);
 }
 
-void BucketDetailPane::show(RiskBucket bucket, const std::vector<engine::BigItem>& items,
-                            const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult) {
+void BucketDetailPane::setBucket(RiskBucket bucket, const std::vector<engine::BigItem>& items,
+                                 const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult) {
   if (bucket_ != bucket) {
     bucket_ = bucket;
     dot_->setLook(dotLook(bucket));

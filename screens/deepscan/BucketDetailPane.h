@@ -32,8 +32,9 @@ class BucketDetailPane : public QWidget {
  public:
   BucketDetailPane(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay, QWidget* parent = nullptr);
 
-  void show(RiskBucket bucket, const std::vector<engine::BigItem>& items,
-            const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult);
+  // Shows bucket with its items and the banner of the last trash.
+  void setBucket(RiskBucket bucket, const std::vector<engine::BigItem>& items,
+                 const std::optional<engine::BigItemScanner::TrashOutcome>& lastResult);
 
  Q_SIGNALS:
   void revealRequested(const engine::BigItem& item);

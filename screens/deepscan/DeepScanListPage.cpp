@@ -55,7 +55,7 @@ DeepScanListPage::DeepScanListPage(std::shared_ptr<Clipboard> clipboard, Delayed
   column->addLayout(body_, 1);
 }
 
-void DeepScanListPage::show(const DeepScanListValues& values) {
+void DeepScanListPage::setValues(const DeepScanListValues& values) {
   header_->setSubtitle(deepScanSubtitle(int64_t(values.items.size()), totalOf(values.items)));
   if (values.items.empty()) {
     if (empty_) return;
@@ -96,9 +96,9 @@ void DeepScanListPage::showSplit(const DeepScanListValues& values) {
     const BucketSummary summary = summaryOf(itemsIn(values.items, bucket));
     rows.push_back({bucket, summary.count, summary.bytes, shown == bucket});
   }
-  column_->show(rows);
+  column_->setRows(rows);
   // While there are items a bucket is always shown.
-  if (shown) detail_->show(*shown, itemsIn(values.items, *shown), values.lastResult);
+  if (shown) detail_->setBucket(*shown, itemsIn(values.items, *shown), values.lastResult);
 }
 
 void DeepScanListPage::clearBody() {

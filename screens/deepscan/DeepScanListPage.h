@@ -2,7 +2,7 @@
 // The Deep Scan screen after a scan: the header with the item count and
 // total and "Rescan" ("rescanButton"), then either the empty state or the
 // split view of the bucket column, a hairline and the shown bucket's
-// detail. It shows what it is given (show()) and reports every action by
+// detail. It shows what it is given (setValues()) and reports every action by
 // a signal. GUI thread only.
 
 #include <QWidget>
@@ -39,7 +39,7 @@ class DeepScanListPage : public QWidget {
  public:
   DeepScanListPage(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay, QWidget* parent = nullptr);
 
-  void show(const DeepScanListValues& values);
+  void setValues(const DeepScanListValues& values);
 
  Q_SIGNALS:
   void rescanClicked();

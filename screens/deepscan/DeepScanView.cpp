@@ -4,14 +4,16 @@
 
 #include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
+#include "screens/common/ScanProgress.h"
+#include "screens/common/views/ScanIntro.h"
 #include "screens/deepscan/DeepScanListPage.h"
 #include "screens/deepscan/DeepScanRules.h"
 #include "screens/deepscan/DeepScanScanningPage.h"
-#include "screens/deepscan/DeepScanStartPage.h"
 #include "screens/deepscan/TrashQuestion.h"
 
 namespace tidewell::screens {
 
+using namespace design::literals;
 using Model = models::DeepScanViewModel;
 using Phase = Model::Phase;
 
@@ -24,10 +26,6 @@ DeepScanView::DeepScanView(std::shared_ptr<Model> model, ScreenServices services
   named(this, "deepScanView");
   auto* m = model_.get();
   connect(m, &Model::phaseChanged, this, &DeepScanView::showPhase);
-  connect(m, &Model::scanProgressChanged, this, [this] {
-    if (auto* scanning = qobject_cast<DeepScanScanningPage*>(page()))
-      scanning->setProgress(model_->scanProgress());
-  });
   connect(m, &Model::itemsChanged, this, &DeepScanView::refreshList);
   connect(m, &Model::lastResultChanged, this, &DeepScanView::refreshList);
   showPhase();
@@ -74,38 +72,56 @@ void DeepScanView::askToTrash(const engine::BigItem& item) {
   question->open();
 }
 
+DeepScanPage deepScanPageOf(Phase phase) {
+  switch (phase) {
+    case Phase::idle:
+      return DeepScanPage::start;
+    case Phase::scanning:
+      return DeepScanPage::scanning;
+    case Phase::list:
+      break;
+  }
+  return DeepScanPage::list;
+}
+
 void DeepScanView::showPhase() {
-  const Phase phase = model_->phase();
+  const DeepScanPage page = deepScanPageOf(model_->phase());
   // The model announces every write, an unchanged phase included.
-  setPageFor(int(phase), [&]() -> QWidget* {
-    const auto scan = modelCall(model_, [](Model& m) { m.scan(); });
-    switch (phase) {
-      case Phase::idle: {
-        auto* start = new DeepScanStartPage;
-        connect(start, &DeepScanStartPage::scanClicked, this, scan);
-        return start;
-      }
-      case Phase::scanning:
-        return new DeepScanScanningPage(model_->scanProgress());
-      case Phase::list: {
-        auto* list = new DeepScanListPage(services_.clipboard, copyDelay_);
-        connect(list, &DeepScanListPage::rescanClicked, this, scan);
-        connect(list, &DeepScanListPage::bucketPicked, this, &DeepScanView::pickBucket);
-        connect(list, &DeepScanListPage::revealRequested, this, &DeepScanView::reveal);
-        connect(list, &DeepScanListPage::trashRequested, this, &DeepScanView::requestTrash);
-        connect(list, &DeepScanListPage::resultDismissed, this,
-                modelCall(model_, [](Model& m) { m.setLastResult(std::nullopt); }));
-        return list;
-      }
-    }
-    return nullptr;
-  });
+  setPageFor(int(page), [&] { return makePage(page); });
   refreshList();
 }
 
+QWidget* DeepScanView::makePage(DeepScanPage page) {
+  const auto scan = modelCall(model_, [](Model& m) { m.scan(); });
+  switch (page) {
+    case DeepScanPage::start: {
+      auto* start = named(
+          new ScanIntro({"scope"_symbol, QStringLiteral("Deep Scan"),
+                         QStringLiteral("Finds what's actually big. Green is safe, red is your stuff.")}),
+          "deepScanStart");
+      connect(start, &ScanIntro::scanClicked, this, scan);
+      return start;
+    }
+    case DeepScanPage::scanning:
+      return followScanProgress(new DeepScanScanningPage(model_->scanProgress()), model_);
+    case DeepScanPage::list:
+      break;
+  }
+  auto* list = new DeepScanListPage(services_.clipboard, copyDelay_);
+  connect(list, &DeepScanListPage::rescanClicked, this, scan);
+  connect(list, &DeepScanListPage::bucketPicked, this, &DeepScanView::pickBucket);
+  connect(list, &DeepScanListPage::revealRequested, this, &DeepScanView::reveal);
+  connect(list, &DeepScanListPage::trashRequested, this, &DeepScanView::requestTrash);
+  connect(list, &DeepScanListPage::resultDismissed, this,
+          modelCall(model_, [](Model& m) { m.setLastResult(std::nullopt); }));
+  return list;
+}
+
 void DeepScanView::refreshList() {
+  // The list's values hold what the user picked here, so the screen hands
+  // them over whenever the model or the pick changes.
   if (auto* list = qobject_cast<DeepScanListPage*>(page()))
-    list->show({model_->items(), model_->lastResult(), viewingBucket_});
+    list->setValues({model_->items(), model_->lastResult(), viewingBucket_});
 }
 
 }  // namespace tidewell::screens

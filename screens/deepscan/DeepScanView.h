@@ -25,6 +25,12 @@ namespace tidewell::screens {
 
 class TrashQuestion;
 
+// The pages of the Deep Scan section.
+enum class DeepScanPage { start, scanning, list };
+
+// The page a phase shows.
+DeepScanPage deepScanPageOf(models::DeepScanViewModel::Phase phase);
+
 class DeepScanView : public PageHost {
   Q_OBJECT
  public:
@@ -50,6 +56,7 @@ class DeepScanView : public PageHost {
 
  private:
   void showPhase();
+  QWidget* makePage(DeepScanPage page);
   void refreshList();
   void askToTrash(const engine::BigItem& item);
 

@@ -92,7 +92,7 @@ DevItemRow::DevItemRow(const engine::CleanupItem& item, BoolBinding isOn, QWidge
   setItem(item, std::move(isOn));
   on_ = binding_.value();
   lit_.jump(on_ ? 1 : 0);
-  show(false);
+  applyLitness(false);
 }
 
 void DevItemRow::setItem(const engine::CleanupItem& item, BoolBinding isOn) {
@@ -114,20 +114,20 @@ void DevItemRow::refresh() {
     lit_.jump(on_ ? 1 : 0);
   else
     lit_.retarget(on_ ? 1 : 0, design::AnimationClock::shared().now());
-  show(true);
+  applyLitness(true);
 }
 
 bool DevItemRow::hasBadge() const { return !badge_->isHidden(); }
 
 double DevItemRow::litness() const { return lit_.value(design::AnimationClock::shared().now()); }
 
-void DevItemRow::show(bool animate) {
+void DevItemRow::applyLitness(bool animate) {
   size_->setColour(mix(Color::secondaryText(), Qt::white, litness()));
   frames_->setWanted(animate && !lit_.isSettled(design::AnimationClock::shared().now()));
   update();
 }
 
-void DevItemRow::onFrame() { show(true); }
+void DevItemRow::onFrame() { applyLitness(true); }
 
 void DevItemRow::addBackgroundKey(design::PaintKey& key) const {
   key.add(design::SectionAccent::of(this).primary, litness(), QRectF(boxSlot_->geometry()));

@@ -44,7 +44,9 @@ class DevItemRow : public Surface {
   void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
-  void show(bool animate);
+  // The size's colour and the paint at the litness now; frames run on
+  // while animate and the ease is under way.
+  void applyLitness(bool animate);
   void onFrame();
   // 0 unpicked ... 1 picked, at the clock's time.
   double litness() const;

@@ -87,8 +87,8 @@ DevModeGroupDetail::DevModeGroupDetail(PickOf pickOf, QWidget* parent)
   column->addWidget(scroll_, 1);
 }
 
-void DevModeGroupDetail::show(const RailGroup& group, int64_t groupBytes,
-                              const std::vector<engine::AIModelStore>& stores) {
+void DevModeGroupDetail::setGroup(const RailGroup& group, int64_t groupBytes,
+                                  const std::vector<engine::AIModelStore>& stores) {
   // Another group starts at its top.
   if (group.id != groupId_) scroll_->verticalScrollBar()->setValue(0);
   groupId_ = group.id;

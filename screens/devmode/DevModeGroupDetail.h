@@ -36,7 +36,7 @@ class DevModeGroupDetail : public QWidget {
   explicit DevModeGroupDetail(PickOf pickOf, QWidget* parent = nullptr);
 
   // Shows group (its size given), with stores as the rows of the models group.
-  void show(const RailGroup& group, int64_t groupBytes, const std::vector<engine::AIModelStore>& stores);
+  void setGroup(const RailGroup& group, int64_t groupBytes, const std::vector<engine::AIModelStore>& stores);
 
   // The rows shown, in order.
   QList<QWidget*> rows() const { return rows_.rows(); }

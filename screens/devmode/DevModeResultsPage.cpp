@@ -42,8 +42,8 @@ DevModeResultsPage::DevModeResultsPage(QWidget* parent) : QWidget(parent) {
   column->addStretch(1);
 }
 
-void DevModeResultsPage::show(bool cleaning, int64_t freedBytes,
-                              const std::vector<std::string>& failedTitles) {
+void DevModeResultsPage::setOutcome(bool cleaning, int64_t freedBytes,
+                                    const std::vector<std::string>& failedTitles) {
   title_->setText(DevModeRules::resultTitle(cleaning, freedBytes));
   const QString left = cleaning ? QString() : DevModeRules::leftBehind(failedTitles);
   leftBehind_->setText(left);

@@ -23,7 +23,8 @@ class DevModeResultsPage : public QWidget {
  public:
   explicit DevModeResultsPage(QWidget* parent = nullptr);
 
-  void show(bool cleaning, int64_t freedBytes, const std::vector<std::string>& failedTitles);
+  // The cleaning under way, or its outcome.
+  void setOutcome(bool cleaning, int64_t freedBytes, const std::vector<std::string>& failedTitles);
 
  Q_SIGNALS:
   void doneClicked();

@@ -6,11 +6,8 @@
 #include "design/components/GhostPillButton.h"
 #include "design/components/PillButton.h"
 #include "design/theme/Color.h"
-#include "models/devmode/DevModeViewModel.h"
-#include "screens/common/BoolBinding.h"
 #include "screens/common/CleanUpLabel.h"
 #include "screens/common/Formatting.h"
-#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/FooterBar.h"
 #include "screens/common/layout/HairlineRule.h"
@@ -26,8 +23,6 @@ namespace tidewell::screens {
 
 using design::FontDesign;
 using design::FontWeight;
-using models::DevModeViewModel;
-using Model = DevModeViewModel;
 namespace Color = design::Color;
 
 namespace {
@@ -35,26 +30,17 @@ namespace {
 constexpr int kRailWidth = 264;
 constexpr double kCleanUpDimmed = 0.45;
 
-design::GhostPillButton* ghost(const QString& title, const char* name, QWidget* owner,
-                               std::function<void()> action) {
+template <typename Signal>
+design::GhostPillButton* ghost(const QString& title, const char* name, DevModeReviewPage* page,
+                               Signal signal) {
   auto* button = named(new design::GhostPillButton({title, std::nullopt}), name);
-  QObject::connect(button, &QAbstractButton::clicked, owner, std::move(action));
+  QObject::connect(button, &QAbstractButton::clicked, page, signal);
   return button;
-}
-
-// The pick of one item, matched by its row id; a binding that outlives the
-// model reads false and writes nothing.
-BoolBinding bindingFor(const std::shared_ptr<Model>& model, const engine::CleanupItem& item) {
-  const std::string id = item.target.id;
-  return {modelRead<bool>(model, false, [id](Model& m) { return m.isSelected(id); }),
-          modelCall<bool>(model, [id](Model& m, bool on) { m.setSelected(id, on); })};
 }
 
 }  // namespace
 
-DevModeReviewPage::DevModeReviewPage(std::shared_ptr<DevModeViewModel> model, ScreenServices services,
-                                     QWidget* parent)
-    : QWidget(parent), model_(std::move(model)), services_(std::move(services)) {
+DevModeReviewPage::DevModeReviewPage(DevModeGroupDetail::PickOf pickOf, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("reviewView"));
 
   rail_ = named(new ScrollColumn, "rail");
@@ -69,19 +55,12 @@ DevModeReviewPage::DevModeReviewPage(std::shared_ptr<DevModeViewModel> model, Sc
   rail_->column()->addWidget(cardBox);
   rail_->column()->addStretch(1);
 
-  detail_ =
-      new DevModeGroupDetail([this](const engine::CleanupItem& item) { return bindingFor(model_, item); });
+  detail_ = new DevModeGroupDetail(std::move(pickOf));
   // "Smart", "All" and "None" pick within the group shown when pressed.
-  connect(detail_, &DevModeGroupDetail::smartClicked, this,
-          modelCall(model_, [this](Model& m) { m.selectSafeOnly(viewedIDs()); }));
-  connect(detail_, &DevModeGroupDetail::allClicked, this,
-          modelCall(model_, [this](Model& m) { m.setSelected(true, viewedIDs()); }));
-  connect(detail_, &DevModeGroupDetail::noneClicked, this,
-          modelCall(model_, [this](Model& m) { m.setSelected(false, viewedIDs()); }));
-  connect(detail_, &DevModeGroupDetail::revealRequested, this, [this](const engine::AIModelStore& store) {
-    services_.revealer->reveal(QString::fromStdString(store.revealURL));
-  });
-
+  connect(detail_, &DevModeGroupDetail::smartClicked, this, &DevModeReviewPage::groupSafeOnlyClicked);
+  connect(detail_, &DevModeGroupDetail::allClicked, this, &DevModeReviewPage::groupAllClicked);
+  connect(detail_, &DevModeGroupDetail::noneClicked, this, &DevModeReviewPage::groupNoneClicked);
+  connect(detail_, &DevModeGroupDetail::revealRequested, this, &DevModeReviewPage::revealRequested);
   auto* body = new QHBoxLayout;
   body->setContentsMargins(0, 0, 0, 0);
   body->setSpacing(0);
@@ -121,14 +100,12 @@ QWidget* DevModeReviewPage::buildHeader() {
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(0, 0, 0, 0);
   buttons->setSpacing(8);
-  buttons->addWidget(ghost(QStringLiteral("Safe only"), "safeOnlyButton", this,
-                           modelCall(model_, [](Model& m) { m.selectSafeOnly(); })));
-  buttons->addWidget(ghost(QStringLiteral("All"), "allButton", this,
-                           modelCall(model_, [](Model& m) { m.selectAll(true); })));
-  buttons->addWidget(ghost(QStringLiteral("None"), "noneButton", this,
-                           modelCall(model_, [](Model& m) { m.selectAll(false); })));
   buttons->addWidget(
-      ghost(QStringLiteral("Rescan"), "rescanButton", this, modelCall(model_, [](Model& m) { m.scan(); })));
+      ghost(QStringLiteral("Safe only"), "safeOnlyButton", this, &DevModeReviewPage::safeOnlyClicked));
+  buttons->addWidget(ghost(QStringLiteral("All"), "allButton", this, &DevModeReviewPage::allClicked));
+  buttons->addWidget(ghost(QStringLiteral("None"), "noneButton", this, &DevModeReviewPage::noneClicked));
+  buttons->addWidget(
+      ghost(QStringLiteral("Rescan"), "rescanButton", this, &DevModeReviewPage::rescanClicked));
 
   auto* header = new QWidget;
   auto* row = new QHBoxLayout(header);
@@ -153,7 +130,7 @@ QWidget* DevModeReviewPage::buildFooter() {
   texts->addWidget(pickedCount_);
 
   cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeStyle::pillStyle()), "cleanUpButton");
-  connect(cleanUp_, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.clean(); }));
+  connect(cleanUp_, &QAbstractButton::clicked, this, &DevModeReviewPage::cleanClicked);
 
   auto* footer = named(new FooterBar, "footer");
   footer->row()->addLayout(texts);
@@ -162,20 +139,13 @@ QWidget* DevModeReviewPage::buildFooter() {
   return footer;
 }
 
-std::set<std::string> DevModeReviewPage::viewedIDs() const {
-  const auto rail = DevModeRail::railGroups(model_->items(), model_->models());
-  const auto viewed = DevModeRail::viewedGroup(rail, viewing_);
-  return viewed ? DevModeRail::itemIDs(rail[*viewed]) : std::set<std::string>{};
-}
+void DevModeReviewPage::setValues(const DevModeReviewValues& values) {
+  summary_->setText(DevModeRules::reviewSummary(values.totalBytes));
 
-void DevModeReviewPage::refresh(const std::optional<std::string>& viewing) {
-  viewing_ = viewing;
-  summary_->setText(DevModeRules::reviewSummary(model_->totalBytes()));
-
-  const auto rail = DevModeRail::railGroups(model_->items(), model_->models());
-  const auto viewed = DevModeRail::viewedGroup(rail, viewing_);
-  const int64_t modelBytes = model_->modelBytes();
-  const std::size_t storeCount = model_->models().size();
+  const auto rail = DevModeRail::railGroups(values.items, values.stores);
+  const auto viewed = DevModeRail::viewedGroup(rail, values.viewing);
+  const int64_t modelBytes = values.modelBytes;
+  const std::size_t storeCount = values.stores.size();
   const auto valuesOf = [&](const RailGroup& group) {
     return RailRowValues{QString::fromStdString(group.id),
                          QString::fromStdString(group.label),
@@ -191,11 +161,7 @@ void DevModeReviewPage::refresh(const std::optional<std::string>& viewing) {
     auto* row = new DevModeRailRow(valuesOf(group));
     // The row is kept per group: its id never changes.
     connect(row, &DevModeRailRow::viewRequested, this, [this, id] { Q_EMIT viewRequested(id); });
-    connect(row, &DevModeRailRow::pickRequested, this, modelCall(model_, [id](Model& m) {
-              // The group as it stands when its box is tapped.
-              for (const auto& now : DevModeRail::railGroups(m.items(), m.models()))
-                if (now.id == id) m.setSelected(DevModeRail::boxPicks(now), DevModeRail::itemIDs(now));
-            }));
+    connect(row, &DevModeRailRow::pickRequested, this, [this, id] { Q_EMIT groupBoxClicked(id); });
     return row;
   };
   const QList<DevModeRailRow*> rows = railRows_.sync(
@@ -204,10 +170,10 @@ void DevModeReviewPage::refresh(const std::optional<std::string>& viewing) {
   railRowsShown_.place(rows);
 
   detail_->setVisible(viewed.has_value());
-  if (viewed) detail_->show(rail[*viewed], DevModeRail::bytes(rail[*viewed], modelBytes), model_->models());
+  if (viewed) detail_->setGroup(rail[*viewed], DevModeRail::bytes(rail[*viewed], modelBytes), values.stores);
 
-  const std::size_t picked = model_->selectedItems().size();
-  pickedBytes_->setText(bytesText(model_->selectedBytes()));
+  const std::size_t picked = values.pickedCount;
+  pickedBytes_->setText(bytesText(values.pickedBytes));
   pickedCount_->setText(DevModeRules::pickedCaption(picked));
   cleanUp_->setEnabled(picked > 0);
   cleanUp_->setOpacity(picked > 0 ? 1 : kCleanUpDimmed);

@@ -2,25 +2,26 @@
 // The Dev Mode screen after a scan: the header with the found total and
 // "Safe only", "All", "None" and "Rescan"; the rail of tool groups with the
 // "Never touches" card beside the viewed group's detail; and the footer
-// with the picked size and count and "Clean Up". It is a section of
-// DevModeView: the screen owns which group is viewed and hands it in with
-// every refresh, and a tap on a rail row reports viewRequested(id); this
-// widget runs the model's operations. Rows are kept per group and per item
-// across refreshes. GUI thread only.
+// with the picked size and count and "Clean Up". It shows the values the
+// screen hands it (the screen owns which group is viewed) and reports
+// every button and tap by a signal; an item row reads and writes its pick
+// through the binding the screen gives for it. Rows are kept per group and
+// per item across updates. GUI thread only.
 
 #include <QWidget>
-#include <memory>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "engine/clean/AIModelStore.h"
+#include "engine/clean/CleanupItem.h"
 #include "screens/common/layout/KeyedWidgets.h"
-#include "screens/common/services/ScreenServices.h"
+#include "screens/devmode/DevModeGroupDetail.h"
 #include "screens/devmode/DevModeRail.h"
 #include "screens/devmode/OrderedRows.h"
-
-namespace tidewell::models {
-class DevModeViewModel;
-}
 
 namespace tidewell::design {
 class PillButton;
@@ -28,32 +29,51 @@ class PillButton;
 
 namespace tidewell::screens {
 
-class DevModeGroupDetail;
 class DevModeRailRow;
 class ScrollColumn;
 class TextLabel;
 
+// What the review shows: the model's lists and figures, and the group the
+// screen views.
+struct DevModeReviewValues {
+  std::vector<engine::CleanupItem> items;
+  std::vector<engine::AIModelStore> stores;
+  int64_t totalBytes = 0;  // of the items
+  int64_t modelBytes = 0;  // of the stores
+  std::size_t pickedCount = 0;
+  int64_t pickedBytes = 0;
+  // The group viewing names, else the first.
+  std::optional<std::string> viewing;
+};
+
 class DevModeReviewPage : public QWidget {
   Q_OBJECT
  public:
-  DevModeReviewPage(std::shared_ptr<models::DevModeViewModel> model, ScreenServices services,
-                    QWidget* parent = nullptr);
+  // pickOf: the pick of one item, read and written through the model.
+  explicit DevModeReviewPage(DevModeGroupDetail::PickOf pickOf, QWidget* parent = nullptr);
 
-  // Redraws from the model, showing the group viewing names (else the first).
-  void refresh(const std::optional<std::string>& viewing);
+  void setValues(const DevModeReviewValues& values);
 
  Q_SIGNALS:
+  // The header's "Safe only", "All", "None" and "Rescan".
+  void safeOnlyClicked();
+  void allClicked();
+  void noneClicked();
+  void rescanClicked();
+  // A tap on a rail row, and on its check box.
   void viewRequested(const std::string& groupId);
+  void groupBoxClicked(const std::string& groupId);
+  // The detail's "Smart", "All" and "None", within the group viewed.
+  void groupSafeOnlyClicked();
+  void groupAllClicked();
+  void groupNoneClicked();
+  // A store row's "Reveal".
+  void revealRequested(const engine::AIModelStore& store);
+  void cleanClicked();
 
  private:
   QWidget* buildHeader();
   QWidget* buildFooter();
-  // The ids of the group shown now (empty when none is).
-  std::set<std::string> viewedIDs() const;
-
-  std::shared_ptr<models::DevModeViewModel> model_;
-  ScreenServices services_;
-  std::optional<std::string> viewing_;
 
   TextLabel* summary_;
   ScrollColumn* rail_;

@@ -12,7 +12,7 @@ namespace tidewell::screens {
 using namespace design::literals;
 using design::FontWeight;
 
-DevModeScanningPage::DevModeScanningPage(QWidget* parent) : QWidget(parent) {
+DevModeScanningPage::DevModeScanningPage(double progress, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("scanningView"));
   auto* hammer = named(new SymbolView("hammer.fill"_symbol, 42, FontWeight::Light), "scanningSymbol");
   hammer->pulse();
@@ -20,7 +20,7 @@ DevModeScanningPage::DevModeScanningPage(QWidget* parent) : QWidget(parent) {
       named(new TextLabel(QStringLiteral("Checking your dev tools and AI apps\u2026"),
                           textStyle(15, FontWeight::Semibold, Qt::white, design::FontDesign::Rounded)),
             "scanningTitle");
-  bar_ = named(new ProgressBar(0, 260), "scanProgress");
+  bar_ = named(new ProgressBar(progress, 260), "scanProgress");
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 28, 28, 28);

@@ -11,7 +11,7 @@ class ProgressBar;
 class DevModeScanningPage : public QWidget {
   Q_OBJECT
  public:
-  explicit DevModeScanningPage(QWidget* parent = nullptr);
+  explicit DevModeScanningPage(double progress, QWidget* parent = nullptr);
 
   void setProgress(double fraction);
   double progress() const;

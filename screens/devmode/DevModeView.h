@@ -2,10 +2,11 @@
 // The Dev Mode section's screen: finds the caches and build output that
 // developer tools and AI apps leave behind, and the large AI model folders,
 // through its model; lets the user pick by tool group and cleans the picks.
-// It shows one state per model phase (the start page, the scan, the review
-// of Parts of the rail and detail, the results of a clean) and follows the
-// model's changed(); it starts the model's operations and drops their
-// tasks. Its own state is the viewed rail group, which survives phase
+// It shows the page of the model's phase (the start page, the scan, the
+// review of the rail and detail, the results of a clean) and hands the
+// review and the results the model's values on every changed(); it turns
+// their signals into the model's operations and drops their tasks. Its
+// own state is the viewed rail group, which survives phase
 // changes and rescans and falls back to the first group while the one it
 // names is absent.
 //
@@ -14,18 +15,24 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "models/devmode/DevModeViewModel.h"
 #include "screens/common/layout/PageHost.h"
 #include "screens/common/services/ScreenServices.h"
 #include "screens/devmode/DevModeRail.h"
 
-namespace tidewell::models {
-class DevModeViewModel;
-}
-
 namespace tidewell::screens {
+
+class DevModeReviewPage;
+
+// The pages of the Dev Mode section.
+enum class DevModePage { start, scanning, review, results };
+
+// The page a phase shows: the results while cleaning and when done.
+DevModePage devModePageOf(models::DevModeViewModel::Phase phase);
 
 class DevModeView : public PageHost {
   Q_OBJECT
@@ -47,10 +54,13 @@ class DevModeView : public PageHost {
   // "reviewView" or "resultsView" (cleaning and done).
 
  private:
-  enum class Branch { idle, scanning, review, results };
-  static Branch branchOf(int phase);
-  void sync();
-  QWidget* build(Branch branch);
+  void showPhase();
+  QWidget* makePage(DevModePage page);
+  DevModeReviewPage* makeReview();
+  // Hands the review or the results the model's values now.
+  void refreshPage();
+  // The ids of the group viewed now (empty when none is).
+  std::set<std::string> viewedIDs() const;
 
   std::shared_ptr<models::DevModeViewModel> model_;
   ScreenServices services_;

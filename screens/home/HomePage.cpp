@@ -2,7 +2,6 @@
 
 #include <QVBoxLayout>
 
-#include "screens/common/ModelCall.h"
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/home/AccessBanner.h"
 #include "screens/home/HeroCard.h"
@@ -13,11 +12,8 @@
 
 namespace tidewell::screens {
 
-HomePage::HomePage(HomeModels models, ShowTool showTool, models::Clock clock, QWidget* parent)
+HomePage::HomePage(const HomeSnapshot& home, QWidget* parent)
     : QWidget(parent),
-      models_(std::move(models)),
-      showTool_(std::move(showTool)),
-      clock_(std::move(clock)),
       header_(new HomeHeader),
       hero_(new HeroCard),
       banner_(new AccessBanner),
@@ -38,32 +34,14 @@ HomePage::HomePage(HomeModels models, ShowTool showTool, models::Clock clock, QW
   column->addWidget(reminder_);
   column->addStretch(1);
 
-  using models::PermissionsModel;
-  using models::SmartScanController;
-  connect(header_, &HomeHeader::scanClicked, this,
-          modelCall(models_.smartScan, [](SmartScanController& c) { c.start(); }));
-  connect(banner_, &AccessBanner::openSettingsClicked, this,
-          modelCall(models_.permissions, [](PermissionsModel& p) { p.openFullDiskAccessSettings(); }));
-  connect(banner_, &AccessBanner::revealAppClicked, this,
-          modelCall(models_.permissions, [](PermissionsModel& p) { p.revealAppInFinder(); }));
-  connect(grid_, &ToolGrid::tapped, this, [this](ScanTool tool) {
-    if (showTool_) showTool_(tool);
-  });
-
-  connect(models_.smartScan.get(), &models::FeatureModel::changed, this, &HomePage::refresh);
-  connect(models_.permissions.get(), &models::FeatureModel::changed, this, &HomePage::refresh);
-  connect(models_.theme.get(), &design::ThemeEngine::paletteChanged, this, &HomePage::refresh);
-  connect(models_.settings.get(), &models::SettingsStore::valueChanged, this, [this](const QString& key) {
-    if (key == models::SettingsStore::totalFreedBytesKey || key == models::SettingsStore::lastCleanupAtKey)
-      refresh();
-  });
-  refresh();
+  connect(header_, &HomeHeader::scanClicked, this, &HomePage::scanClicked);
+  connect(banner_, &AccessBanner::openSettingsClicked, this, &HomePage::openSettingsClicked);
+  connect(banner_, &AccessBanner::revealAppClicked, this, &HomePage::revealAppClicked);
+  connect(grid_, &ToolGrid::tapped, this, &HomePage::toolRequested);
+  setHome(home);
 }
 
-HomeSnapshot HomePage::snapshot() const { return homeSnapshot(models_, clock_.now()); }
-
-void HomePage::refresh() {
-  const HomeSnapshot home = snapshot();
+void HomePage::setHome(const HomeSnapshot& home) {
   header_->setHealth(home.health);
   hero_->setHome(home);
   banner_->setVisible(showsAccessBanner(home));

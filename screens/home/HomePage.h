@@ -1,17 +1,14 @@
 #pragma once
 // The Home page: the header, the hero card, the Full Disk Access banner
 // (only while access is missing), the four tool tiles and the reminder
-// row, in a scroll view. It follows the controller (and through it the four
-// tool models), the Full Disk Access model, the theme engine and the
-// settings, and redraws every figure from a snapshot whenever one of them
-// changes; the reminder reads the clock then. "Scan My Mac" starts Smart
-// Scan; a tile asks the window for its tool's section; the banner's
-// buttons go to the Full Disk Access model. GUI thread only.
+// row, in a scroll view. It redraws every figure from the snapshot it is
+// given (the Home screen hands it a new one whenever the controller, and
+// through it the four tool models, the Full Disk Access model, the theme
+// engine or the settings change). "Scan My Mac", the banner's buttons and
+// a tile are reported by signals. GUI thread only.
 
 #include <QWidget>
 
-#include "models/Clock.h"
-#include "screens/home/HomeModels.h"
 #include "screens/home/HomeSnapshot.h"
 #include "screens/smartscan/ScanTool.h"
 
@@ -26,16 +23,19 @@ class ToolGrid;
 class HomePage : public QWidget {
   Q_OBJECT
  public:
-  HomePage(HomeModels models, ShowTool showTool, models::Clock clock, QWidget* parent = nullptr);
+  explicit HomePage(const HomeSnapshot& home, QWidget* parent = nullptr);
 
-  HomeSnapshot snapshot() const;
+  void setHome(const HomeSnapshot& home);
+
+ Q_SIGNALS:
+  void scanClicked();
+  // The Full Disk Access banner's "Open Settings" and "Reveal App".
+  void openSettingsClicked();
+  void revealAppClicked();
+  // A tile: the window is asked for its tool's section.
+  void toolRequested(tidewell::screens::ScanTool tool);
 
  private:
-  void refresh();
-
-  HomeModels models_;
-  ShowTool showTool_;
-  models::Clock clock_;
   HomeHeader* header_;
   HeroCard* hero_;
   AccessBanner* banner_;

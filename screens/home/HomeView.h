@@ -6,8 +6,10 @@
 // screen over 0.45 s (standing at once under reduce motion).
 //
 // It owns no model: the window hands it the controller and the rest
-// (HomeModels) and the way to show a tool's section; a tile or a Smart
-// Scan card asks for that. GUI thread only.
+// (HomeModels). A tile or a Smart Scan card asks for its tool's section
+// with toolRequested(tool). GUI thread only.
+
+#include <memory>
 
 #include "models/Clock.h"
 #include "screens/common/layout/PageHost.h"
@@ -16,23 +18,42 @@
 
 namespace tidewell::screens {
 
+class HomePage;
+class SmartScanPage;
+
 inline constexpr double kHomeReturnSeconds = 0.35;
+
+// The pages of the Home section.
+enum class HomeViewPage { home, smartScan };
+
+// The page a Smart Scan phase shows: Home while idle, else the scan.
+HomeViewPage homeViewPageOf(models::SmartScanController::Phase phase);
+
+// Each page as the screen shows it: made from the models' values, given
+// new ones as they change, its buttons run the controller's and the Full
+// Disk Access model's operations; the clock gives "now" for the reminder
+// row and the apps' ages. A request for a tool's section stays the page's
+// signal.
+HomePage* makeHomePage(const HomeModels& models, const models::Clock& clock);
+SmartScanPage* makeSmartScanPage(const std::shared_ptr<models::SmartScanController>& controller,
+                                 const models::Clock& clock);
 
 class HomeView : public PageHost {
   Q_OBJECT
  public:
-  // clock: "now" for the reminder row and the apps' ages.
-  HomeView(HomeModels models, ShowTool showTool, models::Clock clock = models::Clock::system(),
-           QWidget* parent = nullptr);
+  explicit HomeView(HomeModels models, models::Clock clock = models::Clock::system(),
+                    QWidget* parent = nullptr);
 
   // The Home page ("homePage") or the Smart Scan screen ("smartScanView").
   QWidget* body() const { return page(); }
+
+ Q_SIGNALS:
+  void toolRequested(tidewell::screens::ScanTool tool);
 
  private:
   void showPage();
 
   HomeModels models_;
-  ShowTool showTool_;
   models::Clock clock_;
 };
 

@@ -8,7 +8,6 @@
 #include "design/components/GhostPillButton.h"
 #include "design/components/ScreenHeader.h"
 #include "design/theme/Color.h"
-#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/controls/SegmentedControl.h"
 #include "screens/common/layout/ScrollColumn.h"
@@ -16,8 +15,6 @@
 #include "screens/performance/StartupPanel.h"
 
 namespace tidewell::screens {
-
-using Model = models::PerformanceViewModel;
 
 namespace {
 
@@ -30,12 +27,8 @@ BannerLook bannerLook() {
 
 }  // namespace
 
-PerformanceListPage::PerformanceListPage(std::shared_ptr<Model> model, ScreenServices services,
-                                         QString loginItemsFolder, QWidget* parent)
-    : QWidget(parent),
-      model_(std::move(model)),
-      services_(std::move(services)),
-      loginItemsFolder_(std::move(loginItemsFolder)) {
+PerformanceListPage::PerformanceListPage(std::shared_ptr<AppIconProvider> icons, QWidget* parent)
+    : QWidget(parent) {
   setObjectName(QStringLiteral("performanceList"));
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
@@ -59,18 +52,11 @@ PerformanceListPage::PerformanceListPage(std::shared_ptr<Model> model, ScreenSer
 
   auto* scroll = named(new ScrollColumn, "panelScroll");
   scroll->column()->setContentsMargins(28, 0, 28, 18);
-  memory_ = new MemoryPanel(services_.icons);
+  memory_ = new MemoryPanel(std::move(icons));
   startup_ = new StartupPanel;
-  // Runs to its end by itself.
-  connect(memory_, &MemoryPanel::quitRequested, this,
-          modelCall<const engine::RunningApp&>(model_,
-                                               [](Model& m, const engine::RunningApp& app) { m.quit(app); }));
-  connect(startup_, &StartupPanel::revealRequested, this,
-          [revealer = services_.revealer](const engine::LoginItem& item) {
-            revealer->reveal(QString::fromStdString(item.plistURL));
-          });
-  connect(startup_, &StartupPanel::openSettingsClicked, this,
-          [revealer = services_.revealer, folder = loginItemsFolder_] { revealer->reveal(folder); });
+  connect(memory_, &MemoryPanel::quitRequested, this, &PerformanceListPage::quitRequested);
+  connect(startup_, &StartupPanel::revealRequested, this, &PerformanceListPage::revealRequested);
+  connect(startup_, &StartupPanel::openSettingsClicked, this, &PerformanceListPage::openSettingsClicked);
   scroll->column()->addWidget(memory_);
   scroll->column()->addWidget(startup_);
   scroll->column()->addStretch(1);
@@ -79,20 +65,8 @@ PerformanceListPage::PerformanceListPage(std::shared_ptr<Model> model, ScreenSer
   connect(picker_, &SegmentedControl::currentChanged, this, [this](int index) {
     setPanel(kPerformancePanels[std::clamp(index, 0, int(std::size(kPerformancePanels)) - 1)]);
   });
-  connect(rescan, &QAbstractButton::clicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
-  for (auto signal :
-       {&Model::appsChanged, &Model::memoryUsedChanged, &Model::memoryTotalChanged, &Model::busyPIDChanged})
-    connect(model_.get(), signal, this, &PerformanceListPage::showMemory);
-  connect(model_.get(), &Model::loginItemsChanged, this,
-          [this] { startup_->setItems(model_->loginItems()); });
-  connect(model_.get(), &Model::lastMessageChanged, this,
-          [this] { banner_->setMessage(model_->lastMessage()); });
-  connect(banner_, &MessageBanner::dismissed, this,
-          modelCall(model_, [](Model& m) { m.setLastMessage(std::nullopt); }));
-
-  showMemory();
-  startup_->setItems(model_->loginItems());
-  banner_->setMessage(model_->lastMessage());
+  connect(rescan, &QAbstractButton::clicked, this, &PerformanceListPage::rescanClicked);
+  connect(banner_, &MessageBanner::dismissed, this, &PerformanceListPage::messageDismissed);
   setPanel(PerformancePanel::memory);
 }
 
@@ -103,10 +77,15 @@ void PerformanceListPage::setPanel(PerformancePanel panel) {
   startup_->setVisible(panel == PerformancePanel::login);
 }
 
-void PerformanceListPage::showMemory() {
-  header_->setSubtitle(memorySubtitle(model_->memoryUsed(), model_->memoryTotal()));
-  memory_->setValues({model_->apps(), model_->memoryUsed(), model_->memoryTotal(), model_->memoryFraction(),
-                      model_->busyPID()});
+void PerformanceListPage::setMemory(const MemoryPanelValues& values) {
+  header_->setSubtitle(memorySubtitle(values.memoryUsed, values.memoryTotal));
+  memory_->setValues(values);
 }
+
+void PerformanceListPage::setLoginItems(const std::vector<engine::LoginItem>& items) {
+  startup_->setItems(items);
+}
+
+void PerformanceListPage::setMessage(const std::optional<QString>& message) { banner_->setMessage(message); }
 
 }  // namespace tidewell::screens

@@ -45,22 +45,72 @@ PerformanceView::PerformanceView(std::shared_ptr<Model> model, ScreenServices se
   showPhase();
 }
 
+PerformancePage performancePageOf(Model::Phase phase) {
+  switch (phase) {
+    case Model::Phase::idle:
+      return PerformancePage::start;
+    case Model::Phase::scanning:
+      return PerformancePage::scanning;
+    case Model::Phase::list:
+      break;
+  }
+  return PerformancePage::list;
+}
+
 void PerformanceView::showPhase() {
-  const Model::Phase phase = model_->phase();
-  setPageFor(int(phase), [&]() -> QWidget* {
-    switch (phase) {
-      case Model::Phase::idle:
-        return named(new ScanIntro("speedometer"_symbol, QStringLiteral("Check Performance"),
-                                   QStringLiteral("See what's using memory and what starts at login."),
-                                   modelCall(model_, [](Model& m) { m.scan(); })),
-                     "performanceIntro");
-      case Model::Phase::scanning:
-        return named(scanningPage(), "performanceScanning");
-      case Model::Phase::list:
-        return new PerformanceListPage(model_, services_, loginItemsFolder_);
+  const PerformancePage page = performancePageOf(model_->phase());
+  setPageFor(int(page), [&] { return makePage(page); });
+}
+
+QWidget* PerformanceView::makePage(PerformancePage page) {
+  switch (page) {
+    case PerformancePage::start: {
+      auto* intro =
+          named(new ScanIntro({"speedometer"_symbol, QStringLiteral("Check Performance"),
+                               QStringLiteral("See what's using memory and what starts at login.")}),
+                "performanceIntro");
+      connect(intro, &ScanIntro::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+      return intro;
     }
-    return nullptr;
-  });
+    case PerformancePage::scanning:
+      return named(scanningPage(), "performanceScanning");
+    case PerformancePage::list:
+      break;
+  }
+  return makeList();
+}
+
+PerformanceListPage* PerformanceView::makeList() {
+  auto* list = new PerformanceListPage(services_.icons);
+  connect(list, &PerformanceListPage::rescanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
+  // Runs to its end by itself.
+  connect(list, &PerformanceListPage::quitRequested, this,
+          modelCall<const engine::RunningApp&>(model_,
+                                               [](Model& m, const engine::RunningApp& app) { m.quit(app); }));
+  connect(list, &PerformanceListPage::revealRequested, this,
+          [revealer = services_.revealer](const engine::LoginItem& item) {
+            revealer->reveal(QString::fromStdString(item.plistURL));
+          });
+  connect(list, &PerformanceListPage::openSettingsClicked, this,
+          [revealer = services_.revealer, folder = loginItemsFolder_] { revealer->reveal(folder); });
+  connect(list, &PerformanceListPage::messageDismissed, this,
+          modelCall(model_, [](Model& m) { m.setLastMessage(std::nullopt); }));
+
+  const auto showMemory = [this, list] {
+    list->setMemory({model_->apps(), model_->memoryUsed(), model_->memoryTotal(), model_->memoryFraction(),
+                     model_->busyPID()});
+  };
+  const auto showLoginItems = [this, list] { list->setLoginItems(model_->loginItems()); };
+  const auto showMessage = [this, list] { list->setMessage(model_->lastMessage()); };
+  for (auto signal :
+       {&Model::appsChanged, &Model::memoryUsedChanged, &Model::memoryTotalChanged, &Model::busyPIDChanged})
+    connect(model_.get(), signal, list, showMemory);
+  connect(model_.get(), &Model::loginItemsChanged, list, showLoginItems);
+  connect(model_.get(), &Model::lastMessageChanged, list, showMessage);
+  showMemory();
+  showLoginItems();
+  showMessage();
+  return list;
 }
 
 }  // namespace tidewell::screens

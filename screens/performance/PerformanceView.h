@@ -18,6 +18,14 @@
 
 namespace tidewell::screens {
 
+class PerformanceListPage;
+
+// The pages of the Performance section.
+enum class PerformancePage { start, scanning, list };
+
+// The page a phase shows.
+PerformancePage performancePageOf(models::PerformanceViewModel::Phase phase);
+
 class PerformanceView : public PageHost {
   Q_OBJECT
  public:
@@ -31,6 +39,8 @@ class PerformanceView : public PageHost {
 
  private:
   void showPhase();
+  QWidget* makePage(PerformancePage page);
+  PerformanceListPage* makeList();
 
   std::shared_ptr<models::PerformanceViewModel> model_;
   ScreenServices services_;

@@ -2,12 +2,12 @@
 // The four tools a Smart Scan runs, in the order it runs them (also the
 // order of the ring's segments, the tool cards and Home's tiles), with the
 // symbol, title and palette each is shown with. Asking for one of them to
-// be shown is how both Home and the Smart Scan screen change the window's
-// section: the root view maps a tool to its section.
+// be shown (a toolRequested(tool) signal) is how both Home and the Smart
+// Scan screen change the window's section: the root view maps a tool to
+// its section.
 
 #include <QString>
 #include <array>
-#include <functional>
 
 #include "design/symbols/SymbolTable.h"
 #include "design/theme/SectionPalette.h"
@@ -25,9 +25,5 @@ design::SymbolName scanToolSymbol(ScanTool tool);
 QString scanToolTitle(ScanTool tool);
 // Green, purple, blue, orange.
 const design::SectionPalette& scanToolPalette(ScanTool tool);
-
-// Shows the section of a tool (the window's selection). Empty: nothing
-// happens.
-using ShowTool = std::function<void(ScanTool)>;
 
 }  // namespace tidewell::screens

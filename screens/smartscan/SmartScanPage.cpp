@@ -4,7 +4,6 @@
 
 #include "design/components/GhostPillButton.h"
 #include "design/theme/Color.h"
-#include "screens/common/ModelCall.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/Departure.h"
@@ -18,36 +17,19 @@
 
 namespace tidewell::screens {
 
-using Controller = models::SmartScanController;
-
 namespace {
 constexpr double kRingDiameter = 250;
 constexpr double kRingLineWidth = 12;
 // How far below its place the done block starts.
 constexpr double kDoneBlockRise = 60;
-
-// "Stop": the controller abandons the run and finishes; the done block's
-// entrance is this screen's part of the change.
-void stopRun(Controller& controller) {
-  if (controller.isRunning()) controller.requestStop();
-}
-
-// "Home": the controller back to idle, once the run is over.
-void backHome(Controller& controller) {
-  if (!controller.isRunning()) controller.reset();
-}
 }  // namespace
 
-SmartScanPage::SmartScanPage(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
-                             models::Clock clock, QWidget* parent)
+SmartScanPage::SmartScanPage(const SmartScanSnapshot& scan, QWidget* parent)
     : QWidget(parent),
-      controller_(std::move(controller)),
-      showTool_(std::move(showTool)),
-      clock_(std::move(clock)),
       ring_(named(new SegmentedScanRing(kRingDiameter, kRingLineWidth), "scanRing")),
       centre_(new ScanRingCentre),
       headline_(new ScanHeadline),
-      cards_(new ToolCardRow(smartScanSnapshot(*controller_, clock_.now()))),
+      cards_(new ToolCardRow(scan)),
       doneSlot_(new QWidget),
       stop_(named(new design::GhostPillButton({QStringLiteral("Stop"), std::nullopt}), "stopButton")) {
   setObjectName(QStringLiteral("smartScanView"));
@@ -85,26 +67,19 @@ SmartScanPage::SmartScanPage(std::shared_ptr<models::SmartScanController> contro
   ringTraits.name = [this] { return ringName_; };
   design::setAccessibleReading(ring_, [this] { return ringReading_; });
 
-  connect(stop_, &QAbstractButton::clicked, this, modelCall(controller_, stopRun));
+  connect(stop_, &QAbstractButton::clicked, this, &SmartScanPage::stopClicked);
   connect(cards_, &ToolCardRow::tapped, this, &SmartScanPage::open);
-  connect(controller_.get(), &models::FeatureModel::changed, this, &SmartScanPage::refresh);
-  refresh();
+  setScan(scan);
 }
 
 ScanDoneBlock* SmartScanPage::doneBlock() const { return doneBlock_; }
 
-SmartScanSnapshot SmartScanPage::snapshot() const { return smartScanSnapshot(*controller_, clock_.now()); }
-
-void SmartScanPage::stop() { stopRun(*controller_); }
-
-void SmartScanPage::goHome() { backHome(*controller_); }
-
 void SmartScanPage::open(ScanTool tool) {
-  if (opensTool(snapshot(), tool) && showTool_) showTool_(tool);
+  if (opensTool(scan_, tool)) Q_EMIT toolRequested(tool);
 }
 
-void SmartScanPage::refresh() {
-  const SmartScanSnapshot scan = snapshot();
+void SmartScanPage::setScan(const SmartScanSnapshot& scan) {
+  scan_ = scan;
   const double progress = overallProgress(scan);
   ringReading_ = overallProgressReading(scan);
   ring_->setSegments(scanSegments(scan), shownProgress_.has_value() && *shownProgress_ != progress);
@@ -122,10 +97,8 @@ void SmartScanPage::refresh() {
   stop_->setVisible(!done);
   if (done && !doneBlock_) {
     doneBlock_ = new ScanDoneBlock;
-    connect(doneBlock_, &ScanDoneBlock::homeClicked, this, modelCall(controller_, backHome));
-    connect(doneBlock_, &ScanDoneBlock::reviewClicked, this, [this](ScanTool tool) {
-      if (showTool_) showTool_(tool);
-    });
+    connect(doneBlock_, &ScanDoneBlock::homeClicked, this, &SmartScanPage::homeClicked);
+    connect(doneBlock_, &ScanDoneBlock::reviewClicked, this, &SmartScanPage::toolRequested);
     doneBlock_->setScan(scan);
     doneSlot_->layout()->addWidget(doneBlock_);
     Entrance::play(doneBlock_, kSmartScanChangeSeconds, kDoneBlockRise);

@@ -7,10 +7,11 @@
 // done block with the insights, "Home" and the button to the tool with the
 // most to review. Nothing is deleted from this screen.
 //
-// It follows the controller (whose changed() carries every change of the
-// four models) and reads everything through its rules over a snapshot. It
-// calls only the controller's requestStop() and reset(), never a scan; the
-// one thing it asks of the window is to show a tool's section. The ring's
+// It shows the snapshot it is given (the Home screen hands it a new one on
+// every change of the controller, whose changed() carries every change of
+// the four models) and reads everything through its rules. It reports
+// "Stop", "Home" and a request for a tool's section by signals; its screen
+// stops or resets the controller, never starts a scan. The ring's
 // fills move over 0.45 s when the overall progress changes; the done
 // block rises into view over 0.45 s and, when a new run starts from the
 // done screen, sinks out of view the same way. The ring keeps its size at
@@ -23,8 +24,6 @@
 #include <optional>
 
 #include "design/accessibility/AccessibleTraits.h"
-#include "models/Clock.h"
-#include "models/smartscan/SmartScanController.h"
 #include "screens/smartscan/ScanTool.h"
 #include "screens/smartscan/SmartScanSnapshot.h"
 
@@ -45,26 +44,26 @@ inline constexpr double kSmartScanChangeSeconds = 0.45;
 class SmartScanPage : public QWidget {
   Q_OBJECT
  public:
-  // showTool: the window's section change; clock: "now" for the apps' ages.
-  SmartScanPage(std::shared_ptr<models::SmartScanController> controller, ShowTool showTool,
-                models::Clock clock = models::Clock::system(), QWidget* parent = nullptr);
+  explicit SmartScanPage(const SmartScanSnapshot& scan, QWidget* parent = nullptr);
 
-  SmartScanSnapshot snapshot() const;
+  void setScan(const SmartScanSnapshot& scan);
   SegmentedScanRing* ring() const { return ring_; }
   // Present only while the run is done.
   ScanDoneBlock* doneBlock() const;
 
-  // The actions of the screen's buttons and cards.
-  void stop();
-  void goHome();
-  void open(ScanTool tool);
+ Q_SIGNALS:
+  void stopClicked();
+  // The done block's "Home".
+  void homeClicked();
+  // A tool card that can open its tool, or the done block's review button:
+  // the window is asked for the tool's section.
+  void toolRequested(tidewell::screens::ScanTool tool);
 
  private:
-  void refresh();
+  // A tap on a tool card.
+  void open(ScanTool tool);
 
-  std::shared_ptr<models::SmartScanController> controller_;
-  ShowTool showTool_;
-  models::Clock clock_;
+  SmartScanSnapshot scan_;
   SegmentedScanRing* ring_;
   ScanRingCentre* centre_;
   ScanHeadline* headline_;

@@ -95,8 +95,7 @@ QWidget* failuresCard(const QString& sentence) {
 
 }  // namespace
 
-ResultPanel::ResultPanel(const CleanedTexts& texts, int64_t freedBytes, std::function<void()> done,
-                         QWidget* parent)
+ResultPanel::ResultPanel(const CleanedTexts& texts, int64_t freedBytes, QWidget* parent)
     : QWidget(parent), ring_(named(new ProgressRing(190, 11, kSweep), "resultRing")) {
   setObjectName(QStringLiteral("resultPanel"));
   auto* column = new QVBoxLayout(this);
@@ -134,9 +133,7 @@ ResultPanel::ResultPanel(const CleanedTexts& texts, int64_t freedBytes, std::fun
   column->addSpacing(6);
   column->addWidget(doneButton, 0, Qt::AlignHCenter);
   column->addStretch(1);
-  connect(doneButton, &QAbstractButton::clicked, this, [action = std::move(done)] {
-    if (action) action();
-  });
+  connect(doneButton, &QAbstractButton::clicked, this, &ResultPanel::doneClicked);
 }
 
 void ResultPanel::showEvent(QShowEvent* event) {

@@ -9,10 +9,9 @@
 // "resultHeadline", "resultSubline", "freeBefore", "freeAfter",
 // "failuresCard", "failuresTitle", "failuresSentence", "doneButton". A
 // reader hears it as an alert when it is shown: "All clean!" and what was
-// reclaimed. GUI thread only.
+// reclaimed. "Done" reports doneClicked(). GUI thread only.
 
 #include <QWidget>
-#include <functional>
 
 #include "screens/clean/rules/CleanedRules.h"
 
@@ -23,10 +22,12 @@ class ProgressRing;
 class ResultPanel : public QWidget {
   Q_OBJECT
  public:
-  ResultPanel(const CleanedTexts& texts, int64_t freedBytes, std::function<void()> done,
-              QWidget* parent = nullptr);
+  ResultPanel(const CleanedTexts& texts, int64_t freedBytes, QWidget* parent = nullptr);
 
   ProgressRing* ring() const { return ring_; }
+
+ Q_SIGNALS:
+  void doneClicked();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -20,6 +20,20 @@ bool PageHost::focusNextPrevChild(bool next) {
 }
 
 void PageHost::setPage(QWidget* page) {
+  const bool carry = retirePage();
+  placePage(page, carry);
+}
+
+void PageHost::setPageFor(int key, const std::function<QWidget*()>& make) {
+  if (key_ == key) return;
+  // The page before goes first: the new one is made with the old one
+  // already off screen.
+  const bool carry = retirePage();
+  placePage(make(), carry);
+  key_ = key;
+}
+
+bool PageHost::retirePage() {
   // A page that goes with the keyboard focus (or the host holding it
   // between pages) hands it to the next one.
   const bool carry = design::KeyboardFocus::holdsFocus(this);
@@ -29,8 +43,13 @@ void PageHost::setPage(QWidget* page) {
     layout()->removeWidget(old);
     old->deleteLater();
   }
-  page_ = page;
+  page_ = nullptr;
   key_.reset();
+  return carry;
+}
+
+void PageHost::placePage(QWidget* page, bool carry) {
+  page_ = page;
   qCDebug(lcScreens).noquote() << "page:" << objectName() << "shows"
                                << (page ? page->objectName() : QString());
   if (page) {
@@ -43,12 +62,6 @@ void PageHost::setPage(QWidget* page) {
     page->show();
     design::KeyboardFocus::focusFirst(page);
   }
-}
-
-void PageHost::setPageFor(int key, const std::function<QWidget*()>& make) {
-  if (key_ == key) return;
-  setPage(make());
-  key_ = key;
 }
 
 }  // namespace tidewell::screens

@@ -2,7 +2,8 @@
 // Holds the one page a screen shows for its model's phase, in all its
 // room. setPage retires the page before: hidden and taken out at once,
 // deleted later, since the click that changed the phase may still be
-// running in it; the new page shows at once.
+// running in it; the new page shows at once. The main window's detail
+// pane holds the section screens the same way.
 //
 // The keyboard focus stays in the screen: a page that replaces the one
 // holding it gets it on its first control (or, while it has none, on what
@@ -25,8 +26,9 @@ class PageHost : public QWidget {
 
   // Shows page (it becomes a child of the host).
   void setPage(QWidget* page);
-  // Shows the page make() builds, unless the page shown was made for key
-  // (a phase): a model that announces an unchanged phase keeps its page.
+  // Shows the page make() builds (called once the page before has gone),
+  // unless the page shown was made for key (a phase, a section): a model
+  // that announces an unchanged phase keeps its page.
   void setPageFor(int key, const std::function<QWidget*()>& make);
   // The page shown; nullptr before the first.
   QWidget* page() const { return page_; }
@@ -35,6 +37,11 @@ class PageHost : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
+  // Takes the page shown away; whether the focus was in the host, to be
+  // carried to the next page.
+  bool retirePage();
+  void placePage(QWidget* page, bool carry);
+
   QPointer<QWidget> page_;
   std::optional<int> key_;
 };

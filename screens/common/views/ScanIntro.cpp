@@ -5,24 +5,43 @@
 #include "design/components/ScanCircleButton.h"
 #include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
+#include "screens/common/layout/WidthCap.h"
 #include "screens/common/views/TextLabel.h"
 
 namespace tidewell::screens {
 
-ScanIntro::ScanIntro(design::SymbolName symbol, QString title, QString caption, std::function<void()> start,
-                     QWidget* parent)
-    : QWidget(parent) {
+namespace {
+constexpr int kHeadlineCaptionWidth = 420;
+}  // namespace
+
+TextStyle scanIntroCaptionStyle() {
+  return textStyle(13, design::FontWeight::Regular, design::Color::secondaryText());
+}
+
+ScanIntro::ScanIntro(const ScanIntroLook& look, QWidget* parent) : ShadowHost(parent) {
+  auto* button = named(new design::ScanCircleButton(look.symbol, look.title), "scanButton");
+  connect(button, &QAbstractButton::clicked, this, &ScanIntro::scanClicked);
+  TextLabel* headline = nullptr;
+  if (!look.headline.isEmpty())
+    headline =
+        named(new TextLabel(look.headline, textStyle(14, design::FontWeight::Semibold)), "introHeadline");
+  auto* caption = named(new TextLabel(look.caption, look.captionStyle), "introCaption");
+
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 28, 28, 28);
-  column->setSpacing(26);
+  column->setSpacing(headline ? 24 : 26);
   column->addStretch(1);
-  column->addWidget(named(new design::ScanCircleButton(std::move(symbol), std::move(title), std::move(start)),
-                          "scanButton"),
-                    0, Qt::AlignHCenter);
-  column->addWidget(named(new TextLabel(std::move(caption), textStyle(13, design::FontWeight::Regular,
-                                                                      design::Color::secondaryText())),
-                          "introCaption"),
-                    0, Qt::AlignHCenter);
+  column->addWidget(button, 0, Qt::AlignHCenter);
+  if (headline) {
+    auto* texts = new QVBoxLayout;
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->setSpacing(6);
+    texts->addWidget(headline, 0, Qt::AlignHCenter);
+    texts->addWidget(new WidthCap(caption, kHeadlineCaptionWidth, Qt::AlignHCenter));
+    column->addLayout(texts);
+  } else {
+    column->addWidget(caption, 0, Qt::AlignHCenter);
+  }
   column->addStretch(1);
 }
 

@@ -1,22 +1,41 @@
 #pragma once
 // The intro of a tool before its first scan: the round start button with
-// its symbol and title over one caption line (13 regular, secondary),
-// centred in all the room it gets, 26 apart, padded 28. Nothing starts on
-// its own: the button runs start. Children "scanButton", "introCaption".
-// GUI thread only.
+// its symbol and title over a caption, centred in all the room it gets,
+// padded 28. The caption (13 regular, secondary, one line, unless the look
+// sets its style) sits 26 under the button; with a headline (14 semibold)
+// the headline and, 6 under it, the caption at most 420 wide sit 24 under
+// the button. Nothing starts on its own: the button reports scanClicked().
+// The intro is the shadow host of the button's glow. Children
+// "scanButton", "introHeadline", "introCaption". GUI thread only.
 
-#include <QWidget>
-#include <functional>
+#include <QString>
 
+#include "design/paint/ShadowLayer.h"
 #include "design/symbols/SymbolTable.h"
+#include "screens/common/views/TextStyle.h"
 
 namespace tidewell::screens {
 
-class ScanIntro : public QWidget {
+// The caption's style unless a look sets its own.
+TextStyle scanIntroCaptionStyle();
+
+struct ScanIntroLook {
+  design::SymbolName symbol;
+  // The button's title.
+  QString title;
+  QString caption;
+  TextStyle captionStyle = scanIntroCaptionStyle();
+  // Over the caption; empty: none.
+  QString headline = {};
+};
+
+class ScanIntro : public design::ShadowHost {
   Q_OBJECT
  public:
-  ScanIntro(design::SymbolName symbol, QString title, QString caption, std::function<void()> start,
-            QWidget* parent = nullptr);
+  explicit ScanIntro(const ScanIntroLook& look, QWidget* parent = nullptr);
+
+ Q_SIGNALS:
+  void scanClicked();
 };
 
 }  // namespace tidewell::screens

@@ -247,12 +247,12 @@ TEST(SidebarRow, ActivePaintsItsGradientInactiveLeavesTheBackground) {
   EXPECT_NEAR(sidebarRowForeground(look(false, false)).alphaF(), 0.55, 1e-3);
 }
 
-TEST(SidebarRow, UsesItsOwnPaletteAndRunsItsAction) {
+TEST(SidebarRow, UsesItsOwnPaletteAndReportsItsClick) {
   QWidget section;
   SectionAccent::set(&section, SectionPalette::advisor());
   int calls = 0;
-  auto* row = new SidebarRow(
-      "scope"_symbol, "Deep Scan", SectionPalette::deepScan(), [&] { ++calls; }, &section);
+  auto* row = new SidebarRow("scope"_symbol, "Deep Scan", SectionPalette::deepScan(), &section);
+  QObject::connect(row, &QAbstractButton::clicked, &section, [&] { ++calls; });
   row->resize(200, row->sizeHint().height());
   row->setActive(true);
   QImage image(row->size(), QImage::Format_ARGB32_Premultiplied);

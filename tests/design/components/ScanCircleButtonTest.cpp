@@ -36,8 +36,8 @@ TEST(ScanCircleButton, OnlyTheCircleTakesClicks) {
   FrozenMotion motion;
   int clicks = 0;
   QWidget window;
-  auto* button = new ScanCircleButton(
-      "magnifyingglass"_symbol, "Scan My Mac", [&] { ++clicks; }, &window);
+  auto* button = new ScanCircleButton("magnifyingglass"_symbol, "Scan My Mac", &window);
+  QObject::connect(button, &QAbstractButton::clicked, &window, [&] { ++clicks; });
   button->resize(button->sizeHint());
   window.show();
   EXPECT_EQ(button->sizeHint(), QSize(224, 224));
@@ -63,7 +63,7 @@ TEST(ScanCircleButton, OnlyTheCircleTakesClicks) {
 TEST(ScanCircleButton, HoverGrowsTheButtonAndTiltsTheBlobOnlyOverIt) {
   FrozenMotion motion;
   QWidget window;
-  auto* button = new ScanCircleButton("magnifyingglass"_symbol, "Scan My Mac", {}, &window);
+  auto* button = new ScanCircleButton("magnifyingglass"_symbol, "Scan My Mac", &window);
   button->resize(button->sizeHint());
   window.show();
   QTest::mouseMove(button, QPoint(112, 200));  // on the circle, below the title
@@ -95,7 +95,7 @@ TEST(ScanCircleButton, HoverGrowsTheButtonAndTiltsTheBlobOnlyOverIt) {
 TEST(ScanCircleButton, FramesOnlyWhileShownAndMotionAllowed) {
   FrozenMotion motion;
   QWidget window;
-  auto* button = new ScanCircleButton("magnifyingglass"_symbol, "Scan My Mac", {}, &window);
+  auto* button = new ScanCircleButton("magnifyingglass"_symbol, "Scan My Mac", &window);
   EXPECT_FALSE(button->isAnimating());
   window.show();
   EXPECT_TRUE(button->isAnimating());
@@ -115,7 +115,7 @@ TEST(ScanCircleButton, PaintsInTheSectionAccent) {
   FrozenMotion motion(true);
   QWidget section;
   SectionAccent::set(&section, SectionPalette::advisor());
-  auto* button = new ScanCircleButton("magnifyingglass"_symbol, "Scan My Mac", {}, &section);
+  auto* button = new ScanCircleButton("magnifyingglass"_symbol, "Scan My Mac", &section);
   button->resize(button->sizeHint());
   const QImage image = testing::renderOnBlack(*button);
   const ScanCircleLayout layout = scanCircleLayout(QRectF(0, 0, 224, 224), 20);

@@ -76,7 +76,7 @@ struct AppsView_ : testing::AppsScreenFixture {
 TEST_F(AppsView_, FollowsThePhasesFromTheScanButtonToTheGrid) {
   showScreen();
   EXPECT_EQ(view->page()->objectName(), "appsIdle");
-  EXPECT_EQ(probe::textOf(find("idleLine")), "Find apps you never open. Trash first, undo anytime.");
+  EXPECT_EQ(probe::textOf(find("introCaption")), "Find apps you never open. Trash first, undo anytime.");
 
   engine->reports = {0.25};
   ASSERT_TRUE(probe::click(find("scanButton")));

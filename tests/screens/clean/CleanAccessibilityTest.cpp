@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "design/theme/SectionPalette.h"
+#include "screens/clean/CleanView.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/ReviewPage.h"
 #include "screens/clean/ScanPage.h"
@@ -21,9 +22,9 @@ namespace {
 
 using testing::CleanStage;
 
-QWidget* scanPage(CleanStage& s) { return new ScanPage(s.model, s.settings); }
-QWidget* review(CleanStage& s) { return new ReviewPage(s.model, s.volume); }
-QWidget* result(CleanStage& s) { return new CleanedPage(s.model); }
+QWidget* scanPage(CleanStage& s) { return makeScanPage(s.model, s.settings); }
+QWidget* review(CleanStage& s) { return makeReviewPage(s.model, s.volume); }
+QWidget* result(CleanStage& s) { return makeCleanedPage(s.model); }
 
 TEST(CleanAccessibility, EveryStateReadsByWhatItShowsAndTabsInReadingOrder) {
   struct State {

@@ -9,6 +9,7 @@
 
 #include "design/components/RingGauge.h"
 #include "design/motion/AnimationClock.h"
+#include "screens/clean/CleanView.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/PercentRing.h"
 #include "screens/clean/ScanPage.h"
@@ -51,7 +52,7 @@ std::vector<HeardEvent> stepThrough(CleanStage& clean, AccessibleEventLog& log, 
 
 TEST(CleanAnnouncements, TheScanRingIsHeardAsItMovesAtMostOnceASecond) {
   CleanStage clean;
-  probe::Stage stage(new ScanPage(clean.model, clean.settings), design::SectionPalette::clean(),
+  probe::Stage stage(makeScanPage(clean.model, clean.settings), design::SectionPalette::clean(),
                      probe::kDetailPaneSize);
   probe::render(&stage);
   AccessibleEventLog log;
@@ -81,7 +82,7 @@ TEST(CleanAnnouncements, TheCleaningRingIsHeardAndTheResultArrivesAsAnAlert) {
   for (const engine::CleanupItem& item : clean.model->items()) items += item.isSelected ? 1 : 0;
   ASSERT_GE(items, 4u);
   clean.startClean();
-  probe::Stage stage(new CleanedPage(clean.model), design::SectionPalette::clean(), probe::kDetailPaneSize);
+  probe::Stage stage(makeCleanedPage(clean.model), design::SectionPalette::clean(), probe::kDetailPaneSize);
   probe::render(&stage);
   AccessibleEventLog log;
   auto* ring = probe::find<PercentRing>(&stage, QStringLiteral("cleaningRing"));

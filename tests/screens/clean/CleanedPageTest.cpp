@@ -5,6 +5,7 @@
 #include "design/components/CountUpBytes.h"
 #include "design/motion/AnimationClock.h"
 #include "design/motion/MotionPreference.h"
+#include "screens/clean/CleanView.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/PercentRing.h"
 #include "screens/clean/result/ResultPanel.h"
@@ -35,7 +36,7 @@ struct ResultPage {
   }
   ~ResultPage() { delete stage; }
   void open() {
-    stage = new probe::Stage(new CleanedPage(clean.model), design::SectionPalette::clean(),
+    stage = new probe::Stage(makeCleanedPage(clean.model), design::SectionPalette::clean(),
                              probe::kDetailPaneSize);
     probe::render(stage);
   }

@@ -4,6 +4,7 @@
 
 #include "design/components/PillButton.h"
 #include "design/motion/AnimationClock.h"
+#include "screens/clean/CleanView.h"
 #include "screens/clean/ReviewPage.h"
 #include "screens/clean/review/CategoryRow.h"
 #include "screens/clean/review/ItemChip.h"
@@ -31,7 +32,7 @@ struct ReviewScreen {
 
   explicit ReviewScreen(std::vector<CleanStage::Found> found = CleanStage::defaultFinds()) : clean(found) {
     clean.scan();
-    stage = new probe::Stage(new ReviewPage(clean.model, clean.volume), design::SectionPalette::clean(),
+    stage = new probe::Stage(makeReviewPage(clean.model, clean.volume), design::SectionPalette::clean(),
                              probe::kDetailPaneSize);
     probe::render(stage);
   }

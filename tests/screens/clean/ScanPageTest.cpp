@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "design/components/ScanCircleButton.h"
+#include "screens/clean/CleanView.h"
 #include "screens/clean/PercentRing.h"
 #include "screens/clean/ScanPage.h"
 #include "testkit/probe/Probe.h"
@@ -16,7 +17,7 @@ using testing::CleanStage;
 
 struct ScanScreen {
   CleanStage clean;
-  probe::Stage stage{new ScanPage(clean.model, clean.settings), design::SectionPalette::clean(),
+  probe::Stage stage{makeScanPage(clean.model, clean.settings), design::SectionPalette::clean(),
                      probe::kDetailPaneSize};
   ScanScreen() { probe::render(&stage); }
 

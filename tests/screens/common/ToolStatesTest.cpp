@@ -26,8 +26,8 @@ using namespace design::literals;
 
 TEST(ScanIntro, ShowsItsCaptionAndStartsOnlyWhenPressed) {
   int starts = 0;
-  auto* intro =
-      new ScanIntro("speedometer"_symbol, "Check Performance", "See what's running.", [&] { ++starts; });
+  auto* intro = new ScanIntro({"speedometer"_symbol, "Check Performance", "See what's running."});
+  QObject::connect(intro, &ScanIntro::scanClicked, intro, [&] { ++starts; });
   probe::Stage stage(intro, design::SectionPalette::performance(), {900, 740});
   stage.image(1);
   EXPECT_EQ(starts, 0);

@@ -119,7 +119,7 @@ const std::string kDocker = "/fixture/home/Library/Containers/com.docker.docker/
 
 TEST_F(DeepScanViewFixture, StartsIdleScansWithProgressThenListsTheBucketsInOrder) {
   ASSERT_NE(shown("deepScanStart"), nullptr);
-  EXPECT_EQ(text("startCaption"), "Finds what's actually big. Green is safe, red is your stuff.");
+  EXPECT_EQ(text("introCaption"), "Finds what's actually big. Green is safe, red is your stuff.");
   engine->reports = {0.37};
   probe::click(shown("scanButton"));
   ASSERT_NE(shown("deepScanScanning"), nullptr);

@@ -40,6 +40,15 @@ std::set<std::string> picked(const DevModeViewModel& model) {
   return out;
 }
 
+TEST(DevModeView, EveryPhaseShowsItsPage) {
+  const std::pair<Phase, DevModePage> table[] = {
+      {Phase::idle, DevModePage::start},    {Phase::scanning, DevModePage::scanning},
+      {Phase::review, DevModePage::review}, {Phase::cleaning, DevModePage::results},
+      {Phase::done, DevModePage::results},
+  };
+  for (const auto& [phase, page] : table) EXPECT_EQ(devModePageOf(phase), page) << int(phase);
+}
+
 struct DevModeScreen : ::testing::Test {
   testing::ModelHarness harness;
   std::shared_ptr<testing::ScriptedCleanupEngine> fake = std::make_shared<testing::ScriptedCleanupEngine>();
@@ -105,7 +114,7 @@ struct DevModeScreen : ::testing::Test {
 TEST_F(DevModeScreen, IdleThenScanningThenReview) {
   EXPECT_TRUE(shown("idleView"));
   EXPECT_EQ(probe::textOf(probe::find(view, "scanButton")), "Scan Dev & AI");
-  EXPECT_EQ(text("idleHeadline"), "Dev tools and AI apps quietly hoard tens of gigabytes.");
+  EXPECT_EQ(text("introHeadline"), "Dev tools and AI apps quietly hoard tens of gigabytes.");
 
   ASSERT_TRUE(probe::click(probe::find(view, "scanButton")));
   EXPECT_EQ(model->phase(), Phase::scanning);

@@ -30,6 +30,15 @@ using Phase = models::SmartScanController::Phase;
 constexpr int64_t MB = 1'000'000;
 constexpr int64_t GB = 1'000'000'000;
 
+TEST(HomeView, EveryPhaseShowsItsPage) {
+  const std::pair<Phase, HomeViewPage> table[] = {
+      {Phase::idle, HomeViewPage::home},         {Phase::clean, HomeViewPage::smartScan},
+      {Phase::apps, HomeViewPage::smartScan},    {Phase::deepScan, HomeViewPage::smartScan},
+      {Phase::advisor, HomeViewPage::smartScan}, {Phase::done, HomeViewPage::smartScan},
+  };
+  for (const auto& [phase, page] : table) EXPECT_EQ(homeViewPageOf(phase), page) << int(phase);
+}
+
 // Home over a scripted rig on a stand-in detail pane, with every section
 // it asks to show recorded.
 struct Home {
@@ -48,9 +57,8 @@ struct Home {
     rig.deepScanEngine->big = {big};
     rig.volumeReading = platform::VolumeCapacity{142 * GB, 494 * GB};
     rig.volume->refresh();
-    view = new HomeView(
-        {rig.controller, rig.permissions, rig.volume, rig.theme, rig.settings},
-        [this](ScanTool tool) { shown.push_back(tool); }, rig.clock);
+    view = new HomeView({rig.controller, rig.permissions, rig.volume, rig.theme, rig.settings}, rig.clock);
+    QObject::connect(view, &HomeView::toolRequested, view, [this](ScanTool tool) { shown.push_back(tool); });
     stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), probe::kDetailPaneSize);
     stage->show();
     rig.settle();

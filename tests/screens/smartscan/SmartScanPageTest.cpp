@@ -13,6 +13,7 @@
 #include "design/motion/AnimationClock.h"
 #include "screens/common/views/Entrance.h"
 #include "screens/common/views/SymbolView.h"
+#include "screens/home/HomeView.h"
 #include "screens/smartscan/ScanDoneBlock.h"
 #include "screens/smartscan/ScanHeadline.h"
 #include "screens/smartscan/SegmentedScanRing.h"
@@ -58,8 +59,9 @@ struct Screen {
   explicit Screen(bool scripted = true, QSize size = probe::kDetailPaneSize) {
     probe::prepare();
     if (scripted) script(rig);
-    view = new SmartScanPage(
-        rig.controller, [this](ScanTool tool) { shown.push_back(tool); }, rig.clock);
+    view = makeSmartScanPage(rig.controller, rig.clock);
+    QObject::connect(view, &SmartScanPage::toolRequested, view,
+                     [this](ScanTool tool) { shown.push_back(tool); });
     stage = std::make_unique<probe::Stage>(view, design::SectionPalette::clean(), size);
     stage->show();
     rig.settle();
@@ -249,7 +251,7 @@ TEST(SmartScanPage, HomeReturnsTheControllerToIdleOnlyAfterTheRun) {
   Screen s;
   s.rig.controller->start();
   s.rig.settle();
-  s.view->goHome();  // running: nothing
+  Q_EMIT s.view->homeClicked();  // running: nothing
   EXPECT_EQ(s.rig.controller->phase(), Phase::clean);
   s.rig.runToEnd();
   probe::click(probe::find(s.stage.get(), "homeButton"));
@@ -261,7 +263,7 @@ TEST(SmartScanPage, TheDoneBlockRisesIntoViewOverTheChange) {
   Screen s;
   s.rig.controller->start();
   ASSERT_TRUE(s.rig.runUntil(Phase::apps));
-  s.view->stop();
+  ASSERT_TRUE(probe::click(probe::find(s.stage.get(), "stopButton")));
   s.rig.settle();
   ASSERT_NE(s.view->doneBlock(), nullptr);
   auto* entrance = s.view->doneBlock()->findChild<Entrance*>();
@@ -370,7 +372,7 @@ TEST(SmartScanPage, ATotalThatGrowsAfterStopCountsOnFromTheShownCount) {
   Screen s;
   s.rig.controller->start();
   ASSERT_TRUE(s.rig.runUntil(Phase::deepScan));
-  s.view->stop();
+  ASSERT_TRUE(probe::click(probe::find(s.stage.get(), "stopButton")));
   s.rig.settle();
   auto* count = probe::find<design::CountUpBytes>(s.stage.get(), "ringFound");
   ASSERT_NE(count, nullptr);

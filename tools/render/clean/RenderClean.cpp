@@ -3,6 +3,7 @@
 // jobs are run by hand, so a scan can be stopped at 37 % and a cleaning at
 // half. scripts/screens OUTDIR runs it with the others.
 #include "design/theme/SectionPalette.h"
+#include "screens/clean/CleanView.h"
 #include "screens/clean/CleanedPage.h"
 #include "screens/clean/ReviewPage.h"
 #include "screens/clean/ScanPage.h"
@@ -15,19 +16,19 @@
 namespace {
 
 using namespace tidewell;
-using screens::CleanedPage;
-using screens::ReviewPage;
-using screens::ScanPage;
+using screens::makeCleanedPage;
+using screens::makeReviewPage;
+using screens::makeScanPage;
 using testing::CleanStage;
 
 void takeScan(screens::probe::Shots& shots, const QString& name, CleanStage& stage) {
-  shots.take(name, new ScanPage(stage.model, stage.settings), design::SectionPalette::clean(),
+  shots.take(name, makeScanPage(stage.model, stage.settings), design::SectionPalette::clean(),
              screens::probe::kDetailPaneSize);
 }
 
 void takeReview(screens::probe::Shots& shots, const QString& name, CleanStage& stage,
                 std::optional<engine::CleanupCategory> view = std::nullopt) {
-  screens::probe::Stage pane(new ReviewPage(stage.model, stage.volume), design::SectionPalette::clean(),
+  screens::probe::Stage pane(makeReviewPage(stage.model, stage.volume), design::SectionPalette::clean(),
                              screens::probe::kDetailPaneSize);
   if (view) {
     // Chosen in the rail, by a click on its row.
@@ -39,7 +40,7 @@ void takeReview(screens::probe::Shots& shots, const QString& name, CleanStage& s
 }
 
 void takeCleaned(screens::probe::Shots& shots, const QString& name, CleanStage& stage) {
-  shots.take(name, new CleanedPage(stage.model), design::SectionPalette::clean(),
+  shots.take(name, makeCleanedPage(stage.model), design::SectionPalette::clean(),
              screens::probe::kDetailPaneSize);
 }
 

@@ -69,10 +69,6 @@ void measureDisk(probe::ScanRig& rig, int64_t freeBytes, int64_t totalBytes) {
   rig.volume->refresh();
 }
 
-ShowTool noSection() {
-  return [](ScanTool) {};
-}
-
 }  // namespace
 }  // namespace tidewell::screens
 
@@ -91,8 +87,8 @@ int main(int argc, char** argv) {
       scriptFindings(rig);
       measureDisk(rig, 142 * GB, 494 * GB);
       setUp(rig);
-      auto* home = new HomeView({rig.controller, rig.permissions, rig.volume, rig.theme, rig.settings},
-                                noSection(), rig.clock);
+      auto* home =
+          new HomeView({rig.controller, rig.permissions, rig.volume, rig.theme, rig.settings}, rig.clock);
       shots.take(name, home, green, size);
     };
 
