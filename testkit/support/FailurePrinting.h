@@ -11,6 +11,8 @@ namespace tidewell::platform {
 
 inline void PrintTo(const FailureReason& reason, std::ostream* out) { *out << reasonText(reason); }
 
+inline void PrintTo(FailureReason::Kind kind, std::ostream* out) { *out << reasonText({kind}); }
+
 inline void PrintTo(const Attempt& attempt, std::ostream* out) {
   if (attempt.failure)
     *out << "failed: " << reasonText(*attempt.failure);

@@ -130,7 +130,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          fx.add({symlink("Library/Caches/app", "{home}/Library/Caches/app")});
        },
        {},
-       Why::mountPoint,
+       Why::mountPoint,  // a part whose folder cannot be looked at counts as one
        {},
        {"Library/Caches/app-old/x.db"},
        {}},
