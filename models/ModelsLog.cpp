@@ -4,4 +4,8 @@ namespace tidewell::models {
 
 Q_LOGGING_CATEGORY(lcModels, "tidewell.models", QtInfoMsg)
 
+QString reasonForLog(const platform::FailureReason& reason) {
+  return QString::fromStdString(platform::reasonText(reason));
+}
+
 }  // namespace tidewell::models

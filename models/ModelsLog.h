@@ -1,16 +1,23 @@
 #pragma once
 // The models' logging category, "tidewell.models": scans starting and
-// ending, what a clean, trash or uninstall did, settings that fell back.
-// Debug lines are off unless QT_LOGGING_RULES turns them on
+// ending, what a clean, trash or uninstall did, why one failed, settings
+// that fell back. Debug lines are off unless QT_LOGGING_RULES turns them on
 // ("tidewell.*.debug=true"); warnings show by default. The engine below
 // logs nothing itself: it reports through its result records (counts,
-// failure entries), which the models log here on the GUI thread, so no
-// logger is reached from a worker thread.
+// failure entries with their reasons), which the models log here on the
+// GUI thread, so no logger is reached from a worker thread.
 
 #include <QLoggingCategory>
+#include <QString>
+
+#include "platform/core/FailureReason.h"
 
 namespace tidewell::models {
 
 Q_DECLARE_LOGGING_CATEGORY(lcModels)
+
+// A failure's reason as the log lines write it: each failure a model hears
+// of is logged as a warning with its reason, so a bug report can say why.
+QString reasonForLog(const platform::FailureReason& reason);
 
 }  // namespace tidewell::models

@@ -150,6 +150,10 @@ std::optional<std::string> AdvisorService::run(const std::string& executable,
   return platform::ProcessRunner::run(executable, arguments);
 }
 
+platform::Attempt AdvisorService::perform(const Command& command) {
+  return platform::ProcessRunner::attempt(command.executable, command.arguments);
+}
+
 std::vector<AdvisorService::SimRuntime> AdvisorService::runtimes(const platform::EngineContext& ctx) {
   auto text = run(ctx.tools.xcrun, {"simctl", "runtime", "list", "-j"});
   if (!text) return {};
@@ -201,8 +205,9 @@ AdvisorService::SimRuntime AdvisorService::parseRuntime(std::string_view key, st
   return parseEntry(key, entry, deviceNames);
 }
 
-bool AdvisorService::deleteRuntime(const SimRuntime& runtime, const platform::EngineContext& ctx) {
-  return run(ctx.tools.xcrun, {"simctl", "runtime", "delete", runtime.id}).has_value();
+platform::Attempt AdvisorService::deleteRuntime(const SimRuntime& runtime,
+                                                const platform::EngineContext& ctx) {
+  return platform::ProcessRunner::attempt(ctx.tools.xcrun, {"simctl", "runtime", "delete", runtime.id});
 }
 
 int AdvisorService::unavailableSimulatorCount(const platform::EngineContext& ctx) {

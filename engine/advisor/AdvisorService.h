@@ -5,8 +5,8 @@
 // runtime delete and the runner used for the two bulk actions.
 // Stateless; every call blocks until its tool exits and may run on any
 // thread. Failures (a missing tool, a non-zero exit, output that does not
-// parse) give an empty list, 0 or false: "nothing found" and "no answer"
-// look alike by design.
+// parse) give an empty list or 0: "nothing found" and "no answer" look
+// alike by design; an action that fails says why.
 
 #include <cstdint>
 #include <map>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "base/LocalTime.h"
+#include "platform/core/Attempt.h"
 #include "platform/core/EngineContext.h"
 
 namespace tidewell::engine {
@@ -52,6 +53,10 @@ class AdvisorService {
   static std::optional<std::string> run(const std::string& executable,
                                         const std::vector<std::string>& arguments);
 
+  // Runs a bulk action's command: done when it exited with status 0, else
+  // the tool's reason.
+  static platform::Attempt perform(const Command& command);
+
   // Installed runtimes, largest first; equal sizes keep the tool's order.
   static std::vector<SimRuntime> runtimes(const platform::EngineContext& ctx);
 
@@ -65,8 +70,10 @@ class AdvisorService {
   static SimRuntime parseRuntime(std::string_view key, std::string_view entryJson,
                                  const DeviceNames& deviceNames);
 
-  // True when the tool deleted the runtime (exit status 0).
-  [[nodiscard]] static bool deleteRuntime(const SimRuntime& runtime, const platform::EngineContext& ctx);
+  // Done when the tool deleted the runtime (exit status 0); else the tool's
+  // reason: it could not be started, exited with another status or was
+  // stopped by a signal.
+  static platform::Attempt deleteRuntime(const SimRuntime& runtime, const platform::EngineContext& ctx);
 
   static int unavailableSimulatorCount(const platform::EngineContext& ctx);
 

@@ -24,6 +24,7 @@
 namespace tidewell::engine {
 
 using platform::EngineContext;
+using platform::FailureReason;
 using platform::isBelow;
 using platform::joinPath;
 using platform::lastComponent;
@@ -31,6 +32,8 @@ using platform::parentPath;
 using platform::standardize;
 
 namespace {
+
+using Kind = FailureReason::Kind;
 
 constexpr std::string_view kBundleSuffix = ".app";
 constexpr std::string_view kSystemPrefix = "com.apple.";
@@ -121,28 +124,39 @@ bool passes(const std::string& path, const Areas& areas) {
 // count where they lead) without following any link, and the place it was
 // reached at must pass the same rule. A folder swapped for a link cannot
 // lead the move outside the areas: the move acts on the folder reached.
-std::optional<platform::ReachedItem> reachPermitted(const std::string& path, const EngineContext& ctx) {
+// Sets why to the rule that refused.
+std::optional<platform::ReachedItem> reachPermitted(const std::string& path, const EngineContext& ctx,
+                                                    FailureReason& why) {
+  const auto refuse = [&why](Kind kind) -> std::optional<platform::ReachedItem> {
+    why = {kind};
+    return std::nullopt;
+  };
+  if (!ctx.homeUsable()) return refuse(Kind::homeUnusable);
   // A NUL would cut the path short at the system call, so the path judged
   // here would not be the one moved.
-  if (!ctx.homeUsable() || path.find('\0') != std::string::npos) return std::nullopt;
+  if (path.find('\0') != std::string::npos) return refuse(Kind::badPath);
   const std::string item = standardize(path);
-  if (item.empty() || item.front() != '/' || item == "/") return std::nullopt;
+  if (item.empty() || item.front() != '/' || item == "/") return refuse(Kind::badPath);
 
   const Areas textual{ctx.systemPath("/System"), ctx.systemPath("/Applications"), ctx.inHome("Applications"),
                       ctx.inHome("Library")};
-  if (!passes(item, textual)) return std::nullopt;
+  if (!passes(item, textual)) return refuse(Kind::outsideAreas);
   const Areas real{resolvedOrSame(textual.system), resolvedOrSame(textual.applications),
                    resolvedOrSame(textual.homeApplications), resolvedOrSame(textual.library)};
   for (const std::string* area : {&textual.applications, &textual.homeApplications, &textual.library}) {
     auto reached = platform::ReachedItem::reach(*area, item);
     if (!reached) continue;
+    if (!passes(reached->path(), real)) return refuse(Kind::outsideAreas);
     // A mount point cannot be renamed, and what it holds lives elsewhere.
-    if (!passes(reached->path(), real) || ctx.isMountPoint(item) ||
-        platform::isMountPointAt(reached->parentFd(), reached->name().c_str()))
-      return std::nullopt;
+    if (ctx.isMountPoint(item) || platform::isMountPointAt(reached->parentFd(), reached->name().c_str()))
+      return refuse(Kind::mountPoint);
     return reached;
   }
-  return std::nullopt;
+  // No area reached it: its folder leads outside them, or cannot be
+  // reached without a link at all.
+  const auto located = platform::physicalLocation(item);
+  if (located && !passes(*located, real)) return refuse(Kind::outsideAreas);
+  return refuse(Kind::unreachable);
 }
 
 }  // namespace
@@ -286,7 +300,13 @@ std::vector<LeftoverFile> AppScanner::findLeftovers(const InstalledApp& app, con
 }
 
 bool AppScanner::isPermitted(const std::string& path, const EngineContext& ctx) {
-  return reachPermitted(path, ctx).has_value();
+  return !whyNotPermitted(path, ctx);
+}
+
+std::optional<FailureReason> AppScanner::whyNotPermitted(const std::string& path, const EngineContext& ctx) {
+  FailureReason why;
+  if (reachPermitted(path, ctx, why)) return std::nullopt;
+  return why;
 }
 
 void AppScanner::unloadLaunchAgent(const std::string& path, const EngineContext& ctx) {
@@ -297,7 +317,7 @@ UninstallResult AppScanner::uninstall(const UninstallPlan& plan, const EngineCon
   UninstallResult result;
   result.appName = plan.app.name;
   if (plan.app.bundleID && !plan.app.bundleID->empty() && isRunning && isRunning(plan.app, ctx)) {
-    result.failed.push_back(plan.app.name + " is still running. Quit it and try again");
+    result.failed.push_back({plan.app.name + " is still running. Quit it and try again", {Kind::running}});
     return result;
   }
 
@@ -318,18 +338,19 @@ UninstallResult AppScanner::uninstall(const UninstallPlan& plan, const EngineCon
     const std::string path = standardize(item.url);
     // Only what the scan found is moved: a record without its identity is
     // refused like one outside the areas.
-    const auto reached = item.identity ? reachPermitted(path, ctx) : std::nullopt;
+    FailureReason refused{Kind::notScanned};
+    const auto reached = item.identity ? reachPermitted(path, ctx, refused) : std::nullopt;
     if (!reached) {
-      result.failed.emplace_back(lastComponent(path));
+      result.failed.push_back({std::string(lastComponent(path)), refused});
       continue;
     }
     if (item.isLaunchAgent) unloadLaunchAgent(path, ctx);
-    if (platform::Trash::moveToTrash(*reached, *item.identity, ctx)) {
+    if (const platform::Attempt moved = platform::Trash::moveToTrash(*reached, *item.identity, ctx)) {
       result.movedCount += 1;
       result.freedBytes += item.sizeBytes;
       if (item.isApp) result.appBundleMoved = true;
     } else {
-      result.failed.emplace_back(lastComponent(path));
+      result.failed.push_back({std::string(lastComponent(path)), *moved.failure});
     }
   }
   return result;

@@ -21,6 +21,7 @@
 #include "engine/apps/UninstallPlan.h"
 #include "engine/apps/UninstallResult.h"
 #include "platform/core/EngineContext.h"
+#include "platform/core/FailureReason.h"
 
 namespace tidewell::engine {
 
@@ -90,7 +91,8 @@ class AppScanner {
   // identifier is running; refuses each item that isPermitted rejects, that
   // has no identity (a record not made by makeApp or findLeftovers) or that
   // is no longer the entry found; runs "launchctl unload" on a launch agent
-  // before moving it.
+  // before moving it. Each failed item carries the rule that refused it or
+  // the Trash's reason.
   UninstallResult uninstall(const UninstallPlan& plan, const platform::EngineContext& ctx) const;
 
   // Runs ctx.tools.launchctl with "unload" and path and waits for it; a
@@ -106,6 +108,12 @@ class AppScanner {
   // through the folder this gate reached. False when the home is unusable
   // or the path holds a NUL.
   static bool isPermitted(const std::string& path, const platform::EngineContext& ctx);
+  // The rule of that gate that refuses path, none when it is permitted:
+  // homeUnusable, badPath (empty, relative, "/" or holding a NUL),
+  // outsideAreas (as written or where it physically lies), unreachable
+  // (no area reaches it without a link) or mountPoint.
+  static std::optional<platform::FailureReason> whyNotPermitted(const std::string& path,
+                                                                const platform::EngineContext& ctx);
 };
 
 }  // namespace tidewell::engine

@@ -69,13 +69,15 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
 
 DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platform::EngineContext& ctx) {
   if (TrashEmptier::isTrashRow(item.target)) return TrashEmptier::clean(item, ctx);
+  using Kind = platform::FailureReason::Kind;
   bool failed = false;
+  std::optional<platform::FailureReason> firstReason;
   // Only what this cleaning gave back counts. What was measured may have
   // gone since by another hand (the other section cleaning the same cache,
   // the tool itself), and a file unlinked here may still be held by a link
   // elsewhere.
   int64_t released = 0;
-  const auto mayRemove = [&ctx](const std::string& path) { return PathSafety::isSafeToTouch(path, ctx); };
+  const auto refusalOf = [&ctx](const std::string& path) { return PathSafety::refusal(path, ctx); };
   for (size_t i = 0; i < item.resolvedPaths.size(); ++i) {
     const std::string& path = item.resolvedPaths[i];
     const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
@@ -83,16 +85,26 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
     if (lstat(path.c_str(), &st) != 0 && platform::isNothingThere(errno))
       continue;  // vanished: nothing freed, nothing failed
     SafeRemover::Cleared cleared;
-    if (part && !ctx.isMountPoint(path) && PathSafety::isSafeToTouchPhysically(path, ctx))
-      cleared = SafeRemover::clear(path, part->identity, mayRemove);
+    if (!part)
+      cleared.reason = platform::FailureReason{Kind::notScanned};
+    else if (ctx.isMountPoint(path))
+      cleared.reason = platform::FailureReason{Kind::mountPoint};
+    else
+      cleared.reason = PathSafety::physicalRefusal(path, ctx);
+    if (!cleared.reason) cleared = SafeRemover::clear(path, part->identity, refusalOf);
     if (cleared.outcome == SafeRemover::Outcome::Refused ||
-        cleared.outcome == SafeRemover::Outcome::Incomplete)
+        cleared.outcome == SafeRemover::Outcome::Incomplete) {
       failed = true;
+      if (!firstReason) firstReason = cleared.reason;
+    }
     released += cleared.releasedBytes;
   }
   CleanResult result;
   result.freedBytes = std::max<int64_t>(0, released);
-  if (failed) result.failedTitle = item.target.title;
+  if (failed) {
+    result.failedTitle = item.target.title;
+    result.reason = firstReason;
+  }
   return result;
 }
 

@@ -7,24 +7,33 @@
 // trees on the engine-wide WorkPool). Callable from any thread, several at
 // once; cleaning is meant to run one item after another. Nothing throws:
 // unreadable entries shrink a measurement, and removal trouble shows only as
-// CleanResult::failedTitle and as bytes not freed.
+// CleanResult::failedTitle with its reason and as bytes not freed.
 
 #include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/clean/CleanupItem.h"
 #include "engine/clean/CleanupTarget.h"
 #include "platform/core/EngineContext.h"
+#include "platform/core/FailureReason.h"
 
 namespace tidewell::engine {
 
 class DiskScanner {
  public:
   struct [[nodiscard]] CleanResult {
+    CleanResult() = default;
+    CleanResult(int64_t freed, std::optional<std::string> title,
+                std::optional<platform::FailureReason> why = std::nullopt)
+        : freedBytes(freed), failedTitle(std::move(title)), reason(why) {}
+
     int64_t freedBytes = 0;                  // never negative
     std::optional<std::string> failedTitle;  // the row's title when any part failed or was refused
+    // With failedTitle: why the first part that failed or was refused did.
+    std::optional<platform::FailureReason> reason;
     bool operator==(const CleanResult&) const = default;
   };
 

@@ -24,11 +24,15 @@ namespace tidewell::engine {
 
 namespace {
 
+using platform::Attempt;
 using platform::EngineContext;
+using platform::FailureReason;
 using platform::FileDescriptor;
 using platform::isBelow;
 using platform::isSameOrBelow;
 using platform::joinPath;
+
+using Kind = FailureReason::Kind;
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr std::string_view kInfoExtension = ".trashinfo";
@@ -38,13 +42,14 @@ enum class State { Missing, Present, Refused };
 // One of the Trash's two folders, opened.
 struct TrashFolder {
   State state = State::Missing;
+  std::optional<FailureReason> refused;  // why, when Refused
   FileDescriptor fd;
   std::string path;  // physical
   FileIdentity identity;
 };
 
 struct OpenedTrash {
-  bool refused = false;
+  std::optional<FailureReason> refused;
   TrashFolder files;
   TrashFolder info;
 };
@@ -57,21 +62,24 @@ std::vector<std::string> trashParts(const EngineContext& ctx) {
 
 // Where a Trash may not lie, wherever $XDG_DATA_HOME points: at "/", the
 // home or above it, in or around a credential; and inside the home, the
-// deletion gate still rules (no Trash emptied inside Documents).
-bool liesSafely(const std::string& trash, const EngineContext& ctx) {
-  if (trash.empty() || trash[0] != '/' || trash == "/") return false;
+// deletion gate still rules (no Trash emptied inside Documents). The rule
+// that refuses it, or none.
+std::optional<FailureReason> misplacement(const std::string& trash, const EngineContext& ctx) {
+  if (trash.empty() || trash[0] != '/' || trash == "/") return FailureReason{Kind::outsideAreas};
   const std::string home = platform::standardize(ctx.home);
   const std::string physicalHome = platform::physicalPath(home).value_or(home);
-  if (PathSafety::touchesCredential(trash, ctx)) return false;
+  for (const std::string& h : {home, physicalHome})
+    if (isSameOrBelow(h, trash)) return FailureReason{Kind::outsideAreas};
+  if (PathSafety::touchesCredential(trash, ctx)) return FailureReason{Kind::credential};
   for (const std::string& h : {home, physicalHome}) {
-    if (isSameOrBelow(h, trash)) return false;
     if (isBelow(trash, h)) {
       for (const char* part : {"files", "info"}) {
-        if (!PathSafety::isSafeToTouch(joinPath(trash, part), h, {}, ctx.extraUserFolders)) return false;
+        if (auto refused = PathSafety::refusal(joinPath(trash, part), h, {}, ctx.extraUserFolders))
+          return refused;
       }
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 // files/ or info/ of the open Trash folder: a real folder on the Trash's
@@ -82,49 +90,63 @@ void openPart(int trashFd, const char* name, const std::string& trashPath,
   const int fd = openat(trashFd, name, kFolderFlags);
   if (fd < 0) {
     folder.state = errno == ENOENT ? State::Missing : State::Refused;
+    if (errno != ENOENT) folder.refused = FailureReason{Kind::openFailed, errno};
     return;
   }
   folder.fd.reset(fd);
   struct stat st {};
   const auto place = platform::mountPlace(fd, ".");
-  const bool sound = fstat(fd, &st) == 0 && platform::isPrivateFolder(st, uid) && place &&
-                     !place->startsMountBelow(trashPlace);
-  folder.state = sound ? State::Present : State::Refused;
+  if (fstat(fd, &st) != 0 || !place)
+    folder.refused = FailureReason{Kind::lookFailed, errno};
+  else if (!platform::isPrivateFolder(st, uid))
+    folder.refused = FailureReason{Kind::notOwnTrash};
+  else if (place->startsMountBelow(trashPlace))
+    folder.refused = FailureReason{Kind::mountPoint};
+  folder.state = folder.refused ? State::Refused : State::Present;
   folder.identity = {st.st_dev, st.st_ino};
 }
 
 // Opened in place: the folders hold descriptors.
 void openTrash(const EngineContext& ctx, OpenedTrash& opened) {
   const std::string trashHome = platform::standardize(ctx.trashHome);
-  if (!ctx.homeUsable() || trashHome.empty() || trashHome[0] != '/' || trashHome == "/") {
-    opened.refused = true;
+  if (!ctx.homeUsable()) {
+    opened.refused = FailureReason{Kind::homeUnusable};
+    return;
+  }
+  if (trashHome.empty() || trashHome[0] != '/' || trashHome == "/") {
+    opened.refused = FailureReason{Kind::noTrash};
     return;
   }
   // Judged where it really lies: the Trash may sit behind a link.
   const auto physical = platform::physicalPath(trashHome);
   if (!physical) {
     struct stat st {};
-    opened.refused = lstat(trashHome.c_str(), &st) == 0 || !platform::isNothingThere(errno);
+    if (lstat(trashHome.c_str(), &st) == 0)
+      opened.refused = FailureReason{Kind::noTrash};
+    else if (!platform::isNothingThere(errno))
+      opened.refused = FailureReason{Kind::lookFailed, errno};
     return;
   }
-  if (!liesSafely(*physical, ctx)) {
-    opened.refused = true;
-    return;
-  }
+  opened.refused = misplacement(*physical, ctx);
+  if (opened.refused) return;
   FileDescriptor trash(open(physical->c_str(), kFolderFlags));
   if (!trash.ok()) {
-    opened.refused = errno != ENOENT;
+    if (errno != ENOENT) opened.refused = FailureReason{Kind::openFailed, errno};
     return;
   }
   struct stat st {};
   const auto place = platform::mountPlace(trash.get(), ".");
-  if (fstat(trash.get(), &st) != 0 || !platform::isPrivateFolder(st, ctx.uid) || !place) {
-    opened.refused = true;
+  if (fstat(trash.get(), &st) != 0 || !place) {
+    opened.refused = FailureReason{Kind::lookFailed, errno};
+    return;
+  }
+  if (!platform::isPrivateFolder(st, ctx.uid)) {
+    opened.refused = FailureReason{Kind::notOwnTrash};
     return;
   }
   openPart(trash.get(), "files", *physical, *place, ctx.uid, opened.files);
   openPart(trash.get(), "info", *physical, *place, ctx.uid, opened.info);
-  opened.refused = opened.files.state == State::Refused || opened.info.state == State::Refused;
+  opened.refused = opened.files.refused ? opened.files.refused : opened.info.refused;
 }
 
 // Whether the entry `name` is in the open folder; true when it cannot be
@@ -139,14 +161,17 @@ int64_t sizeOf(const TrashFolder& folder) {
   return folder.state == State::Present ? DiskScanner::allocatedSize(folder.path) : 0;
 }
 
-bool removeEverything(const std::string&) { return true; }
+std::optional<FailureReason> removeEverything(const std::string&) { return std::nullopt; }
 
-// Removes the info file `name` of an item that is gone; true when it is
+// Removes the info file `name` of an item that is gone; done when it is
 // gone too.
-bool removeInfo(const TrashFolder& info, const std::string& name, int64_t& released) {
+Attempt removeInfo(const TrashFolder& info, const std::string& name, int64_t& released) {
   struct stat st {};
-  if (fstatat(info.fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
-  return SafeRemover::unlinkCounting(info.fd.get(), name.c_str(), st, released) == 0 || errno == ENOENT;
+  if (fstatat(info.fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    return errno == ENOENT ? Attempt::done() : Attempt::failed(Kind::lookFailed, errno);
+  if (SafeRemover::unlinkCounting(info.fd.get(), name.c_str(), st, released) == 0 || errno == ENOENT)
+    return Attempt::done();
+  return Attempt::failed(Kind::removeFailed, errno);
 }
 
 }  // namespace
@@ -188,44 +213,52 @@ DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const Engi
 
 DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const EngineContext& ctx,
                                              const ItemRemover& remove) {
-  const DiskScanner::CleanResult refused{0, item.target.title};
-  if (!ctx.homeUsable() || !remove || item.measuredParts.size() != 2) return refused;
+  const auto refused = [&item](FailureReason why) {
+    return DiskScanner::CleanResult{0, item.target.title, why};
+  };
+  if (!ctx.homeUsable()) return refused({Kind::homeUnusable});
+  if (!remove || item.measuredParts.size() != 2) return refused({Kind::notScanned});
   std::vector<std::string> written;
   for (const std::string& path : item.resolvedPaths) written.push_back(platform::standardize(path));
-  if (written != trashParts(ctx)) return refused;
+  if (written != trashParts(ctx)) return refused({Kind::notScanned});
 
   OpenedTrash trash;
   openTrash(ctx, trash);
-  if (trash.refused) return refused;
+  if (trash.refused) return refused(*trash.refused);
   const TrashFolder* folders[] = {&trash.files, &trash.info};
   for (size_t i = 0; i < 2; ++i) {
     if (folders[i]->state == State::Present && folders[i]->identity != item.measuredParts[i].identity)
-      return refused;
+      return refused({Kind::notScanned});
   }
 
-  bool failed = false;
+  // Every failure marks the item; the first one says why.
+  std::optional<FailureReason> failure;
+  const auto fail = [&failure](const FailureReason& why) {
+    if (!failure) failure = why;
+  };
   int64_t released = 0;
   const std::time_t started = std::time(nullptr);
   // Items first; an info file goes only once its item is completely gone,
   // so whatever stays behind can still be listed and restored.
   if (trash.files.state == State::Present) {
     std::vector<std::string> names;
-    if (!platform::directoryNamesAt(trash.files.fd.get(), names)) failed = true;
+    if (!platform::directoryNamesAt(trash.files.fd.get(), names)) fail({Kind::listFailed, errno});
     for (const std::string& name : names) {
-      if (!remove(trash.files.fd.get(), trash.files.path, name, released) || holds(trash.files, name)) {
-        failed = true;
+      const Attempt removed = remove(trash.files.fd.get(), trash.files.path, name, released);
+      if (!removed || holds(trash.files, name)) {
+        fail(removed.failure.value_or(FailureReason{Kind::removeFailed}));
         continue;
       }
-      if (trash.info.state == State::Present &&
-          !removeInfo(trash.info, name + std::string(kInfoExtension), released))
-        failed = true;
+      if (trash.info.state != State::Present) continue;
+      if (const Attempt gone = removeInfo(trash.info, name + std::string(kInfoExtension), released); !gone)
+        fail(*gone.failure);
     }
   }
   // Then what info/ holds without an item: records of items that are gone,
   // and anything that is no record at all.
   if (trash.info.state == State::Present) {
     std::vector<std::string> names;
-    if (!platform::directoryNamesAt(trash.info.fd.get(), names)) failed = true;
+    if (!platform::directoryNamesAt(trash.info.fd.get(), names)) fail({Kind::listFailed, errno});
     for (const std::string& name : names) {
       if (name.size() > kInfoExtension.size() && name.ends_with(kInfoExtension)) {
         if (holds(trash.files, name.substr(0, name.size() - kInfoExtension.size()))) continue;
@@ -233,33 +266,41 @@ DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const Engi
         if (fstatat(trash.info.fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (S_ISREG(st.st_mode) && st.st_mtime > started - kFreshInfoSeconds) continue;
       }
-      if (!remove(trash.info.fd.get(), trash.info.path, name, released)) failed = true;
+      if (const Attempt removed = remove(trash.info.fd.get(), trash.info.path, name, released); !removed)
+        fail(*removed.failure);
     }
   }
 
   DiskScanner::CleanResult result;
   result.freedBytes = std::max<int64_t>(0, released);
-  if (failed) result.failedTitle = item.target.title;
+  if (failure) {
+    result.failedTitle = item.target.title;
+    result.reason = failure;
+  }
   return result;
 }
 
-bool TrashEmptier::removeItem(int folderFd, const std::string& folderPath, const std::string& name,
-                              int64_t& releasedBytes) {
+Attempt TrashEmptier::removeItem(int folderFd, const std::string& folderPath, const std::string& name,
+                                 int64_t& releasedBytes) {
   struct stat st {};
-  if (fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
+  if (fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    return errno == ENOENT ? Attempt::done() : Attempt::failed(Kind::lookFailed, errno);
+  const auto unlinked = [&](int status) {
+    return status == 0 || errno == ENOENT ? Attempt::done() : Attempt::failed(Kind::removeFailed, errno);
+  };
   if (!S_ISDIR(st.st_mode))
-    return SafeRemover::unlinkCounting(folderFd, name.c_str(), st, releasedBytes) == 0 || errno == ENOENT;
+    return unlinked(SafeRemover::unlinkCounting(folderFd, name.c_str(), st, releasedBytes));
   // The remover refuses a folder mounted in the Trash: not the Trash's to remove.
   const SafeRemover::Cleared cleared =
       SafeRemover::clear(joinPath(folderPath, name), {st.st_dev, st.st_ino}, removeEverything);
   releasedBytes += cleared.releasedBytes;
   switch (cleared.outcome) {
     case SafeRemover::Outcome::Vanished:
-      return true;
+      return Attempt::done();
     case SafeRemover::Outcome::Removed:
-      return unlinkat(folderFd, name.c_str(), AT_REMOVEDIR) == 0 || errno == ENOENT;
+      return unlinked(unlinkat(folderFd, name.c_str(), AT_REMOVEDIR));
     default:
-      return false;
+      return Attempt::failed(cleared.reason.value_or(FailureReason{Kind::removeFailed}));
   }
 }
 

@@ -24,6 +24,7 @@
 #include "engine/clean/CleanupItem.h"
 #include "engine/clean/CleanupTarget.h"
 #include "engine/clean/DiskScanner.h"
+#include "platform/core/Attempt.h"
 #include "platform/core/EngineContext.h"
 
 namespace tidewell::engine {
@@ -33,11 +34,11 @@ class TrashEmptier {
   // Removes the entry `name` of the open folder filesFd (at the physical
   // path filesPath) with everything inside it, never through a link or
   // across a mount point, adding to releasedBytes what that gave back (as
-  // SafeRemover::Cleared counts it). True when nothing of it is left. Tests
-  // hand in one that fails half way, as a read-only subfolder or an
-  // interruption would.
-  using ItemRemover = std::function<bool(int filesFd, const std::string& filesPath, const std::string& name,
-                                         int64_t& releasedBytes)>;
+  // SafeRemover::Cleared counts it). Done when nothing of it is left, else
+  // why not. Tests hand in one that fails half way, as a read-only
+  // subfolder or an interruption would.
+  using ItemRemover = std::function<platform::Attempt(int filesFd, const std::string& filesPath,
+                                                      const std::string& name, int64_t& releasedBytes)>;
 
   // An info file without its item younger than this is kept: another
   // client may be between claiming the name and moving the item in.
@@ -57,7 +58,8 @@ class TrashEmptier {
   // info/ whose item is not in files/ goes (an info file younger than
   // kFreshInfoSeconds stays). The item fails when the Trash no longer
   // passes its gate, is not the one measured, or anything in it could not
-  // be removed; a Trash that vanished frees 0 and is not failed. freedBytes
+  // be removed (the reason names the first such cause); a Trash that
+  // vanished frees 0 and is not failed. freedBytes
   // is what the emptying gave back, never what was measured: an item still
   // linked from outside the Trash frees nothing.
   static DiskScanner::CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
@@ -65,8 +67,8 @@ class TrashEmptier {
                                         const ItemRemover& removeItem);
 
   // The ItemRemover used by clean().
-  [[nodiscard]] static bool removeItem(int filesFd, const std::string& filesPath, const std::string& name,
-                                       int64_t& releasedBytes);
+  static platform::Attempt removeItem(int filesFd, const std::string& filesPath, const std::string& name,
+                                      int64_t& releasedBytes);
 };
 
 }  // namespace tidewell::engine

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <optional>
@@ -14,6 +15,8 @@
 #include "engine/safety/PathSafety.h"
 #include "platform/core/DirectoryListing.h"
 #include "platform/core/MountBoundary.h"
+#include "platform/core/NothingThere.h"
+#include "platform/core/PhysicalPath.h"
 #include "platform/core/ReachedItem.h"
 #include "platform/core/Trash.h"
 
@@ -22,6 +25,8 @@ namespace tidewell::engine {
 namespace {
 
 using platform::EngineContext;
+using platform::FailureReason;
+using Kind = FailureReason::Kind;
 
 constexpr std::string_view libraryRoots[] = {
     "Library/Caches",           "Library/Application Support", "Library/Containers",
@@ -68,19 +73,39 @@ std::string locationOf(const std::string& root, const std::string& home) {
 // folder swapped for a link cannot lead the move outside the home; what is
 // there now is judged through the folder reached: the item itself (not a
 // link), not a mount point. The move then acts on that same folder.
-std::optional<platform::ReachedItem> reachTrashable(const BigItem& item, const EngineContext& ctx) {
-  if (item.kind == BigItem::Kind::container || !item.identity || !ctx.homeUsable()) return std::nullopt;
+// Sets why to the rule that refused, or the call that failed.
+std::optional<platform::ReachedItem> reachTrashable(const BigItem& item, const EngineContext& ctx,
+                                                    FailureReason& why) {
+  const auto refuse = [&why](FailureReason reason) -> std::optional<platform::ReachedItem> {
+    why = reason;
+    return std::nullopt;
+  };
+  if (item.kind == BigItem::Kind::container) return refuse({Kind::container});
+  if (!item.identity) return refuse({Kind::notScanned});
+  if (!ctx.homeUsable()) return refuse({Kind::homeUnusable});
   const std::string path = platform::standardize(item.url);
-  if (!PathSafety::isNestedBelow(path, ctx.home)) return std::nullopt;
-  if (ctx.isMountPoint(path) || PathSafety::touchesCredential(path, ctx)) return std::nullopt;
+  if (!PathSafety::isNestedBelow(path, ctx.home)) return refuse({Kind::outsideAreas});
+  if (ctx.isMountPoint(path)) return refuse({Kind::mountPoint});
+  if (PathSafety::touchesCredential(path, ctx)) return refuse({Kind::credential});
   auto reached = platform::ReachedItem::reach(ctx.home, path);
-  if (!reached || !PathSafety::isNestedBelow(reached->path(), reached->root()) ||
-      PathSafety::touchesCredential(reached->path(), ctx))
-    return std::nullopt;
+  if (!reached) {
+    // Its folder leads outside the home, or cannot be reached without a link at all.
+    const auto located = platform::physicalLocation(path);
+    const auto home = platform::physicalPath(ctx.home);
+    if (located && home && !PathSafety::isNestedBelow(*located, *home)) return refuse({Kind::outsideAreas});
+    return refuse({Kind::unreachable});
+  }
+  if (!PathSafety::isNestedBelow(reached->path(), reached->root())) return refuse({Kind::outsideAreas});
+  if (PathSafety::touchesCredential(reached->path(), ctx)) return refuse({Kind::credential});
   struct stat st {};
-  if (!reached->look(st) || S_ISLNK(st.st_mode) ||
-      platform::isMountPointAt(reached->parentFd(), reached->name().c_str()))
-    return std::nullopt;
+  if (!reached->look(st)) {
+    const int error = errno;
+    return refuse(platform::isNothingThere(error) ? FailureReason{Kind::gone}
+                                                  : FailureReason{Kind::lookFailed, error});
+  }
+  if (S_ISLNK(st.st_mode)) return refuse({Kind::link});
+  if (platform::isMountPointAt(reached->parentFd(), reached->name().c_str()))
+    return refuse({Kind::mountPoint});
   return reached;
 }
 
@@ -163,9 +188,12 @@ std::vector<BigItem> BigItemScanner::scan(const Progress& progress, const Engine
 }
 
 BigItemScanner::TrashOutcome BigItemScanner::trash(const BigItem& item, const EngineContext& ctx) {
-  const auto reached = reachTrashable(item, ctx);
-  if (!reached || !platform::Trash::moveToTrash(*reached, *item.identity, ctx)) return {item.name, 0, false};
-  return {item.name, item.sizeBytes, true};
+  FailureReason refused;
+  const auto reached = reachTrashable(item, ctx, refused);
+  if (!reached) return {item.name, 0, false, refused};
+  const platform::Attempt moved = platform::Trash::moveToTrash(*reached, *item.identity, ctx);
+  if (!moved) return {item.name, 0, false, moved.failure};
+  return {item.name, item.sizeBytes, true, std::nullopt};
 }
 
 }  // namespace tidewell::engine

@@ -14,26 +14,35 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/clean/CleanupTarget.h"
 #include "engine/deepscan/BigItem.h"
 #include "engine/walk/SizeMeasure.h"
 #include "platform/core/EngineContext.h"
+#include "platform/core/FailureReason.h"
 
 namespace tidewell::engine {
 
 class BigItemScanner {
  public:
   // The result of one trash request: the item's name, its size when it was
-  // moved (else 0) and whether it was moved.
+  // moved (else 0), whether it was moved, and if not, why.
   struct [[nodiscard]] TrashOutcome {
+    TrashOutcome() = default;
+    TrashOutcome(std::string itemName, int64_t freed, bool moved,
+                 std::optional<platform::FailureReason> why = std::nullopt)
+        : name(std::move(itemName)), freedBytes(freed), success(moved), reason(why) {}
+
     std::string name;
     int64_t freedBytes = 0;
     bool success = false;
+    std::optional<platform::FailureReason> reason;
 
     bool operator==(const TrashOutcome&) const = default;
   };
@@ -104,7 +113,8 @@ class BigItemScanner {
   // it physically lies, reached from the home without following a link),
   // for an item that is now a link, a mount point or no longer the entry
   // the scan found, and for one that is or holds a credential where it
-  // physically lies. Never deletes.
+  // physically lies; the outcome names the rule that refused, or the
+  // Trash's reason. Never deletes.
   static TrashOutcome trash(const BigItem& item, const platform::EngineContext& ctx);
 };
 

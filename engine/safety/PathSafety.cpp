@@ -1,19 +1,24 @@
 #include "engine/safety/PathSafety.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <optional>
 
 #include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
+#include "platform/core/NothingThere.h"
 #include "platform/core/PhysicalPath.h"
 
 namespace tidewell::engine {
 
 namespace {
 
+using platform::FailureReason;
 using platform::isBelow;
 using platform::isSameOrBelow;
 using platform::standardize;
+
+using Kind = FailureReason::Kind;
 
 bool holdsNul(std::string_view text) { return text.find('\0') != std::string_view::npos; }
 
@@ -90,48 +95,68 @@ const std::vector<std::string>& PathSafety::temporaryRoots(const platform::Engin
 bool PathSafety::isSafeToTouch(std::string_view path, std::string_view home,
                                const std::vector<std::string>& temporaryRoots,
                                const std::vector<std::string>& extraUserFolders) {
+  return !refusal(path, home, temporaryRoots, extraUserFolders);
+}
+
+bool PathSafety::isSafeToTouch(std::string_view path, const platform::EngineContext& ctx) {
+  return !refusal(path, ctx);
+}
+
+bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::EngineContext& ctx) {
+  return !physicalRefusal(path, ctx);
+}
+
+std::optional<FailureReason> PathSafety::refusal(std::string_view path, std::string_view home,
+                                                 const std::vector<std::string>& temporaryRoots,
+                                                 const std::vector<std::string>& extraUserFolders) {
   // A NUL byte would cut the path short at the system call, so the path
   // judged here would not be the one removed.
-  if (holdsNul(path) || holdsNul(home)) return false;
+  if (holdsNul(home)) return FailureReason{Kind::homeUnusable};
+  if (holdsNul(path)) return FailureReason{Kind::badPath};
   const std::string h = standardize(home);
-  if (!platform::isUsableHome(h)) return false;
+  if (!platform::isUsableHome(h)) return FailureReason{Kind::homeUnusable};
   const std::string p = standardize(path);
-  if (p.empty() || p.front() != '/') return false;
+  if (p.empty() || p.front() != '/') return FailureReason{Kind::badPath};
 
   for (const std::string& credential : credentialPaths())
-    if (touchesCredentialAt(p, platform::joinPath(h, credential))) return false;
+    if (touchesCredentialAt(p, platform::joinPath(h, credential))) return FailureReason{Kind::credential};
 
   for (const std::string& written : temporaryRoots) {
     const std::string root = standardize(written);
-    if (usableTemporaryRoot(root, h) && isSameOrBelow(p, root)) return true;
+    if (usableTemporaryRoot(root, h) && isSameOrBelow(p, root)) return std::nullopt;
   }
 
-  if (!isBelow(p, h)) return false;
+  if (!isBelow(p, h)) return FailureReason{Kind::outsideAreas};
 
   // Standardized, so the rest has no empty components. Walked in place, not
   // collected: emptying a deep tree asks about every entry, each a long path.
   const std::string_view rest = std::string_view(p).substr(h.size() + 1);
-  if (rest.empty()) return false;
-  if (!isUserFolder(rest.substr(0, rest.find('/')), extraUserFolders)) return true;
+  if (rest.empty()) return FailureReason{Kind::outsideAreas};
+  if (!isUserFolder(rest.substr(0, rest.find('/')), extraUserFolders)) return std::nullopt;
   for (size_t pos = 0; pos < rest.size();) {
     size_t slash = rest.find('/', pos);
     if (slash == std::string_view::npos) slash = rest.size();
     const std::string_view component = rest.substr(pos, slash - pos);
-    if (developerArtefactFolders().count(component) || buildFolders().count(component)) return true;
+    if (developerArtefactFolders().count(component) || buildFolders().count(component)) return std::nullopt;
     pos = slash + 1;
   }
-  return false;
+  return FailureReason{Kind::userFiles};
 }
 
-bool PathSafety::isSafeToTouch(std::string_view path, const platform::EngineContext& ctx) {
-  return isSafeToTouch(path, ctx.home, ctx.temporaryRoots, ctx.extraUserFolders);
+std::optional<FailureReason> PathSafety::refusal(std::string_view path, const platform::EngineContext& ctx) {
+  return refusal(path, ctx.home, ctx.temporaryRoots, ctx.extraUserFolders);
 }
 
-bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::EngineContext& ctx) {
-  if (!isSafeToTouch(path, ctx)) return false;
+std::optional<FailureReason> PathSafety::physicalRefusal(std::string_view path,
+                                                         const platform::EngineContext& ctx) {
+  if (auto refused = refusal(path, ctx)) return refused;
 
   const auto located = platform::physicalLocation(std::string(path));
-  if (!located) return false;
+  if (!located) {
+    const int error = errno;
+    return platform::isNothingThere(error) ? FailureReason{Kind::gone}
+                                           : FailureReason{Kind::lookFailed, error};
+  }
 
   // The home and the roots may themselves be reached through links; judge
   // the physical path against where they physically are.
@@ -139,7 +164,7 @@ bool PathSafety::isSafeToTouchPhysically(std::string_view path, const platform::
   std::vector<std::string> roots;
   for (const std::string& root : ctx.temporaryRoots)
     roots.push_back(platform::physicalPath(root).value_or(root));
-  return isSafeToTouch(*located, home, roots, ctx.extraUserFolders);
+  return refusal(*located, home, roots, ctx.extraUserFolders);
 }
 
 bool PathSafety::touchesCredential(std::string_view path, const platform::EngineContext& ctx) {

@@ -11,12 +11,14 @@
 // constant lists built once; callable from any thread.
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/core/EngineContext.h"
+#include "platform/core/FailureReason.h"
 
 namespace tidewell::engine {
 
@@ -54,6 +56,16 @@ class PathSafety {
   // With ctx's home, temporary roots and extra user folders.
   static bool isSafeToTouch(std::string_view path, const platform::EngineContext& ctx);
 
+  // Which rule of the gate above refuses path, none when it holds: a path
+  // that is empty, relative or holds a NUL is badPath, an unusable home
+  // homeUnusable, then credential, outsideAreas (not strictly below the
+  // home nor in a temporary root) and userFiles, in the gate's order.
+  static std::optional<platform::FailureReason> refusal(
+      std::string_view path, std::string_view home, const std::vector<std::string>& temporaryRoots,
+      const std::vector<std::string>& extraUserFolders = {});
+  static std::optional<platform::FailureReason> refusal(std::string_view path,
+                                                        const platform::EngineContext& ctx);
+
   // The rule to call right before deleting: isSafeToTouch(path, ctx) holds
   // for the path as given AND for its physical location, realpath(parent) +
   // "/" + last component, judged against the physical home and temporary
@@ -61,6 +73,11 @@ class PathSafety {
   // it really leads; the last component is not resolved (a link there is
   // removed as a link). False when the parent cannot be resolved.
   static bool isSafeToTouchPhysically(std::string_view path, const platform::EngineContext& ctx);
+  // Which rule refuses it there: refusal() of the path as given, else of
+  // its physical location; gone or lookFailed (with the errno) when the
+  // parent cannot be resolved.
+  static std::optional<platform::FailureReason> physicalRefusal(std::string_view path,
+                                                                const platform::EngineContext& ctx);
 
   // True when path, as given or where it physically lies (its parent
   // resolved), is a credential path, lies below one or holds one; each

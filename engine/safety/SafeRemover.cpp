@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <vector>
 
 #include "base/Paths.h"
@@ -17,6 +18,9 @@
 namespace tidewell::engine {
 
 namespace {
+
+using platform::FailureReason;
+using Kind = FailureReason::Kind;
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
@@ -39,9 +43,9 @@ class TreeEmptier {
   // is always room for it.
   static constexpr size_t kMaxOpen = 128;
 
-  TreeEmptier(std::string path, const SafeRemover::Gate& mayRemove,
+  TreeEmptier(std::string path, const SafeRemover::Gate& refusalOf,
               const SafeRemover::BeforeOpening& beforeOpening)
-      : path_(std::move(path)), mayRemove_(mayRemove), beforeOpening_(beforeOpening) {}
+      : path_(std::move(path)), refusalOf_(refusalOf), beforeOpening_(beforeOpening) {}
   ~TreeEmptier() {
     for (size_t index : held_) close(stack_[index].fd);
   }
@@ -50,6 +54,8 @@ class TreeEmptier {
 
   // What the unlinking so far gave back (SafeRemover::Cleared).
   int64_t released() const { return released_; }
+  // Why the first entry that was kept was kept.
+  const std::optional<FailureReason>& reason() const { return reason_; }
 
   // Empties the open folder partFd (which stays the caller's) at path_.
   // False when anything was kept.
@@ -59,6 +65,7 @@ class TreeEmptier {
     part.fd = partFd;
     part.pathLength = path_.size();
     part.complete = platform::directoryNamesAt(partFd, part.todo);
+    if (!part.complete) note({Kind::listFailed, errno});
     std::reverse(part.todo.begin(), part.todo.end());
     stack_.push_back(std::move(part));
     for (;;) {
@@ -96,31 +103,36 @@ class TreeEmptier {
     path_.resize(folder.pathLength);
     path_ += '/';
     path_ += name;
-    if (!mayRemove_(path_)) {
-      folder.complete = false;
+    if (auto refused = refusalOf_(path_)) {
+      keep(folder, *refused);
       return;
     }
     const int fd = folder.fd;
     struct stat st {};
     if (fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-      if (errno != ENOENT) folder.complete = false;
+      if (errno != ENOENT) keep(folder, {Kind::lookFailed, errno});
       return;
     }
     if (!S_ISDIR(st.st_mode)) {
       // Files, links (as links), FIFOs, sockets, devices.
       if (SafeRemover::unlinkCounting(fd, name.c_str(), st, released_) != 0 && errno != ENOENT)
-        folder.complete = false;
+        keep(folder, {Kind::removeFailed, errno});
       return;
     }
     if (platform::isMountPointAt(fd, name.c_str())) {
-      folder.complete = false;
+      keep(folder, {Kind::mountPoint});
       return;
     }
     if (beforeOpening_) beforeOpening_(path_);
+    // Swapped for a link or another folder since it was listed: not entered.
     platform::FileDescriptor child(openat(fd, name.c_str(), kFolderFlags));
+    if (!child.ok()) {
+      keep(folder, {Kind::openFailed, errno});
+      return;
+    }
     struct stat opened {};
-    if (!child.ok() || fstat(child.get(), &opened) != 0 || identityOf(opened) != identityOf(st)) {
-      folder.complete = false;  // swapped for a link or another folder since it was listed
+    if (fstat(child.get(), &opened) != 0 || identityOf(opened) != identityOf(st)) {
+      keep(folder, {Kind::notScanned});
       return;
     }
     Frame next;
@@ -128,6 +140,7 @@ class TreeEmptier {
     next.identity = identityOf(opened);
     next.pathLength = path_.size();
     next.complete = platform::directoryNamesAt(child.get(), next.todo);
+    if (!next.complete) note({Kind::listFailed, errno});
     std::reverse(next.todo.begin(), next.todo.end());
     stack_.push_back(std::move(next));  // `folder` is not used past this point
     hold(stack_.size() - 1, child.release());
@@ -148,7 +161,17 @@ class TreeEmptier {
       parent.complete = false;
       return;
     }
-    if (unlinkat(parent.fd, done.name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOENT) parent.complete = false;
+    if (unlinkat(parent.fd, done.name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOENT)
+      keep(parent, {Kind::removeFailed, errno});
+  }
+
+  // Only the first reason is kept: what follows it is often its echo.
+  void note(const FailureReason& why) {
+    if (!reason_) reason_ = why;
+  }
+  void keep(Frame& folder, const FailureReason& why) {
+    folder.complete = false;
+    note(why);
   }
 
   static void giveUp(Frame& folder) {
@@ -195,6 +218,7 @@ class TreeEmptier {
       const int fd = openat(stack_[k - 1].fd, folder.name.c_str(), kFolderFlags);
       struct stat st {};
       if (fd < 0 || fstat(fd, &st) != 0 || identityOf(st) != folder.identity) {
+        note(fd < 0 ? FailureReason{Kind::openFailed, errno} : FailureReason{Kind::notScanned});
         if (fd >= 0) close(fd);
         for (size_t j = k; j < stack_.size(); ++j) {
           stack_[j].lost = true;
@@ -234,7 +258,8 @@ class TreeEmptier {
   std::vector<size_t> held_;  // frames below the part that hold a descriptor
   std::string path_;          // the path of the entry being handled
   int64_t released_ = 0;
-  const SafeRemover::Gate& mayRemove_;
+  std::optional<FailureReason> reason_;
+  const SafeRemover::Gate& refusalOf_;
   const SafeRemover::BeforeOpening& beforeOpening_;
 };
 
@@ -248,37 +273,49 @@ bool SafeRemover::identify(const std::string& path, FileIdentity& out) {
 }
 
 SafeRemover::Cleared SafeRemover::clear(const std::string& path, const FileIdentity& measured,
-                                        const Gate& mayRemove, const BeforeOpening& beforeOpening) {
-  const Cleared refused{Outcome::Refused, 0};
-  const Cleared vanished{Outcome::Vanished, 0};
+                                        const Gate& refusalOf, const BeforeOpening& beforeOpening) {
+  const auto refused = [](FailureReason why) { return Cleared{Outcome::Refused, 0, why}; };
+  const Cleared vanished{Outcome::Vanished, 0, std::nullopt};
+  // Cannot be looked at: vanished when nothing is there, else refused.
+  const auto unseen = [&](Kind kind, int error) {
+    return platform::isNothingThere(error) ? vanished : refused({kind, error});
+  };
   const std::string name(platform::lastComponent(path));
-  if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..") return refused;
+  if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..")
+    return refused({Kind::badPath});
   platform::FileDescriptor parent(
       open(std::string(platform::parentPath(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!parent.ok()) return platform::isNothingThere(errno) ? vanished : refused;
+  if (!parent.ok()) return unseen(Kind::openFailed, errno);
 
   struct stat st {};
   if (fstatat(parent.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-    return platform::isNothingThere(errno) ? vanished : refused;
-  if (S_ISLNK(st.st_mode) || identityOf(st) != measured) return refused;
+    return unseen(Kind::lookFailed, errno);
+  if (S_ISLNK(st.st_mode)) return refused({Kind::link});
+  if (identityOf(st) != measured) return refused({Kind::notScanned});
   // Emptying a mount point would empty another file system, or a folder
   // that lives elsewhere on this one.
-  if (platform::isMountPointAt(parent.get(), name.c_str())) return refused;
+  if (platform::isMountPointAt(parent.get(), name.c_str())) return refused({Kind::mountPoint});
 
   if (!S_ISDIR(st.st_mode)) {
     Cleared cleared;
-    if (unlinkCounting(parent.get(), name.c_str(), st, cleared.releasedBytes) == 0)
+    if (unlinkCounting(parent.get(), name.c_str(), st, cleared.releasedBytes) == 0) {
       cleared.outcome = Outcome::Removed;
-    else
-      cleared.outcome = platform::isNothingThere(errno) ? Outcome::Vanished : Outcome::Incomplete;
+    } else if (platform::isNothingThere(errno)) {
+      cleared.outcome = Outcome::Vanished;
+    } else {
+      cleared.outcome = Outcome::Incomplete;
+      cleared.reason = FailureReason{Kind::removeFailed, errno};
+    }
     return cleared;
   }
   platform::FileDescriptor folder(openat(parent.get(), name.c_str(), kFolderFlags));
+  if (!folder.ok()) return refused({Kind::openFailed, errno});
   struct stat opened {};
-  if (!folder.ok() || fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured) return refused;
-  TreeEmptier emptier(path, mayRemove, beforeOpening);
+  if (fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured) return refused({Kind::notScanned});
+  TreeEmptier emptier(path, refusalOf, beforeOpening);
   const bool complete = emptier.run(folder.get(), measured);
-  return {complete ? Outcome::Removed : Outcome::Incomplete, emptier.released()};
+  if (complete) return {Outcome::Removed, emptier.released(), std::nullopt};
+  return {Outcome::Incomplete, emptier.released(), emptier.reason()};
 }
 
 int SafeRemover::unlinkCounting(int dirFd, const char* name, const struct stat& seen, int64_t& released) {

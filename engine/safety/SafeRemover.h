@@ -21,9 +21,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/walk/FileIdentity.h"
+#include "platform/core/FailureReason.h"
 
 namespace tidewell::engine {
 
@@ -42,16 +44,19 @@ class SafeRemover {
   // the link removed was its last one, so a file that is linked from
   // elsewhere too frees nothing, and one linked twice inside the part counts
   // once. Folders, links and other special files count nothing, as in
-  // measuring.
+  // measuring. reason says why a Refused part was refused, or why the
+  // first entry an Incomplete one kept was kept; absent otherwise.
   struct [[nodiscard]] Cleared {
     Outcome outcome = Outcome::Refused;
     int64_t releasedBytes = 0;
+    std::optional<platform::FailureReason> reason;
     bool operator==(const Cleared&) const = default;
   };
 
   // Asked with the full path of every entry below the part before it is
-  // removed; false keeps that entry (and all below it).
-  using Gate = std::function<bool(const std::string& path)>;
+  // removed: the reason that entry (and all below it) must stay, or none
+  // when it may go.
+  using Gate = std::function<std::optional<platform::FailureReason>(const std::string& path)>;
 
   // Called with the full path of a sub-folder after it was listed and
   // looked at, right before it is opened; tests swap it there.
@@ -59,7 +64,7 @@ class SafeRemover {
 
   // path: absolute, standardized. A folder is emptied and kept; anything
   // else is unlinked.
-  static Cleared clear(const std::string& path, const FileIdentity& measured, const Gate& mayRemove,
+  static Cleared clear(const std::string& path, const FileIdentity& measured, const Gate& refusalOf,
                        const BeforeOpening& beforeOpening = {});
 
   // Unlinks the entry `name` (anything but a folder) of the open folder

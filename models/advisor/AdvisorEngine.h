@@ -2,12 +2,14 @@
 // What the Advisor model needs of the engine: the four findings and the
 // three actions, each one blocking call to a system tool. Called from
 // worker threads, several at once: implementations are const and hold
-// nothing but values. Failures read as empty, 0 or false, as the engine's.
+// nothing but values. Failures read as empty, 0 or an action's reason, as
+// the engine's.
 
 #include <cstdint>
 #include <vector>
 
 #include "engine/advisor/AdvisorService.h"
+#include "platform/core/Attempt.h"
 
 namespace tidewell::models {
 
@@ -21,12 +23,13 @@ class AdvisorEngine {
   virtual int localSnapshotCount() const = 0;
   virtual int64_t dockerDiskBytes() const = 0;
 
-  // Deletes the runtime with runtime.id; true when the tool succeeded.
-  virtual bool deleteRuntime(const engine::AdvisorService::SimRuntime& runtime) const = 0;
-  // Removes every unavailable simulator; true when the tool succeeded.
-  virtual bool deleteUnavailableSimulators() const = 0;
-  // Thins the start-up volume's local snapshots; true when the tool succeeded.
-  virtual bool thinLocalSnapshots() const = 0;
+  // Deletes the runtime with runtime.id; done when the tool succeeded, else
+  // the tool's reason.
+  virtual platform::Attempt deleteRuntime(const engine::AdvisorService::SimRuntime& runtime) const = 0;
+  // Removes every unavailable simulator; done when the tool succeeded.
+  virtual platform::Attempt deleteUnavailableSimulators() const = 0;
+  // Thins the start-up volume's local snapshots; done when the tool succeeded.
+  virtual platform::Attempt thinLocalSnapshots() const = 0;
 };
 
 }  // namespace tidewell::models

@@ -52,13 +52,19 @@ QCoro::Task<> AdvisorViewModel::scan() {
   publish(this, phase_, Phase::list, &AdvisorViewModel::phaseChanged);
 }
 
-QCoro::Task<bool> AdvisorViewModel::runAction(QString id, std::function<bool(const AdvisorEngine&)> action) {
+QCoro::Task<platform::Attempt> AdvisorViewModel::runAction(
+    QString id, std::function<platform::Attempt(const AdvisorEngine&)> action) {
+  const std::string name = id.toStdString();
   publish(this, busyAction_, std::optional(std::move(id)), &AdvisorViewModel::busyActionChanged);
-  QFuture<bool> running = services_.executor->run([engine = engine_, action] { return action(*engine); });
-  const bool succeeded = co_await running;
+  QFuture<platform::Attempt> running =
+      services_.executor->run([engine = engine_, action] { return action(*engine); });
+  const platform::Attempt attempt = co_await running;
+  if (attempt.failure)
+    qCWarning(lcModels).noquote() << QStringLiteral("advisor: %1 failed: %2")
+                                         .arg(QString::fromStdString(name), reasonForLog(*attempt.failure));
   // Whichever action ends clears it, as the screen shows one spinner.
   publish(this, busyAction_, std::nullopt, &AdvisorViewModel::busyActionChanged);
-  co_return succeeded;
+  co_return attempt;
 }
 
 void AdvisorViewModel::patchFindings(const std::function<void(Findings&)>& patch) {
@@ -69,10 +75,10 @@ void AdvisorViewModel::patchFindings(const std::function<void(Findings&)>& patch
 
 QCoro::Task<> AdvisorViewModel::deleteRuntime(AdvisorService::SimRuntime runtime) {
   auto keep = keepAlive();
-  QCoro::Task<bool> deleting =
+  QCoro::Task<platform::Attempt> deleting =
       runAction(QString::fromStdString(runtime.id),
                 [runtime](const AdvisorEngine& e) { return e.deleteRuntime(runtime); });
-  const bool deleted = co_await deleting;
+  const bool deleted = bool(co_await deleting);
   const QString name = QString::fromStdString(runtime.name);
   if (!deleted) {
     setLastMessage(QStringLiteral("Couldn't delete ") + name +
@@ -91,7 +97,7 @@ QCoro::Task<> AdvisorViewModel::removeUnavailable() {
   auto keep = keepAlive();
   // The count the user saw when asking, not whatever a scan meanwhile found.
   const int removed = findings_.unavailableSims;
-  QCoro::Task<bool> removing =
+  QCoro::Task<platform::Attempt> removing =
       runAction(QString::fromLatin1(unavailableSimsAction),
                 [](const AdvisorEngine& e) { return e.deleteUnavailableSimulators(); });
   if (!co_await removing) {
@@ -106,8 +112,8 @@ QCoro::Task<> AdvisorViewModel::removeUnavailable() {
 
 QCoro::Task<> AdvisorViewModel::thinSnapshots() {
   auto keep = keepAlive();
-  QCoro::Task<bool> thinning = runAction(QString::fromLatin1(snapshotsAction),
-                                         [](const AdvisorEngine& e) { return e.thinLocalSnapshots(); });
+  QCoro::Task<platform::Attempt> thinning = runAction(
+      QString::fromLatin1(snapshotsAction), [](const AdvisorEngine& e) { return e.thinLocalSnapshots(); });
   if (!co_await thinning) {
     setLastMessage(QStringLiteral("Couldn't thin local snapshots."));
     co_return;

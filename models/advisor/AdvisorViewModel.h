@@ -81,8 +81,9 @@ class AdvisorViewModel : public FeatureModel {
 
  private:
   // Marks id busy, runs action off the GUI thread, clears busyAction;
-  // finishes with the action's success.
-  QCoro::Task<bool> runAction(QString id, std::function<bool(const AdvisorEngine&)> action);
+  // finishes with what the action came to, logging why when it failed.
+  QCoro::Task<platform::Attempt> runAction(QString id,
+                                           std::function<platform::Attempt(const AdvisorEngine&)> action);
   void patchFindings(const std::function<void(Findings&)>& patch);
 
   ModelServices services_;

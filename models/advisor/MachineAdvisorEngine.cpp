@@ -2,15 +2,7 @@
 
 namespace tidewell::models {
 
-namespace {
-
 using engine::AdvisorService;
-
-bool succeeds(const AdvisorService::Command& command) {
-  return AdvisorService::run(command.executable, command.arguments).has_value();
-}
-
-}  // namespace
 
 std::vector<AdvisorService::SimRuntime> MachineAdvisorEngine::runtimes() const {
   return AdvisorService::runtimes(ctx_);
@@ -24,16 +16,16 @@ int MachineAdvisorEngine::localSnapshotCount() const { return AdvisorService::lo
 
 int64_t MachineAdvisorEngine::dockerDiskBytes() const { return AdvisorService::dockerDiskBytes(ctx_); }
 
-bool MachineAdvisorEngine::deleteRuntime(const AdvisorService::SimRuntime& runtime) const {
+platform::Attempt MachineAdvisorEngine::deleteRuntime(const AdvisorService::SimRuntime& runtime) const {
   return AdvisorService::deleteRuntime(runtime, ctx_);
 }
 
-bool MachineAdvisorEngine::deleteUnavailableSimulators() const {
-  return succeeds(AdvisorService::deleteUnavailableCommand(ctx_));
+platform::Attempt MachineAdvisorEngine::deleteUnavailableSimulators() const {
+  return AdvisorService::perform(AdvisorService::deleteUnavailableCommand(ctx_));
 }
 
-bool MachineAdvisorEngine::thinLocalSnapshots() const {
-  return succeeds(AdvisorService::thinSnapshotsCommand(ctx_));
+platform::Attempt MachineAdvisorEngine::thinLocalSnapshots() const {
+  return AdvisorService::perform(AdvisorService::thinSnapshotsCommand(ctx_));
 }
 
 }  // namespace tidewell::models

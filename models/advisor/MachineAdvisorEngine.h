@@ -16,9 +16,9 @@ class MachineAdvisorEngine final : public AdvisorEngine {
   int unavailableSimulatorCount() const override;
   int localSnapshotCount() const override;
   int64_t dockerDiskBytes() const override;
-  bool deleteRuntime(const engine::AdvisorService::SimRuntime& runtime) const override;
-  bool deleteUnavailableSimulators() const override;
-  bool thinLocalSnapshots() const override;
+  platform::Attempt deleteRuntime(const engine::AdvisorService::SimRuntime& runtime) const override;
+  platform::Attempt deleteUnavailableSimulators() const override;
+  platform::Attempt thinLocalSnapshots() const override;
 
  private:
   platform::EngineContext ctx_;

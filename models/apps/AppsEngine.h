@@ -5,7 +5,8 @@
 //
 // Called from worker threads, several calls at once: implementations are
 // const and hold nothing but values. Nothing throws; failures surface as
-// fewer applications or as failed entries of the result.
+// fewer applications or as failed entries of the result, each with its
+// reason.
 
 #include <functional>
 #include <vector>

@@ -151,6 +151,17 @@ QCoro::Task<> AppsViewModel::confirmUninstall(uint64_t planId) {
   const engine::UninstallResult result = co_await future;
   qCDebug(lcModels) << "apps: uninstall moved" << result.movedCount << "items," << result.freedBytes
                     << "bytes;" << result.failed.size() << "failed; bundle moved:" << result.appBundleMoved;
+  const QString appName = QString::fromStdString(result.appName);
+  for (const auto& failed : result.failed) {
+    // A refusal of the whole plan names no item, only its message.
+    if (failed.reason.kind == platform::FailureReason::Kind::running)
+      qCWarning(lcModels).noquote()
+          << QStringLiteral("apps: %1 not uninstalled: %2").arg(appName, reasonForLog(failed.reason));
+    else
+      qCWarning(lcModels).noquote() << QStringLiteral("apps: %1 of %2 not moved to the Trash: %3")
+                                           .arg(QString::fromStdString(failed.name), appName,
+                                                reasonForLog(failed.reason));
+  }
   if (result.appBundleMoved) {
     auto remaining = apps_;
     std::erase_if(remaining, [&](const InstalledApp& each) { return each.url == plan.app.url; });

@@ -7,7 +7,8 @@
 // Every call is const and may come from any thread, several at once (the
 // scans measure four rows at a time on worker threads). Implementations hold
 // values only. Nothing throws: a row with nothing to clean is absent, a
-// failure shows in CleanResult::failedTitle, unreadable free space is 0.
+// failure shows in CleanResult::failedTitle with its reason, unreadable
+// free space is 0.
 
 #include <cstdint>
 #include <optional>

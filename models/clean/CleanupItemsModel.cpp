@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "models/MeasureWindow.h"
+#include "models/ModelsLog.h"
 
 namespace tidewell::models {
 
@@ -49,7 +50,7 @@ QCoro::Task<std::vector<CleanupItem>> CleanupItemsModel::measure(Targets targets
   co_return found;
 }
 
-QCoro::Task<int64_t> CleanupItemsModel::cleanInOrder(std::vector<CleanupItem> chosen) {
+QCoro::Task<int64_t> CleanupItemsModel::cleanInOrder(std::vector<CleanupItem> chosen, const char* section) {
   int64_t freed = 0;
   std::vector<std::string> failures;
   auto engine = engine_;
@@ -58,7 +59,14 @@ QCoro::Task<int64_t> CleanupItemsModel::cleanInOrder(std::vector<CleanupItem> ch
         services_.executor->run([engine, item = chosen[i]] { return engine->clean(item); });
     const engine::DiskScanner::CleanResult result = co_await cleaning;
     freed += std::max<int64_t>(result.freedBytes, 0);
-    if (result.failedTitle) failures.push_back(*result.failedTitle);
+    if (result.failedTitle) {
+      qCWarning(lcModels).noquote() << QStringLiteral("%1: %2 not cleaned fully: %3")
+                                           .arg(QLatin1String(section),
+                                                QString::fromStdString(*result.failedTitle),
+                                                result.reason ? reasonForLog(*result.reason)
+                                                              : QStringLiteral("no reason given"));
+      failures.push_back(*result.failedTitle);
+    }
     publish(this, cleanProgress_, static_cast<double>(i + 1) / static_cast<double>(chosen.size()),
             &CleanupItemsModel::cleanProgressChanged);
   }

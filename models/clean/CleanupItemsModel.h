@@ -92,9 +92,10 @@ class CleanupItemsModel : public FeatureModel {
   QCoro::Task<std::vector<engine::CleanupItem>> measure(Targets targets, double denominator,
                                                         Started onStarted);
   // Cleans the items in order, each only after the one before has finished,
-  // publishing cleanProgress after each; then publishes freedBytes and
-  // failedTitles. Returns the bytes freed.
-  QCoro::Task<int64_t> cleanInOrder(std::vector<engine::CleanupItem> chosen);
+  // publishing cleanProgress after each and logging each failure with its
+  // reason under section (a name of static storage, such as "clean"); then
+  // publishes freedBytes and failedTitles. Returns the bytes freed.
+  QCoro::Task<int64_t> cleanInOrder(std::vector<engine::CleanupItem> chosen, const char* section);
 
   // The selection and sums over the items that pass a filter.
   void setSelectedWhere(bool selected, const Filter& filter);

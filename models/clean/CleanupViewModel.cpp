@@ -71,7 +71,7 @@ QCoro::Task<> CleanupViewModel::clean() {
 
   const std::size_t count = chosen.size();
   qCDebug(lcModels) << "clean: cleaning" << count << "items";
-  QCoro::Task<int64_t> cleaning = cleanInOrder(std::move(chosen));
+  QCoro::Task<int64_t> cleaning = cleanInOrder(std::move(chosen), "clean");
   const int64_t freed = co_await cleaning;
   qCDebug(lcModels) << "clean: cleaned" << count << "items, freed" << freed << "bytes,"
                     << failedTitles_.size() << "failed";

@@ -33,7 +33,8 @@ class DeepScanEngine {
   // The container tools' own folders, whose contents the container items
   // already stand for.
   virtual std::vector<std::string> managedPaths() const = 0;
-  // Moves one item to the Trash, or refuses with success false.
+  // Moves one item to the Trash, or refuses with success false and the
+  // reason.
   virtual engine::BigItemScanner::TrashOutcome trash(const engine::BigItem& item) const = 0;
 };
 

@@ -127,7 +127,7 @@ QCoro::Task<> DevModeViewModel::clean() {
 
   const std::size_t count = chosen.size();
   qCDebug(lcModels) << "dev mode: cleaning" << count << "items";
-  QCoro::Task<int64_t> cleaning = cleanInOrder(std::move(chosen));
+  QCoro::Task<int64_t> cleaning = cleanInOrder(std::move(chosen), "dev mode");
   const int64_t freed = co_await cleaning;
   qCDebug(lcModels) << "dev mode: cleaned" << count << "items, freed" << freed << "bytes,"
                     << failedTitles_.size() << "failed";

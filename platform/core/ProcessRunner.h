@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/Attempt.h"
+
 namespace tidewell::platform {
 
 class ProcessRunner {
@@ -18,6 +20,14 @@ class ProcessRunner {
   // could not be launched, was killed by a signal or exited non-zero.
   static std::optional<std::string> run(const std::string& executable,
                                         const std::vector<std::string>& arguments);
+
+  // The same run, saying why it gave no output: the tool could not be
+  // launched (an executable that is not absolute or a text with a NUL:
+  // EINVAL), its output could not be read to the end, it was stopped by a
+  // signal or exited with another status than 0. output, when given,
+  // receives the standard output of a run that was done.
+  static Attempt attempt(const std::string& executable, const std::vector<std::string>& arguments,
+                         std::string* output = nullptr);
 
   // Runs the tool with stdout on /dev/null too and waits for it; the exit
   // status is not read and a failed launch is ignored.

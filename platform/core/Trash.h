@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/core/Attempt.h"
 #include "platform/core/EngineContext.h"
 #include "platform/core/FileIdentity.h"
 #include "platform/core/ReachedItem.h"
@@ -25,22 +26,21 @@ class Trash {
   // Moves the file, folder or link (never followed) that `item` reached
   // into the Trash with a matching .trashinfo, renaming it relative to the
   // folder it was reached through, and naming it in the record as it was
-  // written. False when what is there now is not `expected` (gone, or
-  // something else took its name), the item is a mount point, a Trash,
-  // holds one or lies in one, the home Trash is not the user's own (see
-  // TrashDirectory::openHome), or it cannot be moved without copying;
+  // written. Fails, saying why, when what is there now is not `expected`
+  // (gone, or something else took its name), the item is a mount point, a
+  // Trash, holds one or lies in one, the home Trash is not the user's own
+  // (see TrashDirectory::openHome), or it cannot be moved without copying;
   // nothing is left behind on failure. trashedPath, when given, receives
   // the item's new path. The top directory of another mount comes from
   // ctx.topDirectoryOf.
-  [[nodiscard]] static bool moveToTrash(const ReachedItem& item, const FileIdentity& expected,
-                                        const EngineContext& ctx, std::string* trashedPath = nullptr);
+  static Attempt moveToTrash(const ReachedItem& item, const FileIdentity& expected, const EngineContext& ctx,
+                             std::string* trashedPath = nullptr);
 
   // As above, with the top directory of an item that is not on the home
   // trash's mount taken from topDirectoryOf. Its answer is used only when
   // it is a folder above the item on the item's own mount.
-  [[nodiscard]] static bool moveToTrash(const ReachedItem& item, const FileIdentity& expected,
-                                        const EngineContext& ctx, std::string* trashedPath,
-                                        const TopDirectoryFinder& topDirectoryOf);
+  static Attempt moveToTrash(const ReachedItem& item, const FileIdentity& expected, const EngineContext& ctx,
+                             std::string* trashedPath, const TopDirectoryFinder& topDirectoryOf);
 };
 
 }  // namespace tidewell::platform

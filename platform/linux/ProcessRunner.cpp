@@ -49,7 +49,8 @@ class SpawnSetup {
     ok_ = ok_ && posix_spawn_file_actions_adddup2(&actions_, from, to) == 0;
   }
 
-  // The child's pid, or -1 when the tool could not be started.
+  // The child's pid, or -1 when the tool could not be started (error()
+  // then says why, when the system did).
   pid_t spawn(const std::string& executable, const std::vector<std::string>& arguments) {
     if (!ok_) return -1;
     std::vector<char*> argv;
@@ -59,26 +60,35 @@ class SpawnSetup {
     argv.push_back(nullptr);
     pid_t pid = -1;
     // posix_spawn, not posix_spawnp: the path is used as given, no PATH search.
-    if (posix_spawn(&pid, executable.c_str(), &actions_, &attr_, argv.data(), environ) != 0) return -1;
-    return pid;
+    error_ = posix_spawn(&pid, executable.c_str(), &actions_, &attr_, argv.data(), environ);
+    return error_ == 0 ? pid : -1;
   }
+  int error() const { return error_; }
 
  private:
   posix_spawn_file_actions_t actions_{};
   posix_spawnattr_t attr_{};
   bool ok_ = false;
   bool attrOk_ = false;
+  int error_ = 0;
 };
 
-// Waits for the child, retrying when a signal interrupts the wait. True
+using Kind = FailureReason::Kind;
+
+// Waits for the child, retrying when a signal interrupts the wait. Done
 // only for a normal exit with status 0.
-bool exitedCleanly(pid_t pid) {
+Attempt awaitExit(pid_t pid) {
   int status = 0;
   pid_t done;
   do {
     done = ::waitpid(pid, &status, 0);
   } while (done < 0 && errno == EINTR);
-  return done == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  // A child that cannot be waited for was never seen to run to its end.
+  if (done != pid) return Attempt::failed(Kind::toolNotStarted, done < 0 ? errno : 0);
+  if (WIFSIGNALED(status)) return Attempt::failed(Kind::toolSignalled, WTERMSIG(status));
+  if (!WIFEXITED(status)) return Attempt::failed(Kind::toolNotStarted);
+  if (WEXITSTATUS(status) != 0) return Attempt::failed(Kind::toolExited, WEXITSTATUS(status));
+  return Attempt::done();
 }
 
 // A relative path would name a different program depending on the current
@@ -115,9 +125,16 @@ bool makePipe(FileDescriptor& readEnd, FileDescriptor& writeEnd) {
 
 std::optional<std::string> ProcessRunner::run(const std::string& executable,
                                               const std::vector<std::string>& arguments) {
-  if (!launchable(executable, arguments)) return std::nullopt;
+  std::string output;
+  if (!attempt(executable, arguments, &output)) return std::nullopt;
+  return output;
+}
+
+Attempt ProcessRunner::attempt(const std::string& executable, const std::vector<std::string>& arguments,
+                               std::string* output) {
+  if (!launchable(executable, arguments)) return Attempt::failed(Kind::toolNotStarted, EINVAL);
   FileDescriptor readEnd, writeEnd;
-  if (!makePipe(readEnd, writeEnd)) return std::nullopt;
+  if (!makePipe(readEnd, writeEnd)) return Attempt::failed(Kind::toolNotStarted, errno);
 
   SpawnSetup setup;
   setup.nullDevice(STDIN_FILENO, O_RDONLY);
@@ -127,30 +144,31 @@ std::optional<std::string> ProcessRunner::run(const std::string& executable,
   // Only the child may hold the write end, or the read below never sees
   // end of file.
   writeEnd.reset();
-  if (pid < 0) return std::nullopt;
+  if (pid < 0) return Attempt::failed(Kind::toolNotStarted, setup.error());
 
   // Read to the end before waiting: a tool with more output than the pipe
   // holds would otherwise block forever on a full pipe.
-  std::string output;
-  bool complete = false;
+  std::string text;
+  int readError = 0;
   char buffer[64 * 1024];
   for (;;) {
     ssize_t n = ::read(readEnd.get(), buffer, sizeof buffer);
     if (n > 0) {
-      output.append(buffer, size_t(n));
+      text.append(buffer, size_t(n));
     } else if (n == 0) {
-      complete = true;
       break;
     } else if (errno != EINTR) {
+      readError = errno;
       break;
     }
   }
   // Closing the read end first lets a tool still writing after a failed
   // read end through SIGPIPE instead of blocking the wait.
   readEnd.reset();
-  const bool clean = exitedCleanly(pid);
-  if (!clean || !complete) return std::nullopt;
-  return output;
+  if (Attempt exit = awaitExit(pid); !exit) return exit;
+  if (readError != 0) return Attempt::failed(Kind::toolOutputUnread, readError);
+  if (output) *output = std::move(text);
+  return Attempt::done();
 }
 
 void ProcessRunner::runDiscardingOutput(const std::string& executable,
@@ -161,7 +179,7 @@ void ProcessRunner::runDiscardingOutput(const std::string& executable,
   setup.nullDevice(STDOUT_FILENO, O_WRONLY);
   setup.nullDevice(STDERR_FILENO, O_WRONLY);
   const pid_t pid = setup.spawn(executable, arguments);
-  if (pid >= 0) exitedCleanly(pid);
+  if (pid >= 0) (void)awaitExit(pid);
 }
 
 }  // namespace tidewell::platform

@@ -123,27 +123,45 @@ void TrashDirectory::release() {
 
 std::optional<TrashDirectory> TrashDirectory::openInside(int trashFd, std::string path) {
   FileDescriptor files(openOwnFolder(trashFd, "files"));
+  const int filesError = errno;
   FileDescriptor info(openOwnFolder(trashFd, "info"));
-  if (files.get() < 0 || info.get() < 0) return std::nullopt;
+  if (info.get() < 0) return std::nullopt;
+  if (files.get() < 0) {
+    errno = filesError;
+    return std::nullopt;
+  }
   return TrashDirectory(std::move(path), files.release(), info.release());
 }
 
-std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path, uid_t uid) {
-  if (path.empty() || path[0] != '/' || !makeFolders(path)) return std::nullopt;
+std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path, uid_t uid,
+                                                       FailureReason* why) {
+  const auto refuse = [why](FailureReason::Kind kind, int code = 0) -> std::optional<TrashDirectory> {
+    if (why) *why = {kind, code};
+    return std::nullopt;
+  };
+  if (path.empty() || path[0] != '/') return refuse(FailureReason::Kind::noTrash);
+  if (!makeFolders(path)) return refuse(FailureReason::Kind::noTrash, errno);
   // The home trash may sit behind a link the user made (a moved data
   // folder), but wherever it lies it must be the user's own.
   FileDescriptor trash(open(path.c_str(), kFolderFlags));
-  if (!isPrivateFolder(trash.get(), uid)) return std::nullopt;
+  if (!trash.ok()) return refuse(FailureReason::Kind::noTrash, errno);
+  if (!isPrivateFolder(trash.get(), uid)) return refuse(FailureReason::Kind::notOwnTrash);
   auto opened = openInside(trash.get(), path);
-  if (!opened || !isPrivateFolder(opened->filesFd_, uid) || !isPrivateFolder(opened->infoFd_, uid))
-    return std::nullopt;
+  if (!opened) return refuse(FailureReason::Kind::noTrash, errno);
+  if (!isPrivateFolder(opened->filesFd_, uid) || !isPrivateFolder(opened->infoFd_, uid))
+    return refuse(FailureReason::Kind::notOwnTrash);
   return opened;
 }
 
-std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDirectory, uid_t uid) {
-  if (topDirectory.empty() || topDirectory[0] != '/') return std::nullopt;
+std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDirectory, uid_t uid,
+                                                      FailureReason* why) {
+  const auto refuse = [why](FailureReason::Kind kind, int code = 0) -> std::optional<TrashDirectory> {
+    if (why) *why = {kind, code};
+    return std::nullopt;
+  };
+  if (topDirectory.empty() || topDirectory[0] != '/') return refuse(FailureReason::Kind::noTrash);
   FileDescriptor top(open(topDirectory.c_str(), kFolderFlags));
-  if (top.get() < 0) return std::nullopt;
+  if (top.get() < 0) return refuse(FailureReason::Kind::noTrash, errno);
   const std::string base = topDirectory == "/" ? "" : topDirectory;
   const std::string uidText = std::to_string(uid);
 
@@ -160,8 +178,11 @@ std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDire
 
   const std::string ownName = ".Trash-" + uidText;
   FileDescriptor own(openOwnFolder(top.get(), ownName.c_str()));
-  if (own.get() < 0 || !ownedBy(own.get(), uid)) return std::nullopt;
-  return openInside(own.get(), base + "/" + ownName);
+  if (own.get() < 0) return refuse(FailureReason::Kind::noTrash, errno);
+  if (!ownedBy(own.get(), uid)) return refuse(FailureReason::Kind::notOwnTrash);
+  auto opened = openInside(own.get(), base + "/" + ownName);
+  if (!opened) return refuse(FailureReason::Kind::noTrash, errno);
+  return opened;
 }
 
 int TrashDirectory::writeRecord(const std::string& fileName, std::string_view infoText) const {
@@ -184,22 +205,30 @@ int TrashDirectory::takeName(const std::string& draft, const std::string& infoNa
 
 std::string TrashDirectory::claim(std::string_view itemName, std::string_view infoText,
                                   const std::function<void()>& beforeNaming) const {
-  if (infoText.empty() || itemName.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos)
+  if (infoText.empty() || itemName.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos) {
+    errno = EINVAL;
     return {};
+  }
   // The record is written whole under a draft name no Trash client lists
   // (it does not end in .trashinfo), then linked to the name it claims,
   // which link() takes only when it is free: a record under a claimed name
   // is never empty or half written, even when the process dies midway.
   std::string draft;
+  int failure = EEXIST;
   for (int tries = 0; tries < kDraftTries && draft.empty(); ++tries) {
     std::string name = "." + randomUuid() + kDraftExtension;
     const int error = writeRecord(name, infoText);
     if (error == 0)
       draft = std::move(name);
-    else if (error != EEXIST)
+    else if (error != EEXIST) {
+      errno = error;
       return {};
+    }
   }
-  if (draft.empty()) return {};
+  if (draft.empty()) {
+    errno = failure;
+    return {};
+  }
   if (beforeNaming) beforeNaming();
 
   const std::string base = baseName(itemName);
@@ -216,12 +245,16 @@ std::string TrashDirectory::claim(std::string_view itemName, std::string_view in
       error = takeName(draft, infoName, infoText);
     }
     if (error == EEXIST) continue;
-    if (error != 0) break;
+    if (error != 0) {
+      failure = error;
+      break;
+    }
     // An item left in "files" without its info file (a client stopped half
     // way) keeps its name.
     struct stat st {};
     const bool taken = fstatat(filesFd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
     if (taken || errno != ENOENT) {
+      failure = taken ? EEXIST : errno;
       unlinkat(infoFd_, infoName.c_str(), 0);
       if (taken) continue;
       break;
@@ -230,6 +263,7 @@ std::string TrashDirectory::claim(std::string_view itemName, std::string_view in
     break;
   }
   if (!draft.empty()) unlinkat(infoFd_, draft.c_str(), 0);
+  if (claimed.empty()) errno = failure;
   return claimed;
 }
 
@@ -240,7 +274,9 @@ bool TrashDirectory::moveIn(int parentFd, const std::string& name, const std::st
   if (moved != 0 && (errno == EINVAL || errno == ENOSYS))
     moved = renameat(parentFd, name.c_str(), filesFd_, trashName.c_str());
   if (moved == 0) return true;
+  const int error = errno;
   unlinkat(infoFd_, (trashName + kInfoExtension).c_str(), 0);
+  errno = error;
   return false;
 }
 

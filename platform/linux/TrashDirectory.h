@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/core/FailureReason.h"
+
 namespace tidewell::platform {
 
 class TrashDirectory {
@@ -20,15 +22,18 @@ class TrashDirectory {
   // absent. It may lie behind a link; its "files" and "info" folders must
   // not be links. Absent when any of the three cannot be made or is not a
   // private folder of uid (platform::isPrivateFolder): another user could
-  // take away what is put in a Trash that is not the user's own.
-  static std::optional<TrashDirectory> openHome(const std::string& path, uid_t uid);
+  // take away what is put in a Trash that is not the user's own. why, when
+  // given, learns the reason it is absent.
+  static std::optional<TrashDirectory> openHome(const std::string& path, uid_t uid,
+                                                FailureReason* why = nullptr);
 
   // The trash of topDirectory for uid: topDirectory/.Trash/uid when
   // topDirectory/.Trash is a real folder (not a link) with the sticky bit,
   // else topDirectory/.Trash-uid. The per-user folder is made mode 0700 when
   // absent and must be a real folder owned by uid. Absent when neither can
-  // be used.
-  static std::optional<TrashDirectory> openTop(const std::string& topDirectory, uid_t uid);
+  // be used; why, when given, learns the reason.
+  static std::optional<TrashDirectory> openTop(const std::string& topDirectory, uid_t uid,
+                                               FailureReason* why = nullptr);
 
   TrashDirectory(TrashDirectory&& other) noexcept;
   TrashDirectory& operator=(TrashDirectory&& other) noexcept;
@@ -49,8 +54,9 @@ class TrashDirectory {
   // extension (between characters when it is valid UTF-8, else between
   // bytes), replaced by a generated "item-UUID" when it is empty, "." or
   // "..", then NAME.2, NAME.3 and so on while a name is taken in "info" or
-  // "files"; so it is never empty, "." or "..". Empty when itemName holds
-  // "/" or NUL, or no record could be written or named. beforeNaming is
+  // "files"; so it is never empty, "." or "..". Empty, with errno saying
+  // why, when itemName holds "/" or NUL (EINVAL), or no record could be
+  // written or named. beforeNaming is
   // called once the draft is written, right before it is named; tests stop
   // the process there.
   std::string claim(std::string_view itemName, std::string_view infoText,
@@ -58,7 +64,7 @@ class TrashDirectory {
 
   // Renames the entry `name` of the folder parentFd into files/trashName,
   // never replacing anything there. When that fails the claimed info file
-  // is removed and the result is false.
+  // is removed and the result is false, with errno as the rename left it.
   bool moveIn(int parentFd, const std::string& name, const std::string& trashName) const;
 
  private:

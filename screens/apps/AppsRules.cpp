@@ -30,7 +30,7 @@ UninstallBannerContent uninstallBannerContent(const engine::UninstallResult& res
     content.tint = design::Color::systemOrange();
     content.title = name + QStringLiteral(": some items couldn't be moved");
     QStringList failed;
-    for (const auto& each : result.failed) failed << design::fileNameText(each);
+    for (const auto& each : result.failed) failed << design::fileNameText(each.name);
     content.detail = QStringLiteral("Couldn't move: ") + failed.join(QStringLiteral(", "));
   }
   return content;

@@ -22,6 +22,8 @@ class ScriptedAdvisorEngine : public models::AdvisorEngine {
   bool deleteSucceeds = true;
   bool removeSucceeds = true;
   bool thinSucceeds = true;
+  // What an action that does not succeed reports.
+  platform::FailureReason failureReason{platform::FailureReason::Kind::toolExited, 1};
 
   // Every action's outcome at once.
   void setActionsSucceed(bool succeed) { deleteSucceeds = removeSucceeds = thinSucceeds = succeed; }
@@ -41,18 +43,23 @@ class ScriptedAdvisorEngine : public models::AdvisorEngine {
   int unavailableSimulatorCount() const override { return unavailable; }
   int localSnapshotCount() const override { return snapshots; }
   int64_t dockerDiskBytes() const override { return dockerBytes; }
-  bool deleteRuntime(const engine::AdvisorService::SimRuntime& runtime) const override {
+  platform::Attempt deleteRuntime(const engine::AdvisorService::SimRuntime& runtime) const override {
     deletedIds.push_back(runtime.id);
     ++deletes;
-    return deleteSucceeds;
+    return outcome(deleteSucceeds);
   }
-  bool deleteUnavailableSimulators() const override {
+  platform::Attempt deleteUnavailableSimulators() const override {
     ++removals;
-    return removeSucceeds;
+    return outcome(removeSucceeds);
   }
-  bool thinLocalSnapshots() const override {
+  platform::Attempt thinLocalSnapshots() const override {
     ++thinnings;
-    return thinSucceeds;
+    return outcome(thinSucceeds);
+  }
+
+ private:
+  platform::Attempt outcome(bool succeeds) const {
+    return succeeds ? platform::Attempt::done() : platform::Attempt::failed(failureReason);
   }
 };
 

@@ -4,7 +4,7 @@
 // it was asked (and counts its scans), touching no file. Scans report the scripted fractions; leftovers come
 // by bundle path; an uninstall moves everything unless its bundle path is listed as running (then nothing
 // moves and the one refusal is reported) or has scripted failures (then the bundle moves and those items
-// stay).
+// stay, each with failureReason).
 //
 // With a ManualExecutor every call runs on the GUI thread. A scan can also
 // be held at a fraction (holdScanAt) to show a scanning state: the scan
@@ -12,6 +12,7 @@
 // thread, so it needs a threaded executor.
 
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -32,6 +33,8 @@ class ScriptedAppsEngine : public models::AppsEngine {
   std::set<std::string> runningUrls;
   // Items left behind by an uninstall that otherwise moves, by bundle path.
   std::map<std::string, std::vector<std::string>> failuresByUrl;
+  // Why each scripted failure stayed.
+  platform::FailureReason failureReason{platform::FailureReason::Kind::renameFailed, EACCES};
 
   mutable std::atomic<int> scans{0};
   mutable std::vector<std::string> lookedUp;
@@ -79,11 +82,20 @@ class ScriptedAppsEngine : public models::AppsEngine {
 
   engine::UninstallResult uninstall(const engine::UninstallPlan& plan) const override {
     uninstalled.push_back(plan);
+    using Failed = engine::UninstallResult::FailedItem;
     if (runningUrls.count(plan.app.url))
-      return {plan.app.name, 0, 0, {plan.app.name + " is running. Quit it first."}, false};
-    if (auto failures = failuresByUrl.find(plan.app.url); failures != failuresByUrl.end())
+      return {
+          plan.app.name,
+          0,
+          0,
+          {Failed{plan.app.name + " is running. Quit it first.", {platform::FailureReason::Kind::running}}},
+          false};
+    if (auto failures = failuresByUrl.find(plan.app.url); failures != failuresByUrl.end()) {
+      std::vector<Failed> failed;
+      for (const std::string& name : failures->second) failed.push_back({name, failureReason});
       return {plan.app.name, int(1 + plan.leftovers.size() - failures->second.size()), plan.app.sizeBytes,
-              failures->second, true};
+              std::move(failed), true};
+    }
     return {plan.app.name, int(1 + plan.leftovers.size()), plan.totalBytes(), {}, true};
   }
 

@@ -19,10 +19,10 @@ std::vector<engine::BigItem> ScriptedDeepScanEngine::bigItems(const Progress& pr
 }
 
 engine::BigItemScanner::TrashOutcome ScriptedDeepScanEngine::trash(const engine::BigItem& item) const {
-  if (refused.count(item.id)) return {item.name, 0, false};
+  if (refused.count(item.id)) return {item.name, 0, false, refusedReason};
   trashed.push_back(item.id);
   trashedUrls.push_back(item.url);
-  return {item.name, item.sizeBytes, true};
+  return {item.name, item.sizeBytes, true, std::nullopt};
 }
 
 }  // namespace tidewell::testing

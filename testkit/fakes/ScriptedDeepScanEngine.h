@@ -3,8 +3,8 @@
 // tests, the Home and Smart Scan scenes and the renderer: the big items,
 // installers, containers and managed paths it finds, with progress reported
 // at each of reports; it remembers what it was asked to trash and counts
-// its scans. Trashing frees an item's whole size unless its id is refused,
-// and touches no file.
+// its scans. Trashing frees an item's whole size unless its id is refused
+// (then with refusedReason), and touches no file.
 //
 // With a ManualExecutor every call runs on the GUI thread. A scan can also
 // be held at a fraction (holdScanAt): it reports it and waits for release()
@@ -29,6 +29,8 @@ class ScriptedDeepScanEngine final : public models::DeepScanEngine {
   std::vector<std::string> managed;
   std::vector<double> reports;    // made by each big-item scan, in order
   std::set<std::string> refused;  // ids whose trashing fails
+  // What a refused trashing reports.
+  platform::FailureReason refusedReason{platform::FailureReason::Kind::notScanned};
 
   mutable std::atomic<int> scans{0};
   mutable std::vector<std::string> trashed;      // ids, in order

@@ -16,6 +16,7 @@
 
 #include "platform/core/ReachedItem.h"
 #include "platform/core/Trash.h"
+#include "testkit/support/FailurePrinting.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
 
@@ -105,25 +106,28 @@ inline std::vector<std::string> namesIn(const std::string& folder) {
 // expected to be what is there at the call. For tests of the Trash itself;
 // the engine reaches an item from its own area and expects what its scan
 // saw.
-inline bool moveToTrashAsItIs(const std::string& path, const platform::EngineContext& ctx,
-                              std::string* trashedPath,
-                              const platform::Trash::TopDirectoryFinder& topDirectoryOf) {
+// Nothing that cannot be reached, or is not there, reaches the Trash.
+inline platform::Attempt moveToTrashAsItIs(const std::string& path, const platform::EngineContext& ctx,
+                                           std::string* trashedPath,
+                                           const platform::Trash::TopDirectoryFinder& topDirectoryOf) {
+  using Kind = platform::FailureReason::Kind;
   const auto item = platform::ReachedItem::reach("/", path);
+  if (!item) return platform::Attempt::failed(Kind::unreachable);
   struct stat st {};
-  if (!item || !item->look(st)) return false;
+  if (!item->look(st)) return platform::Attempt::failed(Kind::gone);
   return platform::Trash::moveToTrash(*item, {st.st_dev, st.st_ino}, ctx, trashedPath, topDirectoryOf);
 }
 
-inline bool moveToTrashAsItIs(const std::string& path, const platform::EngineContext& ctx,
-                              std::string* trashedPath = nullptr) {
+inline platform::Attempt moveToTrashAsItIs(const std::string& path, const platform::EngineContext& ctx,
+                                           std::string* trashedPath = nullptr) {
   return moveToTrashAsItIs(path, ctx, trashedPath, ctx.topDirectoryOf);
 }
 
 // The same for an item on the fixture's own file system. Should a fault
 // ever send it to a top-directory trash, the test fails instead of writing
 // into the real top directory (such as "/.Trash-0").
-inline bool moveToFixtureTrash(const std::string& path, const platform::EngineContext& ctx,
-                               std::string* trashedPath = nullptr) {
+inline platform::Attempt moveToFixtureTrash(const std::string& path, const platform::EngineContext& ctx,
+                                            std::string* trashedPath = nullptr) {
   return moveToTrashAsItIs(path, ctx, trashedPath, [](const std::string& physical) {
     ADD_FAILURE() << physical << " was sent to a top-directory trash";
     return std::string();

@@ -1,11 +1,14 @@
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <csignal>
 #include <functional>
 
 #include <gtest/gtest.h>
 
 #include "engine/advisor/AdvisorService.h"
 #include "engine/clean/DiskScanner.h"
+#include "testkit/support/FailurePrinting.h"
 #include "tests/engine/advisor/FakeTool.h"
 
 namespace tidewell::engine {
@@ -211,19 +214,30 @@ TEST(AdvisorServiceTools, SnapshotCountCountsTimeMachineLines) {
   }
 }
 
-TEST(AdvisorServiceTools, DeleteSucceedsOnlyOnExitZero) {
+TEST(AdvisorServiceTools, DeleteSucceedsOnlyOnExitZeroAndSaysHowTheToolEnded) {
+  using platform::Attempt;
+  using Kind = platform::FailureReason::Kind;
   Tools t;
   AdvisorService::SimRuntime r;
   r.id = "ABC-123";
   const std::string argv = "simctl runtime delete ABC-123";
   struct Case {
     End end;
-    bool expected;
+    Attempt expected;
   };
-  for (const Case& c : {Case{End::Exit0, true}, Case{End::Exit1, false}, Case{End::Killed, false}}) {
+  const Case cases[] = {
+      {End::Exit0, Attempt::done()},
+      {End::Exit1, Attempt::failed(Kind::toolExited, 1)},
+      {End::Killed, Attempt::failed(Kind::toolSignalled, SIGKILL)},
+  };
+  for (const Case& c : cases) {
     t.xcrun.answer(argv, "Deleting runtime\n", c.end);
     EXPECT_EQ(AdvisorService::deleteRuntime(r, t.ctx), c.expected);
   }
+  // The bulk actions' runner says the same.
+  t.xcrun.answer("simctl delete unavailable", "", End::Exit1);
+  EXPECT_EQ(AdvisorService::perform(AdvisorService::deleteUnavailableCommand(t.ctx)),
+            Attempt::failed(Kind::toolExited, 1));
 }
 
 TEST(AdvisorServiceTools, FailedToolsGiveNoData) {
@@ -254,7 +268,8 @@ TEST(AdvisorServiceTools, MissingToolsGiveNothing) {
   EXPECT_TRUE(AdvisorService::deviceNamesByRuntime(ctx).empty());
   EXPECT_EQ(AdvisorService::unavailableSimulatorCount(ctx), 0);
   EXPECT_EQ(AdvisorService::localSnapshotCount(ctx), 0);
-  EXPECT_FALSE(AdvisorService::deleteRuntime(r, ctx));
+  EXPECT_EQ(AdvisorService::deleteRuntime(r, ctx),
+            platform::Attempt::failed(platform::FailureReason::Kind::toolNotStarted, ENOENT));
   auto c = AdvisorService::thinSnapshotsCommand(ctx);
   EXPECT_EQ(AdvisorService::run(c.executable, c.arguments), std::nullopt);
 }

@@ -2,9 +2,12 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <set>
+#include <optional>
+#include <ostream>
+#include <vector>
 
 #include "engine/apps/AppScanner.h"
+#include "testkit/support/FailurePrinting.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
 #include "testkit/support/TrashChecks.h"
@@ -12,9 +15,27 @@
 #include "tests/engine/safety/SwapRace.h"
 
 namespace tidewell::engine {
+
+// Readable failures when whole results are compared.
+void PrintTo(const UninstallResult::FailedItem& failed, std::ostream* out) {
+  *out << "{" << failed.name << ": " << platform::reasonText(failed.reason) << "}";
+}
+
+void PrintTo(const UninstallResult& result, std::ostream* out) {
+  *out << "{" << result.appName << ", moved " << result.movedCount << ", freed " << result.freedBytes
+       << ", failed";
+  for (const auto& failed : result.failed) {
+    *out << " ";
+    PrintTo(failed, out);
+  }
+  *out << ", bundle moved " << result.appBundleMoved << "}";
+}
+
 namespace {
 
 using namespace testing;
+using Failed = UninstallResult::FailedItem;
+using Kind = platform::FailureReason::Kind;
 
 // A fixture Mac: bundles under the context's system Applications folder, a
 // fake launchctl that logs its arguments and whether the agent was still
@@ -113,8 +134,10 @@ TEST(Uninstaller, RefusesARunningApplicationAndTouchesNothing) {
   u.fx.addOutside({symlink("proc/4242/exe", plan.app.url + "/Contents/MacOS/main")});
 
   auto result = u.scanner.uninstall(plan, u.ctx);
-  EXPECT_EQ(result,
-            (UninstallResult{"Runner", 0, 0, {"Runner is still running. Quit it and try again"}, false}));
+  EXPECT_EQ(
+      result,
+      (UninstallResult{
+          "Runner", 0, 0, {{"Runner is still running. Quit it and try again", {Kind::running}}}, false}));
   EXPECT_TRUE(exists(plan.app.url));
   for (const auto& leftover : plan.leftovers) EXPECT_TRUE(exists(leftover.url)) << leftover.url;
   EXPECT_FALSE(exists(u.log));
@@ -133,7 +156,8 @@ TEST(Uninstaller, AnApplicationWithoutIdentifierIsNeverAskedAboutRunning) {
   UninstallPlan identified{u.app("Known.app", xmlPlist({{"CFBundleIdentifier", "com.example.known"}})), {}};
   result = u.scanner.uninstall(identified, u.ctx);
   EXPECT_EQ(asked, 1);
-  EXPECT_EQ(result.failed, std::vector<std::string>{"Known is still running. Quit it and try again"});
+  EXPECT_EQ(result.failed,
+            (std::vector<Failed>{{"Known is still running. Quit it and try again", {Kind::running}}}));
 }
 
 TEST(Uninstaller, IsPermittedOnlyInsideTheThreeAreas) {
@@ -147,46 +171,54 @@ TEST(Uninstaller, IsPermittedOnlyInsideTheThreeAreas) {
   const auto ctx = fx.context();
   const std::string H = fx.home();
   const std::string S = ctx.systemPath("");
+  constexpr std::nullopt_t permitted = std::nullopt;
+  const Kind outside = Kind::outsideAreas;
   struct Case {
     std::string path;
-    bool permitted;
+    std::optional<Kind> refusal;  // the rule that refuses it
   };
   const Case cases[] = {
-      {S + "/Applications/Foo.app", true},
-      {S + "/Applications/Utilities/Foo.app", true},
-      {S + "/Applications//Foo.app/", true},
-      {S + "/Applications", false},
-      {S + "/Applications/", false},
-      {S + "/ApplicationsX/Foo.app", false},
-      {S + "/System/Applications/Foo.app", false},
-      {S + "/Applications/../System/Applications/Foo.app", false},
-      {H + "/Applications/Foo.app", true},
-      {H + "/Applications", false},
-      {H + "/Library/Caches/com.example.x", true},
-      {H + "/Library/LaunchAgents/com.example.x.plist", true},
-      {H + "/Library/Caches/outward", true},  // a link itself is moved as a link
-      {H + "/Library", false},
-      {H + "/Library/Caches", false},  // nothing directly inside Library
-      {H + "/Library/Preferences", false},
-      {H + "/Library/Caches/../../Documents/x", false},
-      {H + "/Library/Application Support/Foo", false},  // the folder leads outside the home
-      {H + "/Library/Sneaky/file", false},
-      {H + "/Applications/Escape/file", false},
-      {H + "/Library/Missing/x", false},
-      {H + "/Documents/x", false},
-      {H, false},
-      {fx.outside("victim/file"), false},
-      {"/usr/local/Foo.app", false},
-      {"relative/Library/Caches/x", false},
-      {H + std::string("/Library/Caches\0/com.example.x", 30), false},
-      {"", false},
-      {"/", false},
+      {S + "/Applications/Foo.app", permitted},
+      {S + "/Applications/Utilities/Foo.app", permitted},
+      {S + "/Applications//Foo.app/", permitted},
+      {S + "/Applications", outside},
+      {S + "/Applications/", outside},
+      {S + "/ApplicationsX/Foo.app", outside},
+      {S + "/System/Applications/Foo.app", outside},
+      {S + "/Applications/../System/Applications/Foo.app", outside},
+      {H + "/Applications/Foo.app", permitted},
+      {H + "/Applications", outside},
+      {H + "/Library/Caches/com.example.x", permitted},
+      {H + "/Library/LaunchAgents/com.example.x.plist", permitted},
+      {H + "/Library/Caches/outward", permitted},  // a link itself is moved as a link
+      {H + "/Library", outside},
+      {H + "/Library/Caches", outside},  // nothing directly inside Library
+      {H + "/Library/Preferences", outside},
+      {H + "/Library/Caches/../../Documents/x", outside},
+      {H + "/Library/Application Support/Foo", outside},  // the folder leads outside the home
+      {H + "/Library/Sneaky/file", outside},
+      {H + "/Applications/Escape/file", outside},
+      {H + "/Library/Missing/x", Kind::unreachable},
+      {H + "/Documents/x", outside},
+      {H, outside},
+      {fx.outside("victim/file"), outside},
+      {"/usr/local/Foo.app", outside},
+      {"relative/Library/Caches/x", Kind::badPath},
+      {H + std::string("/Library/Caches\0/com.example.x", 30), Kind::badPath},
+      {"", Kind::badPath},
+      {"/", Kind::badPath},
   };
-  for (const auto& c : cases) EXPECT_EQ(AppScanner::isPermitted(c.path, ctx), c.permitted) << c.path;
+  for (const auto& c : cases) {
+    EXPECT_EQ(AppScanner::isPermitted(c.path, ctx), !c.refusal) << c.path;
+    const auto why = AppScanner::whyNotPermitted(c.path, ctx);
+    EXPECT_EQ(why ? std::optional(why->kind) : std::nullopt, c.refusal) << c.path;
+  }
 
   auto unusable = ctx;
   unusable.home = "/";
   EXPECT_FALSE(AppScanner::isPermitted(S + "/Applications/Foo.app", unusable));
+  EXPECT_EQ(AppScanner::whyNotPermitted(S + "/Applications/Foo.app", unusable),
+            (platform::FailureReason{Kind::homeUnusable}));
 }
 
 TEST(Uninstaller, RefusedItemsAreListedAndLeftInPlace) {
@@ -203,7 +235,11 @@ TEST(Uninstaller, RefusedItemsAreListedAndLeftInPlace) {
                     u.leftover("Library/Caches/com.example.gamma", "Cache", 10)};
 
   auto result = u.scanner.uninstall(plan, u.ctx);
-  EXPECT_EQ(result, (UninstallResult{"Gamma", 1, 10, {"Gamma.app", "Gamma"}, false}));
+  // Both lie outside the areas where they physically are.
+  EXPECT_EQ(
+      result,
+      (UninstallResult{
+          "Gamma", 1, 10, {{"Gamma.app", {Kind::outsideAreas}}, {"Gamma", {Kind::outsideAreas}}}, false}));
   EXPECT_TRUE(exists(u.fx.outside("victim/Gamma.app/Contents/MacOS/main")));
   EXPECT_EQ(readFile(u.fx.outside("victim/support/Gamma/precious")).size(), 5000u);
   EXPECT_FALSE(u.trashed("Gamma"));
@@ -217,8 +253,9 @@ TEST(Uninstaller, ASystemBundleIsNotMoved) {
   InstalledApp mail;
   mail.id = mail.url = bundle;
   mail.name = "Mail";
+  mail.identity = identityAt(bundle);  // so the area rule is what refuses it
   auto result = u.scanner.uninstall({mail, {}}, u.ctx);
-  EXPECT_EQ(result, (UninstallResult{"Mail", 0, 0, {"Mail.app"}, false}));
+  EXPECT_EQ(result, (UninstallResult{"Mail", 0, 0, {{"Mail.app", {Kind::outsideAreas}}}, false}));
   EXPECT_TRUE(exists(bundle));
 }
 
@@ -235,7 +272,8 @@ TEST(Uninstaller, ABundleThatFailsToMoveStaysListedWhileLeftoversGo) {
 
   auto result = u.scanner.uninstall(plan, u.ctx);
   EXPECT_EQ(result,
-            (UninstallResult{"Gone", 2, plan.totalBytes() - plan.app.sizeBytes, {"Gone.app"}, false}));
+            (UninstallResult{
+                "Gone", 2, plan.totalBytes() - plan.app.sizeBytes, {{"Gone.app", {Kind::gone}}}, false}));
   EXPECT_TRUE(u.trashed("com.example.gone"));
   EXPECT_TRUE(u.trashed("Gone"));
 }
@@ -285,8 +323,9 @@ TEST(Uninstaller, OnlyTheEntriesTheScanFoundAreMoved) {
   const auto result = u.scanner.uninstall(plan, u.ctx);
   EXPECT_EQ(result.movedCount, 2);
   EXPECT_FALSE(result.appBundleMoved);
-  EXPECT_EQ(std::set<std::string>(result.failed.begin(), result.failed.end()),
-            (std::set<std::string>{"Eps.app", "com.example.eps.plist"}));
+  // In plan order: the bundle, then the one leftover that failed.
+  EXPECT_EQ(result.failed, (std::vector<Failed>{{"Eps.app", {Kind::notScanned}},
+                                                {"com.example.eps.plist", {Kind::notScanned}}}));
   EXPECT_TRUE(exists(plan.app.url + "/Contents/Info.plist"));
   EXPECT_EQ(readFile(preferences), "theirs");
   EXPECT_TRUE(u.trashed("com.example.eps"));

@@ -1,8 +1,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +21,8 @@ namespace tidewell::engine {
 namespace {
 
 using namespace testing;
+using platform::FailureReason;
+using Why = FailureReason::Kind;
 using fixtures::catalogRow;
 using fixtures::handMade;
 using fixtures::row;
@@ -42,7 +46,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
     std::function<CleanupItem(const FixtureHome&)> item;
     std::function<void(FixtureHome&)> between;  // after the scan, before cleaning
     std::vector<size_t> freedParts;             // the parts whose measured bytes are freed
-    bool failed;
+    std::optional<Why> failed;                  // the item fails, for this reason
     std::vector<std::string> gone;
     std::vector<std::string> survive;         // below the home
     std::vector<std::string> surviveOutside;  // below the fixture root
@@ -55,7 +59,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app"})); },
        nullptr,
        {0},
-       false,
+       std::nullopt,
        {"Library/Caches/app/a", "Library/Caches/app/.h", "Library/Caches/app/sub", "Library/Caches/app/p"},
        {"Library/Caches/app"},
        {}},
@@ -65,7 +69,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Logs/x.log"})); },
        nullptr,
        {0},
-       false,
+       std::nullopt,
        {"Library/Logs/x.log"},
        {"Library/Logs/other.log"},
        {}},
@@ -81,7 +85,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          std::remove(fx.path("Library/Caches/app").c_str());
        },
        {1},
-       false,
+       std::nullopt,
        {"Library/Caches/other/b"},
        {"Library/Caches/other"},
        {}},
@@ -97,7 +101,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          std::remove(fx.path("Library/Caches/app/sub/b").c_str());
        },
        {1},
-       false,
+       std::nullopt,
        {"Library/Caches/app/sub", "Library/Caches/other/c"},
        {"Library/Caches/app", "Library/Caches/other"},
        {}},
@@ -111,7 +115,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          std::remove(fx.path("Library/Application Support/App").c_str());
        },
        {},
-       false,
+       std::nullopt,
        {"Library/Application Support/App"},
        {},
        {}},
@@ -126,7 +130,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          fx.add({symlink("Library/Caches/app", "{home}/Library/Caches/app")});
        },
        {},
-       true,
+       Why::mountPoint,  // a part whose folder cannot be looked at counts as one
        {},
        {"Library/Caches/app-old/x.db"},
        {}},
@@ -139,7 +143,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          fx.add({file("Library/Caches/app", 10)});
        },
        {},
-       false,
+       std::nullopt,
        {},
        {"Library/Caches/app-old/sub/x.db", "Library/Caches/app"},
        {}},
@@ -149,7 +153,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        [](auto& fx) { return handMade({fx.outside("victim")}); },
        nullptr,
        {},
-       true,
+       Why::outsideAreas,
        {},
        {},
        {"victim/data"}},
@@ -162,7 +166,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          fx.add({symlink("Library/Caches/app", "{root}/victim")});
        },
        {},
-       true,
+       Why::link,
        {},
        {"Library/Caches/app", "Library/Caches/app-old/a"},
        {"victim/data"}},
@@ -172,7 +176,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        [](auto& fx) { return handMade({fx.path("Library/Caches/link")}); },
        nullptr,
        {},
-       true,
+       Why::link,
        {},
        {"Library/Caches/link"},
        {"victim/data"}},
@@ -185,7 +189,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          fx.add({file("Library/Caches/app/new", 100)});
        },
        {},
-       true,
+       Why::notScanned,
        {},
        {"Library/Caches/app/new", "Library/Caches/app-old/a"},
        {}},
@@ -198,7 +202,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
          fx.add({file("Library/Logs/x.log", 3000)});
        },
        {},
-       true,
+       Why::notScanned,
        {},
        {"Library/Logs/x.log", "Library/Logs/x.log.1"},
        {}},
@@ -208,7 +212,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        [](auto& fx) { return handMade({fx.path("Library/Caches/app")}); },
        nullptr,
        {},
-       true,
+       Why::outsideAreas,
        {},
        {},
        {"victim/Caches/app/v"}},
@@ -219,7 +223,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        [](auto& fx) { return scanned(fx, row(fx, {"~/Library/Caches/app"})); },
        nullptr,
        {0},
-       false,
+       std::nullopt,
        {"Library/Caches/app/a", "Library/Caches/app/tovictim", "Library/Caches/app/sub"},
        {"Library/Caches/app"},
        {"victim/data"}},
@@ -232,7 +236,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        },
        nullptr,
        {0},
-       true,
+       Why::credential,
        {".cache/pip/w"},
        {".cache/pip", ".cache/huggingface/token", ".cache/huggingface/hub/m"},
        {}},
@@ -243,7 +247,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
        [](auto& fx) { return scanned(fx, catalogRow(fx, "other-app-caches")); },
        nullptr,
        {0, 1, 2},
-       false,
+       std::nullopt,
        {"Library/Caches/com.example.app/d", "Library/Caches/.hidden/h", "Library/Caches/loose.db"},
        {"Library/Caches/Google/Chrome/c", "Library/Caches/com.example.app", "Library/Caches/.hidden"},
        {}},
@@ -263,6 +267,7 @@ TEST(DiskScannerClean, RemovesExactlyWhatWasMeasuredAndChecked) {
     EXPECT_EQ(result.freedBytes, freed) << c.name;
     EXPECT_EQ(result.failedTitle, c.failed ? std::optional<std::string>(item.target.title) : std::nullopt)
         << c.name;
+    EXPECT_EQ(result.reason ? std::optional(result.reason->kind) : std::nullopt, c.failed) << c.name;
     for (const auto& g : c.gone) EXPECT_FALSE(exists(fx.path(g))) << c.name << ": " << g;
     for (const auto& s : c.survive) EXPECT_TRUE(exists(fx.path(s))) << c.name << ": " << s;
     for (const auto& s : c.surviveOutside) EXPECT_TRUE(exists(fx.outside(s))) << c.name << ": " << s;
@@ -354,6 +359,10 @@ TEST(DiskScannerClean, FolderThatGrewBeyondWhatWasMeasuredFreesWhatWent) {
   const auto result = DiskScanner::clean(item, fx.context());
   EXPECT_EQ(result.freedBytes, went);
   EXPECT_EQ(result.failedTitle, item.target.title);
+  // Immutable for root, read-only for anyone else.
+  ASSERT_TRUE(result.reason);
+  EXPECT_EQ(result.reason->kind, Why::removeFailed);
+  EXPECT_TRUE(result.reason->code == EPERM || result.reason->code == EACCES) << result.reason->code;
   EXPECT_FALSE(exists(fx.path("Library/Caches/app/a")));
   EXPECT_TRUE(exists(fx.path("Library/Caches/app/grown/big")));
   EXPECT_TRUE(sentinelIntact(fx));
@@ -380,6 +389,7 @@ TEST(DiskScannerClean, MountPointBelowAPartIsNeitherMeasuredNorEntered) {
   EXPECT_TRUE(sentinelSeenThroughMount);
   EXPECT_EQ(result.freedBytes, item->sizeBytes);
   EXPECT_EQ(result.failedTitle, item->target.title);  // the mount point is left behind
+  EXPECT_EQ(result.reason, FailureReason{Why::mountPoint});
   EXPECT_FALSE(exists(fx.path("Library/Caches/app/a")));
   EXPECT_TRUE(sentinelIntact(fx));
 }
@@ -393,7 +403,8 @@ TEST(DiskScannerClean, PartBehindAFolderWithoutSearchPermissionCountsAsStillTher
   chmod(fx.path("Library/Caches/app").c_str(), 0600);
   const auto result = DiskScanner::clean(item, fx.context());
   chmod(fx.path("Library/Caches/app").c_str(), 0755);
-  EXPECT_EQ(result, (DiskScanner::CleanResult{0, item.target.title}));
+  // A folder whose entries cannot be looked at may hold a mount point.
+  EXPECT_EQ(result, (DiskScanner::CleanResult{0, item.target.title, FailureReason{Why::mountPoint}}));
   EXPECT_TRUE(exists(fx.path("Library/Caches/app/x.db")));
   EXPECT_TRUE(sentinelIntact(fx));
 }
@@ -404,10 +415,12 @@ TEST(DiskScannerClean, UnusableHomeOrMissingIdentityRefusesEveryPart) {
   const CleanupItem item = scanned(fx, row(fx, {"~/Library/Caches/app"}));
   auto ctx = fx.context();
   ctx.home = "/";
-  EXPECT_EQ(DiskScanner::clean(item, ctx), (DiskScanner::CleanResult{0, item.target.title}));
+  EXPECT_EQ(DiskScanner::clean(item, ctx),
+            (DiskScanner::CleanResult{0, item.target.title, FailureReason{Why::homeUnusable}}));
   CleanupItem bare = item;
   bare.measuredParts.clear();
-  EXPECT_EQ(DiskScanner::clean(bare, fx.context()), (DiskScanner::CleanResult{0, item.target.title}));
+  EXPECT_EQ(DiskScanner::clean(bare, fx.context()),
+            (DiskScanner::CleanResult{0, item.target.title, FailureReason{Why::notScanned}}));
   EXPECT_TRUE(exists(fx.path("Library/Caches/app/a")));
   EXPECT_TRUE(sentinelIntact(fx));
 }

@@ -22,7 +22,8 @@ namespace tidewell::engine {
 // Readable failures for the cleaning results that tests compare whole.
 inline void PrintTo(const DiskScanner::CleanResult& result, std::ostream* out) {
   *out << "{freedBytes " << result.freedBytes << ", failedTitle "
-       << (result.failedTitle ? "\"" + *result.failedTitle + "\"" : std::string("none")) << "}";
+       << (result.failedTitle ? "\"" + *result.failedTitle + "\"" : std::string("none")) << ", reason "
+       << (result.reason ? platform::reasonText(*result.reason) : std::string("none")) << "}";
 }
 
 }  // namespace tidewell::engine

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -18,6 +19,7 @@
 #include "base/Paths.h"
 #include "engine/clean/DiskScanner.h"
 #include "platform/core/Trash.h"
+#include "testkit/support/FailurePrinting.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
 #include "testkit/support/TrashChecks.h"
@@ -28,7 +30,10 @@ namespace tidewell::engine {
 namespace {
 
 using namespace testing;
+using platform::Attempt;
 using platform::EngineContext;
+using platform::FailureReason;
+using Kind = FailureReason::Kind;
 
 constexpr const char* kSentinel = "victim/sentinel";
 constexpr const char* kInfoText = "[Trash Info]\nPath=/somewhere/x\nDeletionDate=2024-01-01T00:00:00\n";
@@ -165,16 +170,20 @@ TEST(TrashEmptier, AnItemThatCannotGoKeepsItsInfo) {
     const char* what;
     // What becomes of files/big: part of it removed, then failure, or a
     // remover that claims success while the item is still there.
-    std::function<bool(int, const std::string&)> removeBig;
+    std::function<Attempt(int, const std::string&)> removeBig;
+    FailureReason reason;
   };
   const std::vector<Case> cases = {
       {"fails half way",
        [](int fd, const std::string& files) {
          unlinkat(fd, "big/inner1", 0);
          (void)files;
-         return false;
-       }},
-      {"claims success, yet it is still there", [](int, const std::string&) { return true; }},
+         return Attempt::failed(Kind::removeFailed, EACCES);
+       },
+       {Kind::removeFailed, EACCES}},
+      {"claims success, yet it is still there",
+       [](int, const std::string&) { return Attempt::done(); },
+       {Kind::removeFailed}},
   };
   for (const Case& c : cases) {
     TrashFixture t;
@@ -194,6 +203,7 @@ TEST(TrashEmptier, AnItemThatCannotGoKeepsItsInfo) {
           return TrashEmptier::removeItem(fd, path, name, released);
         });
     EXPECT_EQ(result.failedTitle, item->target.title) << c.what;
+    EXPECT_EQ(result.reason, c.reason) << c.what;
     EXPECT_EQ(namesIn(t.files()), std::vector<std::string>{"big"}) << c.what;
     EXPECT_EQ(namesIn(t.info()), (std::vector<std::string>{"arriving.trashinfo", "big.trashinfo"})) << c.what;
     EXPECT_TRUE(exists(t.files() + "/big/inner2")) << c.what;
@@ -218,10 +228,11 @@ TEST(TrashEmptier, ATrashClientStillListsWhatAnInterruptedEmptyLeft) {
   int removed = 0;
   const auto result = TrashEmptier::clean(
       *item, t.ctx, [&](int fd, const std::string& path, const std::string& name, int64_t& released) {
-        if (removed++ > 0) return false;
+        const Attempt interrupted = Attempt::failed(Kind::removeFailed, EINTR);
+        if (removed++ > 0) return interrupted;
         if (name == "folder") {
           unlinkat(fd, "folder/a", 0);
-          return false;
+          return interrupted;
         }
         return TrashEmptier::removeItem(fd, path, name, released);
       });
@@ -253,6 +264,7 @@ TEST(TrashEmptier, AReadOnlyFolderInsideAnItemKeepsTheItemListed) {
   const auto result = DiskScanner::clean(*item, t.ctx);
   chmod((t.files() + "/tree/ro").c_str(), 0755);
   EXPECT_EQ(result.failedTitle, item->target.title);
+  EXPECT_EQ(result.reason, (FailureReason{Kind::removeFailed, EACCES}));
   EXPECT_TRUE(exists(t.files() + "/tree/ro/locked"));
   EXPECT_EQ(namesIn(t.info()), std::vector<std::string>{"tree.trashinfo"});
   EXPECT_TRUE(t.sentinelIntact());
@@ -302,30 +314,39 @@ TEST(TrashEmptier, OnlyTheTrashsOwnFoldersAreEverEmptied) {
     // Makes the Trash unfit (after it holds one trashed item); the victim
     // folder must survive it.
     std::function<void(TrashFixture&)> spoil;
+    FailureReason reason;                   // the rule that refuses it
     std::vector<std::string> survive = {};  // below the home
     bool needsRoot = false;
   };
+  // A link is not opened as a folder.
+  const FailureReason linked{Kind::openFailed, ENOTDIR};
+  const FailureReason notOwn{Kind::notOwnTrash};
+  const FailureReason outside{Kind::outsideAreas};
+  const FailureReason credential{Kind::credential};
   const std::vector<Case> cases = {
       {"files is a link",
        [](TrashFixture& t) {
          ASSERT_EQ(rename(t.files().c_str(), (t.files() + "-old").c_str()), 0);
          t.fx.add({symlink(".local/share/Trash/files", "{root}/victim")});
        },
+       linked,
        {".local/share/Trash/files-old/report.pdf", ".local/share/Trash/info/report.pdf.trashinfo"}},
       {"info is a link",
        [](TrashFixture& t) {
          ASSERT_EQ(rename(t.info().c_str(), (t.info() + "-old").c_str()), 0);
          t.fx.add({symlink(".local/share/Trash/info", "{root}/victim")});
        },
+       linked,
        {".local/share/Trash/files/report.pdf", ".local/share/Trash/info-old/report.pdf.trashinfo"}},
-      {"the Trash is the home", [](TrashFixture& t) { t.ctx.trashHome = t.fx.home(); }},
-      {"the Trash holds the home", [](TrashFixture& t) { t.ctx.trashHome = t.fx.root(); }},
+      {"the Trash is the home", [](TrashFixture& t) { t.ctx.trashHome = t.fx.home(); }, outside},
+      {"the Trash holds the home", [](TrashFixture& t) { t.ctx.trashHome = t.fx.root(); }, outside},
       {"the Trash lies in a credential folder",
        [](TrashFixture& t) {
          t.fx.add(
              {folder(".ssh/Trash/files"), folder(".ssh/Trash/info"), file(".ssh/Trash/files/id_rsa", 100)});
          t.ctx.trashHome = t.fx.path(".ssh/Trash");
        },
+       credential,
        {".ssh/Trash/files/id_rsa"}},
       {"the Trash holds a credential",
        [](TrashFixture& t) {
@@ -333,6 +354,7 @@ TEST(TrashEmptier, OnlyTheTrashsOwnFoldersAreEverEmptied) {
                    file(".config/gh/hosts.yml", 100)});
          t.ctx.trashHome = t.fx.path(".config");
        },
+       credential,
        {".config/files/x", ".config/gh/hosts.yml"}},
       {"the Trash lies in Documents",
        [](TrashFixture& t) {
@@ -340,25 +362,32 @@ TEST(TrashEmptier, OnlyTheTrashsOwnFoldersAreEverEmptied) {
                    file("Documents/Trash/files/mine.pdf", 100)});
          t.ctx.trashHome = t.fx.path("Documents/Trash");
        },
+       {Kind::userFiles},
        {"Documents/Trash/files/mine.pdf"}},
       {"files is writable by others",
        [](TrashFixture& t) { ASSERT_EQ(chmod(t.files().c_str(), 0777), 0); },
+       notOwn,
        {".local/share/Trash/files/report.pdf"}},
       {"info is writable by the group",
        [](TrashFixture& t) { ASSERT_EQ(chmod(t.info().c_str(), 0770), 0); },
+       notOwn,
        {".local/share/Trash/files/report.pdf", ".local/share/Trash/info/report.pdf.trashinfo"}},
       {"the Trash is writable by others",
        [](TrashFixture& t) { ASSERT_EQ(chmod(t.ctx.trashHome.c_str(), 0777), 0); },
+       notOwn,
        {".local/share/Trash/files/report.pdf", ".local/share/Trash/info/report.pdf.trashinfo"}},
       {"the Trash belongs to another user of this context",
        [](TrashFixture& t) { t.ctx.uid += 4242; },
+       notOwn,
        {".local/share/Trash/files/report.pdf", ".local/share/Trash/info/report.pdf.trashinfo"}},
       {"files belongs to someone else",
        [](TrashFixture& t) { ASSERT_EQ(chown(t.files().c_str(), t.ctx.uid + 4242, getgid()), 0); },
+       notOwn,
        {".local/share/Trash/files/report.pdf"},
        true},
       {"the Trash belongs to someone else",
        [](TrashFixture& t) { ASSERT_EQ(chown(t.ctx.trashHome.c_str(), t.ctx.uid + 4242, getgid()), 0); },
+       notOwn,
        {".local/share/Trash/files/report.pdf"},
        true},
   };
@@ -374,7 +403,8 @@ TEST(TrashEmptier, OnlyTheTrashsOwnFoldersAreEverEmptied) {
     CleanupItem item = before;
     item.target = t.row();
     item.resolvedPaths = {t.ctx.trashHome + "/files", t.ctx.trashHome + "/info"};
-    EXPECT_EQ(DiskScanner::clean(item, t.ctx), (DiskScanner::CleanResult{0, item.target.title})) << c.what;
+    EXPECT_EQ(DiskScanner::clean(item, t.ctx), (DiskScanner::CleanResult{0, item.target.title, c.reason}))
+        << c.what;
     EXPECT_TRUE(t.sentinelIntact()) << c.what;
     for (const auto& s : c.survive) EXPECT_TRUE(exists(t.fx.path(s))) << c.what << ": " << s;
   }
@@ -410,7 +440,10 @@ TEST(TrashEmptier, RefusesAnythingButTheTrashItMeasured) {
   };
   for (const Case& c : cases) {
     const CleanupItem asked = c.make(t);
-    EXPECT_EQ(DiskScanner::clean(asked, t.ctx), (DiskScanner::CleanResult{0, asked.target.title})) << c.what;
+    // Each is not what was measured.
+    EXPECT_EQ(DiskScanner::clean(asked, t.ctx),
+              (DiskScanner::CleanResult{0, asked.target.title, FailureReason{Kind::notScanned}}))
+        << c.what;
     EXPECT_TRUE(t.sentinelIntact()) << c.what;
   }
   EXPECT_TRUE(exists(t.files() + "/new.txt"));
@@ -429,6 +462,7 @@ TEST(TrashEmptier, AFolderMountedInTheTrashIsNeitherEmptiedNorEntered) {
     ASSERT_TRUE(item);
     const auto result = DiskScanner::clean(*item, t.ctx);
     EXPECT_EQ(result.failedTitle, item->target.title);
+    EXPECT_EQ(result.reason, FailureReason{Kind::mountPoint});
     EXPECT_TRUE(exists(t.files() + "/mnt/sentinel"));
     // And files/ itself as a mount point is no Trash folder.
     auto whole = ScopedMount::bind(t.fx.outside("victim"), t.files());

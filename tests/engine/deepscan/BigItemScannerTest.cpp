@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 
 #include "base/Paths.h"
 #include "engine/deepscan/BigItemScanner.h"
+#include "testkit/support/FailurePrinting.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/RootFixtures.h"
 #include "testkit/support/TrashChecks.h"
@@ -15,10 +17,20 @@
 #include "tests/engine/walk/FakeSizes.h"
 
 namespace tidewell::engine {
+
+// Readable failures when whole outcomes are compared.
+void PrintTo(const BigItemScanner::TrashOutcome& outcome, std::ostream* out) {
+  *out << "{" << outcome.name << ", " << outcome.freedBytes << ", "
+       << (outcome.success ? "moved" : "not moved") << ", "
+       << (outcome.reason ? platform::reasonText(*outcome.reason) : std::string("no reason")) << "}";
+}
+
 namespace {
 
 using namespace testing;
 using Kind = BigItem::Kind;
+using platform::FailureReason;
+using Why = FailureReason::Kind;
 
 constexpr int64_t big = BigItemScanner::sizeThreshold;
 
@@ -245,31 +257,34 @@ BigItem itemAt(const std::string& path, Kind kind = Kind::personal) {
 }
 
 TEST(BigItemScannerTrash, RefusesWithoutTouchingTheDisk) {
-  FixtureHome fx({file("Documents/report.mov", 100), folder("Projects/vm"),
+  FixtureHome fx({file("Documents/report.mov", 100), folder("Projects/vm"), file("Documents/gone.mov", 100),
                   symlink("Documents/link.mov", "{root}/victim/huge.mov"),
                   symlink("Linked", "{root}/victim")});
   fx.addOutside({file("victim/huge.mov", 100), file("victim/inside/data", 100)});
   struct Case {
     std::string label;
-    std::string path;
-    Kind kind;
+    BigItem item;  // as a scan found it
+    Why refusal;
   };
   const std::vector<Case> cases = {
-      {"container", fx.path("Documents/report.mov"), Kind::container},
-      {"the home folder", fx.home(), Kind::other},
-      {"the home folder spelled with a slash", fx.home() + "/", Kind::other},
-      {"a top-level folder", fx.path("Projects"), Kind::other},
-      {"a top-level folder spelled with dots", fx.path("Projects/vm/.."), Kind::other},
-      {"outside the home", fx.outside("victim/huge.mov"), Kind::personal},
-      {"vanished", fx.path("Documents/gone.mov"), Kind::personal},
-      {"now a link", fx.path("Documents/link.mov"), Kind::personal},
-      {"through a linked folder", fx.path("Linked/inside"), Kind::other},
+      {"container", itemAt(fx.path("Documents/report.mov"), Kind::container), Why::container},
+      {"the home folder", itemAt(fx.home(), Kind::other), Why::outsideAreas},
+      {"the home folder spelled with a slash", itemAt(fx.home() + "/", Kind::other), Why::outsideAreas},
+      {"a top-level folder", itemAt(fx.path("Projects"), Kind::other), Why::outsideAreas},
+      {"a top-level folder spelled with dots", itemAt(fx.path("Projects/vm/.."), Kind::other),
+       Why::outsideAreas},
+      {"outside the home", itemAt(fx.outside("victim/huge.mov")), Why::outsideAreas},
+      {"vanished since the scan", itemAt(fx.path("Documents/gone.mov")), Why::gone},
+      {"nothing there when scanned", itemAt(fx.path("Documents/never.mov")), Why::notScanned},
+      {"now a link", itemAt(fx.path("Documents/link.mov")), Why::link},
+      // Where it physically lies.
+      {"through a linked folder", itemAt(fx.path("Linked/inside"), Kind::other), Why::outsideAreas},
   };
+  ASSERT_EQ(unlink(fx.path("Documents/gone.mov").c_str()), 0);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    const auto outcome = BigItemScanner::trash(itemAt(c.path, c.kind), fx.context());
-    EXPECT_EQ(outcome,
-              (BigItemScanner::TrashOutcome{std::string(platform::lastComponent(c.path)), 0, false}));
+    const auto outcome = BigItemScanner::trash(c.item, fx.context());
+    EXPECT_EQ(outcome, (BigItemScanner::TrashOutcome{c.item.name, 0, false, FailureReason{c.refusal}}));
   }
   for (const char* rel : {"Documents/report.mov", "Projects/vm", "Documents/link.mov", "Linked"})
     EXPECT_TRUE(exists(fx.path(rel))) << rel;
@@ -279,7 +294,8 @@ TEST(BigItemScannerTrash, RefusesWithoutTouchingTheDisk) {
 
   auto unusable = fx.context();
   unusable.home = "/";
-  EXPECT_FALSE(BigItemScanner::trash(itemAt(fx.path("Documents/report.mov")), unusable).success);
+  EXPECT_EQ(BigItemScanner::trash(itemAt(fx.path("Documents/report.mov")), unusable).reason,
+            FailureReason{Why::homeUnusable});
   EXPECT_TRUE(exists(fx.path("Documents/report.mov")));
 }
 
@@ -290,7 +306,7 @@ TEST(BigItemScannerTrash, MovesAnItemIntoTheFixtureTrash) {
     SCOPED_TRACE(rel);
     auto item = itemAt(fx.path(rel));
     const auto outcome = BigItemScanner::trash(item, ctx);
-    EXPECT_EQ(outcome, (BigItemScanner::TrashOutcome{item.name, item.sizeBytes, true}));
+    EXPECT_EQ(outcome, (BigItemScanner::TrashOutcome{item.name, item.sizeBytes, true, std::nullopt}));
     EXPECT_FALSE(exists(fx.path(rel)));
     EXPECT_TRUE(exists(ctx.trashHome + "/files/" + item.name));
     EXPECT_TRUE(exists(ctx.trashHome + "/info/" + item.name + ".trashinfo"));
@@ -312,12 +328,16 @@ TEST(BigItemScannerTrash, OnlyTheEntryTheScanFoundIsMoved) {
   // Another file took this name after the scan.
   writeFile(fx.path("Documents/other"), "other");
   ASSERT_EQ(rename(fx.path("Documents/other").c_str(), fx.path("Documents/report.mov").c_str()), 0);
-  EXPECT_FALSE(BigItemScanner::trash(found["report.mov"], ctx).success);
+  // Either is not the item scanned.
+  const FailureReason notScanned{Why::notScanned};
+  EXPECT_EQ(BigItemScanner::trash(found["report.mov"], ctx),
+            (BigItemScanner::TrashOutcome{"report.mov", 0, false, notScanned}));
   EXPECT_EQ(readFile(fx.path("Documents/report.mov")), "other");
   // A record made by hand carries no identity.
   BigItem handMade = found["notes.mov"];
   handMade.identity.reset();
-  EXPECT_FALSE(BigItemScanner::trash(handMade, ctx).success);
+  EXPECT_EQ(BigItemScanner::trash(handMade, ctx),
+            (BigItemScanner::TrashOutcome{"notes.mov", 0, false, notScanned}));
   EXPECT_TRUE(exists(fx.path("Documents/notes.mov")));
 
   EXPECT_EQ(BigItemScanner::trash(found["plain.mov"], ctx),
@@ -378,7 +398,8 @@ TEST(BigItemScannerTrash, AnItemOnAnotherMountUsesTheContextsTopDirectory) {
   // Without a top directory the item stays where it is.
   writeFile(fx.path("Documents/Disk/other.mov"), "other");
   ctx.topDirectoryOf = nullptr;
-  EXPECT_FALSE(BigItemScanner::trash(itemAt(fx.path("Documents/Disk/other.mov")), ctx).success);
+  EXPECT_EQ(BigItemScanner::trash(itemAt(fx.path("Documents/Disk/other.mov")), ctx).reason,
+            FailureReason{Why::noTrash});
   EXPECT_EQ(readFile(fx.path("Documents/Disk/other.mov")), "other");
 }
 
@@ -410,7 +431,10 @@ TEST(BigItemScannerCredentials, NeitherOfferedNorTrashedWhereTheyPhysicallyLie) 
 
   for (const char* rel :
        {"Library/Caches/huggingface", "Library/Application Support/gh", "Library/Developer/cli"}) {
-    EXPECT_FALSE(BigItemScanner::trash(itemAt(fx.path(rel), Kind::cache), ctx).success) << rel;
+    EXPECT_EQ(BigItemScanner::trash(itemAt(fx.path(rel), Kind::cache), ctx),
+              (BigItemScanner::TrashOutcome{std::string(platform::lastComponent(rel)), 0, false,
+                                            FailureReason{Why::credential}}))
+        << rel;
   }
   for (const char* rel : {".cache/huggingface/token", ".cache/huggingface/hub/model", ".config/gh/hosts.yml",
                           ".aws/cli/cache/x"})

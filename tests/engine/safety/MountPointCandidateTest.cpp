@@ -16,6 +16,7 @@
 #include "engine/clean/DiskScanner.h"
 #include "engine/deepscan/BigItemScanner.h"
 #include "engine/deepscan/InstallerScanner.h"
+#include "testkit/support/FailurePrinting.h"
 #include "testkit/support/FixtureHome.h"
 #include "tests/engine/apps/InfoPlistFixture.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
@@ -63,6 +64,9 @@ struct MountFixture {
   bool sentinelIntact() const { return readFile(fx.outside("victim/sentinel")).size() == 1000; }
 };
 
+// What every acting path says of a mount point.
+const platform::FailureReason kMountPoint{platform::FailureReason::Kind::mountPoint};
+
 BigItem itemAt(const std::string& path, BigItem::Kind kind) {
   BigItem item;
   item.id = item.url = path;
@@ -88,6 +92,7 @@ void checkEveryEntryPoint(const MountFixture& m, const platform::EngineContext& 
   const auto cleaned =
       DiskScanner::clean(fixtures::handMade({fx.path(kCacheMount), fx.path(".cache/plain")}), ctx);
   EXPECT_EQ(cleaned.failedTitle, "Hand-made row");
+  EXPECT_EQ(cleaned.reason, kMountPoint);
   EXPECT_FALSE(exists(fx.path(".cache/plain/blob")));
   EXPECT_TRUE(exists(fx.path(std::string(kCacheMount) + "/" + mountedContent)));
 
@@ -101,7 +106,9 @@ void checkEveryEntryPoint(const MountFixture& m, const platform::EngineContext& 
   std::vector<std::string> big;
   for (const auto& item : BigItemScanner::scan({}, ctx, bigSizes.measure())) big.push_back(item.id);
   EXPECT_EQ(big, std::vector<std::string>{fx.path("Documents/plain.mov")});
-  EXPECT_FALSE(BigItemScanner::trash(itemAt(fx.path(kBigMount), BigItem::Kind::personal), ctx).success);
+  const auto bigOutcome = BigItemScanner::trash(itemAt(fx.path(kBigMount), BigItem::Kind::personal), ctx);
+  EXPECT_FALSE(bigOutcome.success);
+  EXPECT_EQ(bigOutcome.reason, kMountPoint);
   EXPECT_TRUE(exists(fx.path(std::string(kBigMount) + "/" + mountedContent)));
 
   // Installers.
@@ -112,8 +119,10 @@ void checkEveryEntryPoint(const MountFixture& m, const platform::EngineContext& 
        InstallerScanner::scan(ctx, installerSizes.measure(), std::chrono::system_clock::now()))
     installers.push_back(item.id);
   EXPECT_EQ(installers, std::vector<std::string>{fx.path("Downloads/plain.dmg")});
-  EXPECT_FALSE(
-      BigItemScanner::trash(itemAt(fx.path(kInstallerMount), BigItem::Kind::installer), ctx).success);
+  const auto installerOutcome =
+      BigItemScanner::trash(itemAt(fx.path(kInstallerMount), BigItem::Kind::installer), ctx);
+  EXPECT_FALSE(installerOutcome.success);
+  EXPECT_EQ(installerOutcome.reason, kMountPoint);
   EXPECT_TRUE(exists(fx.path(kInstallerMount)));
 
   // Applications: the bundle and a leftover are mount points.
@@ -134,7 +143,8 @@ void checkEveryEntryPoint(const MountFixture& m, const platform::EngineContext& 
   plan.leftovers.push_back({LeftoverFile::makeIdentifier(), fx.path(kLeftoverMount), "Cache", 4096,
                             identityAt(fx.path(kLeftoverMount))});
   const auto result = scanner.uninstall(plan, ctx);
-  EXPECT_EQ(result.failed, (std::vector<std::string>{"M.app", "com.example.m"}));
+  EXPECT_EQ(result.failed, (std::vector<UninstallResult::FailedItem>{{"M.app", kMountPoint},
+                                                                     {"com.example.m", kMountPoint}}));
   EXPECT_EQ(result.movedCount, 1);
   EXPECT_FALSE(result.appBundleMoved);
   EXPECT_FALSE(exists(fx.path("Library/Logs/M")));

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "testkit/support/FailurePrinting.h"
 #include "testkit/support/FixtureHome.h"
 
 namespace tidewell::engine {
@@ -16,109 +18,117 @@ using Roots = std::vector<std::string>;
 const Roots kMacRoots = {"/private/var/folders/xy/T", "/private/var/folders/xy/C"};
 
 TEST(PathSafety, GateTable) {
+  using Kind = platform::FailureReason::Kind;
+  constexpr std::nullopt_t safe = std::nullopt;
+  const Kind credential = Kind::credential, outside = Kind::outsideAreas, userFiles = Kind::userFiles,
+             unusableHome = Kind::homeUnusable, badPath = Kind::badPath;
   struct Case {
     std::string home;
     Roots roots;
     std::string path;
-    bool safe;
+    std::optional<Kind> refusal;  // the rule that refuses it
     Roots extraUserFolders = {};
   } cases[] = {
       // Credentials, the folder itself and everything below it.
-      {"/Users/a", kMacRoots, "/Users/a/.ssh", false},
-      {"/Users/a", kMacRoots, "/Users/a/.ssh/known_hosts", false},
-      {"/Users/a", kMacRoots, "/Users/a/.ssh/", false},
-      {"/Users/a", kMacRoots, "/Users/a/.sshx", true},
-      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/token", false},
-      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/stored_tokens/x", false},
-      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/hub", true},
-      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/tokenizer", true},
-      {"/Users/a", kMacRoots, "/Users/a/.config/gh/hosts.yml", false},
-      {"/Users/a", kMacRoots, "/Users/a/.gradle/gradle.properties", false},
-      {"/Users/a", kMacRoots, "/Users/a/.gradle/caches", true},
-      {"/Users/a", kMacRoots, "/Users/a/Library/Caches/../../.aws/credentials", false},
+      {"/Users/a", kMacRoots, "/Users/a/.ssh", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.ssh/known_hosts", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.ssh/", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.sshx", safe},
+      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/token", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/stored_tokens/x", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/hub", safe},
+      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/tokenizer", safe},
+      {"/Users/a", kMacRoots, "/Users/a/.config/gh/hosts.yml", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.gradle/gradle.properties", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.gradle/caches", safe},
+      {"/Users/a", kMacRoots, "/Users/a/Library/Caches/../../.aws/credentials", credential},
       // A folder that holds a credential goes with its children.
-      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface", false},
-      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/", false},
-      {"/Users/a", kMacRoots, "/Users/a/.cache/./huggingface", false},
-      {"/Users/a", kMacRoots, "/Users/a/.cache", false},
-      {"/Users/a", kMacRoots, "/Users/a/.config", false},
-      {"/Users/a", kMacRoots, "/Users/a/.config/composer", false},
-      {"/Users/a", kMacRoots, "/Users/a/.cargo", false},
-      {"/Users/a", kMacRoots, "/Users/a/.docker", false},
-      {"/Users/a", kMacRoots, "/Users/a/.android", false},
-      {"/Users/a", kMacRoots, "/Users/a/.ollama", false},
-      {"/Users/a", kMacRoots, "/Users/a/.cargo/registry", true},
-      {"/Users/a", kMacRoots, "/Users/a/.docker/buildx", true},
+      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.cache/huggingface/", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.cache/./huggingface", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.cache", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.config", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.config/composer", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.cargo", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.docker", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.android", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.ollama", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.cargo/registry", safe},
+      {"/Users/a", kMacRoots, "/Users/a/.docker/buildx", safe},
       // The temporary areas, outside the home.
-      {"/Users/a", kMacRoots, "/private/var/folders/xy/T/x", true},
-      {"/Users/a", kMacRoots, "/private/var/folders/xy/T", true},
-      {"/Users/a", kMacRoots, "/private/var/folders/xy/C/com.app/y", true},
-      {"/Users/a", kMacRoots, "/private/var/folders/xy/Tx", false},
-      {"/Users/a", kMacRoots, "/private/var/folders/xy/T/../secret", false},
-      {"/Users/a", kMacRoots, "/tmp/x", false},
-      {"/Users/a", kMacRoots, "/Applications/X.app", false},
-      {"/Users/a", {}, "/private/var/folders/xy/T/x", false},
+      {"/Users/a", kMacRoots, "/private/var/folders/xy/T/x", safe},
+      {"/Users/a", kMacRoots, "/private/var/folders/xy/T", safe},
+      {"/Users/a", kMacRoots, "/private/var/folders/xy/C/com.app/y", safe},
+      {"/Users/a", kMacRoots, "/private/var/folders/xy/Tx", outside},
+      {"/Users/a", kMacRoots, "/private/var/folders/xy/T/../secret", outside},
+      {"/Users/a", kMacRoots, "/tmp/x", outside},
+      {"/Users/a", kMacRoots, "/Applications/X.app", outside},
+      {"/Users/a", {}, "/private/var/folders/xy/T/x", outside},
       // A credential wins over a temporary root that holds it.
-      {"/Users/a", {"/Users/a/.config/gh"}, "/Users/a/.config/gh/hosts.yml", false},
-      {"/Users/a", {"/Users/a/.cache/huggingface"}, "/Users/a/.cache/huggingface", false},
-      {"/Users/a", {"/Users/a/.cache/huggingface"}, "/Users/a/.cache/huggingface/token", false},
-      {"/Users/a", {"/Users/a/Documents/scratch"}, "/Users/a/Documents/scratch/x", true},
-      // The home itself, however it is spelled, and its neighbours.
-      {"/Users/a", kMacRoots, "/Users/a", false},
-      {"/Users/a", kMacRoots, "/Users/a/", false},
-      {"/Users/a", kMacRoots, "/Users/a/.", false},
-      {"/Users/a", kMacRoots, "/Users/a//", false},
-      {"/Users/a", kMacRoots, "/Users//a", false},
-      {"/Users/a", kMacRoots, "/Users/a/Documents/..", false},
-      {"/Users/a", kMacRoots, "/Users", false},
-      {"/Users/a", kMacRoots, "/", false},
-      {"/Users/a", kMacRoots, "/Users/ab/x", false},
-      {"/Users/a/", kMacRoots, "/Users/a/Library/Caches/x", true},
+      {"/Users/a", {"/Users/a/.config/gh"}, "/Users/a/.config/gh/hosts.yml", credential},
+      {"/Users/a", {"/Users/a/.cache/huggingface"}, "/Users/a/.cache/huggingface", credential},
+      {"/Users/a", {"/Users/a/.cache/huggingface"}, "/Users/a/.cache/huggingface/token", credential},
+      {"/Users/a", {"/Users/a/Documents/scratch"}, "/Users/a/Documents/scratch/x", safe},
+      // The home itself, however it is spelled, and its neighbours; the home
+      // and what holds it hold the credentials too.
+      {"/Users/a", kMacRoots, "/Users/a", credential},
+      {"/Users/a", kMacRoots, "/Users/a/", credential},
+      {"/Users/a", kMacRoots, "/Users/a/.", credential},
+      {"/Users/a", kMacRoots, "/Users/a//", credential},
+      {"/Users/a", kMacRoots, "/Users//a", credential},
+      {"/Users/a", kMacRoots, "/Users/a/Documents/..", credential},
+      {"/Users/a", kMacRoots, "/Users", credential},
+      {"/Users/a", kMacRoots, "/", credential},
+      {"/Users/a", kMacRoots, "/Users/ab/x", outside},
+      {"/Users/a/", kMacRoots, "/Users/a/Library/Caches/x", safe},
       // Inside the home.
-      {"/Users/a", kMacRoots, "/Users/a/Library/Caches/x", true},
-      {"/Users/a", kMacRoots, "/Users/a/Library", true},
-      {"/Users/a", kMacRoots, "/Users/a/Documents", false},
-      {"/Users/a", kMacRoots, "/Users/a/Documents/report.pdf", false},
-      {"/Users/a", kMacRoots, "/Users/a/Documents/app/node_modules/lib", true},
-      {"/Users/a", kMacRoots, "/Users/a/Documents/app/build", true},
-      {"/Users/a", kMacRoots, "/Users/a/Downloads/target", true},
-      {"/Users/a", kMacRoots, "/Users/a/Desktop/site/.next/cache", true},
-      {"/Users/a", kMacRoots, "/Users/a/Documents/app/node_modules/../../report.pdf", false},
-      {"/Users/a", kMacRoots, "/Users/a/Library/../Documents/report.pdf", false},
-      {"/Users/a", kMacRoots, "/Users/a/Documents/app/Node_Modules", false},
-      {"/Users/a", kMacRoots, "/Users/a/Documents/app/builds", false},
-      {"/Users/a", kMacRoots, "/Users/a/Sites/blog", false},
+      {"/Users/a", kMacRoots, "/Users/a/Library/Caches/x", safe},
+      {"/Users/a", kMacRoots, "/Users/a/Library", safe},
+      {"/Users/a", kMacRoots, "/Users/a/Documents", userFiles},
+      {"/Users/a", kMacRoots, "/Users/a/Documents/report.pdf", userFiles},
+      {"/Users/a", kMacRoots, "/Users/a/Documents/app/node_modules/lib", safe},
+      {"/Users/a", kMacRoots, "/Users/a/Documents/app/build", safe},
+      {"/Users/a", kMacRoots, "/Users/a/Downloads/target", safe},
+      {"/Users/a", kMacRoots, "/Users/a/Desktop/site/.next/cache", safe},
+      {"/Users/a", kMacRoots, "/Users/a/Documents/app/node_modules/../../report.pdf", userFiles},
+      {"/Users/a", kMacRoots, "/Users/a/Library/../Documents/report.pdf", userFiles},
+      {"/Users/a", kMacRoots, "/Users/a/Documents/app/Node_Modules", userFiles},
+      {"/Users/a", kMacRoots, "/Users/a/Documents/app/builds", userFiles},
+      {"/Users/a", kMacRoots, "/Users/a/Sites/blog", userFiles},
       // User folders named by the desktop only ever refuse more.
-      {"/Users/a", kMacRoots, "/Users/a/Videos/clip.mp4", true},
-      {"/Users/a", kMacRoots, "/Users/a/Videos/clip.mp4", false, {"Videos"}},
-      {"/Users/a", kMacRoots, "/Users/a/Videos/game/build", true, {"Videos"}},
-      {"/Users/a", kMacRoots, "/Users/a/Documents/report.pdf", false, {"Videos"}},
+      {"/Users/a", kMacRoots, "/Users/a/Videos/clip.mp4", safe},
+      {"/Users/a", kMacRoots, "/Users/a/Videos/clip.mp4", userFiles, {"Videos"}},
+      {"/Users/a", kMacRoots, "/Users/a/Videos/game/build", safe, {"Videos"}},
+      {"/Users/a", kMacRoots, "/Users/a/Documents/report.pdf", userFiles, {"Videos"}},
       // An unusable home refuses everything, the temporary areas included.
-      {"", kMacRoots, "/Users/a/Library/Caches/x", false},
-      {"", kMacRoots, "/private/var/folders/xy/T/x", false},
-      {"Users/a", kMacRoots, "Users/a/Library/Caches/x", false},
-      {"/", kMacRoots, "/Users/a/Library/Caches/x", false},
-      {"/", kMacRoots, "/private/var/folders/xy/T/x", false},
+      {"", kMacRoots, "/Users/a/Library/Caches/x", unusableHome},
+      {"", kMacRoots, "/private/var/folders/xy/T/x", unusableHome},
+      {"Users/a", kMacRoots, "Users/a/Library/Caches/x", unusableHome},
+      {"/", kMacRoots, "/Users/a/Library/Caches/x", unusableHome},
+      {"/", kMacRoots, "/private/var/folders/xy/T/x", unusableHome},
       // A root that would open the disk, the home or a user folder is none.
-      {"/Users/a", {"/"}, "/etc/passwd", false},
-      {"/Users/a", {"/Users/a"}, "/Users/a/Documents/report.pdf", false},
-      {"/Users/a", {"/Users/a/"}, "/Users/a/Documents/report.pdf", false},
-      {"/Users/a", {"/Users"}, "/Users/a/Documents/report.pdf", false},
-      {"/Users/a", {"/Users"}, "/Users/b/x", false},
-      {"/Users/a", {"/Users/a/Documents"}, "/Users/a/Documents/report.pdf", false},
-      {"/Users/a", {"/Users/a/Documents/."}, "/Users/a/Documents/report.pdf", false},
-      {"/Users/a", {"/Users/a/tmp"}, "/Users/a/Pictures/x", false},
-      {"/Users/a", {""}, "/etc/x", false},
-      {"/Users/a", {"relative"}, "/etc/x", false},
-      {"/Users/a", {"/Users/a/work/tmp"}, "/Users/a/work/tmp/x", true},
+      {"/Users/a", {"/"}, "/etc/passwd", outside},
+      {"/Users/a", {"/Users/a"}, "/Users/a/Documents/report.pdf", userFiles},
+      {"/Users/a", {"/Users/a/"}, "/Users/a/Documents/report.pdf", userFiles},
+      {"/Users/a", {"/Users"}, "/Users/a/Documents/report.pdf", userFiles},
+      {"/Users/a", {"/Users"}, "/Users/b/x", outside},
+      {"/Users/a", {"/Users/a/Documents"}, "/Users/a/Documents/report.pdf", userFiles},
+      {"/Users/a", {"/Users/a/Documents/."}, "/Users/a/Documents/report.pdf", userFiles},
+      {"/Users/a", {"/Users/a/tmp"}, "/Users/a/Pictures/x", userFiles},
+      {"/Users/a", {""}, "/etc/x", outside},
+      {"/Users/a", {"relative"}, "/etc/x", outside},
+      {"/Users/a", {"/Users/a/work/tmp"}, "/Users/a/work/tmp/x", safe},
       // Paths that cannot be judged.
-      {"/Users/a", kMacRoots, "", false},
-      {"/Users/a", kMacRoots, "Library/Caches/x", false},
-      {"/Users/a", kMacRoots, "/Users/a/Documents\0/x/build"s, false},
-      {"/Users/a", kMacRoots, "/private/var/folders/xy/T/x\0/../../../../Users/a/Documents"s, false},
+      {"/Users/a", kMacRoots, "", badPath},
+      {"/Users/a", kMacRoots, "Library/Caches/x", badPath},
+      {"/Users/a", kMacRoots, "/Users/a/Documents\0/x/build"s, badPath},
+      {"/Users/a", kMacRoots, "/private/var/folders/xy/T/x\0/../../../../Users/a/Documents"s, badPath},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(PathSafety::isSafeToTouch(c.path, c.home, c.roots, c.extraUserFolders), c.safe)
+    EXPECT_EQ(PathSafety::isSafeToTouch(c.path, c.home, c.roots, c.extraUserFolders), !c.refusal)
+        << "home '" << c.home << "' path '" << c.path << "' roots " << c.roots.size();
+    const auto refused = PathSafety::refusal(c.path, c.home, c.roots, c.extraUserFolders);
+    EXPECT_EQ(refused ? std::optional(refused->kind) : std::nullopt, c.refusal)
         << "home '" << c.home << "' path '" << c.path << "' roots " << c.roots.size();
   }
 }

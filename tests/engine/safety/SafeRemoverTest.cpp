@@ -2,7 +2,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 
 #include "base/Paths.h"
 #include "engine/safety/SafeRemover.h"
+#include "testkit/support/FailurePrinting.h"
 #include "testkit/support/FixtureHome.h"
 #include "tests/engine/clean/DiskScannerFixtures.h"
 #include "tests/engine/safety/DeepChain.h"
@@ -21,15 +24,18 @@ namespace tidewell::engine {
 // Readable failures when a whole result is compared.
 void PrintTo(const SafeRemover::Cleared& cleared, std::ostream* out) {
   *out << "{outcome " << static_cast<int>(cleared.outcome) << ", releasedBytes " << cleared.releasedBytes
+       << ", reason " << (cleared.reason ? platform::reasonText(*cleared.reason) : std::string("none"))
        << "}";
 }
 
 namespace {
 
 using namespace testing;
+using platform::FailureReason;
+using Kind = FailureReason::Kind;
 using Outcome = SafeRemover::Outcome;
 
-bool allowAll(const std::string&) { return true; }
+std::optional<FailureReason> allowAll(const std::string&) { return std::nullopt; }
 
 // Every case runs in a fixture whose victim folder, outside the home, holds
 // a sentinel that must survive.
@@ -39,8 +45,9 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
     std::vector<Entry> entries;
     const char* part;
     std::function<void(FixtureHome&)> between;  // runs after measuring, before clearing
-    const char* keep;                           // a child name the gate refuses
+    const char* keep;                           // a child name the gate refuses, as a credential
     Outcome expected;
+    std::optional<FailureReason> reason;  // why the part, or the first entry kept, stayed
     std::vector<std::string> gone;
     std::vector<std::string> survive;
     std::vector<std::string> released = {};  // the files whose blocks go back
@@ -53,10 +60,20 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        nullptr,
        nullptr,
        Outcome::Removed,
+       std::nullopt,
        {"c/a", "c/.hidden", "c/sub", "c/pipe", "c/tovictim"},
        {"c"},
        {"c/a", "c/.hidden", "c/sub/deep/f"}},
-      {"file removed", {file("f", 100)}, "f", nullptr, nullptr, Outcome::Removed, {"f"}, {}, {"f"}},
+      {"file removed",
+       {file("f", 100)},
+       "f",
+       nullptr,
+       nullptr,
+       Outcome::Removed,
+       std::nullopt,
+       {"f"},
+       {},
+       {"f"}},
       {"vanished part",
        {file("c/a", 1)},
        "c",
@@ -66,6 +83,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        },
        nullptr,
        Outcome::Vanished,
+       std::nullopt,
        {},
        {}},
       {"part whose parent became a file",
@@ -77,6 +95,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        },
        nullptr,
        Outcome::Vanished,
+       std::nullopt,
        {},
        {"p", "old/c/a"}},
       {"part that is a symlink",
@@ -85,6 +104,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        nullptr,
        nullptr,
        Outcome::Refused,
+       FailureReason{Kind::link},
        {},
        {"c"}},
       {"folder replaced since it was measured",
@@ -96,6 +116,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        },
        nullptr,
        Outcome::Refused,
+       FailureReason{Kind::notScanned},
        {},
        {"c/new", "old/a"}},
       {"folder swapped for a link since it was measured",
@@ -107,6 +128,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        },
        nullptr,
        Outcome::Refused,
+       FailureReason{Kind::link},
        {},
        {"c", "old/a"}},
       {"child refused by the gate",
@@ -115,6 +137,7 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
        nullptr,
        "keep",
        Outcome::Incomplete,
+       FailureReason{Kind::credential},
        {"c/a", "c/b"},
        {"c/keep/secret"},
        {"c/a", "c/b/x"}},
@@ -130,8 +153,11 @@ TEST(SafeRemover, ClearsOnlyWhatWasMeasured) {
     const int64_t released = fixtures::blocksOf(fx, c.released);
     if (c.between) c.between(fx);
     const std::string kept = c.keep ? fx.path(std::string(c.part) + "/" + c.keep) : "";
-    auto gate = [&](const std::string& p) { return p != kept; };
-    EXPECT_EQ(SafeRemover::clear(fx.path(c.part), id, gate), (SafeRemover::Cleared{c.expected, released}))
+    auto gate = [&](const std::string& p) {
+      return p == kept ? std::optional(FailureReason{Kind::credential}) : std::nullopt;
+    };
+    EXPECT_EQ(SafeRemover::clear(fx.path(c.part), id, gate),
+              (SafeRemover::Cleared{c.expected, released, c.reason}))
         << c.name;
     for (const auto& g : c.gone) EXPECT_FALSE(exists(fx.path(g))) << c.name << ": " << g;
     for (const auto& s : c.survive) EXPECT_TRUE(exists(fx.path(s))) << c.name << ": " << s;
@@ -146,6 +172,7 @@ TEST(SafeRemover, AChildFolderSwappedBeforeItIsOpenedIsNotEntered) {
   struct Case {
     const char* name;
     std::function<void(FixtureHome&)> swap;
+    FailureReason reason;  // of the folder left alone
     std::vector<std::string> surviveOutside;
     std::vector<std::string> survive;  // below the home
   };
@@ -155,6 +182,7 @@ TEST(SafeRemover, AChildFolderSwappedBeforeItIsOpenedIsNotEntered) {
          ASSERT_EQ(rename(fx.path("c/sub").c_str(), fx.outside("victim/moved").c_str()), 0);
          fx.add({symlink("c/sub", "{root}/victim/moved")});
        },
+       {Kind::openFailed, ENOTDIR},  // a link is not opened as a folder
        {"victim/moved/f", "victim/moved/deeper/g"},
        {}},
       {"for another folder moved in",
@@ -162,6 +190,7 @@ TEST(SafeRemover, AChildFolderSwappedBeforeItIsOpenedIsNotEntered) {
          ASSERT_EQ(rename(fx.path("c/sub").c_str(), fx.outside("victim/old-sub").c_str()), 0);
          ASSERT_EQ(rename(fx.outside("victim/dir").c_str(), fx.path("c/sub").c_str()), 0);
        },
+       {Kind::notScanned},
        {"victim/old-sub/f"},
        {"c/sub/v"}},
   };
@@ -171,13 +200,14 @@ TEST(SafeRemover, AChildFolderSwappedBeforeItIsOpenedIsNotEntered) {
     FileIdentity id{};
     ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
     bool swapped = false;
-    const auto outcome = SafeRemover::clear(fx.path("c"), id, allowAll, [&](const std::string& path) {
-                           if (path != fx.path("c/sub") || swapped) return;
-                           swapped = true;
-                           c.swap(fx);
-                         }).outcome;
+    const auto cleared = SafeRemover::clear(fx.path("c"), id, allowAll, [&](const std::string& path) {
+      if (path != fx.path("c/sub") || swapped) return;
+      swapped = true;
+      c.swap(fx);
+    });
     EXPECT_TRUE(swapped) << c.name;
-    EXPECT_EQ(outcome, Outcome::Incomplete) << c.name;
+    EXPECT_EQ(cleared.outcome, Outcome::Incomplete) << c.name;
+    EXPECT_EQ(cleared.reason, c.reason) << c.name;
     EXPECT_FALSE(exists(fx.path("c/a"))) << c.name;
     for (const auto& s : c.surviveOutside) EXPECT_TRUE(exists(fx.outside(s))) << c.name << ": " << s;
     for (const auto& s : c.survive) EXPECT_TRUE(exists(fx.path(s))) << c.name << ": " << s;
@@ -193,7 +223,7 @@ TEST(SafeRemover, GateSeesEveryPathBelowThePart) {
   EXPECT_EQ(SafeRemover::clear(fx.path("c"), id,
                                [&](const std::string& p) {
                                  asked.push_back(p);
-                                 return true;
+                                 return std::nullopt;
                                })
                 .outcome,
             Outcome::Removed);
@@ -208,7 +238,8 @@ TEST(SafeRemover, IdentifyRefusesLinksAndMissingPaths) {
   EXPECT_TRUE(SafeRemover::identify(fx.path("f"), id));
   EXPECT_FALSE(SafeRemover::identify(fx.path("l"), id));
   EXPECT_FALSE(SafeRemover::identify(fx.path("missing"), id));
-  EXPECT_EQ(SafeRemover::clear("relative/path", id, allowAll), (SafeRemover::Cleared{Outcome::Refused, 0}));
+  EXPECT_EQ(SafeRemover::clear("relative/path", id, allowAll),
+            (SafeRemover::Cleared{Outcome::Refused, 0, FailureReason{Kind::badPath}}));
 }
 
 TEST(SafeRemover, LeavesMountPointsBelowThePartAlone) {
@@ -218,14 +249,15 @@ TEST(SafeRemover, LeavesMountPointsBelowThePartAlone) {
   ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));
   {
     const std::string target = fx.path("c/mnt");
-    Outcome outcome;
+    SafeRemover::Cleared cleared;
     {
       BindMount mount(fx.outside("victim"), target);
       if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
-      outcome = SafeRemover::clear(fx.path("c"), id, allowAll).outcome;
+      cleared = SafeRemover::clear(fx.path("c"), id, allowAll);
       EXPECT_TRUE(exists(fx.outside("victim/sentinel")));
     }
-    EXPECT_EQ(outcome, Outcome::Incomplete);
+    EXPECT_EQ(cleared.outcome, Outcome::Incomplete);
+    EXPECT_EQ(cleared.reason, FailureReason{Kind::mountPoint});
   }
   EXPECT_FALSE(exists(fx.path("c/a")));
   EXPECT_TRUE(exists(fx.path("c/mnt")));
@@ -236,14 +268,14 @@ TEST(SafeRemover, RefusesAPartThatIsItselfAMountPoint) {
   FixtureHome fx({folder("c")});
   fx.addOutside({file("victim/sentinel", 1000)});
   FileIdentity id{};
-  Outcome outcome;
+  SafeRemover::Cleared cleared;
   {
     BindMount mount(fx.outside("victim"), fx.path("c"));
     if (!mount.ok()) GTEST_SKIP() << "bind mounts are not permitted here";
     ASSERT_TRUE(SafeRemover::identify(fx.path("c"), id));  // what a scan would see through the mount
-    outcome = SafeRemover::clear(fx.path("c"), id, allowAll).outcome;
+    cleared = SafeRemover::clear(fx.path("c"), id, allowAll);
   }
-  EXPECT_EQ(outcome, Outcome::Refused);
+  EXPECT_EQ(cleared, (SafeRemover::Cleared{Outcome::Refused, 0, FailureReason{Kind::mountPoint}}));
   EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);
 }
 
@@ -276,13 +308,19 @@ TEST(SafeRemover, EmptiesOrRefusesATreeOfAnyDepth) {
     int most = before;
     size_t asked = 0;
     bool deepestAsked = false;
-    const auto gate = [&](const std::string& p) {
+    const auto gate = [&](const std::string& p) -> std::optional<FailureReason> {
       if (++asked % 500 == 0) most = std::max(most, openDescriptors());
-      if (p != deepestFile) return true;
+      if (p != deepestFile) return std::nullopt;
       deepestAsked = true;
-      return !step.refuseDeepestFile;
+      if (step.refuseDeepestFile) return FailureReason{Kind::credential};
+      return std::nullopt;
     };
-    EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate).outcome, step.expected) << step.name;
+    const auto cleared = SafeRemover::clear(fx.path("c"), id, gate);
+    EXPECT_EQ(cleared.outcome, step.expected) << step.name;
+    // The deepest refusal is the reason, reported from the top.
+    EXPECT_EQ(cleared.reason,
+              step.refuseDeepestFile ? std::optional(FailureReason{Kind::credential}) : std::nullopt)
+        << step.name;
     EXPECT_TRUE(deepestAsked) << step.name;
     EXPECT_LE(most - before, 150) << step.name << ": descriptors held at once";
     EXPECT_EQ(chainDepth(fx.path("c")), step.levelsLeft) << step.name;
@@ -318,9 +356,11 @@ TEST(SafeRemover, AFolderSwappedWhileItsDescriptorWasGivenUpIsLeftAlone) {
       swapped = rename((level9 + "/d").c_str(), fx.outside("moved").c_str()) == 0;
       for (const auto& name : siblings) writeFile(level9 + "/d/" + name, "not listed");
     }
-    return true;
+    return std::nullopt;
   };
-  EXPECT_EQ(SafeRemover::clear(fx.path("c"), id, gate).outcome, Outcome::Incomplete);
+  const auto cleared = SafeRemover::clear(fx.path("c"), id, gate);
+  EXPECT_EQ(cleared.outcome, Outcome::Incomplete);
+  EXPECT_EQ(cleared.reason, FailureReason{Kind::notScanned});
   EXPECT_TRUE(swapped);
   for (const auto& name : siblings) EXPECT_EQ(readFile(level9 + "/d/" + name), "not listed") << name;
   EXPECT_EQ(readFile(fx.outside("victim/sentinel")).size(), 1000u);

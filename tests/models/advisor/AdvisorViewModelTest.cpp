@@ -13,6 +13,7 @@
 #include "testkit/fakes/ScriptedAdvisorEngine.h"
 #include "testkit/support/FixtureHome.h"
 #include "tests/engine/advisor/FakeTool.h"
+#include "tests/models/LogLines.h"
 
 namespace tidewell::models {
 namespace {
@@ -21,6 +22,7 @@ using engine::AdvisorService;
 using testing::FakeTool;
 using testing::finished;
 using testing::FixtureHome;
+using testing::LogLines;
 using testing::ModelHarness;
 using testing::runToEnd;
 using testing::ScriptedAdvisorEngine;
@@ -108,6 +110,7 @@ TEST(AdvisorViewModel, EachActionRunsItsToolExactlyAndReportsInOneSentence) {
     std::vector<std::string> runtimesAfter;
     int unavailableAfter;
     int snapshotsAfter;
+    std::vector<std::string> warnings = {};  // how the tool ended, when it failed
   };
   const std::vector<std::string> both = {"A1B2", "C3D4"};
   const std::vector<Case> cases = {
@@ -123,9 +126,19 @@ TEST(AdvisorViewModel, EachActionRunsItsToolExactlyAndReportsInOneSentence) {
        {"C3D4"},
        2,
        2},
-      {"runtime delete refused", 2, Action::deleteFirstRuntime, FakeTool::End::Exit1, "xcrun",
-       "simctl runtime delete A1B2", "<simctl><runtime><delete><A1B2>", "A1B2",
-       "Couldn't delete iOS 17.4. Try Xcode ▸ Settings ▸ Components instead.", both, 2, 2},
+      {"runtime delete refused",
+       2,
+       Action::deleteFirstRuntime,
+       FakeTool::End::Exit1,
+       "xcrun",
+       "simctl runtime delete A1B2",
+       "<simctl><runtime><delete><A1B2>",
+       "A1B2",
+       "Couldn't delete iOS 17.4. Try Xcode ▸ Settings ▸ Components instead.",
+       both,
+       2,
+       2,
+       {"advisor: A1B2 failed: the tool exited with status 1"}},
       {"one unavailable simulator removed", 1, Action::removeUnavailable, FakeTool::End::Exit0, "xcrun",
        "simctl delete unavailable", "<simctl><delete><unavailable>", "unavailable-sims",
        "Removed 1 unavailable simulator.", both, 0, 2},
@@ -135,15 +148,35 @@ TEST(AdvisorViewModel, EachActionRunsItsToolExactlyAndReportsInOneSentence) {
       {"none to remove still succeeds", 0, Action::removeUnavailable, FakeTool::End::Exit0, "xcrun",
        "simctl delete unavailable", "<simctl><delete><unavailable>", "unavailable-sims",
        "Removed 0 unavailable simulators.", both, 0, 2},
-      {"removal failed", 3, Action::removeUnavailable, FakeTool::End::Killed, "xcrun",
-       "simctl delete unavailable", "<simctl><delete><unavailable>", "unavailable-sims",
-       "Couldn't remove unavailable simulators.", both, 3, 2},
+      {"removal failed",
+       3,
+       Action::removeUnavailable,
+       FakeTool::End::Killed,
+       "xcrun",
+       "simctl delete unavailable",
+       "<simctl><delete><unavailable>",
+       "unavailable-sims",
+       "Couldn't remove unavailable simulators.",
+       both,
+       3,
+       2,
+       {"advisor: unavailable-sims failed: the tool was stopped by signal 9"}},
       {"snapshots thinned", 1, Action::thinSnapshots, FakeTool::End::Exit0, "tmutil",
        "thinlocalsnapshots / 999999999999 4", "<thinlocalsnapshots></><999999999999><4>", "snapshots",
        "macOS is purging snapshots now. Space shows up over the next few minutes.", both, 1, 0},
-      {"thinning failed", 1, Action::thinSnapshots, FakeTool::End::Exit1, "tmutil",
-       "thinlocalsnapshots / 999999999999 4", "<thinlocalsnapshots></><999999999999><4>", "snapshots",
-       "Couldn't thin local snapshots.", both, 1, 2},
+      {"thinning failed",
+       1,
+       Action::thinSnapshots,
+       FakeTool::End::Exit1,
+       "tmutil",
+       "thinlocalsnapshots / 999999999999 4",
+       "<thinlocalsnapshots></><999999999999><4>",
+       "snapshots",
+       "Couldn't thin local snapshots.",
+       both,
+       1,
+       2,
+       {"advisor: snapshots failed: the tool exited with status 1"}},
   };
   for (const Case& c : cases) {
     FakeMachine m(c.unavailable);
@@ -152,6 +185,7 @@ TEST(AdvisorViewModel, EachActionRunsItsToolExactlyAndReportsInOneSentence) {
     tool.answer(c.argv, "done\n", c.end);
     const int64_t docker = m.model->findings().dockerBytes;
 
+    LogLines log;
     QCoro::Task<> task = c.action == Action::deleteFirstRuntime
                              ? m.model->deleteRuntime(m.model->findings().runtimes[0])
                          : c.action == Action::removeUnavailable ? m.model->removeUnavailable()
@@ -164,6 +198,7 @@ TEST(AdvisorViewModel, EachActionRunsItsToolExactlyAndReportsInOneSentence) {
     EXPECT_EQ((&tool == &m.xcrun ? m.tmutil : m.xcrun).calls().size(), 0u) << c.what;
     EXPECT_EQ(m.model->busyAction(), std::nullopt) << c.what;
     EXPECT_EQ(m.model->lastMessage(), c.message) << c.what;
+    EXPECT_EQ(log.takeWarnings(), c.warnings) << c.what;
     EXPECT_EQ(ids(m.model->findings()), c.runtimesAfter) << c.what;
     EXPECT_EQ(m.model->findings().unavailableSims, c.unavailableAfter) << c.what;
     EXPECT_EQ(m.model->findings().snapshotCount, c.snapshotsAfter) << c.what;

@@ -10,6 +10,7 @@
 
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedAppsEngine.h"
+#include "tests/models/LogLines.h"
 
 namespace tidewell::models {
 namespace {
@@ -22,6 +23,7 @@ using Phase = AppsViewModel::Phase;
 using SortOrder = AppsViewModel::SortOrder;
 using tidewell::testing::finished;
 using tidewell::testing::fixedNow;
+using tidewell::testing::LogLines;
 using tidewell::testing::ModelHarness;
 using tidewell::testing::runToEnd;
 using tidewell::testing::ScriptedAppsEngine;
@@ -281,13 +283,39 @@ TEST_F(AppsFixture, UninstallRemovesTheCopyByBundlePathAndOnlyWhenItsBundleMoved
   EXPECT_EQ(model->apps()[0].url, "/h/Applications/Alpha.app");
   EXPECT_EQ(model->totalBytes(), 420);
 
-  // A running application stays, and the result says why.
+  // A running application stays, and the result says why; so does the log.
+  LogLines log;
   auto busy = model->confirmUninstall(planFor(1));
   runToEnd(*harness.executor);
   EXPECT_TRUE(finished(busy));
   EXPECT_EQ(model->apps().size(), 2u);
-  EXPECT_EQ(model->lastResult(), (UninstallResult{"Busy", 0, 0, {"Busy is running. Quit it first."}, false}));
+  EXPECT_EQ(model->lastResult(),
+            (UninstallResult{"Busy",
+                             0,
+                             0,
+                             {{"Busy is running. Quit it first.", {platform::FailureReason::Kind::running}}},
+                             false}));
   EXPECT_EQ(model->totalBytes(), 420);
+  EXPECT_EQ(log.takeWarnings(),
+            std::vector<std::string>{"apps: Busy not uninstalled: the application is running"});
+}
+
+TEST_F(AppsFixture, EachItemLeftBehindIsLoggedWithItsReason) {
+  engine->installed = {app("Alpha", 100)};
+  engine->leftoversByUrl["/Applications/Alpha.app"] = {leftover("/h/Library/Caches/com.example.Alpha", 10),
+                                                       leftover("/h/Library/Logs/Alpha", 20)};
+  engine->failuresByUrl["/Applications/Alpha.app"] = {"com.example.Alpha", "Alpha"};
+  scanToEnd();
+  LogLines log;
+  auto task = model->confirmUninstall(planFor(0));
+  runToEnd(*harness.executor);
+  EXPECT_TRUE(finished(task));
+  EXPECT_EQ(log.takeWarnings(),
+            (std::vector<std::string>{
+                "apps: com.example.Alpha of Alpha not moved to the Trash: rename failed: "
+                "Permission denied",
+                "apps: Alpha of Alpha not moved to the Trash: rename failed: Permission denied",
+            }));
 }
 
 TEST_F(AppsFixture, AnUninstallInProgressOutlivesTheWindow) {

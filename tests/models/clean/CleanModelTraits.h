@@ -18,6 +18,8 @@ namespace tidewell::testing {
 struct CleanModelTraits {
   using Model = models::CleanupViewModel;
   static constexpr const char* name = "Clean";
+  // What its log lines begin with.
+  static constexpr const char* logSection = "clean";
 
   // Reads the free space at once: make it after scripting the engine.
   static std::shared_ptr<Model> make(models::ModelServices services,

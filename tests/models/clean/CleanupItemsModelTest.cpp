@@ -22,6 +22,7 @@
 #include "testkit/fakes/ScriptedCleanupEngine.h"
 #include "testkit/support/EventWait.h"
 #include "tests/models/InFlightGate.h"
+#include "tests/models/LogLines.h"
 #include "tests/models/SignalLog.h"
 #include "tests/models/clean/CleanModelTraits.h"
 #include "tests/models/clean/CleanupTesting.h"
@@ -309,7 +310,9 @@ TYPED_TEST(CleanupModels, CleanOnlyFromReviewAndCountsEachCleaningOnce) {
 TYPED_TEST(CleanupModels, ACleanWhoseSecondItemFailsRecordsItAndGoesOn) {
   using Phase = typename TestFixture::Phase;
   this->threeSafeAndOneCaution();
-  this->fake->results = {{"b", {40, "b title"}}, {"d", {20, std::nullopt}}};
+  this->fake->results = {
+      {"b", {40, "b title", platform::FailureReason{platform::FailureReason::Kind::credential}}},
+      {"d", {20, std::nullopt}}};
   // The Clean model reads it at creation, scan, cleaning start and end.
   this->fake->freeSpace = {1'000, 2'000, 9'000, 9'500};
   this->harness.settings->setLastCleanupAt(1700000000.0);
@@ -326,6 +329,7 @@ TYPED_TEST(CleanupModels, ACleanWhoseSecondItemFailsRecordsItAndGoesOn) {
   model.setSelected("d", true);
   model.setSelected("c", false);
 
+  testing::LogLines log;
   auto task = model.clean();
   EXPECT_EQ(model.phase(), Phase::cleaning);
   EXPECT_EQ(model.cleanProgress(), 0.0);
@@ -338,6 +342,8 @@ TYPED_TEST(CleanupModels, ACleanWhoseSecondItemFailsRecordsItAndGoesOn) {
   // The row c, not selected, was never touched.
   EXPECT_EQ(this->fake->cleaned(), (std::vector<std::string>{"a", "b", "d"}));
   EXPECT_EQ(model.failedTitles(), std::vector<std::string>{"b title"});
+  EXPECT_EQ(log.takeWarnings(), std::vector<std::string>{std::string(TypeParam::logSection) +
+                                                         ": b title not cleaned fully: a credential"});
   EXPECT_EQ(model.freedBytes(), 300 + 40 + 20);
   EXPECT_EQ(model.phase(), Phase::done);
   EXPECT_EQ(this->harness.settings->totalFreedBytes(), 5'000'000'000 + 360);

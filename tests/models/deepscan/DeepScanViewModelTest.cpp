@@ -8,6 +8,7 @@
 
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedDeepScanEngine.h"
+#include "tests/models/LogLines.h"
 
 namespace tidewell::models {
 namespace {
@@ -17,6 +18,7 @@ using Kind = BigItem::Kind;
 using Outcome = DeepScanViewModel::TrashOutcome;
 using Phase = DeepScanViewModel::Phase;
 using tidewell::testing::finished;
+using tidewell::testing::LogLines;
 using tidewell::testing::ModelHarness;
 using tidewell::testing::runToEnd;
 using tidewell::testing::ScriptedDeepScanEngine;
@@ -201,6 +203,7 @@ TEST_F(DeepScanFixture, TrashRemovesOnlyWhatWasMovedAndAlwaysReportsTheOutcome) 
   engine->big = {item("/h/Downloads/movie.mkv", 300), item("/h/Documents/film.mov", 200),
                  item("/h/Projects/vm", 100)};
   engine->refused = {"/h/Projects/vm"};
+  engine->refusedReason = {platform::FailureReason::Kind::mountPoint};
   scanToEnd();
   ASSERT_EQ(model->totalBytes(), 600);
 
@@ -219,12 +222,16 @@ TEST_F(DeepScanFixture, TrashRemovesOnlyWhatWasMovedAndAlwaysReportsTheOutcome) 
   EXPECT_EQ(model->totalBytes(), 100);
   EXPECT_EQ(model->lastResult(), (Outcome{"movie.mkv", 300, true}));
 
-  // A refused request leaves the list as it was.
+  // A refused request leaves the list as it was; the log says why, the
+  // outcome too.
+  LogLines log;
   auto refused = model->trash(model->items()[0]);
   runToEnd(*harness.executor);
   EXPECT_TRUE(finished(refused));
   EXPECT_EQ(ids(), std::vector<std::string>{"/h/Projects/vm"});
-  EXPECT_EQ(model->lastResult(), (Outcome{"vm", 0, false}));
+  EXPECT_EQ(model->lastResult(), (Outcome{"vm", 0, false, engine->refusedReason}));
+  EXPECT_EQ(log.takeWarnings(),
+            std::vector<std::string>{"deep scan: vm not moved to the Trash: a mount point"});
   EXPECT_EQ(model->phase(), Phase::list);
   EXPECT_EQ(engine->trashed, (std::vector<std::string>{"/h/Documents/film.mov", "/h/Downloads/movie.mkv"}));
 

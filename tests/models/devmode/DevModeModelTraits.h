@@ -18,6 +18,8 @@ namespace tidewell::testing {
 struct DevModeModelTraits {
   using Model = models::DevModeViewModel;
   static constexpr const char* name = "DevMode";
+  // What its log lines begin with.
+  static constexpr const char* logSection = "dev mode";
 
   static std::shared_ptr<Model> make(models::ModelServices services,
                                      std::shared_ptr<const models::CleanupEngine> engine) {

@@ -10,14 +10,17 @@
 #include <cstdint>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include <gtest/gtest.h>
 
+#include "testkit/support/FailurePrinting.h"
 #include "testkit/support/FixtureHome.h"
 
 namespace tidewell::platform {
 namespace {
 
+using Kind = FailureReason::Kind;
 using testing::FixtureHome;
 using testing::readFile;
 using testing::writeScript;
@@ -38,26 +41,33 @@ std::string tool(const FixtureHome& fx, const std::string& name, const std::stri
   return path;
 }
 
-TEST(ProcessRunner, OnlyExitStatusZeroGivesTheOutput) {
+TEST(ProcessRunner, OnlyExitStatusZeroGivesTheOutputAndEveryOtherEndSaysHowItEnded) {
   FixtureHome fx;
   struct Case {
     const char* what;
     const char* body;
     std::optional<std::string> expected;
+    Attempt attempt = Attempt::done();
   };
   const Case cases[] = {
       {"clean exit", "printf 'a\\nb\\n'\n", std::string("a\nb\n")},
       {"clean exit, no output", "exit 0\n", std::string()},
-      {"output then exit 1", "echo data\nexit 1\n", std::nullopt},
-      {"output then exit 255", "echo data\nexit 255\n", std::nullopt},
-      {"killed by a signal", "echo data\nkill -KILL $$\n", std::nullopt},
-      {"terminated by a signal", "echo data\nkill -TERM $$\n", std::nullopt},
+      {"output then exit 1", "echo data\nexit 1\n", std::nullopt, Attempt::failed(Kind::toolExited, 1)},
+      {"output then exit 255", "echo data\nexit 255\n", std::nullopt, Attempt::failed(Kind::toolExited, 255)},
+      {"killed by a signal", "echo data\nkill -KILL $$\n", std::nullopt,
+       Attempt::failed(Kind::toolSignalled, SIGKILL)},
+      {"terminated by a signal", "echo data\nkill -TERM $$\n", std::nullopt,
+       Attempt::failed(Kind::toolSignalled, SIGTERM)},
       {"stderr noise never reaches the data", "echo noise >&2\necho data\necho more noise >&2\n",
        std::string("data\n")},
       {"stdin is empty, not inherited", "cat\necho done\n", std::string("done\n")},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ProcessRunner::run(tool(fx, "t", c.body), {}), c.expected) << c.what;
+    const std::string path = tool(fx, "t", c.body);
+    EXPECT_EQ(ProcessRunner::run(path, {}), c.expected) << c.what;
+    std::string output = "untouched";
+    EXPECT_EQ(ProcessRunner::attempt(path, {}, &output), c.attempt) << c.what;
+    EXPECT_EQ(output, c.expected.value_or("untouched")) << c.what;
   }
 }
 
@@ -88,9 +98,19 @@ TEST(ProcessRunner, ToolThatCannotStartGivesNothing) {
   const std::string notExecutable = fx.outside("tools/plain");
   testing::writeFile(notExecutable, "#!/bin/sh\necho hi\n");
   const std::string relative = "tools/plain";
-  for (const std::string& path : {fx.outside("tools/missing"), notExecutable, fx.outside("tools"),
-                                  std::string(), relative, std::string("sh")}) {
+  // What the system said, or EINVAL for a path that is never handed to it.
+  const std::pair<std::string, int> cases[] = {
+      {fx.outside("tools/missing"), ENOENT},
+      {notExecutable, EACCES},
+      {fx.outside("tools"), EACCES},
+      {std::string(), EINVAL},
+      {relative, EINVAL},
+      {std::string("sh"), EINVAL},
+  };
+  for (const auto& [path, error] : cases) {
     EXPECT_EQ(ProcessRunner::run(path, {"-c", "echo hi"}), std::nullopt) << path;
+    EXPECT_EQ(ProcessRunner::attempt(path, {"-c", "echo hi"}), Attempt::failed(Kind::toolNotStarted, error))
+        << path;
     ProcessRunner::runDiscardingOutput(path, {});  // must simply return
   }
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 namespace tidewell::platform {
 namespace {
 
+using Kind = FailureReason::Kind;
 using testing::exists;
 using testing::FixtureHome;
 using testing::moveToFixtureTrash;
@@ -51,7 +53,10 @@ TEST(TrashDirectory, AFailedMoveGivesTheClaimedNameBack) {
   EXPECT_EQ(readFile(trashPath + "/info/gone.txt.trashinfo"), kInfo);
   // The item vanished between the claim and the move.
   Folder documents(fx.path("Documents"));
-  EXPECT_FALSE(trash->moveIn(documents.fd(), "gone.txt", "gone.txt"));
+  const bool moved = trash->moveIn(documents.fd(), "gone.txt", "gone.txt");
+  const int error = errno;
+  EXPECT_FALSE(moved);
+  EXPECT_EQ(error, ENOENT) << "the rename's errno, not the cleanup's";
   EXPECT_TRUE(namesIn(trashPath + "/info").empty());
   EXPECT_EQ(trash->claim("gone.txt", kInfo), "gone.txt");
 }
@@ -66,7 +71,10 @@ TEST(TrashDirectory, AMoveNeverReplacesWhatAppearedInFiles) {
   // A client that ignores info files wrote the same name meanwhile.
   writeFile(trash->path() + "/files/a.txt", "theirs");
   Folder documents(fx.path("Documents"));
-  EXPECT_FALSE(trash->moveIn(documents.fd(), "a.txt", name));
+  const bool moved = trash->moveIn(documents.fd(), "a.txt", name);
+  const int error = errno;
+  EXPECT_FALSE(moved);
+  EXPECT_EQ(error, EEXIST);
   EXPECT_EQ(readFile(trash->path() + "/files/a.txt"), "theirs");
   EXPECT_EQ(readFile(fx.path("Documents/a.txt")), "mine");
   EXPECT_TRUE(namesIn(trash->path() + "/info").empty());
@@ -184,8 +192,12 @@ TEST(TrashDirectory, TheHomeTrashMustHoldRealFolders) {
     fx.addOutside({testing::folder("victim")});
     writeFile(fx.path("a.txt"), "a");
     c.prepare(fx);
-    EXPECT_FALSE(TrashDirectory::openHome(fx.context().trashHome, fx.context().uid)) << c.what;
-    EXPECT_FALSE(moveToFixtureTrash(fx.path("a.txt"), fx.context())) << c.what;
+    // Each time a folder on the way is not one.
+    const FailureReason expected{Kind::noTrash, ENOTDIR};
+    FailureReason why;
+    EXPECT_FALSE(TrashDirectory::openHome(fx.context().trashHome, fx.context().uid, &why)) << c.what;
+    EXPECT_EQ(why, expected) << c.what;
+    EXPECT_EQ(moveToFixtureTrash(fx.path("a.txt"), fx.context()), Attempt::failed(expected)) << c.what;
     EXPECT_EQ(readFile(fx.path("a.txt")), "a") << c.what;
     EXPECT_TRUE(namesIn(fx.outside("victim")).empty()) << c.what;
   }
@@ -240,8 +252,10 @@ TEST(TrashDirectory, TheHomeTrashMustBeTheUsersOwn) {
     ASSERT_TRUE(TrashDirectory::openHome(ctx.trashHome, ctx.uid));
     writeFile(fx.path("Documents/a.txt"), "a");
     c.spoil(fx, ctx);
-    EXPECT_FALSE(TrashDirectory::openHome(ctx.trashHome, ctx.uid));
-    EXPECT_FALSE(moveToFixtureTrash(fx.path("Documents/a.txt"), ctx));
+    FailureReason why;
+    EXPECT_FALSE(TrashDirectory::openHome(ctx.trashHome, ctx.uid, &why));
+    EXPECT_EQ(why, FailureReason{Kind::notOwnTrash});
+    EXPECT_EQ(moveToFixtureTrash(fx.path("Documents/a.txt"), ctx), Attempt::failed(Kind::notOwnTrash));
     EXPECT_EQ(readFile(fx.path("Documents/a.txt")), "a");
     EXPECT_TRUE(namesIn(ctx.trashHome + "/files").empty());
     EXPECT_TRUE(namesIn(ctx.trashHome + "/info").empty());

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "base/Paths.h"
@@ -21,6 +22,7 @@
 namespace tidewell::platform {
 namespace {
 
+using Kind = FailureReason::Kind;
 using testing::exists;
 using testing::file;
 using testing::FixtureHome;
@@ -122,10 +124,11 @@ TEST(Trash, MovesOnlyTheEntryItWasAskedForThroughTheFolderReached) {
   // Another file took the name after the item was found, then nothing is there.
   writeFile(fx.path("Documents/box/b.txt"), "second");
   ASSERT_EQ(rename(fx.path("Documents/box/b.txt").c_str(), item.c_str()), 0);
-  EXPECT_FALSE(Trash::moveToTrash(*reached, *first, ctx, nullptr, noTopDirectory));
+  EXPECT_EQ(Trash::moveToTrash(*reached, *first, ctx, nullptr, noTopDirectory),
+            Attempt::failed(Kind::notScanned));
   EXPECT_EQ(readFile(item), "second");
   ASSERT_EQ(unlink(item.c_str()), 0);
-  EXPECT_FALSE(Trash::moveToTrash(*reached, *first, ctx, nullptr, noTopDirectory));
+  EXPECT_EQ(Trash::moveToTrash(*reached, *first, ctx, nullptr, noTopDirectory), Attempt::failed(Kind::gone));
   EXPECT_FALSE(exists(ctx.trashHome));
 
   // The folder is swapped for a link once the item was reached; outside,
@@ -261,22 +264,24 @@ TEST(Trash, RefusesTheTrashWhatHoldsItAndWhatIsInIt) {
   ASSERT_TRUE(moveToFixtureTrash(fx.path("old.txt"), ctx));
   // A second spelling of the data folder through a link.
   fx.add({symlink("alias", "{home}/.local")});
-  const std::string refused[] = {
-      ctx.trashHome,
-      ctx.trashHome + "/",
-      ctx.trashHome + "/.",
-      ctx.trashHome + "/files",
-      ctx.trashHome + "/info",
-      ctx.trashHome + "/files/old.txt",
-      ctx.trashHome + "/info/old.txt.trashinfo",
-      fx.path(".local/share"),
-      fx.path(".local"),
-      fx.path(".local/share/Trash/../../.local"),
-      fx.path("alias/share"),
-      fx.path("alias/share/Trash"),
-      fx.home(),
+  const std::pair<std::string, Kind> refused[] = {
+      {ctx.trashHome, Kind::inTrash},
+      {ctx.trashHome + "/", Kind::inTrash},
+      {ctx.trashHome + "/.", Kind::inTrash},
+      {ctx.trashHome + "/files", Kind::inTrash},
+      {ctx.trashHome + "/info", Kind::inTrash},
+      {ctx.trashHome + "/files/old.txt", Kind::inTrash},
+      {ctx.trashHome + "/info/old.txt.trashinfo", Kind::inTrash},
+      {fx.path(".local/share"), Kind::inTrash},
+      {fx.path(".local"), Kind::inTrash},
+      // Its ".." taken textually: .local/.local, which is not there.
+      {fx.path(".local/share/Trash/../../.local"), Kind::gone},
+      {fx.path("alias/share"), Kind::inTrash},
+      {fx.path("alias/share/Trash"), Kind::inTrash},
+      {fx.home(), Kind::inTrash},
   };
-  for (const std::string& path : refused) EXPECT_FALSE(moveToFixtureTrash(path, ctx)) << path;
+  for (const auto& [path, reason] : refused)
+    EXPECT_EQ(moveToFixtureTrash(path, ctx), Attempt::failed(reason)) << path;
   EXPECT_EQ(namesIn(trashFiles(ctx)), std::vector<std::string>{"old.txt"});
   EXPECT_EQ(namesIn(trashInfo(ctx)), std::vector<std::string>{"old.txt.trashinfo"});
   EXPECT_TRUE(exists(fx.path("alias")));
@@ -290,24 +295,25 @@ TEST(Trash, RefusesWithoutAUsableHomeOrPath) {
     std::string home;
     std::string trashHome;
     std::string path;
+    Kind refusal;  // a path the Trash is never handed is unreachable
   };
   const EngineContext good = fx.context();
   const Case cases[] = {
-      {"empty home", "", good.trashHome, fx.path("a.txt")},
-      {"root home", "/", good.trashHome, fx.path("a.txt")},
-      {"relative home", "home", good.trashHome, fx.path("a.txt")},
-      {"no trash", good.home, "", fx.path("a.txt")},
-      {"relative trash", good.home, "Trash", fx.path("a.txt")},
-      {"root trash", good.home, "/", fx.path("a.txt")},
-      {"relative path", good.home, good.trashHome, "home/a.txt"},
-      {"empty path", good.home, good.trashHome, ""},
-      {"root path", good.home, good.trashHome, "/"},
+      {"empty home", "", good.trashHome, fx.path("a.txt"), Kind::homeUnusable},
+      {"root home", "/", good.trashHome, fx.path("a.txt"), Kind::homeUnusable},
+      {"relative home", "home", good.trashHome, fx.path("a.txt"), Kind::homeUnusable},
+      {"no trash", good.home, "", fx.path("a.txt"), Kind::noTrash},
+      {"relative trash", good.home, "Trash", fx.path("a.txt"), Kind::noTrash},
+      {"root trash", good.home, "/", fx.path("a.txt"), Kind::noTrash},
+      {"relative path", good.home, good.trashHome, "home/a.txt", Kind::unreachable},
+      {"empty path", good.home, good.trashHome, "", Kind::unreachable},
+      {"root path", good.home, good.trashHome, "/", Kind::unreachable},
   };
   for (const Case& c : cases) {
     EngineContext ctx = good;
     ctx.home = c.home;
     ctx.trashHome = c.trashHome;
-    EXPECT_FALSE(moveToFixtureTrash(c.path, ctx)) << c.what;
+    EXPECT_EQ(moveToFixtureTrash(c.path, ctx), Attempt::failed(c.refusal)) << c.what;
   }
   EXPECT_EQ(readFile(fx.path("a.txt")), "a");
   EXPECT_FALSE(exists(good.trashHome));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <ctime>
 #include <string>
 
@@ -19,6 +20,7 @@
 namespace tidewell::platform {
 namespace {
 
+using Kind = FailureReason::Kind;
 using testing::exists;
 using testing::FixtureHome;
 using testing::kNeedsMounts;
@@ -39,6 +41,7 @@ TEST(TrashTopDirectory, ChoosesTheTrashOfTheItemsFileSystem) {
     const char* what;
     void (*prepare)(const std::string& top, const std::string& uid);
     const char* trash;  // relative to the top directory; nullptr when the move must fail
+    FailureReason refusal = {Kind::noTrash, ENOTDIR};  // when it fails
   };
   const Case cases[] = {
       {"nothing there yet", [](const std::string&, const std::string&) {}, "/.Trash-{uid}"},
@@ -103,9 +106,9 @@ TEST(TrashTopDirectory, ChoosesTheTrashOfTheItemsFileSystem) {
 
     std::string trashed;
     const std::time_t before = std::time(nullptr);
-    const bool moved = moveToTrashAsItIs(original, ctx, &trashed, topOf);
+    const Attempt moved = moveToTrashAsItIs(original, ctx, &trashed, topOf);
     if (!c.trash) {
-      EXPECT_FALSE(moved);
+      EXPECT_EQ(moved, Attempt::failed(c.refusal));
       EXPECT_EQ(readFile(original), "report");
       EXPECT_TRUE(namesIn(top + "/elsewhere").empty());
     } else {
@@ -146,8 +149,9 @@ TEST(TrashTopDirectory, ATrashOwnedBySomeoneElseIsNotUsed) {
   makeFolder(theirs, 0700);
   makeFolder(scratch.path() + "/.Trash", 01777);
   writeFile(scratch.path() + "/a.txt", "a");
-  EXPECT_FALSE(moveToTrashAsItIs(scratch.path() + "/a.txt", ctx, nullptr,
-                                 [&](const std::string&) { return scratch.path(); }));
+  EXPECT_EQ(moveToTrashAsItIs(scratch.path() + "/a.txt", ctx, nullptr,
+                              [&](const std::string&) { return scratch.path(); }),
+            Attempt::failed(Kind::notOwnTrash));
   EXPECT_EQ(readFile(scratch.path() + "/a.txt"), "a");
   EXPECT_TRUE(namesIn(theirs).empty());
 }
@@ -173,11 +177,12 @@ TEST(TrashTopDirectory, NeverCopiesWhenNoTrashOfThatFileSystemFits) {
   const EngineContext ctx = fx.context();
   for (const Case& c : cases) {
     writeFile(scratch.path() + "/box/other/keep", "k");
-    EXPECT_FALSE(moveToTrashAsItIs(item, ctx, nullptr, [&](const std::string&) { return c.answer; }))
+    EXPECT_EQ(moveToTrashAsItIs(item, ctx, nullptr, [&](const std::string&) { return c.answer; }),
+              Attempt::failed(Kind::noTrash))
         << c.what;
     EXPECT_EQ(readFile(item + "/inside.txt"), "inside") << c.what;
   }
-  EXPECT_FALSE(moveToTrashAsItIs(item, ctx, nullptr, nullptr));
+  EXPECT_EQ(moveToTrashAsItIs(item, ctx, nullptr, nullptr), Attempt::failed(Kind::noTrash));
   EXPECT_TRUE(namesIn(fx.path("Documents")).empty());
   EXPECT_FALSE(exists(ctx.trashHome));
   EXPECT_EQ(namesIn(scratch.path()), std::vector<std::string>{"box"});
@@ -199,8 +204,9 @@ TEST(TrashTopDirectory, AMountPointIsNeverMoved) {
   writeFile(fx.path("Documents/own/inside.txt"), "inside");
   auto topOf = [&](const std::string&) { return fx.path("Documents"); };
   for (const std::string& mountPoint : {fx.path("Documents/bound"), fx.path("Documents/own")}) {
-    EXPECT_FALSE(moveToTrashAsItIs(mountPoint, ctx, nullptr, topOf)) << mountPoint;
-    EXPECT_FALSE(moveToTrashAsItIs(mountPoint, ctx)) << mountPoint;
+    EXPECT_EQ(moveToTrashAsItIs(mountPoint, ctx, nullptr, topOf), Attempt::failed(Kind::mountPoint))
+        << mountPoint;
+    EXPECT_EQ(moveToTrashAsItIs(mountPoint, ctx), Attempt::failed(Kind::mountPoint)) << mountPoint;
     EXPECT_FALSE(exists(ctx.trashHome)) << mountPoint;
     EXPECT_FALSE(exists(fx.path("Documents/.Trash-" + std::to_string(ctx.uid)))) << mountPoint;
   }
@@ -219,8 +225,9 @@ TEST(TrashTopDirectory, ABindMountOfTheHomesFileSystemGetsItsOwnTrash) {
   const std::string trash = top + "/.Trash-" + std::to_string(ctx.uid);
 
   // Where that mount's Trash cannot be used, the move is refused as before.
-  EXPECT_FALSE(moveToTrashAsItIs(top + "/report.txt", ctx, nullptr, nullptr));
-  EXPECT_FALSE(moveToTrashAsItIs(top + "/report.txt", ctx, nullptr, [](const std::string&) { return ""; }));
+  EXPECT_EQ(moveToTrashAsItIs(top + "/report.txt", ctx, nullptr, nullptr), Attempt::failed(Kind::noTrash));
+  EXPECT_EQ(moveToTrashAsItIs(top + "/report.txt", ctx, nullptr, [](const std::string&) { return ""; }),
+            Attempt::failed(Kind::noTrash));
   EXPECT_FALSE(exists(trash));
 
   // The context's finder, which answers with folders inside the fixture.
@@ -250,7 +257,7 @@ TEST(TrashTopDirectory, RefusesTheTopDirectoryTrashesThemselves) {
   for (const std::string& path :
        {top + "/.Trash-" + uid, top + "/.Trash-" + uid + "/files", top + "/.Trash-" + uid + "/files/a.txt",
         top + "/.Trash", top + "/.Trash/" + uid, top + "/.Trash/" + uid + "/files/b.txt"})
-    EXPECT_FALSE(moveToTrashAsItIs(path, ctx, nullptr, topOf)) << path;
+    EXPECT_EQ(moveToTrashAsItIs(path, ctx, nullptr, topOf), Attempt::failed(Kind::inTrash)) << path;
   EXPECT_EQ(readFile(top + "/.Trash-" + uid + "/files/a.txt"), "a");
   EXPECT_EQ(readFile(top + "/.Trash/" + uid + "/files/b.txt"), "b");
   EXPECT_EQ(namesIn(top + "/.Trash-" + uid + "/info"), std::vector<std::string>{"a.txt.trashinfo"});

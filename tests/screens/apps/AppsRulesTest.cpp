@@ -160,6 +160,8 @@ TEST(AppsRules, SummaryLine) {
 }
 
 TEST(AppsRules, ResultBanner) {
+  // The banner names what stayed, never why.
+  const platform::FailureReason kRefused{platform::FailureReason::Kind::outsideAreas};
   struct Case {
     UninstallResult result;
     bool succeeded;
@@ -179,7 +181,7 @@ TEST(AppsRules, ResultBanner) {
        "Moved Odd to the Trash",
        QString::fromUtf8("3 items \u00b7 Zero KB. Empty the Trash to lock it in."),
        design::Color::systemGreen()},
-      {{"Maps 100%", 1, 10, {"Caches", "Maps.app"}, false},
+      {{"Maps 100%", 1, 10, {{"Caches", kRefused}, {"Maps.app", kRefused}}, false},
        false,
        "exclamationmark.triangle.fill",
        "Maps 100%: some items couldn't be moved",

@@ -5,6 +5,7 @@
 // escaped, never raw and never as U+FFFD.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 
 #include "screens/advisor/AdvisorRules.h"
@@ -51,7 +52,8 @@ void expectEveryRuleShows(const DiskName& disk) {
   leftover.category = "Cache";
   plan.leftovers.push_back(leftover);
   engine::UninstallResult moved{spoof, 2, 10, {}, true};
-  engine::UninstallResult stuck{spoof, 1, 10, {spoof}, true};
+  engine::UninstallResult stuck{
+      spoof, 1, 10, {{spoof, {platform::FailureReason::Kind::renameFailed, EACCES}}}, true};
 
   engine::AdvisorService::SimRuntime runtime;
   runtime.name = "iOS " + spoof;
