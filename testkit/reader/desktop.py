@@ -31,14 +31,15 @@ SESSION_BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bu
 
 def missing_tools():
     """What this desktop needs that is not installed, as a reason to skip."""
-    missing = [tool for tool in ("Xvfb", "dbus-daemon", "xdotool") if not shutil.which(tool, path="/usr/bin:/bin")]
+    tools = ("Xvfb", "dbus-daemon", "dbus-send", "xdotool")
+    missing = [tool for tool in tools if not shutil.which(tool, path="/usr/bin:/bin")]
     if not os.access(BUS_LAUNCHER, os.X_OK):
         missing.append(BUS_LAUNCHER + " (at-spi2-core)")
     return missing
 
 
 def read_line(fd, seconds):
-    """The first line written to pipe fd within seconds, or None."""
+    """The first line written to pipe fd within seconds, or None; closes fd."""
     deadline = time.monotonic() + seconds
     data = b""
     os.set_blocking(fd, False)
@@ -55,6 +56,10 @@ def read_line(fd, seconds):
     return data.split(b"\n")[0].decode() if b"\n" in data else None
 
 
+def xdotool(env, *args):
+    return subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True, timeout=10)
+
+
 class PrivateDesktop:
     def __init__(self, machine, screen="1280x900x24"):
         self.machine = machine
@@ -62,45 +67,48 @@ class PrivateDesktop:
         self.env = dict(machine.environment())
         self.processes = []
         self.app = None
-        self.log_path = os.path.join(machine.root, "program.log")
+        self.logs = []
 
-    def _start(self, argv, fd=None, env=None):
-        """Starts argv in a group of its own, its output in the desktop's
-        log; with fd, returns the first line it writes there."""
-        read_end = None
-        pass_fds = ()
-        if fd is not None:
+    def _log(self, name):
+        log = open(os.path.join(self.machine.root, name), "wb")
+        self.logs.append(log)
+        return log
+
+    def _start(self, argv, env=None, log=None, reports=False):
+        """Starts argv in a group of its own, its output in log (else the
+        desktop's); with reports, "{fd}" in argv names a pipe, and the first
+        line it writes there is returned."""
+        read_end = write_end = None
+        if reports:
             read_end, write_end = os.pipe()
-            pass_fds = (write_end,)
             argv = [a.replace("{fd}", str(write_end)) for a in argv]
         process = subprocess.Popen(
             argv,
             env=env or self.env,
             stdin=subprocess.DEVNULL,
-            stdout=self.desktop_log,
+            stdout=log or self.desktop_log,
             stderr=subprocess.STDOUT,
-            pass_fds=pass_fds,
+            pass_fds=(write_end,) if reports else (),
             start_new_session=True,
         )
         self.processes.append(process)
-        if read_end is None:
+        if not reports:
             return process
-        os.close(pass_fds[0])
+        os.close(write_end)
         line = read_line(read_end, 20)
         if not line:
             raise RuntimeError(f"{argv[0]} did not start (exit status {process.poll()})")
         return line
 
     def open(self):
-        self.desktop_log = open(os.path.join(self.machine.root, "desktop.log"), "wb")
-        number = self._start(["Xvfb", "-displayfd", "{fd}", "-nolisten", "tcp", "-noreset", "-screen", "0", self.screen], fd=True)
-        self.env["DISPLAY"] = ":" + number
+        self.desktop_log = self._log("desktop.log")
+        server = ["Xvfb", "-displayfd", "{fd}", "-nolisten", "tcp", "-noreset", "-screen", "0", self.screen]
+        self.env["DISPLAY"] = ":" + self._start(server, reports=True)
         config = os.path.join(self.machine.root, "session-bus.conf")
         with open(config, "w") as f:
             f.write(SESSION_BUS_CONFIG.format(folder=self.machine.runtime))
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = self._start(
-            ["dbus-daemon", "--config-file=" + config, "--nofork", "--print-address={fd}"], fd=True
-        )
+        bus = ["dbus-daemon", "--config-file=" + config, "--nofork", "--print-address={fd}"]
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self._start(bus, reports=True)
         # The launcher reads its switches from the system's GSettings schemas.
         self._start([BUS_LAUNCHER, "--launch-immediately"], env=dict(self.env, XDG_DATA_DIRS="/usr/share"))
         # The reader in this process finds the buses through the same names.
@@ -111,12 +119,9 @@ class PrivateDesktop:
     def accessibility_bus_ready(self):
         """Whether the launcher answers on the session bus with the
         accessibility bus's address."""
-        asked = subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-            env=self.env,
-            capture_output=True,
-            timeout=10,
-        )
+        ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus"]
+        ask.append("org.a11y.Bus.GetAddress")
+        asked = subprocess.run(ask, env=self.env, capture_output=True, timeout=10)
         return asked.returncode == 0 and b"unix:" in asked.stdout
 
     def launch(self, program):
@@ -131,16 +136,12 @@ class PrivateDesktop:
                 "TIDEWELL_REDUCE_MOTION": "1",
             }
         )
-        self.log = open(self.log_path, "wb")
-        self.app = subprocess.Popen(
-            [program], env=env, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT, start_new_session=True
-        )
-        self.processes.append(self.app)
+        self.app = self._start([program], env=env, log=self._log("program.log"))
         return self.app
 
     def program_log(self):
         try:
-            with open(self.log_path, "rb") as f:
+            with open(os.path.join(self.machine.root, "program.log"), "rb") as f:
                 return f.read().decode(errors="replace")
         except OSError:
             return ""
@@ -149,40 +150,30 @@ class PrivateDesktop:
         """Presses keys (xdotool names: "Return", "space", "Right") in the
         window that has the keyboard focus."""
         for name in names:
-            subprocess.run(["xdotool", "key", name], env=self.env, check=True, timeout=10)
+            xdotool(self.env, "key", name).check_returncode()
 
     def focus_window(self):
-        """Gives the program's main window the keyboard focus, as a window
-        manager would on a click; there is none, so X is asked directly.
-        True when a window of the program was found."""
-        found = subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
-            env=self.env,
-            capture_output=True,
-            text=True,
-            timeout=10,
-        )
-        windows = found.stdout.split()
-        if not windows:
-            return False
-        # The largest visible window is the main one.
+        """Gives the program's main window (its largest shown one) the
+        keyboard focus, as a window manager would; there is none, so X is
+        asked directly. False when the program shows no window."""
+        windows = xdotool(self.env, "search", "--onlyvisible", "--pid", str(self.app.pid)).stdout.split()
+
         def area(window):
-            shape = subprocess.run(
-                ["xdotool", "getwindowgeometry", "--shell", window], env=self.env, capture_output=True, text=True, timeout=10
-            ).stdout
-            values = dict(line.split("=", 1) for line in shape.split() if "=" in line)
+            shape = xdotool(self.env, "getwindowgeometry", "--shell", window).stdout.split()
+            values = dict(line.split("=", 1) for line in shape if "=" in line)
             return int(values.get("WIDTH", 0)) * int(values.get("HEIGHT", 0))
 
-        main = max(windows, key=area)
-        return subprocess.run(["xdotool", "windowfocus", "--sync", main], env=self.env, timeout=10).returncode == 0
+        if not windows:
+            return False
+        return xdotool(self.env, "windowfocus", "--sync", max(windows, key=area)).returncode == 0
 
     def close(self):
         for process in reversed(self.processes):
             end_group(process)
         self.processes = []
-        for log in ("log", "desktop_log"):
-            if getattr(self, log, None):
-                getattr(self, log).close()
+        for log in self.logs:
+            log.close()
+        self.logs = []
 
 
 def end_group(process, seconds=5):

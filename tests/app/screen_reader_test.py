@@ -30,8 +30,11 @@ from testkit.reader.machine import FixtureMachine  # noqa: E402
 SKIPPED = 77
 CACHE = [f".npm/_cacache/content-v2/sha512/{i:02x}" for i in range(3)]
 MIB = 1024 * 1024
-# What a user sees of the sidebar: the focus must never fall back there.
-SIDEBAR = {"Tidewell Mac", "About Tidewell Mac", "Sections"}
+# The sidebar's controls: a page's focus never falls back there.
+SECTIONS = ["Home", "Clean", "Dev Mode", "Apps", "Performance", "Deep Scan", "Advisor"]
+SIDEBAR = {("push button", "Tidewell Mac"), ("push button", "About Tidewell Mac")} | {
+    ("page tab", section) for section in SECTIONS
+}
 
 FOCUSED = "object:state-changed:focused"
 SELECTED = "object:state-changed:selected"
@@ -72,14 +75,32 @@ class Road:
         self.desktop = desktop
         self.machine = machine
         self.reader = reader.Reader(desktop.app.pid)
+        self.since = 0
+
+    def mark(self):
+        """From here on, the events heard are the ones a check looks at."""
+        self.since = self.reader.mark()
+        return self.since
+
+    def heard(self):
+        """The events heard since the mark, as a failure tells them."""
+        told = [f"    {e}" for e in self.reader.events[self.since :] if e[1] != "gone"]
+        return "; heard:\n" + "\n".join(told[-30:]) if told else "; heard nothing"
 
     def until(self, condition, what, seconds=30):
-        def alive_and(condition=condition):
+        def alive_and():
             if self.desktop.app.poll() is not None:
                 raise AssertionError(f"the program ended (status {self.desktop.app.returncode})")
             return condition()
 
-        return self.r.wait_until(alive_and, seconds, what)
+        try:
+            return self.r.wait_until(alive_and, seconds, what)
+        except AssertionError as error:
+            raise AssertionError(str(error) + self.heard()) from None
+
+    def told(self, kind, role=None, name=None, detail=None):
+        """The events of kind (role, name, detail1) heard since the mark."""
+        return self.reader.heard(kind, role, name, detail, since=self.since)
 
     def focused(self):
         return self.reader.focused()
@@ -134,9 +155,6 @@ class Road:
         assert value == percent, f"the {gauge_name!r} gauge reads {value}, the screen shows {text!r}"
         return gauge
 
-    def events_since(self, mark):
-        return "\n".join(f"    {e}" for e in self.reader.events[mark:] if e[1] != "gone")
-
 
 def check_home_donut(road):
     """Home's donut reads as the percentage and caption shown in it."""
@@ -149,29 +167,26 @@ def check_home_donut(road):
 
 def check_clean_up_focus(road):
     """After Return on "Clean Up" the focus is on what the cleaning page
-    shows, then on "Done" once the result appears, which is announced."""
+    shows, then on "Done" once the result appears, which is announced; the
+    cache is emptied and what lies beside it stays."""
     m = road.machine
     road.open_section("Clean")
     road.press(road.reader.one("push button", "Scan My Mac"))
-    clean_up = road.enabled("push button", "Clean Up")
-    road.focus(clean_up)
-    mark = road.reader.mark()
+    road.focus(road.enabled("push button", "Clean Up"))
+    road.mark()
     road.desktop.keys("Return")
+    done = ("push button", "Done")
     road.until(
-        lambda: (f := road.focused()) is not None and (f.role, f.name) == ("push button", "Done"),
+        lambda: (f := road.focused()) is not None and (f.role, f.name) == done,
         'the focus on "Done" once the result shows',
     )
-    took = [(role, name) for _, role, name, _ in road.reader.heard(FOCUSED, detail=1, since=mark)]
-    history = road.events_since(mark)
-    done = took.index(("push button", "Done")) if ("push button", "Done") in took else len(took)
-    assert any(role == "progress bar" and name for role, name in took[:done]), (
-        f"the cleaning page's ring never took the focus before the result; heard:\n{history}"
+    took = [(role, name) for _, role, name, _ in road.told(FOCUSED, detail=1)]
+    before = took[: took.index(done)] if done in took else took
+    assert any(role == "progress bar" and name for role, name in before), (
+        "the cleaning page's ring never took the focus before the result" + road.heard()
     )
-    assert not [t for t in took if t[1] in SIDEBAR], f"the focus fell back to the sidebar; heard:\n{history}"
-    assert road.reader.heard(SHOWING, role="alert", name="All clean!", detail=1, since=mark), (
-        f"the result was not announced as an alert; heard:\n{history}"
-    )
-    # What was cleaned is the cache; what lies beside it stays.
+    assert not SIDEBAR.intersection(took), "the focus fell back to the sidebar" + road.heard()
+    assert road.told(SHOWING, "alert", "All clean!", 1), "the result was not announced" + road.heard()
     assert not [f for f in CACHE if os.path.exists(m.path(f))], "the npm cache was not emptied"
     for sentinel in (".npmrc", "Documents/keep.txt", "Downloads/big-archive.zip"):
         assert os.path.exists(m.path(sentinel)), f"{sentinel} went with the cache"
@@ -180,7 +195,7 @@ def check_clean_up_focus(road):
 def check_segmented_control(road):
     """Performance's "Memory | Startup" control is a named tab list, and an
     arrow key's switch is told: the old tab leaves the selection, the new
-    one joins it and takes the focus."""
+    one joins it and takes the focus. Its memory gauge reads as it shows."""
     road.open_section("Performance")
     road.press(road.reader.one("push button", "Check Performance"))
 
@@ -196,16 +211,11 @@ def check_segmented_control(road):
     assert memory.has(road.r.State.SELECTED), "Memory is not the chosen panel at first"
     road.gauge_reads_as_shown("Memory", r"(\d+)% in use")
     road.focus(panel)
-    mark = road.reader.mark()
+    road.mark()
     road.desktop.keys("Right")
-    road.until(
-        lambda: road.reader.heard(FOCUSED, "page tab", "Startup", 1, since=mark),
-        'the focus event of the "Startup" tab',
-        10,
-    )
-    history = road.events_since(mark)
-    assert road.reader.heard(SELECTED, "page tab", "Memory", 0, since=mark), f"Memory never left the selection:\n{history}"
-    assert road.reader.heard(SELECTED, "page tab", "Startup", 1, since=mark), f"Startup never joined the selection:\n{history}"
+    road.until(lambda: road.told(FOCUSED, "page tab", "Startup", 1), 'the "Startup" tab taking the focus', 10)
+    assert road.told(SELECTED, "page tab", "Memory", 0), "Memory never left the selection" + road.heard()
+    assert road.told(SELECTED, "page tab", "Startup", 1), "Startup never joined the selection" + road.heard()
     assert startup.now().has(road.r.State.SELECTED), "Startup is not selected after the switch"
 
 
@@ -213,41 +223,43 @@ def check_deep_scan_trash(road):
     """Moving a big item to the Trash from Deep Scan: Return in the
     confirmation does nothing, Space on "Move to Trash" moves the item (into
     the fixture's Trash, nothing else), the outcome banner is announced, and
-    the focus stays in the list."""
+    the focus goes to the next control in the list."""
     m = road.machine
     item = m.path("Downloads/big-archive.zip")
+    moved = "Moved big-archive.zip to the Trash"
     road.open_section("Deep Scan")
     road.press(road.reader.one("push button", "Deep Scan"))
     road.until(lambda: road.reader.find("label", "big-archive.zip"), "big-archive.zip in the list")
+    # The card's own button: the first one after its name, in reading order.
     shown = road.reader.showing()
     at = next(i for i, n in enumerate(shown) if (n.role, n.name) == ("label", "big-archive.zip"))
-    trash = next(n for n in shown[at:] if (n.role, n.name) == ("push button", "Move to Trash"))
-    road.press(trash)
+    road.press(next(n for n in shown[at:] if (n.role, n.name) == ("push button", "Move to Trash")))
     dialog = road.reader.one("dialog", "Move to Trash?")
-    assert any("big-archive.zip" in n.name for n in road.reader.find("label")), "the confirmation does not name the item"
-    confirm = dialog.find("push button", "Move to Trash")
-    road.focus(confirm)
+    assert [n for n in dialog.below() if "big-archive.zip" in n.name], "the question does not name the item"
+    road.focus(dialog.find("push button", "Move to Trash"))
     road.desktop.keys("Return")
     road.r.pump(1.0)
     assert road.reader.find("dialog", "Move to Trash?"), "Return answered the confirmation"
     assert os.path.exists(item), "Return in the confirmation moved the item"
-    mark = road.reader.mark()
+    road.mark()
     road.desktop.keys("space")
     road.until(
-        lambda: [e for e in road.reader.heard(SHOWING, role="alert", detail=1, since=mark) if e[2].startswith("Moved big-archive.zip to the Trash")],
+        lambda: [e for e in road.told(SHOWING, "alert", detail=1) if e[2].startswith(moved)],
         "the outcome banner's announcement",
     )
-    road.until(lambda: os.path.exists(os.path.join(m.trash_files, "big-archive.zip")), "the item in the fixture's Trash")
+    trashed = os.path.join(m.trash_files, "big-archive.zip")
+    road.until(lambda: os.path.exists(trashed), "the item in the fixture's Trash")
     assert not os.path.exists(item), "the item is still where it was"
-    assert os.path.exists(os.path.join(m.data, "Trash", "info", "big-archive.zip.trashinfo")), "the move left no .trashinfo"
+    info = os.path.join(m.data, "Trash", "info", "big-archive.zip.trashinfo")
+    assert os.path.exists(info), "the move left no .trashinfo"
     for sentinel in ("Movies/holiday.mov", "Documents/keep.txt", ".npmrc"):
         assert os.path.exists(m.path(sentinel)), f"{sentinel} went with the item"
     # The dialog has closed; a window manager would give the window back the keyboard.
     assert road.desktop.focus_window(), "the main window is gone"
-    road.until(lambda: road.focused() is not None, "the focus in the window")
-    landed = road.focused()
-    assert landed.name and landed.name not in SIDEBAR and landed.role != "page tab", (
-        f"after the item left, the focus went to {landed}, not to its neighbour"
+    landed = road.until(road.focused, "the focus in the window")
+    # The trashed card's button went: its neighbour is the next card's first control.
+    assert (landed.role, landed.name) == ("push button", "Reveal"), (
+        f"after the item left, the focus went to {landed}, not to its neighbour" + road.heard()
     )
 
 
