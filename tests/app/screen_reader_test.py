@@ -186,6 +186,9 @@ def check_clean_up_focus(road):
         "the cleaning page's ring never took the focus before the result" + road.heard()
     )
     assert not SIDEBAR.intersection(took), "the focus fell back to the sidebar" + road.heard()
+    # An object that has gone by the time it is read cannot be told; any
+    # other one the focus passes through is heard, so it has a name.
+    assert all(name or role == "gone" for role, name in took), "the focus passed something unnamed" + road.heard()
     assert road.told(SHOWING, "alert", "All clean!", 1), "the result was not announced" + road.heard()
     assert not [f for f in CACHE if os.path.exists(m.path(f))], "the npm cache was not emptied"
     for sentinel in (".npmrc", "Documents/keep.txt", "Downloads/big-archive.zip"):

@@ -21,14 +21,10 @@ bool PageHost::focusNextPrevChild(bool next) {
 
 void PageHost::setPage(QWidget* page) {
   // A page that goes with the keyboard focus (or the host holding it
-  // between pages) hands it to the next one.
+  // between pages) hands it straight to the next one, before it goes, so
+  // a screen reader hears one move and never the host in between.
   const bool carry = design::KeyboardFocus::holdsFocus(this);
-  if (carry) setFocus(Qt::OtherFocusReason);
-  if (QWidget* old = page_.data()) {
-    old->hide();
-    layout()->removeWidget(old);
-    old->deleteLater();
-  }
+  QWidget* old = page_.data();
   page_ = page;
   key_.reset();
   qCDebug(lcScreens).noquote() << "page:" << objectName() << "shows"
@@ -42,6 +38,13 @@ void PageHost::setPage(QWidget* page) {
   if (carry && page) {
     page->show();
     design::KeyboardFocus::focusFirst(page);
+  } else if (carry) {
+    setFocus(Qt::OtherFocusReason);
+  }
+  if (old) {
+    old->hide();
+    layout()->removeWidget(old);
+    old->deleteLater();
   }
 }
 
