@@ -4,7 +4,9 @@ private D-Bus session bus with a configuration of ours, and the
 accessibility bus on it (at-spi-bus-launcher, which starts the AT-SPI
 registry); then the program on it with Qt's AT-SPI bridge on. Every process
 is started in a process group of its own and ended through it, by its id,
-when the desktop closes."""
+when the desktop closes; each is also told to end when the test's process
+does (setpriv's parent-death signal), so a test that is killed leaves
+nothing behind."""
 
 import os
 import shutil
@@ -31,7 +33,7 @@ SESSION_BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bu
 
 def missing_tools():
     """What this desktop needs that is not installed, as a reason to skip."""
-    tools = ("Xvfb", "dbus-daemon", "dbus-send", "xdotool")
+    tools = ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "setpriv")
     missing = [tool for tool in tools if not shutil.which(tool, path="/usr/bin:/bin")]
     if not os.access(BUS_LAUNCHER, os.X_OK):
         missing.append(BUS_LAUNCHER + " (at-spi2-core)")
@@ -83,7 +85,7 @@ class PrivateDesktop:
             read_end, write_end = os.pipe()
             argv = [a.replace("{fd}", str(write_end)) for a in argv]
         process = subprocess.Popen(
-            argv,
+            ["setpriv", "--pdeathsig", "TERM", "--", *argv],
             env=env or self.env,
             stdin=subprocess.DEVNULL,
             stdout=log or self.desktop_log,

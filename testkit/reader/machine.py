@@ -1,7 +1,8 @@
 """A machine of the test's own for the real program: a temporary folder that
 holds its home, its XDG folders (configuration, data with the Trash, cache,
 runtime) and its temporary folder, and the environment that names them, so
-the program never reads or writes the user's own. Removed when closed."""
+the program never reads or writes the user's own. Removed when closed; one
+left by a test that was killed is removed by the next one."""
 
 import os
 import shutil
@@ -9,9 +10,33 @@ import subprocess
 import tempfile
 
 
+PREFIX = "tidewell-reader-"
+OWNER = "owner.pid"
+
+
+def remove_abandoned():
+    """Removes the machines whose test process is gone (killed before it
+    could close them); a machine still being made has no owner yet."""
+    base = tempfile.gettempdir()
+    for name in os.listdir(base):
+        folder = os.path.join(base, name)
+        if not name.startswith(PREFIX) or os.path.islink(folder):
+            continue
+        try:
+            with open(os.path.join(folder, OWNER)) as f:
+                os.kill(int(f.read()), 0)
+        except ProcessLookupError:
+            shutil.rmtree(folder, ignore_errors=True)
+        except (OSError, ValueError):
+            pass
+
+
 class FixtureMachine:
     def __init__(self):
-        self.root = tempfile.mkdtemp(prefix="tidewell-reader-")
+        remove_abandoned()
+        self.root = tempfile.mkdtemp(prefix=PREFIX)
+        with open(os.path.join(self.root, OWNER), "w") as f:
+            f.write(str(os.getpid()))
         self.home = os.path.join(self.root, "home")
         self.config = os.path.join(self.home, ".config")
         self.data = os.path.join(self.home, ".local", "share")

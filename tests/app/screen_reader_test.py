@@ -15,6 +15,7 @@ or binding it needs is not installed (scripts/setup installs them)."""
 
 import os
 import re
+import signal
 import sys
 import time
 import traceback
@@ -274,7 +275,15 @@ CHECKS = [
 ]
 
 
+def end_on_signal(number, frame):
+    """A test ended from outside (ctest's timeout, Ctrl+C) still closes its
+    desktop and removes its machine."""
+    raise SystemExit(f"ended by signal {number}")
+
+
 def main():
+    for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+        signal.signal(number, end_on_signal)
     if len(sys.argv) != 2:
         print(__doc__, file=sys.stderr)
         return 2
