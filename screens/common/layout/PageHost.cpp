@@ -20,36 +20,13 @@ bool PageHost::focusNextPrevChild(bool next) {
 }
 
 void PageHost::setPage(QWidget* page) {
-  const bool carry = retirePage();
-  placePage(page, carry);
-}
-
-void PageHost::setPageFor(int key, const std::function<QWidget*()>& make) {
-  if (key_ == key) return;
-  // The page before goes first: the new one is made with the old one
-  // already off screen.
-  const bool carry = retirePage();
-  placePage(make(), carry);
-  key_ = key;
-}
-
-bool PageHost::retirePage() {
   // A page that goes with the keyboard focus (or the host holding it
-  // between pages) hands it to the next one.
+  // between pages) hands it straight to the next one, before it goes, so
+  // a screen reader hears one move and never the host in between.
   const bool carry = design::KeyboardFocus::holdsFocus(this);
-  if (carry) setFocus(Qt::OtherFocusReason);
-  if (QWidget* old = page_.data()) {
-    old->hide();
-    layout()->removeWidget(old);
-    old->deleteLater();
-  }
-  page_ = nullptr;
-  key_.reset();
-  return carry;
-}
-
-void PageHost::placePage(QWidget* page, bool carry) {
+  QWidget* old = page_.data();
   page_ = page;
+  key_.reset();
   qCDebug(lcScreens).noquote() << "page:" << objectName() << "shows"
                                << (page ? page->objectName() : QString());
   if (page) {
@@ -61,7 +38,20 @@ void PageHost::placePage(QWidget* page, bool carry) {
   if (carry && page) {
     page->show();
     design::KeyboardFocus::focusFirst(page);
+  } else if (carry) {
+    setFocus(Qt::OtherFocusReason);
   }
+  if (old) {
+    old->hide();
+    layout()->removeWidget(old);
+    old->deleteLater();
+  }
+}
+
+void PageHost::setPageFor(int key, const std::function<QWidget*()>& make) {
+  if (key_ == key) return;
+  setPage(make());
+  key_ = key;
 }
 
 }  // namespace tidewell::screens

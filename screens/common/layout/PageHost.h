@@ -26,9 +26,9 @@ class PageHost : public QWidget {
 
   // Shows page (it becomes a child of the host).
   void setPage(QWidget* page);
-  // Shows the page make() builds (called once the page before has gone),
-  // unless the page shown was made for key (a phase, a section): a model
-  // that announces an unchanged phase keeps its page.
+  // Shows the page make() builds, unless the page shown was made for key
+  // (a phase, a section): a model that announces an unchanged phase keeps
+  // its page.
   void setPageFor(int key, const std::function<QWidget*()>& make);
   // The page shown; nullptr before the first.
   QWidget* page() const { return page_; }
@@ -37,11 +37,6 @@ class PageHost : public QWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  // Takes the page shown away; whether the focus was in the host, to be
-  // carried to the next page.
-  bool retirePage();
-  void placePage(QWidget* page, bool carry);
-
   QPointer<QWidget> page_;
   std::optional<int> key_;
 };

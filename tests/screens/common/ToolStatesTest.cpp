@@ -16,6 +16,7 @@
 #include "screens/common/views/ScanningPulse.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
+#include "testkit/listener/AccessibleEventLog.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Stage.h"
 
@@ -170,6 +171,58 @@ TEST(PageHost, AFocusedControlThatGoesHandsTheFocusToItsNearestNeighbourNeverToT
       ASSERT_NE(window.focusWidget(), nullptr);
       EXPECT_EQ(window.focusWidget()->objectName().toStdString(), c.expected);
     }
+}
+
+TEST(PageHost, APageThatReplacesTheFocusedOneTakesTheFocusStraightFromIt) {
+  struct Case {
+    const char* name;
+    bool withControl;      // the new page has a control, else only a status text
+    const char* expected;  // the one focus event a reader hears
+  };
+  const Case cases[] = {
+      {"a page with a control: its first control", true, "next"},
+      {"a page that only shows progress: what it reads", false, "status"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    probe::prepare();
+    QWidget window;
+    window.resize(500, 200);
+    auto* column = new QVBoxLayout(&window);
+    auto* host = new PageHost;
+    column->addWidget(host, 1);
+    auto* first = new QWidget;
+    auto* firstRow = new QHBoxLayout(first);
+    auto* go = new design::GhostPillButton({QStringLiteral("Go"), std::nullopt});
+    firstRow->addWidget(go);
+    host->setPage(first);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    go->setFocus(Qt::TabFocusReason);
+    probe::settle();
+
+    auto* next = new QWidget;
+    auto* nextRow = new QHBoxLayout(next);
+    auto* status = new TextLabel(QStringLiteral("Cleaning"), textStyle(12));
+    status->setObjectName(QStringLiteral("status"));
+    nextRow->addWidget(status);
+    if (c.withControl) {
+      auto* button = new design::GhostPillButton({QStringLiteral("Next"), std::nullopt});
+      button->setObjectName(QStringLiteral("next"));
+      nextRow->addWidget(button);
+    }
+    testing::AccessibleEventLog log;
+    ASSERT_TRUE(log.isListening());
+    host->setPage(next);
+    probe::settle();
+    ASSERT_NE(window.focusWidget(), nullptr);
+    EXPECT_EQ(window.focusWidget()->objectName().toStdString(), c.expected);
+    // Straight there: neither the host nor anything unnamed in between.
+    const std::vector<testing::HeardEvent> focus = log.of(QAccessible::Focus);
+    ASSERT_EQ(focus.size(), 1u);
+    EXPECT_EQ(focus.front().object, window.focusWidget());
+  }
 }
 
 TEST(MessageBanner, IsThereOnlyWhileThereIsAMessageAndReportsItsCloseButton) {
