@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "widget/WidgetStyles.h"
+#include "widget/WidgetLooks.h"
 
 namespace tidewell::widget {
 
@@ -24,7 +24,7 @@ QRectF contentRect(const QRectF& bounds) {
 }
 
 SmallLayout smallLayout(const QRectF& content) {
-  const LineStyle brand = brandStyle();
+  const LineLook brand = brandLook();
   const double symbolSide = kSymbolScale * brand.font.pixelSize();
   const double rowHeight = std::max(symbolSide, lineHeight(brand));
   const double x = content.left();
@@ -40,10 +40,10 @@ SmallLayout smallLayout(const QRectF& content) {
   double bottom = content.bottom();
   layout.bar = QRectF(x, bottom - kBarHeight, width, kBarHeight);
   bottom = layout.bar.top() - kSmallSpacing;
-  const double labelHeight = lineHeight(freeLabelStyle());
+  const double labelHeight = lineHeight(freeLabelLook());
   layout.freeLabel = QRectF(x, bottom - labelHeight, width, labelHeight);
   bottom = layout.freeLabel.top() - kSmallSpacing;
-  const double freeHeight = lineHeight(smallFreeStyle());
+  const double freeHeight = lineHeight(smallFreeLook());
   layout.freeText = QRectF(x, bottom - freeHeight, width, freeHeight);
   return layout;
 }
@@ -56,9 +56,9 @@ MediumLayout mediumLayout(const QRectF& content) {
   // The column may use the row up to the spacer that closes it.
   const double x = layout.ring.right() + kMediumSpacing;
   const double width = std::max(0.0, content.right() - kMediumSpacing - x);
-  const double freeHeight = lineHeight(mediumFreeStyle());
-  const double freeOfHeight = lineHeight(freeOfStyle());
-  const double tapHeight = lineHeight(tapToScanStyle());
+  const double freeHeight = lineHeight(mediumFreeLook());
+  const double freeOfHeight = lineHeight(freeOfLook());
+  const double tapHeight = lineHeight(tapToScanLook());
   const double column =
       freeHeight + kDetailSpacing + freeOfHeight + kDetailSpacing + kTapToScanPadding + tapHeight;
 

@@ -7,8 +7,8 @@
 #include "widget/SpaceFigures.h"
 #include "widget/SparklesGlyph.h"
 #include "widget/WidgetLayout.h"
+#include "widget/WidgetLooks.h"
 #include "widget/WidgetPalette.h"
-#include "widget/WidgetStyles.h"
 
 namespace tidewell::widget {
 
@@ -56,19 +56,19 @@ void paintTidewellWidget(QPainter& painter, const QRectF& bounds, WidgetFamily f
 void paintSmallContent(QPainter& painter, const QRectF& content, const SpaceEntry& entry) {
   const SmallLayout layout = smallLayout(content);
   drawSparkles(painter, layout.symbol, widgetGreen());
-  drawLine(painter, layout.brandText, QStringLiteral("TidewellMac"), brandStyle());
-  drawLine(painter, layout.freeText, text(freeText(entry)), smallFreeStyle());
-  drawLine(painter, layout.freeLabel, QStringLiteral("free"), freeLabelStyle());
+  drawLine(painter, layout.brandText, QStringLiteral("TidewellMac"), brandLook());
+  drawLine(painter, layout.freeText, text(freeText(entry)), smallFreeLook());
+  drawLine(painter, layout.freeLabel, QStringLiteral("free"), freeLabelLook());
   paintUsageBar(painter, layout.bar, usedFraction(entry));
 }
 
 void paintMediumContent(QPainter& painter, const QRectF& content, const SpaceEntry& entry) {
   const MediumLayout layout = mediumLayout(content);
   paintRing(painter, layout.ring, usedFraction(entry));
-  drawLine(painter, layout.ring, text(percentText(entry)), percentStyle(), Qt::AlignHCenter);
-  drawLine(painter, layout.freeText, text(freeText(entry)), mediumFreeStyle());
-  drawLine(painter, layout.freeOfText, QStringLiteral("free of ") + text(totalText(entry)), freeOfStyle());
-  drawLine(painter, layout.tapToScan, QStringLiteral("Tap to scan"), tapToScanStyle());
+  drawLine(painter, layout.ring, text(percentText(entry)), percentLook(), Qt::AlignHCenter);
+  drawLine(painter, layout.freeText, text(freeText(entry)), mediumFreeLook());
+  drawLine(painter, layout.freeOfText, QStringLiteral("free of ") + text(totalText(entry)), freeOfLook());
+  drawLine(painter, layout.tapToScan, QStringLiteral("Tap to scan"), tapToScanLook());
 }
 
 void paintUsageBar(QPainter& painter, const QRectF& track, double fraction) {

@@ -28,9 +28,9 @@ QFont widgetFont(int size, QFont::Weight weight) {
   return font;
 }
 
-double lineHeight(const LineStyle& style) { return QFontMetricsF(style.font).height(); }
+double lineHeight(const LineLook& style) { return QFontMetricsF(style.font).height(); }
 
-double lineWidth(const LineStyle& style, const QString& text) {
+double lineWidth(const LineLook& style, const QString& text) {
   const QFontMetricsF metrics(style.font);
   if (!style.monospacedDigits) return metrics.horizontalAdvance(text);
   const double cell = digitAdvance(metrics);
@@ -39,7 +39,7 @@ double lineWidth(const LineStyle& style, const QString& text) {
   return width;
 }
 
-FittedLine fitLine(const LineStyle& style, const QString& text, double width) {
+FittedLine fitLine(const LineLook& style, const QString& text, double width) {
   const double natural = lineWidth(style, text);
   if (natural <= width || natural <= 0) return {1.0, text};
   const double scale = std::max(width / natural, style.minimumScale);
@@ -49,7 +49,7 @@ FittedLine fitLine(const LineStyle& style, const QString& text, double width) {
   return {scale, cut + u'…'};
 }
 
-void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const LineStyle& style,
+void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const LineLook& style,
               Qt::Alignment alignment) {
   const FittedLine line = fitLine(style, text, frame.width());
   const QFontMetricsF metrics(style.font);

@@ -16,7 +16,7 @@ namespace tidewell::widget {
 // The system font at size pixels and the given weight.
 QFont widgetFont(int size, QFont::Weight weight = QFont::Normal);
 
-struct LineStyle {
+struct LineLook {
   QFont font;
   QColor colour;
   bool monospacedDigits = false;
@@ -24,8 +24,8 @@ struct LineStyle {
 };
 
 // Height and natural width of a line in style.
-double lineHeight(const LineStyle& style);
-double lineWidth(const LineStyle& style, const QString& text);
+double lineHeight(const LineLook& style);
+double lineWidth(const LineLook& style, const QString& text);
 
 // What a line becomes in a frame width pixels wide: the scale its font is
 // drawn at and the text, cut with "…" when even the minimum scale is too wide.
@@ -33,11 +33,11 @@ struct FittedLine {
   double scale = 1.0;
   QString text;
 };
-FittedLine fitLine(const LineStyle& style, const QString& text, double width);
+FittedLine fitLine(const LineLook& style, const QString& text, double width);
 
 // Draws text fitted into frame, vertically centred, at the left edge or,
 // with Qt::AlignHCenter, centred.
-void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const LineStyle& style,
+void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const LineLook& style,
               Qt::Alignment alignment = Qt::AlignLeft);
 
 }  // namespace tidewell::widget

@@ -31,7 +31,7 @@ using design::inter;
 using namespace design::literals;
 
 // A centred line at its full size, cut at the end when too narrow.
-screens::FittedLabelStyle oneLine(const QFont& font, const QColor& colour, bool monospacedDigits = false) {
+screens::FittedLabelLook oneLine(const QFont& font, const QColor& colour, bool monospacedDigits = false) {
   return {font, colour, 1, monospacedDigits, Qt::AlignHCenter};
 }
 

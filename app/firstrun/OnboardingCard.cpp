@@ -70,14 +70,14 @@ OnboardingCard::OnboardingCard(QWidget* parent) : QWidget(parent) {
   auto* tagline = new screens::TextLabel(
       QStringLiteral("Tidewell Mac finds and removes unnecessary files to deep clean your "
                      "Mac, free up storage, and help it run faster."),
-      screens::TextStyle{design::inter(13.5), design::Color::secondaryText()}.lines(0).centred());
+      screens::TextLook{design::inter(13.5), design::Color::secondaryText()}.lines(0).centred());
   tagline->setObjectName(QStringLiteral("tagline"));
   // As wide as it needs up to 360, then wrapping onto further lines.
   const int natural = int(std::ceil(QFontMetricsF(tagline->style().font).horizontalAdvance(tagline->text())));
   tagline->setFixedWidth(std::min(kTaglineWidth, natural));
   column->addWidget(tagline, 0, Qt::AlignHCenter);
 
-  const design::PillButtonStyle style{design::SectionPalette::clean().primary, Qt::white, 14, 18, 12};
+  const design::PillButtonLook style{design::SectionPalette::clean().primary, Qt::white, 14, 18, 12};
   button_ = new design::PillButton({QStringLiteral("Get Started"), std::nullopt}, style);
   button_->setObjectName(QStringLiteral("getStarted"));
   button_->setFixedWidth(kButtonLabelWidth + 2 * int(style.horizontalPadding));

@@ -60,7 +60,7 @@ FullDiskAccessCard::FullDiskAccessCard(bool granted, QWidget* parent) : QWidget(
   lineLayout->setContentsMargins(12, 0, 12, 0);
   lineLayout->addWidget(iconTextRow("checkmark.shield.fill"_symbol, 12, design::SectionPalette::accentGreen(),
                                     QStringLiteral("Full Disk Access"),
-                                    screens::textStyle(11.5, FontWeight::Regular, Color::secondaryText()), 8,
+                                    screens::textLook(11.5, FontWeight::Regular, Color::secondaryText()), 8,
                                     grantedLine_));
   layout->addWidget(grantedLine_);
 
@@ -69,12 +69,12 @@ FullDiskAccessCard::FullDiskAccessCard(bool granted, QWidget* parent) : QWidget(
   auto* cardLayout = new QVBoxLayout(card_);
   cardLayout->setContentsMargins(16, 16, 16, 16);
   cardLayout->setSpacing(10);
-  cardLayout->addWidget(
-      iconTextRow("lock.shield.fill"_symbol, 15, Color::systemOrange(), QStringLiteral("Full Disk Access"),
-                  screens::textStyle(13.5, FontWeight::Semibold, Color::white()), 8, card_));
+  cardLayout->addWidget(iconTextRow("lock.shield.fill"_symbol, 15, Color::systemOrange(),
+                                    QStringLiteral("Full Disk Access"),
+                                    screens::textLook(13.5, FontWeight::Semibold, Color::white()), 8, card_));
   auto* explanation = new screens::TextLabel(
       QStringLiteral("Grant access to unlock all cleaning features."),
-      screens::textStyle(11.5, FontWeight::Regular, Color::secondaryText()).lines(0), card_);
+      screens::textLook(11.5, FontWeight::Regular, Color::secondaryText()).lines(0), card_);
   cardLayout->addWidget(explanation);
   auto* enable = new design::PillButton({QStringLiteral("Enable Access"), std::nullopt},
                                         {std::nullopt, Color::pillText(), 13, 18, 10}, card_);

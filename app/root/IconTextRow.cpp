@@ -8,7 +8,7 @@
 namespace tidewell::app {
 
 QWidget* iconTextRow(const design::SymbolName& symbol, double symbolSize, const QColor& symbolColour,
-                     const QString& text, const screens::TextStyle& style, int spacing, QWidget* parent) {
+                     const QString& text, const screens::TextLook& style, int spacing, QWidget* parent) {
   auto* row = new QWidget(parent);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -7,11 +7,11 @@
 #include <QWidget>
 
 #include "design/symbols/SymbolTable.h"
-#include "screens/common/views/TextStyle.h"
+#include "screens/common/views/TextLook.h"
 
 namespace tidewell::app {
 
 QWidget* iconTextRow(const design::SymbolName& symbol, double symbolSize, const QColor& symbolColour,
-                     const QString& text, const screens::TextStyle& style, int spacing, QWidget* parent);
+                     const QString& text, const screens::TextLook& style, int spacing, QWidget* parent);
 
 }  // namespace tidewell::app

@@ -161,7 +161,7 @@ SidebarAboutRow::SidebarAboutRow(QWidget* parent) : QAbstractButton(parent) {
   layout->setContentsMargins(kAboutPadX, kAboutPadTop, kAboutPadX, 0);
   QWidget* line =
       iconTextRow("info.circle"_symbol, 11, Color::tertiaryText(), text(),
-                  screens::textStyle(11.5, design::FontWeight::Regular, Color::tertiaryText()), 7, this);
+                  screens::textLook(11.5, design::FontWeight::Regular, Color::tertiaryText()), 7, this);
   // The row, not its parts, takes the clicks, and is read by its text.
   line->setAttribute(Qt::WA_TransparentForMouseEvents);
   design::setHiddenFromAccessibility(line);

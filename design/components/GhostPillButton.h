@@ -4,7 +4,7 @@
 
 #include <QAbstractButton>
 
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 
 namespace tidewell::design {
 

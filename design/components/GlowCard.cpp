@@ -12,12 +12,12 @@
 namespace tidewell::design {
 
 namespace {
-PaintKey lookKey(const GlowCardStyle& style, const SectionPalette& accent) {
+PaintKey lookKey(const GlowCardLook& style, const SectionPalette& accent) {
   return PaintKey().add(style.cornerRadius, style.glow, style.featured, style.vivid, accent);
 }
 }  // namespace
 
-GlowCard::GlowCard(GlowCardStyle style, QWidget* parent)
+GlowCard::GlowCard(GlowCardLook style, QWidget* parent)
     : QWidget(parent), style_(std::move(style)), layout_(new QVBoxLayout(this)) {
   const int p = int(std::lround(style_.padding));
   layout_->setContentsMargins(p, p, p, p);
@@ -26,7 +26,7 @@ GlowCard::GlowCard(GlowCardStyle style, QWidget* parent)
   ShadowLayer::track(this);
 }
 
-void GlowCard::setStyle(const GlowCardStyle& style) {
+void GlowCard::setLook(const GlowCardLook& style) {
   if (style == style_) return;
   style_ = style;
   const int p = int(std::lround(style_.padding));

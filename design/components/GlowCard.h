@@ -20,10 +20,10 @@ namespace tidewell::design {
 class GlowCard : public QWidget, public ShadowCaster {
   Q_OBJECT
  public:
-  explicit GlowCard(GlowCardStyle style, QWidget* parent = nullptr);
+  explicit GlowCard(GlowCardLook style, QWidget* parent = nullptr);
 
-  const GlowCardStyle& style() const { return style_; }
-  void setStyle(const GlowCardStyle& style);
+  const GlowCardLook& style() const { return style_; }
+  void setLook(const GlowCardLook& style);
   // The card's content (owned by the card); replaces any earlier one.
   void setContent(QWidget* content);
   QWidget* content() const { return content_; }
@@ -35,7 +35,7 @@ class GlowCard : public QWidget, public ShadowCaster {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  GlowCardStyle style_;
+  GlowCardLook style_;
   QVBoxLayout* layout_;
   QWidget* content_ = nullptr;
   PaintCache background_{PaintCache::Beyond::ScalePicture};

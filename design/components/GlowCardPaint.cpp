@@ -9,7 +9,7 @@
 
 namespace tidewell::design {
 
-QColor glowCardGlow(const GlowCardStyle& style, const SectionPalette& accent) {
+QColor glowCardGlow(const GlowCardLook& style, const SectionPalette& accent) {
   return style.glow ? *style.glow : accent.primary;
 }
 
@@ -20,7 +20,7 @@ GlassLevels glassLevels(bool featured) {
   return {0.09, 0.28, 0.1, 0.07};
 }
 
-std::array<Shadow, 2> glowCardShadows(const GlowCardStyle& style, const SectionPalette& accent) {
+std::array<Shadow, 2> glowCardShadows(const GlowCardLook& style, const SectionPalette& accent) {
   if (style.vivid) {
     return {Shadow{QColor::fromRgbF(0, 0, 0, 0.3), 16, QPointF(0, 9)},
             Shadow{Color::withOpacity(accent.primary, 0.35), 34, QPointF(0, 8)}};
@@ -30,7 +30,7 @@ std::array<Shadow, 2> glowCardShadows(const GlowCardStyle& style, const SectionP
                  QPointF(0, 6)}};
 }
 
-void paintGlowCardShadows(QPainter& painter, const QRectF& rect, const GlowCardStyle& style,
+void paintGlowCardShadows(QPainter& painter, const QRectF& rect, const GlowCardLook& style,
                           const SectionPalette& accent) {
   const QPainterPath shape = continuousRoundedRect(rect, style.cornerRadius);
   for (const Shadow& shadow : glowCardShadows(style, accent)) drawShadow(painter, shape, shadow);
@@ -38,7 +38,7 @@ void paintGlowCardShadows(QPainter& painter, const QRectF& rect, const GlowCardS
 
 namespace {
 
-void paintGlass(QPainter& painter, const QRectF& rect, const GlowCardStyle& style,
+void paintGlass(QPainter& painter, const QRectF& rect, const GlowCardLook& style,
                 const SectionPalette& accent) {
   const QPainterPath shape = continuousRoundedRect(rect, style.cornerRadius);
   const QColor g = glowCardGlow(style, accent);
@@ -60,7 +60,7 @@ void paintGlass(QPainter& painter, const QRectF& rect, const GlowCardStyle& styl
                                          Color::withOpacity(g, levels.rimWeak)})));
 }
 
-void paintVivid(QPainter& painter, const QRectF& rect, const GlowCardStyle& style,
+void paintVivid(QPainter& painter, const QRectF& rect, const GlowCardLook& style,
                 const SectionPalette& accent) {
   const QPainterPath shape = continuousRoundedRect(rect, style.cornerRadius);
   painter.fillPath(shape, linearGradient(rect, UnitPoint::topLeading(), UnitPoint::bottomTrailing(),
@@ -72,7 +72,7 @@ void paintVivid(QPainter& painter, const QRectF& rect, const GlowCardStyle& styl
 
 }  // namespace
 
-void paintGlowCardBackground(QPainter& painter, const QRectF& rect, const GlowCardStyle& style,
+void paintGlowCardBackground(QPainter& painter, const QRectF& rect, const GlowCardLook& style,
                              const SectionPalette& accent) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);

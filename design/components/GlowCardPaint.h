@@ -18,18 +18,18 @@ class QPainter;
 
 namespace tidewell::design {
 
-struct GlowCardStyle {
+struct GlowCardLook {
   double cornerRadius = 0;  // continuous corners
   double padding = 0;       // around the content on every side
   std::optional<QColor> glow =
       std::nullopt;       // glow and rim colour of the glass card; none: the accent's primary
   bool featured = false;  // a stronger glow, rim and halo (glass only)
   bool vivid = false;     // filled with the palette instead of glass
-  bool operator==(const GlowCardStyle&) const = default;
+  bool operator==(const GlowCardLook&) const = default;
 };
 
 // The glass card's glow colour g: glow, or the accent's primary.
-QColor glowCardGlow(const GlowCardStyle& style, const SectionPalette& accent);
+QColor glowCardGlow(const GlowCardLook& style, const SectionPalette& accent);
 
 // The stand-in for the ultra-thin material (Qt cannot blur what lies
 // behind a widget): white at 0.04.
@@ -47,11 +47,11 @@ GlassLevels glassLevels(bool featured);
 // The two shadows, drop first: glass black 0.35 r16 (0, 9) and g at the
 // halo level r30 (0, 6); vivid black 0.3 r16 (0, 9) and the accent's
 // primary at 0.35 r34 (0, 8).
-std::array<Shadow, 2> glowCardShadows(const GlowCardStyle& style, const SectionPalette& accent);
+std::array<Shadow, 2> glowCardShadows(const GlowCardLook& style, const SectionPalette& accent);
 
-void paintGlowCardShadows(QPainter& painter, const QRectF& rect, const GlowCardStyle& style,
+void paintGlowCardShadows(QPainter& painter, const QRectF& rect, const GlowCardLook& style,
                           const SectionPalette& accent);
-void paintGlowCardBackground(QPainter& painter, const QRectF& rect, const GlowCardStyle& style,
+void paintGlowCardBackground(QPainter& painter, const QRectF& rect, const GlowCardLook& style,
                              const SectionPalette& accent);
 
 }  // namespace tidewell::design

@@ -10,7 +10,7 @@
 
 namespace tidewell::design {
 
-PillButton::PillButton(PillLabel label, PillButtonStyle style, QWidget* parent)
+PillButton::PillButton(PillLabel label, PillButtonLook style, QWidget* parent)
     : QAbstractButton(parent), label_(std::move(label)), style_(std::move(style)) {
   setText(label_.title);
   KeyboardFocus::makeFocusable(this, FocusRingShape::capsule());
@@ -20,7 +20,7 @@ PillButton::PillButton(PillLabel label, PillButtonStyle style, QWidget* parent)
   connect(this, &QAbstractButton::released, this, [this] { ShadowLayer::refresh(this); });
 }
 
-void PillButton::setPillStyle(const PillButtonStyle& style) {
+void PillButton::setPillLook(const PillButtonLook& style) {
   if (style == style_) return;
   style_ = style;
   changed();

@@ -1,5 +1,5 @@
 #pragma once
-// The filled capsule button of primary actions (PillButtonStyle). Its glow
+// The filled capsule button of primary actions (PillButtonLook). Its glow
 // is drawn by the nearest shadow host (ShadowLayer) so it is never clipped;
 // its colour is the tint, else the section accent of where the button sits.
 // Pressed: 97 % size, 85 % opacity, at once. A button may also be drawn
@@ -7,7 +7,7 @@
 
 #include <QAbstractButton>
 
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 #include "design/paint/ShadowCaster.h"
 
 namespace tidewell::design {
@@ -15,10 +15,10 @@ namespace tidewell::design {
 class PillButton : public QAbstractButton, public ShadowCaster {
   Q_OBJECT
  public:
-  PillButton(PillLabel label, PillButtonStyle style, QWidget* parent = nullptr);
+  PillButton(PillLabel label, PillButtonLook style, QWidget* parent = nullptr);
 
-  const PillButtonStyle& pillStyle() const { return style_; }
-  void setPillStyle(const PillButtonStyle& style);
+  const PillButtonLook& pillLook() const { return style_; }
+  void setPillLook(const PillButtonLook& style);
   const PillLabel& label() const { return label_; }
   void setLabel(const PillLabel& label);
   // The opacity the whole button, glow included, is drawn at (0...1).
@@ -36,7 +36,7 @@ class PillButton : public QAbstractButton, public ShadowCaster {
  private:
   void changed();
   PillLabel label_;
-  PillButtonStyle style_;
+  PillButtonLook style_;
   double opacity_ = 1;
 };
 

@@ -3,13 +3,13 @@
 #include <QHBoxLayout>
 
 #include "design/components/PillButton.h"
-#include "screens/advisor/AdvisorStyle.h"
+#include "screens/advisor/AdvisorLook.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Spinner.h"
 
 namespace tidewell::screens {
 
-AdvisorActionControlView::AdvisorActionControlView(QString title, design::PillButtonStyle style,
+AdvisorActionControlView::AdvisorActionControlView(QString title, design::PillButtonLook style,
                                                    QWidget* parent)
     : QWidget(parent) {
   auto* box = new QHBoxLayout(this);

@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 #include "screens/advisor/AdvisorRules.h"
 
 namespace tidewell::design {
@@ -20,7 +20,7 @@ namespace tidewell::screens {
 class AdvisorActionControlView : public QWidget {
   Q_OBJECT
  public:
-  AdvisorActionControlView(QString title, design::PillButtonStyle style, QWidget* parent = nullptr);
+  AdvisorActionControlView(QString title, design::PillButtonLook style, QWidget* parent = nullptr);
 
   void setState(AdvisorActionControl state);
   const AdvisorActionControl& state() const { return state_; }

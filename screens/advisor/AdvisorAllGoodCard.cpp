@@ -26,12 +26,12 @@ AdvisorAllGoodCard::AdvisorAllGoodCard(QWidget* parent)
                           "allGoodSymbol"),
                     0, Qt::AlignHCenter);
   column->addWidget(named(new TextLabel(QStringLiteral("You're all good"),
-                                        textStyle(18, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
+                                        textLook(18, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
                           "allGoodTitle"),
                     0, Qt::AlignHCenter);
   column->addWidget(named(
       new TextLabel(QStringLiteral("No runtimes, dead simulators, snapshots, or Docker bloat to trim."),
-                    textStyle(12.5, FontWeight::Regular, design::Color::secondaryText()).lines(0).centred()),
+                    textLook(12.5, FontWeight::Regular, design::Color::secondaryText()).lines(0).centred()),
       "allGoodText"));
   setContent(inside);
 }

@@ -41,9 +41,9 @@ AdvisorFindingCard::AdvisorFindingCard(AdvisorCard kind, const AdvisorCardHeader
   auto* texts = new QVBoxLayout;
   texts->setSpacing(4);
   title_ =
-      named(new TextLabel({}, textStyle(15, FontWeight::Bold, Qt::white, FontDesign::Rounded)), "cardTitle");
+      named(new TextLabel({}, textLook(15, FontWeight::Bold, Qt::white, FontDesign::Rounded)), "cardTitle");
   blurb_ =
-      named(new TextLabel({}, textStyle(12, FontWeight::Regular, design::Color::secondaryText()).lines(0)),
+      named(new TextLabel({}, textLook(12, FontWeight::Regular, design::Color::secondaryText()).lines(0)),
             "cardBlurb");
   texts->addWidget(title_);
   texts->addWidget(blurb_);
@@ -51,7 +51,7 @@ AdvisorFindingCard::AdvisorFindingCard(AdvisorCard kind, const AdvisorCardHeader
   head->addSpacing(8 + head->spacing());
   size_ =
       named(new TextLabel(
-                {}, textStyle(15, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
+                {}, textLook(15, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
             "cardSize");
   head->addWidget(size_, 0, Qt::AlignTop);
   column->addLayout(head);

@@ -8,7 +8,7 @@
 #include "screens/advisor/AdvisorActionControlView.h"
 #include "screens/advisor/AdvisorAllGoodCard.h"
 #include "screens/advisor/AdvisorFindingCard.h"
-#include "screens/advisor/AdvisorStyle.h"
+#include "screens/advisor/AdvisorLook.h"
 #include "screens/advisor/RuntimeList.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/layout/AdaptiveGrid.h"
@@ -25,7 +25,7 @@ namespace {
 BannerLook bannerLook() {
   BannerLook look;
   look.card = {16, 14, std::nullopt, false, false};
-  look.message = textStyle(12).lines(0);
+  look.message = textLook(12).lines(0);
   return look;
 }
 
@@ -58,13 +58,13 @@ AdvisorListPage::AdvisorListPage(QWidget* parent) : QWidget(parent) {
   headline_ = named(
       new TextLabel(
           {},
-          textStyle(24, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits().centred()),
+          textLook(24, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits().centred()),
       "headline");
   stack->addWidget(headline_, 0, Qt::AlignHCenter);
   stack->addWidget(
       named(new TextLabel(QStringLiteral("Runs Apple's own tools as you. No admin password, nothing "
                                          "hidden."),
-                          textStyle(12.5, FontWeight::Regular, design::Color::secondaryText())),
+                          textLook(12.5, FontWeight::Regular, design::Color::secondaryText())),
             "summaryNote"),
       0, Qt::AlignHCenter);
   auto* rescan = named(new design::GhostPillButton({QStringLiteral("Rescan"), std::nullopt}), "rescanButton");
@@ -105,7 +105,7 @@ void AdvisorListPage::setFindings(const AdvisorFindingsSnapshot& snapshot,
 AdvisorFindingCard* AdvisorListPage::makeCard(AdvisorCard kind) {
   auto bulkAction = [this](const char* name, const QString& title, void (AdvisorListPage::*requested)()) {
     auto* control = named(
-        new AdvisorActionControlView(title, advisorPillStyle(std::nullopt, design::Color::pillText())), name);
+        new AdvisorActionControlView(title, advisorPillLook(std::nullopt, design::Color::pillText())), name);
     connect(control, &AdvisorActionControlView::runRequested, this, requested);
     return actionRow(control);
   };

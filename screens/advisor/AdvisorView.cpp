@@ -26,7 +26,7 @@ QWidget* scanningPage() {
   column->addStretch(1);
   column->addWidget(
       new ScanningPulse("wand.and.stars"_symbol, QStringLiteral("Checking simulators, snapshots, Docker…"),
-                        textStyle(18, design::FontWeight::Bold, Qt::white, design::FontDesign::Rounded), 18));
+                        textLook(18, design::FontWeight::Bold, Qt::white, design::FontDesign::Rounded), 18));
   column->addStretch(1);
   return page;
 }

@@ -6,7 +6,7 @@
 #include "design/theme/Color.h"
 #include "design/type/FileNameText.h"
 #include "screens/advisor/AdvisorActionControlView.h"
-#include "screens/advisor/AdvisorStyle.h"
+#include "screens/advisor/AdvisorLook.h"
 #include "screens/common/Formatting.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/TextLabel.h"
@@ -33,14 +33,14 @@ RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorAction
 
   auto* top = new QHBoxLayout;
   top->setSpacing(10);
-  name_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "runtimeName");
-  build_ = named(new TextLabel({}, textStyle(11, FontWeight::Regular, tertiaryText())), "runtimeBuild");
+  name_ = named(new TextLabel({}, textLook(13, FontWeight::Semibold)), "runtimeName");
+  build_ = named(new TextLabel({}, textLook(11, FontWeight::Regular, tertiaryText())), "runtimeBuild");
   size_ = named(
       new TextLabel(
-          {}, textStyle(13, FontWeight::Bold, secondaryText(), FontDesign::Rounded).withMonospacedDigits()),
+          {}, textLook(13, FontWeight::Bold, secondaryText(), FontDesign::Rounded).withMonospacedDigits()),
       "runtimeSize");
   control_ = named(new AdvisorActionControlView(QStringLiteral("Delete…"),
-                                                advisorPillStyle(design::Color::destructiveRed(), Qt::white)),
+                                                advisorPillLook(design::Color::destructiveRed(), Qt::white)),
                    "runtimeDelete");
   connect(control_, &AdvisorActionControlView::runRequested, this, &RuntimeRow::deleteRequested);
   top->addWidget(name_, 0, Qt::AlignVCenter);
@@ -54,10 +54,10 @@ RuntimeRow::RuntimeRow(engine::AdvisorService::SimRuntime runtime, AdvisorAction
   detail->setSpacing(6);
   // In a narrow card the usage wraps onto further lines (the row grows) and
   // the last use stays whole beside it: neither is cut.
-  const TextStyle detailStyle = textStyle(11, FontWeight::Regular, secondaryText()).elided(Qt::ElideNone);
-  usage_ = named(new TextLabel({}, detailStyle.lines(0)), "runtimeUsage");
-  separator_ = named(new TextLabel(QStringLiteral("·"), detailStyle), "runtimeSeparator");
-  lastUsed_ = named(new TextLabel({}, detailStyle), "runtimeLastUsed");
+  const TextLook detailLook = textLook(11, FontWeight::Regular, secondaryText()).elided(Qt::ElideNone);
+  usage_ = named(new TextLabel({}, detailLook.lines(0)), "runtimeUsage");
+  separator_ = named(new TextLabel(QStringLiteral("·"), detailLook), "runtimeSeparator");
+  lastUsed_ = named(new TextLabel({}, detailLook), "runtimeLastUsed");
   detail->addWidget(usage_, 0, Qt::AlignVCenter);
   detail->addWidget(separator_, 0, Qt::AlignVCenter);
   detail->addWidget(lastUsed_, 0, Qt::AlignVCenter);

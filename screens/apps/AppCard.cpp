@@ -53,18 +53,18 @@ AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColo
   trash_ = named(new TrashButton(destructiveRed, QString(), this), "appTrash");
   connect(trash_, &QAbstractButton::clicked, this, &AppCard::uninstallRequested);
 
-  name_ = named(new TextLabel({}, textStyle(13.5, FontWeight::Semibold), this), "appName");
+  name_ = named(new TextLabel({}, textLook(13.5, FontWeight::Semibold), this), "appName");
   version_ =
-      named(new TextLabel({}, textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()), this),
+      named(new TextLabel({}, textLook(10.5, FontWeight::Regular, design::Color::tertiaryText()), this),
             "appVersion");
   badge_ = named(new Badge({}, {}, this), "appBadge");
   note_ = named(
       new TextLabel(
-          {}, textStyle(11, FontWeight::Regular, design::Color::secondaryText()).lines(2).reserving(2), this),
+          {}, textLook(11, FontWeight::Regular, design::Color::secondaryText()).lines(2).reserving(2), this),
       "appNote");
   size_ = named(
-      new TextLabel(
-          {}, textStyle(16, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits(), this),
+      new TextLabel({}, textLook(16, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits(),
+                    this),
       "appSize");
 
   auto* top = new QHBoxLayout;

@@ -30,8 +30,8 @@ BannerLook bannerLook(const UninstallBannerContent& content) {
   look.symbolColour = content.tint;
   look.symbolSize = 18;
   look.symbolWeight = design::FontWeight::Regular;
-  look.title = textStyle(12.5, design::FontWeight::Semibold);
-  look.message = textStyle(11, design::FontWeight::Regular, design::Color::secondaryText()).lines(2);
+  look.title = textLook(12.5, design::FontWeight::Semibold);
+  look.message = textLook(11, design::FontWeight::Regular, design::Color::secondaryText()).lines(2);
   look.textSpacing = 2;
   return look;
 }

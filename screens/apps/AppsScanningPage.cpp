@@ -26,7 +26,7 @@ AppsScanningPage::AppsScanningPage(double progress, QWidget* parent) : QWidget(p
   auto* symbol = named(new SymbolView("magnifyingglass"_symbol, 40, FontWeight::Light), "scanningSymbol");
   symbol->pulse();
   auto* title = named(new TextLabel(QStringLiteral("Checking your apps…"),
-                                    textStyle(16, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
+                                    textLook(16, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
                       "scanningTitle");
   bar_ = named(new ProgressBar(progress, 240), "scanProgress");
   auto* stack = new QVBoxLayout(inside);

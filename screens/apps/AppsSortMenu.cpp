@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 #include "design/keyboard/KeyboardFocus.h"
 #include "design/symbols/Symbol.h"
 #include "design/theme/Color.h"

@@ -49,7 +49,7 @@ QWidget* AppsView::makePage(AppsPage page) {
       auto* idle =
           named(new ScanIntro({"square.grid.2x2.fill"_symbol, QStringLiteral("Scan Apps"),
                                QStringLiteral("Find apps you never open. Trash first, undo anytime."),
-                               scanIntroCaptionStyle().lines(0).centred()}),
+                               scanIntroCaptionLook().lines(0).centred()}),
                 "appsIdle");
       connect(idle, &ScanIntro::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
       return idle;

@@ -35,7 +35,7 @@ PlanBuildingOverlay::PlanBuildingOverlay(QWidget* parent) : QWidget(parent) {
   line->addWidget(named(new Spinner(ControlSize::small), "planSpinner"), 0, Qt::AlignVCenter);
   line->addWidget(
       named(new TextLabel(QStringLiteral("Hunting leftovers…"),
-                          textStyle(12, design::FontWeight::Regular, design::Color::secondaryText())),
+                          textLook(12, design::FontWeight::Regular, design::Color::secondaryText())),
             "planText"),
       0, Qt::AlignVCenter);
   const int m = margin();

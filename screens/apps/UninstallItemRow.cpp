@@ -31,19 +31,17 @@ UninstallItemRow::UninstallItemRow(const UninstallRow& row, QWidget* parent)
   auto* symbol =
       named(new SymbolView(row.symbol, 13, FontWeight::Regular, secondaryText(), this), "rowSymbol");
   symbol->setFixedWidth(kSymbolWidth);
-  auto* title =
-      named(new TextLabel(row.title, textStyle(12.5, FontWeight::Medium).elided(Qt::ElideMiddle), this),
-            "rowTitle");
+  auto* title = named(
+      new TextLabel(row.title, textLook(12.5, FontWeight::Medium).elided(Qt::ElideMiddle), this), "rowTitle");
   // The title gives way before the size does.
   title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  auto* subtitle =
-      named(new TextLabel(row.subtitle, textStyle(10.5, FontWeight::Regular, secondaryText()), this),
-            "rowSubtitle");
+  auto* subtitle = named(
+      new TextLabel(row.subtitle, textLook(10.5, FontWeight::Regular, secondaryText()), this), "rowSubtitle");
   subtitle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* size = named(
       new TextLabel(
           row.sizeText,
-          textStyle(12, FontWeight::Semibold, secondaryText(), FontDesign::Rounded).withMonospacedDigits(),
+          textLook(12, FontWeight::Semibold, secondaryText(), FontDesign::Rounded).withMonospacedDigits(),
           this),
       "rowSize");
 

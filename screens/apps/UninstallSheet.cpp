@@ -44,10 +44,10 @@ QWidget* header(const UninstallSheetContent& content, const engine::UninstallPla
   icon->setFixedSize(44, 44);
   auto* title =
       named(new TextLabel(content.title,
-                          textStyle(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).lines(0), inside),
+                          textLook(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).lines(0), inside),
             "sheetTitle");
   auto* count = named(
-      new TextLabel(content.countLine, textStyle(12, FontWeight::Regular, secondaryText()).lines(0), inside),
+      new TextLabel(content.countLine, textLook(12, FontWeight::Regular, secondaryText()).lines(0), inside),
       "sheetCount");
 
   auto* texts = new QVBoxLayout;
@@ -72,10 +72,9 @@ QWidget* itemList(const UninstallSheetContent& content) {
   for (size_t i = 0; i < content.rows.size(); ++i) {
     scroll->column()->addWidget(new UninstallItemRow(content.rows[i], scroll->content()));
     if (i == 0 && content.noLeftovers) {
-      auto* note =
-          named(new TextLabel(QString::fromLatin1(kNoLeftoversNote),
-                              textStyle(12, FontWeight::Regular, secondaryText()), scroll->content()),
-                "sheetNoLeftovers");
+      auto* note = named(new TextLabel(QString::fromLatin1(kNoLeftoversNote),
+                                       textLook(12, FontWeight::Regular, secondaryText()), scroll->content()),
+                         "sheetNoLeftovers");
       note->setContentsMargins(12, 12, 12, 12);
       scroll->column()->addWidget(note);
     }
@@ -103,7 +102,7 @@ UninstallSheet::UninstallSheet(models::PendingUninstall pending, std::shared_ptr
 
   auto* note =
       named(new IconLabel("arrow.uturn.backward"_symbol, QStringLiteral("You can undo this from the Trash."),
-                          textStyle(11, FontWeight::Regular, secondaryText())),
+                          textLook(11, FontWeight::Regular, secondaryText())),
             "sheetFooterNote");
   auto* cancel = named(new design::GhostPillButton({QStringLiteral("Cancel"), std::nullopt}), "sheetCancel");
   auto* confirm = named(new design::PillButton({QStringLiteral("Move to Trash"), std::nullopt},

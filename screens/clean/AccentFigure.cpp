@@ -10,8 +10,8 @@ namespace tidewell::screens {
 AccentFigure::AccentFigure(design::SymbolName symbol, AccentFigureLook look, QWidget* parent)
     : QWidget(parent),
       symbol_(new SymbolView(std::move(symbol), look.symbolSize, design::FontWeight::Bold)),
-      label_(new AccentLabel({},
-                             textStyle(look.textSize, design::FontWeight::Semibold).withMonospacedDigits())) {
+      label_(
+          new AccentLabel({}, textLook(look.textSize, design::FontWeight::Semibold).withMonospacedDigits())) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);

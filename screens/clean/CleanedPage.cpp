@@ -36,7 +36,7 @@ void CleanedPage::setOutcome(const CleanedSnapshot& outcome, bool idle) {
 void CleanedPage::refresh() {
   refreshPending_ = false;
   const CleanedSnapshot outcome = outcome_;
-  const CleanedTexts texts = cleanedTexts(outcome);
+  const CleanedContent texts = cleanedContent(outcome);
   if (texts.showsCleaning) {
     cleaning_->showProgress(outcome.cleanProgress, texts.percent);
     pages_->setCurrentWidget(cleaning_);

@@ -27,9 +27,9 @@ PercentRingLook cleaningRingLook() { return {190, 11, 8, 20, 40, design::FontDes
 PercentRing::PercentRing(const PercentRingLook& look, QWidget* parent)
     : ProgressRing(look.diameter, look.lineWidth, kEasing, parent),
       symbol_(named(new SymbolView("sparkles"_symbol, look.symbolSize, FontWeight::Semibold), "ringSymbol")),
-      percent_(named(new TextLabel(QStringLiteral("0%"), textStyle(look.percentSize, FontWeight::Bold,
-                                                                   Qt::white, look.percentDesign)
-                                                             .withMonospacedDigits()),
+      percent_(named(new TextLabel(QStringLiteral("0%"),
+                                   textLook(look.percentSize, FontWeight::Bold, Qt::white, look.percentDesign)
+                                       .withMonospacedDigits()),
                      "ringPercent")) {
   symbol_->setEffect(design::SymbolEffect::Kind::VariableColor);
   // The gauge reads as the percentage shown over it.
@@ -41,7 +41,7 @@ PercentRing::PercentRing(const PercentRingLook& look, QWidget* parent)
   centre()->addWidget(percent_, 0, Qt::AlignHCenter);
   if (!look.word.isEmpty())
     centre()->addWidget(
-        named(new TextLabel(look.word, textStyle(11.5, FontWeight::Regular, design::Color::secondaryText())),
+        named(new TextLabel(look.word, textLook(11.5, FontWeight::Regular, design::Color::secondaryText())),
               "ringWord"),
         0, Qt::AlignHCenter);
 }

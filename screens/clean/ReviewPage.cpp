@@ -91,7 +91,7 @@ void ReviewPage::refresh() {
   header_->setTitle(foundTitle(figures_.totalBytes));
   std::vector<CategoryRail::Row> rows;
   for (const CategoryFigures& category : figures_.categories)
-    rows.push_back({category.category, railRowTexts(category, viewed)});
+    rows.push_back({category.category, railRowContent(category, viewed)});
   rail_->setRows(rows);
   if (viewed) {
     int64_t bytes = 0;
@@ -104,7 +104,7 @@ void ReviewPage::refresh() {
   } else {
     pane_->showCategory(std::nullopt, 0, {});
   }
-  footer_->setTexts(footerTexts(figures_));
+  footer_->setTexts(footerContent(figures_));
 }
 
 }  // namespace tidewell::screens

@@ -19,7 +19,7 @@ ScanPage::ScanPage(const ScanPageSnapshot& snapshot, QWidget* parent)
                    "scanButton")),
       ring_(named(new PercentRing(scanningRingLook()), "scanRing")),
       tagline_(
-          named(new TextLabel({}, textStyle(13, design::FontWeight::Regular, design::Color::secondaryText())),
+          named(new TextLabel({}, textLook(13, design::FontWeight::Regular, design::Color::secondaryText())),
                 "tagline")),
       freed_(named(new AccentFigure("arrow.up.right"_symbol, {10, 12, 5}), "freedLine")) {
   setObjectName(QStringLiteral("scanPage"));
@@ -41,7 +41,7 @@ ScanPage::ScanPage(const ScanPageSnapshot& snapshot, QWidget* parent)
 }
 
 void ScanPage::setSnapshot(const ScanPageSnapshot& snapshot) {
-  const ScanPageTexts texts = scanPageTexts(snapshot);
+  const ScanPageContent texts = scanPageContent(snapshot);
   // The button that started the scan goes: the Clean screen hands the
   // focus on to what the ring reads, and the review takes it from there.
   start_->setVisible(!texts.showsRing);

@@ -3,7 +3,7 @@
 // Mode screen: the text "Clean Up" led by the "sparkles" symbol, for a
 // PillButton. Holds no state.
 
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 
 namespace tidewell::screens {
 

@@ -17,7 +17,7 @@
 #include "screens/common/views/Badge.h"
 #include "screens/common/views/TextLabel.h"
 #include "screens/deepscan/BigItemCardRules.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 #include "screens/deepscan/TintedTile.h"
 #include "screens/deepscan/TrashPillButton.h"
 
@@ -54,34 +54,34 @@ BigItemCard::BigItemCard(engine::BigItem item, std::shared_ptr<Clipboard> clipbo
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
   const QColor tint = cardTint(item_.kind);
-  auto* tile = named(new TintedTile({34, 10, DeepScanStyle::faded(tint, 0.16), tileSymbol(item_.isDirectory),
+  auto* tile = named(new TintedTile({34, 10, DeepScanLook::faded(tint, 0.16), tileSymbol(item_.isDirectory),
                                      15, FontWeight::Semibold, tint},
                                     this),
                      "cardTile");
   BadgeLook badgeLook;
   badgeLook.fontSize = 10;
   badgeLook.text = tint;
-  badgeLook.fill = DeepScanStyle::faded(tint, 0.16);
+  badgeLook.fill = DeepScanLook::faded(tint, 0.16);
   badgeLook.horizontalPadding = 7;
   badgeLook.verticalPadding = 3;
   auto* badge = named(new Badge(kindBadge(item_.kind), badgeLook, this), "cardBadge");
 
   auto* name = named(new TextLabel(design::fileNameText(item_.name),
-                                   textStyle(13, FontWeight::Semibold).elided(Qt::ElideMiddle), this),
+                                   textLook(13, FontWeight::Semibold).elided(Qt::ElideMiddle), this),
                      "cardName");
   auto* location =
       named(new TextLabel(design::fileNameText(item_.location),
-                          textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()), this),
+                          textLook(10.5, FontWeight::Regular, design::Color::tertiaryText()), this),
             "cardLocation");
-  auto* size = named(
-      new TextLabel(
-          bytesText(item_.sizeBytes),
-          textStyle(24, FontWeight::Bold, Qt::white, design::FontDesign::Rounded).withMonospacedDigits(),
-          this),
-      "cardSize");
+  auto* size =
+      named(new TextLabel(
+                bytesText(item_.sizeBytes),
+                textLook(24, FontWeight::Bold, Qt::white, design::FontDesign::Rounded).withMonospacedDigits(),
+                this),
+            "cardSize");
   auto* note = named(
       new TextLabel(noteText(item_.note),
-                    textStyle(11, FontWeight::Regular, design::Color::secondaryText()).lines(3).reserving(3),
+                    textLook(11, FontWeight::Regular, design::Color::secondaryText()).lines(3).reserving(3),
                     this),
       "cardNote");
 
@@ -149,10 +149,10 @@ void BigItemCard::paintBackground(QPainter& painter, const QRectF& rect) {
   const QPainterPath shape = design::continuousRoundedRect(rect, kCorner);
   painter.fillPath(shape, design::Color::raisedSurface());
   QRadialGradient glow(rect.topLeft(), 200);
-  glow.setColorAt(0, DeepScanStyle::faded(tint, 0.07));
+  glow.setColorAt(0, DeepScanLook::faded(tint, 0.07));
   glow.setColorAt(1, Qt::transparent);
   painter.fillPath(shape, glow);
-  design::strokeInside(painter, rect, kCorner, 1, DeepScanStyle::faded(tint, isHovering() ? 0.5 : 0.18));
+  design::strokeInside(painter, rect, kCorner, 1, DeepScanLook::faded(tint, isHovering() ? 0.5 : 0.18));
   painter.restore();
 }
 

@@ -32,7 +32,7 @@ BannerLook bannerLook(const TrashBannerContent& content) {
   look.spacing = 10;
   look.symbol = content.symbol;
   look.symbolColour = content.glow;
-  look.message = textStyle(12).lines(2);
+  look.message = textLook(12).lines(2);
   return look;
 }
 }  // namespace
@@ -43,14 +43,14 @@ BucketDetailPane::BucketDetailPane(std::shared_ptr<Clipboard> clipboard, Delayed
   named(this, "detailPane");
 
   dot_ = named(new TintedTile(dotLook(RiskBucket::safe), this), "detailDot");
-  title_ = named(new TextLabel({}, textStyle(14, FontWeight::Semibold), this), "detailTitle");
-  count_ = named(
-      new TextLabel(
-          {}, textStyle(11.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits(),
-          this),
-      "detailCount");
+  title_ = named(new TextLabel({}, textLook(14, FontWeight::Semibold), this), "detailTitle");
+  count_ =
+      named(new TextLabel(
+                {}, textLook(11.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits(),
+                this),
+            "detailCount");
   description_ = named(
-      new TextLabel({}, textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0), this),
+      new TextLabel({}, textLook(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0), this),
       "detailDescription");
 
   auto* heading = new QHBoxLayout;

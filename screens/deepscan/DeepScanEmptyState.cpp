@@ -6,7 +6,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 
 namespace tidewell::screens {
 
@@ -14,19 +14,19 @@ using design::FontWeight;
 using namespace design::literals;
 
 DeepScanEmptyState::DeepScanEmptyState(QWidget* parent)
-    : GlowCard({20, 32, DeepScanStyle::safeGreen(), false, false}, parent) {
+    : GlowCard({20, 32, DeepScanLook::safeGreen(), false, false}, parent) {
   named(this, "emptyState");
   auto* content = new QWidget;
   auto* symbol = named(new SymbolView("checkmark.seal.fill"_symbol, 40, FontWeight::Regular,
-                                      DeepScanStyle::safeGreen(), content),
+                                      DeepScanLook::safeGreen(), content),
                        "emptySymbol");
   auto* title =
       named(new TextLabel(QStringLiteral("No big items over 80 MB"),
-                          textStyle(16, FontWeight::Bold, Qt::white, design::FontDesign::Rounded), content),
+                          textLook(16, FontWeight::Bold, Qt::white, design::FontDesign::Rounded), content),
             "emptyTitle");
   auto* detail =
       named(new TextLabel(QStringLiteral("Nothing big hiding anywhere."),
-                          textStyle(12.5, FontWeight::Regular, design::Color::secondaryText()), content),
+                          textLook(12.5, FontWeight::Regular, design::Color::secondaryText()), content),
             "emptyDetail");
   auto* column = new QVBoxLayout(content);
   column->setContentsMargins(0, 0, 0, 0);

@@ -2,7 +2,7 @@
 
 #include "design/type/FileNameText.h"
 #include "screens/common/Formatting.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 
 namespace tidewell::screens {
 
@@ -36,11 +36,11 @@ QString trashQuestionMessage(const BigItem& item) {
 TrashBannerContent trashBannerContent(const engine::BigItemScanner::TrashOutcome& outcome) {
   const QString name = design::fileNameText(outcome.name);
   if (outcome.success) {
-    return {DeepScanStyle::safeGreen(), "checkmark.circle.fill"_symbol,
+    return {DeepScanLook::safeGreen(), "checkmark.circle.fill"_symbol,
             QStringLiteral("Moved ") + name + QStringLiteral(" to the Trash \u2022 ") +
                 bytesText(outcome.freedBytes) + QStringLiteral(". Empty the Trash to lock it in.")};
   }
-  return {DeepScanStyle::reviewOrange(), "exclamationmark.triangle.fill"_symbol,
+  return {DeepScanLook::reviewOrange(), "exclamationmark.triangle.fill"_symbol,
           QStringLiteral("Couldn't move ") + name +
               QStringLiteral(". It may need Full Disk Access or admin rights.")};
 }

@@ -26,12 +26,11 @@ DeepScanScanningPage::DeepScanScanningPage(double progress, QWidget* parent) : Q
   symbol->pulse();
   auto* title =
       named(new TextLabel(QStringLiteral("Hunting for big items\u2026"),
-                          textStyle(17, FontWeight::Bold, Qt::white, design::FontDesign::Rounded), this),
+                          textLook(17, FontWeight::Bold, Qt::white, design::FontDesign::Rounded), this),
             "scanTitle");
-  auto* detail =
-      named(new TextLabel(QStringLiteral("Sizing everything up\u2026"),
-                          textStyle(12, FontWeight::Regular, design::Color::secondaryText()), this),
-            "scanDetail");
+  auto* detail = named(new TextLabel(QStringLiteral("Sizing everything up\u2026"),
+                                     textLook(12, FontWeight::Regular, design::Color::secondaryText()), this),
+                       "scanDetail");
   progress_ = named(new ProgressBar(progress, 260, std::nullopt, this), "scanProgress");
 
   auto* centre = new QVBoxLayout;

@@ -1,7 +1,7 @@
 #include "screens/deepscan/RiskBucket.h"
 
 #include "design/theme/Color.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 
 namespace tidewell::screens {
 
@@ -72,15 +72,15 @@ design::SymbolName symbol(RiskBucket bucket) {
 QColor tint(RiskBucket bucket) {
   switch (bucket) {
     case RiskBucket::safe:
-      return DeepScanStyle::safeGreen();
+      return DeepScanLook::safeGreen();
     case RiskBucket::installer:
-      return DeepScanStyle::installerBlue();
+      return DeepScanLook::installerBlue();
     case RiskBucket::container:
-      return DeepScanStyle::containerPurple();
+      return DeepScanLook::containerPurple();
     case RiskBucket::review:
-      return DeepScanStyle::reviewOrange();
+      return DeepScanLook::reviewOrange();
     case RiskBucket::personal:
-      return DeepScanStyle::personalRed();
+      return DeepScanLook::personalRed();
     case RiskBucket::other:
       break;
   }

@@ -10,8 +10,8 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
+#include "screens/deepscan/DeepScanLook.h"
 #include "screens/deepscan/DeepScanRules.h"
-#include "screens/deepscan/DeepScanStyle.h"
 #include "screens/deepscan/TintedTile.h"
 
 namespace tidewell::screens {
@@ -30,10 +30,10 @@ SurfaceLook riskRowLook(const RiskRowValues& values, bool hovering) {
   const QColor t = tint(values.bucket);
   SurfaceLook look;
   look.cornerRadius = 12;
-  look.fill = values.isViewing ? DeepScanStyle::faded(t, 0.12)
+  look.fill = values.isViewing ? DeepScanLook::faded(t, 0.12)
               : hovering       ? white(0.05)
                                : QColor(Qt::transparent);
-  look.border = values.isViewing ? DeepScanStyle::faded(t, 0.35) : QColor(Qt::transparent);
+  look.border = values.isViewing ? DeepScanLook::faded(t, 0.35) : QColor(Qt::transparent);
   return look;
 }
 
@@ -46,14 +46,13 @@ RiskRow::RiskRow(RiskRowValues values, QWidget* parent)
 
   const QColor t = tint(values_.bucket);
   auto* badge = new TintedTile(
-      {26, 13, DeepScanStyle::faded(t, 0.16), symbol(values_.bucket), 12, FontWeight::Semibold, t}, this);
-  auto* title =
-      named(new TextLabel(screens::title(values_.bucket), textStyle(13, FontWeight::Semibold), this),
-            "riskRowTitle");
+      {26, 13, DeepScanLook::faded(t, 0.16), symbol(values_.bucket), 12, FontWeight::Semibold, t}, this);
+  auto* title = named(new TextLabel(screens::title(values_.bucket), textLook(13, FontWeight::Semibold), this),
+                      "riskRowTitle");
   count_ = named(
-      new TextLabel(
-          countAndSizeLine(values_.count, values_.bytes),
-          textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits(), this),
+      new TextLabel(countAndSizeLine(values_.count, values_.bytes),
+                    textLook(10.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits(),
+                    this),
       "riskRowCount");
   chevron_ =
       named(new SymbolView("chevron.right"_symbol, 10, FontWeight::Semibold, chevronColour(values_), this),

@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <cmath>
 
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 #include "design/keyboard/KeyboardFocus.h"
 #include "design/symbols/Symbol.h"
 #include "design/type/InterFont.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 
 namespace tidewell::screens {
 
@@ -41,7 +41,7 @@ void TrashPillButton::paintEvent(QPaintEvent*) {
   design::paintGhostPill(painter, area, design::PillLabel{}, isDown());
   design::applyPressedLook(painter, area, isDown());
   design::drawSymbol(painter, "trash"_symbol, design::symbolBox(area.center(), kLabelSize),
-                     design::FontWeight::Medium, DeepScanStyle::personalRed());
+                     design::FontWeight::Medium, DeepScanLook::personalRed());
 }
 
 }  // namespace tidewell::screens

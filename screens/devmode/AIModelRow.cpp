@@ -9,7 +9,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/devmode/DevModeStyle.h"
+#include "screens/devmode/DevModeLook.h"
 
 namespace tidewell::screens {
 
@@ -18,14 +18,12 @@ using design::FontWeight;
 
 AIModelRow::AIModelRow(const engine::AIModelStore& store, QWidget* parent) : Surface({}, parent) {
   setObjectName(QStringLiteral("storeRow"));
-  auto* cube =
-      new SymbolView("cube.box.fill"_symbol, 15, FontWeight::Regular, DevModeStyle::modelStoreTint());
+  auto* cube = new SymbolView("cube.box.fill"_symbol, 15, FontWeight::Regular, DevModeLook::modelStoreTint());
   cube->setFixedWidth(22);
-  tool_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "storeTool");
-  note_ =
-      named(new TextLabel({}, textStyle(11, FontWeight::Regular, design::Color::secondaryText()).lines(2)),
-            "storeNote");
-  size_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold).withMonospacedDigits()), "storeSize");
+  tool_ = named(new TextLabel({}, textLook(13, FontWeight::Semibold)), "storeTool");
+  note_ = named(new TextLabel({}, textLook(11, FontWeight::Regular, design::Color::secondaryText()).lines(2)),
+                "storeNote");
+  size_ = named(new TextLabel({}, textLook(13, FontWeight::Semibold).withMonospacedDigits()), "storeSize");
   reveal_ = named(new design::GhostPillButton({QStringLiteral("Reveal"), "magnifyingglass"_symbol}),
                   "revealButton");
 

@@ -16,7 +16,7 @@
 #include "screens/common/controls/SelectionBox.h"
 #include "screens/common/views/Badge.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/devmode/DevModeStyle.h"
+#include "screens/devmode/DevModeLook.h"
 
 namespace tidewell::screens {
 
@@ -52,11 +52,11 @@ DevItemRow::DevItemRow(const engine::CleanupItem& item, BoolBinding isOn, QWidge
   boxSlot_->setAttribute(Qt::WA_TransparentForMouseEvents);
   // The row is the check box; its box is painted in this slot.
   design::setHiddenFromAccessibility(boxSlot_);
-  title_ = named(new TextLabel({}, textStyle(13, FontWeight::Medium)), "itemTitle");
+  title_ = named(new TextLabel({}, textLook(13, FontWeight::Medium)), "itemTitle");
   badge_ = named(new Badge(QStringLiteral("review"), reviewBadge()), "reviewBadge");
-  detail_ = named(new TextLabel({}, textStyle(11.5, FontWeight::Regular, Color::secondaryText()).lines(0)),
+  detail_ = named(new TextLabel({}, textLook(11.5, FontWeight::Regular, Color::secondaryText()).lines(0)),
                   "itemDetail");
-  size_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold).withMonospacedDigits()), "itemSize");
+  size_ = named(new TextLabel({}, textLook(13, FontWeight::Semibold).withMonospacedDigits()), "itemSize");
 
   auto* titleRow = new QHBoxLayout;
   titleRow->setContentsMargins(0, 0, 0, 0);
@@ -141,10 +141,10 @@ void DevItemRow::paintBackground(QPainter& painter, const QRectF& rect) {
                 mix(Color::hairline(), Color::withOpacity(accent, 0.35), t), 1});
   // The box eases with the row: the unpicked box, the picked one over it.
   const QRectF box = QRectF(boxSlot_->geometry());
-  paintSelectionBox(painter, box, SelectionMark::off, accent, DevModeStyle::checkColour());
+  paintSelectionBox(painter, box, SelectionMark::off, accent, DevModeLook::checkColour());
   painter.save();
   painter.setOpacity(painter.opacity() * t);
-  paintSelectionBox(painter, box, SelectionMark::on, accent, DevModeStyle::checkColour());
+  paintSelectionBox(painter, box, SelectionMark::on, accent, DevModeLook::checkColour());
   painter.restore();
 }
 

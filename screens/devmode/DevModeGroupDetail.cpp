@@ -36,9 +36,9 @@ DevModeGroupDetail::DevModeGroupDetail(PickOf pickOf, QWidget* parent)
     : QWidget(parent), pickOf_(std::move(pickOf)) {
   setObjectName(QStringLiteral("groupDetail"));
   symbol_ = named(new SymbolView("folder.fill"_symbol, 13, FontWeight::Semibold), "detailSymbol");
-  label_ = named(new TextLabel({}, textStyle(14, FontWeight::Semibold)), "detailLabel");
+  label_ = named(new TextLabel({}, textLook(14, FontWeight::Semibold)), "detailLabel");
   size_ = named(
-      new TextLabel({}, textStyle(11.5, FontWeight::Regular, Color::tertiaryText()).withMonospacedDigits()),
+      new TextLabel({}, textLook(11.5, FontWeight::Regular, Color::tertiaryText()).withMonospacedDigits()),
       "detailSize");
 
   buttons_ = new QWidget;
@@ -66,7 +66,7 @@ DevModeGroupDetail::DevModeGroupDetail(PickOf pickOf, QWidget* parent)
   header->addWidget(buttons_, 0, Qt::AlignVCenter);
 
   note_ =
-      named(new TextLabel(kModelsNote, textStyle(11.5, FontWeight::Regular, Color::secondaryText()).lines(0)),
+      named(new TextLabel(kModelsNote, textLook(11.5, FontWeight::Regular, Color::secondaryText()).lines(0)),
             "modelsNote");
   noteBox_ = new QWidget;
   auto* noteLayout = new QVBoxLayout(noteBox_);

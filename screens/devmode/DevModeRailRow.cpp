@@ -9,7 +9,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/devmode/DevModeStyle.h"
+#include "screens/devmode/DevModeLook.h"
 
 namespace tidewell::screens {
 
@@ -20,14 +20,14 @@ namespace Color = design::Color;
 DevModeRailRow::DevModeRailRow(const RailRowValues& values, QWidget* parent) : Surface({}, parent) {
   setObjectName(QStringLiteral("railRow"));
   setClickable(true);
-  box_ = named(new SelectionBox(DevModeStyle::checkColour()), "groupCheck");
+  box_ = named(new SelectionBox(DevModeLook::checkColour()), "groupCheck");
   eye_ = named(new SymbolView("eye"_symbol, 12, FontWeight::Semibold, Color::systemOrange()), "groupEye");
   eye_->setFixedWidth(20);
   symbol_ = named(new SymbolView(values.symbol, 14, FontWeight::Semibold), "groupSymbol");
   symbol_->setFixedWidth(20);
-  label_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "groupLabel");
+  label_ = named(new TextLabel({}, textLook(13, FontWeight::Semibold)), "groupLabel");
   caption_ = named(
-      new TextLabel({}, textStyle(10.5, FontWeight::Regular, Color::tertiaryText()).withMonospacedDigits()),
+      new TextLabel({}, textLook(10.5, FontWeight::Regular, Color::tertiaryText()).withMonospacedDigits()),
       "groupCaption");
   chevron_ = named(new SymbolView("chevron.right"_symbol, 10, FontWeight::Semibold), "groupChevron");
 

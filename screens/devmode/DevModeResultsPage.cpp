@@ -8,8 +8,8 @@
 #include "screens/common/layout/WidthCap.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
+#include "screens/devmode/DevModeLook.h"
 #include "screens/devmode/DevModeRules.h"
-#include "screens/devmode/DevModeStyle.h"
 
 namespace tidewell::screens {
 
@@ -19,15 +19,15 @@ using design::FontWeight;
 DevModeResultsPage::DevModeResultsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("resultsView"));
   auto* seal = named(new SymbolView("checkmark.seal.fill"_symbol, 48), "resultSeal");
-  title_ = named(new TextLabel({}, textStyle(22, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
+  title_ = named(new TextLabel({}, textLook(22, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
                  "resultTitle");
   // The Clean result's failure text: 11.5, secondary, at most 440 wide.
   leftBehind_ =
       named(new TextLabel(
-                {}, textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0).centred()),
+                {}, textLook(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0).centred()),
             "leftBehind");
   leftBehindBox_ = new WidthCap(leftBehind_, 440, Qt::AlignHCenter);
-  done_ = named(new design::PillButton({QStringLiteral("Done"), std::nullopt}, DevModeStyle::pillStyle()),
+  done_ = named(new design::PillButton({QStringLiteral("Done"), std::nullopt}, DevModeLook::pillLook()),
                 "doneButton");
   connect(done_, &QAbstractButton::clicked, this, &DevModeResultsPage::doneClicked);
 

@@ -14,9 +14,9 @@
 #include "screens/common/layout/ScrollColumn.h"
 #include "screens/common/views/TextLabel.h"
 #include "screens/devmode/DevModeGroupDetail.h"
+#include "screens/devmode/DevModeLook.h"
 #include "screens/devmode/DevModeRailRow.h"
 #include "screens/devmode/DevModeRules.h"
-#include "screens/devmode/DevModeStyle.h"
 #include "screens/devmode/NeverTouchesCard.h"
 
 namespace tidewell::screens {
@@ -84,12 +84,12 @@ DevModeReviewPage::DevModeReviewPage(DevModeGroupDetail::PickOf pickOf, QWidget*
 QWidget* DevModeReviewPage::buildHeader() {
   summary_ =
       named(new TextLabel(
-                {}, textStyle(20, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
+                {}, textLook(20, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
             "reviewSummary");
   auto* promise =
       named(new TextLabel(QStringLiteral("Only what your tools rebuild on their own. Your work is "
                                          "never touched."),
-                          textStyle(12, FontWeight::Regular, Color::secondaryText())),
+                          textLook(12, FontWeight::Regular, Color::secondaryText())),
             "reviewPromise");
   auto* texts = new QVBoxLayout;
   texts->setContentsMargins(0, 0, 0, 0);
@@ -119,17 +119,17 @@ QWidget* DevModeReviewPage::buildHeader() {
 QWidget* DevModeReviewPage::buildFooter() {
   pickedBytes_ =
       named(new TextLabel(
-                {}, textStyle(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
+                {}, textLook(17, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits()),
             "pickedBytes");
   pickedCount_ =
-      named(new TextLabel({}, textStyle(11, FontWeight::Regular, Color::secondaryText())), "pickedCount");
+      named(new TextLabel({}, textLook(11, FontWeight::Regular, Color::secondaryText())), "pickedCount");
   auto* texts = new QVBoxLayout;
   texts->setContentsMargins(0, 0, 0, 0);
   texts->setSpacing(1);
   texts->addWidget(pickedBytes_);
   texts->addWidget(pickedCount_);
 
-  cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeStyle::pillStyle()), "cleanUpButton");
+  cleanUp_ = named(new design::PillButton(cleanUpLabel(), DevModeLook::pillLook()), "cleanUpButton");
   connect(cleanUp_, &QAbstractButton::clicked, this, &DevModeReviewPage::cleanClicked);
 
   auto* footer = named(new FooterBar, "footer");

@@ -18,7 +18,7 @@ DevModeScanningPage::DevModeScanningPage(double progress, QWidget* parent) : QWi
   hammer->pulse();
   auto* line =
       named(new TextLabel(QStringLiteral("Checking your dev tools and AI apps\u2026"),
-                          textStyle(15, FontWeight::Semibold, Qt::white, design::FontDesign::Rounded)),
+                          textLook(15, FontWeight::Semibold, Qt::white, design::FontDesign::Rounded)),
             "scanningTitle");
   bar_ = named(new ProgressBar(progress, 260), "scanProgress");
 

@@ -79,16 +79,14 @@ void DevModeView::refreshPage() {
 QWidget* DevModeView::makePage(DevModePage page) {
   switch (page) {
     case DevModePage::start: {
-      auto* start =
-          named(new ScanIntro(
-                    {"hammer.fill"_symbol, QStringLiteral("Scan Dev & AI"),
-                     QStringLiteral("Every build, install and prompt leaves artifacts behind. Tidewell Mac "
-                                    "clears only what your tools can rebuild on their own."),
-                     textStyle(12.5, design::FontWeight::Regular, design::Color::secondaryText())
-                         .lines(0)
-                         .centred(),
-                     QStringLiteral("Dev tools and AI apps quietly hoard tens of gigabytes.")}),
-                "idleView");
+      auto* start = named(
+          new ScanIntro(
+              {"hammer.fill"_symbol, QStringLiteral("Scan Dev & AI"),
+               QStringLiteral("Every build, install and prompt leaves artifacts behind. Tidewell Mac "
+                              "clears only what your tools can rebuild on their own."),
+               textLook(12.5, design::FontWeight::Regular, design::Color::secondaryText()).lines(0).centred(),
+               QStringLiteral("Dev tools and AI apps quietly hoard tens of gigabytes.")}),
+          "idleView");
       connect(start, &ScanIntro::scanClicked, this, modelCall(model_, [](Model& m) { m.scan(); }));
       return start;
     }

@@ -18,12 +18,12 @@ namespace Color = design::Color;
 NeverTouchesCard::NeverTouchesCard(QWidget* parent) : Surface({}, parent) {
   setObjectName(QStringLiteral("neverTouches"));
   auto* heading = new IconLabel("lock.shield.fill"_symbol, QStringLiteral("Never touches"),
-                                textStyle(11, FontWeight::Semibold), std::nullopt, 6);
+                                textLook(11, FontWeight::Semibold), std::nullopt, 6);
   // The lock follows the section accent.
   heading->symbolView()->setColour(std::nullopt);
   auto* lines = named(new TextLabel(QStringLiteral("Your chats and memory\nYour projects, code and git\nYour "
                                                    "keys and credentials"),
-                                    textStyle(10.5, FontWeight::Regular, Color::secondaryText()).lines(0)),
+                                    textLook(10.5, FontWeight::Regular, Color::secondaryText()).lines(0)),
                       "neverTouchesLines");
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(12, 12, 12, 12);

@@ -28,12 +28,12 @@ AccessBanner::AccessBanner(QWidget* parent) : GlowCard({20, 18, std::nullopt, fa
   auto* texts = new QVBoxLayout;
   texts->setSpacing(3);
   auto* title =
-      named(new TextLabel(QStringLiteral("Turn on Full Disk Access"), textStyle(13.5, FontWeight::Semibold)),
+      named(new TextLabel(QStringLiteral("Turn on Full Disk Access"), textLook(13.5, FontWeight::Semibold)),
             "accessTitle");
   auto* message =
       named(new TextLabel(QStringLiteral("macOS hides some junk until you allow access. Flip it on in "
                                          "Settings and Tidewell Mac picks it up automatically."),
-                          textStyle(12, FontWeight::Regular, design::Color::secondaryText()).lines(0)),
+                          textLook(12, FontWeight::Regular, design::Color::secondaryText()).lines(0)),
             "accessMessage");
   texts->addWidget(title);
   texts->addWidget(message);

@@ -24,9 +24,9 @@ using design::FontWeight;
 using design::Color::secondaryText;
 using namespace design::literals;
 
-TextStyle wonBackStyle(bool isTotal) {
-  return isTotal ? textStyle(13, FontWeight::Semibold, design::SectionPalette::accentGreen())
-                 : textStyle(13, FontWeight::Medium, secondaryText());
+TextLook wonBackLook(bool isTotal) {
+  return isTotal ? textLook(13, FontWeight::Semibold, design::SectionPalette::accentGreen())
+                 : textLook(13, FontWeight::Medium, secondaryText());
 }
 
 }  // namespace
@@ -36,12 +36,12 @@ HeroCard::HeroCard(QWidget* parent)
       free_(named(new FittedLabel(QString(), {design::inter(54, FontWeight::Bold, FontDesign::Rounded),
                                               Qt::white, 0.6, true}),
                   "freeSize")),
-      wonBack_(named(new TextLabel(QString(), wonBackStyle(false)), "wonBack")),
+      wonBack_(named(new TextLabel(QString(), wonBackLook(false)), "wonBack")),
       stats_(new StatsRow),
-      message_(named(new TextLabel(QString(), textStyle(12, FontWeight::Regular, secondaryText()).lines(0)),
+      message_(named(new TextLabel(QString(), textLook(12, FontWeight::Regular, secondaryText()).lines(0)),
                      "healthMessage")),
       donut_(named(new design::Donut(1, 190, 11), "usedDonut")),
-      percent_(named(new TextLabel(QString(), textStyle(30, FontWeight::Bold, Qt::white, FontDesign::Rounded)
+      percent_(named(new TextLabel(QString(), textLook(30, FontWeight::Bold, Qt::white, FontDesign::Rounded)
                                                   .withMonospacedDigits()
                                                   .centred()),
                      "usedPercent")) {
@@ -56,7 +56,7 @@ HeroCard::HeroCard(QWidget* parent)
   auto* freeBlock = new QVBoxLayout;
   freeBlock->setSpacing(4);
   freeBlock->addWidget(new TextLabel(QStringLiteral("FREE RIGHT NOW"),
-                                     textStyle(11, FontWeight::Semibold, secondaryText()).tracked(1.1)));
+                                     textLook(11, FontWeight::Semibold, secondaryText()).tracked(1.1)));
   freeBlock->addWidget(free_);
   left->addLayout(freeBlock);
   auto* wonBackRow = new QHBoxLayout;
@@ -83,7 +83,7 @@ HeroCard::HeroCard(QWidget* parent)
   centreColumn->addStretch(1);
   centreColumn->addWidget(percent_, 0, Qt::AlignHCenter);
   centreColumn->addWidget(
-      new TextLabel(QStringLiteral("used"), textStyle(12, FontWeight::Regular, secondaryText())), 0,
+      new TextLabel(QStringLiteral("used"), textLook(12, FontWeight::Regular, secondaryText())), 0,
       Qt::AlignHCenter);
   centreColumn->addStretch(1);
   donut_->setCenter(centre);
@@ -98,7 +98,7 @@ HeroCard::HeroCard(QWidget* parent)
 void HeroCard::setHome(const HomeSnapshot& home) {
   free_->setText(bytesText(home.freeBytes));
   const WonBackLine wonBack = wonBackLine(home.totalFreedBytes);
-  wonBack_->setStyle(wonBackStyle(wonBack.isTotal));
+  wonBack_->setLook(wonBackLook(wonBack.isTotal));
   wonBack_->setText(wonBack.text);
   stats_->setHome(home);
   message_->setText(home.health.message);

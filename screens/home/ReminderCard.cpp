@@ -17,10 +17,10 @@ using namespace design::literals;
 ReminderCard::ReminderCard(QWidget* parent)
     : GlowCard({16, 0, std::nullopt, false, false}, parent),
       lastCleanup_(
-          named(new TextLabel(QString(), textStyle(12, FontWeight::Regular, design::Color::secondaryText())),
+          named(new TextLabel(QString(), textLook(12, FontWeight::Regular, design::Color::secondaryText())),
                 "lastCleanup")),
       reminder_(
-          named(new TextLabel(QString(), textStyle(12, FontWeight::Regular, design::Color::secondaryText())),
+          named(new TextLabel(QString(), textLook(12, FontWeight::Regular, design::Color::secondaryText())),
                 "scanReminder")) {
   setObjectName(QStringLiteral("reminderCard"));
   auto* content = new QWidget;

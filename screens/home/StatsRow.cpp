@@ -22,13 +22,13 @@ QWidget* statColumn(const QString& label, TextLabel* value, const QMargins& padd
   auto* box = new QVBoxLayout(column);
   box->setContentsMargins(padding);
   box->setSpacing(2);
-  box->addWidget(new TextLabel(label, textStyle(11, FontWeight::Regular, design::Color::secondaryText())));
+  box->addWidget(new TextLabel(label, textLook(11, FontWeight::Regular, design::Color::secondaryText())));
   box->addWidget(value);
   return column;
 }
 
 TextLabel* statValue(const char* name, const QColor& colour) {
-  return named(new TextLabel(QString(), textStyle(15, FontWeight::Semibold, colour).withMonospacedDigits()),
+  return named(new TextLabel(QString(), textLook(15, FontWeight::Semibold, colour).withMonospacedDigits()),
                name);
 }
 

@@ -38,11 +38,11 @@ ToolTile::ToolTile(ScanTool tool, QString subtitle, QWidget* parent)
   column->setSpacing(10);
   column->addWidget(new design::GlossyBlob(scanToolSymbol(tool), palette, 52, true), 0, Qt::AlignLeft);
   column->addWidget(
-      named(new TextLabel(scanToolTitle(tool), textStyle(15, FontWeight::Semibold)), "tileTitle"));
+      named(new TextLabel(scanToolTitle(tool), textLook(15, FontWeight::Semibold)), "tileTitle"));
   auto* subtitleLabel =
       named(new TextLabel(
                 std::move(subtitle),
-                textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(2).reserving(2)),
+                textLook(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(2).reserving(2)),
             "tileSubtitle");
   column->addWidget(subtitleLabel);
   auto* strip = new Surface(

@@ -43,12 +43,12 @@ AppMemoryRow::AppMemoryRow(engine::RunningApp app, int64_t maxBytes, bool isBusy
   row_->setContentsMargins(10, 10, 10, 10);
   row_->setSpacing(12);
 
-  name_ = named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "appName");
+  name_ = named(new TextLabel({}, textLook(13, FontWeight::Semibold)), "appName");
   name_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   bar_ = named(new design::GradientBar(0, kBarHeight), "memoryBar");
   bar_->setFixedWidth(kBarWidth);
-  footprint_ = named(new TextLabel({}, textStyle(12.5, FontWeight::Semibold, design::Color::secondaryText(),
-                                                 FontDesign::Rounded)
+  footprint_ = named(new TextLabel({}, textLook(12.5, FontWeight::Semibold, design::Color::secondaryText(),
+                                                FontDesign::Rounded)
                                            .withMonospacedDigits()
                                            .aligned(Qt::AlignRight)),
                      "footprint");

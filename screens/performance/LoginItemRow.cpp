@@ -38,11 +38,11 @@ LoginItemRow::LoginItemRow(engine::LoginItem item, QWidget* parent)
   auto* column = new QVBoxLayout(texts);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(2);
-  auto* label = named(new TextLabel(design::fileNameText(item_.label), textStyle(12.5, FontWeight::Semibold)),
+  auto* label = named(new TextLabel(design::fileNameText(item_.label), textLook(12.5, FontWeight::Semibold)),
                       "loginLabel");
   auto* program =
       named(new TextLabel(design::fileNameText(item_.program),
-                          textStyle(10.5, FontWeight::Regular, tertiaryText(), FontDesign::Monospaced)
+                          textLook(10.5, FontWeight::Regular, tertiaryText(), FontDesign::Monospaced)
                               .elided(Qt::ElideMiddle)),
             "loginProgram");
   column->addWidget(label);

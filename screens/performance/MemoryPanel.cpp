@@ -24,7 +24,7 @@ namespace {
 
 // The card's first line aligned on the texts' baselines: the smaller text,
 // aligned at the bottom, is lifted by the difference of the descents.
-int baselineLift(const TextStyle& large, const TextStyle& small) {
+int baselineLift(const TextLook& large, const TextLook& small) {
   return int(std::lround(QFontMetricsF(large.font).descent() - QFontMetricsF(small.font).descent()));
 }
 
@@ -44,17 +44,17 @@ MemoryPanel::MemoryPanel(std::shared_ptr<AppIconProvider> icons, QWidget* parent
   stack->setContentsMargins(0, 0, 0, 0);
   stack->setSpacing(10);
 
-  const TextStyle percentStyle =
-      textStyle(18, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits();
-  const TextStyle usedStyle = textStyle(12, FontWeight::Regular, secondaryText()).withMonospacedDigits();
-  percent_ = named(new TextLabel({}, percentStyle), "memoryPercent");
-  usedOfTotal_ = named(new TextLabel({}, usedStyle), "memoryUsedOfTotal");
+  const TextLook percentLook =
+      textLook(18, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits();
+  const TextLook usedLook = textLook(12, FontWeight::Regular, secondaryText()).withMonospacedDigits();
+  percent_ = named(new TextLabel({}, percentLook), "memoryPercent");
+  usedOfTotal_ = named(new TextLabel({}, usedLook), "memoryUsedOfTotal");
   auto* figures = new QHBoxLayout;
   figures->setContentsMargins(0, 0, 0, 0);
   figures->addWidget(percent_, 0, Qt::AlignBottom);
   figures->addStretch(1);
   auto* lifted = new QVBoxLayout;
-  lifted->setContentsMargins(0, 0, 0, baselineLift(percentStyle, usedStyle));
+  lifted->setContentsMargins(0, 0, 0, baselineLift(percentLook, usedLook));
   lifted->addWidget(usedOfTotal_);
   figures->addLayout(lifted);
   figures->setAlignment(lifted, Qt::AlignBottom);
@@ -71,13 +71,13 @@ MemoryPanel::MemoryPanel(std::shared_ptr<AppIconProvider> icons, QWidget* parent
   stack->addWidget(
       named(new TextLabel(QStringLiteral("The honest way to free memory is to quit apps you're done "
                                          "with. macOS handles the rest."),
-                          textStyle(11.5, FontWeight::Regular, secondaryText()).lines(0)),
+                          textLook(11.5, FontWeight::Regular, secondaryText()).lines(0)),
             "memoryFootnote"));
   card->setContent(inside);
   column->addWidget(card);
 
   auto* caption = named(new TextLabel(QStringLiteral("Using the most memory"),
-                                      textStyle(12, FontWeight::Semibold, secondaryText())),
+                                      textLook(12, FontWeight::Semibold, secondaryText())),
                         "memoryCaption");
   auto* captionBox = new QHBoxLayout;
   captionBox->setContentsMargins(4, 0, 0, 0);

@@ -21,7 +21,7 @@ namespace {
 BannerLook bannerLook() {
   BannerLook look;
   look.card = {14, 12, std::nullopt, false, false};
-  look.message = textStyle(12, design::FontWeight::Regular, design::Color::white(0.9)).lines(0);
+  look.message = textLook(12, design::FontWeight::Regular, design::Color::white(0.9)).lines(0);
   return look;
 }
 

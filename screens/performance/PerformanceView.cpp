@@ -27,7 +27,7 @@ QWidget* scanningPage() {
   column->addStretch(1);
   column->addWidget(
       new ScanningPulse("speedometer"_symbol, QStringLiteral("Checking what's running…"),
-                        textStyle(17, design::FontWeight::Bold, Qt::white, design::FontDesign::Rounded), 14));
+                        textLook(17, design::FontWeight::Bold, Qt::white, design::FontDesign::Rounded), 14));
   column->addStretch(1);
   return page;
 }

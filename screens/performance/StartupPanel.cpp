@@ -25,7 +25,7 @@ StartupPanel::StartupPanel(QWidget* parent) : QWidget(parent) {
   head->setContentsMargins(4, 0, 4, 0);
   head->setSpacing(10);
   head->addWidget(named(new TextLabel(QStringLiteral("Starts automatically"),
-                                      textStyle(12, FontWeight::Semibold, secondaryText())),
+                                      textLook(12, FontWeight::Semibold, secondaryText())),
                         "startupCaption"),
                   0, Qt::AlignVCenter);
   head->addStretch(1);
@@ -42,7 +42,7 @@ StartupPanel::StartupPanel(QWidget* parent) : QWidget(parent) {
       new TextLabel(QStringLiteral("These launch at login or run in the background. Fewer of them means a "
                                    "faster startup. Reveal one to see what it is, or manage it in System "
                                    "Settings."),
-                    textStyle(11.5, FontWeight::Regular, secondaryText()).lines(0)),
+                    textLook(11.5, FontWeight::Regular, secondaryText()).lines(0)),
       "startupExplanation"));
   column->addLayout(explanation);
 

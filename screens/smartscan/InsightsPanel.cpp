@@ -38,7 +38,7 @@ void InsightsPanel::setInsights(const std::vector<ScanInsight>& insights) {
     symbol->setFixedWidth(16);
     line->addWidget(symbol, 0, Qt::AlignVCenter);
     auto* text = named(
-        new TextLabel(insights[i].text, textStyle(12, FontWeight::Regular, design::Color::secondaryText())),
+        new TextLabel(insights[i].text, textLook(12, FontWeight::Regular, design::Color::secondaryText())),
         "insight");
     setKey(text, QString::number(i));
     line->addWidget(text, 1, Qt::AlignVCenter);

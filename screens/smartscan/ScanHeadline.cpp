@@ -25,14 +25,14 @@ ScanHeadline::ScanHeadline(QWidget* parent)
 void ScanHeadline::setScan(const SmartScanSnapshot& scan) {
   const QColor secondary = design::Color::secondaryText();
   if (scan.phase == SmartScanPhase::done) {
-    headline_->setStyle(textStyle(20, FontWeight::Bold).centred());
+    headline_->setLook(textLook(20, FontWeight::Bold).centred());
     headline_->setText(scanHeadline(scan));
-    statusLine_->setStyle(textStyle(12.5, FontWeight::Regular, secondary).centred());
+    statusLine_->setLook(textLook(12.5, FontWeight::Regular, secondary).centred());
     statusLine_->setText(doneSubline());
   } else {
-    headline_->setStyle(textStyle(17, FontWeight::Semibold).centred());
+    headline_->setLook(textLook(17, FontWeight::Semibold).centred());
     headline_->setText(scanHeadline(scan));
-    statusLine_->setStyle(textStyle(10.5, FontWeight::Regular, secondary).centred());
+    statusLine_->setLook(textLook(10.5, FontWeight::Regular, secondary).centred());
     statusLine_->setText(scan.statusLine);
   }
 }

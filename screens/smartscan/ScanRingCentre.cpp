@@ -74,7 +74,7 @@ void ScanRingCentre::build(const Form& form, int64_t found) {
     percent_ = named(
         new TextLabel(
             QString(),
-            textStyle(30, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits().centred()),
+            textLook(30, FontWeight::Bold, Qt::white, FontDesign::Rounded).withMonospacedDigits().centred()),
         "ringPercent");
     column_->addWidget(percent_, 0, centred);
   } else {
@@ -93,7 +93,7 @@ void ScanRingCentre::build(const Form& form, int64_t found) {
     const QString caption = form.found ? QStringLiteral("found") : QStringLiteral("all clear");
     column_->addWidget(
         named(new TextLabel(caption,
-                            textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).centred()),
+                            textLook(11.5, FontWeight::Regular, design::Color::secondaryText()).centred()),
               "ringCaption"),
         0, centred);
   }

@@ -65,7 +65,7 @@ ToolCard::ToolCard(design::SymbolName symbol, QString title, design::SectionPale
   column->setSpacing(9);
   column->addWidget(new ToolCardIcon(std::move(symbol), palette_.primary), 0, Qt::AlignHCenter);
   column->addWidget(
-      named(new TextLabel(title_, textStyle(12.5, FontWeight::Semibold).centred()), "toolCardTitle"), 0,
+      named(new TextLabel(title_, textLook(12.5, FontWeight::Semibold).centred()), "toolCardTitle"), 0,
       Qt::AlignHCenter);
   statusSlot_ = new QWidget;
   statusSlot_->setFixedHeight(32);
@@ -125,23 +125,23 @@ void ToolCard::buildStatusLine() {
   switch (status_.kind) {
     case Kind::waiting:
     case Kind::skipped:
-      statusBox_->addWidget(named(new TextLabel(text, textStyle(11, FontWeight::Regular, tertiary).centred()),
-                                  "toolCardStatus"),
-                            0, Qt::AlignHCenter);
+      statusBox_->addWidget(
+          named(new TextLabel(text, textLook(11, FontWeight::Regular, tertiary).centred()), "toolCardStatus"),
+          0, Qt::AlignHCenter);
       break;
     case Kind::active: {
       QHBoxLayout* row = centredRow(6);
       row->addWidget(new Spinner(ControlSize::mini, palette_.primary), 0, Qt::AlignVCenter);
       row->addWidget(
-          named(new TextLabel(text, textStyle(11, FontWeight::Medium, palette_.primary)), "toolCardStatus"),
-          0, Qt::AlignVCenter);
+          named(new TextLabel(text, textLook(11, FontWeight::Medium, palette_.primary)), "toolCardStatus"), 0,
+          Qt::AlignVCenter);
       row->addStretch(1);
       statusBox_->addLayout(row);
       break;
     }
     case Kind::done: {
       statusBox_->addWidget(
-          named(new TextLabel(text, textStyle(16, FontWeight::Bold).withMonospacedDigits().centred()),
+          named(new TextLabel(text, textLook(16, FontWeight::Bold).withMonospacedDigits().centred()),
                 "toolCardStatus"),
           0, Qt::AlignHCenter);
       QHBoxLayout* row = centredRow(3);
@@ -149,7 +149,7 @@ void ToolCard::buildStatusLine() {
                                     design::SectionPalette::clean().primary),
                      0, Qt::AlignVCenter);
       note_ =
-          named(new TextLabel(toolCardDoneNote(isHovering()), textStyle(10, FontWeight::Regular, tertiary)),
+          named(new TextLabel(toolCardDoneNote(isHovering()), textLook(10, FontWeight::Regular, tertiary)),
                 "toolCardNote");
       row->addWidget(note_, 0, Qt::AlignVCenter);
       row->addStretch(1);

@@ -244,7 +244,7 @@ TEST(KeyboardFocus, TheRingStandsOutOnEveryFillTheAccentsOwnIncluded) {
     row->setContentsMargins(20, 20, 20, 20);
     QAbstractButton* button = nullptr;
     if (c.filled) {
-      PillButtonStyle style{std::nullopt, QColor(10, 12, 20), 13, 18, 10};
+      PillButtonLook style{std::nullopt, QColor(10, 12, 20), 13, 18, 10};
       if (c.tinted) style = {c.palette->primary, Qt::white, 14, 18, 12};
       button = new PillButton({QStringLiteral("Get Started"), std::nullopt}, style);
     } else {

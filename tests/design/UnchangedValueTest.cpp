@@ -39,7 +39,7 @@ void settle() {
 // a value, to show that the counter sees what a real change asks for.
 TEST(UnchangedValues, ASetterGivenTheCurrentValueAsksForNoDrawing) {
   testing::FrozenMotion still(true);
-  const PillButtonStyle pill{std::nullopt, Qt::black, 13, 18, 9};
+  const PillButtonLook pill{std::nullopt, Qt::black, 13, 18, 9};
   const PillLabel label{QStringLiteral("Scan"), "sparkles"_symbol, TrailingSymbol{"arrow.right"_symbol}};
   struct Case {
     const char* name;
@@ -80,7 +80,7 @@ TEST(UnchangedValues, ASetterGivenTheCurrentValueAsksForNoDrawing) {
       {"PillButton", [&] { return new PillButton(label, pill); },
        [&](QWidget* w) {
          auto* button = static_cast<PillButton*>(w);
-         button->setPillStyle(pill);
+         button->setPillLook(pill);
          button->setLabel(label);
          button->setOpacity(1);
        },
@@ -106,10 +106,10 @@ TEST(UnchangedValues, ASetterGivenTheCurrentValueAsksForNoDrawing) {
          return new GlowCard({20, 16, Qt::red, false, false});
        },
        [](QWidget* w) {
-         static_cast<GlowCard*>(w)->setStyle({20, 16, Qt::red, false, false});
+         static_cast<GlowCard*>(w)->setLook({20, 16, Qt::red, false, false});
        },
        [](QWidget* w) {
-         static_cast<GlowCard*>(w)->setStyle({20, 16, Qt::blue, false, false});
+         static_cast<GlowCard*>(w)->setLook({20, 16, Qt::blue, false, false});
        }},
       {"SidebarRow",
        [] { return new SidebarRow("house.fill"_symbol, QStringLiteral("Home"), SectionPalette::clean()); },

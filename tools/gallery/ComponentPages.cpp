@@ -46,8 +46,8 @@ bool pillsPage(const QString& out) {
               900, 420);
   ShadowHost host;
   host.resize(900, 380);
-  const PillButtonStyle untinted{std::nullopt, Color::rgb(0.03, 0.07, 0.05), 14, 22, 11};
-  const PillButtonStyle red{Color::destructiveRed(), Qt::white, 13, 18, 9};
+  const PillButtonLook untinted{std::nullopt, Color::rgb(0.03, 0.07, 0.05), 14, 22, 11};
+  const PillButtonLook red{Color::destructiveRed(), Qt::white, 13, 18, 9};
   const SectionPalette* sections[] = {&SectionPalette::clean(), &SectionPalette::apps(),
                                       &SectionPalette::advisor()};
   const char* names[] = {"clean", "apps", "advisor"};

@@ -221,7 +221,7 @@ bool cardsPage(const QString& out) {
   root.resize(980, 600);
   auto* backdrop =
       addAt(&root, new AmbientBackground(SectionPalette::devMode()), QPoint(0, 0), QSize(980, 600));
-  const GlowCardStyle styles[] = {
+  const GlowCardLook styles[] = {
       {.cornerRadius = 22, .padding = 18},
       {.cornerRadius = 22, .padding = 18, .featured = true},
       {.cornerRadius = 22, .padding = 18, .glow = Color::destructiveRed()},

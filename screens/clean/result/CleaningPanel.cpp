@@ -21,7 +21,7 @@ CleaningPanel::CleaningPanel(QWidget* parent)
   ring_->gauge()->setAccessibleName(QStringLiteral("Cleaning"));
   column->addWidget(
       named(new TextLabel(QStringLiteral("Cleaning"),
-                          textStyle(24, design::FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
+                          textLook(24, design::FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
             "cleaningTitle"),
       0, Qt::AlignHCenter);
   column->addStretch(1);

@@ -31,14 +31,14 @@ constexpr int kCounterWidth = 140;
 QString headlineText() { return QStringLiteral("All clean!"); }
 QString allDoneText() { return QStringLiteral("All done"); }
 
-QWidget* ringCentre(const CleanedTexts& texts, int64_t freedBytes) {
+QWidget* ringCentre(const CleanedContent& texts, int64_t freedBytes) {
   auto* centre = new QWidget;
   auto* column = new QVBoxLayout(centre);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(4);
   if (!texts.showsCounter) {
     column->addWidget(
-        named(new TextLabel(allDoneText(), textStyle(28, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
+        named(new TextLabel(allDoneText(), textLook(28, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
               "allDone"),
         0, Qt::AlignHCenter);
     return centre;
@@ -52,18 +52,18 @@ QWidget* ringCentre(const CleanedTexts& texts, int64_t freedBytes) {
   count->setMaximumWidth(kCounterWidth);
   column->addWidget(count, 0, Qt::AlignHCenter);
   column->addWidget(
-      named(new TextLabel(QStringLiteral("reclaimed"), textStyle(12, FontWeight::Regular, secondaryText())),
+      named(new TextLabel(QStringLiteral("reclaimed"), textLook(12, FontWeight::Regular, secondaryText())),
             "reclaimedWord"),
       0, Qt::AlignHCenter);
   return centre;
 }
 
-QWidget* freeSpaceRow(const CleanedTexts& texts) {
+QWidget* freeSpaceRow(const CleanedContent& texts) {
   auto* row = new QWidget;
   auto* line = new QHBoxLayout(row);
   line->setContentsMargins(0, 0, 0, 0);
   line->setSpacing(7);
-  const TextStyle figure = textStyle(12.5, FontWeight::Semibold).withMonospacedDigits();
+  const TextLook figure = textLook(12.5, FontWeight::Semibold).withMonospacedDigits();
   line->addWidget(named(new TextLabel(texts.freeBefore, figure.coloured(secondaryText())), "freeBefore"), 0,
                   Qt::AlignVCenter);
   line->addWidget(new SymbolView("arrow.right"_symbol, 10, FontWeight::Bold), 0, Qt::AlignVCenter);
@@ -82,11 +82,11 @@ QWidget* failuresCard(const QString& sentence) {
                  Qt::AlignTop);
   auto* words = new QVBoxLayout;
   words->setSpacing(3);
-  words->addWidget(named(
-      new TextLabel(QStringLiteral("A few items wouldn't budge"), textStyle(12.5, FontWeight::Semibold)),
-      "failuresTitle"));
   words->addWidget(
-      named(new TextLabel(sentence, textStyle(11.5, FontWeight::Regular, secondaryText()).lines(0)),
+      named(new TextLabel(QStringLiteral("A few items wouldn't budge"), textLook(12.5, FontWeight::Semibold)),
+            "failuresTitle"));
+  words->addWidget(
+      named(new TextLabel(sentence, textLook(11.5, FontWeight::Regular, secondaryText()).lines(0)),
             "failuresSentence"));
   row->addLayout(words, 1);
   card->setContent(content);
@@ -95,7 +95,7 @@ QWidget* failuresCard(const QString& sentence) {
 
 }  // namespace
 
-ResultPanel::ResultPanel(const CleanedTexts& texts, int64_t freedBytes, QWidget* parent)
+ResultPanel::ResultPanel(const CleanedContent& texts, int64_t freedBytes, QWidget* parent)
     : QWidget(parent), ring_(named(new ProgressRing(190, 11, kSweep), "resultRing")) {
   setObjectName(QStringLiteral("resultPanel"));
   auto* column = new QVBoxLayout(this);
@@ -118,11 +118,11 @@ ResultPanel::ResultPanel(const CleanedTexts& texts, int64_t freedBytes, QWidget*
   auto* headline = new QVBoxLayout;
   headline->setSpacing(6);
   headline->addWidget(
-      named(new TextLabel(headlineText(), textStyle(26, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
+      named(new TextLabel(headlineText(), textLook(26, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
             "resultHeadline"),
       0, Qt::AlignHCenter);
   headline->addWidget(named(new TextLabel(QStringLiteral("Your Mac just got lighter."),
-                                          textStyle(13, FontWeight::Regular, secondaryText())),
+                                          textLook(13, FontWeight::Regular, secondaryText())),
                             "resultSubline"),
                       0, Qt::AlignHCenter);
   column->addLayout(headline);

@@ -21,10 +21,10 @@ CategoryRow::CategoryRow(QWidget* parent)
     : Surface({12, Qt::transparent, Qt::transparent, 1}, parent),
       check_(named(new SelectionBox(cleanCheckColour()), "categoryCheck")),
       symbol_(new SymbolView("trash.fill"_symbol, 14, FontWeight::Semibold)),
-      title_(named(new TextLabel({}, textStyle(13, FontWeight::Semibold)), "categoryTitle")),
+      title_(named(new TextLabel({}, textLook(13, FontWeight::Semibold)), "categoryTitle")),
       count_(named(
           new TextLabel(
-              {}, textStyle(10.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits()),
+              {}, textLook(10.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits()),
           "categoryCount")),
       chevron_(named(new SymbolView("chevron.right"_symbol, 10, FontWeight::Semibold), "categoryChevron")) {
   setObjectName(QStringLiteral("categoryRow"));
@@ -60,7 +60,7 @@ CategoryRow::CategoryRow(QWidget* parent)
   design::accessibleTraits(check_).name = [this] { return texts_.title; };
 }
 
-void CategoryRow::setTexts(const RailRowTexts& texts) {
+void CategoryRow::setTexts(const RailRowContent& texts) {
   // The parts repaint themselves when they change; the row's own surface
   // shows only whether it is viewed.
   const bool restyle = texts.isViewing != texts_.isViewing;

@@ -23,8 +23,8 @@ class CategoryRow : public Surface {
  public:
   explicit CategoryRow(QWidget* parent = nullptr);
 
-  void setTexts(const RailRowTexts& texts);
-  const RailRowTexts& texts() const { return texts_; }
+  void setTexts(const RailRowContent& texts);
+  const RailRowContent& texts() const { return texts_; }
 
   // The fill and border for a state, in accent.
   static SurfaceLook lookFor(bool viewing, bool hovering, const QColor& accent);
@@ -38,7 +38,7 @@ class CategoryRow : public Surface {
   void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
-  RailRowTexts texts_;
+  RailRowContent texts_;
   SelectionBox* check_;
   SymbolView* symbol_;
   TextLabel* title_;

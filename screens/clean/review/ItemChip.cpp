@@ -42,14 +42,14 @@ ItemChip::ItemChip(const QString& id, BoolBinding binding, QWidget* parent)
       selection_(design::Transition::easeOut(kSelectionEasing)),
       frames_(new design::FrameTimer(this, design::kTransitionFrameMs, [this] { onFrame(); })),
       check_(named(new SelectionBox(cleanCheckColour()), "chipCheck")),
-      title_(named(new TextLabel({}, textStyle(13, FontWeight::Medium)), "chipTitle")),
+      title_(named(new TextLabel({}, textLook(13, FontWeight::Medium)), "chipTitle")),
       tag_(named(new Badge(QStringLiteral("Review"), reviewTagLook()), "reviewTag")),
       detail_(named(
-          new TextLabel({}, textStyle(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0)),
+          new TextLabel({}, textLook(11.5, FontWeight::Regular, design::Color::secondaryText()).lines(0)),
           "chipDetail")),
       size_(named(
           new TextLabel(
-              {}, textStyle(13, FontWeight::Semibold, design::Color::secondaryText()).withMonospacedDigits()),
+              {}, textLook(13, FontWeight::Semibold, design::Color::secondaryText()).withMonospacedDigits()),
           "chipSize")) {
   setObjectName(QStringLiteral("itemChip"));
   setKey(this, id);
@@ -88,7 +88,7 @@ ItemChip::ItemChip(const QString& id, BoolBinding binding, QWidget* parent)
   traits.checked = [this] { return isOn() ? Qt::Checked : Qt::Unchecked; };
 }
 
-void ItemChip::setTexts(const ChipTexts& texts) {
+void ItemChip::setTexts(const ChipContent& texts) {
   const bool wasOn = isOn();
   const bool first = texts_.title.isEmpty() && texts_.size.isEmpty();
   const double shown = selectionAmount();

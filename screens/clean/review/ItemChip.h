@@ -29,8 +29,8 @@ class ItemChip : public Surface {
  public:
   ItemChip(const QString& id, BoolBinding binding, QWidget* parent = nullptr);
 
-  void setTexts(const ChipTexts& texts);
-  const ChipTexts& texts() const { return texts_; }
+  void setTexts(const ChipContent& texts);
+  const ChipContent& texts() const { return texts_; }
   void setBinding(BoolBinding binding) { binding_ = std::move(binding); }
   bool isOn() const { return texts_.mark == SelectionMark::on; }
   // How far the look has eased towards selected: 0 off ... 1 on.
@@ -48,7 +48,7 @@ class ItemChip : public Surface {
   void onFrame();
 
   BoolBinding binding_;
-  ChipTexts texts_;
+  ChipContent texts_;
   design::Transition selection_;
   design::FrameTimer* frames_;
   SelectionBox* check_;

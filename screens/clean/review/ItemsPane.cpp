@@ -23,10 +23,10 @@ ItemsPane::ItemsPane(BindingFor bindingFor, QWidget* parent)
       bindingFor_(std::move(bindingFor)),
       header_(new QWidget),
       symbol_(named(new SymbolView("trash.fill"_symbol, 13, FontWeight::Semibold), "paneSymbol")),
-      title_(named(new TextLabel({}, textStyle(14, FontWeight::Semibold)), "paneTitle")),
+      title_(named(new TextLabel({}, textLook(14, FontWeight::Semibold)), "paneTitle")),
       bytes_(named(
           new TextLabel(
-              {}, textStyle(11.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits()),
+              {}, textLook(11.5, FontWeight::Regular, design::Color::tertiaryText()).withMonospacedDigits()),
           "paneBytes")),
       list_(new ScrollColumn) {
   setObjectName(QStringLiteral("itemsPane"));
@@ -74,12 +74,12 @@ void ItemsPane::showCategory(std::optional<engine::CleanupCategory> category, in
       shown, [](const engine::CleanupItem& item) { return item.id(); },
       [this](const engine::CleanupItem& item) {
         auto* chip = new ItemChip(QString::fromStdString(item.id()), bindingFor_(item));
-        chip->setTexts(chipTexts(item));
+        chip->setTexts(chipContent(item));
         return chip;
       },
       [this](ItemChip* chip, const engine::CleanupItem& item) {
         chip->setBinding(bindingFor_(item));
-        chip->setTexts(chipTexts(item));
+        chip->setTexts(chipContent(item));
       });
   for (ItemChip* chip : chips_) list_->column()->removeWidget(chip);
   for (int i = 0; i < chips_.size(); ++i) list_->column()->insertWidget(i, chips_[i]);

@@ -22,11 +22,11 @@ ReviewEmptyState::ReviewEmptyState(QWidget* parent) : QWidget(parent) {
                     Qt::AlignHCenter);
   column->addWidget(
       named(new TextLabel(QStringLiteral("Nothing to clean"),
-                          textStyle(22, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
+                          textLook(22, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)),
             "emptyTitle"),
       0, Qt::AlignHCenter);
   column->addWidget(named(new TextLabel(QStringLiteral("Zero junk found. Your Mac's already tidy."),
-                                        textStyle(13, FontWeight::Regular, design::Color::secondaryText())),
+                                        textLook(13, FontWeight::Regular, design::Color::secondaryText())),
                           "emptyMessage"),
                     0, Qt::AlignHCenter);
   auto* again =

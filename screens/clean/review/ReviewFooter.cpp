@@ -16,20 +16,20 @@ using namespace design::literals;
 using design::FontWeight;
 
 namespace {
-design::PillButtonStyle cleanUpStyle() { return {std::nullopt, design::Color::pillText(), 12.5, 18, 9}; }
+design::PillButtonLook cleanUpLook() { return {std::nullopt, design::Color::pillText(), 12.5, 18, 9}; }
 }  // namespace
 
 ReviewFooter::ReviewFooter(QWidget* parent)
     : FooterBar(parent),
-      size_(named(new TextLabel({}, textStyle(17, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)
+      size_(named(new TextLabel({}, textLook(17, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)
                                         .withMonospacedDigits()),
                   "selectedSize")),
-      count_(named(new TextLabel({}, textStyle(11, FontWeight::Regular, design::Color::secondaryText())),
+      count_(named(new TextLabel({}, textLook(11, FontWeight::Regular, design::Color::secondaryText())),
                    "pickedCount")),
-      hint_(named(new TextLabel({}, textStyle(12, FontWeight::Regular, design::Color::secondaryText())),
+      hint_(named(new TextLabel({}, textLook(12, FontWeight::Regular, design::Color::secondaryText())),
                   "pickHint")),
       freeAfter_(named(new AccentFigure("arrow.up.right"_symbol, {11, 12, 6}), "freeAfter")),
-      cleanUp_(named(new design::PillButton(cleanUpLabel(), cleanUpStyle()), "cleanUpButton")) {
+      cleanUp_(named(new design::PillButton(cleanUpLabel(), cleanUpLook()), "cleanUpButton")) {
   auto* figures = new QVBoxLayout;
   figures->setSpacing(4);
   auto* picked = new QVBoxLayout;
@@ -49,7 +49,7 @@ ReviewFooter::ReviewFooter(QWidget* parent)
   connect(cleanUp_, &QAbstractButton::clicked, this, &ReviewFooter::cleanRequested);
 }
 
-void ReviewFooter::setTexts(const FooterTexts& texts) {
+void ReviewFooter::setTexts(const FooterContent& texts) {
   size_->setText(texts.size);
   count_->setText(texts.countLine);
   hint_->setVisible(texts.hint.has_value());

@@ -13,7 +13,7 @@ using design::FontWeight;
 
 ReviewHeader::ReviewHeader(QWidget* parent)
     : QWidget(parent),
-      title_(named(new TextLabel({}, textStyle(20, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)
+      title_(named(new TextLabel({}, textLook(20, FontWeight::Bold, Qt::white, design::FontDesign::Rounded)
                                          .withMonospacedDigits()),
                    "reviewTitle")) {
   auto* row = new QHBoxLayout(this);
@@ -24,7 +24,7 @@ ReviewHeader::ReviewHeader(QWidget* parent)
   words->addWidget(title_);
   words->addWidget(named(
       new TextLabel(QStringLiteral("Green is safe and pre-ticked. Nothing goes until you hit Clean Up."),
-                    textStyle(12, FontWeight::Regular, design::Color::secondaryText())),
+                    textLook(12, FontWeight::Regular, design::Color::secondaryText())),
       "reviewSubline"));
   row->addLayout(words);
   row->addSpacing(12);

@@ -17,8 +17,8 @@ std::optional<QString> failureSentence(const std::vector<std::string>& failedTit
              "Security.");
 }
 
-CleanedTexts cleanedTexts(const CleanedSnapshot& snapshot) {
-  CleanedTexts texts;
+CleanedContent cleanedContent(const CleanedSnapshot& snapshot) {
+  CleanedContent texts;
   texts.showsCleaning = snapshot.cleaning;
   texts.percent = design::percentReading(snapshot.cleanProgress);
   texts.showsCounter = snapshot.freedBytes >= 1;

@@ -23,7 +23,7 @@ struct CleanedSnapshot {
   int64_t freeSpaceAfter = 0;
 };
 
-struct CleanedTexts {
+struct CleanedContent {
   bool showsCleaning = false;
   // Whole percent of the cleaning, truncated, never past "100%"; the ring
   // reads as it.
@@ -36,7 +36,7 @@ struct CleanedTexts {
   std::optional<QString> failureSentence;
 };
 
-CleanedTexts cleanedTexts(const CleanedSnapshot& snapshot);
+CleanedContent cleanedContent(const CleanedSnapshot& snapshot);
 
 // "A, B. macOS may need Full Disk Access for these. Grant it in System
 // Settings ▸ Privacy & Security."; absent for no titles.

@@ -35,8 +35,8 @@ std::optional<CleanupCategory> viewedCategory(const std::vector<CategoryFigures>
 
 bool railToggleSelects(const CategoryFigures& figures) { return figures.selected != figures.count; }
 
-RailRowTexts railRowTexts(const CategoryFigures& figures, std::optional<CleanupCategory> viewed) {
-  RailRowTexts texts;
+RailRowContent railRowContent(const CategoryFigures& figures, std::optional<CleanupCategory> viewed) {
+  RailRowContent texts;
   texts.title = categoryTitle(figures.category);
   texts.symbol = categorySymbol(figures.category);
   texts.countLine =
@@ -50,8 +50,8 @@ QString foundTitle(int64_t totalBytes) {
   return QStringLiteral("Found ") + bytesText(totalBytes) + QStringLiteral(" of junk.");
 }
 
-ChipTexts chipTexts(const engine::CleanupItem& item) {
-  ChipTexts texts;
+ChipContent chipContent(const engine::CleanupItem& item) {
+  ChipContent texts;
   texts.title = design::fileNameText(item.target.title);
   texts.detail = design::fileNameText(item.target.detail);
   texts.size = bytesText(item.sizeBytes);
@@ -60,8 +60,8 @@ ChipTexts chipTexts(const engine::CleanupItem& item) {
   return texts;
 }
 
-FooterTexts footerTexts(const ReviewSnapshot& snapshot) {
-  FooterTexts texts;
+FooterContent footerContent(const ReviewSnapshot& snapshot) {
+  FooterContent texts;
   texts.size = bytesText(snapshot.selectedBytes);
   texts.countLine = QStringLiteral("%1 of %2 picked").arg(snapshot.selectedCount).arg(snapshot.itemCount);
   if (snapshot.selectedBytes < 1) {

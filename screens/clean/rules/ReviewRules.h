@@ -48,7 +48,7 @@ std::optional<engine::CleanupCategory> viewedCategory(const std::vector<Category
 // selected one is cleared.
 bool railToggleSelects(const CategoryFigures& figures);
 
-struct RailRowTexts {
+struct RailRowContent {
   QString title;
   design::SymbolName symbol{QString()};
   // "2 of 3 · 1.2 GB"
@@ -56,12 +56,12 @@ struct RailRowTexts {
   SelectionMark mark = SelectionMark::off;
   bool isViewing = false;
 };
-RailRowTexts railRowTexts(const CategoryFigures& figures, std::optional<engine::CleanupCategory> viewed);
+RailRowContent railRowContent(const CategoryFigures& figures, std::optional<engine::CleanupCategory> viewed);
 
 // "Found 1.2 GB of junk."
 QString foundTitle(int64_t totalBytes);
 
-struct ChipTexts {
+struct ChipContent {
   QString title;
   QString detail;
   QString size;
@@ -70,9 +70,9 @@ struct ChipTexts {
   // A chip is on or off, never mixed.
   SelectionMark mark = SelectionMark::off;
 };
-ChipTexts chipTexts(const engine::CleanupItem& item);
+ChipContent chipContent(const engine::CleanupItem& item);
 
-struct FooterTexts {
+struct FooterContent {
   QString size;       // of the selected items
   QString countLine;  // "3 of 7 picked"
   // With nothing picked: the hint; otherwise the free space after cleaning.
@@ -81,6 +81,6 @@ struct FooterTexts {
   bool canClean = false;             // something is selected
   double cleanUpOpacity = 1;         // 0.45 while it cannot clean
 };
-FooterTexts footerTexts(const ReviewSnapshot& snapshot);
+FooterContent footerContent(const ReviewSnapshot& snapshot);
 
 }  // namespace tidewell::screens

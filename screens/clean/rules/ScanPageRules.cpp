@@ -4,8 +4,8 @@
 
 namespace tidewell::screens {
 
-ScanPageTexts scanPageTexts(const ScanPageSnapshot& snapshot) {
-  ScanPageTexts texts;
+ScanPageContent scanPageContent(const ScanPageSnapshot& snapshot) {
+  ScanPageContent texts;
   texts.showsRing = snapshot.scanning;
   texts.percent = design::percentReading(snapshot.scanProgress);
   texts.tagline = snapshot.scanning

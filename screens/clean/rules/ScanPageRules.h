@@ -17,7 +17,7 @@ struct ScanPageSnapshot {
   int64_t totalFreedBytes = 0;  // the "totalFreedBytes" setting
 };
 
-struct ScanPageTexts {
+struct ScanPageContent {
   // The progress ring instead of the start button.
   bool showsRing = false;
   // The ring's percentage, which the ring also reads as: whole percent,
@@ -28,6 +28,6 @@ struct ScanPageTexts {
   std::optional<QString> freedLine;
 };
 
-ScanPageTexts scanPageTexts(const ScanPageSnapshot& snapshot);
+ScanPageContent scanPageContent(const ScanPageSnapshot& snapshot);
 
 }  // namespace tidewell::screens

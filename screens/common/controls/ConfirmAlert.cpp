@@ -23,12 +23,12 @@ ConfirmAlert::ConfirmAlert(QString title, QString message, QString confirmTitle,
   setWindowTitle(title);
   setFixedWidth(kWidth);
 
-  title_ = named(new TextLabel(std::move(title), textStyle(14, FontWeight::Bold).lines(0).centred(), this),
+  title_ = named(new TextLabel(std::move(title), textLook(14, FontWeight::Bold).lines(0).centred(), this),
                  "alertTitle");
   message_ =
       named(new TextLabel(
                 std::move(message),
-                textStyle(12, FontWeight::Regular, design::Color::secondaryText()).lines(0).centred(), this),
+                textLook(12, FontWeight::Regular, design::Color::secondaryText()).lines(0).centred(), this),
             "alertMessage");
   auto* cancel =
       named(new design::GhostPillButton({QStringLiteral("Cancel"), std::nullopt}, this), "alertCancel");

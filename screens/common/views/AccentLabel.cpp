@@ -4,7 +4,7 @@
 
 namespace tidewell::screens {
 
-AccentLabel::AccentLabel(QString text, TextStyle style, QWidget* parent)
+AccentLabel::AccentLabel(QString text, TextLook style, QWidget* parent)
     : TextLabel(std::move(text), style, parent) {}
 
 QColor AccentLabel::currentColour() const { return design::SectionAccent::of(this).primary; }

@@ -13,7 +13,7 @@ class AccentLabel : public TextLabel {
   Q_OBJECT
  public:
   // style's colour is ignored.
-  explicit AccentLabel(QString text = {}, TextStyle style = {}, QWidget* parent = nullptr);
+  explicit AccentLabel(QString text = {}, TextLook style = {}, QWidget* parent = nullptr);
 
   // The accent's primary where the label sits now.
   QColor currentColour() const;

@@ -27,7 +27,7 @@ double textWidth(const QFont& font, const QString& text, bool monospacedDigits) 
 
 }  // namespace
 
-double fittedScale(const FittedLabelStyle& style, const QString& text, double width) {
+double fittedScale(const FittedLabelLook& style, const QString& text, double width) {
   const double natural = textWidth(style.font, text, style.monospacedDigits);
   if (natural <= width || natural <= 0) return 1.0;
   const double floor = std::clamp(style.minimumScale, 0.0, 1.0);
@@ -38,7 +38,7 @@ double fittedScale(const FittedLabelStyle& style, const QString& text, double wi
   return scale;
 }
 
-FittedLabel::FittedLabel(QString text, FittedLabelStyle style, QWidget* parent)
+FittedLabel::FittedLabel(QString text, FittedLabelLook style, QWidget* parent)
     : QWidget(parent), text_(std::move(text)), style_(std::move(style)) {
   design::accessibleTraits(this).role = QAccessible::StaticText;
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

@@ -13,7 +13,7 @@
 
 namespace tidewell::screens {
 
-struct FittedLabelStyle {
+struct FittedLabelLook {
   QFont font;
   QColor colour = Qt::white;
   double minimumScale = 1;
@@ -23,13 +23,13 @@ struct FittedLabelStyle {
 
 // The factor the font is drawn at for text in width: 1 when it fits, else
 // the largest that fits, but not below minimumScale.
-double fittedScale(const FittedLabelStyle& style, const QString& text, double width);
+double fittedScale(const FittedLabelLook& style, const QString& text, double width);
 
 class FittedLabel : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString text READ text WRITE setText)
  public:
-  FittedLabel(QString text, FittedLabelStyle style, QWidget* parent = nullptr);
+  FittedLabel(QString text, FittedLabelLook style, QWidget* parent = nullptr);
 
   const QString& text() const { return text_; }
   void setText(const QString& text);
@@ -54,7 +54,7 @@ class FittedLabel : public QWidget {
   };
 
   QString text_;
-  FittedLabelStyle style_;
+  FittedLabelLook style_;
   std::optional<Fit> fit_;
 };
 

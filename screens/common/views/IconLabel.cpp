@@ -20,7 +20,7 @@ design::FontWeight weightOf(const QFont& font) {
 }
 }  // namespace
 
-IconLabel::IconLabel(design::SymbolName symbol, QString text, TextStyle style,
+IconLabel::IconLabel(design::SymbolName symbol, QString text, TextLook style,
                      std::optional<QColor> symbolColour, double spacing, QWidget* parent)
     : QWidget(parent) {
   const double size = design::fontPixelSize(style.font);

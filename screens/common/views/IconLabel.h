@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "design/symbols/SymbolTable.h"
-#include "screens/common/views/TextStyle.h"
+#include "screens/common/views/TextLook.h"
 
 namespace tidewell::screens {
 
@@ -20,7 +20,7 @@ class IconLabel : public QWidget {
   Q_PROPERTY(QString text READ text WRITE setText)
   Q_PROPERTY(QString symbolName READ symbolName)
  public:
-  IconLabel(design::SymbolName symbol, QString text, TextStyle style,
+  IconLabel(design::SymbolName symbol, QString text, TextLook style,
             std::optional<QColor> symbolColour = std::nullopt, double spacing = 6, QWidget* parent = nullptr);
 
   QString text() const;

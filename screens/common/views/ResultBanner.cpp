@@ -41,7 +41,7 @@ void ResultBanner::setLook(const BannerLook& look) {
   // A new look builds the content anew: only when it is new.
   if (look == look_) return;
   look_ = look;
-  setStyle(look_.card);
+  GlowCard::setLook(look_.card);
   build();
 }
 

@@ -12,7 +12,7 @@
 
 #include "design/components/GlowCard.h"
 #include "design/symbols/SymbolTable.h"
-#include "screens/common/views/TextStyle.h"
+#include "screens/common/views/TextLook.h"
 
 namespace tidewell::screens {
 
@@ -21,14 +21,14 @@ class SymbolView;
 class TextLabel;
 
 struct BannerLook {
-  design::GlowCardStyle card;  // glow (none: the accent's primary), corner radius, padding
-  double spacing = 10;         // between symbol, text, spacer and button
+  design::GlowCardLook card;  // glow (none: the accent's primary), corner radius, padding
+  double spacing = 10;        // between symbol, text, spacer and button
   design::SymbolName symbol{QStringLiteral("info.circle.fill")};
   std::optional<QColor> symbolColour;  // none: the accent's primary
   double symbolSize = 13;              // the platform's default text size
   design::FontWeight symbolWeight = design::FontWeight::Regular;
-  TextStyle title = textStyle(12.5, design::FontWeight::Semibold);
-  TextStyle message = textStyle(12).lines(2);
+  TextLook title = textLook(12.5, design::FontWeight::Semibold);
+  TextLook message = textLook(12).lines(2);
   double textSpacing = 2;  // between title and message
   bool operator==(const BannerLook&) const = default;
 };

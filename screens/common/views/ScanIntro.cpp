@@ -14,8 +14,8 @@ namespace {
 constexpr int kHeadlineCaptionWidth = 420;
 }  // namespace
 
-TextStyle scanIntroCaptionStyle() {
-  return textStyle(13, design::FontWeight::Regular, design::Color::secondaryText());
+TextLook scanIntroCaptionLook() {
+  return textLook(13, design::FontWeight::Regular, design::Color::secondaryText());
 }
 
 ScanIntro::ScanIntro(const ScanIntroLook& look, QWidget* parent) : ShadowHost(parent) {
@@ -24,8 +24,8 @@ ScanIntro::ScanIntro(const ScanIntroLook& look, QWidget* parent) : ShadowHost(pa
   TextLabel* headline = nullptr;
   if (!look.headline.isEmpty())
     headline =
-        named(new TextLabel(look.headline, textStyle(14, design::FontWeight::Semibold)), "introHeadline");
-  auto* caption = named(new TextLabel(look.caption, look.captionStyle), "introCaption");
+        named(new TextLabel(look.headline, textLook(14, design::FontWeight::Semibold)), "introHeadline");
+  auto* caption = named(new TextLabel(look.caption, look.captionLook), "introCaption");
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(28, 28, 28, 28);

@@ -12,19 +12,19 @@
 
 #include "design/paint/ShadowLayer.h"
 #include "design/symbols/SymbolTable.h"
-#include "screens/common/views/TextStyle.h"
+#include "screens/common/views/TextLook.h"
 
 namespace tidewell::screens {
 
 // The caption's style unless a look sets its own.
-TextStyle scanIntroCaptionStyle();
+TextLook scanIntroCaptionLook();
 
 struct ScanIntroLook {
   design::SymbolName symbol;
   // The button's title.
   QString title;
   QString caption;
-  TextStyle captionStyle = scanIntroCaptionStyle();
+  TextLook captionLook = scanIntroCaptionLook();
   // Over the caption; empty: none.
   QString headline = {};
 };

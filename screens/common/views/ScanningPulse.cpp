@@ -9,7 +9,7 @@
 
 namespace tidewell::screens {
 
-ScanningPulse::ScanningPulse(design::SymbolName symbol, QString title, TextStyle titleStyle, int spacing,
+ScanningPulse::ScanningPulse(design::SymbolName symbol, QString title, TextLook titleLook, int spacing,
                              QWidget* parent)
     : QWidget(parent) {
   // As high as its three parts: the state around it takes the rest.
@@ -20,7 +20,7 @@ ScanningPulse::ScanningPulse(design::SymbolName symbol, QString title, TextStyle
   auto* pulsing = named(new SymbolView(std::move(symbol), 46, design::FontWeight::Light), "scanningSymbol");
   pulsing->pulse();
   column->addWidget(pulsing, 0, Qt::AlignHCenter);
-  column->addWidget(named(new TextLabel(std::move(title), std::move(titleStyle)), "scanningTitle"), 0,
+  column->addWidget(named(new TextLabel(std::move(title), std::move(titleLook)), "scanningTitle"), 0,
                     Qt::AlignHCenter);
   column->addWidget(named(new Spinner(ControlSize::small), "scanningSpinner"), 0, Qt::AlignHCenter);
 }

@@ -7,14 +7,14 @@
 #include <QWidget>
 
 #include "design/symbols/SymbolTable.h"
-#include "screens/common/views/TextStyle.h"
+#include "screens/common/views/TextLook.h"
 
 namespace tidewell::screens {
 
 class ScanningPulse : public QWidget {
   Q_OBJECT
  public:
-  ScanningPulse(design::SymbolName symbol, QString title, TextStyle titleStyle, int spacing,
+  ScanningPulse(design::SymbolName symbol, QString title, TextLook titleLook, int spacing,
                 QWidget* parent = nullptr);
 };
 

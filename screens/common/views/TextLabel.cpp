@@ -21,7 +21,7 @@ int across(const QMargins& m) { return m.left() + m.right(); }
 int down(const QMargins& m) { return m.top() + m.bottom(); }
 }  // namespace
 
-TextLabel::TextLabel(QString text, TextStyle style, QWidget* parent)
+TextLabel::TextLabel(QString text, TextLook style, QWidget* parent)
     : QWidget(parent), text_(std::move(text)), style_(std::move(style)) {
   design::accessibleTraits(this).role = QAccessible::StaticText;
   changed();
@@ -34,7 +34,7 @@ void TextLabel::setText(const QString& text) {
   design::accessibleNameChanged(this);
 }
 
-void TextLabel::setStyle(const TextStyle& style) {
+void TextLabel::setLook(const TextLook& style) {
   if (style == style_) return;
   style_ = style;
   changed();

@@ -1,7 +1,7 @@
 #pragma once
 // A text of a screen, painted: one line cut at the end or in the middle, or
 // several lines wrapped and cut after the last one allowed, with lines of
-// height reserved when asked (see TextStyle). It is as wide as its text
+// height reserved when asked (see TextLook). It is as wide as its text
 // unless its layout gives it less, and as high as its lines at the width it
 // gets (height for width), so wrapped texts grow vertically. Content
 // margins set on it pad the text: the sizes grow by them and the text is
@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "screens/common/views/TextStyle.h"
+#include "screens/common/views/TextLook.h"
 
 namespace tidewell::screens {
 
@@ -19,12 +19,12 @@ class TextLabel : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString text READ text WRITE setText)
  public:
-  explicit TextLabel(QString text = {}, TextStyle style = {}, QWidget* parent = nullptr);
+  explicit TextLabel(QString text = {}, TextLook style = {}, QWidget* parent = nullptr);
 
   const QString& text() const { return text_; }
   void setText(const QString& text);
-  const TextStyle& style() const { return style_; }
-  void setStyle(const TextStyle& style);
+  const TextLook& style() const { return style_; }
+  void setLook(const TextLook& style);
   // Only the colour (hover and selection states change colours only).
   void setColour(const QColor& colour);
 
@@ -44,7 +44,7 @@ class TextLabel : public QWidget {
  private:
   void changed();
   QString text_;
-  TextStyle style_;
+  TextLook style_;
   // visibleLines() at linesWidth_, the width inside the margins (-1: none
   // yet), kept until the text, the style or that width changes: labels
   // repaint with every frame of the backdrop, and laying out is most of

@@ -23,14 +23,14 @@ QString oneLine(QString text) {
   return text;
 }
 
-double lineWidth(const QString& line, const TextStyle& style) {
+double lineWidth(const QString& line, const TextLook& style) {
   return style.monospacedDigits ? design::monospacedDigitsWidth(style.font, line)
                                 : QFontMetricsF(style.font).horizontalAdvance(line);
 }
 
 }  // namespace
 
-QStringList layOutLines(const QString& text, const TextStyle& style, double width) {
+QStringList layOutLines(const QString& text, const TextLook& style, double width) {
   if (text.isEmpty()) return {};
   width = std::max(width, 1.0);
   const QFontMetricsF metrics(style.font);
@@ -67,21 +67,21 @@ QStringList layOutLines(const QString& text, const TextStyle& style, double widt
   return lines;
 }
 
-double naturalTextWidth(const QString& text, const TextStyle& style) {
+double naturalTextWidth(const QString& text, const TextLook& style) {
   double widest = 0;
   const QStringList parts = style.maxLines == 1 ? QStringList{oneLine(text)} : text.split(QLatin1Char('\n'));
   for (const QString& part : parts) widest = std::max(widest, lineWidth(part, style));
   return widest;
 }
 
-double textBlockHeight(const TextStyle& style, int count) {
+double textBlockHeight(const TextLook& style, int count) {
   const int lines = std::max(count, style.reservedLines);
   if (lines <= 0) return 0;
   const QFontMetricsF metrics(style.font);
   return metrics.height() + (lines - 1) * metrics.lineSpacing();
 }
 
-void paintTextLines(QPainter& painter, const QRectF& rect, const QStringList& lines, const TextStyle& style) {
+void paintTextLines(QPainter& painter, const QRectF& rect, const QStringList& lines, const TextLook& style) {
   if (lines.isEmpty()) return;
   const QFontMetricsF metrics(style.font);
   const double block = textBlockHeight(style, int(lines.size()));

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "screens/common/views/TextStyle.h"
+#include "screens/common/views/TextLook.h"
 
 class QPainter;
 
@@ -18,17 +18,17 @@ namespace tidewell::screens {
 // breaks kept), the last line cut with an ellipsis when text remains; one
 // line is cut as style.elide says. Trailing spaces of a wrapped line are
 // dropped. An empty text gives no lines.
-QStringList layOutLines(const QString& text, const TextStyle& style, double width);
+QStringList layOutLines(const QString& text, const TextLook& style, double width);
 
 // The width of the text on one line per explicit line break (the widest).
-double naturalTextWidth(const QString& text, const TextStyle& style);
+double naturalTextWidth(const QString& text, const TextLook& style);
 
 // The height of count lines (at least the reserved lines; one line for a
 // count of 0 unless nothing is reserved, then 0).
-double textBlockHeight(const TextStyle& style, int count);
+double textBlockHeight(const TextLook& style, int count);
 
 // Draws lines (from layOutLines) in rect: the block of lines centred
 // vertically when rect is taller, each line aligned as the style says.
-void paintTextLines(QPainter& painter, const QRectF& rect, const QStringList& lines, const TextStyle& style);
+void paintTextLines(QPainter& painter, const QRectF& rect, const QStringList& lines, const TextLook& style);
 
 }  // namespace tidewell::screens

@@ -31,13 +31,13 @@ QImage renderHost(QWidget& host, QColor background = Qt::black) {
 // Hue of the brightest pixel of a colour, in degrees (-1 for grey).
 int hueOf(const QColor& c) { return c.hsvHue(); }
 
-const PillButtonStyle kUntinted{std::nullopt, Qt::black, 13, 18, 9};
-const PillButtonStyle kRedTint{QColor(255, 0, 0), Qt::white, 13, 18, 9};
+const PillButtonLook kUntinted{std::nullopt, Qt::black, 13, 18, 9};
+const PillButtonLook kRedTint{QColor(255, 0, 0), Qt::white, 13, 18, 9};
 
 TEST(PillButton, GlowTakesTheSectionAccentUnlessTinted) {
   struct Case {
     const SectionPalette* section;
-    const PillButtonStyle* style;
+    const PillButtonLook* style;
     int expectedHue;
   };
   const int purple = SectionPalette::apps().primary.hsvHue();
@@ -175,7 +175,7 @@ TEST(GhostPill, RaisedSurfaceAndPressedLook) {
 }
 
 TEST(PillButton, ATrailingSymbolFollowsTheTitle) {
-  const PillButtonStyle style{std::nullopt, Qt::black, 13, 18, 11};
+  const PillButtonLook style{std::nullopt, Qt::black, 13, 18, 11};
   const PillLabel plain{"See big items", std::nullopt};
   const PillLabel arrowed{"See big items", std::nullopt, TrailingSymbol{"arrow.right"_symbol}};
   const double extra = pillSize(style, arrowed).width() - pillSize(style, plain).width();

@@ -33,16 +33,16 @@ TEST(DotTexture, ThirteenColumnsSixFadingRowsNearTheTrailingCorner) {
 }
 
 TEST(GlowCardPaint, GlassLevelsAndShadows) {
-  const GlowCardStyle plain{.cornerRadius = 20, .padding = 16};
-  GlowCardStyle featured = plain;
+  const GlowCardLook plain{.cornerRadius = 20, .padding = 16};
+  GlowCardLook featured = plain;
   featured.featured = true;
-  GlowCardStyle vivid = plain;
+  GlowCardLook vivid = plain;
   vivid.vivid = true;
   vivid.glow = kRed;  // ignored: vivid always uses the palette
   const SectionPalette& cyan = SectionPalette::devMode();
   struct Case {
     const char* what;
-    GlowCardStyle style;
+    GlowCardLook style;
     double dropOpacity, haloOpacity, haloRadius, haloY;
     QColor haloColour;
   };
@@ -62,7 +62,7 @@ TEST(GlowCardPaint, GlassLevelsAndShadows) {
     EXPECT_DOUBLE_EQ(shadows[1].radius, c.haloRadius) << c.what;
     EXPECT_EQ(shadows[1].offset, QPointF(0, c.haloY)) << c.what;
   }
-  GlowCardStyle red = plain;
+  GlowCardLook red = plain;
   red.glow = kRed;
   EXPECT_EQ(glowCardShadows(red, cyan)[1].color.rgb(), kRed.rgb());
   EXPECT_EQ(glowCardGlow(plain, cyan), cyan.primary);
@@ -78,7 +78,7 @@ TEST(GlowCardPaint, GlassLevelsAndShadows) {
 struct CardProbe {
   QWidget section;
   GlowCard* card;
-  CardProbe(const SectionPalette& accent, GlowCardStyle style) {
+  CardProbe(const SectionPalette& accent, GlowCardLook style) {
     SectionAccent::set(&section, accent);
     card = new GlowCard(style, &section);
     card->resize(220, 150);

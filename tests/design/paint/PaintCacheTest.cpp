@@ -170,7 +170,7 @@ TEST(PaintCache, ComponentsRenderAgainOnTheirOwnChangesOnly) {
   const std::vector<Case> cases = {
       {"a glow card's style", [] { return new GlowCard({.cornerRadius = 20, .padding = 18}); },
        [](QWidget* w) {
-         static_cast<GlowCard*>(w)->setStyle({.cornerRadius = 20, .padding = 18, .featured = true});
+         static_cast<GlowCard*>(w)->setLook({.cornerRadius = 20, .padding = 18, .featured = true});
        }},
       {"a glow card's size", [] { return new GlowCard({.cornerRadius = 20, .padding = 18}); },
        [](QWidget* w) { w->resize(w->width() + 10, w->height()); }},

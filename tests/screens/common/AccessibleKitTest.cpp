@@ -33,7 +33,7 @@ QAccessibleInterface* iface(QWidget* w) { return QAccessible::queryAccessibleInt
 
 TEST(AccessibleKit, TextsReadAsTextByTheirWholeTextAndFollowIt) {
   TextLabel label(QStringLiteral("A long sentence that the label cuts short at its width"),
-                  textStyle(12).elided(Qt::ElideRight));
+                  textLook(12).elided(Qt::ElideRight));
   label.setFixedWidth(60);
   FittedLabel figure(QStringLiteral("142 GB"), {design::inter(54), Qt::white, 0.6});
   Badge badge(QStringLiteral("helper"), {});

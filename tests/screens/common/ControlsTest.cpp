@@ -106,7 +106,7 @@ TEST(Surface, AClickAnywhereOnItButOnAButtonIsTheSurfaces) {
   Surface card;
   card.setClickable(true);
   auto* layout = new QHBoxLayout(&card);
-  auto* title = new TextLabel(QStringLiteral("Xcode"), textStyle(13));
+  auto* title = new TextLabel(QStringLiteral("Xcode"), textLook(13));
   auto* pill = new SmallPillButton(QStringLiteral("All"));
   layout->addWidget(title);
   layout->addStretch();

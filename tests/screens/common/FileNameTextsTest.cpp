@@ -70,7 +70,7 @@ void expectEveryRuleShows(const DiskName& disk) {
   const Case cases[] = {
       {"Clean review row",
        [&] {
-         return QStringList{chipTexts(row).title, chipTexts(row).detail};
+         return QStringList{chipContent(row).title, chipContent(row).detail};
        }},
       {"Clean result", [&] { return QStringList{failureSentence({spoof}).value_or(QString())}; }},
       {"Dev Mode result", [&] { return QStringList{DevModeRules::leftBehind({spoof})}; }},

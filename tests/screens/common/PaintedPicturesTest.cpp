@@ -39,7 +39,7 @@ TEST(PaintedPictures, DrawnAgainOnlyWhenWhatTheyShowChanges) {
       {"a category row's viewing state", [] { return new CategoryRow; },
        [](QWidget* w) {
          auto* row = static_cast<CategoryRow*>(w);
-         RailRowTexts texts = row->texts();
+         RailRowContent texts = row->texts();
          texts.isViewing = true;
          row->setTexts(texts);
        },

@@ -19,14 +19,14 @@ using design::FontWeight;
 class TextLabelTest : public ::testing::Test {
  protected:
   void SetUp() override { probe::prepare(); }
-  static double widthOf(const QString& text, const TextStyle& style) { return naturalTextWidth(text, style); }
+  static double widthOf(const QString& text, const TextLook& style) { return naturalTextWidth(text, style); }
 };
 
 const QString kLong = QStringLiteral(
     "Renders exports for Premiere Pro & After Effects in the background. Keep it if you export video.");
 
-TEST_F(TextLabelTest, OneLineIsCutWhereTheStyleSays) {
-  const TextStyle end = textStyle(12.5, FontWeight::Medium);
+TEST_F(TextLabelTest, OneLineIsCutWhereTheLookSays) {
+  const TextLook end = textLook(12.5, FontWeight::Medium);
   const QString name = QStringLiteral("com.example.very-long-application-name-Helper.app");
   const double narrow = widthOf(name, end) / 2;
   struct Case {
@@ -50,7 +50,7 @@ TEST_F(TextLabelTest, OneLineIsCutWhereTheStyleSays) {
 }
 
 TEST_F(TextLabelTest, WrappedTextStopsAfterItsLastLineWithAnEllipsis) {
-  const TextStyle note = textStyle(11, FontWeight::Regular);
+  const TextLook note = textLook(11, FontWeight::Regular);
   const double width = widthOf(kLong, note) / 3.2;  // about four lines of text
   const QStringList two = layOutLines(kLong, note.lines(2), width);
   ASSERT_EQ(two.size(), 2);
@@ -75,13 +75,13 @@ TEST_F(TextLabelTest, WrappedTextStopsAfterItsLastLineWithAnEllipsis) {
 }
 
 TEST_F(TextLabelTest, ReservedLinesKeepTheHeightOfShortTexts) {
-  const TextStyle note = textStyle(11).lines(2).reserving(2);
+  const TextLook note = textLook(11).lines(2).reserving(2);
   const QFontMetricsF metrics(note.font);
   const double twoLines = metrics.height() + metrics.lineSpacing();
   EXPECT_DOUBLE_EQ(textBlockHeight(note, 1), twoLines);
   EXPECT_DOUBLE_EQ(textBlockHeight(note, 0), twoLines);
-  EXPECT_DOUBLE_EQ(textBlockHeight(textStyle(11).lines(2), 1), metrics.height());
-  EXPECT_DOUBLE_EQ(textBlockHeight(textStyle(11).lines(2), 0), 0);
+  EXPECT_DOUBLE_EQ(textBlockHeight(textLook(11).lines(2), 1), metrics.height());
+  EXPECT_DOUBLE_EQ(textBlockHeight(textLook(11).lines(2), 0), 0);
 
   TextLabel shortNote(QStringLiteral("No recent use on record"), note);
   TextLabel longNote(kLong, note);
@@ -90,14 +90,14 @@ TEST_F(TextLabelTest, ReservedLinesKeepTheHeightOfShortTexts) {
 }
 
 TEST_F(TextLabelTest, AWrappingLabelGrowsDownAsItNarrowsAndExposesItsWholeText) {
-  TextLabel label(kLong, textStyle(12).lines(0));
+  TextLabel label(kLong, textLook(12).lines(0));
   EXPECT_TRUE(label.hasHeightForWidth());
   const int wide = label.heightForWidth(2000);
   const int narrow = label.heightForWidth(150);
   EXPECT_GT(narrow, 3 * wide);
   EXPECT_EQ(probe::textOf(&label), kLong);
 
-  TextLabel oneLine(kLong, textStyle(12));
+  TextLabel oneLine(kLong, textLook(12));
   EXPECT_FALSE(oneLine.hasHeightForWidth());
   oneLine.resize(120, oneLine.sizeHint().height());
   EXPECT_TRUE(oneLine.isTruncated());
@@ -108,8 +108,8 @@ TEST_F(TextLabelTest, AWrappingLabelGrowsDownAsItNarrowsAndExposesItsWholeText) 
 
 // The painted lines are kept between repaints: each change that moves them
 // must be seen, and a colour change must not lose them.
-TEST_F(TextLabelTest, ThePaintedLinesFollowTheTextTheStyleAndTheWidth) {
-  TextLabel label(QStringLiteral("Short"), textStyle(12));
+TEST_F(TextLabelTest, ThePaintedLinesFollowTheTextTheLookAndTheWidth) {
+  TextLabel label(QStringLiteral("Short"), textLook(12));
   label.resize(400, label.sizeHint().height());
   EXPECT_EQ(label.visibleLines(), QStringList{QStringLiteral("Short")});
   label.setText(kLong);
@@ -118,7 +118,7 @@ TEST_F(TextLabelTest, ThePaintedLinesFollowTheTextTheStyleAndTheWidth) {
   const QString cutAt400 = label.visibleLines()[0];
   label.resize(150, label.height());
   EXPECT_LT(label.visibleLines()[0].size(), cutAt400.size());
-  label.setStyle(textStyle(12).lines(0));
+  label.setLook(textLook(12).lines(0));
   EXPECT_GT(label.visibleLines().size(), 3);
   label.setColour(Qt::red);
   EXPECT_EQ(label.visibleLines().join(QString()).remove(QLatin1Char(' ')),
@@ -127,9 +127,9 @@ TEST_F(TextLabelTest, ThePaintedLinesFollowTheTextTheStyleAndTheWidth) {
 
 TEST_F(TextLabelTest, ACappedWrappingTextIsGivenTheHeightOfItsCappedWidth) {
   // A wrapping text with a maximum width in a wider column.
-  TextLabel capped(kLong, textStyle(12).lines(0));
+  TextLabel capped(kLong, textLook(12).lines(0));
   capped.setMaximumWidth(150);
-  TextLabel free(kLong, textStyle(12).lines(0));
+  TextLabel free(kLong, textLook(12).lines(0));
   EXPECT_EQ(capped.heightForWidth(900), free.heightForWidth(150));
 
   // A card (a widget with a layout) capped in a wider column.
@@ -139,7 +139,7 @@ TEST_F(TextLabelTest, ACappedWrappingTextIsGivenTheHeightOfItsCappedWidth) {
   auto* card = new QWidget;
   auto* inner = new QVBoxLayout(card);
   inner->setContentsMargins(10, 10, 10, 10);
-  auto* text = new TextLabel(kLong, textStyle(12).lines(0));
+  auto* text = new TextLabel(kLong, textLook(12).lines(0));
   inner->addWidget(text);
   auto* cap = new WidthCap(card, 170, Qt::AlignHCenter);
   box->addWidget(cap);
@@ -157,7 +157,7 @@ TEST_F(TextLabelTest, PaintsInItsColourAndAlignment) {
   // A block of "H" in white on the background: the left half is lit for a
   // left-aligned text, the right half for a right-aligned one.
   for (Qt::Alignment alignment : {Qt::AlignLeft, Qt::AlignRight}) {
-    TextLabel label(QStringLiteral("HHHH"), textStyle(20, FontWeight::Bold).aligned(alignment));
+    TextLabel label(QStringLiteral("HHHH"), textLook(20, FontWeight::Bold).aligned(alignment));
     const QImage image = probe::render(&label, {400, 30});
     auto litColumns = [&](int from, int to) {
       int lit = 0;
@@ -197,14 +197,14 @@ TEST_F(TextLabelTest, ContentMarginsPadTheTextOnEverySide) {
   struct Case {
     const char* what;
     QString text;
-    TextStyle style;
+    TextLook style;
     QMargins margins;
   };
   const Case cases[] = {
-      {"one line, even", note, textStyle(12, FontWeight::Regular), {12, 12, 12, 12}},
-      {"one line, uneven", note, textStyle(12, FontWeight::Regular), {20, 4, 6, 10}},
-      {"wrapping", kLong, textStyle(11, FontWeight::Regular).lines(0), {12, 8, 16, 6}},
-      {"right-aligned", note, textStyle(12, FontWeight::Regular).aligned(Qt::AlignRight), {5, 3, 18, 9}},
+      {"one line, even", note, textLook(12, FontWeight::Regular), {12, 12, 12, 12}},
+      {"one line, uneven", note, textLook(12, FontWeight::Regular), {20, 4, 6, 10}},
+      {"wrapping", kLong, textLook(11, FontWeight::Regular).lines(0), {12, 8, 16, 6}},
+      {"right-aligned", note, textLook(12, FontWeight::Regular).aligned(Qt::AlignRight), {5, 3, 18, 9}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -234,7 +234,7 @@ TEST_F(TextLabelTest, ContentMarginsPadTheTextOnEverySide) {
 TEST_F(TextLabelTest, IconLabelShowsItsSymbolBesideItsText) {
   using namespace design::literals;
   IconLabel label("arrow.uturn.backward"_symbol, QStringLiteral("You can undo this from the Trash."),
-                  textStyle(11, FontWeight::Regular, design::Color::secondaryText()));
+                  textLook(11, FontWeight::Regular, design::Color::secondaryText()));
   EXPECT_EQ(probe::textOf(&label), "You can undo this from the Trash.");
   EXPECT_EQ(label.symbolName(), "arrow.uturn.backward");
   label.resize(label.sizeHint());

@@ -44,7 +44,7 @@ TEST(ScanIntro, ShowsItsCaptionAndStartsOnlyWhenPressed) {
 }
 
 TEST(ScanningPulse, PulsesItsSymbolInTheAccentOverTheTitleAndASpinner) {
-  auto* pulse = new ScanningPulse("wand.and.stars"_symbol, "Checking…", textStyle(18), 18);
+  auto* pulse = new ScanningPulse("wand.and.stars"_symbol, "Checking…", textLook(18), 18);
   probe::Stage stage(pulse, design::SectionPalette::advisor(), {400, 300});
   stage.image(1);
   auto* symbol = probe::find<SymbolView>(pulse, "scanningSymbol");
@@ -126,7 +126,7 @@ TEST(PageHost, AFocusedControlThatGoesHandsTheFocusToItsNearestNeighbourNeverToT
       column->addWidget(host, 1);
       auto* page = new QWidget;
       auto* row = new QHBoxLayout(page);
-      auto* status = new TextLabel(QStringLiteral("Scanning"), textStyle(12));
+      auto* status = new TextLabel(QStringLiteral("Scanning"), textLook(12));
       status->setObjectName(QStringLiteral("status"));
       row->addWidget(status);
       // Made in the reverse of the order they are laid out in, so the order
@@ -204,7 +204,7 @@ TEST(PageHost, APageThatReplacesTheFocusedOneTakesTheFocusStraightFromIt) {
 
     auto* next = new QWidget;
     auto* nextRow = new QHBoxLayout(next);
-    auto* status = new TextLabel(QStringLiteral("Cleaning"), textStyle(12));
+    auto* status = new TextLabel(QStringLiteral("Cleaning"), textLook(12));
     status->setObjectName(QStringLiteral("status"));
     nextRow->addWidget(status);
     if (c.withControl) {

@@ -42,14 +42,14 @@ std::function<void(QWidget*)> on(std::function<void(T*)> call) {
 // sees what a real change asks for.
 TEST(UnchangedValues, APartGivenWhatItShowsAsksForNoDrawing) {
   probe::prepare();
-  const TextStyle style = textStyle(13, FontWeight::Semibold, design::Color::secondaryText()).lines(2);
+  const TextLook style = textLook(13, FontWeight::Semibold, design::Color::secondaryText()).lines(2);
   const BadgeLook badge{10, Qt::white, QColor(255, 0, 0, 40), 6, 2};
   const TintedTileLook tile{26, 13, Qt::blue, "folder.fill"_symbol, 12, FontWeight::Semibold, Qt::white};
   const BannerLook banner;
-  const RailRowTexts rail{QStringLiteral("Developer"), "hammer.fill"_symbol,
-                          QStringLiteral("2 of 3 · 1.2 GB"), SelectionMark::mixed, true};
-  const ChipTexts chip{QStringLiteral("Xcode derived data"), QStringLiteral("Build products"),
-                       QStringLiteral("18.4 GB"), true, SelectionMark::on};
+  const RailRowContent rail{QStringLiteral("Developer"), "hammer.fill"_symbol,
+                            QStringLiteral("2 of 3 · 1.2 GB"), SelectionMark::mixed, true};
+  const ChipContent chip{QStringLiteral("Xcode derived data"), QStringLiteral("Build products"),
+                         QStringLiteral("18.4 GB"), true, SelectionMark::on};
   const RailRowValues devRail{QStringLiteral("node"),
                               QStringLiteral("Node"),
                               "shippingbox"_symbol,
@@ -67,7 +67,7 @@ TEST(UnchangedValues, APartGivenWhatItShowsAsksForNoDrawing) {
       {"TextLabel", [&] { return new TextLabel(QStringLiteral("No leftovers. Clean app."), style); },
        on<TextLabel>([&](TextLabel* l) {
          l->setText(QStringLiteral("No leftovers. Clean app."));
-         l->setStyle(style);
+         l->setLook(style);
          l->setColour(style.colour);
        }),
        on<TextLabel>([](TextLabel* l) { l->setColour(Qt::red); })},
@@ -157,7 +157,7 @@ TEST(UnchangedValues, APartGivenWhatItShowsAsksForNoDrawing) {
          return row;
        },
        on<CategoryRow>([&](CategoryRow* r) { r->setTexts(rail); }), on<CategoryRow>([&](CategoryRow* r) {
-         RailRowTexts other = rail;
+         RailRowContent other = rail;
          other.isViewing = false;
          r->setTexts(other);
        })},
@@ -169,7 +169,7 @@ TEST(UnchangedValues, APartGivenWhatItShowsAsksForNoDrawing) {
          return item;
        },
        on<ItemChip>([&](ItemChip* i) { i->setTexts(chip); }), on<ItemChip>([&](ItemChip* i) {
-         ChipTexts other = chip;
+         ChipContent other = chip;
          other.size = QStringLiteral("18.5 GB");
          i->setTexts(other);
        })},

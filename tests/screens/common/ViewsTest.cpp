@@ -32,7 +32,7 @@ BannerLook outcomeLook(bool succeeded) {
   look.symbol = succeeded ? "checkmark.circle.fill"_symbol : "exclamationmark.triangle.fill"_symbol;
   look.symbolColour = colour;
   look.symbolSize = 18;
-  look.message = textStyle(11, design::FontWeight::Regular, design::Color::secondaryText()).lines(2);
+  look.message = textLook(11, design::FontWeight::Regular, design::Color::secondaryText()).lines(2);
   return look;
 }
 
@@ -156,8 +156,7 @@ TEST(SymbolView, DrawsInTheAccentUnlessGivenAColourAndPulsesWhenAsked) {
 TEST(AccentLabel, TakesTheAccentOfWhereItIsPlaced) {
   probe::prepare();
   // Made before it has a place, as screens build their rows.
-  auto* label =
-      new AccentLabel(QStringLiteral("+1.2 GB so far"), textStyle(12, design::FontWeight::Semibold));
+  auto* label = new AccentLabel(QStringLiteral("+1.2 GB so far"), textLook(12, design::FontWeight::Semibold));
   EXPECT_EQ(label->currentColour(), SectionPalette::clean().primary);
   probe::Stage stage(label, SectionPalette::devMode(), {120, 20});
   EXPECT_EQ(label->currentColour(), SectionPalette::devMode().primary);

@@ -3,7 +3,7 @@
 
 #include "design/theme/Color.h"
 #include "screens/deepscan/BigItemCardRules.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {
@@ -11,7 +11,7 @@ namespace {
 
 using engine::BigItem;
 using Kind = BigItem::Kind;
-namespace P = DeepScanStyle;
+namespace P = DeepScanLook;
 
 TEST(BigItemCardRules, EveryKindHasItsTintAndBadge) {
   struct Case {

@@ -8,7 +8,7 @@
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/Badge.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 #include "screens/deepscan/TintedTile.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
@@ -229,7 +229,7 @@ TEST(BigItemCard, BorderBrightensOnHover) {
   h.card->setHovering(true);
   const QColor hovered = probe::pixel(h.stage->image(1), onBorder);
   EXPECT_GT(hovered.blueF(), resting.blueF() + 0.05);
-  const QColor blue = DeepScanStyle::installerBlue();
+  const QColor blue = DeepScanLook::installerBlue();
   EXPECT_EQ(probe::find<Badge>(h.card, "cardBadge")->look().text, blue);
 }
 

@@ -2,8 +2,8 @@
 // trash.
 #include <gtest/gtest.h>
 
+#include "screens/deepscan/DeepScanLook.h"
 #include "screens/deepscan/DeepScanRules.h"
-#include "screens/deepscan/DeepScanStyle.h"
 
 namespace tidewell::screens {
 namespace {
@@ -61,12 +61,12 @@ TEST(DeepScanRules, BannerForSuccessAndFailure) {
   const auto ok = trashBannerContent(Outcome{"Xcode.xip", 12'000'000'000, true});
   EXPECT_EQ(ok.message,
             QString::fromUtf8("Moved Xcode.xip to the Trash \u2022 12 GB. Empty the Trash to lock it in."));
-  EXPECT_EQ(ok.glow, DeepScanStyle::safeGreen());
+  EXPECT_EQ(ok.glow, DeepScanLook::safeGreen());
   EXPECT_EQ(ok.symbol.text(), "checkmark.circle.fill");
 
   const auto failed = trashBannerContent(Outcome{"Documents", 0, false});
   EXPECT_EQ(failed.message, "Couldn't move Documents. It may need Full Disk Access or admin rights.");
-  EXPECT_EQ(failed.glow, DeepScanStyle::reviewOrange());
+  EXPECT_EQ(failed.glow, DeepScanLook::reviewOrange());
   EXPECT_EQ(failed.symbol.text(), "exclamationmark.triangle.fill");
 
   EXPECT_EQ(trashBannerContent(Outcome{"x", -3, true}).message,

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "design/theme/Color.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 #include "screens/deepscan/RiskBucket.h"
 
 namespace tidewell::screens {
@@ -11,7 +11,7 @@ namespace {
 
 using engine::BigItem;
 using Kind = BigItem::Kind;
-namespace P = DeepScanStyle;
+namespace P = DeepScanLook;
 
 struct BucketRow {
   RiskBucket bucket;

@@ -7,7 +7,7 @@
 #include "design/theme/Color.h"
 #include "screens/common/ObjectNames.h"
 #include "screens/common/views/SymbolView.h"
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 #include "screens/deepscan/TintedTile.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Stage.h"
@@ -54,7 +54,7 @@ TEST(RiskRow, AClickAnywhereRunsViewTheGapAndTheTextsIncluded) {
 }
 
 TEST(RiskRow, ViewedRowIsTintedHoveredRowIsLitOtherwiseClear) {
-  const QColor red = DeepScanStyle::personalRed();
+  const QColor red = DeepScanLook::personalRed();
   const RiskRowValues resting{RiskBucket::personal, 1, 1, false};
   const RiskRowValues viewed{RiskBucket::personal, 1, 1, true};
   EXPECT_EQ(riskRowLook(resting, false).fill.alpha(), 0);
@@ -83,7 +83,7 @@ TEST(RiskRow, ChevronTakesTheTintOnlyWhileViewed) {
   EXPECT_EQ(chevron->symbolName(), "chevron.right");
   EXPECT_EQ(chevron->currentColour(), white(0.3));
   row.setValues({RiskBucket::review, 1, 1, true});
-  EXPECT_EQ(chevron->currentColour(), DeepScanStyle::reviewOrange());
+  EXPECT_EQ(chevron->currentColour(), DeepScanLook::reviewOrange());
 }
 
 TEST(RiskRow, TheOtherBucketIsDrawnInTranslucentWhite) {

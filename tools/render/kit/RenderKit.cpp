@@ -38,8 +38,8 @@
 #include "screens/common/views/SymbolButton.h"
 #include "screens/common/views/SymbolView.h"
 #include "screens/common/views/TextLabel.h"
-#include "screens/deepscan/DeepScanStyle.h"
-#include "screens/devmode/DevModeStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
+#include "screens/devmode/DevModeLook.h"
 #include "testkit/probe/FakeServices.h"
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
@@ -77,7 +77,7 @@ QWidget* row(std::initializer_list<QWidget*> children, int spacing = 12) {
 }
 
 TextLabel* caption(const QString& text) {
-  return new TextLabel(text, textStyle(10.5, FontWeight::Medium, tertiaryText()));
+  return new TextLabel(text, textLook(10.5, FontWeight::Medium, tertiaryText()));
 }
 
 QWidget* framed(QWidget* inner, int width) {
@@ -94,28 +94,28 @@ const QString kNote = QStringLiteral(
 
 QWidget* textsPage() {
   auto* end = new TextLabel(QStringLiteral("Adobe Media Encoder 2025 with a name far too long for its card"),
-                            textStyle(13.5, FontWeight::Semibold));
+                            textLook(13.5, FontWeight::Semibold));
   auto* middle = new TextLabel(QStringLiteral("com.example.very-long-application-identifier.helper.app"),
-                               textStyle(12.5, FontWeight::Medium).elided(Qt::ElideMiddle));
+                               textLook(12.5, FontWeight::Medium).elided(Qt::ElideMiddle));
   auto* twoLines =
-      new TextLabel(kNote, textStyle(11, FontWeight::Regular, secondaryText()).lines(2).reserving(2));
+      new TextLabel(kNote, textLook(11, FontWeight::Regular, secondaryText()).lines(2).reserving(2));
   auto* reserved = new TextLabel(QStringLiteral("No recent use on record"),
-                                 textStyle(11, FontWeight::Regular, secondaryText()).lines(2).reserving(2));
+                                 textLook(11, FontWeight::Regular, secondaryText()).lines(2).reserving(2));
   auto* centred =
       new TextLabel(QStringLiteral("Every build, install and prompt leaves artifacts behind. Tidewell Mac "
                                    "clears only what your tools can rebuild on their own."),
-                    textStyle(12.5, FontWeight::Regular, secondaryText()).lines(0).centred());
+                    textLook(12.5, FontWeight::Regular, secondaryText()).lines(0).centred());
   centred->setMaximumWidth(420);
   auto* digits = new TextLabel(
       QStringLiteral("1.23 GB"),
-      textStyle(24, FontWeight::Bold, Qt::white, design::FontDesign::Rounded).withMonospacedDigits());
+      textLook(24, FontWeight::Bold, Qt::white, design::FontDesign::Rounded).withMonospacedDigits());
   auto* tracked = new TextLabel(QStringLiteral("FREE RIGHT NOW"),
-                                textStyle(11, FontWeight::Semibold, secondaryText()).tracked(1.1));
+                                textLook(11, FontWeight::Semibold, secondaryText()).tracked(1.1));
   auto* icon =
       new IconLabel("arrow.uturn.backward"_symbol, QStringLiteral("You can undo this from the Trash."),
-                    textStyle(11, FontWeight::Regular, secondaryText()));
+                    textLook(11, FontWeight::Regular, secondaryText()));
   auto* lock = new IconLabel("lock.shield.fill"_symbol, QStringLiteral("Never touches"),
-                             textStyle(11, FontWeight::Semibold), SectionPalette::devMode().primary);
+                             textLook(11, FontWeight::Semibold), SectionPalette::devMode().primary);
   auto* badges = row(
       {new Badge(QStringLiteral("helper"), {10, design::Color::white(0.55), design::Color::white(0.1), 7, 2}),
        new Badge(QStringLiteral("unused"),
@@ -146,7 +146,7 @@ BannerLook appsLook(bool succeeded) {
   look.symbol = succeeded ? "checkmark.circle.fill"_symbol : "exclamationmark.triangle.fill"_symbol;
   look.symbolColour = colour;
   look.symbolSize = 18;
-  look.message = textStyle(11, FontWeight::Regular, secondaryText()).lines(2);
+  look.message = textLook(11, FontWeight::Regular, secondaryText()).lines(2);
   return look;
 }
 
@@ -162,10 +162,10 @@ QWidget* bannersPage() {
                   QStringLiteral("Couldn't move: ") + left.join(QStringLiteral(", ")));
 
   BannerLook deep;
-  deep.card = {16, 14, DeepScanStyle::safeGreen(), false, false};
+  deep.card = {16, 14, DeepScanLook::safeGreen(), false, false};
   deep.symbol = "checkmark.circle.fill"_symbol;
-  deep.symbolColour = DeepScanStyle::safeGreen();
-  deep.message = textStyle(12).lines(2);
+  deep.symbolColour = DeepScanLook::safeGreen();
+  deep.message = textLook(12).lines(2);
   auto* trashed = new ResultBanner(deep);
   trashed->setText(
       std::nullopt,
@@ -173,13 +173,13 @@ QWidget* bannersPage() {
 
   BannerLook info;
   info.card = {14, 12, std::nullopt, false, false};
-  info.message = textStyle(12, FontWeight::Regular, design::Color::white(0.9));
+  info.message = textLook(12, FontWeight::Regular, design::Color::white(0.9));
   auto* asked = new ResultBanner(info);
   asked->setText(std::nullopt, QStringLiteral("Asked Safari to quit. Its memory frees as it closes."));
 
   BannerLook advisor = info;
   advisor.card = {16, 14, std::nullopt, false, false};
-  advisor.message = textStyle(12).lines(0);
+  advisor.message = textLook(12).lines(0);
   auto* deleted = new ResultBanner(advisor);
   deleted->setText(std::nullopt,
                    QStringLiteral("Deleted iOS 17.5. If the space doesn't show up, a restart releases it. "
@@ -199,7 +199,7 @@ QWidget* bannersPage() {
 
 QWidget* controlsPage() {
   const QColor cleanCheck = cleanCheckColour();
-  const QColor devCheck = DevModeStyle::checkColour();
+  const QColor devCheck = DevModeLook::checkColour();
   auto boxes = [&](const QColor& check) {
     auto box = [&](SelectionMark mark) {
       auto* made = new SelectionBox(check, mark);
@@ -231,9 +231,9 @@ QWidget* controlsPage() {
   close->setAccessibleName(QStringLiteral("Close"));
   auto* symbols = row({pulse, wand, close}, 18);
 
-  const design::PillButtonStyle cleanUpStyle{std::nullopt, kPillText, 12.5, 18, 9};
-  auto* enabled = new design::PillButton(cleanUpLabel(), cleanUpStyle);
-  auto* disabled = new design::PillButton(cleanUpLabel(), cleanUpStyle);
+  const design::PillButtonLook cleanUpLook{std::nullopt, kPillText, 12.5, 18, 9};
+  auto* enabled = new design::PillButton(cleanUpLabel(), cleanUpLook);
+  auto* disabled = new design::PillButton(cleanUpLabel(), cleanUpLook);
   disabled->setEnabled(false);
   disabled->setOpacity(0.45);
   auto* buttons =
@@ -262,20 +262,20 @@ Surface* appCard(const QString& path, const QString& name, const QString& versio
   auto* icon = new AppIconView(path, icons);
   icon->setFixedSize(40, 40);
   box->addWidget(icon);
-  box->addWidget(new TextLabel(name, textStyle(13.5, FontWeight::Semibold)));
+  box->addWidget(new TextLabel(name, textLook(13.5, FontWeight::Semibold)));
   auto* meta = new QHBoxLayout;
   meta->setSpacing(6);
   if (!version.isEmpty())
-    meta->addWidget(new TextLabel(version, textStyle(10.5, FontWeight::Regular, tertiaryText())));
+    meta->addWidget(new TextLabel(version, textLook(10.5, FontWeight::Regular, tertiaryText())));
   if (badge) meta->addWidget(*badge);
   meta->addStretch(1);
   box->addLayout(meta);
   box->addWidget(
-      new TextLabel(note, textStyle(11, FontWeight::Regular, secondaryText()).lines(2).reserving(2)));
+      new TextLabel(note, textLook(11, FontWeight::Regular, secondaryText()).lines(2).reserving(2)));
   box->addSpacing(2);
   box->addWidget(new TextLabel(
       bytesText(bytes),
-      textStyle(16, FontWeight::Bold, Qt::white, design::FontDesign::Rounded).withMonospacedDigits()));
+      textLook(16, FontWeight::Bold, Qt::white, design::FontDesign::Rounded).withMonospacedDigits()));
   return card;
 }
 
@@ -325,19 +325,19 @@ QWidget* surfacesPage() {
     text->setSpacing(2);
     auto* titleRow = new QHBoxLayout;
     titleRow->setSpacing(6);
-    titleRow->addWidget(new TextLabel(title, textStyle(13, FontWeight::Medium)));
+    titleRow->addWidget(new TextLabel(title, textLook(13, FontWeight::Medium)));
     if (caution)
       titleRow->addWidget(
           new Badge("Review", {10, design::Color::systemOrange(),
                                design::Color::withOpacity(design::Color::systemOrange(), 0.18), 6, 2}));
     titleRow->addStretch(1);
     text->addLayout(titleRow);
-    text->addWidget(new TextLabel(detail, textStyle(11.5, FontWeight::Regular, secondaryText()).lines(0)));
+    text->addWidget(new TextLabel(detail, textLook(11.5, FontWeight::Regular, secondaryText()).lines(0)));
     box->addLayout(text, 1);
     box->addSpacing(8);
-    box->addWidget(new TextLabel(bytesText(on ? 2'300'000'000 : 512'000'000),
-                                 textStyle(13, FontWeight::Semibold, on ? QColor(Qt::white) : secondaryText())
-                                     .withMonospacedDigits()));
+    box->addWidget(new TextLabel(
+        bytesText(on ? 2'300'000'000 : 512'000'000),
+        textLook(13, FontWeight::Semibold, on ? QColor(Qt::white) : secondaryText()).withMonospacedDigits()));
     return chip;
   };
   auto* body = new QWidget;
@@ -345,7 +345,7 @@ QWidget* surfacesPage() {
   split->setContentsMargins(0, 0, 0, 0);
   split->setSpacing(0);
   auto* rail =
-      column({caption("rail"), new TextLabel("Developer Caches", textStyle(13, FontWeight::Semibold))}, 8);
+      column({caption("rail"), new TextLabel("Developer Caches", textLook(13, FontWeight::Semibold))}, 8);
   rail->setFixedWidth(200);
   rail->layout()->setContentsMargins(14, 14, 14, 14);
   split->addWidget(rail);
@@ -365,9 +365,9 @@ QWidget* surfacesPage() {
   figures->setSpacing(1);
   figures->addWidget(new TextLabel(
       bytesText(2'300'000'000),
-      textStyle(17, FontWeight::Bold, Qt::white, design::FontDesign::Rounded).withMonospacedDigits()));
+      textLook(17, FontWeight::Bold, Qt::white, design::FontDesign::Rounded).withMonospacedDigits()));
   figures->addWidget(
-      new TextLabel(QStringLiteral("1 of 2 picked"), textStyle(11, FontWeight::Regular, secondaryText())));
+      new TextLabel(QStringLiteral("1 of 2 picked"), textLook(11, FontWeight::Regular, secondaryText())));
   footer->row()->addLayout(figures);
   footer->row()->addStretch(1);
   footer->row()->addWidget(new design::GhostPillButton({QStringLiteral("Back"), std::nullopt}));
@@ -400,7 +400,7 @@ QWidget* iconsPage(const QString& folder, const std::shared_ptr<AppIconProvider>
     auto* view = new AppIconView(path, icons);
     view->setFixedSize(44, 44);
     auto* label =
-        new TextLabel(what, textStyle(10.5, FontWeight::Regular, secondaryText()).lines(0).centred());
+        new TextLabel(what, textLook(10.5, FontWeight::Regular, secondaryText()).lines(0).centred());
     label->setFixedWidth(130);
     auto* w = new QWidget;
     auto* box = new QVBoxLayout(w);

@@ -33,7 +33,7 @@ TEST(ScanPageRules, RingPercentTaglineAndFreedLineFollowPhaseProgressAndTotal) {
       {{true, 1.0, 0}, true, "100%", scanning, std::nullopt},
   };
   for (const Case& c : cases) {
-    const ScanPageTexts texts = scanPageTexts(c.snapshot);
+    const ScanPageContent texts = scanPageContent(c.snapshot);
     SCOPED_TRACE(testing::Message() << c.snapshot.scanning << " " << c.snapshot.scanProgress << " "
                                     << c.snapshot.totalFreedBytes);
     EXPECT_EQ(texts.showsRing, c.ring);
@@ -99,14 +99,14 @@ TEST(ReviewRules, RailRowsCountMarkAndToggleByHowMuchOfTheCategoryIsPicked) {
       {{CleanupCategory::system, 1, 0, -9}, "0 of 1 · Zero KB", SelectionMark::off, true},
   };
   for (const Case& c : cases) {
-    const RailRowTexts texts = railRowTexts(c.figures, CleanupCategory::system);
+    const RailRowContent texts = railRowContent(c.figures, CleanupCategory::system);
     EXPECT_EQ(texts.countLine, c.countLine);
     EXPECT_EQ(texts.mark, c.mark) << c.countLine;
     EXPECT_EQ(railToggleSelects(c.figures), c.toggleSelects) << c.countLine;
     EXPECT_EQ(texts.isViewing, c.figures.category == CleanupCategory::system);
     EXPECT_EQ(texts.title, categoryTitle(c.figures.category));
   }
-  EXPECT_FALSE(railRowTexts(kCategories[0], std::nullopt).isViewing);
+  EXPECT_FALSE(railRowContent(kCategories[0], std::nullopt).isViewing);
 }
 
 TEST(ReviewRules, TitleAndChipTexts) {
@@ -129,7 +129,7 @@ TEST(ReviewRules, TitleAndChipTexts) {
     item.target.safety = c.safety;
     item.sizeBytes = 2'300'000'000;
     item.isSelected = c.selected;
-    const ChipTexts texts = chipTexts(item);
+    const ChipContent texts = chipContent(item);
     EXPECT_EQ(texts.title, "iOS Device Support");
     EXPECT_EQ(texts.detail, "Symbols for devices you plugged in once.");
     EXPECT_EQ(texts.size, "2.3 GB");
@@ -181,7 +181,7 @@ TEST(ReviewRules, FooterShowsTheHintWithNothingPickedElseTheFreeSpaceAfter) {
        1.0},
   };
   for (const Case& c : cases) {
-    const FooterTexts texts = footerTexts(c.snapshot);
+    const FooterContent texts = footerContent(c.snapshot);
     SCOPED_TRACE(c.countLine);
     EXPECT_EQ(texts.countLine, c.countLine);
     EXPECT_EQ(texts.hint, c.hint);
@@ -191,7 +191,7 @@ TEST(ReviewRules, FooterShowsTheHintWithNothingPickedElseTheFreeSpaceAfter) {
     EXPECT_EQ(texts.size, c.size);
   }
   // Free space and selection near the limit do not wrap around to a negative sum.
-  const FooterTexts huge = footerTexts({kCategories, 2, 2, 2, INT64_MAX, INT64_MAX});
+  const FooterContent huge = footerContent({kCategories, 2, 2, 2, INT64_MAX, INT64_MAX});
   EXPECT_EQ(huge.freeAfter, QStringLiteral("~") + bytesText(INT64_MAX) + QStringLiteral(" free after this"));
 }
 
@@ -221,7 +221,7 @@ TEST(CleanedRules, PercentCounterFreeSpaceAndFailures) {
       {{false, 1, -3, {}, -7, -1}, false, "100%", false, "Zero KB", "Zero KB free"},
   };
   for (const Case& c : cases) {
-    const CleanedTexts texts = cleanedTexts(c.snapshot);
+    const CleanedContent texts = cleanedContent(c.snapshot);
     SCOPED_TRACE(c.after);
     EXPECT_EQ(texts.showsCleaning, c.cleaning);
     EXPECT_EQ(texts.percent.text, c.percent);

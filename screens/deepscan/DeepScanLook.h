@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-namespace tidewell::screens::DeepScanStyle {
+namespace tidewell::screens::DeepScanLook {
 
 const QColor& safeGreen();        // 0.2, 0.84, 0.51
 const QColor& reviewOrange();     // 0.98, 0.62, 0.24
@@ -17,4 +17,4 @@ const QColor& containerPurple();  // the theme's container purple
 // bucket's white at 0.55 at 0.16 is white at 0.088).
 QColor faded(const QColor& tint, double opacity);
 
-}  // namespace tidewell::screens::DeepScanStyle
+}  // namespace tidewell::screens::DeepScanLook

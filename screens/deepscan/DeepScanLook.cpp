@@ -1,8 +1,8 @@
-#include "screens/deepscan/DeepScanStyle.h"
+#include "screens/deepscan/DeepScanLook.h"
 
 #include "design/theme/Color.h"
 
-namespace tidewell::screens::DeepScanStyle {
+namespace tidewell::screens::DeepScanLook {
 
 using design::Color::rgb;
 
@@ -25,4 +25,4 @@ QColor faded(const QColor& tint, double opacity) {
   return design::Color::withOpacity(tint, opacity * tint.alphaF());
 }
 
-}  // namespace tidewell::screens::DeepScanStyle
+}  // namespace tidewell::screens::DeepScanLook

@@ -4,9 +4,9 @@
 
 #include <QColor>
 
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 
-namespace tidewell::screens::DevModeStyle {
+namespace tidewell::screens::DevModeLook {
 
 // The mark inside a picked check box: sRGB 0.02, 0.09, 0.12.
 const QColor& checkColour();
@@ -14,6 +14,6 @@ const QColor& checkColour();
 const QColor& modelStoreTint();
 // "Clean Up" and "Done": no tint, the theme's pill text, 12.5, padded 18
 // by 9.
-design::PillButtonStyle pillStyle();
+design::PillButtonLook pillLook();
 
-}  // namespace tidewell::screens::DevModeStyle
+}  // namespace tidewell::screens::DevModeLook

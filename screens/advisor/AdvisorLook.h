@@ -6,13 +6,13 @@
 #include <QColor>
 #include <optional>
 
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 
 namespace tidewell::screens {
 
 // A finding card's action pill: 12.5, padded 18 x 9; tint none glows in
 // the accent.
-design::PillButtonStyle advisorPillStyle(std::optional<QColor> tint, QColor textColour);
+design::PillButtonLook advisorPillLook(std::optional<QColor> tint, QColor textColour);
 // The opacity of an action pill while it waits for another action.
 inline constexpr double kAdvisorDisabledOpacity = 0.45;
 

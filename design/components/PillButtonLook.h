@@ -17,13 +17,13 @@ class QPainter;
 
 namespace tidewell::design {
 
-struct PillButtonStyle {
+struct PillButtonLook {
   std::optional<QColor> tint;  // none: the white fill, glowing in the section accent
   QColor textColor;
   double fontSize = 13;
   double horizontalPadding = 18;
   double verticalPadding = 10;
-  bool operator==(const PillButtonStyle&) const = default;
+  bool operator==(const PillButtonLook&) const = default;
 };
 
 // A symbol after a label's title, at a size and weight of its own
@@ -54,16 +54,16 @@ QSizeF pillLabelSize(const QFont& font, const PillLabel& label);
 void paintPillLabel(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& colour,
                     const PillLabel& label);
 
-QFont pillFont(const PillButtonStyle& style);
+QFont pillFont(const PillButtonLook& style);
 // Capsule size: the label plus the paddings.
-QSizeF pillSize(const PillButtonStyle& style, const PillLabel& label);
+QSizeF pillSize(const PillButtonLook& style, const PillLabel& label);
 // The glow: the tint (or the accent's primary) at 0.35, radius 12, 4 down.
-Shadow pillShadow(const PillButtonStyle& style, const SectionPalette& accent);
+Shadow pillShadow(const PillButtonLook& style, const SectionPalette& accent);
 
 // The capsule filling rect, and its glow.
-void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
-                   const PillLabel& label, bool pressed);
-void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
+void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonLook& style, const PillLabel& label,
+                   bool pressed);
+void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonLook& style,
                      const SectionPalette& accent, bool pressed);
 
 // The quiet pill: Inter medium 12, white at 0.85, padding 14 x 8, raised

@@ -1,10 +1,10 @@
-#include "screens/advisor/AdvisorStyle.h"
+#include "screens/advisor/AdvisorLook.h"
 
 #include "design/theme/Color.h"
 
 namespace tidewell::screens {
 
-design::PillButtonStyle advisorPillStyle(std::optional<QColor> tint, QColor textColour) {
+design::PillButtonLook advisorPillLook(std::optional<QColor> tint, QColor textColour) {
   return {std::move(tint), std::move(textColour), 12.5, 18, 9};
 }
 

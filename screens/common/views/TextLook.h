@@ -11,7 +11,7 @@
 
 namespace tidewell::screens {
 
-struct TextStyle {
+struct TextLook {
   QFont font = design::inter(13);
   QColor colour = Qt::white;
   // Lines the text may take: 1 keeps it on one line; 0 lets it wrap onto
@@ -29,23 +29,22 @@ struct TextStyle {
   Qt::Alignment alignment = Qt::AlignLeft;
   // Digits in cells of equal width (one-line texts only).
   bool monospacedDigits = false;
-  bool operator==(const TextStyle&) const = default;
+  bool operator==(const TextLook&) const = default;
 
-  TextStyle lines(int count) const;
-  TextStyle reserving(int count) const;
-  TextStyle elided(Qt::TextElideMode mode) const;
-  TextStyle aligned(Qt::Alignment horizontal) const;
-  TextStyle centred() const { return aligned(Qt::AlignHCenter); }
-  TextStyle withMonospacedDigits() const;
+  TextLook lines(int count) const;
+  TextLook reserving(int count) const;
+  TextLook elided(Qt::TextElideMode mode) const;
+  TextLook aligned(Qt::Alignment horizontal) const;
+  TextLook centred() const { return aligned(Qt::AlignHCenter); }
+  TextLook withMonospacedDigits() const;
   // Letter spacing in pixels ("FREE RIGHT NOW" is tracked 1.1).
-  TextStyle tracked(double pixels) const;
-  TextStyle coloured(const QColor& c) const;
+  TextLook tracked(double pixels) const;
+  TextLook coloured(const QColor& c) const;
 };
 
 // The style of a text: Inter (or the system's fixed-pitch font for the
 // monospaced design) at size and weight, in colour, on one line.
-TextStyle textStyle(double size, design::FontWeight weight = design::FontWeight::Regular,
-                    const QColor& colour = Qt::white,
-                    design::FontDesign design = design::FontDesign::Default);
+TextLook textLook(double size, design::FontWeight weight = design::FontWeight::Regular,
+                  const QColor& colour = Qt::white, design::FontDesign design = design::FontDesign::Default);
 
 }  // namespace tidewell::screens

@@ -1,4 +1,4 @@
-#include "design/components/PillButtonStyle.h"
+#include "design/components/PillButtonLook.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -46,14 +46,14 @@ void paintPillLabel(QPainter& painter, const QRectF& rect, const QFont& font, co
   }
 }
 
-QFont pillFont(const PillButtonStyle& style) { return inter(style.fontSize, FontWeight::Semibold); }
+QFont pillFont(const PillButtonLook& style) { return inter(style.fontSize, FontWeight::Semibold); }
 
-QSizeF pillSize(const PillButtonStyle& style, const PillLabel& label) {
+QSizeF pillSize(const PillButtonLook& style, const PillLabel& label) {
   const QSizeF inner = pillLabelSize(pillFont(style), label);
   return {inner.width() + 2 * style.horizontalPadding, inner.height() + 2 * style.verticalPadding};
 }
 
-Shadow pillShadow(const PillButtonStyle& style, const SectionPalette& accent) {
+Shadow pillShadow(const PillButtonLook& style, const SectionPalette& accent) {
   const QColor base = style.tint ? *style.tint : accent.primary;
   return {Color::withOpacity(base, 0.35 * base.alphaF()), 12, QPointF(0, 4)};
 }
@@ -67,7 +67,7 @@ void applyPressedLook(QPainter& painter, const QRectF& rect, bool pressed) {
   painter.setOpacity(painter.opacity() * kPressedOpacity);
 }
 
-void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
+void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonLook& style,
                      const SectionPalette& accent, bool pressed) {
   painter.save();
   applyPressedLook(painter, rect, pressed);
@@ -75,8 +75,8 @@ void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonStyl
   painter.restore();
 }
 
-void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonStyle& style,
-                   const PillLabel& label, bool pressed) {
+void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonLook& style, const PillLabel& label,
+                   bool pressed) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   applyPressedLook(painter, rect, pressed);
