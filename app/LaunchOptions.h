@@ -19,7 +19,7 @@ struct LaunchOptions {
 };
 
 // arguments with the program name first and Qt's own options already left
-// out (platform::programArguments).
+// out (base::programArguments).
 LaunchOptions parseLaunchOptions(const QStringList& arguments);
 
 }  // namespace tidewell::app

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 std::string byteCountText(int64_t bytes) {
   if (bytes <= 0) return "Zero KB";
@@ -116,4 +116,4 @@ int wholePercent(double fraction) {
   return int(value);
 }
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 // File-style byte count in decimal units (1 KB = 1000 bytes): "Zero KB",
 // "1 byte", "999 bytes", "1 KB", "1.5 MB", "1.23 GB", "98 GB". KB has no
@@ -26,4 +26,4 @@ std::vector<int64_t> byteCountTextForms(int64_t low, int64_t high);
 // expect but without the floating-point error that would make 0.29 read 28.
 int wholePercent(double fraction);
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

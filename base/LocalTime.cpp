@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 namespace {
 
@@ -160,4 +160,4 @@ std::string relativeDateTimeText(TimePoint date, TimePoint now) {
          " at " + clockText(d);
 }
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

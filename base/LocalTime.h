@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 using TimePoint = std::chrono::system_clock::time_point;
 
@@ -30,4 +30,4 @@ std::string relativeAgeText(TimePoint date, TimePoint now);
 // "Today at 3:45 PM", "Yesterday at 3:45 PM", else "Dec 8, 2026 at 3:45 PM".
 std::string relativeDateTimeText(TimePoint date, TimePoint now);
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

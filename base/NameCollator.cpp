@@ -8,7 +8,7 @@
 #include <map>
 #include <mutex>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 namespace {
 
@@ -68,4 +68,4 @@ const NameCollator& NameCollator::shared() {
   return instance;
 }
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

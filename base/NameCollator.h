@@ -16,7 +16,7 @@ U_NAMESPACE_BEGIN
 class Collator;
 U_NAMESPACE_END
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 class NameCollator {
  public:
@@ -47,4 +47,4 @@ class NameCollator {
   std::shared_ptr<const icu::Collator> collator_;
 };
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

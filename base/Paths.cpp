@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 namespace {
 
@@ -93,4 +93,4 @@ std::string joinPath(std::string_view dir, std::string_view name) {
   return out;
 }
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 // Absolute paths only: collapses "//", drops ".", resolves ".." textually
 // (never above "/") and strips a trailing "/". A relative or empty input
@@ -35,4 +35,4 @@ std::string_view parentPath(std::string_view path);
 // dir + "/" + name, without doubling the "/" when dir is "/".
 std::string joinPath(std::string_view dir, std::string_view name);
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

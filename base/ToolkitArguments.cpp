@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 namespace {
 
@@ -60,4 +60,4 @@ std::vector<std::string> programArguments(int argc, const char* const* argv) {
   return kept;
 }
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

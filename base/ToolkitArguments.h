@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 // argv without the options Qt takes (and their values); argv[0] stays
 // first. An option Qt takes a value for, given last without one, is
 // dropped too, as Qt drops it.
 std::vector<std::string> programArguments(int argc, const char* const* argv);
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <random>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 
 std::string randomUuid() {
   // One generator per thread, seeded from the system's entropy source.
@@ -24,4 +24,4 @@ std::string randomUuid() {
   return text;
 }
 
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -61,13 +61,13 @@ constexpr double goalPeakMiB = 150;
 // The fixture machine around home: everything forFixture puts in the root,
 // with this home, its Trash, and the fixture's temporary root when present.
 platform::EngineContext fixtureContext(const std::string& home) {
-  const std::string root(platform::parentPath(home));
+  const std::string root(base::parentPath(home));
   platform::EngineContext ctx = platform::EngineContext::forFixture(root);
   ctx.home = home;
   ctx.trashHome = ctx.inHome(".local/share/Trash");
   ctx.desktopEntryFolders = {ctx.inHome(".local/share/applications")};
   struct stat st {};
-  const std::string tmp = platform::joinPath(root, "tmp");
+  const std::string tmp = base::joinPath(root, "tmp");
   if (stat(tmp.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) ctx.temporaryRoots = {tmp};
   return ctx;
 }

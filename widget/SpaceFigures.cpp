@@ -26,11 +26,11 @@ int usedPercent(const SpaceEntry& entry) {
 std::string percentText(const SpaceEntry& entry) { return std::to_string(usedPercent(entry)) + "%"; }
 
 std::string freeText(const SpaceEntry& entry) {
-  return platform::byteCountText(std::max<int64_t>(entry.free, 0));
+  return base::byteCountText(std::max<int64_t>(entry.free, 0));
 }
 
 std::string totalText(const SpaceEntry& entry) {
-  return platform::byteCountText(std::max<int64_t>(entry.total, 0));
+  return base::byteCountText(std::max<int64_t>(entry.total, 0));
 }
 
 double barFillWidth(double trackWidth, double fraction) { return std::max(trackWidth * fraction, 4.0); }

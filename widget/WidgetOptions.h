@@ -20,7 +20,7 @@ struct WidgetOptions {
 };
 
 // arguments with the program name first and Qt's own options already left
-// out (platform::programArguments).
+// out (base::programArguments).
 WidgetOptions parseWidgetOptions(const QStringList& arguments);
 
 }  // namespace tidewell::widget

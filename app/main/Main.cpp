@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   // The command line is read before QApplication, which aborts without a
   // display, so --help and a mistyped option are answered anywhere.
   QStringList arguments;
-  for (const std::string& argument : platform::programArguments(argc, argv)) {
+  for (const std::string& argument : base::programArguments(argc, argv)) {
     arguments << QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
   }
   const app::LaunchOptions options = app::parseLaunchOptions(arguments);

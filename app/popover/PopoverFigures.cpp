@@ -5,9 +5,7 @@
 namespace tidewell::app {
 
 namespace {
-QString sizeText(int64_t bytes) {
-  return QString::fromStdString(platform::byteCountText(bytes < 0 ? 0 : bytes));
-}
+QString sizeText(int64_t bytes) { return QString::fromStdString(base::byteCountText(bytes < 0 ? 0 : bytes)); }
 }  // namespace
 
 double usedFraction(const VolumeFigures& figures) {
@@ -25,7 +23,7 @@ design::GaugeReading usedPercentReading(double usedFraction) {
   // wholePercent floors; toward zero differs from that only below 0, which
   // a reading with more free than total space would give.
   const int percent =
-      usedFraction < 0 ? -platform::wholePercent(-usedFraction) : platform::wholePercent(usedFraction);
+      usedFraction < 0 ? -base::wholePercent(-usedFraction) : base::wholePercent(usedFraction);
   return {percent, QString::number(percent) + QLatin1Char('%')};
 }
 

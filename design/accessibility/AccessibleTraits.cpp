@@ -47,7 +47,7 @@ void send(QAccessibleInterface* iface, QAccessible::Event type) {
 }  // namespace
 
 GaugeReading percentReading(double fraction) {
-  const int percent = std::clamp(platform::wholePercent(fraction), 0, 100);
+  const int percent = std::clamp(base::wholePercent(fraction), 0, 100);
   return {percent, QString::number(percent) + QLatin1Char('%')};
 }
 

@@ -26,7 +26,7 @@ CountUpBytes::CountUpBytes(int64_t target, double duration, QFont font, QWidget*
   // Read as the figure it arrives at, not each step of the count.
   AccessibleTraits& traits = accessibleTraits(this);
   traits.role = QAccessible::StaticText;
-  traits.name = [this] { return QString::fromStdString(platform::byteCountText(target_)); };
+  traits.name = [this] { return QString::fromStdString(base::byteCountText(target_)); };
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
@@ -75,8 +75,7 @@ void CountUpBytes::setMinimumScale(double scale) {
 double CountUpBytes::fontScale() const {
   if (minimumScale_ >= 1) return 1;
   // Scaled for the final count, so the size holds still while it counts.
-  const double natural =
-      monospacedDigitsWidth(font_, QString::fromStdString(platform::byteCountText(target_)));
+  const double natural = monospacedDigitsWidth(font_, QString::fromStdString(base::byteCountText(target_)));
   const double scale = natural <= width() || natural <= 0 ? 1 : std::max(minimumScale_, width() / natural);
   // A wider text on the way shrinks further, into the margin sizeHint()
   // gives, rather than be cut.
@@ -88,9 +87,9 @@ double CountUpBytes::fontScale() const {
 double CountUpBytes::widestTextWidth() const {
   if (!widestTextWidth_) {
     double widest = 0;
-    for (int64_t count : platform::byteCountTextForms(0, std::max(from_, target_)))
-      widest = std::max(widest,
-                        monospacedDigitsWidth(font_, QString::fromStdString(platform::byteCountText(count))));
+    for (int64_t count : base::byteCountTextForms(0, std::max(from_, target_)))
+      widest =
+          std::max(widest, monospacedDigitsWidth(font_, QString::fromStdString(base::byteCountText(count))));
     widestTextWidth_ = widest;
   }
   return *widestTextWidth_;
@@ -103,7 +102,7 @@ int64_t CountUpBytes::shownBytes() const {
   return countUpShownBytes(from_, target_, countUpFraction(elapsed, duration_));
 }
 
-QString CountUpBytes::text() const { return QString::fromStdString(platform::byteCountText(shownBytes())); }
+QString CountUpBytes::text() const { return QString::fromStdString(base::byteCountText(shownBytes())); }
 
 bool CountUpBytes::isAnimating() const { return frames_->isActive(); }
 
@@ -114,8 +113,7 @@ QSize CountUpBytes::sizeHint() const {
   // centres the counter then puts the final text on the very pixels it
   // would take in a counter only as wide as itself.
   const int final =
-      int(std::ceil(monospacedDigitsWidth(font_, QString::fromStdString(platform::byteCountText(target_))))) +
-      2;
+      int(std::ceil(monospacedDigitsWidth(font_, QString::fromStdString(base::byteCountText(target_))))) + 2;
   int width = std::max(final, int(std::ceil(widestTextWidth())) + 2);
   if (width > maximumWidth() && final < maximumWidth()) width = maximumWidth();
   width -= (width - final) % 2;

@@ -74,7 +74,7 @@ AdvisorService::SimRuntime parseEntry(std::string_view key, const Json& entry,
   r.build = stringField(e, "build").value_or("");
   if (auto it = e.find("sizeBytes"); it != e.end()) r.sizeBytes = int64Value(*it);
   if (auto it = e.find("deletable"); it != e.end() && it->is_boolean()) r.deletable = it->get<bool>();
-  if (auto lastUsed = stringField(e, "lastUsedAt")) r.lastUsed = platform::parseIso8601(*lastUsed);
+  if (auto lastUsed = stringField(e, "lastUsedAt")) r.lastUsed = base::parseIso8601(*lastUsed);
   if (runtimeIdentifier) {
     if (auto it = deviceNames.find(*runtimeIdentifier); it != deviceNames.end()) r.deviceNames = it->second;
   }

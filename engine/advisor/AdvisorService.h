@@ -30,7 +30,7 @@ class AdvisorService {
     std::string build;  // build number text, "" when absent
     int64_t sizeBytes = 0;
     bool deletable = true;
-    std::optional<platform::TimePoint> lastUsed;
+    std::optional<base::TimePoint> lastUsed;
     std::vector<std::string> deviceNames;  // simulators built on this runtime
 
     // "No simulators currently use it", or "Used by 5 simulators: A, B, C +2 more".

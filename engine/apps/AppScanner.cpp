@@ -23,13 +23,13 @@
 
 namespace tidewell::engine {
 
+using base::isBelow;
+using base::joinPath;
+using base::lastComponent;
+using base::parentPath;
+using base::standardize;
 using platform::EngineContext;
 using platform::FailureReason;
-using platform::isBelow;
-using platform::joinPath;
-using platform::lastComponent;
-using platform::parentPath;
-using platform::standardize;
 
 namespace {
 
@@ -165,7 +165,7 @@ AppScanner::AppScanner() : AppScanner(std::vector<std::string>{}) {}
 
 AppScanner::AppScanner(std::vector<std::string> dirs)
     : searchDirs(std::move(dirs)),
-      lastUsedDate([](const std::string&) { return std::optional<platform::TimePoint>{}; }),
+      lastUsedDate([](const std::string&) { return std::optional<base::TimePoint>{}; }),
       isRunning([](const InstalledApp& app, const EngineContext& ctx) {
         return platform::RunningBundleCheck::isRunning(app.url, ctx);
       }) {}

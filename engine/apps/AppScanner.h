@@ -30,7 +30,7 @@ class AppScanner {
   // Called with a fraction in 0...1 once per candidate bundle, on the calling thread.
   using Progress = std::function<void(double fraction)>;
   // The date the system last recorded the item at path as used, or none.
-  using LastUsedLookup = std::function<std::optional<platform::TimePoint>(const std::string& path)>;
+  using LastUsedLookup = std::function<std::optional<base::TimePoint>(const std::string& path)>;
   // Whether the application is running now.
   using RunningCheck = std::function<bool(const InstalledApp& app, const platform::EngineContext& ctx)>;
 

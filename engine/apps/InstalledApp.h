@@ -30,16 +30,16 @@ struct InstalledApp {
   std::optional<FileIdentity> identity;
   // When the system last recorded the application as used; absent when no
   // date is on record (always on Linux).
-  std::optional<platform::TimePoint> lastUsed;
+  std::optional<base::TimePoint> lastUsed;
 
   // "No recent use on record", or "Used " + the relative age ("Used 3 months ago").
-  std::string lastUsedDescription(platform::TimePoint now) const;
+  std::string lastUsedDescription(base::TimePoint now) const;
   std::string lastUsedDescription() const;
 
   // Whole 30-day months since lastUsed in local calendar days, never below 0;
   // the largest value when no date is on record, so a never-used application
   // counts as the one left longest without use.
-  int64_t monthsSinceLastUse(platform::TimePoint now) const;
+  int64_t monthsSinceLastUse(base::TimePoint now) const;
   int64_t monthsSinceLastUse() const;
 
   bool operator==(const InstalledApp&) const = default;

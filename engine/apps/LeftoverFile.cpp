@@ -4,6 +4,6 @@
 
 namespace tidewell::engine {
 
-std::string LeftoverFile::makeIdentifier() { return platform::randomUuid(); }
+std::string LeftoverFile::makeIdentifier() { return base::randomUuid(); }
 
 }  // namespace tidewell::engine

@@ -525,14 +525,14 @@ std::set<std::string> coveredNames(std::string_view sweepRoot, const std::vector
                                    const std::string& home) {
   std::set<std::string> names;
   if (!platform::isUsableHome(home)) return names;
-  const std::string root = platform::standardize(platform::expandTilde(sweepRoot, home));
+  const std::string root = base::standardize(base::expandTilde(sweepRoot, home));
   // "/" followed by "/" begins no standardized path, so that root covers nothing.
   if (root.empty() || root.front() != '/' || root == "/") return names;
   for (const CleanupTarget& row : rows) {
     if (row.isSweep) continue;
     for (const std::string& written : row.paths) {
-      const std::string path = platform::standardize(platform::expandTilde(written, home));
-      if (!platform::isBelow(path, root)) continue;
+      const std::string path = base::standardize(base::expandTilde(written, home));
+      if (!base::isBelow(path, root)) continue;
       std::string_view rest = std::string_view(path).substr(root.size() + 1);
       names.emplace(rest.substr(0, rest.find('/')));
     }
@@ -552,8 +552,8 @@ std::vector<CleanupTarget> CleanupTarget::catalog(const platform::EngineContext&
       // "info"; emptying it clears both.
       row.paths.clear();
       if (!ctx.trashHome.empty()) {
-        row.paths.push_back(platform::joinPath(ctx.trashHome, "files"));
-        row.paths.push_back(platform::joinPath(ctx.trashHome, "info"));
+        row.paths.push_back(base::joinPath(ctx.trashHome, "files"));
+        row.paths.push_back(base::joinPath(ctx.trashHome, "info"));
       }
     }
   }

@@ -5,7 +5,7 @@
 // and model downloads.
 //
 // Paths that begin with "~" stay written that way in the rows; callers expand
-// them with platform::expandTilde(path, ctx.home) at use. Every other path is
+// them with base::expandTilde(path, ctx.home) at use. Every other path is
 // absolute: the "user-temp" row holds the context's temporary roots, and on
 // Linux the "trash" row holds the freedesktop Trash's "files" and "info"
 // folders. Rows made at run time (build artifacts, AI caches) are appended

@@ -47,7 +47,7 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
   if (TrashEmptier::isTrashRow(target)) return TrashEmptier::scan(target, ctx);
   CleanupItem item;
   for (const std::string& written : target.paths) {
-    const std::string path = platform::standardize(platform::expandTilde(written, ctx.home));
+    const std::string path = base::standardize(base::expandTilde(written, ctx.home));
     struct stat st {};
     if (path.empty() || path[0] != '/' || lstat(path.c_str(), &st) != 0) continue;
     if (!target.isSweep) {
@@ -58,7 +58,7 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
     const auto& skipped = CleanupTarget::sweepSkipNames();
     excluded.insert(skipped.begin(), skipped.end());
     for (const std::string& name : platform::directoryNames(path)) {
-      if (!excluded.count(name)) addPart(item, platform::joinPath(path, name), ctx);
+      if (!excluded.count(name)) addPart(item, base::joinPath(path, name), ctx);
     }
   }
   if (item.resolvedPaths.empty() || item.sizeBytes < 1) return std::nullopt;

@@ -24,13 +24,13 @@ namespace tidewell::engine {
 
 namespace {
 
+using base::isBelow;
+using base::isSameOrBelow;
+using base::joinPath;
 using platform::Attempt;
 using platform::EngineContext;
 using platform::FailureReason;
 using platform::FileDescriptor;
-using platform::isBelow;
-using platform::isSameOrBelow;
-using platform::joinPath;
 
 using Kind = FailureReason::Kind;
 
@@ -56,7 +56,7 @@ struct OpenedTrash {
 
 // The only parts a Trash row may have: ctx's own "files" and "info".
 std::vector<std::string> trashParts(const EngineContext& ctx) {
-  const std::string trash = platform::standardize(ctx.trashHome);
+  const std::string trash = base::standardize(ctx.trashHome);
   return {joinPath(trash, "files"), joinPath(trash, "info")};
 }
 
@@ -66,7 +66,7 @@ std::vector<std::string> trashParts(const EngineContext& ctx) {
 // that refuses it, or none.
 std::optional<FailureReason> misplacement(const std::string& trash, const EngineContext& ctx) {
   if (trash.empty() || trash[0] != '/' || trash == "/") return FailureReason{Kind::outsideAreas};
-  const std::string home = platform::standardize(ctx.home);
+  const std::string home = base::standardize(ctx.home);
   const std::string physicalHome = platform::physicalPath(home).value_or(home);
   for (const std::string& h : {home, physicalHome})
     if (isSameOrBelow(h, trash)) return FailureReason{Kind::outsideAreas};
@@ -108,7 +108,7 @@ void openPart(int trashFd, const char* name, const std::string& trashPath,
 
 // Opened in place: the folders hold descriptors.
 void openTrash(const EngineContext& ctx, OpenedTrash& opened) {
-  const std::string trashHome = platform::standardize(ctx.trashHome);
+  const std::string trashHome = base::standardize(ctx.trashHome);
   if (!ctx.homeUsable()) {
     opened.refused = FailureReason{Kind::homeUnusable};
     return;
@@ -181,7 +181,7 @@ bool TrashEmptier::isTrashRow(const CleanupTarget& target) { return target.id ==
 std::optional<CleanupItem> TrashEmptier::scan(const CleanupTarget& target, const EngineContext& ctx) {
   if (!ctx.homeUsable()) return std::nullopt;
   std::vector<std::string> written;
-  for (const std::string& path : target.paths) written.push_back(platform::standardize(path));
+  for (const std::string& path : target.paths) written.push_back(base::standardize(path));
   if (written != trashParts(ctx)) return std::nullopt;
 
   OpenedTrash trash;
@@ -219,7 +219,7 @@ DiskScanner::CleanResult TrashEmptier::clean(const CleanupItem& item, const Engi
   if (!ctx.homeUsable()) return refused({Kind::homeUnusable});
   if (!remove || item.measuredParts.size() != 2) return refused({Kind::notScanned});
   std::vector<std::string> written;
-  for (const std::string& path : item.resolvedPaths) written.push_back(platform::standardize(path));
+  for (const std::string& path : item.resolvedPaths) written.push_back(base::standardize(path));
   if (written != trashParts(ctx)) return refused({Kind::notScanned});
 
   OpenedTrash trash;

@@ -47,7 +47,7 @@ struct Candidate {
 void listCandidates(const std::string& root, const EngineContext& ctx, std::unordered_set<std::string>& seen,
                     std::vector<Candidate>& out) {
   for (auto& name : platform::directoryNames(root)) {
-    std::string path = platform::joinPath(root, name);
+    std::string path = base::joinPath(root, name);
     if (!seen.insert(path).second) continue;
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0) continue;
@@ -61,7 +61,7 @@ void listCandidates(const std::string& root, const EngineContext& ctx, std::unor
 }
 
 std::string locationOf(const std::string& root, const std::string& home) {
-  if (platform::isBelow(root, home)) return root.substr(home.size() + 1);
+  if (base::isBelow(root, home)) return root.substr(home.size() + 1);
   return root;
 }
 
@@ -83,7 +83,7 @@ std::optional<platform::ReachedItem> reachTrashable(const BigItem& item, const E
   if (item.kind == BigItem::Kind::container) return refuse({Kind::container});
   if (!item.identity) return refuse({Kind::notScanned});
   if (!ctx.homeUsable()) return refuse({Kind::homeUnusable});
-  const std::string path = platform::standardize(item.url);
+  const std::string path = base::standardize(item.url);
   if (!PathSafety::isNestedBelow(path, ctx.home)) return refuse({Kind::outsideAreas});
   if (ctx.isMountPoint(path)) return refuse({Kind::mountPoint});
   if (PathSafety::touchesCredential(path, ctx)) return refuse({Kind::credential});
@@ -133,11 +133,11 @@ BigItem::Kind BigItemScanner::kind(std::string_view path, std::string_view name,
   using Kind = BigItem::Kind;
   if (PathSafety::developerArtefactFolders().count(name) || PathSafety::buildFolders().count(name))
     return Kind::rebuildable;
-  const std::string library = platform::joinPath(home, "Library");
-  const std::string caches = platform::joinPath(library, "Caches");
-  if (platform::isSameOrBelow(path, caches) || name == "Cache" || name == "Caches") return Kind::cache;
-  if (platform::isBelow(path, library)) return Kind::appData;
-  if (platform::isBelow(path, home)) {
+  const std::string library = base::joinPath(home, "Library");
+  const std::string caches = base::joinPath(library, "Caches");
+  if (base::isSameOrBelow(path, caches) || name == "Cache" || name == "Caches") return Kind::cache;
+  if (base::isBelow(path, library)) return Kind::appData;
+  if (base::isBelow(path, home)) {
     std::string_view rest = path.substr(home.size() + 1);
     while (!rest.empty() && rest.front() == '/') rest.remove_prefix(1);
     std::string_view first = rest.substr(0, rest.find('/'));

@@ -42,7 +42,7 @@ constexpr int deepestLevel = 7;
 std::set<std::string, std::less<>> skippedDesktopFolders(const EngineContext& ctx) {
   std::set<std::string, std::less<>> walked = {"Documents", "Downloads", "Desktop"};
   for (const std::string* folder : {&ctx.documentsFolder, &ctx.downloadFolder, &ctx.desktopFolder})
-    if (platform::parentPath(*folder) == ctx.home) walked.emplace(platform::lastComponent(*folder));
+    if (base::parentPath(*folder) == ctx.home) walked.emplace(base::lastComponent(*folder));
   std::set<std::string, std::less<>> skipped;
   for (const std::string& name : ctx.extraUserFolders)
     if (!walked.count(name)) skipped.insert(name);
@@ -115,25 +115,24 @@ bool BigItemScanner::isBuildArtifact(const std::string& path, std::string_view n
   if (isArtefactName(name)) return true;
   if (!isBuildFolderName(name)) return false;
   // A folder that cannot be listed holds no marker.
-  const auto siblings =
-      platform::directoryNames(std::string(platform::parentPath(platform::standardize(path))));
+  const auto siblings = platform::directoryNames(std::string(base::parentPath(base::standardize(path))));
   return std::any_of(siblings.begin(), siblings.end(),
                      [](const std::string& sibling) { return isProjectMarker(sibling); });
 }
 
 CleanupTarget BigItemScanner::artifactTarget(std::string_view name, const std::string& path,
                                              const EngineContext& ctx) {
-  const std::string_view parent = platform::parentPath(path);
+  const std::string_view parent = base::parentPath(path);
   const auto& descriptions = artifactDescriptions();
   auto found = descriptions.find(name);
   const std::string_view description =
       found == descriptions.end() ? artifactFallbackDescription : std::string_view(found->second);
   const std::string_view where =
-      platform::isBelow(parent, ctx.home) ? parent.substr(ctx.home.size() + 1) : parent;
+      base::isBelow(parent, ctx.home) ? parent.substr(ctx.home.size() + 1) : parent;
 
   CleanupTarget row;
   row.id = "artifact:" + std::string(name) + ":" + path;
-  row.title = std::string(name) + std::string(middleDot) + std::string(platform::lastComponent(parent));
+  row.title = std::string(name) + std::string(middleDot) + std::string(base::lastComponent(parent));
   row.detail = std::string(description) + ". In " + std::string(where) + ".";
   row.category = CleanupCategory::developerCaches;
   row.safety = isBuildFolderName(name) ? SafetyLevel::caution : SafetyLevel::safe;
@@ -157,13 +156,13 @@ std::vector<CleanupTarget> BigItemScanner::findBuildArtifacts(const EngineContex
     if (!ctx.isMountPoint(report.path)) paths.push_back(std::move(report.path));
   }
   std::stable_sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
-    return platform::lastComponent(a) < platform::lastComponent(b);
+    return base::lastComponent(a) < base::lastComponent(b);
   });
   // Names that collate alike ("Pods", "pods") stay apart, in byte order.
-  platform::NameCollator::shared().stableSort(
-      paths, [](const std::string& path) { return platform::lastComponent(path); });
+  base::NameCollator::shared().stableSort(paths,
+                                          [](const std::string& path) { return base::lastComponent(path); });
   rows.reserve(paths.size());
-  for (const auto& path : paths) rows.push_back(artifactTarget(platform::lastComponent(path), path, ctx));
+  for (const auto& path : paths) rows.push_back(artifactTarget(base::lastComponent(path), path, ctx));
   return rows;
 }
 

@@ -97,7 +97,7 @@ std::vector<std::string> ContainerScanner::managedPaths(const platform::EngineCo
   for (std::string_view path :
        {"~/Library/Containers/com.docker.docker", "~/Library/Group Containers/group.com.docker",
         "~/Library/Application Support/Docker Desktop", "~/Library/Group Containers/HUAQ24HBR6.dev.orbstack"})
-    paths.push_back(platform::expandTilde(path, ctx.home));
+    paths.push_back(base::expandTilde(path, ctx.home));
   return paths;
 }
 

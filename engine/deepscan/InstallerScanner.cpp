@@ -56,7 +56,7 @@ std::string lowered(std::string_view text) {
   return out;
 }
 
-platform::TimePoint modificationTime(const struct stat& st) {
+base::TimePoint modificationTime(const struct stat& st) {
   using namespace std::chrono;
   return system_clock::from_time_t(st.st_mtim.tv_sec) +
          duration_cast<system_clock::duration>(nanoseconds(st.st_mtim.tv_nsec));
@@ -86,7 +86,7 @@ std::vector<std::string> InstallerScanner::candidateFolders(const platform::Engi
   std::vector<std::string> folders;
   for (std::string path :
        {ctx.inHome("Downloads"), ctx.inHome("Desktop"), ctx.downloadFolder, ctx.desktopFolder}) {
-    path = platform::standardize(path);
+    path = base::standardize(path);
     struct stat st {};
     if (path.empty() || std::find(folders.begin(), folders.end(), path) != folders.end()) continue;
     if (stat(path.c_str(), &st) == 0) folders.push_back(std::move(path));
@@ -99,7 +99,7 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx) 
 }
 
 std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, const SizeMeasure& sizeOf,
-                                            platform::TimePoint now) {
+                                            base::TimePoint now) {
   std::vector<BigItem> items;
   // ~/Desktop may be a link to ~/Downloads (or the reverse), and the
   // desktop's own folders may lie inside them: search each folder once and
@@ -114,7 +114,7 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, 
         !searched.insert({folderStat.st_dev, folderStat.st_ino}).second)
       continue;
     for (const WalkReport& found : TreeWalker::visit(folder, installerRule, {.includeFiles = true})) {
-      std::string path = platform::standardize(found.path);
+      std::string path = base::standardize(found.path);
       struct stat st {};
       if (lstat(path.c_str(), &st) != 0 || S_ISLNK(st.st_mode)) continue;  // gone, or a link since the walk
       if (!seenItems.insert({st.st_dev, st.st_ino}).second) continue;
@@ -122,12 +122,12 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, 
       if (ctx.isMountPoint(path) || PathSafety::touchesCredential(path, ctx)) continue;
       int64_t size = sizeOf(path);
       if (size < minimumBytes) continue;
-      std::string ext = lowered(extensionOf(platform::lastComponent(path)));
-      std::string parent(platform::parentPath(path));
+      std::string ext = lowered(extensionOf(base::lastComponent(path)));
+      std::string parent(base::parentPath(path));
       BigItem item;
       item.id = path;
       item.url = path;
-      item.name = std::string(platform::lastComponent(path));
+      item.name = std::string(base::lastComponent(path));
       item.location = parent.starts_with(homePrefix) ? parent.substr(homePrefix.size()) : parent;
       item.sizeBytes = size;
       item.isDirectory = ext == "mpkg";
@@ -142,12 +142,12 @@ std::vector<BigItem> InstallerScanner::scan(const platform::EngineContext& ctx, 
   return items;
 }
 
-std::string InstallerScanner::note(std::string_view extension, std::optional<platform::TimePoint> modified) {
+std::string InstallerScanner::note(std::string_view extension, std::optional<base::TimePoint> modified) {
   return note(extension, modified, std::chrono::system_clock::now());
 }
 
-std::string InstallerScanner::note(std::string_view extension, std::optional<platform::TimePoint> modified,
-                                   platform::TimePoint now) {
+std::string InstallerScanner::note(std::string_view extension, std::optional<base::TimePoint> modified,
+                                   base::TimePoint now) {
   std::string text = extension == "iso"                          ? "Disc image."
                      : extension == "pkg" || extension == "mpkg" ? "Installer package."
                                                                  : "Disk image.";
@@ -155,13 +155,13 @@ std::string InstallerScanner::note(std::string_view extension, std::optional<pla
   return text + " Safe to trash once you've installed the app.";
 }
 
-std::string InstallerScanner::ageText(std::optional<platform::TimePoint> date) {
+std::string InstallerScanner::ageText(std::optional<base::TimePoint> date) {
   return ageText(date, std::chrono::system_clock::now());
 }
 
-std::string InstallerScanner::ageText(std::optional<platform::TimePoint> date, platform::TimePoint now) {
+std::string InstallerScanner::ageText(std::optional<base::TimePoint> date, base::TimePoint now) {
   if (!date) return {};
-  int64_t days = platform::elapsedLocalDays(*date, now);
+  int64_t days = base::elapsedLocalDays(*date, now);
   if (days < 1) return "today";
   if (days < 30) return std::to_string(days) + (days == 1 ? " day ago" : " days ago");
   if (days < 360) return std::to_string(days / 30) + (days >= 60 ? " months ago" : " month ago");

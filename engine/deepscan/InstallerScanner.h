@@ -41,19 +41,19 @@ class InstallerScanner {
   static std::vector<BigItem> scan(const platform::EngineContext& ctx);
   // sizeOf replaces DiskScanner::allocatedSize and now the clock (tests).
   static std::vector<BigItem> scan(const platform::EngineContext& ctx, const SizeMeasure& sizeOf,
-                                   platform::TimePoint now);
+                                   base::TimePoint now);
 
   // The installer note for a lower-cased extension and an optional
   // modification date, e.g. "Disk image. Added 3 days ago. Safe to trash
   // once you've installed the app."
-  static std::string note(std::string_view extension, std::optional<platform::TimePoint> modified);
-  static std::string note(std::string_view extension, std::optional<platform::TimePoint> modified,
-                          platform::TimePoint now);
+  static std::string note(std::string_view extension, std::optional<base::TimePoint> modified);
+  static std::string note(std::string_view extension, std::optional<base::TimePoint> modified,
+                          base::TimePoint now);
 
   // "" without a date; "today" under a day old (or in the future); then
   // days, 30-day months and 360-day years: "1 day ago", "2 months ago".
-  static std::string ageText(std::optional<platform::TimePoint> date);
-  static std::string ageText(std::optional<platform::TimePoint> date, platform::TimePoint now);
+  static std::string ageText(std::optional<base::TimePoint> date);
+  static std::string ageText(std::optional<base::TimePoint> date, base::TimePoint now);
 };
 
 }  // namespace tidewell::engine

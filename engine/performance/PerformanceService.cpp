@@ -40,7 +40,7 @@ std::optional<LoginItem> readLoginItem(const std::string& path, std::string_view
   auto list = PropertyList::readFile(path, platform::LinkAtPath::Follow, kMaxPlistBytes);
   if (!list) return std::nullopt;
   LoginItem item;
-  item.id = platform::randomUuid();
+  item.id = base::randomUuid();
   item.label =
       list->string("Label").value_or(std::string(fileName.substr(0, fileName.size() - kPlistSuffix.size())));
   item.program = programOf(*list).value_or(kNoProgram);
@@ -83,12 +83,12 @@ std::vector<LoginItem> PerformanceService::loginItems(const platform::EngineCont
     for (const std::string& name : platform::sortedDirectoryNames(folder.path)) {
       // Exactly ".plist", case and all, with a name before it.
       if (name.size() <= kPlistSuffix.size() || !name.ends_with(kPlistSuffix)) continue;
-      if (auto item = readLoginItem(platform::joinPath(folder.path, name), name, folder.scope))
+      if (auto item = readLoginItem(base::joinPath(folder.path, name), name, folder.scope))
         items.push_back(std::move(*item));
     }
   }
-  platform::NameCollator::shared().stableSort(
-      items, [](const LoginItem& i) -> const std::string& { return i.label; });
+  base::NameCollator::shared().stableSort(items,
+                                          [](const LoginItem& i) -> const std::string& { return i.label; });
   return items;
 }
 

@@ -13,10 +13,10 @@ namespace tidewell::engine {
 
 namespace {
 
+using base::isBelow;
+using base::isSameOrBelow;
+using base::standardize;
 using platform::FailureReason;
-using platform::isBelow;
-using platform::isSameOrBelow;
-using platform::standardize;
 
 using Kind = FailureReason::Kind;
 
@@ -26,7 +26,7 @@ bool holdsNul(std::string_view text) { return text.find('\0') != std::string_vie
 // folders to cleaning is no temporary area, whatever validated it.
 bool usableTemporaryRoot(const std::string& root, const std::string& home) {
   if (root.empty() || root.front() != '/' || holdsNul(root)) return false;
-  return root != "/" && root != home && !isBelow(home, root) && platform::parentPath(root) != home;
+  return root != "/" && root != home && !isBelow(home, root) && base::parentPath(root) != home;
 }
 
 // Cleaning removes children recursively and trashing moves a folder whole,
@@ -119,7 +119,7 @@ std::optional<FailureReason> PathSafety::refusal(std::string_view path, std::str
   if (p.empty() || p.front() != '/') return FailureReason{Kind::badPath};
 
   for (const std::string& credential : credentialPaths())
-    if (touchesCredentialAt(p, platform::joinPath(h, credential))) return FailureReason{Kind::credential};
+    if (touchesCredentialAt(p, base::joinPath(h, credential))) return FailureReason{Kind::credential};
 
   for (const std::string& written : temporaryRoots) {
     const std::string root = standardize(written);
@@ -176,7 +176,7 @@ bool PathSafety::touchesCredential(std::string_view path, const platform::Engine
 
   const std::string home = standardize(ctx.home);
   for (const std::string& credential : credentialPaths()) {
-    const std::string written = platform::joinPath(home, credential);
+    const std::string written = base::joinPath(home, credential);
     // And where it physically lies when it exists: the home, its folders
     // or the credential itself may be links.
     std::vector<std::string> places = {written};

@@ -5,7 +5,7 @@
 // and inside the user's own folders (Documents, Desktop and their kind) only
 // developer build output is.
 //
-// Paths are native byte strings, judged as text after platform::standardize;
+// Paths are native byte strings, judged as text after base::standardize;
 // only isSafeToTouchPhysically() looks at the file system. Every answer is
 // false when the home is empty, relative or "/". Stateless apart from
 // constant lists built once; callable from any thread.

@@ -280,11 +280,11 @@ SafeRemover::Cleared SafeRemover::clear(const std::string& path, const FileIdent
   const auto unseen = [&](Kind kind, int error) {
     return platform::isNothingThere(error) ? vanished : refused({kind, error});
   };
-  const std::string name(platform::lastComponent(path));
+  const std::string name(base::lastComponent(path));
   if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..")
     return refused({Kind::badPath});
   platform::FileDescriptor parent(
-      open(std::string(platform::parentPath(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+      open(std::string(base::parentPath(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!parent.ok()) return unseen(Kind::openFailed, errno);
 
   struct stat st {};

@@ -7,7 +7,7 @@
 namespace tidewell::engine {
 
 std::string StoreProbe::resolve(std::string_view path, const platform::EngineContext& ctx) {
-  if (!path.empty() && path[0] == '~') return platform::expandTilde(path, ctx.home);
+  if (!path.empty() && path[0] == '~') return base::expandTilde(path, ctx.home);
   return ctx.systemPath(path);
 }
 

@@ -250,7 +250,7 @@ void visitFolder(VisitWalk& walk, WorkPool::Run& run, Folder* folder) {
       case WalkAction::Skip:
         break;
       case WalkAction::Report: {
-        WalkReport report{platform::joinPath(folder->path, entry.name), folder->level + 1, entry.type};
+        WalkReport report{base::joinPath(folder->path, entry.name), folder->level + 1, entry.type};
         std::lock_guard lock(walk.mutex);
         walk.reports.push_back(std::move(report));
         break;
@@ -261,7 +261,7 @@ void visitFolder(VisitWalk& walk, WorkPool::Run& run, Folder* folder) {
         const auto status = EntryStatus::look(fd, name, EntryStatus::Detail::Type);
         if (!status || !S_ISDIR(status->mode) || status->crossesMount(walk.device)) break;
         Folder* child = queueChild(folder, name);
-        child->path = platform::joinPath(folder->path, entry.name);
+        child->path = base::joinPath(folder->path, entry.name);
         child->level = folder->level + 1;
         run.spawn(child);
         break;
@@ -305,7 +305,7 @@ std::vector<WalkReport> TreeWalker::visit(const std::string& root, const Visitor
   VisitWalk walk{visitor, options.includeFiles, 0, {}, {}};
   Folder* folder = openRoot(root, walk.device);
   if (!folder) return {};
-  folder->path = (!root.empty() && root[0] == '/') ? platform::standardize(root) : root;
+  folder->path = (!root.empty() && root[0] == '/') ? base::standardize(root) : root;
   pool.run(folder,
            [&walk](WorkPool::Run& run, void* item) { visitFolder(walk, run, static_cast<Folder*>(item)); });
   std::sort(walk.reports.begin(), walk.reports.end(),

@@ -26,7 +26,7 @@ std::vector<BigItem> merged(std::vector<BigItem> big, std::vector<BigItem> insta
     const bool isInstaller = std::any_of(installers.begin(), installers.end(),
                                          [&](const BigItem& installer) { return installer.id == item.id; });
     return isInstaller || std::any_of(managed.begin(), managed.end(), [&](const std::string& folder) {
-             return platform::isSameOrBelow(item.id, folder);
+             return base::isSameOrBelow(item.id, folder);
            });
   });
   std::vector<BigItem> all = std::move(big);

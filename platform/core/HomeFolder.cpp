@@ -11,12 +11,12 @@
 namespace tidewell::platform {
 
 namespace {
-bool acceptable(const char* value) { return value && value[0] == '/' && standardize(value) != "/"; }
+bool acceptable(const char* value) { return value && value[0] == '/' && base::standardize(value) != "/"; }
 }  // namespace
 
 std::string chooseHomeFolder(const char* env, const char* passwd) {
-  if (acceptable(env)) return standardize(env);
-  if (passwd && *passwd) return standardize(passwd);
+  if (acceptable(env)) return base::standardize(env);
+  if (passwd && *passwd) return base::standardize(passwd);
   return {};
 }
 
@@ -32,7 +32,7 @@ std::string readHomeFolder() {
 }
 
 bool isUsableHome(std::string_view home) {
-  return !home.empty() && home.front() == '/' && home != "/" && standardize(home) == home;
+  return !home.empty() && home.front() == '/' && home != "/" && base::standardize(home) == home;
 }
 
 }  // namespace tidewell::platform

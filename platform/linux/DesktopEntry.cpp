@@ -74,7 +74,7 @@ std::string firstWord(std::string_view exec) {
 void collect(const std::string& folder, const std::string& idPrefix, int depth,
              std::set<std::string>& decided, std::vector<DesktopEntry>& out) {
   for (const std::string& name : sortedDirectoryNames(folder)) {
-    const std::string full = joinPath(folder, name);
+    const std::string full = base::joinPath(folder, name);
     struct stat st {};
     if (::lstat(full.c_str(), &st) != 0) continue;
     if (S_ISDIR(st.st_mode)) {

@@ -19,10 +19,10 @@ bool EngineContext::homeUsable() const { return isUsableHome(home); }
 bool EngineContext::isMountPoint(const std::string& path) const {
   if (platform::isMountPoint(path)) return true;
   if (extraMountPoints.empty()) return false;
-  const std::string p = standardize(path);
+  const std::string p = base::standardize(path);
   const std::string located = physicalLocation(p).value_or(p);
   for (const std::string& extra : extraMountPoints) {
-    const std::string e = standardize(extra);
+    const std::string e = base::standardize(extra);
     if (e == p || e == located) return true;
   }
   return false;
@@ -32,13 +32,13 @@ std::string EngineContext::systemPath(std::string_view absolutePath) const {
   return systemRoot + std::string(absolutePath);
 }
 
-std::string EngineContext::inHome(std::string_view relative) const { return joinPath(home, relative); }
+std::string EngineContext::inHome(std::string_view relative) const { return base::joinPath(home, relative); }
 
 EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdir, const char* xdgDataHome,
                                              const char* xdgDataDirs, uid_t uid, pid_t pid,
                                              const char* xdgRuntimeDir) {
   EngineContext ctx;
-  ctx.home = standardize(home);
+  ctx.home = base::standardize(home);
   ctx.uid = uid;
   ctx.pid = pid;
   if (!ctx.homeUsable()) return ctx;
@@ -54,9 +54,9 @@ EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdi
 
   // The XDG rules: relative values are invalid and fall back to the defaults.
   std::string dataHome =
-      (xdgDataHome && xdgDataHome[0] == '/') ? standardize(xdgDataHome) : ctx.inHome(".local/share");
-  ctx.trashHome = joinPath(dataHome, "Trash");
-  ctx.desktopEntryFolders.push_back(joinPath(dataHome, "applications"));
+      (xdgDataHome && xdgDataHome[0] == '/') ? base::standardize(xdgDataHome) : ctx.inHome(".local/share");
+  ctx.trashHome = base::joinPath(dataHome, "Trash");
+  ctx.desktopEntryFolders.push_back(base::joinPath(dataHome, "applications"));
 
   std::string dirs = (xdgDataDirs && *xdgDataDirs) ? xdgDataDirs : "/usr/local/share:/usr/share";
   size_t pos = 0;
@@ -65,7 +65,7 @@ EngineContext EngineContext::fromEnvironment(std::string home, const char* tmpdi
     if (colon == std::string::npos) colon = dirs.size();
     std::string dir = dirs.substr(pos, colon - pos);
     if (!dir.empty() && dir[0] == '/')
-      ctx.desktopEntryFolders.push_back(joinPath(standardize(dir), "applications"));
+      ctx.desktopEntryFolders.push_back(base::joinPath(base::standardize(dir), "applications"));
     pos = colon + 1;
   }
   return ctx;
@@ -79,13 +79,13 @@ const EngineContext& EngineContext::machine() {
 }
 
 EngineContext EngineContext::forFixture(std::string_view root) {
-  const std::string r = standardize(root);
+  const std::string r = base::standardize(root);
   EngineContext ctx;
-  ctx.home = joinPath(r, "home");
+  ctx.home = base::joinPath(r, "home");
   ctx.uid = getuid();
   ctx.pid = getpid();
-  ctx.systemRoot = joinPath(r, "system");
-  ctx.procRoot = joinPath(r, "proc");
+  ctx.systemRoot = base::joinPath(r, "system");
+  ctx.procRoot = base::joinPath(r, "proc");
   ctx.trashHome = ctx.inHome(".local/share/Trash");
   // A test that mounts something inside the fixture gets that mount's top
   // directory; anything else (the fixture's own file system, a real mount)
@@ -93,12 +93,12 @@ EngineContext EngineContext::forFixture(std::string_view root) {
   const std::string physicalRoot = physicalPath(r).value_or(r);
   ctx.topDirectoryOf = [physicalRoot](const std::string& physical) {
     std::string top = topDirectory(physical);
-    return isSameOrBelow(top, physicalRoot) ? top : std::string();
+    return base::isSameOrBelow(top, physicalRoot) ? top : std::string();
   };
   ctx.desktopEntryFolders = {ctx.inHome(".local/share/applications")};
-  ctx.tools.xcrun = joinPath(r, "tools/xcrun");
-  ctx.tools.tmutil = joinPath(r, "tools/tmutil");
-  ctx.tools.launchctl = joinPath(r, "tools/launchctl");
+  ctx.tools.xcrun = base::joinPath(r, "tools/xcrun");
+  ctx.tools.tmutil = base::joinPath(r, "tools/tmutil");
+  ctx.tools.launchctl = base::joinPath(r, "tools/launchctl");
   return ctx;
 }
 

@@ -42,7 +42,7 @@ std::map<std::string, int64_t, std::less<>> readMeminfo(const std::string& path)
 }  // namespace
 
 HostMemory readHostMemory(const EngineContext& ctx) {
-  const auto values = readMeminfo(joinPath(ctx.procRoot, "meminfo"));
+  const auto values = readMeminfo(base::joinPath(ctx.procRoot, "meminfo"));
   auto value = [&](std::string_view key) -> std::optional<int64_t> {
     auto it = values.find(key);
     if (it == values.end()) return std::nullopt;

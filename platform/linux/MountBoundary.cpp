@@ -40,10 +40,10 @@ bool isMountPointAt(int dirFd, const char* name) {
 }
 
 bool isMountPoint(const std::string& path) {
-  const std::string p = standardize(path);
-  const std::string_view name = lastComponent(p);
+  const std::string p = base::standardize(path);
+  const std::string_view name = base::lastComponent(p);
   if (p.empty() || p.front() != '/' || name.empty()) return true;
-  FileDescriptor parent(open(std::string(parentPath(p)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileDescriptor parent(open(std::string(base::parentPath(p)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!parent.ok()) return failedLook();
   return isMountPointAt(parent.get(), std::string(name).c_str());
 }

@@ -74,7 +74,7 @@ std::vector<pid_t> ProcProcess::pids(const std::string& procRoot) {
 }
 
 std::optional<ProcProcess> ProcProcess::read(const std::string& procRoot, pid_t pid, uid_t uid) {
-  const std::string base = joinPath(procRoot, std::to_string(pid));
+  const std::string base = base::joinPath(procRoot, std::to_string(pid));
   auto status = readSmallFile(base + "/status", kMaxStatusBytes);
   if (!status) return std::nullopt;
   auto uidField = field(*status, "Uid");
@@ -116,7 +116,7 @@ std::optional<ProcProcess> ProcProcess::read(const std::string& procRoot, pid_t 
 }
 
 std::optional<uint64_t> ProcProcess::startTimeOf(const std::string& procRoot, pid_t pid) {
-  auto stat = readSmallFile(joinPath(procRoot, std::to_string(pid)) + "/stat", kMaxStatusBytes);
+  auto stat = readSmallFile(base::joinPath(procRoot, std::to_string(pid)) + "/stat", kMaxStatusBytes);
   if (!stat) return std::nullopt;
   // The name in parentheses may itself hold spaces and ')'; the fields
   // after the last ')' start with the third, the state.
@@ -145,7 +145,7 @@ std::optional<uint64_t> ProcProcess::startTimeOf(const std::string& procRoot, pi
 }
 
 int64_t ProcProcess::memoryBytes(const std::string& procRoot, pid_t pid) {
-  const std::string base = joinPath(procRoot, std::to_string(pid));
+  const std::string base = base::joinPath(procRoot, std::to_string(pid));
   if (auto rollup = readSmallFile(base + "/smaps_rollup", kMaxStatusBytes)) {
     if (auto pss = field(*rollup, "Pss")) {
       if (auto bytes = kilobytes(*pss)) return *bytes;

@@ -65,19 +65,19 @@ int openBelow(int rootFd, const std::string& relative, ReachedItem::Walk walk) {
 ReachedItem::ReachedItem(std::string root, std::string path, FileDescriptor parent)
     : root_(std::move(root)), path_(std::move(path)), parent_(std::move(parent)) {
   written_ = path_;
-  name_ = std::string(lastComponent(path_));
+  name_ = std::string(base::lastComponent(path_));
 }
 
 std::optional<ReachedItem> ReachedItem::walkTo(const std::string& physicalRoot,
                                                const std::string& physicalPath, Walk walk) {
-  const std::string root = standardize(physicalRoot);
-  const std::string path = standardize(physicalPath);
-  if (root.empty() || root[0] != '/' || !isBelow(path, root)) return std::nullopt;
+  const std::string root = base::standardize(physicalRoot);
+  const std::string path = base::standardize(physicalPath);
+  if (root.empty() || root[0] != '/' || !base::isBelow(path, root)) return std::nullopt;
   if (path.find('\0') != std::string::npos || root.find('\0') != std::string::npos) return std::nullopt;
-  if (!isPlainName(lastComponent(path))) return std::nullopt;
+  if (!isPlainName(base::lastComponent(path))) return std::nullopt;
   FileDescriptor rootFd(open(root.c_str(), kFolderFlags));
   if (!rootFd.ok()) return std::nullopt;
-  const std::string parent(parentPath(path));
+  const std::string parent(base::parentPath(path));
   const std::string relative =
       parent == root ? std::string() : parent.substr(root == "/" ? 1 : root.size() + 1);
   FileDescriptor folder(openBelow(rootFd.get(), relative, walk));
@@ -88,9 +88,9 @@ std::optional<ReachedItem> ReachedItem::walkTo(const std::string& physicalRoot,
 std::optional<ReachedItem> ReachedItem::reach(const std::string& areaRoot, const std::string& path,
                                               Walk walk) {
   if (path.find('\0') != std::string::npos || areaRoot.find('\0') != std::string::npos) return std::nullopt;
-  const std::string written = standardize(path);
+  const std::string written = base::standardize(path);
   if (written.empty() || written[0] != '/' || written == "/") return std::nullopt;
-  const std::string area = standardize(areaRoot);
+  const std::string area = base::standardize(areaRoot);
   if (area.empty() || area[0] != '/') return std::nullopt;
   const auto root = physicalPath(area);
   const auto located = physicalLocation(written);

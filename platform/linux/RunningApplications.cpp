@@ -50,7 +50,7 @@ class EntryIndex {
       byPath_.emplace(e.path, i);
       byId_.emplace(e.id, i);
       for (const std::string& program : {e.program, e.tryExec}) {
-        const std::string base(lastComponent(program));
+        const std::string base(base::lastComponent(program));
         if (base.empty() || isLauncher(base)) continue;
         if (program.front() == '/') {
           byExecutable_.emplace(program, i);
@@ -71,13 +71,13 @@ class EntryIndex {
     // shells do not count as the terminal.
     if (!p.launchedDesktopFile.empty() && (!p.launchedDesktopFilePid || *p.launchedDesktopFilePid == p.pid)) {
       if (auto i = find(byPath_, p.launchedDesktopFile)) return i;
-      std::string id(lastComponent(p.launchedDesktopFile));
+      std::string id(base::lastComponent(p.launchedDesktopFile));
       if (id.ends_with(".desktop")) id.resize(id.size() - 8);
       if (auto i = find(byId_, id)) return i;
     }
     if (!p.executable.empty()) {
       if (auto i = find(byExecutable_, p.executable)) return i;
-      return find(byName_, std::string(lastComponent(p.executable)));
+      return find(byName_, std::string(base::lastComponent(p.executable)));
     }
     // No readable exe link: fall back to the kernel's short name.
     if (!p.command.empty()) return find(byCommand_, p.command);

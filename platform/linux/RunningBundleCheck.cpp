@@ -18,7 +18,7 @@ bool RunningBundleCheck::isRunning(const std::string& bundlePath, const EngineCo
   for (pid_t pid : ProcProcess::pids(ctx.procRoot)) {
     auto process = ProcProcess::read(ctx.procRoot, pid, ctx.uid);
     if (!process || process->uid != ctx.uid || process->zombie || process->executable.empty()) continue;
-    if (isSameOrBelow(standardize(process->executable), *bundle)) return true;
+    if (base::isSameOrBelow(base::standardize(process->executable), *bundle)) return true;
   }
   return false;
 }

@@ -10,7 +10,7 @@ namespace tidewell::platform {
 
 std::vector<std::string> runtimeFolders(const char* xdgRuntimeDir, uid_t uid) {
   std::vector<std::string> folders;
-  if (xdgRuntimeDir && xdgRuntimeDir[0] == '/') folders.push_back(standardize(xdgRuntimeDir));
+  if (xdgRuntimeDir && xdgRuntimeDir[0] == '/') folders.push_back(base::standardize(xdgRuntimeDir));
   const std::string standard = "/run/user/" + std::to_string(uid);
   if (folders.empty() || folders.front() != standard) folders.push_back(standard);
   return folders;
@@ -33,14 +33,15 @@ std::optional<std::string> validatedTemporaryRoot(const char* tmpdir, const std:
   // Compare against the home folder as spelled and as it physically is.
   const std::string physicalHome = physicalPath(home).value_or(home);
   for (const std::string& h : {home, physicalHome}) {
-    if (root == "/" || root == h || isBelow(h, root) || parentPath(root) == h) return std::nullopt;
+    if (root == "/" || root == h || base::isBelow(h, root) || base::parentPath(root) == h)
+      return std::nullopt;
   }
   // Emptying the runtime folder would delete the session's live sockets.
   for (const std::string& written : sessionFolders) {
-    const std::string runtime = standardize(written);
+    const std::string runtime = base::standardize(written);
     if (runtime.empty() || runtime[0] != '/') continue;
     for (const std::string& r : {runtime, physicalPath(runtime).value_or(runtime)}) {
-      if (isSameOrBelow(root, r) || isBelow(r, root)) return std::nullopt;
+      if (base::isSameOrBelow(root, r) || base::isBelow(r, root)) return std::nullopt;
     }
   }
   return root;

@@ -16,7 +16,7 @@ std::string topDirectory(const std::string& path) {
   if (entry->isMountRoot) return path;
   std::string current = path;
   while (current != "/") {
-    std::string parent(parentPath(current));
+    std::string parent(base::parentPath(current));
     const auto above = mountPlace(AT_FDCWD, parent.c_str());
     if (!above) return {};
     if (!above->sameMountAs(*entry)) return current;

@@ -39,12 +39,12 @@ std::optional<Location> locate(const std::string& path) {
       auto real = physicalPath(existing);
       auto place = real ? mountPlace(AT_FDCWD, real->c_str()) : std::nullopt;
       if (!real || !place) return std::nullopt;
-      return Location{missing.empty() ? *real : joinPath(*real, missing), *place};
+      return Location{missing.empty() ? *real : base::joinPath(*real, missing), *place};
     }
     if (existing == "/") return std::nullopt;
-    const std::string name(lastComponent(existing));
+    const std::string name(base::lastComponent(existing));
     missing = missing.empty() ? name : name + "/" + missing;
-    existing = std::string(parentPath(existing));
+    existing = std::string(base::parentPath(existing));
   }
 }
 
@@ -60,7 +60,7 @@ FailureReason whyNotHeld(const ReachedItem& item) {
 
 // Moving path would move the Trash, or move something already in it.
 bool touches(const std::string& path, const std::string& trash) {
-  return isSameOrBelow(trash, path) || isSameOrBelow(path, trash);
+  return base::isSameOrBelow(trash, path) || base::isSameOrBelow(path, trash);
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ Attempt Trash::moveToTrash(const ReachedItem& item, const FileIdentity& expected
 Attempt Trash::moveToTrash(const ReachedItem& item, const FileIdentity& expected, const EngineContext& ctx,
                            std::string* trashedPath, const TopDirectoryFinder& topDirectoryOf) {
   if (!ctx.homeUsable()) return Attempt::failed(Kind::homeUnusable);
-  const std::string trashHome = standardize(ctx.trashHome);
+  const std::string trashHome = base::standardize(ctx.trashHome);
   if (trashHome.empty() || trashHome[0] != '/' || trashHome == "/") return Attempt::failed(Kind::noTrash);
 
   // Everything below acts on the folder the item was reached through, and
@@ -105,9 +105,9 @@ Attempt Trash::moveToTrash(const ReachedItem& item, const FileIdentity& expected
     trash = TrashDirectory::openHome(trashHome, ctx.uid, &unopened);
     recordedPath = item.written();
   } else {
-    const std::string top = topDirectoryOf ? standardize(topDirectoryOf(physical)) : std::string();
+    const std::string top = topDirectoryOf ? base::standardize(topDirectoryOf(physical)) : std::string();
     struct stat topInfo {};
-    if (top.empty() || top[0] != '/' || !isBelow(physical, top) || stat(top.c_str(), &topInfo) != 0 ||
+    if (top.empty() || top[0] != '/' || !base::isBelow(physical, top) || stat(top.c_str(), &topInfo) != 0 ||
         !S_ISDIR(topInfo.st_mode))
       return Attempt::failed(Kind::noTrash);
     const auto topPlace = mountPlace(AT_FDCWD, top.c_str());
@@ -123,7 +123,7 @@ Attempt Trash::moveToTrash(const ReachedItem& item, const FileIdentity& expected
   const std::string trashName = trash->claim(name, trashInfoText(recordedPath, std::time(nullptr)));
   if (trashName.empty()) return Attempt::failed(Kind::recordFailed, errno);
   if (!trash->moveIn(folder, name, trashName)) return Attempt::failed(Kind::renameFailed, errno);
-  if (trashedPath) *trashedPath = joinPath(trash->path(), "files/" + trashName);
+  if (trashedPath) *trashedPath = base::joinPath(trash->path(), "files/" + trashName);
   return Attempt::done();
 }
 

@@ -79,7 +79,7 @@ std::string baseName(std::string_view itemName) {
     }
     base.resize(cut);
   }
-  if (base.empty() || base == "." || base == "..") base = "item-" + randomUuid();
+  if (base.empty() || base == "." || base == "..") base = "item-" + base::randomUuid();
   return base;
 }
 
@@ -216,7 +216,7 @@ std::string TrashDirectory::claim(std::string_view itemName, std::string_view in
   std::string draft;
   int failure = EEXIST;
   for (int tries = 0; tries < kDraftTries && draft.empty(); ++tries) {
-    std::string name = "." + randomUuid() + kDraftExtension;
+    std::string name = "." + base::randomUuid() + kDraftExtension;
     const int error = writeRecord(name, infoText);
     if (error == 0)
       draft = std::move(name);

@@ -45,7 +45,7 @@ std::optional<Assignment> assignmentOnLine(std::string_view line, const std::str
     full = std::string(value);
   else
     return std::nullopt;
-  return Assignment{key, standardize(full)};
+  return Assignment{key, base::standardize(full)};
 }
 
 // Calls each(assignment) for every line that assigns a folder, in order.
@@ -66,8 +66,8 @@ std::vector<std::string> parseXdgUserDirs(std::string_view text, std::string_vie
   const std::string h(home);
   if (!isUsableHome(h)) return names;
   forEachAssignment(text, h, [&](const Assignment& a) {
-    if (parentPath(a.folder) != h) return;
-    std::string name(lastComponent(a.folder));
+    if (base::parentPath(a.folder) != h) return;
+    std::string name(base::lastComponent(a.folder));
     if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
   });
   return names;
@@ -80,7 +80,7 @@ std::optional<std::string> parseXdgUserDir(std::string_view text, std::string_vi
   std::optional<std::string> folder;
   // Later lines win, as they would when the shell reads the file.
   forEachAssignment(text, h, [&](const Assignment& a) {
-    if (a.key == key) folder = isBelow(a.folder, h) ? std::optional(a.folder) : std::nullopt;
+    if (a.key == key) folder = base::isBelow(a.folder, h) ? std::optional(a.folder) : std::nullopt;
   });
   return folder;
 }
@@ -89,7 +89,7 @@ std::string readXdgUserDirsFile(const std::string& home) {
   if (!isUsableHome(home)) return {};
   // Read whenever an engine context is made: a FIFO must not hold it, and a
   // real file is a few hundred bytes, so a larger one is no real one.
-  return readSmallFile(joinPath(home, ".config/user-dirs.dirs"), kMaxUserDirsBytes).value_or("");
+  return readSmallFile(base::joinPath(home, ".config/user-dirs.dirs"), kMaxUserDirsBytes).value_or("");
 }
 
 std::vector<std::string> readXdgUserDirs(const std::string& home) {

@@ -88,7 +88,7 @@ AdvisorListPage::AdvisorListPage(QWidget* parent) : QWidget(parent) {
 void AdvisorListPage::setMessage(const std::optional<QString>& message) { banner_->setMessage(message); }
 
 void AdvisorListPage::setFindings(const AdvisorFindingsSnapshot& snapshot,
-                                  const std::optional<QString>& busyAction, platform::TimePoint now) {
+                                  const std::optional<QString>& busyAction, base::TimePoint now) {
   snapshot_ = snapshot;
   busy_ = busyAction;
   now_ = now;

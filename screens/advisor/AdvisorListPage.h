@@ -32,7 +32,7 @@ class AdvisorListPage : public QWidget {
   // The findings, the action running (none: none is), and "now" for the
   // runtimes' last use.
   void setFindings(const AdvisorFindingsSnapshot& snapshot, const std::optional<QString>& busyAction,
-                   platform::TimePoint now);
+                   base::TimePoint now);
   // The model's message; none: no banner.
   void setMessage(const std::optional<QString>& message);
 
@@ -53,7 +53,7 @@ class AdvisorListPage : public QWidget {
 
   AdvisorFindingsSnapshot snapshot_;
   std::optional<QString> busy_;
-  platform::TimePoint now_{};
+  base::TimePoint now_{};
 
   TextLabel* headline_;
   MessageBanner* banner_;

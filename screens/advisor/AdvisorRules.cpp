@@ -81,8 +81,7 @@ QString runtimeUsageText(const engine::AdvisorService::SimRuntime& runtime) {
 std::optional<QString> runtimeLastUsedText(const engine::AdvisorService::SimRuntime& runtime,
                                            std::chrono::system_clock::time_point now) {
   if (!runtime.lastUsed) return std::nullopt;
-  return QStringLiteral("Last used ") +
-         QString::fromStdString(platform::relativeAgeText(*runtime.lastUsed, now));
+  return QStringLiteral("Last used ") + QString::fromStdString(base::relativeAgeText(*runtime.lastUsed, now));
 }
 
 QString deleteRuntimeTitle() { return QStringLiteral("Delete this Simulator runtime?"); }

@@ -39,7 +39,7 @@ BadgeLook badgeLookFor(AppBadge badge) {
 
 }  // namespace
 
-AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColor destructiveRed,
+AppCard::AppCard(const engine::InstalledApp& app, base::TimePoint now, QColor destructiveRed,
                  std::shared_ptr<AppIconProvider> icons, QWidget* parent)
     : Surface(cardLook(), parent) {
   setObjectName(QStringLiteral("appCard"));
@@ -95,7 +95,7 @@ AppCard::AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColo
   setApp(app, now);
 }
 
-void AppCard::setApp(const engine::InstalledApp& app, platform::TimePoint now) {
+void AppCard::setApp(const engine::InstalledApp& app, base::TimePoint now) {
   app_ = app;
   const AppCardContent content = appCardContent(app, now);
   trash_->setHelp(content.trashHelp);

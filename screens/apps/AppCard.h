@@ -26,11 +26,11 @@ class TrashButton;
 class AppCard : public Surface {
   Q_OBJECT
  public:
-  AppCard(const engine::InstalledApp& app, platform::TimePoint now, QColor destructiveRed,
+  AppCard(const engine::InstalledApp& app, base::TimePoint now, QColor destructiveRed,
           std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr);
 
   // Shows a newer record of the same bundle, keeping the hover and icon.
-  void setApp(const engine::InstalledApp& app, platform::TimePoint now);
+  void setApp(const engine::InstalledApp& app, base::TimePoint now);
   const engine::InstalledApp& app() const { return app_; }
 
   AppIconView* iconView() const { return icon_; }

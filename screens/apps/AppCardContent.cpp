@@ -29,7 +29,7 @@ AppBadgeLook appBadgeLook(AppBadge badge) {
   return {};
 }
 
-AppCardContent appCardContent(const engine::InstalledApp& app, platform::TimePoint now) {
+AppCardContent appCardContent(const engine::InstalledApp& app, base::TimePoint now) {
   AppCardContent content;
   content.name = design::fileNameText(app.name);
   if (app.version) content.version = text(*app.version);

@@ -34,6 +34,6 @@ struct AppCardContent {
 };
 
 // The card for app, with "now" given so ages and the badge are pinned.
-AppCardContent appCardContent(const engine::InstalledApp& app, platform::TimePoint now);
+AppCardContent appCardContent(const engine::InstalledApp& app, base::TimePoint now);
 
 }  // namespace tidewell::screens

@@ -11,7 +11,7 @@ AppGrid::AppGrid(QColor destructiveRed, std::shared_ptr<AppIconProvider> icons, 
   setObjectName(QStringLiteral("appGrid"));
 }
 
-void AppGrid::showApps(const std::vector<engine::InstalledApp>& apps, platform::TimePoint now) {
+void AppGrid::showApps(const std::vector<engine::InstalledApp>& apps, base::TimePoint now) {
   const QList<AppCard*> ordered = cards_.sync(
       apps, [](const engine::InstalledApp& app) { return app.url; },
       [&](const engine::InstalledApp& app) {

@@ -30,7 +30,7 @@ class AppGrid : public AdaptiveGrid {
   AppGrid(QColor destructiveRed, std::shared_ptr<AppIconProvider> icons, QWidget* parent = nullptr);
 
   // Shows apps in this order, with ages relative to now.
-  void showApps(const std::vector<engine::InstalledApp>& apps, platform::TimePoint now);
+  void showApps(const std::vector<engine::InstalledApp>& apps, base::TimePoint now);
   // The cards in the order shown.
   QList<AppCard*> cards() const;
 

@@ -79,7 +79,7 @@ void AppsListPage::setSummary(std::size_t count, int64_t totalBytes) {
   header_->setSubtitle(appsSummaryLine(count, totalBytes));
 }
 
-void AppsListPage::setApps(const std::vector<engine::InstalledApp>& apps, platform::TimePoint now) {
+void AppsListPage::setApps(const std::vector<engine::InstalledApp>& apps, base::TimePoint now) {
   grid_->showApps(apps, now);
 }
 

@@ -44,7 +44,7 @@ class AppsListPage : public QWidget {
   // How many applications the scan found and their summed size.
   void setSummary(std::size_t count, int64_t totalBytes);
   // The applications in the order shown, with ages relative to now.
-  void setApps(const std::vector<engine::InstalledApp>& apps, platform::TimePoint now);
+  void setApps(const std::vector<engine::InstalledApp>& apps, base::TimePoint now);
   void setSortOrder(SortOrder order);
   // The outcome of the last uninstall; none: no banner.
   void setLastResult(const std::optional<engine::UninstallResult>& result);

@@ -8,7 +8,7 @@
 namespace tidewell::screens {
 
 QString bytesText(int64_t bytes) {
-  return QString::fromStdString(platform::byteCountText(std::max<int64_t>(bytes, 0)));
+  return QString::fromStdString(base::byteCountText(std::max<int64_t>(bytes, 0)));
 }
 
 QString percentText(double fraction) { return design::percentReading(fraction).text; }

@@ -13,13 +13,13 @@ constexpr double kSecondsPerDay = 86'400;
 // 100 years of 365.25 days.
 constexpr double kHundredYears = 100 * 365.25 * kSecondsPerDay;
 
-double secondsSince1970(platform::TimePoint t) {
+double secondsSince1970(base::TimePoint t) {
   return std::chrono::duration<double>(t.time_since_epoch()).count();
 }
 
-platform::TimePoint timeAt(double secondsSince1970) {
-  return platform::TimePoint(std::chrono::duration_cast<platform::TimePoint::duration>(
-      std::chrono::duration<double>(secondsSince1970)));
+base::TimePoint timeAt(double secondsSince1970) {
+  return base::TimePoint(
+      std::chrono::duration_cast<base::TimePoint::duration>(std::chrono::duration<double>(secondsSince1970)));
 }
 
 }  // namespace
@@ -104,20 +104,20 @@ QString tileStatus(const HomeSnapshot& home, ScanTool tool) {
   return advisorStatus(home);
 }
 
-std::optional<double> validLastCleanup(std::optional<double> stored, platform::TimePoint now) {
+std::optional<double> validLastCleanup(std::optional<double> stored, base::TimePoint now) {
   if (!stored || !std::isfinite(*stored) || !(*stored > 0)) return std::nullopt;
   if (std::abs(*stored - secondsSince1970(now)) > kHundredYears) return std::nullopt;
   return stored;
 }
 
-QString lastCleanupText(std::optional<double> stored, platform::TimePoint now) {
+QString lastCleanupText(std::optional<double> stored, base::TimePoint now) {
   const std::optional<double> at = validLastCleanup(stored, now);
   if (!at) return QStringLiteral("No cleanups yet");
   return QStringLiteral("Last cleanup: ") +
-         QString::fromStdString(platform::relativeDateTimeText(timeAt(*at), now));
+         QString::fromStdString(base::relativeDateTimeText(timeAt(*at), now));
 }
 
-QString scanReminderText(std::optional<double> stored, platform::TimePoint now) {
+QString scanReminderText(std::optional<double> stored, base::TimePoint now) {
   const std::optional<double> at = validLastCleanup(stored, now);
   if (!at) return QStringLiteral("Run your first scan today");
   // Both lie within a century of each other, so the whole seconds fit.

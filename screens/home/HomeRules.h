@@ -51,12 +51,12 @@ QString tileStatus(const HomeSnapshot& home, ScanTool tool);
 // A stored cleanup time that counts: a finite time after 1970 and no more
 // than 100 years from now either way. Anything else reads as no cleanup
 // yet (a wild value would overflow the day arithmetic).
-std::optional<double> validLastCleanup(std::optional<double> stored, platform::TimePoint now);
+std::optional<double> validLastCleanup(std::optional<double> stored, base::TimePoint now);
 
 // "Last cleanup: Today at 3:45 PM" (in local time), or "No cleanups yet".
-QString lastCleanupText(std::optional<double> stored, platform::TimePoint now);
+QString lastCleanupText(std::optional<double> stored, base::TimePoint now);
 // "Run your first scan today", "A fresh scan is due" three days on, else
 // "Next scan in about N days" ("1 day").
-QString scanReminderText(std::optional<double> stored, platform::TimePoint now);
+QString scanReminderText(std::optional<double> stored, base::TimePoint now);
 
 }  // namespace tidewell::screens

@@ -2,7 +2,7 @@
 
 namespace tidewell::screens {
 
-HomeSnapshot homeSnapshot(const HomeModels& m, platform::TimePoint now) {
+HomeSnapshot homeSnapshot(const HomeModels& m, base::TimePoint now) {
   using models::AdvisorViewModel;
   using models::CleanupViewModel;
   HomeSnapshot s;

@@ -43,10 +43,10 @@ struct HomeSnapshot {
 
   // "lastCleanupAt" as stored (absent when missing or not a number).
   std::optional<double> lastCleanupAt;
-  platform::TimePoint now{};
+  base::TimePoint now{};
 };
 
 // The models and settings as they stand.
-HomeSnapshot homeSnapshot(const HomeModels& models, platform::TimePoint now);
+HomeSnapshot homeSnapshot(const HomeModels& models, base::TimePoint now);
 
 }  // namespace tidewell::screens

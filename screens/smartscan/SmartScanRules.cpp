@@ -153,11 +153,10 @@ QString foundSummary(const SmartScanSnapshot& scan) {
   return found >= 1 ? bytesText(found) + QStringLiteral(" found") : QStringLiteral("all clear");
 }
 
-int untouchedAppCount(const std::vector<std::optional<platform::TimePoint>>& lastUsed,
-                      platform::TimePoint now) {
+int untouchedAppCount(const std::vector<std::optional<base::TimePoint>>& lastUsed, base::TimePoint now) {
   int count = 0;
-  for (const std::optional<platform::TimePoint>& date : lastUsed)
-    if (date && platform::elapsedLocalDays(*date, now) >= 90) ++count;
+  for (const std::optional<base::TimePoint>& date : lastUsed)
+    if (date && base::elapsedLocalDays(*date, now) >= 90) ++count;
   return count;
 }
 

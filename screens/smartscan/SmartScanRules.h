@@ -71,8 +71,7 @@ QString foundSummary(const SmartScanSnapshot& scan);
 
 // Applications last used 90 or more local calendar days before now; those
 // without a date never count.
-int untouchedAppCount(const std::vector<std::optional<platform::TimePoint>>& lastUsed,
-                      platform::TimePoint now);
+int untouchedAppCount(const std::vector<std::optional<base::TimePoint>>& lastUsed, base::TimePoint now);
 
 struct ScanInsight {
   design::SymbolName symbol{QString()};

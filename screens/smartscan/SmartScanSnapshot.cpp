@@ -4,7 +4,7 @@
 
 namespace tidewell::screens {
 
-SmartScanSnapshot smartScanSnapshot(const models::SmartScanController& controller, platform::TimePoint now) {
+SmartScanSnapshot smartScanSnapshot(const models::SmartScanController& controller, base::TimePoint now) {
   using models::AdvisorViewModel;
   using models::AppsViewModel;
   using models::DeepScanViewModel;

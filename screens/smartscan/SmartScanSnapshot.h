@@ -40,7 +40,7 @@ struct SmartScanSnapshot {
   // Apps: finished in list. One entry per application: its last use.
   bool appsFinished = false;
   double appsProgress = 0;
-  std::vector<std::optional<platform::TimePoint>> appsLastUsed;
+  std::vector<std::optional<base::TimePoint>> appsLastUsed;
 
   // Deep Scan: finished in list.
   bool deepScanFinished = false;
@@ -54,10 +54,10 @@ struct SmartScanSnapshot {
   bool advisorHasFindings = false;
 
   // "Now", for the apps' ages.
-  platform::TimePoint now{};
+  base::TimePoint now{};
 };
 
 // The controller and its four models as they stand.
-SmartScanSnapshot smartScanSnapshot(const models::SmartScanController& controller, platform::TimePoint now);
+SmartScanSnapshot smartScanSnapshot(const models::SmartScanController& controller, base::TimePoint now);
 
 }  // namespace tidewell::screens

@@ -4,7 +4,7 @@
 
 namespace tidewell::screens::probe {
 
-AdvisorScene::AdvisorScene(platform::TimePoint at) : ModelScene(at) {
+AdvisorScene::AdvisorScene(base::TimePoint at) : ModelScene(at) {
   model = std::make_shared<models::AdvisorViewModel>(modelServices(), engine);
 }
 

@@ -13,7 +13,7 @@ class AdvisorView;
 namespace tidewell::screens::probe {
 
 struct AdvisorScene : ModelScene {
-  explicit AdvisorScene(platform::TimePoint now);
+  explicit AdvisorScene(base::TimePoint now);
 
   std::shared_ptr<tidewell::testing::ScriptedAdvisorEngine> engine =
       std::make_shared<tidewell::testing::ScriptedAdvisorEngine>();

@@ -4,7 +4,7 @@
 
 namespace tidewell::screens::probe {
 
-AppsScene::AppsScene(platform::TimePoint at) : ModelScene(at) {
+AppsScene::AppsScene(base::TimePoint at) : ModelScene(at) {
   model = std::make_shared<models::AppsViewModel>(modelServices(), engine);
 }
 

@@ -13,7 +13,7 @@ class AppsView;
 namespace tidewell::screens::probe {
 
 struct AppsScene : ModelScene {
-  explicit AppsScene(platform::TimePoint now);
+  explicit AppsScene(base::TimePoint now);
 
   std::shared_ptr<tidewell::testing::ScriptedAppsEngine> engine =
       std::make_shared<tidewell::testing::ScriptedAppsEngine>();

@@ -5,7 +5,7 @@
 
 namespace tidewell::screens::probe {
 
-ModelScene::ModelScene(platform::TimePoint at) : now(at) { fakes.icons->immediate = true; }
+ModelScene::ModelScene(base::TimePoint at) : now(at) { fakes.icons->immediate = true; }
 
 models::ModelServices ModelScene::modelServices() const {
   return {executor, models::SettingsStore::atFile(dir.filePath("settings.ini")), clock()};

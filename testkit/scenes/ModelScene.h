@@ -16,10 +16,10 @@
 namespace tidewell::screens::probe {
 
 struct ModelScene {
-  explicit ModelScene(platform::TimePoint now);
+  explicit ModelScene(base::TimePoint now);
 
   QTemporaryDir dir;
-  platform::TimePoint now;
+  base::TimePoint now;
   std::shared_ptr<models::ManualExecutor> executor = std::make_shared<models::ManualExecutor>();
   FakeServices fakes;
 

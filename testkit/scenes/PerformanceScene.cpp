@@ -5,7 +5,7 @@
 
 namespace tidewell::screens::probe {
 
-PerformanceScene::PerformanceScene(platform::TimePoint at) : ModelScene(at) {
+PerformanceScene::PerformanceScene(base::TimePoint at) : ModelScene(at) {
   model =
       std::make_shared<models::PerformanceViewModel>(modelServices(), engine, std::chrono::milliseconds(0));
 }

@@ -15,7 +15,7 @@ class PerformanceView;
 namespace tidewell::screens::probe {
 
 struct PerformanceScene : ModelScene {
-  explicit PerformanceScene(platform::TimePoint now);
+  explicit PerformanceScene(base::TimePoint now);
 
   std::shared_ptr<tidewell::testing::ScriptedPerformanceEngine> engine =
       std::make_shared<tidewell::testing::ScriptedPerformanceEngine>();

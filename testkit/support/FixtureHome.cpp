@@ -44,7 +44,7 @@ std::string replaceAll(std::string text, std::string_view key, const std::string
 
 void makeParents(const std::string& path) {
   std::error_code ec;
-  fs::create_directories(std::string(platform::parentPath(path)), ec);
+  fs::create_directories(std::string(base::parentPath(path)), ec);
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ FixtureHome::FixtureHome(std::initializer_list<Entry> homeEntries) {
   root_ = realpath(pattern.c_str(), resolved) ? resolved : pattern;
   home_ = root_ + "/home";
   for (const std::string& real : {originalHome(), passwdHome()}) {
-    if (!real.empty() && platform::standardize(real) == home_) fail("refusing to use the real home");
+    if (!real.empty() && base::standardize(real) == home_) fail("refusing to use the real home");
   }
   fs::create_directories(home_);
   add(homeEntries);
@@ -82,8 +82,8 @@ FixtureHome::FixtureHome(std::initializer_list<Entry> homeEntries) {
 
 FixtureHome::~FixtureHome() { removeFixtureTree(root_); }
 
-std::string FixtureHome::path(std::string_view rel) const { return platform::joinPath(home_, rel); }
-std::string FixtureHome::outside(std::string_view rel) const { return platform::joinPath(root_, rel); }
+std::string FixtureHome::path(std::string_view rel) const { return base::joinPath(home_, rel); }
+std::string FixtureHome::outside(std::string_view rel) const { return base::joinPath(root_, rel); }
 
 void FixtureHome::add(std::initializer_list<Entry> entries) {
   for (const Entry& e : entries) make(home_, e);
@@ -104,7 +104,7 @@ void FixtureHome::addOutside(const std::vector<Entry>& entries) {
 platform::EngineContext FixtureHome::context() const { return platform::EngineContext::forFixture(root_); }
 
 void FixtureHome::make(const std::string& base, const Entry& e) {
-  const std::string full = platform::joinPath(base, e.path);
+  const std::string full = base::joinPath(base, e.path);
   makeParents(full);
   switch (e.kind) {
     case Entry::Kind::Folder: {
@@ -137,7 +137,7 @@ void FixtureHome::make(const std::string& base, const Entry& e) {
       break;
     }
     case Entry::Kind::Hardlink: {
-      const std::string existing = platform::joinPath(base, e.target);
+      const std::string existing = base::joinPath(base, e.target);
       if (::link(existing.c_str(), full.c_str()) != 0) fail("hard link " + full);
       break;
     }

@@ -17,7 +17,7 @@ void fail(const std::string& what) { throw std::runtime_error("hostile file: can
 
 void makeParents(const std::string& path) {
   std::error_code ec;
-  std::filesystem::create_directories(std::string(platform::parentPath(path)), ec);
+  std::filesystem::create_directories(std::string(base::parentPath(path)), ec);
   if (ec) fail(path);
 }
 

@@ -53,7 +53,7 @@ std::vector<std::string> mountPointsBelow(const std::string& root) {
     std::string id, parent, device, source, point;
     if (!(fields >> id >> parent >> device >> source >> point)) continue;
     const std::string path = decoded(point);
-    if (platform::isSameOrBelow(path, root)) points.push_back(path);
+    if (base::isSameOrBelow(path, root)) points.push_back(path);
   }
   return points;
 }
@@ -96,7 +96,7 @@ std::vector<std::string> fixturesOfTheGone(const std::string& folder) {
   while (dirent* entry = readdir(dir)) {
     const pid_t owner = ownerOf(entry->d_name, kFixturePrefix);
     if (owner > 0 && owner != getpid() && !alive(owner))
-      gone.push_back(platform::joinPath(folder, entry->d_name));
+      gone.push_back(base::joinPath(folder, entry->d_name));
   }
   closedir(dir);
   return gone;
@@ -148,7 +148,7 @@ void removeStaleFixturesNow() {
   if (DIR* dir = opendir(parent.c_str())) {
     while (dirent* entry = readdir(dir)) {
       const pid_t maker = ownerOf(entry->d_name, kFolderPrefix);
-      if (maker > 0) folders.emplace_back(platform::joinPath(parent, entry->d_name), maker);
+      if (maker > 0) folders.emplace_back(base::joinPath(parent, entry->d_name), maker);
     }
     closedir(dir);
   }
@@ -159,7 +159,7 @@ void removeStaleFixturesNow() {
   // is its own to clear away (a test may leave one on purpose), and a
   // forked child shares the folder.
   std::vector<std::string> gone = fixturesOfTheGone(parent);
-  if (getpid() == ownerOf(std::string(platform::lastComponent(own)), kFolderPrefix)) {
+  if (getpid() == ownerOf(std::string(base::lastComponent(own)), kFolderPrefix)) {
     const std::vector<std::string> ours = fixturesOfTheGone(own);
     gone.insert(gone.end(), ours.begin(), ours.end());
   }

@@ -41,10 +41,10 @@ class ScopedTimeZone {
 };
 
 // The moment an ISO 8601 text names; a test failure when it does not parse.
-inline platform::TimePoint isoTime(const char* iso) {
-  auto t = platform::parseIso8601(iso);
+inline base::TimePoint isoTime(const char* iso) {
+  auto t = base::parseIso8601(iso);
   EXPECT_TRUE(t) << iso;
-  return t.value_or(platform::TimePoint{});
+  return t.value_or(base::TimePoint{});
 }
 
 }  // namespace tidewell::testing

@@ -64,7 +64,7 @@ std::vector<std::string> listedBelow(const std::string& listing, const std::stri
     const size_t second = first == std::string::npos ? first : line.find(' ', first + 1);
     if (second == std::string::npos) continue;
     const std::string path = line.substr(second + 1);
-    if (platform::isBelow(path, root)) paths.push_back(path);
+    if (base::isBelow(path, root)) paths.push_back(path);
   }
   std::sort(paths.begin(), paths.end());
   return paths;

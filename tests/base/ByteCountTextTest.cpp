@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 namespace {
 
 TEST(ByteCountText, Table) {
@@ -153,4 +153,4 @@ TEST(ByteCountText, TheFormsOfARangeCoverEveryTextInIt) {
 }
 
 }  // namespace
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -7,7 +7,7 @@
 #include <string>
 #include "testkit/support/TimeFixtures.h"
 
-namespace tidewell::platform {
+namespace tidewell::base {
 namespace {
 
 using tidewell::testing::isoTime;
@@ -104,4 +104,4 @@ TEST(LocalTime, RelativeDateTimeText) {
 }
 
 }  // namespace
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 namespace {
 
 TEST(NameCollator, CaseInsensitiveInEnglish) {
@@ -60,4 +60,4 @@ TEST(NameCollator, InvalidUtf8DoesNotBreakOrdering) {
 }
 
 }  // namespace
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -4,7 +4,7 @@
 
 #include "platform/core/HomeFolder.h"
 
-namespace tidewell::platform {
+namespace tidewell::base {
 namespace {
 
 TEST(Paths, StandardizeTable) {
@@ -88,12 +88,12 @@ TEST(HomeFolder, ChoiceAndUsability) {
       {nullptr, "", ""},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(chooseHomeFolder(c.env, c.passwd), c.chosen) << (c.env ? c.env : "(unset)");
+    EXPECT_EQ(platform::chooseHomeFolder(c.env, c.passwd), c.chosen) << (c.env ? c.env : "(unset)");
 
-  EXPECT_TRUE(isUsableHome("/home/a"));
+  EXPECT_TRUE(platform::isUsableHome("/home/a"));
   for (const char* bad : {"", "/", "relative", "/home/a/", "/home//a"})
-    EXPECT_FALSE(isUsableHome(bad)) << bad;
+    EXPECT_FALSE(platform::isUsableHome(bad)) << bad;
 }
 
 }  // namespace
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::platform {
+namespace tidewell::base {
 namespace {
 
 TEST(ToolkitArguments, QtsOwnOptionsAndTheirValuesAreLeftToQt) {
@@ -39,4 +39,4 @@ TEST(ToolkitArguments, QtsOwnOptionsAndTheirValuesAreLeftToQt) {
 }
 
 }  // namespace
-}  // namespace tidewell::platform
+}  // namespace tidewell::base

@@ -11,12 +11,10 @@
 
 namespace tidewell::widget::testing {
 
-inline platform::TimePoint moment(int64_t seconds) {
-  return platform::TimePoint(std::chrono::seconds(seconds));
-}
+inline base::TimePoint moment(int64_t seconds) { return base::TimePoint(std::chrono::seconds(seconds)); }
 
 struct FakeMachine {
-  platform::TimePoint clock = moment(1'700'000'000);
+  base::TimePoint clock = moment(1'700'000'000);
   std::chrono::seconds stepPerLook{0};  // the clock moves on by this after each look
   std::string home = "/fixture/home";
   VolumeReading reading{50'000, 200'000};
@@ -45,7 +43,7 @@ struct FakeMachine {
       log.push_back("read " + folder);
       return reading;
     };
-    s.oneHourLater = [this](platform::TimePoint t) -> std::optional<platform::TimePoint> {
+    s.oneHourLater = [this](base::TimePoint t) -> std::optional<base::TimePoint> {
       log.push_back("calendar");
       if (calendarFails) return std::nullopt;
       return t + std::chrono::hours(1);

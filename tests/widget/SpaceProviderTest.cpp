@@ -122,7 +122,7 @@ TEST(SpaceSources, TheSystemReadsAVolumeWholeOrNotAtAll) {
 TEST(SpaceSources, TheSystemCalendarAddsAnHourUnlessTimeRunsOut) {
   const SpaceSources system = SpaceSources::system();
   EXPECT_EQ(system.oneHourLater(moment(1000)), moment(1000 + 3600));
-  EXPECT_FALSE(system.oneHourLater(platform::TimePoint::max()));
+  EXPECT_FALSE(system.oneHourLater(base::TimePoint::max()));
   const auto before = std::chrono::system_clock::now();
   const auto now = system.now();
   EXPECT_GE(now, before);

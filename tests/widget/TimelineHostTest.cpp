@@ -23,7 +23,7 @@ class HandTicker final : public MinuteTicker {
 
 struct HostFixture : ::testing::Test {
   FakeMachine machine;
-  platform::TimePoint started = machine.clock;
+  base::TimePoint started = machine.clock;
   std::function<void()> tick;
   std::unique_ptr<TimelineHost> host;
   std::unique_ptr<QSignalSpy> delivered;

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   // The command line is read before QApplication, which aborts without a
   // display, so --help and a mistyped option are answered anywhere.
   QStringList arguments;
-  for (const std::string& argument : tidewell::platform::programArguments(argc, argv)) {
+  for (const std::string& argument : tidewell::base::programArguments(argc, argv)) {
     arguments << QString::fromLocal8Bit(argument.data(), qsizetype(argument.size()));
   }
   const WidgetOptions options = parseWidgetOptions(arguments);

@@ -8,9 +8,9 @@
 namespace tidewell::widget {
 
 struct SpaceEntry {
-  platform::TimePoint date;  // the moment of the reading
-  int64_t free = 0;          // bytes available to the user
-  int64_t total = 1;         // capacity in bytes; 1 when it could not be read
+  base::TimePoint date;  // the moment of the reading
+  int64_t free = 0;      // bytes available to the user
+  int64_t total = 1;     // capacity in bytes; 1 when it could not be read
   bool operator==(const SpaceEntry&) const = default;
 };
 

@@ -17,8 +17,8 @@ void SpaceProvider::getSnapshot(const TimelineContext&,
 
 void SpaceProvider::getTimeline(const TimelineContext&,
                                 const std::function<void(const SpaceTimeline&)>& completion) const {
-  const platform::TimePoint built = sources_.now();
-  const platform::TimePoint reloadAfter = sources_.oneHourLater(built).value_or(built);
+  const base::TimePoint built = sources_.now();
+  const base::TimePoint reloadAfter = sources_.oneHourLater(built).value_or(built);
   completion(SpaceTimeline{{readEntry()}, reloadAfter});
 }
 

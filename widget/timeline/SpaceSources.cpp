@@ -12,10 +12,10 @@ VolumeReading readSystemVolume(const std::string& folder) {
   return {capacity->freeBytes, capacity->totalBytes};
 }
 
-std::optional<platform::TimePoint> addHour(platform::TimePoint moment) {
+std::optional<base::TimePoint> addHour(base::TimePoint moment) {
   constexpr auto hour = std::chrono::hours(1);
   // An hour in absolute time, as a calendar adds it across a DST change.
-  if (moment > platform::TimePoint::max() - hour) return std::nullopt;
+  if (moment > base::TimePoint::max() - hour) return std::nullopt;
   return moment + hour;
 }
 }  // namespace

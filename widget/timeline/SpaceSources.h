@@ -18,12 +18,12 @@ struct VolumeReading {
 };
 
 struct SpaceSources {
-  std::function<platform::TimePoint()> now;
+  std::function<base::TimePoint()> now;
   std::function<std::string()> home;
   std::function<VolumeReading(const std::string& folder)> readVolume;
   // The moment one hour after the given one on the user's calendar; absent
   // when the calendar cannot say.
-  std::function<std::optional<platform::TimePoint>(platform::TimePoint)> oneHourLater;
+  std::function<std::optional<base::TimePoint>(base::TimePoint)> oneHourLater;
 
   // The wall clock, $HOME (else the password database), statvfs of that
   // folder (both values or neither) and plain hour arithmetic.

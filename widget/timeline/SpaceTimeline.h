@@ -10,7 +10,7 @@ namespace tidewell::widget {
 
 struct SpaceTimeline {
   std::vector<SpaceEntry> entries;
-  platform::TimePoint reloadAfter;
+  base::TimePoint reloadAfter;
 };
 
 }  // namespace tidewell::widget

@@ -5,7 +5,7 @@
 namespace tidewell::widget {
 
 TimelineHost::TimelineHost(SpaceProvider provider, TimelineContext context,
-                           std::function<platform::TimePoint()> now, std::unique_ptr<MinuteTicker> ticker,
+                           std::function<base::TimePoint()> now, std::unique_ptr<MinuteTicker> ticker,
                            QObject* parent)
     : QObject(parent),
       provider_(std::move(provider)),

@@ -19,14 +19,14 @@ namespace tidewell::widget {
 class TimelineHost : public QObject {
   Q_OBJECT
  public:
-  TimelineHost(SpaceProvider provider, TimelineContext context, std::function<platform::TimePoint()> now,
+  TimelineHost(SpaceProvider provider, TimelineContext context, std::function<base::TimePoint()> now,
                std::unique_ptr<MinuteTicker> ticker, QObject* parent = nullptr);
 
   // Asks for the first timeline and starts the ticker. Once only.
   void start();
 
   const SpaceEntry& entry() const { return entry_; }
-  platform::TimePoint reloadAfter() const { return reloadAfter_; }
+  base::TimePoint reloadAfter() const { return reloadAfter_; }
 
  Q_SIGNALS:
   // A new timeline was delivered; entry is its one entry.
@@ -38,10 +38,10 @@ class TimelineHost : public QObject {
 
   SpaceProvider provider_;
   TimelineContext context_;
-  std::function<platform::TimePoint()> now_;
+  std::function<base::TimePoint()> now_;
   std::unique_ptr<MinuteTicker> ticker_;
   SpaceEntry entry_;
-  platform::TimePoint reloadAfter_;
+  base::TimePoint reloadAfter_;
   bool started_ = false;
 };
 

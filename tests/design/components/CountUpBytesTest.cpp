@@ -288,7 +288,7 @@ TEST(CountUpBytes, NoFrameOfACountIsCutAtItsSides) {
     }
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral(", ")).toStdString() << " cut by a counter "
                                << counter->width() << " wide";
-    EXPECT_EQ(counter->text(), QString::fromStdString(platform::byteCountText(c.target)));
+    EXPECT_EQ(counter->text(), QString::fromStdString(base::byteCountText(c.target)));
     // The frames were counting, not one text over and over.
     EXPECT_GT(texts.size(), 20);
   }

@@ -12,12 +12,12 @@ using Runtime = AdvisorService::SimRuntime;
 
 const char* const kIOS = "com.apple.CoreSimulator.SimRuntime.iOS-17-4";
 
-platform::TimePoint utc(int y, unsigned mo, unsigned d, int h, int mi, int s, int ms = 0) {
+base::TimePoint utc(int y, unsigned mo, unsigned d, int h, int mi, int s, int ms = 0) {
   return sys_days{year{y} / month{mo} / day{d}} + hours{h} + minutes{mi} + seconds{s} + milliseconds{ms};
 }
 
 Runtime runtime(std::string id, std::string name, std::string build, int64_t size, bool deletable,
-                std::optional<platform::TimePoint> lastUsed, std::vector<std::string> devices) {
+                std::optional<base::TimePoint> lastUsed, std::vector<std::string> devices) {
   return {std::move(id), std::move(name), std::move(build), size, deletable, lastUsed, std::move(devices)};
 }
 

@@ -173,8 +173,8 @@ TEST(AppScannerScan, UnlistableSearchFoldersAreSkipped) {
 TEST(AppScannerScan, LastUsedComesFromTheLookup) {
   AppsFixture a;
   makeBundle(a.apps + "/One.app", "");
-  const auto when = platform::TimePoint(std::chrono::seconds(1'700'000'000));
-  a.scanner.lastUsedDate = [&](const std::string& path) -> std::optional<platform::TimePoint> {
+  const auto when = base::TimePoint(std::chrono::seconds(1'700'000'000));
+  a.scanner.lastUsedDate = [&](const std::string& path) -> std::optional<base::TimePoint> {
     if (path == a.apps + "/One.app") return when;
     return std::nullopt;
   };

@@ -19,7 +19,7 @@ class InstalledAppTest : public ::testing::Test {
   testing::ScopedTimeZone zone_{testing::kUtc};
 };
 
-const platform::TimePoint kNow = platform::TimePoint(std::chrono::seconds(1'780'000'000));
+const base::TimePoint kNow = base::TimePoint(std::chrono::seconds(1'780'000'000));
 
 InstalledApp usedDaysAgo(std::optional<double> days) {
   InstalledApp app;

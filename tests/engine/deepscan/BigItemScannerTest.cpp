@@ -67,7 +67,7 @@ TEST(BigItemScannerKind, FollowsTheNameThenThePlace) {
       {"/elsewhere/Documents/x", Kind::other},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(BigItemScanner::kind(c.path, platform::lastComponent(c.path), home), c.expected) << c.path;
+    EXPECT_EQ(BigItemScanner::kind(c.path, base::lastComponent(c.path), home), c.expected) << c.path;
   }
 
   // Folders the desktop names as the user's own count like Documents.
@@ -193,7 +193,7 @@ TEST(BigItemScannerScan, ReportsBigDirectChildrenWithKindsNotesAndLocations) {
     SCOPED_TRACE(row.rel);
     EXPECT_EQ(item.id, fx.path(row.rel));
     EXPECT_EQ(item.url, fx.path(row.rel));
-    EXPECT_EQ(item.name, platform::lastComponent(row.rel));
+    EXPECT_EQ(item.name, base::lastComponent(row.rel));
     EXPECT_EQ(item.location, row.location);
     EXPECT_EQ(item.sizeBytes, row.size);
     EXPECT_EQ(item.isDirectory, row.isDirectory);
@@ -248,7 +248,7 @@ TEST(BigItemScannerScan, WithoutASeamMeasuresAllocatedBytes) {
 BigItem itemAt(const std::string& path, Kind kind = Kind::personal) {
   BigItem item;
   item.id = item.url = path;
-  item.name = std::string(platform::lastComponent(path));
+  item.name = std::string(base::lastComponent(path));
   item.location = "Documents";
   item.sizeBytes = big + 1;
   item.kind = kind;
@@ -432,7 +432,7 @@ TEST(BigItemScannerCredentials, NeitherOfferedNorTrashedWhereTheyPhysicallyLie) 
   for (const char* rel :
        {"Library/Caches/huggingface", "Library/Application Support/gh", "Library/Developer/cli"}) {
     EXPECT_EQ(BigItemScanner::trash(itemAt(fx.path(rel), Kind::cache), ctx),
-              (BigItemScanner::TrashOutcome{std::string(platform::lastComponent(rel)), 0, false,
+              (BigItemScanner::TrashOutcome{std::string(base::lastComponent(rel)), 0, false,
                                             FailureReason{Why::credential}}))
         << rel;
   }

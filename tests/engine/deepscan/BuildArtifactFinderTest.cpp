@@ -21,7 +21,7 @@ std::vector<std::pair<std::string, std::string>> found(const FixtureHome& fx,
   for (const auto& row : BigItemScanner::findBuildArtifacts(ctx)) {
     EXPECT_EQ(row.paths.size(), 1u) << row.id;
     const std::string& path = row.paths.front();
-    EXPECT_TRUE(platform::isBelow(path, fx.home())) << path;
+    EXPECT_TRUE(base::isBelow(path, fx.home())) << path;
     std::string name = row.id.substr(std::string("artifact:").size());
     name = name.substr(0, name.find(':'));
     out.emplace_back(name, path.substr(fx.home().size() + 1));
@@ -217,7 +217,7 @@ TEST(BuildArtifactFinder, IsBuildArtifactListsTheParentForBuildFolders) {
       {fx.path("missing/.parcel-cache"), true},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(BigItemScanner::isBuildArtifact(c.path, platform::lastComponent(c.path)), c.expected) << c.path;
+    EXPECT_EQ(BigItemScanner::isBuildArtifact(c.path, base::lastComponent(c.path)), c.expected) << c.path;
   }
 }
 

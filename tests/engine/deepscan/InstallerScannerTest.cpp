@@ -22,7 +22,7 @@ namespace {
 
 using namespace testing;
 using namespace std::chrono;
-using platform::TimePoint;
+using base::TimePoint;
 
 constexpr int64_t MB = 1'000'000;
 
@@ -154,7 +154,7 @@ TEST(InstallerScanner, FindsInstallersWhereTheUserLeftThem) {
     SCOPED_TRACE(expected[i].id);
     EXPECT_EQ(items[i].id, fx.path(expected[i].id));
     EXPECT_EQ(items[i].url, items[i].id);
-    EXPECT_EQ(items[i].name, platform::lastComponent(items[i].id));
+    EXPECT_EQ(items[i].name, base::lastComponent(items[i].id));
     EXPECT_EQ(items[i].location, expected[i].location);
     EXPECT_EQ(items[i].sizeBytes, expected[i].sizeBytes);
     EXPECT_EQ(items[i].isDirectory, expected[i].isDirectory);

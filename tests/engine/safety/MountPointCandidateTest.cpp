@@ -70,7 +70,7 @@ const platform::FailureReason kMountPoint{platform::FailureReason::Kind::mountPo
 BigItem itemAt(const std::string& path, BigItem::Kind kind) {
   BigItem item;
   item.id = item.url = path;
-  item.name = std::string(platform::lastComponent(path));
+  item.name = std::string(base::lastComponent(path));
   item.sizeBytes = kBig;
   item.kind = kind;
   item.identity = identityAt(path);

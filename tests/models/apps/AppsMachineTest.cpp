@@ -35,7 +35,7 @@ TEST(AppsOnAFixtureMachine, ScansSortsAndUninstallsOneCopyInsideTheFixture) {
   makeBundle(systemCopy, alpha, 4000);
   makeBundle(homeCopy, alpha, 8000);
   makeBundle(recent, xmlPlist({{"CFBundleIdentifier", "com.example.recent"}}), 100);
-  ctx.lastUsedDate = [recent](const std::string& path) -> std::optional<platform::TimePoint> {
+  ctx.lastUsedDate = [recent](const std::string& path) -> std::optional<base::TimePoint> {
     if (path == recent) return fixedNow - std::chrono::hours(24 * 7);
     return std::nullopt;
   };

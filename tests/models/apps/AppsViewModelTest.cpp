@@ -31,7 +31,7 @@ using tidewell::testing::settle;
 
 constexpr std::chrono::hours day{24};
 
-InstalledApp app(std::string name, int64_t size, std::optional<platform::TimePoint> lastUsed = std::nullopt,
+InstalledApp app(std::string name, int64_t size, std::optional<base::TimePoint> lastUsed = std::nullopt,
                  std::string url = {}, std::string id = {}) {
   InstalledApp made;
   made.name = name;

@@ -61,9 +61,9 @@ TEST(ReachedItem, ReachesTheFolderWhereTheItemPhysicallyLies) {
       ASSERT_TRUE(reached);
       EXPECT_EQ(reached->root(), fx.home());
       EXPECT_EQ(reached->path(), c.physical);
-      EXPECT_EQ(reached->written(), standardize(c.written));
-      EXPECT_EQ(reached->name(), lastComponent(c.physical));
-      EXPECT_EQ(identityOf(reached->parentFd()), identityAt(std::string(parentPath(c.physical))));
+      EXPECT_EQ(reached->written(), base::standardize(c.written));
+      EXPECT_EQ(reached->name(), base::lastComponent(c.physical));
+      EXPECT_EQ(identityOf(reached->parentFd()), identityAt(std::string(base::parentPath(c.physical))));
       struct stat st {};
       EXPECT_EQ(reached->look(st), identityAt(c.physical).has_value());
       if (auto identity = identityAt(c.physical)) {

@@ -22,10 +22,10 @@ TEST(TopDirectory, StopsWhereTheFileSystemChanges) {
   testing::FixtureHome fx({testing::file("Documents/a.txt", 10)});
   const std::string top = topDirectory(fx.path("Documents/a.txt"));
   ASSERT_FALSE(top.empty());
-  EXPECT_TRUE(isBelow(fx.path("Documents/a.txt"), top)) << top;
+  EXPECT_TRUE(base::isBelow(fx.path("Documents/a.txt"), top)) << top;
   EXPECT_EQ(deviceOf(top), deviceOf(fx.home()));
   if (top != "/") {
-    EXPECT_NE(deviceOf(std::string(parentPath(top))), deviceOf(top)) << top;
+    EXPECT_NE(deviceOf(std::string(base::parentPath(top))), deviceOf(top)) << top;
   }
 
   testing::OtherFileSystem other(fx);

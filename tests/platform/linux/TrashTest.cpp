@@ -73,7 +73,7 @@ TEST(Trash, MovesAFileFolderOrLinkWithItsInfo) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.relative);
     const std::string original = fx.path(c.relative);
-    const std::string name(lastComponent(original));
+    const std::string name(base::lastComponent(original));
     std::string trashed;
     const std::time_t before = std::time(nullptr);
     ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed));
@@ -177,7 +177,7 @@ TEST(Trash, SameNamesGetNamesOfTheirOwn) {
     std::string trashed;
     ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed)) << dir;
     EXPECT_EQ(readFile(trashed), dir);
-    const std::string trashName(lastComponent(trashed));
+    const std::string trashName(base::lastComponent(trashed));
     expectInfo(ctx, trashName, original, 0, std::time(nullptr));
     trashedPaths.push_back(trashed);
   }
@@ -198,7 +198,7 @@ TEST(Trash, AnItemLeftInFilesWithoutInfoKeepsItsName) {
   EXPECT_EQ(readFile(trashed), "mine");
   EXPECT_EQ(readFile(trashFiles(ctx) + "/notes.txt"), "orphan");
   EXPECT_EQ(namesIn(trashInfo(ctx)),
-            std::vector<std::string>{std::string(lastComponent(trashed)) + ".trashinfo"});
+            std::vector<std::string>{std::string(base::lastComponent(trashed)) + ".trashinfo"});
 }
 
 TEST(Trash, OverlappingRequestsForSameNamedItemsAllSucceed) {
@@ -238,7 +238,7 @@ TEST(Trash, OverlappingRequestsForSameNamedItemsAllSucceed) {
   for (const std::string& path : distinct) {
     const std::string owner = readFile(path + "/owner");
     owners.insert(owner);
-    auto info = readTrashInfo(trashInfo(ctx) + "/" + std::string(lastComponent(path)) + ".trashinfo");
+    auto info = readTrashInfo(trashInfo(ctx) + "/" + std::string(base::lastComponent(path)) + ".trashinfo");
     ASSERT_TRUE(info) << path;
     EXPECT_EQ(info->path, fx.path("p" + owner + "/node_modules"));
   }
@@ -330,7 +330,7 @@ TEST(Trash, ANameTooLongForItsInfoFileIsShortened) {
   writeFile(original, "long");
   std::string trashed;
   ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed));
-  const std::string trashName(lastComponent(trashed));
+  const std::string trashName(base::lastComponent(trashed));
   EXPECT_LT(trashName.size(), name.size());
   EXPECT_EQ(name.compare(0, trashName.size(), trashName), 0);
   // Cut between characters, never inside one.
@@ -353,7 +353,7 @@ TEST(Trash, ANameThatIsNotUtf8IsCutBetweenBytesNeverToNothing) {
     std::string trashed;
     ASSERT_TRUE(moveToFixtureTrash(original, ctx, &trashed)) << folder;
     EXPECT_EQ(readFile(trashed), folder);
-    const std::string trashName(lastComponent(trashed));
+    const std::string trashName(base::lastComponent(trashed));
     trashNames.push_back(trashName);
     expectInfo(ctx, trashName, original, 0, std::time(nullptr));
   }

@@ -24,7 +24,7 @@ using tidewell::testing::ScopedTimeZone;
 
 constexpr std::chrono::hours day{24};
 
-InstalledApp app(std::string name, int64_t size, std::optional<platform::TimePoint> lastUsed,
+InstalledApp app(std::string name, int64_t size, std::optional<base::TimePoint> lastUsed,
                  std::optional<std::string> version = "1.0", std::optional<std::string> bundleID = {}) {
   InstalledApp made;
   made.name = name;

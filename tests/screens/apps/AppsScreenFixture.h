@@ -19,7 +19,7 @@
 namespace tidewell::screens::testing {
 
 // 10 December 2026, noon UTC.
-inline const platform::TimePoint kNow{std::chrono::seconds{1796904000}};
+inline const base::TimePoint kNow{std::chrono::seconds{1796904000}};
 inline constexpr std::chrono::hours kDay{24};
 
 inline engine::InstalledApp installedApp(std::string name, int64_t bytes,

@@ -10,7 +10,7 @@
 namespace tidewell::screens {
 namespace {
 
-double seconds(platform::TimePoint t) { return std::chrono::duration<double>(t.time_since_epoch()).count(); }
+double seconds(base::TimePoint t) { return std::chrono::duration<double>(t.time_since_epoch()).count(); }
 
 TEST(HomeRules, DiskFiguresBeforeAndAfterTheFirstMeasurement) {
   HomeSnapshot first;  // free 0, total 1
@@ -103,7 +103,7 @@ TEST(HomeRules, TileSubtitlesAndTheAccessBanner) {
 
 TEST(HomeRules, ReminderTextsWithAFixedClock) {
   testing::ScopedTimeZone zone(testing::kNewYork);
-  const platform::TimePoint now = testing::isoTime("2026-05-20T15:45:00-04:00");
+  const base::TimePoint now = testing::isoTime("2026-05-20T15:45:00-04:00");
   const double t = seconds(now);
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
@@ -145,7 +145,7 @@ TEST(HomeRules, ReminderTextsWithAFixedClock) {
 }
 
 TEST(HomeRules, TheReminderDateFollowsTheTimeZone) {
-  const platform::TimePoint now = testing::isoTime("2026-03-10T23:30:00Z");
+  const base::TimePoint now = testing::isoTime("2026-03-10T23:30:00Z");
   const double oneHourAgo = seconds(now) - 3600;
   {
     testing::ScopedTimeZone zone(testing::kUtc);

@@ -209,7 +209,7 @@ TEST(SmartScanRules, HeadlinesAndFoundTotal) {
 
 TEST(SmartScanRules, UntouchedAppsCountWholeLocalDays) {
   testing::ScopedTimeZone zone(testing::kUtc);
-  const platform::TimePoint now = testing::isoTime("2026-05-20T12:00:00Z");
+  const base::TimePoint now = testing::isoTime("2026-05-20T12:00:00Z");
   const auto daysAgo = [&](int days) { return std::optional(now - hours(24 * days)); };
   EXPECT_EQ(untouchedAppCount({}, now), 0);
   EXPECT_EQ(untouchedAppCount({daysAgo(89), std::nullopt}, now), 0);

@@ -35,7 +35,7 @@ using models::AppsViewModel;
 using std::chrono::hours;
 
 // 10 December 2026, noon UTC.
-const platform::TimePoint kNow{std::chrono::seconds{1796904000}};
+const base::TimePoint kNow{std::chrono::seconds{1796904000}};
 constexpr hours kDay{24};
 const std::string kHome = "/home/ada";
 

@@ -23,8 +23,7 @@ using std::chrono::hours;
 constexpr int64_t GB = 1'000'000'000;
 constexpr int64_t MB = 1'000'000;
 
-engine::InstalledApp app(const std::string& name, int64_t bytes,
-                         std::optional<platform::TimePoint> lastUsed) {
+engine::InstalledApp app(const std::string& name, int64_t bytes, std::optional<base::TimePoint> lastUsed) {
   engine::InstalledApp a;
   a.id = "com.example." + name;
   a.name = name;
@@ -54,7 +53,7 @@ void scriptFindings(probe::ScanRig& rig) {
   clean.addRow("gradle-caches", "Gradle caches", 0);
   clean.addRow("user-logs", "User logs", 12 * MB);
   clean.addRow("trash", "Empty Trash", 640 * MB);
-  const platform::TimePoint now = probe::ScanRig::fixedNow();
+  const base::TimePoint now = probe::ScanRig::fixedNow();
   rig.appsEngine->installed = {
       app("Figma", 512 * MB, now - hours(24 * 3)), app("Old Game", 5'600 * MB, now - hours(24 * 140)),
       app("Unity Hub", 820 * MB, now - hours(24 * 95)), app("Editor", 312 * MB, std::nullopt)};

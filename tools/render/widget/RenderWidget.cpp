@@ -19,10 +19,10 @@ constexpr double kPixelRatio = 2;
 // A 500 GB disk with 61.23 GB left.
 SpaceProvider fixedProvider() {
   SpaceSources sources;
-  sources.now = [] { return tidewell::platform::TimePoint(std::chrono::seconds(1'780'000'000)); };
+  sources.now = [] { return tidewell::base::TimePoint(std::chrono::seconds(1'780'000'000)); };
   sources.home = [] { return std::string("/home/sample"); };
   sources.readVolume = [](const std::string&) { return VolumeReading{61'234'567'890, 494'384'795'648}; };
-  sources.oneHourLater = [](tidewell::platform::TimePoint t) { return t + std::chrono::hours(1); };
+  sources.oneHourLater = [](tidewell::base::TimePoint t) { return t + std::chrono::hours(1); };
   return SpaceProvider(sources);
 }
 
