@@ -81,9 +81,9 @@ WindowModels WindowModels::create(const ProcessServices& process,
   window.performance = std::make_shared<PerformanceViewModel>(
       services, std::make_shared<const MachinePerformanceEngine>(process.context));
   window.devMode = std::make_shared<DevModeViewModel>(services, cleanEngine);
-  window.permissions =
-      std::make_shared<PermissionsModel>(std::make_shared<const LinuxFullDiskAccess>(), std::move(reveal),
-                                         process.applicationPath, process.activation.get());
+  window.permissions = std::make_shared<PermissionsModel>(
+      std::make_shared<const platform::LinuxFullDiskAccess>(), std::move(reveal), process.applicationPath,
+      process.activation.get());
   window.volume = std::make_shared<VolumeModel>(process.readVolume, process.activation.get());
   window.theme = std::make_shared<design::ThemeEngine>();
   screens::themeFollowsVolume(*window.theme, *window.volume);

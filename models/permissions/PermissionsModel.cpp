@@ -4,7 +4,7 @@
 
 namespace tidewell::models {
 
-PermissionsModel::PermissionsModel(std::shared_ptr<const FullDiskAccess> access, RevealFile reveal,
+PermissionsModel::PermissionsModel(std::shared_ptr<const platform::FullDiskAccess> access, RevealFile reveal,
                                    QString applicationPath, ActivationSource* activation, QObject* parent)
     : FeatureModel(parent),
       access_(std::move(access)),

@@ -31,8 +31,8 @@ class PermissionsModel : public FeatureModel {
   // reveal may be empty (then "reveal" does nothing); activation may be
   // null (then only the first probe runs), and the model stops listening
   // when either of them goes.
-  PermissionsModel(std::shared_ptr<const FullDiskAccess> access, RevealFile reveal, QString applicationPath,
-                   ActivationSource* activation, QObject* parent = nullptr);
+  PermissionsModel(std::shared_ptr<const platform::FullDiskAccess> access, RevealFile reveal,
+                   QString applicationPath, ActivationSource* activation, QObject* parent = nullptr);
 
   bool hasFullDiskAccess() const { return hasFullDiskAccess_; }
 
@@ -45,7 +45,7 @@ class PermissionsModel : public FeatureModel {
  private:
   void probe();
 
-  std::shared_ptr<const FullDiskAccess> access_;
+  std::shared_ptr<const platform::FullDiskAccess> access_;
   RevealFile reveal_;
   QString applicationPath_;
   bool hasFullDiskAccess_ = false;

@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <utility>
 
-namespace tidewell::models {
+namespace tidewell::platform {
 
 PrivacyDatabaseAccess::Paths PrivacyDatabaseAccess::Paths::forHome(const std::string& home) {
   return {databasePath, home + databasePath};
@@ -46,4 +46,4 @@ void PrivacyDatabaseAccess::openSettings() const {
   if (url.isValid() && openLink_) openLink_(url.toString());
 }
 
-}  // namespace tidewell::models
+}  // namespace tidewell::platform

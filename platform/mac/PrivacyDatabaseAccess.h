@@ -14,7 +14,7 @@
 
 #include "platform/qt/FullDiskAccess.h"
 
-namespace tidewell::models {
+namespace tidewell::platform {
 
 class PrivacyDatabaseAccess final : public FullDiskAccess {
  public:
@@ -49,4 +49,4 @@ class PrivacyDatabaseAccess final : public FullDiskAccess {
   std::function<void(const QString&)> openLink_;
 };
 
-}  // namespace tidewell::models
+}  // namespace tidewell::platform

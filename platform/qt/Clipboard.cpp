@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-namespace tidewell::screens {
+namespace tidewell::platform {
 
 void SystemClipboard::setText(const QString& text) {
   QClipboard* clipboard = QGuiApplication::clipboard();
@@ -12,4 +12,4 @@ void SystemClipboard::setText(const QString& text) {
   clipboard->setText(text, QClipboard::Clipboard);
 }
 
-}  // namespace tidewell::screens
+}  // namespace tidewell::platform

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace tidewell::screens {
+namespace tidewell::platform {
 
 class Clipboard {
  public:
@@ -20,4 +20,4 @@ class SystemClipboard : public Clipboard {
   void setText(const QString& text) override;
 };
 
-}  // namespace tidewell::screens
+}  // namespace tidewell::platform

@@ -10,7 +10,7 @@
 
 #include "platform/qt/PlatformLog.h"
 
-namespace tidewell::screens {
+namespace tidewell::platform {
 
 namespace {
 constexpr const char* kService = "org.freedesktop.FileManager1";
@@ -44,7 +44,7 @@ void DesktopFileRevealer::reveal(const QString& path) {
   const QUrl fallback = parentFolderUrl(path);
   auto done = [self, fallback](bool shown) {
     if (shown) return;
-    qCDebug(platform::lcPlatform) << "reveal: the file manager did not show the item; opening" << fallback;
+    qCDebug(lcPlatform) << "reveal: the file manager did not show the item; opening" << fallback;
     if (self && self->openUrl_) self->openUrl_(fallback);
   };
   if (!showItems_) return done(false);
@@ -69,4 +69,4 @@ DesktopFileRevealer::ShowItems DesktopFileRevealer::sessionBusShowItems(QObject*
   };
 }
 
-}  // namespace tidewell::screens
+}  // namespace tidewell::platform

@@ -14,7 +14,7 @@
 
 #include "platform/qt/FileRevealer.h"
 
-namespace tidewell::screens {
+namespace tidewell::platform {
 
 class DesktopFileRevealer : public QObject, public FileRevealer {
   Q_OBJECT
@@ -43,4 +43,4 @@ class DesktopFileRevealer : public QObject, public FileRevealer {
   OpenUrl openUrl_;
 };
 
-}  // namespace tidewell::screens
+}  // namespace tidewell::platform

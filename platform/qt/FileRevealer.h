@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace tidewell::screens {
+namespace tidewell::platform {
 
 class FileRevealer {
  public:
@@ -16,4 +16,4 @@ class FileRevealer {
   virtual void reveal(const QString& path) = 0;
 };
 
-}  // namespace tidewell::screens
+}  // namespace tidewell::platform

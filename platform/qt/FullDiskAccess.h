@@ -5,7 +5,7 @@
 // (LinuxFullDiskAccess). Called on the GUI thread: an answer takes at most
 // an existence check and one open.
 
-namespace tidewell::models {
+namespace tidewell::platform {
 
 class FullDiskAccess {
  public:
@@ -17,4 +17,4 @@ class FullDiskAccess {
   virtual void openSettings() const = 0;
 };
 
-}  // namespace tidewell::models
+}  // namespace tidewell::platform

@@ -2,7 +2,7 @@
 
 #include <QDesktopServices>
 
-namespace tidewell::screens {
+namespace tidewell::platform {
 
 DesktopLinkOpener::DesktopLinkOpener() : openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {}
 
@@ -10,4 +10,4 @@ void DesktopLinkOpener::open(const QUrl& url) {
   if (url.isValid() && openUrl_) openUrl_(url);
 }
 
-}  // namespace tidewell::screens
+}  // namespace tidewell::platform

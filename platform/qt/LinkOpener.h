@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <functional>
 
-namespace tidewell::screens {
+namespace tidewell::platform {
 
 class LinkOpener {
  public:
@@ -27,4 +27,4 @@ class DesktopLinkOpener : public LinkOpener {
   OpenUrl openUrl_;
 };
 
-}  // namespace tidewell::screens
+}  // namespace tidewell::platform

@@ -4,7 +4,7 @@
 
 #include "platform/qt/FullDiskAccess.h"
 
-namespace tidewell::models {
+namespace tidewell::platform {
 
 class LinuxFullDiskAccess final : public FullDiskAccess {
  public:
@@ -12,4 +12,4 @@ class LinuxFullDiskAccess final : public FullDiskAccess {
   void openSettings() const override {}
 };
 
-}  // namespace tidewell::models
+}  // namespace tidewell::platform

@@ -43,8 +43,8 @@ DelayedCall timerDelayedCall() {
   };
 }
 
-BigItemCard::BigItemCard(engine::BigItem item, std::shared_ptr<Clipboard> clipboard, DelayedCall after,
-                         QWidget* parent)
+BigItemCard::BigItemCard(engine::BigItem item, std::shared_ptr<platform::Clipboard> clipboard,
+                         DelayedCall after, QWidget* parent)
     : Surface({}, parent),
       item_(std::move(item)),
       clipboard_(std::move(clipboard)),

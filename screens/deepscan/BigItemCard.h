@@ -23,9 +23,11 @@ namespace tidewell::design {
 class GhostPillButton;
 }
 
-namespace tidewell::screens {
-
+namespace tidewell::platform {
 class Clipboard;
+}
+
+namespace tidewell::screens {
 
 // Runs done once, delay from now, unless owner is gone by then. The app's
 // is a single-shot timer; tests keep the call and run it themselves.
@@ -39,7 +41,7 @@ inline constexpr std::chrono::milliseconds kCopiedFor{2000};
 class BigItemCard : public Surface {
   Q_OBJECT
  public:
-  BigItemCard(engine::BigItem item, std::shared_ptr<Clipboard> clipboard,
+  BigItemCard(engine::BigItem item, std::shared_ptr<platform::Clipboard> clipboard,
               DelayedCall after = timerDelayedCall(), QWidget* parent = nullptr);
 
   const engine::BigItem& item() const { return item_; }
@@ -57,7 +59,7 @@ class BigItemCard : public Surface {
   void setCopied(bool copied);
 
   engine::BigItem item_;
-  std::shared_ptr<Clipboard> clipboard_;
+  std::shared_ptr<platform::Clipboard> clipboard_;
   DelayedCall after_;
   bool copied_ = false;
   design::GhostPillButton* copy_ = nullptr;

@@ -37,7 +37,7 @@ BannerLook bannerLook(const TrashBannerContent& content) {
 }
 }  // namespace
 
-BucketDetailPane::BucketDetailPane(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay,
+BucketDetailPane::BucketDetailPane(std::shared_ptr<platform::Clipboard> clipboard, DelayedCall copyDelay,
                                    QWidget* parent)
     : QWidget(parent), clipboard_(std::move(clipboard)), copyDelay_(std::move(copyDelay)) {
   named(this, "detailPane");

@@ -30,7 +30,8 @@ class TintedTile;
 class BucketDetailPane : public QWidget {
   Q_OBJECT
  public:
-  BucketDetailPane(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay, QWidget* parent = nullptr);
+  BucketDetailPane(std::shared_ptr<platform::Clipboard> clipboard, DelayedCall copyDelay,
+                   QWidget* parent = nullptr);
 
   // Shows bucket with its items and the banner of the last trash.
   void setBucket(RiskBucket bucket, const std::vector<engine::BigItem>& items,
@@ -46,7 +47,7 @@ class BucketDetailPane : public QWidget {
   // Emits signal with the item card shows now, if it still shows one.
   void report(const BigItemCard* card, void (BucketDetailPane::*signal)(const engine::BigItem&));
 
-  std::shared_ptr<Clipboard> clipboard_;
+  std::shared_ptr<platform::Clipboard> clipboard_;
   DelayedCall copyDelay_;
   std::optional<RiskBucket> bucket_;
   TintedTile* dot_ = nullptr;

@@ -27,7 +27,7 @@ void retire(QWidget*& widget) {
 }
 }  // namespace
 
-DeepScanListPage::DeepScanListPage(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay,
+DeepScanListPage::DeepScanListPage(std::shared_ptr<platform::Clipboard> clipboard, DelayedCall copyDelay,
                                    QWidget* parent)
     : QWidget(parent), clipboard_(std::move(clipboard)), copyDelay_(std::move(copyDelay)) {
   named(this, "deepScanList");

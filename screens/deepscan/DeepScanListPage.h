@@ -37,7 +37,8 @@ struct DeepScanListValues {
 class DeepScanListPage : public QWidget {
   Q_OBJECT
  public:
-  DeepScanListPage(std::shared_ptr<Clipboard> clipboard, DelayedCall copyDelay, QWidget* parent = nullptr);
+  DeepScanListPage(std::shared_ptr<platform::Clipboard> clipboard, DelayedCall copyDelay,
+                   QWidget* parent = nullptr);
 
   void setValues(const DeepScanListValues& values);
 
@@ -52,7 +53,7 @@ class DeepScanListPage : public QWidget {
   void showSplit(const DeepScanListValues& values);
   void clearBody();
 
-  std::shared_ptr<Clipboard> clipboard_;
+  std::shared_ptr<platform::Clipboard> clipboard_;
   DelayedCall copyDelay_;
   design::ScreenHeader* header_;
   QVBoxLayout* body_;

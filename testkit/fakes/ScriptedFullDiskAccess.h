@@ -7,7 +7,7 @@
 
 namespace tidewell::testing {
 
-class ScriptedFullDiskAccess final : public models::FullDiskAccess {
+class ScriptedFullDiskAccess final : public platform::FullDiskAccess {
  public:
   bool granted = true;
   mutable int probes = 0;

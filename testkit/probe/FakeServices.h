@@ -13,19 +13,19 @@
 
 namespace tidewell::screens::probe {
 
-class RecordingRevealer : public FileRevealer {
+class RecordingRevealer : public platform::FileRevealer {
  public:
   void reveal(const QString& path) override { revealed.append(path); }
   QStringList revealed;
 };
 
-class RecordingLinkOpener : public LinkOpener {
+class RecordingLinkOpener : public platform::LinkOpener {
  public:
   void open(const QUrl& url) override { opened.append(url); }
   QList<QUrl> opened;
 };
 
-class RecordingClipboard : public Clipboard {
+class RecordingClipboard : public platform::Clipboard {
  public:
   void setText(const QString& text) override {
     ++clears;

@@ -6,8 +6,8 @@
 namespace tidewell::screens {
 
 ScreenServices ScreenServices::desktop() {
-  return {std::make_shared<DesktopFileRevealer>(), std::make_shared<DesktopLinkOpener>(),
-          std::make_shared<SystemClipboard>(), std::make_shared<DesktopAppIconProvider>()};
+  return {std::make_shared<platform::DesktopFileRevealer>(), std::make_shared<platform::DesktopLinkOpener>(),
+          std::make_shared<platform::SystemClipboard>(), std::make_shared<DesktopAppIconProvider>()};
 }
 
 }  // namespace tidewell::screens

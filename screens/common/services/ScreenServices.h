@@ -15,9 +15,9 @@
 namespace tidewell::screens {
 
 struct ScreenServices {
-  std::shared_ptr<FileRevealer> revealer;
-  std::shared_ptr<LinkOpener> links;
-  std::shared_ptr<Clipboard> clipboard;
+  std::shared_ptr<platform::FileRevealer> revealer;
+  std::shared_ptr<platform::LinkOpener> links;
+  std::shared_ptr<platform::Clipboard> clipboard;
   std::shared_ptr<AppIconProvider> icons;
 
   // The real desktop: the file manager over D-Bus, QDesktopServices, the

@@ -25,8 +25,8 @@ TEST(PermissionsModel, OnLinuxAccessIsGrantedAndThereAreNoSettingsToOpen) {
   std::vector<QString> revealed;
   ActivationSource activation;
   PermissionsModel model(
-      std::make_shared<LinuxFullDiskAccess>(), [&](const QString& path) { revealed.push_back(path); },
-      "/opt/tidewell/bin/tidewell-mac", &activation);
+      std::make_shared<platform::LinuxFullDiskAccess>(),
+      [&](const QString& path) { revealed.push_back(path); }, "/opt/tidewell/bin/tidewell-mac", &activation);
   EXPECT_TRUE(model.hasFullDiskAccess());
   model.openFullDiskAccessSettings();  // nothing to observe, and nothing breaks
   model.revealAppInFinder();

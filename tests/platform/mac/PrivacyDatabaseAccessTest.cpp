@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::models {
+namespace tidewell::platform {
 namespace {
 
 TEST(PrivacyDatabaseAccess, OnlyOpeningTheDatabaseThatExistsTellsWhetherAccessIsGranted) {
@@ -56,4 +56,4 @@ TEST(PrivacyDatabaseAccess, OpensTheFullDiskAccessPaneOfTheSettings) {
 }
 
 }  // namespace
-}  // namespace tidewell::models
+}  // namespace tidewell::platform

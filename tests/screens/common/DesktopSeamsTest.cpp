@@ -14,7 +14,7 @@ namespace {
 TEST(DesktopFileRevealer, AsksTheFileManagerForTheItemAndOpensNothingWhenItAnswers) {
   QStringList asked;
   QList<QUrl> opened;
-  DesktopFileRevealer revealer(
+  platform::DesktopFileRevealer revealer(
       [&](const QStringList& uris, std::function<void(bool)> done) { asked = uris, done(true); },
       [&](const QUrl& url) { opened << url; });
   revealer.reveal(QStringLiteral("/home/ann/Library/Application Support/Über App/models"));
@@ -25,7 +25,7 @@ TEST(DesktopFileRevealer, AsksTheFileManagerForTheItemAndOpensNothingWhenItAnswe
 TEST(DesktopFileRevealer, OpensTheParentFolderWhenTheFileManagerFails) {
   std::function<void(bool)> pending;
   QList<QUrl> opened;
-  DesktopFileRevealer revealer(
+  platform::DesktopFileRevealer revealer(
       [&](const QStringList&, std::function<void(bool)> done) { pending = std::move(done); },
       [&](const QUrl& url) { opened << url; });
   revealer.reveal(QStringLiteral("/home/ann/Downloads/Big Disk.dmg"));
@@ -36,7 +36,7 @@ TEST(DesktopFileRevealer, OpensTheParentFolderWhenTheFileManagerFails) {
 
   // No file manager step at all: the folder at once. An empty path: nothing.
   opened.clear();
-  DesktopFileRevealer bare({}, [&](const QUrl& url) { opened << url; });
+  platform::DesktopFileRevealer bare({}, [&](const QUrl& url) { opened << url; });
   bare.reveal(QStringLiteral("/home/ann/Library/LaunchAgents/com.example.agent.plist"));
   bare.reveal(QString());
   EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/home/ann/Library/LaunchAgents"))});
@@ -46,7 +46,7 @@ TEST(DesktopFileRevealer, AnAnswerAfterTheRevealerIsGoneIsDropped) {
   std::function<void(bool)> pending;
   int opened = 0;
   {
-    DesktopFileRevealer revealer(
+    platform::DesktopFileRevealer revealer(
         [&](const QStringList&, std::function<void(bool)> done) { pending = std::move(done); },
         [&](const QUrl&) { ++opened; });
     revealer.reveal(QStringLiteral("/tmp/x"));
@@ -64,14 +64,14 @@ TEST(DesktopFileRevealer, ParentFolderOfAPath) {
       {"/", "/"},
   };
   for (const auto& [path, parent] : cases)
-    EXPECT_EQ(DesktopFileRevealer::parentFolderUrl(QString::fromUtf8(path)),
+    EXPECT_EQ(platform::DesktopFileRevealer::parentFolderUrl(QString::fromUtf8(path)),
               QUrl::fromLocalFile(QString::fromUtf8(parent)))
         << path;
 }
 
 TEST(DesktopLinkOpener, HandsOnValidLinksOnly) {
   QList<QUrl> opened;
-  DesktopLinkOpener links([&](const QUrl& url) { opened << url; });
+  platform::DesktopLinkOpener links([&](const QUrl& url) { opened << url; });
   links.open(QUrl(QStringLiteral("x-apple.systempreferences:com.apple.LoginItems-Settings.extension")));
   links.open(QUrl());
   ASSERT_EQ(opened.size(), 1);
@@ -81,7 +81,7 @@ TEST(DesktopLinkOpener, HandsOnValidLinksOnly) {
 TEST(SystemClipboard, HoldsExactlyTheTextAfterAWrite) {
   // The offscreen platform's clipboard lives in this process only.
   QGuiApplication::clipboard()->setText(QStringLiteral("older"));
-  SystemClipboard clipboard;
+  platform::SystemClipboard clipboard;
   clipboard.setText(QStringLiteral("docker system prune"));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "docker system prune");
 }
