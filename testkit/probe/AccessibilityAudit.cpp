@@ -15,7 +15,7 @@
 #include "screens/common/ObjectNames.h"
 #include "testkit/probe/Probe.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 namespace {
 
@@ -28,7 +28,7 @@ QString nodeLabel(QAccessibleInterface* iface) {
   if (QObject* object = iface->object()) {
     label += QLatin1Char(' ') + QString::fromLatin1(object->metaObject()->className());
     if (!object->objectName().isEmpty()) label += QLatin1Char('#') + object->objectName();
-    const QString key = keyOf(object);
+    const QString key = screens::keyOf(object);
     if (!key.isEmpty()) label += QLatin1Char('[') + key + QLatin1Char(']');
   }
   const QString name = iface->text(QAccessible::Name);
@@ -202,7 +202,7 @@ QString describe(const QWidget* widget) {
   if (!widget) return QStringLiteral("(none)");
   QString label = QString::fromLatin1(widget->metaObject()->className());
   if (!widget->objectName().isEmpty()) label += QLatin1Char('#') + widget->objectName();
-  const QString key = keyOf(widget);
+  const QString key = screens::keyOf(widget);
   if (!key.isEmpty()) label += QLatin1Char('[') + key + QLatin1Char(']');
   const QString text = textOf(widget);
   if (!text.isEmpty()) label += QStringLiteral(" \"") + text + QLatin1Char('"');
@@ -217,4 +217,4 @@ QStringList describe(const QList<QWidget*>& widgets) {
 
 std::string lines(const QStringList& items) { return items.join(QLatin1Char('\n')).toStdString(); }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

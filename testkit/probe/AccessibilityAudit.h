@@ -17,7 +17,7 @@
 class QObject;
 class QWidget;
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 struct AccessibleNode {
   QAccessible::Role role = QAccessible::NoRole;
@@ -84,4 +84,4 @@ QStringList describe(const QList<QWidget*>& widgets);
 // One item a line, for a test's message.
 std::string lines(const QStringList& items);
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

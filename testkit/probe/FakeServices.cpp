@@ -2,13 +2,13 @@
 
 #include "screens/common/services/AppIconSource.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 QImage ManualIconProvider::icon(const QString& path) {
   if (auto found = icons_.constFind(path); found != icons_.constEnd()) return *found;
   requested.append(path);
   if (immediate) {
-    const QImage generic = genericAppIcon(kIconPixels);
+    const QImage generic = screens::genericAppIcon(kIconPixels);
     icons_.insert(path, generic);
     return generic;
   }
@@ -26,4 +26,4 @@ QImage ManualIconProvider::swatch(const QColor& colour) {
   return image;
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

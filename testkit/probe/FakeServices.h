@@ -11,7 +11,7 @@
 
 #include "screens/common/services/ScreenServices.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 class RecordingRevealer : public platform::FileRevealer {
  public:
@@ -40,7 +40,7 @@ class RecordingClipboard : public platform::Clipboard {
 // Icons on demand: every path asked for is recorded; an icon is handed out
 // when the test delivers one (deliver), or at once for every path when
 // immediate is set (renderers).
-class ManualIconProvider : public AppIconProvider {
+class ManualIconProvider : public screens::AppIconProvider {
   Q_OBJECT
  public:
   QImage icon(const QString& path) override;
@@ -62,7 +62,7 @@ struct FakeServices {
   std::shared_ptr<RecordingClipboard> clipboard = std::make_shared<RecordingClipboard>();
   std::shared_ptr<ManualIconProvider> icons = std::make_shared<ManualIconProvider>();
 
-  ScreenServices services() const { return {revealer, links, clipboard, icons}; }
+  screens::ScreenServices services() const { return {revealer, links, clipboard, icons}; }
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

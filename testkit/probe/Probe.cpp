@@ -14,7 +14,7 @@
 #include "design/theme/Color.h"
 #include "design/type/BundledFonts.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 void prepare() {
   static bool done = false;
@@ -140,4 +140,4 @@ QRect rectIn(const QWidget* widget, const QWidget* root) {
   return QRect(widget->mapTo(root, QPoint(0, 0)), widget->size());
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <optional>
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 // Before anything is laid out or drawn: registers the bundled fonts, so
 // texts are measured in Inter, and stands motion still. Idempotent.
@@ -80,4 +80,4 @@ T* find(QObject* root, const QString& name, const QString& key) {
   return nullptr;
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

@@ -8,7 +8,7 @@
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Stage.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 bool Shots::take(const QString& name, QWidget* content, const design::SectionPalette& accent, QSize size,
                  QMargins margins) {
@@ -45,4 +45,4 @@ int runRenderer(int argc, char** argv, const std::function<void(Shots&)>& body) 
   return shots.failures() == 0 ? 0 : 1;
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

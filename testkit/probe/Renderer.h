@@ -23,7 +23,7 @@
 
 class QWidget;
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 class Stage;
 
@@ -54,4 +54,4 @@ inline constexpr QSize kDetailPaneSize{900, 740};
 
 int runRenderer(int argc, char** argv, const std::function<void(Shots&)>& body);
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

@@ -10,7 +10,7 @@
 #include "design/theme/SectionAccent.h"
 #include "testkit/probe/Probe.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 Stage::Stage(QWidget* content, const design::SectionPalette& accent, QSize size, QMargins margins)
     : content_(content), column_(new QVBoxLayout(this)), size_(size) {
@@ -51,4 +51,4 @@ void Stage::paintEvent(QPaintEvent* event) {
   design::ShadowLayer::paintCasters(this, painter, event->region());
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

@@ -11,7 +11,7 @@
 
 class QVBoxLayout;
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 class Stage : public QWidget {
   Q_OBJECT
@@ -37,4 +37,4 @@ class Stage : public QWidget {
   QSize size_;
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

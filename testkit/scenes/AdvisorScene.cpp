@@ -2,17 +2,19 @@
 
 #include "screens/advisor/AdvisorView.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 AdvisorScene::AdvisorScene(base::TimePoint at) : ModelScene(at) {
   model = std::make_shared<models::AdvisorViewModel>(modelServices(), engine);
 }
 
-AdvisorView* AdvisorScene::makeView() const { return new AdvisorView(model, fakes.services(), clock()); }
+screens::AdvisorView* AdvisorScene::makeView() const {
+  return new screens::AdvisorView(model, fakes.services(), clock());
+}
 
 void AdvisorScene::scanToEnd() {
   model->scan();
   runToEnd();
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

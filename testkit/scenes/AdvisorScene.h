@@ -10,7 +10,7 @@ namespace tidewell::screens {
 class AdvisorView;
 }
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 struct AdvisorScene : ModelScene {
   explicit AdvisorScene(base::TimePoint now);
@@ -20,9 +20,9 @@ struct AdvisorScene : ModelScene {
   std::shared_ptr<models::AdvisorViewModel> model;
 
   // A new Advisor screen over the model (the caller owns it).
-  AdvisorView* makeView() const;
+  screens::AdvisorView* makeView() const;
   // Scans to the list.
   void scanToEnd();
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

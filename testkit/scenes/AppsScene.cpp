@@ -2,17 +2,19 @@
 
 #include "screens/apps/AppsView.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 AppsScene::AppsScene(base::TimePoint at) : ModelScene(at) {
   model = std::make_shared<models::AppsViewModel>(modelServices(), engine);
 }
 
-AppsView* AppsScene::makeView() const { return new AppsView(model, fakes.services(), clock()); }
+screens::AppsView* AppsScene::makeView() const {
+  return new screens::AppsView(model, fakes.services(), clock());
+}
 
 void AppsScene::scanToEnd() {
   model->scan();
   runToEnd();
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

@@ -10,7 +10,7 @@ namespace tidewell::screens {
 class AppsView;
 }
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 struct AppsScene : ModelScene {
   explicit AppsScene(base::TimePoint now);
@@ -20,9 +20,9 @@ struct AppsScene : ModelScene {
   std::shared_ptr<models::AppsViewModel> model;
 
   // A new Apps screen over the model (the caller owns it).
-  AppsView* makeView() const;
+  screens::AppsView* makeView() const;
   // Scans to the list.
   void scanToEnd();
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

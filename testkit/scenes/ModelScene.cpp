@@ -3,7 +3,7 @@
 #include "models/SettingsStore.h"
 #include "testkit/probe/Probe.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 ModelScene::ModelScene(base::TimePoint at) : now(at) { fakes.icons->immediate = true; }
 
@@ -25,4 +25,4 @@ void ModelScene::runNext() {
   settle();
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

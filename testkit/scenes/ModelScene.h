@@ -13,7 +13,7 @@
 #include "models/ModelServices.h"
 #include "testkit/probe/FakeServices.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 struct ModelScene {
   explicit ModelScene(base::TimePoint now);
@@ -32,4 +32,4 @@ struct ModelScene {
   void runNext();
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

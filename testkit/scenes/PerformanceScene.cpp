@@ -3,15 +3,15 @@
 #include "screens/performance/PerformanceRules.h"
 #include "screens/performance/PerformanceView.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 PerformanceScene::PerformanceScene(base::TimePoint at) : ModelScene(at) {
   model =
       std::make_shared<models::PerformanceViewModel>(modelServices(), engine, std::chrono::milliseconds(0));
 }
 
-PerformanceView* PerformanceScene::makeView() const {
-  return new PerformanceView(model, fakes.services(), autostartFolder(home));
+screens::PerformanceView* PerformanceScene::makeView() const {
+  return new screens::PerformanceView(model, fakes.services(), screens::autostartFolder(home));
 }
 
 void PerformanceScene::scanToEnd() {
@@ -19,4 +19,4 @@ void PerformanceScene::scanToEnd() {
   runToEnd();
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

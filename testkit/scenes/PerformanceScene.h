@@ -12,7 +12,7 @@ namespace tidewell::screens {
 class PerformanceView;
 }
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 struct PerformanceScene : ModelScene {
   explicit PerformanceScene(base::TimePoint now);
@@ -24,9 +24,9 @@ struct PerformanceScene : ModelScene {
   QString home = QStringLiteral("/home/tester");
 
   // A new Performance screen over the model (the caller owns it).
-  PerformanceView* makeView() const;
+  screens::PerformanceView* makeView() const;
   // Scans to the list.
   void scanToEnd();
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

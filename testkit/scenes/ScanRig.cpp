@@ -7,7 +7,7 @@
 #include "models/ModelServices.h"
 #include "screens/common/ThemeFollowsVolume.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 models::Clock::TimePoint ScanRig::fixedNow() {
   return models::Clock::TimePoint(std::chrono::seconds(1'779'292'800));
@@ -26,7 +26,7 @@ ScanRig::ScanRig() {
       QStringLiteral("/opt/tidewell/tidewell-mac"), &activation);
   volume = std::make_shared<models::VolumeModel>([this] { return volumeReading; }, &activation);
   theme = std::make_shared<design::ThemeEngine>();
-  themeFollowsVolume(*theme, *volume);
+  screens::themeFollowsVolume(*theme, *volume);
 }
 
 // The models go before the rig's engines and settings they use.
@@ -96,4 +96,4 @@ void ScanRig::releaseHeld() {
   settle();
 }
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

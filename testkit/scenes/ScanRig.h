@@ -32,7 +32,7 @@
 #include "testkit/fakes/ScriptedDeepScanEngine.h"
 #include "testkit/fakes/ScriptedFullDiskAccess.h"
 
-namespace tidewell::screens::probe {
+namespace tidewell::probe {
 
 class ScanRig {
  public:
@@ -99,4 +99,4 @@ class ScanRig {
   std::function<void()> releaseHeld_;
 };
 
-}  // namespace tidewell::screens::probe
+}  // namespace tidewell::probe

@@ -43,7 +43,7 @@ TEST(Application, ASecondLaunchsScanLinkRunsSmartScanToTheEndInTheRunningInstanc
       home.context(), {std::make_shared<models::ThreadPoolExecutor>(4), settings, models::Clock::system()});
 
   AppBridge bridge;
-  screens::probe::FakeServices fakes;
+  probe::FakeServices fakes;
   TidewellMacApp::Options options = shellOptions(bridge, process, [&](ContentView::Context& context) {
     context.services = fakes.services();
     context.introPlayer = [] { return std::unique_ptr<IntroPlayer>(); };

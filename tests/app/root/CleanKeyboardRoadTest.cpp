@@ -34,8 +34,6 @@
 
 namespace tidewell::app {
 namespace {
-
-namespace probe = screens::probe;
 using Phase = models::CleanupViewModel::Phase;
 using tidewell::testing::exists;
 using tidewell::testing::file;
@@ -115,7 +113,7 @@ class CleanKeyboardRoad : public ::testing::Test {
   std::shared_ptr<tidewell::testing::ScriptedCleanupEngine> engine =
       std::make_shared<tidewell::testing::ScriptedCleanupEngine>();
   std::shared_ptr<models::CleanupViewModel> cleanup;
-  screens::probe::FakeServices fakes;
+  probe::FakeServices fakes;
   AppBridge bridge;
   std::unique_ptr<ContentView> view;
 };
@@ -163,7 +161,7 @@ TEST_F(CleanKeyboardRoad, ScanReviewUntickCleanUpAndTheResultWithoutTheMouse) {
   ASSERT_EQ(page(), "cleanedPage");
   ASSERT_TRUE(focus());
   EXPECT_TRUE(view->detailPane()->screen()->isAncestorOf(focus()));
-  EXPECT_NE(focusName(), "") << screens::probe::describe(focus()).toStdString();
+  EXPECT_NE(focusName(), "") << probe::describe(focus()).toStdString();
   runJobs();
   ASSERT_EQ(cleanup->phase(), Phase::done);
   ASSERT_EQ(page(), "cleanedPage");

@@ -16,7 +16,6 @@ namespace tidewell::app {
 namespace {
 
 using Phase = models::DevModeViewModel::Phase;
-namespace probe = screens::probe;
 
 class DevModeSection : public testing::WindowFixture {};
 

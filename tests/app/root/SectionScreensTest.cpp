@@ -32,13 +32,13 @@ TEST_F(SectionScreens, TheAppsSectionShowsTheAppsScreenOverTheWindowsModel) {
   ASSERT_NE(apps, nullptr);
   EXPECT_EQ(apps->page()->objectName(), "appsIdle");
 
-  ASSERT_TRUE(screens::probe::click(screens::probe::find(apps, "scanButton")));
+  ASSERT_TRUE(probe::click(probe::find(apps, "scanButton")));
   EXPECT_EQ(content.models().apps->phase(), Phase::scanning);
   runJobs();
-  screens::probe::settle();
+  probe::settle();
   EXPECT_EQ(content.models().apps->phase(), Phase::list);
   EXPECT_EQ(apps->page()->objectName(), "appsList");
-  auto* header = screens::probe::find<design::ScreenHeader>(apps, "header");
+  auto* header = probe::find<design::ScreenHeader>(apps, "header");
   ASSERT_NE(header, nullptr);
   // The fixture home has no applications.
   EXPECT_EQ(header->subtitleText(),
@@ -58,31 +58,30 @@ TEST_F(SectionScreens, HomeStartsSmartScanInPlaceAndItsTilesAndCardsSwitchSectio
   auto* home = qobject_cast<screens::HomeView*>(content.detailPane()->screen());
   ASSERT_NE(home, nullptr);
   EXPECT_EQ(home->body()->objectName(), "homePage");
-  ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "scanButton")));
+  ASSERT_TRUE(probe::click(probe::find(home, "scanButton")));
   EXPECT_EQ(smartScans(), 1);
   EXPECT_EQ(home->body()->objectName(), "smartScanView");
   runJobs();
-  screens::probe::settle();
+  probe::settle();
   EXPECT_EQ(content.models().smartScan->phase(), models::SmartScanController::Phase::done);
 
-  ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "toolCard", "Deep Scan")));
-  screens::probe::settle();
+  ASSERT_TRUE(probe::click(probe::find(home, "toolCard", "Deep Scan")));
+  probe::settle();
   EXPECT_EQ(content.section(), Section::deepScan);
   // Back on Home the result is still there; "Home" brings the page back.
   content.setSection(Section::home);
   home = qobject_cast<screens::HomeView*>(content.detailPane()->screen());
   ASSERT_NE(home, nullptr);
   EXPECT_EQ(home->body()->objectName(), "smartScanView");
-  ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "homeButton")));
-  screens::probe::settle();
+  ASSERT_TRUE(probe::click(probe::find(home, "homeButton")));
+  probe::settle();
   EXPECT_EQ(home->body()->objectName(), "homePage");
-  ASSERT_TRUE(screens::probe::click(screens::probe::find(home, "toolTile", "Apps")));
-  screens::probe::settle();
+  ASSERT_TRUE(probe::click(probe::find(home, "toolTile", "Apps")));
+  probe::settle();
   EXPECT_EQ(content.section(), Section::apps);
 }
 
 TEST_F(SectionScreens, ThePerformanceSectionShowsItsScreenAndLeadsToTheHomesAutostartFolder) {
-  namespace probe = screens::probe;
   ContentView& content = open();
   content.show();
   content.setSection(Section::performance);
@@ -102,7 +101,6 @@ TEST_F(SectionScreens, ThePerformanceSectionShowsItsScreenAndLeadsToTheHomesAuto
 }
 
 TEST_F(SectionScreens, TheAdvisorSectionShowsItsScreenAndAFindingLessMachineIsAllGood) {
-  namespace probe = screens::probe;
   ContentView& content = open();
   content.show();
   content.setSection(Section::advisor);
@@ -118,8 +116,8 @@ TEST_F(SectionScreens, TheAdvisorSectionShowsItsScreenAndAFindingLessMachineIsAl
 }
 
 TEST_F(SectionScreens, TheDeepScanSectionShowsTheDeepScanScreenOverTheWindowsModel) {
-  using screens::probe::find;
-  using screens::probe::isShown;
+  using probe::find;
+  using probe::isShown;
   ContentView& content = open();
   content.show();
   content.setSection(Section::deepScan);
@@ -127,10 +125,10 @@ TEST_F(SectionScreens, TheDeepScanSectionShowsTheDeepScanScreenOverTheWindowsMod
   ASSERT_NE(deepScan, nullptr);
   ASSERT_NE(find(deepScan, "deepScanStart"), nullptr);
 
-  ASSERT_TRUE(screens::probe::click(find(deepScan, "scanButton")));
+  ASSERT_TRUE(probe::click(find(deepScan, "scanButton")));
   EXPECT_EQ(content.models().deepScan->phase(), models::DeepScanViewModel::Phase::scanning);
   runJobs();
-  screens::probe::settle();
+  probe::settle();
   EXPECT_EQ(content.models().deepScan->phase(), models::DeepScanViewModel::Phase::list);
   // Nothing in the fixture home is big.
   ASSERT_NE(find(deepScan, "emptyState"), nullptr);

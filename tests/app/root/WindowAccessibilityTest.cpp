@@ -25,8 +25,6 @@
 
 namespace tidewell::app {
 namespace {
-
-namespace probe = screens::probe;
 using testing::WindowFixture;
 
 class WindowAccessibility : public WindowFixture {

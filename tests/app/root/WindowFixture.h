@@ -56,7 +56,7 @@ class WindowFixture : public ::testing::Test {
       tidewell::testing::file("Documents/keep.txt", 5'000),                   // nobody's to clean
   };
   tidewell::testing::ModelHarness harness;
-  screens::probe::FakeServices fakes;
+  probe::FakeServices fakes;
   ProcessServices process;
   AppBridge bridge;
   // The intro's player (none: no video) and what runs before it is made.

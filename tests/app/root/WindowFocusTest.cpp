@@ -27,8 +27,6 @@
 
 namespace tidewell::app {
 namespace {
-
-namespace probe = screens::probe;
 using testing::WindowFixture;
 
 class WindowFocus : public WindowFixture {

@@ -23,7 +23,6 @@ inline std::vector<std::string> toStrings(const QStringList& items) {
 
 // expected: summaries (probe::summary) the tree must hold, in any order.
 inline void expectReadable(QWidget* root, const std::vector<std::string>& expected = {}) {
-  namespace probe = screens::probe;
   EXPECT_EQ(probe::lines(probe::accessibilityProblems(root)), "");
   EXPECT_EQ(probe::lines(probe::describe(probe::tabOrder(root))),
             probe::lines(probe::describe(probe::readingOrder(root))));

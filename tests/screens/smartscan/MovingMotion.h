@@ -12,7 +12,7 @@ namespace tidewell::testing {
 class MovingMotion {
  public:
   MovingMotion() {
-    screens::probe::prepare();
+    probe::prepare();
     design::setReduceMotionOverride(false);
     design::AnimationClock::shared().freeze(1000.0);
   }

@@ -8,7 +8,10 @@
 #include "testkit/probe/Stage.h"
 #include "testkit/scenes/AdvisorScene.h"
 
-namespace tidewell::screens {
+namespace tidewell::render {
+
+// A renderer shows the screens: their names read as they do there.
+using namespace screens;
 namespace {
 
 using engine::AdvisorService;
@@ -76,12 +79,12 @@ void renderAll(probe::Shots& shots) {
   {
     Scene scene(true);
     scene.scanToEnd();
-    AdvisorView* view = scene.makeView();
+    screens::AdvisorView* view = scene.makeView();
     probe::Stage stage(view, accent, probe::kDetailPaneSize);
     stage.image(1);
     const QString id = QString::fromStdString(scene.engine->installed[1].id);
     probe::click(probe::find(probe::find(&stage, "runtimeRow", id), "actionButton"));
-    if (ConfirmAlert* question = view->deleteQuestion()) {
+    if (screens::ConfirmAlert* question = view->deleteQuestion()) {
       shots.save("advisor-confirm", stage.imageWithDialog(question));
       probe::click(probe::find(question, "alertConfirm"));
     }
@@ -103,8 +106,8 @@ void renderAll(probe::Shots& shots) {
 }
 
 }  // namespace
-}  // namespace tidewell::screens
+}  // namespace tidewell::render
 
 int main(int argc, char** argv) {
-  return tidewell::screens::probe::runRenderer(argc, argv, tidewell::screens::renderAll);
+  return tidewell::probe::runRenderer(argc, argv, tidewell::render::renderAll);
 }

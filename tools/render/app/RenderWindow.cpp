@@ -21,7 +21,7 @@ using namespace tidewell;
 using namespace tidewell::app;
 
 int main(int argc, char** argv) {
-  return screens::probe::runRenderer(argc, argv, [](screens::probe::Shots& shots) {
+  return probe::runRenderer(argc, argv, [](probe::Shots& shots) {
     QTemporaryDir fixture;
     QDir(fixture.path()).mkpath(QStringLiteral("home"));
     auto settings = models::SettingsStore::atFile(fixture.filePath(QStringLiteral("settings.ini")));
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     };
 
     AppBridge bridge;
-    screens::probe::FakeServices fakes;
+    probe::FakeServices fakes;
     ContentView::Context context;
     context.settings = settings;
     context.hasDevTools = true;
@@ -46,11 +46,11 @@ int main(int argc, char** argv) {
     for (const Section section : allSections) {
       view.setSection(section);
       const QString name = QStringLiteral("window-") + sectionTitle(section).toLower().replace(u' ', u'-');
-      shots.save(name, screens::probe::render(&view, {1120, 740}, 2));
+      shots.save(name, probe::render(&view, {1120, 740}, 2));
     }
 
     Sidebar missing(visibleSections(false), Section::home, false);
     shots.save(QStringLiteral("window-sidebar-access-missing"),
-               screens::probe::render(&missing, {kSidebarWidth, 740}, 2));
+               probe::render(&missing, {kSidebarWidth, 740}, 2));
   });
 }

@@ -26,7 +26,10 @@
 #include "testkit/probe/Stage.h"
 #include "testkit/scenes/AppsScene.h"
 
-namespace tidewell::screens {
+namespace tidewell::render {
+
+// A renderer shows the screens: their names read as they do there.
+using namespace screens;
 namespace {
 
 using engine::InstalledApp;
@@ -167,7 +170,7 @@ void sortOrders(probe::Shots& shots) {
   hovered.scanned();
   probe::Stage stage(hovered.view(), accent(), probe::kDetailPaneSize);
   stage.image(1);
-  const auto cards = probe::find<AppGrid>(&stage, "appGrid")->cards();
+  const auto cards = probe::find<screens::AppGrid>(&stage, "appGrid")->cards();
   cards[0]->trashButton()->setHovering(true);
   cards[0]->setHovering(true);
   cards[1]->setHovering(true);
@@ -180,7 +183,7 @@ void sortMenu(probe::Shots& shots) {
   scene.scanned();
   probe::Stage stage(scene.view(), accent(), probe::kDetailPaneSize);
   stage.image(1);
-  auto* menu = probe::find<AppsSortMenu>(&stage, "sortMenu");
+  auto* menu = probe::find<screens::AppsSortMenu>(&stage, "sortMenu");
   probe::click(menu);
   shots.save("apps-sort-menu", probe::render(menu->menu(), menu->menu()->sizeHint(), 2));
   menu->menu()->hide();
@@ -208,7 +211,7 @@ void planAndSheet(probe::Shots& shots) {
     stage.show();
     scene.model->prepareUninstall(scene.named(app));
     scene.runToEnd();
-    UninstallSheet* sheet = view->sheets()->sheet();
+    screens::UninstallSheet* sheet = view->sheets()->sheet();
     if (!sheet) continue;
     shots.save(name, probe::render(sheet, sheet->size(), 2));
     sheet->reject();
@@ -232,13 +235,13 @@ void results(probe::Shots& shots) {
 }
 
 }  // namespace
-}  // namespace tidewell::screens
+}  // namespace tidewell::render
 
 int main(int argc, char** argv) {
   // Ages and day counts read the same wherever this runs.
   setenv("TZ", "UTC0", 1);
-  using namespace tidewell::screens;
-  return tidewell::screens::probe::runRenderer(argc, argv, [](probe::Shots& shots) {
+  using namespace tidewell::render;
+  return tidewell::probe::runRenderer(argc, argv, [](tidewell::probe::Shots& shots) {
     idle(shots);
     scanning(shots);
     sortOrders(shots);

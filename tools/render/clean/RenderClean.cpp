@@ -21,33 +21,31 @@ using screens::makeReviewPage;
 using screens::makeScanPage;
 using testing::CleanStage;
 
-void takeScan(screens::probe::Shots& shots, const QString& name, CleanStage& stage) {
+void takeScan(probe::Shots& shots, const QString& name, CleanStage& stage) {
   shots.take(name, makeScanPage(stage.model, stage.settings), design::SectionPalette::clean(),
-             screens::probe::kDetailPaneSize);
+             probe::kDetailPaneSize);
 }
 
-void takeReview(screens::probe::Shots& shots, const QString& name, CleanStage& stage,
+void takeReview(probe::Shots& shots, const QString& name, CleanStage& stage,
                 std::optional<engine::CleanupCategory> view = std::nullopt) {
-  screens::probe::Stage pane(makeReviewPage(stage.model, stage.volume), design::SectionPalette::clean(),
-                             screens::probe::kDetailPaneSize);
+  probe::Stage pane(makeReviewPage(stage.model, stage.volume), design::SectionPalette::clean(),
+                    probe::kDetailPaneSize);
   if (view) {
     // Chosen in the rail, by a click on its row.
-    screens::probe::render(&pane);
-    screens::probe::click(
-        screens::probe::find(&pane, QStringLiteral("categoryRow"), screens::categoryTitle(*view)));
+    probe::render(&pane);
+    probe::click(probe::find(&pane, QStringLiteral("categoryRow"), screens::categoryTitle(*view)));
   }
   shots.take(name, pane);
 }
 
-void takeCleaned(screens::probe::Shots& shots, const QString& name, CleanStage& stage) {
-  shots.take(name, makeCleanedPage(stage.model), design::SectionPalette::clean(),
-             screens::probe::kDetailPaneSize);
+void takeCleaned(probe::Shots& shots, const QString& name, CleanStage& stage) {
+  shots.take(name, makeCleanedPage(stage.model), design::SectionPalette::clean(), probe::kDetailPaneSize);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  return screens::probe::runRenderer(argc, argv, [](screens::probe::Shots& shots) {
+  return probe::runRenderer(argc, argv, [](probe::Shots& shots) {
     {
       CleanStage first;
       takeScan(shots, "clean-idle-first", first);

@@ -17,7 +17,10 @@
 #include "testkit/probe/Renderer.h"
 #include "testkit/probe/Stage.h"
 
-namespace tidewell::screens {
+namespace tidewell::render {
+
+// A renderer shows the screens: their names read as they do there.
+using namespace screens;
 namespace {
 
 using engine::BigItem;
@@ -145,7 +148,7 @@ void renderAll(probe::Shots& shots) {
     scene.stage.image(1);
     shots.take("deepscan-personal", scene.stage);
     probe::click(scene.card("Documents/Projects/archive-2019", "trashButton"));
-    if (TrashQuestion* question = scene.view->trashQuestion()) {
+    if (screens::TrashQuestion* question = scene.view->trashQuestion()) {
       shots.save("deepscan-confirm", scene.stage.imageWithDialog(question));
       probe::click(probe::find(question, "alertConfirm"));
     }
@@ -171,8 +174,8 @@ void renderAll(probe::Shots& shots) {
 }
 
 }  // namespace
-}  // namespace tidewell::screens
+}  // namespace tidewell::render
 
 int main(int argc, char** argv) {
-  return tidewell::screens::probe::runRenderer(argc, argv, tidewell::screens::renderAll);
+  return tidewell::probe::runRenderer(argc, argv, tidewell::render::renderAll);
 }

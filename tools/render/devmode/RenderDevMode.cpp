@@ -19,7 +19,10 @@
 #include "testkit/probe/Probe.h"
 #include "testkit/probe/Renderer.h"
 
-namespace tidewell::screens {
+namespace tidewell::render {
+
+// A renderer shows the screens: their names read as they do there.
+using namespace screens;
 namespace {
 
 using engine::CleanupTarget;
@@ -153,8 +156,6 @@ void render(probe::Shots& shots) {
 }
 
 }  // namespace
-}  // namespace tidewell::screens
+}  // namespace tidewell::render
 
-int main(int argc, char** argv) {
-  return tidewell::screens::probe::runRenderer(argc, argv, tidewell::screens::render);
-}
+int main(int argc, char** argv) { return tidewell::probe::runRenderer(argc, argv, tidewell::render::render); }

@@ -14,7 +14,10 @@
 #include "testkit/probe/Renderer.h"
 #include "testkit/scenes/ScanRig.h"
 
-namespace tidewell::screens {
+namespace tidewell::render {
+
+// A renderer shows the screens: their names read as they do there.
+using namespace screens;
 namespace {
 
 using Phase = models::SmartScanController::Phase;
@@ -69,11 +72,11 @@ void measureDisk(probe::ScanRig& rig, int64_t freeBytes, int64_t totalBytes) {
 }
 
 }  // namespace
-}  // namespace tidewell::screens
+}  // namespace tidewell::render
 
 int main(int argc, char** argv) {
   using namespace tidewell;
-  using namespace tidewell::screens;
+  using namespace tidewell::render;
   // The reminder's date in one zone, wherever the renderer runs.
   setenv("TZ", "UTC0", 1);
   tzset();

@@ -45,7 +45,10 @@
 #include "testkit/probe/Renderer.h"
 #include "testkit/probe/Stage.h"
 
-namespace tidewell::screens {
+namespace tidewell::render {
+
+// A renderer shows the screens: their names read as they do there.
+using namespace screens;
 namespace {
 
 using namespace design::literals;
@@ -153,7 +156,7 @@ BannerLook appsLook(bool succeeded) {
 QWidget* bannersPage() {
   auto* moved = new ResultBanner(appsLook(true));
   moved->setText(QStringLiteral("Moved Notes Helper to the Trash"),
-                 QStringLiteral("4 items · ") + bytesText(1'530'000'000) +
+                 QStringLiteral("4 items · ") + screens::bytesText(1'530'000'000) +
                      QStringLiteral(". Empty the Trash to lock it in."));
   auto* failed = new ResultBanner(appsLook(false));
   QStringList left;
@@ -161,25 +164,25 @@ QWidget* bannersPage() {
   failed->setText(QStringLiteral("Notes Helper: some items couldn't be moved"),
                   QStringLiteral("Couldn't move: ") + left.join(QStringLiteral(", ")));
 
-  BannerLook deep;
+  screens::BannerLook deep;
   deep.card = {16, 14, DeepScanLook::safeGreen(), false, false};
   deep.symbol = "checkmark.circle.fill"_symbol;
   deep.symbolColour = DeepScanLook::safeGreen();
-  deep.message = textLook(12).lines(2);
+  deep.message = screens::textLook(12).lines(2);
   auto* trashed = new ResultBanner(deep);
   trashed->setText(
       std::nullopt,
       QStringLiteral("Moved Xcode_15.dmg to the Trash • 3.1 GB. Empty the Trash to lock it in."));
 
-  BannerLook info;
+  screens::BannerLook info;
   info.card = {14, 12, std::nullopt, false, false};
-  info.message = textLook(12, FontWeight::Regular, design::Color::white(0.9));
+  info.message = screens::textLook(12, FontWeight::Regular, design::Color::white(0.9));
   auto* asked = new ResultBanner(info);
   asked->setText(std::nullopt, QStringLiteral("Asked Safari to quit. Its memory frees as it closes."));
 
-  BannerLook advisor = info;
+  screens::BannerLook advisor = info;
   advisor.card = {16, 14, std::nullopt, false, false};
-  advisor.message = textLook(12).lines(0);
+  advisor.message = screens::textLook(12).lines(0);
   auto* deleted = new ResultBanner(advisor);
   deleted->setText(std::nullopt,
                    QStringLiteral("Deleted iOS 17.5. If the space doesn't show up, a restart releases it. "
@@ -198,7 +201,7 @@ QWidget* bannersPage() {
 }
 
 QWidget* controlsPage() {
-  const QColor cleanCheck = cleanCheckColour();
+  const QColor cleanCheck = screens::cleanCheckColour();
   const QColor devCheck = DevModeLook::checkColour();
   auto boxes = [&](const QColor& check) {
     auto box = [&](SelectionMark mark) {
@@ -389,13 +392,14 @@ void waitForIcons(QWidget* root) {
   while (clock.elapsed() < 5000) {
     probe::render(root);
     bool all = true;
-    for (AppIconView* view : root->findChildren<AppIconView*>()) all = all && view->hasIcon();
+    for (screens::AppIconView* view : root->findChildren<screens::AppIconView*>())
+      all = all && view->hasIcon();
     if (all) return;
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   }
 }
 
-QWidget* iconsPage(const QString& folder, const std::shared_ptr<AppIconProvider>& icons) {
+QWidget* iconsPage(const QString& folder, const std::shared_ptr<screens::AppIconProvider>& icons) {
   auto tile = [&](const QString& path, const QString& what) {
     auto* view = new AppIconView(path, icons);
     view->setFixedSize(44, 44);
@@ -429,7 +433,7 @@ void writeFixtureApps(const QString& folder) {
         "<key>CFBundleIconFile</key><string>AppIcon</string></dict></plist>");
   plist.close();
   // Our own generic tile, tinted, stands in for a real application's art.
-  QImage art = genericAppIcon(256);
+  QImage art = screens::genericAppIcon(256);
   {
     QPainter p(&art);
     p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
@@ -449,11 +453,11 @@ void writeFixtureApps(const QString& folder) {
 }
 
 }  // namespace
-}  // namespace tidewell::screens
+}  // namespace tidewell::render
 
 int main(int argc, char** argv) {
   using namespace tidewell;
-  using namespace tidewell::screens;
+  using namespace tidewell::render;
   return probe::runRenderer(argc, argv, [](probe::Shots& shots) {
     const QMargins pad(28, 28, 28, 28);
     shots.take("kit-texts", textsPage(), design::SectionPalette::apps(), {620, 640}, pad);
@@ -465,7 +469,7 @@ int main(int argc, char** argv) {
     for (const char* path :
          {"/Applications/Media Encoder.app", "/Applications/Old Game.app", "/Applications/Editor.app",
           "/Applications/Tiny.app", "/Applications/Negative.app"})
-      fakes.icons->deliver(QString::fromLatin1(path), genericAppIcon(AppIconProvider::kIconPixels));
+      fakes.icons->deliver(QString::fromLatin1(path), screens::genericAppIcon(AppIconProvider::kIconPixels));
     shots.take("kit-grid-wide", gridPage(fakes.icons), design::SectionPalette::apps(),
                probe::kDetailPaneSize);
     shots.take("kit-grid-narrow", gridPage(fakes.icons), design::SectionPalette::apps(), {520, 740});
@@ -473,7 +477,7 @@ int main(int argc, char** argv) {
 
     QTemporaryDir fixtures;
     writeFixtureApps(fixtures.path());
-    auto desktopIcons = std::make_shared<DesktopAppIconProvider>();
+    auto desktopIcons = std::make_shared<screens::DesktopAppIconProvider>();
     {
       probe::Stage stage(iconsPage(fixtures.path(), desktopIcons), design::SectionPalette::apps(), {760, 150},
                          pad);

@@ -8,7 +8,10 @@
 #include "testkit/probe/Stage.h"
 #include "testkit/scenes/PerformanceScene.h"
 
-namespace tidewell::screens {
+namespace tidewell::render {
+
+// A renderer shows the screens: their names read as they do there.
+using namespace screens;
 namespace {
 
 using std::chrono::system_clock;
@@ -75,7 +78,7 @@ void renderAll(probe::Shots& shots) {
     shots.take("performance-memory-hover", stage);
     probe::hover(probe::find(&stage, "appMemoryRow", "3011"), false);
 
-    auto* picker = probe::find<SegmentedControl>(&stage, "panelPicker");
+    auto* picker = probe::find<screens::SegmentedControl>(&stage, "panelPicker");
     probe::click(picker, picker->segmentRect(1).center());
     shots.take("performance-startup", stage);
   }
@@ -109,8 +112,8 @@ void renderAll(probe::Shots& shots) {
 }
 
 }  // namespace
-}  // namespace tidewell::screens
+}  // namespace tidewell::render
 
 int main(int argc, char** argv) {
-  return tidewell::screens::probe::runRenderer(argc, argv, tidewell::screens::renderAll);
+  return tidewell::probe::runRenderer(argc, argv, tidewell::render::renderAll);
 }
