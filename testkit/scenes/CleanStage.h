@@ -20,7 +20,7 @@
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedCleanupEngine.h"
 
-namespace tidewell::testing {
+namespace tidewell::probe {
 
 // Motion on for one test; still motion (what the screen probe sets) comes
 // back after it.
@@ -31,7 +31,7 @@ struct MotionOn {
   MotionOn& operator=(const MotionOn&) = delete;
 };
 
-struct CleanStage : ModelHarness {
+struct CleanStage : testing::ModelHarness {
   // The rows found, with their sizes, largest first once measured.
   struct Found {
     std::string id;
@@ -62,7 +62,7 @@ struct CleanStage : ModelHarness {
     engine->freeSpace = {freeBefore, freeBefore, freeBefore, freeAfter};
     model = std::make_shared<models::CleanupViewModel>(
         models::ModelServices{executor, settings},
-        std::const_pointer_cast<const ScriptedCleanupEngine>(engine));
+        std::const_pointer_cast<const testing::ScriptedCleanupEngine>(engine));
     volumeFree = std::make_shared<int64_t>(freeBefore);
     volume = std::make_shared<models::VolumeModel>(
         [free = volumeFree]() -> std::optional<platform::VolumeCapacity> {
@@ -95,15 +95,15 @@ struct CleanStage : ModelHarness {
   // Starts a scan and lets it list its rows; nothing is measured yet.
   void startScan() {
     model->scan();
-    settle();
+    testing::settle();
     executor->runJob(0);  // the listing
-    settle();
+    testing::settle();
   }
   // Finishes measurements, oldest first, until `finished` of them are done.
   void measure(std::size_t finished) {
     for (std::size_t i = 0; i < finished && executor->pending() > 0; ++i) {
       executor->runJob(0);
-      settle();
+      testing::settle();
     }
   }
   void runToEnd() { testing::runToEnd(*executor); }
@@ -115,7 +115,7 @@ struct CleanStage : ModelHarness {
   // Starts cleaning the selection and finishes `items` of them.
   void startClean(std::size_t items = 0) {
     model->clean();
-    settle();
+    testing::settle();
     measure(items);
   }
   void clean() {
@@ -124,4 +124,4 @@ struct CleanStage : ModelHarness {
   }
 };
 
-}  // namespace tidewell::testing
+}  // namespace tidewell::probe

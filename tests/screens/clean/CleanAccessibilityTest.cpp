@@ -20,7 +20,7 @@
 namespace tidewell::screens {
 namespace {
 
-using testing::CleanStage;
+using probe::CleanStage;
 
 QWidget* scanPage(CleanStage& s) { return makeScanPage(s.model, s.settings); }
 QWidget* review(CleanStage& s) { return makeReviewPage(s.model, s.volume); }

@@ -23,8 +23,8 @@
 namespace tidewell::screens {
 namespace {
 
+using probe::CleanStage;
 using testing::AccessibleEventLog;
-using testing::CleanStage;
 using testing::HeardEvent;
 
 constexpr double kStep = 0.25;  // seconds between two finished items

@@ -13,7 +13,7 @@ namespace tidewell::screens {
 namespace {
 
 using Phase = models::CleanupViewModel::Phase;
-using testing::CleanStage;
+using probe::CleanStage;
 
 TEST(CleanView, EveryPhaseShowsItsPage) {
   const std::pair<Phase, CleanPage> table[] = {

@@ -20,7 +20,7 @@ namespace tidewell::screens {
 namespace {
 
 using models::CleanupViewModel;
-using testing::CleanStage;
+using probe::CleanStage;
 
 const char* kAdvice =
     ". macOS may need Full Disk Access for these. Grant it in System Settings ▸ Privacy & Security.";
@@ -127,7 +127,7 @@ TEST(CleanedPage, TheResultRingSweepsFromEmptyOnEveryAppearance) {
   ResultPage page;
   page.clean.clean();
   probe::prepare();
-  testing::MotionOn motion;
+  probe::MotionOn motion;
   page.open();
   auto* panel = probe::find<ResultPanel>(page.stage, QStringLiteral("resultPanel"));
   ASSERT_TRUE(panel);
@@ -170,7 +170,7 @@ TEST(CleanedPage, TheResultAtRestAsksForNoDrawing) {
     if (c.failures) page.clean.engine->results["chrome-cache"] = {1'210'000'000, "Google Chrome cache"};
     page.clean.clean();
     probe::prepare();
-    std::optional<testing::MotionOn> motion;
+    std::optional<probe::MotionOn> motion;
     if (c.motion) motion.emplace();
     page.open();
     auto* count = probe::find<design::CountUpBytes>(page.stage, QStringLiteral("reclaimedCount"));

@@ -20,7 +20,7 @@ namespace {
 
 using engine::CleanupCategory;
 using models::CleanupViewModel;
-using testing::CleanStage;
+using probe::CleanStage;
 
 const QString kDeveloper = QStringLiteral("Developer Caches");
 const QString kApps = QStringLiteral("App Caches");
@@ -173,7 +173,7 @@ TEST(ReviewPage, AChipFlipsItsItemAndTheFreeLineGrowsByItsSize) {
 
 TEST(ReviewPage, AChipEasesIntoItsNewSelectionOverAFewFrames) {
   ReviewScreen page;
-  testing::MotionOn motion;
+  probe::MotionOn motion;
   ItemChip* chip = page.chip("xcode-archives");
   EXPECT_DOUBLE_EQ(chip->selectionAmount(), 0);
   probe::click(chip);

@@ -13,7 +13,7 @@ namespace tidewell::screens {
 namespace {
 
 using models::CleanupViewModel;
-using testing::CleanStage;
+using probe::CleanStage;
 
 struct ScanScreen {
   CleanStage clean;

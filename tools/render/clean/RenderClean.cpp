@@ -16,10 +16,10 @@
 namespace {
 
 using namespace tidewell;
+using probe::CleanStage;
 using screens::makeCleanedPage;
 using screens::makeReviewPage;
 using screens::makeScanPage;
-using testing::CleanStage;
 
 void takeScan(probe::Shots& shots, const QString& name, CleanStage& stage) {
   shots.take(name, makeScanPage(stage.model, stage.settings), design::SectionPalette::clean(),
