@@ -2,6 +2,16 @@
 
 namespace tidewell::testing {
 
+engine::BigItem scriptedBigItem(const std::string& path, int64_t size, engine::BigItem::Kind kind) {
+  engine::BigItem made;
+  made.id = made.url = "/fixture/home/" + path;
+  made.name = path.substr(path.rfind('/') + 1);
+  made.location = "~/" + path.substr(0, path.rfind('/'));
+  made.sizeBytes = size;
+  made.kind = kind;
+  return made;
+}
+
 void ScriptedDeepScanEngine::holdScanAt(double fraction) {
   holdAt_ = fraction;
   gate_ = std::make_shared<ScanGate>();

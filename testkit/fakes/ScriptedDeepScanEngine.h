@@ -12,6 +12,7 @@
 // (ScanRig::holdDeepScanAt).
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <set>
@@ -22,6 +23,10 @@
 #include "testkit/fakes/ScanGate.h"
 
 namespace tidewell::testing {
+
+// A big item as the scripted engine lists it: path is relative to the
+// fixture home it names, "/fixture/home".
+engine::BigItem scriptedBigItem(const std::string& path, int64_t size, engine::BigItem::Kind kind);
 
 class ScriptedDeepScanEngine final : public models::DeepScanEngine {
  public:

@@ -28,6 +28,7 @@
 namespace tidewell::app {
 namespace {
 using testing::WindowFixture;
+using tidewell::testing::scriptedBigItem;
 
 class WindowFocus : public WindowFixture {
  protected:
@@ -178,22 +179,12 @@ TEST_F(WindowFocus, TheRingOnTheLogoAndInAboutTakesTheColourOfTheSectionShown) {
   }
 }
 
-engine::BigItem bigItem(const std::string& path, int64_t size, engine::BigItem::Kind kind) {
-  engine::BigItem made;
-  made.id = made.url = "/fixture/home/" + path;
-  made.name = path.substr(path.rfind('/') + 1);
-  made.location = "~/" + path.substr(0, path.rfind('/'));
-  made.sizeBytes = size;
-  made.kind = kind;
-  return made;
-}
-
 TEST_F(WindowFocus, TheOnlyInstallerLeavingTheListHandsTheFocusToTheCardNowInItsPlace) {
   using Kind = engine::BigItem::Kind;
   auto engine = std::make_shared<tidewell::testing::ScriptedDeepScanEngine>();
-  engine->installerItems = {bigItem("Downloads/Setup.dmg", 600'000'000, Kind::installer)};
-  engine->big = {bigItem("Movies/Film.mov", 9'000'000'000, Kind::personal),
-                 bigItem("Documents/Notes", 500'000'000, Kind::personal)};
+  engine->installerItems = {scriptedBigItem("Downloads/Setup.dmg", 600'000'000, Kind::installer)};
+  engine->big = {scriptedBigItem("Movies/Film.mov", 9'000'000'000, Kind::personal),
+                 scriptedBigItem("Documents/Notes", 500'000'000, Kind::personal)};
   ContentView::Context context;
   context.settings = harness.settings;
   context.services = fakes.services();

@@ -3,7 +3,6 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include <future>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/walk/TreeWalker.h"
+#include "testkit/support/ContainedRun.h"
 #include "testkit/support/FixtureHome.h"
 #include "tests/engine/walk/BindMount.h"
 
@@ -185,47 +186,34 @@ TEST(TreeWalkerSize, WaitsForDescriptorsInsteadOfSkippingFolders) {
   // and nothing else runs there while the descriptors are used up: the
   // sanitizers need descriptors of their own to check what they see, and
   // without them report faults that are not there.
-  struct Answer {
-    int64_t measured = -1;
-    size_t held = 0;
-    bool waited = false;
-  };
-  int report[2];
-  ASSERT_EQ(pipe(report), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    close(report[0]);
-    Answer answer;
-    {
-      WorkPool pool(4);
-      TreeWalker::setDescriptorWaitObserver(giveDescriptorsBack);
-      heldDescriptors.reserve(256);
-      rlimit low{};
-      if (getrlimit(RLIMIT_NOFILE, &low) == 0) {
-        low.rlim_cur = std::min<rlim_t>(low.rlim_cur, 256);
-        if (setrlimit(RLIMIT_NOFILE, &low) == 0) {
-          for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) heldDescriptors.push_back(fd);
-          answer.held = heldDescriptors.size();
-          answer.measured = TreeWalker::allocatedSize(fx.path("tree"), pool);
-          answer.waited = walkWaited;
+  const ContainedRun run = runContained(
+      [&] {
+        int64_t measured = -1;
+        size_t held = 0;
+        WorkPool pool(4);
+        TreeWalker::setDescriptorWaitObserver(giveDescriptorsBack);
+        heldDescriptors.reserve(256);
+        rlimit low{};
+        if (getrlimit(RLIMIT_NOFILE, &low) == 0) {
+          low.rlim_cur = std::min<rlim_t>(low.rlim_cur, 256);
+          if (setrlimit(RLIMIT_NOFILE, &low) == 0) {
+            for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) heldDescriptors.push_back(fd);
+            held = heldDescriptors.size();
+            measured = TreeWalker::allocatedSize(fx.path("tree"), pool);
+          }
         }
-      }
-    }
-    (void)!write(report[1], &answer, sizeof answer);
-    _exit(0);
-  }
-  close(report[1]);
-  Answer answer;
-  const ssize_t got = read(report[0], &answer, sizeof answer);
-  close(report[0]);
-  int status = 1;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-  ASSERT_EQ(got, ssize_t(sizeof answer));
-  EXPECT_GT(answer.held, 0u) << "the child used up its descriptors";
-  EXPECT_TRUE(answer.waited);
-  EXPECT_EQ(answer.measured, expected);
+        return std::to_string(measured) + " " + std::to_string(held) + " " + (walkWaited ? "1" : "0");
+      },
+      std::chrono::seconds(60));
+  ASSERT_TRUE(run.ended) << "the starved walk did not end";
+  std::istringstream answer(run.text);
+  int64_t measured = -1;
+  size_t held = 0;
+  int waited = 0;
+  answer >> measured >> held >> waited;
+  EXPECT_GT(held, 0u) << "the child used up its descriptors";
+  EXPECT_TRUE(waited);
+  EXPECT_EQ(measured, expected);
 }
 
 TEST(TreeWalkerSize, DoesNotCrossMountPoints) {

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 
+#include "testkit/support/ContainedRun.h"
 #include "testkit/support/RootFixtures.h"
 #include "testkit/support/TestEnvironment.h"
 
@@ -62,27 +63,15 @@ TEST(FixtureHome, WhatACrashedRunLeftIsClearedAwayFirst) {
   // behind, with a mount, an immutable folder and a locked folder in it.
   FixtureHome outsider;
   outsider.add({file("keep.txt", 10)});
-  int report[2];
-  ASSERT_EQ(pipe(report), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    close(report[0]);
+  const ContainedRun run = runContained([&] {
     auto* fx = new FixtureHome({folder("mnt"), file("stuck/a", 10), file("locked/inner/b", 10)});
     auto* mount = new ScopedMount(ScopedMount::bind(outsider.home(), fx->path("mnt")));
     auto* stuck = new Undeletable(fx->path("stuck"));
     chmod(fx->path("locked").c_str(), 0);
-    const std::string line = fx->root() + "\n" + (mount->ok() ? "1" : "0") + (stuck->ok() ? "1" : "0");
-    (void)!write(report[1], line.data(), line.size());
-    _exit(0);
-  }
-  close(report[1]);
-  std::string said;
-  char buffer[4096];
-  for (ssize_t n; (n = read(report[0], buffer, sizeof buffer)) > 0;) said.append(buffer, size_t(n));
-  close(report[0]);
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
+    return fx->root() + "\n" + (mount->ok() ? "1" : "0") + (stuck->ok() ? "1" : "0");
+  });
+  ASSERT_TRUE(run.ended);
+  const std::string& said = run.text;
   const size_t newline = said.find('\n');
   ASSERT_NE(newline, std::string::npos) << said;
   const std::string stale = said.substr(0, newline);
@@ -123,22 +112,9 @@ TEST(FixtureHome, AnotherProcessesSweepLeavesWhatALiveProcessWillClearAwayItself
   // A child of this process dies and leaves its fixture behind; this
   // process clears it away, not a sweep that another one runs meanwhile.
   FixtureHome before;  // the folder of this process's fixtures exists
-  int report[2];
-  ASSERT_EQ(pipe(report), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    close(report[0]);
-    auto* fx = new FixtureHome({file("a", 10)});
-    (void)!write(report[1], fx->root().data(), fx->root().size());
-    _exit(0);
-  }
-  close(report[1]);
-  std::string stale;
-  char buffer[4096];
-  for (ssize_t n; (n = read(report[0], buffer, sizeof buffer)) > 0;) stale.append(buffer, size_t(n));
-  close(report[0]);
-  ASSERT_EQ(waitpid(child, nullptr, 0), child);
+  const ContainedRun run = runContained([] { return (new FixtureHome({file("a", 10)}))->root(); });
+  ASSERT_TRUE(run.ended);
+  const std::string& stale = run.text;
   ASSERT_TRUE(exists(stale + "/home/a"));
 
   inAnotherProcess([] { removeStaleFixturesNow(); });

@@ -29,16 +29,7 @@ namespace {
 using engine::BigItem;
 using Kind = BigItem::Kind;
 using Outcome = engine::BigItemScanner::TrashOutcome;
-
-BigItem item(const std::string& path, int64_t size, Kind kind) {
-  BigItem made;
-  made.id = made.url = "/fixture/home/" + path;
-  made.name = path.substr(path.rfind('/') + 1);
-  made.location = "~/" + path.substr(0, path.rfind('/'));
-  made.sizeBytes = size;
-  made.kind = kind;
-  return made;
-}
+using testing::scriptedBigItem;
 
 struct DeepScanViewFixture : ::testing::Test {
   testing::ModelHarness harness;
@@ -51,13 +42,14 @@ struct DeepScanViewFixture : ::testing::Test {
 
   void SetUp() override {
     probe::prepare();
-    engine->big = {item("Movies/Film.mov", 9'000'000'000, Kind::personal),
-                   item("Library/Application Support/Slack", 5'000'000'000, Kind::appData),
-                   item("Downloads/odd.bin", 3'000'000'000, Kind::other),
-                   item("Library/Caches/com.app", 2'000'000'000, Kind::cache),
-                   item("code/app/node_modules", 1'000'000'000, Kind::rebuildable),
-                   item("Documents/Notes", 500'000'000, Kind::personal)};
-    BigItem docker = item("Library/Containers/com.docker.docker/Docker.raw", 20'000'000'000, Kind::container);
+    engine->big = {scriptedBigItem("Movies/Film.mov", 9'000'000'000, Kind::personal),
+                   scriptedBigItem("Library/Application Support/Slack", 5'000'000'000, Kind::appData),
+                   scriptedBigItem("Downloads/odd.bin", 3'000'000'000, Kind::other),
+                   scriptedBigItem("Library/Caches/com.app", 2'000'000'000, Kind::cache),
+                   scriptedBigItem("code/app/node_modules", 1'000'000'000, Kind::rebuildable),
+                   scriptedBigItem("Documents/Notes", 500'000'000, Kind::personal)};
+    BigItem docker =
+        scriptedBigItem("Library/Containers/com.docker.docker/Docker.raw", 20'000'000'000, Kind::container);
     docker.reclaimCommand = "docker system prune -a";
     engine->containerItems = {docker};
     model = std::make_shared<models::DeepScanViewModel>(harness.services(), engine);
@@ -343,7 +335,7 @@ TEST_F(DeepScanViewFixture, BidiControlsInANameShowEscapedWhileTheTrashedPathSta
   // Shown raw, the override would make it read "eviltxt.mov".
   const std::string spoof = "evil\u202Evom.txt";
   const std::string path = "/fixture/home/Downloads/" + spoof;
-  engine->big.push_back(item("Downloads/" + spoof, 4'000'000'000, Kind::personal));
+  engine->big.push_back(scriptedBigItem("Downloads/" + spoof, 4'000'000'000, Kind::personal));
   engine->big.back().location = "~/Down\u2067loads";
   scanToEnd();
   open(RiskBucket::personal);
@@ -374,8 +366,8 @@ TEST_F(DeepScanViewFixture, NamesThatDifferOnlyInBytesThatAreNotUtf8ReadApartAnd
   // With those bytes replaced, both cards would read "b" U+FFFD ".bin".
   const std::string ff = "/fixture/home/Downloads/b\xff.bin";
   const std::string fe = "/fixture/home/Downloads/b\xfe.bin";
-  engine->big.push_back(item("Downloads/b\xff.bin", 4'000'000'000, Kind::other));
-  engine->big.push_back(item("Downloads/b\xfe.bin", 3'500'000'000, Kind::other));
+  engine->big.push_back(scriptedBigItem("Downloads/b\xff.bin", 4'000'000'000, Kind::other));
+  engine->big.push_back(scriptedBigItem("Downloads/b\xfe.bin", 3'500'000'000, Kind::other));
   engine->big.back().location = "~/D\xe9j\xe0";  // Latin-1, from an old archive
   scanToEnd();
   open(RiskBucket::other);
@@ -416,7 +408,7 @@ TEST_F(DeepScanViewFixture, AScanThatFindsNothingShowsTheEmptyStateAndNoColumn) 
 }
 
 TEST_F(DeepScanViewFixture, TrashingTheVeryLastItemShowsTheEmptyStateWithoutTheBanner) {
-  engine->big = {item("Downloads/odd.bin", 3'000'000'000, Kind::other)};
+  engine->big = {scriptedBigItem("Downloads/odd.bin", 3'000'000'000, Kind::other)};
   engine->containerItems.clear();
   scanToEnd();
   probe::click(cardButton(kOdd, "trashButton"));
