@@ -6,6 +6,7 @@
 #include <functional>
 #include <utility>
 
+#include "base/FileNameText.h"
 #include "models/ModelsLog.h"
 
 namespace tidewell::models {
@@ -79,7 +80,8 @@ QCoro::Task<> AdvisorViewModel::deleteRuntime(AdvisorService::SimRuntime runtime
       runAction(QString::fromStdString(runtime.id),
                 [runtime](const AdvisorEngine& e) { return e.deleteRuntime(runtime); });
   const bool deleted = bool(co_await deleting);
-  const QString name = QString::fromStdString(runtime.name);
+  // The name comes from another program: shown escaped, as the rows show it.
+  const QString name = QString::fromStdString(base::fileNameText(runtime.name));
   if (!deleted) {
     setLastMessage(QStringLiteral("Couldn't delete ") + name +
                    QStringLiteral(". Try Xcode ▸ Settings ▸ Components instead."));

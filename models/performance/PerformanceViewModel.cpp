@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/FileNameText.h"
+
 namespace tidewell::models {
 
 using engine::PerformanceService;
@@ -52,7 +54,8 @@ QCoro::Task<> PerformanceViewModel::quit(engine::RunningApp app) {
   if (answer == PerformanceEngine::QuitAnswer::notRunning) co_return;
 
   publish(this, busyPID_, std::optional<int32_t>(app.id), &PerformanceViewModel::busyPIDChanged);
-  const QString name = QString::fromStdString(app.name);
+  // The name comes from another program: shown escaped, as the rows show it.
+  const QString name = QString::fromStdString(base::fileNameText(app.name));
   if (answer == PerformanceEngine::QuitAnswer::asked) {
     setLastMessage(QStringLiteral("Asked ") + name +
                    QStringLiteral(" to quit. Its memory frees as it closes."));

@@ -33,46 +33,5 @@ TEST(FileNameText, ShowsEveryBidiControlEscapedAndKeepsEverythingElse) {
   }
 }
 
-TEST(FileNameText, ShowsEveryByteThatIsNotUtf8EscapedSoNamesStayApart) {
-  struct Case {
-    const char* what;
-    std::string bytes;
-    QString shown;
-  };
-  const Case cases[] = {
-      {"a byte no UTF-8 sequence starts with", "b\xff.bin", u"b\\xFF.bin"_qs},
-      {"its neighbour", "b\xfe.bin", u"b\\xFE.bin"_qs},
-      {"Latin-1 from an old archive", "caf\xe9.txt", u"caf\\xE9.txt"_qs},
-      {"a continuation byte on its own", "a\x80z", u"a\\x80z"_qs},
-      {"a sequence cut short by the end", "x\xe2\x82", u"x\\xE2\\x82"_qs},
-      {"a sequence cut short by a letter", "\xe2\x82z", u"\\xE2\\x82z"_qs},
-      {"a lead byte followed by a lead byte", "\xc3\xc3\xa9", u"\\xC3\u00E9"_qs},
-      {"an overlong slash",
-       "a\xc0\xaf"
-       "b",
-       u"a\\xC0\\xAFb"_qs},
-      {"an overlong three-byte form", "\xe0\x80\xaf", u"\\xE0\\x80\\xAF"_qs},
-      {"an overlong four-byte form", "\xf0\x8f\xbf\xbf", u"\\xF0\\x8F\\xBF\\xBF"_qs},
-      {"a surrogate", "\xed\xa0\x80.mov", u"\\xED\\xA0\\x80.mov"_qs},
-      {"past U+10FFFF", "\xf4\x90\x80\x80", u"\\xF4\\x90\\x80\\x80"_qs},
-      {"a lead byte that is never used", "\xf5\x80\x80\x80", u"\\xF5\\x80\\x80\\x80"_qs},
-      // Well-formed sequences at the edges of the ranges stay as they are.
-      {"two-, three- and four-byte letters", "caf\xc3\xa9 \xe6\x97\xa5 \xf0\x9f\x93\x81",
-       u"caf\u00E9 \u65E5 \U0001F4C1"_qs},
-      {"the last code points before and after the surrogates", "\xed\x9f\xbf\xee\x80\x80",
-       u"\uD7FF\uE000"_qs},
-      {"the highest code point", "\xf4\x8f\xbf\xbf", u"\U0010FFFF"_qs},
-      // A bidi control given as UTF-8 is escaped as a character, right
-      // beside a broken byte.
-      {"an override next to a broken byte", "\xe2\x80\xae\xff", u"\\u202E\\xFF"_qs},
-  };
-  for (const Case& c : cases) {
-    const QString shown = fileNameText(c.bytes);
-    EXPECT_EQ(shown, c.shown) << c.what;
-    EXPECT_FALSE(shown.contains(QChar::ReplacementCharacter)) << c.what;
-  }
-  EXPECT_NE(fileNameText(std::string("b\xff.bin")), fileNameText(std::string("b\xfe.bin")));
-}
-
 }  // namespace
 }  // namespace tidewell::design

@@ -250,6 +250,17 @@ TEST(AdvisorViewModel, TwoScansInOneTurnRunOneAndAScanClearsTheMessageOnly) {
   EXPECT_GE(changed, 4);                 // phase, message, findings, phase
 }
 
+TEST(AdvisorViewModel, ADeletionMessageShowsTheRuntimeNameEscaped) {
+  // The name is what the tool printed; a bidi override in it stays visible.
+  Scripted s;
+  s.scanWith({{runtime("a", "iOS\u202E 17", 5)}, 0, 0, 0});
+  auto del = s.model->deleteRuntime(s.model->findings().runtimes[0]);
+  runToEnd(*s.h.executor);
+  EXPECT_TRUE(finished(del));
+  EXPECT_EQ(s.model->lastMessage(),
+            QStringLiteral("Deleted iOS\\u202E 17. If the space doesn't show up, a restart releases it."));
+}
+
 TEST(AdvisorViewModel, OverlappingActionsHoldTheLatestIdAndBothClearIt) {
   Scripted s;
   s.scanWith({{runtime("a", "A", 5), runtime("b", "B", 3)}, 2, 1, 0});

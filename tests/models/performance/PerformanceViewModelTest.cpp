@@ -160,6 +160,18 @@ TEST(PerformanceViewModel, QuitSaysWhetherTheApplicationWasAskedAndRefreshesAfte
   }
 }
 
+TEST(PerformanceViewModel, AQuitMessageShowsTheNameAsTheRowsDoNeverRaw) {
+  // A process names itself: "evil" U+202E "vom" would read "evilmov"
+  // reversed, and bytes that are not UTF-8 would read as U+FFFD.
+  Scripted s;
+  s.engine->apps = {app(10, "evil\u202Evom\xff", 3 * GiB)};
+  s.scan();
+  auto task = s.model->quit(s.model->apps()[0]);
+  runToEnd(*s.h.executor);
+  EXPECT_EQ(s.model->lastMessage(),
+            QStringLiteral("Asked evil\\u202Evom\\xFF to quit. Its memory frees as it closes."));
+}
+
 TEST(PerformanceViewModel, TheRefreshWaitsForItsTimerWhichTheModelOwns) {
   Scripted s(PerformanceViewModel::defaultRefreshDelay);
   s.scan();
