@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/core/PrivateFolder.h"
+
 namespace tidewell::app {
 
 namespace {
@@ -19,10 +21,9 @@ QString describe(int error) { return QString::fromLocal8Bit(std::strerror(error)
 // contract promises. Where another user may write, they could plant the
 // socket's lock or a listener first.
 bool isPrivateRuntimeFolder(const QString& runtime, uid_t uid) {
-  if (!QDir::isAbsolutePath(runtime)) return false;
   struct stat status {};
-  if (::stat(QFile::encodeName(runtime).constData(), &status) != 0) return false;
-  return S_ISDIR(status.st_mode) && status.st_uid == uid && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+  return QDir::isAbsolutePath(runtime) && ::stat(QFile::encodeName(runtime).constData(), &status) == 0 &&
+         platform::isPrivateFolder(status, uid);
 }
 }  // namespace
 

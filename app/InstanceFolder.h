@@ -2,11 +2,12 @@
 // Where the per-user single-instance channel lives. With a runtime folder
 // ($XDG_RUNTIME_DIR, private to the user by contract) the socket sits in
 // it; one that is not the user's, or that the group or others may write
-// to, counts as none. Without one, a world-writable temporary folder would let another
-// user plant or listen on a predictable name first, so the socket goes in
-// a folder of the user's own, <temporary root>/tidewell-mac-<uid>/, made
-// with mode 0700 and used only while it is a real directory (not a link)
-// owned by the user with no group or other bits.
+// to, counts as none. Without one, a world-writable temporary folder would
+// let another user plant or listen on a predictable name first, so the
+// socket goes in a folder of the user's own, <temporary root>/
+// tidewell-mac-<uid>/, made with mode 0700 and used only while it is a
+// real directory (not a link) owned by the user with no group or other
+// bits.
 //
 // Any thread; locate() may create that one folder and touches nothing else.
 
