@@ -106,6 +106,8 @@ class ContentView : public QWidget {
  private:
   void startSmartScan();
   void prepareIntro();
+  // What makes the intro's player: the one given, else the bundled video's.
+  IntroRevealView::PlayerFactory introPlayerFactory() const;
   void aboutDismissed();
   void updateDetail();
   void updateInput();
