@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include "base/Paths.h"
 #include "engine/clean/TrashEmptier.h"
@@ -48,16 +49,18 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
   CleanupItem item;
   for (const std::string& written : target.paths) {
     const std::string path = base::standardize(base::expandTilde(written, ctx.home));
-    struct stat st {};
-    if (path.empty() || path[0] != '/' || lstat(path.c_str(), &st) != 0) continue;
+    if (path.empty() || path[0] != '/') continue;
+    // addPart looks at the part itself, so a part that is not there adds nothing.
     if (!target.isSweep) {
       addPart(item, path, ctx);
       continue;
     }
+    const std::vector<std::string> names = platform::directoryNames(path);
+    if (names.empty()) continue;
     std::set<std::string> excluded = CleanupTarget::coveredChildNames(path, ctx);
     const auto& skipped = CleanupTarget::sweepSkipNames();
     excluded.insert(skipped.begin(), skipped.end());
-    for (const std::string& name : platform::directoryNames(path)) {
+    for (const std::string& name : names) {
       if (!excluded.count(name)) addPart(item, base::joinPath(path, name), ctx);
     }
   }
