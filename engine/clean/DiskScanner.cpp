@@ -84,9 +84,6 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
   for (size_t i = 0; i < item.resolvedPaths.size(); ++i) {
     const std::string& path = item.resolvedPaths[i];
     const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
-    struct stat st {};
-    if (lstat(path.c_str(), &st) != 0 && platform::isNothingThere(errno))
-      continue;  // vanished: nothing freed, nothing failed
     SafeRemover::Cleared cleared;
     if (!part)
       cleared.reason = platform::FailureReason{Kind::notScanned};
@@ -94,7 +91,14 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
       cleared.reason = platform::FailureReason{Kind::mountPoint};
     else
       cleared.reason = PathSafety::physicalRefusal(path, ctx);
-    if (!cleared.reason) cleared = SafeRemover::clear(path, part->identity, refusalOf);
+    if (cleared.reason) {
+      // A part that vanished is no failure, refused or not. Asked only
+      // here: the remover tells a vanished part itself.
+      struct stat st {};
+      if (lstat(path.c_str(), &st) != 0 && platform::isNothingThere(errno)) continue;
+    } else {
+      cleared = SafeRemover::clear(path, part->identity, refusalOf);
+    }
     if (cleared.outcome == SafeRemover::Outcome::Refused ||
         cleared.outcome == SafeRemover::Outcome::Incomplete) {
       failed = true;
