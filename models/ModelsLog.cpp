@@ -8,4 +8,8 @@ QString reasonForLog(const platform::FailureReason& reason) {
   return QString::fromStdString(platform::reasonText(reason));
 }
 
+QString reasonForLog(const std::optional<platform::FailureReason>& reason) {
+  return reason ? reasonForLog(*reason) : QStringLiteral("no reason given");
+}
+
 }  // namespace tidewell::models

@@ -9,6 +9,7 @@
 
 #include <QLoggingCategory>
 #include <QString>
+#include <optional>
 
 #include "platform/core/FailureReason.h"
 
@@ -18,6 +19,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcModels)
 
 // A failure's reason as the log lines write it: each failure a model hears
 // of is logged as a warning with its reason, so a bug report can say why.
+// A failure whose record names none is still logged, as "no reason given".
 QString reasonForLog(const platform::FailureReason& reason);
+QString reasonForLog(const std::optional<platform::FailureReason>& reason);
 
 }  // namespace tidewell::models

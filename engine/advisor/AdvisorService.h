@@ -43,7 +43,7 @@ class AdvisorService {
   using DeviceNames = std::map<std::string, std::vector<std::string>>;
 
   // A tool and its arguments, for the bulk actions the Advisor model runs
-  // through run().
+  // through perform().
   struct Command {
     std::string executable;
     std::vector<std::string> arguments;

@@ -47,21 +47,13 @@ bool isDirectory(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// Whether anything, a dangling link included, is at path.
-bool existsNoFollow(const std::string& path, bool* isLink, FileIdentity* identity = nullptr) {
+// Whether anything, a dangling link included, is at path, and what.
+bool existsNoFollow(const std::string& path, bool& isLink, FileIdentity& identity) {
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) return false;
-  *isLink = S_ISLNK(st.st_mode);
-  if (identity) *identity = {st.st_dev, st.st_ino};
+  isLink = S_ISLNK(st.st_mode);
+  identity = {st.st_dev, st.st_ino};
   return true;
-}
-
-// A link frees nothing when trashed, so it is measured as itself, never
-// through to what it points at.
-int64_t sizeOf(const std::string& path) {
-  bool isLink = false;
-  if (!existsNoFollow(path, &isLink) || isLink) return 0;
-  return DiskScanner::allocatedSize(path);
 }
 
 // Names from an application's own information list are untrusted: these
@@ -225,9 +217,13 @@ std::optional<InstalledApp> AppScanner::makeApp(const std::string& path, const E
   app.id = identifier.empty() ? path : identifier;
   app.url = path;
   if (!identifier.empty()) app.bundleID = identifier;
-  app.sizeBytes = sizeOf(path);
   bool isLink = false;
-  if (FileIdentity found; existsNoFollow(path, &isLink, &found)) app.identity = found;
+  if (FileIdentity found; existsNoFollow(path, isLink, found)) {
+    app.identity = found;
+    // A link frees nothing when trashed, so it is measured as itself, never
+    // through to what it points at.
+    if (!isLink) app.sizeBytes = DiskScanner::allocatedSize(path);
+  }
   if (lastUsedDate) app.lastUsed = lastUsedDate(path);
   return app;
 }
@@ -290,7 +286,7 @@ std::vector<LeftoverFile> AppScanner::findLeftovers(const InstalledApp& app, con
     if (parentPath(path) != row.folder || !seen.insert(path).second) continue;
     bool isLink = false;
     FileIdentity found;
-    if (!existsNoFollow(path, &isLink, &found) || ctx.isMountPoint(path)) continue;
+    if (!existsNoFollow(path, isLink, found) || ctx.isMountPoint(path)) continue;
     int64_t size = isLink ? 0 : DiskScanner::allocatedSize(path);
     leftovers.push_back({LeftoverFile::makeIdentifier(), path, row.candidate.category, size, found});
   }

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include "base/Paths.h"
 #include "engine/clean/TrashEmptier.h"
@@ -48,16 +49,18 @@ std::optional<CleanupItem> DiskScanner::scan(const CleanupTarget& target,
   CleanupItem item;
   for (const std::string& written : target.paths) {
     const std::string path = base::standardize(base::expandTilde(written, ctx.home));
-    struct stat st {};
-    if (path.empty() || path[0] != '/' || lstat(path.c_str(), &st) != 0) continue;
+    if (path.empty() || path[0] != '/') continue;
+    // addPart looks at the part itself, so a part that is not there adds nothing.
     if (!target.isSweep) {
       addPart(item, path, ctx);
       continue;
     }
+    const std::vector<std::string> names = platform::directoryNames(path);
+    if (names.empty()) continue;
     std::set<std::string> excluded = CleanupTarget::coveredChildNames(path, ctx);
     const auto& skipped = CleanupTarget::sweepSkipNames();
     excluded.insert(skipped.begin(), skipped.end());
-    for (const std::string& name : platform::directoryNames(path)) {
+    for (const std::string& name : names) {
       if (!excluded.count(name)) addPart(item, base::joinPath(path, name), ctx);
     }
   }
@@ -81,9 +84,6 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
   for (size_t i = 0; i < item.resolvedPaths.size(); ++i) {
     const std::string& path = item.resolvedPaths[i];
     const MeasuredPart* part = i < item.measuredParts.size() ? &item.measuredParts[i] : nullptr;
-    struct stat st {};
-    if (lstat(path.c_str(), &st) != 0 && platform::isNothingThere(errno))
-      continue;  // vanished: nothing freed, nothing failed
     SafeRemover::Cleared cleared;
     if (!part)
       cleared.reason = platform::FailureReason{Kind::notScanned};
@@ -91,7 +91,14 @@ DiskScanner::CleanResult DiskScanner::clean(const CleanupItem& item, const platf
       cleared.reason = platform::FailureReason{Kind::mountPoint};
     else
       cleared.reason = PathSafety::physicalRefusal(path, ctx);
-    if (!cleared.reason) cleared = SafeRemover::clear(path, part->identity, refusalOf);
+    if (cleared.reason) {
+      // A part that vanished is no failure, refused or not. Asked only
+      // here: the remover tells a vanished part itself.
+      struct stat st {};
+      if (lstat(path.c_str(), &st) != 0 && platform::isNothingThere(errno)) continue;
+    } else {
+      cleared = SafeRemover::clear(path, part->identity, refusalOf);
+    }
     if (cleared.outcome == SafeRemover::Outcome::Refused ||
         cleared.outcome == SafeRemover::Outcome::Incomplete) {
       failed = true;

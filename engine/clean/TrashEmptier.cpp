@@ -290,9 +290,10 @@ Attempt TrashEmptier::removeItem(int folderFd, const std::string& folderPath, co
   };
   if (!S_ISDIR(st.st_mode))
     return unlinked(SafeRemover::unlinkCounting(folderFd, name.c_str(), st, releasedBytes));
-  // The remover refuses a folder mounted in the Trash: not the Trash's to remove.
+  // The remover refuses a folder mounted in the Trash: not the Trash's to
+  // remove. It works in the folder held, never looked up again by its path.
   const SafeRemover::Cleared cleared =
-      SafeRemover::clear(joinPath(folderPath, name), {st.st_dev, st.st_ino}, removeEverything);
+      SafeRemover::clearAt(folderFd, joinPath(folderPath, name), {st.st_dev, st.st_ino}, removeEverything);
   releasedBytes += cleared.releasedBytes;
   switch (cleared.outcome) {
     case SafeRemover::Outcome::Vanished:

@@ -9,10 +9,11 @@
 // only its "files" and "info" folders; the Trash and both folders private
 // to the user (platform::isPrivateFolder, the rule the Trash applies before
 // it moves anything in), the two folders real (not links, not mount
-// points) and still the folders measured; never a Trash that is "/", the home or an ancestor of
-// it, or that lies in, or holds, a credential path; a Trash inside the
-// home must also pass the deletion gate there. Nothing below "files" or
-// "info" is followed through a link or across a mount point.
+// points) and still the folders measured; never a Trash that is "/", the
+// home or an ancestor of it, or that lies in, or holds, a credential path;
+// a Trash inside the home must also pass the deletion gate there. Nothing
+// below "files" or "info" is followed through a link or across a mount
+// point.
 //
 // Stateless; callable from any thread, one clean at a time per Trash.
 
@@ -59,9 +60,9 @@ class TrashEmptier {
   // kFreshInfoSeconds stays). The item fails when the Trash no longer
   // passes its gate, is not the one measured, or anything in it could not
   // be removed (the reason names the first such cause); a Trash that
-  // vanished frees 0 and is not failed. freedBytes
-  // is what the emptying gave back, never what was measured: an item still
-  // linked from outside the Trash frees nothing.
+  // vanished frees 0 and is not failed. freedBytes is what the emptying
+  // gave back, never what was measured: an item still linked from outside
+  // the Trash frees nothing.
   static DiskScanner::CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx);
   static DiskScanner::CleanResult clean(const CleanupItem& item, const platform::EngineContext& ctx,
                                         const ItemRemover& removeItem);

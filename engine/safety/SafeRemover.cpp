@@ -272,33 +272,47 @@ bool SafeRemover::identify(const std::string& path, FileIdentity& out) {
   return true;
 }
 
+namespace {
+
+using Cleared = SafeRemover::Cleared;
+
+Cleared refusedFor(FailureReason why) { return {SafeRemover::Outcome::Refused, 0, why}; }
+
+// Cannot be looked at: vanished when nothing is there, else refused.
+Cleared unseen(Kind kind, int error) {
+  if (platform::isNothingThere(error)) return {SafeRemover::Outcome::Vanished, 0, std::nullopt};
+  return refusedFor({kind, error});
+}
+
+bool isPlainName(const std::string& name) { return !name.empty() && name != "." && name != ".."; }
+
+}  // namespace
+
 SafeRemover::Cleared SafeRemover::clear(const std::string& path, const FileIdentity& measured,
                                         const Gate& refusalOf, const BeforeOpening& beforeOpening) {
-  const auto refused = [](FailureReason why) { return Cleared{Outcome::Refused, 0, why}; };
-  const Cleared vanished{Outcome::Vanished, 0, std::nullopt};
-  // Cannot be looked at: vanished when nothing is there, else refused.
-  const auto unseen = [&](Kind kind, int error) {
-    return platform::isNothingThere(error) ? vanished : refused({kind, error});
-  };
-  const std::string name(base::lastComponent(path));
-  if (path.empty() || path[0] != '/' || name.empty() || name == "." || name == "..")
-    return refused({Kind::badPath});
+  if (path.empty() || path[0] != '/' || !isPlainName(std::string(base::lastComponent(path))))
+    return refusedFor({Kind::badPath});
   platform::FileDescriptor parent(
       open(std::string(base::parentPath(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!parent.ok()) return unseen(Kind::openFailed, errno);
+  return clearAt(parent.get(), path, measured, refusalOf, beforeOpening);
+}
 
+SafeRemover::Cleared SafeRemover::clearAt(int parentFd, const std::string& path, const FileIdentity& measured,
+                                          const Gate& refusalOf, const BeforeOpening& beforeOpening) {
+  const std::string name(base::lastComponent(path));
+  if (!isPlainName(name)) return refusedFor({Kind::badPath});
   struct stat st {};
-  if (fstatat(parent.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-    return unseen(Kind::lookFailed, errno);
-  if (S_ISLNK(st.st_mode)) return refused({Kind::link});
-  if (identityOf(st) != measured) return refused({Kind::notScanned});
+  if (fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return unseen(Kind::lookFailed, errno);
+  if (S_ISLNK(st.st_mode)) return refusedFor({Kind::link});
+  if (identityOf(st) != measured) return refusedFor({Kind::notScanned});
   // Emptying a mount point would empty another file system, or a folder
   // that lives elsewhere on this one.
-  if (platform::isMountPointAt(parent.get(), name.c_str())) return refused({Kind::mountPoint});
+  if (platform::isMountPointAt(parentFd, name.c_str())) return refusedFor({Kind::mountPoint});
 
   if (!S_ISDIR(st.st_mode)) {
     Cleared cleared;
-    if (unlinkCounting(parent.get(), name.c_str(), st, cleared.releasedBytes) == 0) {
+    if (unlinkCounting(parentFd, name.c_str(), st, cleared.releasedBytes) == 0) {
       cleared.outcome = Outcome::Removed;
     } else if (platform::isNothingThere(errno)) {
       cleared.outcome = Outcome::Vanished;
@@ -308,10 +322,11 @@ SafeRemover::Cleared SafeRemover::clear(const std::string& path, const FileIdent
     }
     return cleared;
   }
-  platform::FileDescriptor folder(openat(parent.get(), name.c_str(), kFolderFlags));
-  if (!folder.ok()) return refused({Kind::openFailed, errno});
+  platform::FileDescriptor folder(openat(parentFd, name.c_str(), kFolderFlags));
+  if (!folder.ok()) return refusedFor({Kind::openFailed, errno});
   struct stat opened {};
-  if (fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured) return refused({Kind::notScanned});
+  if (fstat(folder.get(), &opened) != 0 || identityOf(opened) != measured)
+    return refusedFor({Kind::notScanned});
   TreeEmptier emptier(path, refusalOf, beforeOpening);
   const bool complete = emptier.run(folder.get(), measured);
   if (complete) return {Outcome::Removed, emptier.released(), std::nullopt};

@@ -66,6 +66,11 @@ class SafeRemover {
   // else is unlinked.
   static Cleared clear(const std::string& path, const FileIdentity& measured, const Gate& refusalOf,
                        const BeforeOpening& beforeOpening = {});
+  // The same for the entry of the open folder parentFd (which stays the
+  // caller's) that path names, for a caller that holds the folder already:
+  // the folder is not looked up again by its path.
+  static Cleared clearAt(int parentFd, const std::string& path, const FileIdentity& measured,
+                         const Gate& refusalOf, const BeforeOpening& beforeOpening = {});
 
   // Unlinks the entry `name` (anything but a folder) of the open folder
   // dirFd, which fstatat without following a link showed as `seen` just

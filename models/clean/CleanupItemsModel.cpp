@@ -63,8 +63,7 @@ QCoro::Task<int64_t> CleanupItemsModel::cleanInOrder(std::vector<CleanupItem> ch
       qCWarning(lcModels).noquote() << QStringLiteral("%1: %2 not cleaned fully: %3")
                                            .arg(QLatin1String(section),
                                                 QString::fromStdString(*result.failedTitle),
-                                                result.reason ? reasonForLog(*result.reason)
-                                                              : QStringLiteral("no reason given"));
+                                                reasonForLog(result.reason));
       failures.push_back(*result.failedTitle);
     }
     publish(this, cleanProgress_, static_cast<double>(i + 1) / static_cast<double>(chosen.size()),

@@ -93,10 +93,10 @@ QCoro::Task<> DeepScanViewModel::trash(BigItem item) {
   const TrashOutcome outcome = co_await future;
   qCDebug(lcModels) << "deep scan: trash" << (outcome.success ? "moved" : "failed for") << outcome.freedBytes
                     << "bytes";
-  if (outcome.reason)
+  if (!outcome.success)
     qCWarning(lcModels).noquote() << QStringLiteral("deep scan: %1 not moved to the Trash: %2")
                                          .arg(QString::fromStdString(outcome.name),
-                                              reasonForLog(*outcome.reason));
+                                              reasonForLog(outcome.reason));
   if (outcome.success) {
     auto remaining = items_;
     std::erase_if(remaining, [&](const BigItem& each) { return each.id == item.id; });

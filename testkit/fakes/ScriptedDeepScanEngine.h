@@ -34,8 +34,8 @@ class ScriptedDeepScanEngine final : public models::DeepScanEngine {
   std::vector<std::string> managed;
   std::vector<double> reports;    // made by each big-item scan, in order
   std::set<std::string> refused;  // ids whose trashing fails
-  // What a refused trashing reports.
-  platform::FailureReason refusedReason{platform::FailureReason::Kind::notScanned};
+  // What a refused trashing reports; none, as an engine that says no reason.
+  std::optional<platform::FailureReason> refusedReason{platform::FailureReason::Kind::notScanned};
 
   mutable std::atomic<int> scans{0};
   mutable std::vector<std::string> trashed;      // ids, in order

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -210,6 +211,33 @@ TEST(TrashEmptier, AnItemThatCannotGoKeepsItsInfo) {
     EXPECT_LT(result.freedBytes, item->sizeBytes) << c.what;
     EXPECT_TRUE(t.sentinelIntact()) << c.what;
   }
+}
+
+// The folders are judged once, when opened; a folder item is emptied in
+// the files/ folder held then, so a files/ that becomes a link meanwhile
+// leads nowhere else.
+TEST(TrashEmptier, EmptiesAFolderItemInTheFolderItHolds) {
+  TrashFixture t;
+  t.fx.add({file("Projects/big/inner", 4000)});
+  t.trashPath(t.fx.path("Projects/big"));
+  t.fx.addOutside({file("victim/big/keep", 1000)});
+  const auto item = t.scan();
+  ASSERT_TRUE(item);
+
+  const std::string away = t.ctx.trashHome + "/files-away";
+  const auto result = TrashEmptier::clean(
+      *item, t.ctx, [&](int fd, const std::string& path, const std::string& name, int64_t& released) {
+        if (name == "big") {
+          EXPECT_EQ(std::rename(t.files().c_str(), away.c_str()), 0);
+          EXPECT_EQ(::symlink(t.fx.outside("victim").c_str(), t.files().c_str()), 0);
+        }
+        return TrashEmptier::removeItem(fd, path, name, released);
+      });
+  EXPECT_EQ(result, (DiskScanner::CleanResult{item->sizeBytes, std::nullopt}));
+  EXPECT_TRUE(namesIn(away).empty());
+  EXPECT_TRUE(namesIn(t.info()).empty());
+  EXPECT_EQ(readFile(t.fx.outside("victim/big/keep")).size(), 1000u);
+  EXPECT_TRUE(t.sentinelIntact());
 }
 
 TEST(TrashEmptier, ATrashClientStillListsWhatAnInterruptedEmptyLeft) {

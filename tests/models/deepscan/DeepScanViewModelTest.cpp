@@ -203,7 +203,7 @@ TEST_F(DeepScanFixture, TrashRemovesOnlyWhatWasMovedAndAlwaysReportsTheOutcome) 
   engine->big = {item("/h/Downloads/movie.mkv", 300), item("/h/Documents/film.mov", 200),
                  item("/h/Projects/vm", 100)};
   engine->refused = {"/h/Projects/vm"};
-  engine->refusedReason = {platform::FailureReason::Kind::mountPoint};
+  engine->refusedReason = platform::FailureReason{platform::FailureReason::Kind::mountPoint};
   scanToEnd();
   ASSERT_EQ(model->totalBytes(), 600);
 
@@ -232,6 +232,14 @@ TEST_F(DeepScanFixture, TrashRemovesOnlyWhatWasMovedAndAlwaysReportsTheOutcome) 
   EXPECT_EQ(model->lastResult(), (Outcome{"vm", 0, false, engine->refusedReason}));
   EXPECT_EQ(log.takeWarnings(),
             std::vector<std::string>{"deep scan: vm not moved to the Trash: a mount point"});
+  // A failure that names no reason is logged all the same.
+  engine->refusedReason = std::nullopt;
+  auto unexplained = model->trash(model->items()[0]);
+  runToEnd(*harness.executor);
+  EXPECT_TRUE(finished(unexplained));
+  EXPECT_EQ(model->lastResult(), (Outcome{"vm", 0, false}));
+  EXPECT_EQ(log.takeWarnings(),
+            std::vector<std::string>{"deep scan: vm not moved to the Trash: no reason given"});
   EXPECT_EQ(model->phase(), Phase::list);
   EXPECT_EQ(engine->trashed, (std::vector<std::string>{"/h/Documents/film.mov", "/h/Downloads/movie.mkv"}));
 
