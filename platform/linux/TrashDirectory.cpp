@@ -5,12 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <utility>
 
-#include <unicode/utf8.h>
-
+#include "base/FileNameText.h"
 #include "base/Uuid.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/PrivateFolder.h"
@@ -52,19 +50,6 @@ bool makeFolders(const std::string& path) {
   }
 }
 
-// True when text is well-formed UTF-8 (ICU's strict reading: no stray
-// continuation bytes, overlong forms, surrogates or values past U+10FFFF).
-bool isUtf8(std::string_view text) {
-  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-  const auto length = static_cast<int32_t>(text.size());
-  for (int32_t i = 0; i < length;) {
-    UChar32 c;
-    U8_NEXT(bytes, i, length, c);
-    if (c < 0) return false;
-  }
-  return true;
-}
-
 // The name an item gets in the Trash: its own, cut when it leaves no room
 // for the extension and counter (between characters when it is UTF-8,
 // else between bytes, since any byte may end a name), and a generated one
@@ -74,7 +59,7 @@ std::string baseName(std::string_view itemName) {
   std::string base(itemName);
   if (base.size() > kLongestBase) {
     size_t cut = kLongestBase;
-    if (isUtf8(itemName)) {
+    if (base::isUtf8(itemName)) {
       while (cut > 0 && (static_cast<unsigned char>(itemName[cut]) & 0xC0) == 0x80) --cut;
     }
     base.resize(cut);
