@@ -51,9 +51,8 @@ class TrashDirectory {
   // "..", then NAME.2, NAME.3 and so on while a name is taken in "info" or
   // "files"; so it is never empty, "." or "..". Empty, with errno saying
   // why, when itemName holds "/" or NUL (EINVAL), or no record could be
-  // written or named. beforeNaming is
-  // called once the draft is written, right before it is named; tests stop
-  // the process there.
+  // written or named. beforeNaming is called once the draft is written,
+  // right before it is named; tests stop the process there.
   std::string claim(std::string_view itemName, std::string_view infoText,
                     const std::function<void()>& beforeNaming = {}) const;
 
