@@ -6,36 +6,6 @@
 
 namespace tidewell::base {
 
-std::string byteCountText(int64_t bytes) {
-  if (bytes <= 0) return "Zero KB";
-  if (bytes == 1) return "1 byte";
-  if (bytes < 1000) return std::to_string(bytes) + " bytes";
-
-  static constexpr const char* kUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
-  static constexpr int kDecimals[] = {0, 1, 2, 2, 2, 2};
-  unsigned __int128 divisor = 1000;
-  for (int unit = 0; unit < 6; ++unit, divisor *= 1000) {
-    const int decimals = kDecimals[unit];
-    unsigned __int128 scale = 1;
-    for (int i = 0; i < decimals; ++i) scale *= 10;
-    // Exact half-up rounding in integers: no binary fraction can tip it.
-    const unsigned __int128 scaled = ((unsigned __int128)bytes * scale * 2 + divisor) / (divisor * 2);
-    if (scaled >= 1000 * scale && unit < 5) continue;
-
-    const auto whole = (unsigned long long)(scaled / scale);
-    auto fraction = (unsigned long long)(scaled % scale);
-    std::string text = std::to_string(whole);
-    if (fraction) {
-      std::string digits = std::to_string(fraction);
-      digits.insert(0, size_t(decimals) - digits.size(), '0');
-      while (!digits.empty() && digits.back() == '0') digits.pop_back();
-      text += "." + digits;
-    }
-    return text + " " + kUnits[unit];
-  }
-  return "Zero KB";  // unreachable: EB always fits
-}
-
 namespace {
 
 using u128 = unsigned __int128;
@@ -55,8 +25,8 @@ u128 unitScale(int unit) {
   return scale;
 }
 
-// The count written as scaled / scale of the unit, rounded half up as
-// byteCountText rounds it.
+// The count written as scaled / scale of the unit, rounded half up exactly
+// in integers: no binary fraction can tip it.
 u128 scaledCount(u128 bytes, int unit) {
   return (bytes * unitScale(unit) * 2 + unitDivisor(unit)) / (unitDivisor(unit) * 2);
 }
@@ -74,6 +44,31 @@ u128 firstCountInUnit(int unit) {
 }
 
 }  // namespace
+
+std::string byteCountText(int64_t bytes) {
+  if (bytes <= 0) return "Zero KB";
+  if (bytes == 1) return "1 byte";
+  if (bytes < 1000) return std::to_string(bytes) + " bytes";
+
+  static constexpr const char* kUnits[kUnitCount] = {"KB", "MB", "GB", "TB", "PB", "EB"};
+  for (int unit = 0; unit < kUnitCount; ++unit) {
+    const u128 scale = unitScale(unit);
+    const u128 scaled = scaledCount(u128(bytes), unit);
+    if (scaled >= 1000 * scale && unit + 1 < kUnitCount) continue;
+
+    const auto whole = (unsigned long long)(scaled / scale);
+    auto fraction = (unsigned long long)(scaled % scale);
+    std::string text = std::to_string(whole);
+    if (fraction) {
+      std::string digits = std::to_string(fraction);
+      digits.insert(0, size_t(kUnitDecimals[unit]) - digits.size(), '0');
+      while (!digits.empty() && digits.back() == '0') digits.pop_back();
+      text += "." + digits;
+    }
+    return text + " " + kUnits[unit];
+  }
+  return "Zero KB";  // unreachable: EB always fits
+}
 
 std::vector<int64_t> byteCountTextForms(int64_t low, int64_t high) {
   low = std::max<int64_t>(low, 0);

@@ -1,6 +1,9 @@
 #include "base/FileNameText.h"
 
+#include <unicode/utf8.h>
+
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 namespace tidewell::base {
@@ -14,41 +17,30 @@ void appendHex(std::string& shown, const char* prefix, unsigned value, int digit
 }
 
 // The length of the well-formed UTF-8 sequence at bytes[at] and its code
-// point; 0 when the byte there does not start one. The ranges of the second
-// byte rule out overlong forms, surrogates and values past U+10FFFF.
-size_t sequenceAt(const std::string& bytes, size_t at, char32_t& decoded) {
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const unsigned char lead = byte(at);
-  if (lead < 0x80) {
-    decoded = lead;
-    return 1;
-  }
-  size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;  // the second byte's range
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (at + length > bytes.size()) return 0;
-  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
-  for (size_t i = 2; i < length; ++i)
-    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
-  char32_t c = lead & (0xFF >> (length + 1));
-  for (size_t i = 1; i < length; ++i) c = (c << 6) | (byte(at + i) & 0x3F);
-  decoded = c;
-  return length;
+// point; 0 when the byte there does not start one. ICU's strict reading
+// rules out overlong forms, surrogates and values past U+10FFFF.
+size_t sequenceAt(std::string_view bytes, size_t at, char32_t& decoded) {
+  const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+  const auto length = static_cast<int64_t>(bytes.size());
+  auto next = static_cast<int64_t>(at);
+  UChar32 c;
+  U8_NEXT(data, next, length, c);
+  if (c < 0) return 0;
+  decoded = char32_t(c);
+  return size_t(next) - at;
 }
 
 }  // namespace
+
+bool isUtf8(std::string_view bytes) {
+  char32_t c = 0;
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t length = sequenceAt(bytes, at, c);
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
 
 bool isBidiControl(char32_t c) {
   return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F ||

@@ -15,11 +15,16 @@
 // own path and never reads this text back.
 
 #include <string>
+#include <string_view>
 
 namespace tidewell::base {
 
 // The shown text of a name as bytes, as well-formed UTF-8.
 std::string fileNameText(const std::string& bytes);
+
+// Whether every byte of bytes is part of a well-formed UTF-8 sequence, in
+// the reading above.
+bool isUtf8(std::string_view bytes);
 
 // Whether c reorders the text around it, and so is shown escaped.
 bool isBidiControl(char32_t c);

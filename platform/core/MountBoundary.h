@@ -38,9 +38,10 @@ struct MountPlace {
 std::optional<MountPlace> mountPlace(int dirFd, const char* name);
 
 // True when the entry `name` of the open folder dirFd (a link there is not
-// followed) is a mount point: MountPlace::startsMountBelow of the folder. Nothing there (ENOENT, ENOTDIR) is
-// none; an entry that cannot be inspected for any other reason counts as one, so that a gate refuses what it
-// cannot judge. Any thread.
+// followed) is a mount point: MountPlace::startsMountBelow of the folder.
+// Nothing there (ENOENT, ENOTDIR) is none; an entry that cannot be
+// inspected for any other reason counts as one, so that a gate refuses
+// what it cannot judge. Any thread.
 bool isMountPointAt(int dirFd, const char* name);
 
 // The same for an absolute path, judged in its parent folder where that

@@ -1,8 +1,9 @@
 #pragma once
 // The rule for a folder that only its user may change, such as the Trash
-// and its "files" and "info" folders: a folder owned by that user that
-// neither its group nor anyone else may write. Otherwise another user
-// could take away what is put there, or slip something in.
+// and its "files" and "info" folders, or the temporary folder cleaning
+// may empty: a folder owned by that user that neither its group nor anyone
+// else may write. Otherwise another user could take away what is put
+// there, or slip something in.
 
 #include <sys/stat.h>
 #include <sys/types.h>

@@ -1,8 +1,9 @@
 #pragma once
-// Reads a small text or property-list file whole, for the readers of /proc,
-// desktop entries, launch agents and application information lists. Only a
-// regular file is read; FIFOs, devices and folders are refused without
-// blocking. Callable from any thread.
+// Reads a small file whole, for the readers of /proc, desktop entries, the
+// desktop's settings and user folders, launch agents, application
+// information lists and icon pictures. Only a regular file is read; FIFOs,
+// devices and folders are refused without blocking. Callable from any
+// thread.
 
 #include <cstddef>
 #include <optional>

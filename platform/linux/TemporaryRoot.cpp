@@ -5,6 +5,7 @@
 #include "base/Paths.h"
 #include "platform/core/HomeFolder.h"
 #include "platform/core/PhysicalPath.h"
+#include "platform/core/PrivateFolder.h"
 
 namespace tidewell::platform {
 
@@ -27,8 +28,7 @@ std::optional<std::string> validatedTemporaryRoot(const char* tmpdir, const std:
   const std::string& root = *resolved;
 
   struct stat info {};
-  if (stat(root.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
-  if (info.st_uid != uid || (info.st_mode & (S_IWGRP | S_IWOTH))) return std::nullopt;
+  if (stat(root.c_str(), &info) != 0 || !isPrivateFolder(info, uid)) return std::nullopt;
 
   // Compare against the home folder as spelled and as it physically is.
   const std::string physicalHome = physicalPath(home).value_or(home);

@@ -2,14 +2,12 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <ctime>
 #include <optional>
 
 #include "base/Paths.h"
-#include "platform/core/FileDescriptor.h"
 #include "platform/core/MountBoundary.h"
 #include "platform/core/NothingThere.h"
 #include "platform/core/PhysicalPath.h"

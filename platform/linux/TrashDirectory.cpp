@@ -5,12 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <utility>
 
-#include <unicode/utf8.h>
-
+#include "base/FileNameText.h"
 #include "base/Uuid.h"
 #include "platform/core/FileDescriptor.h"
 #include "platform/core/PrivateFolder.h"
@@ -52,19 +50,6 @@ bool makeFolders(const std::string& path) {
   }
 }
 
-// True when text is well-formed UTF-8 (ICU's strict reading: no stray
-// continuation bytes, overlong forms, surrogates or values past U+10FFFF).
-bool isUtf8(std::string_view text) {
-  const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-  const auto length = static_cast<int32_t>(text.size());
-  for (int32_t i = 0; i < length;) {
-    UChar32 c;
-    U8_NEXT(bytes, i, length, c);
-    if (c < 0) return false;
-  }
-  return true;
-}
-
 // The name an item gets in the Trash: its own, cut when it leaves no room
 // for the extension and counter (between characters when it is UTF-8,
 // else between bytes, since any byte may end a name), and a generated one
@@ -74,13 +59,21 @@ std::string baseName(std::string_view itemName) {
   std::string base(itemName);
   if (base.size() > kLongestBase) {
     size_t cut = kLongestBase;
-    if (isUtf8(itemName)) {
+    if (base::isUtf8(itemName)) {
       while (cut > 0 && (static_cast<unsigned char>(itemName[cut]) & 0xC0) == 0x80) --cut;
     }
     base.resize(cut);
   }
   if (base.empty() || base == "." || base == "..") base = "item-" + base::randomUuid();
   return base;
+}
+
+using Kind = FailureReason::Kind;
+
+// No Trash, saying why to a caller that asked.
+std::optional<TrashDirectory> refused(FailureReason* why, Kind kind, int code = 0) {
+  if (why) *why = {kind, code};
+  return std::nullopt;
 }
 
 bool writeAll(int fd, std::string_view text) {
@@ -95,31 +88,8 @@ bool writeAll(int fd, std::string_view text) {
 
 }  // namespace
 
-TrashDirectory::TrashDirectory(std::string path, int filesFd, int infoFd)
-    : path_(std::move(path)), filesFd_(filesFd), infoFd_(infoFd) {}
-
-TrashDirectory::TrashDirectory(TrashDirectory&& other) noexcept
-    : path_(std::move(other.path_)),
-      filesFd_(std::exchange(other.filesFd_, -1)),
-      infoFd_(std::exchange(other.infoFd_, -1)) {}
-
-TrashDirectory& TrashDirectory::operator=(TrashDirectory&& other) noexcept {
-  if (this != &other) {
-    release();
-    path_ = std::move(other.path_);
-    filesFd_ = std::exchange(other.filesFd_, -1);
-    infoFd_ = std::exchange(other.infoFd_, -1);
-  }
-  return *this;
-}
-
-TrashDirectory::~TrashDirectory() { release(); }
-
-void TrashDirectory::release() {
-  if (filesFd_ >= 0) ::close(filesFd_);
-  if (infoFd_ >= 0) ::close(infoFd_);
-  filesFd_ = infoFd_ = -1;
-}
+TrashDirectory::TrashDirectory(std::string path, FileDescriptor files, FileDescriptor info)
+    : path_(std::move(path)), files_(std::move(files)), info_(std::move(info)) {}
 
 std::optional<TrashDirectory> TrashDirectory::openInside(int trashFd, std::string path) {
   FileDescriptor files(openOwnFolder(trashFd, "files"));
@@ -130,38 +100,30 @@ std::optional<TrashDirectory> TrashDirectory::openInside(int trashFd, std::strin
     errno = filesError;
     return std::nullopt;
   }
-  return TrashDirectory(std::move(path), files.release(), info.release());
+  return TrashDirectory(std::move(path), std::move(files), std::move(info));
 }
 
 std::optional<TrashDirectory> TrashDirectory::openHome(const std::string& path, uid_t uid,
                                                        FailureReason* why) {
-  const auto refuse = [why](FailureReason::Kind kind, int code = 0) -> std::optional<TrashDirectory> {
-    if (why) *why = {kind, code};
-    return std::nullopt;
-  };
-  if (path.empty() || path[0] != '/') return refuse(FailureReason::Kind::noTrash);
-  if (!makeFolders(path)) return refuse(FailureReason::Kind::noTrash, errno);
+  if (path.empty() || path[0] != '/') return refused(why, Kind::noTrash);
+  if (!makeFolders(path)) return refused(why, Kind::noTrash, errno);
   // The home trash may sit behind a link the user made (a moved data
   // folder), but wherever it lies it must be the user's own.
   FileDescriptor trash(open(path.c_str(), kFolderFlags));
-  if (!trash.ok()) return refuse(FailureReason::Kind::noTrash, errno);
-  if (!isPrivateFolder(trash.get(), uid)) return refuse(FailureReason::Kind::notOwnTrash);
+  if (!trash.ok()) return refused(why, Kind::noTrash, errno);
+  if (!isPrivateFolder(trash.get(), uid)) return refused(why, Kind::notOwnTrash);
   auto opened = openInside(trash.get(), path);
-  if (!opened) return refuse(FailureReason::Kind::noTrash, errno);
-  if (!isPrivateFolder(opened->filesFd_, uid) || !isPrivateFolder(opened->infoFd_, uid))
-    return refuse(FailureReason::Kind::notOwnTrash);
+  if (!opened) return refused(why, Kind::noTrash, errno);
+  if (!isPrivateFolder(opened->files_.get(), uid) || !isPrivateFolder(opened->info_.get(), uid))
+    return refused(why, Kind::notOwnTrash);
   return opened;
 }
 
 std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDirectory, uid_t uid,
                                                       FailureReason* why) {
-  const auto refuse = [why](FailureReason::Kind kind, int code = 0) -> std::optional<TrashDirectory> {
-    if (why) *why = {kind, code};
-    return std::nullopt;
-  };
-  if (topDirectory.empty() || topDirectory[0] != '/') return refuse(FailureReason::Kind::noTrash);
+  if (topDirectory.empty() || topDirectory[0] != '/') return refused(why, Kind::noTrash);
   FileDescriptor top(open(topDirectory.c_str(), kFolderFlags));
-  if (top.get() < 0) return refuse(FailureReason::Kind::noTrash, errno);
+  if (top.get() < 0) return refused(why, Kind::noTrash, errno);
   const std::string base = topDirectory == "/" ? "" : topDirectory;
   const std::string uidText = std::to_string(uid);
 
@@ -178,20 +140,20 @@ std::optional<TrashDirectory> TrashDirectory::openTop(const std::string& topDire
 
   const std::string ownName = ".Trash-" + uidText;
   FileDescriptor own(openOwnFolder(top.get(), ownName.c_str()));
-  if (own.get() < 0) return refuse(FailureReason::Kind::noTrash, errno);
-  if (!ownedBy(own.get(), uid)) return refuse(FailureReason::Kind::notOwnTrash);
+  if (own.get() < 0) return refused(why, Kind::noTrash, errno);
+  if (!ownedBy(own.get(), uid)) return refused(why, Kind::notOwnTrash);
   auto opened = openInside(own.get(), base + "/" + ownName);
-  if (!opened) return refuse(FailureReason::Kind::noTrash, errno);
+  if (!opened) return refused(why, Kind::noTrash, errno);
   return opened;
 }
 
 int TrashDirectory::writeRecord(const std::string& fileName, std::string_view infoText) const {
   FileDescriptor info(
-      openat(infoFd_, fileName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+      openat(info_.get(), fileName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
   if (!info.ok()) return errno;
   if (!writeAll(info.get(), infoText) || fsync(info.get()) != 0 || ::close(info.release()) != 0) {
     const int error = errno ? errno : EIO;
-    unlinkat(infoFd_, fileName.c_str(), 0);
+    unlinkat(info_.get(), fileName.c_str(), 0);
     return error;
   }
   return 0;
@@ -200,7 +162,7 @@ int TrashDirectory::writeRecord(const std::string& fileName, std::string_view in
 int TrashDirectory::takeName(const std::string& draft, const std::string& infoName,
                              std::string_view infoText) const {
   if (draft.empty()) return writeRecord(infoName, infoText);
-  return linkat(infoFd_, draft.c_str(), infoFd_, infoName.c_str(), 0) == 0 ? 0 : errno;
+  return linkat(info_.get(), draft.c_str(), info_.get(), infoName.c_str(), 0) == 0 ? 0 : errno;
 }
 
 std::string TrashDirectory::claim(std::string_view itemName, std::string_view infoText,
@@ -240,7 +202,7 @@ std::string TrashDirectory::claim(std::string_view itemName, std::string_view in
     if (!draft.empty() && (error == EPERM || error == EOPNOTSUPP)) {
       // A file system without hard links (FAT, exFAT): the only exclusive
       // claim it offers is creating the record in place.
-      unlinkat(infoFd_, draft.c_str(), 0);
+      unlinkat(info_.get(), draft.c_str(), 0);
       draft.clear();
       error = takeName(draft, infoName, infoText);
     }
@@ -252,30 +214,30 @@ std::string TrashDirectory::claim(std::string_view itemName, std::string_view in
     // An item left in "files" without its info file (a client stopped half
     // way) keeps its name.
     struct stat st {};
-    const bool taken = fstatat(filesFd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool taken = fstatat(files_.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
     if (taken || errno != ENOENT) {
       failure = taken ? EEXIST : errno;
-      unlinkat(infoFd_, infoName.c_str(), 0);
+      unlinkat(info_.get(), infoName.c_str(), 0);
       if (taken) continue;
       break;
     }
     claimed = std::move(name);
     break;
   }
-  if (!draft.empty()) unlinkat(infoFd_, draft.c_str(), 0);
+  if (!draft.empty()) unlinkat(info_.get(), draft.c_str(), 0);
   if (claimed.empty()) errno = failure;
   return claimed;
 }
 
 bool TrashDirectory::moveIn(int parentFd, const std::string& name, const std::string& trashName) const {
-  int moved = renameat2(parentFd, name.c_str(), filesFd_, trashName.c_str(), RENAME_NOREPLACE);
+  int moved = renameat2(parentFd, name.c_str(), files_.get(), trashName.c_str(), RENAME_NOREPLACE);
   // Some file systems cannot promise not to replace; the name was checked
   // free in "files" when it was claimed.
   if (moved != 0 && (errno == EINVAL || errno == ENOSYS))
-    moved = renameat(parentFd, name.c_str(), filesFd_, trashName.c_str());
+    moved = renameat(parentFd, name.c_str(), files_.get(), trashName.c_str());
   if (moved == 0) return true;
   const int error = errno;
-  unlinkat(infoFd_, (trashName + kInfoExtension).c_str(), 0);
+  unlinkat(info_.get(), (trashName + kInfoExtension).c_str(), 0);
   errno = error;
   return false;
 }

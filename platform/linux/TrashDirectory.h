@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/core/FailureReason.h"
+#include "platform/core/FileDescriptor.h"
 
 namespace tidewell::platform {
 
@@ -35,12 +36,6 @@ class TrashDirectory {
   static std::optional<TrashDirectory> openTop(const std::string& topDirectory, uid_t uid,
                                                FailureReason* why = nullptr);
 
-  TrashDirectory(TrashDirectory&& other) noexcept;
-  TrashDirectory& operator=(TrashDirectory&& other) noexcept;
-  TrashDirectory(const TrashDirectory&) = delete;
-  TrashDirectory& operator=(const TrashDirectory&) = delete;
-  ~TrashDirectory();
-
   // The folder holding "files" and "info".
   const std::string& path() const { return path_; }
 
@@ -56,9 +51,8 @@ class TrashDirectory {
   // "..", then NAME.2, NAME.3 and so on while a name is taken in "info" or
   // "files"; so it is never empty, "." or "..". Empty, with errno saying
   // why, when itemName holds "/" or NUL (EINVAL), or no record could be
-  // written or named. beforeNaming is
-  // called once the draft is written, right before it is named; tests stop
-  // the process there.
+  // written or named. beforeNaming is called once the draft is written,
+  // right before it is named; tests stop the process there.
   std::string claim(std::string_view itemName, std::string_view infoText,
                     const std::function<void()>& beforeNaming = {}) const;
 
@@ -68,7 +62,7 @@ class TrashDirectory {
   bool moveIn(int parentFd, const std::string& name, const std::string& trashName) const;
 
  private:
-  TrashDirectory(std::string path, int filesFd, int infoFd);
+  TrashDirectory(std::string path, FileDescriptor files, FileDescriptor info);
   static std::optional<TrashDirectory> openInside(int trashFd, std::string path);
   // Writes infoText whole into the new file `fileName` of "info" and syncs
   // it; 0, or the errno of the failure (the file is then removed).
@@ -76,11 +70,10 @@ class TrashDirectory {
   // Gives the written draft the name infoName, only when that is free; with
   // no draft, writes the record in place. 0, or the errno of the failure.
   int takeName(const std::string& draft, const std::string& infoName, std::string_view infoText) const;
-  void release();
 
   std::string path_;
-  int filesFd_ = -1;
-  int infoFd_ = -1;
+  FileDescriptor files_;
+  FileDescriptor info_;
 };
 
 }  // namespace tidewell::platform

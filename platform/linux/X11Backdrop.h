@@ -1,11 +1,12 @@
 #pragma once
 // The X11 form of WindowBackdrop: a picture as an X11 window's background.
 // The X server paints a window's background itself wherever the window is
-// exposed, before the client gets the Expose event and draws. Windows made by Qt have none (background
-// "None"), so a new window shows whatever the screen held there (black,
-// or the window below) from the moment it is mapped until the client's
-// first paint arrives; with no compositor that moment is seen. Given the
-// window's own picture, the server shows it at once instead.
+// exposed, before the client gets the Expose event and draws. Windows made
+// by Qt have none (background "None"), so a new window shows whatever the
+// screen held there (black, or the window below) from the moment it is
+// mapped until the client's first paint arrives; with no compositor that
+// moment is seen. Given the window's own picture, the server shows it at
+// once instead.
 //
 // set() sends its requests on the caller's connection, so they are handled
 // before any request the caller sends later on it (the map that shows the

@@ -43,6 +43,8 @@ TEST(FileNameText, ShowsEveryByteThatIsNotUtf8EscapedSoNamesStayApart) {
     const std::string shown = fileNameText(c.bytes);
     EXPECT_EQ(shown, c.shown) << c.what;
     EXPECT_EQ(shown.find("\uFFFD"), std::string::npos) << c.what;
+    // A name is UTF-8 exactly when no byte of it is shown escaped.
+    EXPECT_EQ(isUtf8(c.bytes), shown.find("\\x") == std::string::npos) << c.what;
   }
   EXPECT_NE(fileNameText(std::string("b\xff.bin")), fileNameText(std::string("b\xfe.bin")));
 }
