@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/FileNameText.h"
 #include "engine/clean/DiskScanner.h"
 #include "platform/core/ProcessRunner.h"
 
@@ -97,38 +98,6 @@ std::optional<Json> deviceLists(const platform::EngineContext& ctx) {
     }
   }
   return std::move(*devices);
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool isUtf8(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    int extra;
-    uint32_t cp;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      extra = 1, cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      extra = 2, cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      extra = 3, cp = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + size_t(extra) >= text.size()) return false;  // truncated sequence
-    for (int k = 1; k <= extra; ++k) {
-      const auto cc = static_cast<unsigned char>(text[i + size_t(k)]);
-      if ((cc & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    static constexpr uint32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += size_t(extra) + 1;
-  }
-  return true;
 }
 
 }  // namespace
@@ -225,7 +194,7 @@ int AdvisorService::unavailableSimulatorCount(const platform::EngineContext& ctx
 
 int AdvisorService::localSnapshotCount(const platform::EngineContext& ctx) {
   auto text = run(ctx.tools.tmutil, {"listlocalsnapshots", "/"});
-  if (!text || !isUtf8(*text)) return 0;
+  if (!text || !base::isUtf8(*text)) return 0;
   int count = 0;
   for (const std::string& line : split(*text, '\n')) {
     if (line.find(kTimeMachineMarker) != std::string::npos) ++count;
