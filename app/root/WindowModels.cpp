@@ -48,7 +48,7 @@ ProcessServices ProcessServices::forMachine() {
   ProcessServices process = forContext(platform::EngineContext::machine(),
                                        {std::make_shared<models::ThreadPoolExecutor>(),
                                         models::SettingsStore::forApplication(), models::Clock::system()});
-  process.hasDevTools = models::DevModeViewModel::hasDevTools();
+  process.hasDevTools = models::DevModeViewModel::hasDevTools(process.context);
   return process;
 }
 

@@ -60,12 +60,8 @@ const std::vector<CleanupTarget>& DevModeViewModel::aiCacheTargets() {
   return rows;
 }
 
-bool DevModeViewModel::hasDevTools() {
-  // Fixed for the process: installing a tool while the program runs does
-  // not change the sidebar.
-  static const bool present =
-      DevToolsDetector::detect(platform::EngineContext::machine(), DevToolsDetector::existsOnDisk);
-  return present;
+bool DevModeViewModel::hasDevTools(const platform::EngineContext& ctx) {
+  return DevToolsDetector::detect(ctx, DevToolsDetector::existsOnDisk);
 }
 
 std::vector<CleanupTarget> DevModeViewModel::targets(std::vector<CleanupTarget> catalog,

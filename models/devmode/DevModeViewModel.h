@@ -53,9 +53,10 @@ class DevModeViewModel final : public CleanupItemsModel {
   // Four AI model caches outside the catalog: AI caches, caution, no sweep.
   static const std::vector<engine::CleanupTarget>& aiCacheTargets();
 
-  // Whether the machine has developer or AI tools (DevToolsDetector over the
-  // machine's context): worked out on first use, then fixed for the process.
-  static bool hasDevTools();
+  // Whether the home of ctx has developer or AI tools (DevToolsDetector).
+  // The application asks once, so that installing a tool while it runs does
+  // not change the sidebar.
+  static bool hasDevTools(const platform::EngineContext& ctx);
 
   // What a scan measures, in order: the catalog's developer rows and extra
   // rows (catalog order), the AI cache rows, then the artefact rows.
