@@ -113,9 +113,13 @@ class PrivateDesktop:
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._start(bus, reports=True)
         # The launcher reads its switches from the system's GSettings schemas.
         self._start([BUS_LAUNCHER, "--launch-immediately"], env=dict(self.env, XDG_DATA_DIRS="/usr/share"))
-        # The reader in this process finds the buses through the same names.
+        # The reader in this process finds the buses through the same names;
+        # an accessibility bus or display named outright (as a desktop
+        # session's terminal may have them) would win over them.
         for name in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
             os.environ[name] = self.env[name]
+        for name in ("AT_SPI_BUS_ADDRESS", "AT_SPI_DISPLAY"):
+            os.environ.pop(name, None)
         return self
 
     def accessibility_bus_ready(self):

@@ -11,16 +11,16 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/SocketPeer.h"
+#include "testkit/support/LogLines.h"
 
 namespace tidewell::app {
 namespace {
@@ -161,56 +161,26 @@ TEST_F(InstanceChannel, AConnectionCarriesOneRequestAndIsThenClosed) {
   EXPECT_EQ(reopens.count(), 0);
 }
 
-// Collects what Qt warns about while alive.
-class WarningLog {
- public:
-  WarningLog() { previous_ = qInstallMessageHandler(&WarningLog::record); }
-  ~WarningLog() {
-    qInstallMessageHandler(previous_);
-    QMutexLocker lock(&mutex());
-    lines().clear();
-  }
-  std::string take() {
-    QMutexLocker lock(&mutex());
-    return std::exchange(lines(), {}).join('\n').toStdString();
-  }
-
- private:
-  static QMutex& mutex() {
-    static QMutex m;
-    return m;
-  }
-  static QStringList& lines() {
-    static QStringList l;
-    return l;
-  }
-  static void record(QtMsgType, const QMessageLogContext&, const QString& message) {
-    QMutexLocker lock(&mutex());
-    lines() << message;
-  }
-  QtMessageHandler previous_ = nullptr;
-};
-
 TEST_F(InstanceChannel, AnOversizedMessageIsDroppedQuietlyAndTheChannelStaysOpen) {
   SingleInstance running(socketPath());
   ASSERT_EQ(running.start(LaunchRequest::reopen()), SingleInstance::Role::Primary);
   QSignalSpy links(&running, &SingleInstance::linkReceived);
   QSignalSpy reopens(&running, &SingleInstance::reopenRequested);
 
-  WarningLog warnings;
+  tidewell::testing::LogLines warnings;
   QLocalSocket flood;
   flood.connectToServer(socketPath());
   ASSERT_TRUE(flood.waitForConnected(2000));
   QSignalSpy dropped(&flood, &QLocalSocket::disconnected);
   flood.write(QByteArray("link ") + QByteArray(200 * 1024, 'a'));
   ASSERT_TRUE(dropped.wait(5000));
-  EXPECT_EQ(warnings.take(), "");
+  EXPECT_EQ(warnings.take(), std::vector<std::string>{});
 
   SingleInstance later(socketPath());
   EXPECT_EQ(later.start(LaunchRequest::reopen()), SingleInstance::Role::Secondary);
   ASSERT_TRUE(reopens.wait(5000));
   EXPECT_EQ(links.count(), 0);
-  EXPECT_EQ(warnings.take(), "");
+  EXPECT_EQ(warnings.take(), std::vector<std::string>{});
 }
 
 // A listener that never accepts, its backlog full: an instance too busy to

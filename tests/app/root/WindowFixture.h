@@ -40,6 +40,7 @@ class WindowFixture : public ::testing::Test {
     context.hasDevTools = hasDevTools;
     context.services = fakes.services();
     context.models = WindowModels::create(process, {});
+    if (adjustModels) adjustModels(context.models);
     context.introPlayer = introPlayer;
     context.introWarmUp = introWarmUp;
     context.open = [](const QUrl&) {};
@@ -62,6 +63,8 @@ class WindowFixture : public ::testing::Test {
   // The intro's player (none: no video) and what runs before it is made.
   IntroRevealView::PlayerFactory introPlayer = [] { return std::unique_ptr<IntroPlayer>(); };
   std::function<void()> introWarmUp;
+  // Swaps models for ones over scripted engines before the window is made.
+  std::function<void(WindowModels&)> adjustModels;
   int volumeReads = 0;
   std::unique_ptr<ContentView> view;
 };

@@ -185,16 +185,10 @@ TEST_F(WindowFocus, TheOnlyInstallerLeavingTheListHandsTheFocusToTheCardNowInIts
   engine->installerItems = {scriptedBigItem("Downloads/Setup.dmg", 600'000'000, Kind::installer)};
   engine->big = {scriptedBigItem("Movies/Film.mov", 9'000'000'000, Kind::personal),
                  scriptedBigItem("Documents/Notes", 500'000'000, Kind::personal)};
-  ContentView::Context context;
-  context.settings = harness.settings;
-  context.services = fakes.services();
-  context.models = WindowModels::create(process, {});
-  context.models.deepScan = std::make_shared<models::DeepScanViewModel>(harness.services(), engine);
-  context.introPlayer = [] { return std::unique_ptr<IntroPlayer>(); };
-  context.open = [](const QUrl&) {};
-  view = std::make_unique<ContentView>(bridge, std::move(context));
-  view->resize(1120, 740);
-  ContentView& content = active(*view);
+  adjustModels = [&](WindowModels& window) {
+    window.deepScan = std::make_shared<models::DeepScanViewModel>(harness.services(), engine);
+  };
+  ContentView& content = active(open());
   content.setSection(Section::deepScan);
   auto scan = content.models().deepScan->scan();
   runJobs();

@@ -94,7 +94,8 @@ TEST(Uninstaller, MovesTheBundleAndItsLeftoversToTheTrash) {
 TEST(Uninstaller, UnloadsALaunchAgentBeforeMovingIt) {
   UninstallFixture u;
   u.fx.add({file("Library/LaunchAgents/com.example.beta.helper.plist", 300),
-            folder("Library/Caches/com.example.beta")});
+            folder("Library/Caches/com.example.beta"),
+            file("Library/LaunchAgents/com.other.agent.plist", 300)});
   UninstallPlan plan;
   plan.app = u.app("Beta.app", xmlPlist({{"CFBundleIdentifier", "com.example.beta"}}));
   plan.leftovers = u.scanner.findLeftovers(plan.app, u.ctx);
@@ -107,6 +108,7 @@ TEST(Uninstaller, UnloadsALaunchAgentBeforeMovingIt) {
   EXPECT_EQ(readFile(u.log), "2|unload|" + agent + "|present\n");
   EXPECT_FALSE(exists(agent));
   EXPECT_TRUE(u.trashed("com.example.beta.helper.plist"));
+  EXPECT_TRUE(exists(u.fx.path("Library/LaunchAgents/com.other.agent.plist"))) << "another app's agent stays";
 }
 
 TEST(Uninstaller, AnAgentThatCannotBeUnloadedIsStillMoved) {
@@ -145,6 +147,7 @@ TEST(Uninstaller, RefusesARunningApplicationAndTouchesNothing) {
 
 TEST(Uninstaller, AnApplicationWithoutIdentifierIsNeverAskedAboutRunning) {
   UninstallFixture u;
+  u.fx.add({file("Library/Caches/Unrelated/keep", 10)});
   int asked = 0;
   u.scanner.isRunning = [&](const InstalledApp&, const platform::EngineContext&) { return ++asked, true; };
   UninstallPlan plan{u.app("Nameless.app", ""), {}};
@@ -158,6 +161,8 @@ TEST(Uninstaller, AnApplicationWithoutIdentifierIsNeverAskedAboutRunning) {
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(result.failed,
             (std::vector<Failed>{{"Known is still running. Quit it and try again", {Kind::running}}}));
+  EXPECT_TRUE(exists(identified.app.url)) << "a running app stays";
+  EXPECT_TRUE(exists(u.fx.path("Library/Caches/Unrelated/keep")));
 }
 
 TEST(Uninstaller, IsPermittedOnlyInsideTheThreeAreas) {
@@ -368,7 +373,7 @@ TEST(Uninstaller, ALeftoverOnAnotherMountUsesTheContextsTopDirectory) {
   u.fx.add({folder("Library/Caches")});
   auto mount = ScopedMount::tmpfs(u.fx.path("Library/Caches"));
   if (!mount.ok()) GTEST_SKIP() << "mounting a file system inside the fixture needs root";
-  u.fx.add({file("Library/Caches/com.example.delta/blob", 4000)});
+  u.fx.add({file("Library/Caches/com.example.delta/blob", 4000), file("Library/Caches/Unrelated/keep", 10)});
   UninstallPlan plan;
   plan.app =
       u.app("Delta.app", xmlPlist({{"CFBundleIdentifier", "com.example.delta"}, {"CFBundleName", "Delta"}}));
@@ -387,6 +392,7 @@ TEST(Uninstaller, ALeftoverOnAnotherMountUsesTheContextsTopDirectory) {
   const std::string trash = u.fx.path("Library/Caches/.Trash-" + std::to_string(u.ctx.uid));
   EXPECT_TRUE(exists(trash + "/files/com.example.delta/blob"));
   EXPECT_TRUE(exists(trash + "/info/com.example.delta.trashinfo"));
+  EXPECT_TRUE(exists(u.fx.path("Library/Caches/Unrelated/keep"))) << "the mount's other folders stay";
 }
 
 }  // namespace

@@ -300,7 +300,9 @@ TEST(BigItemScannerTrash, RefusesWithoutTouchingTheDisk) {
 }
 
 TEST(BigItemScannerTrash, MovesAnItemIntoTheFixtureTrash) {
-  FixtureHome fx({file("Documents/report.mov", 3000), file("Projects/vm/disk.img", 3000)});
+  FixtureHome fx({file("Documents/report.mov", 3000), file("Projects/vm/disk.img", 3000),
+                  file("Documents/notes.txt", 10), file("Projects/keep.txt", 10)});
+  fx.addOutside({file("victim/sentinel", 10)});
   const auto ctx = fx.context();
   for (const char* rel : {"Documents/report.mov", "Projects/vm"}) {
     SCOPED_TRACE(rel);
@@ -312,6 +314,10 @@ TEST(BigItemScannerTrash, MovesAnItemIntoTheFixtureTrash) {
     EXPECT_TRUE(exists(ctx.trashHome + "/info/" + item.name + ".trashinfo"));
   }
   EXPECT_TRUE(exists(ctx.trashHome + "/files/vm/disk.img"));
+  // Only the items went: their neighbours and what lies outside the home stay.
+  for (const char* kept : {"Documents/notes.txt", "Projects/keep.txt"})
+    EXPECT_TRUE(exists(fx.path(kept))) << kept;
+  EXPECT_TRUE(exists(fx.outside("victim/sentinel")));
 }
 
 TEST(BigItemScannerTrash, OnlyTheEntryTheScanFoundIsMoved) {

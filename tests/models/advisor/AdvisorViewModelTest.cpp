@@ -12,8 +12,8 @@
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedAdvisorEngine.h"
 #include "testkit/support/FixtureHome.h"
+#include "testkit/support/LogLines.h"
 #include "tests/engine/advisor/FakeTool.h"
-#include "tests/models/LogLines.h"
 
 namespace tidewell::models {
 namespace {
@@ -185,7 +185,7 @@ TEST(AdvisorViewModel, EachActionRunsItsToolExactlyAndReportsInOneSentence) {
     tool.answer(c.argv, "done\n", c.end);
     const int64_t docker = m.model->findings().dockerBytes;
 
-    LogLines log;
+    LogLines log("tidewell.models", QtWarningMsg);
     QCoro::Task<> task = c.action == Action::deleteFirstRuntime
                              ? m.model->deleteRuntime(m.model->findings().runtimes[0])
                          : c.action == Action::removeUnavailable ? m.model->removeUnavailable()
@@ -198,7 +198,7 @@ TEST(AdvisorViewModel, EachActionRunsItsToolExactlyAndReportsInOneSentence) {
     EXPECT_EQ((&tool == &m.xcrun ? m.tmutil : m.xcrun).calls().size(), 0u) << c.what;
     EXPECT_EQ(m.model->busyAction(), std::nullopt) << c.what;
     EXPECT_EQ(m.model->lastMessage(), c.message) << c.what;
-    EXPECT_EQ(log.takeWarnings(), c.warnings) << c.what;
+    EXPECT_EQ(log.take(), c.warnings) << c.what;
     EXPECT_EQ(ids(m.model->findings()), c.runtimesAfter) << c.what;
     EXPECT_EQ(m.model->findings().unavailableSims, c.unavailableAfter) << c.what;
     EXPECT_EQ(m.model->findings().snapshotCount, c.snapshotsAfter) << c.what;

@@ -10,7 +10,7 @@
 
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedAppsEngine.h"
-#include "tests/models/LogLines.h"
+#include "testkit/support/LogLines.h"
 
 namespace tidewell::models {
 namespace {
@@ -284,7 +284,7 @@ TEST_F(AppsFixture, UninstallRemovesTheCopyByBundlePathAndOnlyWhenItsBundleMoved
   EXPECT_EQ(model->totalBytes(), 420);
 
   // A running application stays, and the result says why; so does the log.
-  LogLines log;
+  LogLines log("tidewell.models", QtWarningMsg);
   auto busy = model->confirmUninstall(planFor(1));
   runToEnd(*harness.executor);
   EXPECT_TRUE(finished(busy));
@@ -296,8 +296,7 @@ TEST_F(AppsFixture, UninstallRemovesTheCopyByBundlePathAndOnlyWhenItsBundleMoved
                              {{"Busy is running. Quit it first.", {platform::FailureReason::Kind::running}}},
                              false}));
   EXPECT_EQ(model->totalBytes(), 420);
-  EXPECT_EQ(log.takeWarnings(),
-            std::vector<std::string>{"apps: Busy not uninstalled: the application is running"});
+  EXPECT_EQ(log.take(), std::vector<std::string>{"apps: Busy not uninstalled: the application is running"});
 }
 
 TEST_F(AppsFixture, EachItemLeftBehindIsLoggedWithItsReason) {
@@ -306,16 +305,15 @@ TEST_F(AppsFixture, EachItemLeftBehindIsLoggedWithItsReason) {
                                                        leftover("/h/Library/Logs/Alpha", 20)};
   engine->failuresByUrl["/Applications/Alpha.app"] = {"com.example.Alpha", "Alpha"};
   scanToEnd();
-  LogLines log;
+  LogLines log("tidewell.models", QtWarningMsg);
   auto task = model->confirmUninstall(planFor(0));
   runToEnd(*harness.executor);
   EXPECT_TRUE(finished(task));
-  EXPECT_EQ(log.takeWarnings(),
-            (std::vector<std::string>{
-                "apps: com.example.Alpha of Alpha not moved to the Trash: rename failed: "
-                "Permission denied",
-                "apps: Alpha of Alpha not moved to the Trash: rename failed: Permission denied",
-            }));
+  EXPECT_EQ(log.take(), (std::vector<std::string>{
+                            "apps: com.example.Alpha of Alpha not moved to the Trash: rename failed: "
+                            "Permission denied",
+                            "apps: Alpha of Alpha not moved to the Trash: rename failed: Permission denied",
+                        }));
 }
 
 TEST_F(AppsFixture, AnUninstallInProgressOutlivesTheWindow) {

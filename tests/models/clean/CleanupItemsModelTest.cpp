@@ -21,8 +21,8 @@
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedCleanupEngine.h"
 #include "testkit/support/EventWait.h"
+#include "testkit/support/LogLines.h"
 #include "tests/models/InFlightGate.h"
-#include "tests/models/LogLines.h"
 #include "tests/models/SignalLog.h"
 #include "tests/models/clean/CleanModelTraits.h"
 #include "tests/models/clean/CleanupTesting.h"
@@ -329,7 +329,7 @@ TYPED_TEST(CleanupModels, ACleanWhoseSecondItemFailsRecordsItAndGoesOn) {
   model.setSelected("d", true);
   model.setSelected("c", false);
 
-  testing::LogLines log;
+  testing::LogLines log("tidewell.models", QtWarningMsg);
   auto task = model.clean();
   EXPECT_EQ(model.phase(), Phase::cleaning);
   EXPECT_EQ(model.cleanProgress(), 0.0);
@@ -342,8 +342,8 @@ TYPED_TEST(CleanupModels, ACleanWhoseSecondItemFailsRecordsItAndGoesOn) {
   // The row c, not selected, was never touched.
   EXPECT_EQ(this->fake->cleaned(), (std::vector<std::string>{"a", "b", "d"}));
   EXPECT_EQ(model.failedTitles(), std::vector<std::string>{"b title"});
-  EXPECT_EQ(log.takeWarnings(), std::vector<std::string>{std::string(TypeParam::logSection) +
-                                                         ": b title not cleaned fully: a credential"});
+  EXPECT_EQ(log.take(), std::vector<std::string>{std::string(TypeParam::logSection) +
+                                                 ": b title not cleaned fully: a credential"});
   EXPECT_EQ(model.freedBytes(), 300 + 40 + 20);
   EXPECT_EQ(model.phase(), Phase::done);
   EXPECT_EQ(this->harness.settings->totalFreedBytes(), 5'000'000'000 + 360);

@@ -8,7 +8,7 @@
 
 #include "testkit/fakes/ModelTesting.h"
 #include "testkit/fakes/ScriptedDeepScanEngine.h"
-#include "tests/models/LogLines.h"
+#include "testkit/support/LogLines.h"
 
 namespace tidewell::models {
 namespace {
@@ -224,22 +224,20 @@ TEST_F(DeepScanFixture, TrashRemovesOnlyWhatWasMovedAndAlwaysReportsTheOutcome) 
 
   // A refused request leaves the list as it was; the log says why, the
   // outcome too.
-  LogLines log;
+  LogLines log("tidewell.models", QtWarningMsg);
   auto refused = model->trash(model->items()[0]);
   runToEnd(*harness.executor);
   EXPECT_TRUE(finished(refused));
   EXPECT_EQ(ids(), std::vector<std::string>{"/h/Projects/vm"});
   EXPECT_EQ(model->lastResult(), (Outcome{"vm", 0, false, engine->refusedReason}));
-  EXPECT_EQ(log.takeWarnings(),
-            std::vector<std::string>{"deep scan: vm not moved to the Trash: a mount point"});
+  EXPECT_EQ(log.take(), std::vector<std::string>{"deep scan: vm not moved to the Trash: a mount point"});
   // A failure that names no reason is logged all the same.
   engine->refusedReason = std::nullopt;
   auto unexplained = model->trash(model->items()[0]);
   runToEnd(*harness.executor);
   EXPECT_TRUE(finished(unexplained));
   EXPECT_EQ(model->lastResult(), (Outcome{"vm", 0, false}));
-  EXPECT_EQ(log.takeWarnings(),
-            std::vector<std::string>{"deep scan: vm not moved to the Trash: no reason given"});
+  EXPECT_EQ(log.take(), std::vector<std::string>{"deep scan: vm not moved to the Trash: no reason given"});
   EXPECT_EQ(model->phase(), Phase::list);
   EXPECT_EQ(engine->trashed, (std::vector<std::string>{"/h/Documents/film.mov", "/h/Downloads/movie.mkv"}));
 

@@ -95,19 +95,6 @@ pid_t goneProcess() {
   return child;
 }
 
-// Runs what in a forked child, as another test process would, and waits for it.
-void inAnotherProcess(void (*what)()) {
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    what();
-    _exit(0);
-  }
-  int status = 1;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-}
-
 TEST(FixtureHome, AnotherProcessesSweepLeavesWhatALiveProcessWillClearAwayItself) {
   // A child of this process dies and leaves its fixture behind; this
   // process clears it away, not a sweep that another one runs meanwhile.
@@ -117,7 +104,11 @@ TEST(FixtureHome, AnotherProcessesSweepLeavesWhatALiveProcessWillClearAwayItself
   const std::string& stale = run.text;
   ASSERT_TRUE(exists(stale + "/home/a"));
 
-  inAnotherProcess([] { removeStaleFixturesNow(); });
+  // Another test process sweeps meanwhile.
+  EXPECT_TRUE(runContained([] {
+                removeStaleFixturesNow();
+                return std::string();
+              }).ended);
   EXPECT_TRUE(exists(stale + "/home/a")) << "another process's sweep passes it by";
   removeStaleFixturesNow();
   EXPECT_FALSE(exists(stale));

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -10,10 +9,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/core/Trash.h"
+#include "testkit/support/ContainedRun.h"
 #include "testkit/support/FixtureHome.h"
 #include "testkit/support/TrashChecks.h"
 
@@ -88,15 +89,11 @@ TEST(TrashDirectory, AClaimCutShortLeavesNoRecordWithoutItsText) {
   ASSERT_TRUE(trash);
   ASSERT_EQ(trash->claim("kept.txt", kInfo), "kept.txt");
   for (int round = 0; round < 3; ++round) {
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    const testing::ContainedRun cut = testing::runContained([&]() -> std::string {
       (void)trash->claim("notes.txt", kInfo, [] { _exit(0); });
-      _exit(1);  // the seam was never reached
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << round;
+      throw std::runtime_error("the seam was never reached");
+    });
+    ASSERT_TRUE(cut.ended) << round;
   }
   // What a Trash client lists is whole; the name that was being claimed
   // is still free.

@@ -99,6 +99,7 @@ TEST(TrashTopDirectory, ChoosesTheTrashOfTheItemsFileSystem) {
     c.prepare(top, uid);
     const std::string original = top + "/sub/report 1.txt";
     writeFile(original, "report");
+    writeFile(top + "/sub/keep.txt", "keep");
     auto topOf = [&](const std::string& physical) {
       EXPECT_EQ(physical, original);
       return top;
@@ -134,6 +135,7 @@ TEST(TrashTopDirectory, ChoosesTheTrashOfTheItemsFileSystem) {
       EXPECT_TRUE(namesIn(top + "/elsewhere").empty());
     }
     EXPECT_FALSE(exists(ctx.trashHome));
+    EXPECT_EQ(readFile(top + "/sub/keep.txt"), "keep") << "the item's neighbour stays";
   }
 }
 
