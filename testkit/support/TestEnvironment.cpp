@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -60,6 +61,11 @@ void installTestEnvironment() {
   setenv("XDG_DATA_HOME", (gDecoy + "/.local/share").c_str(), 1);
   setenv("XDG_CONFIG_HOME", (gDecoy + "/.config").c_str(), 1);
   setenv("XDG_CACHE_HOME", (gDecoy + "/.cache").c_str(), 1);
+  // The user's runtime folder holds the running program's socket: a test
+  // that starts the program must not reach a real instance through it.
+  const std::string runtime = gDecoy + "/runtime";
+  if (mkdir(runtime.c_str(), 0700) != 0) throw std::runtime_error("cannot create " + runtime);
+  setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
   std::atexit([] {
     std::error_code ec;
     std::filesystem::remove_all(gDecoy, ec);

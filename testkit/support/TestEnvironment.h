@@ -1,7 +1,8 @@
 #pragma once
 // Process-wide test safety net, set up by the test main before any test
-// runs: $HOME and the XDG folders point at an empty decoy folder, so a call
-// that forgets to pass a fixture context can never reach the real home.
+// runs: $HOME and the XDG folders (the runtime folder too) point at an
+// empty decoy folder, so a call that forgets to pass a fixture context can
+// never reach the real home, nor a running instance of the program.
 
 #include <string>
 

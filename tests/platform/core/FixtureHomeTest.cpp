@@ -162,6 +162,10 @@ TEST(FixtureHome, TheRealHomeIsHiddenBehindADecoy) {
   ASSERT_TRUE(home);
   EXPECT_NE(std::string(home), originalHome());
   EXPECT_NE(std::string(home), passwdHome());
+  // The runtime folder, where a running program listens, is the decoy's.
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  ASSERT_TRUE(runtime);
+  EXPECT_EQ(std::string(runtime).rfind(std::string(home) + "/", 0), 0u) << runtime;
 }
 
 }  // namespace
