@@ -53,8 +53,7 @@ ContentView::ContentView(AppBridge& bridge, Context context, QWidget* parent)
   if (!context_.settings->hasOnboarded()) {
     onboarding_ = new OnboardingView(this);
     connect(onboarding_, &OnboardingView::finished, this, &ContentView::finishOnboarding);
-    introPreparation_ = new IntroPreparation(
-        context_.introPlayer ? context_.introPlayer : IntroRevealView::bundledVideo(), this);
+    introPreparation_ = new IntroPreparation(introPlayerFactory(), this);
   }
   aboutSheet_ = new AboutSheet(this, context_.open);
   connect(aboutSheet_, &AboutSheet::dismissed, this, &ContentView::aboutDismissed);
@@ -170,8 +169,7 @@ void ContentView::finishOnboarding(bool playIntro) {
   }
   // The player made while the card showed, so that the card's fade starts
   // now rather than after the media backend has loaded.
-  IntroRevealView::PlayerFactory player =
-      context_.introPlayer ? context_.introPlayer : IntroRevealView::bundledVideo();
+  IntroRevealView::PlayerFactory player = introPlayerFactory();
   if (introPreparation_) {
     if (playIntro) {
       auto ready = std::make_shared<std::unique_ptr<IntroPlayer>>(introPreparation_->take());
@@ -235,6 +233,10 @@ void ContentView::updateInput() {
   // keys or focus while those are shown, so Tab stays on top.
   mainLayer_->setEnabled(!onboarding_ && !playingIntro_ && !showAbout_);
   if (onboarding_) onboarding_->setEnabled(!showAbout_);
+}
+
+IntroRevealView::PlayerFactory ContentView::introPlayerFactory() const {
+  return context_.introPlayer ? context_.introPlayer : IntroRevealView::bundledVideo();
 }
 
 void ContentView::prepareIntro() {
