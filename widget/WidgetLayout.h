@@ -1,6 +1,6 @@
 #pragma once
 // Where everything of the two layouts sits, in widget coordinates. Pure
-// geometry over the text styles' font metrics; GUI thread.
+// geometry over the text looks' font metrics; GUI thread.
 
 #include <QRectF>
 #include <QSizeF>

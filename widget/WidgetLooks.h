@@ -1,5 +1,5 @@
 #pragma once
-// The text styles of the two layouts, in one table so that the layout and
+// The text looks of the two layouts, in one table so that the layout and
 // the painter measure the same fonts. GUI thread (fonts).
 
 #include "widget/WidgetText.h"

@@ -28,32 +28,32 @@ QFont widgetFont(int size, QFont::Weight weight) {
   return font;
 }
 
-double lineHeight(const LineLook& style) { return QFontMetricsF(style.font).height(); }
+double lineHeight(const LineLook& look) { return QFontMetricsF(look.font).height(); }
 
-double lineWidth(const LineLook& style, const QString& text) {
-  const QFontMetricsF metrics(style.font);
-  if (!style.monospacedDigits) return metrics.horizontalAdvance(text);
+double lineWidth(const LineLook& look, const QString& text) {
+  const QFontMetricsF metrics(look.font);
+  if (!look.monospacedDigits) return metrics.horizontalAdvance(text);
   const double cell = digitAdvance(metrics);
   double width = 0;
   for (const QChar c : text) width += advanceOf(metrics, c, cell);
   return width;
 }
 
-FittedLine fitLine(const LineLook& style, const QString& text, double width) {
-  const double natural = lineWidth(style, text);
+FittedLine fitLine(const LineLook& look, const QString& text, double width) {
+  const double natural = lineWidth(look, text);
   if (natural <= width || natural <= 0) return {1.0, text};
-  const double scale = std::max(width / natural, style.minimumScale);
+  const double scale = std::max(width / natural, look.minimumScale);
   if (natural * scale <= width + 1e-9) return {scale, text};
   QString cut = text;
-  while (!cut.isEmpty() && lineWidth(style, cut + u'…') * scale > width) cut.chop(1);
+  while (!cut.isEmpty() && lineWidth(look, cut + u'…') * scale > width) cut.chop(1);
   return {scale, cut + u'…'};
 }
 
-void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const LineLook& style,
+void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const LineLook& look,
               Qt::Alignment alignment) {
-  const FittedLine line = fitLine(style, text, frame.width());
-  const QFontMetricsF metrics(style.font);
-  const double width = lineWidth(style, line.text) * line.scale;
+  const FittedLine line = fitLine(look, text, frame.width());
+  const QFontMetricsF metrics(look.font);
+  const double width = lineWidth(look, line.text) * line.scale;
   const double x = alignment & Qt::AlignHCenter ? frame.center().x() - width / 2 : frame.left();
   const double top = frame.center().y() - metrics.height() * line.scale / 2;
 
@@ -61,9 +61,9 @@ void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.translate(x, top);
   painter.scale(line.scale, line.scale);
-  painter.setFont(style.font);
-  painter.setPen(style.colour);
-  if (!style.monospacedDigits) {
+  painter.setFont(look.font);
+  painter.setPen(look.colour);
+  if (!look.monospacedDigits) {
     painter.drawText(QPointF(0, metrics.ascent()), line.text);
   } else {
     const double cell = digitAdvance(metrics);

@@ -23,9 +23,9 @@ struct LineLook {
   double minimumScale = 1.0;  // 1: never shrinks, only cuts
 };
 
-// Height and natural width of a line in style.
-double lineHeight(const LineLook& style);
-double lineWidth(const LineLook& style, const QString& text);
+// Height and natural width of a line in look.
+double lineHeight(const LineLook& look);
+double lineWidth(const LineLook& look, const QString& text);
 
 // What a line becomes in a frame width pixels wide: the scale its font is
 // drawn at and the text, cut with "…" when even the minimum scale is too wide.
@@ -33,11 +33,11 @@ struct FittedLine {
   double scale = 1.0;
   QString text;
 };
-FittedLine fitLine(const LineLook& style, const QString& text, double width);
+FittedLine fitLine(const LineLook& look, const QString& text, double width);
 
 // Draws text fitted into frame, vertically centred, at the left edge or,
 // with Qt::AlignHCenter, centred.
-void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const LineLook& style,
+void drawLine(QPainter& painter, const QRectF& frame, const QString& text, const LineLook& look,
               Qt::Alignment alignment = Qt::AlignLeft);
 
 }  // namespace tidewell::widget

@@ -73,14 +73,14 @@ OnboardingCard::OnboardingCard(QWidget* parent) : QWidget(parent) {
       screens::TextLook{design::inter(13.5), design::Color::secondaryText()}.lines(0).centred());
   tagline->setObjectName(QStringLiteral("tagline"));
   // As wide as it needs up to 360, then wrapping onto further lines.
-  const int natural = int(std::ceil(QFontMetricsF(tagline->style().font).horizontalAdvance(tagline->text())));
+  const int natural = int(std::ceil(QFontMetricsF(tagline->look().font).horizontalAdvance(tagline->text())));
   tagline->setFixedWidth(std::min(kTaglineWidth, natural));
   column->addWidget(tagline, 0, Qt::AlignHCenter);
 
-  const design::PillButtonLook style{design::SectionPalette::clean().primary, Qt::white, 14, 18, 12};
-  button_ = new design::PillButton({QStringLiteral("Get Started"), std::nullopt}, style);
+  const design::PillButtonLook look{design::SectionPalette::clean().primary, Qt::white, 14, 18, 12};
+  button_ = new design::PillButton({QStringLiteral("Get Started"), std::nullopt}, look);
   button_->setObjectName(QStringLiteral("getStarted"));
-  button_->setFixedWidth(kButtonLabelWidth + 2 * int(style.horizontalPadding));
+  button_->setFixedWidth(kButtonLabelWidth + 2 * int(look.horizontalPadding));
   column->addSpacing(4);
   column->addWidget(button_, 0, Qt::AlignHCenter);
 }

@@ -239,6 +239,10 @@ void ContentView::updateInput() {
   if (onboarding_) onboarding_->setEnabled(!showAbout_);
 }
 
+IntroRevealView::PlayerFactory ContentView::introPlayerFactory() const {
+  return context_.introPlayer ? context_.introPlayer : IntroRevealView::bundledVideo();
+}
+
 void ContentView::prepareIntro() {
   if (!introPreparation_) return;
   // The bundled video's backend is chosen here, on the GUI thread; only

@@ -105,6 +105,8 @@ class ContentView : public QWidget {
 
  private:
   void startSmartScan();
+  // The intro's player as the context gives it, else the bundled video's.
+  IntroRevealView::PlayerFactory introPlayerFactory() const;
   void prepareIntro();
   // What makes the intro's player: the one given, else the bundled video's.
   IntroRevealView::PlayerFactory introPlayerFactory() const;

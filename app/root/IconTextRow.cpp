@@ -8,14 +8,14 @@
 namespace tidewell::app {
 
 QWidget* iconTextRow(const design::SymbolName& symbol, double symbolSize, const QColor& symbolColour,
-                     const QString& text, const screens::TextLook& style, int spacing, QWidget* parent) {
+                     const QString& text, const screens::TextLook& look, int spacing, QWidget* parent) {
   auto* row = new QWidget(parent);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(spacing);
   layout->addWidget(
       new screens::SymbolView(symbol, symbolSize, design::FontWeight::Regular, symbolColour, row));
-  layout->addWidget(new screens::TextLabel(text, style, row));
+  layout->addWidget(new screens::TextLabel(text, look, row));
   layout->addStretch(1);
   return row;
 }

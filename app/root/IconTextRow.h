@@ -1,7 +1,7 @@
 #pragma once
 // A symbol and a line of text side by side, centred on one line, as the
 // sidebar's quieter items use it (the Full Disk Access line and heading,
-// the About row): the symbol at its own size, the text in its own style.
+// the About row): the symbol at its own size, the text in its own look.
 
 #include <QColor>
 #include <QWidget>
@@ -12,6 +12,6 @@
 namespace tidewell::app {
 
 QWidget* iconTextRow(const design::SymbolName& symbol, double symbolSize, const QColor& symbolColour,
-                     const QString& text, const screens::TextLook& style, int spacing, QWidget* parent);
+                     const QString& text, const screens::TextLook& look, int spacing, QWidget* parent);
 
 }  // namespace tidewell::app

@@ -12,24 +12,24 @@
 namespace tidewell::design {
 
 namespace {
-PaintKey lookKey(const GlowCardLook& style, const SectionPalette& accent) {
-  return PaintKey().add(style.cornerRadius, style.glow, style.featured, style.vivid, accent);
+PaintKey lookKey(const GlowCardLook& look, const SectionPalette& accent) {
+  return PaintKey().add(look.cornerRadius, look.glow, look.featured, look.vivid, accent);
 }
 }  // namespace
 
-GlowCard::GlowCard(GlowCardLook style, QWidget* parent)
-    : QWidget(parent), style_(std::move(style)), layout_(new QVBoxLayout(this)) {
-  const int p = int(std::lround(style_.padding));
+GlowCard::GlowCard(GlowCardLook look, QWidget* parent)
+    : QWidget(parent), look_(std::move(look)), layout_(new QVBoxLayout(this)) {
+  const int p = int(std::lround(look_.padding));
   layout_->setContentsMargins(p, p, p, p);
   layout_->setSpacing(0);
   ShadowLayer::makeHost(this);
   ShadowLayer::track(this);
 }
 
-void GlowCard::setLook(const GlowCardLook& style) {
-  if (style == style_) return;
-  style_ = style;
-  const int p = int(std::lround(style_.padding));
+void GlowCard::setLook(const GlowCardLook& look) {
+  if (look == look_) return;
+  look_ = look;
+  const int p = int(std::lround(look_.padding));
   layout_->setContentsMargins(p, p, p, p);
   update();
   ShadowLayer::refresh(this);
@@ -45,7 +45,7 @@ void GlowCard::paintShadows(QPainter& painter) const {
   const SectionPalette accent = SectionAccent::of(this);
   const double dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
   const QRectF area = shadowArea();
-  const uint64_t key = PaintKey(lookKey(style_, accent)).add(QRectF(rect()), dpr);
+  const uint64_t key = PaintKey(lookKey(look_, accent)).add(QRectF(rect()), dpr);
   if (shadows_.isNull() || key != shadowsKey_) {
     const QSize pixels(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)));
     if (pixels.isEmpty()) return;
@@ -54,7 +54,7 @@ void GlowCard::paintShadows(QPainter& painter) const {
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.translate(-area.topLeft());
-    paintGlowCardShadows(p, QRectF(rect()), style_, accent);
+    paintGlowCardShadows(p, QRectF(rect()), look_, accent);
     p.end();
     shadows_ = image;
     shadowsKey_ = key;
@@ -64,7 +64,7 @@ void GlowCard::paintShadows(QPainter& painter) const {
 
 QRectF GlowCard::shadowArea() const {
   QRectF area = QRectF(rect());
-  for (const Shadow& shadow : glowCardShadows(style_, SectionAccent::of(this)))
+  for (const Shadow& shadow : glowCardShadows(look_, SectionAccent::of(this)))
     area = area.united(shadowBounds(QRectF(rect()), shadow));
   return area;
 }
@@ -78,8 +78,8 @@ void GlowCard::paintEvent(QPaintEvent* event) {
     paintShadows(painter);
     painter.restore();
   }
-  background_.paint(painter, size(), lookKey(style_, accent),
-                    [&](QPainter& p) { paintGlowCardBackground(p, QRectF(rect()), style_, accent); });
+  background_.paint(painter, size(), lookKey(look_, accent),
+                    [&](QPainter& p) { paintGlowCardBackground(p, QRectF(rect()), look_, accent); });
   painter.setRenderHint(QPainter::Antialiasing);
   ShadowLayer::paintCasters(this, painter, event->region());
 }

@@ -1,10 +1,10 @@
 #pragma once
 // A glow card holding one content widget, padded on every side. Its
 // background (see GlowCardPaint) is rendered once per size, device pixel
-// ratio, style and accent into a pixmap, and so are its two shadows, which
-// reach beyond its cell and are drawn by the shadow host above it. It is a shadow host
-// itself, for the glows of what it holds. The accent is the section's
-// (SectionAccent). GUI thread only.
+// ratio, look and accent into a pixmap, and so are its two shadows, which
+// reach beyond its cell and are drawn by the shadow host above it. It is a
+// shadow host itself, for the glows of what it holds. The accent is the
+// section's (SectionAccent). GUI thread only.
 
 #include <QPixmap>
 #include <QWidget>
@@ -20,10 +20,10 @@ namespace tidewell::design {
 class GlowCard : public QWidget, public ShadowCaster {
   Q_OBJECT
  public:
-  explicit GlowCard(GlowCardLook style, QWidget* parent = nullptr);
+  explicit GlowCard(GlowCardLook look, QWidget* parent = nullptr);
 
-  const GlowCardLook& style() const { return style_; }
-  void setLook(const GlowCardLook& style);
+  const GlowCardLook& look() const { return look_; }
+  void setLook(const GlowCardLook& look);
   // The card's content (owned by the card); replaces any earlier one.
   void setContent(QWidget* content);
   QWidget* content() const { return content_; }
@@ -35,7 +35,7 @@ class GlowCard : public QWidget, public ShadowCaster {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  GlowCardLook style_;
+  GlowCardLook look_;
   QVBoxLayout* layout_;
   QWidget* content_ = nullptr;
   PaintCache background_{PaintCache::Beyond::ScalePicture};

@@ -29,7 +29,7 @@ struct GlowCardLook {
 };
 
 // The glass card's glow colour g: glow, or the accent's primary.
-QColor glowCardGlow(const GlowCardLook& style, const SectionPalette& accent);
+QColor glowCardGlow(const GlowCardLook& look, const SectionPalette& accent);
 
 // The stand-in for the ultra-thin material (Qt cannot blur what lies
 // behind a widget): white at 0.04.
@@ -47,11 +47,11 @@ GlassLevels glassLevels(bool featured);
 // The two shadows, drop first: glass black 0.35 r16 (0, 9) and g at the
 // halo level r30 (0, 6); vivid black 0.3 r16 (0, 9) and the accent's
 // primary at 0.35 r34 (0, 8).
-std::array<Shadow, 2> glowCardShadows(const GlowCardLook& style, const SectionPalette& accent);
+std::array<Shadow, 2> glowCardShadows(const GlowCardLook& look, const SectionPalette& accent);
 
-void paintGlowCardShadows(QPainter& painter, const QRectF& rect, const GlowCardLook& style,
+void paintGlowCardShadows(QPainter& painter, const QRectF& rect, const GlowCardLook& look,
                           const SectionPalette& accent);
-void paintGlowCardBackground(QPainter& painter, const QRectF& rect, const GlowCardLook& style,
+void paintGlowCardBackground(QPainter& painter, const QRectF& rect, const GlowCardLook& look,
                              const SectionPalette& accent);
 
 }  // namespace tidewell::design

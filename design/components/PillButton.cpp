@@ -10,8 +10,8 @@
 
 namespace tidewell::design {
 
-PillButton::PillButton(PillLabel label, PillButtonLook style, QWidget* parent)
-    : QAbstractButton(parent), label_(std::move(label)), style_(std::move(style)) {
+PillButton::PillButton(PillLabel label, PillButtonLook look, QWidget* parent)
+    : QAbstractButton(parent), label_(std::move(label)), look_(std::move(look)) {
   setText(label_.title);
   KeyboardFocus::makeFocusable(this, FocusRingShape::capsule());
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -20,9 +20,9 @@ PillButton::PillButton(PillLabel label, PillButtonLook style, QWidget* parent)
   connect(this, &QAbstractButton::released, this, [this] { ShadowLayer::refresh(this); });
 }
 
-void PillButton::setPillLook(const PillButtonLook& style) {
-  if (style == style_) return;
-  style_ = style;
+void PillButton::setPillLook(const PillButtonLook& look) {
+  if (look == look_) return;
+  look_ = look;
   changed();
 }
 
@@ -48,19 +48,19 @@ void PillButton::changed() {
 }
 
 QSize PillButton::sizeHint() const {
-  const QSizeF size = pillSize(style_, label_);
+  const QSizeF size = pillSize(look_, label_);
   return {int(std::ceil(size.width())), int(std::ceil(size.height()))};
 }
 
 void PillButton::paintShadows(QPainter& painter) const {
   painter.save();
   painter.setOpacity(painter.opacity() * opacity_);
-  paintPillShadow(painter, QRectF(rect()), style_, SectionAccent::of(this), isDown());
+  paintPillShadow(painter, QRectF(rect()), look_, SectionAccent::of(this), isDown());
   painter.restore();
 }
 
 QRectF PillButton::shadowArea() const {
-  return shadowBounds(QRectF(rect()), pillShadow(style_, SectionAccent::of(this)));
+  return shadowBounds(QRectF(rect()), pillShadow(look_, SectionAccent::of(this)));
 }
 
 void PillButton::paintEvent(QPaintEvent*) {
@@ -68,7 +68,7 @@ void PillButton::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   if (!ShadowLayer::hostOf(this)) paintShadows(painter);
   painter.setOpacity(opacity_);
-  paintPillBody(painter, QRectF(rect()), style_, label_, isDown());
+  paintPillBody(painter, QRectF(rect()), look_, label_, isDown());
 }
 
 }  // namespace tidewell::design

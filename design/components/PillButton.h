@@ -15,10 +15,10 @@ namespace tidewell::design {
 class PillButton : public QAbstractButton, public ShadowCaster {
   Q_OBJECT
  public:
-  PillButton(PillLabel label, PillButtonLook style, QWidget* parent = nullptr);
+  PillButton(PillLabel label, PillButtonLook look, QWidget* parent = nullptr);
 
-  const PillButtonLook& pillLook() const { return style_; }
-  void setPillLook(const PillButtonLook& style);
+  const PillButtonLook& pillLook() const { return look_; }
+  void setPillLook(const PillButtonLook& look);
   const PillLabel& label() const { return label_; }
   void setLabel(const PillLabel& label);
   // The opacity the whole button, glow included, is drawn at (0...1).
@@ -36,7 +36,7 @@ class PillButton : public QAbstractButton, public ShadowCaster {
  private:
   void changed();
   PillLabel label_;
-  PillButtonLook style_;
+  PillButtonLook look_;
   double opacity_ = 1;
 };
 

@@ -46,15 +46,15 @@ void paintPillLabel(QPainter& painter, const QRectF& rect, const QFont& font, co
   }
 }
 
-QFont pillFont(const PillButtonLook& style) { return inter(style.fontSize, FontWeight::Semibold); }
+QFont pillFont(const PillButtonLook& look) { return inter(look.fontSize, FontWeight::Semibold); }
 
-QSizeF pillSize(const PillButtonLook& style, const PillLabel& label) {
-  const QSizeF inner = pillLabelSize(pillFont(style), label);
-  return {inner.width() + 2 * style.horizontalPadding, inner.height() + 2 * style.verticalPadding};
+QSizeF pillSize(const PillButtonLook& look, const PillLabel& label) {
+  const QSizeF inner = pillLabelSize(pillFont(look), label);
+  return {inner.width() + 2 * look.horizontalPadding, inner.height() + 2 * look.verticalPadding};
 }
 
-Shadow pillShadow(const PillButtonLook& style, const SectionPalette& accent) {
-  const QColor base = style.tint ? *style.tint : accent.primary;
+Shadow pillShadow(const PillButtonLook& look, const SectionPalette& accent) {
+  const QColor base = look.tint ? *look.tint : accent.primary;
   return {Color::withOpacity(base, 0.35 * base.alphaF()), 12, QPointF(0, 4)};
 }
 
@@ -67,26 +67,26 @@ void applyPressedLook(QPainter& painter, const QRectF& rect, bool pressed) {
   painter.setOpacity(painter.opacity() * kPressedOpacity);
 }
 
-void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonLook& style,
+void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonLook& look,
                      const SectionPalette& accent, bool pressed) {
   painter.save();
   applyPressedLook(painter, rect, pressed);
-  drawShadow(painter, capsule(rect), pillShadow(style, accent));
+  drawShadow(painter, capsule(rect), pillShadow(look, accent));
   painter.restore();
 }
 
-void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonLook& style, const PillLabel& label,
+void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonLook& look, const PillLabel& label,
                    bool pressed) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   applyPressedLook(painter, rect, pressed);
   const QGradientStops fill =
-      style.tint ? QGradientStops{{0.0, Color::withOpacity(*style.tint, 0.95 * style.tint->alphaF())},
-                                  {1.0, *style.tint}}
-                 : QGradientStops{{0.0, Qt::white}, {1.0, Color::rgb(0.88, 0.94, 0.90)}};
+      look.tint ? QGradientStops{{0.0, Color::withOpacity(*look.tint, 0.95 * look.tint->alphaF())},
+                                 {1.0, *look.tint}}
+                : QGradientStops{{0.0, Qt::white}, {1.0, Color::rgb(0.88, 0.94, 0.90)}};
   painter.fillPath(capsule(rect), linearGradient(rect, UnitPoint::top(), UnitPoint::bottom(), fill));
   strokeInside(painter, rect, rect.height() / 2, 1.0, Color::white(0.25));
-  paintPillLabel(painter, rect, pillFont(style), style.textColor, label);
+  paintPillLabel(painter, rect, pillFont(look), look.textColor, label);
   painter.restore();
 }
 

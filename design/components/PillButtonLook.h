@@ -54,16 +54,16 @@ QSizeF pillLabelSize(const QFont& font, const PillLabel& label);
 void paintPillLabel(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& colour,
                     const PillLabel& label);
 
-QFont pillFont(const PillButtonLook& style);
+QFont pillFont(const PillButtonLook& look);
 // Capsule size: the label plus the paddings.
-QSizeF pillSize(const PillButtonLook& style, const PillLabel& label);
+QSizeF pillSize(const PillButtonLook& look, const PillLabel& label);
 // The glow: the tint (or the accent's primary) at 0.35, radius 12, 4 down.
-Shadow pillShadow(const PillButtonLook& style, const SectionPalette& accent);
+Shadow pillShadow(const PillButtonLook& look, const SectionPalette& accent);
 
 // The capsule filling rect, and its glow.
-void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonLook& style, const PillLabel& label,
+void paintPillBody(QPainter& painter, const QRectF& rect, const PillButtonLook& look, const PillLabel& label,
                    bool pressed);
-void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonLook& style,
+void paintPillShadow(QPainter& painter, const QRectF& rect, const PillButtonLook& look,
                      const SectionPalette& accent, bool pressed);
 
 // The quiet pill: Inter medium 12, white at 0.85, padding 14 x 8, raised

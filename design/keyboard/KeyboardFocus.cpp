@@ -98,6 +98,12 @@ void bringIntoView(QWidget* widget) {
     if (auto* area = qobject_cast<QScrollArea*>(up)) area->ensureWidgetVisible(widget);
 }
 
+// Gives control the focus, as the program does, and scrolls it into view.
+void focusAndReveal(QWidget* control) {
+  control->setFocus(Qt::OtherFocusReason);
+  bringIntoView(control);
+}
+
 // Moves the focus of window to the tab stop after (before) its focus widget
 // in layout order, round the end; false when it has no tab stop.
 bool moveFocus(QWidget* window, bool forward) {
@@ -284,8 +290,7 @@ class Navigator : public QObject {
           const QList<QWidget*> stops = tabStops(scope);
           if (stops.isEmpty()) return;
           awaitControl(nullptr, nullptr);
-          stops.first()->setFocus(Qt::OtherFocusReason);
-          bringIntoView(stops.first());
+          focusAndReveal(stops.first());
         },
         Qt::QueuedConnection);
   }
@@ -357,8 +362,7 @@ void focusFirst(QWidget* widget) {
   if (!widget) return;
   const QList<QWidget*> stops = tabStops(widget);
   if (!stops.isEmpty()) {
-    stops.first()->setFocus(Qt::OtherFocusReason);
-    bringIntoView(stops.first());
+    focusAndReveal(stops.first());
     return;
   }
   QWidget* holder = firstReadable(widget);
@@ -398,8 +402,7 @@ void handOverFocus(QWidget* going, QWidget* scope) {
         for (const QList<QPointer<QWidget>>* side : {&after, &before})
           for (const QPointer<QWidget>& candidate : *side)
             if (candidate && isTabStop(candidate) && scope->isAncestorOf(candidate)) {
-              candidate->setFocus(Qt::OtherFocusReason);
-              bringIntoView(candidate);
+              focusAndReveal(candidate);
               return;
             }
         focusFirst(scope);

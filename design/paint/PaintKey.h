@@ -1,9 +1,10 @@
 #pragma once
-// A fingerprint of everything a widget's own picture depends on besides its
-// size and device pixel ratio (its text, colours, font, state), for
-// PaintCache: equal inputs give equal keys, and a change of any input
-// added gives another key (64-bit FNV-1a over the values' bytes, so
-// collisions are negligible). Cheap enough to build on every paint.
+// A fingerprint of everything a picture depends on (its text, colours,
+// font, state), for a widget's own PaintCache, which adds the size and
+// device pixel ratio itself, and for a shared PictureCache, whose key holds
+// them too: equal inputs give equal keys, and a change of any input added
+// gives another key (64-bit FNV-1a over the values' bytes, so collisions
+// are negligible). Cheap enough to build on every paint.
 
 #include <QColor>
 #include <QFont>

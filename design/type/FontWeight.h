@@ -1,5 +1,5 @@
 #pragma once
-// The weights and designs a text style names; Font rules map them to faces.
+// The weights and designs a text look names; Font rules map them to faces.
 
 namespace tidewell::design {
 

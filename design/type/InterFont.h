@@ -29,7 +29,7 @@ inline constexpr const char* kMonospacedFamily = "DejaVu Sans Mono";
 // face in for a missing family, a proportional one included.
 QFont fixedPitchFont(const QString& family);
 
-// The font of a text style. For every design but monospaced: the Inter face
+// The font of a text look. For every design but monospaced: the Inter face
 // named by interFontName(weight), at size pixels, not following any text
 // size setting. For monospaced: fixedPitchFont(kMonospacedFamily) at that
 // size and weight.

@@ -9,13 +9,13 @@
 
 namespace tidewell::screens {
 
-AdvisorActionControlView::AdvisorActionControlView(QString title, design::PillButtonLook style,
+AdvisorActionControlView::AdvisorActionControlView(QString title, design::PillButtonLook look,
                                                    QWidget* parent)
     : QWidget(parent) {
   auto* box = new QHBoxLayout(this);
   box->setContentsMargins(0, 0, 0, 0);
   box->setSpacing(0);
-  button_ = named(new design::PillButton({std::move(title), std::nullopt}, std::move(style)), "actionButton");
+  button_ = named(new design::PillButton({std::move(title), std::nullopt}, std::move(look)), "actionButton");
   connect(button_, &QAbstractButton::clicked, this, [this] {
     if (state_.enabled && !state_.busy) Q_EMIT runRequested();
   });

@@ -20,7 +20,7 @@ namespace tidewell::screens {
 class AdvisorActionControlView : public QWidget {
   Q_OBJECT
  public:
-  AdvisorActionControlView(QString title, design::PillButtonLook style, QWidget* parent = nullptr);
+  AdvisorActionControlView(QString title, design::PillButtonLook look, QWidget* parent = nullptr);
 
   void setState(AdvisorActionControl state);
   const AdvisorActionControl& state() const { return state_; }

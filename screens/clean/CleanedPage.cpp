@@ -36,9 +36,9 @@ void CleanedPage::setOutcome(const CleanedSnapshot& outcome, bool idle) {
 void CleanedPage::refresh() {
   refreshPending_ = false;
   const CleanedSnapshot outcome = outcome_;
-  const CleanedContent texts = cleanedContent(outcome);
-  if (texts.showsCleaning) {
-    cleaning_->showProgress(outcome.cleanProgress, texts.percent);
+  const CleanedContent content = cleanedContent(outcome);
+  if (content.showsCleaning) {
+    cleaning_->showProgress(outcome.cleanProgress, content.percent);
     pages_->setCurrentWidget(cleaning_);
     return;
   }
@@ -46,7 +46,7 @@ void CleanedPage::refresh() {
   // stays as it was rather than showing the emptied fields.
   const bool stale = !shown_ || !sameOutcome(*shown_, outcome);
   if (!result_ || (stale && !idle_)) {
-    auto* next = new ResultPanel(texts, outcome.freedBytes);
+    auto* next = new ResultPanel(content, outcome.freedBytes);
     connect(next, &ResultPanel::doneClicked, this, &CleanedPage::doneClicked);
     pages_->addWidget(next);
     if (result_) {

@@ -104,7 +104,7 @@ void ReviewPage::refresh() {
   } else {
     pane_->showCategory(std::nullopt, 0, {});
   }
-  footer_->setTexts(footerContent(figures_));
+  footer_->setContent(footerContent(figures_));
 }
 
 }  // namespace tidewell::screens

@@ -41,15 +41,15 @@ ScanPage::ScanPage(const ScanPageSnapshot& snapshot, QWidget* parent)
 }
 
 void ScanPage::setSnapshot(const ScanPageSnapshot& snapshot) {
-  const ScanPageContent texts = scanPageContent(snapshot);
+  const ScanPageContent content = scanPageContent(snapshot);
   // The button that started the scan goes: the Clean screen hands the
   // focus on to what the ring reads, and the review takes it from there.
-  start_->setVisible(!texts.showsRing);
-  ring_->setVisible(texts.showsRing);
-  ring_->showProgress(snapshot.scanProgress, texts.percent);
-  tagline_->setText(texts.tagline);
-  freed_->setVisible(texts.freedLine.has_value());
-  if (texts.freedLine) freed_->setText(*texts.freedLine);
+  start_->setVisible(!content.showsRing);
+  ring_->setVisible(content.showsRing);
+  ring_->showProgress(snapshot.scanProgress, content.percent);
+  tagline_->setText(content.tagline);
+  freed_->setVisible(content.freedLine.has_value());
+  if (content.freedLine) freed_->setText(*content.freedLine);
 }
 
 }  // namespace tidewell::screens

@@ -44,7 +44,7 @@ class DeepScanView : public PageHost {
   void reveal(const engine::BigItem& item);
   // The risk row's action.
   void pickBucket(RiskBucket bucket);
-  // What "Deep Scan" and "Rescan" do.
+  // Starts a scan, as "Deep Scan" and "Rescan" do.
   void startScan();
   // page(): the page of the current phase, "deepScanStart",
   // "deepScanScanning" or "deepScanList".

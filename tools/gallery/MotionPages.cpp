@@ -221,7 +221,7 @@ bool cardsPage(const QString& out) {
   root.resize(980, 600);
   auto* backdrop =
       addAt(&root, new AmbientBackground(SectionPalette::devMode()), QPoint(0, 0), QSize(980, 600));
-  const GlowCardLook styles[] = {
+  const GlowCardLook looks[] = {
       {.cornerRadius = 22, .padding = 18},
       {.cornerRadius = 22, .padding = 18, .featured = true},
       {.cornerRadius = 22, .padding = 18, .glow = Color::destructiveRed()},
@@ -233,9 +233,9 @@ bool cardsPage(const QString& out) {
     auto* section = addAt(backdrop, new QWidget, QPoint(0, row * 250), QSize(980, 250));
     SectionAccent::set(section, *palettes[row]);
     for (int i = 0; i < 4; ++i) {
-      auto* card = addAt(section, new GlowCard(styles[i]), QPoint(30 + i * 230, 40), QSize(200, 170));
+      auto* card = addAt(section, new GlowCard(looks[i]), QPoint(30 + i * 230, 40), QSize(200, 170));
       card->setContent(text(QString::fromLatin1(names[i]), 15, FontWeight::Semibold,
-                            styles[i].vivid ? QColor(Qt::black) : QColor(Qt::white)));
+                            looks[i].vivid ? QColor(Qt::black) : QColor(Qt::white)));
     }
   }
   auto* narrow =

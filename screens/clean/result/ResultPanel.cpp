@@ -31,12 +31,12 @@ constexpr int kCounterWidth = 140;
 QString headlineText() { return QStringLiteral("All clean!"); }
 QString allDoneText() { return QStringLiteral("All done"); }
 
-QWidget* ringCentre(const CleanedContent& texts, int64_t freedBytes) {
+QWidget* ringCentre(const CleanedContent& content, int64_t freedBytes) {
   auto* centre = new QWidget;
   auto* column = new QVBoxLayout(centre);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(4);
-  if (!texts.showsCounter) {
+  if (!content.showsCounter) {
     column->addWidget(
         named(new TextLabel(allDoneText(), textLook(28, FontWeight::Bold, Qt::white, FontDesign::Rounded)),
               "allDone"),
@@ -58,16 +58,16 @@ QWidget* ringCentre(const CleanedContent& texts, int64_t freedBytes) {
   return centre;
 }
 
-QWidget* freeSpaceRow(const CleanedContent& texts) {
+QWidget* freeSpaceRow(const CleanedContent& content) {
   auto* row = new QWidget;
   auto* line = new QHBoxLayout(row);
   line->setContentsMargins(0, 0, 0, 0);
   line->setSpacing(7);
   const TextLook figure = textLook(12.5, FontWeight::Semibold).withMonospacedDigits();
-  line->addWidget(named(new TextLabel(texts.freeBefore, figure.coloured(secondaryText())), "freeBefore"), 0,
+  line->addWidget(named(new TextLabel(content.freeBefore, figure.coloured(secondaryText())), "freeBefore"), 0,
                   Qt::AlignVCenter);
   line->addWidget(new SymbolView("arrow.right"_symbol, 10, FontWeight::Bold), 0, Qt::AlignVCenter);
-  line->addWidget(named(new TextLabel(texts.freeAfter, figure), "freeAfter"), 0, Qt::AlignVCenter);
+  line->addWidget(named(new TextLabel(content.freeAfter, figure), "freeAfter"), 0, Qt::AlignVCenter);
   return row;
 }
 
@@ -95,7 +95,7 @@ QWidget* failuresCard(const QString& sentence) {
 
 }  // namespace
 
-ResultPanel::ResultPanel(const CleanedContent& texts, int64_t freedBytes, QWidget* parent)
+ResultPanel::ResultPanel(const CleanedContent& content, int64_t freedBytes, QWidget* parent)
     : QWidget(parent), ring_(named(new ProgressRing(190, 11, kSweep), "resultRing")) {
   setObjectName(QStringLiteral("resultPanel"));
   auto* column = new QVBoxLayout(this);
@@ -103,16 +103,16 @@ ResultPanel::ResultPanel(const CleanedContent& texts, int64_t freedBytes, QWidge
   column->setSpacing(22);
   column->addStretch(1);
 
-  ring_->centre()->addWidget(ringCentre(texts, freedBytes), 0, Qt::AlignCenter);
+  ring_->centre()->addWidget(ringCentre(content, freedBytes), 0, Qt::AlignCenter);
   column->addWidget(ring_, 0, Qt::AlignHCenter);
   // The gauge is named by the word in it; the screen is the news a reader
   // hears as it comes: the headline and what was won.
-  const QString word = texts.showsCounter ? QStringLiteral("reclaimed") : allDoneText();
+  const QString word = content.showsCounter ? QStringLiteral("reclaimed") : allDoneText();
   ring_->gauge()->setAccessibleName(word);
   design::AccessibleTraits& traits = design::accessibleTraits(this);
   traits.role = QAccessible::AlertMessage;
   traits.name = [] { return headlineText(); };
-  const QString won = texts.showsCounter ? bytesText(freedBytes) + QStringLiteral(" reclaimed") : word;
+  const QString won = content.showsCounter ? bytesText(freedBytes) + QStringLiteral(" reclaimed") : word;
   traits.description = [won] { return won; };
 
   auto* headline = new QVBoxLayout;
@@ -126,8 +126,8 @@ ResultPanel::ResultPanel(const CleanedContent& texts, int64_t freedBytes, QWidge
                             "resultSubline"),
                       0, Qt::AlignHCenter);
   column->addLayout(headline);
-  column->addWidget(freeSpaceRow(texts), 0, Qt::AlignHCenter);
-  if (texts.failureSentence) column->addWidget(failuresCard(*texts.failureSentence));
+  column->addWidget(freeSpaceRow(content), 0, Qt::AlignHCenter);
+  if (content.failureSentence) column->addWidget(failuresCard(*content.failureSentence));
 
   auto* doneButton = named(new design::GhostPillButton({QStringLiteral("Done"), std::nullopt}), "doneButton");
   column->addSpacing(6);

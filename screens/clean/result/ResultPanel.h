@@ -22,7 +22,7 @@ class ProgressRing;
 class ResultPanel : public QWidget {
   Q_OBJECT
  public:
-  ResultPanel(const CleanedContent& texts, int64_t freedBytes, QWidget* parent = nullptr);
+  ResultPanel(const CleanedContent& content, int64_t freedBytes, QWidget* parent = nullptr);
 
   ProgressRing* ring() const { return ring_; }
 

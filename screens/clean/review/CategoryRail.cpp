@@ -25,10 +25,10 @@ void CategoryRail::setRows(const std::vector<Row>& rows) {
                 [this, category] { Q_EMIT toggleRequested(category); });
         connect(widget, &CategoryRow::viewRequested, this,
                 [this, category] { Q_EMIT viewRequested(category); });
-        widget->setTexts(row.texts);
+        widget->setContent(row.content);
         return widget;
       },
-      [](CategoryRow* widget, const Row& row) { widget->setTexts(row.texts); });
+      [](CategoryRow* widget, const Row& row) { widget->setContent(row.content); });
   // In the rows' order, above the closing stretch.
   for (CategoryRow* row : rows_) column()->removeWidget(row);
   for (int i = 0; i < rows_.size(); ++i) column()->insertWidget(i, rows_[i]);

@@ -23,7 +23,7 @@ class CategoryRail : public ScrollColumn {
 
   struct Row {
     engine::CleanupCategory category;
-    RailRowContent texts;
+    RailRowContent content;
   };
   void setRows(const std::vector<Row>& rows);
   QList<CategoryRow*> rows() const { return rows_; }

@@ -54,24 +54,24 @@ CategoryRow::CategoryRow(QWidget* parent)
   // the whole category.
   design::AccessibleTraits& traits = design::accessibleTraits(this);
   traits.role = QAccessible::PageTab;
-  traits.name = [this] { return texts_.title; };
-  traits.description = [this] { return texts_.countLine; };
-  traits.checked = [this] { return texts_.isViewing ? Qt::Checked : Qt::Unchecked; };
-  design::accessibleTraits(check_).name = [this] { return texts_.title; };
+  traits.name = [this] { return content_.title; };
+  traits.description = [this] { return content_.countLine; };
+  traits.checked = [this] { return content_.isViewing ? Qt::Checked : Qt::Unchecked; };
+  design::accessibleTraits(check_).name = [this] { return content_.title; };
 }
 
-void CategoryRow::setTexts(const RailRowContent& texts) {
+void CategoryRow::setContent(const RailRowContent& content) {
   // The parts repaint themselves when they change; the row's own surface
   // shows only whether it is viewed.
-  const bool restyle = texts.isViewing != texts_.isViewing;
-  texts_ = texts;
-  setKey(this, texts.title);
-  check_->setMark(texts.mark);
-  symbol_->setSymbol(texts.symbol);
-  title_->setText(texts.title);
-  count_->setText(texts.countLine);
+  const bool restyle = content.isViewing != content_.isViewing;
+  content_ = content;
+  setKey(this, content.title);
+  check_->setMark(content.mark);
+  symbol_->setSymbol(content.symbol);
+  title_->setText(content.title);
+  count_->setText(content.countLine);
   // Accent while viewed (none: the accent), else white at 0.3.
-  chevron_->setColour(texts.isViewing ? std::nullopt : std::optional(design::Color::white(0.3)));
+  chevron_->setColour(content.isViewing ? std::nullopt : std::optional(design::Color::white(0.3)));
   if (restyle) update();
 }
 
@@ -82,12 +82,12 @@ SurfaceLook CategoryRow::lookFor(bool viewing, bool hovering, const QColor& acce
 }
 
 void CategoryRow::addBackgroundKey(design::PaintKey& key) const {
-  key.add(texts_.isViewing, design::SectionAccent::of(this).primary);
+  key.add(content_.isViewing, design::SectionAccent::of(this).primary);
 }
 
 void CategoryRow::paintBackground(QPainter& painter, const QRectF& rect) {
   paintSurface(painter, rect,
-               lookFor(texts_.isViewing, isHovering(), design::SectionAccent::of(this).primary));
+               lookFor(content_.isViewing, isHovering(), design::SectionAccent::of(this).primary));
 }
 
 }  // namespace tidewell::screens

@@ -23,8 +23,8 @@ class CategoryRow : public Surface {
  public:
   explicit CategoryRow(QWidget* parent = nullptr);
 
-  void setTexts(const RailRowContent& texts);
-  const RailRowContent& texts() const { return texts_; }
+  void setContent(const RailRowContent& content);
+  const RailRowContent& content() const { return content_; }
 
   // The fill and border for a state, in accent.
   static SurfaceLook lookFor(bool viewing, bool hovering, const QColor& accent);
@@ -38,7 +38,7 @@ class CategoryRow : public Surface {
   void addBackgroundKey(design::PaintKey& key) const override;
 
  private:
-  RailRowContent texts_;
+  RailRowContent content_;
   SelectionBox* check_;
   SymbolView* symbol_;
   TextLabel* title_;

@@ -79,25 +79,25 @@ ItemChip::ItemChip(const QString& id, BoolBinding binding, QWidget* parent)
   // The chip is the item's check box.
   design::AccessibleTraits& traits = design::accessibleTraits(this);
   traits.name = [this] {
-    QStringList parts{texts_.title};
-    if (texts_.reviewTag) parts << tag_->text();
-    parts << texts_.size;
+    QStringList parts{content_.title};
+    if (content_.reviewTag) parts << tag_->text();
+    parts << content_.size;
     return parts.join(QStringLiteral(", "));
   };
-  traits.description = [this] { return texts_.detail; };
+  traits.description = [this] { return content_.detail; };
   traits.checked = [this] { return isOn() ? Qt::Checked : Qt::Unchecked; };
 }
 
-void ItemChip::setTexts(const ChipContent& texts) {
+void ItemChip::setContent(const ChipContent& content) {
   const bool wasOn = isOn();
-  const bool first = texts_.title.isEmpty() && texts_.size.isEmpty();
+  const bool first = content_.title.isEmpty() && content_.size.isEmpty();
   const double shown = selectionAmount();
-  texts_ = texts;
-  check_->setMark(texts.mark);
-  title_->setText(texts.title);
-  tag_->setVisible(texts.reviewTag);
-  detail_->setText(texts.detail);
-  size_->setText(texts.size);
+  content_ = content;
+  check_->setMark(content.mark);
+  title_->setText(content.title);
+  tag_->setVisible(content.reviewTag);
+  detail_->setText(content.detail);
+  size_->setText(content.size);
   if (wasOn != isOn()) design::accessibleCheckChanged(this);
   const double target = isOn() ? 1 : 0;
   if (first || design::reduceMotion())

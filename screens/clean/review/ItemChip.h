@@ -29,10 +29,10 @@ class ItemChip : public Surface {
  public:
   ItemChip(const QString& id, BoolBinding binding, QWidget* parent = nullptr);
 
-  void setTexts(const ChipContent& texts);
-  const ChipContent& texts() const { return texts_; }
+  void setContent(const ChipContent& content);
+  const ChipContent& content() const { return content_; }
   void setBinding(BoolBinding binding) { binding_ = std::move(binding); }
-  bool isOn() const { return texts_.mark == SelectionMark::on; }
+  bool isOn() const { return content_.mark == SelectionMark::on; }
   // How far the look has eased towards selected: 0 off ... 1 on.
   double selectionAmount() const;
 
@@ -48,7 +48,7 @@ class ItemChip : public Surface {
   void onFrame();
 
   BoolBinding binding_;
-  ChipContent texts_;
+  ChipContent content_;
   design::Transition selection_;
   design::FrameTimer* frames_;
   SelectionBox* check_;

@@ -74,12 +74,12 @@ void ItemsPane::showCategory(std::optional<engine::CleanupCategory> category, in
       shown, [](const engine::CleanupItem& item) { return item.id(); },
       [this](const engine::CleanupItem& item) {
         auto* chip = new ItemChip(QString::fromStdString(item.id()), bindingFor_(item));
-        chip->setTexts(chipContent(item));
+        chip->setContent(chipContent(item));
         return chip;
       },
       [this](ItemChip* chip, const engine::CleanupItem& item) {
         chip->setBinding(bindingFor_(item));
-        chip->setTexts(chipContent(item));
+        chip->setContent(chipContent(item));
       });
   for (ItemChip* chip : chips_) list_->column()->removeWidget(chip);
   for (int i = 0; i < chips_.size(); ++i) list_->column()->insertWidget(i, chips_[i]);

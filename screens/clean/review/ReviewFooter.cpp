@@ -49,15 +49,15 @@ ReviewFooter::ReviewFooter(QWidget* parent)
   connect(cleanUp_, &QAbstractButton::clicked, this, &ReviewFooter::cleanRequested);
 }
 
-void ReviewFooter::setTexts(const FooterContent& texts) {
-  size_->setText(texts.size);
-  count_->setText(texts.countLine);
-  hint_->setVisible(texts.hint.has_value());
-  if (texts.hint) hint_->setText(*texts.hint);
-  freeAfter_->setVisible(texts.freeAfter.has_value());
-  if (texts.freeAfter) freeAfter_->setText(*texts.freeAfter);
-  cleanUp_->setEnabled(texts.canClean);
-  cleanUp_->setOpacity(texts.cleanUpOpacity);
+void ReviewFooter::setContent(const FooterContent& content) {
+  size_->setText(content.size);
+  count_->setText(content.countLine);
+  hint_->setVisible(content.hint.has_value());
+  if (content.hint) hint_->setText(*content.hint);
+  freeAfter_->setVisible(content.freeAfter.has_value());
+  if (content.freeAfter) freeAfter_->setText(*content.freeAfter);
+  cleanUp_->setEnabled(content.canClean);
+  cleanUp_->setOpacity(content.cleanUpOpacity);
 }
 
 }  // namespace tidewell::screens

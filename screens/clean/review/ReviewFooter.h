@@ -23,7 +23,7 @@ class ReviewFooter : public FooterBar {
  public:
   explicit ReviewFooter(QWidget* parent = nullptr);
 
-  void setTexts(const FooterContent& texts);
+  void setContent(const FooterContent& content);
   design::PillButton* cleanUpButton() const { return cleanUp_; }
 
  Q_SIGNALS:

@@ -18,14 +18,14 @@ std::optional<QString> failureSentence(const std::vector<std::string>& failedTit
 }
 
 CleanedContent cleanedContent(const CleanedSnapshot& snapshot) {
-  CleanedContent texts;
-  texts.showsCleaning = snapshot.cleaning;
-  texts.percent = design::percentReading(snapshot.cleanProgress);
-  texts.showsCounter = snapshot.freedBytes >= 1;
-  texts.freeBefore = bytesText(snapshot.freeSpaceBefore);
-  texts.freeAfter = bytesText(snapshot.freeSpaceAfter) + QStringLiteral(" free");
-  texts.failureSentence = failureSentence(snapshot.failedTitles);
-  return texts;
+  CleanedContent content;
+  content.showsCleaning = snapshot.cleaning;
+  content.percent = design::percentReading(snapshot.cleanProgress);
+  content.showsCounter = snapshot.freedBytes >= 1;
+  content.freeBefore = bytesText(snapshot.freeSpaceBefore);
+  content.freeAfter = bytesText(snapshot.freeSpaceAfter) + QStringLiteral(" free");
+  content.failureSentence = failureSentence(snapshot.failedTitles);
+  return content;
 }
 
 }  // namespace tidewell::screens

@@ -36,14 +36,14 @@ std::optional<CleanupCategory> viewedCategory(const std::vector<CategoryFigures>
 bool railToggleSelects(const CategoryFigures& figures) { return figures.selected != figures.count; }
 
 RailRowContent railRowContent(const CategoryFigures& figures, std::optional<CleanupCategory> viewed) {
-  RailRowContent texts;
-  texts.title = categoryTitle(figures.category);
-  texts.symbol = categorySymbol(figures.category);
-  texts.countLine =
+  RailRowContent content;
+  content.title = categoryTitle(figures.category);
+  content.symbol = categorySymbol(figures.category);
+  content.countLine =
       QStringLiteral("%1 of %2 · %3").arg(figures.selected).arg(figures.count).arg(bytesText(figures.bytes));
-  texts.mark = selectionMark(figures.selected, figures.count);
-  texts.isViewing = viewed && *viewed == figures.category;
-  return texts;
+  content.mark = selectionMark(figures.selected, figures.count);
+  content.isViewing = viewed && *viewed == figures.category;
+  return content;
 }
 
 QString foundTitle(int64_t totalBytes) {
@@ -51,29 +51,29 @@ QString foundTitle(int64_t totalBytes) {
 }
 
 ChipContent chipContent(const engine::CleanupItem& item) {
-  ChipContent texts;
-  texts.title = design::fileNameText(item.target.title);
-  texts.detail = design::fileNameText(item.target.detail);
-  texts.size = bytesText(item.sizeBytes);
-  texts.reviewTag = item.target.safety == engine::SafetyLevel::caution;
-  texts.mark = item.isSelected ? SelectionMark::on : SelectionMark::off;
-  return texts;
+  ChipContent content;
+  content.title = design::fileNameText(item.target.title);
+  content.detail = design::fileNameText(item.target.detail);
+  content.size = bytesText(item.sizeBytes);
+  content.reviewTag = item.target.safety == engine::SafetyLevel::caution;
+  content.mark = item.isSelected ? SelectionMark::on : SelectionMark::off;
+  return content;
 }
 
 FooterContent footerContent(const ReviewSnapshot& snapshot) {
-  FooterContent texts;
-  texts.size = bytesText(snapshot.selectedBytes);
-  texts.countLine = QStringLiteral("%1 of %2 picked").arg(snapshot.selectedCount).arg(snapshot.itemCount);
+  FooterContent content;
+  content.size = bytesText(snapshot.selectedBytes);
+  content.countLine = QStringLiteral("%1 of %2 picked").arg(snapshot.selectedCount).arg(snapshot.itemCount);
   if (snapshot.selectedBytes < 1) {
-    texts.hint = QStringLiteral("Nothing picked yet. Tap rows or hit “Safe only”.");
+    content.hint = QStringLiteral("Nothing picked yet. Tap rows or hit “Safe only”.");
   } else {
-    texts.freeAfter = QStringLiteral("~") +
-                      bytesText(saturatingSum(snapshot.freeBytes, snapshot.selectedBytes)) +
-                      QStringLiteral(" free after this");
+    content.freeAfter = QStringLiteral("~") +
+                        bytesText(saturatingSum(snapshot.freeBytes, snapshot.selectedBytes)) +
+                        QStringLiteral(" free after this");
   }
-  texts.canClean = snapshot.selectedCount > 0;
-  texts.cleanUpOpacity = texts.canClean ? 1.0 : kDisabledOpacity;
-  return texts;
+  content.canClean = snapshot.selectedCount > 0;
+  content.cleanUpOpacity = content.canClean ? 1.0 : kDisabledOpacity;
+  return content;
 }
 
 }  // namespace tidewell::screens

@@ -5,15 +5,15 @@
 namespace tidewell::screens {
 
 ScanPageContent scanPageContent(const ScanPageSnapshot& snapshot) {
-  ScanPageContent texts;
-  texts.showsRing = snapshot.scanning;
-  texts.percent = design::percentReading(snapshot.scanProgress);
-  texts.tagline = snapshot.scanning
-                      ? QStringLiteral("Just looking. Nothing gets deleted.")
-                      : QStringLiteral("Finds junk your Mac can rebuild. You choose what goes.");
+  ScanPageContent content;
+  content.showsRing = snapshot.scanning;
+  content.percent = design::percentReading(snapshot.scanProgress);
+  content.tagline = snapshot.scanning
+                        ? QStringLiteral("Just looking. Nothing gets deleted.")
+                        : QStringLiteral("Finds junk your Mac can rebuild. You choose what goes.");
   if (!snapshot.scanning && snapshot.totalFreedBytes >= 1)
-    texts.freedLine = QStringLiteral("+") + bytesText(snapshot.totalFreedBytes) + QStringLiteral(" so far");
-  return texts;
+    content.freedLine = QStringLiteral("+") + bytesText(snapshot.totalFreedBytes) + QStringLiteral(" so far");
+  return content;
 }
 
 }  // namespace tidewell::screens

@@ -4,8 +4,8 @@
 
 namespace tidewell::screens {
 
-AccentLabel::AccentLabel(QString text, TextLook style, QWidget* parent)
-    : TextLabel(std::move(text), style, parent) {}
+AccentLabel::AccentLabel(QString text, TextLook look, QWidget* parent)
+    : TextLabel(std::move(text), look, parent) {}
 
 QColor AccentLabel::currentColour() const { return design::SectionAccent::of(this).primary; }
 

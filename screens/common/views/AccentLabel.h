@@ -12,8 +12,8 @@ namespace tidewell::screens {
 class AccentLabel : public TextLabel {
   Q_OBJECT
  public:
-  // style's colour is ignored.
-  explicit AccentLabel(QString text = {}, TextLook style = {}, QWidget* parent = nullptr);
+  // look's colour is ignored.
+  explicit AccentLabel(QString text = {}, TextLook look = {}, QWidget* parent = nullptr);
 
   // The accent's primary where the label sits now.
   QColor currentColour() const;

@@ -23,18 +23,18 @@ struct FittedLabelLook {
 
 // The factor the font is drawn at for text in width: 1 when it fits, else
 // the largest that fits, but not below minimumScale.
-double fittedScale(const FittedLabelLook& style, const QString& text, double width);
+double fittedScale(const FittedLabelLook& look, const QString& text, double width);
 
 class FittedLabel : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString text READ text WRITE setText)
  public:
-  FittedLabel(QString text, FittedLabelLook style, QWidget* parent = nullptr);
+  FittedLabel(QString text, FittedLabelLook look, QWidget* parent = nullptr);
 
   const QString& text() const { return text_; }
   void setText(const QString& text);
   void setColour(const QColor& colour);
-  double shownScale() const { return fittedScale(style_, text_, width()); }
+  double shownScale() const { return fittedScale(look_, text_, width()); }
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -48,13 +48,13 @@ class FittedLabel : public QWidget {
   struct Fit {
     QString text;
     int width = 0;
-    QFont style;
+    QFont look;
     QFont font;
     QString shown;
   };
 
   QString text_;
-  FittedLabelLook style_;
+  FittedLabelLook look_;
   std::optional<Fit> fit_;
 };
 

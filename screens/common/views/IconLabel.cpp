@@ -20,13 +20,13 @@ design::FontWeight weightOf(const QFont& font) {
 }
 }  // namespace
 
-IconLabel::IconLabel(design::SymbolName symbol, QString text, TextLook style,
+IconLabel::IconLabel(design::SymbolName symbol, QString text, TextLook look,
                      std::optional<QColor> symbolColour, double spacing, QWidget* parent)
     : QWidget(parent) {
-  const double size = design::fontPixelSize(style.font);
-  symbol_ = new SymbolView(std::move(symbol), size, weightOf(style.font),
-                           symbolColour ? *symbolColour : style.colour, this);
-  label_ = new TextLabel(std::move(text), std::move(style), this);
+  const double size = design::fontPixelSize(look.font);
+  symbol_ = new SymbolView(std::move(symbol), size, weightOf(look.font),
+                           symbolColour ? *symbolColour : look.colour, this);
+  label_ = new TextLabel(std::move(text), std::move(look), this);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(int(std::lround(spacing)));

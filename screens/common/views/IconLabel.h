@@ -20,7 +20,7 @@ class IconLabel : public QWidget {
   Q_PROPERTY(QString text READ text WRITE setText)
   Q_PROPERTY(QString symbolName READ symbolName)
  public:
-  IconLabel(design::SymbolName symbol, QString text, TextLook style,
+  IconLabel(design::SymbolName symbol, QString text, TextLook look,
             std::optional<QColor> symbolColour = std::nullopt, double spacing = 6, QWidget* parent = nullptr);
 
   QString text() const;

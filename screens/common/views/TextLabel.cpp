@@ -21,8 +21,8 @@ int across(const QMargins& m) { return m.left() + m.right(); }
 int down(const QMargins& m) { return m.top() + m.bottom(); }
 }  // namespace
 
-TextLabel::TextLabel(QString text, TextLook style, QWidget* parent)
-    : QWidget(parent), text_(std::move(text)), style_(std::move(style)) {
+TextLabel::TextLabel(QString text, TextLook look, QWidget* parent)
+    : QWidget(parent), text_(std::move(text)), look_(std::move(look)) {
   design::accessibleTraits(this).role = QAccessible::StaticText;
   changed();
 }
@@ -34,23 +34,23 @@ void TextLabel::setText(const QString& text) {
   design::accessibleNameChanged(this);
 }
 
-void TextLabel::setLook(const TextLook& style) {
-  if (style == style_) return;
-  style_ = style;
+void TextLabel::setLook(const TextLook& look) {
+  if (look == look_) return;
+  look_ = look;
   changed();
 }
 
 void TextLabel::setColour(const QColor& colour) {
-  if (colour == style_.colour) return;
-  style_.colour = colour;
+  if (colour == look_.colour) return;
+  look_.colour = colour;
   update();
 }
 
 void TextLabel::changed() {
   linesWidth_ = -1;
   QSizePolicy policy(QSizePolicy::Preferred,
-                     style_.maxLines == 1 ? QSizePolicy::Fixed : QSizePolicy::Preferred);
-  policy.setHeightForWidth(style_.maxLines != 1);
+                     look_.maxLines == 1 ? QSizePolicy::Fixed : QSizePolicy::Preferred);
+  policy.setHeightForWidth(look_.maxLines != 1);
   setSizePolicy(policy);
   updateGeometry();
   update();
@@ -59,14 +59,14 @@ void TextLabel::changed() {
 QStringList TextLabel::visibleLines() const {
   const int width = contentsRect().width();
   if (linesWidth_ != width) {
-    lines_ = layOutLines(text_, style_, width);
+    lines_ = layOutLines(text_, look_, width);
     linesWidth_ = width;
   }
   return lines_;
 }
 
 bool TextLabel::isTruncated() const {
-  const QStringList all = layOutLines(text_, style_.lines(0).elided(Qt::ElideNone), contentsRect().width());
+  const QStringList all = layOutLines(text_, look_.lines(0).elided(Qt::ElideNone), contentsRect().width());
   const QStringList shown = visibleLines();
   return all != shown;
 }
@@ -75,29 +75,29 @@ bool TextLabel::isTruncated() const {
 // the text's plus the margins, and the text is laid out and drawn inside.
 QSize TextLabel::sizeHint() const {
   const QMargins m = contentsMargins();
-  const double natural = naturalTextWidth(text_, style_);
-  if (style_.maxLines == 1) return {up(natural) + across(m), up(textBlockHeight(style_, 1)) + down(m)};
+  const double natural = naturalTextWidth(text_, look_);
+  if (look_.maxLines == 1) return {up(natural) + across(m), up(textBlockHeight(look_, 1)) + down(m)};
   const int width = up(std::min(natural, kWrappingHintWidth)) + across(m);
   return {width, heightForWidth(width)};
 }
 
 QSize TextLabel::minimumSizeHint() const {
   const QMargins m = contentsMargins();
-  const double natural = naturalTextWidth(text_, style_);
-  const bool cuts = style_.elide != Qt::ElideNone || style_.maxLines != 1;
+  const double natural = naturalTextWidth(text_, look_);
+  const bool cuts = look_.elide != Qt::ElideNone || look_.maxLines != 1;
   const int width = cuts ? up(std::min(natural, kMinimumWidth)) : up(natural);
-  return {width + across(m), up(textBlockHeight(style_, 1)) + down(m)};
+  return {width + across(m), up(textBlockHeight(look_, 1)) + down(m)};
 }
 
-bool TextLabel::hasHeightForWidth() const { return style_.maxLines != 1; }
+bool TextLabel::hasHeightForWidth() const { return look_.maxLines != 1; }
 
 int TextLabel::heightForWidth(int width) const {
   const QMargins m = contentsMargins();
-  if (style_.maxLines == 1) return up(textBlockHeight(style_, 1)) + down(m);
+  if (look_.maxLines == 1) return up(textBlockHeight(look_, 1)) + down(m);
   // Layouts ask at the column's width; the label is never wider than its maximum.
   width = std::max(0, std::min(width, maximumWidth()) - across(m));
-  const auto lines = layOutLines(text_, style_, width);
-  return up(textBlockHeight(style_, std::max<int>(1, int(lines.size())))) + down(m);
+  const auto lines = layOutLines(text_, look_, width);
+  return up(textBlockHeight(look_, std::max<int>(1, int(lines.size())))) + down(m);
 }
 
 void TextLabel::resizeEvent(QResizeEvent* event) {
@@ -108,7 +108,7 @@ void TextLabel::resizeEvent(QResizeEvent* event) {
 void TextLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  paintTextLines(painter, QRectF(contentsRect()), visibleLines(), style_);
+  paintTextLines(painter, QRectF(contentsRect()), visibleLines(), look_);
 }
 
 }  // namespace tidewell::screens

@@ -19,12 +19,12 @@ class TextLabel : public QWidget {
   Q_OBJECT
   Q_PROPERTY(QString text READ text WRITE setText)
  public:
-  explicit TextLabel(QString text = {}, TextLook style = {}, QWidget* parent = nullptr);
+  explicit TextLabel(QString text = {}, TextLook look = {}, QWidget* parent = nullptr);
 
   const QString& text() const { return text_; }
   void setText(const QString& text);
-  const TextLook& style() const { return style_; }
-  void setLook(const TextLook& style);
+  const TextLook& look() const { return look_; }
+  void setLook(const TextLook& look);
   // Only the colour (hover and selection states change colours only).
   void setColour(const QColor& colour);
 
@@ -44,9 +44,9 @@ class TextLabel : public QWidget {
  private:
   void changed();
   QString text_;
-  TextLook style_;
+  TextLook look_;
   // visibleLines() at linesWidth_, the width inside the margins (-1: none
-  // yet), kept until the text, the style or that width changes: labels
+  // yet), kept until the text, the look or that width changes: labels
   // repaint with every frame of the backdrop, and laying out is most of
   // what painting them costs.
   mutable QStringList lines_;

@@ -23,26 +23,26 @@ QString oneLine(QString text) {
   return text;
 }
 
-double lineWidth(const QString& line, const TextLook& style) {
-  return style.monospacedDigits ? design::monospacedDigitsWidth(style.font, line)
-                                : QFontMetricsF(style.font).horizontalAdvance(line);
+double lineWidth(const QString& line, const TextLook& look) {
+  return look.monospacedDigits ? design::monospacedDigitsWidth(look.font, line)
+                               : QFontMetricsF(look.font).horizontalAdvance(line);
 }
 
 }  // namespace
 
-QStringList layOutLines(const QString& text, const TextLook& style, double width) {
+QStringList layOutLines(const QString& text, const TextLook& look, double width) {
   if (text.isEmpty()) return {};
   width = std::max(width, 1.0);
-  const QFontMetricsF metrics(style.font);
-  if (style.maxLines == 1) {
+  const QFontMetricsF metrics(look.font);
+  if (look.maxLines == 1) {
     const QString line = oneLine(text);
-    if (style.elide == Qt::ElideNone || lineWidth(line, style) <= width) return {line};
-    return {metrics.elidedText(line, style.elide, width)};
+    if (look.elide == Qt::ElideNone || lineWidth(line, look) <= width) return {line};
+    return {metrics.elidedText(line, look.elide, width)};
   }
 
   QString prepared = text;
   prepared.replace(QLatin1Char('\n'), QChar::LineSeparator);
-  QTextLayout layout(prepared, style.font);
+  QTextLayout layout(prepared, look.font);
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   layout.setTextOption(option);
@@ -54,8 +54,8 @@ QStringList layOutLines(const QString& text, const TextLook& style, double width
     line.setLineWidth(width);
     const int start = line.textStart();
     const int end = start + line.textLength();
-    const bool lastAllowed = style.maxLines > 0 && lines.size() == style.maxLines - 1;
-    if (lastAllowed && end < prepared.size() && style.elide != Qt::ElideNone) {
+    const bool lastAllowed = look.maxLines > 0 && lines.size() == look.maxLines - 1;
+    if (lastAllowed && end < prepared.size() && look.elide != Qt::ElideNone) {
       // Text remains past the last line allowed: that line ends in an ellipsis.
       lines << metrics.elidedText(trimmedRight(oneLine(prepared.mid(start))), Qt::ElideRight, width);
       break;
@@ -67,33 +67,33 @@ QStringList layOutLines(const QString& text, const TextLook& style, double width
   return lines;
 }
 
-double naturalTextWidth(const QString& text, const TextLook& style) {
+double naturalTextWidth(const QString& text, const TextLook& look) {
   double widest = 0;
-  const QStringList parts = style.maxLines == 1 ? QStringList{oneLine(text)} : text.split(QLatin1Char('\n'));
-  for (const QString& part : parts) widest = std::max(widest, lineWidth(part, style));
+  const QStringList parts = look.maxLines == 1 ? QStringList{oneLine(text)} : text.split(QLatin1Char('\n'));
+  for (const QString& part : parts) widest = std::max(widest, lineWidth(part, look));
   return widest;
 }
 
-double textBlockHeight(const TextLook& style, int count) {
-  const int lines = std::max(count, style.reservedLines);
+double textBlockHeight(const TextLook& look, int count) {
+  const int lines = std::max(count, look.reservedLines);
   if (lines <= 0) return 0;
-  const QFontMetricsF metrics(style.font);
+  const QFontMetricsF metrics(look.font);
   return metrics.height() + (lines - 1) * metrics.lineSpacing();
 }
 
-void paintTextLines(QPainter& painter, const QRectF& rect, const QStringList& lines, const TextLook& style) {
+void paintTextLines(QPainter& painter, const QRectF& rect, const QStringList& lines, const TextLook& look) {
   if (lines.isEmpty()) return;
-  const QFontMetricsF metrics(style.font);
-  const double block = textBlockHeight(style, int(lines.size()));
+  const QFontMetricsF metrics(look.font);
+  const double block = textBlockHeight(look, int(lines.size()));
   double y = rect.top() + std::max(0.0, (rect.height() - block) / 2);
   painter.save();
-  painter.setFont(style.font);
-  painter.setPen(style.colour);
+  painter.setFont(look.font);
+  painter.setPen(look.colour);
   painter.setClipRect(rect, Qt::IntersectClip);
-  const Qt::Alignment horizontal = style.alignment & Qt::AlignHorizontal_Mask;
+  const Qt::Alignment horizontal = look.alignment & Qt::AlignHorizontal_Mask;
   for (const QString& line : lines) {
     const QRectF lineRect(rect.left(), y, rect.width(), metrics.height());
-    if (style.monospacedDigits && lines.size() == 1 && lineWidth(line, style) <= rect.width() + 0.5) {
+    if (look.monospacedDigits && lines.size() == 1 && lineWidth(line, look) <= rect.width() + 0.5) {
       design::drawMonospacedDigits(painter, lineRect, horizontal | Qt::AlignVCenter, line);
     } else {
       design::drawShapedText(painter, lineRect, int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine,

@@ -42,7 +42,7 @@ struct TextLook {
   TextLook coloured(const QColor& c) const;
 };
 
-// The style of a text: Inter (or the system's fixed-pitch font for the
+// The look of a text: Inter (or the system's fixed-pitch font for the
 // monospaced design) at size and weight, in colour, on one line.
 TextLook textLook(double size, design::FontWeight weight = design::FontWeight::Regular,
                   const QColor& colour = Qt::white, design::FontDesign design = design::FontDesign::Default);

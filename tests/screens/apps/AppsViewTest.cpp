@@ -301,7 +301,7 @@ TEST_F(AppsView_, APlanWithoutLeftoversSaysSo) {
   EXPECT_EQ(note->text(), "No leftovers. Clean app.");
   // Padded 12 on every edge: the whole note inside, 12 from each side.
   EXPECT_EQ(note->contentsRect(), note->rect().marginsRemoved({12, 12, 12, 12}));
-  EXPECT_EQ(note->height(), TextLabel(note->text(), note->style()).sizeHint().height() + 24);
+  EXPECT_EQ(note->height(), TextLabel(note->text(), note->look()).sizeHint().height() + 24);
   EXPECT_EQ(note->visibleLines(), QStringList{"No leftovers. Clean app."});
   EXPECT_EQ(probe::textOf(probe::find(opened, "sheetFooterNote")), "You can undo this from the Trash.");
   EXPECT_EQ(probe::textOf(probe::find(opened, "sheetCancel")), "Cancel");

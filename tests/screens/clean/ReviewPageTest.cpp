@@ -81,10 +81,10 @@ TEST(ReviewPage, AFreshReviewViewsTheFirstCategoryWithItsChipsInModelOrder) {
 
   QStringList rows;
   for (CategoryRow* row : probe::findAll<CategoryRow>(page.stage, QStringLiteral("categoryRow")))
-    if (probe::isShown(row)) rows << row->texts().title;
+    if (probe::isShown(row)) rows << row->content().title;
   EXPECT_EQ(rows, QStringList({kDeveloper, kApps, kSystem}));
-  EXPECT_TRUE(page.row(kDeveloper)->texts().isViewing);
-  EXPECT_FALSE(page.row(kApps)->texts().isViewing);
+  EXPECT_TRUE(page.row(kDeveloper)->content().isViewing);
+  EXPECT_FALSE(page.row(kApps)->content().isViewing);
   EXPECT_EQ(probe::textOf(probe::find(page.row(kDeveloper), QStringLiteral("categoryCount"))),
             "4 of 6 · 32.79 GB");
 
@@ -197,7 +197,7 @@ TEST(ReviewPage, AChipEasesIntoItsNewSelectionOverAFewFrames) {
 TEST(ReviewPage, TheRailTickFillsAMixedCategoryThenClearsIt) {
   ReviewScreen page;
   CategoryRow* developer = page.row(kDeveloper);
-  EXPECT_EQ(developer->texts().mark, SelectionMark::mixed);
+  EXPECT_EQ(developer->content().mark, SelectionMark::mixed);
   const std::vector<std::string> others = page.idsWhere([](const engine::CleanupItem& item) {
     return item.target.category != CleanupCategory::developerCaches;
   });
@@ -211,25 +211,25 @@ TEST(ReviewPage, TheRailTickFillsAMixedCategoryThenClearsIt) {
 
   page.tick(kDeveloper);
   EXPECT_EQ(page.clean.model->selectedCount(CleanupCategory::developerCaches), 6u);  // caution rows too
-  EXPECT_EQ(developer->texts().mark, SelectionMark::on);
+  EXPECT_EQ(developer->content().mark, SelectionMark::on);
   EXPECT_TRUE(page.chip("xcode-archives")->isOn());
   page.tick(kDeveloper);
   EXPECT_EQ(page.clean.model->selectedCount(CleanupCategory::developerCaches), 0u);
-  EXPECT_EQ(developer->texts().mark, SelectionMark::off);
+  EXPECT_EQ(developer->content().mark, SelectionMark::off);
   page.tick(kDeveloper);
-  EXPECT_EQ(developer->texts().mark, SelectionMark::on);
+  EXPECT_EQ(developer->content().mark, SelectionMark::on);
   EXPECT_EQ(selectedOthers(), othersBefore);
   // The tick box does not change what is viewed.
   page.tick(kSystem);
-  EXPECT_TRUE(page.row(kDeveloper)->texts().isViewing);
+  EXPECT_TRUE(page.row(kDeveloper)->content().isViewing);
   EXPECT_EQ(page.text("paneTitle"), kDeveloper);
 }
 
 TEST(ReviewPage, ARowClickViewsItsCategoryAndTheSmartPillStaysInside) {
   ReviewScreen page;
   probe::click(page.row(kSystem), QPoint(page.row(kSystem)->width() - 30, 20));
-  EXPECT_TRUE(page.row(kSystem)->texts().isViewing);
-  EXPECT_FALSE(page.row(kDeveloper)->texts().isViewing);
+  EXPECT_TRUE(page.row(kSystem)->content().isViewing);
+  EXPECT_FALSE(page.row(kDeveloper)->content().isViewing);
   EXPECT_EQ(page.text("paneTitle"), kSystem);
   EXPECT_EQ(page.chipIds(), QStringList({"trash", "user-logs", "saved-app-state"}));
 
@@ -258,7 +258,7 @@ TEST(ReviewPage, AChosenCategoryWithoutItemsFallsBackToTheFirstUntilChosenAgain)
   page.clean.scan();
   probe::settle();
   EXPECT_EQ(page.text("paneTitle"), kDeveloper);
-  EXPECT_TRUE(page.row(kDeveloper)->texts().isViewing);
+  EXPECT_TRUE(page.row(kDeveloper)->content().isViewing);
   EXPECT_EQ(page.row(kSystem), nullptr);
   // Found again: the choice still holds.
   page.clean.engine->sizes["trash"] = 10'000;

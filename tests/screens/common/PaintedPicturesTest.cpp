@@ -39,9 +39,9 @@ TEST(PaintedPictures, DrawnAgainOnlyWhenWhatTheyShowChanges) {
       {"a category row's viewing state", [] { return new CategoryRow; },
        [](QWidget* w) {
          auto* row = static_cast<CategoryRow*>(w);
-         RailRowContent texts = row->texts();
+         RailRowContent texts = row->content();
          texts.isViewing = true;
-         row->setTexts(texts);
+         row->setContent(texts);
        },
        QPoint(120, 1)},
       {"a symbol's colour",

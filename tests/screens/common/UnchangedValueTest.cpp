@@ -153,25 +153,25 @@ TEST(UnchangedValues, APartGivenWhatItShowsAsksForNoDrawing) {
       {"CategoryRow",
        [&] {
          auto* row = new CategoryRow;
-         row->setTexts(rail);
+         row->setContent(rail);
          return row;
        },
-       on<CategoryRow>([&](CategoryRow* r) { r->setTexts(rail); }), on<CategoryRow>([&](CategoryRow* r) {
+       on<CategoryRow>([&](CategoryRow* r) { r->setContent(rail); }), on<CategoryRow>([&](CategoryRow* r) {
          RailRowContent other = rail;
          other.isViewing = false;
-         r->setTexts(other);
+         r->setContent(other);
        })},
       {"ItemChip",
        [&] {
          auto* item =
              new ItemChip(QStringLiteral("xcode-derived-data"), BoolBinding{[] { return true; }, {}});
-         item->setTexts(chip);
+         item->setContent(chip);
          return item;
        },
-       on<ItemChip>([&](ItemChip* i) { i->setTexts(chip); }), on<ItemChip>([&](ItemChip* i) {
+       on<ItemChip>([&](ItemChip* i) { i->setContent(chip); }), on<ItemChip>([&](ItemChip* i) {
          ChipContent other = chip;
          other.size = QStringLiteral("18.5 GB");
-         i->setTexts(other);
+         i->setContent(other);
        })},
       {"DevModeRailRow", [&] { return new DevModeRailRow(devRail); },
        on<DevModeRailRow>([&](DevModeRailRow* r) { r->setValues(devRail); }),

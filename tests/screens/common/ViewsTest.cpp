@@ -161,7 +161,7 @@ TEST(AccentLabel, TakesTheAccentOfWhereItIsPlaced) {
   probe::Stage stage(label, SectionPalette::devMode(), {120, 20});
   EXPECT_EQ(label->currentColour(), SectionPalette::devMode().primary);
   const QImage image = stage.image(2);
-  EXPECT_EQ(label->style().colour, SectionPalette::devMode().primary);
+  EXPECT_EQ(label->look().colour, SectionPalette::devMode().primary);
   int tinted = 0;
   for (double x = 0; x < label->width(); x += 0.5) {
     const QColor p = probe::pixel(image, {x, label->height() / 2.0});
