@@ -195,10 +195,6 @@ void ContentView::finishOnboarding(bool playIntro) {
   }
 }
 
-IntroRevealView::PlayerFactory ContentView::introPlayerFactory() const {
-  return context_.introPlayer ? context_.introPlayer : IntroRevealView::bundledVideo();
-}
-
 void ContentView::revealIntro() {
   if (!playingIntro_) return;
   mainLayer_->split()->show();

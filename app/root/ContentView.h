@@ -108,8 +108,6 @@ class ContentView : public QWidget {
   // The intro's player as the context gives it, else the bundled video's.
   IntroRevealView::PlayerFactory introPlayerFactory() const;
   void prepareIntro();
-  // What makes the intro's player: the one given, else the bundled video's.
-  IntroRevealView::PlayerFactory introPlayerFactory() const;
   void aboutDismissed();
   void updateDetail();
   void updateInput();
